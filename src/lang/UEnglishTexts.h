@@ -1,0 +1,8 @@
+#pragma once
+// Each window's built-in English texts live in english/English_<Window>.cpp as one Add_English_* function;
+// UEnglishTexts.cpp calls them all. A window adds its block by adding its file and one line there.
+#include <QStringList>
+
+using TEnglishBlock = void (*)(QStringList& table);
+
+void Add_English_Shared_Messages(QStringList& table);

@@ -1,0 +1,22 @@
+#pragma once
+// The UI string table: every caption, hint and message is read from it by ID.
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+
+constexpr int32_t Lang_Size = 3600;
+
+inline QStringList Lang_Table;
+// 0 until the table is first filled, then Lang_Size; bounds the IDs a language file may set.
+inline int32_t Lang_Count = 0;
+
+// Empties the table and fills it with the built-in English texts (" " where an ID has none).
+void Load_Default_Strings();
+// Overlays the table with the entries of one language file.
+void Load_Language_File(const QString& path);
+// Built-in texts, then LANGUAGE/<Language>.lng, falling back to English (and the setting with it) when missing.
+void Load_Language();
+// Applies one line of a language file; exposed so the grammar can be tested line by line.
+void Apply_Language_Line(const QString& line);
+// Decodes a language file's bytes: UTF-8 / UTF-16 with a byte-order mark, the ANSI code page without one.
+QString Decode_Language_Bytes(const QByteArray& bytes);
