@@ -1,0 +1,115 @@
+// Compile time of the largest configuration the OPC UA image admits, beside the time of only parsing its two
+// files, to show how much the compile adds to the XML parsing.
+#include <benchmark/benchmark.h>
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+#include "UBanks.h"
+#include "UGlobals.h"
+#include "UOPC_UA_Image.h"
+#include "UXml.h"
+
+namespace {
+constexpr int Servers = 16;
+
+QString Server_Address(int i) {
+  return QStringLiteral("opc.tcp://192.168.10.%1:4840").arg(i + 1);
+}
+
+void Set_Var(pugi::xml_node v, int n, bool read) {
+  const QString attrs[][2] = {{"Enable", "1"},
+                              {"DisplayName", QStringLiteral("Var%1").arg(n)},
+                              {"NodeType", "Numeric"},
+                              {"NodeID", QString::number(1000 + n)},
+                              {"VarType", read ? "Int32" : "Float"},
+                              {"NameSpaceIndex", "2"},
+                              {"VarArray", read ? "Variable" : "Var"},
+                              {"Start", "0"},
+                              {"Length", "0"},
+                              {"OnChange", read ? "0" : "1"},
+                              {"OnCMD", "0"},
+                              {"OnTimer", "0"},
+                              {"Time", "100"},
+                              {"Position", QString::number(n % 1500)},
+                              {"StartBit", "0"},
+                              {"Swap", "0"},
+                              {"Swap_Word", "0"},
+                              {"Swap_All", "0"},
+                              {"Mnemonic", ""}};
+  for (const auto& a : attrs) Xml_Set_Attr(v, a[0].toLatin1().constData(), a[1]);
+}
+
+const QString Ntp_Server = QStringLiteral("pool.ntp.org");
+
+// Sixteen servers with every text filled, and as many numeric variables as the rest of the image holds.
+int Write_Largest_Configuration() {
+  TXmlDocument xml;
+  pugi::xml_node list = Xml_Append_Element(Xml_Append_Element(xml.Doc(), "OPC_UA_Client"), "OPC_UA_Server_List");
+  uint64_t fixed = Bank::Header_Size + 1 + Ntp_Server.size() + 1;
+  std::vector<pugi::xml_node> sections;
+  for (int i = 0; i < Servers; ++i) {
+    pugi::xml_node s = Xml_Append_Element(list, "OPC_UA_Server");
+    const QString texts[][2] = {{"Enable", "1"},
+                                {"ServerAddress", Server_Address(i)},
+                                {"Authorization", "Username and Password"},
+                                {"UserName", "operator"},
+                                {"Password", "secret"},
+                                {"Certificate", ""},
+                                {"PrivateKey", ""},
+                                {"SecurityType", "None"},
+                                {"SecurityPolicy", "None"},
+                                {"Mnemonic", ""}};
+    for (const auto& t : texts) Xml_Set_Attr(s, t[0].toLatin1().constData(), t[1]);
+    fixed += Bank::Server_Record_Size + Server_Address(i).size() + 1 + 9 + 7;
+    pugi::xml_node vars = Xml_Append_Element(s, "OPC_UA_Variables");
+    sections.push_back(Xml_Append_Element(vars, "OPC_UA_Read_Var"));
+    sections.push_back(Xml_Append_Element(vars, "OPC_UA_Write_Var"));
+  }
+  const int variables = static_cast<int>((Bank_Image_Size - fixed) / Bank::Var_Record_Size);
+  for (int n = 0; n < variables; ++n) {
+    const size_t section = n % sections.size();
+    Set_Var(Xml_Append_Element(sections[section], "Variable"), n, section % 2 == 0);
+  }
+  xml.Save_File(Path_OPC_UA_Client);
+
+  TXmlDocument par;
+  pugi::xml_node root = Xml_Append_Element(par.Doc(), "Par_Gen");
+  Xml_Append_Text_Element(root, "NTP_Server_URL", Ntp_Server);
+  Xml_Append_Text_Element(root, "NTP_Poll_Time", "1000");
+  par.Save_File(Path_ParGen);
+  return variables;
+}
+
+void BM_Compile_Banks(benchmark::State& state) {
+  for (auto _ : state) {
+    const TBank_Result r = Compile_Banks();
+    if (!r.Success) state.SkipWithError(r.Error_Text.toUtf8().constData());
+  }
+  state.counters["bank2_bytes"] = Bank2_Len;
+}
+BENCHMARK(BM_Compile_Banks)->Unit(benchmark::kMillisecond);
+
+void BM_Parse_Only(benchmark::State& state) {
+  for (auto _ : state) {
+    TXmlDocument par, client;
+    benchmark::DoNotOptimize(par.Load_File(Path_ParGen));
+    benchmark::DoNotOptimize(client.Load_File(Path_OPC_UA_Client));
+  }
+}
+BENCHMARK(BM_Parse_Only)->Unit(benchmark::kMillisecond);
+}  // namespace
+
+int main(int argc, char** argv) {
+  QTemporaryDir dir;
+  Path_Project = dir.path();
+  Build_Topic_Paths();
+  const int variables = Write_Largest_Configuration();
+  std::printf("configuration: %d servers, %d variables\n", Servers, variables);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
