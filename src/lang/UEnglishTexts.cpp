@@ -4,7 +4,9 @@
 
 namespace {
 const TEnglishBlock English_Blocks[] = {
+    // Window titles first, so a window's own full block, listed later, has the last word.
     Add_English_Shared_Messages,
+    Add_English_SoftOptions,
 };
 }  // namespace
 

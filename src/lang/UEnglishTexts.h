@@ -6,3 +6,4 @@
 using TEnglishBlock = void (*)(QStringList& table);
 
 void Add_English_Shared_Messages(QStringList& table);
+void Add_English_SoftOptions(QStringList& table);

@@ -1,0 +1,143 @@
+// The version query against a local server: what goes on the wire, and how each reply is read.
+#include <gtest/gtest.h>
+
+#include <QList>
+#include <algorithm>
+
+#include "TLocalHttpServer.h"
+#include "UCheck_Version.h"
+
+namespace {
+// Short limits so that a silent server costs a fraction of a second, not the production 10 s / 30 s.
+class VersionCheck : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    FOldLimits = Version_Check_Limits();
+    THttpLimits limits;
+    limits.Connect_Timeout_Ms = 2000;
+    limits.Total_Timeout_Ms = 400;
+    Set_Version_Check_Limits(limits);
+  }
+  void TearDown() override {
+    Set_Version_Check_Limits(FOldLimits);
+    Set_Version_Service_Origin(QString());
+  }
+  bool Ask(TLocalHttpServer& server) {
+    Set_Version_Service_Origin(server.Origin());
+    const bool newer = Query_Newer_Version();
+    server.Wait();
+    return newer;
+  }
+
+ private:
+  THttpLimits FOldLimits;
+};
+
+QList<QByteArray> Header_Lines(const QByteArray& request) {
+  QList<QByteArray> lines = request.split('\n');
+  for (QByteArray& l : lines) l = l.trimmed();
+  lines.removeAll(QByteArray());
+  return lines;
+}
+}  // namespace
+
+TEST_F(VersionCheck, SendsOneHttp10GetWithTheFixedHeaders) {
+  TLocalHttpServer server(TLocalHttpServer::Reply(200, "VER. 1.009"));
+  Ask(server);
+  const QList<QByteArray> lines = Header_Lines(server.Request());
+  ASSERT_FALSE(lines.isEmpty()) << server.Request().constData();
+  EXPECT_EQ(lines[0], "GET /home/download/GetversionSW.asp?nomesw=SWTarn10 HTTP/1.0");
+  EXPECT_TRUE(lines.contains("User-Agent: Mozilla/3.0 (compatible; Indy Library)"));
+  EXPECT_TRUE(lines.contains("Accept: text/html,application/xhtml+xml,application/xml;q=0.9,*/*;q=0.8"));
+  EXPECT_TRUE(lines.contains("Host: 127.0.0.1:" + QByteArray::number(server.Port())));
+  for (const QByteArray& line : lines) {
+    EXPECT_FALSE(line.toLower().startsWith("cookie")) << line.constData();
+    EXPECT_FALSE(line.toLower().startsWith("proxy")) << line.constData();
+  }
+  EXPECT_EQ(std::count_if(lines.begin(), lines.end(), [](const QByteArray& l) { return l.startsWith("Accept:"); }),
+            1);
+}
+
+TEST_F(VersionCheck, IgnoresTheProxyOfTheEnvironment) {
+  // A proxy that does not exist: the request only reaches our server if the client goes direct.
+  const QByteArray old = qgetenv("http_proxy");
+  qputenv("http_proxy", "http://127.0.0.1:9");
+  TLocalHttpServer server(TLocalHttpServer::Reply(200, "VER. 1.010"));
+  const bool newer = Ask(server);
+  if (old.isNull())
+    qunsetenv("http_proxy");
+  else
+    qputenv("http_proxy", old);
+  EXPECT_TRUE(newer);
+  EXPECT_TRUE(server.Request().startsWith("GET /home/"));
+}
+
+struct TReplyCase {
+  const char* Name;
+  QByteArray Response;
+  TLocalHttpServer::TMode Mode;
+  bool Newer;
+};
+
+void PrintTo(const TReplyCase& c, std::ostream* os) {
+  *os << c.Name;
+}
+
+class VersionReplies : public VersionCheck, public ::testing::WithParamInterface<TReplyCase> {};
+
+TEST_P(VersionReplies, ReportANewerVersionOnlyForANewerNumber) {
+  TLocalHttpServer server(GetParam().Response, GetParam().Mode);
+  EXPECT_EQ(Ask(server), GetParam().Newer);
+  EXPECT_FALSE(server.Request().isEmpty());
+}
+
+using M = TLocalHttpServer::TMode;
+INSTANTIATE_TEST_SUITE_P(
+    Table, VersionReplies,
+    ::testing::Values(
+        TReplyCase{"Newer", TLocalHttpServer::Reply(200, "VER. 1.010"), M::Answer, true},
+        TReplyCase{"NewerLowerCaseWithBlanks", TLocalHttpServer::Reply(200, "ver. 1.010 \r\n"), M::Answer, true},
+        TReplyCase{"NewerWithoutPrefix", TLocalHttpServer::Reply(200, "X 2.000"), M::Answer, true},
+        TReplyCase{"Equal", TLocalHttpServer::Reply(200, "VER. 1.009"), M::Answer, false},
+        TReplyCase{"Older", TLocalHttpServer::Reply(200, "VER. 0.900"), M::Answer, false},
+        TReplyCase{"NoKnownVersion", TLocalHttpServer::Reply(200, "VER. 0.000"), M::Answer, false},
+        TReplyCase{"Malformed", TLocalHttpServer::Reply(200, "VER. 2.1"), M::Answer, false},
+        TReplyCase{"HtmlPage",
+                   TLocalHttpServer::Reply(200, "<!DOCTYPE html><html><title>Server Error</title></html>"), M::Answer,
+                   false},
+        TReplyCase{"Empty", TLocalHttpServer::Reply(200, ""), M::Answer, false},
+        TReplyCase{"ErrorStatus", TLocalHttpServer::Reply(404, "VER. 9.999"), M::Answer, false},
+        TReplyCase{"Redirection", TLocalHttpServer::Reply(302, "VER. 9.999"), M::Answer, false},
+        TReplyCase{"BrokenTransfer", "HTTP/1.0 200 OK\r\nContent-Length: 100\r\n\r\nVER. 9.999", M::Answer, false},
+        TReplyCase{"NoAnswerWithinTheLimit", QByteArray(), M::Silent, false}),
+    [](const ::testing::TestParamInfo<TReplyCase>& info) { return std::string(info.param.Name); });
+
+TEST_F(VersionCheck, NothingListeningCountsAsNoNewerVersion) {
+  quint16 port;
+  {
+    TLocalHttpServer closed(TLocalHttpServer::Reply(200, "VER. 9.999"));
+    port = closed.Port();
+    Set_Version_Service_Origin(closed.Origin());
+    EXPECT_TRUE(Query_Newer_Version());  // the one connection it serves
+  }
+  Set_Version_Service_Origin(QStringLiteral("http://127.0.0.1:%1").arg(port));
+  EXPECT_FALSE(Query_Newer_Version());
+}
+
+TEST(ConvVersion, ReadsOneDigitAPointAndThreeDigitsAfterTheFirstBlank) {
+  const struct {
+    const char* Text;
+    int32_t Value;
+  } cases[] = {
+      {"VER. 1.010", 1010},   {"1.009", 1009},    {"VER. 2.1", -1}, {"VER. 10.01", -1}, {"VER. 1.0105", 1010},
+      {"VER.  1.011 ", 1011}, {"VER. a.bcd", -1}, {"", -1},         {"VER. ", -1},      {"A B 1.010", -1},
+  };
+  for (const auto& c : cases) EXPECT_EQ(Conv_Version_Text(QString::fromLatin1(c.Text)), c.Value) << c.Text;
+}
+
+TEST(VersionUrls, AllUseTheMakersHostWithTheFixedPaths) {
+  EXPECT_EQ(Version_Service_Url(), "http://" + Maker_Host + "/home/download/GetversionSW.asp?nomesw=SWTarn10");
+  EXPECT_EQ(Download_Page_Url(), "http://" + Maker_Host + "/Home/download/download.asp#HDTarn10");
+  EXPECT_EQ(Home_Page_Url(), "http://" + Maker_Host + "/HOME/default.asp?frompg=SWTarn10");
+  EXPECT_TRUE(Maker_Host.endsWith(QStringLiteral(".invalid")));
+}
