@@ -5,8 +5,14 @@
 namespace {
 const TEnglishBlock English_Blocks[] = {
     // Window titles first, so a window's own full block, listed later, has the last word.
+    Add_English_Placeholders,
     Add_English_Shared_Messages,
+    Add_English_Boot,
+    Add_English_Main,
+    Add_English_New_Project,
+    Add_English_OpenConf,
     Add_English_SoftOptions,
+    Add_English_ParGen,
 };
 }  // namespace
 

@@ -6,4 +6,10 @@
 using TEnglishBlock = void (*)(QStringList& table);
 
 void Add_English_Shared_Messages(QStringList& table);
+void Add_English_Boot(QStringList& table);
+void Add_English_Placeholders(QStringList& table);
+void Add_English_Main(QStringList& table);
+void Add_English_New_Project(QStringList& table);
+void Add_English_OpenConf(QStringList& table);
 void Add_English_SoftOptions(QStringList& table);
+void Add_English_ParGen(QStringList& table);

@@ -1,0 +1,55 @@
+#include "../UEnglishTexts.h"
+
+void Add_English_Main(QStringList& t) {
+  t[0] = QStringLiteral("Begin");
+  for (int i = 1; i <= 8; ++i) t[i] = QStringLiteral("Step %1").arg(i);
+  t[9] = QStringLiteral("None Configuration Opened ");
+  t[10] = QStringLiteral("Use Step1 to open or create new configuration");
+  t[11] = QStringLiteral("Opened Configuration of the Converter : ");
+  t[12] = QStringLiteral("Information");
+  t[13] = QStringLiteral("Options");
+  t[14] = QStringLiteral("Close Configurator");
+  t[15] = QStringLiteral("New Configuration");
+  t[16] = QStringLiteral("Open Configuration");
+  t[17] = QStringLiteral("Update Device UDP");
+  t[18] = QStringLiteral("Error! Project not Valid");
+  t[19] = QStringLiteral("New Version Available. Click Here for more Details");
+  t[20] = QStringLiteral("Set Communication");
+  t[21] = QStringLiteral("OPC UA Client Access");
+  t[22] = QStringLiteral("Create a new configuration for the device");
+  t[23] = QStringLiteral("Open an exists configuration");
+  t[24] = QStringLiteral("Set the main parameters of Protocols");
+  t[25] = QStringLiteral("Set the List of OPC UA Variables");
+  t[26] = QStringLiteral("Update the actual Firmware and/or Configuration in the device");
+  t[27] = QStringLiteral("Wait Until the Catalog is Loaded");
+  t[28] = QStringLiteral("PROFINET XML");
+  t[29] = QStringLiteral("Create the GSDML File for PROFINET");
+  t[30] = QStringLiteral("Receive Frames");
+  t[31] = QStringLiteral("Set the CAN Receive Frames Rules");
+  t[32] = QStringLiteral("Send Frames");
+  t[33] = QStringLiteral("Set the CAN Send Frames Rules");
+  t[34] = QStringLiteral("Set the J1939 Receive Frames Rules");
+  t[35] = QStringLiteral("Set the J1939 Send Frames Rules");
+  t[36] = QStringLiteral("Set the NMEA 2000 Receive Frames Rules");
+  t[37] = QStringLiteral("Set the NMEA 2000 Send Frames Rules");
+  t[38] = QStringLiteral("Set SDO Server");
+  t[39] = QStringLiteral("Set the CANopen SDO Server Rules");
+  t[40] = QStringLiteral("Set SDO Client");
+  t[41] = QStringLiteral("Set the CANopen SDO Client Rules");
+  t[42] = QStringLiteral("Set PDO Access");
+  t[43] = QStringLiteral("Set the CANopen PDO Access Rules");
+  t[44] = QStringLiteral("EDS File");
+  t[45] = QStringLiteral("Create the CANopen EDS for Actual Configuration");
+  t[46] = QStringLiteral("DMX Default Value");
+  t[47] = QStringLiteral("Set the Default Values for the DMX Channels");
+  t[48] = QStringLiteral("KNX Access");
+  t[49] = QStringLiteral("Set the KNX Rules");
+  t[50] = QStringLiteral("Set SNMP Access");
+  t[51] = QStringLiteral("Set the SNMP Agent Access Rules");
+  t[52] = QStringLiteral("SNMP MIB");
+  t[53] = QStringLiteral("Create the SNMP MIB for Actual Configuration");
+  t[54] = QStringLiteral("MQTT Set Topic");
+  t[55] = QStringLiteral("Set the Topics for MQTT");
+  t[56] = QStringLiteral("PROFIBUS GSD");
+  t[57] = QStringLiteral("Create the GSD File for PROFIBUS");
+}

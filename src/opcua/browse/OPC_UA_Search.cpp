@@ -1,0 +1,122 @@
+#include "OPC_UA_Search.h"
+
+#include <QString>
+#include <vector>
+
+#include "UCodePage.h"
+#include "UaBrowseServer.h"
+
+namespace {
+
+constexpr int32_t Auth_Anonymous = 0;
+constexpr int32_t Auth_User_Password = 1;
+constexpr int32_t Security_None = 0;
+constexpr int32_t Last_Data_Type = 14;
+
+// A browsed variable with the 8-bit texts its record points into.
+struct TStoredVariable {
+  opcua_structure Record;
+  QByteArray String_Id;
+  QByteArray Bytes_Id;
+  QByteArray Display_Name;
+};
+
+std::vector<TStoredVariable>& Last_Browse() {
+  static std::vector<TStoredVariable> list;
+  return list;
+}
+
+QByteArray Utf8_Of(const char* ansi) {
+  return ansi ? Ansi_To_Unicode(QByteArray(ansi)).toUtf8() : QByteArray();
+}
+
+// The 8-bit form of a string identifier, or false when the code page cannot carry it unchanged: an identifier that
+// came back altered would name another node, or none.
+bool Ansi_Identifier(const QByteArray& utf8, QByteArray& out) {
+  QString text = QString::fromUtf8(utf8);
+  if (text.isEmpty() || text.contains(QChar(0))) return false;
+  out = Unicode_To_Ansi(text);
+  return Ansi_To_Unicode(out) == text;
+}
+
+bool To_Stored(const TUaFoundVariable& found, TStoredVariable& out) {
+  if (found.Data_Type < 0 || found.Data_Type > Last_Data_Type) return false;
+  const uint8_t access = found.Access_Level & 0x03;
+  if (access == 0) return false;  // a record's 0 would read as "read and write"
+  opcua_structure& r = out.Record;
+  r.nameSpaceIndex = found.NodeId.Namespace;
+  r.identifierType = uint16_t(found.NodeId.Type);
+  switch (found.NodeId.Type) {
+    case TUaIdType::Numeric:
+      r.numeric = found.NodeId.Numeric;
+      break;
+    case TUaIdType::String:
+      if (!Ansi_Identifier(found.NodeId.Text, out.String_Id)) return false;
+      break;
+    case TUaIdType::ByteString:
+      // Opaque identifiers pass as their bytes; a NUL byte would cut the text short.
+      if (found.NodeId.Text.isEmpty() || found.NodeId.Text.contains('\0')) return false;
+      out.Bytes_Id = found.NodeId.Text;
+      break;
+    case TUaIdType::Guid:
+      r.guide1 = found.NodeId.Guid.Data1;
+      r.guide2 = found.NodeId.Guid.Data2;
+      r.guide3 = found.NodeId.Guid.Data3;
+      std::copy(std::begin(found.NodeId.Guid.Data4), std::end(found.NodeId.Guid.Data4), r.guide4);
+      break;
+  }
+  out.Display_Name = Unicode_To_Ansi(QString::fromUtf8(found.DisplayName).remove(QChar(0)));
+  r.stringLength = uint32_t(out.String_Id.size());
+  r.byteStringLength = uint32_t(out.Bytes_Id.size());
+  r.displayNameLength = uint32_t(out.Display_Name.size());
+  r.dataType = found.Data_Type;
+  r.accessLevel = access;
+  return true;
+}
+
+}  // namespace
+
+int32_t Ua_Client_Begin(const opcua_server_to_discover& server, const TUaBrowseLimits& limits) {
+  std::vector<TStoredVariable>& list = Last_Browse();
+  list.clear();
+  if (server.security_type != Security_None) return 0;
+  if (server.user_pass_auth_flag != Auth_Anonymous && server.user_pass_auth_flag != Auth_User_Password) return 0;
+
+  TUaLogin login;
+  login.Anonymous = server.user_pass_auth_flag == Auth_Anonymous;
+  if (!login.Anonymous) {
+    login.User = Utf8_Of(server.username);
+    login.Password = Utf8_Of(server.password);
+  }
+  try {
+    for (const TUaFoundVariable& found : Ua_Browse_Server(Utf8_Of(server.server_address), login, limits)) {
+      if (int(list.size()) >= limits.Max_Variables) break;
+      TStoredVariable stored;
+      if (To_Stored(found, stored)) list.push_back(std::move(stored));
+    }
+  } catch (const std::exception&) {
+    // The browse window shows an empty list for every failure.
+    list.clear();
+  }
+  return int32_t(list.size());
+}
+
+int32_t opcua_client_begin(opcua_server_to_discover server) {
+  return Ua_Client_Begin(server, TUaBrowseLimits());
+}
+
+int32_t opcua_return_variable(opcua_structure* variable, int32_t index) {
+  if (!variable) return 0;
+  const std::vector<TStoredVariable>& list = Last_Browse();
+  if (index < 0 || size_t(index) >= list.size()) {
+    *variable = opcua_structure();
+    variable->stringname = variable->byteString = variable->displayName = "";
+    return 0;
+  }
+  const TStoredVariable& stored = list[size_t(index)];
+  *variable = stored.Record;
+  variable->stringname = stored.String_Id.constData();
+  variable->byteString = stored.Bytes_Id.constData();
+  variable->displayName = stored.Display_Name.constData();
+  return 1;
+}

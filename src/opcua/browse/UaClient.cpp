@@ -1,0 +1,85 @@
+#include "UaClient.h"
+
+#include <algorithm>
+
+namespace {
+
+void Check_Count(size_t got, size_t asked) {
+  if (got != asked) throw EUaError(QStringLiteral("OPC UA server answered a different number of results"));
+}
+
+}  // namespace
+
+TUaDeadline TUaClient::Step_Deadline() const {
+  return std::min(Ua_Deadline_In(FStep_Ms), FOverall);
+}
+
+TUaRequestHeader TUaClient::Next_Header() {
+  TUaRequestHeader header;
+  header.AuthenticationToken = FAuthToken;
+  header.RequestHandle = ++FHandle;
+  header.TimeoutHint = uint32_t(FStep_Ms);
+  return header;
+}
+
+QByteArray TUaClient::Exchange(const QByteArray& request) {
+  return FChannel.Exchange(request, Step_Deadline());
+}
+
+void TUaClient::Connect(const TUaEndpointUrl& address, const QByteArray& endpoint_url) {
+  FChannel.Open(address, endpoint_url, Step_Deadline());
+}
+
+std::vector<TUaEndpoint> TUaClient::Get_Endpoints(const QByteArray& endpoint_url) {
+  return Ua_Decode_Get_Endpoints_Response(Exchange(Ua_Encode_Get_Endpoints_Request(Next_Header(), endpoint_url)));
+}
+
+TUaSessionInfo TUaClient::Create_Session(const QByteArray& endpoint_url, const QByteArray& client_nonce) {
+  QByteArray request =
+      Ua_Encode_Create_Session_Request(Next_Header(), endpoint_url, client_nonce, Ua_Client_Limits().MaxMessageSize);
+  TUaSessionInfo info = Ua_Decode_Create_Session_Response(Exchange(request));
+  FAuthToken = info.AuthenticationToken;
+  FSession = true;
+  return info;
+}
+
+void TUaClient::Activate_Session(const TUaIdentityToken& identity) {
+  Ua_Decode_Activate_Session_Response(Exchange(Ua_Encode_Activate_Session_Request(Next_Header(), identity)));
+}
+
+std::vector<TUaBrowseResult> TUaClient::Browse(const std::vector<TUaBrowseDescription>& nodes,
+                                               uint32_t max_references) {
+  auto results = Ua_Decode_Browse_Response(Exchange(Ua_Encode_Browse_Request(Next_Header(), max_references, nodes)),
+                                           UaId::BrowseResponse);
+  Check_Count(results.size(), nodes.size());
+  return results;
+}
+
+std::vector<TUaBrowseResult> TUaClient::Browse_Next(const std::vector<QByteArray>& continuation_points) {
+  auto results = Ua_Decode_Browse_Response(
+      Exchange(Ua_Encode_Browse_Next_Request(Next_Header(), false, continuation_points)), UaId::BrowseNextResponse);
+  Check_Count(results.size(), continuation_points.size());
+  return results;
+}
+
+std::vector<TUaDataValue> TUaClient::Read(const std::vector<TUaReadValueId>& nodes) {
+  auto values = Ua_Decode_Read_Response(Exchange(Ua_Encode_Read_Request(Next_Header(), nodes)));
+  Check_Count(values.size(), nodes.size());
+  return values;
+}
+
+void TUaClient::Disconnect() {
+  if (!FChannel.Is_Open()) return;
+  // Closing gets its own short time, also when the browse used up its overall time.
+  TUaDeadline deadline = Ua_Deadline_In(std::min(FStep_Ms, 2000));
+  if (FSession) {
+    try {
+      Ua_Decode_Close_Session_Response(FChannel.Exchange(Ua_Encode_Close_Session_Request(Next_Header()), deadline));
+    } catch (const std::exception&) {
+      // The server drops the session by itself when its timeout runs out.
+    }
+    FSession = false;
+  }
+  FAuthToken = TUaNodeId();
+  FChannel.Close(Ua_Encode_Close_Channel_Request(Next_Header()), deadline);
+}

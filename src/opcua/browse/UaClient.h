@@ -1,0 +1,41 @@
+#pragma once
+// The services of one connection: each call sends one request over the secure channel and decodes its response,
+// within the step time limit and never past the overall deadline of the browse.
+#include <QByteArray>
+#include <cstdint>
+#include <vector>
+
+#include "UaBrowseMessages.h"
+#include "UaMessages.h"
+#include "UaSecureChannel.h"
+
+class TUaClient {
+ public:
+  TUaClient(int step_ms, TUaDeadline overall) : FStep_Ms(step_ms), FOverall(overall) {}
+  ~TUaClient() { Disconnect(); }
+  TUaClient(const TUaClient&) = delete;
+  TUaClient& operator=(const TUaClient&) = delete;
+
+  void Connect(const TUaEndpointUrl& address, const QByteArray& endpoint_url);
+  std::vector<TUaEndpoint> Get_Endpoints(const QByteArray& endpoint_url);
+  TUaSessionInfo Create_Session(const QByteArray& endpoint_url, const QByteArray& client_nonce);
+  void Activate_Session(const TUaIdentityToken& identity);
+  // Results in the order of the request; a response with another count raises EUaError.
+  std::vector<TUaBrowseResult> Browse(const std::vector<TUaBrowseDescription>& nodes, uint32_t max_references);
+  std::vector<TUaBrowseResult> Browse_Next(const std::vector<QByteArray>& continuation_points);
+  std::vector<TUaDataValue> Read(const std::vector<TUaReadValueId>& nodes);
+  // Closes the session and the channel as far as the server still answers; never raises.
+  void Disconnect();
+
+ private:
+  TUaRequestHeader Next_Header();
+  TUaDeadline Step_Deadline() const;
+  QByteArray Exchange(const QByteArray& request);
+
+  TUaSecureChannel FChannel;
+  int FStep_Ms;
+  TUaDeadline FOverall;
+  TUaNodeId FAuthToken;
+  bool FSession = false;
+  uint32_t FHandle = 0;
+};

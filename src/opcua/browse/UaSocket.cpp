@@ -1,0 +1,109 @@
+#include "UaSocket.h"
+
+#include <fcntl.h>
+#include <netdb.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <memory>
+
+#include "UaBinary.h"
+
+namespace {
+
+int Milliseconds_Left(TUaDeadline deadline) {
+  auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - TUaClock::now()).count();
+  return left <= 0 ? 0 : int(std::min<long long>(left, 60 * 60 * 1000));
+}
+
+struct TAddrInfoFree {
+  void operator()(addrinfo* list) const { freeaddrinfo(list); }
+};
+
+}  // namespace
+
+TUaSocket::~TUaSocket() {
+  Close();
+}
+
+void TUaSocket::Close() {
+  if (FFd >= 0) ::close(FFd);
+  FFd = -1;
+}
+
+void TUaSocket::Wait_For(short events, TUaDeadline deadline) {
+  for (;;) {
+    pollfd p{FFd, events, 0};
+    int left = Milliseconds_Left(deadline);
+    if (left == 0) throw EUaError(QStringLiteral("OPC UA server did not answer in time"));
+    int n = ::poll(&p, 1, left);
+    if (n > 0) return;
+    if (n < 0 && errno != EINTR) throw EUaError(QStringLiteral("OPC UA connection failed"));
+  }
+}
+
+void TUaSocket::Connect(const QByteArray& host, uint16_t port, TUaDeadline deadline) {
+  Close();
+  addrinfo hints{};
+  hints.ai_family = AF_UNSPEC;
+  hints.ai_socktype = SOCK_STREAM;
+  addrinfo* found = nullptr;
+  QByteArray service = QByteArray::number(port);
+  if (::getaddrinfo(host.constData(), service.constData(), &hints, &found) != 0 || !found)
+    throw EUaError(QStringLiteral("OPC UA server address cannot be resolved"));
+  std::unique_ptr<addrinfo, TAddrInfoFree> list(found);
+  for (addrinfo* a = list.get(); a; a = a->ai_next) {
+    FFd = ::socket(a->ai_family, a->ai_socktype | SOCK_NONBLOCK | SOCK_CLOEXEC, a->ai_protocol);
+    if (FFd < 0) continue;
+    if (::connect(FFd, a->ai_addr, a->ai_addrlen) == 0) return;
+    if (errno == EINPROGRESS) {
+      try {
+        Wait_For(POLLOUT, deadline);
+      } catch (const EUaError&) {
+        Close();
+        throw;
+      }
+      int error = 0;
+      socklen_t size = sizeof error;
+      if (::getsockopt(FFd, SOL_SOCKET, SO_ERROR, &error, &size) == 0 && error == 0) return;
+    }
+    Close();
+  }
+  throw EUaError(QStringLiteral("OPC UA server refused the connection"));
+}
+
+void TUaSocket::Send_All(const QByteArray& bytes, TUaDeadline deadline) {
+  qsizetype done = 0;
+  while (done < bytes.size()) {
+    if (FFd < 0) throw EUaError(QStringLiteral("OPC UA connection is closed"));
+    ssize_t n = ::send(FFd, bytes.constData() + done, size_t(bytes.size() - done), MSG_NOSIGNAL);
+    if (n > 0) {
+      done += n;
+    } else if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR)) {
+      Wait_For(POLLOUT, deadline);
+    } else {
+      throw EUaError(QStringLiteral("OPC UA connection was lost while sending"));
+    }
+  }
+}
+
+QByteArray TUaSocket::Receive_Exactly(qsizetype count, TUaDeadline deadline) {
+  QByteArray out(count, Qt::Uninitialized);
+  qsizetype done = 0;
+  while (done < count) {
+    if (FFd < 0) throw EUaError(QStringLiteral("OPC UA connection is closed"));
+    ssize_t n = ::recv(FFd, out.data() + done, size_t(count - done), 0);
+    if (n > 0) {
+      done += n;
+    } else if (n == 0) {
+      throw EUaError(QStringLiteral("OPC UA server closed the connection"));
+    } else if (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR) {
+      Wait_For(POLLIN, deadline);
+    } else {
+      throw EUaError(QStringLiteral("OPC UA connection was lost while receiving"));
+    }
+  }
+  return out;
+}

@@ -1,0 +1,33 @@
+#pragma once
+// A blocking TCP connection in which every operation has a deadline. The browse runs on the UI thread, so no call
+// may wait longer than its step allows, whatever the peer does.
+#include <QByteArray>
+#include <chrono>
+#include <cstdint>
+
+using TUaClock = std::chrono::steady_clock;
+using TUaDeadline = TUaClock::time_point;
+
+inline TUaDeadline Ua_Deadline_In(int milliseconds) {
+  return TUaClock::now() + std::chrono::milliseconds(milliseconds);
+}
+
+class TUaSocket {
+ public:
+  TUaSocket() = default;
+  ~TUaSocket();
+  TUaSocket(const TUaSocket&) = delete;
+  TUaSocket& operator=(const TUaSocket&) = delete;
+
+  // Tries every address the host name resolves to; raises EUaError when none answers before the deadline.
+  void Connect(const QByteArray& host, uint16_t port, TUaDeadline deadline);
+  void Send_All(const QByteArray& bytes, TUaDeadline deadline);
+  QByteArray Receive_Exactly(qsizetype count, TUaDeadline deadline);
+  void Close();
+  bool Is_Open() const { return FFd >= 0; }
+
+ private:
+  void Wait_For(short events, TUaDeadline deadline);
+
+  int FFd = -1;
+};

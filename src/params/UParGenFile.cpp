@@ -1,0 +1,96 @@
+#include "UParGenFile.h"
+
+#include <QFile>
+
+#include "UXml.h"
+
+namespace {
+constexpr const char* Root_Name = "Par_Gen";
+
+void Fill_Document(TXmlDocument& doc, const TParGenValues& values) {
+  pugi::xml_node root = Xml_Append_Element(doc.Doc(), Root_Name);
+  Xml_Append_Comment(doc.Doc(), ParGen_Version_Comment);
+  for (int32_t i = 0; i < ParGen_Field_Count; ++i) Xml_Append_Text_Element(root, ParGen_Elements[i].Name, values[i]);
+}
+
+// An element that holds further elements has no single text; the caller falls back to the default.
+bool Read_Element(pugi::xml_node root, const char* name, QString& text) {
+  const pugi::xml_node e = root.child(name);
+  if (!e) return false;
+  for (pugi::xml_node c = e.first_child(); c; c = c.next_sibling())
+    if (c.type() == pugi::node_element) return false;
+  text = Xml_To_QString(e.text().get());
+  return true;
+}
+
+TParGenValues Values_From(pugi::xml_node root) {
+  TParGenValues values = ParGen_Defaults();
+  for (int32_t i = 0; i < ParGen_Field_Count; ++i) {
+    QString text;
+    if (!Read_Element(root, ParGen_Elements[i].Name, text)) continue;
+    values[i] = ParGen_Elements[i].Is_Flag ? QString::fromLatin1(text == u"1" ? "1" : "0") : text;
+  }
+  return values;
+}
+}  // namespace
+
+const std::array<TParGenElement, ParGen_Field_Count> ParGen_Elements = {{
+    {"OPC_UA_Client_IP1", false, "192"},     {"OPC_UA_Client_IP2", false, "168"},
+    {"OPC_UA_Client_IP3", false, "0"},       {"OPC_UA_Client_IP4", false, "5"},
+    {"OPC_UA_Client_SM1", false, "255"},     {"OPC_UA_Client_SM2", false, "255"},
+    {"OPC_UA_Client_SM3", false, "255"},     {"OPC_UA_Client_SM4", false, "0"},
+    {"OPC_UA_Client_GAT1", false, "192"},    {"OPC_UA_Client_GAT2", false, "168"},
+    {"OPC_UA_Client_GAT3", false, "0"},      {"OPC_UA_Client_GAT4", false, "1"},
+    {"OPC_UA_Client_EN_GAT", true, "0"},     {"Eth_Conn_Device_Name", false, ""},
+    {"Eth_Conn_DHCP_Cable", true, "0"},      {"Eth_Conn_DHCP_WiFi", true, "0"},
+    {"Eth_Conn_Enable_DNS", true, "0"},      {"Eth_Conn_Primary_DNS1", false, "8"},
+    {"Eth_Conn_Primary_DNS2", false, "8"},   {"Eth_Conn_Primary_DNS3", false, "8"},
+    {"Eth_Conn_Primary_DNS4", false, "8"},   {"Eth_Conn_Secondary_DNS1", false, "8"},
+    {"Eth_Conn_Secondary_DNS2", false, "8"}, {"Eth_Conn_Secondary_DNS3", false, "4"},
+    {"Eth_Conn_Secondary_DNS4", false, "4"}, {"Modbus_TCP_Slave_IP1", false, "192"},
+    {"Modbus_TCP_Slave_IP2", false, "168"},  {"Modbus_TCP_Slave_IP3", false, "0"},
+    {"Modbus_TCP_Slave_IP4", false, "5"},    {"Modbus_TCP_Slave_SM1", false, "255"},
+    {"Modbus_TCP_Slave_SM2", false, "255"},  {"Modbus_TCP_Slave_SM3", false, "255"},
+    {"Modbus_TCP_Slave_SM4", false, "0"},    {"Modbus_TCP_Slave_GAT1", false, "192"},
+    {"Modbus_TCP_Slave_GAT2", false, "168"}, {"Modbus_TCP_Slave_GAT3", false, "0"},
+    {"Modbus_TCP_Slave_GAT4", false, "1"},   {"Modbus_TCP_Slave_EN_GAT", true, "0"},
+    {"Modbus_TCP_Slave_Port", false, "502"}, {"NTP_Server_URL", false, "pool.ntp.org"},
+    {"NTP_Poll_Time", false, "1000"},
+}};
+
+TParGenValues ParGen_Defaults() {
+  TParGenValues values;
+  for (int32_t i = 0; i < ParGen_Field_Count; ++i) values[i] = QString::fromLatin1(ParGen_Elements[i].Default);
+  return values;
+}
+
+TParGenLoadResult Load_ParGen(const QString& path, TParGenValues& values) {
+  values = ParGen_Defaults();
+  QFile file(path);
+  if (!file.exists()) return TParGenLoadResult::Missing;
+  if (!file.open(QIODevice::ReadOnly)) return TParGenLoadResult::Unreadable;
+  return Load_ParGen_Bytes(file.readAll(), values);
+}
+
+TParGenLoadResult Load_ParGen_Bytes(const QByteArray& bytes, TParGenValues& values) {
+  values = ParGen_Defaults();
+  TXmlDocument doc;
+  if (!doc.Load_Bytes(bytes)) return TParGenLoadResult::Unreadable;
+  // Files written by hand may start with a declaration or a comment; the parameters are in the first element.
+  const pugi::xml_node root = doc.First_Element();
+  if (!root) return TParGenLoadResult::Unreadable;
+  values = Values_From(root);
+  return TParGenLoadResult::Loaded;
+}
+
+QByteArray ParGen_Bytes(const TParGenValues& values) {
+  TXmlDocument doc;
+  Fill_Document(doc, values);
+  return doc.Save_Bytes();
+}
+
+bool Save_ParGen(const QString& path, const TParGenValues& values) {
+  TXmlDocument doc;
+  Fill_Document(doc, values);
+  return doc.Save_File(path);
+}

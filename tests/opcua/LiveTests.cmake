@@ -1,0 +1,7 @@
+# Read by ctest after the tests of test_opcua are discovered: the tests that talk to the real server need the
+# server fixture.
+foreach(test_name IN LISTS test_opcua_TESTS)
+  if(test_name MATCHES "^OpcUaLive\\.")
+    set_tests_properties("${test_name}" PROPERTIES FIXTURES_REQUIRED opcua_server)
+  endif()
+endforeach()

@@ -1,0 +1,214 @@
+// Servers that misbehave: silence, early close, error replies, lying sizes, garbage, aborted or foreign answers.
+// Each browse must end with no variables, within its time limits, and without touching memory it does not own.
+#include <gtest/gtest.h>
+
+#include "OPC_UA_Search.h"
+#include "TLoopbackServer.h"
+#include "UaMessages.h"
+#include "UaTransport.h"
+
+namespace {
+
+QByteArray Chunk(const char* type, char chunk_type, const QByteArray& body) {
+  return Ua_Chunk_Header(type, chunk_type, uint32_t(8 + body.size())) + body;
+}
+
+QByteArray Acknowledge(uint32_t buffers = 65536) {
+  TUaWriter w;
+  for (uint32_t v : {0u, buffers, buffers, 0u, 0u}) w.UInt32(v);
+  return Chunk("ACK", 'F', w.Data());
+}
+
+// The start of an OpenSecureChannel answer: channel, security header, sequence header.
+TUaWriter Open_Answer_Start(uint32_t request_id = 1) {
+  TUaWriter w;
+  w.UInt32(0);
+  w.String(Ua_Policy_None_Uri);
+  w.ByteString(QByteArray());
+  w.ByteString(QByteArray());
+  w.UInt32(1);
+  w.UInt32(request_id);
+  return w;
+}
+
+QByteArray Error_Body() {
+  TUaWriter w;
+  w.UInt32(0x80AB0000);
+  w.String("go away");
+  return w.Data();
+}
+
+TPeerStep Receive() {
+  return {TPeerStep::Receive, {}, 0};
+}
+TPeerStep Send(const QByteArray& bytes) {
+  return {TPeerStep::Send, bytes, 0};
+}
+TPeerStep Hold() {
+  return {TPeerStep::Hold, {}, 5000};
+}
+
+TEST(UaFailures, MisbehavingServersGiveNoVariables) {
+  TUaWriter aborted = Open_Answer_Start();
+  aborted.Raw(Error_Body());
+  TUaWriter cut = Open_Answer_Start();
+  cut.NodeId(TUaNodeId::Num(0, UaId::OpenSecureChannelResponse));
+  cut.DateTime(0);  // the response header stops here
+  TUaWriter foreign = Open_Answer_Start(99);
+  foreign.Raw(QByteArray::fromHex("00"));
+
+  struct TCase {
+    const char* Name;
+    std::vector<TPeerStep> Script;
+  };
+  const TCase cases[] = {
+      {"silent after connecting", {Hold()}},
+      {"closes at once", {}},
+      {"half a header, then silence", {Receive(), Send("ACK"), Hold()}},
+      {"error reply to the hello", {Receive(), Send(Chunk("ERR", 'F', Error_Body()))}},
+      {"not OPC UA at all", {Receive(), Send("HTTP/1.1 400 Bad Request\r\n\r\n")}},
+      {"chunk size beyond every buffer", {Receive(), Send(QByteArray("ACKF") + QByteArray::fromHex("f0ffffff"))}},
+      {"chunk size below its own header", {Receive(), Send(QByteArray("ACKF") + QByteArray::fromHex("04000000"))}},
+      {"buffers below the minimum", {Receive(), Send(Acknowledge(1024))}},
+      {"acknowledges, then silence", {Receive(), Send(Acknowledge()), Receive(), Hold()}},
+      {"aborts the channel", {Receive(), Send(Acknowledge()), Receive(), Send(Chunk("OPN", 'A', aborted.Data()))}},
+      {"answer cut short", {Receive(), Send(Acknowledge()), Receive(), Send(Chunk("OPN", 'F', cut.Data()))}},
+      {"answer to another request",
+       {Receive(), Send(Acknowledge()), Receive(), Send(Chunk("OPN", 'F', foreign.Data()))}},
+      {"message of the wrong kind",
+       {Receive(), Send(Acknowledge()), Receive(), Send(Chunk("MSG", 'F', foreign.Data()))}},
+  };
+
+  TUaBrowseLimits limits;
+  limits.Step_Timeout_Ms = 300;
+  limits.Total_Timeout_Ms = 3000;
+  for (const TCase& c : cases) {
+    TLoopbackServer peer(c.Script);
+    QByteArray address = "opc.tcp://127.0.0.1:" + QByteArray::number(peer.Port());
+    opcua_server_to_discover server;
+    server.server_address = address.constData();
+    EXPECT_EQ(Ua_Client_Begin(server, limits), 0) << c.Name;
+  }
+}
+
+QByteArray Open_Answer_Body(uint32_t request_id, uint32_t token_id, uint32_t lifetime_ms) {
+  TUaWriter w;
+  w.NodeId(TUaNodeId::Num(0, UaId::OpenSecureChannelResponse));
+  w.DateTime(0);
+  w.UInt32(request_id);
+  w.UInt32(0);  // good
+  w.Byte(0);
+  w.Array_Length(-1);
+  w.ExtensionObject(TUaNodeId(), QByteArray());
+  w.UInt32(0);  // protocol version
+  w.UInt32(7);  // channel
+  w.UInt32(token_id);
+  w.DateTime(0);
+  w.UInt32(lifetime_ms);
+  w.ByteString(QByteArray());
+  return w.Data();
+}
+
+QByteArray Open_Answer(uint32_t request_id, uint32_t token_id, uint32_t lifetime_ms) {
+  TUaWriter w = Open_Answer_Start(request_id);
+  w.Raw(Open_Answer_Body(request_id, token_id, lifetime_ms));
+  return Chunk("OPN", 'F', w.Data());
+}
+
+struct TSentChunk {
+  QByteArray Type;  // type and chunk kind, "MSGC"
+  qsizetype Size = 0;
+  QByteArray Body;  // after the sequence header
+};
+
+// Splits what the client sent into symmetric chunks (MSG, CLO).
+std::vector<TSentChunk> Sent_Chunks(const QByteArray& bytes) {
+  std::vector<TSentChunk> chunks;
+  TUaReader r(bytes);
+  while (r.Remaining() > 0) {
+    TSentChunk c;
+    c.Type = r.Bytes(4);
+    c.Size = r.UInt32();
+    r.Skip(4 + 4 + 8);  // channel, token, sequence header
+    c.Body = r.Bytes(c.Size - 24);
+    chunks.push_back(c);
+  }
+  return chunks;
+}
+
+// A token whose life is over is renewed on the same channel before the next request, which then uses the new one.
+TEST(UaFailures, ExpiredTokenIsRenewedFirst) {
+  TLoopbackServer peer({Receive(), Send(Acknowledge()), Receive(), Send(Open_Answer(1, 1, 0)), Receive(),
+                        Send(Open_Answer(2, 2, 600000)), Receive()});
+  QByteArray address = "opc.tcp://127.0.0.1:" + QByteArray::number(peer.Port());
+  opcua_server_to_discover server;
+  server.server_address = address.constData();
+  TUaBrowseLimits limits;
+  limits.Step_Timeout_Ms = 300;
+  EXPECT_EQ(Ua_Client_Begin(server, limits), 0);  // the peer ends before any endpoint comes
+
+  const std::vector<QByteArray>& got = peer.Received();
+  ASSERT_EQ(got.size(), 4u);
+  TUaReader renew(got[2]);
+  EXPECT_EQ(renew.Bytes(4), "OPNF");
+  renew.Skip(4);
+  EXPECT_EQ(renew.UInt32(), 7u);  // the same channel
+  renew.String();
+  renew.ByteString();
+  renew.ByteString();
+  renew.Skip(8);  // sequence header
+  EXPECT_EQ(renew.NodeId(), TUaNodeId::Num(0, UaId::OpenSecureChannelRequest));
+  renew.Skip(2 + 8 + 4 + 4 + 4 + 4 + 3 + 4);  // request header, protocol version
+  EXPECT_EQ(renew.Int32(), int32_t(uaTokenRenew));
+
+  TUaReader next(got[3]);
+  EXPECT_EQ(next.Bytes(4), "MSGF");
+  next.Skip(4);
+  EXPECT_EQ(next.UInt32(), 7u);
+  EXPECT_EQ(next.UInt32(), 2u);  // the renewed token
+}
+
+// Both ways a message may be larger than one buffer: the answer comes in two chunks and is put together; a request
+// above the server's buffer leaves in chunks that each fit it.
+TEST(UaFailures, LongMessagesTravelInChunks) {
+  const QByteArray answer = Open_Answer_Body(1, 5, 600000);
+  auto part = [](char kind, const QByteArray& body) {
+    TUaWriter w = Open_Answer_Start(1);
+    w.Raw(body);
+    return Chunk("OPN", kind, w.Data());
+  };
+  TLoopbackServer peer({Receive(),
+                        Send(Acknowledge(8192)),
+                        Receive(),
+                        Send(part('C', answer.left(20)) + part('F', answer.mid(20))),
+                        {TPeerStep::Hold, {}, 2000}});
+  const QByteArray path(12000, 'p');
+  QByteArray address = "opc.tcp://127.0.0.1:" + QByteArray::number(peer.Port()) + "/" + path;
+  opcua_server_to_discover server;
+  server.server_address = address.constData();
+  TUaBrowseLimits limits;
+  limits.Step_Timeout_Ms = 300;
+  EXPECT_EQ(Ua_Client_Begin(server, limits), 0);  // the peer never answers the request
+
+  const std::vector<QByteArray>& got = peer.Received();
+  ASSERT_GE(got.size(), 3u);
+  QByteArray after_open;
+  for (size_t i = 2; i < got.size(); ++i) after_open += got[i];
+  std::vector<TSentChunk> chunks = Sent_Chunks(after_open);
+  ASSERT_GE(chunks.size(), 2u);
+  QByteArray request;
+  size_t i = 0;
+  for (; i < chunks.size(); ++i) {
+    EXPECT_LE(chunks[i].Size, 8192) << i;
+    request += chunks[i].Body;
+    if (chunks[i].Type == "MSGF") break;
+    EXPECT_EQ(chunks[i].Type, "MSGC") << i;
+  }
+  ASSERT_LT(i, chunks.size());
+  EXPECT_GE(i, 1u);  // more than one chunk
+  TUaReader r(request);
+  EXPECT_EQ(r.NodeId(), TUaNodeId::Num(0, UaId::GetEndpointsRequest));
+  EXPECT_TRUE(request.contains(path));
+}
+
+}  // namespace

@@ -1,0 +1,204 @@
+// Message framing and service messages: UA-TCP headers, Hello / Acknowledge / Error, the request header, Browse,
+// responses cut at every length, service faults, endpoint addresses and data type codes.
+#include <gtest/gtest.h>
+
+#include "QByteArrayPrint.h"
+#include "UaBrowseMessages.h"
+#include "UaBrowseWalker.h"
+#include "UaEndpointUrl.h"
+#include "UaTransport.h"
+
+namespace {
+
+void Write_Good_Response_Header(TUaWriter& w, uint32_t type, uint32_t result = 0) {
+  w.NodeId(TUaNodeId::Num(0, type));
+  w.DateTime(0);
+  w.UInt32(9);  // request handle
+  w.UInt32(result);
+  w.Byte(0);           // no diagnostics
+  w.Array_Length(-1);  // string table
+  w.ExtensionObject(TUaNodeId(), QByteArray());
+}
+
+QByteArray Sample_Browse_Response() {
+  TUaWriter w;
+  Write_Good_Response_Header(w, UaId::BrowseResponse);
+  w.Array_Length(1);
+  w.UInt32(0);
+  w.ByteString("cp1");
+  w.Array_Length(1);
+  w.NodeId(TUaNodeId::Num(0, 35));  // Organizes
+  w.Boolean(true);
+  w.NodeId(TUaNodeId::Str(1, "Plant"));  // an expanded node id without flags
+  w.UInt16(1);
+  w.String("Plant");
+  w.LocalizedText({QByteArray(), "Plant"});
+  w.UInt32(uaClassObject);
+  w.NodeId(TUaNodeId::Num(0, 61));  // FolderType
+  w.Array_Length(-1);               // diagnostics
+  return w.Data();
+}
+
+TEST(UaMessages, ChunkHeaderAndHello) {
+  EXPECT_EQ(Ua_Chunk_Header("MSG", 'F', 0x1234).toHex(), QByteArray("4d53474634120000"));
+
+  TUaTcpLimits limits{65536, 65536, 16777216, 4096};
+  QByteArray hello = Ua_Encode_Hello(limits, "opc.tcp://h:1");
+  EXPECT_EQ(hello.toHex(), QByteArray("48454c46"
+                                      "2d000000"
+                                      "00000000"
+                                      "00000100"
+                                      "00000100"
+                                      "00000001"
+                                      "00100000"
+                                      "0d000000") +
+                               QByteArray("opc.tcp://h:1").toHex());
+}
+
+TEST(UaMessages, AcknowledgeAndError) {
+  TUaWriter ack;
+  for (uint32_t v : {0u, 8192u, 65536u, 0u, 0u}) ack.UInt32(v);
+  TUaTcpLimits peer = Ua_Decode_Acknowledge(ack.Data());
+  EXPECT_EQ(peer.ReceiveBufferSize, 8192u);
+  EXPECT_EQ(peer.SendBufferSize, 65536u);
+
+  TUaWriter small;
+  for (uint32_t v : {0u, 1024u, 65536u, 0u, 0u}) small.UInt32(v);
+  EXPECT_THROW(Ua_Decode_Acknowledge(small.Data()), EUaError);
+  EXPECT_THROW(Ua_Decode_Acknowledge(ack.Data().left(12)), EUaError);
+
+  TUaWriter error;
+  error.UInt32(0x807F0000);
+  error.String("too many sessions");
+  EXPECT_EQ(Ua_Describe_Error(error.Data()), QStringLiteral("OPC UA server error 0x807f0000 too many sessions"));
+}
+
+TEST(UaMessages, RequestHeaderLayout) {
+  TUaRequestHeader header{TUaNodeId::Num(1, 77), 5, 3000};
+  TUaReader r(Ua_Encode_Close_Session_Request(header));
+  EXPECT_EQ(r.NodeId(), TUaNodeId::Num(0, UaId::CloseSessionRequest));
+  EXPECT_EQ(r.NodeId(), TUaNodeId::Num(1, 77));
+  EXPECT_GT(r.DateTime(), 0);
+  EXPECT_EQ(r.UInt32(), 5u);  // request handle
+  EXPECT_EQ(r.UInt32(), 0u);  // diagnostics asked for
+  EXPECT_TRUE(r.String().isNull());
+  EXPECT_EQ(r.UInt32(), 3000u);                         // timeout hint
+  EXPECT_EQ(r.Bytes(3).toHex(), QByteArray("000000"));  // no additional header
+  EXPECT_TRUE(r.Boolean());                             // delete subscriptions
+  EXPECT_EQ(r.Remaining(), 0);
+}
+
+TEST(UaMessages, BrowseRequestBody) {
+  TUaBrowseDescription d;
+  d.NodeId = TUaNodeId::Num(0, 85);
+  d.ReferenceTypeId = TUaNodeId::Num(0, 33);
+  d.NodeClassMask = uaClassObject | uaClassVariable;
+  d.ResultMask = uaResultNodeClass | uaResultDisplayName;
+  QByteArray request = Ua_Encode_Browse_Request({}, 100, {d});
+  // After the type id and the header (29 bytes with a null token): view, max references, one description.
+  EXPECT_EQ(request.mid(4 + 29).toHex(), QByteArray("0000"
+                                                    "0000000000000000"
+                                                    "00000000"
+                                                    "64000000"
+                                                    "01000000"
+                                                    "0055"
+                                                    "00000000"
+                                                    "0021"
+                                                    "01"
+                                                    "03000000"
+                                                    "14000000"));
+}
+
+TEST(UaMessages, BrowseResponseDecodesAndEveryCutIsRefused) {
+  const QByteArray full = Sample_Browse_Response();
+  std::vector<TUaBrowseResult> results = Ua_Decode_Browse_Response(full, UaId::BrowseResponse);
+  ASSERT_EQ(results.size(), 1u);
+  EXPECT_EQ(results[0].ContinuationPoint, "cp1");
+  ASSERT_EQ(results[0].References.size(), 1u);
+  EXPECT_EQ(results[0].References[0].Target.NodeId, TUaNodeId::Str(1, "Plant"));
+  EXPECT_EQ(results[0].References[0].DisplayName.Text, "Plant");
+  EXPECT_EQ(results[0].References[0].NodeClass, uint32_t(uaClassObject));
+
+  for (qsizetype n = 0; n < full.size(); ++n)
+    EXPECT_THROW(Ua_Decode_Browse_Response(full.left(n), UaId::BrowseResponse), EUaError) << "cut at " << n;
+}
+
+TEST(UaMessages, FaultsAndWrongResponsesAreErrors) {
+  struct TCase {
+    const char* Name;
+    uint32_t Type;
+    uint32_t Result;
+  };
+  const TCase cases[] = {
+      {"service fault", UaId::ServiceFault, 0x80010000},
+      {"bad service result", UaId::ReadResponse, 0x800D0000},
+      {"another response type", UaId::BrowseResponse, 0},
+  };
+  for (const TCase& c : cases) {
+    TUaWriter w;
+    Write_Good_Response_Header(w, c.Type, c.Result);
+    w.Array_Length(0);
+    w.Array_Length(-1);
+    EXPECT_THROW(Ua_Decode_Read_Response(w.Data()), EUaError) << c.Name;
+  }
+  TUaWriter good;
+  Write_Good_Response_Header(good, UaId::ReadResponse);
+  good.Array_Length(1);
+  good.Raw(QByteArray::fromHex("010307"));  // a data value holding Byte 7
+  good.Array_Length(-1);
+  std::vector<TUaDataValue> values = Ua_Decode_Read_Response(good.Data());
+  ASSERT_EQ(values.size(), 1u);
+  EXPECT_EQ(values[0].Value.Integer, 7u);
+}
+
+TEST(UaMessages, EndpointAddresses) {
+  struct TCase {
+    const char* Url;
+    bool Ok;
+    const char* Host;
+    uint16_t Port;
+  };
+  const TCase cases[] = {
+      {"opc.tcp://127.0.0.1:4841", true, "127.0.0.1", 4841},
+      {"  OPC.TCP://plc-7/UA/Server ", true, "plc-7", 4840},
+      {"opc.tcp://[::1]:48010/path", true, "::1", 48010},
+      {"opc.tcp://host:", false, "", 0},
+      {"opc.tcp://host:70000", false, "", 0},
+      {"opc.tcp://host:+12", false, "", 0},
+      {"opc.tcp://:4840", false, "", 0},
+      {"opc.tcp://[::1", false, "", 0},
+      {"http://host:4840", false, "", 0},
+      {"", false, "", 0},
+  };
+  for (const TCase& c : cases) {
+    TUaEndpointUrl url;
+    ASSERT_EQ(Parse_Endpoint_Url(c.Url, url), c.Ok) << c.Url;
+    if (!c.Ok) continue;
+    EXPECT_EQ(url.Host, c.Host) << c.Url;
+    EXPECT_EQ(url.Port, c.Port) << c.Url;
+  }
+}
+
+TEST(UaMessages, DataTypeCodes) {
+  struct TCase {
+    const char* Name;
+    TUaNodeId Type;
+    int32_t Code;
+  };
+  const TCase cases[] = {
+      {"Boolean", TUaNodeId::Num(0, 1), 0},
+      {"Double", TUaNodeId::Num(0, 11), 10},
+      {"ByteString", TUaNodeId::Num(0, 15), 14},
+      {"Enumeration", TUaNodeId::Num(0, 29), 5},
+      {"LocalizedText", TUaNodeId::Num(0, 21), -1},
+      {"Structure", TUaNodeId::Num(0, 22), -1},
+      {"BaseDataType", TUaNodeId::Num(0, 24), -1},
+      {"null", TUaNodeId(), -1},
+      {"Duration: its supertype decides", TUaNodeId::Num(0, 290), -2},
+      {"a server's own type", TUaNodeId::Num(1, 1), -2},
+      {"a type named by text", TUaNodeId::Str(0, "T"), -2},
+  };
+  for (const TCase& c : cases) EXPECT_EQ(Ua_Builtin_Type_Code(c.Type), c.Code) << c.Name;
+}
+
+}  // namespace
