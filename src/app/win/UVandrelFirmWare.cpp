@@ -14,6 +14,7 @@
 #include "UBanks.h"
 #include "UBoot.h"
 #include "UCheck_Version.h"
+#include "UClick_Filter.h"
 #include "UDMXDefVal.h"
 #include "UExport_Entries.h"
 #include "UGlobals.h"
@@ -177,11 +178,10 @@ void TFVandrelFirmWare::Create_Controls() {
   Shape1 = Shape(this, QRect(10, 295, 674, 1), QStringLiteral("background: black;"));
 
   Btn_CreateBin = New_Button(bsEncarta, Sky_Blue, true);
-  L_Quorvane = new TClickLabel(this);
+  L_Quorvane = new QLabel(this);
   L_Quorvane->setFont(Label_Font(11, true));
   Set_Text_Color(L_Quorvane, clGray);
-  L_Quorvane->setCursor(Qt::PointingHandCursor);
-  L_Quorvane->OnClick = [this] { L_QuorvaneClick(); };
+  On_Left_Click(L_Quorvane, [this] { L_QuorvaneClick(); });
   // The host without its "www." prefix fits the room right of step 4.
   Set_Label_Text(L_Quorvane, QString(Maker_Host).remove(QRegularExpression(QStringLiteral("^www\\."))));
   Btn_New = New_Button(bsEncarta, Sky_Blue, true);

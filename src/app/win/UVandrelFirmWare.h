@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "LbButton.h"
-#include "UClickLabel.h"
 #include "UDialogFrame.h"
 #include "UDialogs.h"
 
@@ -46,7 +45,7 @@ class TFVandrelFirmWare : public QWidget {
   QLabel* L_Step_8;
   QWidget* Shape1;
   TLbButton* Btn_CreateBin;
-  TClickLabel* L_Quorvane;
+  QLabel* L_Quorvane;
   TLbButton* Btn_New;
   TLbButton* Btn_Open;
   TLbButton* Btn_Prm_Gen;

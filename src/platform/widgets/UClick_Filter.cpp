@@ -10,9 +10,14 @@ class TClickFilter : public QObject {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-      FOnClick();
-      return true;
+    if (event->type() == QEvent::MouseButtonRelease) {
+      const auto* mouse = static_cast<QMouseEvent*>(event);
+      auto* widget = qobject_cast<QWidget*>(watched);
+      // A press dragged off the label and released elsewhere is no click.
+      if (mouse->button() == Qt::LeftButton && widget && widget->rect().contains(mouse->position().toPoint())) {
+        FOnClick();
+        return true;
+      }
     }
     return QObject::eventFilter(watched, event);
   }
