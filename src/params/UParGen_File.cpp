@@ -9,9 +9,10 @@
 #include "UParGenChecks.h"
 
 namespace {
-// Message IDs of our own for the file itself, beyond the window's field checks.
-constexpr int32_t Msg_File_Unreadable = 3466;
-constexpr int32_t Msg_File_Not_Written = 3467;
+// Message IDs of our own for the file itself, beyond the window's field checks. Language files already give
+// texts of their own to the IDs up to 3468, so ours start after them.
+constexpr int32_t Msg_File_Unreadable = 3469;
+constexpr int32_t Msg_File_Not_Written = 3470;
 
 QString File_Message(int32_t id, const QString& path) {
   return Lang_Table.value(id) + u'\n' + path;

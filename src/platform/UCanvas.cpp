@@ -95,8 +95,8 @@ void TCanvas::Plot(int32_t x, int32_t y) {
   const int32_t half = (w - 1) / 2;
   QPainter& p = Painter();
   Apply_Pen_Mode(p);
-  const QColor color = FPen.Mode == pmCopy ? TColorToQColor(FPen.Color) : QColor(Qt::white);
-  p.fillRect(QRect(x - half, y - half, w, w), color);
+  // An XOR pen flips the bits of its own colour; the NOT pen ignores its colour.
+  p.fillRect(QRect(x - half, y - half, w, w), TColorToQColor(FPen.Color));
 }
 
 // Bresenham from one end to the other; the classic rule leaves the end point unpainted.

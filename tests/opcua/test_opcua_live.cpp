@@ -13,7 +13,7 @@ namespace {
 
 constexpr const char* User = "operator";
 constexpr const char* Password = "s3cret-pw";
-constexpr int Plant_Variables = 14;
+constexpr int Plant_Variables = 16;
 constexpr int Bulk_Variables = 250;
 constexpr int All_Variables = Plant_Variables + Bulk_Variables + 1;  // + the variable inside the cycle
 
@@ -96,8 +96,8 @@ TEST_F(OpcUaLive, AnonymousBrowseGivesTheVariablesInTreeOrder) {
   ASSERT_EQ(opcua_client_begin(Server), All_Variables);
   std::vector<TRecordText> got = Fetch_All(All_Variables);
 
-  // The folder "Plant": every identifier kind, the data types, access levels, a subtype (Duration), an 8-bit
-  // text; its variables of a text type, with an identifier outside the code page and without access are left out.
+  // The folder "Plant": every identifier kind, the data types, access levels, a subtype (Duration), 8-bit texts;
+  // its variables of a text type, without access, and with identifiers that would not keep their bytes are left out.
   const std::vector<TRecordText> plant = {
       {1, 0, "1001", 10, 3, "Speed"},
       {1, 3, "Line1.Counter", 6, 1, "Counter"},
@@ -112,6 +112,8 @@ TEST_F(OpcUaLive, AnonymousBrowseGivesTheVariablesInTreeOrder) {
       {1, 3, "Id", 13, 1, "Id"},
       {1, 3, "Blob", 14, 3, "Blob"},
       {1, 3, "Temp\xE9rature", 10, 1, "Temp\xE9rature"},
+      {1, 5, "Z\xE9", 2, 3, "Code"},
+      {1, 3, "Guarded", 5, 1, "Guarded"},
       {2, 0, "5", 4, 3, "Level"},
   };
   ASSERT_EQ(plant.size(), size_t(Plant_Variables));

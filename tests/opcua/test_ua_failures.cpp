@@ -1,9 +1,16 @@
 // Servers that misbehave: silence, early close, error replies, lying sizes, garbage, aborted or foreign answers.
 // Each browse must end with no variables, within its time limits, and without touching memory it does not own.
 #include <gtest/gtest.h>
+#include <netdb.h>
+
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
 
 #include "OPC_UA_Search.h"
 #include "TLoopbackServer.h"
+#include "UaClient.h"
 #include "UaMessages.h"
 #include "UaTransport.h"
 
@@ -91,15 +98,19 @@ TEST(UaFailures, MisbehavingServersGiveNoVariables) {
   }
 }
 
-QByteArray Open_Answer_Body(uint32_t request_id, uint32_t token_id, uint32_t lifetime_ms) {
-  TUaWriter w;
-  w.NodeId(TUaNodeId::Num(0, UaId::OpenSecureChannelResponse));
+void Write_Good_Response_Header(TUaWriter& w, uint32_t type, uint32_t request_handle) {
+  w.NodeId(TUaNodeId::Num(0, type));
   w.DateTime(0);
-  w.UInt32(request_id);
+  w.UInt32(request_handle);
   w.UInt32(0);  // good
   w.Byte(0);
   w.Array_Length(-1);
   w.ExtensionObject(TUaNodeId(), QByteArray());
+}
+
+QByteArray Open_Answer_Body(uint32_t request_id, uint32_t token_id, uint32_t lifetime_ms) {
+  TUaWriter w;
+  Write_Good_Response_Header(w, UaId::OpenSecureChannelResponse, request_id);
   w.UInt32(0);  // protocol version
   w.UInt32(7);  // channel
   w.UInt32(token_id);
@@ -209,6 +220,64 @@ TEST(UaFailures, LongMessagesTravelInChunks) {
   TUaReader r(request);
   EXPECT_EQ(r.NodeId(), TUaNodeId::Num(0, UaId::GetEndpointsRequest));
   EXPECT_TRUE(request.contains(path));
+}
+
+// The answer to the next request arrives before the request leaves, so no wait inside the call could notice that
+// the browse's time is up: the call itself must refuse to start.
+TEST(UaFailures, NoRequestLeavesAfterTheBrowseDeadline) {
+  TUaWriter endpoints;
+  endpoints.UInt32(7);  // channel
+  endpoints.UInt32(1);  // token
+  endpoints.UInt32(2);  // sequence number
+  endpoints.UInt32(2);  // request id: the one after the channel's
+  Write_Good_Response_Header(endpoints, UaId::GetEndpointsResponse, 1);
+  endpoints.Array_Length(0);
+  TLoopbackServer peer({Receive(), Send(Acknowledge()), Receive(),
+                        Send(Open_Answer(1, 1, 600000) + Chunk("MSG", 'F', endpoints.Data())), Hold()});
+  const QByteArray url = "opc.tcp://127.0.0.1:" + QByteArray::number(peer.Port());
+  TUaEndpointUrl address;
+  ASSERT_TRUE(Parse_Endpoint_Url(url, address));
+
+  TUaClient client(5000, Ua_Deadline_In(1000));
+  client.Connect(address, url);
+  std::this_thread::sleep_for(std::chrono::milliseconds(1100));
+  EXPECT_THROW(client.Get_Endpoints(url), EUaError);
+}
+
+// A name lookup that hangs until the test lets it go, as one does when the name server does not answer.
+struct THangingLookup {
+  static inline std::mutex Lock;
+  static inline std::condition_variable Changed;
+  static inline bool Released = false;
+  static inline int Returned = 0;
+
+  static int Resolve(const char*, const char*, const addrinfo*, addrinfo**) {
+    std::unique_lock<std::mutex> guard(Lock);
+    Changed.wait(guard, [] { return Released; });
+    ++Returned;
+    Changed.notify_all();
+    return EAI_AGAIN;
+  }
+};
+
+TEST(UaFailures, NameLookupEndsAtTheStepLimit) {
+  Set_Ua_Name_Resolver(&THangingLookup::Resolve);
+  TUaSocket socket;
+  EXPECT_THROW(socket.Connect("plc.example", 4840, Ua_Deadline_In(200)), EUaError);
+  EXPECT_FALSE(socket.Is_Open());
+
+  opcua_server_to_discover server;
+  server.server_address = "opc.tcp://plc.example:4840";
+  TUaBrowseLimits limits;
+  limits.Step_Timeout_Ms = 200;
+  EXPECT_EQ(Ua_Client_Begin(server, limits), 0);
+  Set_Ua_Name_Resolver(nullptr);
+
+  // The abandoned lookups end once the name server "answers"; the test waits for them so that none outlives it.
+  std::unique_lock<std::mutex> guard(THangingLookup::Lock);
+  THangingLookup::Released = true;
+  THangingLookup::Changed.notify_all();
+  THangingLookup::Changed.wait(guard, [] { return THangingLookup::Returned == 2; });
 }
 
 }  // namespace

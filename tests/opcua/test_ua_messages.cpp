@@ -1,5 +1,6 @@
 // Message framing and service messages: UA-TCP headers, Hello / Acknowledge / Error, the request header, Browse,
-// responses cut at every length, service faults, endpoint addresses and data type codes.
+// responses cut at every length, service faults, endpoint addresses, data type codes and the server's operation
+// limits.
 #include <gtest/gtest.h>
 
 #include "QByteArrayPrint.h"
@@ -199,6 +200,33 @@ TEST(UaMessages, DataTypeCodes) {
       {"a type named by text", TUaNodeId::Str(0, "T"), -2},
   };
   for (const TCase& c : cases) EXPECT_EQ(Ua_Builtin_Type_Code(c.Type), c.Code) << c.Name;
+}
+
+TEST(UaWalker, ServerOperationLimitsLowerTheRequestSizes) {
+  struct TCase {
+    const char* Name;
+    int Our_Read_Limit;
+    uint32_t Server_Browse;
+    uint32_t Server_Read;
+    int Browse_Batch;
+    int Max_Nodes_Per_Read;
+  };
+  const TCase cases[] = {
+      {"the server sets no limits", 0, 0, 0, 16, 0},
+      {"limits below our batches", 0, 5, 30, 5, 30},
+      {"limits above our batches", 0, 1000, 100000, 16, 100000},
+      {"one node per request", 0, 1, 1, 1, 1},
+      {"our own read limit is lower", 10, 0, 30, 16, 10},
+      {"the largest limit a server can give", 0, 0xFFFFFFFF, 0xFFFFFFFF, 16, 0x7FFFFFFF},
+  };
+  for (const TCase& c : cases) {
+    TUaBrowseLimits ours;
+    ours.Max_Nodes_Per_Read = c.Our_Read_Limit;
+    TUaBrowseLimits fitted = Ua_Fit_Operation_Limits(ours, c.Server_Browse, c.Server_Read);
+    EXPECT_EQ(fitted.Browse_Batch, c.Browse_Batch) << c.Name;
+    EXPECT_EQ(fitted.Max_Nodes_Per_Read, c.Max_Nodes_Per_Read) << c.Name;
+    EXPECT_EQ(fitted.Read_Batch, ours.Read_Batch) << c.Name;
+  }
 }
 
 }  // namespace

@@ -1,13 +1,16 @@
 // The window frame: the model's panels, their order, captions and heights, the fixed width, the wheel and the
 // header painting.
 #include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QScrollBar>
 #include <QTest>
 #include <QWheelEvent>
 
 #include "TCategoryPanel.h"
 #include "TCategoryPanelGroup.h"
+#include "TOctetBox.h"
 #include "TParGenFixture.h"
 #include "USysColors.h"
 
@@ -51,6 +54,33 @@ TEST_F(ParGenWindow, ShowsTheFourPanelsOfTheModelInOrder) {
   EXPECT_FALSE(Window->Btn_Cancel->Cancel());
   EXPECT_EQ(Window->Btn_OK->pos(), QPoint(217, 6));
   EXPECT_EQ(Window->Btn_Cancel->pos(), QPoint(335, 6));
+}
+
+TEST_F(ParGenWindow, TabRunsRowByRowWithTheGatewaySwitchBeforeItsOctets) {
+  Window->show();
+  const auto& w = *Window;
+  const std::vector<QWidget*> expected{
+      w.E_EthConn_Device_Name,   w.CB_EthConn_En_DHCP_Cable, w.CB_EthConn_Enable_DNS,  // Wi-Fi DHCP is greyed
+      w.E_EthConn_Pri_DNS_IP1,   w.E_EthConn_Pri_DNS_IP2,    w.E_EthConn_Pri_DNS_IP3, w.E_EthConn_Pri_DNS_IP4,
+      w.E_EthConn_Sec_DNS_IP1,   w.E_EthConn_Sec_DNS_IP2,    w.E_EthConn_Sec_DNS_IP3, w.E_EthConn_Sec_DNS_IP4,
+      w.E_OPC_UA_Client_IP1,     w.E_OPC_UA_Client_IP2,      w.E_OPC_UA_Client_IP3,   w.E_OPC_UA_Client_IP4,
+      w.E_OPC_UA_Client_SM1,     w.E_OPC_UA_Client_SM2,      w.E_OPC_UA_Client_SM3,   w.E_OPC_UA_Client_SM4,
+      w.CB_OPC_UA_Client_En_GAT, w.E_OPC_UA_Client_GAT1,     w.E_OPC_UA_Client_GAT2,  w.E_OPC_UA_Client_GAT3,
+      w.E_OPC_UA_Client_GAT4,    w.E_ModbusTCPSlave_IP1,     w.E_ModbusTCPSlave_IP2,  w.E_ModbusTCPSlave_IP3,
+      w.E_ModbusTCPSlave_IP4,    w.E_ModbusTCPSlave_SM1,     w.E_ModbusTCPSlave_SM2,  w.E_ModbusTCPSlave_SM3,
+      w.E_ModbusTCPSlave_SM4,    w.CB_ModbusTCPSlave_En_GAT, w.E_ModbusTCPSlave_GAT1, w.E_ModbusTCPSlave_GAT2,
+      w.E_ModbusTCPSlave_GAT3,   w.E_ModbusTCPSlave_GAT4,    w.E_ModbusTCPSlave_Port, w.E_NTP_Server_URL,
+      w.E_NTP_Poll_Time};
+  std::vector<QWidget*> order;
+  QWidget* next = expected.front();
+  while (order.size() < expected.size()) {
+    if (next->isVisible() && next->isEnabled() && (next->focusPolicy() & Qt::TabFocus) &&
+        Window->CPG->isAncestorOf(next))
+      order.push_back(next);
+    next = next->nextInFocusChain();
+    ASSERT_NE(next, expected.front()) << "the chain ran out after " << order.size();
+  }
+  EXPECT_EQ(order, expected);
 }
 
 TEST_F(ParGenWindow, UnknownModelIsRefused) {

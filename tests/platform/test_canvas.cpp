@@ -133,6 +133,37 @@ TEST_F(CanvasTest, DottedPenAlternates) {
   EXPECT_EQ(At(6, 0), clBlack);
 }
 
+TEST_F(CanvasTest, PenModesCombineWithThePicture) {
+  struct Case {
+    TPenMode Mode;
+    TColor Pen, Under, Expected;
+  };
+  const Case cases[] = {
+      {pmCopy, clRed, clWhite, clRed},  {pmXor, clRed, clWhite, 0xFFFF00},  {pmXor, 0x00FF00, 0x0000FF, 0x00FFFF},
+      {pmNot, clRed, clWhite, clBlack}, {pmNot, clRed, 0x123456, 0xEDCBA9},
+  };
+  for (const Case& c : cases) {
+    Canvas().Brush().Color = c.Under;
+    Canvas().FillRect(Rect(0, 0, 40, 30));
+    Canvas().Pen().Color = c.Pen;
+    Canvas().Pen().Mode = c.Mode;
+    Canvas().MoveTo(2, 2);
+    Canvas().LineTo(10, 2);
+    EXPECT_EQ(At(5, 2), c.Expected) << c.Mode << " " << std::hex << c.Pen;
+    EXPECT_EQ(At(5, 3), c.Under);
+  }
+  // Drawn twice, an XOR line leaves the picture as it was.
+  Canvas().Brush().Color = 0x123456;
+  Canvas().FillRect(Rect(0, 0, 40, 30));
+  Canvas().Pen().Color = 0x00C0FF;
+  Canvas().Pen().Mode = pmXor;
+  for (int i = 0; i < 2; ++i) {
+    Canvas().MoveTo(2, 2);
+    Canvas().LineTo(10, 2);
+    EXPECT_EQ(At(5, 2), i == 0 ? TColor(0x12F4A9) : TColor(0x123456));
+  }
+}
+
 TEST_F(CanvasTest, FillAndFrameRect) {
   Canvas().Brush().Color = clGreen;
   Canvas().FillRect(Rect(1, 1, 5, 5));

@@ -48,10 +48,15 @@ int32_t Conv_Version_Text(const QString& ver_str) {
   const qsizetype blank = ver_str.indexOf(u' ');
   const QString s = Trim(blank >= 0 ? ver_str.mid(blank + 1) : ver_str);
   if (s.size() < 5) return -1;
-  // The second character is the point of "d.ddd" and is skipped.
-  const QString digits = QString(s[0]) + s[2] + s[3] + s[4];
-  int32_t value = -1;
-  return TryStrToInt(digits, value) ? value : -1;
+  // The second character is the point of "d.ddd" and is skipped. Only decimal digits count: a general integer
+  // reader would take "$.FFF" as hex 4095 and report it as a newer version.
+  int32_t value = 0;
+  for (const qsizetype i : {0, 2, 3, 4}) {
+    const char16_t c = s[i].unicode();
+    if (c < u'0' || c > u'9') return -1;
+    value = value * 10 + (c - u'0');
+  }
+  return value;
 }
 
 bool Reply_Offers_Newer_Version(const QString& reply) {

@@ -20,7 +20,8 @@ void Set_Version_Service_Origin(const QString& origin);
 void Set_Version_Check_Limits(const THttpLimits& limits);
 THttpLimits Version_Check_Limits();
 
-// "VER. 1.010" -> 1010: one digit, a point and three digits after the first blank; -1 when that does not fit.
+// "VER. 1.010" -> 1010: one digit, a point and three digits after the first blank (the point itself is not
+// looked at); -1 when those four are not all decimal digits or the text is too short.
 int32_t Conv_Version_Text(const QString& ver_str);
 // True when the reply names a version newer than this program's own.
 bool Reply_Offers_Newer_Version(const QString& reply);

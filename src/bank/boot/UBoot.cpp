@@ -1,5 +1,8 @@
 #include "UBoot.h"
 
+#include <vector>
+
+#include "LbButtonGlyphs.h"
 #include "UDialogs.h"
 #include "UGlobals.h"
 #include "ULang.h"
@@ -39,14 +42,19 @@ void Set_Check_Text(QCheckBox* box, const QString& text) {
 }
 
 // Marks the guard's flag for the lifetime of one update click and keeps the
-// update button disabled meanwhile.
+// update button disabled meanwhile. The address fields stay read-only too: the
+// ping lets the window take input, and the recipe and the remembered address
+// must name the address that answered, not one typed during the ping.
 class TBusy_Scope {
  public:
-  TBusy_Scope(bool& busy, QWidget* button) : FBusy(busy), FButton(button) {
+  TBusy_Scope(bool& busy, QWidget* button, std::initializer_list<QLineEdit*> fields)
+      : FBusy(busy), FButton(button), FFields(fields) {
     FBusy = true;
     FButton->setEnabled(false);
+    for (QLineEdit* field : FFields) field->setReadOnly(true);
   }
   ~TBusy_Scope() {
+    for (QLineEdit* field : FFields) field->setReadOnly(false);
     FButton->setEnabled(true);
     FBusy = false;
   }
@@ -56,6 +64,7 @@ class TBusy_Scope {
  private:
   bool& FBusy;
   QWidget* FButton;
+  std::vector<QLineEdit*> FFields;
 };
 }  // namespace
 
@@ -106,6 +115,8 @@ void TFBoot::Create_Serial_Panel() {
   Apply_Frame_Button_Look(Btn_COM_List);
   Btn_COM_List->setGeometry(Margin + 156, 20, 25, 25);
   Btn_COM_List->SetCaption(QString());
+  // The curved arrows of a retry say "read the list again" without a caption.
+  Btn_COM_List->SetGlyph(Kind_Glyph(bkRetry));
   Btn_COM_List->OnClick = [this] { Btn_COM_ListClick(); };
   P_Serial->setVisible(false);
 }
@@ -271,7 +282,7 @@ void TFBoot::Btn_UpdateClick() {
   // The ping processes events, so a click can arrive while the first one still
   // runs.
   if (FBusy) return;
-  const TBusy_Scope busy(FBusy, Btn_Update);
+  const TBusy_Scope busy(FBusy, Btn_Update, {E_IP1, E_IP2, E_IP3, E_IP4});
   FClosed_While_Busy = false;
   if (Form_Type == ftEthernet)
     Run_Ethernet_Update();

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "Exception.h"
+#include "UBank_Source.h"
 #include "UGlobals.h"
 #include "UOPCUA_Vocabulary.h"
 #include "UOPC_UA_Image.h"
@@ -61,6 +62,21 @@ int32_t Required_Int(const TPlace& p, const char* name) {
   return value;
 }
 
+// Start and Tot are 16-bit byte counts in the variable record: a count outside 0..65535 would reach the device
+// wrapped, reading other bytes than the ones configured, so it stops the compile instead.
+uint16_t Record_Bytes(const TPlace& p, const char* name, int32_t value, uint32_t unit) {
+  const QString attr = QString::fromLatin1(name);
+  if (value < 0)
+    Fail(QStringLiteral("the attribute \"%1\" of %2 is negative (\"%3\")").arg(attr, p.Name()).arg(value));
+  const uint64_t bytes = static_cast<uint64_t>(value) * unit;
+  if (bytes > 0xFFFF)
+    Fail(QStringLiteral("the attribute \"%1\" of %2 (\"%3\") comes to %4 bytes; the device takes at most 65535")
+             .arg(attr, p.Name())
+             .arg(value)
+             .arg(bytes));
+  return static_cast<uint16_t>(bytes);
+}
+
 // An optional integer attribute: nothing when it is missing or no integer.
 std::optional<int32_t> Optional_Int(pugi::xml_node node, const char* name) {
   int32_t value;
@@ -113,13 +129,12 @@ TOPC_UA_Var Read_Variable(const TPlace& p) {
   const std::optional<int32_t> start = Optional_Int(p.node, "Start");
   const std::optional<int32_t> length = Optional_Int(p.node, "Length");
   if (!start || !length) return v;
-  if (Xml_Attr(p.node, "VarArray", QString()) == u"Array") {
-    v.Start = static_cast<uint16_t>(static_cast<uint32_t>(*start) * len);
-    v.Tot = static_cast<uint16_t>(static_cast<uint32_t>(*length) * len);
-  } else if (Is_String_Type(type)) {
-    v.Start = static_cast<uint16_t>(*start);
-    v.Tot = static_cast<uint16_t>(*length);
-  }
+  // Array bounds count elements, string bounds bytes.
+  const bool array = Xml_Attr(p.node, "VarArray", QString()) == u"Array";
+  if (!array && !Is_String_Type(type)) return v;
+  const uint32_t unit = array ? len : 1;
+  v.Start = Record_Bytes(p, "Start", *start, unit);
+  v.Tot = Record_Bytes(p, "Length", *length, unit);
   return v;
 }
 
@@ -165,8 +180,7 @@ TOPC_UA_Server Read_Server(const TPlace& p) {
 
 std::vector<TOPC_UA_Server> Read_Servers() {
   TXmlDocument xml;
-  if (!xml.Load_File(Path_OPC_UA_Client))
-    throw Exception(QStringLiteral("Cannot read the file %1: it is not well-formed XML.").arg(Path_OPC_UA_Client));
+  Load_Bank_Source(xml, Path_OPC_UA_Client);
   const pugi::xml_node client = Required_Child(xml.Doc(), "OPC_UA_Client", QString());
   const pugi::xml_node list = Required_Child(client, "OPC_UA_Server_List", QString());
   std::vector<TOPC_UA_Server> servers;

@@ -2,7 +2,7 @@
 
 #include <QFileInfo>
 
-#include "Exception.h"
+#include "UBank_Source.h"
 #include "UByteWriter.h"
 #include "UGlobals.h"
 #include "UOPC_UA_Image.h"
@@ -71,8 +71,7 @@ void Compile_Model_Hook() {}
 void Read_ParGen_XML() {
   if (!QFileInfo::exists(Path_ParGen)) return;
   TXmlDocument xml;
-  if (!xml.Load_File(Path_ParGen))
-    throw Exception(QStringLiteral("Cannot read the file %1: it is not well-formed XML.").arg(Path_ParGen));
+  Load_Bank_Source(xml, Path_ParGen);
   // The first element is the root whatever its name; a leading declaration or comment must not hide the
   // settings that the parameter window shows.
   const pugi::xml_node root = xml.First_Element();

@@ -2,7 +2,9 @@
 
 #include <QDialog>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QPainter>
+#include <QShortcutEvent>
 
 #include "LbButtonGlyphs.h"
 #include "UCanvas.h"
@@ -59,12 +61,26 @@ QChar Accelerator_Of(const QString& caption) {
   return index >= 0 ? plain.at(index) : QChar();
 }
 
+// The font of a window as the button's own font type.
+TFont Font_Of(const QFont& font) {
+  TFont f;
+  f.Name = font.family();
+  f.Height = -(font.pixelSize() > 0 ? font.pixelSize() : qRound(font.pointSizeF() * 96.0 / 72.0));
+  f.Style = {};
+  if (font.bold()) f.Style |= fsBold;
+  if (font.italic()) f.Style |= fsItalic;
+  if (font.underline()) f.Style |= fsUnderline;
+  if (font.strikeOut()) f.Style |= fsStrikeOut;
+  return f;
+}
+
 }  // namespace
 
 TLbButton::TLbButton(QWidget* parent) : QWidget(parent) {
   resize(100, 23);
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_Hover, false);
+  if (parent) FHTFont = Font_Of(parent->window()->font());
   FThread = std::make_unique<TLbButtonThread>([this] { FadeStep(); });
 }
 
@@ -85,7 +101,28 @@ void TLbButton::SetAlignment(TAlignment value) {
 void TLbButton::SetCaption(const QString& value) {
   FCaption = value;
   setAccessibleName(Strip_Prefix(value, nullptr));
+  Grab_Accelerator();
   update();
+}
+
+void TLbButton::Grab_Accelerator() {
+  if (FShortcutId != 0) releaseShortcut(FShortcutId);
+  FShortcutId = 0;
+  const QChar accelerator = Accelerator_Of(FCaption);
+  if (accelerator.isNull()) return;
+  // Alt with the accelerator must reach the button even while an edit field, which takes plain characters,
+  // has the focus.
+  FShortcutId =
+      grabShortcut(QKeySequence(QKeyCombination(Qt::AltModifier, Qt::Key(accelerator.toUpper().unicode()))));
+}
+
+bool TLbButton::event(QEvent* event) {
+  if (event->type() == QEvent::Shortcut && static_cast<QShortcutEvent*>(event)->shortcutId() == FShortcutId) {
+    // Through the window, so that the first button with this accelerator takes it, as for a typed character.
+    Offer_Dialog_Char(window(), Accelerator_Of(FCaption));
+    return true;
+  }
+  return QWidget::event(event);
 }
 
 void TLbButton::SetColor(TColor value) {
@@ -115,6 +152,10 @@ void TLbButton::SetColorStyle(TLbColorStyle value) {
 
 void TLbButton::SetEnabled(bool value) {
   setEnabled(value);
+  // Also when the value does not change: writing it always ends a press under way.
+  FEnabled = value;
+  bDown = false;
+  update();
 }
 
 void TLbButton::changeEvent(QEvent* event) {

@@ -113,6 +113,7 @@ class TLbButton : public QWidget {
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
   void changeEvent(QEvent* event) override;
+  bool event(QEvent* event) override;
 
  private:
   void ClickAction();
@@ -120,6 +121,7 @@ class TLbButton : public QWidget {
   bool Hot() const;
   void Stop_Thread();
   void Mouse_Left();
+  void Grab_Accelerator();
 
   TAlignment FAlignment = taCenter;
   TColor FShadowColor = clGray;
@@ -155,6 +157,8 @@ class TLbButton : public QWidget {
   bool FDestroying = false;
   // Enter or Space went down on this button; only then does its release click.
   bool FKeyHeld = false;
+  // The toolkit's shortcut for Alt with the caption's accelerator; 0 for none.
+  int FShortcutId = 0;
 };
 
 // Offers Enter or Esc to the buttons of a window, in the order they were created; true when one took it.

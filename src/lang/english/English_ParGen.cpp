@@ -460,6 +460,6 @@ void Add_English_ParGen(QStringList& t) {
   t[3418] = QStringLiteral("Error Secondary DNS!! DNS 3 must be between 0 and 255");
   t[3419] = QStringLiteral("Error Secondary DNS!! DNS 4 must be between 0 and 255");
   t[3465] = QStringLiteral("Error GSM / GPRS!! Length of PIN and APN must be lower or equal to 512 characters");
-  t[3466] = QStringLiteral("Error! The parameter file cannot be read; the fields show the default values. File:");
-  t[3467] = QStringLiteral("Error! The parameter file cannot be written; nothing has been saved. File:");
+  t[3469] = QStringLiteral("Error! The parameter file cannot be read; the fields show the default values. File:");
+  t[3470] = QStringLiteral("Error! The parameter file cannot be written; nothing has been saved. File:");
 }

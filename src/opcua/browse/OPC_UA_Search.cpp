@@ -30,13 +30,18 @@ QByteArray Utf8_Of(const char* ansi) {
   return ansi ? Ansi_To_Unicode(QByteArray(ansi)).toUtf8() : QByteArray();
 }
 
-// The 8-bit form of a string identifier, or false when the code page cannot carry it unchanged: an identifier that
-// came back altered would name another node, or none.
+// An identifier travels on as the record's 8-bit text: the browse window reads it through the code page and the
+// device image keeps one byte per character. Only an identifier whose every byte comes back as itself that way is
+// offered, since one that came back altered would name another node, or none.
+bool Keeps_Its_Bytes(const QByteArray& ansi) {
+  return !ansi.isEmpty() && !ansi.contains('\0') && Ansi_To_Unicode(ansi) == QString::fromLatin1(ansi);
+}
+
+// The 8-bit form of a string identifier, or false when it cannot be carried unchanged.
 bool Ansi_Identifier(const QByteArray& utf8, QByteArray& out) {
-  QString text = QString::fromUtf8(utf8);
-  if (text.isEmpty() || text.contains(QChar(0))) return false;
+  const QString text = QString::fromUtf8(utf8);
   out = Unicode_To_Ansi(text);
-  return Ansi_To_Unicode(out) == text;
+  return Keeps_Its_Bytes(out) && QString::fromLatin1(out) == text;
 }
 
 bool To_Stored(const TUaFoundVariable& found, TStoredVariable& out) {
@@ -54,8 +59,8 @@ bool To_Stored(const TUaFoundVariable& found, TStoredVariable& out) {
       if (!Ansi_Identifier(found.NodeId.Text, out.String_Id)) return false;
       break;
     case TUaIdType::ByteString:
-      // Opaque identifiers pass as their bytes; a NUL byte would cut the text short.
-      if (found.NodeId.Text.isEmpty() || found.NodeId.Text.contains('\0')) return false;
+      // Opaque identifiers pass as their bytes.
+      if (!Keeps_Its_Bytes(found.NodeId.Text)) return false;
       out.Bytes_Id = found.NodeId.Text;
       break;
     case TUaIdType::Guid:

@@ -17,6 +17,7 @@ enum TUaResultMask : uint32_t { uaResultReferenceType = 0x01, uaResultNodeClass 
 
 enum TUaAttribute : uint32_t {
   uaAttrDisplayName = 4,
+  uaAttrValue = 13,
   uaAttrDataType = 14,
   uaAttrAccessLevel = 17,
   uaAttrUserAccessLevel = 18

@@ -1,6 +1,7 @@
 #include "UaBrowseWalker.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -9,6 +10,9 @@ constexpr uint32_t Hierarchical_References = 33;
 constexpr uint32_t Has_Subtype = 45;
 constexpr uint32_t Enumeration = 29;
 constexpr uint32_t Bad_No_Continuation_Points = 0x804B0000;
+// The properties MaxNodesPerBrowse and MaxNodesPerRead of the Server object's operation limits.
+constexpr uint32_t Max_Nodes_Per_Browse_Id = 11710;
+constexpr uint32_t Max_Nodes_Per_Read_Id = 11705;
 constexpr int Max_Type_Levels = 16;
 constexpr int32_t Code_Int32 = 5;
 constexpr int32_t Code_Unmapped = -1;
@@ -18,7 +22,31 @@ bool Is_Good(const TUaDataValue& v) {
   return v.Has_Value && !Ua_Is_Bad(v.Status);
 }
 
+bool Is_Signed(uint8_t type) {
+  return type == uaSByte || type == uaInt16 || type == uaInt32 || type == uaInt64;
+}
+
+// An operation limit as the server gave it; 0 (no limit) for a missing property or one that is no positive integer.
+uint32_t Limit_Of(const TUaDataValue& v) {
+  if (!Is_Good(v) || v.Value.Is_Array || v.Value.Type < uaSByte || v.Value.Type > uaUInt64) return 0;
+  if (Is_Signed(v.Value.Type) && int64_t(v.Value.Integer) <= 0) return 0;
+  return uint32_t(std::min<uint64_t>(v.Value.Integer, std::numeric_limits<uint32_t>::max()));
+}
+
+int Lower_Limit(int ours, uint32_t server) {
+  const uint32_t capped = std::min<uint32_t>(server, uint32_t(std::numeric_limits<int>::max()));
+  return ours > 0 ? std::min(ours, int(capped)) : int(capped);
+}
+
 }  // namespace
+
+TUaBrowseLimits Ua_Fit_Operation_Limits(TUaBrowseLimits limits, uint32_t max_nodes_per_browse,
+                                        uint32_t max_nodes_per_read) {
+  if (max_nodes_per_browse > 0)
+    limits.Browse_Batch = Lower_Limit(std::max(1, limits.Browse_Batch), max_nodes_per_browse);
+  if (max_nodes_per_read > 0) limits.Max_Nodes_Per_Read = Lower_Limit(limits.Max_Nodes_Per_Read, max_nodes_per_read);
+  return limits;
+}
 
 int32_t Ua_Builtin_Type_Code(const TUaNodeId& type) {
   if (type.Namespace != 0 || type.Type != TUaIdType::Numeric) return Code_Trace;
@@ -30,10 +58,32 @@ int32_t Ua_Builtin_Type_Code(const TUaNodeId& type) {
 }
 
 std::vector<TUaFoundVariable> TUaBrowseWalker::Run() {
+  Fit_Server_Limits();
   Walk();
   std::vector<TUaFoundVariable> found = Read_Attributes(Variables_In_Tree_Order());
   Resolve_Data_Types(found);
   return found;
+}
+
+void TUaBrowseWalker::Fit_Server_Limits() {
+  // One node per request: a server that allows a single node per Read must still tell us so.
+  auto read_limit = [this](uint32_t id) {
+    return Limit_Of(FClient.Read({{TUaNodeId::Num(0, id), uaAttrValue}}).front());
+  };
+  const uint32_t max_browse = read_limit(Max_Nodes_Per_Browse_Id);
+  const uint32_t max_read = read_limit(Max_Nodes_Per_Read_Id);
+  FLimits = Ua_Fit_Operation_Limits(FLimits, max_browse, max_read);
+}
+
+std::vector<TUaDataValue> TUaBrowseWalker::Read_In_Pieces(const std::vector<TUaReadValueId>& ids) {
+  const size_t piece = FLimits.Max_Nodes_Per_Read > 0 ? size_t(FLimits.Max_Nodes_Per_Read) : ids.size();
+  std::vector<TUaDataValue> values;
+  for (size_t first = 0; first < ids.size(); first += piece) {
+    const auto end = ids.begin() + qsizetype(std::min(ids.size(), first + piece));
+    std::vector<TUaDataValue> part = FClient.Read(std::vector<TUaReadValueId>(ids.begin() + qsizetype(first), end));
+    values.insert(values.end(), part.begin(), part.end());
+  }
+  return values;
 }
 
 bool TUaBrowseWalker::Spend_Call() {
@@ -154,7 +204,7 @@ std::vector<TUaFoundVariable> TUaBrowseWalker::Read_Attributes(const std::vector
     std::vector<TUaReadValueId> ids;
     for (size_t i = first; i < last; ++i)
       for (uint32_t attribute : Attributes) ids.push_back({FNodes[size_t(variables[i])].Id, attribute});
-    std::vector<TUaDataValue> values = FClient.Read(ids);
+    std::vector<TUaDataValue> values = Read_In_Pieces(ids);
     for (size_t i = first; i < last; ++i) {
       const TNode& node = FNodes[size_t(variables[i])];
       const TUaDataValue* v = &values[(i - first) * Per_Node];

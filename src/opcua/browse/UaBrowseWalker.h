@@ -17,9 +17,15 @@ struct TUaBrowseLimits {
   int Max_Nodes = 20000;          // nodes visited, and Browse/BrowseNext calls of the walk
   int Max_Variables = 10000;      // variables returned
   uint32_t Max_References_Per_Node = 100;
-  int Browse_Batch = 16;  // nodes per Browse
-  int Read_Batch = 64;    // variables per Read
+  int Browse_Batch = 16;       // nodes per Browse
+  int Read_Batch = 64;         // variables per Read, split further to Max_Nodes_Per_Read
+  int Max_Nodes_Per_Read = 0;  // attribute reads per Read request, 0: no limit
 };
+
+// The limits lowered to what the server announces in its operation limits (0: the server sets none): a request
+// with more nodes than that is refused whole.
+TUaBrowseLimits Ua_Fit_Operation_Limits(TUaBrowseLimits limits, uint32_t max_nodes_per_browse,
+                                        uint32_t max_nodes_per_read);
 
 // A variable found by the walk. Data_Type is the record's code 0..14, or -1 when the type maps to none of them.
 struct TUaFoundVariable {
@@ -46,6 +52,8 @@ class TUaBrowseWalker {
     std::vector<int> Children;
   };
 
+  void Fit_Server_Limits();
+  std::vector<TUaDataValue> Read_In_Pieces(const std::vector<TUaReadValueId>& ids);
   void Walk();
   void Browse_Batch(std::vector<int>& pending, const std::vector<int>& batch);
   void Add_References(int parent, const std::vector<TUaReference>& refs, std::vector<int>& pending);

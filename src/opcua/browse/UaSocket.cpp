@@ -7,7 +7,12 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <condition_variable>
 #include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <utility>
 
 #include "UaBinary.h"
 
@@ -21,8 +26,50 @@ int Milliseconds_Left(TUaDeadline deadline) {
 struct TAddrInfoFree {
   void operator()(addrinfo* list) const { freeaddrinfo(list); }
 };
+using TAddrList = std::unique_ptr<addrinfo, TAddrInfoFree>;
+
+TUaNameResolver Name_Resolver = nullptr;
+
+// One lookup, shared by the caller that waits for it and the thread that runs it; the last one to let go frees it.
+struct TLookup {
+  std::mutex Lock;
+  std::condition_variable Finished;
+  bool Done = false;
+  int Result = EAI_FAIL;
+  TAddrList List;
+};
+
+// The system's lookup has no time limit of our choosing, so it runs on a thread of its own; when the step's time
+// runs out the caller gives up and that thread ends by itself later.
+TAddrList Resolve(const QByteArray& host, uint16_t port, TUaDeadline deadline) {
+  auto lookup = std::make_shared<TLookup>();
+  const TUaNameResolver resolve = Name_Resolver ? Name_Resolver : &::getaddrinfo;
+  std::thread([lookup, resolve, name = host.toStdString(), service = std::to_string(port)] {
+    addrinfo hints{};
+    hints.ai_family = AF_UNSPEC;
+    hints.ai_socktype = SOCK_STREAM;
+    addrinfo* found = nullptr;
+    const int result = resolve(name.c_str(), service.c_str(), &hints, &found);
+    std::lock_guard<std::mutex> guard(lookup->Lock);
+    lookup->Result = result;
+    lookup->List.reset(found);
+    lookup->Done = true;
+    lookup->Finished.notify_all();
+  }).detach();
+
+  std::unique_lock<std::mutex> guard(lookup->Lock);
+  if (!lookup->Finished.wait_until(guard, deadline, [&] { return lookup->Done; }))
+    throw EUaError(QStringLiteral("OPC UA server address was not resolved in time"));
+  if (lookup->Result != 0 || !lookup->List)
+    throw EUaError(QStringLiteral("OPC UA server address cannot be resolved"));
+  return std::move(lookup->List);
+}
 
 }  // namespace
+
+void Set_Ua_Name_Resolver(TUaNameResolver resolver) {
+  Name_Resolver = resolver;
+}
 
 TUaSocket::~TUaSocket() {
   Close();
@@ -46,14 +93,7 @@ void TUaSocket::Wait_For(short events, TUaDeadline deadline) {
 
 void TUaSocket::Connect(const QByteArray& host, uint16_t port, TUaDeadline deadline) {
   Close();
-  addrinfo hints{};
-  hints.ai_family = AF_UNSPEC;
-  hints.ai_socktype = SOCK_STREAM;
-  addrinfo* found = nullptr;
-  QByteArray service = QByteArray::number(port);
-  if (::getaddrinfo(host.constData(), service.constData(), &hints, &found) != 0 || !found)
-    throw EUaError(QStringLiteral("OPC UA server address cannot be resolved"));
-  std::unique_ptr<addrinfo, TAddrInfoFree> list(found);
+  TAddrList list = Resolve(host, port, deadline);
   for (addrinfo* a = list.get(); a; a = a->ai_next) {
     FFd = ::socket(a->ai_family, a->ai_socktype | SOCK_NONBLOCK | SOCK_CLOEXEC, a->ai_protocol);
     if (FFd < 0) continue;

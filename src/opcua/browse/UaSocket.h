@@ -12,6 +12,11 @@ inline TUaDeadline Ua_Deadline_In(int milliseconds) {
   return TUaClock::now() + std::chrono::milliseconds(milliseconds);
 }
 
+struct addrinfo;
+// The host name lookup, getaddrinfo by default; tests put a lookup of their own in its place (nullptr restores it).
+using TUaNameResolver = int (*)(const char* host, const char* service, const addrinfo* hints, addrinfo** result);
+void Set_Ua_Name_Resolver(TUaNameResolver resolver);
+
 class TUaSocket {
  public:
   TUaSocket() = default;
@@ -19,7 +24,8 @@ class TUaSocket {
   TUaSocket(const TUaSocket&) = delete;
   TUaSocket& operator=(const TUaSocket&) = delete;
 
-  // Tries every address the host name resolves to; raises EUaError when none answers before the deadline.
+  // Tries every address the host name resolves to; raises EUaError when the name is not resolved or no address
+  // answers before the deadline.
   void Connect(const QByteArray& host, uint16_t port, TUaDeadline deadline);
   void Send_All(const QByteArray& bytes, TUaDeadline deadline);
   QByteArray Receive_Exactly(qsizetype count, TUaDeadline deadline);

@@ -81,12 +81,20 @@ QString Filter_To_Qt(const QString& filter) {
   return out.join(QStringLiteral(";;"));
 }
 
+QString Default_Suffix(const QString& default_ext) {
+  // The toolkit would keep a leading "*" and give names like "x.*.eds".
+  QString suffix = default_ext;
+  if (suffix.startsWith(u'*')) suffix.remove(0, 1);
+  if (suffix.startsWith(u'.')) suffix.remove(0, 1);
+  return suffix;
+}
+
 QString File_Dialog(const TFileDialogRequest& request) {
   if (File_Answerer()) return File_Answerer()(request);
   QFileDialog dialog(QApplication::activeWindow(), request.Title, request.InitialDir, Filter_To_Qt(request.Filter));
   dialog.setAcceptMode(request.Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(request.Save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-  if (!request.DefaultExt.isEmpty()) dialog.setDefaultSuffix(request.DefaultExt);
+  if (!request.DefaultExt.isEmpty()) dialog.setDefaultSuffix(Default_Suffix(request.DefaultExt));
   if (!request.FileName.isEmpty()) dialog.selectFile(request.FileName);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   return dialog.selectedFiles().first();

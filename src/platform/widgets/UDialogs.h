@@ -45,3 +45,5 @@ void Set_File_Dialog_Answerer(TFileDialogAnswerer answerer);
 
 // "Text files|*.txt|All|*.*" -> "Text files (*.txt);;All (*.*)"
 QString Filter_To_Qt(const QString& filter);
+// The suffix a save dialog appends to a name without one: "*.eds", ".eds" and "eds" all give "eds".
+QString Default_Suffix(const QString& default_ext);

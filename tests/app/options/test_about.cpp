@@ -54,3 +54,23 @@ TEST(About, AddressAndPictureOpenTheHomePageAndOkCloses) {
   EXPECT_FALSE(about.isVisible());
   Set_Link_Opener({});
 }
+
+TEST(About, ControlsStandWhereTheLayoutPutsThem) {
+  TTestAbout about;
+  about.FormShow();
+  EXPECT_EQ(about.Image2->geometry(), QRect(32, 24, 81, 81));
+  EXPECT_TRUE(about.Image2->hasScaledContents());
+  EXPECT_EQ(about.LbButton1->geometry(), QRect(32, 115, 81, 22));
+  const std::pair<QLabel*, QPoint> places[] = {
+      {about.Label1, {128, 24}}, {about.Label2, {128, 39}},  {about.Label6, {128, 62}},
+      {about.Label9, {240, 62}}, {about.Label3, {128, 77}},  {about.Label10, {240, 77}},
+      {about.Label8, {128, 93}}, {about.Label12, {240, 93}}, {about.Label4, {316, 131}},
+  };
+  for (const auto& [label, place] : places) EXPECT_EQ(label->pos(), place) << label->text().toStdString();
+  EXPECT_EQ(about.Label6->text(), "Software Code : ");
+  EXPECT_EQ(about.Label3->text(), "Version :");
+  EXPECT_EQ(about.Label8->text(), "Document Code :");
+  EXPECT_EQ(about.Label4->cursor().shape(), Qt::PointingHandCursor);
+  // The address must fit inside the window.
+  EXPECT_LE(about.Label4->geometry().right(), about.width());
+}

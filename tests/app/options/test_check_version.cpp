@@ -102,6 +102,7 @@ INSTANTIATE_TEST_SUITE_P(
         TReplyCase{"Older", TLocalHttpServer::Reply(200, "VER. 0.900"), M::Answer, false},
         TReplyCase{"NoKnownVersion", TLocalHttpServer::Reply(200, "VER. 0.000"), M::Answer, false},
         TReplyCase{"Malformed", TLocalHttpServer::Reply(200, "VER. 2.1"), M::Answer, false},
+        TReplyCase{"HexDigits", TLocalHttpServer::Reply(200, "VER. $.FFF"), M::Answer, false},
         TReplyCase{"HtmlPage",
                    TLocalHttpServer::Reply(200, "<!DOCTYPE html><html><title>Server Error</title></html>"), M::Answer,
                    false},
@@ -129,8 +130,21 @@ TEST(ConvVersion, ReadsOneDigitAPointAndThreeDigitsAfterTheFirstBlank) {
     const char* Text;
     int32_t Value;
   } cases[] = {
-      {"VER. 1.010", 1010},   {"1.009", 1009},    {"VER. 2.1", -1}, {"VER. 10.01", -1}, {"VER. 1.0105", 1010},
-      {"VER.  1.011 ", 1011}, {"VER. a.bcd", -1}, {"", -1},         {"VER. ", -1},      {"A B 1.010", -1},
+      {"VER. 1.010", 1010},
+      {"1.009", 1009},
+      {"VER. 2.1", -1},
+      {"VER. 10.01", -1},
+      {"VER. 1.0105", 1010},
+      {"VER.  1.011 ", 1011},
+      {"VER. a.bcd", -1},
+      {"", -1},
+      {"VER. ", -1},
+      {"A B 1.010", -1},
+      // Only decimal digits: no hex prefix, no sign.
+      {"VER. $.FFF", -1},
+      {"VER. x.FFF", -1},
+      {"VER. -.123", -1},
+      {"VER. 1x010", 1010},
   };
   for (const auto& c : cases) EXPECT_EQ(Conv_Version_Text(QString::fromLatin1(c.Text)), c.Value) << c.Text;
 }

@@ -5,6 +5,9 @@
 #include <QDir>
 #include <QImage>
 #include <QTabWidget>
+#include <algorithm>
+#include <tuple>
+#include <utility>
 
 #include "TDialogRecorder.h"
 #include "TLocalHttpServer.h"
@@ -253,4 +256,112 @@ TEST_F(SoftOptions, CheckNowShowsTheLinkOrTheNoUpdateText) {
   }
   Window->LL_Check_UpdateLinkClick(Download_Page_Url());
   EXPECT_EQ(Opened, QStringList({Download_Page_Url()}));
+}
+
+TEST_F(SoftOptions, SetLangPutsEachTextOfTheBlockOnItsControl) {
+  Window->FormShow();
+  for (int32_t id = 300; id <= 321; ++id) Lang_Table[id] = QStringLiteral("T%1").arg(id);
+  Window->Set_Lang();
+  TTestOptions& w = *Window;
+  const QTabWidget* tabs = w.PC_Options;
+  const std::pair<QString, QString> cases[] = {
+      {w.windowTitle(), "T300"},
+      {w.L_SW_Desc->text(), "T301"},
+      {tabs->tabText(tabs->indexOf(w.TS_Language)), "T302"},
+      {tabs->tabText(tabs->indexOf(w.TS_Con_Options)), "T303"},
+      {tabs->tabText(tabs->indexOf(w.TS_Soft_Settings)), "T319"},
+      {w.L_Sel_Lang->text(), "T304English"},
+      {w.L_Page_Lang->text(), "T3051T3061"},
+      {w.Btn_Prev->Caption(), "T307"},
+      {w.Btn_Next->Caption(), "T308"},
+      {w.CB_En_Con->text(), "T309"},
+      {w.CB_Update->text(), "T310"},
+      {w.Btn_Check_Update->Caption(), "T311"},
+      {w.Btn_OK->Caption(), "T312"},
+      {w.Btn_Cancel->Caption(), "T313"},
+      {w.CB_Soft_Set_Jump_Table->text(), "T320"},
+      {w.CB_DoubleClick_Auto_Size->text(), "T321"},
+  };
+  for (const auto& [shown, expected] : cases) EXPECT_EQ(shown, expected);
+}
+
+TEST_F(SoftOptions, ControlsStandWhereTheLayoutPutsThem) {
+  TTestOptions& w = *Window;
+  EXPECT_EQ(w.size(), QSize(509, 373));
+  EXPECT_EQ(w.PC_Options->geometry(), QRect(0, 69, 509, 373 - 69 - 40));
+  const std::pair<QWidget*, QRect> boxes[] = {
+      {w.Btn_OK, QRect(16, 6, 110, 28)},
+      {w.Btn_Cancel, QRect(134, 6, 110, 28)},
+      {w.I_L[0], QRect(24, 40, 48, 48)},
+      {w.I_L[1], QRect(26, 94, 48, 48)},
+      {w.I_L[2], QRect(24, 148, 48, 48)},
+      {w.I_L[3], QRect(254, 40, 48, 48)},
+      {w.I_L[4], QRect(254, 94, 48, 48)},
+      {w.I_L[5], QRect(254, 148, 48, 48)},
+      {w.Btn_Check_Update, QRect(36, 78, 204, 28)},
+  };
+  for (const auto& [widget, box] : boxes) EXPECT_EQ(widget->geometry(), box) << widget->objectName().toStdString();
+  const std::tuple<QWidget*, QWidget*, QPoint> places[] = {
+      {w.L_Sel_Lang, w.TS_Language, {12, 11}},
+      {w.L_L[0], w.TS_Language, {80, 56}},
+      {w.L_L[1], w.TS_Language, {80, 110}},
+      {w.L_L[2], w.TS_Language, {80, 164}},
+      {w.L_L[3], w.TS_Language, {310, 56}},
+      {w.L_L[4], w.TS_Language, {310, 110}},
+      {w.L_L[5], w.TS_Language, {310, 164}},
+      {w.Btn_Prev, w.TS_Language, {12, 204}},
+      {w.Btn_Next, w.TS_Language, {379, 205}},
+      {w.L_Page_Lang, w.TS_Language, {220, 212}},
+      {w.CB_En_Con, w.TS_Con_Options, {12, 16}},
+      {w.CB_Update, w.TS_Con_Options, {36, 47}},
+      {w.LL_Check_Update, w.TS_Con_Options, {40, 120}},
+      {w.CB_Soft_Set_Jump_Table, w.TS_Soft_Settings, {12, 16}},
+      {w.CB_DoubleClick_Auto_Size, w.TS_Soft_Settings, {12, 39}},
+  };
+  for (const auto& [widget, page, place] : places) {
+    EXPECT_EQ(widget->parentWidget(), page) << widget->objectName().toStdString();
+    EXPECT_EQ(widget->pos(), place) << widget->objectName().toStdString();
+  }
+  EXPECT_EQ(w.I_L[0]->parentWidget(), w.TS_Language);
+  EXPECT_EQ(w.Btn_Check_Update->parentWidget(), w.TS_Con_Options);
+}
+
+TEST_F(SoftOptions, NextHasItsArrowRightOfTheCaptionAndPreviousLeftOfIt) {
+  // The columns that hold the arrow glyph's blue; caption and glyph are centred together, so the arrow lies in
+  // the half of the button on its own side.
+  const auto Arrow_Columns = [](TLbButton* button) {
+    const QImage image = button->grab().toImage();
+    int first = image.width(), last = -1;
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x)
+        if (image.pixel(x, y) == qRgb(0x00, 0x60, 0xC0)) {
+          first = std::min(first, x);
+          last = std::max(last, x);
+        }
+    return std::pair{first, last};
+  };
+  Window->Btn_Prev->show();
+  Window->Btn_Next->show();
+  const auto [prev_first, prev_last] = Arrow_Columns(Window->Btn_Prev);
+  const auto [next_first, next_last] = Arrow_Columns(Window->Btn_Next);
+  ASSERT_GE(prev_last, 0);
+  ASSERT_GE(next_last, 0);
+  EXPECT_LT(prev_last, Window->Btn_Prev->width() / 2);
+  EXPECT_GT(next_first, Window->Btn_Next->width() / 2);
+}
+
+TEST_F(SoftOptions, PickingALanguageWhoseFileVanishedFallsBackToEnglishAndKeepsTheSetting) {
+  Language = QStringLiteral("Deutsch");
+  Add_Language(QStringLiteral("Deutsch"), "STR312 =Gut");
+  Add_Language(QStringLiteral("English"), "STR312 =Okay");
+  Add_Language(QStringLiteral("Italiano"), "STR312 =Bene");
+  Window->FormShow();
+  ASSERT_EQ(Window->L_L[2]->text(), "Italiano");
+  QFile::remove(Folder.File(QStringLiteral("LANGUAGE/Italiano.lng")));
+  Window->LangClick(3);
+
+  EXPECT_EQ(Lang_Table[312], "Okay");
+  // Loading put "English" into the setting for the missing file; the stored choice must come back.
+  EXPECT_EQ(Language, "Deutsch");
+  EXPECT_EQ(Window->Language_In_Use, "Italiano");
 }

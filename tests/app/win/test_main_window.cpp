@@ -211,6 +211,34 @@ TEST_F(MainWindowTest, TheEdeExportNamesItsFileAndAsksBeforeReplacing) {
   EXPECT_EQ(Folder.Read("PROJECTS/Plant/old.csv"), QByteArray("x"));
 }
 
+// The EDS export starts in the configuration's folder and replaces an existing file without asking.
+TEST_F(MainWindowTest, TheEdsExportAsksNothingBeforeReplacing) {
+  Folder.Write("PROJECTS/Plant/device.eds", "old");
+  Folder.Write("Vandrel.xml", Settings("Plant", "0", "0"));
+  TFVandrelFirmWare* w = Main();
+  const QString chosen = Folder.File("PROJECTS/Plant/device.eds");
+  Dialogs.Queue_File(chosen);
+  w->Btn_Click(w->Btn_CANopen_EDS);
+  ASSERT_EQ(Dialogs.File_Requests.size(), 1u);
+  const TFileDialogRequest& request = Dialogs.File_Requests[0];
+  EXPECT_TRUE(request.Save);
+  EXPECT_EQ(request.InitialDir, Path_Project);
+  EXPECT_EQ(request.Filter, QStringLiteral("Electronic Data Sheet (*.eds)|*.eds"));
+  ASSERT_EQ(Dialogs.Messages.size(), 1u) << "only the export itself may speak";
+  EXPECT_NE(Dialogs.Messages[0].Type, mtConfirmation);
+  EXPECT_TRUE(Dialogs.Messages[0].Text.contains(chosen));
+}
+
+// The save dialogs name their default extension as "*.eds" and "*.mib"; a name typed without one must get
+// ".eds" or ".mib", never ".*.eds".
+TEST_F(MainWindowTest, SaveDialogsAppendAPlainDefaultSuffix) {
+  TFVandrelFirmWare* w = Main();
+  EXPECT_EQ(Default_Suffix(w->SaveEDS.DefaultExt), QStringLiteral("eds"));
+  EXPECT_EQ(Default_Suffix(w->SaveMIB.DefaultExt), QStringLiteral("mib"));
+  const std::pair<QString, QString> cases[] = {{"*.eds", "eds"}, {".csv", "csv"}, {"txt", "txt"}, {"", ""}};
+  for (const auto& [ext, suffix] : cases) EXPECT_EQ(Default_Suffix(ext), suffix) << ext.toStdString();
+}
+
 TEST_F(MainWindowTest, AStoredConfigurationIsReopenedWhenItsFolderExists) {
   Folder.Write("PROJECTS/Plant/bin/.keep", "");
   Folder.Write("Vandrel.xml", Settings("Plant", "0", "0"));

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QTest>
 
 #include "TDialogRecorder.h"
 #include "TModalDriver.h"
@@ -115,6 +116,30 @@ TEST_F(WorkspaceTest, EveryShowOfNewStartsWithAnEmptyName) {
   FVandrelFirmWare->Btn_Click(FVandrelFirmWare->Btn_New);
   EXPECT_EQ(driver.Shown, FNew_Project);
   EXPECT_EQ(Path_Project, QString());
+}
+
+// The name box has the focus at every show, and Enter in it confirms exactly once: one folder or one error, never
+// a second attempt that would report the folder just made as already existing.
+TEST_F(WorkspaceTest, EnterInTheNameBoxConfirmsOnce) {
+  struct Case {
+    QString typed;
+    QStringList messages;
+  };
+  const Case cases[] = {{"Typed", {}}, {"", {"Error! Name Project is not valid"}}};
+  for (const Case& c : cases) {
+    Dialogs.Messages.clear();
+    TModalDriver driver([&c](QWidget*) {
+      EXPECT_EQ(FNew_Project->focusWidget(), FNew_Project->E_New_Proj);
+      QTest::keyClicks(FNew_Project->E_New_Proj, c.typed);
+      QTest::keyClick(FNew_Project->E_New_Proj, Qt::Key_Return);
+      if (FNew_Project->isVisible()) FNew_Project->Btn_Cancel->Click();
+    });
+    FVandrelFirmWare->Btn_Click(FVandrelFirmWare->Btn_New);
+    EXPECT_EQ(driver.Shown, FNew_Project);
+    EXPECT_EQ(Dialogs.Texts().join(u'|').toStdString(), c.messages.join(u'|').toStdString());
+  }
+  EXPECT_EQ(Name_Project, QStringLiteral("Typed"));
+  EXPECT_TRUE(QFileInfo(Folder.File("PROJECTS/Typed/bin")).isDir());
 }
 
 TEST_F(WorkspaceTest, OpenPreselectsTheActiveConfigurationIgnoringCase) {

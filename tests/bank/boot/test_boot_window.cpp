@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QImage>
 #include <QTimer>
 #include <QtTest/QTest>
 #include <memory>
@@ -194,6 +195,46 @@ TEST_F(BootTest, FullStopMovesToTheNextAddressFieldAndIsNeverTyped) {
   // Every other key is the field's own: it takes any text.
   QTest::keyClicks(Boot->E_IP4, QStringLiteral("x"));
   EXPECT_EQ(Boot->E_IP4->text(), QStringLiteral("205x"));
+  Boot->hide();
+}
+
+TEST_F(BootTest, ComPortListButtonShowsItsGlyphWithoutACaption) {
+  Boot->Form_Type = ftSerial;
+  Boot->FormShow();
+  const QImage face = Boot->Btn_COM_List->grab().toImage();
+  // The curved arrows are drawn in dark green; a caption-less button without its glyph is a blank face.
+  int green = 0;
+  for (int y = 0; y < face.height(); ++y)
+    for (int x = 0; x < face.width(); ++x)
+      if (face.pixelColor(x, y) == QColor(0, 128, 0)) ++green;
+  EXPECT_GT(green, 10);
+  EXPECT_TRUE(Boot->Btn_COM_List->Caption().isEmpty());
+}
+
+TEST_F(BootTest, AddressTypedWhileThePingRunsIsNotTaken) {
+  Boot->show();
+  Boot->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(Boot.get()));
+  Set_Address("127", "0", "0", "1");
+  bool read_only = false;
+  Boot->Ping.SetEchoer([&](const TEchoRequest& request) {
+    if (++Echoes == 1) {
+      read_only = Boot->E_IP4->isReadOnly();
+      Boot->E_IP4->setFocus();
+      QTest::keyClicks(Boot->E_IP4, QStringLiteral("9"));
+    }
+    EXPECT_EQ(request.Host, QStringLiteral("127.0.0.1"));
+    return 1032;
+  });
+  Boot->Btn_UpdateClick();
+  EXPECT_TRUE(read_only);
+  EXPECT_EQ(Boot->IP_Address_Text(), QStringLiteral("127.0.0.1"));
+  EXPECT_EQ(Last_IP_Address, QStringLiteral("127.0.0.1"));
+  EXPECT_TRUE(Folder.Read(QStringLiteral("Ethernet_Update.xml")).contains("<IP_Address_Dev>127.0.0.1<"));
+  // Editable again once the click is over.
+  EXPECT_FALSE(Boot->E_IP4->isReadOnly());
+  QTest::keyClicks(Boot->E_IP4, QStringLiteral("9"));
+  EXPECT_EQ(Boot->E_IP4->text(), QStringLiteral("19"));
   Boot->hide();
 }
 

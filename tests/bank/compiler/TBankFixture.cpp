@@ -104,12 +104,6 @@ TBytes& TBytes::Text(const char* latin1, bool terminated) {
   return *this;
 }
 
-QByteArray Data_File(const QString& name) {
-  QFile f(QStringLiteral(TARN_TEST_DATA "/bank/") + name);
-  EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << name.toStdString();
-  return f.readAll();
-}
-
 BankTest::BankTest() {
   Path_Project = Folder.File(QStringLiteral("PROJECTS/Test"));
   QDir().mkpath(Path_Project);

@@ -49,8 +49,6 @@ class TBytes {
   QByteArray FBytes;
 };
 
-QByteArray Data_File(const QString& name);  // a file of tests/data/bank
-
 class BankTest : public ::testing::Test {
  protected:
   BankTest();

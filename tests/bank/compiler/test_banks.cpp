@@ -143,6 +143,19 @@ TEST_F(BanksTest, CompileFailureLeavesNothingToWrite) {
   EXPECT_EQ(Read_Bank("bank1.bin"), before);
 }
 
+TEST_F(BanksTest, AnInputThatCannotBeOpenedIsReportedAsSuch) {
+  // A folder where a file should be: it exists but cannot be read, which is not a fault of its XML.
+  for (const QString* path : {&Path_ParGen, &Path_OPC_UA_Client}) {
+    ASSERT_TRUE(QDir().mkpath(*path));
+    const TBank_Result r = Compile_Banks();
+    EXPECT_FALSE(r.Success) << path->toStdString();
+    EXPECT_TRUE(r.Error_Text.startsWith("Cannot open the file " + *path)) << r.Error_Text.toStdString();
+    EXPECT_FALSE(r.Error_Text.contains("well-formed")) << r.Error_Text.toStdString();
+    EXPECT_EQ(Bank1_Len, 0u);
+    ASSERT_TRUE(QDir(*path).removeRecursively());
+  }
+}
+
 TEST_F(BanksTest, WriteFailuresAreReportedAndKeepThePreviousFile) {
   Write_Two_Servers();
   const QByteArray old_bank2 = Compile_And_Write();

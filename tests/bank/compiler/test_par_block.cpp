@@ -159,8 +159,9 @@ TEST_F(ParBlockTest, RootIsTheFirstElementWhateverItsName) {
   EXPECT_EQ(Par_Block[388], 10);
 
   // A leading declaration or comment must not hide the settings the parameter window shows.
-  ASSERT_TRUE(xml.Load_Bytes("<?xml version=\"1.0\"?><!-- note --><Par_Gen><OPC_UA_Client_IP1>11"
-                             "</OPC_UA_Client_IP1></Par_Gen>"));
+  ASSERT_TRUE(
+      xml.Load_Bytes("<?xml version=\"1.0\"?><!-- note --><Par_Gen><OPC_UA_Client_IP1>11"
+                     "</OPC_UA_Client_IP1></Par_Gen>"));
   ASSERT_TRUE(xml.Save_File(Path_ParGen));
   Compile();
   EXPECT_EQ(Par_Block[388], 11);

@@ -240,6 +240,28 @@ TEST_F(ButtonTest, WritingEnabledClearsThePress) {
   b->SetEnabled(true);
   QTest::mouseRelease(b, Qt::LeftButton, {}, QPoint(5, 5));
   EXPECT_EQ(Clicks, 0);
+  // Writing the value the button already has ends the press as well.
+  QTest::mousePress(b, Qt::LeftButton, {}, QPoint(5, 5));
+  ASSERT_TRUE(b->Down());
+  b->SetEnabled(true);
+  EXPECT_FALSE(b->Down());
+  QTest::mouseRelease(b, Qt::LeftButton, {}, QPoint(5, 5));
+  EXPECT_EQ(Clicks, 0);
+}
+
+TEST_F(ButtonTest, HotTrackFontStartsAsTheWindowFont) {
+  QFont font(QStringLiteral("Verdana"));
+  font.setPixelSize(13);
+  font.setBold(true);
+  Host.setFont(font);
+  auto* inner = new QWidget(&Host);
+  TLbButton* b = new TLbButton(inner);
+  EXPECT_EQ(b->HotTrackFont().Name, QStringLiteral("Verdana"));
+  EXPECT_EQ(b->HotTrackFont().Height, -13);
+  EXPECT_EQ(b->HotTrackFont().Style, TFontStyles(fsBold));
+  // Without a window the default font.
+  TLbButton alone;
+  EXPECT_EQ(alone.HotTrackFont(), TFont());
 }
 
 TEST_F(ButtonTest, SpaceAndEnterOnTheFocusedButton) {

@@ -128,6 +128,34 @@ TEST_F(FrameTest, AcceleratorTypedOnAButton) {
   EXPECT_EQ(Cancel_Clicks, 1);
 }
 
+TEST_F(FrameTest, AltWithTheAcceleratorFromAnEdit) {
+  Frame.Btn_Cancel->SetCaption(QStringLiteral("&Abort"));
+  Focus(Edit);
+  QTest::keyClick(Edit, Qt::Key_A, Qt::AltModifier);
+  EXPECT_EQ(Cancel_Clicks, 1);
+  EXPECT_TRUE(Edit->text().isEmpty());
+
+  // A new caption moves the accelerator.
+  Frame.Btn_Cancel->SetCaption(QStringLiteral("&Quit"));
+  QTest::keyClick(Edit, Qt::Key_A, Qt::AltModifier);
+  QTest::keyClick(Edit, Qt::Key_Q, Qt::AltModifier);
+  EXPECT_EQ(Cancel_Clicks, 2);
+
+  // Two buttons with one accelerator: the first able to take it clicks.
+  Other->SetCaption(QStringLiteral("&Quit too"));
+  QTest::keyClick(Edit, Qt::Key_Q, Qt::AltModifier);
+  EXPECT_EQ(Cancel_Clicks, 3);
+  EXPECT_EQ(Other_Clicks, 0);
+  Frame.Btn_Cancel->SetEnabled(false);
+  QTest::keyClick(Edit, Qt::Key_Q, Qt::AltModifier);
+  EXPECT_EQ(Cancel_Clicks, 3);
+  EXPECT_EQ(Other_Clicks, 1);
+  Other->SetEnabled(false);
+  QTest::keyClick(Edit, Qt::Key_Q, Qt::AltModifier);
+  EXPECT_EQ(Other_Clicks, 1);
+  EXPECT_TRUE(Frame.isVisible());
+}
+
 namespace {
 
 // A window that closes itself while it loads, as a window does when its file cannot be read.

@@ -27,7 +27,7 @@ if (!(port > 0) || !stateFolder) {
 const USER = "operator";
 const PASSWORD = "s3cret-pw";
 
-function addVariable(namespace, parent, browseName, nodeId, dataType, value, access, displayName) {
+function addVariable(namespace, parent, browseName, nodeId, dataType, value, access, displayName, userAccess) {
   const level = makeAccessLevelFlag(access);
   return namespace.addVariable({
     componentOf: parent,
@@ -36,7 +36,7 @@ function addVariable(namespace, parent, browseName, nodeId, dataType, value, acc
     nodeId,
     dataType,
     accessLevel: level,
-    userAccessLevel: level,
+    userAccessLevel: userAccess === undefined ? level : makeAccessLevelFlag(userAccess),
     value: new Variant({
       dataType: dataType === "Duration" ? DataType.Double : DataType[dataType],
       arrayType: VariantArrayType.Scalar,
@@ -66,10 +66,18 @@ function buildAddressSpace(server) {
   addVariable(own, plant, "Id", "s=Id", "Guid", "72962B91-FA75-4AE6-8D28-B404DC7DAF63", "CurrentRead");
   addVariable(own, plant, "Blob", "s=Blob", "ByteString", Buffer.from("xyz"), rw);
   addVariable(own, plant, "Temperature", "s=Température", "Double", 21.5, "CurrentRead", "Température");
-  // Neither listed: a text type the gateway cannot map, an identifier outside the 8-bit code page, no access.
+  addVariable(own, plant, "Code", "b=Wuk=", "Byte", 1, rw); // bytes 5A E9
+  // Writable and with history, but this user may only read it.
+  addVariable(own, plant, "Guarded", "s=Guarded", "Int32", 1, rw + " | HistoryRead", undefined, "CurrentRead");
+  // None listed: a text type the gateway cannot map, no access, and identifiers whose bytes would not come back
+  // unchanged through the 8-bit code page and the device's one byte per character (a character outside the code
+  // page, one the code page places above 0xFF, a byte the code page leaves undefined, a NUL byte).
   addVariable(own, plant, "Label", "s=Label", "LocalizedText", { text: "x" }, rw);
-  addVariable(own, plant, "Wide", "s=温度", "Double", 1, rw);
   addVariable(own, plant, "Sealed", "s=Sealed", "Double", 1, "");
+  addVariable(own, plant, "Wide", "s=温度", "Double", 1, rw);
+  addVariable(own, plant, "Price", "s=Preis€", "Double", 1, rw);
+  addVariable(own, plant, "Undefined", "b=UoE=", "Double", 1, rw); // bytes 52 81
+  addVariable(own, plant, "Nul", "b=AEE=", "Double", 1, rw); // bytes 00 41
   addVariable(second, plant, "Level", "i=5", "UInt16", 40, rw);
 
   // More children than one Browse answer carries.
@@ -102,8 +110,12 @@ async function main() {
     allowAnonymous: true,
     serverCertificateManager: certificateManager,
     userManager: { isValidUser: (user, password) => user === USER && password === PASSWORD },
-    // Few continuation points, so that a batch of browsed nodes can run out of them.
-    serverCapabilities: { maxBrowseContinuationPoints: 2 },
+    // Few continuation points, so that a batch of browsed nodes can run out of them; and operation limits below
+    // the client's own batch sizes, as small servers announce them.
+    serverCapabilities: {
+      maxBrowseContinuationPoints: 2,
+      operationLimits: { maxNodesPerBrowse: 5, maxNodesPerRead: 30 },
+    },
     isAuditing: false,
   });
   await server.initialize();
