@@ -6,6 +6,7 @@
 
 #include "UGlobals.h"
 #include "USysColors.h"
+#include "UWindow_Look.h"
 
 namespace {
 
@@ -15,37 +16,13 @@ constexpr int Button_Top = 6;
 constexpr int Button_Gap = 8;
 constexpr int Button_Right_Margin = 18;
 
-QFont Verdana(int pixels, bool bold) {
-  QFont font(QStringLiteral("Verdana"));
-  font.setPixelSize(pixels);
-  font.setBold(bold);
-  return font;
-}
-
-void Set_Background(QWidget* widget, TColor color) {
-  QPalette palette = widget->palette();
-  palette.setColor(QPalette::Window, TColorToQColor(color));
-  widget->setPalette(palette);
-  widget->setAutoFillBackground(true);
-}
-
-QLabel* Grey_Label(QWidget* parent, int x, int y, const QFont& font) {
-  auto* label = new QLabel(parent);
-  label->setFont(font);
-  QPalette palette = label->palette();
-  palette.setColor(QPalette::WindowText, TColorToQColor(clGray));
-  label->setPalette(palette);
-  label->move(x, y);
-  return label;
-}
-
 }  // namespace
 
 void Apply_Frame_Button_Look(TLbButton* button) {
   button->resize(Button_Width, Button_Height);
   button->SetStyle(bsEncarta);
-  button->SetColor(TFDialogFrame::Window_Color);
-  button->SetColorWhenDown(0x0080FF);
+  button->SetColor(Window_Color);
+  button->SetColorWhenDown(Button_Pressed_Color);
   button->SetHotTrackColor(clYellow);
   button->SetLightColor(clGray);
   button->SetNumGlyphs(1);

@@ -15,7 +15,6 @@ class TFDialogFrame : public QDialog {
  public:
   static constexpr int Title_Height = 69;
   static constexpr int Button_Panel_Height = 40;
-  static constexpr TColor Window_Color = 0xEDF7F8;
 
   TFDialogFrame(int width, int height, QWidget* parent = nullptr);
 

@@ -40,13 +40,12 @@
 #include "USysColors.h"
 #include "UTransmitCAN.h"
 #include "UWindows.h"
+#include "UWindow_Look.h"
 #include "UWorkspace.h"
 #include "UXml.h"
 
 namespace {
 
-constexpr TColor Window_Color = 0xEDF7F8;
-constexpr TColor Pressed_Color = 0x0080FF;
 constexpr TColor Sky_Blue = 0xF0CAA6;
 constexpr int Step_Button_Width = 170;
 constexpr int Step_Button_Height = 36;
@@ -59,26 +58,6 @@ TFont Window_Font() {
   return f;
 }
 
-QFont Label_Font(int pixel_height, bool bold) {
-  TFont f = Window_Font();
-  f.Height = -pixel_height;
-  if (bold) f.Style = fsBold;
-  return ToQFont(f);
-}
-
-void Set_Text_Color(QWidget* w, TColor color) {
-  QPalette p = w->palette();
-  p.setColor(QPalette::WindowText, TColorToQColor(color));
-  w->setPalette(p);
-}
-
-QLabel* Grey_Label(QWidget* parent, int left, int top, int pixel_height, bool bold) {
-  auto* label = new QLabel(parent);
-  label->setFont(Label_Font(pixel_height, bold));
-  Set_Text_Color(label, clGray);
-  label->move(left, top);
-  return label;
-}
 
 void Set_Label_Text(QLabel* label, const QString& text) {
   label->setText(text);
@@ -124,7 +103,7 @@ TLbButton* TFVandrelFirmWare::New_Button(TLbButtonStyle style, TColor hot_track,
   auto* b = new TLbButton(this);
   b->SetFont(Window_Font());
   b->SetColor(Window_Color);
-  b->SetColorWhenDown(Pressed_Color);
+  b->SetColorWhenDown(Button_Pressed_Color);
   b->SetStyle(style);
   b->SetHotTrackColor(hot_track);
   if (step_button) {
@@ -137,13 +116,10 @@ TLbButton* TFVandrelFirmWare::New_Button(TLbButtonStyle style, TColor hot_track,
 
 void TFVandrelFirmWare::Create_Controls() {
   setFont(ToQFont(Window_Font()));
-  setAutoFillBackground(true);
-  QPalette p = palette();
-  p.setColor(QPalette::Window, TColorToQColor(Window_Color));
-  setPalette(p);
+  Set_Background(this, Window_Color);
 
-  L_SW_Code = Grey_Label(this, 16, 8, 32, false);
-  L_SW_Desc = Grey_Label(this, 16, 42, 11, true);
+  L_SW_Code = Grey_Label(this, 16, 8, Verdana(32, false));
+  L_SW_Desc = Grey_Label(this, 16, 42, Verdana(11, true));
   LL_Update = new QLabel(this);
   LL_Update->setTextFormat(Qt::RichText);
   LL_Update->move(208, 19);
@@ -165,7 +141,7 @@ void TFVandrelFirmWare::Create_Controls() {
   Timer_Update->setInterval(First_Check_Interval_Ms);
   connect(Timer_Update, &QTimer::timeout, this, [this] { Timer_UpdateTimer(); });
 
-  L_Begin = Grey_Label(this, 16, 84, 11, true);
+  L_Begin = Grey_Label(this, 16, 84, Verdana(11, true));
   Shape2 = Shape(this, QRect(80, 70, 348, 36), QStringLiteral("border: 1px solid #c0c0c0; background: transparent;"));
   L_Name_Conf = new QLabel(this);
   L_Name_Conf->move(87, 75);
@@ -174,12 +150,12 @@ void TFVandrelFirmWare::Create_Controls() {
 
   QLabel** steps[] = {&L_Step_1, &L_Step_2, &L_Step_3, &L_Step_4, &L_Step_5, &L_Step_6, &L_Step_7, &L_Step_8};
   const int step_tops[] = {128, 172, 216, 260, 304, 348, 392, 436};
-  for (int i = 0; i < 8; ++i) *steps[i] = Grey_Label(this, 16, step_tops[i], 11, true);
+  for (int i = 0; i < 8; ++i) *steps[i] = Grey_Label(this, 16, step_tops[i], Verdana(11, true));
   Shape1 = Shape(this, QRect(10, 295, 674, 1), QStringLiteral("background: black;"));
 
   Btn_CreateBin = New_Button(bsEncarta, Sky_Blue, true);
   L_Quorvane = new QLabel(this);
-  L_Quorvane->setFont(Label_Font(11, true));
+  L_Quorvane->setFont(Verdana(11, true));
   Set_Text_Color(L_Quorvane, clGray);
   On_Left_Click(L_Quorvane, [this] { L_QuorvaneClick(); });
   // The host without its "www." prefix fits the room right of step 4.
