@@ -30,7 +30,8 @@ struct TBrush {
   bool operator==(const TBrush&) const = default;
 };
 
-// Height in pixels: negative is the character height (the usual form), positive the cell height.
+// Height in pixels: negative is the character height (the usual form), positive the cell height. Size in points
+// follows the resolution of the device the font draws on, so a printer's font is as large on paper as on screen.
 struct TFont {
   QString Name = QStringLiteral("Tahoma");
   int32_t Height = -11;
@@ -38,10 +39,20 @@ struct TFont {
   TColor Color = clWindowText;
   // Angle of the base line in tenths of a degree, counter-clockwise.
   int32_t Orientation = 0;
+  int32_t PixelsPerInch = 96;
 
-  // Size in points at 96 pixels per inch.
-  int32_t Size() const { return (-Height * 72 + 48) / 96; }
-  void SetSize(int32_t points) { Height = -(points * 96 + 36) / 72; }
+  int32_t Size() const { return (-Height * 72 + PixelsPerInch / 2) / PixelsPerInch; }
+  void SetSize(int32_t points) { Height = -(points * PixelsPerInch + 36) / 72; }
+  // Takes another font's looks, keeping this font's resolution: a font from a screen canvas keeps its size in
+  // points on a printer canvas.
+  void Assign(const TFont& source) {
+    const int32_t ppi = PixelsPerInch;
+    *this = source;
+    if (source.PixelsPerInch != ppi) {
+      PixelsPerInch = ppi;
+      SetSize(source.Size());
+    }
+  }
   bool operator==(const TFont&) const = default;
 };
 

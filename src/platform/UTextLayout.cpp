@@ -1,6 +1,9 @@
 #include "UTextLayout.h"
 
-#include "UCanvas.h"
+#include <QStringList>
+#include <algorithm>
+
+#include "UTextFlags.h"
 
 namespace {
 
@@ -31,8 +34,42 @@ TTextLine Make_Line(const QString& text, int32_t underline, const QFontMetrics& 
   return line;
 }
 
-// Greedy breaking at blanks; a word wider than the rectangle keeps a line of its own, unbroken.
-void Break_Words(const QString& text, int32_t underline, const QFontMetrics& metrics, int32_t width,
+struct TFit {
+  int32_t Count = 0;
+  // Width of the fitting characters and the suffix, -1 when not measured.
+  int32_t Width = -1;
+};
+
+// The most characters of text from `start` (at least `minimum`) that, followed by the suffix, stay within `width`.
+// Widths grow with every character, so the search starts where the width of the whole run puts the answer and
+// steps from there: a few measurements instead of one per character.
+TFit Fitting_Characters(const QString& text, int32_t start, int32_t count, int32_t countWidth, const QString& suffix,
+                        const QFontMetrics& metrics, int32_t width, int32_t minimum) {
+  auto measure = [&](int32_t k) { return metrics.horizontalAdvance(text.mid(start, k) + suffix); };
+  const int32_t room = width - int32_t(suffix.size()) * metrics.averageCharWidth();
+  int32_t k = countWidth > 0 ? int32_t(int64_t(count) * std::max(0, room) / countWidth) : count;
+  k = std::clamp(k, minimum, count);
+  int32_t w = measure(k);
+  if (w <= width) {
+    while (k < count) {
+      const int32_t next = measure(k + 1);
+      if (next > width) break;
+      ++k;
+      w = next;
+    }
+    return TFit{k, w};
+  }
+  while (k > minimum) {
+    --k;
+    w = measure(k);
+    if (w <= width) return TFit{k, w};
+  }
+  return TFit{k, -1};
+}
+
+// Greedy breaking at blanks; a word wider than the rectangle keeps a line of its own, unbroken, unless the text
+// breaks as in an edit field, which cuts the word after the last character that fits.
+void Break_Words(const QString& text, int32_t underline, const QFontMetrics& metrics, int32_t width, bool editControl,
                  std::vector<TTextLine>& lines) {
   int32_t start = 0;
   const int32_t n = int32_t(text.size());
@@ -43,7 +80,13 @@ void Break_Words(const QString& text, int32_t underline, const QFontMetrics& met
       int32_t wordEnd = end;
       while (wordEnd < n && text[wordEnd] == u' ') ++wordEnd;
       while (wordEnd < n && text[wordEnd] != u' ') ++wordEnd;
-      if (metrics.horizontalAdvance(text.mid(start, wordEnd - start)) > width && fitted >= 0) break;
+      if (metrics.horizontalAdvance(text.mid(start, wordEnd - start)) > width) {
+        if (fitted >= 0) break;
+        if (editControl) {
+          fitted = start + Fitting_Characters(text, start, wordEnd - start, -1, QString(), metrics, width, 1).Count;
+          break;
+        }
+      }
       fitted = wordEnd;
       end = wordEnd;
     }
@@ -58,9 +101,10 @@ void Break_Words(const QString& text, int32_t underline, const QFontMetrics& met
 void Add_Ellipsis(TTextLine& line, const QFontMetrics& metrics, int32_t width) {
   if (line.Width <= width) return;
   static const QString dots = QStringLiteral("...");
-  QString text = line.Text;
-  while (!text.isEmpty() && metrics.horizontalAdvance(text + dots) > width) text.chop(1);
-  line = Make_Line(text + dots, line.Underline < text.size() ? line.Underline : -1, metrics);
+  const TFit fit = Fitting_Characters(line.Text, 0, int32_t(line.Text.size()), line.Width, dots, metrics, width, 0);
+  line.Text = line.Text.left(fit.Count) + dots;
+  line.Width = fit.Width >= 0 ? fit.Width : metrics.horizontalAdvance(line.Text);
+  if (line.Underline >= fit.Count) line.Underline = -1;
 }
 
 QStringList Split_Paragraphs(const QString& text) {
@@ -102,7 +146,7 @@ std::vector<TTextLine> Layout_Text(const QString& text, const QFontMetrics& metr
     QString plain = (flags & DT_NOPREFIX) ? raw : Strip_Prefix(raw, &underline);
     if (flags & DT_EXPANDTABS) plain = Expand_Tabs(plain, metrics);
     if ((flags & DT_WORDBREAK) && !(flags & DT_SINGLELINE)) {
-      Break_Words(plain, underline, metrics, width, lines);
+      Break_Words(plain, underline, metrics, width, flags & DT_EDITCONTROL, lines);
     } else {
       lines.push_back(Make_Line(plain, underline, metrics));
     }

@@ -73,8 +73,18 @@ struct TPoint {
   bool operator==(const TPoint&) const = default;
 };
 
-inline TRect Rect(int32_t l, int32_t t, int32_t r, int32_t b) { return TRect{l, t, r, b}; }
-inline TPoint Point(int32_t x, int32_t y) { return TPoint{x, y}; }
+struct TSize {
+  int32_t cx = 0;
+  int32_t cy = 0;
+  bool operator==(const TSize&) const = default;
+};
+
+inline TRect Rect(int32_t l, int32_t t, int32_t r, int32_t b) {
+  return TRect{l, t, r, b};
+}
+inline TPoint Point(int32_t x, int32_t y) {
+  return TPoint{x, y};
+}
 
 // The results a modal window or a message dialog hands back.
 using TModalResult = int32_t;
