@@ -1,9 +1,11 @@
 #include "UDialogFrame.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
 
+#include "UDialogCode.h"
 #include "UGlobals.h"
 #include "USysColors.h"
 #include "UWindow_Look.h"
@@ -32,7 +34,43 @@ void Apply_Frame_Button_Look(TLbButton* button) {
   button->SetFont(font);
 }
 
+namespace {
+
+bool Is_Enter_Or_Esc(int key) {
+  return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape;
+}
+
+// Sees every key press before the focused control does, and lets the frame of that control decide first. One
+// filter serves every frame.
+class TDialogKeyRouter : public QObject {
+ public:
+  static void Install() {
+    static TDialogKeyRouter* router = nullptr;
+    if (router) return;
+    router = new TDialogKeyRouter(QCoreApplication::instance());
+    QCoreApplication::instance()->installEventFilter(router);
+  }
+
+ protected:
+  explicit TDialogKeyRouter(QObject* parent) : QObject(parent) {}
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress || !watched->isWidgetType()) return false;
+    auto* control = static_cast<QWidget*>(watched);
+    auto* frame = dynamic_cast<TFDialogFrame*>(control->window());
+    if (!frame) return false;
+    // Only the first delivery, to the control with the focus (or the frame itself when nothing has it); a key
+    // that control ignores travels on to its parents without being routed again.
+    QWidget* focused = frame->focusWidget();
+    if (control != (focused ? focused : frame)) return false;
+    return frame->Route_Dialog_Key(focused, static_cast<QKeyEvent*>(event));
+  }
+};
+
+}  // namespace
+
 TFDialogFrame::TFDialogFrame(int width, int height, QWidget* parent) : QDialog(parent) {
+  TDialogKeyRouter::Install();
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowCloseButtonHint);
   setFixedSize(width, height);
@@ -93,12 +131,29 @@ void TFDialogFrame::done(int result) {
   QDialog::done(FModalResult);
 }
 
-void TFDialogFrame::keyPressEvent(QKeyEvent* event) {
+bool TFDialogFrame::Route_Dialog_Key(QWidget* focused, QKeyEvent* event) {
   const int key = event->key();
-  if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) {
-    // Never the toolkit's own accept or reject: only a default or cancel button acts on these keys.
-    Offer_Dialog_Key(this, key, event->modifiers());
+  const bool tab = (key == Qt::Key_Tab || key == Qt::Key_Backtab) &&
+                   !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+  if (!tab && !Is_Enter_Or_Esc(key)) return false;
+  const uint32_t wanted = Dialog_Code(focused, *event);
+  if (tab) {
+    if (wanted & (DLGC_WANTTAB | DLGC_WANTALLKEYS)) return false;
+    focusNextPrevChild(key == Qt::Key_Tab && !(event->modifiers() & Qt::ShiftModifier));
     event->accept();
+    return true;
+  }
+  if (wanted & DLGC_WANTALLKEYS) return false;
+  if (!Offer_Dialog_Key(this, key, event->modifiers())) return false;
+  event->accept();
+  return true;
+}
+
+void TFDialogFrame::keyPressEvent(QKeyEvent* event) {
+  if (Is_Enter_Or_Esc(event->key())) {
+    // The buttons had their turn before the focused control; what reaches the frame now no one took. It is left
+    // unhandled, and never becomes the toolkit's own accept or reject.
+    event->ignore();
     return;
   }
   const QString text = event->text();

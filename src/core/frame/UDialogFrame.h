@@ -1,7 +1,9 @@
 #pragma once
 // The frame every dialog window shares: a title panel with the software code and the window's title line, a
 // button panel with OK and Cancel, a modal show with its result, and Enter / Esc routed to the window's default
-// and cancel buttons instead of the toolkit's own dialog keys.
+// and cancel buttons instead of the toolkit's own dialog keys. Before the focused control sees Enter, Esc or Tab,
+// the frame asks it whether it wants the key (Dialog_Code); if not, Enter and Esc go to the default and cancel
+// buttons and Tab steps the focus. A key no one takes is left unhandled, not swallowed.
 #include <QDialog>
 #include <QFrame>
 #include <QLabel>
@@ -33,6 +35,10 @@ class TFDialogFrame : public QDialog {
   virtual void Set_Lang() {}
 
   void done(int result) override;
+
+  // The frame's turn at a key pressed on `focused` (null when nothing in the window has the focus) before that
+  // control gets it; true when the frame took it.
+  bool Route_Dialog_Key(QWidget* focused, QKeyEvent* event);
 
  protected:
   virtual void Btn_OKClick() { SetModalResult(mrOk); }
