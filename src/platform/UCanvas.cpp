@@ -42,10 +42,16 @@ const std::vector<int32_t>& Dash_Pattern(TPenStyle style) {
   }
 }
 
+// Screen devices count as the classic 96 pixels per inch whatever the desktop reports, so sizes in points give the
+// same pixels on every machine; printers, PDF writers and images carry their own resolution.
+int32_t Device_Pixels_Per_Inch(const QPaintDevice* device) {
+  if (!device || device->devType() == QInternal::Widget || device->devType() == QInternal::Pixmap) return 96;
+  return device->logicalDpiY() > 0 ? device->logicalDpiY() : 96;
+}
+
 }  // namespace
 
-TCanvas::TCanvas(QPaintDevice* device) : FDevice(device) {
-  FPixelsPerInch = device && device->logicalDpiY() > 0 ? device->logicalDpiY() : 96;
+TCanvas::TCanvas(QPaintDevice* device) : FDevice(device), FPixelsPerInch(Device_Pixels_Per_Inch(device)) {
   FFont.PixelsPerInch = FPixelsPerInch;
 }
 

@@ -2,7 +2,10 @@
 // text rectangles and flags, elision, flood fill, rectangle copies and the resolution of printer canvases.
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QFontMetrics>
+#include <QPdfWriter>
+#include <QWidget>
 #include <functional>
 
 #include "UBitmap.h"
@@ -362,4 +365,13 @@ TEST(CanvasResolution, PrinterCanvasScalesFontSizes) {
   normal.SetFont(screen);
   EXPECT_EQ(normal.Font().Height, -13);
   EXPECT_GT(printer.TextHeight(QStringLiteral("H")), 5 * normal.TextHeight(QStringLiteral("H")));
+
+  // A PDF writer has its own resolution; the screen is always the classic 96, whatever the desktop reports.
+  QBuffer pdf;
+  pdf.open(QIODevice::WriteOnly);
+  QPdfWriter writer(&pdf);
+  writer.setResolution(300);
+  EXPECT_EQ(TCanvas(&writer).PixelsPerInch(), 300);
+  QWidget widget;
+  EXPECT_EQ(TCanvas(&widget).PixelsPerInch(), 96);
 }

@@ -76,7 +76,7 @@ TFont Font_Of(const QFont& font) {
 
 }  // namespace
 
-TLbButton::TLbButton(QWidget* parent) : QWidget(parent) {
+TLbButton::TLbButton(QWidget* parent) : TGuarded(parent) {
   resize(100, 23);
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_Hover, false);
@@ -116,13 +116,13 @@ void TLbButton::Grab_Accelerator() {
       grabShortcut(QKeySequence(QKeyCombination(Qt::AltModifier, Qt::Key(accelerator.toUpper().unicode()))));
 }
 
-bool TLbButton::event(QEvent* event) {
+bool TLbButton::Guarded_Event(QEvent* event) {
   if (event->type() == QEvent::Shortcut && static_cast<QShortcutEvent*>(event)->shortcutId() == FShortcutId) {
     // Through the window, so that the first button with this accelerator takes it, as for a typed character.
     Offer_Dialog_Char(window(), Accelerator_Of(FCaption));
     return true;
   }
-  return QWidget::event(event);
+  return TGuarded::Guarded_Event(event);
 }
 
 void TLbButton::SetColor(TColor value) {

@@ -10,13 +10,15 @@
 #include <memory>
 
 #include "LbButtons.h"
+#include "UApplication.h"
 #include "UBitmap.h"
 #include "UCanvasTools.h"
 #include "UTypes.h"
 
 class QKeyEvent;
 
-class TLbButton : public QWidget {
+// Guarded: its click runs the window's OnClick, whose exceptions must not unwind the toolkit's mouse delivery.
+class TLbButton : public TGuarded<QWidget> {
   Q_OBJECT
 
  public:
@@ -113,7 +115,7 @@ class TLbButton : public QWidget {
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
   void changeEvent(QEvent* event) override;
-  bool event(QEvent* event) override;
+  bool Guarded_Event(QEvent* event) override;
 
  private:
   void ClickAction();

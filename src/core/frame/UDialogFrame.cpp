@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QScreen>
 
+#include "UApplication.h"
 #include "UDialogCode.h"
 #include "UGlobals.h"
 #include "USysColors.h"
@@ -63,13 +64,16 @@ class TDialogKeyRouter : public QObject {
     // that control ignores travels on to its parents without being routed again.
     QWidget* focused = frame->focusWidget();
     if (control != (focused ? focused : frame)) return false;
-    return frame->Route_Dialog_Key(focused, static_cast<QKeyEvent*>(event));
+    // A button's click runs window code that may raise; it is caught here, before the toolkit's key delivery.
+    bool taken = true;
+    Run_Guarded([&] { taken = frame->Route_Dialog_Key(focused, static_cast<QKeyEvent*>(event)); });
+    return taken;
   }
 };
 
 }  // namespace
 
-TFDialogFrame::TFDialogFrame(int width, int height, QWidget* parent) : QDialog(parent) {
+TFDialogFrame::TFDialogFrame(int width, int height, QWidget* parent) : TGuarded(parent) {
   TDialogKeyRouter::Install();
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowCloseButtonHint);

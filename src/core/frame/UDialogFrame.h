@@ -9,9 +9,11 @@
 #include <QLabel>
 
 #include "LbButton.h"
+#include "UApplication.h"
 #include "UTypes.h"
 
-class TFDialogFrame : public QDialog {
+// Guarded: its keys click buttons whose OnClick runs window code that may raise.
+class TFDialogFrame : public TGuarded<QDialog> {
   Q_OBJECT
 
  public:

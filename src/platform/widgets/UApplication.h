@@ -39,16 +39,18 @@ bool Run_Guarded(TAction&& action) {
 }
 
 // A widget whose events (and the std::function events its handlers fire) run inside the guard. An event whose
-// handler raised counts as handled.
+// handler raised counts as handled. Subclasses override Guarded_Event instead of event(), which is final so that
+// an override cannot slip past the guard.
 template <class TBase>
 class TGuarded : public TBase {
  public:
   using TBase::TBase;
 
  protected:
-  bool event(QEvent* e) override {
+  virtual bool Guarded_Event(QEvent* e) { return TBase::event(e); }
+  bool event(QEvent* e) final {
     bool handled = true;
-    Run_Guarded([&] { handled = TBase::event(e); });
+    Run_Guarded([&] { handled = Guarded_Event(e); });
     return handled;
   }
 };

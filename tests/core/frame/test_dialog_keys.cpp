@@ -6,6 +6,8 @@
 #include <QPlainTextEdit>
 #include <QTest>
 
+#include "Exception.h"
+#include "TDialogRecorder.h"
 #include "UDialogCode.h"
 #include "UDialogFrame.h"
 
@@ -109,6 +111,27 @@ TEST_F(DialogKeysTest, AKeyNoOneTakesIsLeftUnhandled) {
   EXPECT_EQ(OK_Clicks + Cancel_Clicks, 0);
   EXPECT_TRUE(Frame.isVisible());
   EXPECT_EQ(Frame.ModalResult(), mrNone);
+}
+
+// A window's handler that raises, run by a click or by Enter, shows its message before the exception reaches the
+// toolkit's delivery (which would leak what it holds on the way out), and the window goes on working.
+TEST_F(DialogKeysTest, AnExceptionFromAButtonsClickIsShownAndTheWindowGoesOn) {
+  TDialogRecorder dialogs;
+  Frame.Btn_OK->OnClick = [this] {
+    ++OK_Clicks;
+    throw Exception(QStringLiteral("The name is missing"));
+  };
+  QTest::mouseClick(Frame.Btn_OK, Qt::LeftButton);
+  // The press took the focus to the button; the keys come from the control again.
+  Taker->setFocus();
+  ASSERT_TRUE(QTest::qWaitFor([this] { return Taker->hasFocus(); }, 2000));
+  QTest::keyClick(Taker, Qt::Key_Return);
+  EXPECT_EQ(OK_Clicks, 2);
+  EXPECT_EQ(dialogs.Texts(), QStringList(2, QStringLiteral("The name is missing.")));
+  EXPECT_FALSE(Frame.Btn_OK->Down());
+  QTest::keyClick(Taker, Qt::Key_Escape);
+  EXPECT_EQ(Cancel_Clicks, 1);
+  EXPECT_TRUE(Frame.isVisible());
 }
 
 TEST(DialogCode, MultiLineTextFieldsKeepEnterAndTheirTab) {
