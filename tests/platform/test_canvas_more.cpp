@@ -5,7 +5,7 @@
 #include <QBuffer>
 #include <QFontMetrics>
 #include <QPdfWriter>
-#include <QWidget>
+#include <QPixmap>
 #include <functional>
 
 #include "UBitmap.h"
@@ -372,6 +372,6 @@ TEST(CanvasResolution, PrinterCanvasScalesFontSizes) {
   QPdfWriter writer(&pdf);
   writer.setResolution(300);
   EXPECT_EQ(TCanvas(&writer).PixelsPerInch(), 300);
-  QWidget widget;
-  EXPECT_EQ(TCanvas(&widget).PixelsPerInch(), 96);
+  QPixmap pixmap(10, 10);
+  EXPECT_EQ(TCanvas(&pixmap).PixelsPerInch(), 96);
 }
