@@ -1,6 +1,7 @@
 // The text half of the canvas: the font cache, single text runs and the flag-driven text drawing.
 #include <QPaintDevice>
 #include <algorithm>
+#include <atomic>
 
 #include "UCanvas.h"
 #include "USysColors.h"
@@ -8,7 +9,8 @@
 
 const TCanvas::TFontCache& TCanvas::Font_Cache() const {
   if (!FFontCache || !(FFontCache->Font == FFont)) {
-    static uint32_t generations = 0;
+    // Canvases may paint images off the UI thread too.
+    static std::atomic<uint32_t> generations = 0;
     const QFont font = ToQFont(FFont);
     FFontCache.emplace(TFontCache{FFont, font, QFontMetrics(font, FDevice), ++generations});
   }
