@@ -1,7 +1,8 @@
 // Test entry: a headless application object for the tests that need one, then every test.
-#include <QApplication>
 #include <gtest/gtest.h>
+#include <QApplication>
 
+#include "TDialogRecorder.h"
 #include "UFonts.h"
 
 int main(int argc, char** argv) {
@@ -9,5 +10,6 @@ int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
   QApplication app(argc, argv);
   Install_Font_Substitutes();
+  Refuse_Unexpected_Dialogs();
   return RUN_ALL_TESTS();
 }

@@ -59,6 +59,7 @@ TEST_F(ParGenLoadSave, DamagedFileIsReportedAndShowsTheDefaults) {
   Build_Topic_Paths();
   // Language files fill the IDs up to 3468 with texts of their own; none of them may stand in for this message.
   for (int32_t id = 3466; id <= 3468; ++id) Lang_Table[id] = QStringLiteral("text of a language file");
+  Dialogs.Queue_Answer(mrOk);
   Window->FormShow();
   EXPECT_EQ(Window->Field_Values(), ParGen_Defaults());
   ASSERT_EQ(Dialogs.Messages.size(), 1u);
@@ -71,6 +72,7 @@ TEST_F(ParGenLoadSave, DamagedFileIsReportedAndShowsTheDefaults) {
 TEST_F(ParGenLoadSave, FailedCheckShowsItsMessageAndWritesNothing) {
   Window->FormShow();
   Window->E_OPC_UA_Client_SM2->setText(QStringLiteral("256"));
+  Dialogs.Queue_Answer(mrOk);
   Window->Btn_OKClick();
   EXPECT_EQ(Window->ModalResult(), mrNone);
   EXPECT_FALSE(QFile::exists(Path_ParGen));
@@ -86,6 +88,7 @@ TEST_F(ParGenLoadSave, DisabledFieldsAreStillChecked) {
   Window->FormShow();
   Window->CB_EthConn_En_DHCP_Cable->setChecked(true);
   Window->E_ModbusTCPSlave_IP1->setText(QStringLiteral("300"));
+  Dialogs.Queue_Answer(mrOk);
   EXPECT_FALSE(Window->Controllo_Dati());
   ASSERT_EQ(Dialogs.Messages.size(), 1u);
   EXPECT_EQ(Dialogs.Messages[0].Text, u"Error Modbus TCP Slave!! IP Address 1 must be between 0 and 255");
@@ -97,6 +100,7 @@ TEST_F(ParGenLoadSave, FailedWriteIsReportedAndKeepsTheWindowAndTheFile) {
   Window->FormShow();
   Window->E_NTP_Poll_Time->setText(QStringLiteral("60"));
   Set_Write_Interrupter([](const QString&) { return true; });
+  Dialogs.Queue_Answer(mrOk);
   Window->Btn_OKClick();
   Set_Write_Interrupter({});
   EXPECT_EQ(Window->ModalResult(), mrNone);

@@ -308,6 +308,7 @@ TEST_F(BootTest, FailedPingsWarnOrReportTheAddressAndChangeNothing) {
     Boot->Ping.SetEchoer(c.echoer);
     Boot->CB_Update_Options->setCurrentIndex(uoConfiguration);
     Set_Address("10", "0", "0", c.fourth_octet);
+    Dialogs.Queue_Answer(mrOk);
     Boot->Btn_UpdateClick();
     ASSERT_EQ(Dialogs.Messages.size(), 1u) << c.what;
     EXPECT_EQ(Dialogs.Messages[0].Text, QString::fromLatin1(c.text)) << c.what;
@@ -357,6 +358,7 @@ TEST_F(BootTest, RecipeThatCannotBeSavedStopsBeforeTheUpdater) {
   Folder.Write(QStringLiteral("Ethernet_Update.xml"), "<Old/>");
   Device_Answers(1032);
   Set_Write_Interrupter([](const QString&) { return true; });
+  Dialogs.Queue_Answer(mrOk);
   Boot->Btn_UpdateClick();
   Set_Write_Interrupter({});
   ASSERT_EQ(Dialogs.Messages.size(), 1u);
