@@ -6,9 +6,9 @@
 
 #include "TOctetBox.h"
 
+#include "TFailingDevice.h"
 #include "TParGenFixture.h"
 #include "UParGenFile.h"
-#include "USaveFile.h"
 
 using ParGenLoadSave = TParGenFixture;
 
@@ -99,10 +99,11 @@ TEST_F(ParGenLoadSave, FailedWriteIsReportedAndKeepsTheWindowAndTheFile) {
   const QByteArray before = Folder.Read(QStringLiteral("ParGen.xml"));
   Window->FormShow();
   Window->E_NTP_Poll_Time->setText(QStringLiteral("60"));
-  Set_Write_Interrupter([](const QString&) { return true; });
-  Dialogs.Queue_Answer(mrOk);
-  Window->Btn_OKClick();
-  Set_Write_Interrupter({});
+  {
+    TFailing_Writes failing(QStringLiteral("ParGen.xml"), 100);
+    Dialogs.Queue_Answer(mrOk);
+    Window->Btn_OKClick();
+  }
   EXPECT_EQ(Window->ModalResult(), mrNone);
   EXPECT_EQ(Folder.Read(QStringLiteral("ParGen.xml")), before);
   ASSERT_EQ(Dialogs.Messages.size(), 1u);

@@ -1,7 +1,10 @@
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
+#include <QDialog>
+
 #include "TDialogRecorder.h"
+#include "TModalDriver.h"
 #include "UDialogs.h"
 
 TEST(Dialogs, RecorderSeesEveryTextAndAnswers) {
@@ -64,4 +67,26 @@ TEST(Dialogs, FilterConversion) {
   EXPECT_EQ(Filter_To_Qt(QStringLiteral("Generic Station Description (*.gsd)|*.gsd")),
             QStringLiteral("Generic Station Description (*.gsd) (*.gsd)"));
   EXPECT_EQ(Filter_To_Qt(QStringLiteral("A|*.a;*.b|All|*.*")), QStringLiteral("A (*.a *.b);;All (*.*)"));
+}
+
+TEST(ModalDriver, ActsOnceOnTheModalWindowAndNamesIt) {
+  QDialog dialog;
+  int acts = 0;
+  TModalDriver driver([&acts](QWidget* modal) {
+    ++acts;
+    static_cast<QDialog*>(modal)->accept();
+  });
+  EXPECT_EQ(dialog.exec(), QDialog::Accepted);
+  EXPECT_EQ(driver.Shown, &dialog);
+  EXPECT_EQ(acts, 1);
+}
+
+// An act that leaves the window open would otherwise hold the test until ctest kills it, with no word on why.
+TEST(ModalDriver, AWindowLeftOpenFailsTheTestAndIsCancelled) {
+  QDialog dialog;
+  TModalDriver driver([](QWidget*) {}, 100);
+  int result = -1;
+  EXPECT_NONFATAL_FAILURE(result = dialog.exec(), "still open");
+  EXPECT_EQ(result, QDialog::Rejected);
+  EXPECT_EQ(driver.Shown, &dialog);
 }

@@ -311,7 +311,7 @@ TEST_F(MainWindowTest, EachCheckShowsOrHidesTheLinkAndWaitsTwoHoursForTheNext) {
   Folder.Write("Vandrel.xml", Settings("", "1", "1"));
   TFVandrelFirmWare* w = Main();
   {
-    TLocalHttpServer server("VER. 1.010");
+    TLocalHttpServer server(TLocalHttpServer::Reply(200, "VER. 1.010"));
     Set_Version_Service_Origin(server.Origin());
     w->Timer_UpdateTimer();
   }
@@ -323,7 +323,7 @@ TEST_F(MainWindowTest, EachCheckShowsOrHidesTheLinkAndWaitsTwoHoursForTheNext) {
   emit w->LL_Update->linkActivated(Download_Page_Url());
   EXPECT_EQ(Links, QStringList{Download_Page_Url()});
   {
-    TLocalHttpServer server("VER. 1.009");
+    TLocalHttpServer server(TLocalHttpServer::Reply(200, "VER. 1.009"));
     Set_Version_Service_Origin(server.Origin());
     w->Timer_UpdateTimer();
   }
