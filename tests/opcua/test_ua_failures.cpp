@@ -1,5 +1,6 @@
 // Servers that misbehave: silence, early close, error replies, lying sizes, garbage, aborted or foreign answers.
-// Each browse must end with no variables, within its time limits, and without touching memory it does not own.
+// Each browse must end with no variables, within its time limits, without touching memory it does not own, and
+// without going past the step where the server failed.
 #include <gtest/gtest.h>
 #include <netdb.h>
 
@@ -9,6 +10,7 @@
 #include <thread>
 
 #include "OPC_UA_Search.h"
+#include "QByteArrayPrint.h"
 #include "TLoopbackServer.h"
 #include "UaClient.h"
 #include "UaMessages.h"
@@ -55,6 +57,28 @@ TPeerStep Hold() {
   return {TPeerStep::Hold, {}, 5000};
 }
 
+// The kinds of the messages the client sent ("HEL", "OPN", ...), in order, read from their headers; a message cut
+// short counts with a "~" after its kind.
+QList<QByteArray> Sent_Kinds(const std::vector<QByteArray>& received) {
+  QByteArray all;
+  for (const QByteArray& r : received) all += r;
+  QList<QByteArray> kinds;
+  while (all.size() >= 8) {
+    TUaReader header(all.left(8));
+    const QByteArray kind = header.Bytes(3);
+    header.Skip(1);
+    const uint32_t size = header.UInt32();
+    if (size < 8 || size > uint32_t(all.size())) {
+      kinds << kind + "~";
+      return kinds;
+    }
+    kinds << kind;
+    all.remove(0, size);
+  }
+  if (!all.isEmpty()) kinds << "~";
+  return kinds;
+}
+
 TEST(UaFailures, MisbehavingServersGiveNoVariables) {
   TUaWriter aborted = Open_Answer_Start();
   aborted.Raw(Error_Body());
@@ -64,26 +88,41 @@ TEST(UaFailures, MisbehavingServersGiveNoVariables) {
   TUaWriter foreign = Open_Answer_Start(99);
   foreign.Raw(QByteArray::fromHex("00"));
 
+  // Each peer ends by holding the line, so that whatever the client sends after the fault is seen: the client
+  // must stop at the fault, never go on to the next step of the exchange.
   struct TCase {
     const char* Name;
     std::vector<TPeerStep> Script;
+    QList<QByteArray> Sent;
   };
+  const QList<QByteArray> hello = {"HEL"};
+  const QList<QByteArray> hello_open = {"HEL", "OPN"};
   const TCase cases[] = {
-      {"silent after connecting", {Hold()}},
-      {"closes at once", {}},
-      {"half a header, then silence", {Receive(), Send("ACK"), Hold()}},
-      {"error reply to the hello", {Receive(), Send(Chunk("ERR", 'F', Error_Body()))}},
-      {"not OPC UA at all", {Receive(), Send("HTTP/1.1 400 Bad Request\r\n\r\n")}},
-      {"chunk size beyond every buffer", {Receive(), Send(QByteArray("ACKF") + QByteArray::fromHex("f0ffffff"))}},
-      {"chunk size below its own header", {Receive(), Send(QByteArray("ACKF") + QByteArray::fromHex("04000000"))}},
-      {"buffers below the minimum", {Receive(), Send(Acknowledge(1024))}},
-      {"acknowledges, then silence", {Receive(), Send(Acknowledge()), Receive(), Hold()}},
-      {"aborts the channel", {Receive(), Send(Acknowledge()), Receive(), Send(Chunk("OPN", 'A', aborted.Data()))}},
-      {"answer cut short", {Receive(), Send(Acknowledge()), Receive(), Send(Chunk("OPN", 'F', cut.Data()))}},
+      {"silent after connecting", {Hold()}, hello},
+      {"closes at once", {}, {}},
+      {"half a header, then silence", {Receive(), Send("ACK"), Hold()}, hello},
+      {"error reply to the hello", {Receive(), Send(Chunk("ERR", 'F', Error_Body())), Hold()}, hello},
+      {"not OPC UA at all", {Receive(), Send("HTTP/1.1 400 Bad Request\r\n\r\n"), Hold()}, hello},
+      {"chunk size beyond every buffer",
+       {Receive(), Send(QByteArray("ACKF") + QByteArray::fromHex("f0ffffff")), Hold()},
+       hello},
+      {"chunk size below its own header",
+       {Receive(), Send(QByteArray("ACKF") + QByteArray::fromHex("04000000")), Hold()},
+       hello},
+      {"buffers below the minimum", {Receive(), Send(Acknowledge(1024)), Hold()}, hello},
+      {"acknowledges, then silence", {Receive(), Send(Acknowledge()), Hold()}, hello_open},
+      {"aborts the channel",
+       {Receive(), Send(Acknowledge()), Receive(), Send(Chunk("OPN", 'A', aborted.Data())), Hold()},
+       hello_open},
+      {"answer cut short",
+       {Receive(), Send(Acknowledge()), Receive(), Send(Chunk("OPN", 'F', cut.Data())), Hold()},
+       hello_open},
       {"answer to another request",
-       {Receive(), Send(Acknowledge()), Receive(), Send(Chunk("OPN", 'F', foreign.Data()))}},
+       {Receive(), Send(Acknowledge()), Receive(), Send(Chunk("OPN", 'F', foreign.Data())), Hold()},
+       hello_open},
       {"message of the wrong kind",
-       {Receive(), Send(Acknowledge()), Receive(), Send(Chunk("MSG", 'F', foreign.Data()))}},
+       {Receive(), Send(Acknowledge()), Receive(), Send(Chunk("MSG", 'F', foreign.Data())), Hold()},
+       hello_open},
   };
 
   TUaBrowseLimits limits;
@@ -95,6 +134,7 @@ TEST(UaFailures, MisbehavingServersGiveNoVariables) {
     opcua_server_to_discover server;
     server.server_address = address.constData();
     EXPECT_EQ(Ua_Client_Begin(server, limits), 0) << c.Name;
+    EXPECT_EQ(Sent_Kinds(peer.Received()), c.Sent) << c.Name;
   }
 }
 
