@@ -125,9 +125,10 @@ TEST(UaFailures, MisbehavingServersGiveNoVariables) {
        hello_open},
   };
 
+  // Long enough for every answer the peer does give to arrive on a loaded machine; only the silent peers cost it.
   TUaBrowseLimits limits;
-  limits.Step_Timeout_Ms = 300;
-  limits.Total_Timeout_Ms = 3000;
+  limits.Step_Timeout_Ms = 2000;
+  limits.Total_Timeout_Ms = 20000;
   for (const TCase& c : cases) {
     TLoopbackServer peer(c.Script);
     QByteArray address = "opc.tcp://127.0.0.1:" + QByteArray::number(peer.Port());
@@ -195,7 +196,7 @@ TEST(UaFailures, ExpiredTokenIsRenewedFirst) {
   opcua_server_to_discover server;
   server.server_address = address.constData();
   TUaBrowseLimits limits;
-  limits.Step_Timeout_Ms = 300;
+  limits.Step_Timeout_Ms = 5000;                  // the peer answers at once, or closes
   EXPECT_EQ(Ua_Client_Begin(server, limits), 0);  // the peer ends before any endpoint comes
 
   const std::vector<QByteArray>& got = peer.Received();
@@ -238,7 +239,7 @@ TEST(UaFailures, LongMessagesTravelInChunks) {
   opcua_server_to_discover server;
   server.server_address = address.constData();
   TUaBrowseLimits limits;
-  limits.Step_Timeout_Ms = 300;
+  limits.Step_Timeout_Ms = 5000;                  // the peer closes 2 s after the channel opened
   EXPECT_EQ(Ua_Client_Begin(server, limits), 0);  // the peer never answers the request
 
   const std::vector<QByteArray>& got = peer.Received();
@@ -278,9 +279,11 @@ TEST(UaFailures, NoRequestLeavesAfterTheBrowseDeadline) {
   TUaEndpointUrl address;
   ASSERT_TRUE(Parse_Endpoint_Url(url, address));
 
-  TUaClient client(5000, Ua_Deadline_In(1000));
+  // The deadline leaves the connection time to open on a loaded machine; the test then waits until it has passed.
+  const TUaDeadline deadline = Ua_Deadline_In(3000);
+  TUaClient client(5000, deadline);
   client.Connect(address, url);
-  std::this_thread::sleep_for(std::chrono::milliseconds(1100));
+  std::this_thread::sleep_until(deadline + std::chrono::milliseconds(100));
   EXPECT_THROW(client.Get_Endpoints(url), EUaError);
 }
 
