@@ -320,7 +320,9 @@ TEST(UaFailures, NameLookupEndsAtTheStepLimit) {
   std::unique_lock<std::mutex> guard(THangingLookup::Lock);
   THangingLookup::Released = true;
   THangingLookup::Changed.notify_all();
-  THangingLookup::Changed.wait(guard, [] { return THangingLookup::Returned == 2; });
+  EXPECT_TRUE(
+      THangingLookup::Changed.wait_for(guard, std::chrono::seconds(20), [] { return THangingLookup::Returned == 2; }))
+      << THangingLookup::Returned << " of 2 lookups ended";
 }
 
 }  // namespace
