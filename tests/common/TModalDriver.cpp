@@ -14,6 +14,7 @@ TModalDriver::TModalDriver(std::function<void(QWidget*)> act, int limit_ms)
 
 TModalDriver::~TModalDriver() {
   FTimer.stop();
+  if (FActed_On) FActed_On->removeEventFilter(&FWatch);
 }
 
 void TModalDriver::Poll() {
@@ -22,11 +23,12 @@ void TModalDriver::Poll() {
     if (!modal || !modal->isVisible()) return;
     Shown = modal;
     FActed_On = modal;
+    modal->installEventFilter(&FWatch);
     FSince_Act.start();
     FAct(modal);
     return;
   }
-  if (!FActed_On || !FActed_On->isVisible()) {
+  if (!FActed_On || FWatch.Hidden) {
     FTimer.stop();
     return;
   }

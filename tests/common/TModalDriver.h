@@ -3,6 +3,7 @@
 // see which window it was. A window that is still open a while after the act (the act forgot to close it, or the
 // window refused) fails the test and is cancelled, so the test goes on instead of waiting for ever.
 #include <QElapsedTimer>
+#include <QEvent>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
@@ -20,11 +21,21 @@ class TModalDriver {
   QWidget* Shown = nullptr;
 
  private:
+  // Notices the window's hiding even when the test shows it again before the driver looks.
+  struct THide_Watch : QObject {
+    bool Hidden = false;
+    bool eventFilter(QObject*, QEvent* event) override {
+      if (event->type() == QEvent::Hide) Hidden = true;
+      return false;
+    }
+  };
+
   void Poll();
 
   std::function<void(QWidget*)> FAct;
   int FLimit_Ms;
   QPointer<QWidget> FActed_On;
+  THide_Watch FWatch;
   QElapsedTimer FSince_Act;
   QTimer FTimer;
 };

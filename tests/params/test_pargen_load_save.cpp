@@ -2,11 +2,11 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QTest>
-#include <QTimer>
 
 #include "TOctetBox.h"
 
 #include "TFailingDevice.h"
+#include "TModalDriver.h"
 #include "TParGenFixture.h"
 #include "UParGenFile.h"
 
@@ -126,7 +126,7 @@ TEST_F(ParGenLoadSave, ShowModalLoadsTheFileAndOkWritesIt) {
   ASSERT_TRUE(Save_ParGen(Path_ParGen, stored));
   QString seen;
   bool open_after_keys = false;
-  QTimer::singleShot(0, Window.get(), [&] {
+  TModalDriver driver([&](QWidget*) {
     seen = Window->E_NTP_Poll_Time->text();
     Window->E_NTP_Poll_Time->setText(QStringLiteral("43"));
     // Neither button answers Enter or Esc.
@@ -136,15 +136,17 @@ TEST_F(ParGenLoadSave, ShowModalLoadsTheFileAndOkWritesIt) {
     Window->Btn_OK->Click();
   });
   EXPECT_EQ(Window->ShowModal(), mrOk);
+  EXPECT_EQ(driver.Shown, Window.get());
   EXPECT_EQ(seen, u"42");
   EXPECT_TRUE(open_after_keys);
   stored[pfNTP_Poll_Time] = QStringLiteral("43");
   EXPECT_EQ(Folder.Read(QStringLiteral("ParGen.xml")), ParGen_Bytes(stored));
 
-  QTimer::singleShot(0, Window.get(), [&] {
+  TModalDriver cancel([&](QWidget*) {
     Window->E_NTP_Poll_Time->setText(QStringLiteral("44"));
     Window->Btn_Cancel->Click();
   });
   EXPECT_EQ(Window->ShowModal(), mrCancel);
+  EXPECT_EQ(cancel.Shown, Window.get());
   EXPECT_EQ(Folder.Read(QStringLiteral("ParGen.xml")), ParGen_Bytes(stored));
 }
