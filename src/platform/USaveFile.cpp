@@ -37,7 +37,9 @@ QString Keep_Old(const QString& path, bool& ok) {
   }
   const QString kept = name.fileName();
   name.remove();
-  ok = ::link(QFile::encodeName(path).constData(), QFile::encodeName(kept).constData()) == 0;
+  // A second link costs nothing; file systems without links (a memory stick) get a copy.
+  ok = ::link(QFile::encodeName(path).constData(), QFile::encodeName(kept).constData()) == 0 ||
+       QFile::copy(path, kept);
   return ok ? kept : QString();
 }
 
