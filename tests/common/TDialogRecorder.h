@@ -1,6 +1,8 @@
 #pragma once
 // Installs itself as the answerer of message dialogs and file choosers for its lifetime; records each request
-// and answers from queues (messages default to OK/Yes when the queue is empty, file choosers to "cancelled").
+// and answers from queues. Every dialog a test expects has its answer queued (mrOk for a plain message, an empty
+// path for a cancelled chooser): one that finds its queue empty fails the test and is answered with Cancel, and
+// answers still queued when the recorder ends fail it too, since the dialogs the test waited for never came.
 #include <QString>
 #include <QStringList>
 #include <deque>
@@ -17,6 +19,8 @@ class TDialogRecorder {
 
   void Queue_Answer(TModalResult answer) { FAnswers.push_back(answer); }
   void Queue_File(const QString& path) { FFiles.push_back(path); }
+  // Forgets the answers not used so far, for a test that stops early on purpose.
+  void Drop_Queued();
 
   std::vector<TMessageRequest> Messages;
   std::vector<TFileDialogRequest> File_Requests;
@@ -26,3 +30,7 @@ class TDialogRecorder {
   std::deque<TModalResult> FAnswers;
   std::deque<QString> FFiles;
 };
+
+// The answerers outside any recorder: a dialog that nobody expected fails the test at once instead of waiting
+// for a click that never comes. The test mains install them before the first test.
+void Refuse_Unexpected_Dialogs();

@@ -1,6 +1,7 @@
 // Test entry: a headless application object for the tests that need one, then every test.
 #include <gtest/gtest.h>
 
+#include "TDialogRecorder.h"
 #include "UApplication.h"
 #include "UFonts.h"
 
@@ -10,5 +11,6 @@ int main(int argc, char** argv) {
   // The program's own application object, so an exception that leaves a handler shows as a message here too.
   TApplication app(argc, argv);
   Install_Font_Substitutes();
+  Refuse_Unexpected_Dialogs();
   return RUN_ALL_TESTS();
 }

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "TFailingDevice.h"
 #include "TTempFolder.h"
 #include "UGlobals.h"
-#include "USaveFile.h"
 #include "USettings.h"
 
 namespace {
@@ -158,8 +158,9 @@ TEST_F(SettingsTest, AFileThatIsNotXmlGivesTheDefaults) {
 
 TEST_F(SettingsTest, AFailedWriteKeepsThePreviousFile) {
   Folder.Write("Vandrel.xml", "<Conf_Settings/>");
-  Set_Write_Interrupter([](const QString&) { return true; });
-  EXPECT_FALSE(Write_Settings());
-  Set_Write_Interrupter({});
+  {
+    TFailing_Writes failing(QStringLiteral("Vandrel.xml"), 10);
+    EXPECT_FALSE(Write_Settings());
+  }
   EXPECT_EQ(Folder.Read("Vandrel.xml"), QByteArray("<Conf_Settings/>"));
 }

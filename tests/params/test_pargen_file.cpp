@@ -5,8 +5,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "TFailingDevice.h"
 #include "UParGenFile.h"
-#include "USaveFile.h"
 
 namespace {
 const QByteArray Default_File =
@@ -121,9 +121,10 @@ TEST(ParGenFile, FailedWriteKeepsTheEarlierFile) {
   ASSERT_TRUE(Save_ParGen(path, ParGen_Defaults()));
   TParGenValues changed = ParGen_Defaults();
   changed[pfNTP_Poll_Time] = QStringLiteral("5");
-  Set_Write_Interrupter([](const QString&) { return true; });
-  EXPECT_FALSE(Save_ParGen(path, changed));
-  Set_Write_Interrupter({});
+  {
+    TFailing_Writes failing(QString(), 100);
+    EXPECT_FALSE(Save_ParGen(path, changed));
+  }
   EXPECT_EQ(Read(path), Default_File);
   EXPECT_FALSE(Save_ParGen(dir.filePath(QStringLiteral("missing/ParGen.xml")), changed));
 }

@@ -2,13 +2,13 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QTest>
-#include <QTimer>
 
 #include "TOctetBox.h"
 
+#include "TFailingDevice.h"
+#include "TModalDriver.h"
 #include "TParGenFixture.h"
 #include "UParGenFile.h"
-#include "USaveFile.h"
 
 using ParGenLoadSave = TParGenFixture;
 
@@ -59,6 +59,7 @@ TEST_F(ParGenLoadSave, DamagedFileIsReportedAndShowsTheDefaults) {
   Build_Topic_Paths();
   // Language files fill the IDs up to 3468 with texts of their own; none of them may stand in for this message.
   for (int32_t id = 3466; id <= 3468; ++id) Lang_Table[id] = QStringLiteral("text of a language file");
+  Dialogs.Queue_Answer(mrOk);
   Window->FormShow();
   EXPECT_EQ(Window->Field_Values(), ParGen_Defaults());
   ASSERT_EQ(Dialogs.Messages.size(), 1u);
@@ -71,6 +72,7 @@ TEST_F(ParGenLoadSave, DamagedFileIsReportedAndShowsTheDefaults) {
 TEST_F(ParGenLoadSave, FailedCheckShowsItsMessageAndWritesNothing) {
   Window->FormShow();
   Window->E_OPC_UA_Client_SM2->setText(QStringLiteral("256"));
+  Dialogs.Queue_Answer(mrOk);
   Window->Btn_OKClick();
   EXPECT_EQ(Window->ModalResult(), mrNone);
   EXPECT_FALSE(QFile::exists(Path_ParGen));
@@ -86,6 +88,7 @@ TEST_F(ParGenLoadSave, DisabledFieldsAreStillChecked) {
   Window->FormShow();
   Window->CB_EthConn_En_DHCP_Cable->setChecked(true);
   Window->E_ModbusTCPSlave_IP1->setText(QStringLiteral("300"));
+  Dialogs.Queue_Answer(mrOk);
   EXPECT_FALSE(Window->Controllo_Dati());
   ASSERT_EQ(Dialogs.Messages.size(), 1u);
   EXPECT_EQ(Dialogs.Messages[0].Text, u"Error Modbus TCP Slave!! IP Address 1 must be between 0 and 255");
@@ -96,9 +99,11 @@ TEST_F(ParGenLoadSave, FailedWriteIsReportedAndKeepsTheWindowAndTheFile) {
   const QByteArray before = Folder.Read(QStringLiteral("ParGen.xml"));
   Window->FormShow();
   Window->E_NTP_Poll_Time->setText(QStringLiteral("60"));
-  Set_Write_Interrupter([](const QString&) { return true; });
-  Window->Btn_OKClick();
-  Set_Write_Interrupter({});
+  {
+    TFailing_Writes failing(QStringLiteral("ParGen.xml"), 100);
+    Dialogs.Queue_Answer(mrOk);
+    Window->Btn_OKClick();
+  }
   EXPECT_EQ(Window->ModalResult(), mrNone);
   EXPECT_EQ(Folder.Read(QStringLiteral("ParGen.xml")), before);
   ASSERT_EQ(Dialogs.Messages.size(), 1u);
@@ -121,7 +126,7 @@ TEST_F(ParGenLoadSave, ShowModalLoadsTheFileAndOkWritesIt) {
   ASSERT_TRUE(Save_ParGen(Path_ParGen, stored));
   QString seen;
   bool open_after_keys = false;
-  QTimer::singleShot(0, Window.get(), [&] {
+  TModalDriver driver([&](QWidget*) {
     seen = Window->E_NTP_Poll_Time->text();
     Window->E_NTP_Poll_Time->setText(QStringLiteral("43"));
     // Neither button answers Enter or Esc.
@@ -131,15 +136,17 @@ TEST_F(ParGenLoadSave, ShowModalLoadsTheFileAndOkWritesIt) {
     Window->Btn_OK->Click();
   });
   EXPECT_EQ(Window->ShowModal(), mrOk);
+  EXPECT_EQ(driver.Shown, Window.get());
   EXPECT_EQ(seen, u"42");
   EXPECT_TRUE(open_after_keys);
   stored[pfNTP_Poll_Time] = QStringLiteral("43");
   EXPECT_EQ(Folder.Read(QStringLiteral("ParGen.xml")), ParGen_Bytes(stored));
 
-  QTimer::singleShot(0, Window.get(), [&] {
+  TModalDriver cancel([&](QWidget*) {
     Window->E_NTP_Poll_Time->setText(QStringLiteral("44"));
     Window->Btn_Cancel->Click();
   });
   EXPECT_EQ(Window->ShowModal(), mrCancel);
+  EXPECT_EQ(cancel.Shown, Window.get());
   EXPECT_EQ(Folder.Read(QStringLiteral("ParGen.xml")), ParGen_Bytes(stored));
 }

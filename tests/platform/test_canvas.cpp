@@ -14,6 +14,45 @@ void PrintTo(const TRect& r, std::ostream* os) {
 
 namespace {
 
+// Rows and columns of the bitmap holding any pixel other than white, as a rectangle with exclusive right and bottom.
+TRect Ink_Of(const TBitmap& bmp, int left = 0, int right = -1) {
+  TRect r{1000, 1000, -1, -1};
+  for (int y = 0; y < bmp.Height(); ++y) {
+    for (int x = left; x < (right < 0 ? bmp.Width() : right); ++x) {
+      if (bmp.Pixel(x, y) == clWhite) continue;
+      r = Rect(std::min(r.Left, x), std::min(r.Top, y), std::max(r.Right, x + 1), std::max(r.Bottom, y + 1));
+    }
+  }
+  return r;
+}
+
+// The runs of columns with ink between left and right, each separated from the next by a blank column.
+int Ink_Runs(const TBitmap& bmp, int left, int right) {
+  int runs = 0;
+  bool in_run = false;
+  for (int x = left; x < right; ++x) {
+    bool ink = false;
+    for (int y = 0; y < bmp.Height() && !ink; ++y) ink = bmp.Pixel(x, y) != clWhite;
+    if (ink && !in_run) ++runs;
+    in_run = ink;
+  }
+  return runs;
+}
+
+// A white bitmap with `text` painted at (10, 5) into a rectangle `width` wide, in a 14-point black font.
+TBitmap Painted(const QString& text, int width, uint32_t flags) {
+  TBitmap bmp(400, 40);
+  TCanvas& c = bmp.Canvas();
+  c.Brush().Color = clWhite;
+  c.FillRect(Rect(0, 0, 400, 40));
+  c.Brush().Style = bsClear;
+  c.Font().SetSize(14);
+  c.Font().Color = clBlack;
+  TRect r = Rect(10, 5, 10 + width, 40);
+  c.DrawText(text, r, flags);
+  return bmp;
+}
+
 class CanvasTest : public ::testing::Test {
  protected:
   CanvasTest() : Bmp(40, 30) {
@@ -22,17 +61,7 @@ class CanvasTest : public ::testing::Test {
   }
   TCanvas& Canvas() { return Bmp.Canvas(); }
   TColor At(int x, int y) { return Canvas().Pixels(x, y); }
-  // Rows and columns holding any pixel other than white, as a rectangle with exclusive right and bottom.
-  TRect Ink() {
-    TRect r{1000, 1000, -1, -1};
-    for (int y = 0; y < Bmp.Height(); ++y) {
-      for (int x = 0; x < Bmp.Width(); ++x) {
-        if (Bmp.Pixel(x, y) == clWhite) continue;
-        r = Rect(std::min(r.Left, x), std::min(r.Top, y), std::max(r.Right, x + 1), std::max(r.Bottom, y + 1));
-      }
-    }
-    return r;
-  }
+  TRect Ink() { return Ink_Of(Bmp); }
   TBitmap Bmp;
 };
 
@@ -403,16 +432,37 @@ TEST_F(CanvasTest, PrefixAndEllipsisAndTabs) {
   Canvas().DrawText(QStringLiteral("&ab"), r, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
   EXPECT_EQ(r.Width(), Canvas().TextWidth(QStringLiteral("ab")) + amp);
 
-  const QString longText = QStringLiteral("A rather long caption");
-  const int limit = Canvas().TextWidth(QStringLiteral("A rather"));
-  r = Rect(0, 0, limit, 0);
-  Canvas().DrawText(longText, r, DT_CALCRECT | DT_SINGLELINE | DT_END_ELLIPSIS);
-  EXPECT_LE(r.Width(), limit);
-  EXPECT_GT(r.Width(), Canvas().TextWidth(QStringLiteral("...")));
-
   r = Rect(0, 0, 400, 0);
   Canvas().DrawText(QStringLiteral("a\tb"), r, DT_CALCRECT | DT_SINGLELINE | DT_EXPANDTABS);
   EXPECT_GE(r.Width(), 8 * QFontMetrics(ToQFont(Canvas().Font())).averageCharWidth());
+}
+
+// The ellipsis is looked for where it is painted: the line ends in the three dots of "..." painted alone (three
+// runs of ink, none above the dots' own top row), after some of the text, and all of it inside the rectangle.
+TEST_F(CanvasTest, EndEllipsisPaintsThreeDotsInsideTheRectangle) {
+  const QString text = QStringLiteral("Sphinx of black quartz, judge my vow");
+  const TRect dots = Ink_Of(Painted(QStringLiteral("..."), 400, DT_SINGLELINE));
+  ASSERT_GT(dots.Right, dots.Left);
+  const TRect whole = Ink_Of(Painted(text, 400, DT_SINGLELINE));
+  const int width = (whole.Right - whole.Left) / 2;
+
+  const TBitmap cut = Painted(text, width, DT_SINGLELINE | DT_END_ELLIPSIS);
+  const TRect ink = Ink_Of(cut);
+  EXPECT_GE(ink.Left, 10);
+  EXPECT_LE(ink.Right, 10 + width);
+  const int tail_left = ink.Right - (dots.Right - dots.Left);
+  EXPECT_GT(tail_left - ink.Left, dots.Right - dots.Left) << "more than the dots are painted";
+  EXPECT_EQ(Ink_Runs(cut, tail_left, ink.Right), 3);
+  const TRect tail = Ink_Of(cut, tail_left, ink.Right);
+  EXPECT_GE(tail.Top, dots.Top);
+  EXPECT_EQ(tail.Bottom, dots.Bottom);
+
+  // Measuring gives the width of what is painted.
+  TRect measured = Rect(0, 0, width, 0);
+  Canvas().Font().SetSize(14);
+  Canvas().DrawText(text, measured, DT_CALCRECT | DT_SINGLELINE | DT_END_ELLIPSIS);
+  EXPECT_LE(measured.Width(), width);
+  EXPECT_GE(measured.Width(), ink.Right - 10);
 }
 
 TEST_F(CanvasTest, PrefixUnderlinesItsCharacter) {

@@ -1,9 +1,9 @@
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
-#include "USaveFile.h"
+#include "TFailingDevice.h"
 #include "UXml.h"
 
 namespace {
@@ -64,10 +64,9 @@ TEST(Xml, InterruptedSaveLeavesTheOldFileIntact) {
   Write(path, "<Old/>");
   TXmlDocument doc;
   Xml_Append_Element(Xml_Append_Element(doc.Doc(), "New"), "Child");
-  Set_Write_Interrupter([](const QString&) { return true; });
-  const bool saved = doc.Save_File(path);
-  Set_Write_Interrupter({});
-  EXPECT_FALSE(saved);
+  TFailing_Writes failing(QStringLiteral("keep.xml"), 5);
+  EXPECT_FALSE(doc.Save_File(path));
+  EXPECT_EQ(failing.Failed, QStringList{path});
   EXPECT_EQ(Read(path), QByteArray("<Old/>"));
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("keep.xml")});
   // A folder that does not exist fails as well, without creating anything.

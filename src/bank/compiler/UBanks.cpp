@@ -25,8 +25,8 @@ void Check_Bank2_Fits() {
                         .arg(Bank_Image_Size));
 }
 
-bool Write_Image(const QString& path, const std::array<uint8_t, Bank_Image_Size>& image, uint32_t length) {
-  return Write_File_Atomic(path, QByteArray(reinterpret_cast<const char*>(image.data()), length));
+QByteArray Image_Bytes(const std::array<uint8_t, Bank_Image_Size>& image, uint32_t length) {
+  return QByteArray(reinterpret_cast<const char*>(image.data()), length);
 }
 }  // namespace
 
@@ -56,11 +56,12 @@ TBank_Result Write_Banks() {
   if (Bank1_Len == 0) return Failure(QStringLiteral("The configuration has not been compiled."));
   const QString bin = Join_Path(Path_Project, QStringLiteral("bin"));
   if (!QDir().mkpath(bin)) return Failure(QStringLiteral("Cannot create the folder %1.").arg(bin));
-  const QString bank1 = Join_Path(bin, QStringLiteral("bank1.bin"));
-  if (!Write_Image(bank1, Bank1_Image, Bank1_Len))
-    return Failure(QStringLiteral("Cannot write the file %1.").arg(bank1));
-  const QString bank2 = Join_Path(bin, QStringLiteral("bank2.bin"));
-  if (!Write_Image(bank2, Bank2_Image, Bank2_Len))
-    return Failure(QStringLiteral("Cannot write the file %1.").arg(bank2));
+  // The device needs both images of one compile: the pair is written together, so a failure keeps the old pair
+  // rather than leaving a new bank1 beside an old bank2.
+  QString failed;
+  if (!Write_Files_Atomic({{Join_Path(bin, QStringLiteral("bank1.bin")), Image_Bytes(Bank1_Image, Bank1_Len)},
+                           {Join_Path(bin, QStringLiteral("bank2.bin")), Image_Bytes(Bank2_Image, Bank2_Len)}},
+                          &failed))
+    return Failure(QStringLiteral("Cannot write the file %1.").arg(failed));
   return {};
 }

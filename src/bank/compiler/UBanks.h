@@ -24,8 +24,8 @@ struct TBank_Result {
 // Builds both images in memory from Path_ParGen and Path_OPC_UA_Client. Every compile starts from the defaults;
 // a failure leaves both lengths 0, so nothing stale can be written afterwards.
 TBank_Result Compile_Banks();
-// Writes the images of the last successful compile into Path_Project/bin (created when missing), each file whole
-// or not at all.
+// Writes the images of the last successful compile into Path_Project/bin (created when missing) as a pair: both
+// files are replaced, or (on any failure) both keep their previous content.
 TBank_Result Write_Banks();
 
 // The entries the main window's update step calls, in this order; the update window opens only when both succeed.

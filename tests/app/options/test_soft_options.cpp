@@ -144,6 +144,7 @@ TEST_F(SoftOptions, ConfirmedPickLoadsTheLanguageAndRunsTheFanOutButKeepsTheSett
     Window->Set_Lang();
   };
   Window->FormShow();
+  Dialogs.Queue_Answer(mrYes);
   Window->LangClick(1);
 
   EXPECT_EQ(fan_outs, 1);
@@ -153,6 +154,7 @@ TEST_F(SoftOptions, ConfirmedPickLoadsTheLanguageAndRunsTheFanOutButKeepsTheSett
   EXPECT_EQ(Window->L_Sel_Lang->text(), "Sprache :Deutsch");  // texts are trimmed without pilcrows
 
   // The next question is asked in the new language, from the language now in use.
+  Dialogs.Queue_Answer(mrNo);
   Window->LangClick(2);
   ASSERT_EQ(Dialogs.Messages.size(), 2u);
   EXPECT_EQ(Dialogs.Messages[1].Text, "VonDeutschnachEnglish?");
@@ -165,6 +167,7 @@ TEST_F(SoftOptions, CancelAfterAPickLeavesSettingsAndFileUntouched) {
                "</Conf_Settings>");
   const QByteArray before = Folder.Read(QStringLiteral("Vandrel.xml"));
   Window->FormShow();
+  Dialogs.Queue_Answer(mrYes);
   Window->LangClick(1);
   Window->CB_En_Con->setChecked(true);
   Window->Btn_CancelClick();
@@ -185,6 +188,7 @@ TEST_F(SoftOptions, OkCommitsLanguageAndOptions) {
   bool timer_on = false;
   On_Enable_Timer_Update = [&](bool on) { timer_on = on; };
   Window->FormShow();
+  Dialogs.Queue_Answer(mrYes);
   Window->LangClick(1);
   Window->CB_En_Con->setChecked(true);
   Window->CB_Update->setChecked(true);
@@ -358,6 +362,7 @@ TEST_F(SoftOptions, PickingALanguageWhoseFileVanishedFallsBackToEnglishAndKeepsT
   Window->FormShow();
   ASSERT_EQ(Window->L_L[2]->text(), "Italiano");
   QFile::remove(Folder.File(QStringLiteral("LANGUAGE/Italiano.lng")));
+  Dialogs.Queue_Answer(mrYes);
   Window->LangClick(3);
 
   EXPECT_EQ(Lang_Table[312], "Okay");

@@ -96,6 +96,7 @@ TEST_F(MainWindowTest, WithoutAConfigurationTheWorkflowButtonsRefuse) {
   for (TLbButton* b : refused) {
     Dialogs.Messages.clear();
     TModalDriver driver([](QWidget* modal) { modal->close(); });
+    Dialogs.Queue_Answer(mrOk);
     w->Btn_Click(b);
     ASSERT_EQ(Dialogs.Messages.size(), 1u) << b->Caption().toStdString();
     EXPECT_EQ(Dialogs.Messages[0].Text, QStringLiteral("Error! Project not Valid"));
@@ -151,12 +152,14 @@ TEST_F(MainWindowTest, ExportsSayTheyAreNotAvailableAndWriteNothing) {
   TFVandrelFirmWare* w = Main();
   for (TLbButton* b : {w->Btn_SNMP_MIB, w->Btn_PROFIBUS_GSD}) {
     Dialogs.Messages.clear();
+    Dialogs.Queue_Answer(mrOk);
     w->Btn_Click(b);
     ASSERT_EQ(Dialogs.Messages.size(), 1u);
     EXPECT_TRUE(Dialogs.Messages[0].Text.contains(QStringLiteral("not available"))) << b->Caption().toStdString();
   }
   Dialogs.Messages.clear();
   TModalDriver driver([](QWidget* modal) { static_cast<TFDialogFrame*>(modal)->SetModalResult(mrOk); });
+  Dialogs.Queue_Answer(mrOk);
   w->Btn_Click(w->Btn_PROFINET_XML);
   ASSERT_EQ(Dialogs.Messages.size(), 1u);
   EXPECT_TRUE(Dialogs.Messages[0].Text.contains(QStringLiteral("GSDML")));
@@ -191,6 +194,7 @@ TEST_F(MainWindowTest, TheEdeExportNamesItsFileAndAsksBeforeReplacing) {
     Dialogs.File_Requests.clear();
     Dialogs.Queue_File(c.chosen);
     if (c.asked) Dialogs.Queue_Answer(c.answer);
+    if (!c.exported.isEmpty()) Dialogs.Queue_Answer(mrOk);  // the export's own message
     w->Btn_Click(w->Btn_BACnet_EDE_File);
     ASSERT_EQ(Dialogs.File_Requests.size(), 1u);
     EXPECT_EQ(Dialogs.File_Requests[0].InitialDir, Path_Project);
@@ -218,6 +222,7 @@ TEST_F(MainWindowTest, TheEdsExportAsksNothingBeforeReplacing) {
   TFVandrelFirmWare* w = Main();
   const QString chosen = Folder.File("PROJECTS/Plant/device.eds");
   Dialogs.Queue_File(chosen);
+  Dialogs.Queue_Answer(mrOk);
   w->Btn_Click(w->Btn_CANopen_EDS);
   ASSERT_EQ(Dialogs.File_Requests.size(), 1u);
   const TFileDialogRequest& request = Dialogs.File_Requests[0];
@@ -306,7 +311,7 @@ TEST_F(MainWindowTest, EachCheckShowsOrHidesTheLinkAndWaitsTwoHoursForTheNext) {
   Folder.Write("Vandrel.xml", Settings("", "1", "1"));
   TFVandrelFirmWare* w = Main();
   {
-    TLocalHttpServer server("VER. 1.010");
+    TLocalHttpServer server(TLocalHttpServer::Reply(200, "VER. 1.010"));
     Set_Version_Service_Origin(server.Origin());
     w->Timer_UpdateTimer();
   }
@@ -318,7 +323,7 @@ TEST_F(MainWindowTest, EachCheckShowsOrHidesTheLinkAndWaitsTwoHoursForTheNext) {
   emit w->LL_Update->linkActivated(Download_Page_Url());
   EXPECT_EQ(Links, QStringList{Download_Page_Url()});
   {
-    TLocalHttpServer server("VER. 1.009");
+    TLocalHttpServer server(TLocalHttpServer::Reply(200, "VER. 1.009"));
     Set_Version_Service_Origin(server.Origin());
     w->Timer_UpdateTimer();
   }

@@ -95,6 +95,7 @@ TEST_F(WorkspaceTest, RefusedNamesShowTheirErrorAndChangeNothing) {
   for (const auto& [name, error] : cases) {
     Dialogs.Messages.clear();
     FNew_Project->E_New_Proj->setText(name);
+    Dialogs.Queue_Answer(mrOk);
     FNew_Project->Btn_OK->Click();
     ASSERT_EQ(Dialogs.Messages.size(), 1u) << name.toStdString();
     EXPECT_EQ(Dialogs.Messages[0].Text, error) << name.toStdString();
@@ -128,6 +129,7 @@ TEST_F(WorkspaceTest, EnterInTheNameBoxConfirmsOnce) {
   const Case cases[] = {{"Typed", {}}, {"", {"Error! Name Project is not valid"}}};
   for (const Case& c : cases) {
     Dialogs.Messages.clear();
+    for (qsizetype i = 0; i < c.messages.size(); ++i) Dialogs.Queue_Answer(mrOk);
     TModalDriver driver([&c](QWidget*) {
       EXPECT_EQ(FNew_Project->focusWidget(), FNew_Project->E_New_Proj);
       QTest::keyClicks(FNew_Project->E_New_Proj, c.typed);

@@ -9,11 +9,11 @@
 #include <memory>
 
 #include "TDialogRecorder.h"
+#include "TFailingDevice.h"
 #include "TTempFolder.h"
 #include "UBoot.h"
 #include "UGlobals.h"
 #include "ULang.h"
-#include "USaveFile.h"
 #include "UUpdate_Recipe.h"
 
 namespace {
@@ -308,6 +308,7 @@ TEST_F(BootTest, FailedPingsWarnOrReportTheAddressAndChangeNothing) {
     Boot->Ping.SetEchoer(c.echoer);
     Boot->CB_Update_Options->setCurrentIndex(uoConfiguration);
     Set_Address("10", "0", "0", c.fourth_octet);
+    Dialogs.Queue_Answer(mrOk);
     Boot->Btn_UpdateClick();
     ASSERT_EQ(Dialogs.Messages.size(), 1u) << c.what;
     EXPECT_EQ(Dialogs.Messages[0].Text, QString::fromLatin1(c.text)) << c.what;
@@ -356,9 +357,11 @@ TEST_F(BootTest, RecipeThatCannotBeSavedStopsBeforeTheUpdater) {
   Install_Updater();
   Folder.Write(QStringLiteral("Ethernet_Update.xml"), "<Old/>");
   Device_Answers(1032);
-  Set_Write_Interrupter([](const QString&) { return true; });
-  Boot->Btn_UpdateClick();
-  Set_Write_Interrupter({});
+  {
+    TFailing_Writes failing(QStringLiteral("Ethernet_Update.xml"), 10);
+    Dialogs.Queue_Answer(mrOk);
+    Boot->Btn_UpdateClick();
+  }
   ASSERT_EQ(Dialogs.Messages.size(), 1u);
   EXPECT_EQ(Dialogs.Messages[0].Type, mtError);
   EXPECT_TRUE(Dialogs.Messages[0].Text.contains(QStringLiteral("Ethernet_Update.xml")));

@@ -59,6 +59,7 @@ TEST_F(UpdateStepTest, WrittenBanksOpenTheUpdateWindowForEthernet) {
 
 TEST_F(UpdateStepTest, AFailedCompileShowsItsErrorWritesNothingAndOpensNoWindow) {
   Folder.Write(QStringLiteral("PROJECTS/Plant/OPC_UA_Client.xml"), "<OPC_UA_Client>");
+  Dialogs.Queue_Answer(mrOk);
   EXPECT_EQ(Run_Update_Step(), nullptr);
   ASSERT_EQ(Dialogs.Messages.size(), 1u);
   EXPECT_EQ(Dialogs.Messages[0].Type, mtError);

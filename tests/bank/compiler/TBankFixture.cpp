@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 
+#include "TTestData.h"
 #include "UBanks.h"
 #include "UGlobals.h"
 
@@ -117,7 +118,7 @@ BankTest::~BankTest() {
 
 void BankTest::Copy_Data(const QString& name, const QString& target) const {
   QFile::remove(target);
-  ASSERT_TRUE(QFile::copy(QStringLiteral(TARN_TEST_DATA "/bank/") + name, target)) << name.toStdString();
+  ASSERT_TRUE(QFile::copy(Test_Data(QStringLiteral("bank/") + name), target)) << name.toStdString();
 }
 
 QString BankTest::Bank_Path(const char* name) const {

@@ -4,19 +4,17 @@
 #include <QFile>
 
 #include "TBankFixture.h"
+#include "TFailingDevice.h"
 #include "UBanks.h"
 #include "UGlobals.h"
 #include "UOPC_UA_Client_Reader.h"
 #include "UOPC_UA_Image.h"
-#include "USaveFile.h"
 
 namespace {
 constexpr uint32_t W = 0x80000;
 
 class BanksTest : public BankTest {
  protected:
-  ~BanksTest() override { Set_Write_Interrupter(nullptr); }
-
   void Write_Two_Servers() const {
     TOpcUaFile file;
     for (int i = 0; i < 2; ++i) {
@@ -156,16 +154,35 @@ TEST_F(BanksTest, AnInputThatCannotBeOpenedIsReportedAsSuch) {
   }
 }
 
-TEST_F(BanksTest, WriteFailuresAreReportedAndKeepThePreviousFile) {
+// The device needs both images of one compile: a write that breaks down on either file, at whatever byte, leaves
+// the old pair, never a new bank1 beside an old bank2, and no temporary file behind.
+TEST_F(BanksTest, AFailedWriteOfEitherFileKeepsTheOldPair) {
+  Write_ParGen(Path_ParGen, {{"Eth_Conn_Device_Name", "Gateway"}, {"Modbus_TCP_Slave_Port", "1502"}});
   Write_Two_Servers();
   const QByteArray old_bank2 = Compile_And_Write();
+  const QByteArray old_bank1 = Read_Bank("bank1.bin");
   ASSERT_TRUE(QFile::remove(Path_OPC_UA_Client));
+  ASSERT_TRUE(QFile::remove(Path_ParGen));
   Compile();
-  Set_Write_Interrupter([](const QString& path) { return path.endsWith("bank2.bin"); });
-  const TBank_Result r = Write_Banks();
-  EXPECT_FALSE(r.Success);
-  EXPECT_TRUE(r.Error_Text.contains(Bank_Path("bank2.bin"))) << r.Error_Text.toStdString();
-  EXPECT_EQ(Read_Bank("bank2.bin"), old_bank2);
+  const struct {
+    const char* File;
+    qint64 Limit;
+  } cases[] = {{"bank2.bin", 0}, {"bank2.bin", 10}, {"bank1.bin", 0}, {"bank1.bin", 2047}};
+  for (const auto& c : cases) {
+    TFailing_Writes failing(QString::fromLatin1(c.File), c.Limit);
+    const TBank_Result r = Write_Banks();
+    EXPECT_FALSE(r.Success) << c.File << c.Limit;
+    EXPECT_EQ(failing.Failed, QStringList{Bank_Path(c.File)}) << c.File << c.Limit;
+    EXPECT_EQ(r.Error_Text, "Cannot write the file " + Bank_Path(c.File) + ".") << r.Error_Text.toStdString();
+    EXPECT_EQ(Read_Bank("bank1.bin"), old_bank1) << c.File << c.Limit;
+    EXPECT_EQ(Read_Bank("bank2.bin"), old_bank2) << c.File << c.Limit;
+    EXPECT_EQ(QDir(Path_Project + "/bin").entryList(QDir::Files | QDir::Hidden),
+              QStringList({"bank1.bin", "bank2.bin"}));
+  }
+  // Once the device writes again, the new pair replaces the old one.
+  ASSERT_TRUE(Write_Banks().Success);
+  EXPECT_NE(Read_Bank("bank1.bin"), old_bank1);
+  EXPECT_EQ(Read_Bank("bank2.bin").size(), 17);
 }
 
 TEST_F(BanksTest, ABinPathThatIsNoFolderIsReported) {

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "TBankFixture.h"
+#include "TTestData.h"
 #include "UBanks.h"
 #include "UGlobals.h"
 #include "UOPC_UA_Image.h"
@@ -304,7 +305,7 @@ TEST_F(OpcUaImageTest, FileFaultsStopTheCompileWithTheirPlace) {
   };
   const Case cases[] = {
       {"not well-formed",
-       [](const QString& path) { QFile::copy(TARN_TEST_DATA "/bank/OPC_UA_Client_Not_Well_Formed.xml", path); },
+       [](const QString& path) { QFile::copy(Test_Data("bank/OPC_UA_Client_Not_Well_Formed.xml"), path); },
        "not well-formed"},
       {"other root", raw("<Other><OPC_UA_Server_List/></Other>"), "\"OPC_UA_Client\" is missing"},
       {"no server list", raw("<OPC_UA_Client/>"), "\"OPC_UA_Server_List\" is missing"},

@@ -3,8 +3,8 @@
 
 #include <QLineEdit>
 #include <QTest>
-#include <QTimer>
 
+#include "TModalDriver.h"
 #include "UDialogFrame.h"
 #include "UGlobals.h"
 
@@ -187,8 +187,9 @@ TEST(DialogFrameModal, ResultsOfTheWaysToClose) {
   };
   for (const Case& c : cases) {
     TFDialogFrame frame(200, 150);
-    QTimer::singleShot(0, &frame, [&] { c.Close(frame); });
+    TModalDriver driver([&](QWidget*) { c.Close(frame); });
     EXPECT_EQ(frame.ShowModal(), c.Expected) << c.Name;
+    EXPECT_EQ(driver.Shown, &frame) << c.Name;
     EXPECT_EQ(frame.ModalResult(), c.Expected) << c.Name;
     EXPECT_FALSE(frame.isVisible()) << c.Name;
   }

@@ -117,6 +117,8 @@ TEST_F(DialogKeysTest, AKeyNoOneTakesIsLeftUnhandled) {
 // toolkit's delivery (which would leak what it holds on the way out), and the window goes on working.
 TEST_F(DialogKeysTest, AnExceptionFromAButtonsClickIsShownAndTheWindowGoesOn) {
   TDialogRecorder dialogs;
+  dialogs.Queue_Answer(mrOk);
+  dialogs.Queue_Answer(mrOk);
   Frame.Btn_OK->OnClick = [this] {
     ++OK_Clicks;
     throw Exception(QStringLiteral("The name is missing"));

@@ -22,7 +22,7 @@ setsid node "$here/server.js" "$port" "$state" "$lifetime" >"$state/server.log" 
 pid=$!
 echo "$pid" >"$state/pid"
 
-for _ in $(seq 1 900); do
+for _ in $(seq 1 500); do
   if (exec 3<>"/dev/tcp/127.0.0.1/$port") 2>/dev/null; then
     echo "$port" >"$state/port.tmp"
     mv "$state/port.tmp" "$state/port"
@@ -36,6 +36,6 @@ for _ in $(seq 1 900); do
   fi
   sleep 0.1
 done
-echo "start-server: the server did not listen within 90 s" >&2
+echo "start-server: the server did not listen within 50 s" >&2
 kill "$pid" 2>/dev/null || true
 exit 1

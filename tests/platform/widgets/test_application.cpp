@@ -46,6 +46,7 @@ TEST(Application, TheTestsRunUnderTheGuardingApplicationObject) {
 
 TEST(Application, AnExceptionFromAKeyHandlerIsShownAndTheControlKeepsWorking) {
   TDialogRecorder dialogs;
+  dialogs.Queue_Answer(mrOk);
   TRaisingControl control;
   control.OnKeyDown = [](int key) {
     if (key == Qt::Key_A) throw Exception(QStringLiteral("Invalid input value"));
@@ -63,6 +64,7 @@ TEST(Application, AnExceptionFromAKeyHandlerIsShownAndTheControlKeepsWorking) {
 
 TEST(Application, AnExceptionFromATimerIsShownAndLaterTimersStillRun) {
   TDialogRecorder dialogs;
+  dialogs.Queue_Answer(mrOk);
   bool later = false;
   QTimer::singleShot(0, [] { throw std::runtime_error("Timer failed"); });
   QTimer::singleShot(20, [&later] { later = true; });
@@ -84,10 +86,12 @@ TEST(Application, TheFullStopRuleOfTheShownMessage) {
   };
   for (const Case& c : cases) {
     TDialogRecorder dialogs;
+    dialogs.Queue_Answer(mrOk);
     EXPECT_FALSE(Run_Guarded([&] { throw Exception(c.Raised); }));
     EXPECT_EQ(dialogs.Texts(), QStringList{c.Shown}) << c.Raised.toStdString();
   }
   TDialogRecorder dialogs;
+  dialogs.Queue_Answer(mrOk);
   EXPECT_TRUE(Run_Guarded([] {}));
   EXPECT_FALSE(Run_Guarded([] { throw 42; }));
   EXPECT_EQ(dialogs.Texts(), QStringList{QStringLiteral("An unknown error occurred.")});
