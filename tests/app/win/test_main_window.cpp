@@ -30,6 +30,7 @@
 #include "USysColors.h"
 #include "UTransmitCAN.h"
 #include "UVandrelFirmWare.h"
+#include "UProgram_Start.h"
 #include "UWindows.h"
 
 namespace {
@@ -61,6 +62,7 @@ class MainWindowTest : public ::testing::Test {
     Set_Version_Service_Origin(QString());
   }
   TFVandrelFirmWare* Main() {
+    Prepare_Program_State();
     Create_Windows();
     return FVandrelFirmWare;
   }

@@ -10,12 +10,14 @@
 #include "UBoot.h"
 #include "UGlobals.h"
 #include "UVandrelFirmWare.h"
+#include "UProgram_Start.h"
 #include "UWindows.h"
 
 namespace {
 class UpdateStepTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    Prepare_Program_State();
     Create_Windows();
     Path_Project = Folder.File(QStringLiteral("PROJECTS/Plant"));
     QDir().mkpath(Join_Path(Path_Project, QStringLiteral("bin")));
