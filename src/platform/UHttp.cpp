@@ -32,14 +32,12 @@ std::optional<TCurlApi> Load_Curl() {
   void* library = dlopen("libcurl.so.4", RTLD_NOW | RTLD_LOCAL);
   if (!library) return std::nullopt;
   TCurlApi api{};
-  const bool bound = Bind(library, "curl_global_init", api.Global_Init) &&
-                     Bind(library, "curl_easy_init", api.Easy_Init) &&
-                     Bind(library, "curl_easy_cleanup", api.Easy_Cleanup) &&
-                     Bind(library, "curl_easy_setopt", api.Easy_Setopt) &&
-                     Bind(library, "curl_easy_perform", api.Easy_Perform) &&
-                     Bind(library, "curl_easy_getinfo", api.Easy_Getinfo) &&
-                     Bind(library, "curl_slist_append", api.Slist_Append) &&
-                     Bind(library, "curl_slist_free_all", api.Slist_Free_All);
+  const bool bound =
+      Bind(library, "curl_global_init", api.Global_Init) && Bind(library, "curl_easy_init", api.Easy_Init) &&
+      Bind(library, "curl_easy_cleanup", api.Easy_Cleanup) && Bind(library, "curl_easy_setopt", api.Easy_Setopt) &&
+      Bind(library, "curl_easy_perform", api.Easy_Perform) && Bind(library, "curl_easy_getinfo", api.Easy_Getinfo) &&
+      Bind(library, "curl_slist_append", api.Slist_Append) &&
+      Bind(library, "curl_slist_free_all", api.Slist_Free_All);
   if (!bound || api.Global_Init(CURL_GLOBAL_DEFAULT) != CURLE_OK) return std::nullopt;
   return api;
 }

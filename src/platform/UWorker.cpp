@@ -138,7 +138,9 @@ bool Wait_For_Worker(std::function<void()> job, const TWorkerOptions& options) {
     state->Ended = true;
     state->Ended_Signal.notify_all();
     // An empty call wakes the UI thread out of its wait for events.
-    if (state->Waiting && waker) QMetaObject::invokeMethod(waker, [] {}, Qt::QueuedConnection);
+    if (state->Waiting && waker)
+      QMetaObject::invokeMethod(
+          waker, [] {}, Qt::QueuedConnection);
   });
 
   const QDeadlineTimer deadline =

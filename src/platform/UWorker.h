@@ -75,8 +75,8 @@ void Run_Into(TWorkerOutcome<R>& outcome, F& call) {
 template <class F, class R = std::invoke_result_t<F&>>
 R Run_Off_UI_Thread(F call, const TWorkerOptions& options = {}) {
   auto outcome = std::make_shared<TWorkerOutcome<R>>();
-  const bool ended =
-      Wait_For_Worker([outcome, call = std::move(call)]() mutable { worker_detail::Run_Into(*outcome, call); }, options);
+  const bool ended = Wait_For_Worker(
+      [outcome, call = std::move(call)]() mutable { worker_detail::Run_Into(*outcome, call); }, options);
   if (!ended) throw EWorkerTimeout(QStringLiteral("The call did not end within %1 ms").arg(options.Limit_Ms));
   return outcome->Get();
 }

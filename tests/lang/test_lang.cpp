@@ -31,7 +31,7 @@ TEST_F(LangTest, DefaultTableHas3600TextsWithBlanksWhereNoneIsBuiltIn) {
 TEST_F(LangTest, LineGrammar) {
   struct Case {
     QString line;
-    int id;          // the ID that must change, -1 when the line must change nothing
+    int id;  // the ID that must change, -1 when the line must change nothing
     QString text;
   };
   const QString P = QStringLiteral("\u00B6");

@@ -151,8 +151,7 @@ TEST(Worker, AnAsynchronousCallDeliversOnTheUIThread) {
   Qt::HANDLE delivered_on = nullptr;
   int value = 0;
   Start_Off_UI_Thread(
-      &context, [] { return 42; },
-      std::function<void(TWorkerOutcome<int>&)>([&](TWorkerOutcome<int>& outcome) {
+      &context, [] { return 42; }, std::function<void(TWorkerOutcome<int>&)>([&](TWorkerOutcome<int>& outcome) {
         delivered = true;
         delivered_on = QThread::currentThreadId();
         value = outcome.Get();
@@ -186,8 +185,8 @@ TEST(Worker, RefusedInputLastsUntilTheAsynchronousResultArrives) {
   auto gate = std::make_shared<TGate>();
   bool delivered = false;
   Start_Off_UI_Thread(
-      &context, [gate] { gate->Wait(); }, std::function<void(TWorkerOutcome<void>&)>([&](auto&) { delivered = true; }),
-      TUserInput::Refused);
+      &context, [gate] { gate->Wait(); },
+      std::function<void(TWorkerOutcome<void>&)>([&](auto&) { delivered = true; }), TUserInput::Refused);
   QTest::keyClick(&edit, Qt::Key_A);
   gate->Open();
   Process_Until([&] { return delivered; });

@@ -45,8 +45,8 @@ bool Browse_Running() {
   return Running;
 }
 
-bool Start_Browse(QObject* context, const opcua_server_to_discover& server, std::function<void(int32_t count)> on_done,
-                  TUserInput input, const TUaBrowseLimits& limits) {
+bool Start_Browse(QObject* context, const opcua_server_to_discover& server,
+                  std::function<void(int32_t count)> on_done, TUserInput input, const TUaBrowseLimits& limits) {
   bool idle = false;
   if (!Running.compare_exchange_strong(idle, true)) return false;
   Start_Off_UI_Thread(

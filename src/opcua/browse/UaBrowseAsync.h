@@ -14,7 +14,8 @@
 // call. on_done(count) runs on the UI thread when the browse has ended, unless context (the window that asked) is
 // gone by then. With TUserInput::Refused the program takes no input until then. False, and nothing started, while
 // another browse is still running: there is only one list of variables found.
-bool Start_Browse(QObject* context, const opcua_server_to_discover& server, std::function<void(int32_t count)> on_done,
-                  TUserInput input = TUserInput::Refused, const TUaBrowseLimits& limits = TUaBrowseLimits());
+bool Start_Browse(QObject* context, const opcua_server_to_discover& server,
+                  std::function<void(int32_t count)> on_done, TUserInput input = TUserInput::Refused,
+                  const TUaBrowseLimits& limits = TUaBrowseLimits());
 // True from Start_Browse until the browse's thread has ended.
 bool Browse_Running();

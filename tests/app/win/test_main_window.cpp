@@ -21,6 +21,7 @@
 #include "UOpen_Link.h"
 #include "UParGen.h"
 #include "UProfinetFileName.h"
+#include "UProgram_Start.h"
 #include "UReceiveCAN.h"
 #include "USNMP_Trap_Access.h"
 #include "USet_PDO_Access.h"
@@ -30,7 +31,6 @@
 #include "USysColors.h"
 #include "UTransmitCAN.h"
 #include "UVandrelFirmWare.h"
-#include "UProgram_Start.h"
 #include "UWindows.h"
 
 namespace {

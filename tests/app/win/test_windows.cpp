@@ -20,6 +20,7 @@
 #include "UOpenConf.h"
 #include "UParGen.h"
 #include "UProfinetFileName.h"
+#include "UProgram_Start.h"
 #include "UReceiveCAN.h"
 #include "UReceiveJ1939.h"
 #include "UReceiveNMEA.h"
@@ -34,7 +35,6 @@
 #include "UTransmitJ1939.h"
 #include "UTransmitNMEA.h"
 #include "UVandrelFirmWare.h"
-#include "UProgram_Start.h"
 #include "UWindows.h"
 
 namespace {

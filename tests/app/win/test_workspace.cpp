@@ -10,8 +10,8 @@
 #include "UGlobals.h"
 #include "UNew_Project.h"
 #include "UOpenConf.h"
-#include "UVandrelFirmWare.h"
 #include "UProgram_Start.h"
+#include "UVandrelFirmWare.h"
 #include "UWindows.h"
 
 namespace {

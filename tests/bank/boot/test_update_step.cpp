@@ -9,8 +9,8 @@
 #include "TTempFolder.h"
 #include "UBoot.h"
 #include "UGlobals.h"
-#include "UVandrelFirmWare.h"
 #include "UProgram_Start.h"
+#include "UVandrelFirmWare.h"
 #include "UWindows.h"
 
 namespace {
