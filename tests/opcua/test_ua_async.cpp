@@ -26,8 +26,9 @@ TEST(UaBrowseAsync, TheCountArrivesOnTheUIThreadWhileTheWindowsGoOnAndASecondBro
   opcua_server_to_discover server;
   server.server_address = address.constData();
   TUaBrowseLimits limits;
-  limits.Step_Timeout_Ms = 300;
-  limits.Total_Timeout_Ms = 3000;
+  // Long enough for the Hello to go out on a loaded machine, short enough for a quick test.
+  limits.Step_Timeout_Ms = 1000;
+  limits.Total_Timeout_Ms = 5000;
 
   QObject window;
   int32_t count = -1;
