@@ -1,27 +1,29 @@
 #include "UEnglishTexts.h"
 
-#include "ULang.h"
+#include <algorithm>
 
-namespace {
-const TEnglishBlock English_Blocks[] = {
-    // Window titles first, so a window's own full block, listed later, has the last word.
-    Add_English_Placeholders,
-    Add_English_Shared_Messages,
-    Add_English_Boot,
-    Add_English_Main,
-    Add_English_New_Project,
-    Add_English_OpenConf,
-    Add_English_SoftOptions,
-    Add_English_ParGen,
-};
-}  // namespace
+#include "ULang.h"
+#include "UWindow_Table.h"
+
+void No_English_Block(QStringList&) {}
+
+std::vector<TEnglishBlock> English_Blocks() {
+  std::vector<TEnglishBlock> blocks = {Add_English_Placeholders, Add_English_Shared_Messages};
+  const auto add = [&blocks](TEnglishBlock block) {
+    if (std::find(blocks.begin(), blocks.end(), block) == blocks.end()) blocks.push_back(block);
+  };
+#define TARN_ENGLISH_BLOCK(window_class, instance, fan_out, english_block) add(english_block);
+  TARN_WINDOW_TABLE(TARN_ENGLISH_BLOCK)
+#undef TARN_ENGLISH_BLOCK
+  return blocks;
+}
 
 void Load_Default_Strings() {
   Lang_Table.clear();
   QStringList table;
   table.reserve(Lang_Size);
   for (int32_t i = 0; i < Lang_Size; ++i) table.append(QStringLiteral(" "));
-  for (TEnglishBlock block : English_Blocks) block(table);
+  for (TEnglishBlock block : English_Blocks()) block(table);
   Lang_Table = table;
   Lang_Count = Lang_Size;
 }

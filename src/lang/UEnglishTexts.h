@@ -1,7 +1,9 @@
 #pragma once
-// Each window's built-in English texts live in english/English_<Window>.cpp as one Add_English_* function;
-// UEnglishTexts.cpp calls them all. A window adds its block by adding its file and one line there.
+// Each window's built-in English texts live in english/English_<Window>.cpp as one Add_English_* function, named
+// in the window's row of the window table (UWindow_Table.h); blocks that belong to no window are listed in
+// UEnglishTexts.cpp.
 #include <QStringList>
+#include <vector>
 
 using TEnglishBlock = void (*)(QStringList& table);
 
@@ -13,3 +15,9 @@ void Add_English_New_Project(QStringList& table);
 void Add_English_OpenConf(QStringList& table);
 void Add_English_SoftOptions(QStringList& table);
 void Add_English_ParGen(QStringList& table);
+// The block of a window whose texts are fixed and never come from the table.
+void No_English_Block(QStringList& table);
+
+// Every block in the order applied: window titles first, so a window's own full block has the last word; then the
+// messages shared by several windows; then each window's block in the window table's order, each block once.
+std::vector<TEnglishBlock> English_Blocks();

@@ -55,14 +55,14 @@ void Load_Language_File(const QString& path) {
   for (const QString& line : content.split(lineBreak)) Apply_Language_Line(line);
 }
 
-void Load_Language() {
+QString Load_Language(const QString& language) {
   Load_Default_Strings();
-  const QString path = Join_Path(Path_Language, Language + QStringLiteral(".lng"));
+  const QString path = Join_Path(Path_Language, language + QStringLiteral(".lng"));
   if (QFileInfo(path).isFile()) {
     Load_Language_File(path);
-    return;
+    return language;
   }
-  Language = QStringLiteral("English");
   const QString english = Join_Path(Path_Language, QStringLiteral("English.lng"));
   if (QFileInfo(english).isFile()) Load_Language_File(english);
+  return QStringLiteral("English");
 }

@@ -14,8 +14,10 @@ inline int32_t Lang_Count = 0;
 void Load_Default_Strings();
 // Overlays the table with the entries of one language file.
 void Load_Language_File(const QString& path);
-// Built-in texts, then LANGUAGE/<Language>.lng, falling back to English (and the setting with it) when missing.
-void Load_Language();
+// Built-in texts, then LANGUAGE/<language>.lng, or LANGUAGE/English.lng when that file is missing. Returns the
+// language whose texts are now in the table ("English" after the fall-back); the setting `Language` is the
+// caller's to change.
+QString Load_Language(const QString& language);
 // Applies one line of a language file; exposed so the grammar can be tested line by line.
 void Apply_Language_Line(const QString& line);
 // Decodes a language file's bytes: UTF-8 / UTF-16 with a byte-order mark, the ANSI code page without one.

@@ -11,6 +11,7 @@
 #include "TCategoryPanelGroup.h"
 #include "TOctetBox.h"
 #include "UGlobals.h"
+#include "ULang.h"
 
 namespace {
 constexpr int32_t Client_Width = 460;
@@ -60,6 +61,16 @@ TFParGen::TFParGen(QWidget* parent) : TFDialogFrame(Client_Width, Client_Height,
   FBook.On_Change = [this](QObject* sender) { On_Change(sender); };
   FBook.On_Click = [this](QObject* sender) { On_Click(sender); };
   Build_Group();
+  L_SW_Code->setText(SW_Code);
+  L_SW_Code->adjustSize();
+  // The panel headers keep the language of this moment, whenever the panels are built.
+  FCreation_Texts = Lang_Table;
+  Set_Lang();
+}
+
+void TFParGen::Ensure_Built() {
+  if (FBuilt) return;
+  FBuilt = true;
   Build_Panels_Tarn10();
   Build_Panels_Serial();
   Build_Panels_IP();
@@ -70,9 +81,6 @@ TFParGen::TFParGen(QWidget* parent) : TFDialogFrame(Client_Width, Client_Height,
                    [](const TLangEntry& a, const TLangEntry& b) { return a.Id < b.Id; });
   Link_Octet_Chains();
   Collect_Fields();
-
-  L_SW_Code->setText(SW_Code);
-  L_SW_Code->adjustSize();
   for (TCategoryPanel* panel : CPG->Panels()) panel->setVisible(false);
   Order_TAB_Panels();
   Move_GroupBoxs();

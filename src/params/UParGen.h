@@ -3,6 +3,7 @@
 // model this program is built for shows its own, in its order. It loads ParGen.xml at every show and writes it
 // whole on OK, after the field checks.
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <cstdint>
 #include <initializer_list>
@@ -19,7 +20,14 @@ class TFParGen : public TFDialogFrame, public TParGenControls {
   Q_OBJECT
 
  public:
+  // Makes the window's frame only; the panels and their thousand controls are built on the first show (or by
+  // Ensure_Built), since most runs never open this window and building them is a third of the start.
   explicit TFParGen(QWidget* parent = nullptr);
+
+  // Builds the panels and their controls, once, with the texts of the string table as it is now and the panel
+  // headers in the language of the window's creation. Every control pointer is null before.
+  void Ensure_Built();
+  bool Built() const { return FBuilt; }
 
   void Set_Lang() override;
 
@@ -116,6 +124,9 @@ class TFParGen : public TFDialogFrame, public TParGenControls {
 
   TParGenBook FBook;
   std::array<QWidget*, ParGen_Field_Count> FFields{};
+  bool FBuilt = false;
+  // The string table when the window was created: the panel headers keep its texts.
+  QStringList FCreation_Texts;
 };
 
 inline TFParGen* FParGen = nullptr;

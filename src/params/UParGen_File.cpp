@@ -31,6 +31,7 @@ TParGenValues TFParGen::Field_Values() const {
 }
 
 void TFParGen::Set_Field_Values(const TParGenValues& values) {
+  Ensure_Built();
   for (int32_t i = 0; i < ParGen_Field_Count; ++i) {
     if (ParGen_Elements[i].Is_Flag)
       static_cast<QCheckBox*>(FFields[i])->setChecked(values[i] == u"1");
@@ -40,6 +41,7 @@ void TFParGen::Set_Field_Values(const TParGenValues& values) {
 }
 
 void TFParGen::FormShow() {
+  Ensure_Built();
   TParGenValues values;
   const TParGenLoadResult result = Load_ParGen(Path_ParGen, values);
   // A damaged file gives the defaults, never the fields of the configuration shown before.
@@ -50,6 +52,7 @@ void TFParGen::FormShow() {
 }
 
 void TFParGen::Btn_OKClick() {
+  Ensure_Built();
   if (!Controllo_Dati()) return;
   if (!Save_ParGen(Path_ParGen, Field_Values())) {
     Show_Error(File_Message(Msg_File_Not_Written, Path_ParGen));
@@ -59,6 +62,7 @@ void TFParGen::Btn_OKClick() {
 }
 
 bool TFParGen::Controllo_Dati() {
+  Ensure_Built();
   const int32_t message = ParGen_First_Error(Field_Values(), E_GSM_GPRS_PIN->text(), E_GSM_GPRS_APN->text());
   if (message == 0) return true;
   MessageDlg(Lang_Table.value(message), mtError, mbOK);

@@ -25,6 +25,8 @@ void TFParGen::Set_Lang() {
   Btn_Cancel->SetCaption(Lang_Table.value(403));
   Btn_OK->SetHint(Lang_Table.value(404));
   Btn_Cancel->SetHint(Lang_Table.value(405));
+  // Fields not built yet take the table's texts of the moment they are built.
+  if (!FBuilt) return;
 
   // A list whose entries are translated is emptied before its first entry and shows its first entry after its
   // last one; the entries of one list are consecutive IDs.

@@ -107,6 +107,7 @@ void TFParGen::Order_TAB_Panels() {
 }
 
 bool TFParGen::Order_TAB_Panels_For(const QString& model) {
+  Ensure_Built();
   for (const TModelPanels& m : Model_Panels()) {
     if (model != QLatin1String(m.Model)) continue;
     for (const TModelPanel& entry : m.Panels) (this->*entry.Panel)->setVisible(true);
@@ -116,7 +117,8 @@ bool TFParGen::Order_TAB_Panels_For(const QString& model) {
       TCategoryPanel* panel = this->*entry.Panel;
       panel->SetTop(previous ? previous->Top() + previous->height() : 0);
       // The captions are set here only: they keep the language active when the window was created.
-      panel->SetCaption(QString::number(position + 1) + QStringLiteral(". ") + Lang_Table.value(entry.Caption_Id));
+      panel->SetCaption(QString::number(position + 1) + QStringLiteral(". ") +
+                        FCreation_Texts.value(entry.Caption_Id));
       panel->SetTab_Order(position);
       previous = panel;
       ++position;
@@ -131,6 +133,7 @@ void TFParGen::Move_GroupBoxs() {
 }
 
 bool TFParGen::RePosition_Objects_For(const QString& model) {
+  Ensure_Built();
   for (const TModelRoutines& m : Model_Routines()) {
     if (model != QLatin1String(m.Model)) continue;
     for (TRoutine routine : m.Routines) (this->*routine)();

@@ -13,6 +13,9 @@
 #include <cerrno>
 #include <chrono>
 #include <cstring>
+#include <optional>
+
+#include "UWorker.h"
 
 namespace {
 constexpr uint8_t Icmp_Echo_Reply = 0;
@@ -102,6 +105,16 @@ uint16_t Next_Sequence() {
   return static_cast<uint16_t>(sequence.fetch_add(1) + 1);
 }
 
+TPingNameResolver& Name_Resolver() {
+  static TPingNameResolver resolver = nullptr;
+  return resolver;
+}
+
+int32_t& Name_Lookup_Limit_Ms() {
+  static int32_t limit = Default_Name_Lookup_Limit_Ms;
+  return limit;
+}
+
 int32_t Remaining_Ms(std::chrono::steady_clock::time_point deadline) {
   using std::chrono::milliseconds;
   const auto left = std::chrono::duration_cast<milliseconds>(deadline - std::chrono::steady_clock::now());
@@ -148,15 +161,39 @@ uint32_t Resolve_IPv4(const QString& host) {
   if (Is_Dotted_Decimal(host, address)) return address;
   const QString refused = QStringLiteral("\"%1\" is not an IPv4 address or a known host name").arg(host);
   if (host.isEmpty() || Only_Digits_And_Dots(host) || Has_Blank_Or_Control(host)) throw Exception(refused);
-  addrinfo hints{};
-  hints.ai_family = AF_INET;
-  hints.ai_socktype = SOCK_DGRAM;
-  addrinfo* found = nullptr;
-  const QByteArray name = host.toUtf8();
-  if (::getaddrinfo(name.constData(), nullptr, &hints, &found) != 0 || found == nullptr) throw Exception(refused);
-  address = ntohl(reinterpret_cast<const sockaddr_in*>(found->ai_addr)->sin_addr.s_addr);
-  ::freeaddrinfo(found);
-  return address;
+  // The system's lookup sets no time limit of ours, so it runs off the UI thread within one; a lookup that is
+  // given up on ends later by itself. The window goes on processing its messages meanwhile, as between attempts.
+  const TPingNameResolver resolve = Name_Resolver() ? Name_Resolver() : &::getaddrinfo;
+  TWorkerOptions options;
+  options.Input = TUserInput::Accepted;
+  options.Limit_Ms = Name_Lookup_Limit_Ms();
+  std::optional<uint32_t> found;
+  try {
+    found = Run_Off_UI_Thread(
+        [resolve, name = host.toUtf8()]() -> std::optional<uint32_t> {
+          addrinfo hints{};
+          hints.ai_family = AF_INET;
+          hints.ai_socktype = SOCK_DGRAM;
+          addrinfo* list = nullptr;
+          if (resolve(name.constData(), nullptr, &hints, &list) != 0 || list == nullptr) return std::nullopt;
+          const uint32_t first = ntohl(reinterpret_cast<const sockaddr_in*>(list->ai_addr)->sin_addr.s_addr);
+          ::freeaddrinfo(list);
+          return first;
+        },
+        options);
+  } catch (const EWorkerTimeout&) {
+    throw Exception(QStringLiteral("\"%1\" was not resolved within %2 ms").arg(host).arg(options.Limit_Ms));
+  }
+  if (!found) throw Exception(refused);
+  return *found;
+}
+
+void Set_Ping_Name_Resolver(TPingNameResolver resolver) {
+  Name_Resolver() = resolver;
+}
+
+void Set_Ping_Name_Lookup_Limit_Ms(int32_t limit_ms) {
+  Name_Lookup_Limit_Ms() = limit_ms;
 }
 
 int32_t Icmp_Echo(const TEchoRequest& request) {

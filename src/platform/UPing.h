@@ -29,8 +29,16 @@ int32_t Icmp_Echo(const TEchoRequest& request);
 
 // The host's IPv4 address in host byte order. Dotted decimal is read without the resolver (leading zeros are
 // decimal, never octal); digits and dots that form no address, blanks and control characters are refused without
-// asking the resolver; any other text is looked up as a host name. Raises Exception when nothing is found.
+// asking the resolver; any other text is looked up as a host name, off the UI thread and within the lookup limit.
+// Raises Exception when nothing is found in time.
 uint32_t Resolve_IPv4(const QString& host);
+
+constexpr int32_t Default_Name_Lookup_Limit_Ms = 3000;
+struct addrinfo;
+using TPingNameResolver = int (*)(const char* name, const char* service, const addrinfo* hints, addrinfo** found);
+// Tests put a slow or scripted resolver here (nullptr: the system's) and shorten the limit.
+void Set_Ping_Name_Resolver(TPingNameResolver resolver);
+void Set_Ping_Name_Lookup_Limit_Ms(int32_t limit_ms);
 
 // The packet pieces, public so that the checks of a reply can be tested without a network.
 uint16_t Icmp_Checksum(const QByteArray& bytes);

@@ -31,7 +31,7 @@ TEST_F(LangTest, DefaultTableHas3600TextsWithBlanksWhereNoneIsBuiltIn) {
 TEST_F(LangTest, LineGrammar) {
   struct Case {
     QString line;
-    int id;          // the ID that must change, -1 when the line must change nothing
+    int id;  // the ID that must change, -1 when the line must change nothing
     QString text;
   };
   const QString P = QStringLiteral("\u00B6");
@@ -78,9 +78,7 @@ TEST_F(LangTest, FileOverlaysDecodesAndLaterLinesWin) {
   QByteArray bytes("\xFF\xFE", 2);
   bytes.append(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
   Folder.Write(QStringLiteral("LANGUAGE/Italiano.lng"), bytes);
-  Language = QStringLiteral("Italiano");
-  Load_Language();
-  EXPECT_EQ(Language, QStringLiteral("Italiano"));
+  EXPECT_EQ(Load_Language(QStringLiteral("Italiano")), QStringLiteral("Italiano"));
   EXPECT_EQ(Lang_Table[1], QStringLiteral("Primo"));
   EXPECT_EQ(Lang_Table[2], QStringLiteral("Due"));
   EXPECT_EQ(Lang_Table[1100], QStringLiteral("\u00e8"));
@@ -95,22 +93,20 @@ TEST_F(LangTest, FileEncodings) {
 
 TEST_F(LangTest, MissingLanguageFallsBackToEnglishFileThenBuiltIn) {
   Folder.Write(QStringLiteral("LANGUAGE/English.lng"), "STR1100 =Overwrite?\r\n");
+  // The setting is the caller's: loading another language leaves it alone.
   Language = QStringLiteral("Deutsch");
-  Load_Language();
-  EXPECT_EQ(Language, QStringLiteral("English"));
+  EXPECT_EQ(Load_Language(QStringLiteral("Deutsch")), QStringLiteral("English"));
+  EXPECT_EQ(Language, QStringLiteral("Deutsch"));
   EXPECT_EQ(Lang_Table[1100], QStringLiteral("Overwrite?"));
 
   // Without English.lng only the built-in texts remain, also after an earlier overlay.
   QFile::remove(Folder.File(QStringLiteral("LANGUAGE/English.lng")));
-  Language = QStringLiteral("Deutsch");
-  Load_Language();
-  EXPECT_EQ(Language, QStringLiteral("English"));
+  EXPECT_EQ(Load_Language(QStringLiteral("Deutsch")), QStringLiteral("English"));
   EXPECT_EQ(Lang_Table[1100], QStringLiteral("Row Already used. Do you want to overwrite the values?"));
 }
 
 TEST_F(LangTest, AnsiFileWithoutByteOrderMark) {
   Folder.Write(QStringLiteral("LANGUAGE/Fran\u00e7ais.lng"), Unicode_To_Ansi(QStringLiteral("STR7 =Ferm\u00e9\r\n")));
-  Language = QStringLiteral("Fran\u00e7ais");
-  Load_Language();
+  Load_Language(QStringLiteral("Fran\u00e7ais"));
   EXPECT_EQ(Lang_Table[7], QStringLiteral("Ferm\u00e9"));
 }

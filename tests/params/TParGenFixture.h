@@ -18,6 +18,7 @@ class TParGenFixture : public ::testing::Test {
     Path_Project = Folder.Path();
     Build_Topic_Paths();
     Window = std::make_unique<TFParGen>();
+    Window->Ensure_Built();
   }
 
   void TearDown() override {

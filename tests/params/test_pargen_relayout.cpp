@@ -216,6 +216,7 @@ TEST_F(ParGenRelayout, MqttModelOpensThePanelOfTheChosenDevice) {
 
 TEST_F(ParGenRelayout, OtherModelsStackTheirPanelsInTheirOrder) {
   auto window = std::make_unique<TFParGen>();
+  window->Ensure_Built();
   for (TCategoryPanel* p : window->CPG->Panels()) p->setVisible(false);
   ASSERT_TRUE(window->Order_TAB_Panels_For(QStringLiteral("Tarn19")));
   const std::vector<TCategoryPanel*> expected{window->CP_Select_Device, window->CP_Ethernet_Connection,

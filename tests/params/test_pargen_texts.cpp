@@ -143,5 +143,25 @@ TEST_F(ParGenTexts, LanguageChangeReachesFieldsButNotPanelHeaders) {
   EXPECT_EQ(Window->CB_WiFi2_Channel->currentIndex(), 0);
   // A window created under the new language takes it for its headers.
   TFParGen later;
+  later.Ensure_Built();
   EXPECT_EQ(later.CP_Modbus_TCP_Slave->Caption(), u"3. Modbus-TCP-Slave");
+}
+
+// The controls are built on the first show; a language change before it gives the same window as one applied to
+// built controls: fields in the new language, headers in the language of the window's creation.
+TEST_F(ParGenTexts, AWindowBuiltAfterALanguageChangeLooksAsIfBuiltBefore) {
+  TFParGen window;
+  EXPECT_FALSE(window.Built());
+  EXPECT_EQ(window.CP_Modbus_TCP_Slave, nullptr);
+  EXPECT_EQ(window.L_SW_Code->text(), u"SWTarn10");
+  Lang_Table[446] = QStringLiteral("Modbus-TCP-Slave");
+  Lang_Table[3312] = QStringLiteral("Prim\u00e4rer DNS");
+  Lang_Table[400] = QStringLiteral("Kommunikation");
+  window.Set_Lang();
+  EXPECT_EQ(window.windowTitle(), u"Kommunikation");
+  window.FormShow();
+  EXPECT_TRUE(window.Built());
+  EXPECT_EQ(window.L_EthConn_Primary_DNS->text(), u"Prim\u00e4rer DNS");
+  EXPECT_EQ(window.CP_Modbus_TCP_Slave->Caption(), u"3. Modbus TCP Slave");
+  EXPECT_EQ(window.CP_Ethernet_Connection->Caption(), u"1. Ethernet Connection");
 }

@@ -47,7 +47,6 @@ TFAbout::TFAbout(QWidget* parent) : TFDialogFrame(Client_Width, Client_Height, p
   Image2 = new QLabel(this);
   Image2->setGeometry(32, 24, Logo_Size, Logo_Size);
   Image2->setScaledContents(true);
-  Image2->setPixmap(Logo());
   Label1 = Fixed_Label(this, 128, 24, QStringLiteral("Quorvane - Configurator"));
   QFont bold = Label1->font();
   bold.setBold(true);
@@ -78,6 +77,8 @@ TFAbout::TFAbout(QWidget* parent) : TFDialogFrame(Client_Width, Client_Height, p
 }
 
 void TFAbout::FormShow() {
+  // Drawn when first needed: its text costs as much as the rest of the window, and most runs never show it.
+  if (Image2->pixmap().isNull()) Image2->setPixmap(Logo());
   Label2->setText(SW_Desc);
   Label2->adjustSize();
   // Fixed texts of this build, deliberately not read from SW_Code.

@@ -2,6 +2,7 @@
 
 #include "UGlobals.h"
 #include "UStrUtils.h"
+#include "UWorker.h"
 
 namespace {
 QString& Service_Origin() {
@@ -69,5 +70,8 @@ bool Reply_Offers_Newer_Version(const QString& reply) {
 }
 
 bool Query_Newer_Version() {
-  return Reply_Offers_Newer_Version(Http_Get(Version_Service_Url(), Limits()));
+  // The worker gets copies: the settings may change on the UI thread while the request runs.
+  const QString url = Version_Service_Url();
+  const THttpLimits limits = Limits();
+  return Reply_Offers_Newer_Version(Run_Off_UI_Thread([url, limits] { return Http_Get(url, limits); }));
 }

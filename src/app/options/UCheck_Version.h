@@ -25,5 +25,6 @@ THttpLimits Version_Check_Limits();
 int32_t Conv_Version_Text(const QString& ver_str);
 // True when the reply names a version newer than this program's own.
 bool Reply_Offers_Newer_Version(const QString& reply);
-// Asks the version service and reads its reply; every failure counts as no newer version.
+// Asks the version service and reads its reply; every failure counts as no newer version. The request runs off the
+// UI thread: the windows keep painting but take no input until it has ended.
 bool Query_Newer_Version();

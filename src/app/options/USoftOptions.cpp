@@ -224,10 +224,7 @@ void TFSoftOptions::LangClick(int32_t Slot) {
   if (!Ask_Yes_No(Text(316) + Language_In_Use + Text(317) + name + Text(318))) return;
   Language_In_Use = name;
   // The stored setting changes only with OK; the table is loaded for the picked language now.
-  const QString kept = Language;
-  Language = name;
-  Load_Language();
-  Language = kept;
+  Load_Language(name);
   if (On_Change_Language)
     On_Change_Language();
   else

@@ -13,12 +13,6 @@
 class QCheckBox;
 class QTabWidget;
 
-// The main window sits in a library above this one, so it plugs these in when it is created.
-// Re-applies the texts of every window after the string table was reloaded (this window included).
-inline std::function<void()> On_Change_Language;
-// Turns the main window's version-check timer on or off.
-inline std::function<void(bool on)> On_Enable_Timer_Update;
-
 class TFSoftOptions : public TFDialogFrame {
  public:
   static constexpr int Client_Width = 509;
@@ -57,6 +51,13 @@ class TFSoftOptions : public TFDialogFrame {
   int32_t Show_Page = 1;
   QStringList SL_Languages;
   QString Language_In_Use;
+
+  // The main window sits in a library above this one; the start-up plugs these in once both windows exist.
+  // Re-applies the texts of every window after the string table was reloaded (this window included); unset, this
+  // window re-applies only its own.
+  std::function<void()> On_Change_Language;
+  // Turns the main window's version-check timer on or off.
+  std::function<void(bool on)> On_Enable_Timer_Update;
 
   void Create_Lang_List();
   void Update_Lang_Page(int32_t Num_Page);

@@ -1,4 +1,11 @@
 #pragma once
-// The program's entry: creates every window, shows the main window and runs the message loop until the main
-// window closes. The application object and Path_Exe are set up by the caller.
+// The program's entry: prepares the program-wide state, creates every window, shows the main window and runs the
+// message loop until the main window closes. The application object and Path_Exe are set up by the caller.
 int Program_Start();
+
+// Every program-wide value as a start finds it: the program folders (created when missing), the settings read
+// from Vandrel.xml, the model's code and description, the string table in the stored language (the setting falls
+// back to English when that language's file is missing), the last configuration when its folder still exists,
+// the per-topic paths, the update window's choices and the empty lists. Runs before any window is created, since
+// their creation reads these values.
+void Prepare_Program_State();

@@ -39,8 +39,8 @@
 #include "UStrUtils.h"
 #include "USysColors.h"
 #include "UTransmitCAN.h"
-#include "UWindows.h"
 #include "UWindow_Look.h"
+#include "UWindows.h"
 #include "UWorkspace.h"
 #include "UXml.h"
 
@@ -57,7 +57,6 @@ TFont Window_Font() {
   f.Color = clBlack;
   return f;
 }
-
 
 void Set_Label_Text(QLabel* label, const QString& text) {
   label->setText(text);
@@ -76,19 +75,16 @@ QWidget* Shape(QWidget* parent, const QRect& geometry, const QString& style) {
 
 }  // namespace
 
+// The program-wide state (settings, string table, paths) is ready before any window exists: the start-up prepares
+// it. The window only shows it.
 TFVandrelFirmWare::TFVandrelFirmWare(QWidget* parent) : QWidget(parent) {
-  Lang_Table.clear();
   Create_Controls();
   Lay_Out_For_Tarn10();
-  Prepare_Program_State();
-  // The options window lives in a library below this one and reaches the main window through these.
-  On_Change_Language = [this] { Change_Language(); };
-  On_Enable_Timer_Update = [this](bool on) { Enable_Timer_Update(on); };
-}
-
-TFVandrelFirmWare::~TFVandrelFirmWare() {
-  On_Change_Language = nullptr;
-  On_Enable_Timer_Update = nullptr;
+  setWindowTitle(Title_Text());
+  Set_Label_Text(L_SW_Code, SW_Code);
+  Set_Label_Text(L_SW_Desc, SW_Desc);
+  Apply_Internet_Options();
+  Set_Lang();
 }
 
 QString TFVandrelFirmWare::Title_Text() {
@@ -205,33 +201,6 @@ void TFVandrelFirmWare::Lay_Out_For_Tarn10() {
   setFixedSize(Client_Width, Btn_CreateBin->y() + 152);
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                  Qt::MSWindowsFixedSizeDialogHint);
-}
-
-void TFVandrelFirmWare::Prepare_Program_State() {
-  Set_Program_Folder(Path_Exe);
-  // Folders that cannot be made show up later, when a file in them is needed.
-  for (const QString& folder : {Path_Master, Path_Projects, Path_Language}) QDir().mkpath(folder);
-  Name_Project.clear();
-  Update_Read_Back = true;
-  Read_Settings();
-  Apply_Internet_Options();
-  setWindowTitle(Title_Text());
-  SW_Code = Model_SW_Code;
-  SW_Desc = Model_SW_Desc;
-  Set_Label_Text(L_SW_Code, SW_Code);
-  Set_Label_Text(L_SW_Desc, SW_Desc);
-  Load_Language();
-  // A name from a hand-edited file that is no single folder name would lead out of PROJECTS: it opens nothing.
-  const QString folder = Join_Path(Path_Projects, Name_Project);
-  if (Is_Single_Folder_Name(Name_Project) && QFileInfo(folder).isDir())
-    Path_Project = folder;
-  else
-    Path_Project.clear();
-  Set_Lang();
-  Set_Files();
-  Row_Clipboard.clear();
-  MIB_Read_List.clear();
-  MIB_Write_List.clear();
 }
 
 std::vector<TLbButton*> TFVandrelFirmWare::Buttons() const {

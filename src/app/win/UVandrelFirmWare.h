@@ -17,7 +17,6 @@ class TFVandrelFirmWare : public QWidget {
 
  public:
   explicit TFVandrelFirmWare(QWidget* parent = nullptr);
-  ~TFVandrelFirmWare() override;
 
   static constexpr int Client_Width = 694;
   static constexpr int Client_Height = 396;
@@ -109,7 +108,6 @@ class TFVandrelFirmWare : public QWidget {
   // Opens a window whose result the dispatcher does not look at.
   static void Show_Window(TFDialogFrame* window);
   void Lay_Out_For_Tarn10();
-  void Prepare_Program_State();
   void Show_Configuration_Lines();
   TLbButton* New_Button(TLbButtonStyle style, TColor hot_track, bool step_button);
   bool FCentred = false;

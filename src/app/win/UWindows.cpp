@@ -1,7 +1,10 @@
 #include "UWindows.h"
 
+#include <algorithm>
 #include <functional>
 #include <memory>
+#include <type_traits>
+#include <utility>
 
 #include "UAbout.h"
 #include "UBACnetSlaveSetAccess.h"
@@ -30,101 +33,69 @@
 #include "UTransmitJ1939.h"
 #include "UTransmitNMEA.h"
 #include "UVandrelFirmWare.h"
+#include "UWindow_Table.h"
 
 namespace {
 
-struct TWindowSlot {
-  std::unique_ptr<QWidget> Window;
+struct TCreated {
+  QWidget* Window;
   std::function<void()> Clear_Instance;
 };
 
-std::vector<TWindowSlot> Windows;
+std::vector<TCreated> Windows;
+// The main window's one owner. Every other window is owned by the main window, its Qt parent, which also keeps it
+// with the main window on the desktop (one taskbar entry, dialogs above it); it goes when the main window goes.
+std::unique_ptr<TFVandrelFirmWare> Main_Window;
 
-// Every window but the main one belongs to the main window on the desktop (one taskbar entry, dialogs kept above
-// it); ownership stays here, and the reverse destruction frees the dialogs before their parent.
 template <class T>
 void Create(T*& instance) {
-  auto window = std::make_unique<T>(FVandrelFirmWare);
-  instance = window.get();
-  Windows.push_back({std::move(window), [&instance] { instance = nullptr; }});
+  if constexpr (std::is_same_v<T, TFVandrelFirmWare>) {
+    Main_Window = std::make_unique<T>();
+    instance = Main_Window.get();
+  } else {
+    instance = new T(FVandrelFirmWare);
+  }
+  Windows.push_back({instance, [&instance] { instance = nullptr; }});
+}
+
+template <int Position, class T>
+void Add_To_Fan_Out(std::vector<std::pair<int, TFDialogFrame*>>& list, T* window) {
+  if constexpr (Position > 0) {
+    if (window) list.emplace_back(Position, window);
+  }
 }
 
 }  // namespace
 
 void Create_Windows() {
-  Create(FVandrelFirmWare);
-  Create(FParGen);
-  Create(FNew_Project);
-  Create(FOpenConf);
-  Create(FAbout);
-  Create(FSoftOptions);
-  Create(FOPC_UA_Client_Access);
-  Create(FOPC_UA_Add_Server);
-  Create(FOPC_UA_Scan_Server);
-  Create(FBoot);
-  Create(FBACnet_Eng_Unit);
-  Create(FBACnetSlaveSetAccess);
-  Create(FProfinetFileName);
-  Create(FReceiveCAN);
-  Create(FTransmitCAN);
-  Create(FSet_PDO_Access);
-  Create(FSet_SDO_Client_Access);
-  Create(FSet_SDO_Server_Access);
-  Create(FDMXDefVal);
-  Create(FReceiveJ1939);
-  Create(FTransmitJ1939);
-  Create(FReceiveNMEA);
-  Create(FTransmitNMEA);
-  Create(FSNMP_Trap_Access);
-  Create(FKNXAccess);
-  Create(FMQTT_Set_Topic);
-  Create(FTopicTemplate);
+#define TARN_CREATE_WINDOW(window_class, instance, fan_out, english_block) Create(instance);
+  TARN_WINDOW_TABLE(TARN_CREATE_WINDOW)
+#undef TARN_CREATE_WINDOW
+  // The options window reaches the main window, which sits in a library above it, only through these.
+  FSoftOptions->On_Change_Language = [] { FVandrelFirmWare->Change_Language(); };
+  FSoftOptions->On_Enable_Timer_Update = [](bool on) { FVandrelFirmWare->Enable_Timer_Update(on); };
 }
 
 void Destroy_Windows() {
-  while (!Windows.empty()) {
-    TWindowSlot slot = std::move(Windows.back());
-    Windows.pop_back();
-    slot.Clear_Instance();
-    slot.Window.reset();
-  }
+  // No instance pointer may lead to a window being destroyed, whatever a destructor looks at.
+  for (auto it = Windows.rbegin(); it != Windows.rend(); ++it) it->Clear_Instance();
+  Windows.clear();
+  Main_Window.reset();
 }
 
 std::vector<QWidget*> Created_Windows() {
   std::vector<QWidget*> list;
-  for (const TWindowSlot& slot : Windows) list.push_back(slot.Window.get());
+  for (const TCreated& created : Windows) list.push_back(created.Window);
   return list;
 }
 
 std::vector<TFDialogFrame*> Language_Fan_Out() {
-  const std::vector<TFDialogFrame*> order = {
-      FNew_Project,
-      FOpenConf,
-      FSoftOptions,
-      FBoot,
-      FParGen,
-      FOPC_UA_Client_Access,
-      FOPC_UA_Add_Server,
-      FOPC_UA_Scan_Server,
-      FBACnetSlaveSetAccess,
-      FBACnet_Eng_Unit,
-      FProfinetFileName,
-      FReceiveCAN,
-      FTransmitCAN,
-      FSet_PDO_Access,
-      FSet_SDO_Client_Access,
-      FSet_SDO_Server_Access,
-      FDMXDefVal,
-      FReceiveJ1939,
-      FTransmitJ1939,
-      FReceiveNMEA,
-      FTransmitNMEA,
-      FSNMP_Trap_Access,
-      FKNXAccess,
-      FMQTT_Set_Topic,
-  };
+  std::vector<std::pair<int, TFDialogFrame*>> ranked;
+#define TARN_FAN_OUT(window_class, instance, fan_out, english_block) Add_To_Fan_Out<fan_out>(ranked, instance);
+  TARN_WINDOW_TABLE(TARN_FAN_OUT)
+#undef TARN_FAN_OUT
+  std::sort(ranked.begin(), ranked.end());
   std::vector<TFDialogFrame*> present;
-  for (TFDialogFrame* window : order)
-    if (window) present.push_back(window);
+  for (const auto& [position, window] : ranked) present.push_back(window);
   return present;
 }

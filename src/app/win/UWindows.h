@@ -6,13 +6,15 @@
 
 #include "UDialogFrame.h"
 
-// Creates the 27 windows in their order and sets their instance pointers (FVandrelFirmWare, FParGen, ...).
+// Creates the windows of the window table (UWindow_Table.h) in its order, sets their instance pointers
+// (FVandrelFirmWare, FParGen, ...) and plugs the main window into the options window. The program-wide state must
+// be prepared first (Prepare_Program_State).
 void Create_Windows();
-// Destroys them in reverse order and clears their instance pointers.
+// Clears the instance pointers, then destroys the main window and with it every other window.
 void Destroy_Windows();
 // The windows created so far, in creation order.
 std::vector<QWidget*> Created_Windows();
 
-// The dialog windows whose texts follow a language change, in the order they are refreshed after the main
-// window; windows not created are left out.
+// The dialog windows whose texts follow a language change, in the order of the table's fan-out column (they are
+// refreshed after the main window); windows not created are left out.
 std::vector<TFDialogFrame*> Language_Fan_Out();

@@ -1,15 +1,16 @@
 #include "UBoot.h"
 
+#include <QPointer>
 #include <vector>
 
 #include "LbButtonGlyphs.h"
 #include "UDialogs.h"
 #include "UGlobals.h"
 #include "ULang.h"
-#include "URun_Without_Input.h"
 #include "UStart_Program.h"
 #include "UUpdate_Recipe.h"
 #include "UValidators.h"
+#include "UWorker.h"
 
 namespace {
 constexpr int Margin = 16;
@@ -308,5 +309,15 @@ void TFBoot::Run_Ethernet_Update() {
     return;
   }
   const QString updater = Join_Path(Path_Exe, Updater_File_Name);
-  Run_Without_Input(this, [&updater] { Start_Program(updater, QString(), 0); });
+  // The program takes no input while the updater runs; the greyed window tells why.
+  const QPointer<QWidget> focus = focusWidget();
+  setEnabled(false);
+  try {
+    Run_Off_UI_Thread([updater] { Start_Program(updater, QString(), 0); });
+  } catch (...) {
+    setEnabled(true);
+    throw;
+  }
+  setEnabled(true);
+  if (focus) focus->setFocus();
 }

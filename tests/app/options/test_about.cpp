@@ -60,6 +60,8 @@ TEST(About, ControlsStandWhereTheLayoutPutsThem) {
   about.FormShow();
   EXPECT_EQ(about.Image2->geometry(), QRect(32, 24, 81, 81));
   EXPECT_TRUE(about.Image2->hasScaledContents());
+  // The logo, drawn at the first show.
+  EXPECT_EQ(about.Image2->pixmap().toImage().pixelColor(40, 10), QColor(0x00, 0x4A, 0x8F));
   EXPECT_EQ(about.LbButton1->geometry(), QRect(32, 115, 81, 22));
   const std::pair<QLabel*, QPoint> places[] = {
       {about.Label1, {128, 24}}, {about.Label2, {128, 39}},  {about.Label6, {128, 62}},

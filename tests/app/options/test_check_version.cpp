@@ -1,7 +1,10 @@
 // The version query against a local server: what goes on the wire, and how each reply is read.
 #include <gtest/gtest.h>
 
+#include <QLineEdit>
 #include <QList>
+#include <QTest>
+#include <QTimer>
 #include <algorithm>
 
 #include "TLocalHttpServer.h"
@@ -154,4 +157,21 @@ TEST(VersionUrls, AllUseTheMakersHostWithTheFixedPaths) {
   EXPECT_EQ(Download_Page_Url(), "http://" + Maker_Host + "/Home/download/download.asp#HDTarn10");
   EXPECT_EQ(Home_Page_Url(), "http://" + Maker_Host + "/HOME/default.asp?frompg=SWTarn10");
   EXPECT_TRUE(Maker_Host.endsWith(QStringLiteral(".invalid")));
+}
+
+// The request runs off the UI thread: while the service keeps silent, the UI thread goes on with its timers, and
+// the user's input is dropped rather than acted on.
+TEST_F(VersionCheck, WhileTheRequestRunsTheWindowsGoOnButTakeNoInput) {
+  TLocalHttpServer server(QByteArray(), TLocalHttpServer::TMode::Silent);
+  QLineEdit edit;
+  bool ticked = false;
+  QTimer::singleShot(0, [&] {
+    ticked = true;
+    QTest::keyClick(&edit, Qt::Key_A);
+  });
+  EXPECT_FALSE(Ask(server));
+  EXPECT_TRUE(ticked);
+  EXPECT_TRUE(edit.text().isEmpty());
+  QTest::keyClick(&edit, Qt::Key_B);
+  EXPECT_EQ(edit.text(), QStringLiteral("b"));
 }

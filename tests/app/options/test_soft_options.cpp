@@ -41,8 +41,6 @@ class SoftOptions : public ::testing::Test {
   }
   void TearDown() override {
     Set_Link_Opener({});
-    On_Change_Language = nullptr;
-    On_Enable_Timer_Update = nullptr;
     Set_Version_Service_Origin(QString());
   }
   void Add_Language(const QString& name, const QByteArray& content = "STR0 =x") {
@@ -139,7 +137,7 @@ TEST_F(SoftOptions, ConfirmedPickLoadsTheLanguageAndRunsTheFanOutButKeepsTheSett
   Add_Language(QStringLiteral("Deutsch"), "STR304 =Sprache : \nSTR312 =Gut\nSTR316 =Von \nSTR317 = nach ");
   Add_Language(QStringLiteral("English"));
   int fan_outs = 0;
-  On_Change_Language = [&] {
+  Window->On_Change_Language = [&] {
     ++fan_outs;
     Window->Set_Lang();
   };
@@ -186,7 +184,7 @@ TEST_F(SoftOptions, CancelAfterAPickLeavesSettingsAndFileUntouched) {
 TEST_F(SoftOptions, OkCommitsLanguageAndOptions) {
   Add_Language(QStringLiteral("Deutsch"));
   bool timer_on = false;
-  On_Enable_Timer_Update = [&](bool on) { timer_on = on; };
+  Window->On_Enable_Timer_Update = [&](bool on) { timer_on = on; };
   Window->FormShow();
   Dialogs.Queue_Answer(mrYes);
   Window->LangClick(1);
@@ -230,7 +228,7 @@ TEST_F(SoftOptions, UpdateOptionsEnableEachOtherAndKeepAHiddenTick) {
 
   // OK with the update box ticked but disabled: stored on, yet the timer stays off.
   bool timer_on = true;
-  On_Enable_Timer_Update = [&](bool on) { timer_on = on; };
+  Window->On_Enable_Timer_Update = [&](bool on) { timer_on = on; };
   Window->Btn_OKClick();
   EXPECT_FALSE(enable_internet);
   EXPECT_TRUE(enable_update);

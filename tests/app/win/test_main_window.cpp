@@ -21,6 +21,7 @@
 #include "UOpen_Link.h"
 #include "UParGen.h"
 #include "UProfinetFileName.h"
+#include "UProgram_Start.h"
 #include "UReceiveCAN.h"
 #include "USNMP_Trap_Access.h"
 #include "USet_PDO_Access.h"
@@ -61,6 +62,7 @@ class MainWindowTest : public ::testing::Test {
     Set_Version_Service_Origin(QString());
   }
   TFVandrelFirmWare* Main() {
+    Prepare_Program_State();
     Create_Windows();
     return FVandrelFirmWare;
   }

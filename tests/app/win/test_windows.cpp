@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QPointer>
 
 #include "TTempFolder.h"
 #include "UAbout.h"
@@ -19,6 +20,7 @@
 #include "UOpenConf.h"
 #include "UParGen.h"
 #include "UProfinetFileName.h"
+#include "UProgram_Start.h"
 #include "UReceiveCAN.h"
 #include "UReceiveJ1939.h"
 #include "UReceiveNMEA.h"
@@ -51,6 +53,7 @@ class WindowsTest : public ::testing::Test {
 
 // The main window is created first, so every later window already shows the software code in its title panel.
 TEST_F(WindowsTest, TheMainWindowComesFirstAndTheOthersSeeTheSoftwareCode) {
+  Prepare_Program_State();
   Create_Windows();
   const std::vector<QWidget*> windows = Created_Windows();
   ASSERT_FALSE(windows.empty());
@@ -90,6 +93,7 @@ TEST_F(WindowsTest, TheMainWindowComesFirstAndTheOthersSeeTheSoftwareCode) {
 }
 
 TEST_F(WindowsTest, DestroyingClearsEveryInstance) {
+  Prepare_Program_State();
   Create_Windows();
   Destroy_Windows();
   EXPECT_TRUE(Created_Windows().empty());
@@ -100,6 +104,7 @@ TEST_F(WindowsTest, DestroyingClearsEveryInstance) {
 }
 
 TEST_F(WindowsTest, TheLanguageFanOutFollowsItsFixedOrder) {
+  Prepare_Program_State();
   Create_Windows();
   const std::vector<TFDialogFrame*> expected = {FNew_Project,
                                                 FOpenConf,
@@ -131,6 +136,7 @@ TEST_F(WindowsTest, TheLanguageFanOutFollowsItsFixedOrder) {
 // A language change re-reads every window's texts, except the topic template window's, which keeps the language
 // of the start.
 TEST_F(WindowsTest, ALanguageChangeReachesEveryWindowButTheTopicTemplate) {
+  Prepare_Program_State();
   Create_Windows();
   const QString topic_title = FTopicTemplate->windowTitle();
   Folder.Write("LANGUAGE/Test.lng",
@@ -138,8 +144,7 @@ TEST_F(WindowsTest, ALanguageChangeReachesEveryWindowButTheTopicTemplate) {
                "STR1600 =BACnet\nSTR1700 =Einheit\nSTR1800 =GSDML\nSTR1900 =CAN rx\nSTR2000 =CAN tx\nSTR2100 =PDO\n"
                "STR2200 =SDO c\nSTR2300 =SDO s\nSTR2400 =DMX\nSTR2500 =J rx\nSTR2600 =J tx\nSTR2700 =N rx\n"
                "STR2800 =N tx\nSTR2900 =SNMP\nSTR3000 =KNX\nSTR3100 =MQTT\nSTR3200 =Thema\n");
-  Language = QStringLiteral("Test");
-  Load_Language();
+  Load_Language(QStringLiteral("Test"));
   FVandrelFirmWare->Change_Language();
   EXPECT_EQ(FVandrelFirmWare->L_Begin->text(), QStringLiteral("Anfang"));
   const std::pair<TFDialogFrame*, const char*> cases[] = {{FNew_Project, "Neu"},
@@ -171,6 +176,7 @@ TEST_F(WindowsTest, ALanguageChangeReachesEveryWindowButTheTopicTemplate) {
 // Painted as the user sees it: background, the frame around the configuration lines, the separator under the
 // last step, and the client size.
 TEST_F(WindowsTest, TheMainWindowIsPaintedAtItsPlaces) {
+  Prepare_Program_State();
   Create_Windows();
   TFVandrelFirmWare* w = FVandrelFirmWare;
   EXPECT_EQ(w->size(), QSize(694, 396));
@@ -202,4 +208,51 @@ TEST_F(WindowsTest, TheMainWindowIsPaintedAtItsPlaces) {
                                                          w->Btn_BACnet_SetAccess, w->Btn_PROFIBUS_GSD, w->LL_Update})
     EXPECT_TRUE(hidden->isHidden());
   EXPECT_EQ(w->L_Step_8->pos(), QPoint(16, 436));
+}
+
+// Every row of the window table brings its window's built-in title, and the start-up wires the options window to
+// the main window.
+TEST_F(WindowsTest, EveryWindowHasItsTitleAndTheOptionsWindowReachesTheMainWindow) {
+  Prepare_Program_State();
+  Create_Windows();
+  for (QWidget* window : Created_Windows()) {
+    if (window == FVandrelFirmWare || window == FAbout) continue;
+    EXPECT_FALSE(window->windowTitle().trimmed().isEmpty()) << window->metaObject()->className();
+  }
+  ASSERT_TRUE(FSoftOptions->On_Enable_Timer_Update);
+  FSoftOptions->On_Enable_Timer_Update(true);
+  EXPECT_TRUE(FVandrelFirmWare->Timer_Update->isActive());
+  FSoftOptions->On_Enable_Timer_Update(false);
+  EXPECT_FALSE(FVandrelFirmWare->Timer_Update->isActive());
+}
+
+// The main window owns the others; destroying the windows frees each once (a second owner would free it twice).
+TEST_F(WindowsTest, TheMainWindowOwnsTheOthersAndDestroyingFreesThemAll) {
+  Prepare_Program_State();
+  Create_Windows();
+  std::vector<QPointer<QWidget>> alive;
+  for (QWidget* window : Created_Windows()) {
+    if (window != FVandrelFirmWare) EXPECT_EQ(window->parentWidget(), FVandrelFirmWare);
+    alive.emplace_back(window);
+  }
+  Destroy_Windows();
+  for (const QPointer<QWidget>& window : alive) EXPECT_TRUE(window.isNull());
+}
+
+// The start-up, not the main window, sets the program-wide state: a window made later changes none of it.
+TEST_F(WindowsTest, TheStartUpPreparesTheProgramStateAndTheMainWindowOnlyShowsIt) {
+  Update_Read_Back = false;
+  Update_Option_Index = 2;
+  Name_Project = QStringLiteral("left over");
+  Prepare_Program_State();
+  EXPECT_TRUE(Update_Read_Back);
+  EXPECT_EQ(Update_Option_Index, 0);
+  EXPECT_TRUE(Name_Project.isEmpty());
+  EXPECT_EQ(Lang_Table.size(), Lang_Size);
+
+  Update_Read_Back = false;
+  Lang_Table[0] = QStringLiteral("kept");
+  Create_Windows();
+  EXPECT_FALSE(Update_Read_Back);
+  EXPECT_EQ(FVandrelFirmWare->L_Begin->text(), QStringLiteral("kept"));
 }

@@ -10,6 +10,7 @@
 #include "UGlobals.h"
 #include "UNew_Project.h"
 #include "UOpenConf.h"
+#include "UProgram_Start.h"
 #include "UVandrelFirmWare.h"
 #include "UWindows.h"
 
@@ -17,7 +18,10 @@ namespace {
 
 class WorkspaceTest : public ::testing::Test {
  protected:
-  void SetUp() override { Create_Windows(); }
+  void SetUp() override {
+    Prepare_Program_State();
+    Create_Windows();
+  }
   void TearDown() override { Destroy_Windows(); }
 
   // Runs the new configuration step from the main window, typing `name` and pressing OK (then Cancel, should the

@@ -1,7 +1,13 @@
 // The ICMP echo layer: address reading, the packet and the checks that decide whether a packet answers our echo.
 #include <gtest/gtest.h>
 
+#include <netdb.h>
+
 #include <QByteArray>
+#include <atomic>
+#include <chrono>
+#include <string>
+#include <thread>
 
 #include "UPing.h"
 
@@ -97,6 +103,45 @@ TEST(IcmpTest, AddressesAreReadAsDecimalAndNonsenseNeverReachesTheResolver) {
   const char* bad[] = {"",           "1.2.3.300",      "1.2.3",          "1.2.3.4.5", "1..3.4",
                        "0001.2.3.4", "192 .168.2.205", " 192.168.2.205", "a b",       "1.2.3.4\n"};
   for (const char* host : bad) EXPECT_THROW(Resolve_IPv4(QString::fromLatin1(host)), Exception) << host;
+}
+
+namespace {
+std::atomic<bool> Lookup_Released{false};
+std::atomic<bool> Lookup_Ended{false};
+
+// Answers 10.1.2.3 for "answering", nothing for "unknown", and keeps "silent" waiting until released.
+int Scripted_Resolver(const char* name, const char*, const addrinfo*, addrinfo** found) {
+  const std::string host = name;
+  if (host == "silent") {
+    while (!Lookup_Released) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    Lookup_Ended = true;
+    return EAI_AGAIN;
+  }
+  if (host != "answering") return EAI_NONAME;
+  addrinfo hints{};
+  hints.ai_family = AF_INET;
+  hints.ai_socktype = SOCK_DGRAM;
+  return ::getaddrinfo("10.1.2.3", nullptr, &hints, found);
+}
+}  // namespace
+
+// The name lookup is bounded: a resolver that never answers costs the limit, not the whole ping.
+TEST(IcmpTest, TheNameLookupAnswersFailsOrGivesUpAtItsLimit) {
+  Set_Ping_Name_Resolver(&Scripted_Resolver);
+  Set_Ping_Name_Lookup_Limit_Ms(100);
+  EXPECT_EQ(Resolve_IPv4(QStringLiteral("answering")), 0x0A010203u);
+  EXPECT_THROW(Resolve_IPv4(QStringLiteral("unknown")), Exception);
+  try {
+    Resolve_IPv4(QStringLiteral("silent"));
+    ADD_FAILURE() << "no error raised";
+  } catch (const Exception& e) {
+    EXPECT_TRUE(e.Message().contains(QStringLiteral("silent"))) << e.what();
+  }
+  EXPECT_FALSE(Lookup_Ended);
+  Lookup_Released = true;
+  while (!Lookup_Ended) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  Set_Ping_Name_Resolver(nullptr);
+  Set_Ping_Name_Lookup_Limit_Ms(Default_Name_Lookup_Limit_Ms);
 }
 
 TEST(IcmpTest, AnUnresolvableHostRaisesBeforeAnySocketIsNeeded) {

@@ -9,6 +9,7 @@
 #include "TTempFolder.h"
 #include "UBoot.h"
 #include "UGlobals.h"
+#include "UProgram_Start.h"
 #include "UVandrelFirmWare.h"
 #include "UWindows.h"
 
@@ -16,6 +17,7 @@ namespace {
 class UpdateStepTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    Prepare_Program_State();
     Create_Windows();
     Path_Project = Folder.File(QStringLiteral("PROJECTS/Plant"));
     QDir().mkpath(Join_Path(Path_Project, QStringLiteral("bin")));
