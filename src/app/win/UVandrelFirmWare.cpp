@@ -39,8 +39,8 @@
 #include "UStrUtils.h"
 #include "USysColors.h"
 #include "UTransmitCAN.h"
-#include "UWindows.h"
 #include "UWindow_Look.h"
+#include "UWindows.h"
 #include "UWorkspace.h"
 #include "UXml.h"
 
@@ -57,7 +57,6 @@ TFont Window_Font() {
   f.Color = clBlack;
   return f;
 }
-
 
 void Set_Label_Text(QLabel* label, const QString& text) {
   label->setText(text);
@@ -367,6 +366,14 @@ void TFVandrelFirmWare::Open_Project() {
 }
 
 void TFVandrelFirmWare::Update_Device() {
+  // The folder can vanish while the configuration is open; the banks and the recipe would then name files that
+  // are not there.
+  if (!QFileInfo(Path_Project).isDir()) {
+    MessageDlg(
+        Lang_Table[Msg_Configuration_Folder_Missing] + QStringLiteral("\n") + QDir::toNativeSeparators(Path_Project),
+        mtError, mbOK);
+    return;
+  }
   // A failed compile writes no bank file, and the update window opens only over freshly written ones.
   TBank_Result result = Build_Bank_Images();
   if (result.Success) result = Save_Bank_Files();
