@@ -39,8 +39,8 @@
 #include "UStrUtils.h"
 #include "USysColors.h"
 #include "UTransmitCAN.h"
-#include "UWindow_Look.h"
 #include "UWindows.h"
+#include "UWindow_Look.h"
 #include "UWorkspace.h"
 #include "UXml.h"
 
@@ -57,6 +57,7 @@ TFont Window_Font() {
   f.Color = clBlack;
   return f;
 }
+
 
 void Set_Label_Text(QLabel* label, const QString& text) {
   label->setText(text);
