@@ -9,7 +9,7 @@ if [ -d "$server/node_modules" ] && [ ! "$server/package-lock.json" -nt "$server
   exit 0
 fi
 if ! command -v npm >/dev/null 2>&1; then
-  echo "opcua-test-server: npm is missing (scripts/setup installs nodejs and npm)" >&2
+  echo "opcua-test-server: npm is missing (scripts/setup --tests installs nodejs and npm)" >&2
   exit 1
 fi
 echo "opcua-test-server: installing the OPC UA test server's npm packages"

@@ -6,8 +6,8 @@
 
 // NomeSW: the program; Parameter: its command line; tipo: 0 shows the program's window, anything else asks for
 // it hidden. Returns when the program has ended, the limit has passed (the program keeps running) or it could
-// not be started; the caller learns none of these.
-void Start_Program(const QString& NomeSW, const QString& Parameter, uint8_t tipo);
+// not be started: false only in the last case, so that a caller can tell the user.
+bool Start_Program(const QString& NomeSW, const QString& Parameter, uint8_t tipo);
 
 constexpr int64_t Start_Program_Default_Limit_Ms = 150000;
 // Tests shorten the wait; 0 or less restores the default.

@@ -52,22 +52,20 @@ class TSocket {
   int FFd;
 };
 
-struct TOpenedSocket {
-  int Fd = -1;
-  bool Raw = false;
-};
+TEchoMeans Means;
 
-TOpenedSocket Open_Icmp_Socket() {
-  const int dgram = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, IPPROTO_ICMP);
-  if (dgram >= 0) return {dgram, false};
-  const int dgram_err = errno;
-  const int raw = ::socket(AF_INET, SOCK_RAW | SOCK_CLOEXEC, IPPROTO_ICMP);
-  if (raw >= 0) return {raw, true};
-  const int raw_err = errno;
-  throw EPingUnavailable(QStringLiteral("No ICMP socket may be opened on this machine (datagram socket: %1; raw "
-                                        "socket: %2)")
-                             .arg(Errno_Text(dgram_err), Errno_Text(raw_err)));
+int Open_Socket(int socket_type) {
+  if (Means.Open_Socket) return Means.Open_Socket(socket_type);
+  return ::socket(AF_INET, socket_type | SOCK_CLOEXEC, IPPROTO_ICMP);
 }
+
+TPing_Program_Run Run_Ping_Program(const QStringList& arguments, int32_t limit_ms) {
+  if (Means.Run_Ping_Program) return Means.Run_Ping_Program(arguments, limit_ms);
+  return Run_System_Ping_Program(arguments, limit_ms);
+}
+
+// The program needs a moment to start and end besides the reply timeout; past that it is stopped.
+constexpr int32_t Ping_Program_Margin_Ms = 1000;
 
 bool Is_Dotted_Decimal(const QString& host, uint32_t& address) {
   const QStringList parts = host.split(u'.');
@@ -196,13 +194,9 @@ void Set_Ping_Name_Lookup_Limit_Ms(int32_t limit_ms) {
   Name_Lookup_Limit_Ms() = limit_ms;
 }
 
-int32_t Icmp_Echo(const TEchoRequest& request) {
-  sockaddr_in target{};
-  target.sin_family = AF_INET;
-  target.sin_addr.s_addr = htonl(Resolve_IPv4(request.Host));
-
-  const TOpenedSocket opened = Open_Icmp_Socket();
-  const TSocket socket(opened.Fd);
+namespace {
+int32_t Socket_Echo(int fd, bool raw, const sockaddr_in& target, const TEchoRequest& request) {
+  const TSocket socket(fd);
   // A datagram socket gets its identifier from the kernel, which also hands it only the replies to that identifier.
   const uint16_t id = static_cast<uint16_t>(::getpid() & 0xFFFF);
   const uint16_t seq = Next_Sequence();
@@ -226,11 +220,56 @@ int32_t Icmp_Echo(const TEchoRequest& request) {
                                    reinterpret_cast<sockaddr*>(&from), &from_size);
     // An error queued on the socket (an unreachable report) is no answer; keep listening until the timeout.
     if (got >= 0 && from.sin_addr.s_addr == target.sin_addr.s_addr) {
-      const int32_t length = Echo_Reply_Length(reply.left(got), opened.Raw, opened.Raw, id, seq);
+      const int32_t length = Echo_Reply_Length(reply.left(got), raw, raw, id, seq);
       if (length > 0) return length;
     }
     if (Remaining_Ms(deadline) == 0) return 0;
   }
+}
+
+// `socket_causes` says why neither socket could be opened; it goes into the message when the program fails too.
+int32_t Ping_Program_Echo(uint32_t address, const TEchoRequest& request, const QString& socket_causes) {
+  const QString dotted = QStringLiteral("%1.%2.%3.%4")
+                             .arg(address >> 24)
+                             .arg((address >> 16) & 0xFF)
+                             .arg((address >> 8) & 0xFF)
+                             .arg(address & 0xFF);
+  const TPing_Program_Run run = Run_Ping_Program(Ping_Program_Arguments(dotted, request),
+                                                 qMax(0, request.Receive_Timeout_Ms) + Ping_Program_Margin_Ms);
+  const auto unavailable = [&socket_causes](const QString& program_cause) {
+    return EPingUnavailable(QStringLiteral("This user may not send ICMP echoes (%1; ping program: %2)")
+                                .arg(socket_causes, program_cause));
+  };
+  if (!run.Started) throw unavailable(QStringLiteral("not installed or not startable"));
+  const int32_t size = Ping_Program_Reply_Size(run.Output);
+  if (size > 0) return size;
+  // Exit code 1: sent, but no reply came; stopped at the limit: no reply either.
+  if (run.Exit_Code == 1 || run.Exit_Code == -1) return 0;
+  const QString said = QString::fromLocal8Bit(run.Output).simplified();
+  if (Ping_Program_Refused(run.Output)) throw unavailable(said);
+  throw Exception(QStringLiteral("The echo to %1 could not be sent: %2").arg(request.Host, said));
+}
+}  // namespace
+
+void Set_Echo_Means(TEchoMeans means) {
+  Means = std::move(means);
+}
+
+int32_t Icmp_Echo(const TEchoRequest& request) {
+  sockaddr_in target{};
+  target.sin_family = AF_INET;
+  const uint32_t address = Resolve_IPv4(request.Host);
+  target.sin_addr.s_addr = htonl(address);
+
+  const int dgram = Open_Socket(SOCK_DGRAM);
+  if (dgram >= 0) return Socket_Echo(dgram, false, target, request);
+  const int dgram_err = errno;
+  const int raw = Open_Socket(SOCK_RAW);
+  if (raw >= 0) return Socket_Echo(raw, true, target, request);
+  const int raw_err = errno;
+  return Ping_Program_Echo(
+      address, request,
+      QStringLiteral("datagram socket: %1; raw socket: %2").arg(Errno_Text(dgram_err), Errno_Text(raw_err)));
 }
 
 void TIcmpClient::Ping(const QString& data) {

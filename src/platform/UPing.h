@@ -1,14 +1,18 @@
 #pragma once
 // ICMP echo: one blocking request per call to an IPv4 host given as text. The unprivileged ICMP datagram socket is
-// used where the system allows it, a raw socket otherwise.
+// used where the system allows it, a raw socket otherwise, and the system's ping program where this user may open
+// neither.
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <functional>
 
 #include "Exception.h"
+#include "UPing_Program.h"
 
-// Neither kind of ICMP socket may be opened here: a matter of the machine's settings, not of the host asked for.
+// No way to send an echo is open to this user (neither kind of ICMP socket, nor the ping program): a matter of the
+// machine's settings, not of the host asked for. The message names the cause of each way.
 class EPingUnavailable : public Exception {
  public:
   using Exception::Exception;
@@ -24,8 +28,19 @@ struct TEchoRequest {
 
 // Sends one echo and waits for its reply. Returns the length of the ICMP reply (header and data), 0 when no reply
 // to this echo came within the timeout. Raises Exception when the host cannot be resolved or the echo cannot be
-// sent, EPingUnavailable when no ICMP socket can be opened.
+// sent, EPingUnavailable when no way of sending it is open to this user.
 int32_t Icmp_Echo(const TEchoRequest& request);
+
+// The means by which an echo goes out, in the order they are tried. Tests replace them to close ways and to see
+// which one was taken; an empty member is the real one.
+struct TEchoMeans {
+  // Opens an ICMP socket of the type SOCK_DGRAM or SOCK_RAW: its descriptor, or -1 with errno set.
+  std::function<int(int socket_type)> Open_Socket;
+  // Runs the system's ping program with these arguments, stopping it after limit_ms.
+  std::function<TPing_Program_Run(const QStringList& arguments, int32_t limit_ms)> Run_Ping_Program;
+};
+// Installs means for the echoes that follow (not thread-safe: set before echoes run); {} restores the real ones.
+void Set_Echo_Means(TEchoMeans means);
 
 // The host's IPv4 address in host byte order. Dotted decimal is read without the resolver (leading zeros are
 // decimal, never octal); digits and dots that form no address, blanks and control characters are refused without

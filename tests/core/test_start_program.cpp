@@ -43,7 +43,7 @@ bool Process_Gone(pid_t pid) {
 TEST_F(StartProgramTest, AProgramThatEndsAtOnceHasRunWhenTheCallReturns) {
   const QString out = Folder.File("out.txt");
   const QString program = Script("quick.sh", "printf '%s|%s' \"$1\" \"$2\" > \"$3\"\n");
-  Start_Program(program, "first \"two words\" \"" + out + "\"", 0);
+  EXPECT_TRUE(Start_Program(program, "first \"two words\" \"" + out + "\"", 0));
   EXPECT_EQ(Folder.Read("out.txt"), QByteArray("first|two words"));
 }
 
@@ -52,7 +52,7 @@ TEST_F(StartProgramTest, AProgramRunningPastTheLimitIsLeftRunningAndReapedWhenIt
   Set_Start_Program_Limit_Ms(100);
   const QString pid_file = Folder.File("pid.txt");
   const QString program = Script("slow.sh", "echo $$ > \"$1\"\nexec sleep 30\n");
-  Start_Program(program, "\"" + pid_file + "\"", 1);
+  EXPECT_TRUE(Start_Program(program, "\"" + pid_file + "\"", 1));
   ASSERT_TRUE(Eventually([&] { return !Folder.Read("pid.txt").trimmed().isEmpty(); }));
   const pid_t pid = Folder.Read("pid.txt").trimmed().toInt();
   ASSERT_GT(pid, 0);
@@ -70,7 +70,7 @@ TEST_F(StartProgramTest, AProgramThatCannotStartStartsNothing) {
     EXPECT_FALSE(process.Start(program, QString())) << program.toStdString();
     EXPECT_FALSE(process.Started());
     EXPECT_FALSE(process.Running());
-    Start_Program(program, QString(), 0);
+    EXPECT_FALSE(Start_Program(program, QString(), 0)) << program.toStdString();
   }
   EXPECT_FALSE(QFile::exists(Folder.File("not_executable.sh.ran")));
 }

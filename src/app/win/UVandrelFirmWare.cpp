@@ -336,6 +336,14 @@ void TFVandrelFirmWare::Open_Project() {
 }
 
 void TFVandrelFirmWare::Update_Device() {
+  // The folder can vanish while the configuration is open; the banks and the recipe would then name files that
+  // are not there.
+  if (!QFileInfo(Path_Project).isDir()) {
+    MessageDlg(
+        Lang_Table[Msg_Configuration_Folder_Missing] + QStringLiteral("\n") + QDir::toNativeSeparators(Path_Project),
+        mtError, mbOK);
+    return;
+  }
   // A failed compile writes no bank file, and the update window opens only over freshly written ones.
   TBank_Result result = Build_Bank_Images();
   if (result.Success) result = Save_Bank_Files();

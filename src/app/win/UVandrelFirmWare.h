@@ -22,6 +22,8 @@ class TFVandrelFirmWare : public QWidget {
   static constexpr int Client_Height = 396;
   static constexpr int First_Check_Interval_Ms = 60000;
   static constexpr int Check_Interval_Ms = 7200000;
+  // A text of our own in the window's block: step 4 found the configuration's folder gone.
+  static constexpr int Msg_Configuration_Folder_Missing = 58;
 
   QLabel* L_SW_Code;
   QLabel* L_SW_Desc;

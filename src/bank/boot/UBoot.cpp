@@ -1,5 +1,6 @@
 #include "UBoot.h"
 
+#include <QDir>
 #include <QPointer>
 #include <vector>
 
@@ -263,8 +264,13 @@ void TFBoot::PingReply(int32_t bytes_received) {
 bool TFBoot::Send_Ping() {
   const QString host = IP_Address_Text();
   Ping.SetHost(host);
+  Ping_Unavailable_Cause.clear();
   try {
     return Ping_Device(Ping, host, ping_res, Pacing);
+  } catch (const EPingUnavailable& e) {
+    // Not the address's fault: the user must learn what to change on this machine instead.
+    Ping_Unavailable_Cause = e.Message();
+    return false;
   } catch (const Exception&) {
     // An echo that could not go out at all; ping_res tells the caller which
     // message fits.
@@ -293,7 +299,10 @@ void TFBoot::Btn_UpdateClick() {
 
 void TFBoot::Run_Ethernet_Update() {
   if (!Send_Ping()) {
-    if (ping_res == prNo_Data)
+    if (!Ping_Unavailable_Cause.isEmpty())
+      MessageDlg(Lang_Table.value(Msg_Ping_Not_Permitted) + QStringLiteral("\n\n") + Ping_Unavailable_Cause, mtError,
+                 mbOK);
+    else if (ping_res == prNo_Data)
       MessageDlg(Lang_Table.value(1036), mtWarning, mbOK);
     else
       MessageDlg(Lang_Table.value(1037), mtError, mbOK);
@@ -311,13 +320,18 @@ void TFBoot::Run_Ethernet_Update() {
   const QString updater = Join_Path(Path_Exe, Updater_File_Name);
   // The program takes no input while the updater runs; the greyed window tells why.
   const QPointer<QWidget> focus = focusWidget();
+  bool started = false;
   setEnabled(false);
   try {
-    Run_Off_UI_Thread([updater] { Start_Program(updater, QString(), 0); });
+    started = Run_Off_UI_Thread([updater] { return Start_Program(updater, QString(), 0); });
   } catch (...) {
     setEnabled(true);
     throw;
   }
   setEnabled(true);
   if (focus) focus->setFocus();
+  // Otherwise the user could not tell a missing updater from an update that went through.
+  if (!started)
+    MessageDlg(Lang_Table.value(Msg_Updater_Not_Started) + QStringLiteral("\n") + QDir::toNativeSeparators(updater),
+               mtError, mbOK);
 }

@@ -74,6 +74,12 @@ class TFBoot : public TFDialogFrame {
   int32_t Form_Type = ftSerial;
   // prNone, prData or prNo_Data: what the last reply event of the ping said.
   int32_t ping_res = prNone;
+  // Why no echo could be sent at all when this user may send none (empty otherwise); set by Send_Ping.
+  QString Ping_Unavailable_Cause;
+
+  // Texts of our own in the window's block: no permission to ping, updater not started.
+  static constexpr int32_t Msg_Ping_Not_Permitted = 1038;
+  static constexpr int32_t Msg_Updater_Not_Started = 1039;
 
   void done(int result) override;
 

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QDir>
+#include <QFileInfo>
 
 #include "Exception.h"
 #include "UByteWriter.h"
@@ -54,8 +55,12 @@ TBank_Result Compile_Banks() {
 TBank_Result Write_Banks() {
   if (Path_Project.isEmpty()) return Failure(QStringLiteral("No configuration is open."));
   if (Bank1_Len == 0) return Failure(QStringLiteral("The configuration has not been compiled."));
+  // Only bin/ may be made here: a configuration folder that has gone must not come back holding nothing but banks.
+  if (!QFileInfo(Path_Project).isDir())
+    return Failure(QStringLiteral("The configuration folder %1 is missing.").arg(Path_Project));
   const QString bin = Join_Path(Path_Project, QStringLiteral("bin"));
-  if (!QDir().mkpath(bin)) return Failure(QStringLiteral("Cannot create the folder %1.").arg(bin));
+  if (!QDir(Path_Project).mkpath(QStringLiteral("bin")))
+    return Failure(QStringLiteral("Cannot create the folder %1.").arg(bin));
   // The device needs both images of one compile: the pair is written together, so a failure keeps the old pair
   // rather than leaving a new bank1 beside an old bank2.
   QString failed;

@@ -1,5 +1,7 @@
 #include "LbButton.h"
 
+#include <QApplication>
+#include <QCursor>
 #include <QDialog>
 #include <QKeyEvent>
 #include <QKeySequence>
@@ -122,7 +124,11 @@ bool TLbButton::Guarded_Event(QEvent* event) {
     Offer_Dialog_Char(window(), Accelerator_Of(FCaption));
     return true;
   }
-  return TGuarded::Guarded_Event(event);
+  const bool handled = TGuarded::Guarded_Event(event);
+  // A modal window opening over this one takes the mouse and the keys: a release or a leave may never come here.
+  if (event->type() == QEvent::WindowBlocked) Drop_States();
+  if (event->type() == QEvent::WindowUnblocked) Refresh_Hot();
+  return handled;
 }
 
 void TLbButton::SetColor(TColor value) {
@@ -163,8 +169,63 @@ void TLbButton::changeEvent(QEvent* event) {
   if (event->type() == QEvent::EnabledChange) {
     FEnabled = !testAttribute(Qt::WA_ForceDisabled);
     bDown = false;
-    update();
+    FMouseHeld = false;
+    FKeyHeld = false;
+    // A disabled button gets no leave event, and one enabled under the mouse no enter event.
+    Refresh_Hot();
   }
+}
+
+void TLbButton::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  // Shown again (the button or its window): the mouse may be anywhere by now.
+  Refresh_Hot();
+}
+
+void TLbButton::hideEvent(QHideEvent* event) {
+  QWidget::hideEvent(event);
+  // A window closing under the mouse sends no leave event; without this it would come back hot or pressed.
+  Drop_States();
+}
+
+bool TLbButton::Mouse_Really_Over() const {
+  if (!isVisible() || !isEnabled() || !Parent_Showing()) return false;
+  const QWidget* modal = QApplication::activeModalWidget();
+  if (modal && modal != window()) return false;
+  // By geometry: a window being shown is not mapped yet, so the platform cannot name the widget under the mouse.
+  return rect().contains(mapFromGlobal(QCursor::pos()));
+}
+
+bool TLbButton::Press_Still_Held() const {
+  return FKeyHeld || (FMouseHeld && (QGuiApplication::mouseButtons() & Qt::LeftButton));
+}
+
+void TLbButton::Drop_States() {
+  bDown = false;
+  FMouseHeld = false;
+  FKeyHeld = false;
+  bCursorOnButton = false;
+  FHotTrackStep = 0;
+  if (FThread && !FThread->Suspended()) FThread->Suspend();
+  update();
+}
+
+void TLbButton::Refresh_Hot() {
+  if (!Mouse_Really_Over()) {
+    const bool down = bDown && Press_Still_Held();
+    const bool mouse_held = FMouseHeld && down;
+    const bool key_held = FKeyHeld;
+    Drop_States();
+    // Only the hot look goes; a press under way stays.
+    bDown = down;
+    FMouseHeld = mouse_held;
+    FKeyHeld = key_held;
+    return;
+  }
+  bCursorOnButton = true;
+  FHotTrackStep = 8;
+  if (FThread && !FThread->Suspended()) FThread->Suspend();
+  update();
 }
 
 void TLbButton::SetFlat(bool value) {
@@ -307,6 +368,7 @@ void TLbButton::mousePressEvent(QMouseEvent* event) {
   QWidget::mousePressEvent(event);
   if (isEnabled() && event->button() == Qt::LeftButton) {
     bDown = true;
+    FMouseHeld = true;
     setFocus(Qt::MouseFocusReason);
     update();
   }
@@ -315,6 +377,7 @@ void TLbButton::mousePressEvent(QMouseEvent* event) {
 
 void TLbButton::mouseReleaseEvent(QMouseEvent* event) {
   QWidget::mouseReleaseEvent(event);
+  if (event->button() == Qt::LeftButton) FMouseHeld = false;
   // The mouse is held by the button while pressed, so a release outside still clicks.
   if (bDown) Click();
   bDown = false;
@@ -333,6 +396,12 @@ void TLbButton::enterEvent(QEnterEvent* event) {
 
 void TLbButton::leaveEvent(QEvent* event) {
   QWidget::leaveEvent(event);
+  // A press whose release went elsewhere (a window took the mouse meanwhile) ends here; a held one goes on, so
+  // that a release outside still clicks.
+  if (bDown && !Press_Still_Held()) {
+    bDown = false;
+    FMouseHeld = false;
+  }
   Mouse_Left();
 }
 
@@ -388,8 +457,11 @@ void TLbButton::focusInEvent(QFocusEvent* event) {
 
 void TLbButton::focusOutEvent(QFocusEvent* event) {
   QWidget::focusOutEvent(event);
+  // Whatever took the focus (another control, a modal window) now gets the keys and, for a window, the mouse.
+  bDown = false;
   FKeyHeld = false;
-  update();
+  FMouseHeld = false;
+  Refresh_Hot();
 }
 
 TLbFaceState TLbButton::FaceState() const {

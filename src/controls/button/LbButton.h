@@ -115,6 +115,8 @@ class TLbButton : public TGuarded<QWidget> {
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
   void changeEvent(QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
   bool Guarded_Event(QEvent* event) override;
 
  private:
@@ -124,6 +126,14 @@ class TLbButton : public TGuarded<QWidget> {
   void Stop_Thread();
   void Mouse_Left();
   void Grab_Accelerator();
+  // The mouse pointer is over the button, and its window takes input (no modal window above it).
+  bool Mouse_Really_Over() const;
+  // A press whose release can still come: the left button held since it went down here, or a key held.
+  bool Press_Still_Held() const;
+  // Ends the press and the hot look at once, without a fade: the button cannot act or has lost the mouse.
+  void Drop_States();
+  // Hot exactly when the mouse is really over the button; a leftover hot look (its leave never came) goes.
+  void Refresh_Hot();
 
   TAlignment FAlignment = taCenter;
   TColor FShadowColor = clGray;
@@ -159,6 +169,8 @@ class TLbButton : public TGuarded<QWidget> {
   bool FDestroying = false;
   // Enter or Space went down on this button; only then does its release click.
   bool FKeyHeld = false;
+  // The left mouse button went down on this button and its release has not come yet.
+  bool FMouseHeld = false;
   // The toolkit's shortcut for Alt with the caption's accelerator; 0 for none.
   int FShortcutId = 0;
 };

@@ -40,4 +40,11 @@ void Add_English_Boot(QStringList& t) {
   t[1035] = QStringLiteral("Start the update of Device");
   t[1036] = QStringLiteral("Device Not Found!");
   t[1037] = QStringLiteral("Error!!! Check the Ip Address");
+  t[1038] = QStringLiteral(
+      "Error!!! This user has no permission to send a ping (ICMP echo) to the device. An administrator can allow it "
+      "for every user with: sysctl -w net.ipv4.ping_group_range=\"0 2147483647\" (a file in /etc/sysctl.d/ keeps it "
+      "after a restart), or install the system's ping program (package iputils-ping).");
+  t[1039] = QStringLiteral(
+      "Error! The updater could not be started; the update recipe has been written but the device was not updated. "
+      "File:");
 }

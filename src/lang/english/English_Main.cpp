@@ -52,4 +52,5 @@ void Add_English_Main(QStringList& t) {
   t[55] = QStringLiteral("Set the Topics for MQTT");
   t[56] = QStringLiteral("PROFIBUS GSD");
   t[57] = QStringLiteral("Create the GSD File for PROFIBUS");
+  t[58] = QStringLiteral("Error! The folder of the configuration is missing; the device cannot be updated. Folder:");
 }

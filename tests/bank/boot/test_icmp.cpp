@@ -2,12 +2,16 @@
 #include <gtest/gtest.h>
 
 #include <netdb.h>
+#include <sys/socket.h>
 
 #include <QByteArray>
 #include <atomic>
 #include <chrono>
 #include <string>
 #include <thread>
+
+#include <cerrno>
+#include <vector>
 
 #include "UPing.h"
 
@@ -193,4 +197,160 @@ TEST(IcmpTest, ClientReportsTheReplyAndPassesItsSettings) {
   client.SetEchoer([](const TEchoRequest&) -> int32_t { throw Exception(QStringLiteral("no route")); });
   EXPECT_THROW(client.Ping(QStringLiteral("x")), Exception);
   EXPECT_EQ(replies.size(), 2u) << "an error must not be reported as a reply";
+}
+
+namespace {
+// Closes or opens each way of sending an echo and records the order in which they were tried.
+class EchoMeansTest : public ::testing::Test {
+ protected:
+  ~EchoMeansTest() override { Set_Echo_Means({}); }
+
+  // `datagram` and `raw`: the descriptor the opener gives, or an errno value (as a negative number) it fails with.
+  void Install(int datagram, int raw, std::function<TPing_Program_Run()> program) {
+    TEchoMeans means;
+    means.Open_Socket = [this, datagram, raw](int type) {
+      Tried.push_back(type == SOCK_DGRAM ? "datagram" : "raw");
+      const int result = type == SOCK_DGRAM ? datagram : raw;
+      if (result >= 0) return result;
+      errno = -result;
+      return -1;
+    };
+    means.Run_Ping_Program = [this, program](const QStringList& arguments, int32_t limit_ms) {
+      Tried.push_back("program");
+      Arguments = arguments;
+      Limit_Ms = limit_ms;
+      return program();
+    };
+    Set_Echo_Means(means);
+  }
+  static TEchoRequest Loopback() {
+    TEchoRequest request;
+    request.Host = QStringLiteral("127.0.0.1");
+    request.Data = "127.0.0.1";
+    return request;
+  }
+  static TPing_Program_Run Ran(int exit_code, const char* output) {
+    TPing_Program_Run run;
+    run.Started = true;
+    run.Exit_Code = exit_code;
+    run.Output = output;
+    return run;
+  }
+
+  std::vector<std::string> Tried;
+  QStringList Arguments;
+  int32_t Limit_Ms = 0;
+};
+
+// A socket that opens but cannot carry an IPv4 echo: the send fails, which shows that an opened way is the one used.
+int Socket_That_Cannot_Send() {
+  return ::socket(AF_UNIX, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+}
+
+const char* const Reply_Output =
+    "PING 127.0.0.1 (127.0.0.1) 1024(1052) bytes of data.\n"
+    "1032 bytes from 127.0.0.1: icmp_seq=1 ttl=64 time=0.040 ms\n\n"
+    "--- 127.0.0.1 ping statistics ---\n1 packets transmitted, 1 received, 0% packet loss, time 0ms\n";
+}  // namespace
+
+TEST_F(EchoMeansTest, TheFirstWayThatOpensIsTheOneUsed) {
+  using Ways = std::vector<std::string>;
+  const auto never = [] { return TPing_Program_Run(); };
+  Install(Socket_That_Cannot_Send(), -EPERM, never);
+  EXPECT_THROW(
+      {
+        try {
+          Icmp_Echo(Loopback());
+        } catch (const EPingUnavailable&) {
+          ADD_FAILURE() << "an opened socket is not a missing permission";
+        }
+      },
+      Exception);
+  EXPECT_EQ(Tried, (Ways{"datagram"}));
+
+  Tried.clear();
+  Install(-EACCES, Socket_That_Cannot_Send(), never);
+  EXPECT_THROW(Icmp_Echo(Loopback()), Exception);
+  EXPECT_EQ(Tried, (Ways{"datagram", "raw"}));
+
+  Tried.clear();
+  Install(-EACCES, -EPERM, [] { return Ran(0, Reply_Output); });
+  EXPECT_EQ(Icmp_Echo(Loopback()), 1032);
+  EXPECT_EQ(Tried, (Ways{"datagram", "raw", "program"}));
+
+  // A host that cannot be resolved opens nothing.
+  Tried.clear();
+  TEchoRequest bad = Loopback();
+  bad.Host = QStringLiteral("127.0.0.300");
+  EXPECT_THROW(Icmp_Echo(bad), Exception);
+  EXPECT_TRUE(Tried.empty());
+}
+
+TEST_F(EchoMeansTest, ThePingProgramGetsTheSizeTimeoutDataAndResolvedAddress) {
+  Install(-EACCES, -EPERM, [] { return Ran(0, Reply_Output); });
+  TEchoRequest request = Loopback();
+  request.Host = QStringLiteral("localhost");
+  request.Data = "192.168.200.201 and more";
+  EXPECT_EQ(Icmp_Echo(request), 1032);
+  // The 16 bytes of the pattern are the start of the data; the program is never handed a name to look up.
+  EXPECT_EQ(Arguments, (QStringList{"-n", "-c", "1", "-s", "1024", "-W", "0.400", "-p",
+                                    QString::fromLatin1(QByteArray("192.168.200.201 ").toHex()), "127.0.0.1"}));
+  EXPECT_GT(Limit_Ms, 400);
+
+  request.Packet_Size = 56;
+  request.Receive_Timeout_Ms = 0;
+  request.Data.clear();
+  Icmp_Echo(request);
+  EXPECT_EQ(Arguments, (QStringList{"-n", "-c", "1", "-s", "56", "-W", "0.001", "127.0.0.1"}));
+}
+
+TEST_F(EchoMeansTest, WhatThePingProgramReportsDecidesTheAnswer) {
+  struct Case {
+    const char* what;
+    TPing_Program_Run run;
+    int32_t expected;  // -1: EPingUnavailable, -2: another error
+  };
+  TPing_Program_Run stopped;
+  stopped.Started = true;
+  const Case cases[] = {
+      {"reply", Ran(0, Reply_Output), 1032},
+      {"no reply within the timeout",
+       Ran(1,
+           "PING 10.0.0.9 (10.0.0.9) 1024(1052) bytes of data.\n\n1 packets "
+           "transmitted, 0 received, 100% packet loss, time 0ms\n"),
+       0},
+      {"unreachable report", Ran(1, "From 10.0.0.1 icmp_seq=1 Destination Host Unreachable\n"), 0},
+      {"stopped at its limit", stopped, 0},
+      {"not installed", TPing_Program_Run(), -1},
+      {"program without privilege", Ran(2, "ping: socktype: SOCK_RAW\nping: socket: Operation not permitted\n"), -1},
+      {"no route", Ran(2, "ping: connect: Network is unreachable\n"), -2},
+  };
+  for (const Case& c : cases) {
+    Install(-EACCES, -EPERM, [&c] { return c.run; });
+    try {
+      EXPECT_EQ(Icmp_Echo(Loopback()), c.expected) << c.what;
+    } catch (const EPingUnavailable& e) {
+      EXPECT_EQ(c.expected, -1) << c.what << ": " << e.what();
+      // The cause of each way, for the user to act on.
+      EXPECT_TRUE(e.Message().contains(QStringLiteral("Permission denied"))) << e.what();
+      EXPECT_TRUE(e.Message().contains(QStringLiteral("Operation not permitted"))) << e.what();
+      EXPECT_TRUE(e.Message().contains(QStringLiteral("ping program"))) << e.what();
+    } catch (const Exception& e) {
+      EXPECT_EQ(c.expected, -2) << c.what << ": " << e.what();
+      EXPECT_TRUE(e.Message().contains(QStringLiteral("Network is unreachable"))) << e.what();
+    }
+  }
+}
+
+TEST_F(EchoMeansTest, TheSystemPingProgramAnswersForLoopback) {
+  // Both sockets closed as for an ordinary user on a machine that allows neither: the real program answers.
+  TEchoMeans means;
+  means.Open_Socket = [this](int) {
+    Tried.push_back("socket");
+    errno = EACCES;
+    return -1;
+  };
+  Set_Echo_Means(means);
+  EXPECT_EQ(Icmp_Echo(Loopback()), 8 + 1024);
+  EXPECT_EQ(Tried.size(), 2u);
 }

@@ -9,6 +9,7 @@
 #include "TTempFolder.h"
 #include "UBoot.h"
 #include "UGlobals.h"
+#include "ULang.h"
 #include "UProgram_Start.h"
 #include "UVandrelFirmWare.h"
 #include "UWindows.h"
@@ -69,4 +70,17 @@ TEST_F(UpdateStepTest, AFailedCompileShowsItsErrorWritesNothingAndOpensNoWindow)
       << Dialogs.Messages[0].Text.toStdString();
   EXPECT_FALSE(QFileInfo::exists(Folder.File(QStringLiteral("PROJECTS/Plant/bin/bank1.bin"))));
   EXPECT_FALSE(QFileInfo::exists(Folder.File(QStringLiteral("PROJECTS/Plant/bin/bank2.bin"))));
+}
+
+TEST_F(UpdateStepTest, AConfigurationFolderThatHasGoneIsReportedAndNothingIsWrittenOrOpened) {
+  ASSERT_TRUE(QDir(Path_Project).removeRecursively());
+  Dialogs.Queue_Answer(mrOk);
+  EXPECT_EQ(Run_Update_Step(), nullptr);
+  ASSERT_EQ(Dialogs.Messages.size(), 1u);
+  EXPECT_EQ(Dialogs.Messages[0].Type, mtError);
+  EXPECT_TRUE(Dialogs.Messages[0].Text.startsWith(Lang_Table[TFVandrelFirmWare::Msg_Configuration_Folder_Missing]));
+  EXPECT_TRUE(Dialogs.Messages[0].Text.contains(QStringLiteral("PROJECTS/Plant")))
+      << Dialogs.Messages[0].Text.toStdString();
+  // The folder does not come back holding nothing but the banks.
+  EXPECT_FALSE(QFileInfo::exists(Path_Project));
 }

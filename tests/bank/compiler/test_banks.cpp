@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include "TBankFixture.h"
 #include "TFailingDevice.h"
@@ -199,4 +200,13 @@ TEST_F(BanksTest, NoConfigurationNoWrite) {
   const TBank_Result r = Write_Banks();
   EXPECT_FALSE(r.Success);
   EXPECT_EQ(r.Error_Text, "No configuration is open.");
+}
+
+TEST_F(BanksTest, AConfigurationFolderThatHasGoneIsNotMadeAgain) {
+  Compile();
+  ASSERT_TRUE(QDir(Path_Project).removeRecursively());
+  const TBank_Result r = Write_Banks();
+  EXPECT_FALSE(r.Success);
+  EXPECT_TRUE(r.Error_Text.contains(Path_Project)) << r.Error_Text.toStdString();
+  EXPECT_FALSE(QFileInfo::exists(Path_Project));
 }

@@ -1,6 +1,8 @@
 // The shared dialog frame: its parts, its modal result and the routing of Enter and Esc.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QCursor>
 #include <QLineEdit>
 #include <QTest>
 
@@ -200,4 +202,45 @@ TEST(DialogFrameModal, ClosedWhileLoadingReturnsAtOnce) {
   EXPECT_EQ(frame.ShowModal(), mrAbort);
   EXPECT_EQ(frame.Shows, 1);
   EXPECT_FALSE(frame.isVisible());
+}
+
+// The OK button clicked with the mouse closes its window while hot; the next showing must not inherit that.
+TEST(DialogFrameModal, AButtonHotWhenItsWindowClosedIsHotNextTimeOnlyUnderTheMouse) {
+  TFDialogFrame frame(300, 200);
+  frame.Btn_OK->SetModalResult(mrOk);
+  QPoint ok_centre;
+  QTimer::singleShot(0, &frame, [&] {
+    if (!QTest::qWaitForWindowExposed(&frame)) {
+      ADD_FAILURE() << "the window never showed";
+      return frame.SetModalResult(mrCancel);
+    }
+    ok_centre = frame.Btn_OK->mapToGlobal(frame.Btn_OK->rect().center());
+    QCursor::setPos(ok_centre);
+    QApplication::processEvents();
+    EXPECT_EQ(frame.Btn_OK->HotTrackStep(), 8);
+    QTest::mouseClick(frame.Btn_OK, Qt::LeftButton, {}, frame.Btn_OK->rect().center());
+  });
+  ASSERT_EQ(frame.ShowModal(), mrOk);
+
+  struct Seen {
+    bool Cursor_On_Button = true;
+    int32_t Step = -1;
+  };
+  const auto show_and_look = [&frame](QPoint mouse) {
+    QCursor::setPos(mouse);
+    Seen seen;
+    QTimer::singleShot(0, &frame, [&] {
+      seen = {frame.Btn_OK->CursorOnButton(), frame.Btn_OK->HotTrackStep()};
+      frame.SetModalResult(mrCancel);
+    });
+    frame.ShowModal();
+    return seen;
+  };
+  const Seen away = show_and_look(QPoint(2, 2));
+  EXPECT_FALSE(away.Cursor_On_Button);
+  EXPECT_EQ(away.Step, 0);
+  const Seen over = show_and_look(ok_centre);
+  EXPECT_TRUE(over.Cursor_On_Button);
+  EXPECT_EQ(over.Step, 8);
+  QCursor::setPos(QPoint(2, 2));
 }

@@ -10,7 +10,7 @@ mkdir -p "$state"
 bash "$here/stop-server.sh" "$state"
 
 if [ ! -d "$here/node_modules/node-opcua" ]; then
-  echo "start-server: $here/node_modules is missing; scripts/setup installs it" >&2
+  echo "start-server: $here/node_modules is missing; scripts/setup --tests installs it" >&2
   exit 1
 fi
 
