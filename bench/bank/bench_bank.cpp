@@ -2,6 +2,7 @@
 // files, to show how much the compile adds to the XML parsing.
 #include <benchmark/benchmark.h>
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QTemporaryDir>
 
@@ -83,6 +84,17 @@ int Write_Largest_Configuration() {
   return variables;
 }
 
+constexpr const char* Expected_Images_Digest = "47dc1287d88fda611609d01ddfc2f136a0fe5d09f3a3b23224d2b5fbfd3e5a33";
+
+// SHA-256 of bank1 followed by bank2, in hexadecimal; empty when the compile fails.
+QByteArray Images_Digest() {
+  if (!Compile_Banks().Success) return QByteArray();
+  QCryptographicHash hash(QCryptographicHash::Sha256);
+  hash.addData(QByteArrayView(reinterpret_cast<const char*>(Bank1_Image.data()), Bank1_Len));
+  hash.addData(QByteArrayView(reinterpret_cast<const char*>(Bank2_Image.data()), Bank2_Len));
+  return hash.result().toHex();
+}
+
 void BM_Compile_Banks(benchmark::State& state) {
   for (auto _ : state) {
     const TBank_Result r = Compile_Banks();
@@ -108,6 +120,13 @@ int main(int argc, char** argv) {
   Build_Topic_Paths();
   const int variables = Write_Largest_Configuration();
   std::printf("configuration: %d servers, %d variables\n", Servers, variables);
+  // Speed must not change a byte: the images of this configuration as the compiler produced them before it was
+  // tuned.
+  const QByteArray digest = Images_Digest();
+  if (digest != Expected_Images_Digest) {
+    std::fprintf(stderr, "the images differ from the recorded ones (sha256 %s)\n", digest.constData());
+    return 1;
+  }
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
