@@ -13,6 +13,7 @@ const TEnglishBlock English_Blocks[] = {
     Add_English_OpenConf,
     Add_English_SoftOptions,
     Add_English_ParGen,
+    Add_English_OPC_UA_Checks,
 };
 }  // namespace
 

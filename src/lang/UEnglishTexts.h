@@ -13,3 +13,4 @@ void Add_English_New_Project(QStringList& table);
 void Add_English_OpenConf(QStringList& table);
 void Add_English_SoftOptions(QStringList& table);
 void Add_English_ParGen(QStringList& table);
+void Add_English_OPC_UA_Checks(QStringList& table);
