@@ -30,7 +30,7 @@ bool TXmlDocument::Load_Bytes(const QByteArray& bytes) {
   QByteArray converted;
   QString problem;
   if (!Xml_Decode_To_Utf8(bytes, converted, problem)) {
-    FError = QStringLiteral("cannot be read: %1").arg(problem);
+    FError = QStringLiteral("cannot be decoded (%1)").arg(problem);
     return false;
   }
   const QByteArray& text = converted.isNull() ? bytes : converted;

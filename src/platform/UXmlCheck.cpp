@@ -486,8 +486,8 @@ bool Xml_Decode_To_Utf8(const QByteArray& bytes, QByteArray& utf8, QString& prob
     utf8 = bytes.mid(3);
     return true;
   }
-  if (bytes.startsWith("\xFF\xFE\x00\x00") || bytes.startsWith(QByteArray("\x00\x00\xFE\xFF", 4))) {
-    problem = QStringLiteral("it is written in UTF-32, which is not read");
+  if (bytes.startsWith(QByteArray("\xFF\xFE\x00\x00", 4)) || bytes.startsWith(QByteArray("\x00\x00\xFE\xFF", 4))) {
+    problem = QStringLiteral("UTF-32 text is not read");
     return false;
   }
   if (bytes.startsWith("\xFF\xFE")) return Utf16_To_Utf8(bytes, 2, false, utf8, problem);
