@@ -1,5 +1,6 @@
 #include "UXmlCheck.h"
 
+#include <array>
 #include <cstring>
 #include <vector>
 
@@ -87,16 +88,36 @@ bool Is_Xml_Char(uint32_t cp) {
          (cp >= 0x10000 && cp <= 0x10FFFF);
 }
 
-bool Is_Name_Start(uint32_t c) {
-  if (c < 0x80) return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_' || c == ':';
+// ASCII name characters: 1 may start a name, 2 may only follow.
+constexpr auto Ascii_Name_Table = [] {
+  std::array<uint8_t, 128> t{};
+  for (int c = 'A'; c <= 'Z'; ++c) t[c] = 1;
+  for (int c = 'a'; c <= 'z'; ++c) t[c] = 1;
+  t['_'] = t[':'] = 1;
+  for (int c = '0'; c <= '9'; ++c) t[c] = 2;
+  t['-'] = t['.'] = 2;
+  return t;
+}();
+
+// Bytes that text and attribute values may hold as they are: ASCII from the blank up, less the characters that
+// start markup or references, end CDATA or close a value.
+constexpr auto Plain_Text_Table = [] {
+  std::array<bool, 256> t{};
+  for (int c = 0x20; c < 0x80; ++c) t[c] = true;
+  t['<'] = t['&'] = t[']'] = t['"'] = t['\''] = false;
+  return t;
+}();
+
+inline bool Is_Name_Start(uint32_t c) {
+  if (c < 0x80) return Ascii_Name_Table[c] == 1;
   return (c >= 0xC0 && c <= 0xD6) || (c >= 0xD8 && c <= 0xF6) || (c >= 0xF8 && c <= 0x2FF) ||
          (c >= 0x370 && c <= 0x37D) || (c >= 0x37F && c <= 0x1FFF) || (c >= 0x200C && c <= 0x200D) ||
          (c >= 0x2070 && c <= 0x218F) || (c >= 0x2C00 && c <= 0x2FEF) || (c >= 0x3001 && c <= 0xD7FF) ||
          (c >= 0xF900 && c <= 0xFDCF) || (c >= 0xFDF0 && c <= 0xFFFD) || (c >= 0x10000 && c <= 0xEFFFF);
 }
 
-bool Is_Name_Char(uint32_t c) {
-  if (c < 0x80) return Is_Name_Start(c) || (c >= '0' && c <= '9') || c == '-' || c == '.';
+inline bool Is_Name_Char(uint32_t c) {
+  if (c < 0x80) return Ascii_Name_Table[c] != 0;
   return Is_Name_Start(c) || c == 0xB7 || (c >= 0x300 && c <= 0x36F) || (c >= 0x203F && c <= 0x2040);
 }
 
@@ -123,9 +144,9 @@ class TWellFormed {
     Problem = QStringLiteral("line %1: %2").arg(line).arg(what);
     return false;
   }
-  bool At(const char* literal) const {
-    const size_t n = std::strlen(literal);
-    return static_cast<size_t>(e - p) >= n && std::memcmp(p, literal, n) == 0;
+  template <size_t N>
+  bool At(const char (&literal)[N]) const {
+    return static_cast<size_t>(e - p) >= N - 1 && std::memcmp(p, literal, N - 1) == 0;
   }
   bool Skip_Spaces() {
     const uchar* from = p;
@@ -188,12 +209,17 @@ bool TWellFormed::Char() {
 bool TWellFormed::Name(std::string_view& name) {
   const uchar* from = p;
   uint32_t cp;
-  int n = p < e ? Peek(cp) : 0;
-  if (n == 0 || !Is_Name_Start(cp)) return Fail(QStringLiteral("a name is missing or starts with a wrong character"));
-  p += n;
+  int n;
+  if (p < e && *p < 0x80 && Ascii_Name_Table[*p] == 1) {
+    ++p;
+  } else if (p < e && (n = Peek(cp)) != 0 && Is_Name_Start(cp)) {
+    p += n;
+  } else {
+    return Fail(QStringLiteral("a name is missing or starts with a wrong character"));
+  }
   while (p < e) {
     if (*p < 0x80) {
-      if (!Is_Name_Char(*p)) break;
+      if (Ascii_Name_Table[*p] == 0) break;
       ++p;
       continue;
     }
@@ -297,11 +323,12 @@ bool TWellFormed::Declaration() {
   p += 5;  // "<?xml"
   const auto pseudo_attribute = [this](const char* name, std::string_view& value) -> bool {
     const uchar* back = p;
-    if (!Skip_Spaces() || !At(name)) {
+    const size_t length = std::strlen(name);
+    if (!Skip_Spaces() || static_cast<size_t>(e - p) < length || std::memcmp(p, name, length) != 0) {
       p = back;
       return false;
     }
-    p += std::strlen(name);
+    p += length;
     Skip_Spaces();
     if (p >= e || *p != '=') return false;
     ++p;
@@ -352,17 +379,18 @@ bool TWellFormed::Attribute_Value() {
   if (p >= e || (*p != '"' && *p != '\'')) return Fail(QStringLiteral("an attribute value without quotes"));
   const uchar quote = *p++;
   while (p < e) {
+    while (p < e && Plain_Text_Table[*p]) ++p;
+    if (p >= e) break;
     const uchar c = *p;
     if (c == quote) {
       ++p;
       return true;
     }
-    if (c >= 0x20 && c < 0x80 && c != '<' && c != '&') {
-      ++p;
-    } else if (c == '<') {
-      return Fail(QStringLiteral("a '<' inside an attribute value"));
-    } else if (c == '&') {
+    if (c == '<') return Fail(QStringLiteral("a '<' inside an attribute value"));
+    if (c == '&') {
       if (!Reference()) return false;
+    } else if (c == '"' || c == '\'' || c == ']') {
+      ++p;
     } else if (!Char()) {
       return false;
     }
@@ -375,6 +403,7 @@ bool TWellFormed::Start_Tag(bool& empty) {
   std::string_view name;
   if (!Name(name)) return false;
   FAttrs.clear();
+  std::array<uint64_t, 4> signatures{};
   for (;;) {
     const bool blank = Skip_Spaces();
     if (p >= e) return Fail(QStringLiteral("the tag <%1> is not closed").arg(QString::fromUtf8(name)));
@@ -393,10 +422,19 @@ bool TWellFormed::Start_Tag(bool& empty) {
       return Fail(QStringLiteral("attributes of <%1> not separated by blanks").arg(QString::fromUtf8(name)));
     std::string_view attr;
     if (!Name(attr)) return false;
-    for (const std::string_view seen : FAttrs)
-      if (seen == attr)
-        return Fail(QStringLiteral("the attribute \"%1\" appears twice in <%2>")
-                        .arg(QString::fromUtf8(attr), QString::fromUtf8(name)));
+    // A cheap signature of each name seen in this tag; only a name whose signature was seen is compared in full.
+    const auto at = [&attr](size_t i) { return static_cast<uint32_t>(static_cast<uchar>(attr[i])); };
+    const uint32_t mix = static_cast<uint32_t>(attr.size()) * 0x9E3779B1u ^ at(0) * 0x85EBCA77u ^
+                         at(attr.size() - 1) * 0xC2B2AE3Du ^ at(attr.size() / 2) * 0x27D4EB2Fu;
+    const uint32_t slot = (mix ^ mix >> 15) & 255;
+    const uint64_t bit = uint64_t(1) << (slot & 63);
+    if (signatures[slot >> 6] & bit) {
+      for (const std::string_view seen : FAttrs)
+        if (seen == attr)
+          return Fail(QStringLiteral("the attribute \"%1\" appears twice in <%2>")
+                          .arg(QString::fromUtf8(attr), QString::fromUtf8(name)));
+    }
+    signatures[slot >> 6] |= bit;
     FAttrs.push_back(attr);
     Skip_Spaces();
     if (p >= e || *p != '=')
@@ -409,12 +447,12 @@ bool TWellFormed::Start_Tag(bool& empty) {
 
 bool TWellFormed::Char_Data() {
   while (p < e) {
+    while (p < e && Plain_Text_Table[*p]) ++p;
+    if (p >= e) break;
     const uchar c = *p;
     if (c == '<' || c == '&') return true;
-    if (c >= 0x20 && c < 0x80 && c != ']') {
-      ++p;
-    } else if (c == ']') {
-      if (At("]]>")) return Fail(QStringLiteral("\"]]>\" in text"));
+    if (c == ']' && At("]]>")) return Fail(QStringLiteral("\"]]>\" in text"));
+    if (c == ']' || c == '"' || c == '\'') {
       ++p;
     } else if (!Char()) {
       return false;

@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 
+#include <array>
 #include <cstring>
 #include <optional>
 #include <string>
@@ -59,50 +60,110 @@ bool Is_One(const char* value) {
   return value && value[0] == '1' && value[1] == 0;
 }
 
-// The attributes of one element. Asked for in the order the window writes them, each lookup starts just after the
-// previous one and finds its attribute at once; any other order still works, scanning round.
+// The attributes the compiler reads, and the ones it passes over, in the order the window writes them: variables
+// first, as they are by far the most.
+enum TAttr {
+  atEnable,
+  atDisplayName,
+  atNodeType,
+  atNodeID,
+  atVarType,
+  atNameSpaceIndex,
+  atVarArray,
+  atStart,
+  atLength,
+  atOnChange,
+  atOnCMD,
+  atOnTimer,
+  atTime,
+  atPosition,
+  atStartBit,
+  atSwap,
+  atSwap_Word,
+  atSwap_All,
+  atMnemonic,
+  atServerAddress,
+  atAuthorization,
+  atUserName,
+  atPassword,
+  atCertificate,
+  atPrivateKey,
+  atSecurityType,
+  atSecurityPolicy,
+  Attr_Count
+};
+constexpr const char* Attr_Names[Attr_Count] = {
+    "Enable",   "DisplayName", "NodeType",    "NodeID",     "VarType",      "NameSpaceIndex", "VarArray",
+    "Start",    "Length",      "OnChange",    "OnCMD",      "OnTimer",      "Time",           "Position",
+    "StartBit", "Swap",        "Swap_Word",   "Swap_All",   "Mnemonic",     "ServerAddress",  "Authorization",
+    "UserName", "Password",    "Certificate", "PrivateKey", "SecurityType", "SecurityPolicy"};
+
+// Attribute names are short: comparing them in place beats a library call.
+inline bool Same_Name(const char* a, const char* b) {
+  while (*a && *a == *b) ++a, ++b;
+  return *a == *b;
+}
+
+// The attributes of one element, taken in one pass. A file in the window's order finds each name at the place
+// after the previous one; any other order still works, at the price of a search.
 class TAttributes {
  public:
-  explicit TAttributes(const TPlace& place) : FPlace(place), FHint(place.node.first_attribute()) {}
-
-  const char* Find(const char* name) {
-    const pugi::xml_attribute a = FPlace.node.attribute(name, FHint);
-    return a ? a.value() : nullptr;
+  explicit TAttributes(const TPlace& place) : FPlace(place) {
+    FValues.fill(nullptr);
+    int next = 0;
+    for (pugi::xml_attribute a = place.node.first_attribute(); a; a = a.next_attribute()) {
+      const char* name = a.name();
+      int slot = -1;
+      if (next < Attr_Count && Same_Name(name, Attr_Names[next])) {
+        slot = next;
+      } else {
+        for (int i = 0; i < Attr_Count; ++i)
+          if (Same_Name(name, Attr_Names[i])) {
+            slot = i;
+            break;
+          }
+      }
+      if (slot < 0) continue;
+      FValues[slot] = a.value();
+      next = slot + 1;
+    }
   }
-  std::string_view Required(const char* name) {
-    const char* value = Find(name);
-    if (!value) Fail(QStringLiteral("%1 has no attribute \"%2\"").arg(FPlace.Name(), Latin1(name)));
+
+  const char* Find(TAttr attr) const { return FValues[attr]; }
+  std::string_view Required(TAttr attr) const {
+    const char* value = FValues[attr];
+    if (!value) Fail(QStringLiteral("%1 has no attribute \"%2\"").arg(FPlace.Name(), Latin1(Attr_Names[attr])));
     return value;
   }
   // A text the device stores: refused when it holds a character the device cannot take.
-  QString Required_Device_Text(const char* name) {
-    const std::string_view value = Required(name);
-    Check_Device_Text_Utf8(Path_OPC_UA_Client, value, Attribute_Name(name));
+  QString Required_Device_Text(TAttr attr) const {
+    const std::string_view value = Required(attr);
+    Check_Device_Text_Utf8(Path_OPC_UA_Client, value, Attribute_Name(attr));
     return Utf8_Text(value);
   }
-  int32_t Required_Int(const char* name) {
-    const std::string_view text = Required(name);
+  int32_t Required_Int(TAttr attr) const {
+    const std::string_view text = Required(attr);
     int32_t value;
     if (!Try_Utf8_To_Int(text, value))
       Fail(QStringLiteral("the attribute \"%1\" of %2 is not an integer (\"%3\")")
-               .arg(Latin1(name), FPlace.Name(), Utf8_Text(text)));
+               .arg(Latin1(Attr_Names[attr]), FPlace.Name(), Utf8_Text(text)));
     return value;
   }
   // Nothing when the attribute is missing or no integer.
-  std::optional<int32_t> Optional_Int(const char* name) {
-    const char* text = Find(name);
+  std::optional<int32_t> Optional_Int(TAttr attr) const {
+    const char* text = FValues[attr];
     int32_t value;
     if (text && Try_Utf8_To_Int(text, value)) return value;
     return std::nullopt;
   }
-  bool Is_On(const char* name) { return Is_One(Find(name)); }
-  QString Attribute_Name(const char* name) const {
-    return QStringLiteral("the attribute \"%1\" of %2").arg(Latin1(name), FPlace.Name());
+  bool Is_On(TAttr attr) const { return Is_One(FValues[attr]); }
+  QString Attribute_Name(TAttr attr) const {
+    return QStringLiteral("the attribute \"%1\" of %2").arg(Latin1(Attr_Names[attr]), FPlace.Name());
   }
 
  private:
   const TPlace& FPlace;
-  pugi::xml_attribute FHint;
+  std::array<const char*, Attr_Count> FValues;
 };
 
 bool Is_Enabled(pugi::xml_node node) {
@@ -142,20 +203,20 @@ uint16_t Record_Bytes(const TPlace& p, const char* name, int32_t value, uint32_t
 
 // The identifier, type and namespace, in the order the window writes them: NodeType, NodeID, VarType,
 // NameSpaceIndex. Returns the data type code.
-int32_t Read_Identifier(const TPlace& p, TAttributes& a, TOPC_UA_Var& v) {
-  v.identifierType = static_cast<uint16_t>(Utf8_To_Node_Type(a.Required("NodeType")));
-  const std::string_view id = a.Required("NodeID");
+int32_t Read_Identifier(const TPlace& p, const TAttributes& a, TOPC_UA_Var& v) {
+  v.identifierType = static_cast<uint16_t>(Utf8_To_Node_Type(a.Required(atNodeType)));
+  const std::string_view id = a.Required(atNodeID);
   v.numeric = Numeric_Identifier(id);
   if (v.identifierType == Id_String || v.identifierType == Id_Byte_String) {
-    Check_Device_Text_Utf8(Path_OPC_UA_Client, id, a.Attribute_Name("NodeID"));
+    Check_Device_Text_Utf8(Path_OPC_UA_Client, id, a.Attribute_Name(atNodeID));
     v.Astring = Utf8_Text(id);
     v.byteString = v.Astring;
   } else if (v.identifierType == Id_Guid) {
     Text_To_Guid(Utf8_Text(id), v.Guid);
   }
-  const int32_t type = Utf8_To_Data_Type(a.Required("VarType"));
+  const int32_t type = Utf8_To_Data_Type(a.Required(atVarType));
   v.Atype = static_cast<uint8_t>(type);
-  const int32_t ns = a.Required_Int("NameSpaceIndex");
+  const int32_t ns = a.Required_Int(atNameSpaceIndex);
   if (ns < 0 || ns > Highest_Namespace_Index)
     Fail(QStringLiteral("the attribute \"NameSpaceIndex\" of %1 is %2; a namespace index lies between 0 and %3")
              .arg(p.Name())
@@ -166,28 +227,28 @@ int32_t Read_Identifier(const TPlace& p, TAttributes& a, TOPC_UA_Var& v) {
 }
 
 // Position, StartBit and the swap bits, which read and write variables share.
-void Read_Position_And_Swaps(const TPlace& p, TAttributes& a, TOPC_UA_Var& v) {
-  const int32_t position = a.Required_Int("Position");
+void Read_Position_And_Swaps(const TPlace& p, const TAttributes& a, TOPC_UA_Var& v) {
+  const int32_t position = a.Required_Int(atPosition);
   if (position < 0 || position > Highest_Position) Fail_As_Window(p, p.Is_Read() ? 1300 : 1304);
   v.position = static_cast<uint32_t>(position);
-  const std::optional<int32_t> start_bit = a.Optional_Int("StartBit");
+  const std::optional<int32_t> start_bit = a.Optional_Int(atStartBit);
   if (start_bit && (*start_bit < 0 || *start_bit > Highest_Start_Bit)) Fail_As_Window(p, p.Is_Read() ? 1334 : 1336);
   v.StartBit = static_cast<uint8_t>(start_bit.value_or(0));
-  if (a.Is_On("Swap")) v.options |= Bank::Opt_Swap;
-  if (a.Is_On("Swap_Word")) v.options |= Bank::Opt_Swap_Word;
-  if (a.Is_On("Swap_All")) v.options |= Bank::Opt_Swap_All;
+  if (a.Is_On(atSwap)) v.options |= Bank::Opt_Swap;
+  if (a.Is_On(atSwap_Word)) v.options |= Bank::Opt_Swap_Word;
+  if (a.Is_On(atSwap_All)) v.options |= Bank::Opt_Swap_All;
 }
 
 TOPC_UA_Var Read_Variable(const TPlace& p) {
-  TAttributes a(p);
+  const TAttributes a(p);
   TOPC_UA_Var v;
   const int32_t type = Read_Identifier(p, a, v);
   const uint8_t len = Data_Type_Len(type);
   // Array bounds count elements, string bounds bytes.
-  const char* var_array = a.Find("VarArray");
+  const char* var_array = a.Find(atVarArray);
   const bool array = var_array && std::strcmp(var_array, "Array") == 0;
-  const std::optional<int32_t> start = a.Optional_Int("Start");
-  const std::optional<int32_t> length = a.Optional_Int("Length");
+  const std::optional<int32_t> start = a.Optional_Int(atStart);
+  const std::optional<int32_t> length = a.Optional_Int(atLength);
   v.Start = 0;
   v.Tot = len;
   if (start && length && (array || Is_String_Data_Type(type))) {
@@ -195,7 +256,7 @@ TOPC_UA_Var Read_Variable(const TPlace& p) {
     v.Start = Record_Bytes(p, "Start", *start, unit, array ? 1323 : 1320);
     v.Tot = Record_Bytes(p, "Length", *length, unit, array ? 1324 : 1321);
   }
-  const int32_t time = a.Required_Int("Time");
+  const int32_t time = a.Required_Int(atTime);
   if (time < 1) Fail_As_Window(p, 1298);
   v.time = static_cast<uint32_t>(time);
   v.is_read = 1;
@@ -205,14 +266,14 @@ TOPC_UA_Var Read_Variable(const TPlace& p) {
 }
 
 TOPC_UA_Var Write_Variable(const TPlace& p) {
-  TAttributes a(p);
+  const TAttributes a(p);
   TOPC_UA_Var v;
   Read_Identifier(p, a, v);
-  if (a.Is_On("OnChange")) v.options |= Bank::Opt_On_Change;
-  if (a.Is_On("OnCMD")) v.options |= Bank::Opt_On_CMD;
-  const bool on_timer = a.Is_On("OnTimer");
+  if (a.Is_On(atOnChange)) v.options |= Bank::Opt_On_Change;
+  if (a.Is_On(atOnCMD)) v.options |= Bank::Opt_On_CMD;
+  const bool on_timer = a.Is_On(atOnTimer);
   if (on_timer) v.options |= Bank::Opt_On_Timer;
-  const std::string_view time_text = a.Required("Time");
+  const std::string_view time_text = a.Required(atTime);
   int32_t time = 0;
   if (!Try_Utf8_To_Int(time_text, time)) time = 0;
   // The time matters only to a variable written on a timer; there it must be a positive number of milliseconds.
@@ -242,16 +303,16 @@ size_t Count_Enabled(pugi::xml_node section) {
 }
 
 TOPC_UA_Server Read_Server(const TPlace& p) {
-  TAttributes a(p);
+  const TAttributes a(p);
   TOPC_UA_Server s;
-  s.server_address = a.Required_Device_Text("ServerAddress");
-  s.user_pass_auth_flag = static_cast<uint32_t>(Utf8_To_Auth(a.Required("Authorization")));
-  s.username = a.Required_Device_Text("UserName");
-  s.password = a.Required_Device_Text("Password");
-  s.cert = a.Required_Device_Text("Certificate");
-  s.priv_key = a.Required_Device_Text("PrivateKey");
-  s.security_type = static_cast<uint32_t>(Utf8_To_Sec_Type(a.Required("SecurityType")) + 1);
-  s.security_policy = static_cast<uint32_t>(Utf8_To_Sec_Policy(a.Required("SecurityPolicy")));
+  s.server_address = a.Required_Device_Text(atServerAddress);
+  s.user_pass_auth_flag = static_cast<uint32_t>(Utf8_To_Auth(a.Required(atAuthorization)));
+  s.username = a.Required_Device_Text(atUserName);
+  s.password = a.Required_Device_Text(atPassword);
+  s.cert = a.Required_Device_Text(atCertificate);
+  s.priv_key = a.Required_Device_Text(atPrivateKey);
+  s.security_type = static_cast<uint32_t>(Utf8_To_Sec_Type(a.Required(atSecurityType)) + 1);
+  s.security_policy = static_cast<uint32_t>(Utf8_To_Sec_Policy(a.Required(atSecurityPolicy)));
   const QString where = QStringLiteral(" in ") + p.Name();
   const pugi::xml_node variables = Required_Child(p.node, "OPC_UA_Variables", where);
   const pugi::xml_node reads = Required_Child(variables, "OPC_UA_Read_Var", where);
