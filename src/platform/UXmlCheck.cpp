@@ -153,6 +153,18 @@ class TWellFormed {
     while (p < e && Is_Space(*p)) ++p;
     return p != from;
   }
+  // Valid characters up to and past `end`.
+  template <size_t N>
+  bool Through(const char (&end)[N], const QString& unclosed) {
+    while (p < e) {
+      if (At(end)) {
+        p += N - 1;
+        return true;
+      }
+      if (!Char()) return false;
+    }
+    return Fail(unclosed);
+  }
   // Decodes the character at p without moving; 0 bytes when the UTF-8 is invalid.
   int Peek(uint32_t& cp) const;
   // One character of text, which must be a valid XML character.
@@ -296,26 +308,12 @@ bool TWellFormed::Processing_Instruction() {
     return true;
   }
   if (!Skip_Spaces()) return Fail(QStringLiteral("a processing instruction without a blank after its name"));
-  while (p < e) {
-    if (At("?>")) {
-      p += 2;
-      return true;
-    }
-    if (!Char()) return false;
-  }
-  return Fail(QStringLiteral("a processing instruction that is not closed"));
+  return Through("?>", QStringLiteral("a processing instruction that is not closed"));
 }
 
 bool TWellFormed::CData() {
   p += 9;  // "<![CDATA["
-  while (p < e) {
-    if (At("]]>")) {
-      p += 3;
-      return true;
-    }
-    if (!Char()) return false;
-  }
-  return Fail(QStringLiteral("a CDATA section that is not closed"));
+  return Through("]]>", QStringLiteral("a CDATA section that is not closed"));
 }
 
 // <?xml version="1.x" [encoding="..."] [standalone="yes|no"] ?>
