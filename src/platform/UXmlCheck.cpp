@@ -74,7 +74,11 @@ QByteArray Declared_Encoding(const QByteArray& bytes) {
   if (i >= decl.size() || (decl[i] != '"' && decl[i] != '\'')) return QByteArray();
   const qsizetype close = decl.indexOf(decl[i], i + 1);
   if (close < 0) return QByteArray();
-  return decl.mid(i + 1, close - i - 1).toUpper();
+  const QByteArray name = decl.mid(i + 1, close - i - 1);
+  // Anything but an encoding name is left to the well-formedness check, which refuses the declaration.
+  for (const char c : name)
+    if (!QChar::isLetterOrNumber(static_cast<uchar>(c)) && c != '.' && c != '_' && c != '-') return QByteArray();
+  return name.toUpper();
 }
 
 // ---- Well-formedness ----
