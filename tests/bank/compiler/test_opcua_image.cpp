@@ -391,6 +391,10 @@ TEST_F(OpcUaImageTest, FileFaultsStopTheCompileWithTheirPlace) {
       {"disabled variable without attributes",
        variable(true, {{"Enable", std::nullopt}, {"Time", std::nullopt}, {"VarType", std::nullopt}}), ""},
   };
+  // The bank files of an earlier update, which no refusal may touch.
+  variable(true, {})(Path_OPC_UA_Client);
+  const QByteArray old_bank2 = Compile_And_Write();
+  const QByteArray old_bank1 = Read_Bank("bank1.bin");
   for (const Case& c : cases) {
     QFile::remove(Path_OPC_UA_Client);
     c.write(Path_OPC_UA_Client);
@@ -404,6 +408,9 @@ TEST_F(OpcUaImageTest, FileFaultsStopTheCompileWithTheirPlace) {
     EXPECT_TRUE(r.Error_Text.contains(c.expected)) << c.what << ": " << r.Error_Text.toStdString();
     EXPECT_EQ(Bank1_Len, 0u) << c.what;
     EXPECT_EQ(Bank2_Len, 0u) << c.what;
+    EXPECT_FALSE(Write_Banks().Success) << c.what;
+    EXPECT_EQ(Read_Bank("bank1.bin"), old_bank1) << c.what;
+    EXPECT_EQ(Read_Bank("bank2.bin"), old_bank2) << c.what;
   }
 }
 
