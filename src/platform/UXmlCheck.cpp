@@ -173,7 +173,7 @@ class TWellFormed {
   int Peek(uint32_t& cp) const;
   // One character of text, which must be a valid XML character.
   bool Char();
-  bool Name(std::string_view& name);
+  inline bool Name(std::string_view& name);
   bool Reference();
   bool Comment();
   bool Processing_Instruction();
@@ -233,14 +233,9 @@ bool TWellFormed::Name(std::string_view& name) {
   } else {
     return Fail(QStringLiteral("a name is missing or starts with a wrong character"));
   }
-  while (p < e) {
-    if (*p < 0x80) {
-      if (Ascii_Name_Table[*p] == 0) break;
-      ++p;
-      continue;
-    }
-    n = Peek(cp);
-    if (n == 0 || !Is_Name_Char(cp)) break;
+  for (;;) {
+    while (p < e && *p < 0x80 && Ascii_Name_Table[*p] != 0) ++p;
+    if (p >= e || *p < 0x80 || (n = Peek(cp)) == 0 || !Is_Name_Char(cp)) break;
     p += n;
   }
   name = std::string_view(reinterpret_cast<const char*>(from), static_cast<size_t>(p - from));
