@@ -3,6 +3,8 @@
 #include <QFile>
 
 #include <sstream>
+#include <string>
+#include <string_view>
 
 #include "USaveFile.h"
 #include "UXmlCheck.h"
@@ -80,6 +82,8 @@ QString Xml_To_QString(const pugi::char_t* text) {
   return QString::fromUtf8(text);
 }
 
+namespace {
+// The pieces joined as UTF-8; `scratch` holds the joined text when there is more than one piece.
 bool Xml_Element_Text_Utf8(pugi::xml_node element, std::string_view& text, std::string& scratch) {
   if (!element) return false;
   text = {};
@@ -99,6 +103,7 @@ bool Xml_Element_Text_Utf8(pugi::xml_node element, std::string_view& text, std::
   if (pieces > 1) text = scratch;
   return true;
 }
+}  // namespace
 
 bool Xml_Element_Text(pugi::xml_node element, QString& text) {
   std::string_view utf8;

@@ -4,8 +4,6 @@
 #include <QByteArray>
 #include <QString>
 #include <pugixml.hpp>
-#include <string>
-#include <string_view>
 
 class TXmlDocument {
  public:
@@ -36,8 +34,6 @@ QString Xml_To_QString(const pugi::char_t* text);
 // The text of an element: all of its text and CDATA pieces joined, whatever comments or processing instructions
 // stand between them. False when the element is missing or holds an element (then it has no single value).
 bool Xml_Element_Text(pugi::xml_node element, QString& text);
-// The same as UTF-8 bytes; `scratch` holds the joined text when the element's text is split in pieces.
-bool Xml_Element_Text_Utf8(pugi::xml_node element, std::string_view& text, std::string& scratch);
 // Text of the first child element `name`, or `def` when that element is missing or holds an element.
 QString Xml_Child_Text(pugi::xml_node parent, const char* name, const QString& def);
 // Value of attribute `name`, or `def` when the attribute (or the node) is missing.
