@@ -5,43 +5,73 @@
 #include "UCodePage.h"
 
 namespace {
-const std::array<QString, 3> Auth_Words = {QStringLiteral("Anonymous"), QStringLiteral("Username and Password"),
-                                           QStringLiteral("Certificate")};
-const std::array<QString, 3> Sec_Type_Words = {QStringLiteral("None"), QStringLiteral("Sign"),
-                                               QStringLiteral("Sign and Encrypt")};
-const std::array<QString, 6> Sec_Policy_Words = {QStringLiteral("None"),
-                                                 QStringLiteral("Basic 128 RSA 15"),
-                                                 QStringLiteral("Basic 256"),
-                                                 QStringLiteral("Basic 256 SHA 256"),
-                                                 QStringLiteral("AES 128 SHA 256 RSA OAEP"),
-                                                 QStringLiteral("AES 256 SHA 256 RSA PSS")};
-const std::array<QString, 15> Data_Type_Words = {
-    QStringLiteral("Boolean"),  QStringLiteral("Int8"),  QStringLiteral("UInt8"),     QStringLiteral("Int16"),
-    QStringLiteral("UInt16"),   QStringLiteral("Int32"), QStringLiteral("UInt32"),    QStringLiteral("Int64"),
-    QStringLiteral("UInt64"),   QStringLiteral("Float"), QStringLiteral("Double"),    QStringLiteral("String"),
-    QStringLiteral("DateTime"), QStringLiteral("Guid"),  QStringLiteral("ByteString")};
+// The words are ASCII; they are compared against UTF-16 texts of the windows and UTF-8 texts of files alike.
+const std::array<const char*, 3> Auth_Words = {"Anonymous", "Username and Password", "Certificate"};
+const std::array<const char*, 3> Sec_Type_Words = {"None", "Sign", "Sign and Encrypt"};
+const std::array<const char*, 6> Sec_Policy_Words = {"None",
+                                                     "Basic 128 RSA 15",
+                                                     "Basic 256",
+                                                     "Basic 256 SHA 256",
+                                                     "AES 128 SHA 256 RSA OAEP",
+                                                     "AES 256 SHA 256 RSA PSS"};
+const std::array<const char*, 15> Data_Type_Words = {"Boolean", "Int8",   "UInt8",    "Int16",  "UInt16",
+                                                     "Int32",   "UInt32", "Int64",    "UInt64", "Float",
+                                                     "Double",  "String", "DateTime", "Guid",   "ByteString"};
+// Codes 1 and 2 are not used.
+const std::array<const char*, 6> Node_Type_Words = {"Numeric", "", "", "String", "Guid", "ByteString"};
 
-struct TNode_Type_Word {
-  int32_t code;
-  QString word;
-};
-const std::array<TNode_Type_Word, 4> Node_Type_Words = {{{0, QStringLiteral("Numeric")},
-                                                         {3, QStringLiteral("String")},
-                                                         {4, QStringLiteral("Guid")},
-                                                         {5, QStringLiteral("ByteString")}}};
+char32_t Ascii_Lower(char32_t c) {
+  return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c;
+}
+
+// Characters of a text as code units (UTF-16 or UTF-8 bytes): both agree with the ASCII words on ASCII and can
+// never match them elsewhere.
+template <class TText>
+bool Same_Word(const TText& text, const char* word, bool ignore_case) {
+  size_t i = 0;
+  for (const auto unit : text) {
+    const auto c = static_cast<char32_t>(unit);
+    const auto w = static_cast<char32_t>(static_cast<unsigned char>(word[i]));
+    if (w == 0) return false;
+    if (ignore_case ? Ascii_Lower(c) != Ascii_Lower(w) : c != w) return false;
+    ++i;
+  }
+  return word[i] == 0;
+}
+
+// Blanks and control characters at both ends are no part of a word compared ignoring case.
+std::u16string_view Trimmed(QStringView s) {
+  std::u16string_view v(reinterpret_cast<const char16_t*>(s.utf16()), static_cast<size_t>(s.size()));
+  while (!v.empty() && v.front() <= 0x20) v.remove_prefix(1);
+  while (!v.empty() && v.back() <= 0x20) v.remove_suffix(1);
+  return v;
+}
+std::string_view Trimmed(std::string_view v) {
+  while (!v.empty() && static_cast<unsigned char>(v.front()) <= 0x20) v.remove_prefix(1);
+  while (!v.empty() && static_cast<unsigned char>(v.back()) <= 0x20) v.remove_suffix(1);
+  return v;
+}
+
+// Code of `text`; `fallback` when no word matches. Words compared ignoring case are compared trimmed, with only
+// ASCII letters folded, so that no other letter (long s, dotless i) can pass for one of them.
+template <size_t N, class TText>
+int32_t Code_Of(const std::array<const char*, N>& words, const TText& text, bool ignore_case, int32_t fallback) {
+  for (size_t i = 0; i < N; ++i) {
+    if (*words[i] == 0) continue;
+    const bool same = ignore_case ? Same_Word(Trimmed(text), words[i], true) : Same_Word(text, words[i], false);
+    if (same) return static_cast<int32_t>(i);
+  }
+  return fallback;
+}
+
+std::u16string_view View(const QString& s) {
+  return std::u16string_view(reinterpret_cast<const char16_t*>(s.utf16()), static_cast<size_t>(s.size()));
+}
 
 // The word of `code`; codes past the table's end (and negative ones) take its last word.
 template <size_t N>
-QString Word_Or_Last(const std::array<QString, N>& words, int32_t code) {
-  return code >= 0 && code < static_cast<int32_t>(N) ? words[code] : words[N - 1];
-}
-
-// Code of `text`; `fallback` when no word matches.
-template <size_t N>
-int32_t Code_Of(const std::array<QString, N>& words, const QString& text, Qt::CaseSensitivity cs, int32_t fallback) {
-  for (size_t i = 0; i < N; ++i)
-    if (words[i].compare(text, cs) == 0) return static_cast<int32_t>(i);
-  return fallback;
+QString Word_Or_Last(const std::array<const char*, N>& words, int32_t code) {
+  return QString::fromLatin1(code >= 0 && code < static_cast<int32_t>(N) ? words[code] : words[N - 1]);
 }
 
 QString Ansi_Text(const char* text) {
@@ -70,39 +100,50 @@ QString Auth_To_Text(int32_t code) {
   return Word_Or_Last(Auth_Words, code);
 }
 int32_t Text_To_Auth(const QString& text) {
-  return Code_Of(Auth_Words, text, Qt::CaseSensitive, 2);
+  return Code_Of(Auth_Words, View(text), false, 2);
+}
+int32_t Utf8_To_Auth(std::string_view text) {
+  return Code_Of(Auth_Words, text, false, 2);
 }
 QString Sec_Type_To_Text(int32_t code) {
   return Word_Or_Last(Sec_Type_Words, code);
 }
 int32_t Text_To_Sec_Type(const QString& text) {
-  return Code_Of(Sec_Type_Words, text, Qt::CaseSensitive, 2);
+  return Code_Of(Sec_Type_Words, View(text), false, 2);
+}
+int32_t Utf8_To_Sec_Type(std::string_view text) {
+  return Code_Of(Sec_Type_Words, text, false, 2);
 }
 QString Sec_Policy_To_Text(int32_t code) {
   return Word_Or_Last(Sec_Policy_Words, code);
 }
 int32_t Text_To_Sec_Policy(const QString& text) {
-  return Code_Of(Sec_Policy_Words, text, Qt::CaseSensitive, 5);
+  return Code_Of(Sec_Policy_Words, View(text), false, 5);
+}
+int32_t Utf8_To_Sec_Policy(std::string_view text) {
+  return Code_Of(Sec_Policy_Words, text, false, 5);
 }
 
 QString Node_Type_To_Text(int32_t code) {
-  for (const auto& w : Node_Type_Words)
-    if (w.code == code) return w.word;
-  return QString();
+  return code >= 0 && code < static_cast<int32_t>(Node_Type_Words.size()) ? QString::fromLatin1(Node_Type_Words[code])
+                                                                          : QString();
 }
-
 int32_t Text_To_Node_Type(const QString& text) {
-  for (const auto& w : Node_Type_Words)
-    if (w.word.compare(text, Qt::CaseInsensitive) == 0) return w.code;
-  return 0;
+  return Code_Of(Node_Type_Words, View(text), true, 0);
+}
+int32_t Utf8_To_Node_Type(std::string_view text) {
+  return Code_Of(Node_Type_Words, text, true, 0);
 }
 
 QString Data_Type_To_Text(int32_t code) {
-  return code >= 0 && code < static_cast<int32_t>(Data_Type_Words.size()) ? Data_Type_Words[code] : QString();
+  return code >= 0 && code < static_cast<int32_t>(Data_Type_Words.size()) ? QString::fromLatin1(Data_Type_Words[code])
+                                                                          : QString();
 }
-
 int32_t Text_To_Data_Type(const QString& text) {
-  return Code_Of(Data_Type_Words, text, Qt::CaseInsensitive, 1);
+  return Code_Of(Data_Type_Words, View(text), true, 1);
+}
+int32_t Utf8_To_Data_Type(std::string_view text) {
+  return Code_Of(Data_Type_Words, text, true, 1);
 }
 
 QString Node_ID_To_Text(const opcua_structure& v) {

@@ -4,9 +4,12 @@
 // edited file never stops a reader.
 #include <QString>
 #include <cstdint>
+#include <string_view>
 
 #include "UOPC_UA_Records.h"
 
+// Authorization and security words are compared exactly; node type and data type words ignoring the case of ASCII
+// letters (no other letter folds) and blanks around them. The Utf8_ forms read a file's bytes the same way.
 QString Auth_To_Text(int32_t code);
 int32_t Text_To_Auth(const QString& text);
 QString Sec_Type_To_Text(int32_t code);
@@ -17,6 +20,11 @@ QString Node_Type_To_Text(int32_t code);
 int32_t Text_To_Node_Type(const QString& text);
 QString Data_Type_To_Text(int32_t code);
 int32_t Text_To_Data_Type(const QString& text);
+int32_t Utf8_To_Auth(std::string_view text);
+int32_t Utf8_To_Sec_Type(std::string_view text);
+int32_t Utf8_To_Sec_Policy(std::string_view text);
+int32_t Utf8_To_Node_Type(std::string_view text);
+int32_t Utf8_To_Data_Type(std::string_view text);
 
 // The node identifier of a browsed variable as the windows show and store it.
 QString Node_ID_To_Text(const opcua_structure& variable);

@@ -9,29 +9,15 @@ namespace {
 
 const QString Default_Language = QStringLiteral("English");
 
-// A value counts only when the element holds nothing but text: an empty element is the empty text, an element
-// with child elements, comments or mixed content is no value at all.
-bool Plain_Text_Of(pugi::xml_node element, QString& text) {
-  if (!element) return false;
-  const pugi::xml_node first = element.first_child();
-  if (!first) {
-    text.clear();
-    return true;
-  }
-  if (first.next_sibling()) return false;
-  if (first.type() != pugi::node_pcdata && first.type() != pugi::node_cdata) return false;
-  text = Xml_To_QString(first.value());
-  return true;
-}
-
+// An element holding elements has no value; its text is all its text, comments between the pieces left out.
 QString Leaf_Text(pugi::xml_node root, const char* group, const char* leaf, const QString& def) {
   QString text;
-  return Plain_Text_Of(root.child(group).child(leaf), text) ? text : def;
+  return Xml_Element_Text(root.child(group).child(leaf), text) ? text : def;
 }
 
 bool Leaf_Flag(pugi::xml_node group, const char* leaf) {
   QString text;
-  return Plain_Text_Of(group.child(leaf), text) && text == QStringLiteral("1");
+  return Xml_Element_Text(group.child(leaf), text) && text == QStringLiteral("1");
 }
 
 void Set_Defaults() {

@@ -15,6 +15,7 @@ void Add_English_New_Project(QStringList& table);
 void Add_English_OpenConf(QStringList& table);
 void Add_English_SoftOptions(QStringList& table);
 void Add_English_ParGen(QStringList& table);
+void Add_English_OPC_UA_Checks(QStringList& table);
 // The block of a window whose texts are fixed and never come from the table.
 void No_English_Block(QStringList& table);
 

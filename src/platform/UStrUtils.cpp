@@ -14,58 +14,84 @@ QString TrimRight(const QString& s) {
   return s.left(n);
 }
 
-QString Trim(const QString& s) { return TrimLeft(TrimRight(s)); }
+QString Trim(const QString& s) {
+  return TrimLeft(TrimRight(s));
+}
 
-bool TryStrToInt(const QString& text, int32_t& value) {
-  const QString s = Trim(text);
-  qsizetype i = 0;
-  bool negative = false;
-  if (i < s.size() && (s[i] == u'-' || s[i] == u'+')) {
-    negative = s[i] == u'-';
+namespace {
+template <class TChar>
+bool Read_Integer(const TChar* s, size_t n, TIntegerText& parts) {
+  size_t i = 0;
+  while (i < n && s[i] == ' ') ++i;
+  parts = TIntegerText{};
+  if (i < n && (s[i] == '-' || s[i] == '+')) {
+    parts.Negative = s[i] == '-';
     ++i;
   }
-  int base = 10;
-  if (i < s.size() && s[i] == u'$') {
-    base = 16;
+  if (i < n && (s[i] == '$' || s[i] == 'x' || s[i] == 'X')) {
+    parts.Hex = true;
     ++i;
-  } else if (i < s.size() && (s[i] == u'x' || s[i] == u'X')) {
-    base = 16;
-    ++i;
-  } else if (i + 1 < s.size() && s[i] == u'0' && (s[i + 1] == u'x' || s[i + 1] == u'X')) {
-    base = 16;
+  } else if (i + 1 < n && s[i] == '0' && (s[i + 1] == 'x' || s[i + 1] == 'X')) {
+    parts.Hex = true;
     i += 2;
   }
-  if (i >= s.size()) return false;
-  uint64_t magnitude = 0;
-  for (; i < s.size(); ++i) {
-    const char16_t c = s[i].unicode();
-    int digit;
-    if (c >= u'0' && c <= u'9')
-      digit = c - u'0';
-    else if (base == 16 && c >= u'a' && c <= u'f')
-      digit = c - u'a' + 10;
-    else if (base == 16 && c >= u'A' && c <= u'F')
-      digit = c - u'A' + 10;
+  if (i >= n) return false;
+  const uint64_t base = parts.Hex ? 16 : 10;
+  for (; i < n; ++i) {
+    const auto c = static_cast<uint32_t>(s[i]);
+    uint32_t digit;
+    if (c >= '0' && c <= '9')
+      digit = c - '0';
+    else if (parts.Hex && c >= 'a' && c <= 'f')
+      digit = c - 'a' + 10;
+    else if (parts.Hex && c >= 'A' && c <= 'F')
+      digit = c - 'A' + 10;
     else
       return false;
-    magnitude = magnitude * base + digit;
-    if (magnitude > 0xFFFFFFFFull) return false;
-  }
-  if (base == 16) {
-    // Hexadecimal text names the bit pattern, so $FFFFFFFF is -1.
-    const auto bits = static_cast<uint32_t>(magnitude);
-    const auto v = static_cast<int32_t>(bits);
-    value = negative ? static_cast<int32_t>(0u - bits) : v;
-    return true;
-  }
-  if (negative) {
-    if (magnitude > 0x80000000ull) return false;
-    value = static_cast<int32_t>(-static_cast<int64_t>(magnitude));
-  } else {
-    if (magnitude > 0x7FFFFFFFull) return false;
-    value = static_cast<int32_t>(magnitude);
+    parts.Magnitude = parts.Magnitude * base + digit;
+    if (parts.Magnitude > 0xFFFFFFFFull) return false;
   }
   return true;
+}
+}  // namespace
+
+bool Read_Integer_Text(QStringView s, TIntegerText& parts) {
+  return Read_Integer(s.utf16(), static_cast<size_t>(s.size()), parts);
+}
+
+bool Read_Integer_Text(std::string_view utf8, TIntegerText& parts) {
+  return Read_Integer(reinterpret_cast<const unsigned char*>(utf8.data()), utf8.size(), parts);
+}
+
+bool Integer_Value(const TIntegerText& parts, int32_t& value) {
+  if (parts.Hex) {
+    // Hexadecimal text names the bit pattern, so $FFFFFFFF is -1.
+    const auto bits = static_cast<uint32_t>(parts.Magnitude);
+    value = static_cast<int32_t>(parts.Negative ? 0u - bits : bits);
+    return true;
+  }
+  if (parts.Negative) {
+    if (parts.Magnitude > 0x80000000ull) return false;
+    value = static_cast<int32_t>(-static_cast<int64_t>(parts.Magnitude));
+  } else {
+    if (parts.Magnitude > 0x7FFFFFFFull) return false;
+    value = static_cast<int32_t>(parts.Magnitude);
+  }
+  return true;
+}
+
+bool TryStrToInt(QStringView s, int32_t& value) {
+  TIntegerText parts;
+  return Read_Integer_Text(s, parts) && Integer_Value(parts, value);
+}
+
+bool TryStrToInt(const QString& s, int32_t& value) {
+  return TryStrToInt(QStringView(s), value);
+}
+
+bool Try_Utf8_To_Int(std::string_view utf8, int32_t& value) {
+  TIntegerText parts;
+  return Read_Integer_Text(utf8, parts) && Integer_Value(parts, value);
 }
 
 int32_t StrToIntDef(const QString& s, int32_t def) {

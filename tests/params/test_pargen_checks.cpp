@@ -21,8 +21,23 @@ int32_t First_Error(const std::vector<TChange>& changes, const QString& pin = QS
 
 TEST(ParGenChecks, NumbersAreReadLikeTheDeviceReadsThem) {
   const std::pair<const char*, int32_t> cases[] = {
-      {"255", 255}, {"  7", 7}, {"+3", 3},   {"-1", -1},  {"0x10", 16}, {"$ff", 255},        {"x1F", 31},
-      {"", -1},     {"7 ", -1}, {"1.5", -1}, {"abc", -1}, {"12a", -1},  {"99999999999", -1},
+      {"255", 255},
+      {"  7", 7},
+      {"+3", 3},
+      {"-1", -1},
+      {"0x10", 16},
+      {"$ff", 255},
+      {"x1F", 31},
+      {"", -1},
+      {"7 ", -1},
+      {"1.5", -1},
+      {"abc", -1},
+      {"12a", -1},
+      {"99999999999", -1},
+      // Only spaces may stand before the digits.
+      {"\t7", -1},
+      {"\n7", -1},
+      {"\r7", -1},
   };
   for (const auto& [text, expected] : cases)
     EXPECT_EQ(ParGen_Field_Number(QString::fromUtf8(text)), expected) << text;

@@ -82,3 +82,58 @@ TEST(Xml, SaveReplacesTheWholeFile) {
   ASSERT_TRUE(doc.Save_File(path));
   EXPECT_EQ(Read(path), QByteArray("<New/>"));
 }
+
+TEST(Xml, ElementTextIsAllOfItsTextAndAnElementInsideLeavesNone) {
+  TXmlDocument doc;
+  ASSERT_TRUE(
+      doc.Load_Bytes("<r><a>time.<!--x-->example<![CDATA[.net]]><?p?></a><b>1<c/>2</b><d> </d><e/>"
+                     "<f><!--only a comment--></f></r>"));
+  const pugi::xml_node r = doc.First_Element();
+  QString text;
+  EXPECT_TRUE(Xml_Element_Text(r.child("a"), text));
+  EXPECT_EQ(text, QStringLiteral("time.example.net"));
+  EXPECT_FALSE(Xml_Element_Text(r.child("b"), text));
+  EXPECT_FALSE(Xml_Element_Text(r.child("missing"), text));
+  EXPECT_EQ(Xml_Child_Text(r, "b", QStringLiteral("def")), QStringLiteral("def"));
+  EXPECT_EQ(Xml_Child_Text(r, "d", QStringLiteral("def")), QStringLiteral(" "));
+  EXPECT_EQ(Xml_Child_Text(r, "e", QStringLiteral("def")), QString());
+  EXPECT_EQ(Xml_Child_Text(r, "f", QStringLiteral("def")), QString());
+}
+
+TEST(Xml, RefusedDocumentsSayWhyAndWhere) {
+  struct Case {
+    QByteArray bytes;
+    const char* reason;  // nullptr: loads
+  };
+  const Case cases[] = {
+      {"<a>\n<b>&nbsp;</b></a>", "is not well-formed XML (line 2: the entity \"&nbsp;\" is not defined)"},
+      {"<!DOCTYPE a><a/>", "holds a document type declaration"},
+      {QByteArray("\xFF\xFE<\0a\0/\0>\0", 10), nullptr},
+      {QByteArray("\xFE\xFF\0<\0a\0/\0>", 10), nullptr},
+      {QByteArray("\xFF\xFE<\0\x00\xD8/\0>\0", 10),
+       "cannot be decoded (its UTF-16 text holds an unpaired surrogate)"},
+      {"<?xml version=\"1.0\" encoding=\"EBCDIC-US\"?><a/>", "cannot be decoded"},
+      {"<?xml version=\"1.0\" encoding=\"windows-1252\"?><a>\x80</a>", nullptr},
+      {"<?xml version=\"2\"?><a/>", "an XML declaration that is not well-formed"},
+      {"<a>\xED\xA0\x80</a>", "bytes that are not UTF-8"},  // an encoded surrogate
+      {"<a>\xC0\xBC</a>", "bytes that are not UTF-8"},      // an overlong '<'
+      {"<a>\xEF\xBF\xBF</a>", "U+FFFF"},
+  };
+  for (const Case& c : cases) {
+    TXmlDocument doc;
+    const bool loaded = doc.Load_Bytes(c.bytes);
+    EXPECT_EQ(loaded, c.reason == nullptr) << c.bytes.toStdString() << ": " << doc.Error().toStdString();
+    if (c.reason) EXPECT_TRUE(doc.Error().contains(QString::fromUtf8(c.reason))) << doc.Error().toStdString();
+  }
+  TXmlDocument doc;
+  ASSERT_TRUE(doc.Load_Bytes("<?xml version=\"1.0\" encoding=\"windows-1252\"?><a>\x80</a>"));
+  EXPECT_EQ(Xml_Child_Text(doc.Doc(), "a", QString()), QStringLiteral("\u20AC"));
+}
+
+TEST(Xml, DeepNestingIsCheckedWithoutExhaustingTheStack) {
+  QByteArray deep;
+  for (int i = 0; i < 200000; ++i) deep += "<a>";
+  TXmlDocument doc;
+  EXPECT_FALSE(doc.Load_Bytes(deep));
+  EXPECT_TRUE(doc.Error().contains("is not closed")) << doc.Error().toStdString();
+}

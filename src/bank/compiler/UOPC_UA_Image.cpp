@@ -4,7 +4,7 @@
 #include <tuple>
 
 #include "UByteWriter.h"
-#include "UStrUtils.h"
+#include "UOPCUA_Vocabulary.h"
 
 using Bank::TOPC_UA_Main;
 using Bank::TOPC_UA_Server;
@@ -107,20 +107,23 @@ void Write_Server_Record(TByteWriter& w, const TOPC_UA_Server& s) {
 }
 }  // namespace
 
+uint8_t Data_Type_Len(int32_t code) {
+  // Boolean, Int8, UInt8, Int16, UInt16, Int32, UInt32, Int64, UInt64, Float, Double, String, DateTime, Guid,
+  // ByteString.
+  static constexpr uint8_t Lengths[] = {1, 1, 1, 2, 2, 4, 4, 8, 8, 4, 8, 0, 8, 16, 0};
+  return code >= 0 && code < static_cast<int32_t>(std::size(Lengths)) ? Lengths[code] : 1;
+}
+
+bool Is_String_Data_Type(int32_t code) {
+  return code == Data_Type_String || code == Data_Type_Byte_String;
+}
+
 uint8_t Var_Type_Len(const QString& type_name) {
-  const QString t = Trim(type_name).toUpper();
-  if (t == u"BOOLEAN" || t == u"INT8" || t == u"UINT8") return 1;
-  if (t == u"INT16" || t == u"UINT16") return 2;
-  if (t == u"INT32" || t == u"UINT32" || t == u"FLOAT") return 4;
-  if (t == u"INT64" || t == u"UINT64" || t == u"DOUBLE" || t == u"DATETIME") return 8;
-  if (t == u"GUID") return 16;
-  if (Is_String_Type(t)) return 0;
-  return 1;
+  return Data_Type_Len(Text_To_Data_Type(type_name));
 }
 
 bool Is_String_Type(const QString& type_name) {
-  const QString t = Trim(type_name).toUpper();
-  return t == u"STRING" || t == u"BYTESTRING";
+  return Is_String_Data_Type(Text_To_Data_Type(type_name));
 }
 
 void Assign_Bank2_Addresses(TOPC_UA_Main& main, uint32_t load_address) {
@@ -141,9 +144,14 @@ void Assign_Bank2_Addresses(TOPC_UA_Main& main, uint32_t load_address) {
     for (auto [text, address] : Server_Texts(s)) address = Terminated_Text_Address(text, next, empty);
   for (TOPC_UA_Server& s : main.opcua_server)
     for (TOPC_UA_Var& v : s.requests) {
-      if (v.identifierType == Id_String) v.Astring_add = next;
-      if (v.identifierType == Id_Byte_String) v.byteString_add = next;
-      if (const QString* id = Pool_Identifier(v)) next += Length(*id);
+      const QString* id = Pool_Identifier(v);
+      if (!id) continue;
+      // Identifiers carry their length, not a terminator; an empty one still needs an address inside the image,
+      // and the shared empty text is one (placed last, the next address would lie past the image's end).
+      const uint32_t address = id->isEmpty() ? empty : next;
+      next += Length(*id);
+      if (v.identifierType == Id_String) v.Astring_add = address;
+      if (v.identifierType == Id_Byte_String) v.byteString_add = address;
     }
 }
 

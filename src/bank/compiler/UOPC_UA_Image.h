@@ -75,7 +75,14 @@ struct TOPC_UA_Main {
 // Rebuilt by every compile.
 inline Bank::TOPC_UA_Main OPC_UA_Main;
 
-// Byte length of one value of the named data type (upper-cased and trimmed first); string types 0, unknown 1.
+inline constexpr int32_t Data_Type_String = 11;
+inline constexpr int32_t Data_Type_Byte_String = 14;
+
+// Byte length of one value of a data type code; string types 0, unknown codes 1.
+uint8_t Data_Type_Len(int32_t code);
+bool Is_String_Data_Type(int32_t code);
+// The same for a data type word. The word goes through the vocabulary first, so the length always belongs to the
+// type code the image stores (an unknown word is Int8, one byte).
 uint8_t Var_Type_Len(const QString& type_name);
 bool Is_String_Type(const QString& type_name);
 

@@ -6,6 +6,7 @@
 #include "TTestData.h"
 #include "UBanks.h"
 #include "UGlobals.h"
+#include "ULang.h"
 
 namespace {
 const TChanges Server_Attrs = {{"Enable", "1"},
@@ -106,6 +107,8 @@ TBytes& TBytes::Text(const char* latin1, bool terminated) {
 }
 
 BankTest::BankTest() {
+  // Refusals quote the windows' messages from the string table.
+  Load_Default_Strings();
   Path_Project = Folder.File(QStringLiteral("PROJECTS/Test"));
   QDir().mkpath(Path_Project);
   Build_Topic_Paths();

@@ -202,8 +202,10 @@ TEST_F(OpcUaImageTest, ReadVariableStartAndTotal) {
       {{{"VarType", "Int32"}, {"VarArray", "Array"}, {"Start", "16383"}, {"Length", "16383"}}, 65532, 65532, 5},
       {{{"VarType", "ByteString"}, {"Start", "65535"}, {"Length", "65535"}}, 65535, 65535, 14},
       {{{"VarType", "DateTime"}}, 0, 8, 12},
-      // The length rule trims the type word, the type code does not.
-      {{{"VarType", " Float "}}, 0, 4, 1},
+      // The type code and the length come from one reading of the word.
+      {{{"VarType", " Float "}}, 0, 4, 9},
+      {{{"VarType", "\u017Ftring"}, {"Start", "3"}, {"Length", "10"}}, 0, 1, 1},
+      {{{"VarType", "u\u0131nt16"}}, 0, 1, 1},
       {{{"VarType", "Real"}}, 0, 1, 1},
   };
   for (const Case& c : cases) {
@@ -229,7 +231,8 @@ TEST_F(OpcUaImageTest, VariableOptionsStartBitTimeAndIdentifier) {
       {true, {{"OnChange", "1"}, {"OnCMD", "1"}}, 0x04, 0, 100, 1234},
       {true, {{"Swap", "1"}, {"Swap_All", "1"}, {"StartBit", std::nullopt}}, 0x54, 0, 100, 1234},
       {true, {{"StartBit", "x"}}, 0x04, 0, 100, 1234},
-      {true, {{"StartBit", "260"}}, 0x04, 4, 100, 1234},
+      {true, {{"StartBit", "7 "}}, 0x04, 0, 100, 1234},
+      {true, {{"Time", " 1"}}, 0x04, 0, 1, 1234},
       {true, {{"NodeID", "4294967295"}}, 0x04, 0, 100, 0xFFFFFFFF},
       {true, {{"NodeID", "2147483648"}}, 0x04, 0, 100, 0x80000000},
       {true, {{"NodeID", "4294967296"}}, 0x04, 0, 100, 0},
@@ -346,15 +349,53 @@ TEST_F(OpcUaImageTest, FileFaultsStopTheCompileWithTheirPlace) {
        variable(true, {{"VarType", "Double"}, {"VarArray", "Array"}, {"Start", "8192"}}),
        "\"Start\" of read variable 2 of server 1 (\"8192\") comes to 65536 bytes"},
       {"negative array start", variable(true, {{"VarArray", "Array"}, {"Start", "-1"}}),
-       "\"Start\" of read variable 2 of server 1 is negative"},
+       "Error in Server Number 1 in Read Variable 2!! Start byte is Wrong"},
       {"string length past its record field", variable(true, {{"VarType", "String"}, {"Length", "65536"}}),
        "\"Length\" of read variable 2 of server 1 (\"65536\") comes to 65536 bytes"},
       {"negative string length", variable(true, {{"VarType", "String"}, {"Length", "-1"}}),
-       "\"Length\" of read variable 2 of server 1 is negative"},
+       "Error in Server Number 1 in Read Variable 2!! Length is Wrong"},
+      {"negative array length", variable(true, {{"VarArray", "Array"}, {"Length", "-2"}}),
+       "Error in Server Number 1 in Read Variable 2!! Length is Wrong"},
+      {"position past the exchange area", variable(true, {{"Position", "1500"}}),
+       "Error in Server Number 1 in Read Variable 2!! Position must be between 0 and 1499"},
+      {"negative position", variable(false, {{"Position", "-1"}}),
+       "Error in Server Number 1 in Write Variable 1!! Position must be between 0 and 1499"},
+      {"position with a trailing blank", variable(true, {{"Position", "12 "}}),
+       "\"Position\" of read variable 2 of server 1 is not an integer (\"12 \")"},
+      {"start bit 8", variable(true, {{"StartBit", "8"}}),
+       "Error in Server Number 1 in Read Variable 2!! StartBit must be between 0 and 7"},
+      {"start bit -1", variable(false, {{"StartBit", "-1"}}),
+       "Error in Server Number 1 in Write Variable 1!! StartBit must be between 0 and 7"},
+      {"start bit 260 would wrap to 4", variable(true, {{"StartBit", "260"}}), "StartBit must be between 0 and 7"},
+      {"read time 0", variable(true, {{"Time", "0"}}),
+       "Error in Server Number 1 in Read Variable 2!! Time must be major to 0"},
+      {"write time on a timer, empty", variable(false, {{"OnTimer", "1"}, {"Time", " "}}),
+       "Error in Server Number 1 in Write Variable 1!! Time cannot be empty"},
+      {"write time on a timer, negative", variable(false, {{"OnTimer", "1"}, {"Time", "-5"}}),
+       "Error in Server Number 1 in Write Variable 1!! Time must be major to 0"},
+      {"write time without a timer is not checked", variable(false, {{"OnTimer", "0"}, {"Time", "-5"}}), ""},
+      {"namespace index 65536", variable(true, {{"NameSpaceIndex", "65536"}}),
+       "\"NameSpaceIndex\" of read variable 2 of server 1 is 65536; a namespace index lies between 0 and 65535"},
+      {"namespace index -1", variable(false, {{"NameSpaceIndex", "-1"}}), "a namespace index lies between 0 and"},
+      {"namespace index 65535", variable(false, {{"NameSpaceIndex", "65535"}}), ""},
+      {"password the device cannot hold", server({{"Password", QStringLiteral("p\u0100ss")}}),
+       "the attribute \"Password\" of server 2 holds the character U+0100, which the device cannot store"},
+      {"server address with a euro sign", server({{"ServerAddress", QStringLiteral("opc.tcp://\u20AC")}}),
+       "\"ServerAddress\" of server 2 holds the character U+20AC"},
+      {"user name with U+00FF", server({{"UserName", QStringLiteral("\u00FF")}}), ""},
+      {"string identifier the device cannot hold",
+       variable(true, {{"NodeType", "String"}, {"NodeID", QStringLiteral("a\U0001F600")}}),
+       "\"NodeID\" of read variable 2 of server 1 holds the character U+1F600"},
+      {"numeric identifier is no text of the device",
+       variable(true, {{"NodeType", "Numeric"}, {"NodeID", QStringLiteral("\u20AC")}}), ""},
       {"bounds of a single value are not read", variable(true, {{"Start", "-1"}, {"Length", "99999"}}), ""},
       {"disabled variable without attributes",
        variable(true, {{"Enable", std::nullopt}, {"Time", std::nullopt}, {"VarType", std::nullopt}}), ""},
   };
+  // The bank files of an earlier update, which no refusal may touch.
+  variable(true, {})(Path_OPC_UA_Client);
+  const QByteArray old_bank2 = Compile_And_Write();
+  const QByteArray old_bank1 = Read_Bank("bank1.bin");
   for (const Case& c : cases) {
     QFile::remove(Path_OPC_UA_Client);
     c.write(Path_OPC_UA_Client);
@@ -368,6 +409,9 @@ TEST_F(OpcUaImageTest, FileFaultsStopTheCompileWithTheirPlace) {
     EXPECT_TRUE(r.Error_Text.contains(c.expected)) << c.what << ": " << r.Error_Text.toStdString();
     EXPECT_EQ(Bank1_Len, 0u) << c.what;
     EXPECT_EQ(Bank2_Len, 0u) << c.what;
+    EXPECT_FALSE(Write_Banks().Success) << c.what;
+    EXPECT_EQ(Read_Bank("bank1.bin"), old_bank1) << c.what;
+    EXPECT_EQ(Read_Bank("bank2.bin"), old_bank2) << c.what;
   }
 }
 

@@ -78,15 +78,17 @@ TEST_F(ParBlockTest, FieldConversions) {
   std::vector<uint8_t> name31(first31.begin(), first31.end());
   name31.push_back(0);  // byte 1331 ends the field
   const Case cases[] = {
-      {"octet 300 keeps its low byte", {{"OPC_UA_Client_IP1", "300"}}, {388, {44, 168, 0, 10}}},
-      {"octet -1", {{"OPC_UA_Client_IP2", "-1"}}, {388, {192, 255, 0, 10}}},
       {"hex octet", {{"OPC_UA_Client_IP3", "0x10"}}, {388, {192, 168, 16, 10}}},
-      {"blanks around an octet", {{"OPC_UA_Client_IP4", " 7 "}}, {388, {192, 168, 0, 7}}},
+      {"spaces before an octet", {{"OPC_UA_Client_IP4", "  7"}}, {388, {192, 168, 0, 7}}},
+      {"a blank after the digits: reader default", {{"OPC_UA_Client_IP4", "7 "}}, {388, {192, 168, 0, 10}}},
+      {"a tab or line break before the digits: reader default",
+       {{"OPC_UA_Client_IP1", "\t7"}, {"OPC_UA_Client_IP2", "\n7"}},
+       {388, {192, 168, 0, 10}}},
       {"no integer: reader default",
        {{"OPC_UA_Client_SM1", "abc"}, {"OPC_UA_Client_SM4", ""}},
        {392, {255, 255, 255, 255}}},
       {"missing client address", {}, {388, {192, 168, 0, 10}}},
-      {"port 70000", {{"Modbus_TCP_Slave_Port", "70000"}}, {54, {0x70, 0x11, 0x70, 0x11}}},
+      {"port 65535", {{"Modbus_TCP_Slave_Port", "65535"}}, {54, {0xFF, 0xFF, 0xFF, 0xFF}}},
       {"port missing", {}, {54, {0xF6, 0x01, 0xF6, 0x01}}},
       {"modbus address default", {}, {40, {192, 168, 2, 5, 255, 255, 255, 0}}},
       {"client gateway off",
@@ -120,9 +122,12 @@ TEST_F(ParBlockTest, FieldConversions) {
       {"DHCP Wi-Fi", {{"Eth_Conn_DHCP_WiFi", "1"}}, {1256, {2, 0}}},
       {"DHCP '01' is off", {{"Eth_Conn_DHCP_Cable", "01"}}, {1256, {0, 0}}},
       {"device name of 40 characters keeps 31", {{"Eth_Conn_Device_Name", name40}}, {1300, name31}},
-      {"device name: low byte of each character",
-       {{"Eth_Conn_Device_Name", QStringLiteral("\u00E9\u20AC")}},
-       {1300, {0xE9, 0xAC, 0}}},
+      {"device name: one byte per character up to U+00FF",
+       {{"Eth_Conn_Device_Name", QStringLiteral("\u00E9\u00FF")}},
+       {1300, {0xE9, 0xFF, 0}}},
+      {"a character past the 31 kept ones is no concern of the device",
+       {{"Eth_Conn_Device_Name", name40.left(31) + QStringLiteral("\u20AC")}},
+       {1300, name31}},
   };
   for (const Case& c : cases) {
     Write_ParGen(Path_ParGen, c.elements);
@@ -140,8 +145,9 @@ TEST_F(ParBlockTest, NtpValuesGoToTheOpcUaHeader) {
   };
   const Case cases[] = {
       {{{"NTP_Server_URL", " time.local "}, {"NTP_Poll_Time", "60"}}, " time.local ", 60},
-      {{{"NTP_Poll_Time", "-1"}}, "", 0xFFFFFFFF},
+      {{{"NTP_Poll_Time", "10000000"}}, "", 10000000},
       {{{"NTP_Poll_Time", "soon"}}, "", 1000},
+      {{{"NTP_Poll_Time", "60 "}}, "", 1000},
   };
   for (const Case& c : cases) {
     Write_ParGen(Path_ParGen, c.elements);

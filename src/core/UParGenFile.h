@@ -5,6 +5,8 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <optional>
+#include <pugixml.hpp>
 
 enum TParGenField : int32_t {
   pfOPC_UA_Client_IP1,
@@ -60,10 +62,14 @@ struct TParGenElement {
 extern const std::array<TParGenElement, ParGen_Field_Count> ParGen_Elements;
 
 using TParGenValues = std::array<QString, ParGen_Field_Count>;
+// The texts of the elements as the file holds them: none where an element is missing or holds elements.
+using TParGenTexts = std::array<std::optional<QString>, ParGen_Field_Count>;
 
 inline const QString ParGen_Version_Comment = QStringLiteral("SW_VERSION = 1.009");
 
 TParGenValues ParGen_Defaults();
+// Each element looked up by name among the children of `root`, on its own.
+TParGenTexts ParGen_Texts_From(pugi::xml_node root);
 
 enum class TParGenLoadResult { Missing, Loaded, Unreadable };
 

@@ -38,8 +38,6 @@ int32_t First_Bad_Octet(const TParGenValues& values, const TOctetCheck& check) {
 }  // namespace
 
 int32_t ParGen_Field_Number(const QString& text) {
-  // Trailing blanks count as something after the digits.
-  if (!text.isEmpty() && text.back().unicode() <= 0x20) return -1;
   int32_t v = -1;
   return TryStrToInt(text, v) ? v : -1;
 }
@@ -54,4 +52,16 @@ int32_t ParGen_First_Error(const TParGenValues& values, const QString& gsm_pin, 
       QStringLiteral("PIN=") + gsm_pin + QStringLiteral("\r\nAPN=") + gsm_apn + QStringLiteral("\r\n");
   if (gsm.size() > Gsm_Buffer_Size) return 3465;
   return 0;
+}
+
+int32_t ParGen_First_Range_Error(const TParGenTexts& texts) {
+  // Only integers outside their range count: a missing element, or a text that is no integer, takes the reader's
+  // default, which lies in range. Standing in "0" for those lets the window's own checks decide the rest.
+  TParGenValues values;
+  for (int32_t i = 0; i < ParGen_Field_Count; ++i) {
+    int32_t v;
+    const bool keep = texts[i] && (ParGen_Elements[i].Is_Flag || TryStrToInt(*texts[i], v));
+    values[i] = keep ? *texts[i] : QStringLiteral("0");
+  }
+  return ParGen_First_Error(values, QString(), QString());
 }

@@ -13,22 +13,12 @@ void Fill_Document(TXmlDocument& doc, const TParGenValues& values) {
   for (int32_t i = 0; i < ParGen_Field_Count; ++i) Xml_Append_Text_Element(root, ParGen_Elements[i].Name, values[i]);
 }
 
-// An element that holds further elements has no single text; the caller falls back to the default.
-bool Read_Element(pugi::xml_node root, const char* name, QString& text) {
-  const pugi::xml_node e = root.child(name);
-  if (!e) return false;
-  for (pugi::xml_node c = e.first_child(); c; c = c.next_sibling())
-    if (c.type() == pugi::node_element) return false;
-  text = Xml_To_QString(e.text().get());
-  return true;
-}
-
 TParGenValues Values_From(pugi::xml_node root) {
   TParGenValues values = ParGen_Defaults();
+  const TParGenTexts texts = ParGen_Texts_From(root);
   for (int32_t i = 0; i < ParGen_Field_Count; ++i) {
-    QString text;
-    if (!Read_Element(root, ParGen_Elements[i].Name, text)) continue;
-    values[i] = ParGen_Elements[i].Is_Flag ? QString::fromLatin1(text == u"1" ? "1" : "0") : text;
+    if (!texts[i]) continue;
+    values[i] = ParGen_Elements[i].Is_Flag ? QString::fromLatin1(*texts[i] == u"1" ? "1" : "0") : *texts[i];
   }
   return values;
 }
@@ -57,6 +47,16 @@ const std::array<TParGenElement, ParGen_Field_Count> ParGen_Elements = {{
     {"Modbus_TCP_Slave_Port", false, "502"}, {"NTP_Server_URL", false, "pool.ntp.org"},
     {"NTP_Poll_Time", false, "1000"},
 }};
+
+TParGenTexts ParGen_Texts_From(pugi::xml_node root) {
+  TParGenTexts texts;
+  for (int32_t i = 0; i < ParGen_Field_Count; ++i) {
+    QString text;
+    // An element that holds further elements has no single text: the reader's default applies.
+    if (Xml_Element_Text(root.child(ParGen_Elements[i].Name), text)) texts[i] = text;
+  }
+  return texts;
+}
 
 TParGenValues ParGen_Defaults() {
   TParGenValues values;
