@@ -88,9 +88,9 @@ std::vector<TUaDataValue> TUaBrowseWalker::Read_In_Pieces(const std::vector<TUaR
   return values;
 }
 
-bool TUaBrowseWalker::Keep(qsizetype bytes) {
-  FKept += bytes;
-  return FKept <= FLimits.Memory_Budget;
+bool TUaBrowseWalker::Keep(qsizetype& kept, qsizetype bytes) const {
+  kept += bytes;
+  return kept <= FLimits.Memory_Budget;
 }
 
 bool TUaBrowseWalker::Spend_Call() {
@@ -173,7 +173,7 @@ void TUaBrowseWalker::Add_References(int parent, const std::vector<TUaReference>
     if (FVisited.contains(key)) continue;
     // The id is kept twice, in the node and in the visited set.
     if (int(FNodes.size()) >= FLimits.Max_Nodes ||
-        !Keep(Entry_Overhead + 2 * key.size() + ref.DisplayName.Text.size())) {
+        !Keep(FWalk_Kept, Entry_Overhead + 2 * key.size() + ref.DisplayName.Text.size())) {
       FStop_Walk = true;
       return;
     }
@@ -229,8 +229,8 @@ std::vector<TUaFoundVariable> TUaBrowseWalker::Read_Attributes(const std::vector
         var.Access_Level &= uint8_t(v[2].Value.Integer);
       bool has_name = Is_Good(v[3]) && v[3].Value.Type == uaLocalizedText && !v[3].Value.Is_Array;
       var.DisplayName = has_name ? v[3].Value.Text.Text : node.DisplayName;
-      if (!Keep(Entry_Overhead + var.NodeId.Text.size() + var.Data_Type_Id.Text.size() + var.DisplayName.size()))
-        return found;
+      // The node id is shared with the walk's node; the type and the name are new.
+      if (!Keep(FRead_Kept, Entry_Overhead + var.Data_Type_Id.Text.size() + var.DisplayName.size())) return found;
       found.push_back(var);
     }
   }

@@ -20,8 +20,8 @@ struct TUaBrowseLimits {
   int Browse_Batch = 16;       // nodes per Browse
   int Read_Batch = 64;         // variables per Read, split further to Max_Nodes_Per_Read
   int Max_Nodes_Per_Read = 0;  // attribute reads per Read request, 0: no limit
-  // Bytes of node ids, names and types the walk may keep; like the other bounds, reaching it ends the walk (or the
-  // reading of attributes) with what was found so far.
+  // Bytes of node ids and names the walk may keep, and again of types and names the reading of attributes may keep;
+  // like the other bounds, reaching it ends that phase with what was found so far.
   qsizetype Memory_Budget = qsizetype(32) << 20;
 };
 
@@ -61,7 +61,7 @@ class TUaBrowseWalker {
   void Browse_Batch(std::vector<int>& pending, const std::vector<int>& batch);
   void Add_References(int parent, const std::vector<TUaReference>& refs, std::vector<int>& pending);
   bool Spend_Call();
-  bool Keep(qsizetype bytes);
+  bool Keep(qsizetype& kept, qsizetype bytes) const;
   std::vector<int> Variables_In_Tree_Order() const;
   std::vector<TUaFoundVariable> Read_Attributes(const std::vector<int>& variables);
   void Resolve_Data_Types(std::vector<TUaFoundVariable>& found);
@@ -71,7 +71,8 @@ class TUaBrowseWalker {
   std::vector<TNode> FNodes;
   QSet<QByteArray> FVisited;
   int FCalls = 0;
-  qsizetype FKept = 0;      // counted against the memory budget
+  qsizetype FWalk_Kept = 0;  // counted against the memory budget
+  qsizetype FRead_Kept = 0;
   bool FStop_Walk = false;  // a bound of the walk was reached
 };
 
