@@ -317,6 +317,46 @@ QByteArray Read_Answer(int32_t count, const QByteArray& values) {
   return w.Data();
 }
 
+QByteArray Activate_Session() {
+  TUaWriter w;
+  Response_Start(w, UaId::ActivateSessionResponse);
+  w.ByteString(QByteArray(32, 'm'));
+  w.Array_Length(-1);
+  w.Array_Length(-1);
+  return w.Data();
+}
+
+QByteArray Unknown_Nodes(int32_t count) {
+  TUaWriter values;
+  for (int32_t i = 0; i < count; ++i) {
+    values.Byte(0x02);
+    values.UInt32(Bad_Node_Id_Unknown);
+  }
+  return values.Data();
+}
+
+QByteArray Variable_Attributes(int32_t count, const QByteArray& name) {
+  TUaWriter w;
+  for (int32_t i = 0; i < count; ++i) {
+    w.Byte(0x01);
+    switch (i % 4) {
+      case 0:
+        w.Byte(uaNodeId);
+        w.NodeId(TUaNodeId::Num(0, uaInt32));
+        break;
+      case 1:
+      case 2:
+        w.Byte(uaByte);
+        w.Byte(3);  // read and write
+        break;
+      default:
+        w.Byte(uaLocalizedText);
+        w.LocalizedText({QByteArray(), name});
+    }
+  }
+  return w.Data();
+}
+
 QByteArray Ordinary_Answer(const TUaFakeRequest& request) {
   TUaWriter w;
   switch (request.Type) {
@@ -325,11 +365,7 @@ QByteArray Ordinary_Answer(const TUaFakeRequest& request) {
     case UaId::CreateSessionRequest:
       return Create_Session(QByteArray(32, 'n'));
     case UaId::ActivateSessionRequest:
-      Response_Start(w, UaId::ActivateSessionResponse);
-      w.ByteString(QByteArray(32, 'm'));
-      w.Array_Length(-1);
-      w.Array_Length(-1);
-      return w.Data();
+      return Activate_Session();
     case UaId::CloseSessionRequest:
       Response_Start(w, UaId::CloseSessionResponse);
       return w.Data();
@@ -337,14 +373,8 @@ QByteArray Ordinary_Answer(const TUaFakeRequest& request) {
     case UaId::BrowseNextRequest:
       return Browse_Answer(request.Type == UaId::BrowseRequest ? UaId::BrowseResponse : UaId::BrowseNextResponse,
                            std::vector<std::vector<TRef>>(size_t(std::max(0, request.Count()))));
-    case UaId::ReadRequest: {
-      TUaWriter values;
-      for (int32_t i = 0; i < request.Count(); ++i) {
-        values.Byte(0x02);
-        values.UInt32(Bad_Node_Id_Unknown);
-      }
-      return Read_Answer(request.Count(), values.Data());
-    }
+    case UaId::ReadRequest:
+      return Read_Answer(request.Count(), Unknown_Nodes(request.Count()));
     default:
       return QByteArray();
   }

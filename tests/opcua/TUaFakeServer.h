@@ -65,6 +65,12 @@ struct TRef {
   uint32_t Node_Class = 2;  // variable
 };
 QByteArray Browse_Answer(uint32_t type, const std::vector<std::vector<TRef>>& results);
+QByteArray Activate_Session();
 // A Read answer of encoded data values, one after the other.
 QByteArray Read_Answer(int32_t count, const QByteArray& values);
+// The data values of a Read of unknown nodes.
+QByteArray Unknown_Nodes(int32_t count);
+// The data values of a Read of the four attributes per variable the browse asks for (data type, access level, user
+// access level, display name): Int32, read and write, the name.
+QByteArray Variable_Attributes(int32_t count, const QByteArray& name);
 }  // namespace UaFake

@@ -2,10 +2,6 @@
 // growth of its peak resident size is its own and not the server's (which runs in the test process and makes its
 // replies before the child starts): the replies are those that once took gigabytes or minutes.
 #include <gtest/gtest.h>
-#include <openssl/core_names.h>
-#include <openssl/evp.h>
-#include <openssl/param_build.h>
-#include <openssl/x509.h>
 #include <poll.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -16,6 +12,7 @@
 #include <memory>
 
 #include "OPC_UA_Search.h"
+#include "TTestCertificates.h"
 #include "TUaFakeServer.h"
 #include "UaCrypto.h"
 
@@ -110,27 +107,6 @@ void Expect_Within_Limits(const TChildBrowse& got, const TUaBrowseLimits& limits
   EXPECT_LT(got.Elapsed_Ms, limits.Total_Timeout_Ms + 5000) << name;
 }
 
-// A data value of a variable's attribute, by its place in the Read of four attributes per variable.
-QByteArray Attribute_Value(int32_t index, const QByteArray& name) {
-  TUaWriter w;
-  w.Byte(0x01);
-  switch (index % 4) {
-    case 0:
-      w.Byte(uaNodeId);
-      w.NodeId(TUaNodeId::Num(0, uaInt32));
-      break;
-    case 1:
-    case 2:
-      w.Byte(uaByte);
-      w.Byte(3);  // read and write
-      break;
-    default:
-      w.Byte(uaLocalizedText);
-      w.LocalizedText({QByteArray(), name});
-  }
-  return w.Data();
-}
-
 // A server whose address space grows by `per_reply` new variables with each of its first `replies` Browse answers,
 // the ids made by id_of; Reads give each variable Int32, read and write, and read_name.
 TUaFakeServer::TAnswerer Growing_Tree(int replies, int per_reply, std::function<TUaNodeId(int)> id_of,
@@ -140,9 +116,7 @@ TUaFakeServer::TAnswerer Growing_Tree(int replies, int per_reply, std::function<
   return [=](const TUaFakeRequest& request) -> std::optional<QByteArray> {
     const int32_t count = request.Count();
     if (request.Type == UaId::ReadRequest) {
-      QByteArray values;
-      for (int32_t i = 0; i < count; ++i) values += Attribute_Value(i, read_name);
-      return UaFake::Read_Answer(count, values);
+      return UaFake::Read_Answer(count, UaFake::Variable_Attributes(count, read_name));
     }
     if (request.Type != UaId::BrowseRequest || *answered >= replies) return std::nullopt;
     ++*answered;
@@ -198,61 +172,14 @@ TEST(UaHostile, HugeCountsAreRefusedBeforeDecoding) {
 
 // ---- the password's encryption ----
 
-struct TKeyFree {
-  void operator()(EVP_PKEY* key) const { EVP_PKEY_free(key); }
-};
-using TKey = std::unique_ptr<EVP_PKEY, TKeyFree>;
-
-// A public RSA key of any size, even one no generator would make.
-TKey Public_Rsa_Key(const char* modulus_hex) {
-  BIGNUM* n = nullptr;
-  BIGNUM* e = nullptr;
-  BN_hex2bn(&n, modulus_hex);
-  BN_dec2bn(&e, "65537");
-  OSSL_PARAM_BLD* build = OSSL_PARAM_BLD_new();
-  OSSL_PARAM_BLD_push_BN(build, OSSL_PKEY_PARAM_RSA_N, n);
-  OSSL_PARAM_BLD_push_BN(build, OSSL_PKEY_PARAM_RSA_E, e);
-  OSSL_PARAM* params = OSSL_PARAM_BLD_to_param(build);
-  EVP_PKEY_CTX* ctx = EVP_PKEY_CTX_new_from_name(nullptr, "RSA", nullptr);
-  EVP_PKEY* key = nullptr;
-  EVP_PKEY_fromdata_init(ctx);
-  EVP_PKEY_fromdata(ctx, &key, EVP_PKEY_PUBLIC_KEY, params);
-  EVP_PKEY_CTX_free(ctx);
-  OSSL_PARAM_free(params);
-  OSSL_PARAM_BLD_free(build);
-  BN_free(n);
-  BN_free(e);
-  return TKey(key);
-}
-
-// A certificate for the key, signed by a key of sound size (the client never checks the signature).
-QByteArray Certificate_For(EVP_PKEY* key) {
-  static const TKey signer(EVP_RSA_gen(2048));
-  std::unique_ptr<X509, decltype(&X509_free)> cert(X509_new(), X509_free);
-  X509_set_version(cert.get(), 2);
-  ASN1_INTEGER_set(X509_get_serialNumber(cert.get()), 1);
-  X509_gmtime_adj(X509_getm_notBefore(cert.get()), 0);
-  X509_gmtime_adj(X509_getm_notAfter(cert.get()), 3600);
-  X509_set_pubkey(cert.get(), key);
-  X509_NAME* name = X509_get_subject_name(cert.get());
-  X509_NAME_add_entry_by_txt(name, "CN", MBSTRING_ASC, reinterpret_cast<const unsigned char*>("fake"), -1, -1, 0);
-  X509_set_issuer_name(cert.get(), name);
-  X509_sign(cert.get(), signer.get(), EVP_sha256());
-  unsigned char* der = nullptr;
-  const int size = i2d_X509(cert.get(), &der);
-  QByteArray out(reinterpret_cast<const char*>(der), size);
-  OPENSSL_free(der);
-  return out;
-}
-
 const QByteArray Basic128Rsa15("http://opcfoundation.org/UA/SecurityPolicy#Basic128Rsa15");
 
 // A 16 MiB nonce and a 96-bit key once took one RSA operation per byte: minutes for one browse with a 5 s limit.
 // Nonces above 64 bytes and keys below 1024 bits are refused before anything is encrypted.
 TEST(UaHostile, PasswordEncryptionIsBounded) {
-  const TKey tiny = Public_Rsa_Key("C5A2F3B1D4E6F7A8B9C0D1E3");  // 96 bits
-  const TKey short_key(EVP_RSA_gen(1023));
-  const TKey least(EVP_RSA_gen(1024));
+  const TTestKey tiny = Public_Rsa_Key("C5A2F3B1D4E6F7A8B9C0D1E3");  // 96 bits
+  const TTestKey short_key = Generated_Rsa_Key(1023);
+  const TTestKey least = Generated_Rsa_Key(1024);
   struct TCase {
     const char* Name;
     EVP_PKEY* Key;
@@ -286,7 +213,7 @@ TEST(UaHostile, PasswordEncryptionIsBounded) {
 
 // The deadline is looked at between the blocks of a long secret, whatever the key.
 TEST(UaHostile, EncryptionStopsAtTheDeadline) {
-  const TKey key(EVP_RSA_gen(1024));
+  const TTestKey key = Generated_Rsa_Key(1024);
   const QByteArray certificate = Certificate_For(key.get());
   const QByteArray secret(4096, 's');
   EXPECT_THROW(Ua_Rsa_Encrypt(certificate, secret, TUaRsaPadding::Pkcs1, TUaClock::now()), EUaError);
