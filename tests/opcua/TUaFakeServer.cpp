@@ -1,7 +1,7 @@
 #include "TUaFakeServer.h"
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
+#include "TLoopbackServer.h"
+
 #include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -95,19 +95,6 @@ QByteArray Message_Chunks(const QByteArray& body, uint32_t& sequence, uint32_t r
   return out;
 }
 
-int Bound_Loopback_Socket(uint16_t& port) {
-  int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-  sockaddr_in addr{};
-  addr.sin_family = AF_INET;
-  addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  socklen_t size = sizeof addr;
-  if (fd < 0 || ::bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0 ||
-      ::getsockname(fd, reinterpret_cast<sockaddr*>(&addr), &size) != 0 || ::listen(fd, 1) != 0)
-    throw std::runtime_error("cannot listen on a loopback port");
-  port = ntohs(addr.sin_port);
-  return fd;
-}
-
 }  // namespace
 
 int32_t TUaFakeRequest::Count() const {
@@ -145,6 +132,7 @@ int32_t TUaFakeRequest::Count() const {
 
 TUaFakeServer::TUaFakeServer(TAnswerer answerer) : FAnswerer(std::move(answerer)) {
   FListener = Bound_Loopback_Socket(FPort);
+  if (::listen(FListener, 1) != 0) throw std::runtime_error("cannot listen on a loopback port");
   FThread = std::thread([this] { Run(); });
 }
 
