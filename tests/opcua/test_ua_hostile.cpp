@@ -48,6 +48,7 @@ TChildBrowse Browse_In_Child(const TUaFakeServer::TAnswerer& answerer, const TUa
   int result_pipe[2];
   if (::pipe(url_pipe) != 0 || ::pipe(result_pipe) != 0) return {};
   const pid_t child = ::fork();
+  if (child < 0) return {};
   if (child == 0) {
     char url[64] = {};
     if (::read(url_pipe[0], url, sizeof url - 1) <= 0) ::_exit(1);
