@@ -15,6 +15,17 @@ constexpr int Slice_Ms = 20;
 constexpr int Accept_Limit_Ms = 10000;
 constexpr int Receive_Limit_Ms = 5000;
 
+// Waits in short slices so that the server thread notices the end of the test.
+bool Wait_Readable(int fd, int limit_ms, const std::atomic<bool>& stop) {
+  for (int waited = 0; waited < limit_ms && !stop; waited += Slice_Ms) {
+    pollfd p{fd, POLLIN, 0};
+    if (::poll(&p, 1, Slice_Ms) > 0) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
 int Bound_Loopback_Socket(uint16_t& port) {
   int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
   sockaddr_in addr{};
@@ -27,17 +38,6 @@ int Bound_Loopback_Socket(uint16_t& port) {
   port = ntohs(addr.sin_port);
   return fd;
 }
-
-// Waits in short slices so that the server thread notices the end of the test.
-bool Wait_Readable(int fd, int limit_ms, const std::atomic<bool>& stop) {
-  for (int waited = 0; waited < limit_ms && !stop; waited += Slice_Ms) {
-    pollfd p{fd, POLLIN, 0};
-    if (::poll(&p, 1, Slice_Ms) > 0) return true;
-  }
-  return false;
-}
-
-}  // namespace
 
 TLoopbackServer::TLoopbackServer(std::vector<TPeerStep> script) : FScript(std::move(script)) {
   FListener = Bound_Loopback_Socket(FPort);

@@ -35,5 +35,7 @@ class TLoopbackServer {
   std::thread FThread;
 };
 
+// A socket bound to a free port of 127.0.0.1 (given in port), not yet listening.
+int Bound_Loopback_Socket(uint16_t& port);
 // A loopback port that nothing listens on (bound, then released).
 uint16_t Closed_Loopback_Port();

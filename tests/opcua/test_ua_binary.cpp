@@ -156,6 +156,13 @@ TEST(UaBinary, MalformedInputIsRefused) {
            "00"),
        [](TUaReader& r) { r.Skip_ExtensionObject(); }},
       {"guid cut short", Hex("0102030405"), [](TUaReader& r) { r.Guid(); }},
+      // 3 Int32 elements announced, 9 bytes left: each takes 4, so the count is a lie before one is read.
+      {"array of elements larger than the bytes left", Hex("8603000000") + QByteArray(9, 0), variant},
+      {"more elements than any array may have", Hex("83") + Hex("01000100") + QByteArray(65537, 0), variant},
+      {"string identifier over 4096 bytes", Hex("030100 01100000").append(QByteArray(4097, 'x')),
+       [](TUaReader& r) { r.NodeId(); }},
+      {"byte-string identifier over 4096 bytes", Hex("050100 01100000").append(QByteArray(4097, 'x')),
+       [](TUaReader& r) { r.NodeId(); }},
   };
   for (const TCase& c : cases) {
     TUaReader r(c.Bytes);
@@ -163,6 +170,50 @@ TEST(UaBinary, MalformedInputIsRefused) {
   }
   TUaReader fine(Nested_Variants(8));
   EXPECT_NO_THROW(fine.Variant());
+}
+
+// Identifiers up to the protocol's 4096 bytes pass whole; texts are cut to 512 bytes at a character boundary, and
+// what follows a long text is still read in its place.
+TEST(UaBinary, LongTextsAreBounded) {
+  TUaWriter w;
+  w.NodeId(TUaNodeId::Str(1, QByteArray(4096, 'i')));
+  const QByteArray accents = QByteArray(511, 'a') + QByteArray("\xC3\xA9\xC3\xA9");  // "é" at byte 511, cut through
+  w.LocalizedText({QByteArray(600, 'l'), accents});
+  w.LocalizedText({QByteArray(), QByteArray(1 << 20, 't')});
+  w.UInt32(0xCAFE);
+  TUaReader r(w.Data());
+  EXPECT_EQ(r.NodeId().Text.size(), 4096);
+  TUaLocalizedText first = r.LocalizedText();
+  EXPECT_EQ(first.Locale, QByteArray(512, 'l'));
+  EXPECT_EQ(first.Text, QByteArray(511, 'a'));
+  EXPECT_EQ(r.LocalizedText().Text, QByteArray(512, 't'));
+  EXPECT_EQ(r.UInt32(), 0xCAFEu);
+}
+
+TEST(UaBinary, ArrayLengthBounds) {
+  struct TCase {
+    const char* Name;
+    int32_t Count;
+    qsizetype Bytes_After;
+    qsizetype Element_Size;
+    int32_t Max;
+    int32_t Expected;  // -2: refused
+  };
+  const TCase cases[] = {
+      {"null array", -1, 0, 4, 10, 0},          {"fits exactly", 3, 12, 4, 10, 3},
+      {"one byte short", 3, 11, 4, 10, -2},     {"at the maximum", 10, 10, 1, 10, 10},
+      {"above the maximum", 11, 11, 1, 10, -2}, {"negative", -2, 8, 1, 10, -2},
+  };
+  for (const TCase& c : cases) {
+    TUaWriter w;
+    w.Int32(c.Count);
+    w.Raw(QByteArray(c.Bytes_After, 0));
+    TUaReader r(w.Data());
+    if (c.Expected == -2)
+      EXPECT_THROW(r.Array_Length(c.Element_Size, c.Max), EUaError) << c.Name;
+    else
+      EXPECT_EQ(r.Array_Length(c.Element_Size, c.Max), c.Expected) << c.Name;
+  }
 }
 
 }  // namespace

@@ -112,7 +112,7 @@ TEST(UaMessages, BrowseRequestBody) {
 
 TEST(UaMessages, BrowseResponseDecodesAndEveryCutIsRefused) {
   const QByteArray full = Sample_Browse_Response();
-  std::vector<TUaBrowseResult> results = Ua_Decode_Browse_Response(full, UaId::BrowseResponse);
+  std::vector<TUaBrowseResult> results = Ua_Decode_Browse_Response(full, UaId::BrowseResponse, 1, 100);
   ASSERT_EQ(results.size(), 1u);
   EXPECT_EQ(results[0].ContinuationPoint, "cp1");
   ASSERT_EQ(results[0].References.size(), 1u);
@@ -121,7 +121,7 @@ TEST(UaMessages, BrowseResponseDecodesAndEveryCutIsRefused) {
   EXPECT_EQ(results[0].References[0].NodeClass, uint32_t(uaClassObject));
 
   for (qsizetype n = 0; n < full.size(); ++n)
-    EXPECT_THROW(Ua_Decode_Browse_Response(full.left(n), UaId::BrowseResponse), EUaError) << "cut at " << n;
+    EXPECT_THROW(Ua_Decode_Browse_Response(full.left(n), UaId::BrowseResponse, 1, 100), EUaError) << "cut at " << n;
 }
 
 TEST(UaMessages, FaultsAndWrongResponsesAreErrors) {
@@ -140,16 +140,76 @@ TEST(UaMessages, FaultsAndWrongResponsesAreErrors) {
     Write_Good_Response_Header(w, c.Type, c.Result);
     w.Array_Length(0);
     w.Array_Length(-1);
-    EXPECT_THROW(Ua_Decode_Read_Response(w.Data()), EUaError) << c.Name;
+    EXPECT_THROW(Ua_Decode_Read_Response(w.Data(), 0), EUaError) << c.Name;
   }
   TUaWriter good;
   Write_Good_Response_Header(good, UaId::ReadResponse);
   good.Array_Length(1);
   good.Raw(QByteArray::fromHex("010307"));  // a data value holding Byte 7
   good.Array_Length(-1);
-  std::vector<TUaDataValue> values = Ua_Decode_Read_Response(good.Data());
+  std::vector<TUaDataValue> values = Ua_Decode_Read_Response(good.Data(), 1);
   ASSERT_EQ(values.size(), 1u);
   EXPECT_EQ(values[0].Value.Integer, 7u);
+}
+
+// A reply's count is compared with the request before a single element is decoded: the elements after a wrong count
+// are garbage here, and the refusal must name the count, not the garbage. The two replies of a hostile server are
+// in the table too: 16 MiB of one-byte data values, and a Browse answer with more references than asked for.
+TEST(UaMessages, AnswersWithAnotherCountAreRefusedBeforeDecoding) {
+  struct TCase {
+    const char* Name;
+    uint32_t Type;
+    int32_t Count;         // results announced
+    qsizetype Filler;      // bytes after the count
+    size_t Asked;          // results asked for
+    int32_t References;    // references announced in each Browse result (-1: none written)
+    bool Counts_Mismatch;  // refused for its count, before decoding
+  };
+  const TCase cases[] = {
+      {"read: one too many", UaId::ReadResponse, 5, 5, 4, -1, true},
+      {"read: one too few", UaId::ReadResponse, 3, 3, 4, -1, true},
+      {"read: none for four", UaId::ReadResponse, 0, 0, 4, -1, true},
+      {"read: null array for four", UaId::ReadResponse, -1, 0, 4, -1, true},
+      {"read: 16 MiB of empty data values", UaId::ReadResponse, 16 << 20, 16 << 20, 256, -1, true},
+      {"browse: too many", UaId::BrowseResponse, 17, 17 * 12, 16, -1, true},
+      {"browse: too few", UaId::BrowseResponse, 1, 12, 2, -1, true},
+      {"browse next: too many", UaId::BrowseNextResponse, 2, 24, 1, -1, true},
+      {"browse: more references than asked", UaId::BrowseResponse, 1, 0, 1, 101, false},
+  };
+  for (const TCase& c : cases) {
+    TUaWriter w;
+    Write_Good_Response_Header(w, c.Type);
+    w.Int32(c.Count);
+    if (c.References >= 0) {
+      w.UInt32(0);
+      w.ByteString(QByteArray());
+      w.Int32(c.References);
+      w.Raw(QByteArray(qsizetype(c.References) * 18, char(0xEE)));
+    }
+    w.Raw(QByteArray(c.Filler, char(0xEE)));  // no valid element starts with this byte
+    try {
+      if (c.Type == UaId::ReadResponse)
+        Ua_Decode_Read_Response(w.Data(), c.Asked);
+      else
+        Ua_Decode_Browse_Response(w.Data(), c.Type, c.Asked, 100);
+      ADD_FAILURE() << c.Name << ": accepted";
+    } catch (const EUaError& e) {
+      EXPECT_EQ(e.Message().contains("number of results"), c.Counts_Mismatch) << c.Name << ": " << e.what();
+    }
+  }
+  // The right counts pass, diagnostics included, and more diagnostics than results do not.
+  for (int32_t diagnostics : {-1, 0, 1, 2}) {
+    TUaWriter w;
+    Write_Good_Response_Header(w, UaId::ReadResponse);
+    w.Int32(1);
+    w.Byte(0);  // an empty data value
+    w.Int32(diagnostics);
+    w.Raw(QByteArray(std::max(diagnostics, 0), 0));
+    if (diagnostics <= 1)
+      EXPECT_EQ(Ua_Decode_Read_Response(w.Data(), 1).size(), 1u) << diagnostics;
+    else
+      EXPECT_THROW(Ua_Decode_Read_Response(w.Data(), 1), EUaError) << diagnostics;
+  }
 }
 
 TEST(UaMessages, EndpointAddresses) {

@@ -93,9 +93,12 @@ int32_t Ua_Client_Begin(const opcua_server_to_discover& server, const TUaBrowseL
     login.User = Utf8_Of(server.username);
     login.Password = Utf8_Of(server.password);
   }
+  const TUaDeadline deadline = Ua_Deadline_In(limits.Total_Timeout_Ms);
   try {
-    for (const TUaFoundVariable& found : Ua_Browse_Server(Utf8_Of(server.server_address), login, limits)) {
+    for (const TUaFoundVariable& found : Ua_Browse_Server(Utf8_Of(server.server_address), login, limits, deadline)) {
       if (int(list.size()) >= limits.Max_Variables) break;
+      // The conversion to 8-bit texts is part of the browse and ends with it.
+      if (TUaClock::now() >= deadline) throw EUaError(QStringLiteral("OPC UA browse ran out of time"));
       TStoredVariable stored;
       if (To_Stored(found, stored)) list.push_back(std::move(stored));
     }

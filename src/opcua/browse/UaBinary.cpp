@@ -1,6 +1,8 @@
 #include "UaBinary.h"
 
+#include <algorithm>
 #include <bit>
+#include <limits>
 
 namespace {
 
@@ -17,6 +19,12 @@ enum : uint8_t {
   encServerIndexFlag = 0x40,
   encNamespaceUriFlag = 0x80
 };
+
+// The fewest bytes one encoded element of a built-in type takes (a null id, an empty string or structure).
+qsizetype Smallest_Element_Size(uint8_t type) {
+  static const uint8_t sizes[] = {1, 1, 1, 1, 2, 2, 4, 4, 8, 8, 4, 8, 4, 8, 16, 4, 4, 2, 2, 4, 6, 1, 3, 1, 1, 1};
+  return type < std::size(sizes) ? sizes[type] : 1;
+}
 
 EUaError Bad(const char* what) {
   return EUaError(QStringLiteral("OPC UA decoding: %1").arg(QLatin1String(what)));
@@ -220,11 +228,18 @@ QByteArray TUaReader::String() {
   return Bytes(n);
 }
 
-int32_t TUaReader::Array_Length() {
+int32_t TUaReader::Array_Length(qsizetype min_element_size, int32_t max_count) {
   int32_t n = Int32();
   if (n == -1) return 0;
-  // Every element takes at least one byte, so a larger count can only be a lie that would make us allocate.
-  if (n < 0 || n > Remaining()) throw Bad("bad array length");
+  // A count the bytes left cannot hold can only be a lie that would make us allocate or loop for nothing.
+  if (n < 0 || n > max_count || qsizetype(n) * std::max<qsizetype>(1, min_element_size) > Remaining())
+    throw Bad("bad array length");
+  return n;
+}
+
+int32_t TUaReader::Array_Length_Exactly(int32_t expected, qsizetype min_element_size) {
+  const int32_t n = Array_Length(min_element_size, std::numeric_limits<int32_t>::max());
+  if (n != expected) throw EUaError(QStringLiteral("OPC UA server answered a different number of results"));
   return n;
 }
 
@@ -239,6 +254,27 @@ TUaGuid TUaReader::Guid() {
 }
 
 namespace {
+
+QByteArray Identifier_Bytes(TUaReader& r) {
+  const int32_t n = r.Int32();
+  if (n == -1) return QByteArray();
+  if (n < 0 || n > Ua_Max_Id_Bytes) throw Bad("bad node identifier length");
+  return r.Bytes(n);
+}
+
+// A text cut to the bound without splitting a UTF-8 sequence; the rest is skipped without being copied.
+QByteArray Bounded_Text(TUaReader& r) {
+  const int32_t n = r.Int32();
+  if (n == -1) return QByteArray();
+  if (n < 0 || n > r.Remaining()) throw Bad("bad text length");
+  if (n <= Ua_Max_Text_Bytes) return r.Bytes(n);
+  QByteArray text = r.Bytes(Ua_Max_Text_Bytes + 1);
+  r.Skip(n - Ua_Max_Text_Bytes - 1);
+  qsizetype end = Ua_Max_Text_Bytes;
+  while (end > 0 && (uint8_t(text[end]) & 0xC0) == 0x80) --end;
+  text.truncate(end);
+  return text;
+}
 
 TUaNodeId Read_Node_Id_Body(TUaReader& r, uint8_t encoding) {
   TUaNodeId id;
@@ -257,7 +293,7 @@ TUaNodeId Read_Node_Id_Body(TUaReader& r, uint8_t encoding) {
     case encString:
       id.Namespace = r.UInt16();
       id.Type = TUaIdType::String;
-      id.Text = r.String();
+      id.Text = Identifier_Bytes(r);
       break;
     case encGuid:
       id.Namespace = r.UInt16();
@@ -267,7 +303,7 @@ TUaNodeId Read_Node_Id_Body(TUaReader& r, uint8_t encoding) {
     case encByteString:
       id.Namespace = r.UInt16();
       id.Type = TUaIdType::ByteString;
-      id.Text = r.ByteString();
+      id.Text = Identifier_Bytes(r);
       break;
     default:
       throw Bad("unknown node id encoding");
@@ -304,8 +340,8 @@ TUaLocalizedText TUaReader::LocalizedText() {
   uint8_t mask = Byte();
   if (mask & ~0x03) throw Bad("unknown localized text fields");
   TUaLocalizedText t;
-  if (mask & 0x01) t.Locale = String();
-  if (mask & 0x02) t.Text = String();
+  if (mask & 0x01) t.Locale = Bounded_Text(*this);
+  if (mask & 0x02) t.Text = Bounded_Text(*this);
   return t;
 }
 
@@ -371,11 +407,11 @@ TUaVariant TUaReader::Variant_At(int depth) {
     if (v.Type != uaNull) Read_Variant_Element(v.Type, v, depth);
     return v;
   }
-  int32_t n = Array_Length();
+  int32_t n = Array_Length(Smallest_Element_Size(v.Type));
   TUaVariant scratch;
   for (int32_t i = 0; i < n; ++i) Read_Variant_Element(v.Type, scratch, depth);
   if (encoding & 0x40) {
-    int32_t dims = Array_Length();
+    int32_t dims = Array_Length(4);
     Skip(qsizetype(dims) * 4);
   }
   return v;

@@ -21,6 +21,14 @@ struct TUaGuid {
   bool operator==(const TUaGuid&) const = default;
 };
 
+// Bounds on what one message may make the client allocate or keep, whatever its announced sizes.
+// Any array: no more elements than this, and no more than the bytes left can hold at the elements' smallest size.
+constexpr int32_t Ua_Max_Array_Length = 65536;
+// The protocol's longest string or byte-string node identifier; a longer one is refused.
+constexpr qsizetype Ua_Max_Id_Bytes = 4096;
+// Locales and localized texts are cut to this many bytes (at a character boundary): the device holds short texts.
+constexpr qsizetype Ua_Max_Text_Bytes = 512;
+
 // The identifier kinds keep the numbers the browse records use.
 enum class TUaIdType : uint16_t { Numeric = 0, String = 3, Guid = 4, ByteString = 5 };
 
@@ -164,8 +172,12 @@ class TUaReader {
   TUaDataValue DataValue();
   void Skip_ExtensionObject();
   void Skip_DiagnosticInfo();
-  // An array length: -1 (null) gives 0; a count that the remaining bytes cannot hold raises EUaError.
-  int32_t Array_Length();
+  // An array length: -1 (null) gives 0. A count above max_count, or one that the remaining bytes cannot hold at
+  // min_element_size bytes per element, raises EUaError before any element is read.
+  int32_t Array_Length(qsizetype min_element_size = 1, int32_t max_count = Ua_Max_Array_Length);
+  // The array that answers a request of `expected` elements: any other count raises EUaError before an element is
+  // decoded.
+  int32_t Array_Length_Exactly(int32_t expected, qsizetype min_element_size);
   QByteArray Bytes(qsizetype n);
   void Skip(qsizetype n);
 

@@ -3,12 +3,18 @@
 namespace {
 
 constexpr int32_t Timestamps_Neither = 3;
+// Status, continuation point and the length of its references.
+constexpr qsizetype Smallest_Browse_Result = 4 + 4 + 4;
+// Reference type, direction, target, browse name, display name, node class, type definition.
+constexpr qsizetype Smallest_Reference = 2 + 1 + 2 + 6 + 1 + 4 + 2;
+constexpr qsizetype Smallest_Data_Value = 1;
+constexpr qsizetype Smallest_Diagnostic_Info = 1;
 
-TUaBrowseResult Read_Browse_Result(TUaReader& r) {
+TUaBrowseResult Read_Browse_Result(TUaReader& r, int32_t max_references) {
   TUaBrowseResult result;
   result.Status = r.UInt32();
   result.ContinuationPoint = r.ByteString();
-  for (int32_t i = 0, n = r.Array_Length(); i < n; ++i) {
+  for (int32_t i = 0, n = r.Array_Length(Smallest_Reference, max_references); i < n; ++i) {
     TUaReference ref;
     ref.ReferenceTypeId = r.NodeId();
     ref.IsForward = r.Boolean();
@@ -22,8 +28,14 @@ TUaBrowseResult Read_Browse_Result(TUaReader& r) {
   return result;
 }
 
-void Skip_Diagnostic_Infos(TUaReader& r) {
-  for (int32_t i = 0, n = r.Array_Length(); i < n; ++i) r.Skip_DiagnosticInfo();
+// Diagnostics come only when asked for, and then one for each result at most.
+void Skip_Diagnostic_Infos(TUaReader& r, int32_t results) {
+  for (int32_t i = 0, n = r.Array_Length(Smallest_Diagnostic_Info, results); i < n; ++i) r.Skip_DiagnosticInfo();
+}
+
+int32_t Expected_Count(size_t count) {
+  if (count > size_t(Ua_Max_Array_Length)) throw EUaError(QStringLiteral("OPC UA request too large"));
+  return int32_t(count);
 }
 
 }  // namespace
@@ -58,12 +70,19 @@ QByteArray Ua_Encode_Browse_Next_Request(const TUaRequestHeader& header, bool re
   return w.Data();
 }
 
-std::vector<TUaBrowseResult> Ua_Decode_Browse_Response(const QByteArray& body, uint32_t expected_type) {
+std::vector<TUaBrowseResult> Ua_Decode_Browse_Response(const QByteArray& body, uint32_t expected_type,
+                                                       size_t expected_count, uint32_t max_references) {
   TUaReader r(body);
   Ua_Read_Response_Start(r, expected_type);
+  const int32_t expected = Expected_Count(expected_count);
+  const int32_t references = max_references == 0 || max_references > uint32_t(Ua_Max_References)
+                                 ? Ua_Max_References
+                                 : int32_t(max_references);
   std::vector<TUaBrowseResult> results;
-  for (int32_t i = 0, n = r.Array_Length(); i < n; ++i) results.push_back(Read_Browse_Result(r));
-  Skip_Diagnostic_Infos(r);
+  const int32_t n = r.Array_Length_Exactly(expected, Smallest_Browse_Result);
+  results.reserve(size_t(n));
+  for (int32_t i = 0; i < n; ++i) results.push_back(Read_Browse_Result(r, references));
+  Skip_Diagnostic_Infos(r, n);
   return results;
 }
 
@@ -83,11 +102,13 @@ QByteArray Ua_Encode_Read_Request(const TUaRequestHeader& header, const std::vec
   return w.Data();
 }
 
-std::vector<TUaDataValue> Ua_Decode_Read_Response(const QByteArray& body) {
+std::vector<TUaDataValue> Ua_Decode_Read_Response(const QByteArray& body, size_t expected_count) {
   TUaReader r(body);
   Ua_Read_Response_Start(r, UaId::ReadResponse);
   std::vector<TUaDataValue> values;
-  for (int32_t i = 0, n = r.Array_Length(); i < n; ++i) values.push_back(r.DataValue());
-  Skip_Diagnostic_Infos(r);
+  const int32_t n = r.Array_Length_Exactly(Expected_Count(expected_count), Smallest_Data_Value);
+  values.reserve(size_t(n));
+  for (int32_t i = 0; i < n; ++i) values.push_back(r.DataValue());
+  Skip_Diagnostic_Infos(r, n);
   return values;
 }

@@ -55,8 +55,16 @@ QByteArray Ua_Encode_Browse_Request(const TUaRequestHeader& header, uint32_t max
                                     const std::vector<TUaBrowseDescription>& nodes);
 QByteArray Ua_Encode_Browse_Next_Request(const TUaRequestHeader& header, bool release,
                                          const std::vector<QByteArray>& continuation_points);
-// Decodes a Browse or BrowseNext response (expected_type tells which).
-std::vector<TUaBrowseResult> Ua_Decode_Browse_Response(const QByteArray& body, uint32_t expected_type);
+// The most references one node may return when the request sets no maximum.
+constexpr int32_t Ua_Max_References = 1000;
+
+// Decodes a Browse or BrowseNext response (expected_type tells which) to a request for expected_count nodes with at
+// most max_references references each (0: Ua_Max_References). Another count of results, or more references than
+// asked for, raises EUaError before the results are decoded.
+std::vector<TUaBrowseResult> Ua_Decode_Browse_Response(const QByteArray& body, uint32_t expected_type,
+                                                       size_t expected_count, uint32_t max_references);
 
 QByteArray Ua_Encode_Read_Request(const TUaRequestHeader& header, const std::vector<TUaReadValueId>& nodes);
-std::vector<TUaDataValue> Ua_Decode_Read_Response(const QByteArray& body);
+// Decodes the answer to a Read of expected_count attributes; another count raises EUaError before any value is
+// decoded.
+std::vector<TUaDataValue> Ua_Decode_Read_Response(const QByteArray& body, size_t expected_count);

@@ -17,12 +17,12 @@ const TUaEndpoint& Pick_Unsecured_Endpoint(const std::vector<TUaEndpoint>& endpo
 }  // namespace
 
 std::vector<TUaFoundVariable> Ua_Browse_Server(const QByteArray& endpoint_url, const TUaLogin& login,
-                                               const TUaBrowseLimits& limits) {
+                                               const TUaBrowseLimits& limits, TUaDeadline deadline) {
   TUaEndpointUrl address;
   if (!Parse_Endpoint_Url(endpoint_url, address)) throw EUaError(QStringLiteral("not an opc.tcp address"));
   const QByteArray url = endpoint_url.trimmed();
 
-  TUaClient client(limits.Step_Timeout_Ms, Ua_Deadline_In(limits.Total_Timeout_Ms));
+  TUaClient client(limits.Step_Timeout_Ms, deadline);
   client.Connect(address, url);
   const TUaEndpoint endpoint = Pick_Unsecured_Endpoint(client.Get_Endpoints(url));
 
@@ -33,7 +33,8 @@ std::vector<TUaFoundVariable> Ua_Browse_Server(const QByteArray& endpoint_url, c
     throw EUaError(QStringLiteral("OPC UA server certificate differs from its endpoint's"));
   const QByteArray certificate =
       session.ServerCertificate.isEmpty() ? endpoint.ServerCertificate : session.ServerCertificate;
-  client.Activate_Session(Ua_Build_Identity(endpoint, login, certificate, session.ServerNonce));
+  client.Activate_Session(
+      Ua_Build_Identity(endpoint, login, certificate, session.ServerNonce, client.Step_Deadline()));
 
   TUaBrowseWalker walker(client, limits);
   std::vector<TUaFoundVariable> found = walker.Run();

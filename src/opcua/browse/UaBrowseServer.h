@@ -7,5 +7,6 @@
 #include "UaBrowseWalker.h"
 #include "UaIdentity.h"
 
+// Everything ends before the deadline (the browse's overall limit), closing aside.
 std::vector<TUaFoundVariable> Ua_Browse_Server(const QByteArray& endpoint_url, const TUaLogin& login,
-                                               const TUaBrowseLimits& limits);
+                                               const TUaBrowseLimits& limits, TUaDeadline deadline);

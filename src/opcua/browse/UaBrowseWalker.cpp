@@ -17,6 +17,8 @@ constexpr int Max_Type_Levels = 16;
 constexpr int32_t Code_Int32 = 5;
 constexpr int32_t Code_Unmapped = -1;
 constexpr int32_t Code_Trace = -2;
+// What a node or a found variable costs beyond its texts: the record, the visited-set entry, the list entries.
+constexpr qsizetype Entry_Overhead = 256;
 
 bool Is_Good(const TUaDataValue& v) {
   return v.Has_Value && !Ua_Is_Bad(v.Status);
@@ -86,6 +88,11 @@ std::vector<TUaDataValue> TUaBrowseWalker::Read_In_Pieces(const std::vector<TUaR
   return values;
 }
 
+bool TUaBrowseWalker::Keep(qsizetype& kept, qsizetype bytes) const {
+  kept += bytes;
+  return kept <= FLimits.Memory_Budget;
+}
+
 bool TUaBrowseWalker::Spend_Call() {
   if (FCalls >= FLimits.Max_Nodes) FStop_Walk = true;
   ++FCalls;
@@ -139,7 +146,7 @@ void TUaBrowseWalker::Browse_Batch(std::vector<int>& pending, const std::vector<
   }
 
   while (!points.empty() && Spend_Call()) {
-    std::vector<TUaBrowseResult> more = FClient.Browse_Next(points);
+    std::vector<TUaBrowseResult> more = FClient.Browse_Next(points, FLimits.Max_References_Per_Node);
     std::vector<int> next_owners;
     std::vector<QByteArray> next_points;
     for (size_t i = 0; i < more.size(); ++i) {
@@ -164,7 +171,9 @@ void TUaBrowseWalker::Add_References(int parent, const std::vector<TUaReference>
     if (ref.NodeClass != uaClassObject && ref.NodeClass != uaClassVariable) continue;
     QByteArray key = id.Key();
     if (FVisited.contains(key)) continue;
-    if (int(FNodes.size()) >= FLimits.Max_Nodes) {
+    // The id is kept twice, in the node and in the visited set.
+    if (int(FNodes.size()) >= FLimits.Max_Nodes ||
+        !Keep(FWalk_Kept, Entry_Overhead + 2 * key.size() + ref.DisplayName.Text.size())) {
       FStop_Walk = true;
       return;
     }
@@ -220,6 +229,8 @@ std::vector<TUaFoundVariable> TUaBrowseWalker::Read_Attributes(const std::vector
         var.Access_Level &= uint8_t(v[2].Value.Integer);
       bool has_name = Is_Good(v[3]) && v[3].Value.Type == uaLocalizedText && !v[3].Value.Is_Array;
       var.DisplayName = has_name ? v[3].Value.Text.Text : node.DisplayName;
+      // The node id is shared with the walk's node; the type and the name are new.
+      if (!Keep(FRead_Kept, Entry_Overhead + var.Data_Type_Id.Text.size() + var.DisplayName.size())) return found;
       found.push_back(var);
     }
   }

@@ -20,6 +20,9 @@ struct TUaBrowseLimits {
   int Browse_Batch = 16;       // nodes per Browse
   int Read_Batch = 64;         // variables per Read, split further to Max_Nodes_Per_Read
   int Max_Nodes_Per_Read = 0;  // attribute reads per Read request, 0: no limit
+  // Bytes of node ids and names the walk may keep, and again of types and names the reading of attributes may keep;
+  // like the other bounds, reaching it ends that phase with what was found so far.
+  qsizetype Memory_Budget = qsizetype(32) << 20;
 };
 
 // The limits lowered to what the server announces in its operation limits (0: the server sets none): a request
@@ -58,6 +61,7 @@ class TUaBrowseWalker {
   void Browse_Batch(std::vector<int>& pending, const std::vector<int>& batch);
   void Add_References(int parent, const std::vector<TUaReference>& refs, std::vector<int>& pending);
   bool Spend_Call();
+  bool Keep(qsizetype& kept, qsizetype bytes) const;
   std::vector<int> Variables_In_Tree_Order() const;
   std::vector<TUaFoundVariable> Read_Attributes(const std::vector<int>& variables);
   void Resolve_Data_Types(std::vector<TUaFoundVariable>& found);
@@ -67,6 +71,8 @@ class TUaBrowseWalker {
   std::vector<TNode> FNodes;
   QSet<QByteArray> FVisited;
   int FCalls = 0;
+  qsizetype FWalk_Kept = 0;  // counted against the memory budget
+  qsizetype FRead_Kept = 0;
   bool FStop_Walk = false;  // a bound of the walk was reached
 };
 

@@ -2,14 +2,6 @@
 
 #include <algorithm>
 
-namespace {
-
-void Check_Count(size_t got, size_t asked) {
-  if (got != asked) throw EUaError(QStringLiteral("OPC UA server answered a different number of results"));
-}
-
-}  // namespace
-
 TUaDeadline TUaClient::Step_Deadline() const {
   return std::min(Ua_Deadline_In(FStep_Ms), FOverall);
 }
@@ -51,23 +43,18 @@ void TUaClient::Activate_Session(const TUaIdentityToken& identity) {
 
 std::vector<TUaBrowseResult> TUaClient::Browse(const std::vector<TUaBrowseDescription>& nodes,
                                                uint32_t max_references) {
-  auto results = Ua_Decode_Browse_Response(Exchange(Ua_Encode_Browse_Request(Next_Header(), max_references, nodes)),
-                                           UaId::BrowseResponse);
-  Check_Count(results.size(), nodes.size());
-  return results;
+  return Ua_Decode_Browse_Response(Exchange(Ua_Encode_Browse_Request(Next_Header(), max_references, nodes)),
+                                   UaId::BrowseResponse, nodes.size(), max_references);
 }
 
-std::vector<TUaBrowseResult> TUaClient::Browse_Next(const std::vector<QByteArray>& continuation_points) {
-  auto results = Ua_Decode_Browse_Response(
-      Exchange(Ua_Encode_Browse_Next_Request(Next_Header(), false, continuation_points)), UaId::BrowseNextResponse);
-  Check_Count(results.size(), continuation_points.size());
-  return results;
+std::vector<TUaBrowseResult> TUaClient::Browse_Next(const std::vector<QByteArray>& continuation_points,
+                                                    uint32_t max_references) {
+  return Ua_Decode_Browse_Response(Exchange(Ua_Encode_Browse_Next_Request(Next_Header(), false, continuation_points)),
+                                   UaId::BrowseNextResponse, continuation_points.size(), max_references);
 }
 
 std::vector<TUaDataValue> TUaClient::Read(const std::vector<TUaReadValueId>& nodes) {
-  auto values = Ua_Decode_Read_Response(Exchange(Ua_Encode_Read_Request(Next_Header(), nodes)));
-  Check_Count(values.size(), nodes.size());
-  return values;
+  return Ua_Decode_Read_Response(Exchange(Ua_Encode_Read_Request(Next_Header(), nodes)), nodes.size());
 }
 
 void TUaClient::Disconnect() {

@@ -20,16 +20,19 @@ class TUaClient {
   std::vector<TUaEndpoint> Get_Endpoints(const QByteArray& endpoint_url);
   TUaSessionInfo Create_Session(const QByteArray& endpoint_url, const QByteArray& client_nonce);
   void Activate_Session(const TUaIdentityToken& identity);
-  // Results in the order of the request; a response with another count raises EUaError.
+  // Results in the order of the request; a response with another count, or with more references per node than
+  // max_references (that of the Browse the points come from), raises EUaError.
   std::vector<TUaBrowseResult> Browse(const std::vector<TUaBrowseDescription>& nodes, uint32_t max_references);
-  std::vector<TUaBrowseResult> Browse_Next(const std::vector<QByteArray>& continuation_points);
+  std::vector<TUaBrowseResult> Browse_Next(const std::vector<QByteArray>& continuation_points,
+                                           uint32_t max_references);
   std::vector<TUaDataValue> Read(const std::vector<TUaReadValueId>& nodes);
+  // The time the current step may still take: the step limit, never past the browse's deadline.
+  TUaDeadline Step_Deadline() const;
   // Closes the session and the channel as far as the server still answers; never raises.
   void Disconnect();
 
  private:
   TUaRequestHeader Next_Header();
-  TUaDeadline Step_Deadline() const;
   QByteArray Exchange(const QByteArray& request);
 
   TUaSecureChannel FChannel;

@@ -44,18 +44,21 @@ void Set_Padding(EVP_PKEY_CTX* ctx, TUaRsaPadding padding) {
 
 }  // namespace
 
-QByteArray Ua_Rsa_Encrypt(const QByteArray& certificate_der, const QByteArray& plain, TUaRsaPadding padding) {
+QByteArray Ua_Rsa_Encrypt(const QByteArray& certificate_der, const QByteArray& plain, TUaRsaPadding padding,
+                          TUaDeadline deadline) {
   const auto* p = reinterpret_cast<const unsigned char*>(certificate_der.constData());
   std::unique_ptr<X509, TX509Free> cert(d2i_X509(nullptr, &p, long(certificate_der.size())));
   if (!cert) throw Crypto_Error();
   EVP_PKEY* key = X509_get0_pubkey(cert.get());
-  if (!key || EVP_PKEY_get_base_id(key) != EVP_PKEY_RSA) throw Crypto_Error();
+  if (!key || EVP_PKEY_get_base_id(key) != EVP_PKEY_RSA || EVP_PKEY_get_bits(key) < Ua_Min_Rsa_Key_Bits)
+    throw Crypto_Error();
   const int key_size = EVP_PKEY_get_size(key);
   const int block = key_size - Padding_Overhead(padding);
   if (block <= 0) throw Crypto_Error();
 
   QByteArray out;
   for (qsizetype at = 0; at < plain.size(); at += block) {
+    if (TUaClock::now() >= deadline) throw EUaError(QStringLiteral("OPC UA password encryption ran out of time"));
     std::unique_ptr<EVP_PKEY_CTX, TKeyCtxFree> ctx(EVP_PKEY_CTX_new(key, nullptr));
     if (!ctx || EVP_PKEY_encrypt_init(ctx.get()) <= 0) throw Crypto_Error();
     Set_Padding(ctx.get(), padding);

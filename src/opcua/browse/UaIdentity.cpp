@@ -34,7 +34,8 @@ QByteArray Effective_Policy(const TUaUserTokenPolicy& token, const TUaEndpoint& 
 }
 
 TUaIdentityToken User_Name_Token(const TUaEndpoint& endpoint, const TUaLogin& login,
-                                 const QByteArray& server_certificate, const QByteArray& server_nonce) {
+                                 const QByteArray& server_certificate, const QByteArray& server_nonce,
+                                 TUaDeadline deadline) {
   const TUaUserTokenPolicy* plain = nullptr;
   const TUaUserTokenPolicy* secured = nullptr;
   const TSecretPolicy* secret = nullptr;
@@ -50,11 +51,12 @@ TUaIdentityToken User_Name_Token(const TUaEndpoint& endpoint, const TUaLogin& lo
   }
   // A protected password is preferred whenever the server offers one.
   if (secured) {
+    if (server_nonce.size() > Ua_Max_Nonce_Bytes) throw EUaError(QStringLiteral("OPC UA server nonce too long"));
     TUaWriter data;
     data.UInt32(uint32_t(login.Password.size() + server_nonce.size()));
     data.Raw(login.Password);
     data.Raw(server_nonce);
-    QByteArray cipher = Ua_Rsa_Encrypt(server_certificate, data.Data(), secret->Padding);
+    QByteArray cipher = Ua_Rsa_Encrypt(server_certificate, data.Data(), secret->Padding, deadline);
     return Ua_User_Name_Token(secured->PolicyId, login.User, cipher, secret->Algorithm);
   }
   if (plain) return Ua_User_Name_Token(plain->PolicyId, login.User, login.Password, QByteArray());
@@ -64,8 +66,9 @@ TUaIdentityToken User_Name_Token(const TUaEndpoint& endpoint, const TUaLogin& lo
 }  // namespace
 
 TUaIdentityToken Ua_Build_Identity(const TUaEndpoint& endpoint, const TUaLogin& login,
-                                   const QByteArray& server_certificate, const QByteArray& server_nonce) {
-  if (!login.Anonymous) return User_Name_Token(endpoint, login, server_certificate, server_nonce);
+                                   const QByteArray& server_certificate, const QByteArray& server_nonce,
+                                   TUaDeadline deadline) {
+  if (!login.Anonymous) return User_Name_Token(endpoint, login, server_certificate, server_nonce, deadline);
   for (const TUaUserTokenPolicy& token : endpoint.UserTokens)
     if (token.TokenType == uaTokenAnonymous) return Ua_Anonymous_Token(token.PolicyId);
   throw EUaError(QStringLiteral("OPC UA server offers no anonymous login"));

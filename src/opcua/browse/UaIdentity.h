@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "UaMessages.h"
+#include "UaSocket.h"
 
 struct TUaLogin {
   bool Anonymous = true;
@@ -13,5 +14,7 @@ struct TUaLogin {
 };
 
 // Raises EUaError when the endpoint has no token policy for the login or asks for a security this client lacks.
+// The encryption of a password ends with EUaError when the deadline passes.
 TUaIdentityToken Ua_Build_Identity(const TUaEndpoint& endpoint, const TUaLogin& login,
-                                   const QByteArray& server_certificate, const QByteArray& server_nonce);
+                                   const QByteArray& server_certificate, const QByteArray& server_nonce,
+                                   TUaDeadline deadline = TUaDeadline::max());

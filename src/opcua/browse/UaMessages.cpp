@@ -13,10 +13,28 @@ const QByteArray Client_Name("SWTarn10 Configurator");
 constexpr int32_t Application_Type_Client = 1;
 constexpr double Session_Timeout_Ms = 60000;
 
+// The fewest bytes of the structures the responses list, for the bound on their counts.
+constexpr qsizetype Smallest_String = 4;
+constexpr qsizetype Smallest_Status = 4;
+constexpr qsizetype Smallest_Token_Policy = 5 * Smallest_String;
+constexpr qsizetype Smallest_Software_Certificate = 2 * Smallest_String;
+// URL, application description (25), certificate, mode, policy, token policies, transport profile, level.
+constexpr qsizetype Smallest_Endpoint = 4 + 25 + 4 + 4 + 4 + 4 + 4 + 1;
+// Far more than any server has, and few enough that a list of them stays small.
+constexpr int32_t Max_Endpoints = 256;
+constexpr int32_t Max_Token_Policies = 64;
+
+// The protocol's nonces have 32 bytes; a larger one would only make the password's encryption longer.
+QByteArray Nonce(TUaReader& r) {
+  QByteArray nonce = r.ByteString();
+  if (nonce.size() > Ua_Max_Nonce_Bytes) throw EUaError(QStringLiteral("OPC UA server nonce too long"));
+  return nonce;
+}
+
 void Skip_Response_Header_Rest(TUaReader& r) {
   r.Skip_DiagnosticInfo();
-  for (int32_t i = 0, n = r.Array_Length(); i < n; ++i) r.String();  // string table
-  r.Skip_ExtensionObject();                                          // additional header
+  for (int32_t i = 0, n = r.Array_Length(Smallest_String); i < n; ++i) r.String();  // string table
+  r.Skip_ExtensionObject();                                                         // additional header
 }
 
 QString Status_Text(uint32_t status) {
@@ -40,7 +58,7 @@ void Skip_Application_Description(TUaReader& r) {
   r.Int32();
   r.String();
   r.String();
-  for (int32_t i = 0, n = r.Array_Length(); i < n; ++i) r.String();
+  for (int32_t i = 0, n = r.Array_Length(Smallest_String); i < n; ++i) r.String();
 }
 
 void Write_Null_Signature(TUaWriter& w) {
@@ -55,7 +73,7 @@ TUaEndpoint Read_Endpoint(TUaReader& r) {
   e.ServerCertificate = r.ByteString();
   e.SecurityMode = r.Int32();
   e.SecurityPolicyUri = r.String();
-  for (int32_t i = 0, n = r.Array_Length(); i < n; ++i) {
+  for (int32_t i = 0, n = r.Array_Length(Smallest_Token_Policy, Max_Token_Policies); i < n; ++i) {
     TUaUserTokenPolicy p;
     p.PolicyId = r.String();
     p.TokenType = r.Int32();
@@ -146,7 +164,8 @@ std::vector<TUaEndpoint> Ua_Decode_Get_Endpoints_Response(const QByteArray& body
   TUaReader r(body);
   Ua_Read_Response_Start(r, UaId::GetEndpointsResponse);
   std::vector<TUaEndpoint> endpoints;
-  for (int32_t i = 0, n = r.Array_Length(); i < n; ++i) endpoints.push_back(Read_Endpoint(r));
+  for (int32_t i = 0, n = r.Array_Length(Smallest_Endpoint, Max_Endpoints); i < n; ++i)
+    endpoints.push_back(Read_Endpoint(r));
   return endpoints;
 }
 
@@ -174,10 +193,10 @@ TUaSessionInfo Ua_Decode_Create_Session_Response(const QByteArray& body) {
   info.SessionId = r.NodeId();
   info.AuthenticationToken = r.NodeId();
   r.Double();  // revised session timeout
-  info.ServerNonce = r.ByteString();
+  info.ServerNonce = Nonce(r);
   info.ServerCertificate = r.ByteString();
-  for (int32_t i = 0, n = r.Array_Length(); i < n; ++i) Read_Endpoint(r);
-  for (int32_t i = 0, n = r.Array_Length(); i < n; ++i) {  // software certificates
+  for (int32_t i = 0, n = r.Array_Length(Smallest_Endpoint, Max_Endpoints); i < n; ++i) Read_Endpoint(r);
+  for (int32_t i = 0, n = r.Array_Length(Smallest_Software_Certificate); i < n; ++i) {  // software certificates
     r.ByteString();
     r.ByteString();
   }
@@ -202,8 +221,8 @@ QByteArray Ua_Encode_Activate_Session_Request(const TUaRequestHeader& header, co
 QByteArray Ua_Decode_Activate_Session_Response(const QByteArray& body) {
   TUaReader r(body);
   Ua_Read_Response_Start(r, UaId::ActivateSessionResponse);
-  QByteArray nonce = r.ByteString();
-  for (int32_t i = 0, n = r.Array_Length(); i < n; ++i) {
+  QByteArray nonce = Nonce(r);
+  for (int32_t i = 0, n = r.Array_Length(Smallest_Status); i < n; ++i) {
     uint32_t status = r.UInt32();
     if (Ua_Is_Bad(status)) throw EUaError(QStringLiteral("OPC UA session refused with %1").arg(Status_Text(status)));
   }

@@ -34,6 +34,9 @@ constexpr uint32_t ReadResponse = 634;
 inline const QByteArray Ua_Policy_None_Uri("http://opcfoundation.org/UA/SecurityPolicy#None");
 inline const QByteArray Ua_Binary_Transport_Uri("http://opcfoundation.org/UA-Profile/Transport/uatcp-uasc-uabinary");
 
+// The longest server nonce accepted: the protocol's nonces have 16 to 32 bytes.
+constexpr qsizetype Ua_Max_Nonce_Bytes = 64;
+
 enum TUaSecurityMode : int32_t { uaModeInvalid = 0, uaModeNone = 1, uaModeSign = 2, uaModeSignAndEncrypt = 3 };
 enum TUaTokenType : int32_t { uaTokenAnonymous = 0, uaTokenUserName = 1, uaTokenCertificate = 2, uaTokenIssued = 3 };
 

@@ -1,0 +1,17 @@
+#pragma once
+// Certificates of RSA keys for the servers of the tests and the fuzz inputs, also of keys no generator would make.
+#include <openssl/evp.h>
+
+#include <QByteArray>
+#include <memory>
+
+struct TKeyFree {
+  void operator()(EVP_PKEY* key) const { EVP_PKEY_free(key); }
+};
+using TTestKey = std::unique_ptr<EVP_PKEY, TKeyFree>;
+
+TTestKey Generated_Rsa_Key(int bits);
+// The public key of this modulus (hexadecimal) and exponent 65537, of any size.
+TTestKey Public_Rsa_Key(const char* modulus_hex);
+// A certificate (DER) for the key, signed by a key of sound size: the client never checks the signature.
+QByteArray Certificate_For(EVP_PKEY* key);
