@@ -74,6 +74,8 @@ void TThemeBinding::Load() {
   FHandle = LoadThemeModule(QStringLiteral("UXTHEME.DLL"));
   if (!FHandle) return;
   FLoaded = true;
+  // A new load starts from an empty table, so no address of an earlier load survives an entry that fails.
+  FEntries.fill(nullptr);
   for (size_t i = 0; i < ThemeEntryNames.size(); ++i) {
     FEntries[i] = FHandle->GetProcAddress(ThemeEntryNames[i]);
     if (!FEntries[i]) {

@@ -101,7 +101,10 @@ TRegMonitorThread::~TRegMonitorThread() {
 }
 
 void TRegMonitorThread::Resume() {
-  if (!FThread.joinable() && !FEnded) FThread = std::thread([this] { Execute(); });
+  if (FThread.joinable() || FEnded) return;
+  // The watch is armed before this returns, so a change made right after starting is not taken for the start state.
+  FSeen = TRegistry::Snapshot(FRootKey, FKey);
+  FThread = std::thread([this] { Execute(); });
 }
 
 void TRegMonitorThread::Stop() {
@@ -134,12 +137,11 @@ void TRegMonitorThread::Execute() {
   // The store holds no change notification of its own: the thread compares the watched subtree (always the whole
   // subtree, whatever FWatchSub says) with what it saw last, between waits on the event that Stop signals.
   Filter();
-  std::map<QString, QVariant> seen = TRegistry::Snapshot(FRootKey, FKey);
   while (!FTerminated) {
     if (!FEvent.WaitFor(PollInterval)) {
       std::map<QString, QVariant> now = TRegistry::Snapshot(FRootKey, FKey);
-      if (now == seen) continue;
-      seen = std::move(now);
+      if (now == FSeen) continue;
+      FSeen = std::move(now);
       FEvent.Set();
     }
     if (FTerminated) break;

@@ -9,6 +9,7 @@
 #include <condition_variable>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <mutex>
 #include <thread>
 #include <vector>
@@ -95,6 +96,8 @@ class TRegMonitorThread {
   int32_t FFilter;
   THandleList FWinList;
   TChangeSink FSink;
+  // What the thread saw last of the watched subtree; the thread's own once started.
+  std::map<QString, QVariant> FSeen;
   std::atomic<bool> FTerminated{false};
   std::atomic<bool> FEnded{false};
   mutable std::mutex FErrorLock;
