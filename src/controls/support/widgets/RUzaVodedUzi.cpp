@@ -284,6 +284,11 @@ void RUzaVodedUzi::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
 }
 
+void RUzaVodedUzi::SetBounds(int32_t left, int32_t top, int32_t width, int32_t height) {
+  setGeometry(left, top, width, height);
+  Bounds_Changed();
+}
+
 void RUzaVodedUzi::Bounds_Changed() {
   FBkgCache = false;
   if (FTransparent) update();

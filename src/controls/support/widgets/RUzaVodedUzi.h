@@ -56,6 +56,8 @@ class RUzaVodedUzi : public QWidget {
   virtual void Toggle();
   // An accelerator key: true (handled) when it matches the caption's and the box can take the focus.
   bool DialogChar(QChar key);
+  // Moves and sizes the control; a cached parent background no longer fits.
+  void SetBounds(int32_t left, int32_t top, int32_t width, int32_t height);
   // Paints the whole control on the canvas at (0, 0).
   void PaintBox(TCanvas& canvas);
   // The rectangle the box is drawn in, themed or classic as the paint decides now.
