@@ -285,7 +285,11 @@ void DrawPieCell(TCanvas& canvas, const TRect& rect, TColor fillColor, int32_t p
                 cy - NearestInt((rect.Bottom - rect.Top + 1) * 0.5 * std::cos(angle)));
   canvas.Brush().Color = fillColor;
   canvas.Brush().Style = bsSolid;
-  if (percent != 0) Flood_Fill_To_Border(canvas, cx + 1, print ? rect.Top - 2 : rect.Top + 2, clGray, fillColor);
+  // Printing places the seed as a canvas whose y grows upwards needs it; on one whose y grows downwards that point
+  // lies above the pie, and a fill from there would flood the whole page, so the seed stays inside.
+  int32_t seedY = print ? rect.Top - 2 : rect.Top + 2;
+  if (seedY < rect.Top) seedY = rect.Top + 2;
+  if (percent != 0) Flood_Fill_To_Border(canvas, cx + 1, seedY, clGray, fillColor);
 }
 
 void DrawBipolarBar(TCanvas& canvas, const TRect& rect, int32_t value, int32_t maximum, bool showValue,

@@ -161,6 +161,12 @@ TEST(PieCell, FillsTheSectorClockwiseFromTwelve) {
   EXPECT_EQ(p.At(20, 10), clGray);  // the twelve o'clock radius
   EXPECT_EQ(p.At(30, 20), clGray);  // the three o'clock radius
   EXPECT_EQ(p.At(50, 50), clWhite);
+  // With the print flag on this downward canvas the fill stays inside the pie.
+  TPaper printed(60, 60);
+  DrawPieCell(printed.Canvas, Rect(5, 5, 46, 46), clRed, 25, true);
+  EXPECT_EQ(printed.At(33, 17), clRed);
+  EXPECT_EQ(printed.At(2, 2), clWhite);
+  EXPECT_EQ(printed.At(55, 55), clWhite);
   TPaper q(60, 60);
   DrawPieCell(q.Canvas, Rect(0, 0, 41, 41), clRed, 0, false);
   EXPECT_EQ(q.Count(clRed, 0, 0, 60, 60), 0);
