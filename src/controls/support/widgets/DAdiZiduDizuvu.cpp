@@ -10,21 +10,9 @@
 
 #include "DAdiZiduDizuvuActionLink.h"
 #include "QrvStyleIF.h"
+#include "UAccelerator.h"
 #include "USysColors.h"
 #include "UThemeBinding.h"
-
-namespace {
-
-QChar Accelerator_Of(const QString& caption) {
-  for (int i = 0; i + 1 < caption.size(); ++i) {
-    if (caption[i] != QLatin1Char('&')) continue;
-    if (caption[i + 1] != QLatin1Char('&')) return caption[i + 1].toUpper();
-    ++i;
-  }
-  return QChar();
-}
-
-}  // namespace
 
 DAdiZiduDizuvu::DAdiZiduDizuvu(QWidget* parent) : QWidget(parent) {
   setGeometry(0, 0, 23, 22);
@@ -82,11 +70,7 @@ void DAdiZiduDizuvu::SetDown(bool value) {
 void DAdiZiduDizuvu::SetCaption(const QString& value) {
   if (FCaption == value) return;
   FCaption = value;
-  if (FShortcutId) releaseShortcut(FShortcutId);
-  FShortcutId = 0;
-  const QChar key = Accelerator_Of(value);
-  if (!key.isNull())
-    FShortcutId = grabShortcut(QKeySequence(QKeyCombination(Qt::AltModifier, Qt::Key(key.unicode()))));
+  FShortcutId = GrabAccelerator(this, FShortcutId, value);
   update();
 }
 
@@ -207,7 +191,7 @@ void DAdiZiduDizuvu::Click() {
 }
 
 bool DAdiZiduDizuvu::DialogChar(QChar key) {
-  const QChar accelerator = Accelerator_Of(FCaption);
+  const QChar accelerator = AcceleratorOf(FCaption);
   if (accelerator.isNull() || key.toUpper() != accelerator) return false;
   if (!isEnabled() || !isVisible() || (parentWidget() && !parentWidget()->isVisible())) return false;
   Click();
@@ -350,7 +334,7 @@ bool DAdiZiduDizuvu::event(QEvent* event) {
   if (event->type() == QEvent::Shortcut) {
     auto* shortcut = static_cast<QShortcutEvent*>(event);
     if (shortcut->shortcutId() == FShortcutId) {
-      DialogChar(Accelerator_Of(FCaption));
+      DialogChar(AcceleratorOf(FCaption));
       return true;
     }
   }

@@ -7,21 +7,9 @@
 #include <QShortcutEvent>
 
 #include "QrvStyleIF.h"
+#include "UAccelerator.h"
 #include "UFrameControl.h"
 #include "UThemeBinding.h"
-
-namespace {
-
-QChar Accelerator_Of(const QString& caption) {
-  for (int i = 0; i + 1 < caption.size(); ++i) {
-    if (caption[i] != QLatin1Char('&')) continue;
-    if (caption[i + 1] != QLatin1Char('&')) return caption[i + 1].toUpper();
-    ++i;
-  }
-  return QChar();
-}
-
-}  // namespace
 
 RUzaVodedUzi::RUzaVodedUzi(QWidget* parent) : QWidget(parent) {
   resize(98, 20);
@@ -72,11 +60,7 @@ void RUzaVodedUzi::SetEllipsis(bool value) {
 void RUzaVodedUzi::SetCaption(const QString& value) {
   FCaption = value;
   setAccessibleName(value);
-  if (FShortcutId) releaseShortcut(FShortcutId);
-  FShortcutId = 0;
-  const QChar key = Accelerator_Of(value);
-  if (!key.isNull())
-    FShortcutId = grabShortcut(QKeySequence(QKeyCombination(Qt::AltModifier, Qt::Key(key.unicode()))));
+  FShortcutId = GrabAccelerator(this, FShortcutId, value);
   update();
 }
 
@@ -111,7 +95,7 @@ void RUzaVodedUzi::Click() {
 }
 
 bool RUzaVodedUzi::DialogChar(QChar key) {
-  const QChar accelerator = Accelerator_Of(FCaption);
+  const QChar accelerator = AcceleratorOf(FCaption);
   const bool canFocus = isEnabled() && isVisible();
   if (accelerator.isNull() || key.toUpper() != accelerator || !canFocus) return false;
   Toggle();
@@ -306,7 +290,7 @@ void RUzaVodedUzi::resizeEvent(QResizeEvent* event) {
 
 bool RUzaVodedUzi::event(QEvent* event) {
   if (event->type() == QEvent::Shortcut && static_cast<QShortcutEvent*>(event)->shortcutId() == FShortcutId) {
-    DialogChar(Accelerator_Of(FCaption));
+    DialogChar(AcceleratorOf(FCaption));
     return true;
   }
   return QWidget::event(event);
