@@ -113,7 +113,8 @@ void TRegMonitorThread::Stop() {
 }
 
 int32_t TRegMonitorThread::Filter() {
-  if (FFilter == 0) FFilter = 15;
+  int32_t unset = 0;
+  FFilter.compare_exchange_strong(unset, 15);
   return FFilter;
 }
 

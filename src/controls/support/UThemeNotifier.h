@@ -93,7 +93,7 @@ class TRegMonitorThread {
   QString FKey;
   TRootKey FRootKey;
   bool FWatchSub;
-  int32_t FFilter;
+  std::atomic<int32_t> FFilter;
   THandleList FWinList;
   TChangeSink FSink;
   // What the thread saw last of the watched subtree; the thread's own once started.
