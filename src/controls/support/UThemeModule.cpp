@@ -1,0 +1,32 @@
+#include "UThemeModule.h"
+
+#include <mutex>
+
+namespace {
+
+std::mutex& Provider_Lock() {
+  static std::mutex lock;
+  return lock;
+}
+
+TThemeModuleProvider& Provider() {
+  static TThemeModuleProvider provider;
+  return provider;
+}
+
+}  // namespace
+
+void SetThemeModuleProvider(TThemeModuleProvider provider) {
+  std::lock_guard<std::mutex> guard(Provider_Lock());
+  Provider() = std::move(provider);
+}
+
+TThemeModuleHandle LoadThemeModule(const QString& fileName) {
+  if (fileName.compare(QStringLiteral("UXTHEME.DLL"), Qt::CaseInsensitive) != 0) return nullptr;
+  TThemeModuleProvider provider;
+  {
+    std::lock_guard<std::mutex> guard(Provider_Lock());
+    provider = Provider();
+  }
+  return provider ? provider() : nullptr;
+}
