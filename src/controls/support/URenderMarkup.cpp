@@ -133,8 +133,10 @@ void Process_Piece(TLinePass& pass, QString& text, const QString& raw) {
     pass.W.Top = pass.LineRect.Top;
     pass.W.Bottom = pass.LineRect.Bottom - l.SubExtra;
   }
-  const bool fits = pass.X < pass.LineWidth() || w >= pass.LineWidth() ||
-                    (!pass.LineText.isEmpty() && !pass.LineText.endsWith(u' '));
+  // A piece that continues a word stays with it; without word wrap the pieces are whole runs, so an overflowing
+  // run ends the line there (with an ellipsis) instead of passing as the rest of a word.
+  const bool continuesWord = r.P.WordWrap && !pass.LineText.isEmpty() && !pass.LineText.endsWith(u' ');
+  const bool fits = pass.X < pass.LineWidth() || w >= pass.LineWidth() || continuesWord;
   const bool first = pass.Pieces++ == 0;
   if (fits || !r.P.WordWrap) {
     pass.LineText += piece;
