@@ -183,6 +183,83 @@ TEST_F(RenderMarkupTest, FontAndHighlightColours) {
   EXPECT_EQ(ColorFromName(QStringLiteral("red")), clBlack);
 }
 
+TEST_F(RenderMarkupTest, HoverStyleShadowErrorRuleAndParagraphBackground) {
+  Params.HoverOnlyStyle = true;
+  Params.HoverAnchorNumber = 2;
+  Params.HoverTextColor = clRed;
+  Params.LinkColor = clBlue;
+  Render(QStringLiteral("<A HREF=\"a\">WW</A> <A HREF=\"b\">WW</A>"));
+  const int32_t split = 1 + Width(QStringLiteral("WW "));
+  EXPECT_GT(Count_Pixels(clBlue, Rect(0, 0, split, 50)), 0);
+  EXPECT_EQ(Count_Pixels(clRed, Rect(0, 0, split, 50)), 0);
+  EXPECT_GT(Count_Pixels(clRed, Rect(split, 0, 300, 50)), 0);
+  Params = TMarkupParams();
+
+  Image.fill(Qt::white);
+  Params.ShadowColor = clLime;
+  Params.ShadowOffset = 2;
+  Render(QStringLiteral("<SHAD>WW</SHAD>"));
+  EXPECT_GT(Count_Pixels(clLime), 0);
+
+  Image.fill(Qt::white);
+  Render(QStringLiteral("<E>word</E> plain"));
+  EXPECT_GT(Count_Pixels(clRed, Rect(0, 0, 1 + Width(QStringLiteral("word")) + 1, 50)), 0);
+  EXPECT_EQ(Count_Pixels(clRed, Rect(2 + Width(QStringLiteral("word ")), 0, 300, 50)), 0);
+
+  Image.fill(Qt::white);
+  Render(QStringLiteral("a<HR>b"));
+  EXPECT_EQ(Canvas.Pixels(200, Gh() + 1), clBlack);
+
+  Image.fill(Qt::white);
+  Render(QStringLiteral("<P BGCOLOR=\"clyellow\">a<BR>b</P>c"));
+  const int32_t gh = Gh();
+  EXPECT_EQ(Canvas.Pixels(290, gh / 2), clYellow);
+  EXPECT_EQ(Canvas.Pixels(290, gh + gh / 2), clYellow);
+  EXPECT_EQ(Canvas.Pixels(290, 2 * gh + gh / 2), clWhite);
+}
+
+TEST_F(RenderMarkupTest, SubscriptAndSuperscriptAddToTheLine) {
+  const int32_t gh = Gh();
+  Measure(QStringLiteral("a<SUB>2</SUB>"));
+  EXPECT_EQ(Out.MeasuredHeight, gh + gh / 4);
+  Measure(QStringLiteral("a<SUP>2</SUP><SUB>3</SUB>"));
+  EXPECT_EQ(Out.MeasuredHeight, gh + 2 * (gh / 4));
+  Measure(QStringLiteral("a<SUBX>2"));  // only <SUB> exactly: this is strikeout
+  EXPECT_EQ(Out.MeasuredHeight, gh);
+}
+
+TEST_F(RenderMarkupTest, ClassicArgumentListMatchesTheRecordForm) {
+  QString hitHref = QStringLiteral("kept"), plain, focus, title, id, value, type;
+  int32_t width = -1, height = -1, anchors = -1, number = 0;
+  TRect anchorRect = Rect(1, 2, 3, 4), controlRect = Rect(1, 2, 3, 4);
+  const QString text = QStringLiteral("<A HREF=\"h\" TITLE=\"t\">link</A>");
+  const int32_t x = 1 + Width(QStringLiteral("link")) / 2;
+  const bool hit =
+      RenderMarkup(Canvas, text, Rect(0, 0, 300, 200), nullptr, x, 5, -1, -1, 1, true, false, false, false, true,
+                   false, false, false, 1.0, clBlue, clNone, clNone, clGray, hitHref, plain, focus, title, width,
+                   height, anchors, number, anchorRect, controlRect, id, value, type, nullptr, nullptr, nullptr, 0);
+  EXPECT_TRUE(hit);
+  EXPECT_EQ(hitHref, QStringLiteral("h"));
+  EXPECT_EQ(title, QStringLiteral("t"));
+  EXPECT_EQ(plain, QStringLiteral("linklink"));
+  EXPECT_EQ(width, Width(QStringLiteral("link")));
+  EXPECT_EQ(height, Gh());
+  EXPECT_EQ(anchors, 1);
+  EXPECT_EQ(number, 1);
+  EXPECT_EQ(anchorRect, Rect(1, 0, 1 + Width(QStringLiteral("link")), Gh()));
+  EXPECT_EQ(controlRect, TRect());
+
+  hitHref = QStringLiteral("kept");
+  anchorRect = Rect(1, 2, 3, 4);
+  EXPECT_FALSE(RenderMarkup(Canvas, text, Rect(0, 0, 300, 200), nullptr, 250, 5, -1, -1, 1, true, false, false, false,
+                            true, false, false, false, 1.0, clBlue, clNone, clNone, clGray, hitHref, plain, focus,
+                            title, width, height, anchors, number, anchorRect, controlRect, id, value, type, nullptr,
+                            nullptr, nullptr, 0));
+  EXPECT_EQ(hitHref, QStringLiteral("kept"));
+  EXPECT_EQ(anchorRect, Rect(1, 2, 3, 4));
+  EXPECT_EQ(number, -1);
+}
+
 TEST_F(RenderMarkupTest, CanvasLeavesAsItEntered) {
   Canvas.Brush().Color = clYellow;
   Canvas.Pen().Color = clGreen;
