@@ -60,13 +60,15 @@ boolean Source_Fill(j_decompress_ptr info) {
 }
 void Source_Skip(j_decompress_ptr info, long count) {
   auto* src = reinterpret_cast<TJpegSource*>(info->src);
-  while (count > 0) {
-    if (src->Manager.bytes_in_buffer == 0) Source_Fill(info);
-    const long step = std::min<long>(count, long(src->Manager.bytes_in_buffer));
-    src->Manager.next_input_byte += step;
-    src->Manager.bytes_in_buffer -= size_t(step);
-    count -= step;
+  if (count <= 0) return;
+  if (size_t(count) <= src->Manager.bytes_in_buffer) {
+    src->Manager.next_input_byte += count;
+    src->Manager.bytes_in_buffer -= size_t(count);
+    return;
   }
+  // Past the end of the data: what remains is the end-of-image marker.
+  src->Served = true;
+  Source_Fill(info);
 }
 void Source_Term(j_decompress_ptr) {}
 

@@ -142,6 +142,17 @@ TEST(HTMLPicture, UndecodableBytesRaiseWhereLoadingRaises) {
     EXPECT_TRUE(e.Message().startsWith(QStringLiteral("JPEG error #"))) << e.Message().toStdString();
   }
 
+  // Cut-off JPEG data either decodes what it has or raises a JPEG error; never more.
+  const QByteArray whole = Jpeg_Encode(Solid(64, 64, Qt::blue), 80);
+  for (qsizetype cut : {qsizetype(4), qsizetype(20), whole.size() / 2, whole.size() - 2}) {
+    try {
+      const QImage partial = Jpeg_Decode(whole.left(cut));
+      EXPECT_EQ(partial.size(), QSize(64, 64)) << cut;
+    } catch (const Exception& e) {
+      EXPECT_TRUE(e.Message().startsWith(QStringLiteral("JPEG error #"))) << cut;
+    }
+  }
+
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("bad.png"));
   QFile file(path);
