@@ -81,10 +81,10 @@ void THTMLPicture::Decode() {
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
+    if (!reader.canRead()) throw Exception(QStringLiteral("Could not load image. Invalid format"));
     const QSize size = reader.size();
     if (size.isValid() && qsizetype(size.width()) * size.height() > Max_Picture_Pixels)
       throw Exception(QStringLiteral("Could not allocate memory for image"));
-    if (!reader.canRead()) throw Exception(QStringLiteral("Could not load image. Invalid format"));
     if (!reader.read(&image) || image.isNull()) throw Exception(QStringLiteral("Could not load image"));
   }
   // The GIF reader paints a frame into the whole logical screen; the picture is the frame itself, drawn at its

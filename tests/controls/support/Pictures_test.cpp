@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QImageReader>
 #include <QImageWriter>
 #include <QTemporaryDir>
 
@@ -105,6 +106,24 @@ TEST(HTMLPicture, DecodesEveryFormatFromItsBytes) {
     EXPECT_EQ(picture.Image().pixelColor(2, 1), QColor(255, 0, 0)) << format;
     EXPECT_EQ(picture.FrameCount(), -1) << format;
     EXPECT_FALSE(picture.IsGIF());
+  }
+  // Every other format this machine's image plugins can write and read: left half black, right half white.
+  QImage halves = Solid(8, 8, Qt::white);
+  for (int y = 0; y < 8; ++y)
+    for (int x = 0; x < 4; ++x) halves.setPixelColor(x, y, Qt::black);
+  const QList<QByteArray> readable = QImageReader::supportedImageFormats();
+  for (const QByteArray& format : QImageWriter::supportedImageFormats()) {
+    if (!readable.contains(format)) continue;
+    THTMLPicture picture;
+    try {
+      picture.ReadData(Encode(halves, format.constData()));
+    } catch (const Exception& e) {
+      ADD_FAILURE() << format.constData() << ": " << e.Message().toStdString();
+      continue;
+    }
+    ASSERT_EQ(picture.Image().size(), QSize(8, 8)) << format.constData();
+    EXPECT_LT(qGray(picture.Image().pixel(1, 4)), 60) << format.constData();
+    EXPECT_GT(qGray(picture.Image().pixel(6, 4)), 195) << format.constData();
   }
 }
 
