@@ -1,0 +1,446 @@
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+#include <QTemporaryDir>
+
+#include "UPictureContainer.h"
+#include "URenderMarkup.h"
+
+namespace {
+class RenderMarkupTest : public ::testing::Test {
+ protected:
+  RenderMarkupTest() : Image(300, 200, QImage::Format_RGB32), Canvas(&Image) {
+    Image.fill(Qt::white);
+    Canvas.Font().Color = clBlack;
+  }
+
+  bool Render(const QString& text, TRect rect = Rect(0, 0, 300, 200)) {
+    return RenderMarkup(Canvas, text, rect, Params, Out);
+  }
+  bool Measure(const QString& text, TRect rect = Rect(0, 0, 300, 200)) {
+    Params.MeasureOnly = true;
+    const bool r = Render(text, rect);
+    Params.MeasureOnly = false;
+    return r;
+  }
+  bool HitTest(const QString& text, int32_t x, int32_t y, TRect rect = Rect(0, 0, 300, 200)) {
+    Params.HitTestOnly = true;
+    Params.PointX = x;
+    Params.PointY = y;
+    const bool r = Render(text, rect);
+    Params.HitTestOnly = false;
+    return r;
+  }
+  int32_t Width(const QString& text, TFontStyles style = {}) {
+    const TFont saved = Canvas.Font();
+    Canvas.Font().Style = style;
+    const int32_t w = Canvas.TextWidth(text);
+    Canvas.SetFont(saved);
+    return w;
+  }
+  int32_t Gh() { return Canvas.TextHeight(QStringLiteral("gh")); }
+  int32_t Count_Pixels(TColor color, TRect area = Rect(0, 0, 300, 200)) {
+    Canvas.Release();
+    int32_t n = 0;
+    for (int32_t y = area.Top; y < area.Bottom; ++y)
+      for (int32_t x = area.Left; x < area.Right; ++x)
+        if (Canvas.Pixels(x, y) == color) ++n;
+    return n;
+  }
+
+  QImage Image;
+  TCanvas Canvas;
+  TMarkupParams Params;
+  TMarkupOutputs Out;
+};
+
+TEST_F(RenderMarkupTest, EmptyTextMeasuresOneLineOfNothing) {
+  EXPECT_FALSE(Render(QString()));
+  EXPECT_EQ(Out.MeasuredWidth, 0);
+  EXPECT_EQ(Out.MeasuredHeight, Gh());
+  EXPECT_EQ(Out.AnchorCount, 0);
+}
+
+TEST_F(RenderMarkupTest, EntitiesAndPlainText) {
+  Measure(QStringLiteral("a&amp;b"));
+  EXPECT_EQ(Out.PlainText, QStringLiteral("a&&b"));
+  EXPECT_EQ(Out.MeasuredWidth, Width(QStringLiteral("a&b")));
+  Measure(QStringLiteral("x&lt;y&gt;&nbsp;&euro;<BR>z"));
+  EXPECT_EQ(Out.PlainText, QStringLiteral("x<y> \u20AC\rz"));
+  // The painting call collects each line twice: once measuring, once painting.
+  Render(QStringLiteral("ab"));
+  EXPECT_EQ(Out.PlainText, QStringLiteral("abab"));
+  Measure(QStringLiteral("a<Z>hidden</Z>b"));
+  EXPECT_EQ(Out.PlainText, QStringLiteral("ahiddenb"));
+  EXPECT_EQ(Out.MeasuredWidth, Width(QStringLiteral("a")) + Width(QStringLiteral("b")));
+}
+
+TEST_F(RenderMarkupTest, LinesWidthsAndStyles) {
+  Measure(QStringLiteral("abc<B>def</B>"));
+  EXPECT_EQ(Out.MeasuredWidth, Width(QStringLiteral("abc")) + Width(QStringLiteral("def"), fsBold));
+  EXPECT_EQ(Out.MeasuredHeight, Gh());
+  Measure(QStringLiteral("one<BR>three\r\nx"));
+  EXPECT_EQ(Out.MeasuredHeight, 3 * Gh());
+  EXPECT_EQ(Out.MeasuredWidth, Width(QStringLiteral("three")));
+  Measure(QStringLiteral("<FONT SIZE=3>x</FONT>"));
+  TFont big = Canvas.Font();
+  big.SetSize(12);
+  const TFont saved = Canvas.Font();
+  Canvas.SetFont(big);
+  const int32_t height12 = Gh();
+  Canvas.SetFont(saved);
+  EXPECT_EQ(Out.MeasuredHeight, height12);
+  Measure(QStringLiteral("<FONT SIZE=\"20\">x</FONT>"));
+  EXPECT_GT(Out.MeasuredHeight, height12);
+}
+
+TEST_F(RenderMarkupTest, WordWrap) {
+  Params.WordWrap = true;
+  const int32_t fitsTwo = 1 + Width(QStringLiteral("aaa bbb ")) + 2;
+  Measure(QStringLiteral("aaa bbb ccc"), Rect(0, 0, fitsTwo, 200));
+  EXPECT_EQ(Out.MeasuredHeight, 2 * Gh());
+  // The blank that ends the first line is not counted.
+  EXPECT_EQ(Out.MeasuredWidth, Width(QStringLiteral("aaa ")) + Width(QStringLiteral("bbb")));
+  // No blank between the pieces: never broken there.
+  Measure(QStringLiteral("ab<B>cd</B>"), Rect(0, 0, Width(QStringLiteral("ab")) + 2, 200));
+  EXPECT_EQ(Out.MeasuredHeight, Gh());
+}
+
+TEST_F(RenderMarkupTest, WithoutWordWrapTheOverflowingLineIsTheLast) {
+  const TRect narrow = Rect(0, 0, Width(QStringLiteral("xxxx")) + Width(QStringLiteral("yyyy"), fsBold) / 2, 200);
+  Measure(QStringLiteral("xxxx<B>yyyy</B>zzzz<BR>wwww"), narrow);
+  EXPECT_EQ(Out.PlainText, QStringLiteral("xxxxyyyy"));
+  EXPECT_EQ(Out.MeasuredHeight, Gh());
+  Render(QStringLiteral("xxxx<B>yyyy</B>zzzz<BR>wwww"), narrow);
+  EXPECT_EQ(Count_Pixels(clBlack, Rect(narrow.Right, 0, 300, 200)), 0);  // clipped at the rectangle
+}
+
+TEST_F(RenderMarkupTest, PaintingStopsAtTheBottomButMeasuringDoesNot) {
+  const QString text = QStringLiteral("a<BR>b<BR>c");
+  Measure(text, Rect(0, 0, 100, 5));
+  EXPECT_EQ(Out.MeasuredHeight, 3 * Gh());
+  Render(text, Rect(0, 0, 100, 5));
+  EXPECT_EQ(Out.MeasuredHeight, Gh());
+}
+
+TEST_F(RenderMarkupTest, AnchorHitTest) {
+  const QString text = QStringLiteral("Go <A HREF=\"target\" TITLE=\"Tip\">here</A> now <A HREF=\"second\">x</A>");
+  const int32_t start = 1 + Width(QStringLiteral("Go "));
+  const int32_t end = start + Width(QStringLiteral("here"));
+  ASSERT_TRUE(HitTest(text, (start + end) / 2, Gh() / 2));
+  EXPECT_EQ(Out.HitHref, QStringLiteral("target"));
+  EXPECT_EQ(Out.HitTitle, QStringLiteral("Tip"));
+  EXPECT_EQ(Out.HitAnchorNumber, 1);
+  EXPECT_EQ(Out.HitAnchorRect, Rect(start, 0, end, Gh()));
+  EXPECT_EQ(Out.AnchorCount, 2);
+
+  Out.HitHref = QStringLiteral("kept");
+  EXPECT_FALSE(HitTest(text, start - 4, Gh() / 2));
+  EXPECT_EQ(Out.HitHref, QStringLiteral("kept"));
+  EXPECT_EQ(Out.HitAnchorNumber, -1);
+  EXPECT_FALSE(HitTest(text, (start + end) / 2, Gh() + 3));  // below the line
+}
+
+TEST_F(RenderMarkupTest, RightAlignedParagraphPlacesTheAnchorAtTheRight) {
+  const QString text = QStringLiteral("<P ALIGN=\"right\"><A HREF=\"r\">ab</A></P>");
+  const int32_t w = Width(QStringLiteral("ab"));
+  ASSERT_TRUE(HitTest(text, 300 - w / 2, Gh() / 2));
+  EXPECT_EQ(Out.HitAnchorRect.Left, 300 - w);
+  EXPECT_FALSE(HitTest(text, 10, Gh() / 2));
+}
+
+TEST_F(RenderMarkupTest, FocusAndLinkColours) {
+  Params.FocusAnchorIndex = 0;
+  Params.LinkColor = clRed;
+  Render(QStringLiteral("<A HREF=\"first\">WWW</A> <A HREF=\"second\">M</A>"));
+  EXPECT_EQ(Out.FocusHref, QStringLiteral("first"));
+  EXPECT_GT(Count_Pixels(clRed), 0);
+  Image.fill(Qt::white);
+  Params.SelectedMode = true;
+  Render(QStringLiteral("<A HREF=\"first\">WWW</A>"));
+  EXPECT_EQ(Count_Pixels(clRed), 0);
+}
+
+TEST_F(RenderMarkupTest, FontAndHighlightColours) {
+  Render(QStringLiteral("<FONT COLOR=\"#ff0000\">WWW</FONT>"));
+  EXPECT_GT(Count_Pixels(clRed), 0);  // red, green, blue in the tag; TColor holds blue, green, red
+  Image.fill(Qt::white);
+  Render(QStringLiteral("<FONT COLOR=\"#0000FF\">WWW</FONT>"));
+  EXPECT_GT(Count_Pixels(clBlue), 0);
+  EXPECT_EQ(Count_Pixels(clRed), 0);
+  Image.fill(Qt::white);
+  Render(QStringLiteral("<FONT COLOR=\"red\">WWW</FONT>"));
+  EXPECT_EQ(Count_Pixels(clRed), 0);
+  EXPECT_GT(Count_Pixels(clBlack), 0);
+  Image.fill(Qt::white);
+  SetMarkupHighlightColors(clLime, clNavy);
+  Render(QStringLiteral("<HI>WWW</HI>"));
+  SetMarkupHighlightColors(clHighlight, clHighlightText);
+  EXPECT_GT(Count_Pixels(clLime), 0);
+  EXPECT_GT(Count_Pixels(clNavy), 0);
+  EXPECT_EQ(ColorFromName(QStringLiteral("clbtnface")), clBtnFace);
+  EXPECT_EQ(ColorFromName(QStringLiteral("clteal")), clTeal);
+  EXPECT_EQ(ColorFromName(QStringLiteral("red")), clBlack);
+}
+
+TEST_F(RenderMarkupTest, HoverStyleShadowErrorRuleAndParagraphBackground) {
+  Params.HoverOnlyStyle = true;
+  Params.HoverAnchorNumber = 2;
+  Params.HoverTextColor = clRed;
+  Params.LinkColor = clBlue;
+  Render(QStringLiteral("<A HREF=\"a\">WW</A> <A HREF=\"b\">WW</A>"));
+  const int32_t split = 1 + Width(QStringLiteral("WW "));
+  EXPECT_GT(Count_Pixels(clBlue, Rect(0, 0, split, 50)), 0);
+  EXPECT_EQ(Count_Pixels(clRed, Rect(0, 0, split, 50)), 0);
+  EXPECT_GT(Count_Pixels(clRed, Rect(split, 0, 300, 50)), 0);
+  Params = TMarkupParams();
+
+  Image.fill(Qt::white);
+  Params.ShadowColor = clLime;
+  Params.ShadowOffset = 2;
+  Render(QStringLiteral("<SHAD>WW</SHAD>"));
+  EXPECT_GT(Count_Pixels(clLime), 0);
+
+  Image.fill(Qt::white);
+  Render(QStringLiteral("<E>word</E> plain"));
+  EXPECT_GT(Count_Pixels(clRed, Rect(0, 0, 1 + Width(QStringLiteral("word")) + 1, 50)), 0);
+  EXPECT_EQ(Count_Pixels(clRed, Rect(2 + Width(QStringLiteral("word ")), 0, 300, 50)), 0);
+
+  Image.fill(Qt::white);
+  Render(QStringLiteral("a<HR>b"));
+  EXPECT_EQ(Canvas.Pixels(200, Gh() + 1), clBlack);
+
+  Image.fill(Qt::white);
+  Render(QStringLiteral("<P BGCOLOR=\"clyellow\">a<BR>b</P>c"));
+  const int32_t gh = Gh();
+  EXPECT_EQ(Canvas.Pixels(290, gh / 2), clYellow);
+  EXPECT_EQ(Canvas.Pixels(290, gh + gh / 2), clYellow);
+  EXPECT_EQ(Canvas.Pixels(290, 2 * gh + gh / 2), clWhite);
+}
+
+TEST_F(RenderMarkupTest, SubscriptAndSuperscriptAddToTheLine) {
+  const int32_t gh = Gh();
+  Measure(QStringLiteral("a<SUB>2</SUB>"));
+  EXPECT_EQ(Out.MeasuredHeight, gh + gh / 4);
+  Measure(QStringLiteral("a<SUP>2</SUP><SUB>3</SUB>"));
+  EXPECT_EQ(Out.MeasuredHeight, gh + 2 * (gh / 4));
+  Measure(QStringLiteral("a<SUBX>2"));  // only <SUB> exactly: this is strikeout
+  EXPECT_EQ(Out.MeasuredHeight, gh);
+}
+
+TEST_F(RenderMarkupTest, ClassicArgumentListMatchesTheRecordForm) {
+  QString hitHref = QStringLiteral("kept"), plain, focus, title, id, value, type;
+  int32_t width = -1, height = -1, anchors = -1, number = 0;
+  TRect anchorRect = Rect(1, 2, 3, 4), controlRect = Rect(1, 2, 3, 4);
+  const QString text = QStringLiteral("<A HREF=\"h\" TITLE=\"t\">link</A>");
+  const int32_t x = 1 + Width(QStringLiteral("link")) / 2;
+  const bool hit =
+      RenderMarkup(Canvas, text, Rect(0, 0, 300, 200), nullptr, x, 5, -1, -1, 1, true, false, false, false, true,
+                   false, false, false, 1.0, clBlue, clNone, clNone, clGray, hitHref, plain, focus, title, width,
+                   height, anchors, number, anchorRect, controlRect, id, value, type, nullptr, nullptr, nullptr, 0);
+  EXPECT_TRUE(hit);
+  EXPECT_EQ(hitHref, QStringLiteral("h"));
+  EXPECT_EQ(title, QStringLiteral("t"));
+  EXPECT_EQ(plain, QStringLiteral("linklink"));
+  EXPECT_EQ(width, Width(QStringLiteral("link")));
+  EXPECT_EQ(height, Gh());
+  EXPECT_EQ(anchors, 1);
+  EXPECT_EQ(number, 1);
+  EXPECT_EQ(anchorRect, Rect(1, 0, 1 + Width(QStringLiteral("link")), Gh()));
+  EXPECT_EQ(controlRect, TRect());
+
+  hitHref = QStringLiteral("kept");
+  anchorRect = Rect(1, 2, 3, 4);
+  EXPECT_FALSE(RenderMarkup(Canvas, text, Rect(0, 0, 300, 200), nullptr, 250, 5, -1, -1, 1, true, false, false, false,
+                            true, false, false, false, 1.0, clBlue, clNone, clNone, clGray, hitHref, plain, focus,
+                            title, width, height, anchors, number, anchorRect, controlRect, id, value, type, nullptr,
+                            nullptr, nullptr, 0));
+  EXPECT_EQ(hitHref, QStringLiteral("kept"));
+  EXPECT_EQ(anchorRect, Rect(1, 2, 3, 4));
+  EXPECT_EQ(number, -1);
+}
+
+TEST_F(RenderMarkupTest, CanvasLeavesAsItEntered) {
+  Canvas.Brush().Color = clYellow;
+  Canvas.Pen().Color = clGreen;
+  Canvas.Pen().Width = 3;
+  const TFont font = Canvas.Font();
+  const TBrush brush = Canvas.Brush();
+  const TPen pen = Canvas.Pen();
+  const TBkMode mode = Canvas.BkMode();
+  Render(
+      QStringLiteral("<B><I><FONT FACE=\"Arial\" SIZE=\"5\" COLOR=\"clred\" BGCOLOR=\"clblue\">x<HI>y<E>z"
+                     "<P BGCOLOR=\"#00ff00\">w<R a=\"90\">r<HR>"));
+  EXPECT_EQ(Canvas.Font(), font);
+  EXPECT_EQ(Canvas.Brush(), brush);
+  EXPECT_EQ(Canvas.Pen(), pen);
+  EXPECT_EQ(Canvas.BkMode(), mode);
+}
+
+TEST_F(RenderMarkupTest, Lists) {
+  Measure(QStringLiteral("<UL><LI>one<LI>two</UL>"));
+  EXPECT_EQ(Out.MeasuredHeight, 3 * Gh());  // UL breaks the line first
+  EXPECT_EQ(Out.PlainText, QStringLiteral("onetwo"));
+  Measure(QStringLiteral("<UL><LI>one</UL>"));
+  EXPECT_EQ(Out.MeasuredWidth, 12 + Width(QStringLiteral("one")));
+  Measure(QStringLiteral("<UL><UL><LI>one</UL></UL>"));
+  EXPECT_EQ(Out.MeasuredWidth, 24 + Width(QStringLiteral("one")));
+  // The item text starts 12 pixels right of the bullet.
+  Render(QStringLiteral("<UL><LI>I</UL>"));
+  const TRect secondLine = Rect(0, Gh(), 300, 2 * Gh());
+  int32_t first = 300;
+  Canvas.Release();
+  for (int32_t x = 0; x < 300 && first == 300; ++x)
+    for (int32_t y = secondLine.Top; y < secondLine.Bottom; ++y)
+      if (Canvas.Pixels(x, y) == clBlack) first = x;
+  EXPECT_LT(first, 13);
+  EXPECT_GT(Count_Pixels(clBlack, Rect(13, secondLine.Top, 300, secondLine.Bottom)), 0);
+}
+
+class MarkupPictureTest : public RenderMarkupTest {
+ protected:
+  MarkupPictureTest() {
+    QImage logo(20, 10, QImage::Format_RGB32);
+    logo.fill(QColor(0, 255, 0));
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    logo.save(&buffer, "PNG");
+    TPictureItem* item = Container.Items().Add();
+    item->SetName(QStringLiteral("Logo"));
+    item->Picture().ReadData(png);
+    Params.PictureContainer = &Container;
+    Params.PictureCache = &Cache;
+    PngBytes = png;
+  }
+  TPictureContainer Container;
+  THTMLPictureCache Cache;
+  QByteArray PngBytes;
+};
+
+TEST_F(MarkupPictureTest, SizesAndPlacement) {
+  Measure(QStringLiteral("<IMG SRC=\"logo\">"));
+  EXPECT_EQ(Out.MeasuredWidth, 20);
+  EXPECT_EQ(Out.MeasuredHeight, std::max(10, Gh()));
+  Measure(QStringLiteral("<IMG SRC=\"LOGO\" WIDTH=\"40\">"));
+  EXPECT_EQ(Out.MeasuredWidth, 40);
+  Measure(QStringLiteral("<IMG SRC=\"logo\" HEIGHT=\"40\">"));
+  EXPECT_EQ(Out.MeasuredWidth, 80);
+  EXPECT_EQ(Out.MeasuredHeight, 40);
+  Measure(QStringLiteral("<IMG SRC=\"missing\">"));
+  EXPECT_EQ(Out.MeasuredWidth, 0);
+  // Wider than the space left but narrower than the line: the next line; wider than the line: this line.
+  const int32_t a = Width(QStringLiteral("abc"));
+  Measure(QStringLiteral("abc<IMG SRC=\"logo\" WIDTH=\"40\" HEIGHT=\"30\">"), Rect(0, 0, a + 30, 200));
+  EXPECT_EQ(Out.MeasuredHeight, Gh() + 30);
+  Measure(QStringLiteral("abc<IMG SRC=\"logo\" WIDTH=\"200\" HEIGHT=\"30\">"), Rect(0, 0, a + 30, 200));
+  EXPECT_EQ(Out.MeasuredHeight, 30);
+
+  Render(QStringLiteral("<IMG SRC=\"logo\">"));
+  EXPECT_EQ(Canvas.Pixels(2, 2), clLime);
+  EXPECT_EQ(Canvas.Pixels(20, 2), clLime);
+  EXPECT_EQ(Canvas.Pixels(22, 2), clWhite);
+}
+
+TEST_F(MarkupPictureTest, AnchoredPictureIsHitByAPaintingCall) {
+  EXPECT_FALSE(Render(QStringLiteral("<A HREF=\"pic\"><IMG SRC=\"logo\"></A>")));  // point -1,-1: nothing
+  Params.PointX = 5;
+  Params.PointY = 5;
+  Out.HitHref.clear();
+  EXPECT_TRUE(Render(QStringLiteral("<A HREF=\"pic\"><IMG SRC=\"logo\"></A>")));
+  EXPECT_EQ(Out.HitHref, QStringLiteral("pic"));
+}
+
+TEST_F(MarkupPictureTest, CachedSourcesLoadFilesAndNeverTheNetwork) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("p.png"));
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(PngBytes);
+  file.close();
+  const QString source = QStringLiteral("file://") + path;
+  Measure(QStringLiteral("<IMG SRC=\"") + source + QStringLiteral("\">"));
+  EXPECT_EQ(Out.MeasuredWidth, 20);
+  ASSERT_NE(Cache.FindPicture(source), nullptr);
+
+  const QString remote = QStringLiteral("http://192.0.2.1/x.png");
+  Render(QStringLiteral("<IMG SRC=\"") + remote + QStringLiteral("\">x"));
+  Render(QStringLiteral("<IMG SRC=\"") + remote + QStringLiteral("\">x"));
+  EXPECT_EQ(Out.MeasuredWidth, Width(QStringLiteral("x")));
+  EXPECT_EQ(Cache.Count(), 2);
+  ASSERT_NE(Cache.FindPicture(remote), nullptr);
+  EXPECT_TRUE(Cache.FindPicture(remote)->Empty());
+  EXPECT_FALSE(Cache.FindPicture(remote)->Busy());
+
+  // Undecodable bytes behind a source paint as nothing.
+  const QString garbage = dir.filePath(QStringLiteral("g.png"));
+  QFile bad(garbage);
+  ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+  bad.write("not a picture");
+  bad.close();
+  Render(QStringLiteral("<IMG SRC=\"file://") + garbage + QStringLiteral("\">x"));
+  EXPECT_EQ(Out.MeasuredWidth, Width(QStringLiteral("x")));
+}
+
+TEST_F(MarkupPictureTest, BodyBackgroundAndColour) {
+  Render(QStringLiteral("<BODY BGCOLOR=\"clred\">x"), Rect(50, 50, 100, 100));
+  EXPECT_EQ(Canvas.Pixels(99, 99), clRed);
+  EXPECT_EQ(Canvas.Pixels(100, 100), clWhite);
+  Image.fill(Qt::white);
+  Render(QStringLiteral("<BODY BACKGROUND=\"logo\">"), Rect(0, 0, 50, 25));
+  EXPECT_EQ(Canvas.Pixels(45, 22), clLime);  // tiled
+  EXPECT_EQ(Canvas.Pixels(50, 22), clWhite);
+}
+
+TEST_F(MarkupPictureTest, ImageList) {
+  TMarkupImageList images(8, 6);
+  QImage red(8, 6, QImage::Format_RGB32);
+  red.fill(Qt::red);
+  images.Add(red);
+  Params.Images = &images;
+  Measure(QStringLiteral("<IMG SRC=\"IDX:0\"><IMG SRC=\"idx:1\">"));
+  EXPECT_EQ(Out.MeasuredWidth, 8);
+  Render(QStringLiteral("<IMG SRC=\"IDX:0\">"));
+  EXPECT_EQ(Canvas.Pixels(3, 3), clRed);
+}
+
+TEST_F(RenderMarkupTest, EmbeddedControls) {
+  const QString check = QStringLiteral("<CONTROL TYPE=\"CHECK\" ID=\"c1\" VALUE=\"true\" WIDTH=\"20\">");
+  // The control sets its line's height: taller text before it does not count, text after it does.
+  Measure(QStringLiteral("<FONT SIZE=\"30\">a</FONT>") + check);
+  EXPECT_EQ(Out.MeasuredHeight, 16);
+  Measure(check + QStringLiteral("<FONT SIZE=\"30\">a</FONT>"));
+  EXPECT_GT(Out.MeasuredHeight, 30);
+  Measure(QStringLiteral("a") + check + QStringLiteral("b"));
+  EXPECT_EQ(Out.MeasuredWidth, Width(QStringLiteral("a")) + 16 + Width(QStringLiteral("b")));
+  Measure(QStringLiteral("a<CONTROL TYPE=\"EDIT\" ID=\"x\">b"));
+  EXPECT_EQ(Out.MeasuredWidth, Width(QStringLiteral("a")) + Width(QStringLiteral("b")));
+
+  // Ticked and unticked boxes differ inside the box.
+  Render(check);
+  const int32_t ticked = Count_Pixels(clBlack, Rect(3, 0, 16, 16));
+  Image.fill(Qt::white);
+  Render(QStringLiteral("<CONTROL TYPE=\"CHECK\" ID=\"c1\" VALUE=\"no\" WIDTH=\"20\">"));
+  EXPECT_GT(ticked, 0);
+  EXPECT_EQ(Count_Pixels(clBlack, Rect(3, 0, 16, 16)), 0);
+
+  const QString form = QStringLiteral("x <CONTROL TYPE=\"edit\" ID=\"e1\" VALUE=\"v&lt;1\" WIDTH=\"60\"> ") + check;
+  Out.HitControlID = QStringLiteral("c1");
+  ASSERT_TRUE(HitTest(form, -50, -50));
+  EXPECT_EQ(Out.HitControlID, QStringLiteral("c1"));
+  EXPECT_EQ(Out.HitControlType, QStringLiteral("CHECK"));
+  EXPECT_EQ(Out.HitControlValue, QStringLiteral("true"));
+  EXPECT_EQ(Out.HitHref, QStringLiteral("ctrl"));
+  const int32_t left = 1 + Width(QStringLiteral("x ")) + 60 + Width(QStringLiteral(" "));
+  EXPECT_EQ(Out.HitControlRect.Left, left);
+  EXPECT_EQ(Out.HitControlRect.Width(), 16);
+
+  Out.HitControlID.clear();
+  const int32_t editLeft = 1 + Width(QStringLiteral("x "));
+  ASSERT_TRUE(HitTest(form, editLeft + 10, 5));
+  EXPECT_EQ(Out.HitControlID, QStringLiteral("e1"));
+  EXPECT_EQ(Out.HitControlValue, QStringLiteral("v<1"));
+  EXPECT_EQ(Out.HitControlRect.Left, editLeft);
+  EXPECT_EQ(Out.HitControlRect.Right, editLeft + 60);
+}
+}  // namespace
