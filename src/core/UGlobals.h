@@ -58,7 +58,9 @@ inline QStringList MIB_Read_List;
 inline QStringList MIB_Write_List;
 
 // Joins a folder and a name with "/"; an empty folder gives "/name", as the per-topic paths are before any build.
-inline QString Join_Path(const QString& folder, const QString& name) { return folder + u'/' + name; }
+inline QString Join_Path(const QString& folder, const QString& name) {
+  return folder + u'/' + name;
+}
 
 // Sets Path_Exe and the three folders derived from it.
 void Set_Program_Folder(const QString& folder);

@@ -34,4 +34,6 @@ TFormatSettings FormatSettings() {
   return provider ? provider() : System_Format_Settings();
 }
 
-void Set_Format_Settings_Provider(std::function<TFormatSettings()> provider) { Provider() = std::move(provider); }
+void Set_Format_Settings_Provider(std::function<TFormatSettings()> provider) {
+  Provider() = std::move(provider);
+}

@@ -6,9 +6,13 @@
 
 #include "UGlobals.h"
 
-TTempFolder::TTempFolder() : FOldExe(Path_Exe) { Set_Program_Folder(FDir.path()); }
+TTempFolder::TTempFolder() : FOldExe(Path_Exe) {
+  Set_Program_Folder(FDir.path());
+}
 
-TTempFolder::~TTempFolder() { Set_Program_Folder(FOldExe); }
+TTempFolder::~TTempFolder() {
+  Set_Program_Folder(FOldExe);
+}
 
 void TTempFolder::Write(const QString& relative, const QByteArray& bytes) const {
   const QString path = File(relative);

@@ -1,7 +1,7 @@
 // Test entry of the libraries without widgets: a headless GUI application object (fonts, images, painting) and
 // no widget library, so a widget dependency in such a library fails the build of its tests.
-#include <QGuiApplication>
 #include <gtest/gtest.h>
+#include <QGuiApplication>
 
 #include "UFonts.h"
 

@@ -18,22 +18,32 @@ TFileDialogAnswerer& File_Answerer() {
 
 QString Caption_For(TMsgDlgType type) {
   switch (type) {
-    case mtWarning: return QStringLiteral("Warning");
-    case mtError: return QStringLiteral("Error");
-    case mtInformation: return QStringLiteral("Information");
-    case mtConfirmation: return QStringLiteral("Confirm");
-    case mtCustom: break;
+    case mtWarning:
+      return QStringLiteral("Warning");
+    case mtError:
+      return QStringLiteral("Error");
+    case mtInformation:
+      return QStringLiteral("Information");
+    case mtConfirmation:
+      return QStringLiteral("Confirm");
+    case mtCustom:
+      break;
   }
   return QApplication::applicationName();
 }
 
 QMessageBox::Icon Icon_For(TMsgDlgType type) {
   switch (type) {
-    case mtWarning: return QMessageBox::Warning;
-    case mtError: return QMessageBox::Critical;
-    case mtInformation: return QMessageBox::Information;
-    case mtConfirmation: return QMessageBox::Question;
-    case mtCustom: break;
+    case mtWarning:
+      return QMessageBox::Warning;
+    case mtError:
+      return QMessageBox::Critical;
+    case mtInformation:
+      return QMessageBox::Information;
+    case mtConfirmation:
+      return QMessageBox::Question;
+    case mtCustom:
+      break;
   }
   return QMessageBox::NoIcon;
 }
@@ -66,9 +76,13 @@ TModalResult MessageDlg(const QString& text, TMsgDlgType type, TMsgDlgButtons bu
   return Show_Real_Message(request);
 }
 
-void Show_Error(const QString& text) { MessageDlg(text, mtError, mbOK); }
+void Show_Error(const QString& text) {
+  MessageDlg(text, mtError, mbOK);
+}
 
-bool Ask_Yes_No(const QString& text) { return MessageDlg(text, mtConfirmation, mbYes | mbNo) == mrYes; }
+bool Ask_Yes_No(const QString& text) {
+  return MessageDlg(text, mtConfirmation, mbYes | mbNo) == mrYes;
+}
 
 QString Filter_To_Qt(const QString& filter) {
   const QStringList parts = filter.split(u'|');
@@ -100,6 +114,10 @@ QString File_Dialog(const TFileDialogRequest& request) {
   return dialog.selectedFiles().first();
 }
 
-void Set_Message_Answerer(TMessageAnswerer answerer) { Message_Answerer() = std::move(answerer); }
+void Set_Message_Answerer(TMessageAnswerer answerer) {
+  Message_Answerer() = std::move(answerer);
+}
 
-void Set_File_Dialog_Answerer(TFileDialogAnswerer answerer) { File_Answerer() = std::move(answerer); }
+void Set_File_Dialog_Answerer(TFileDialogAnswerer answerer) {
+  File_Answerer() = std::move(answerer);
+}
