@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "UControl_Modules.h"
 #include "UGlobals.h"
 #include "ULang.h"
 #include "USettings.h"
@@ -36,10 +37,12 @@ void Prepare_Program_State() {
 }
 
 int Program_Start() {
+  Start_Control_Modules();
   Prepare_Program_State();
   Create_Windows();
   FVandrelFirmWare->show();
   const int result = QApplication::exec();
   Destroy_Windows();
+  Stop_Control_Modules();
   return result;
 }

@@ -1,6 +1,7 @@
 #pragma once
-// The program's entry: prepares the program-wide state, creates every window, shows the main window and runs the
-// message loop until the main window closes. The application object and Path_Exe are set up by the caller.
+// The program's entry: starts the control modules, prepares the program-wide state, creates every window, shows
+// the main window and runs the message loop until the main window closes; then frees the windows and ends the
+// control modules. The application object and Path_Exe are set up by the caller.
 int Program_Start();
 
 // Every program-wide value as a start finds it: the program folders (created when missing), the settings read

@@ -2,12 +2,14 @@
 
 #include <QImage>
 #include <QPointer>
+#include <QTimer>
 
 #include "TTempFolder.h"
 #include "UAbout.h"
 #include "UBACnetSlaveSetAccess.h"
 #include "UBACnet_Eng_Unit.h"
 #include "UBoot.h"
+#include "UControl_Modules.h"
 #include "UDMXDefVal.h"
 #include "UGlobals.h"
 #include "UKNXAccess.h"
@@ -30,6 +32,7 @@
 #include "USet_SDO_Server_Access.h"
 #include "USoftOptions.h"
 #include "USysColors.h"
+#include "UThemeBinding.h"
 #include "UTopicTemplate.h"
 #include "UTransmitCAN.h"
 #include "UTransmitJ1939.h"
@@ -232,7 +235,9 @@ TEST_F(WindowsTest, TheMainWindowOwnsTheOthersAndDestroyingFreesThemAll) {
   Create_Windows();
   std::vector<QPointer<QWidget>> alive;
   for (QWidget* window : Created_Windows()) {
-    if (window != FVandrelFirmWare) EXPECT_EQ(window->parentWidget(), FVandrelFirmWare);
+    if (window != FVandrelFirmWare) {
+      EXPECT_EQ(window->parentWidget(), FVandrelFirmWare);
+    }
     alive.emplace_back(window);
   }
   Destroy_Windows();
@@ -255,4 +260,36 @@ TEST_F(WindowsTest, TheStartUpPreparesTheProgramStateAndTheMainWindowOnlyShowsIt
   Create_Windows();
   EXPECT_FALSE(Update_Read_Back);
   EXPECT_EQ(FVandrelFirmWare->L_Begin->text(), QStringLiteral("kept"));
+}
+
+// The whole start-up, message loop included: the visual-style layer is bound for both of its users while the
+// windows live, and released once the main window has closed and the windows are gone.
+TEST_F(WindowsTest, TheStartUpBindsTheStyleLayerForTheRunAndReleasesItAtTheEnd) {
+  ASSERT_FALSE(QrvXPVS().IsThemeActive());
+  bool windowsMade = false, themedWhileRunning = false;
+  QTimer::singleShot(0, [&] {
+    windowsMade = FVandrelFirmWare != nullptr;
+    themedWhileRunning = QrvXPVS().IsThemeActive() && ATXPVS().IsThemeActive();
+    if (windowsMade) FVandrelFirmWare->close();
+  });
+  EXPECT_EQ(Program_Start(), 0);
+  EXPECT_TRUE(windowsMade);
+  EXPECT_TRUE(themedWhileRunning);
+  EXPECT_EQ(FVandrelFirmWare, nullptr);
+  EXPECT_FALSE(QrvXPVS().Loaded());
+  EXPECT_FALSE(ATXPVS().Loaded());
+  EXPECT_FALSE(QrvXPVS().IsThemeActive());
+}
+
+// Tests that build the windows themselves start the control modules the same way, and may do so again.
+TEST_F(WindowsTest, TheControlModulesCanStartAgainAfterTheyEnded) {
+  for (int run = 0; run < 2; ++run) {
+    Start_Control_Modules();
+    EXPECT_TRUE(QrvXPVS().IsThemeActive()) << run;
+    Prepare_Program_State();
+    Create_Windows();
+    Destroy_Windows();
+    Stop_Control_Modules();
+    EXPECT_FALSE(QrvXPVS().IsThemeActive()) << run;
+  }
 }
