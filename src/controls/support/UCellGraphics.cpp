@@ -4,7 +4,6 @@
 #include <QLocale>
 #include <algorithm>
 #include <cmath>
-#include <deque>
 
 #include "UColorMath.h"
 #include "UGradients.h"
@@ -20,44 +19,6 @@ void Tools(TCanvas& c, TColor color) {
   c.Pen().Width = 1;
   c.Brush().Color = color;
   c.Brush().Style = bsSolid;
-}
-
-// Text at (x, y), clipped to the rectangle, which is first filled with the brush. (The canvas draws no clipped
-// opaque text of its own yet.)
-void Text_In_Rect(TCanvas& c, const TRect& r, int32_t x, int32_t y, const QString& text) {
-  c.FillRect(r);
-  if (r.Width() <= 0 || r.Height() <= 0) return;
-  c.PushClip(r);
-  const TBkMode mode = c.BkMode();
-  c.SetBkMode(bkTransparent);
-  c.TextOut(x, y, text);
-  c.SetBkMode(mode);
-  c.PopClip();
-}
-
-// Fills from (x, y) over every pixel that is not the border colour. Only an image canvas can be read back; on
-// any other the fill is left out. (The canvas has no flood fill of its own yet.)
-void Flood_Fill_To_Border(TCanvas& c, int32_t x, int32_t y, TColor border, TColor fill) {
-  border = ColorToRGB(border);
-  fill = ColorToRGB(fill);
-  const TRect bounds = c.ClipRect();
-  auto open = [&](int32_t px, int32_t py) {
-    if (px < bounds.Left || py < bounds.Top || px >= bounds.Right || py >= bounds.Bottom) return false;
-    const TColor at = c.Pixels(px, py);
-    return at != clNone && at != border && at != fill;
-  };
-  if (border == fill || !open(x, y)) return;
-  std::deque<TPoint> todo{Point(x, y)};
-  while (!todo.empty()) {
-    const TPoint p = todo.front();
-    todo.pop_front();
-    if (!open(p.X, p.Y)) continue;
-    c.SetPixels(p.X, p.Y, fill);
-    todo.push_back(Point(p.X + 1, p.Y));
-    todo.push_back(Point(p.X - 1, p.Y));
-    todo.push_back(Point(p.X, p.Y + 1));
-    todo.push_back(Point(p.X, p.Y - 1));
-  }
 }
 
 QString Format_Number(QChar kind, int width, int precision, bool left, double value, bool asInteger) {
@@ -148,10 +109,10 @@ void DrawProgressCell(TCanvas& canvas, TRect rect, TColor completeColor, TColor 
   const int32_t sign = print ? -1 : 1;
   const int32_t x = rect.Left + (rect.Width() - canvas.TextWidth(text)) / 2;
   const int32_t y = rect.Top + (rect.Height() - canvas.TextHeight(text) * sign) / 2;
-  Text_In_Rect(canvas, complete, x, y, text);
+  canvas.TextRect(complete, x, y, text);
   Tools(canvas, incompleteColor);
   canvas.Font().Color = incompleteFontColor;
-  Text_In_Rect(canvas, Rect(complete.Right, rect.Top, rect.Right, rect.Bottom), x, y, text);
+  canvas.TextRect(Rect(complete.Right, rect.Top, rect.Right, rect.Bottom), x, y, text);
   canvas.Brush().Color = borderColor;
   canvas.Pen().Color = savedBrush;
   rect = Rect(rect.Left - 1, rect.Top - 1, rect.Right + 1, rect.Bottom + 1);
@@ -289,7 +250,7 @@ void DrawPieCell(TCanvas& canvas, const TRect& rect, TColor fillColor, int32_t p
   // lies above the pie, and a fill from there would flood the whole page, so the seed stays inside.
   int32_t seedY = print ? rect.Top - 2 : rect.Top + 2;
   if (seedY < rect.Top) seedY = rect.Top + 2;
-  if (percent != 0) Flood_Fill_To_Border(canvas, cx + 1, seedY, clGray, fillColor);
+  if (percent != 0) canvas.FloodFill(cx + 1, seedY, clGray, fsBorder);
 }
 
 void DrawBipolarBar(TCanvas& canvas, const TRect& rect, int32_t value, int32_t maximum, bool showValue,

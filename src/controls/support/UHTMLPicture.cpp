@@ -8,7 +8,6 @@
 #include "Exception.h"
 #include "UCanvas.h"
 #include "UJpegCodec.h"
-#include "UMarkupCanvas.h"
 
 namespace {
 uint16_t U16(const QByteArray& d, qsizetype at) {
@@ -123,8 +122,8 @@ void THTMLPicture::Draw(TCanvas& canvas, const TRect& rect) const {
       painter.drawImage(QRect(rect.Left, rect.Top, rect.Width(), rect.Height()), FImage);
     return;
   }
-  const int w = int(std::lround(FImage.width() * Canvas_Ppi_X(canvas) / 96.0));
-  const int h = int(std::lround(FImage.height() * Canvas_Ppi_Y(canvas) / 96.0));
+  const int w = int(std::lround(FImage.width() * canvas.PixelsPerInch() / 96.0));
+  const int h = int(std::lround(FImage.height() * canvas.PixelsPerInch() / 96.0));
   if (w == FImage.width() && h == FImage.height())
     painter.drawImage(QPoint(rect.Left, rect.Top), FImage);
   else

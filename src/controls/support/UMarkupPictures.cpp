@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "Exception.h"
-#include "UMarkupCanvas.h"
 #include "UMarkupRun.h"
 #include "UPictureContainer.h"
 
@@ -69,15 +68,14 @@ void Markup_Picture(TLinePass& pass, const QString& text) {
   const int32_t width = Markup_Number(Markup_Attr(upper, QStringLiteral("WIDTH")));
   const int32_t height = Markup_Number(Markup_Attr(upper, QStringLiteral("HEIGHT")));
   const QString sourceUpper = source.toUpper();
-  const int ppiX = Canvas_Ppi_X(r.C);
-  const int ppiY = Canvas_Ppi_Y(r.C);
+  const int ppi = r.C.PixelsPerInch();
   int32_t w = 0, h = 0;
   if (sourceUpper.startsWith(QLatin1String("IDX:"))) {
     const int32_t index = Markup_Number(source.mid(4));
     const TMarkupImageList* images = r.P.Images;
     if (images && index >= 0 && index < images->Count()) {
-      w = Scaled(images->Width(), ppiX);
-      h = Scaled(images->Height(), ppiY);
+      w = Scaled(images->Width(), ppi);
+      h = Scaled(images->Height(), ppi);
       if (pass.Painting) {
         if (r.P.PrintScaled) {
           const TRect target =
@@ -92,8 +90,8 @@ void Markup_Picture(TLinePass& pass, const QString& text) {
     }
   } else if (sourceUpper.startsWith(QLatin1String("SSYS:")) || sourceUpper.startsWith(QLatin1String("LSYS:"))) {
     const QSize size = Draw_Shell_Icon(pass, source.mid(5), sourceUpper.startsWith(u'L'));
-    w = Scaled(size.width(), ppiX);
-    h = Scaled(size.height(), ppiY);
+    w = Scaled(size.width(), ppi);
+    h = Scaled(size.height(), ppi);
   } else if (THTMLPicture* picture = Find_Picture(r, source)) {
     int32_t dw = picture->Width(), dh = picture->Height();
     if (width > 0 && height > 0) {
@@ -124,8 +122,8 @@ void Markup_Picture(TLinePass& pass, const QString& text) {
         picture->Draw(r.C, Rect(x, y, x + picture->Width(), y + picture->Height()));
       }
     }
-    w = Scaled(sized ? dw : picture->MaxWidth(), ppiX);
-    h = Scaled(sized ? dh : picture->MaxHeight(), ppiY);
+    w = Scaled(sized ? dw : picture->MaxWidth(), ppi);
+    h = Scaled(sized ? dh : picture->MaxHeight(), ppi);
   }
   if (r.InAnchor && pass.PointIn(w, h)) {
     pass.PointOnPictureOrControl = true;

@@ -89,8 +89,8 @@ struct TLinePass {
   bool PointIn(int32_t w, int32_t h) const;
 };
 
-// Text pieces are drawn single-line, bottom-aligned, tabs expanded, external leading included.
-constexpr uint32_t Markup_Text_Flags = 0x268;
+// Every text piece is drawn and measured with these (plus the reading-order and ellipsis flags).
+constexpr uint32_t Markup_Text_Flags = DT_BOTTOM | DT_SINGLELINE | DT_EXPANDTABS | DT_EXTERNALLEADING;
 
 uint32_t Markup_Piece_Flags(const TMarkupRun& run);
 // The tag step: text starts with "<" and holds at least 3 characters.

@@ -49,6 +49,8 @@ TEST(ProgressCell, PercentageIsClampedAndAnEmptyRangeShowsNoProgress) {
                    100, QString(), clNone, false);
   EXPECT_EQ(p.At(12, 13), Complete);
   EXPECT_EQ(p.At(107, 13), Complete);
+  EXPECT_GT(p.Count(CompleteFont, 0, 0, 130, 50), 0);
+  EXPECT_EQ(p.Count(IncompleteFont, 0, 0, 130, 50), 0);
   TPaper q;
   DrawProgressCell(q.Canvas, Rect(10, 10, 110, 30), Complete, CompleteFont, Incomplete, IncompleteFont, 5, 0, 0, 3, 3,
                    QStringLiteral("%d items"), clNone, false);
