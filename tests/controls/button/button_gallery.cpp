@@ -1,17 +1,13 @@
-// Writes PNGs to look at by eye: every face style in every state, and the shared dialog frame with a real
-// button hot and another focused. Usage: button_gallery <faces.png> [scale] [frame.png].
+// Writes a PNG to look at by eye: every face style in every state. Usage: button_gallery <faces.png> [scale].
+// (The dialog frame with real buttons has its own picture: tests/core/frame/gallery.)
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
 
-#include <QEnterEvent>
-
 #include "LbButton.h"
 #include "LbButtonGlyphs.h"
 #include "LbButtons.h"
-#include "UDialogFrame.h"
 #include "UFonts.h"
-#include "UGlobals.h"
 #include "USysColors.h"
 
 namespace {
@@ -76,18 +72,5 @@ int main(int argc, char** argv) {
     }
   }
   painter.end();
-  if (!sheet.scaled(sheet.size() * scale).save(path)) return 1;
-
-  SW_Code = QStringLiteral("SWTarn10");
-  TFDialogFrame frame(331, 162);
-  frame.L_SW_Desc->setText(QStringLiteral("Create New Configuration"));
-  frame.L_SW_Desc->adjustSize();
-  frame.show();
-  frame.Btn_Cancel->setFocus();
-  QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
-  QApplication::sendEvent(frame.Btn_OK, &enter);
-  QApplication::processEvents();
-  const QString framePath = argc > 3 ? QString::fromLocal8Bit(argv[3]) : QStringLiteral("/tmp/button_frame.png");
-  const QImage shot = frame.grab().toImage();
-  return shot.scaled(shot.size() * scale).save(framePath) ? 0 : 1;
+  return sheet.scaled(sheet.size() * scale).save(path) ? 0 : 1;
 }
