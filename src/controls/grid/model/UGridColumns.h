@@ -29,8 +29,8 @@ class TGridColumnItem : public TCollectionItem {
   void Assign(const TCollectionItem& source) override;
   // "Col " + index + ": " + Name when Name is set, else "Column " + index.
   QString DisplayName() const override;
-  // Assign, but Color and Font come from the owning grid, and ComboItems, DropDownCount, HeaderFont, Header, Name
-  // and Tag stay as they are.
+  // Assign, but Color and Font come from the owning grid (stay without one), and ComboItems, DropDownCount,
+  // HeaderFont, Header, Name and Tag stay as they are.
   void AssignVisuals(const TGridColumnItem& source);
 
   TGridColumnCollection* Columns() const;
