@@ -2,10 +2,10 @@
 // what the model wrote.
 #include <gtest/gtest.h>
 
-#include <unistd.h>
 #include <QDir>
 #include <QFile>
 
+#include "TFailingDevice.h"
 #include "TTempFolder.h"
 #include "UBanks.h"
 #include "UGlobals.h"
@@ -216,13 +216,15 @@ TEST(OpcUaClientFile, MissingDamagedAndUnwritableFiles) {
   servers.push_back(Server(QStringLiteral("a")));
   const QString target = folder.File(QStringLiteral("OPC_UA_Client.xml"));
   folder.Write(QStringLiteral("OPC_UA_Client.xml"), "old");
-  ASSERT_TRUE(QFile::setPermissions(folder.Path(), QFile::ReadOwner | QFile::ExeOwner));
-  const bool written = Write_OPC_UA_Client_File(target, servers);
-  ASSERT_TRUE(QFile::setPermissions(folder.Path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-  if (::geteuid() != 0) {
-    EXPECT_FALSE(written);
-    EXPECT_EQ(folder.Read(QStringLiteral("OPC_UA_Client.xml")), QByteArray("old"));
+  {
+    TFailing_Writes failing(QStringLiteral("OPC_UA_Client.xml"), 40);
+    EXPECT_FALSE(Write_OPC_UA_Client_File(target, servers));
+    EXPECT_EQ(failing.Failed.size(), 1);
   }
+  EXPECT_EQ(folder.Read(QStringLiteral("OPC_UA_Client.xml")), QByteArray("old"));
+  EXPECT_EQ(
+      OPC_UA_File_Not_Written_Message(target),
+      QStringLiteral("Error! The OPC UA servers file cannot be written; nothing has been saved. File:\n") + target);
   EXPECT_TRUE(Write_OPC_UA_Client_File(target, servers));
   EXPECT_EQ(folder.Read(QStringLiteral("OPC_UA_Client.xml")), OPC_UA_Client_Bytes(servers));
 }
