@@ -8,9 +8,7 @@
 void No_English_Block(QStringList&) {}
 
 std::vector<TEnglishBlock> English_Blocks() {
-  // The OPC UA window's check messages are read by the bank compiler too, before that window has a block of its own.
-  std::vector<TEnglishBlock> blocks = {Add_English_Placeholders, Add_English_Shared_Messages,
-                                       Add_English_OPC_UA_Checks};
+  std::vector<TEnglishBlock> blocks = {Add_English_Placeholders, Add_English_Shared_Messages};
   const auto add = [&blocks](TEnglishBlock block) {
     if (std::find(blocks.begin(), blocks.end(), block) == blocks.end()) blocks.push_back(block);
   };

@@ -15,7 +15,10 @@ void Add_English_New_Project(QStringList& table);
 void Add_English_OpenConf(QStringList& table);
 void Add_English_SoftOptions(QStringList& table);
 void Add_English_ParGen(QStringList& table);
+// The OPC UA window's check messages, which the bank compiler repeats; part of the OPC UA window's block.
 void Add_English_OPC_UA_Checks(QStringList& table);
+void Add_English_OPC_UA_Client_Access(QStringList& table);
+void Add_English_OPC_UA_Add_Server(QStringList& table);
 // The block of a window whose texts are fixed and never come from the table.
 void No_English_Block(QStringList& table);
 

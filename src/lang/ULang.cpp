@@ -66,3 +66,16 @@ QString Load_Language(const QString& language) {
   if (QFileInfo(english).isFile()) Load_Language_File(english);
   return QStringLiteral("English");
 }
+
+QString Lang_Message(int32_t id, std::initializer_list<int> numbers) {
+  QString text = Lang_Table.value(id);
+  qsizetype from = 0;
+  for (const int n : numbers) {
+    const qsizetype at = text.indexOf(QStringLiteral("%d"), from);
+    if (at < 0) break;
+    const QString digits = QString::number(n);
+    text.replace(at, 2, digits);
+    from = at + digits.size();
+  }
+  return text;
+}

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <initializer_list>
 
 constexpr int32_t Lang_Size = 3600;
 
@@ -22,3 +23,6 @@ QString Load_Language(const QString& language);
 void Apply_Language_Line(const QString& line);
 // Decodes a language file's bytes: UTF-8 / UTF-16 with a byte-order mark, the ANSI code page without one.
 QString Decode_Language_Bytes(const QByteArray& bytes);
+// The text of `id` with its "%d" markers filled in order by `numbers`: our own substitution, so a template from a
+// language file is never read as a format (a marker more is left as it stands, one less leaves numbers out).
+QString Lang_Message(int32_t id, std::initializer_list<int> numbers);

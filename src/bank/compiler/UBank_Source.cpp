@@ -3,7 +3,6 @@
 #include <QFile>
 
 #include "Exception.h"
-#include "ULang.h"
 
 void Load_Bank_Source(TXmlDocument& xml, const QString& path) {
   QFile file(path);
@@ -37,17 +36,4 @@ void Check_Device_Text_Utf8(const QString& path, std::string_view text, const QS
       Check_Device_Text(path, QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), field);
       return;
     }
-}
-
-QString Window_Message(int32_t id, std::initializer_list<int> numbers) {
-  QString text = Lang_Table.value(id);
-  qsizetype from = 0;
-  for (const int n : numbers) {
-    const qsizetype at = text.indexOf(QStringLiteral("%d"), from);
-    if (at < 0) break;
-    const QString digits = QString::number(n);
-    text.replace(at, 2, digits);
-    from = at + digits.size();
-  }
-  return text;
 }

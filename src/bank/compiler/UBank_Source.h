@@ -3,7 +3,6 @@
 #include <QString>
 #include <QStringView>
 #include <cstdint>
-#include <initializer_list>
 #include <string_view>
 
 #include "UXml.h"
@@ -21,6 +20,3 @@ void Load_Bank_Source(TXmlDocument& xml, const QString& path);
 void Check_Device_Text(const QString& path, QStringView text, const QString& field);
 // The same for UTF-8 bytes; quick when every character fits, which is the usual case.
 void Check_Device_Text_Utf8(const QString& path, std::string_view text, const QString& field);
-
-// The message of the window's own check, a template from the string table whose "%d" are filled in order.
-QString Window_Message(int32_t id, std::initializer_list<int> numbers);

@@ -9,6 +9,7 @@
 
 #include "UBank_Source.h"
 #include "UGlobals.h"
+#include "ULang.h"
 #include "UOPCUA_Vocabulary.h"
 #include "UOPC_UA_Image.h"
 #include "UStrUtils.h"
@@ -45,7 +46,7 @@ struct TPlace {
 
 // Refusal with the message the OPC UA window gives for the same field of the same row.
 [[noreturn]] void Fail_As_Window(const TPlace& p, int32_t id) {
-  Fail(Window_Message(id, {p.server, p.number, Highest_Position}));
+  Fail(Lang_Message(id, {p.server, p.number, Highest_Position}));
 }
 
 QString Utf8_Text(std::string_view text) {

@@ -1,7 +1,7 @@
 #include "../UEnglishTexts.h"
 
-// The messages of the OPC UA window's checks (part of block 1200). The bank compiler refuses a hand-edited
-// OPC_UA_Client.xml with the same texts, so they are here before the rest of that window's block.
+// The messages of the OPC UA window's checks (part of block 1200, added by that window's block). The bank compiler
+// refuses a hand-edited OPC_UA_Client.xml with the same texts.
 void Add_English_OPC_UA_Checks(QStringList& t) {
   t[1297] = QStringLiteral("Error in Server Number %d in Read Variable %d!! Time cannot be empty");
   t[1298] = QStringLiteral("Error in Server Number %d in Read Variable %d!! Time must be major to 0");
