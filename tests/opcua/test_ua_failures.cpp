@@ -28,14 +28,15 @@ QByteArray Acknowledge(uint32_t buffers = 65536) {
   return Chunk("ACK", 'F', w.Data());
 }
 
-// The start of an OpenSecureChannel answer: channel, security header, sequence header.
-TUaWriter Open_Answer_Start(uint32_t request_id = 1) {
+// The start of an OpenSecureChannel answer: channel, security header, sequence header (by default the sequence
+// number is the request id, as when each request has one chunk).
+TUaWriter Open_Answer_Start(uint32_t request_id = 1, uint32_t sequence = 0) {
   TUaWriter w;
   w.UInt32(0);
   w.String(Ua_Policy_None_Uri);
   w.ByteString(QByteArray());
   w.ByteString(QByteArray());
-  w.UInt32(1);
+  w.UInt32(sequence != 0 ? sequence : request_id);
   w.UInt32(request_id);
   return w;
 }
@@ -225,7 +226,7 @@ TEST(UaFailures, ExpiredTokenIsRenewedFirst) {
 TEST(UaFailures, LongMessagesTravelInChunks) {
   const QByteArray answer = Open_Answer_Body(1, 5, 600000);
   auto part = [](char kind, const QByteArray& body) {
-    TUaWriter w = Open_Answer_Start(1);
+    TUaWriter w = Open_Answer_Start(1, kind == 'C' ? 1 : 2);
     w.Raw(body);
     return Chunk("OPN", kind, w.Data());
   };

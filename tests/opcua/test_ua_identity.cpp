@@ -79,7 +79,11 @@ TUaEndpoint Endpoint(std::vector<TUaUserTokenPolicy> tokens) {
 }
 
 TUaLogin User_Login(const QByteArray& password) {
-  return {false, "operator", password};
+  TUaLogin login;
+  login.Anonymous = false;
+  login.User = "operator";
+  login.Password = password;
+  return login;
 }
 
 struct TUserToken {

@@ -16,10 +16,13 @@ class TUaClient {
   TUaClient(const TUaClient&) = delete;
   TUaClient& operator=(const TUaClient&) = delete;
 
-  void Connect(const TUaEndpointUrl& address, const QByteArray& endpoint_url);
+  void Connect(const TUaEndpointUrl& address, const QByteArray& endpoint_url,
+               const TUaChannelSecurity& security = TUaChannelSecurity());
   std::vector<TUaEndpoint> Get_Endpoints(const QByteArray& endpoint_url);
-  TUaSessionInfo Create_Session(const QByteArray& endpoint_url, const QByteArray& client_nonce);
-  void Activate_Session(const TUaIdentityToken& identity);
+  TUaSessionInfo Create_Session(const QByteArray& endpoint_url, const QByteArray& client_nonce,
+                                const QByteArray& application_uri = QByteArray(),
+                                const QByteArray& client_certificate = QByteArray());
+  void Activate_Session(const TUaIdentityToken& identity, const TUaSignature& client_signature = TUaSignature());
   // Results in the order of the request; a response with another count, or with more references per node than
   // max_references (that of the Browse the points come from), raises EUaError.
   std::vector<TUaBrowseResult> Browse(const std::vector<TUaBrowseDescription>& nodes, uint32_t max_references);
