@@ -77,14 +77,14 @@ std::vector<TUaFoundVariable> Ua_Browse_Server(const QByteArray& endpoint_url, c
   client.Disconnect();
   client.Connect(address, url, {&policy, security.Mode, own.Der, own.Key, endpoint.ServerCertificate});
 
-  const QByteArray client_nonce = Ua_Random_Bytes(policy.Nonce_Size);
+  const QByteArray client_nonce = Ua_Random_Bytes(Client_Nonce_Size);
   const QByteArray application_uri = Ua_Certificate_Application_Uri(own.Der);
   TUaSessionInfo session = client.Create_Session(url, client_nonce, application_uri, own.Der);
   if (session.ServerCertificate != endpoint.ServerCertificate)
     throw EUaError(QStringLiteral("OPC UA server certificate differs from its endpoint's"));
-  // The server proves it holds the certificate's key by signing ours with our nonce.
-  if (session.ServerSignature.Algorithm != policy.Asym_Signature_Uri ||
-      !Ua_Rsa_Verify(endpoint.ServerCertificate, own.Der + client_nonce, session.ServerSignature.Signature,
+  // The server proves it holds the certificate's key by signing ours with our nonce. The policy fixes the
+  // algorithm: servers name the PSS one by more than one URI, so the name is not compared.
+  if (!Ua_Rsa_Verify(endpoint.ServerCertificate, own.Der + client_nonce, session.ServerSignature.Signature,
                      policy.Asym_Signature))
     throw EUaError(QStringLiteral("OPC UA server signature is wrong"));
   const TUaSignature client_signature{

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Starts the loopback OPC UA test server on a free port of 127.0.0.1 and, once it accepts connections, writes the
 # port to <state>/port for the tests (and the server's process id to <state>/pid for stop-server.sh).
-# Usage: start-server.sh <state-folder> [lifetime-seconds]
+# Usage: start-server.sh <state-folder> [lifetime-seconds] [secure]
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 state="$1"
 lifetime="${2:-1800}"
+mode="${3:-}"
 mkdir -p "$state"
 bash "$here/stop-server.sh" "$state"
 
@@ -18,7 +19,10 @@ port="$(node -e 'const s = require("net").createServer();
 s.listen(0, "127.0.0.1", () => { console.log(s.address().port); s.close(); });')"
 
 # The server's output goes to a file: an inherited pipe would keep this test open until the server ends.
-setsid node "$here/server.js" "$port" "$state" "$lifetime" >"$state/server.log" 2>&1 </dev/null &
+# The oldest policy encrypts with RSA PKCS#1 v1.5, which Node refuses to decrypt unless told otherwise.
+flags=()
+[ "$mode" = secure ] && flags=(--security-revert=CVE-2023-46809)
+setsid node "${flags[@]}" "$here/server.js" "$port" "$state" "$lifetime" $mode >"$state/server.log" 2>&1 </dev/null &
 pid=$!
 echo "$pid" >"$state/pid"
 
