@@ -15,6 +15,12 @@
 namespace {
 
 constexpr int All_Variables = 267;
+const QByteArray User_Uri("urn:tarn:test:user");
+
+QByteArray Read_State(const char* name) {
+  QFile file(QStringLiteral(TARN_OPCUA_SECURE_SERVER_STATE "/") + QLatin1String(name));
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 class OpcUaSecureLive : public ::testing::Test {
  protected:
@@ -55,6 +61,79 @@ TEST_F(OpcUaSecureLive, EveryModeAndPolicyBrowsesEverything) {
   for (int32_t mode : {1, 2})
     for (int32_t policy = 1; policy <= 5; ++policy)
       EXPECT_EQ(Browse(mode, policy), All_Variables) << "mode " << mode << ", policy " << policy;
+}
+
+TEST_F(OpcUaSecureLive, UserNameLoginUnderSecurity) {
+  Server.user_pass_auth_flag = 1;
+  Server.username = "operator";
+  Server.password = "s3cret-pw";
+  EXPECT_EQ(Browse(2, 3), All_Variables);
+  EXPECT_EQ(Browse(1, 5), All_Variables);
+  Server.password = "not-the-password";
+  EXPECT_EQ(opcua_client_begin(Server), 0);
+}
+
+// The certificate login: the pasted certificate is both the user token (signed with its key) and the client's
+// certificate. The server trusts the certificates of its test CA only.
+TEST_F(OpcUaSecureLive, CertificateLogin) {
+  const QByteArray ca = Read_State("user-ca/ca.pem");
+  const QByteArray ca_key = Read_State("user-ca/ca-key.pem");
+  ASSERT_FALSE(ca.isEmpty());
+  const TTestIdentity trusted = Issued_Identity(User_Uri, ca, ca_key);
+  const TTestIdentity stranger = Issued_Identity(User_Uri);
+  const TTestIdentity other = Issued_Identity(User_Uri, ca, ca_key);
+
+  struct TCase {
+    const char* Name;
+    const QByteArray& Certificate;
+    const QByteArray& Key;
+    int32_t Mode;
+    int32_t Policy;
+    int32_t Expected;
+  };
+  const TCase cases[] = {
+      {"trusted, sign and encrypt, Basic256Sha256", trusted.Certificate_Pem, trusted.Key_Pem, 2, 3, All_Variables},
+      {"trusted, sign, RSA-PSS", trusted.Certificate_Pem, trusted.Key_Pem, 1, 5, All_Variables},
+      {"trusted, sign and encrypt, Basic128Rsa15", trusted.Certificate_Pem, trusted.Key_Pem, 2, 1, All_Variables},
+      {"self-signed: the server refuses it", stranger.Certificate_Pem, stranger.Key_Pem, 2, 3, 0},
+      {"the key of another certificate", trusted.Certificate_Pem, other.Key_Pem, 2, 3, 0},
+      {"not a certificate", "-----BEGIN CERTIFICATE-----\nAAAA\n-----END CERTIFICATE-----\n", trusted.Key_Pem, 2, 3,
+       0},
+  };
+  for (const TCase& c : cases) {
+    Server.user_pass_auth_flag = 2;
+    Server.cert = c.Certificate.constData();
+    Server.priv_key = c.Key.constData();
+    EXPECT_EQ(Browse(c.Mode, c.Policy), c.Expected) << c.Name;
+  }
+  // The pasted certificate served as the client's certificate: the program wrote none of its own.
+  EXPECT_FALSE(QFile::exists(QDir(Path_Exe).filePath(Ua_Client_Certificate_File)));
+}
+
+// Without a certificate login the client's certificate is made once in the program folder and kept.
+TEST_F(OpcUaSecureLive, ProgramCertificateIsMadeOnceAndKept) {
+  const QString certificate_path = QDir(Path_Exe).filePath(Ua_Client_Certificate_File);
+  ASSERT_EQ(Browse(2, 3), All_Variables);
+  QFile file(certificate_path);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QByteArray first = file.readAll();
+  file.close();
+  EXPECT_EQ(Ua_Certificate_Application_Uri(first), Ua_Client_Application_Uri);
+  EXPECT_EQ(QFile::permissions(QDir(Path_Exe).filePath(Ua_Client_Key_File)) & (QFile::ReadOther | QFile::ReadGroup),
+            0);
+  ASSERT_EQ(Browse(1, 4), All_Variables);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(file.readAll(), first);
+}
+
+TEST_F(OpcUaSecureLive, UnwritableProgramFolderGivesAClearMessage) {
+  Path_Exe = Folder.filePath(QStringLiteral("missing/folder"));
+  Server.security_type = 2;
+  Server.security_policy = 3;
+  EXPECT_EQ(opcua_client_begin(Server), 0);
+  EXPECT_TRUE(
+      Ua_Last_Browse_Error().startsWith(QStringLiteral("The OPC UA client certificate cannot be written to ")))
+      << Ua_Last_Browse_Error().toStdString();
 }
 
 }  // namespace
