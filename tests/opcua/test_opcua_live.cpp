@@ -188,9 +188,9 @@ TEST_F(OpcUaLive, RefusedSettingsAndDeadAddressesGiveNothing) {
   };
   const TCase cases[] = {
       {"closed port", dead, 0, 0},
-      {"sign", Address, 0, 1},
-      {"sign and encrypt", Address, 0, 2},
-      {"certificate identity", Address, 2, 0},
+      {"sign without a policy", Address, 0, 1},
+      {"sign and encrypt without a policy", Address, 0, 2},
+      {"certificate identity without a certificate", Address, 2, 0},
       {"not an opc.tcp address", "http://127.0.0.1/", 0, 0},
       {"no address", "", 0, 0},
   };
