@@ -5,10 +5,13 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <thread>
 
 #include "OPC_UA_Search.h"
 #include "TTestCertificates.h"
 #include "UGlobals.h"
+#include "UaBrowseServer.h"
+#include "UaClient.h"
 #include "UaClientCertificate.h"
 #include "UaCrypto.h"
 
@@ -124,6 +127,32 @@ TEST_F(OpcUaSecureLive, ProgramCertificateIsMadeOnceAndKept) {
   ASSERT_EQ(Browse(1, 4), All_Variables);
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   EXPECT_EQ(file.readAll(), first);
+}
+
+// A token with a short life is renewed on the secured channel (new nonces, new keys) and the requests go on; the
+// answers still under the old token are accepted meanwhile.
+TEST_F(OpcUaSecureLive, TokensAreRenewedUnderSecurity) {
+  TUaEndpointUrl address;
+  ASSERT_TRUE(Parse_Endpoint_Url(Address, address));
+  TUaEndpoint endpoint;
+  {
+    TUaClient discovery(5000, Ua_Deadline_In(10000));
+    discovery.Connect(address, Address);
+    for (const TUaEndpoint& e : discovery.Get_Endpoints(Address))
+      if (e.SecurityMode == uaModeSignAndEncrypt && e.SecurityPolicyUri == Ua_Policy_Of_Code(5)->Uri) endpoint = e;
+  }
+  ASSERT_FALSE(endpoint.ServerCertificate.isEmpty());
+  const TUaOwnCertificate own = Ua_Program_Certificate(Path_Exe);
+  TUaClient client(5000, Ua_Deadline_In(30000), 1000);
+  client.Connect(address, Address,
+                 {Ua_Policy_Of_Code(5), uaModeSignAndEncrypt, own.Der, own.Key, endpoint.ServerCertificate});
+  const TUaDeadline end = Ua_Deadline_In(15000);
+  while (client.Channel_Renewals() < 2 && TUaClock::now() < end) {
+    ASSERT_FALSE(client.Get_Endpoints(Address).empty());
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  }
+  EXPECT_GE(client.Channel_Renewals(), 2);
+  EXPECT_FALSE(client.Get_Endpoints(Address).empty());
 }
 
 TEST_F(OpcUaSecureLive, UnwritableProgramFolderGivesAClearMessage) {

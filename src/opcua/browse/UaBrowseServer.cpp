@@ -53,7 +53,7 @@ std::vector<TUaFoundVariable> Ua_Browse_Server(const QByteArray& endpoint_url, c
   const bool secured = security.Mode != uaModeNone && security.Policy;
   if (security.Mode != uaModeNone && !secured) throw EUaError(QStringLiteral("OPC UA security without a policy"));
 
-  TUaClient client(limits.Step_Timeout_Ms, deadline);
+  TUaClient client(limits.Step_Timeout_Ms, deadline, limits.Channel_Lifetime_Ms);
   client.Connect(address, url);
   const TUaEndpoint endpoint = Pick_Endpoint(client.Get_Endpoints(url), security);
 

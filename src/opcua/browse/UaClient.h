@@ -11,7 +11,10 @@
 
 class TUaClient {
  public:
-  TUaClient(int step_ms, TUaDeadline overall) : FStep_Ms(step_ms), FOverall(overall) {}
+  TUaClient(int step_ms, TUaDeadline overall, uint32_t channel_lifetime_ms = 3600000)
+      : FStep_Ms(step_ms), FOverall(overall) {
+    FChannel.Set_Lifetime(channel_lifetime_ms);
+  }
   ~TUaClient() { Disconnect(); }
   TUaClient(const TUaClient&) = delete;
   TUaClient& operator=(const TUaClient&) = delete;
@@ -31,6 +34,7 @@ class TUaClient {
   std::vector<TUaDataValue> Read(const std::vector<TUaReadValueId>& nodes);
   // The time the current step may still take: the step limit, never past the browse's deadline.
   TUaDeadline Step_Deadline() const;
+  int Channel_Renewals() const { return FChannel.Renewals(); }
   // Closes the session and the channel as far as the server still answers; never raises.
   void Disconnect();
 

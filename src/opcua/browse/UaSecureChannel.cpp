@@ -7,7 +7,6 @@ namespace {
 
 constexpr uint32_t Chunk_Header_Size = 8;
 constexpr uint32_t Sequence_Header_Size = 8;
-constexpr uint32_t Channel_Lifetime_Ms = 3600000;
 // A sequence number may wrap to a small number once it comes near the end of its range.
 constexpr uint32_t Wrap_Margin = 1024;
 
@@ -44,6 +43,7 @@ void TUaSecureChannel::Open(const TUaEndpointUrl& address, const QByteArray& end
   FTokenId = 0;
   FPrevious_TokenId = 0;
   FHave_Received = false;
+  FRenewals = 0;
   Request_Token(uaTokenIssue, deadline);
 }
 
@@ -52,7 +52,7 @@ void TUaSecureChannel::Request_Token(TUaTokenRequest kind, TUaDeadline deadline)
   const QByteArray client_nonce =
       FSecurity.Secured() ? Ua_Random_Bytes(FSecurity.Policy->Nonce_Size) : QByteArray("");
   QByteArray request =
-      Ua_Encode_Open_Channel_Request({TUaNodeId(), request_id, 0}, kind, Channel_Lifetime_Ms,
+      Ua_Encode_Open_Channel_Request({TUaNodeId(), request_id, 0}, kind, FLifetime_Ms,
                                      FSecurity.Secured() ? FSecurity.Mode : uaModeNone, client_nonce);
   Send_Message("OPN", request, request_id, deadline);
   TUaChannelToken token = Ua_Decode_Open_Channel_Response(Receive_Message("OPN", request_id, deadline));
@@ -68,6 +68,7 @@ void TUaSecureChannel::Request_Token(TUaTokenRequest kind, TUaDeadline deadline)
   }
   FChannelId = token.ChannelId;
   FTokenId = token.TokenId;
+  if (kind == uaTokenRenew) ++FRenewals;
   // Renewed at three quarters of its life, as the protocol advises, so that a long browse never uses a dead token.
   FRenew_At = TUaClock::now() + std::chrono::milliseconds(uint64_t(token.Revised_Lifetime) * 3 / 4);
 }

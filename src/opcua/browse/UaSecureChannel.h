@@ -20,6 +20,10 @@ class TUaSecureChannel {
   // Tells the server the channel ends, when it is open, and closes the connection; never raises.
   void Close(const QByteArray& close_request, TUaDeadline deadline);
   bool Is_Open() const { return FTransport.Is_Open(); }
+  // The life asked for the tokens of the next Open and its renewals.
+  void Set_Lifetime(uint32_t milliseconds) { FLifetime_Ms = milliseconds; }
+  // How often the token was renewed since the channel opened.
+  int Renewals() const { return FRenewals; }
 
  private:
   void Send_Message(const char* type, const QByteArray& body, uint32_t request_id, TUaDeadline deadline);
@@ -42,4 +46,6 @@ class TUaSecureChannel {
   bool FHave_Received = false;
   uint32_t FReceived_Sequence = 0;
   TUaDeadline FRenew_At;
+  uint32_t FLifetime_Ms = 3600000;
+  int FRenewals = 0;
 };
