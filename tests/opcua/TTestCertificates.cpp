@@ -46,6 +46,13 @@ QByteArray Certificate_For(EVP_PKEY* key) {
   X509_NAME* name = X509_get_subject_name(cert.get());
   X509_NAME_add_entry_by_txt(name, "CN", MBSTRING_ASC, reinterpret_cast<const unsigned char*>("fake"), -1, -1, 0);
   X509_set_issuer_name(cert.get(), name);
+  // The application of the fake server's endpoints.
+  X509V3_CTX ctx;
+  X509V3_set_ctx_nodb(&ctx);
+  X509V3_set_ctx(&ctx, cert.get(), cert.get(), nullptr, nullptr, 0);
+  X509_EXTENSION* uri = X509V3_EXT_conf_nid(nullptr, &ctx, NID_subject_alt_name, "URI:urn:fake");
+  X509_add_ext(cert.get(), uri, -1);
+  X509_EXTENSION_free(uri);
   X509_sign(cert.get(), signer.get(), EVP_sha256());
   unsigned char* der = nullptr;
   const int size = i2d_X509(cert.get(), &der);

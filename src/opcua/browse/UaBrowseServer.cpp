@@ -33,17 +33,6 @@ std::vector<TUaFoundVariable> Walk(TUaClient& client, const TUaBrowseLimits& lim
 
 }  // namespace
 
-void Ua_Check_Server_Certificate(const TUaEndpoint& endpoint, const TUaSecurityPolicy& policy) {
-  const int bits = Ua_Certificate_Key_Bytes(endpoint.ServerCertificate) * 8;
-  if (bits < policy.Min_Key_Bits || bits > policy.Max_Key_Bits)
-    throw EUaError(QStringLiteral("OPC UA server certificate has no key for this security policy"));
-  if (!Ua_Certificate_In_Time(endpoint.ServerCertificate))
-    throw EUaError(QStringLiteral("OPC UA server certificate is not valid now"));
-  const QByteArray uri = Ua_Certificate_Application_Uri(endpoint.ServerCertificate);
-  if (uri.isEmpty() || uri != endpoint.ServerApplicationUri)
-    throw EUaError(QStringLiteral("OPC UA server certificate belongs to another application"));
-}
-
 std::vector<TUaFoundVariable> Ua_Browse_Server(const QByteArray& endpoint_url, const TUaLogin& login,
                                                const TUaBrowseLimits& limits, TUaDeadline deadline,
                                                const TUaSecurityRequest& security) {

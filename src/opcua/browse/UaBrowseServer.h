@@ -20,6 +20,3 @@ struct TUaSecurityRequest {
 std::vector<TUaFoundVariable> Ua_Browse_Server(const QByteArray& endpoint_url, const TUaLogin& login,
                                                const TUaBrowseLimits& limits, TUaDeadline deadline,
                                                const TUaSecurityRequest& security = TUaSecurityRequest());
-// Refuses (EUaError) a server certificate that cannot serve the policy or does not belong to the endpoint's
-// application: not RSA, a key size outside the policy's, outside its validity, or another application URI.
-void Ua_Check_Server_Certificate(const TUaEndpoint& endpoint, const TUaSecurityPolicy& policy);

@@ -44,6 +44,10 @@ TUaIdentityToken User_Name_Token(const TUaEndpoint& endpoint, const TUaLogin& lo
   // A protected password is preferred whenever the server offers one.
   if (secured) {
     if (server_nonce.size() > Ua_Max_Nonce_Bytes) throw EUaError(QStringLiteral("OPC UA server nonce too long"));
+    // The password goes only to the application the endpoint names, under a certificate fit for the policy.
+    TUaEndpoint checked = endpoint;
+    checked.ServerCertificate = server_certificate;
+    Ua_Check_Server_Certificate(checked, *secret);
     TUaWriter data;
     data.UInt32(uint32_t(login.Password.size() + server_nonce.size()));
     data.Raw(login.Password);
@@ -70,6 +74,17 @@ TUaIdentityToken Certificate_Token(const TUaEndpoint& endpoint, const TUaLogin& 
 }
 
 }  // namespace
+
+void Ua_Check_Server_Certificate(const TUaEndpoint& endpoint, const TUaSecurityPolicy& policy) {
+  const int bits = Ua_Certificate_Key_Bytes(endpoint.ServerCertificate) * 8;
+  if (bits < policy.Min_Key_Bits || bits > policy.Max_Key_Bits)
+    throw EUaError(QStringLiteral("OPC UA server certificate has no key for this security policy"));
+  if (!Ua_Certificate_In_Time(endpoint.ServerCertificate))
+    throw EUaError(QStringLiteral("OPC UA server certificate is not valid now"));
+  const QByteArray uri = Ua_Certificate_Application_Uri(endpoint.ServerCertificate);
+  if (uri.isEmpty() || uri != endpoint.ServerApplicationUri)
+    throw EUaError(QStringLiteral("OPC UA server certificate belongs to another application"));
+}
 
 TUaIdentityToken Ua_Build_Identity(const TUaEndpoint& endpoint, const TUaLogin& login,
                                    const QByteArray& server_certificate, const QByteArray& server_nonce,

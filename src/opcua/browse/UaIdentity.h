@@ -24,6 +24,10 @@ struct TUaLogin {
   }
 };
 
+// Refuses (EUaError) a server certificate that cannot serve the policy or does not belong to the endpoint's
+// application: not RSA, a key size outside the policy's, outside its validity, or another application URI.
+void Ua_Check_Server_Certificate(const TUaEndpoint& endpoint, const TUaSecurityPolicy& policy);
+
 // Raises EUaError when the endpoint has no token policy for the login or asks for a security this client lacks.
 // The encryption of a password ends with EUaError when the deadline passes.
 TUaIdentityToken Ua_Build_Identity(const TUaEndpoint& endpoint, const TUaLogin& login,
