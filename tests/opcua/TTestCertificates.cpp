@@ -35,32 +35,6 @@ TTestKey Public_Rsa_Key(const char* modulus_hex) {
   return TTestKey(key);
 }
 
-QByteArray Certificate_For(EVP_PKEY* key) {
-  static const TTestKey signer = Generated_Rsa_Key(2048);
-  std::unique_ptr<X509, decltype(&X509_free)> cert(X509_new(), X509_free);
-  X509_set_version(cert.get(), 2);
-  ASN1_INTEGER_set(X509_get_serialNumber(cert.get()), 1);
-  X509_gmtime_adj(X509_getm_notBefore(cert.get()), 0);
-  X509_gmtime_adj(X509_getm_notAfter(cert.get()), 3600);
-  X509_set_pubkey(cert.get(), key);
-  X509_NAME* name = X509_get_subject_name(cert.get());
-  X509_NAME_add_entry_by_txt(name, "CN", MBSTRING_ASC, reinterpret_cast<const unsigned char*>("fake"), -1, -1, 0);
-  X509_set_issuer_name(cert.get(), name);
-  // The application of the fake server's endpoints.
-  X509V3_CTX ctx;
-  X509V3_set_ctx_nodb(&ctx);
-  X509V3_set_ctx(&ctx, cert.get(), cert.get(), nullptr, nullptr, 0);
-  X509_EXTENSION* uri = X509V3_EXT_conf_nid(nullptr, &ctx, NID_subject_alt_name, "URI:urn:fake");
-  X509_add_ext(cert.get(), uri, -1);
-  X509_EXTENSION_free(uri);
-  X509_sign(cert.get(), signer.get(), EVP_sha256());
-  unsigned char* der = nullptr;
-  const int size = i2d_X509(cert.get(), &der);
-  QByteArray out(reinterpret_cast<const char*>(der), size);
-  OPENSSL_free(der);
-  return out;
-}
-
 namespace {
 
 QByteArray Pem_Of(BIO* bio) {
@@ -79,6 +53,27 @@ void Add_Extension(X509* cert, X509* issuer, int nid, const char* value) {
 }
 
 }  // namespace
+
+QByteArray Certificate_For(EVP_PKEY* key, const char* application_uri) {
+  static const TTestKey signer = Generated_Rsa_Key(2048);
+  std::unique_ptr<X509, decltype(&X509_free)> cert(X509_new(), X509_free);
+  X509_set_version(cert.get(), 2);
+  ASN1_INTEGER_set(X509_get_serialNumber(cert.get()), 1);
+  X509_gmtime_adj(X509_getm_notBefore(cert.get()), 0);
+  X509_gmtime_adj(X509_getm_notAfter(cert.get()), 3600);
+  X509_set_pubkey(cert.get(), key);
+  X509_NAME* name = X509_get_subject_name(cert.get());
+  X509_NAME_add_entry_by_txt(name, "CN", MBSTRING_ASC, reinterpret_cast<const unsigned char*>("fake"), -1, -1, 0);
+  X509_set_issuer_name(cert.get(), name);
+  Add_Extension(cert.get(), cert.get(), NID_subject_alt_name, (QByteArray("URI:") + application_uri).constData());
+  X509_sign(cert.get(), signer.get(), EVP_sha256());
+  unsigned char* der = nullptr;
+  const int size = i2d_X509(cert.get(), &der);
+  QByteArray out(reinterpret_cast<const char*>(der), size);
+  OPENSSL_free(der);
+  return out;
+}
+
 
 TTestIdentity Issued_Identity(const QByteArray& application_uri, const QByteArray& ca_certificate_pem,
                               const QByteArray& ca_key_pem) {

@@ -5,7 +5,6 @@
 #include <openssl/evp.h>
 #include <openssl/rsa.h>
 #include <openssl/x509.h>
-#include <openssl/x509v3.h>
 #include "QByteArrayPrint.h"
 
 #include <memory>
@@ -20,33 +19,12 @@ const QByteArray Basic256Sha256("http://opcfoundation.org/UA/SecurityPolicy#Basi
 const QByteArray Basic128Rsa15("http://opcfoundation.org/UA/SecurityPolicy#Basic128Rsa15");
 const QByteArray Aes256RsaPss("http://opcfoundation.org/UA/SecurityPolicy#Aes256_Sha256_RsaPss");
 
-// A throw-away RSA key and a self-signed certificate for it, made once for all tests.
+// A throw-away RSA key and a certificate for it, made once for all tests.
 struct TServerKey {
   std::unique_ptr<EVP_PKEY, decltype(&EVP_PKEY_free)> Key{EVP_RSA_gen(2048), EVP_PKEY_free};
   QByteArray Certificate;
 
-  TServerKey() {
-    std::unique_ptr<X509, decltype(&X509_free)> cert(X509_new(), X509_free);
-    X509_set_version(cert.get(), 2);
-    ASN1_INTEGER_set(X509_get_serialNumber(cert.get()), 1);
-    X509_gmtime_adj(X509_getm_notBefore(cert.get()), 0);
-    X509_gmtime_adj(X509_getm_notAfter(cert.get()), 3600);
-    X509_set_pubkey(cert.get(), Key.get());
-    X509_NAME* name = X509_get_subject_name(cert.get());
-    X509_NAME_add_entry_by_txt(name, "CN", MBSTRING_ASC, reinterpret_cast<const unsigned char*>("test"), -1, -1, 0);
-    X509_set_issuer_name(cert.get(), name);
-    X509V3_CTX ctx;
-    X509V3_set_ctx_nodb(&ctx);
-    X509V3_set_ctx(&ctx, cert.get(), cert.get(), nullptr, nullptr, 0);
-    X509_EXTENSION* uri = X509V3_EXT_conf_nid(nullptr, &ctx, NID_subject_alt_name, "URI:urn:test:server");
-    X509_add_ext(cert.get(), uri, -1);
-    X509_EXTENSION_free(uri);
-    X509_sign(cert.get(), Key.get(), EVP_sha256());
-    unsigned char* der = nullptr;
-    int size = i2d_X509(cert.get(), &der);
-    Certificate = QByteArray(reinterpret_cast<const char*>(der), size);
-    OPENSSL_free(der);
-  }
+  TServerKey() : Certificate(Certificate_For(Key.get(), "urn:test:server")) {}
 
   QByteArray Decrypt(const QByteArray& cipher, TUaRsaPadding padding) const {
     const int block = EVP_PKEY_get_size(Key.get());
