@@ -74,7 +74,6 @@ QByteArray Certificate_For(EVP_PKEY* key, const char* application_uri) {
   return out;
 }
 
-
 TTestIdentity Issued_Identity(const QByteArray& application_uri, const QByteArray& ca_certificate_pem,
                               const QByteArray& ca_key_pem) {
   TTestKey key = Generated_Rsa_Key(2048);

@@ -15,28 +15,26 @@ if [ ! -d "$here/node_modules/node-opcua" ]; then
   exit 1
 fi
 
-# The secured server trusts user certificates issued by a test CA made here: its certificate and (empty) revocation
+# The server trusts user certificates issued by a test CA made here: its certificate and (empty) revocation
 # list among the trusted ones of the user PKI and of the application PKI (a certificate login's certificate is the
 # client's application certificate as well), its key and certificate in <state>/user-ca for the tests to issue with.
-if [ "$mode" = secure ]; then
-  ca="$state/user-ca"
-  pki="$state/user-pki/trusted"
-  rm -rf "$ca" "$state/user-pki" "$state/pki/trusted/certs/test-user-ca.der" "$state/pki/trusted/crl/test-user-ca.crl"
-  mkdir -p "$ca" "$pki/certs" "$pki/crl" "$state/pki/trusted/certs" "$state/pki/trusted/crl"
-  openssl req -x509 -newkey rsa:2048 -nodes -keyout "$ca/ca-key.pem" -out "$ca/ca.pem" -days 2 \
-    -subj "/CN=Tarn test user CA" -addext "basicConstraints=critical,CA:TRUE" \
-    -addext "keyUsage=critical,keyCertSign,cRLSign" 2>"$ca/openssl.log"
-  touch "$ca/index.txt"
-  echo 01 >"$ca/crlnumber"
-  printf '[ca]\ndefault_ca=test\n[test]\ndatabase=%s\ncrlnumber=%s\ndefault_md=sha256\ndefault_crl_days=2\n' \
-    "$ca/index.txt" "$ca/crlnumber" >"$ca/ca.cnf"
-  openssl ca -gencrl -config "$ca/ca.cnf" -keyfile "$ca/ca-key.pem" -cert "$ca/ca.pem" -out "$ca/crl.pem" \
-    2>>"$ca/openssl.log"
-  openssl x509 -in "$ca/ca.pem" -outform DER -out "$pki/certs/test-user-ca.der"
-  openssl crl -in "$ca/crl.pem" -outform DER -out "$pki/crl/test-user-ca.crl"
-  cp "$pki/certs/test-user-ca.der" "$state/pki/trusted/certs/"
-  cp "$pki/crl/test-user-ca.crl" "$state/pki/trusted/crl/"
-fi
+ca="$state/user-ca"
+pki="$state/user-pki/trusted"
+rm -rf "$ca" "$state/user-pki" "$state/pki/trusted/certs/test-user-ca.der" "$state/pki/trusted/crl/test-user-ca.crl"
+mkdir -p "$ca" "$pki/certs" "$pki/crl" "$state/pki/trusted/certs" "$state/pki/trusted/crl"
+openssl req -x509 -newkey rsa:2048 -nodes -keyout "$ca/ca-key.pem" -out "$ca/ca.pem" -days 2 \
+  -subj "/CN=Tarn test user CA" -addext "basicConstraints=critical,CA:TRUE" \
+  -addext "keyUsage=critical,keyCertSign,cRLSign" 2>"$ca/openssl.log"
+touch "$ca/index.txt"
+echo 01 >"$ca/crlnumber"
+printf '[ca]\ndefault_ca=test\n[test]\ndatabase=%s\ncrlnumber=%s\ndefault_md=sha256\ndefault_crl_days=2\n' \
+  "$ca/index.txt" "$ca/crlnumber" >"$ca/ca.cnf"
+openssl ca -gencrl -config "$ca/ca.cnf" -keyfile "$ca/ca-key.pem" -cert "$ca/ca.pem" -out "$ca/crl.pem" \
+  2>>"$ca/openssl.log"
+openssl x509 -in "$ca/ca.pem" -outform DER -out "$pki/certs/test-user-ca.der"
+openssl crl -in "$ca/crl.pem" -outform DER -out "$pki/crl/test-user-ca.crl"
+cp "$pki/certs/test-user-ca.der" "$state/pki/trusted/certs/"
+cp "$pki/crl/test-user-ca.crl" "$state/pki/trusted/crl/"
 
 port="$(node -e 'const s = require("net").createServer();
 s.listen(0, "127.0.0.1", () => { console.log(s.address().port); s.close(); });')"
