@@ -177,9 +177,18 @@ QByteArray TUaSecureChannel::Receive_Message(const char* type, uint32_t request_
     if (count > ours.MaxChunkCount) throw EUaError(QStringLiteral("OPC UA response has too many chunks"));
     TUaChunk chunk = FTransport.Receive_Chunk(deadline);
     if (chunk.Type != type) throw EUaError(QStringLiteral("OPC UA server sent an unexpected message"));
-    const QByteArray plain = Open_Chunk(chunk);
+    QByteArray plain;
+    try {
+      plain = Open_Chunk(chunk);
+      Check_Sequence(TUaReader(plain).UInt32());
+    } catch (const EUaError&) {
+      // A chunk that fails its security or comes out of sequence may be forged: nothing more is said on this
+      // connection, not even goodbye.
+      FTransport.Close();
+      throw;
+    }
     TUaReader r(plain);
-    Check_Sequence(r.UInt32());
+    r.UInt32();  // the sequence number, checked above
     if (r.UInt32() != request_id) throw EUaError(QStringLiteral("OPC UA response to another request"));
     if (chunk.Chunk_Type == 'A') {
       throw EUaError(Ua_Describe_Error(r.Bytes(r.Remaining())));
