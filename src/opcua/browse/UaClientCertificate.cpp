@@ -33,6 +33,13 @@ TUaOwnCertificate Ua_Program_Certificate(const QString& folder) {
   if (Usable(kept)) return kept;
 
   TUaOwnCertificate own = Ua_Create_Self_Signed(Ua_Client_Application_Uri, Common_Name, Key_Bits, Valid_Days);
+  // The key file exists, empty and for the owner only, before the key is written: the writer keeps the permissions
+  // of the file it replaces, so the key is never readable by others, not even for a moment.
+  {
+    QFile placeholder(key_path);
+    if (!placeholder.exists() && placeholder.open(QIODevice::WriteOnly | QIODevice::NewOnly)) placeholder.close();
+    placeholder.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+  }
   QString failed;
   if (!Write_Files_Atomic({{certificate_path, own.Der}, {key_path, Ua_Private_Key_Pem(own.Key)}}, &failed))
     throw EUaError(QStringLiteral("The OPC UA client certificate cannot be written to %1 (%2)")
