@@ -3,5 +3,7 @@
 foreach(test_name IN LISTS test_opcua_TESTS)
   if(test_name MATCHES "^OpcUaLive\\.")
     set_tests_properties("${test_name}" PROPERTIES FIXTURES_REQUIRED opcua_server)
+  elseif(test_name MATCHES "^OpcUaSecureLive\\.")
+    set_tests_properties("${test_name}" PROPERTIES FIXTURES_REQUIRED opcua_secure_server)
   endif()
 endforeach()

@@ -226,7 +226,7 @@ void Response_Start(TUaWriter& w, uint32_t type) {
   w.ExtensionObject(TUaNodeId(), QByteArray());
 }
 
-QByteArray Endpoints(const QByteArray& certificate, const QByteArray& policy) {
+QByteArray Endpoints(const QByteArray& certificate, const QByteArray& policy, int32_t mode) {
   TUaWriter w;
   Response_Start(w, UaId::GetEndpointsResponse);
   w.Array_Length(1);
@@ -239,8 +239,8 @@ QByteArray Endpoints(const QByteArray& certificate, const QByteArray& policy) {
   w.String(QByteArray());
   w.Array_Length(-1);
   w.ByteString(certificate);
-  w.Int32(uaModeNone);
-  w.String(Ua_Policy_None_Uri);
+  w.Int32(mode);
+  w.String(mode == uaModeNone ? Ua_Policy_None_Uri : policy);
   w.Array_Length(2);
   w.String("anon");
   w.Int32(uaTokenAnonymous);

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "UaBinary.h"
+#include "UaMessages.h"
 
 // A service request as the server received it: its type id and its whole encoded body (type id first).
 struct TUaFakeRequest {
@@ -53,10 +54,12 @@ namespace UaFake {
 // The type id and a good response header.
 void Response_Start(TUaWriter& w, uint32_t type);
 QByteArray Ordinary_Answer(const TUaFakeRequest& request);
-// One endpoint without security: an anonymous token policy, and a user-name policy that asks for the password to be
-// encrypted with the certificate under the security policy when a certificate is given, in plain text otherwise.
+// One endpoint of application "urn:fake", without security unless a mode is given (then under the policy): an
+// anonymous token policy, and a user-name policy that asks for the password to be encrypted with the certificate
+// under the security policy when a certificate is given, in plain text otherwise.
 QByteArray Endpoints(const QByteArray& certificate = {},
-                     const QByteArray& policy = "http://opcfoundation.org/UA/SecurityPolicy#Basic256Sha256");
+                     const QByteArray& policy = "http://opcfoundation.org/UA/SecurityPolicy#Basic256Sha256",
+                     int32_t mode = uaModeNone);
 QByteArray Create_Session(const QByteArray& nonce, const QByteArray& certificate = {});
 // A Browse (or BrowseNext) answer: each result lists its references, with no continuation point.
 struct TRef {

@@ -8,6 +8,7 @@
 
 #include "OPC_UA_Search.h"
 #include "TLoopbackServer.h"
+#include "TTestCertificates.h"
 
 namespace {
 
@@ -150,6 +151,22 @@ TEST_F(OpcUaLive, UserNameLogin) {
   }
 }
 
+// The certificate login on the unsecured endpoint: the token is signed under the token policy's own security.
+TEST_F(OpcUaLive, CertificateLoginWithoutChannelSecurity) {
+  QFile ca(QStringLiteral(TARN_OPCUA_SERVER_STATE "/user-ca/ca.pem"));
+  QFile ca_key(QStringLiteral(TARN_OPCUA_SERVER_STATE "/user-ca/ca-key.pem"));
+  ASSERT_TRUE(ca.open(QIODevice::ReadOnly) && ca_key.open(QIODevice::ReadOnly));
+  const TTestIdentity identity = Issued_Identity("urn:tarn:test:user", ca.readAll(), ca_key.readAll());
+  Server.user_pass_auth_flag = 2;
+  Server.cert = identity.Certificate_Pem.constData();
+  Server.priv_key = identity.Key_Pem.constData();
+  EXPECT_EQ(opcua_client_begin(Server), All_Variables) << Ua_Last_Browse_Error().toStdString();
+  const TTestIdentity stranger = Issued_Identity("urn:tarn:test:user");
+  Server.cert = stranger.Certificate_Pem.constData();
+  Server.priv_key = stranger.Key_Pem.constData();
+  EXPECT_EQ(opcua_client_begin(Server), 0);
+}
+
 TEST_F(OpcUaLive, LimitsShapeTheWalk) {
   struct TCase {
     const char* Name;
@@ -188,9 +205,9 @@ TEST_F(OpcUaLive, RefusedSettingsAndDeadAddressesGiveNothing) {
   };
   const TCase cases[] = {
       {"closed port", dead, 0, 0},
-      {"sign", Address, 0, 1},
-      {"sign and encrypt", Address, 0, 2},
-      {"certificate identity", Address, 2, 0},
+      {"sign without a policy", Address, 0, 1},
+      {"sign and encrypt without a policy", Address, 0, 2},
+      {"certificate identity without a certificate", Address, 2, 0},
       {"not an opc.tcp address", "http://127.0.0.1/", 0, 0},
       {"no address", "", 0, 0},
   };

@@ -1,8 +1,12 @@
 // Servers that misbehave: silence, early close, error replies, lying sizes, garbage, aborted or foreign answers.
 // Each browse must end with no variables, within its time limits, without touching memory it does not own, and
 // without going past the step where the server failed.
+#include <arpa/inet.h>
 #include <gtest/gtest.h>
 #include <netdb.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <condition_variable>
@@ -28,14 +32,15 @@ QByteArray Acknowledge(uint32_t buffers = 65536) {
   return Chunk("ACK", 'F', w.Data());
 }
 
-// The start of an OpenSecureChannel answer: channel, security header, sequence header.
-TUaWriter Open_Answer_Start(uint32_t request_id = 1) {
+// The start of an OpenSecureChannel answer: channel, security header, sequence header (by default the sequence
+// number is the request id, as when each request has one chunk).
+TUaWriter Open_Answer_Start(uint32_t request_id = 1, uint32_t sequence = 0) {
   TUaWriter w;
   w.UInt32(0);
   w.String(Ua_Policy_None_Uri);
   w.ByteString(QByteArray());
   w.ByteString(QByteArray());
-  w.UInt32(1);
+  w.UInt32(sequence != 0 ? sequence : request_id);
   w.UInt32(request_id);
   return w;
 }
@@ -225,7 +230,7 @@ TEST(UaFailures, ExpiredTokenIsRenewedFirst) {
 TEST(UaFailures, LongMessagesTravelInChunks) {
   const QByteArray answer = Open_Answer_Body(1, 5, 600000);
   auto part = [](char kind, const QByteArray& body) {
-    TUaWriter w = Open_Answer_Start(1);
+    TUaWriter w = Open_Answer_Start(1, kind == 'C' ? 1 : 2);
     w.Raw(body);
     return Chunk("OPN", kind, w.Data());
   };
@@ -285,6 +290,112 @@ TEST(UaFailures, NoRequestLeavesAfterTheBrowseDeadline) {
   client.Connect(address, url);
   std::this_thread::sleep_until(deadline + std::chrono::milliseconds(100));
   EXPECT_THROW(client.Get_Endpoints(url), EUaError);
+}
+
+// Every chunk from the server must carry the next sequence number: a replayed, skipped or reset one ends the
+// exchange.
+TEST(UaFailures, SequenceNumbersAreChecked) {
+  struct TCase {
+    const char* Name;
+    uint32_t Sequence;
+    bool Accepted;
+  };
+  const TCase cases[] = {
+      {"the next", 2, true},
+      {"replayed", 1, false},
+      {"skipped", 3, false},
+      {"zero", 0, false},
+  };
+  for (const TCase& c : cases) {
+    TUaWriter endpoints;
+    endpoints.UInt32(7);  // channel
+    endpoints.UInt32(1);  // token
+    endpoints.UInt32(c.Sequence);
+    endpoints.UInt32(2);  // request id
+    Write_Good_Response_Header(endpoints, UaId::GetEndpointsResponse, 1);
+    endpoints.Array_Length(0);
+    TLoopbackServer peer({Receive(), Send(Acknowledge()), Receive(), Send(Open_Answer(1, 1, 600000)), Receive(),
+                          Send(Chunk("MSG", 'F', endpoints.Data())), Hold()});
+    const QByteArray url = "opc.tcp://127.0.0.1:" + QByteArray::number(peer.Port());
+    TUaEndpointUrl address;
+    ASSERT_TRUE(Parse_Endpoint_Url(url, address));
+    {
+      TUaClient client(5000, Ua_Deadline_In(10000));
+      client.Connect(address, url);
+      if (c.Accepted)
+        EXPECT_NO_THROW(client.Get_Endpoints(url)) << c.Name;
+      else
+        EXPECT_THROW(client.Get_Endpoints(url), EUaError) << c.Name;
+    }
+    // After a chunk out of sequence the client closes without another word; otherwise it closes the channel.
+    const std::vector<QByteArray>& got = peer.Received();
+    ASSERT_GE(got.size(), 3u) << c.Name;
+    EXPECT_EQ(got.back().left(3), c.Accepted ? "CLO" : "MSG") << c.Name;
+  }
+}
+
+// A name that resolves to several addresses: each is tried in turn, and one that never answers leaves the others
+// their share of the step.
+struct TTwoAddresses {
+  static inline uint16_t First = 0;
+  static inline uint16_t Second = 0;
+  static int Resolve(const char*, const char*, const addrinfo* hints, addrinfo** result) {
+    addrinfo* first = nullptr;
+    addrinfo* second = nullptr;
+    if (getaddrinfo("127.0.0.1", std::to_string(First).c_str(), hints, &first) != 0) return EAI_FAIL;
+    if (getaddrinfo("127.0.0.1", std::to_string(Second).c_str(), hints, &second) != 0) {
+      freeaddrinfo(first);
+      return EAI_FAIL;
+    }
+    addrinfo* last = first;
+    while (last->ai_next) last = last->ai_next;
+    last->ai_next = second;
+    *result = first;
+    return 0;
+  }
+};
+
+// A listener whose queue is full: the connection attempts it gets are left unanswered, as a host that is down.
+struct TBlackHole {
+  int Listener = -1;
+  std::vector<int> Queued;
+  uint16_t Port = 0;
+  TBlackHole() {
+    Listener = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    bind(Listener, reinterpret_cast<sockaddr*>(&a), sizeof a);
+    listen(Listener, 0);
+    socklen_t size = sizeof a;
+    getsockname(Listener, reinterpret_cast<sockaddr*>(&a), &size);
+    Port = ntohs(a.sin_port);
+    // Fill the queue: these connect at once, the next attempt does not.
+    for (int i = 0; i < 3; ++i) {
+      int fd = socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK, 0);
+      connect(fd, reinterpret_cast<sockaddr*>(&a), sizeof a);
+      Queued.push_back(fd);
+    }
+  }
+  ~TBlackHole() {
+    for (int fd : Queued) close(fd);
+    close(Listener);
+  }
+};
+
+TEST(UaFailures, EveryAddressOfTheNameIsTried) {
+  TLoopbackServer live({Receive(), Hold()});
+  TBlackHole hole;
+  TTwoAddresses::Second = live.Port();
+  Set_Ua_Name_Resolver(&TTwoAddresses::Resolve);
+  for (uint16_t first : {uint16_t(Closed_Loopback_Port()), hole.Port}) {
+    TTwoAddresses::First = first;
+    TUaSocket socket;
+    EXPECT_NO_THROW(socket.Connect("plc.example", 4840, Ua_Deadline_In(4000))) << first;
+    EXPECT_TRUE(socket.Is_Open());
+    if (socket.Is_Open()) socket.Send_All("x", Ua_Deadline_In(1000));
+  }
+  Set_Ua_Name_Resolver(nullptr);
 }
 
 // A name lookup that hangs until the test lets it go, as one does when the name server does not answer.

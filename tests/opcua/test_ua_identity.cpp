@@ -9,6 +9,7 @@
 
 #include <memory>
 
+#include "TTestCertificates.h"
 #include "UaCrypto.h"
 #include "UaIdentity.h"
 
@@ -18,27 +19,12 @@ const QByteArray Basic256Sha256("http://opcfoundation.org/UA/SecurityPolicy#Basi
 const QByteArray Basic128Rsa15("http://opcfoundation.org/UA/SecurityPolicy#Basic128Rsa15");
 const QByteArray Aes256RsaPss("http://opcfoundation.org/UA/SecurityPolicy#Aes256_Sha256_RsaPss");
 
-// A throw-away RSA key and a self-signed certificate for it, made once for all tests.
+// A throw-away RSA key and a certificate for it, made once for all tests.
 struct TServerKey {
   std::unique_ptr<EVP_PKEY, decltype(&EVP_PKEY_free)> Key{EVP_RSA_gen(2048), EVP_PKEY_free};
   QByteArray Certificate;
 
-  TServerKey() {
-    std::unique_ptr<X509, decltype(&X509_free)> cert(X509_new(), X509_free);
-    X509_set_version(cert.get(), 2);
-    ASN1_INTEGER_set(X509_get_serialNumber(cert.get()), 1);
-    X509_gmtime_adj(X509_getm_notBefore(cert.get()), 0);
-    X509_gmtime_adj(X509_getm_notAfter(cert.get()), 3600);
-    X509_set_pubkey(cert.get(), Key.get());
-    X509_NAME* name = X509_get_subject_name(cert.get());
-    X509_NAME_add_entry_by_txt(name, "CN", MBSTRING_ASC, reinterpret_cast<const unsigned char*>("test"), -1, -1, 0);
-    X509_set_issuer_name(cert.get(), name);
-    X509_sign(cert.get(), Key.get(), EVP_sha256());
-    unsigned char* der = nullptr;
-    int size = i2d_X509(cert.get(), &der);
-    Certificate = QByteArray(reinterpret_cast<const char*>(der), size);
-    OPENSSL_free(der);
-  }
+  TServerKey() : Certificate(Certificate_For(Key.get(), "urn:test:server")) {}
 
   QByteArray Decrypt(const QByteArray& cipher, TUaRsaPadding padding) const {
     const int block = EVP_PKEY_get_size(Key.get());
@@ -72,6 +58,7 @@ const TServerKey& Server_Key() {
 
 TUaEndpoint Endpoint(std::vector<TUaUserTokenPolicy> tokens) {
   TUaEndpoint e;
+  e.ServerApplicationUri = "urn:test:server";
   e.SecurityMode = uaModeNone;
   e.SecurityPolicyUri = Ua_Policy_None_Uri;
   e.UserTokens = std::move(tokens);
@@ -79,7 +66,11 @@ TUaEndpoint Endpoint(std::vector<TUaUserTokenPolicy> tokens) {
 }
 
 TUaLogin User_Login(const QByteArray& password) {
-  return {false, "operator", password};
+  TUaLogin login;
+  login.Anonymous = false;
+  login.User = "operator";
+  login.Password = password;
+  return login;
 }
 
 struct TUserToken {
@@ -147,6 +138,58 @@ TEST(UaIdentity, EncryptedSecretCarriesLengthPasswordAndNonce) {
     expected.Raw(c.Password + nonce);
     EXPECT_EQ(Server_Key().Decrypt(t.Password, c.Padding).toHex(), expected.Data().toHex()) << c.Name;
   }
+}
+
+// A password is encrypted only with a certificate of the application the endpoint names, fit for the policy.
+TEST(UaIdentity, PasswordOnlyForTheEndpointsApplication) {
+  TUaEndpoint e = Endpoint({{"secret", uaTokenUserName, Basic256Sha256}});
+  e.ServerApplicationUri = "urn:somebody:else";
+  EXPECT_THROW(Ua_Build_Identity(e, User_Login("pw"), Server_Key().Certificate, "nonce"), EUaError);
+  const TUaOwnCertificate small = Ua_Create_Self_Signed("urn:test:server", "small", 1024, 1);
+  EXPECT_THROW(Ua_Build_Identity(Endpoint({{"secret", uaTokenUserName, Basic256Sha256}}), User_Login("pw"), small.Der,
+                                 "nonce"),
+               EUaError);
+}
+
+// The certificate login: the token carries the certificate, and its key signs the server's certificate and nonce
+// as the token's policy (or else the endpoint's) signs.
+TEST(UaIdentity, CertificateTokenIsSignedWithItsKey) {
+  const TTestIdentity identity = Issued_Identity("urn:tarn:user");
+  TUaLogin login;
+  login.Anonymous = false;
+  login.Certificate_Der = Ua_Certificate_Der(identity.Certificate_Pem);
+  login.Key = Ua_Private_Key(identity.Key_Pem);
+  const QByteArray nonce = Ua_Random_Bytes(32);
+  struct TCase {
+    QByteArray Token_Policy;
+    QByteArray Endpoint_Policy;
+    const char* Algorithm;
+  };
+  const TCase cases[] = {
+      {Aes256RsaPss, Ua_Policy_None_Uri, "http://opcfoundation.org/UA/security/rsa-pss-sha2-256"},
+      {{}, Basic256Sha256, "http://www.w3.org/2001/04/xmldsig-more#rsa-sha256"},
+      {Basic128Rsa15, Basic256Sha256, "http://www.w3.org/2000/09/xmldsig#rsa-sha1"},
+  };
+  for (const TCase& c : cases) {
+    TUaEndpoint e = Endpoint({{"anon", uaTokenAnonymous, {}}, {"x509", uaTokenCertificate, c.Token_Policy}});
+    e.SecurityPolicyUri = c.Endpoint_Policy;
+    const TUaIdentityToken token = Ua_Build_Identity(e, login, Server_Key().Certificate, nonce);
+    EXPECT_EQ(token.Type, TUaNodeId::Num(0, UaId::X509IdentityToken));
+    TUaReader r(token.Body);
+    EXPECT_EQ(r.String(), "x509");
+    EXPECT_EQ(r.ByteString(), login.Certificate_Der);
+    EXPECT_EQ(token.Signature.Algorithm, c.Algorithm);
+    const TUaSecurityPolicy* policy = Ua_Policy_Of_Uri(c.Token_Policy.isEmpty() ? c.Endpoint_Policy : c.Token_Policy);
+    EXPECT_TRUE(Ua_Rsa_Verify(login.Certificate_Der, Server_Key().Certificate + nonce, token.Signature.Signature,
+                              policy->Asym_Signature))
+        << c.Algorithm;
+  }
+  // No certificate login offered, or only under no policy that signs.
+  EXPECT_THROW(Ua_Build_Identity(Endpoint({{"anon", uaTokenAnonymous, {}}}), login, Server_Key().Certificate, nonce),
+               EUaError);
+  EXPECT_THROW(
+      Ua_Build_Identity(Endpoint({{"x509", uaTokenCertificate, {}}}), login, Server_Key().Certificate, nonce),
+      EUaError);
 }
 
 TEST(UaIdentity, UnusableUserNamePoliciesAreRefused) {

@@ -4,13 +4,17 @@
 #include <vector>
 
 #include "UCodePage.h"
+#include "UGlobals.h"
 #include "UaBrowseServer.h"
 
 namespace {
 
 constexpr int32_t Auth_Anonymous = 0;
 constexpr int32_t Auth_User_Password = 1;
+constexpr int32_t Auth_Certificate = 2;
 constexpr int32_t Security_None = 0;
+constexpr int32_t Security_Sign = 1;
+constexpr int32_t Security_Sign_And_Encrypt = 2;
 constexpr int32_t Last_Data_Type = 14;
 
 // A browsed variable with the 8-bit texts its record points into.
@@ -20,6 +24,11 @@ struct TStoredVariable {
   QByteArray Bytes_Id;
   QByteArray Display_Name;
 };
+
+QString& Last_Error() {
+  static QString text;
+  return text;
+}
 
 std::vector<TStoredVariable>& Last_Browse() {
   static std::vector<TStoredVariable> list;
@@ -79,32 +88,75 @@ bool To_Stored(const TUaFoundVariable& found, TStoredVariable& out) {
   return true;
 }
 
+// The login of the record; the certificate identity's texts are the PEM texts as pasted.
+TUaLogin Login_Of(const opcua_server_to_discover& server) {
+  TUaLogin login;
+  login.Anonymous = server.user_pass_auth_flag == Auth_Anonymous;
+  if (server.user_pass_auth_flag == Auth_User_Password) {
+    login.User = Utf8_Of(server.username);
+    login.Password = Utf8_Of(server.password);
+  } else if (server.user_pass_auth_flag == Auth_Certificate) {
+    login.Certificate_Der = Ua_Certificate_Der(server.cert ? QByteArray(server.cert) : QByteArray());
+    login.Key = Ua_Private_Key(server.priv_key ? QByteArray(server.priv_key) : QByteArray());
+    if (login.Certificate_Der.isEmpty()) throw EUaError(QStringLiteral("The certificate is not a PEM certificate"));
+    if (!login.Key) throw EUaError(QStringLiteral("The private key is not an RSA key in PEM form"));
+    if (!Ua_Key_Matches_Certificate(login.Key, login.Certificate_Der))
+      throw EUaError(QStringLiteral("The private key does not belong to the certificate"));
+  } else if (!login.Anonymous) {
+    throw EUaError(QStringLiteral("unknown OPC UA authorization"));
+  }
+  return login;
+}
+
+TUaSecurityRequest Security_Of(const opcua_server_to_discover& server) {
+  TUaSecurityRequest security;
+  security.Certificate_Folder = Path_Exe;
+  switch (server.security_type) {
+    case Security_None:
+      return security;
+    case Security_Sign:
+      security.Mode = uaModeSign;
+      break;
+    case Security_Sign_And_Encrypt:
+      security.Mode = uaModeSignAndEncrypt;
+      break;
+    default:
+      throw EUaError(QStringLiteral("unknown OPC UA security mode"));
+  }
+  security.Policy = Ua_Policy_Of_Code(server.security_policy);
+  if (!security.Policy) throw EUaError(QStringLiteral("OPC UA security mode without a security policy"));
+  return security;
+}
+
 }  // namespace
+
+QString Ua_Last_Browse_Error() {
+  return Last_Error();
+}
 
 int32_t Ua_Client_Begin(const opcua_server_to_discover& server, const TUaBrowseLimits& limits) {
   std::vector<TStoredVariable>& list = Last_Browse();
   list.clear();
-  if (server.security_type != Security_None) return 0;
-  if (server.user_pass_auth_flag != Auth_Anonymous && server.user_pass_auth_flag != Auth_User_Password) return 0;
-
-  TUaLogin login;
-  login.Anonymous = server.user_pass_auth_flag == Auth_Anonymous;
-  if (!login.Anonymous) {
-    login.User = Utf8_Of(server.username);
-    login.Password = Utf8_Of(server.password);
-  }
+  Last_Error().clear();
   const TUaDeadline deadline = Ua_Deadline_In(limits.Total_Timeout_Ms);
   try {
-    for (const TUaFoundVariable& found : Ua_Browse_Server(Utf8_Of(server.server_address), login, limits, deadline)) {
+    const TUaLogin login = Login_Of(server);
+    const TUaSecurityRequest security = Security_Of(server);
+    for (const TUaFoundVariable& found :
+         Ua_Browse_Server(Utf8_Of(server.server_address), login, limits, deadline, security)) {
       if (int(list.size()) >= limits.Max_Variables) break;
       // The conversion to 8-bit texts is part of the browse and ends with it.
       if (TUaClock::now() >= deadline) throw EUaError(QStringLiteral("OPC UA browse ran out of time"));
       TStoredVariable stored;
       if (To_Stored(found, stored)) list.push_back(std::move(stored));
     }
-  } catch (const std::exception&) {
+  } catch (const EUaError& e) {
     // The browse window shows an empty list for every failure.
     list.clear();
+    Last_Error() = e.Message();
+  } catch (const std::exception& e) {
+    list.clear();
+    Last_Error() = QString::fromLocal8Bit(e.what());
   }
   return int32_t(list.size());
 }

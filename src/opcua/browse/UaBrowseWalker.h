@@ -23,6 +23,8 @@ struct TUaBrowseLimits {
   // Bytes of node ids and names the walk may keep, and again of types and names the reading of attributes may keep;
   // like the other bounds, reaching it ends that phase with what was found so far.
   qsizetype Memory_Budget = qsizetype(32) << 20;
+  // The life asked for each security token of the channel; it is renewed at three quarters of the life granted.
+  uint32_t Channel_Lifetime_Ms = 3600000;
 };
 
 // The limits lowered to what the server announces in its operation limits (0: the server sets none): a request

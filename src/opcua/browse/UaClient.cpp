@@ -20,25 +20,29 @@ QByteArray TUaClient::Exchange(const QByteArray& request) {
   return FChannel.Exchange(request, Step_Deadline());
 }
 
-void TUaClient::Connect(const TUaEndpointUrl& address, const QByteArray& endpoint_url) {
-  FChannel.Open(address, endpoint_url, Step_Deadline());
+void TUaClient::Connect(const TUaEndpointUrl& address, const QByteArray& endpoint_url,
+                        const TUaChannelSecurity& security) {
+  FChannel.Open(address, endpoint_url, Step_Deadline(), security);
 }
 
 std::vector<TUaEndpoint> TUaClient::Get_Endpoints(const QByteArray& endpoint_url) {
   return Ua_Decode_Get_Endpoints_Response(Exchange(Ua_Encode_Get_Endpoints_Request(Next_Header(), endpoint_url)));
 }
 
-TUaSessionInfo TUaClient::Create_Session(const QByteArray& endpoint_url, const QByteArray& client_nonce) {
+TUaSessionInfo TUaClient::Create_Session(const QByteArray& endpoint_url, const QByteArray& client_nonce,
+                                         const QByteArray& application_uri, const QByteArray& client_certificate) {
   QByteArray request =
-      Ua_Encode_Create_Session_Request(Next_Header(), endpoint_url, client_nonce, Ua_Client_Limits().MaxMessageSize);
+      Ua_Encode_Create_Session_Request(Next_Header(), endpoint_url, client_nonce, Ua_Client_Limits().MaxMessageSize,
+                                       application_uri, client_certificate);
   TUaSessionInfo info = Ua_Decode_Create_Session_Response(Exchange(request));
   FAuthToken = info.AuthenticationToken;
   FSession = true;
   return info;
 }
 
-void TUaClient::Activate_Session(const TUaIdentityToken& identity) {
-  Ua_Decode_Activate_Session_Response(Exchange(Ua_Encode_Activate_Session_Request(Next_Header(), identity)));
+void TUaClient::Activate_Session(const TUaIdentityToken& identity, const TUaSignature& client_signature) {
+  Ua_Decode_Activate_Session_Response(
+      Exchange(Ua_Encode_Activate_Session_Request(Next_Header(), identity, client_signature)));
 }
 
 std::vector<TUaBrowseResult> TUaClient::Browse(const std::vector<TUaBrowseDescription>& nodes,

@@ -11,15 +11,21 @@
 
 class TUaClient {
  public:
-  TUaClient(int step_ms, TUaDeadline overall) : FStep_Ms(step_ms), FOverall(overall) {}
+  TUaClient(int step_ms, TUaDeadline overall, uint32_t channel_lifetime_ms = 3600000)
+      : FStep_Ms(step_ms), FOverall(overall) {
+    FChannel.Set_Lifetime(channel_lifetime_ms);
+  }
   ~TUaClient() { Disconnect(); }
   TUaClient(const TUaClient&) = delete;
   TUaClient& operator=(const TUaClient&) = delete;
 
-  void Connect(const TUaEndpointUrl& address, const QByteArray& endpoint_url);
+  void Connect(const TUaEndpointUrl& address, const QByteArray& endpoint_url,
+               const TUaChannelSecurity& security = TUaChannelSecurity());
   std::vector<TUaEndpoint> Get_Endpoints(const QByteArray& endpoint_url);
-  TUaSessionInfo Create_Session(const QByteArray& endpoint_url, const QByteArray& client_nonce);
-  void Activate_Session(const TUaIdentityToken& identity);
+  TUaSessionInfo Create_Session(const QByteArray& endpoint_url, const QByteArray& client_nonce,
+                                const QByteArray& application_uri = QByteArray(),
+                                const QByteArray& client_certificate = QByteArray());
+  void Activate_Session(const TUaIdentityToken& identity, const TUaSignature& client_signature = TUaSignature());
   // Results in the order of the request; a response with another count, or with more references per node than
   // max_references (that of the Browse the points come from), raises EUaError.
   std::vector<TUaBrowseResult> Browse(const std::vector<TUaBrowseDescription>& nodes, uint32_t max_references);
@@ -28,6 +34,7 @@ class TUaClient {
   std::vector<TUaDataValue> Read(const std::vector<TUaReadValueId>& nodes);
   // The time the current step may still take: the step limit, never past the browse's deadline.
   TUaDeadline Step_Deadline() const;
+  int Channel_Renewals() const { return FChannel.Renewals(); }
   // Closes the session and the channel as far as the server still answers; never raises.
   void Disconnect();
 

@@ -4,28 +4,20 @@
 
 namespace {
 
-struct TSecretPolicy {
-  const char* Uri;
-  TUaRsaPadding Padding;
-  const char* Algorithm;
-};
-
 const char Rsa15[] = "http://www.w3.org/2001/04/xmlenc#rsa-1_5";
 const char RsaOaep[] = "http://www.w3.org/2001/04/xmlenc#rsa-oaep";
 const char RsaOaepSha256[] = "http://opcfoundation.org/UA/security/rsa-oaep-sha2-256";
 
-const TSecretPolicy Secret_Policies[] = {
-    {"http://opcfoundation.org/UA/SecurityPolicy#Basic128Rsa15", TUaRsaPadding::Pkcs1, Rsa15},
-    {"http://opcfoundation.org/UA/SecurityPolicy#Basic256", TUaRsaPadding::Oaep_Sha1, RsaOaep},
-    {"http://opcfoundation.org/UA/SecurityPolicy#Basic256Sha256", TUaRsaPadding::Oaep_Sha1, RsaOaep},
-    {"http://opcfoundation.org/UA/SecurityPolicy#Aes128_Sha256_RsaOaep", TUaRsaPadding::Oaep_Sha1, RsaOaep},
-    {"http://opcfoundation.org/UA/SecurityPolicy#Aes256_Sha256_RsaPss", TUaRsaPadding::Oaep_Sha256, RsaOaepSha256},
-};
-
-const TSecretPolicy* Find_Secret_Policy(const QByteArray& uri) {
-  for (const TSecretPolicy& p : Secret_Policies)
-    if (uri == p.Uri) return &p;
-  return nullptr;
+const char* Encryption_Algorithm(TUaRsaPadding padding) {
+  switch (padding) {
+    case TUaRsaPadding::Pkcs1:
+      return Rsa15;
+    case TUaRsaPadding::Oaep_Sha1:
+      return RsaOaep;
+    case TUaRsaPadding::Oaep_Sha256:
+      return RsaOaepSha256;
+  }
+  return "";
 }
 
 // The token policy's own security policy wins; an empty one means the endpoint's.
@@ -38,36 +30,67 @@ TUaIdentityToken User_Name_Token(const TUaEndpoint& endpoint, const TUaLogin& lo
                                  TUaDeadline deadline) {
   const TUaUserTokenPolicy* plain = nullptr;
   const TUaUserTokenPolicy* secured = nullptr;
-  const TSecretPolicy* secret = nullptr;
+  const TUaSecurityPolicy* secret = nullptr;
   for (const TUaUserTokenPolicy& token : endpoint.UserTokens) {
     if (token.TokenType != uaTokenUserName) continue;
     QByteArray policy = Effective_Policy(token, endpoint);
     if (policy == Ua_Policy_None_Uri) {
       if (!plain) plain = &token;
-    } else if (!secured && Find_Secret_Policy(policy)) {
+    } else if (!secured && Ua_Policy_Of_Uri(policy)) {
       secured = &token;
-      secret = Find_Secret_Policy(policy);
+      secret = Ua_Policy_Of_Uri(policy);
     }
   }
   // A protected password is preferred whenever the server offers one.
   if (secured) {
     if (server_nonce.size() > Ua_Max_Nonce_Bytes) throw EUaError(QStringLiteral("OPC UA server nonce too long"));
+    // The password goes only to the application the endpoint names, under a certificate fit for the policy.
+    TUaEndpoint checked = endpoint;
+    checked.ServerCertificate = server_certificate;
+    Ua_Check_Server_Certificate(checked, *secret);
     TUaWriter data;
     data.UInt32(uint32_t(login.Password.size() + server_nonce.size()));
     data.Raw(login.Password);
     data.Raw(server_nonce);
-    QByteArray cipher = Ua_Rsa_Encrypt(server_certificate, data.Data(), secret->Padding, deadline);
-    return Ua_User_Name_Token(secured->PolicyId, login.User, cipher, secret->Algorithm);
+    QByteArray cipher = Ua_Rsa_Encrypt(server_certificate, data.Data(), secret->Asym_Padding, deadline);
+    return Ua_User_Name_Token(secured->PolicyId, login.User, cipher, Encryption_Algorithm(secret->Asym_Padding));
   }
   if (plain) return Ua_User_Name_Token(plain->PolicyId, login.User, login.Password, QByteArray());
   throw EUaError(QStringLiteral("OPC UA server offers no usable user name login"));
 }
 
+// The certificate proves its key by signing the server's certificate and nonce, as the token's policy signs.
+TUaIdentityToken Certificate_Token(const TUaEndpoint& endpoint, const TUaLogin& login,
+                                   const QByteArray& server_certificate, const QByteArray& server_nonce) {
+  for (const TUaUserTokenPolicy& token : endpoint.UserTokens) {
+    if (token.TokenType != uaTokenCertificate) continue;
+    const TUaSecurityPolicy* policy = Ua_Policy_Of_Uri(Effective_Policy(token, endpoint));
+    if (!policy) continue;
+    TUaSignature signature{policy->Asym_Signature_Uri,
+                           Ua_Rsa_Sign(login.Key, server_certificate + server_nonce, policy->Asym_Signature)};
+    return Ua_X509_Token(token.PolicyId, login.Certificate_Der, signature);
+  }
+  throw EUaError(QStringLiteral("OPC UA server offers no usable certificate login"));
+}
+
 }  // namespace
+
+void Ua_Check_Server_Certificate(const TUaEndpoint& endpoint, const TUaSecurityPolicy& policy) {
+  const int bits = Ua_Certificate_Key_Bytes(endpoint.ServerCertificate) * 8;
+  if (bits < policy.Min_Key_Bits || bits > policy.Max_Key_Bits)
+    throw EUaError(QStringLiteral("OPC UA server certificate has no key for this security policy"));
+  if (!Ua_Certificate_In_Time(endpoint.ServerCertificate))
+    throw EUaError(QStringLiteral("OPC UA server certificate is not valid now"));
+  const QByteArray uri = Ua_Certificate_Application_Uri(endpoint.ServerCertificate);
+  if (uri.isEmpty() || uri != endpoint.ServerApplicationUri)
+    throw EUaError(QStringLiteral("OPC UA server certificate belongs to another application"));
+}
 
 TUaIdentityToken Ua_Build_Identity(const TUaEndpoint& endpoint, const TUaLogin& login,
                                    const QByteArray& server_certificate, const QByteArray& server_nonce,
                                    TUaDeadline deadline) {
+  if (login.Kind() == TUaLoginKind::Certificate)
+    return Certificate_Token(endpoint, login, server_certificate, server_nonce);
   if (!login.Anonymous) return User_Name_Token(endpoint, login, server_certificate, server_nonce, deadline);
   for (const TUaUserTokenPolicy& token : endpoint.UserTokens)
     if (token.TokenType == uaTokenAnonymous) return Ua_Anonymous_Token(token.PolicyId);

@@ -7,7 +7,6 @@ namespace {
 // Milliseconds from 1601-01-01 (the OPC UA epoch) to 1970-01-01.
 constexpr int64_t Epoch_Offset_Ms = 11644473600000LL;
 
-const QByteArray Client_Application_Uri("urn:Quorvane:SWTarn10:Configurator");
 const QByteArray Client_Product_Uri("urn:Quorvane:SWTarn10");
 const QByteArray Client_Name("SWTarn10 Configurator");
 constexpr int32_t Application_Type_Client = 1;
@@ -41,8 +40,8 @@ QString Status_Text(uint32_t status) {
   return QStringLiteral("0x%1").arg(status, 8, 16, QLatin1Char('0'));
 }
 
-void Write_Application_Description(TUaWriter& w) {
-  w.String(Client_Application_Uri);
+void Write_Application_Description(TUaWriter& w, const QByteArray& application_uri) {
+  w.String(application_uri.isEmpty() ? Ua_Client_Application_Uri : application_uri);
   w.String(Client_Product_Uri);
   w.LocalizedText({QByteArray(), Client_Name});
   w.Int32(Application_Type_Client);
@@ -51,25 +50,27 @@ void Write_Application_Description(TUaWriter& w) {
   w.Array_Length(-1);      // discovery addresses
 }
 
-void Skip_Application_Description(TUaReader& r) {
-  r.String();
+// Returns the application URI.
+QByteArray Read_Application_Description(TUaReader& r) {
+  QByteArray uri = r.String();
   r.String();
   r.LocalizedText();
   r.Int32();
   r.String();
   r.String();
   for (int32_t i = 0, n = r.Array_Length(Smallest_String); i < n; ++i) r.String();
+  return uri;
 }
 
-void Write_Null_Signature(TUaWriter& w) {
-  w.String(QByteArray());
-  w.ByteString(QByteArray());
+void Write_Signature(TUaWriter& w, const TUaSignature& signature) {
+  w.String(signature.Algorithm);
+  w.ByteString(signature.Signature);
 }
 
 TUaEndpoint Read_Endpoint(TUaReader& r) {
   TUaEndpoint e;
   e.EndpointUrl = r.String();
-  Skip_Application_Description(r);
+  e.ServerApplicationUri = Read_Application_Description(r);
   e.ServerCertificate = r.ByteString();
   e.SecurityMode = r.Int32();
   e.SecurityPolicyUri = r.String();
@@ -118,14 +119,14 @@ void Ua_Read_Response_Start(TUaReader& r, uint32_t expected_type) {
 
 // ---- secure channel ----
 
-QByteArray Ua_Encode_Open_Channel_Request(const TUaRequestHeader& header, TUaTokenRequest kind,
-                                          uint32_t lifetime_ms) {
+QByteArray Ua_Encode_Open_Channel_Request(const TUaRequestHeader& header, TUaTokenRequest kind, uint32_t lifetime_ms,
+                                          int32_t mode, const QByteArray& client_nonce) {
   TUaWriter w;
   Ua_Write_Request_Start(w, UaId::OpenSecureChannelRequest, header);
   w.UInt32(0);  // client protocol version
   w.Int32(kind);
-  w.Int32(uaModeNone);  // security mode
-  w.ByteString("");     // client nonce
+  w.Int32(mode);
+  w.ByteString(client_nonce.isNull() ? QByteArray("") : client_nonce);
   w.UInt32(lifetime_ms);
   return w.Data();
 }
@@ -139,7 +140,7 @@ TUaChannelToken Ua_Decode_Open_Channel_Response(const QByteArray& body) {
   token.TokenId = r.UInt32();
   r.DateTime();
   token.Revised_Lifetime = r.UInt32();
-  r.ByteString();  // server nonce
+  token.ServerNonce = Nonce(r);
   return token;
 }
 
@@ -172,15 +173,16 @@ std::vector<TUaEndpoint> Ua_Decode_Get_Endpoints_Response(const QByteArray& body
 // ---- session ----
 
 QByteArray Ua_Encode_Create_Session_Request(const TUaRequestHeader& header, const QByteArray& endpoint_url,
-                                            const QByteArray& client_nonce, uint32_t max_response_size) {
+                                            const QByteArray& client_nonce, uint32_t max_response_size,
+                                            const QByteArray& application_uri, const QByteArray& client_certificate) {
   TUaWriter w;
   Ua_Write_Request_Start(w, UaId::CreateSessionRequest, header);
-  Write_Application_Description(w);
+  Write_Application_Description(w, application_uri);
   w.String(QByteArray());  // server uri
   w.String(endpoint_url);
   w.String(Client_Name);
   w.ByteString(client_nonce);
-  w.ByteString(QByteArray());  // client certificate
+  w.ByteString(client_certificate);
   w.Double(Session_Timeout_Ms);
   w.UInt32(max_response_size);
   return w.Data();
@@ -200,21 +202,22 @@ TUaSessionInfo Ua_Decode_Create_Session_Response(const QByteArray& body) {
     r.ByteString();
     r.ByteString();
   }
-  r.String();  // server signature
-  r.ByteString();
+  info.ServerSignature.Algorithm = r.String();
+  info.ServerSignature.Signature = r.ByteString();
   r.UInt32();  // max request message size
   return info;
 }
 
-QByteArray Ua_Encode_Activate_Session_Request(const TUaRequestHeader& header, const TUaIdentityToken& identity) {
+QByteArray Ua_Encode_Activate_Session_Request(const TUaRequestHeader& header, const TUaIdentityToken& identity,
+                                              const TUaSignature& client_signature) {
   TUaWriter w;
   Ua_Write_Request_Start(w, UaId::ActivateSessionRequest, header);
-  Write_Null_Signature(w);
+  Write_Signature(w, client_signature);
   w.Array_Length(0);  // software certificates
   w.Array_Length(1);  // locales
   w.String("en");
   w.ExtensionObject(identity.Type, identity.Body);
-  Write_Null_Signature(w);
+  Write_Signature(w, identity.Signature);
   return w.Data();
 }
 
@@ -244,7 +247,7 @@ void Ua_Decode_Close_Session_Response(const QByteArray& body) {
 TUaIdentityToken Ua_Anonymous_Token(const QByteArray& policy_id) {
   TUaWriter w;
   w.String(policy_id);
-  return {TUaNodeId::Num(0, UaId::AnonymousIdentityToken), w.Data()};
+  return {TUaNodeId::Num(0, UaId::AnonymousIdentityToken), w.Data(), TUaSignature()};
 }
 
 TUaIdentityToken Ua_User_Name_Token(const QByteArray& policy_id, const QByteArray& user, const QByteArray& password,
@@ -254,5 +257,13 @@ TUaIdentityToken Ua_User_Name_Token(const QByteArray& policy_id, const QByteArra
   w.String(user);
   w.ByteString(password);
   w.String(encryption_algorithm);
-  return {TUaNodeId::Num(0, UaId::UserNameIdentityToken), w.Data()};
+  return {TUaNodeId::Num(0, UaId::UserNameIdentityToken), w.Data(), TUaSignature()};
+}
+
+TUaIdentityToken Ua_X509_Token(const QByteArray& policy_id, const QByteArray& certificate_der,
+                               const TUaSignature& signature) {
+  TUaWriter w;
+  w.String(policy_id);
+  w.ByteString(certificate_der);
+  return {TUaNodeId::Num(0, UaId::X509IdentityToken), w.Data(), signature};
 }

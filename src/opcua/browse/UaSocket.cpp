@@ -94,15 +94,21 @@ void TUaSocket::Wait_For(short events, TUaDeadline deadline) {
 void TUaSocket::Connect(const QByteArray& host, uint16_t port, TUaDeadline deadline) {
   Close();
   TAddrList list = Resolve(host, port, deadline);
-  for (addrinfo* a = list.get(); a; a = a->ai_next) {
+  int left = 0;
+  for (addrinfo* a = list.get(); a; a = a->ai_next) ++left;
+  for (addrinfo* a = list.get(); a; a = a->ai_next, --left) {
     FFd = ::socket(a->ai_family, a->ai_socktype | SOCK_NONBLOCK | SOCK_CLOEXEC, a->ai_protocol);
     if (FFd < 0) continue;
     if (::connect(FFd, a->ai_addr, a->ai_addrlen) == 0) return;
     if (errno == EINPROGRESS) {
+      // An address that does not answer gets its share of the time left, so the next ones are still tried.
+      const TUaClock::time_point now = TUaClock::now();
+      const TUaDeadline share = now >= deadline ? deadline : now + (deadline - now) / left;
       try {
-        Wait_For(POLLOUT, deadline);
+        Wait_For(POLLOUT, share);
       } catch (const EUaError&) {
         Close();
+        if (left > 1 && TUaClock::now() < deadline) continue;
         throw;
       }
       int error = 0;

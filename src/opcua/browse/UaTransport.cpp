@@ -83,6 +83,10 @@ void TUaTransport::Send_Chunk(const char* type, char chunk_type, const QByteArra
   FSocket.Send_All(Ua_Chunk_Header(type, chunk_type, uint32_t(Header_Size + payload.size())) + payload, deadline);
 }
 
+void TUaTransport::Send_Sealed(const QByteArray& chunk, TUaDeadline deadline) {
+  FSocket.Send_All(chunk, deadline);
+}
+
 TUaChunk TUaTransport::Receive_Chunk(TUaDeadline deadline) {
   TUaReader header(FSocket.Receive_Exactly(Header_Size, deadline));
   TUaChunk chunk;

@@ -35,6 +35,8 @@ class TUaTransport {
   // Connects and exchanges Hello / Acknowledge, all before the deadline.
   void Open(const TUaEndpointUrl& address, const QByteArray& endpoint_url, TUaDeadline deadline);
   void Send_Chunk(const char* type, char chunk_type, const QByteArray& payload, TUaDeadline deadline);
+  // Sends a chunk whose header its security already wrote.
+  void Send_Sealed(const QByteArray& chunk, TUaDeadline deadline);
   // The next chunk; an Error message from the server raises EUaError with its reason.
   TUaChunk Receive_Chunk(TUaDeadline deadline);
   void Close() { FSocket.Close(); }

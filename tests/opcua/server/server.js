@@ -1,7 +1,8 @@
 // Loopback OPC UA server for the browsing tests.
-// Usage: node server.js <port> <state-folder> [lifetime-seconds]
+// Usage: node server.js <port> <state-folder> [lifetime-seconds] [secure]
 // Listens on 127.0.0.1:<port>, keeps its certificates under <state-folder>/pki and exits by itself after the
-// lifetime (default 1800 s) or on SIGTERM.
+// lifetime (default 1800 s) or on SIGTERM. With "secure" it offers only secured endpoints (Sign and Sign & Encrypt
+// with every policy it has) and the certificate login.
 "use strict";
 const fs = require("fs");
 const path = require("path");
@@ -19,6 +20,7 @@ const {
 const port = parseInt(process.argv[2], 10);
 const stateFolder = process.argv[3];
 const lifetimeSeconds = parseInt(process.argv[4] || "1800", 10);
+const secure = process.argv[5] === "secure";
 if (!(port > 0) || !stateFolder) {
   console.error("usage: node server.js <port> <state-folder> [lifetime-seconds]");
   process.exit(2);
@@ -100,15 +102,34 @@ async function main() {
     rootFolder: path.join(stateFolder, "pki"),
     automaticallyAcceptUnknownCertificate: true,
   });
+  // User certificates are trusted only when they come from the test CA that start-server.sh placed among the
+  // issuers: a certificate of any other origin is refused.
+  const userCertificateManager = new OPCUACertificateManager({
+    rootFolder: path.join(stateFolder, "user-pki"),
+    automaticallyAcceptUnknownCertificate: false,
+  });
+  const securityModes = secure
+    ? [MessageSecurityMode.Sign, MessageSecurityMode.SignAndEncrypt]
+    : [MessageSecurityMode.None, MessageSecurityMode.SignAndEncrypt];
+  const securityPolicies = secure
+    ? [
+        SecurityPolicy.Basic128Rsa15,
+        SecurityPolicy.Basic256,
+        SecurityPolicy.Basic256Sha256,
+        SecurityPolicy.Aes128_Sha256_RsaOaep,
+        SecurityPolicy.Aes256_Sha256_RsaPss,
+      ]
+    : [SecurityPolicy.None, SecurityPolicy.Basic256Sha256];
   const server = new OPCUAServer({
     port,
     host: "127.0.0.1",
     // With a secured endpoint beside the open one, the open endpoint offers the user-name login with the
     // password encrypted by the server's certificate, as most servers do.
-    securityModes: [MessageSecurityMode.None, MessageSecurityMode.SignAndEncrypt],
-    securityPolicies: [SecurityPolicy.None, SecurityPolicy.Basic256Sha256],
+    securityModes,
+    securityPolicies,
     allowAnonymous: true,
     serverCertificateManager: certificateManager,
+    userCertificateManager,
     userManager: { isValidUser: (user, password) => user === USER && password === PASSWORD },
     // Few continuation points, so that a batch of browsed nodes can run out of them; and operation limits below
     // the client's own batch sizes, as small servers announce them.
