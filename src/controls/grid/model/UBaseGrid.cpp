@@ -43,8 +43,14 @@ void TBaseGrid::SetGridLineWidth(int32_t value) {
 }
 
 QString TBaseGrid::Cells(int32_t c, int32_t r) const {
-  const TPoint base = BaseCell(c, r);
-  QString value = Store().Text(base.X, base.Y);
+  TObject* object = nullptr;
+  const QString* stored = &Store().Lookup(c, r, object);
+  TPoint base{c, r};
+  if (object) {
+    base = BaseCell(c, r);
+    if (base.X != c || base.Y != r) stored = &Store().Text(base.X, base.Y);
+  }
+  QString value = *stored;
   if (base.Y < FNormalRowCount) {
     GetDisplayText(base.X, base.Y, value);
     if (OnGetDisplWideText) {
@@ -69,12 +75,14 @@ void TBaseGrid::SetCells(int32_t c, int32_t r, const QString& value) {
 }
 
 bool TBaseGrid::HasCellProperties(int32_t c, int32_t r) const {
-  return c >= 0 && c < TotalColCount() && r >= 0 && r < RowCount() && Store().Object(c, r) != nullptr;
+  // The slot first: most cells have none, and the store answers that without any virtual call.
+  return Store().Object(c, r) != nullptr && c < TotalColCount() && r < RowCount();
 }
 
 TCellProperties* TBaseGrid::PropsOf(int32_t c, int32_t r) const {
-  if (!HasCellProperties(c, r)) return nullptr;
-  return dynamic_cast<TCellProperties*>(Store().Object(c, r));
+  TObject* object = Store().Object(c, r);
+  if (!object || c >= TotalColCount() || r >= RowCount()) return nullptr;
+  return dynamic_cast<TCellProperties*>(object);
 }
 
 TCellProperties* TBaseGrid::CreateCellProperties(int32_t c, int32_t r, bool setCalcType) {

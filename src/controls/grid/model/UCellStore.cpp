@@ -37,40 +37,55 @@ void RemoveSparse(std::vector<T>& v, int32_t at, int32_t count) {
 
 const QString& TCellStore::Text(int32_t c, int32_t r) const {
   if (c < 0 || r < 0 || static_cast<size_t>(r) >= FRows.size()) return EmptyText;
-  const auto& texts = FRows[r].Texts;
-  return static_cast<size_t>(c) < texts.size() ? texts[c] : EmptyText;
+  const Row* row = FRows[r].get();
+  return row && static_cast<size_t>(c) < row->Texts.size() ? row->Texts[c] : EmptyText;
+}
+
+const QString& TCellStore::Lookup(int32_t c, int32_t r, TObject*& object) const {
+  object = nullptr;
+  if (c < 0 || r < 0 || static_cast<size_t>(r) >= FRows.size()) return EmptyText;
+  const Row* row = FRows[r].get();
+  if (!row) return EmptyText;
+  if (row->Objects && static_cast<size_t>(c) < row->Objects->size()) object = (*row->Objects)[c];
+  return static_cast<size_t>(c) < row->Texts.size() ? row->Texts[c] : EmptyText;
 }
 
 TCellStore::Row* TCellStore::RowFor(int32_t r) {
   if (static_cast<size_t>(r) >= FRows.size()) FRows.resize(static_cast<size_t>(r) + 1);
-  return &FRows[r];
+  if (!FRows[r]) FRows[r] = std::make_unique<Row>();
+  return FRows[r].get();
 }
 
 void TCellStore::SetText(int32_t c, int32_t r, const QString& value) {
   if (c < 0 || r < 0) return;
   if (value.isEmpty()) {
     // An empty text needs no room: clear it where it exists, grow nothing.
-    if (static_cast<size_t>(r) < FRows.size() && static_cast<size_t>(c) < FRows[r].Texts.size())
-      FRows[r].Texts[c] = QString();
+    if (static_cast<size_t>(r) < FRows.size() && FRows[r] && static_cast<size_t>(c) < FRows[r]->Texts.size())
+      FRows[r]->Texts[c] = QString();
     return;
   }
   auto& texts = RowFor(r)->Texts;
-  if (static_cast<size_t>(c) >= texts.size()) texts.resize(static_cast<size_t>(c) + 1);
+  if (static_cast<size_t>(c) >= texts.size()) {
+    // Exact growth: doubling would leave a third of every row's text list unused.
+    const size_t need = static_cast<size_t>(c) + 1;
+    if (texts.capacity() < need) texts.reserve(std::max(need, static_cast<size_t>(std::max(FWidthHint, 0))));
+    texts.resize(need);
+  }
   texts[c] = value;
 }
 
 TObject* TCellStore::Object(int32_t c, int32_t r) const {
   if (c < 0 || r < 0 || static_cast<size_t>(r) >= FRows.size()) return nullptr;
-  const auto& objects = FRows[r].Objects;
-  return objects && static_cast<size_t>(c) < objects->size() ? (*objects)[c] : nullptr;
+  const Row* row = FRows[r].get();
+  return row && row->Objects && static_cast<size_t>(c) < row->Objects->size() ? (*row->Objects)[c] : nullptr;
 }
 
 void TCellStore::SetObject(int32_t c, int32_t r, TObject* value) {
   if (c < 0 || r < 0) return;
   if (!value) {
-    if (static_cast<size_t>(r) < FRows.size() && FRows[r].Objects &&
-        static_cast<size_t>(c) < FRows[r].Objects->size())
-      (*FRows[r].Objects)[c] = nullptr;
+    if (static_cast<size_t>(r) < FRows.size() && FRows[r] && FRows[r]->Objects &&
+        static_cast<size_t>(c) < FRows[r]->Objects->size())
+      (*FRows[r]->Objects)[c] = nullptr;
     return;
   }
   auto& objects = RowFor(r)->Objects;
@@ -81,8 +96,8 @@ void TCellStore::SetObject(int32_t c, int32_t r, TObject* value) {
 
 void TCellStore::InsertRows(int32_t at, int32_t count) {
   if (at < 0 || count <= 0 || static_cast<size_t>(at) >= FRows.size()) return;
-  // Build the empty rows apart and move them in at once: one shift of the rows below.
-  std::vector<Row> fresh(static_cast<size_t>(count));
+  // Empty rows are null pointers: one shift of the rows below and nothing allocated.
+  std::vector<RowPtr> fresh(static_cast<size_t>(count));
   FRows.insert(FRows.begin() + at, std::make_move_iterator(fresh.begin()), std::make_move_iterator(fresh.end()));
 }
 
@@ -99,24 +114,27 @@ void TCellStore::MoveRow(int32_t from, int32_t to) {
 void TCellStore::InsertCols(int32_t at, int32_t count) {
   if (at < 0 || count <= 0) return;
   for (auto& row : FRows) {
-    InsertSparse(row.Texts, at, count);
-    if (row.Objects) InsertSparse(*row.Objects, at, count);
+    if (!row) continue;
+    InsertSparse(row->Texts, at, count);
+    if (row->Objects) InsertSparse(*row->Objects, at, count);
   }
 }
 
 void TCellStore::RemoveCols(int32_t at, int32_t count) {
   if (at < 0 || count <= 0) return;
   for (auto& row : FRows) {
-    RemoveSparse(row.Texts, at, count);
-    if (row.Objects) RemoveSparse(*row.Objects, at, count);
+    if (!row) continue;
+    RemoveSparse(row->Texts, at, count);
+    if (row->Objects) RemoveSparse(*row->Objects, at, count);
   }
 }
 
 void TCellStore::MoveCol(int32_t from, int32_t to) {
   if (from < 0 || to < 0 || from == to) return;
   for (auto& row : FRows) {
-    MoveSparse(row.Texts, from, to);
-    if (row.Objects) MoveSparse(*row.Objects, from, to);
+    if (!row) continue;
+    MoveSparse(row->Texts, from, to);
+    if (row->Objects) MoveSparse(*row->Objects, from, to);
   }
 }
 
@@ -143,8 +161,8 @@ void TCellStore::RemoveRowList(const std::vector<int32_t>& rows) {
   FRows.resize(write);
 }
 
-std::vector<TCellStore::Row> TCellStore::TakeRows(int32_t at, int32_t count) {
-  std::vector<Row> taken(static_cast<size_t>(std::max(count, 0)));
+std::vector<TCellStore::RowPtr> TCellStore::TakeRows(int32_t at, int32_t count) {
+  std::vector<RowPtr> taken(static_cast<size_t>(std::max(count, 0)));
   if (at < 0 || count <= 0) return taken;
   for (int32_t i = 0; i < count && static_cast<size_t>(at + i) < FRows.size(); ++i)
     taken[static_cast<size_t>(i)] = std::move(FRows[static_cast<size_t>(at + i)]);
@@ -152,7 +170,7 @@ std::vector<TCellStore::Row> TCellStore::TakeRows(int32_t at, int32_t count) {
   return taken;
 }
 
-void TCellStore::PutRows(int32_t at, std::vector<Row>&& rows) {
+void TCellStore::PutRows(int32_t at, std::vector<RowPtr>&& rows) {
   if (at < 0 || rows.empty()) return;
   if (FRows.size() < static_cast<size_t>(at)) FRows.resize(static_cast<size_t>(at));
   FRows.insert(FRows.begin() + at, std::make_move_iterator(rows.begin()), std::make_move_iterator(rows.end()));

@@ -13,6 +13,8 @@
 class TCellStore {
  public:
   const QString& Text(int32_t c, int32_t r) const;
+  // Text and object slot of a cell in one look-up (the read path of every cell).
+  const QString& Lookup(int32_t c, int32_t r, TObject*& object) const;
   void SetText(int32_t c, int32_t r, const QString& value);
   TObject* Object(int32_t c, int32_t r) const;
   void SetObject(int32_t c, int32_t r, TObject* value);
@@ -25,8 +27,11 @@ class TCellStore {
   void RemoveRowList(const std::vector<int32_t>& rows);
   // Takes rows [at, at + count) out of the store and puts them back elsewhere, objects and all.
   struct Row;
-  std::vector<Row> TakeRows(int32_t at, int32_t count);
-  void PutRows(int32_t at, std::vector<Row>&& rows);
+  using RowPtr = std::unique_ptr<Row>;
+  std::vector<RowPtr> TakeRows(int32_t at, int32_t count);
+  void PutRows(int32_t at, std::vector<RowPtr>&& rows);
+  // Rows grow their text list to this many columns at once (the grid's column count), then cell by cell.
+  void SetWidthHint(int32_t columns) { FWidthHint = columns; }
   void InsertCols(int32_t at, int32_t count);
   void RemoveCols(int32_t at, int32_t count);
   void MoveCol(int32_t from, int32_t to);
@@ -36,8 +41,8 @@ class TCellStore {
 
   // Object slots a stored row has room for (0 for a row without objects).
   int32_t ObjectSlotCount(int32_t r) const {
-    return r >= 0 && static_cast<size_t>(r) < FRows.size() && FRows[r].Objects
-               ? static_cast<int32_t>(FRows[r].Objects->size())
+    return r >= 0 && static_cast<size_t>(r) < FRows.size() && FRows[r] && FRows[r]->Objects
+               ? static_cast<int32_t>(FRows[r]->Objects->size())
                : 0;
   }
   // Rows that hold anything (written rows and the empty rows before them).
@@ -46,8 +51,8 @@ class TCellStore {
   template <class F>
   void ForEachObject(F&& f) const {
     for (size_t r = 0; r < FRows.size(); ++r) {
-      if (!FRows[r].Objects) continue;
-      const auto& objects = *FRows[r].Objects;
+      if (!FRows[r] || !FRows[r]->Objects) continue;
+      const auto& objects = *FRows[r]->Objects;
       for (size_t c = 0; c < objects.size(); ++c)
         if (objects[c]) f(static_cast<int32_t>(c), static_cast<int32_t>(r), objects[c]);
     }
@@ -60,5 +65,7 @@ class TCellStore {
 
  private:
   Row* RowFor(int32_t r);
-  std::vector<Row> FRows;
+  // A row never written is a null pointer: a fresh block of rows costs one pointer each.
+  std::vector<RowPtr> FRows;
+  int32_t FWidthHint = 0;
 };

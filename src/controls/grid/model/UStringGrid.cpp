@@ -11,6 +11,7 @@ void RaiseGridError(const char* text) {
 }  // namespace
 
 TStringGrid::TStringGrid() {
+  FStore.SetWidthHint(FColCount);
   FColWidths.assign(static_cast<size_t>(FColCount), FDefaultColWidth);
   FRowHeights.assign(static_cast<size_t>(FRowCount), FDefaultRowHeight);
 }
@@ -51,6 +52,7 @@ void TStringGrid::SetColCount(int32_t value) {
   if (value == FColCount) return;
   if (value <= FFixedCols) FFixedCols = value - 1;
   FColCount = value;
+  FStore.SetWidthHint(value);
   FColWidths.resize(static_cast<size_t>(value), FDefaultColWidth);
   ClampCurrent();
   NotifyGeometry();
