@@ -368,6 +368,7 @@ class TQrvStringGrid : public TBaseGrid {
   // Frees every cell property the store holds in the columns and rows given, beyond the counts too.
   void FreeStoredProps(int32_t c1, int32_t c2, int32_t r1, int32_t r2);
   void ShiftParkedAbove(int32_t realIndex, int32_t by);
+  void SetRowColorField(int32_t i, TColor color, void (TCellProperties::*setter)(TColor));
 
   TBoolArray FVisibleCol;
   TWidthArray FAllColWidths;

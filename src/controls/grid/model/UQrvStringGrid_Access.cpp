@@ -228,38 +228,25 @@ void TQrvStringGrid::SetCellFont(int32_t c, int32_t r, const TFont& value) {
 }
 
 // Clearing a row colour touches only the colour field it names: the cells keep every other setting (read-only,
-// fonts, merges, objects), which dropping their properties would have thrown away.
-void TQrvStringGrid::SetRowColor(int32_t i, TColor color) {
+// fonts, merges, objects), which dropping their properties would have thrown away. Clearing creates nothing.
+void TQrvStringGrid::SetRowColorField(int32_t i, TColor color, void (TCellProperties::*setter)(TColor)) {
   for (int32_t c = FixedCols(); c < AllColCount(); ++c) {
-    if (color == clNone) {
-      if (TCellProperties* p = PropsOf(c, i)) p->SetBrushColor(clNone);
-    } else if (TCellProperties* p = GetCellProperties(c, i)) {
-      p->SetBrushColor(color);
-    }
+    TCellProperties* p = color == clNone ? PropsOf(c, i) : GetCellProperties(c, i);
+    if (p) (p->*setter)(color);
   }
   RepaintRow(i);
+}
+
+void TQrvStringGrid::SetRowColor(int32_t i, TColor color) {
+  SetRowColorField(i, color, &TCellProperties::SetBrushColor);
 }
 
 void TQrvStringGrid::SetRowColorTo(int32_t i, TColor color) {
-  for (int32_t c = FixedCols(); c < AllColCount(); ++c) {
-    if (color == clNone) {
-      if (TCellProperties* p = PropsOf(c, i)) p->SetBrushColorTo(clNone);
-    } else if (TCellProperties* p = GetCellProperties(c, i)) {
-      p->SetBrushColorTo(color);
-    }
-  }
-  RepaintRow(i);
+  SetRowColorField(i, color, &TCellProperties::SetBrushColorTo);
 }
 
 void TQrvStringGrid::SetRowFontColor(int32_t i, TColor color) {
-  for (int32_t c = FixedCols(); c < AllColCount(); ++c) {
-    if (color == clNone) {
-      if (TCellProperties* p = PropsOf(c, i)) p->SetFontColor(clNone);
-    } else if (TCellProperties* p = GetCellProperties(c, i)) {
-      p->SetFontColor(color);
-    }
-  }
-  RepaintRow(i);
+  SetRowColorField(i, color, &TCellProperties::SetFontColor);
 }
 
 void TQrvStringGrid::RepaintRow(int32_t r) {

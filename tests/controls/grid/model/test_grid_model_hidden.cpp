@@ -1,21 +1,12 @@
 // Hidden columns and rows and the real/display index mapping.
 #include <gtest/gtest.h>
 
+#include "GridTestHost.h"
 #include "UQrvStringGrid.h"
-
-namespace {
-void FillRows(TQrvStringGrid& grid) {
-  for (int32_t r = 0; r < grid.RowCount(); ++r)
-    for (int32_t c = 0; c < grid.TotalColCount(); ++c) grid.SetCells(c, r, QStringLiteral("%1:%2").arg(c).arg(r));
-}
-QString Cell(int32_t c, int32_t r) {
-  return QStringLiteral("%1:%2").arg(c).arg(r);
-}
-}  // namespace
 
 TEST(HiddenColumns, HidingKeepsDataAndWidths) {
   TQrvStringGrid grid;
-  FillRows(grid);
+  Fill(grid);
   for (int32_t c = 0; c < 5; ++c) grid.SetColWidths(c, 10 + c);
   grid.HideColumn(1);
   EXPECT_EQ(grid.ColCount(), 4);
@@ -52,7 +43,7 @@ TEST(HiddenColumns, LastShownColumnStaysAndIndexesPastTheTablePassThrough) {
 
 TEST(HiddenRows, HideAndShowARangeInPlace) {
   TQrvStringGrid grid;
-  FillRows(grid);
+  Fill(grid);
   grid.SetRowHeights(4, 40);
   grid.GetCellProperties(2, 4)->SetReadOnly(true);
   grid.HideRows(3, 5);
@@ -72,7 +63,7 @@ TEST(HiddenRows, HideAndShowARangeInPlace) {
 
 TEST(HiddenRows, PartialShowAndRefusedShow) {
   TQrvStringGrid grid;
-  FillRows(grid);
+  Fill(grid);
   grid.HideRows(3, 5);
   grid.UnHideRows(2, 5);  // row 2 is not hidden: nothing
   EXPECT_EQ(grid.NumHiddenRows(), 3);
@@ -85,7 +76,7 @@ TEST(HiddenRows, PartialShowAndRefusedShow) {
 
 TEST(HiddenRows, HiddenColumnsCellsTravelWithTheRow) {
   TQrvStringGrid grid;
-  FillRows(grid);
+  Fill(grid);
   grid.HideColumn(3);
   grid.HideRow(2);
   EXPECT_EQ(grid.GetCellsEx(3, 2), Cell(3, 2));
@@ -96,7 +87,7 @@ TEST(HiddenRows, HiddenColumnsCellsTravelWithTheRow) {
 
 TEST(HiddenRows, FilterLevelsComeBackNewestFirst) {
   TQrvStringGrid grid;
-  FillRows(grid);
+  Fill(grid);
   grid.HideRowList({2, 5});  // level 0
   EXPECT_EQ(grid.RowCount(), 8);
   EXPECT_EQ(grid.FilterLevel(), 1);
@@ -115,7 +106,7 @@ TEST(HiddenRows, FilterLevelsComeBackNewestFirst) {
 
 TEST(HiddenRows, UnHideAllRestoresEveryRowAlsoFilteredOnes) {
   TQrvStringGrid grid;
-  FillRows(grid);
+  Fill(grid);
   grid.HideRow(7);
   grid.HideRows(2, 3);
   EXPECT_EQ(grid.NumHiddenRows(), 3);
@@ -132,7 +123,7 @@ TEST(HiddenRows, UnHideAllRestoresEveryRowAlsoFilteredOnes) {
 
 TEST(HiddenRows, AccessorsByRealIndexReachParkedRows) {
   TQrvStringGrid grid;
-  FillRows(grid);
+  Fill(grid);
   grid.HideRows(3, 3);
   grid.SetCellsEx(1, 3, QStringLiteral("x"));
   EXPECT_EQ(grid.Cells(1, 3), Cell(1, 4));

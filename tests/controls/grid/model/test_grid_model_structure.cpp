@@ -5,16 +5,6 @@
 #include "UGridModule.h"
 #include "UQrvStringGrid.h"
 
-namespace {
-void Fill(TQrvStringGrid& grid) {
-  for (int32_t r = 0; r < grid.RowCount(); ++r)
-    for (int32_t c = 0; c < grid.TotalColCount(); ++c) grid.SetCells(c, r, QStringLiteral("%1:%2").arg(c).arg(r));
-}
-QString Cell(int32_t c, int32_t r) {
-  return QStringLiteral("%1:%2").arg(c).arg(r);
-}
-}  // namespace
-
 TEST(GridLifecycle, DefaultsOfANewGrid) {
   TQrvStringGrid grid;
   EXPECT_EQ(grid.ColCount(), 5);
