@@ -4,6 +4,7 @@
 // per-cell questions answered by a default and an event, accessors by real index and per-cell properties, and
 // range operations. The class spans several sources, one concern each (UQrvStringGrid_*.cpp).
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -22,6 +23,8 @@ class TGridChangeNotifier {
   virtual ~TGridChangeNotifier() = default;
   virtual void GridChanged(const TRect& r);
 };
+
+enum TFilterDropDownColumns { fdNormal, fdAll };
 
 enum TCellBorder { cbTop = 1, cbLeft = 2, cbRight = 4, cbBottom = 8 };
 Q_DECLARE_FLAGS(TCellBorders, TCellBorder)
@@ -226,6 +229,12 @@ class TQrvStringGrid : public TBaseGrid {
   bool IsCell(const QString& subStr, int32_t& aCol, int32_t& aRow) const;
   bool IsWideCell(int32_t aCol, int32_t aRow) const;
 
+  // Cells as wide text (the same UTF-16 text here).
+  QString GetWideCells(int32_t c, int32_t r) const { return Cells(c, r); }
+  void SetWideCells(int32_t c, int32_t r, const QString& value) { SetCells(c, r, value); }
+  QString GetWideCellsEx(int32_t i, int32_t j) const { return GetCellsEx(i, j); }
+  void SetWideCellsEx(int32_t i, int32_t j, const QString& value) { SetCellsEx(i, j, value); }
+
   // Listener and notifiers.
   void RegisterNotifier(TGridChangeNotifier* notifier);
   void UnRegisterNotifier(TGridChangeNotifier* notifier);
@@ -239,6 +248,10 @@ class TQrvStringGrid : public TBaseGrid {
   bool JavaCSV = false;
   QString XMLEncoding = QStringLiteral("ISO-8859-1");
   QString FilterDropDownClear = QStringLiteral("(All)");
+  bool FilterDropDownAuto = false;
+  TFilterDropDownColumns FilterDropDownColumns = fdNormal;
+  // The values the filter drop-down of a column offers (GetColumnFilter fills it).
+  QStringList FilterList;
   TEditorType DefaultEditor = edNormal;
   bool ClearTextOnly = false;
   bool SaveHiddenCells = false;
@@ -309,6 +322,7 @@ class TQrvStringGrid : public TBaseGrid {
   std::function<void(TQrvStringGrid*, int32_t, int32_t, QString&)> OnGetCheckFalse;                   // ACol
   std::function<void(TQrvStringGrid*, int32_t, int32_t)> OnRowUpdate;  // OldRow, NewRow
   std::function<void(TQrvStringGrid*, const TRect&)> OnCellsChanged;
+  std::function<void(TQrvStringGrid*, int32_t, QStringList&)> OnGetColumnFilter;  // Column, Filter
   std::function<void(TQrvStringGrid*)> OnResize;
 
   // Virtual operations this grid introduces, in their order.
@@ -342,6 +356,7 @@ class TQrvStringGrid : public TBaseGrid {
   virtual bool HasSpinEdit(int32_t aCol, int32_t aRow);
   virtual void GetCheckTrue(int32_t aCol, int32_t aRow, QString& value);
   virtual void GetCheckFalse(int32_t aCol, int32_t aRow, QString& value);
+  virtual bool GetColumnFilter(int32_t column);
   virtual TGridRect GetUsedCells() const;
   virtual void RemoveRowBlock(int32_t aRow, int32_t count);
   virtual void AssignCells(const TQrvStringGrid* source);
@@ -358,6 +373,10 @@ class TQrvStringGrid : public TBaseGrid {
   void GetDefaultCellProps(int32_t c, int32_t r, TFont& font, TBrush& brush, TColor& colorTo, TColor& mirrorColor,
                            TColor& mirrorColorTo, TAlignment& hAlign, TVAlignment& vAlign, bool& wordWrap,
                            TCellGradientDirection& gradientDir) override;
+
+ protected:
+  // Display indexes: the real columns they show move, with their visibility and width entries and parked cells.
+  void ColumnMoved(int32_t fromIndex, int32_t toIndex) override;
 
  private:
   std::unique_ptr<TGridItem> ParkRow(int32_t storeRow, int32_t realIndex);

@@ -132,6 +132,30 @@ void TQrvStringGrid::GetCheckFalse(int32_t aCol, int32_t aRow, QString& value) {
   if (OnGetCheckFalse) OnGetCheckFalse(this, aCol, aRow, value);
 }
 
+bool TQrvStringGrid::GetColumnFilter(int32_t column) {
+  FilterList.clear();
+  if (FilterDropDownAuto && (column >= FixedCols() || FilterDropDownColumns == fdAll)) {
+    auto entry = [](const QString& text) {
+      return text.contains(QLatin1Char(' ')) ? text + QStringLiteral("=\"") + text + QLatin1Char('"') : text;
+    };
+    QStringList values;
+    for (int32_t r = FixedRows(); r <= RowCount() - FFixedFooters - 1; ++r)
+      values << entry(Cells(column, r).trimmed());
+    if (!FilterIncremental) {
+      for (const auto& item : FGridItems)
+        if (column >= 0 && static_cast<size_t>(column) < item->Items().size())
+          values << entry(item->Items()[column].Text);
+    }
+    // A sorted list that ignores duplicates, compared without regard to case.
+    values.sort(Qt::CaseInsensitive);
+    for (const QString& value : values)
+      if (FilterList.isEmpty() || FilterList.back().compare(value, Qt::CaseInsensitive) != 0) FilterList << value;
+    if (!FilterDropDownClear.isEmpty()) FilterList.prepend(FilterDropDownClear);
+  }
+  if (OnGetColumnFilter) OnGetColumnFilter(this, column, FilterList);
+  return !FilterList.isEmpty();
+}
+
 bool TQrvStringGrid::IsFixed(int32_t c, int32_t r) const {
   if (r >= RowCount() - FFixedFooters && FFixedFooters > 0) return true;
   const int32_t d = DisplColIndex(c);

@@ -266,3 +266,26 @@ bool TQrvStringGrid::IsOnSizingEdge(int32_t x, int32_t y) const {
   if (c <= FixedCols() && (Options() & goRowSizing)) result = y - rect.Top < 4 || rect.Bottom - y < 4;
   return result;
 }
+
+void TQrvStringGrid::ColumnMoved(int32_t fromIndex, int32_t toIndex) {
+  const int32_t from = RealColIndex(fromIndex);
+  const int32_t to = RealColIndex(toIndex);
+  if (from == to) return;
+  Store().MoveCol(from, to);
+  auto rotate = [from, to](auto& list) {
+    if (from < to)
+      std::rotate(list.begin() + from, list.begin() + from + 1, list.begin() + to + 1);
+    else
+      std::rotate(list.begin() + to, list.begin() + from, list.begin() + from + 1);
+  };
+  if (std::max(from, to) <= MaxHiddenMapCols) {
+    rotate(FVisibleCol);
+    rotate(FAllColWidths);
+  }
+  for (auto& item : FGridItems) {
+    auto& cells = item->Items();
+    if (cells.size() <= static_cast<size_t>(std::max(from, to)))
+      cells.resize(static_cast<size_t>(std::max(from, to)) + 1);
+    rotate(cells);
+  }
+}

@@ -210,3 +210,20 @@ TEST(CellRanges, DuplicatesJoinsTrimsAndSearches) {
   EXPECT_EQ(c, 3);
   EXPECT_EQ(r, 1);
 }
+
+TEST(CellHooks, ColumnFilterValuesSortedOnceWithTheClearEntryFirst) {
+  TQrvStringGrid grid;
+  grid.SetRowCount(5);
+  grid.FilterDropDownAuto = true;
+  grid.SetCells(1, 1, QStringLiteral("b"));
+  grid.SetCells(1, 2, QStringLiteral(" a "));
+  grid.SetCells(1, 3, QStringLiteral("B"));
+  grid.SetCells(1, 4, QStringLiteral("x y"));
+  EXPECT_TRUE(grid.GetColumnFilter(1));
+  EXPECT_EQ(grid.FilterList, (QStringList{QStringLiteral("(All)"), QStringLiteral("a"), QStringLiteral("b"),
+                                          QStringLiteral("x y=\"x y\"")}));
+  grid.FilterDropDownAuto = false;
+  grid.OnGetColumnFilter = [](TQrvStringGrid*, int32_t, QStringList& list) { list << QStringLiteral("own"); };
+  EXPECT_TRUE(grid.GetColumnFilter(1));
+  EXPECT_EQ(grid.FilterList, QStringList{QStringLiteral("own")});
+}

@@ -137,8 +137,25 @@ TEST(HiddenRows, AccessorsByRealIndexReachParkedRows) {
   EXPECT_EQ(grid.Cells(1, 3), QStringLiteral("x"));
   EXPECT_EQ(grid.GetObjectEx(2, 3), 99u);
   grid.ClearAll();
+  grid.SetColors(2, 5, clRed);
   grid.HideRow(5);
-  grid.ClearAll();  // the parked row's list is emptied; reads past it stay empty
+  grid.ClearAll();  // the parked row's list is emptied and its properties freed; reads past it stay empty
+  EXPECT_TRUE(grid.HiddenRowStrings(5)->empty());
   EXPECT_TRUE(grid.GetGridCellsEx(4, 5).isEmpty());
   EXPECT_TRUE(grid.GetCellsEx(4, 5).isEmpty());
+}
+
+TEST(HiddenColumns, MovingADisplayColumnCarriesTheHiddenOnesAlong) {
+  TQrvStringGrid grid;
+  Fill(grid);
+  grid.HideRow(4);
+  grid.HideColumn(2);     // display 0 1 3 4
+  grid.MoveColumn(1, 3);  // real 1 goes behind real 4: 0 [2] 3 4 1
+  EXPECT_EQ(grid.Cells(grid.RealColIndex(3), 1), Cell(1, 1));
+  EXPECT_EQ(grid.Cells(grid.RealColIndex(1), 1), Cell(3, 1));
+  EXPECT_TRUE(grid.IsHiddenColumn(1));
+  EXPECT_EQ(grid.NumHiddenColumns(), 1);
+  EXPECT_EQ(grid.GetCellsEx(4, 4), Cell(1, 4));  // the parked row's cells moved too
+  grid.UnHideColumnsAll();
+  EXPECT_EQ(grid.Cells(1, 1), Cell(2, 1));
 }
