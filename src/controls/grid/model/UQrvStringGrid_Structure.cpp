@@ -53,6 +53,8 @@ void TQrvStringGrid::RemoveRowBlock(int32_t aRow, int32_t count) {
   if (aRow < 0 || aRow >= RowCount() || count <= 0) return;
   count = std::min(count, RowCount() - aRow);
   FreeStoredProps(0, INT32_MAX, aRow, aRow + count - 1);
+  // The rows are gone for good: parked rows below them move up in real index.
+  if (!FGridItems.empty()) ShiftParkedAbove(RealRowIndex(aRow), count);
   DeleteRowBlock(aRow, count);
 }
 

@@ -230,3 +230,46 @@ TEST(GridModule, StartsOnceAndNamesItsRegistrations) {
   Grid_Module_Shutdown();
   EXPECT_EQ(GridModule().StartCount, 0);
 }
+
+TEST(GridStructure, RemovingARowBlockKeepsParkedRowsInStep) {
+  TQrvStringGrid grid;
+  Fill(grid);
+  grid.HideRow(7);
+  grid.SetColors(1, 2, clRed);
+  grid.RemoveRowBlock(2, 2);
+  EXPECT_TRUE(grid.IsHiddenRow(5));
+  EXPECT_EQ(grid.Cells(1, 2), Cell(1, 4));
+  EXPECT_EQ(grid.Colors(1, 2), clNone);
+  grid.HideRows(1, 1);
+  grid.RemoveRowBlock(1, 1);  // display row 1 is real row 2
+  EXPECT_TRUE(grid.IsHiddenRow(1));
+  EXPECT_TRUE(grid.IsHiddenRow(4));
+  grid.UnHideRowsAll();
+  EXPECT_EQ(grid.Cells(1, 1), Cell(1, 1));
+  EXPECT_EQ(grid.Cells(1, 4), Cell(1, 7));
+  EXPECT_EQ(grid.RowCount(), 7);
+}
+
+TEST(GridDimensions, SelectionParkingAndScrollingIntoView) {
+  TQrvStringGrid grid;
+  grid.SetRowCount(100);
+  grid.SetSelection(TGridRect{2, 3, 3, 4});
+  grid.HideSelection();
+  EXPECT_EQ(grid.Selection(), (TGridRect{5, 100, 5, 100}));
+  grid.UnHideSelection();
+  EXPECT_EQ(grid.Selection(), (TGridRect{2, 3, 3, 4}));
+  grid.HideSelection();
+  grid.SetRowCount(3);  // the parked rectangle no longer starts inside the grid
+  grid.UnHideSelection();
+  EXPECT_EQ(grid.Selection(), (TGridRect{1, 1, 1, 1}));
+  grid.SetRowCount(100);
+  const int32_t top = grid.TopRow();
+  grid.ScrollInView(2, 3);  // already visible: nothing moves
+  EXPECT_EQ(grid.TopRow(), top);
+  grid.ScrollInView(2, 80);
+  EXPECT_EQ(grid.Row(), 80);
+  EXPECT_LE(grid.TopRow(), 80);
+  EXPECT_GT(grid.TopRow() + grid.VisibleRowCount(), 80);
+  grid.SetTopRow(0);  // above the fixed rows: refused
+  EXPECT_GE(grid.TopRow(), 1);
+}
