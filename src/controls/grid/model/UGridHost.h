@@ -1,0 +1,18 @@
+#pragma once
+// What the grid model asks of the window that shows it. The model works without one (no window: nothing is
+// repainted); the scrolling grid widget implements it and attaches itself with SetHost.
+#include "UTypes.h"
+
+class IGridHost {
+ public:
+  virtual ~IGridHost() = default;
+  // Repaint requests: the whole client area, or one rectangle in client coordinates.
+  virtual void InvalidateAll() = 0;
+  virtual void InvalidateRect(const TRect& rect, bool erase) = 0;
+  // Switches painting off and on around bulk work (the update lock).
+  virtual void SetRedraw(bool on) = 0;
+  // The window is shown (the update lock counts only then).
+  virtual bool IsShowing() const = 0;
+  // Counts, sizes or the scroll position changed: scroll ranges and the editor's place follow.
+  virtual void GeometryChanged() = 0;
+};

@@ -1,0 +1,45 @@
+#pragma once
+// The grid module's own start-up and shutdown and its program-wide values. On this platform no window hook is
+// needed: the grid widget keeps its focus frame on the current cell through its own move and resize events.
+#include <QChar>
+#include <QString>
+#include <cstdint>
+
+class TQrvStringGrid;
+
+// MIME type of the grid's cell clipboard format, and the names of the grid's own messages.
+inline const QString GridCellsFormatName = QStringLiteral("TQrvStringGrid Cells");
+inline const QString GridEditDoneName = QStringLiteral("GridEditDone");
+inline const QString DTPShiftFocusName = QStringLiteral("DTPShiftFocus");
+
+struct TGridModuleState {
+  int32_t StartCount = 0;
+  // The grid whose focus window is shown (set and cleared by that grid).
+  TQrvStringGrid* FocusGrid = nullptr;
+  // Event types registered for the two messages (0 before start-up).
+  int32_t GridEditDoneMessage = 0;
+  int32_t DTPShiftFocusMessage = 0;
+  // The date and time picker editors are available.
+  bool ComCtrlOk = false;
+  // The cursor shown over links in cells (hand point).
+  int32_t AnchorCursor = -21;
+  QString HintFontName;
+};
+
+TGridModuleState& GridModule();
+// Runs once; a second start only counts.
+void Grid_Module_Start();
+// Undoes the start when the last reference ends.
+void Grid_Module_Shutdown();
+
+// The platform's current format settings, read at every call.
+QChar GetTimeSeparator();
+QChar GetDateSeparator();
+QChar GetThousandSeparator();
+QChar GetDecimalSeparator();
+QString GetShortDateFormat();
+QString GetShortTimeFormat();
+QString GetLongTimeFormat();
+
+// Files here carry no version resource: every file reads as -1 ("not readable").
+int32_t GetFileVersionMS(const QString& fileName);

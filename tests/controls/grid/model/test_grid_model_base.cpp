@@ -1,0 +1,209 @@
+// The cell store, cell properties, merged cells and display hooks of the base grid.
+#include <gtest/gtest.h>
+
+#include "GridTestHost.h"
+#include "UCellGraphic.h"
+#include "UCellStore.h"
+#include "UQrvStringGrid.h"
+
+TEST(CellStore, UnwrittenCellsReadEmptyAndRowsMoveWhole) {
+  TCellStore store;
+  EXPECT_TRUE(store.Text(3, 7).isEmpty());
+  EXPECT_EQ(store.Object(3, 7), nullptr);
+  EXPECT_TRUE(store.Text(-1, 0).isEmpty());
+  store.SetText(-1, 2, QStringLiteral("x"));  // refused, not written anywhere
+  EXPECT_EQ(store.StoredRowCount(), 0);
+  store.SetText(1, 2, QStringLiteral("b"));
+  store.SetText(0, 0, QStringLiteral("a"));
+  TObject marker;
+  store.SetObject(4, 2, &marker);
+  store.InsertRows(1, 2);
+  EXPECT_EQ(store.Text(0, 0), QStringLiteral("a"));
+  EXPECT_EQ(store.Text(1, 4), QStringLiteral("b"));
+  EXPECT_EQ(store.Object(4, 4), &marker);
+  store.RemoveRows(0, 2);
+  EXPECT_EQ(store.Text(1, 2), QStringLiteral("b"));
+  store.RemoveCols(0, 1);
+  EXPECT_EQ(store.Text(0, 2), QStringLiteral("b"));
+  EXPECT_EQ(store.Object(3, 2), &marker);
+  store.RemoveRowList({0, 2});
+  EXPECT_TRUE(store.Text(0, 2).isEmpty());
+  EXPECT_EQ(store.Object(3, 1), nullptr);
+}
+
+namespace {
+class TCountingGrid : public TQrvStringGrid {
+ public:
+  void CellChanged(int32_t c, int32_t r) override { Changed.push_back(TPoint{c, r}); }
+  void GetDefaultCellProps(int32_t c, int32_t r, TFont& font, TBrush& brush, TColor& colorTo, TColor& mirror,
+                           TColor& mirrorTo, TAlignment& h, TVAlignment& v, bool& wrap,
+                           TCellGradientDirection& dir) override {
+    TQrvStringGrid::GetDefaultCellProps(c, r, font, brush, colorTo, mirror, mirrorTo, h, v, wrap, dir);
+    brush.Color = ColumnColor;
+    h = taRightJustify;
+  }
+  std::vector<TPoint> Changed;
+  TColor ColumnColor = clYellow;
+};
+}  // namespace
+
+TEST(BaseGrid, CellChangedFiresOnlyForCellsWithProperties) {
+  TCountingGrid grid;
+  grid.SetCells(2, 2, QStringLiteral("a"));
+  EXPECT_TRUE(grid.Changed.empty());
+  grid.GetCellProperties(2, 2);
+  grid.SetCells(2, 2, QStringLiteral("b"));
+  grid.SetCells(2, 2, QStringLiteral("c"));
+  ASSERT_EQ(grid.Changed.size(), 2u);
+  EXPECT_EQ(grid.Changed[0], (TPoint{2, 2}));
+}
+
+TEST(BaseGrid, PropertiesSnapshotTheDefaultLooksAtFirstAccess) {
+  TCountingGrid grid;
+  grid.ColumnColor = clRed;
+  TCellProperties* q = grid.GetCellProperties(2, 3);
+  EXPECT_EQ(q->BrushColor(), clRed);
+  EXPECT_EQ(q->Alignment(), taRightJustify);
+  grid.ColumnColor = clBlue;
+  EXPECT_EQ(grid.GetCellProperties(2, 3)->BrushColor(), clRed);
+  EXPECT_EQ(q->OwnerCol(), 2);
+  EXPECT_EQ(q->OwnerRow(), 3);
+  EXPECT_EQ(q->CellSpanX(), -1);
+  EXPECT_TRUE(q->IsBaseCell());
+  TQrvStringGrid plain;
+  EXPECT_EQ(plain.GetCellProperties(0, 0)->BrushColor(), clNone);  // fixed cells start without a brush colour
+  EXPECT_EQ(plain.GetCellProperties(2, 2)->BrushColor(), clWindow);
+  EXPECT_TRUE(plain.HasCellProps());
+}
+
+TEST(BaseGrid, ObjectExKeepsEmptyCellsEmptyAndCreatesNothingOnRead) {
+  TQrvStringGrid grid;
+  EXPECT_EQ(grid.GetObjectEx(3, 3), 0u);
+  EXPECT_FALSE(grid.HasCellProperties(3, 3));
+  grid.SetObjectEx(3, 3, 42);
+  EXPECT_EQ(grid.GetObjectEx(3, 3), 42u);
+  EXPECT_TRUE(grid.Cells(3, 3).isEmpty());
+  grid.SetCells(2, 2, QStringLiteral("keep"));
+  grid.SetObjectEx(2, 2, 7);
+  EXPECT_EQ(grid.Cells(2, 2), QStringLiteral("keep"));
+  EXPECT_FALSE(grid.HasCellProperties(9, 3));  // outside the grid: a plain cell
+  EXPECT_FALSE(grid.HasCellProperties(2, 10));
+}
+
+TEST(BaseGrid, MergedBlockEncodingAndQueries) {
+  TQrvStringGrid grid;
+  grid.MergeCells(2, 1, 3, 2);
+  const TCellProperties* base = grid.GetCellProperties(2, 1);
+  EXPECT_EQ(base->CellSpanX(), 2);
+  EXPECT_EQ(base->CellSpanY(), 1);
+  EXPECT_TRUE(base->IsBaseCell());
+  const TCellProperties* member = grid.GetCellProperties(4, 2);
+  EXPECT_EQ(member->CellSpanX(), 2);
+  EXPECT_EQ(member->CellSpanY(), 1);
+  EXPECT_FALSE(member->IsBaseCell());
+  EXPECT_EQ(grid.BaseCell(4, 2), (TPoint{2, 1}));
+  EXPECT_EQ(grid.CellExt(3, 1), (TPoint{1, 1}));
+  EXPECT_EQ(grid.CellSpan(3, 2), (TPoint{2, 1}));
+  EXPECT_EQ(grid.FullCell(3, 2), (TGridRect{2, 1, 4, 2}));
+  EXPECT_TRUE(grid.IsMergedNonBaseCell(3, 2));
+  EXPECT_TRUE(grid.IsXMergedCell(4, 2));
+  int32_t bc = 0, br = 0;
+  EXPECT_FALSE(grid.FindBaseCell(4, 2, bc, br));
+  EXPECT_EQ(bc, 2);
+  EXPECT_EQ(br, 1);
+  EXPECT_EQ(grid.MergeCount(), 1);
+  // Any member reads and writes the base cell's text.
+  grid.SetCells(4, 2, QStringLiteral("block"));
+  EXPECT_EQ(grid.GetGridCell(2, 1), QStringLiteral("block"));
+  EXPECT_EQ(grid.Cells(3, 1), QStringLiteral("block"));
+  EXPECT_TRUE(grid.GetGridCell(4, 2).isEmpty());
+  EXPECT_EQ(grid.MinRowSpan(1), 1);
+  EXPECT_EQ(grid.MaxRowSpan(1), 1);
+  grid.SplitCells(3, 2);
+  EXPECT_FALSE(grid.IsMergedCell(2, 1));
+  EXPECT_EQ(grid.BaseCell(4, 2), (TPoint{4, 2}));
+  EXPECT_EQ(grid.MergeCount(), 0);
+}
+
+TEST(BaseGrid, ZeroSpanMergeAndPlainSplitOnlyCount) {
+  TQrvStringGrid grid;
+  grid.MergeCells(1, 1, 0, 2);
+  EXPECT_EQ(grid.MergeCount(), 1);
+  EXPECT_FALSE(grid.HasCellProperties(1, 1));
+  grid.SplitCells(3, 3);
+  EXPECT_TRUE(grid.HasCellProperties(3, 3));
+  EXPECT_EQ(grid.MergeCount(), 0);
+}
+
+TEST(BaseGrid, ColumnSpansIdentical) {
+  TQrvStringGrid grid;
+  grid.MergeCells(1, 2, 2, 1);  // columns 1 and 2 share a block in row 2
+  EXPECT_TRUE(grid.ColSpanIdentical(1, 2));
+  grid.MergeCells(3, 4, 2, 1);  // a block in column 3 only (with 4): columns 2 and 3 differ in row 4
+  EXPECT_FALSE(grid.ColSpanIdentical(2, 3));
+  grid.SetRowCount(12);
+  grid.MergeCells(1, 5, 1, 3);
+  grid.MergeCells(3, 5, 1, 2);
+  grid.MergeCells(3, 7, 1, 2);
+  EXPECT_TRUE(grid.RowSpanIdentical(5, 6));
+  EXPECT_FALSE(grid.RowSpanIdentical(6, 7));   // column 3 starts a new block in row 7
+  EXPECT_FALSE(grid.RowSpanIdentical(9, 10));  // no merged column at all
+}
+
+TEST(BaseGrid, WideDisplayHookWorksOnDecodedText) {
+  TQrvStringGrid grid;
+  QString received;
+  grid.OnGetDisplWideText = [&](TBaseGrid*, int32_t, int32_t, QString& value) {
+    received = value;
+    value += QStringLiteral("B");
+  };
+  QString stored = QStringLiteral("|\\");
+  stored += QChar(0);
+  stored += QChar(65);
+  grid.SetCells(1, 1, stored);
+  const QString shown = grid.Cells(1, 1);
+  EXPECT_EQ(received, QStringLiteral("A"));
+  QString expected = QStringLiteral("|\\");
+  for (QChar ch : {QChar(0), QChar(65), QChar(0), QChar(66)}) expected += ch;
+  EXPECT_EQ(shown, expected);
+  grid.SetCells(2, 1, QStringLiteral("C"));
+  EXPECT_TRUE(grid.Cells(2, 1).startsWith(QStringLiteral("|\\")));
+}
+
+TEST(BaseGrid, DisplayHookOnlyBelowNormalRowCount) {
+  TQrvStringGrid grid;
+  grid.OnGetDisplText = [](TBaseGrid*, int32_t, int32_t, QString& v) { v = v.toUpper(); };
+  grid.SetCells(1, 2, QStringLiteral("abc"));
+  EXPECT_EQ(grid.Cells(1, 2), QStringLiteral("ABC"));
+  grid.SetNormalRowCount(2);
+  EXPECT_EQ(grid.Cells(1, 2), QStringLiteral("abc"));
+  EXPECT_EQ(grid.GetGridCell(1, 2), QStringLiteral("abc"));
+}
+
+TEST(BaseGrid, WritingAMergedCellRepaintsTheWholeBlock) {
+  TQrvStringGrid grid;
+  TRecordingHost host;
+  grid.SetHost(&host);
+  grid.MergeCells(1, 1, 2, 2);
+  host.Rects.clear();
+  grid.SetCells(2, 2, QStringLiteral("x"));
+  ASSERT_FALSE(host.Rects.empty());
+  const TRect r = host.Rects.back();
+  EXPECT_EQ(r.Width(), grid.ColWidths(1) + grid.ColWidths(2));
+  EXPECT_EQ(r.Height(), grid.RowHeights(1) + grid.RowHeights(2));
+  grid.SetHost(nullptr);
+}
+
+TEST(BaseGrid, GraphicsOfTheGridsOwnClassGoWithTheProperties) {
+  TObject foreign;
+  {
+    TQrvStringGrid grid;
+    grid.SetGraphicObjectEx(1, 1, new TCellGraphic);
+    grid.SetGraphicObjectEx(2, 2, &foreign);  // not owned: must survive
+    grid.SetGridObject(3, 3, &foreign);       // a raw slot value is never freed by the grid
+    grid.SetRowCount(50);
+    grid.GetCellProperties(1, 45);
+    grid.SetRowCount(10);  // the properties beyond the count go with the grid too
+  }
+  SUCCEED();  // the sanitizers report a leak or a wrong free
+}
