@@ -5,6 +5,7 @@
 namespace Maker {
 inline const QString Street = QStringLiteral("Via del Porto 12");
 inline const QString Town = QStringLiteral("40121 Tarnhaven");
+inline const QString Town_Province = QStringLiteral("40121 Tarnhaven (TH)");
 inline const QString Province_Country = QStringLiteral("TH - Freeland");
 inline const QString Country = QStringLiteral("Freeland");
 inline const QString Phone = QStringLiteral("+39 051 0000000");

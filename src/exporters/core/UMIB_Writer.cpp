@@ -99,7 +99,7 @@ QStringList MIB_Lines(const TMIB_Objects& objects) {
     << QStringLiteral("         enterprises") << QStringLiteral("         FROM RFC1155-SMI;") << QString()
     << QStringLiteral("identity MODULE-IDENTITY") << QStringLiteral("    LAST-UPDATED \"201701310000Z\"")
     << QStringLiteral("    ORGANIZATION \"%1\"").arg(Maker::Organisation) << QStringLiteral("    CONTACT-INFO")
-    << QStringLiteral("\t \"") + Maker::Street << QStringLiteral("    ") + Maker::Town
+    << QStringLiteral("\t \"") + Maker::Street << QStringLiteral("    ") + Maker::Town_Province
     << QStringLiteral("    ") + Maker::Country << QStringLiteral("    email:    %1\"").arg(Maker::Support_Mail)
     << QStringLiteral("    DESCRIPTION") << QStringLiteral("\t\"MIB objects for agent module \"")
     << QStringLiteral("    REVISION     \"201701310000Z\"") << QStringLiteral("    DESCRIPTION")
