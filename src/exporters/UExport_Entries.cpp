@@ -23,16 +23,15 @@ bool Input_Usable(TInputLoad load, const QString& error) {
   return false;
 }
 
-bool Save_Export(const QString& path, const QByteArray& bytes) {
-  if (Write_File_Atomic(path, bytes)) return true;
+void Save_Export(const QString& path, const QByteArray& bytes) {
+  if (Write_File_Atomic(path, bytes)) return;
   MessageDlg(QStringLiteral("The file %1 could not be written. An earlier file of that name is unchanged.")
                  .arg(QDir::toNativeSeparators(path)),
              mtError, mbOK);
-  return false;
 }
 
-bool Confirm_Replace(const QString& path, int32_t question_id, TMsgDlgButtons buttons = mbYes | mbNo) {
-  return !QFileInfo::exists(path) || MessageDlg(Lang_Table.value(question_id), mtConfirmation, buttons) == mrYes;
+bool Confirm_Replace(const QString& path, int32_t question_id) {
+  return !QFileInfo::exists(path) || MessageDlg(Lang_Table.value(question_id), mtConfirmation, mbYes | mbNo) == mrYes;
 }
 
 TFileDialogRequest Save_Request(const QString& filter, const QString& default_ext = QString()) {
@@ -44,6 +43,20 @@ TFileDialogRequest Save_Request(const QString& filter, const QString& default_ex
   return request;
 }
 
+void Write_GSDML_File(const QString& path) {
+  TProfinet_Parameters parameters;
+  QString error;
+  if (!Input_Usable(Read_PROFINET_Parameters(Path_ParGen, parameters, error), error)) return;
+  Save_Export(path, Utf8_Bom_Lines_Bytes(GSDML_Lines(parameters)));
+}
+
+void Write_MIB_File(const QString& path) {
+  TMIB_Objects objects;
+  QString error;
+  if (!Input_Usable(Read_SNMP_MIB_Objects(Path_SNMP_Trap, objects, error), error)) return;
+  Save_Export(path, Ansi_Lines_Bytes(MIB_Lines(objects)));
+}
+
 }  // namespace
 
 void Create_GSD_File() {
@@ -51,18 +64,24 @@ void Create_GSD_File() {
     MessageDlg(Lang_Table.value(1104), mtError, mbOK);
     return;
   }
+  TGSD_Sizes sizes;
+  QString error;
+  if (!Input_Usable(Read_GSD_Sizes(Path_ParGen, sizes, error), error)) return;
+  if (!GSD_Sizes_Fit(sizes)) {
+    MessageDlg(QStringLiteral("The process data of %1 (%2 bytes to the master, %3 bytes from it) need more than %4 "
+                              "modules, more than a GSD file can describe. No file has been written.")
+                   .arg(QDir::toNativeSeparators(Path_ParGen))
+                   .arg(sizes.Input_Bytes)
+                   .arg(sizes.Output_Bytes)
+                   .arg(Max_GSD_Modules),
+               mtError, mbOK);
+    return;
+  }
   QString name = File_Dialog(Save_Request(QStringLiteral("Generic Station Description (*.gsd)|*.gsd")));
   if (name.isEmpty()) return;
   if (!name.endsWith(QStringLiteral(".gsd"), Qt::CaseInsensitive)) name += QStringLiteral(".gsd");
   if (!Confirm_Replace(name, 1103)) return;
-  Write_GSD_File(name);
-}
-
-bool Write_GSD_File(const QString& path) {
-  TGSD_Sizes sizes;
-  QString error;
-  if (!Input_Usable(Read_GSD_Sizes(Path_ParGen, sizes, error), error)) return false;
-  return Save_Export(path, Ansi_Lines_Bytes(GSD_Lines(sizes)));
+  Save_Export(name, Ansi_Lines_Bytes(GSD_Lines(sizes)));
 }
 
 void Create_GSDML_File(const QString& proposed_name) {
@@ -80,13 +99,6 @@ void Create_GSDML_File(const QString& proposed_name) {
   const QString path = QDir(QFileInfo(chosen).absolutePath()).filePath(proposed_name);
   if (!Confirm_Replace(path, 1811)) return;
   Write_GSDML_File(path);
-}
-
-bool Write_GSDML_File(const QString& path) {
-  TProfinet_Parameters parameters;
-  QString error;
-  if (!Input_Usable(Read_PROFINET_Parameters(Path_ParGen, parameters, error), error)) return false;
-  return Save_Export(path, Utf8_Bom_Lines_Bytes(GSDML_Lines(parameters)));
 }
 
 void Create_EDS_File(const QString& path) {
@@ -113,11 +125,4 @@ void Create_MIB_File() {
       File_Dialog(Save_Request(QStringLiteral("Management Information Base (*.mib)|*.mib"), QStringLiteral("*.mib")));
   if (name.isEmpty() || !Confirm_Replace(name, 1105)) return;
   Write_MIB_File(name);
-}
-
-bool Write_MIB_File(const QString& path) {
-  TMIB_Objects objects;
-  QString error;
-  if (!Input_Usable(Read_SNMP_MIB_Objects(Path_SNMP_Trap, objects, error), error)) return false;
-  return Save_Export(path, Ansi_Lines_Bytes(MIB_Lines(objects)));
 }

@@ -10,9 +10,3 @@ void Create_EDE_File(const QString& path);
 void Create_EDS_File(const QString& path);
 void Create_MIB_File();
 void Create_GSD_File();
-
-// The writers behind the commands, for a path already chosen and confirmed. False when nothing was written (the
-// user has been told why).
-bool Write_GSD_File(const QString& path);
-bool Write_GSDML_File(const QString& path);
-bool Write_MIB_File(const QString& path);

@@ -103,12 +103,21 @@ TEST_F(ExportEntries, GsdNamesItsFileAndAsksBeforeReplacing) {
 // A ParGen.xml that is no XML is named, and nothing is written.
 TEST_F(ExportEntries, AnUnreadableInputIsNamedAndNothingIsWritten) {
   Write_Input(Path_ParGen, "<Par_Gen><PROFINET_NB_IN>");
-  Dialogs.Queue_File(In_Project("unit.gsd"));
   Dialogs.Queue_Answer(mrOk);
   Create_GSD_File();
+  EXPECT_TRUE(Dialogs.File_Requests.empty());
   ASSERT_EQ(Dialogs.Messages.size(), 1u);
   EXPECT_TRUE(Dialogs.Messages[0].Text.contains(QDir::toNativeSeparators(Path_ParGen)));
   EXPECT_FALSE(QFileInfo::exists(In_Project("unit.gsd")));
+
+  // Sizes no GSD file can describe are refused before the dialog.
+  Write_Input(Path_ParGen, "<Par_Gen><PROFINET_NB_IN>2000000000</PROFINET_NB_IN></Par_Gen>");
+  Dialogs.Messages.clear();
+  Dialogs.Queue_Answer(mrOk);
+  Create_GSD_File();
+  EXPECT_TRUE(Dialogs.File_Requests.empty());
+  ASSERT_EQ(Dialogs.Messages.size(), 1u);
+  EXPECT_TRUE(Dialogs.Messages[0].Text.contains(QStringLiteral("2000000000 bytes from it")));
 
   Write_Input(Path_SDO_Server_CANopen, "<SDO><SDO_Read><R Index=\"0x2000\" NByte=\"1\"/></SDO_Read></SDO>");
   Write_Input(In_Project("old.eds"), "old");

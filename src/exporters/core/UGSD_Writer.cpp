@@ -110,6 +110,10 @@ int64_t GSD_Module_Count(int32_t bytes) {
   return bytes <= 0 ? 0 : (static_cast<int64_t>(bytes) + Module_Bytes - 1) / Module_Bytes;
 }
 
+bool GSD_Sizes_Fit(const TGSD_Sizes& sizes) {
+  return GSD_Module_Count(sizes.Input_Bytes) + GSD_Module_Count(sizes.Output_Bytes) <= Max_GSD_Modules;
+}
+
 TInputLoad Read_GSD_Sizes(const QString& pargen_path, TGSD_Sizes& sizes, QString& error) {
   sizes = {};
   TParGenExtraTexts texts;

@@ -18,3 +18,7 @@ TInputLoad Read_GSD_Sizes(const QString& pargen_path, TGSD_Sizes& sizes, QString
 QStringList GSD_Lines(const TGSD_Sizes& sizes);
 // The modules one direction needs for `bytes` bytes: none for 0 or less.
 int64_t GSD_Module_Count(int32_t bytes);
+// A module's number is one identifier byte, so a file describes at most 255 modules; larger sizes would also build a
+// list of millions of lines.
+constexpr int64_t Max_GSD_Modules = 255;
+bool GSD_Sizes_Fit(const TGSD_Sizes& sizes);

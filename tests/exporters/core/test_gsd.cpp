@@ -69,6 +69,14 @@ TEST(GsdWriter, ModulesFollowTheByteCounts) {
   }
 }
 
+TEST(GsdWriter, AtMost255ModulesFit) {
+  EXPECT_TRUE(GSD_Sizes_Fit({255 * 64, 0}));
+  EXPECT_TRUE(GSD_Sizes_Fit({128 * 64, 127 * 64 - 5}));
+  EXPECT_FALSE(GSD_Sizes_Fit({128 * 64, 127 * 64 + 1}));
+  EXPECT_FALSE(GSD_Sizes_Fit({0, 2147483647}));
+  EXPECT_TRUE(GSD_Sizes_Fit({-2147483647 - 1, -5}));
+}
+
 TEST(GsdWriter, ReadsTheSizesFromTheConverterSide) {
   TTempFolder folder;
   struct Case {
