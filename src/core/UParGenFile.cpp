@@ -64,23 +64,54 @@ TParGenValues ParGen_Defaults() {
   return values;
 }
 
-TParGenLoadResult Load_ParGen(const QString& path, TParGenValues& values) {
-  values = ParGen_Defaults();
+namespace {
+// Files written by hand may start with a declaration or a comment; the parameters are in the first element.
+TParGenLoadResult Load_Root(const QByteArray& bytes, TXmlDocument& doc, pugi::xml_node& root) {
+  if (!doc.Load_Bytes(bytes)) return TParGenLoadResult::Unreadable;
+  root = doc.First_Element();
+  return root ? TParGenLoadResult::Loaded : TParGenLoadResult::Unreadable;
+}
+
+TParGenLoadResult Read_File(const QString& path, QByteArray& bytes) {
   QFile file(path);
   if (!file.exists()) return TParGenLoadResult::Missing;
   if (!file.open(QIODevice::ReadOnly)) return TParGenLoadResult::Unreadable;
-  return Load_ParGen_Bytes(file.readAll(), values);
+  bytes = file.readAll();
+  return TParGenLoadResult::Loaded;
+}
+}  // namespace
+
+TParGenLoadResult Load_ParGen(const QString& path, TParGenValues& values) {
+  values = ParGen_Defaults();
+  QByteArray bytes;
+  const TParGenLoadResult read = Read_File(path, bytes);
+  return read == TParGenLoadResult::Loaded ? Load_ParGen_Bytes(bytes, values) : read;
 }
 
 TParGenLoadResult Load_ParGen_Bytes(const QByteArray& bytes, TParGenValues& values) {
   values = ParGen_Defaults();
   TXmlDocument doc;
-  if (!doc.Load_Bytes(bytes)) return TParGenLoadResult::Unreadable;
-  // Files written by hand may start with a declaration or a comment; the parameters are in the first element.
-  const pugi::xml_node root = doc.First_Element();
-  if (!root) return TParGenLoadResult::Unreadable;
-  values = Values_From(root);
-  return TParGenLoadResult::Loaded;
+  pugi::xml_node root;
+  const TParGenLoadResult result = Load_Root(bytes, doc, root);
+  if (result == TParGenLoadResult::Loaded) values = Values_From(root);
+  return result;
+}
+
+TParGenLoadResult Load_ParGen_Texts(const QString& path, const std::vector<const char*>& names,
+                                    TParGenExtraTexts& texts) {
+  texts.assign(names.size(), std::nullopt);
+  QByteArray bytes;
+  TParGenLoadResult result = Read_File(path, bytes);
+  if (result != TParGenLoadResult::Loaded) return result;
+  TXmlDocument doc;
+  pugi::xml_node root;
+  result = Load_Root(bytes, doc, root);
+  if (result != TParGenLoadResult::Loaded) return result;
+  for (size_t i = 0; i < names.size(); ++i) {
+    QString text;
+    if (Xml_Element_Text(root.child(names[i]), text)) texts[i] = text;
+  }
+  return result;
 }
 
 QByteArray ParGen_Bytes(const TParGenValues& values) {

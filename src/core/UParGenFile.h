@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <pugixml.hpp>
+#include <vector>
 
 enum TParGenField : int32_t {
   pfOPC_UA_Client_IP1,
@@ -77,6 +78,13 @@ enum class TParGenLoadResult { Missing, Loaded, Unreadable };
 // readable, the default for the others.
 TParGenLoadResult Load_ParGen(const QString& path, TParGenValues& values);
 TParGenLoadResult Load_ParGen_Bytes(const QByteArray& bytes, TParGenValues& values);
+
+// Elements beyond the record (parameters of the other models, read by the device-description exports), each
+// looked up by name like the record's own: none where an element is missing or holds elements. Missing and
+// Unreadable leave every text empty.
+using TParGenExtraTexts = std::vector<std::optional<QString>>;
+TParGenLoadResult Load_ParGen_Texts(const QString& path, const std::vector<const char*>& names,
+                                    TParGenExtraTexts& texts);
 
 QByteArray ParGen_Bytes(const TParGenValues& values);
 // False when the file could not be written; the earlier file is then untouched.

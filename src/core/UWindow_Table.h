@@ -23,7 +23,7 @@
   ROW(TFBoot, FBoot, 4, Add_English_Boot)                                                 \
   ROW(TFBACnet_Eng_Unit, FBACnet_Eng_Unit, 10, Add_English_Placeholders)                  \
   ROW(TFBACnetSlaveSetAccess, FBACnetSlaveSetAccess, 9, Add_English_Placeholders)         \
-  ROW(TFProfinetFileName, FProfinetFileName, 11, Add_English_Placeholders)                \
+  ROW(TFProfinetFileName, FProfinetFileName, 11, Add_English_ProfinetFileName)            \
   ROW(TFReceiveCAN, FReceiveCAN, 12, Add_English_Placeholders)                            \
   ROW(TFTransmitCAN, FTransmitCAN, 13, Add_English_Placeholders)                          \
   ROW(TFSet_PDO_Access, FSet_PDO_Access, 14, Add_English_Placeholders)                    \

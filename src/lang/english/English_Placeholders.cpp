@@ -9,8 +9,6 @@ void Add_English_Placeholders(QStringList& t) {
   pair(1500, QStringLiteral("Scan Server OPC UA"));
   pair(1600, QStringLiteral("BACnet Set Access"));
   pair(1700, QStringLiteral("Select the BACnet Engineering Unit"));
-  t[1800] = QStringLiteral("PROFINET XML File Name");
-  t[1801] = QStringLiteral("Create the PROFINET XML GSD File");
   pair(1900, QStringLiteral("Receive CAN Frames Set Access"));
   pair(2000, QStringLiteral("Transmit CAN Frames Set Access"));
   pair(2100, QStringLiteral("Set PDO Access"));
