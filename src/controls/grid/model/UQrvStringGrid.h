@@ -14,6 +14,7 @@
 #include "UBaseGrid.h"
 #include "UEditorType.h"
 #include "UGridItem.h"
+#include "UGridOptions.h"
 
 class TQrvStringGrid;
 
@@ -378,6 +379,144 @@ class TQrvStringGrid : public TBaseGrid {
   // Display indexes: the real columns they show move, with their visibility and width entries and parked cells.
   void ColumnMoved(int32_t fromIndex, int32_t toIndex) override;
 
+ public:
+  // Typed cell access and derived text
+  // Integers and numbers by real column and display row; the All forms by real row with markup kept. A text that
+  // is not the asked type raises EQrvGridError; an empty text or "-" reads as 0.
+  int32_t GetInts(int32_t c, int32_t r) const;
+  void SetInts(int32_t c, int32_t r, int32_t value);
+  int32_t GetAllInts(int32_t c, int32_t r) const;
+  void SetAllInts(int32_t c, int32_t r, int32_t value);
+  double GetFloats(int32_t c, int32_t r) const;
+  void SetFloats(int32_t c, int32_t r, double value);
+  double GetAllFloats(int32_t c, int32_t r) const;
+  void SetAllFloats(int32_t c, int32_t r, double value);
+  // Dates and times in the user's short date and long time formats; a text that is none raises EConvertError.
+  double GetDates(int32_t c, int32_t r) const;
+  void SetDates(int32_t c, int32_t r, double value);
+  double GetTimes(int32_t c, int32_t r) const;
+  void SetTimes(int32_t c, int32_t r, double value);
+  // The VALUE of the markup control with that ID in the cell; empty when there is none.
+  QString GetCtrlVal(int32_t c, int32_t r, const QString& id) const;
+  void SetCtrlVal(int32_t c, int32_t r, const QString& id, const QString& value);
+  virtual void GetFloatFormat(int32_t c, int32_t r, QString& format);
+  virtual uint32_t GetVersionNr() const;
+  QString Version() const;
+  void SetVersion(const QString&) {}
+  int32_t GetPrintColWidth(int32_t c) const;
+  int32_t GetPrintColOffset(int32_t c) const;
+  // Null is ignored.
+  void SetLookupItems(const QStringList* value);
+  void SetFixedFont(const TFont& value);
+  const QStringList& ColumnHeaders() const { return FColumnHeaders; }
+  void SetColumnHeaders(const QStringList& value);
+  void ClearColumnHeaders();
+  void ShowColumnHeaders();
+  const QStringList& RowHeaders() const { return FRowHeaders; }
+  void SetRowHeaders(const QStringList& value);
+  void ClearRowHeaders();
+  void ShowRowHeaders();
+  QStringList LookupItems;
+  static constexpr int32_t PrintColumnSlots = 512;
+  // Column widths and offsets on paper, filled by printing.
+  std::array<int32_t, PrintColumnSlots> MaxWidths{};
+  std::array<int32_t, PrintColumnSlots> Indents{};
+
+  // Selection model, row marks and repaint helpers
+  TMouseActions& MouseActions() { return FMouseActions; }
+  const TMouseActions& MouseActions() const { return FMouseActions; }
+  // Rows are display rows, or real rows while RowSelectPersistent is on.
+  bool GetRowSelect(int32_t r) const;
+  void SetRowSelect(int32_t r, bool value);
+  void ClearRowSelect();
+  void SelectRows(int32_t rowIndex, int32_t rCount);
+  void UnSelectRows(int32_t rowIndex, int32_t rCount);
+  void SelectionToRowSelect(bool all);
+  int32_t RowSelectCount() const;
+  int32_t SelectedRowCount() const;
+  int32_t GetSelectedRow(int32_t i) const;
+  bool GetColSelect(int32_t c) const;
+  void SetColSelect(int32_t c, bool value);
+  void ClearColSelect();
+  void SelectCols(int32_t colIndex, int32_t cCount);
+  void UnSelectCols(int32_t colIndex, int32_t cCount);
+  void SelectionToColSelect(bool all);
+  int32_t ColSelectCount() const;
+  int32_t SelectedColCount() const;
+  // Rebuilds the cell list from the rectangle unless cells are selected one by one.
+  int32_t SelectedCellsCount();
+  // (column, row) of entry i; (-1, -1) past the list.
+  TPoint GetSelectedCell(int32_t i) const;
+  bool GetSelectedCells(int32_t c, int32_t r) const;
+  void SetSelectedCells(int32_t c, int32_t r, bool value);
+  void ClearSelectedCells();
+  bool IsSelected(int32_t c, int32_t r) const;
+  void SelectCells(int32_t fromCol, int32_t fromRow, int32_t toCol, int32_t toRow);
+  void FocusCell(int32_t c, int32_t r) { SelectCells(c, r, c, r); }
+  void SelectRange(int32_t fromCol, int32_t toCol, int32_t fromRow, int32_t toRow);
+  // The selected cells as tab-separated lines (for dragging text out of the grid).
+  QString SelectedText() const;
+  bool GetRowModified(int32_t r) const;
+  void SetRowModified(int32_t r, bool value);
+  int32_t ModifiedRowCount() const;
+  void ClearModifiedRows();
+  bool GetRowEnabled(int32_t r) const;
+  void SetRowEnabled(int32_t r, bool value);
+  bool UseEnabledRows() const { return FUseEnabledRows; }
+  bool SelChange() const { return FSelChange; }
+  void GotoCell(int32_t c, int32_t r);
+  // Focus to the grid, the cell made current, the in-place editor opened (the widget's hooks).
+  void EditCell(int32_t c, int32_t r);
+  void MoveToCell(int32_t c, int32_t r) { MoveCurrent(c, r, true, true); }
+  // Nothing when a coordinate is negative; the whole grid when a corner lies out of view.
+  void RepaintRect(const TGridRect& r);
+  bool ExcelClipboardFormat = false;
+  bool Multilinecells = false;
+  // Part of the drag settings: the dragged text spans every column while whole rows are selected.
+  bool OleEntireRows = false;
+  std::function<void(TQrvStringGrid*, int32_t, bool, bool&)> OnRowDisjunctSelect;  // ARow, AState, Allow
+  std::function<void(TQrvStringGrid*, int32_t)> OnRowDisjunctSelected;             // ARow
+
+  // Moving the current cell and the editing switch
+  TNavigation& Navigation() { return FNavigation; }
+  bool EditMode() const { return FEditMode; }
+  // The widget reports its in-place editor opening and closing.
+  void SetEditMode(bool value) { FEditMode = value; }
+  bool EditDisabled() const { return FEditDisable; }
+  TEditorType EditControl() const { return FEditControl; }
+  const QString& CellCache() const { return FCellCache; }
+  const QString& EditText() const { return FEditText; }
+  // Set while a node is contracted: every move is accepted at once.
+  void SetForceSel(bool value) { FForceSel = value; }
+  void RepaintActiveHeaders(int32_t aCol1, int32_t aRow1, int32_t aCol2, int32_t aRow2);
+  // The one selection listener, called with (current column, new row); replaces any earlier one.
+  void RegisterSelListener(std::function<void(int32_t, int32_t)> listener) { FSelListener = std::move(listener); }
+  void UnRegisterSelListener() { FSelListener = nullptr; }
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, int32_t, int32_t, bool&)>
+      OnCellChanging;                                                           // OldRow, OldCol, NewRow, NewCol
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, bool&)> OnRowChanging;  // OldRow, NewRow
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, bool&)> OnColChanging;  // OldCol, NewCol
+  bool SelectionRectangle = false;
+  virtual void CellChanging(int32_t aCol, int32_t aRow, bool& allow);
+  virtual void RememberOldCellText(int32_t aCol, int32_t aRow);
+  // Check boxes, radio groups, radio buttons and buttons in the cell.
+  virtual bool IsControlCell(int32_t c, int32_t r) const;
+  virtual bool ValidateCell(const QString& value);
+  virtual bool ValidateCellWide(const QString& value);
+  // What only the widget can do or know: the defaults serve a grid without a window.
+  virtual bool HasRowIndicator() const { return false; }
+  virtual bool NormalEditFocused() const { return false; }
+  virtual void ShowInplaceEditor() { FEditMode = true; }
+  virtual void HideInplaceEditor() { FEditMode = false; }
+  virtual void FocusGrid() {}
+  virtual bool DropDownAlwaysVisible() const { return false; }
+  const QString& OldCellText() const { return FOldCellText; }
+  int32_t OldCol() const { return FOldCol; }
+  int32_t OldRow() const { return FOldRow; }
+
+ protected:
+  bool SelectCell(int32_t c, int32_t r) override;
+
  private:
   std::unique_ptr<TGridItem> ParkRow(int32_t storeRow, int32_t realIndex);
   void RestoreRow(TGridItem& item, int32_t storeRow);
@@ -419,4 +558,29 @@ class TQrvStringGrid : public TBaseGrid {
   bool FSingleBorder = true;
   bool FWidening = false;
   std::vector<TGridChangeNotifier*> FNotifierList;
+
+  // Typed cell access and derived text
+  QStringList FColumnHeaders;
+  QStringList FRowHeaders;
+  // Selection model, row marks and repaint helpers
+  TMouseActions FMouseActions{this};
+  std::vector<uint8_t> FRowSelect;
+  std::vector<int32_t> FSelectedRows;
+  std::vector<uint8_t> FColSelect;
+  std::vector<uint32_t> FSelectedCells;
+  std::vector<uint8_t> FModifiedRows;
+  std::vector<uint8_t> FEnabledRows;
+  bool FUseEnabledRows = false;
+  bool FSelChange = false;
+  // Moving the current cell and the editing switch
+  TNavigation FNavigation;
+  bool FForceSel = false;
+  bool FEditMode = false;
+  TEditorType FEditControl = edNormal;
+  QString FEditText;
+  QString FCellCache;
+  QString FOldCellText;
+  int32_t FOldCol = -1;
+  int32_t FOldRow = -1;
+  std::function<void(int32_t, int32_t)> FSelListener;
 };
