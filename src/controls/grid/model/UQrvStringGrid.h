@@ -506,8 +506,10 @@ class TQrvStringGrid : public TBaseGrid {
   // What only the widget can do or know: the defaults serve a grid without a window.
   virtual bool HasRowIndicator() const { return false; }
   virtual bool NormalEditFocused() const { return false; }
+  // Opening and closing the standard in-place editor; the widget reports the edit mode through SetEditMode, and
+  // an editor of another kind may keep running after the standard one closed.
   virtual void ShowInplaceEditor() { FEditMode = true; }
-  virtual void HideInplaceEditor() { FEditMode = false; }
+  virtual void HideInplaceEditor() {}
   virtual void FocusGrid() {}
   virtual bool DropDownAlwaysVisible() const { return false; }
   const QString& OldCellText() const { return FOldCellText; }

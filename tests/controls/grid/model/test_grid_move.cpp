@@ -1,0 +1,190 @@
+// The cell-selection check every move passes: redirects, unreachable cells, the editing switch, validation of a
+// running edit and the row notice.
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "GridTestHost.h"
+#include "UQrvStringGrid.h"
+
+namespace {
+
+// Answers editability from its columns whatever the start, as the column grid does, and shows check boxes in
+// column 3.
+class TColumnLikeGrid : public TQrvStringGrid {
+ public:
+  using TQrvStringGrid::SelectCell;
+  void CanEditCell(int32_t aCol, int32_t, bool& canEdit) override { canEdit = EditableCols.count(aCol) > 0; }
+  bool IsControlCell(int32_t c, int32_t) const override { return c == 3; }
+  bool HasNodes() const override { return Nodes; }
+  bool ValidateCell(const QString& value) override {
+    Validated.push_back(value);
+    return Valid;
+  }
+  std::set<int32_t> EditableCols{1, 2};
+  bool Nodes = false;
+  bool Valid = true;
+  QStringList Validated;
+};
+
+struct ShownGrid {
+  ShownGrid() {
+    grid.SetColCount(6);
+    grid.SetRowCount(6);
+    grid.SetBounds(0, 0, 1000, 1000);
+    grid.SetHost(&host);
+    Fill(grid);
+  }
+  ~ShownGrid() { grid.SetHost(nullptr); }
+  bool Editing() const { return bool(grid.Options() & goEditing); }
+  TColumnLikeGrid grid;
+  TRecordingHost host;
+};
+
+}  // namespace
+
+TEST(EditingSwitch, FollowsTheAnswerCellByCell) {
+  ShownGrid g;
+  ASSERT_FALSE(g.Editing());
+  const struct {
+    int32_t col, row;
+    bool editing, disabled;
+  } steps[] = {
+      {1, 1, true, false},  // editable column: switched on
+      {4, 1, false, true},  // refused normal cell: switched off, the grid still counts as editing
+      {2, 1, true, false},  // editable again
+      {3, 1, true, true},   // refused check-box cell: left on, only marked
+      {4, 2, false, true},  // refused normal cell
+      {3, 2, false, true},  // refused check-box cell never switches on
+      {1, 2, true, false},
+  };
+  for (const auto& s : steps) {
+    g.grid.MoveToCell(s.col, s.row);
+    EXPECT_EQ(g.grid.Col(), s.col);
+    EXPECT_EQ(g.Editing(), s.editing) << s.col << "," << s.row;
+    EXPECT_EQ(g.grid.EditDisabled(), s.disabled) << s.col << "," << s.row;
+  }
+  EXPECT_EQ(g.grid.OldCellText(), Cell(1, 2));  // remembered when editing was switched on
+  g.grid.EditableCols.insert(3);
+  g.grid.MoveToCell(4, 3);
+  g.grid.MoveToCell(3, 3);  // an allowed check-box cell switches on
+  EXPECT_TRUE(g.Editing());
+}
+
+TEST(EditingSwitch, PlainGridKeepsNormalCellsOutOfEditing) {
+  TQrvStringGrid grid;
+  TRecordingHost host;
+  grid.SetHost(&host);
+  for (int32_t c = 1; c < grid.ColCount(); ++c) {
+    grid.MoveToCell(c, 2);
+    EXPECT_FALSE(grid.Options() & goEditing);
+  }
+  grid.OnCanEditCell = [](TQrvStringGrid*, int32_t, int32_t aCol, bool& canEdit) { canEdit = aCol == 2; };
+  grid.MoveToCell(2, 2);
+  EXPECT_TRUE(grid.Options() & goEditing);
+  grid.MouseActions().SetEditOnDblClickOnly(true);
+  grid.MoveToCell(2, 3);
+  EXPECT_FALSE(grid.Options() & goEditing);
+  grid.SetHost(nullptr);
+}
+
+TEST(MoveCheck, MergedBlockRedirectsToItsBaseCell) {
+  ShownGrid g;
+  g.grid.SetOptions(g.grid.Options() & ~TGridOptions(goRangeSelect));
+  g.grid.MergeCells(2, 2, 2, 3);
+  EXPECT_FALSE(g.grid.SelectCell(3, 4));
+  EXPECT_EQ(g.grid.Col(), 2);
+  EXPECT_EQ(g.grid.Row(), 2);
+  g.grid.MoveToCell(1, 1);
+  g.grid.MoveToCell(3, 3);
+  EXPECT_EQ(g.grid.Col(), 2);
+  EXPECT_EQ(g.grid.Row(), 2);
+  EXPECT_FALSE(g.grid.EditMode());
+  g.grid.MouseActions().SetDirectEdit(true);
+  g.grid.MoveToCell(1, 1);
+  g.grid.MoveToCell(2, 4);
+  EXPECT_TRUE(g.grid.EditMode());  // the editor opens on the base cell
+  EXPECT_FALSE(g.grid.SelectCell(-1, 2));
+  EXPECT_FALSE(g.grid.SelectCell(2, -1));
+  g.grid.SetOptions(g.grid.Options() | goRangeSelect);  // range selection reaches into the block
+  g.grid.MoveToCell(3, 3);
+  EXPECT_EQ(g.grid.Col(), 3);
+}
+
+TEST(MoveCheck, TreeColumnFixedCellsAndDisabledRowsStayUnreachable) {
+  ShownGrid g;
+  g.grid.SetFixedCols(0);
+  g.grid.Nodes = true;
+  EXPECT_FALSE(g.grid.SelectCell(0, 2));
+  g.grid.SetOptions(g.grid.Options() | goRowSelect);
+  EXPECT_TRUE(g.grid.SelectCell(0, 2));
+  g.grid.SetOptions(g.grid.Options() & ~TGridOptions(goRowSelect));
+  EXPECT_FALSE(g.grid.SelectCell(1, 0));  // the fixed row
+
+  g.grid.SetRowEnabled(4, false);
+  EXPECT_FALSE(g.grid.SelectCell(1, 4));
+  g.grid.SetForceSel(true);
+  EXPECT_TRUE(g.grid.SelectCell(1, 4));
+  g.grid.SetForceSel(false);
+  g.grid.Navigation().SetSkipDisabledRows(false);
+  EXPECT_TRUE(g.grid.SelectCell(1, 4));
+}
+
+TEST(MoveCheck, RunningEditIsValidatedAndACellChangeCanBeRefused) {
+  ShownGrid g;
+  g.grid.MoveToCell(1, 1);
+  EXPECT_EQ(g.grid.CellCache(), Cell(1, 1));
+  g.grid.SetEditMode(true);
+  g.grid.Valid = false;
+  g.grid.MoveToCell(1, 2);
+  EXPECT_EQ(g.grid.Row(), 1);
+  EXPECT_EQ(g.grid.Validated, QStringList{Cell(1, 1)});
+  EXPECT_EQ(g.grid.CellCache(), Cell(1, 1));  // kept after the refusal
+  g.grid.Valid = true;
+  g.grid.MoveToCell(1, 2);
+  EXPECT_EQ(g.grid.Row(), 2);
+  EXPECT_EQ(g.grid.CellCache(), Cell(1, 2));
+
+  g.grid.SetEditMode(false);
+  std::vector<std::array<int32_t, 4>> changes;
+  g.grid.OnCellChanging = [&](TQrvStringGrid*, int32_t oldRow, int32_t oldCol, int32_t newRow, int32_t newCol,
+                              bool& allow) {
+    changes.push_back({oldRow, oldCol, newRow, newCol});
+    allow = newRow != 5;
+  };
+  g.grid.MoveToCell(2, 5);
+  EXPECT_EQ(g.grid.Row(), 2);
+  g.grid.MoveToCell(2, 4);
+  EXPECT_EQ(g.grid.Row(), 4);
+  const std::vector<std::array<int32_t, 4>> expected{{2, 1, 5, 2}, {2, 1, 4, 2}};
+  EXPECT_EQ(changes, expected);
+}
+
+TEST(MoveCheck, RowUpdateOncePerAcceptedRowChange) {
+  ShownGrid g;
+  std::vector<std::pair<int32_t, int32_t>> updates;
+  std::vector<std::pair<int32_t, int32_t>> listened;
+  g.grid.OnRowUpdate = [&](TQrvStringGrid*, int32_t oldRow, int32_t newRow) { updates.emplace_back(oldRow, newRow); };
+  g.grid.RegisterSelListener([&](int32_t c, int32_t r) { listened.emplace_back(c, r); });
+  g.grid.MoveToCell(1, 2);
+  g.grid.MoveToCell(2, 2);  // same row: no notice
+  g.grid.SetRowEnabled(3, false);
+  g.grid.Navigation().SetSkipDisabledRows(true);
+  g.grid.MoveToCell(2, 4);
+  g.grid.OnCellChanging = [](TQrvStringGrid*, int32_t, int32_t, int32_t, int32_t, bool& allow) { allow = false; };
+  g.grid.MoveToCell(2, 5);  // refused: no notice
+  EXPECT_EQ(g.grid.Row(), 4);
+  const std::vector<std::pair<int32_t, int32_t>> expected{{-1, 2}, {2, 4}};
+  EXPECT_EQ(updates, expected);
+  ASSERT_FALSE(listened.empty());
+  EXPECT_EQ(listened.back(), (std::pair<int32_t, int32_t>{2, 5}));
+}
+
+TEST(MoveCheck, ActiveHeadersRepaintTheirFixedCells) {
+  ShownGrid g;
+  g.host.Rects.clear();
+  g.grid.RepaintActiveHeaders(2, 3, 4, 5);
+  const std::vector<TRect> expected{g.grid.CellRect(2, 0), g.grid.CellRect(0, 3), g.grid.CellRect(4, 0),
+                                    g.grid.CellRect(0, 5)};
+  EXPECT_EQ(g.host.Rects, expected);
+}
