@@ -512,6 +512,16 @@ class TQrvStringGrid : public TBaseGrid {
   virtual void HideInplaceEditor() {}
   virtual void FocusGrid() {}
   virtual bool DropDownAlwaysVisible() const { return false; }
+  // The footers are panels of the widget: it tells whether they show and how high they are.
+  virtual bool SearchFooterShown() const { return false; }
+  virtual int32_t SearchPanelHeight() const { return 0; }
+  virtual bool FloatingFooterShown() const { return false; }
+  // The floating footer covers the grid's last row instead of floating below the rows.
+  virtual bool FloatingFooterFixedLastRow() const { return false; }
+  virtual int32_t FloatingFooterHeight() const { return 0; }
+  virtual void InvalidateFloatingFooter() {}
+  bool LastRowAboveSearchFooter() const;
+  void ScrollAboveSearchFooter();
   const QString& OldCellText() const { return FOldCellText; }
   int32_t OldCol() const { return FOldCol; }
   int32_t OldRow() const { return FOldRow; }
@@ -585,4 +595,6 @@ class TQrvStringGrid : public TBaseGrid {
   int32_t FOldCol = -1;
   int32_t FOldRow = -1;
   std::function<void(int32_t, int32_t)> FSelListener;
+  // False when the target is the last row a fixed floating footer covers.
+  bool KeepTargetClearOfFooters(int32_t aCol, int32_t aRow);
 };

@@ -34,6 +34,49 @@ void TQrvStringGrid::RepaintActiveHeaders(int32_t aCol1, int32_t aRow1, int32_t 
   }
 }
 
+bool TQrvStringGrid::LastRowAboveSearchFooter() const {
+  if (!SearchFooterShown() || TopRow() + VisibleRowCount() < RowCount() - 1) return false;
+  return PlatformCellRect(LeftCol(), RowCount() - 1).Bottom < Height() - SearchPanelHeight() + 2;
+}
+
+// Each step is checked for progress: a last row taller than the room above the panel would otherwise scroll forever.
+void TQrvStringGrid::ScrollAboveSearchFooter() {
+  if (!SearchFooterShown() || Height() <= DefaultRowHeight() + SearchPanelHeight()) return;
+  while (PlatformCellRect(LeftCol(), RowCount() - 1).Bottom > Height() - SearchPanelHeight() + 2 &&
+         Row() <= RowCount() - 1 && TopRow() < RowCount()) {
+    const int32_t top = TopRow();
+    SetTopRow(top + 1);
+    if (TopRow() == top) break;
+  }
+}
+
+bool TQrvStringGrid::KeepTargetClearOfFooters(int32_t aCol, int32_t aRow) {
+  const int32_t searchBand = SearchFooterShown() ? SearchPanelHeight() + 2 : 0;
+  TRect target = CellRect(aCol, aRow);
+  if (FloatingFooterShown()) {
+    const bool covered = Height() - FloatingFooterHeight() + 2 - searchBand < target.Bottom;
+    if (FloatingFooterFixedLastRow()) {
+      if (aRow >= TopRow() + VisibleRowCount()) SetTopRow(aRow + FixedRows() - VisibleRowCount());
+      if (covered && aRow < RowCount() - 1) SetTopRow(TopRow() + 1);
+      // The footer covers the last row: it never becomes current.
+      if (aRow == RowCount() - 1) return false;
+    } else {
+      InvalidateFloatingFooter();
+      if (covered && aRow < RowCount()) SetTopRow(TopRow() + 1);
+    }
+  }
+  if (SearchFooterShown()) {
+    while (Height() - SearchPanelHeight() + 2 < target.Bottom && aRow <= RowCount() - 1 &&
+           TopRow() < RowCount() - 1) {
+      const int32_t top = TopRow();
+      SetTopRow(top + 1);
+      if (TopRow() == top) break;
+      target = CellRect(aCol, aRow);
+    }
+  }
+  return true;
+}
+
 bool TQrvStringGrid::SelectCell(int32_t aCol, int32_t aRow) {
   if (FForceSel) {
     if (HasRowIndicator() && FixedCols() > 0) {
@@ -45,6 +88,7 @@ bool TQrvStringGrid::SelectCell(int32_t aCol, int32_t aRow) {
   if (!HandleAllocated()) return true;
   if (aCol < 0 || aRow < 0) return false;
   FEditText = Cells(aCol, aRow);
+  if (!KeepTargetClearOfFooters(aCol, aRow)) return false;
 
   if (IsMergedNonBaseCell(aCol, aRow) && !(Options() & goRangeSelect)) {
     // The base cell is the block's top-left corner, never left of column 0 or above row 0.

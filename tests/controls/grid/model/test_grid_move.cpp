@@ -188,3 +188,61 @@ TEST(MoveCheck, ActiveHeadersRepaintTheirFixedCells) {
                                     g.grid.CellRect(0, 5)};
   EXPECT_EQ(g.host.Rects, expected);
 }
+
+namespace {
+
+// Footer panels as a widget reports them.
+class TFooterGrid : public TQrvStringGrid {
+ public:
+  bool SearchFooterShown() const override { return SearchPanel > 0; }
+  int32_t SearchPanelHeight() const override { return SearchPanel; }
+  bool FloatingFooterShown() const override { return FixedFooter; }
+  bool FloatingFooterFixedLastRow() const override { return true; }
+  int32_t FloatingFooterHeight() const override { return 24; }
+  int32_t SearchPanel = 0;
+  bool FixedFooter = false;
+};
+
+struct FooterGrid {
+  FooterGrid() {
+    grid.SetRowCount(20);
+    grid.SetBounds(0, 0, 400, 144);  // rows of 22 pixels
+    grid.SetHost(&host);
+  }
+  ~FooterGrid() { grid.SetHost(nullptr); }
+  TFooterGrid grid;
+  TRecordingHost host;
+};
+
+}  // namespace
+
+TEST(MoveCheck, FixedFloatingFooterKeepsTheLastRowOut) {
+  FooterGrid g;
+  g.grid.FixedFooter = true;
+  g.grid.MoveToCell(1, 19);
+  EXPECT_EQ(g.grid.Row(), 1);
+  g.grid.MoveToCell(1, 18);
+  EXPECT_EQ(g.grid.Row(), 18);
+  EXPECT_GE(g.grid.TopRow() + g.grid.VisibleRowCount(), 18);
+}
+
+TEST(MoveCheck, SearchFooterScrollsTheTargetAboveThePanel) {
+  FooterGrid g;
+  g.grid.SearchPanel = 40;
+  g.grid.MoveToCell(1, 5);  // the last row in view, under the panel
+  EXPECT_EQ(g.grid.Row(), 5);
+  EXPECT_GT(g.grid.TopRow(), 1);
+  EXPECT_LE(g.grid.CellRect(1, 5).Bottom, 144 - 40 + 2);
+
+  g.grid.SetTopRow(15);  // the last row ends at the client bottom
+  EXPECT_FALSE(g.grid.LastRowAboveSearchFooter());
+  g.grid.ScrollAboveSearchFooter();
+  EXPECT_EQ(g.grid.TopRow(), 17);
+  EXPECT_TRUE(g.grid.LastRowAboveSearchFooter());
+
+  g.grid.SearchPanel = 110;  // no room above the panel for the last row: the scroll stops at the end
+  g.grid.SetTopRow(15);
+  g.grid.ScrollAboveSearchFooter();
+  EXPECT_EQ(g.grid.TopRow(), 19);
+  EXPECT_FALSE(g.grid.LastRowAboveSearchFooter());
+}
