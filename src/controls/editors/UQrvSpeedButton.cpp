@@ -69,7 +69,11 @@ void TQrvSpeedButton::paintEvent(QPaintEvent*) {
     canvas.Brush().Color = face;
     canvas.FillRect(r);
   } else if (FIsWinXP && QrvXPVS().Loaded() && QrvXPVS().IsThemeActive() &&
-             QrvXPVS().DrawPart(parentWidget(), QStringLiteral("button"), canvas, 1, FDown ? 3 : FHot ? 2 : 1, r)) {
+             QrvXPVS().DrawPart(parentWidget(), QStringLiteral("button"), canvas, 1,
+                                FDown  ? 3
+                                : FHot ? 2
+                                       : 1,
+                                r)) {
   } else if (FFlat) {
     canvas.Brush().Color = clBtnFace;
     canvas.FillRect(r);

@@ -197,9 +197,9 @@ void TQrvTimerSpeedButton::paintEvent(QPaintEvent*) {
   } else {
     static const int32_t Parts[] = {4, 3, 1, 2};  // left, right, up, down
     const int32_t state = pressed ? 3 : FHasMouse ? 2 : 1;
-    const bool themed = FIsWinXP && QrvXPVS().Loaded() &&
-                        QrvXPVS().DrawPart(parentWidget(), QStringLiteral("spin"), canvas,
-                                           Parts[int(FButtonDirection)], state, r);
+    const bool themed =
+        FIsWinXP && QrvXPVS().Loaded() &&
+        QrvXPVS().DrawPart(parentWidget(), QStringLiteral("spin"), canvas, Parts[int(FButtonDirection)], state, r);
     if (!themed) {
       if (!(FFlat && !pressed && !FHasMouse)) {
         DrawFrameControl(canvas, r, DFC_BUTTON,

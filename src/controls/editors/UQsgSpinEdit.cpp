@@ -137,8 +137,7 @@ bool TQsgSpinEdit::IsValidChar(QChar& key) {
   const TFormatSettings fs = FormatSettings();
   const QString current = text();
   bool result = key == fs.DecimalSeparator || key == fs.ThousandSeparator || key == fs.TimeSeparator ||
-                key == fs.DateSeparator || Is_Number_Char(key) || key == u'-' ||
-                (key.unicode() < 32 && key != Enter);
+                key == fs.DateSeparator || Is_Number_Char(key) || key == u'-' || (key.unicode() < 32 && key != Enter);
   const auto Separator_Clash = [&](QChar sep) {
     return sep == fs.DecimalSeparator || sep == fs.ThousandSeparator || sep == u'-' || sep == u'+';
   };

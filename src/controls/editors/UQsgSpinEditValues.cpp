@@ -131,7 +131,7 @@ void TQsgSpinEdit::SetTimeValue(TDateTime value) {
   if (FShowSeconds) {
     setText(time.toString(fs.LongTimeFormat));
   } else {
-    setText(QString::number(time.hour()) + fs.TimeSeparator + QStringLiteral("%1").arg(time.minute(), 2, 10, u'0'));
+    setText(QString::number(time.hour()) + fs.TimeSeparator + QString::number(time.minute()).rightJustified(2, u'0'));
   }
   setCursorPosition(caret);
 }
