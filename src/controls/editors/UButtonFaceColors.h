@@ -7,3 +7,8 @@ struct TButtonFaceColors {
   TColor ButtonColorHot = clNone;
   TColor ButtonColorDown = clNone;
 };
+
+// The colour, or the fallback where the colour is left unset.
+constexpr TColor Or_Else(TColor color, TColor fallback) {
+  return color == clNone ? fallback : color;
+}

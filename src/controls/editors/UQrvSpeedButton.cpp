@@ -64,7 +64,10 @@ void TQrvSpeedButton::paintEvent(QPaintEvent*) {
   const TButtonFaceColors colors = Colors ? Colors() : TButtonFaceColors{};
   if (colors.ButtonColor != clNone) {
     FFlat = true;
-    const TColor face = FDown ? colors.ButtonColorDown : FHot ? colors.ButtonColorHot : colors.ButtonColor;
+    const TColor face = Or_Else(FDown  ? colors.ButtonColorDown
+                                : FHot ? colors.ButtonColorHot
+                                       : clNone,
+                                colors.ButtonColor);
     canvas.Brush().Style = bsSolid;
     canvas.Brush().Color = face;
     canvas.FillRect(r);

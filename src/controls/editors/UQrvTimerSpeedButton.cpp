@@ -39,10 +39,10 @@ void Arrow(TCanvas& canvas, TButtonDirection direction, const TRect& r, TColor c
 QImage SpinGlyph(bool up) {
   QImage glyph(9, 6, QImage::Format_RGB32);
   glyph.fill(Qt::white);
-  // Rows of 9, 7, 5, 3 and 1 pixels, the point at the top for the up arrow.
+  // Rows of 9, 7, 5, 3 and 1 pixels; the blank row keeps the top-left pixel white, the transparent colour.
   for (int row = 0; row < 5; ++row) {
     const int half = 4 - row;
-    const int y = up ? 5 - row : row;
+    const int y = up ? 4 - row : 1 + row;
     for (int x = 4 - half; x <= 4 + half; ++x) glyph.setPixel(x, y, qRgb(0, 0, 0));
   }
   return glyph;
@@ -184,9 +184,9 @@ void TQrvTimerSpeedButton::paintEvent(QPaintEvent*) {
   if (colors.ButtonColor != clNone) {
     TColor face = colors.ButtonColor;
     if (pressed) {
-      face = colors.ButtonColorDown;
+      face = Or_Else(colors.ButtonColorDown, colors.ButtonColor);
     } else if (FHasMouse) {
-      face = colors.ButtonColorHot;
+      face = Or_Else(colors.ButtonColorHot, colors.ButtonColor);
     }
     canvas.Pen().Style = psSolid;
     canvas.Pen().Color = face;

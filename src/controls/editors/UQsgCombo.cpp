@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 
+#include "UButtonFaceColors.h"
 #include "UCanvas.h"
 #include "UFrameControl.h"
 #include "USysColors.h"
@@ -392,15 +393,16 @@ void TQsgCustomCombo::Draw_Button(TCanvas& canvas) {
     }
     return;
   }
+  // A state colour left unset shows the normal one.
   TColor face = FButtonColor;
-  if (FButtonHover) face = down ? FButtonColorDown : FButtonColorHot;
+  if (FButtonHover) face = Or_Else(down ? FButtonColorDown : FButtonColorHot, FButtonColor);
   r = Rect(r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1);
   Fill(canvas, r, face);
   canvas.Pen().Color = FButtonBorderColor;
   canvas.Pen().Style = FButtonBorderColor == clNone ? psClear : psSolid;
   canvas.MoveTo(r.Left, r.Top);
   canvas.LineTo(r.Left, r.Bottom);
-  const TColor arrow = down ? FButtonTextColorDown : FButtonTextColor;
+  const TColor arrow = down ? Or_Else(FButtonTextColorDown, FButtonTextColor) : FButtonTextColor;
   if (arrow == clNone) return;
   canvas.Pen().Style = psSolid;
   canvas.Pen().Color = arrow;

@@ -46,6 +46,12 @@ bool Read_Time(const QString& source, QChar separator, TDateTime& value) {
   return TryEncodeTime(fields[0], fields[1], fields[2], 0, value);
 }
 
+// The locale's long time format may name the time zone; a time of day has none.
+QString Without_Time_Zone(QString format) {
+  format.remove(u't');
+  return format.trimmed();
+}
+
 int32_t Days_In_Month(int32_t year, int32_t month) {
   return QDate(year, month, 1).daysInMonth();
 }
@@ -129,7 +135,7 @@ void TQsgSpinEdit::SetTimeValue(TDateTime value) {
   const TFormatSettings fs = FormatSettings();
   const QTime time = Time_Of_Day(clamped);
   if (FShowSeconds) {
-    setText(time.toString(fs.LongTimeFormat));
+    setText(time.toString(Without_Time_Zone(fs.LongTimeFormat)));
   } else {
     setText(QString::number(time.hour()) + fs.TimeSeparator + QString::number(time.minute()).rightJustified(2, u'0'));
   }

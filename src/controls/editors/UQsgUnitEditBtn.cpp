@@ -62,5 +62,5 @@ void TQsgUnitEditBtn::paintEvent(QPaintEvent* e) {
   canvas.SetBkMode(bkTransparent);
   const int32_t right = width() - (Button()->width() + 3 + (BorderStyle() == bsSingle ? 2 : 0));
   TRect r = Rect(right - FUnitSize, 2, right, height() - 2);
-  canvas.DrawText(FUnitID, r, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX);
+  canvas.DrawText(FUnitID, r, DT_SINGLELINE | DT_VCENTER | DT_RIGHT | DT_NOPREFIX | DT_NOCLIP);
 }

@@ -1,12 +1,11 @@
 #pragma once
 // An edit that shows a value and, right-aligned beside the button, its unit; the button offers the units in a
 // pop-up list, and value and unit travel together as one text.
+#include <QMenu>
 #include <QPointer>
 #include <QStringList>
 
 #include "UQsgEditBtn.h"
-
-class QMenu;
 
 class TQsgUnitEditBtn : public TQsgEditBtn {
  public:
