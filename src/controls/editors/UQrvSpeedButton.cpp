@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "UCanvas.h"
+#include "UEditorButtonHelpers.h"
 #include "UFrameControl.h"
 #include "UThemeBinding.h"
 
@@ -91,18 +92,7 @@ void TQrvSpeedButton::paintEvent(QPaintEvent*) {
     DrawFrameControl(canvas, r, DFC_BUTTON, DFCS_BUTTONPUSH | (FDown ? DFCS_PUSHED : 0));
   }
   const int32_t shift = FDown ? 1 : 0;
-  if (!FGlyph.isNull()) {
-    const int32_t w = FGlyph.width() / FNumGlyphs, h = FGlyph.height();
-    QImage part = FGlyph.copy(0, 0, w, h).convertToFormat(QImage::Format_ARGB32);
-    // The top-left pixel is the glyph's transparent colour.
-    const QRgb key = part.pixel(0, 0);
-    for (int y = 0; y < h; ++y)
-      for (int x = 0; x < w; ++x)
-        if (part.pixel(x, y) == key) part.setPixel(x, y, qRgba(0, 0, 0, 0));
-    const int32_t x = w >= width() ? 0 : (width() - w) / 2;
-    const int32_t y = h >= height() ? 0 : (height() - h) / 2;
-    canvas.DrawImage(x + shift, y + shift, part);
-  }
+  if (!FGlyph.isNull()) Draw_Glyph_Centred(canvas, FGlyph, FNumGlyphs, Rect(0, 0, width(), height()), FDown);
   if (!FCaption.isEmpty()) {
     canvas.Font().Color = clBlack;
     canvas.SetBkMode(bkTransparent);

@@ -4,6 +4,7 @@
 #include <QTimerEvent>
 
 #include "UCanvas.h"
+#include "UEditorButtonHelpers.h"
 #include "UFrameControl.h"
 #include "UThemeBinding.h"
 
@@ -214,18 +215,8 @@ void TQrvTimerSpeedButton::paintEvent(QPaintEvent*) {
               Rect(r.Left + (r.Width() - 9) / 2 + shift, r.Top + (r.Height() - 14) / 2 + shift, r.Right, r.Bottom),
               isEnabled() ? clBlack : clGray);
       } else {
-        const QImage glyph = FGlyph.isNull() ? SpinGlyph(FButtonDirection == bdUp) : FGlyph;
-        const int32_t w = glyph.width() / std::max(1, FNumGlyphs);
-        const int32_t shift = pressed ? 1 : 0;
-        const int32_t x = w >= r.Width() ? 0 : (r.Width() - w) / 2 + shift;
-        const int32_t y = glyph.height() >= r.Height() ? 0 : (r.Height() - glyph.height()) / 2 + shift;
-        // The top-left pixel is the glyph's transparent colour.
-        QImage part = glyph.copy(0, 0, w, glyph.height()).convertToFormat(QImage::Format_ARGB32);
-        const QRgb key = part.pixel(0, 0);
-        for (int py = 0; py < part.height(); ++py)
-          for (int px = 0; px < part.width(); ++px)
-            if (part.pixel(px, py) == key) part.setPixel(px, py, qRgba(0, 0, 0, 0));
-        canvas.DrawImage(x, y, part);
+        Draw_Glyph_Centred(canvas, FGlyph.isNull() ? SpinGlyph(FButtonDirection == bdUp) : FGlyph, FNumGlyphs, r,
+                           pressed);
       }
     }
   }

@@ -1,5 +1,7 @@
 #include "UQsgEditButton.h"
 
+#include "UEditorButtonHelpers.h"
+
 TQsgEditButton::TQsgEditButton(QWidget* parent) : TGuarded<QWidget>(parent) {
   setFocusPolicy(Qt::NoFocus);
   FButton = new TQrvSpeedButton(this);
@@ -22,11 +24,5 @@ void TQsgEditButton::resizeEvent(QResizeEvent* e) {
 void TQsgEditButton::Button_Mouse_Up(TQrvSpeedButton* sender, Qt::MouseButton button) {
   if (button != Qt::LeftButton || sender != FButton) return;
   if (OnClick) OnClick(this);
-  QWidget* control = FFocusControl;
-  if (control && control->focusPolicy() != Qt::NoFocus && control->isEnabled() && control->isVisible() &&
-      !control->hasFocus()) {
-    control->setFocus(Qt::MouseFocusReason);
-  } else if (TabStop() && !hasFocus() && isEnabled() && isVisible()) {
-    setFocus(Qt::MouseFocusReason);
-  }
+  Hand_Focus_After_Press(FFocusControl, this);
 }

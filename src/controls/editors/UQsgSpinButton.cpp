@@ -3,6 +3,8 @@
 #include <QKeyEvent>
 #include <algorithm>
 
+#include "UEditorButtonHelpers.h"
+
 TQsgSpinButton::TQsgSpinButton(QWidget* parent) : TGuarded<QWidget>(parent) {
   setFocusPolicy(Qt::NoFocus);
   FUpButton = Create_Button(bdUp);
@@ -129,13 +131,7 @@ void TQsgSpinButton::keyPressEvent(QKeyEvent* e) {
 
 void TQsgSpinButton::Button_Mouse_Down(TQrvTimerSpeedButton* button) {
   Set_Focus_Btn(button);
-  QWidget* control = FFocusControl;
-  if (control && control->focusPolicy() != Qt::NoFocus && control->isEnabled() && control->isVisible() &&
-      !control->hasFocus()) {
-    control->setFocus(Qt::MouseFocusReason);
-  } else if (TabStop() && !hasFocus() && isEnabled() && isVisible()) {
-    setFocus(Qt::MouseFocusReason);
-  }
+  Hand_Focus_After_Press(FFocusControl, this);
 }
 
 void TQsgSpinButton::Button_Click(TQrvTimerSpeedButton* button) {
