@@ -186,6 +186,19 @@ TEST_F(SpinEditTest, EditorDisabledRefusesTypingButStillSteps) {
   EXPECT_EQ(Spin->Text(), "6");
 }
 
+TEST_F(SpinEditTest, EnterActsAsTabOnlyWhenAsked) {
+  Spin->SetValue(7);
+  Leave();
+  Focus_Spin();
+  EXPECT_EQ(Spin->selectedText(), "7");  // entering selects the text
+  QTest::keyClick(Spin, Qt::Key_Return);
+  EXPECT_TRUE(Spin->hasFocus());
+  Spin->SetReturnIsTab(true);
+  QTest::keyClick(Spin, Qt::Key_Return);
+  EXPECT_TRUE(Other->hasFocus());
+  EXPECT_EQ(Beeps, 0);
+}
+
 TEST_F(SpinEditTest, KeysStepEveryKind) {
   Focus_Spin();
   Spin->SetValue(10);
