@@ -67,9 +67,10 @@ TDateTimePicker::TDateTimePicker(QWidget* parent) : TGuarded<QDateTimeEdit>(pare
   // Stepping a field wraps within its range, as the desktop's picker does (31 January up is 1 January).
   setWrapping(true);
   ApplyFormat();
+  // The signal comes from inside the toolkit's key and mouse handling: nothing raised may unwind through it.
   connect(this, &QDateTimeEdit::dateTimeChanged, this, [this] {
     if (FSetting) return;
-    Notify(dtnDateTimeChange, false);
+    Run_Guarded([this] { Notify(dtnDateTimeChange, false); });
     ValueSet();
   });
 }
@@ -207,7 +208,7 @@ void TDateTimePicker::DefaultNotify(TDtpNotification code, bool) {
 
 bool TDateTimePicker::eventFilter(QObject* watched, QEvent* e) {
   if (watched == FPopup && (e->type() == QEvent::Show || e->type() == QEvent::Hide))
-    Notify(e->type() == QEvent::Show ? dtnDropDown : dtnCloseUp, false);
+    Run_Guarded([&] { Notify(e->type() == QEvent::Show ? dtnDropDown : dtnCloseUp, false); });
   return TGuarded<QDateTimeEdit>::eventFilter(watched, e);
 }
 

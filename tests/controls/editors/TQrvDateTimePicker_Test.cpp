@@ -8,6 +8,7 @@
 
 #include "Exception.h"
 #include "TQsgDateTimePicker.h"
+#include "UDialogs.h"
 #include "UFormatSettings.h"
 
 namespace {
@@ -77,6 +78,26 @@ TEST_F(PickerTest, SteppingAFieldWrapsWithinIt) {
   QTest::keyClick(p, Qt::Key_Right);  // the month field
   QTest::keyClick(p, Qt::Key_Up);
   EXPECT_DOUBLE_EQ(p->Date(), EncodeDate(2023, 2, 28));
+}
+
+TEST_F(PickerTest, AnErrorRaisedByTheChangeEventIsShownNotPassedOn) {
+  std::vector<QString> shown;
+  Set_Message_Answerer([&](const TMessageRequest& r) {
+    shown.push_back(r.Text);
+    return mrOk;
+  });
+  TQrvDateTimePicker* p = Add_Picker();
+  p->SetKind(dkDate);
+  p->SetFormat("dd/MM/yyyy");
+  p->SetDateTime(EncodeDate(2023, 5, 15));
+  p->OnChange = [](TDateTimePicker*) { throw EConvertError("Invalid argument to date encode"); };
+  p->setFocus();
+  p->setCurrentSectionIndex(0);
+  QTest::keyClick(p, Qt::Key_Up);
+  Set_Message_Answerer({});
+  EXPECT_DOUBLE_EQ(p->Date(), EncodeDate(2023, 5, 16));
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_EQ(shown[0], "Invalid argument to date encode.");
 }
 
 TEST_F(PickerTest, KindSwitchingDestroysAndRecreatesTheTimePart) {

@@ -1,9 +1,9 @@
 // Writes PNGs to look at by eye: the date-time pickers in their looks and the rich edit with raised and lowered
 // characters. Usage: editors_gallery <folder>.
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QDir>
 #include <QLabel>
-#include <QCalendarWidget>
 #include <QTextCursor>
 
 #include "TQrvDateTimePicker.h"
@@ -99,7 +99,8 @@ int main(int argc, char** argv) {
   grid.Edit = new VAruDoreRido(&grid);
   grid.Edit->setGeometry(5, 5, 250, 70);
   grid.Edit->SetRtf(
-      "{\\rtf1\\ansi{\\fonttbl{\\f0 DejaVu Sans;}}{\\colortbl;\\red200\\green0\\blue0;}\\f0\\fs24 H\\dn4 2\\dn0 O and "
+      "{\\rtf1\\ansi{\\fonttbl{\\f0 DejaVu Sans;}}{\\colortbl;\\red200\\green0\\blue0;}\\f0\\fs24 H\\dn4 2\\dn0 O "
+      "and "
       "x\\up4 2\\up0 , {\\b bold} {\\cf1\\i red italic}\\par second line}");
   grid.show();
   QApplication::processEvents();
