@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QStyle>
+#include <QStyleOptionComboBox>
+#include <algorithm>
 
 #include "QrvStyleIF.h"
 #include "UCanvas.h"
@@ -34,8 +36,18 @@ void EdgeRing(TCanvas& canvas, TRect& r, TColor topLeft, TColor bottomRight) {
 
 }  // namespace
 
+int32_t DefaultButtonWidth(const QStyle* style) {
+  // The desktop's drop button is as wide as a vertical scroll bar, plus 2; the toolkit's style draws its own width,
+  // and the own button must cover it.
+  QStyleOptionComboBox option;
+  option.rect = QRect(0, 0, 200, 24);
+  option.editable = true;
+  const int32_t drawn = style->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow).width();
+  return std::max(style->pixelMetric(QStyle::PM_ScrollBarExtent) + 2, drawn);
+}
+
 TThemedDateTimePicker::TThemedDateTimePicker(QWidget* parent) : TDateTimePicker(parent) {
-  FButtonWidth = style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2;
+  FButtonWidth = DefaultButtonWidth(style());
   FIsWinXP = IsWinXpOrLater();
   FIsThemed = ComCtlMajorVersion > 5;
   setMouseTracking(true);

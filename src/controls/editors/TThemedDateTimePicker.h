@@ -5,7 +5,11 @@
 // flat frame needs a border colour), asked through the virtual functions below.
 #include "TDateTimePicker.h"
 
+class QStyle;
 class TCanvas;
+
+// The width of the drop button for a style: at least a vertical scroll bar's width + 2.
+int32_t DefaultButtonWidth(const QStyle* style);
 
 enum TBorderStyle { bsNone, bsSingle };
 
