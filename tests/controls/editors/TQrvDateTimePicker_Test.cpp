@@ -10,6 +10,7 @@
 #include "TQsgDateTimePicker.h"
 #include "UDialogs.h"
 #include "UFormatSettings.h"
+#include "UQStyleThemeModule.h"
 
 namespace {
 
@@ -117,6 +118,26 @@ TEST_F(PickerTest, KindSwitchingDestroysAndRecreatesTheTimePart) {
   p->SetKind(dkDateTime);
   ASSERT_NE(p->TimePicker(), nullptr);
   EXPECT_EQ(p->PickerKind(), dtkDate);
+}
+
+TEST_F(PickerTest, TheTimePartStandsWhereTheLookPutsTheButton) {
+  TQrvDateTimePicker* p = Add_Picker();
+  const auto rightGap = [p] {
+    TCustomDateTimePicker* part = p->TimePicker();
+    const int a = p->fontMetrics().horizontalAdvance(part->text()) + 31;
+    EXPECT_EQ(part->width(), a);
+    return p->width() - (part->x() + part->width());
+  };
+  EXPECT_EQ(rightGap(), 23);  // no visual-style library
+  StartThemeSupport();
+  p->resize(250, 24);
+  EXPECT_EQ(rightGap(), 34);
+  EXPECT_EQ(p->TimePicker()->y(), 1);
+  EXPECT_EQ(p->TimePicker()->height(), p->height() - 2);
+  p->SetMetroStyle(true);
+  p->resize(240, 24);
+  EXPECT_EQ(rightGap(), 21);
+  StopThemeSupport();
 }
 
 TEST_F(PickerTest, TheCheckBoxSwitchesTheTimePart) {

@@ -1,5 +1,5 @@
 // Writes PNGs to look at by eye: the date-time pickers in their looks and the rich edit with raised and lowered
-// characters. Usage: editors_gallery <folder>.
+// characters. Usage: editors_gallery <folder> [classic].
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QDir>
@@ -8,6 +8,7 @@
 
 #include "TQrvDateTimePicker.h"
 #include "TQsgDateTimePicker.h"
+#include "UQStyleThemeModule.h"
 #include "VAruDoreRido.h"
 
 namespace {
@@ -45,6 +46,9 @@ void Save(QWidget& w, const QString& folder, const char* name) {
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+  // With a visual style, as the program runs; "classic" as a second argument paints without one.
+  const bool themed = !(argc > 2 && QByteArray(argv[2]) == "classic");
+  if (themed) StartThemeSupport();
   const TDateTime when = EncodeDate(2026, 12, 10) + EncodeTime(17, 30, 15, 0);
 
   QWidget pickers;
@@ -105,5 +109,6 @@ int main(int argc, char** argv) {
   grid.show();
   QApplication::processEvents();
   Save(grid, folder, "richedit");
+  if (themed) StopThemeSupport();
   return 0;
 }
