@@ -176,9 +176,12 @@ void TDateTimePicker::SetDroppedDown(bool value) {
     FPopup->hide();
     return;
   }
-  // Alt+Down is the desktop's key for the calendar, and the toolkit's.
-  QKeyEvent key(QEvent::KeyPress, Qt::Key_Down, Qt::AltModifier);
-  QDateTimeEdit::keyPressEvent(&key);
+  // The toolkit opens its calendar only for a press on its drop button, at the right end.
+  const QPointF at(width() - 3, height() / 2);
+  QMouseEvent press(QEvent::MouseButtonPress, at, mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+  QDateTimeEdit::mousePressEvent(&press);
+  QMouseEvent release(QEvent::MouseButtonRelease, at, mapToGlobal(at), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+  QDateTimeEdit::mouseReleaseEvent(&release);
 }
 
 void TDateTimePicker::SetColor(TColor value) {

@@ -101,6 +101,29 @@ TEST_F(PickerTest, AnErrorRaisedByTheChangeEventIsShownNotPassedOn) {
   EXPECT_EQ(shown[0], "Invalid argument to date encode.");
 }
 
+TEST_F(PickerTest, TheCalendarDropsDownAndSetsTheDate) {
+  TQrvDateTimePicker* p = Add_Picker();
+  p->SetDateTime(EncodeDate(2023, 5, 15) + EncodeTime(9, 30, 0, 0));
+  std::vector<QString> events;
+  p->OnDropDown = [&](TDateTimePicker*) { events.push_back("drop"); };
+  p->OnCloseUp = [&](TDateTimePicker*) { events.push_back("close"); };
+  p->OnChange = [&](TDateTimePicker*) { events.push_back("change"); };
+  p->SetDroppedDown(true);
+  ASSERT_TRUE(p->DroppedDown());
+  QCalendarWidget* calendar = p->Calendar();
+  ASSERT_NE(calendar, nullptr);
+  EXPECT_EQ(calendar->selectedDate(), QDate(2023, 5, 15));
+  calendar->setSelectedDate(QDate(2023, 5, 20));
+  emit calendar->clicked(QDate(2023, 5, 20));  // what a click on a day sends
+  EXPECT_FALSE(p->DroppedDown());
+  EXPECT_DOUBLE_EQ(p->DateTime(), EncodeDate(2023, 5, 20) + EncodeTime(9, 30, 0, 0));
+  EXPECT_EQ(events, (std::vector<QString>{"drop", "change", "close"}));
+  p->SetKind(dkTime);
+  EXPECT_EQ(p->Calendar(), nullptr);
+  p->SetDroppedDown(true);
+  EXPECT_FALSE(p->DroppedDown());
+}
+
 TEST_F(PickerTest, KindSwitchingDestroysAndRecreatesTheTimePart) {
   TQrvDateTimePicker* p = Add_Picker();
   QPointer<TCustomDateTimePicker> first = p->TimePicker();
