@@ -288,7 +288,8 @@ void TQrvDateTimePicker::SetLabelAlwaysEnabled(bool value) {
 }
 
 void TQrvDateTimePicker::SetLabelFont(const QFont& value) {
-  FLabelFont = value;
+  // A picker that takes its parent's font gives the label no font of its own either.
+  if (!ParentFont()) FLabelFont = value;
   UpdateLabel();
 }
 

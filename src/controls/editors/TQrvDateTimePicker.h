@@ -51,8 +51,10 @@ class TQrvDateTimePicker : public TCustomDateTimePicker {
   bool FocusLabel() const { return FFocusLabel; }
   void SetFocusLabel(bool value) { FFocusLabel = value; }
   QFont LabelFont() const { return FLabelFont; }
+  // Ignored while the picker takes its parent's font (no font set on it).
   void SetLabelFont(const QFont& value);
   QLabel* PickerLabel() const { return FLabel; }
+  bool ParentFont() const { return !testAttribute(Qt::WA_SetFont); }
 
   // The inner time part (date-and-time kind only) and the focus timer, for the owner's checks.
   TCustomDateTimePicker* TimePicker() const { return FTimePicker; }

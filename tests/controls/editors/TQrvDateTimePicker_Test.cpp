@@ -272,12 +272,26 @@ TEST_F(PickerTest, LabelStandsBesideThePicker) {
   EXPECT_EQ(label->pos(), QPoint(130, 60 - label->height() - 4));
   QTest::mouseClick(label, Qt::LeftButton);
   EXPECT_EQ(clicks, 1);
+  p->SetFocusLabel(true);
+  p->setFocus();
+  EXPECT_TRUE(label->font().bold());
+  Host.setFocus();
+  EXPECT_FALSE(label->font().bold());
   p->setEnabled(false);
   EXPECT_FALSE(label->isEnabled());
   p->SetLabelAlwaysEnabled(true);
   EXPECT_TRUE(label->isEnabled());
   p->hide();
   EXPECT_FALSE(label->isVisible());
+
+  // The label font is taken only from a picker with a font of its own.
+  QFont big = label->font();
+  big.setPointSize(big.pointSize() + 6);
+  p->SetLabelFont(big);
+  EXPECT_NE(label->font().pointSize(), big.pointSize());
+  p->setFont(QFont(big.family(), 9));
+  p->SetLabelFont(big);
+  EXPECT_EQ(label->font().pointSize(), big.pointSize());
 }
 
 TEST(LabelOrigin, EveryPosition) {
