@@ -289,50 +289,9 @@ void TQsgCustomCombo::Update_Label() {
   if (!FParentFont) FLabel->setFont(FLabelFont);
   FLabel->adjustSize();
   const int32_t tw = QFontMetrics(FLabel->font()).horizontalAdvance(FLabel->text());
-  const int32_t L = x(), T = y(), W = width(), H = height();
-  const int32_t lw = FLabel->width(), lh = FLabel->height(), M = FLabelMargin;
-  int32_t top = T, left = L - tw - M;
-  switch (FLabelPosition) {
-    case lpLeftTop:
-      break;
-    case lpLeftCenter:
-      top = T + (H - lh) / 2;
-      break;
-    case lpLeftBottom:
-      top = T + H - lh;
-      break;
-    case lpTopLeft:
-      top = T - lh - M, left = L;
-      break;
-    case lpBottomLeft:
-      top = T + H + M, left = L;
-      break;
-    case lpLeftTopLeft:
-      left = L - M;
-      break;
-    case lpLeftCenterLeft:
-      top = T + (H - lh) / 2, left = L - M;
-      break;
-    case lpLeftBottomLeft:
-      top = T + H - lh, left = L - M;
-      break;
-    case lpTopCenter:
-      top = T - lh - M, left = L + (W - lw) / 2;
-      break;
-    case lpBottomCenter:
-      top = T + H + M, left = L + (W - lw) / 2;
-      break;
-    case lpRightTop:
-      left = L + W + M;
-      break;
-    case lpRightCenter:
-      top = T + (H - lh) / 2, left = L + W + M;
-      break;
-    case lpRighBottom:
-      top = T + H - lh, left = L + W + M;
-      break;
-  }
-  FLabel->move(left, top);
+  const TPoint origin = LabelOrigin(FLabelPosition, Rect(x(), y(), x() + width(), y() + height()), FLabel->width(),
+                                    FLabel->height(), tw, FLabelMargin);
+  FLabel->move(origin.X, origin.Y);
   FLabel->setVisible(!isHidden());
 }
 

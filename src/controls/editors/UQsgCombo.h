@@ -11,25 +11,10 @@
 #include <memory>
 
 #include "UApplication.h"
+#include "ULabelPosition.h"
 #include "UTypes.h"
 
 class TCanvas;
-
-enum TLabelPosition {
-  lpLeftTop,
-  lpLeftCenter,
-  lpLeftBottom,
-  lpTopLeft,
-  lpBottomLeft,
-  lpLeftTopLeft,
-  lpLeftCenterLeft,
-  lpLeftBottomLeft,
-  lpTopCenter,
-  lpBottomCenter,
-  lpRightTop,
-  lpRightCenter,
-  lpRighBottom
-};
 
 enum TComboStyle { csDropDown, csSimple, csDropDownList };
 
