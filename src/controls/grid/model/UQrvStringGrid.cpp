@@ -5,6 +5,7 @@
 void TGridChangeNotifier::GridChanged(const TRect&) {}
 
 TQrvStringGrid::TQrvStringGrid() {
+  CreateOwnedObjects();
   FVisibleCol.fill(true);
   FAllColWidths.fill(0);
   FixedFont.Name = QStringLiteral("Tahoma");
@@ -22,6 +23,7 @@ TQrvStringGrid::~TQrvStringGrid() {
   ClearTextOnly = false;
   SaveHiddenCells = false;
   FNotifierList.clear();
+  FreeOwnedObjects();
   // Parked rows free their properties with their items; the base grid frees every property left in the store.
   FGridItems.clear();
 }
@@ -33,6 +35,7 @@ void TQrvStringGrid::Loaded() {
   MinColWidth = 10;
   FMaxRowCount = RowCount();
   FLoaded = true;
+  SetColumnOrder();
 }
 
 void TQrvStringGrid::Assign(const TQrvStringGrid* source) {
@@ -43,6 +46,7 @@ void TQrvStringGrid::Assign(const TQrvStringGrid* source) {
   ActiveCellFont = source->ActiveCellFont;
   ActiveCellShow = source->ActiveCellShow;
   SetActiveRowShow(source->ActiveRowShow());
+  AssignOptionObjects(source);
   FFixedRowAlways = source->FFixedRowAlways;
   SetColCount(source->ColCount());
   SetRowCount(source->RowCount());

@@ -27,6 +27,7 @@ void TQrvStringGrid::InsertRowBlock(int32_t aRow, int32_t count) {
   auto& heights = RowHeightList();
   heights.resize(static_cast<size_t>(oldCount));
   heights.insert(heights.begin() + aRow, static_cast<size_t>(count), DefaultRowHeight());
+  InsertRowListEntries(aRow, count);
   NotifyGeometry();
   if (!FDestroying) CellsChanged(TRect{0, aRow, ColCount() - 1, aRow + count});
 }
@@ -36,6 +37,7 @@ void TQrvStringGrid::DeleteRowBlock(int32_t aRow, int32_t count) {
   count = std::min(count, RowCount() - aRow);
   const int32_t oldRow = Row();
   const int32_t oldTop = TopRow();
+  if (!FMouseActions->RowSelectPersistent()) RemoveRowListEntries(aRow, count, false);
   DeleteRows(aRow, count);
   if (oldRow < RowCount() - FFixedFooters) {
     if (Row() != oldRow) MoveCurrent(Col(), oldRow, true, false);
@@ -75,6 +77,7 @@ void TQrvStringGrid::RemoveRows(int32_t rowIndex, int32_t rCount) {
   const int32_t oldRow = Row();
   const int32_t oldTop = TopRow();
   if (!FGridItems.empty()) ShiftParkedAbove(RealRowIndex(rowIndex), rCount);
+  RemoveRowListEntries(rowIndex, rCount, true);
   DeleteRows(rowIndex, rCount);
   SetNormalRowCount(RowCount());
   FMaxRowCount = std::max(RowCount(), FMaxRowCount - rCount);
@@ -103,6 +106,7 @@ void TQrvStringGrid::RemoveRowsExImpl(int32_t rowIndex, int32_t rCount, bool shi
   const int32_t oldTop = TopRow();
   // Rows below move up with their cells; the heights stay where they are, as a fast removal leaves them.
   if (shiftParked && !FGridItems.empty()) ShiftParkedAbove(RealRowIndex(rowIndex + rCount - 1), rCount);
+  RemoveRowListEntries(rowIndex, rCount, false);
   Store().RemoveRows(rowIndex, rCount);
   SetRowCount(RowCount() - rCount);
   FMaxRowCount = std::max(RowCount(), FMaxRowCount - rCount);
@@ -273,6 +277,7 @@ void TQrvStringGrid::ColumnMoved(int32_t fromIndex, int32_t toIndex) {
   const int32_t from = RealColIndex(fromIndex);
   const int32_t to = RealColIndex(toIndex);
   if (from == to) return;
+  MoveColumnOrderEntry(from, to);
   Store().MoveCol(from, to);
   auto rotate = [from, to](auto& list) {
     if (from < to)
