@@ -13,11 +13,21 @@
 
 #include "UBaseGrid.h"
 #include "UEditorType.h"
+#include "UGridColumnTypes.h"
 #include "UGridItem.h"
 #include "UGridLists.h"
 #include "UGridOptions.h"
 
 class TQrvStringGrid;
+
+enum TSearchAction { saFindFirst, saFindPrevious, saFindNext };
+
+// Listens to the grid's cell selection: told of the current column and each newly selected row.
+class ITQrvStringGridSelect {
+ public:
+  virtual ~ITQrvStringGridSelect() = default;
+  virtual void SelectedRow(int32_t aCol, int32_t aRow) = 0;
+};
 
 // Told of every changed cell rectangle, in registration order, after OnCellsChanged.
 class TGridChangeNotifier {
@@ -27,10 +37,6 @@ class TGridChangeNotifier {
 };
 
 enum TFilterDropDownColumns { fdNormal, fdAll };
-
-enum TCellBorder { cbTop = 1, cbLeft = 2, cbRight = 4, cbBottom = 8 };
-Q_DECLARE_FLAGS(TCellBorders, TCellBorder)
-Q_DECLARE_OPERATORS_FOR_FLAGS(TCellBorders)
 
 class TQrvStringGrid : public TBaseGrid {
  public:
@@ -483,6 +489,29 @@ class TQrvStringGrid : public TBaseGrid {
 
   void RemoveSelectedRows();
   void RemoveUnSelectedRows();
+  void RemoveSelectedCols();
+  void RemoveUnSelectedCols();
+  void HideSelectedRows();
+  void HideUnSelectedRows();
+  // The same answer as IsHiddenRow; the caller's cache, filled on first use, makes repeated questions cheap.
+  bool IsHiddenRow(int32_t rowIndex, std::unique_ptr<TIntList>& listHidden) const;
+  // Display rows; the cell controls follow the row.
+  void MoveRow(int32_t fromIndex, int32_t toIndex);
+
+  // Controls placed in cells (real column, display row); the list records them by real row. Placing and showing
+  // the control belongs to the window.
+  QObject* GetCellControls(int32_t c, int32_t r) const;
+  void SetCellControls(int32_t c, int32_t r, QObject* control);
+
+  // Per-cell hooks without a default answer of their own.
+  virtual void SearchFooterAction(const QString& value, int32_t aCol, int32_t aRow, TSearchAction action);
+  virtual void GetColumnFormat(int32_t aCol, TSortStyle& aStyle, QString& aPrefix, QString& aSuffix);
+  std::function<void(TQrvStringGrid*, const QString&, int32_t, int32_t, TSearchAction)> OnSearchFooterAction;
+  std::function<void(TQrvStringGrid*, int32_t, TSortStyle&, QString&, QString&)> OnGetFormat;  // ACol
+  // The one selection listener, told of each newly selected row with the current column.
+  void RegisterSelListener(std::shared_ptr<ITQrvStringGridSelect> listener) { FISelect = std::move(listener); }
+  void UnRegisterSelListener(const std::shared_ptr<ITQrvStringGridSelect>&) { FISelect.reset(); }
+  ITQrvStringGridSelect* SelListener() const { return FISelect.get(); }
 
   virtual void MouseActionsChanged() {}
   virtual bool IsDesigning() const { return false; }
@@ -501,6 +530,13 @@ class TQrvStringGrid : public TBaseGrid {
   void RemoveRowListEntries(int32_t rowIndex, int32_t count, bool modifiedAndEnabled);
   int32_t UnSortedPosition(int32_t r) const;
   bool RowFlagSet(int32_t displayRow) const;
+  bool ColFlagSet(int32_t col) const;
+  void MoveRowListEntries(int32_t fromIndex, int32_t toIndex, int32_t count);
+  // Cell controls at real rows from fromRealRow on move by the given rows.
+  void ShiftControlRows(int32_t fromRealRow, int32_t by);
+  // Takes out of the list the controls of the real rows first .. last.
+  void DropControlRows(int32_t first, int32_t last);
+  std::shared_ptr<ITQrvStringGridSelect> FISelect;
 
   std::unique_ptr<TFocusHelper> FFocusHelper;
   std::unique_ptr<TSearchFooter> FSearchFooter;

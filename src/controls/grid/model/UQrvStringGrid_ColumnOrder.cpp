@@ -67,11 +67,6 @@ void TQrvStringGrid::ResetColumnOrder() {
   }
 }
 
-void TQrvStringGrid::MoveColumn(int32_t fromIndex, int32_t toIndex) {
-  if (FColumnOrder->Count() == 0) SetColumnOrder();
-  TBaseGrid::MoveColumn(fromIndex, toIndex);
-}
-
 void TQrvStringGrid::MoveColumnOrderEntry(int32_t from, int32_t to) {
   const int32_t count = FColumnOrder->Count();
   if (from < 0 || to < 0 || from >= count || to >= count || from == to) return;

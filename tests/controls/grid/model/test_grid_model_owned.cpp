@@ -1,6 +1,9 @@
 // The grid's own option and list objects, the column order list, and the per-row lists that follow the rows.
 #include <gtest/gtest.h>
 
+#include <QObject>
+#include <algorithm>
+#include <memory>
 #include <vector>
 
 #include "GridTestHost.h"
@@ -321,4 +324,154 @@ TEST(GridRowLists, RemoveSelectedAndUnselectedRows) {
   rect.RemoveSelectedRows();
   EXPECT_EQ(rect.RowCount(), 7);
   EXPECT_EQ(rect.Cells(1, 4), Cell(1, 7));
+}
+
+namespace {
+
+std::vector<TPoint> ControlCells(TQrvStringGrid& grid) {
+  std::vector<TPoint> out;
+  for (int32_t i = 0; i < grid.ControlList().Count(); ++i) {
+    const TControlItem* item = grid.ControlList().GetControl(i);
+    out.push_back(TPoint{item->X, item->Y});
+  }
+  return out;
+}
+
+}  // namespace
+
+TEST(GridCellControls, ControlsFollowTheirRowsAndColumns) {
+  QObject a, b, c;
+  TQrvStringGrid grid;
+  grid.SetCellControls(1, 2, &a);
+  grid.SetCellControls(2, 5, &b);
+  grid.SetCellControls(3, 8, &c);
+  EXPECT_EQ(grid.GetCellControls(2, 5), &b);
+  EXPECT_EQ(grid.GetCellControls(2, 4), nullptr);
+
+  grid.InsertRows(4, 2);
+  EXPECT_EQ(ControlCells(grid), (std::vector<TPoint>{{1, 2}, {2, 7}, {3, 10}}));
+
+  grid.RemoveRows(6, 2);  // rows 6 and 7: the control of row 7 stays registered, row 10 moves to 8
+  EXPECT_EQ(ControlCells(grid), (std::vector<TPoint>{{1, 2}, {2, 7}, {3, 8}}));
+
+  grid.RemoveRowBlock(2, 1);  // its control leaves the list, those below move up
+  EXPECT_EQ(ControlCells(grid), (std::vector<TPoint>{{2, 6}, {3, 7}}));
+
+  grid.MoveRow(7, 1);
+  EXPECT_EQ(ControlCells(grid), (std::vector<TPoint>{{2, 7}, {3, 1}}));
+  grid.MoveColumn(3, 1);
+  EXPECT_EQ(ControlCells(grid), (std::vector<TPoint>{{3, 7}, {1, 1}}));
+
+  grid.SetCellControls(1, 1, nullptr);
+  EXPECT_EQ(ControlCells(grid), (std::vector<TPoint>{{3, 7}}));
+}
+
+TEST(GridRowLists, MovedRowsTakeTheirEntriesWithThem) {
+  struct Case {
+    int32_t from, to, count;
+    std::vector<int32_t> modified;
+  };
+  const Case cases[] = {
+      {1, 4, 2, {0, 3, 1, 2, 4, 5}},  // down: the target is lowered by the moved count
+      {4, 1, 2, {0, 4, 5, 1, 2, 3}},  // up
+  };
+  for (const Case& tc : cases) {
+    TQrvStringGrid grid;
+    grid.SetShowModifiedEnabled(true);
+    grid.MouseActions().SetDisjunctRowSelect(true);
+    for (int32_t r = 0; r < 6; ++r) grid.ModifiedRows().Add(r);
+    grid.RowSelectFlags().assign(6, 0);
+    grid.RowSelectFlags()[static_cast<size_t>(tc.from)] = 1;
+    grid.SetCells(1, tc.from, QStringLiteral("moved"));
+    grid.MoveRows(tc.from, tc.to, tc.count);
+    EXPECT_EQ(Entries(grid.ModifiedRows()), tc.modified);
+    const auto at = std::find(tc.modified.begin(), tc.modified.end(), tc.from) - tc.modified.begin();
+    EXPECT_EQ(grid.Cells(1, int32_t(at)), QStringLiteral("moved"));
+    EXPECT_EQ(grid.RowSelectFlags()[static_cast<size_t>(at)], 1);
+  }
+}
+
+TEST(GridRowLists, RemoveSelectedAndUnselectedColumns) {
+  TQrvStringGrid grid;
+  grid.SetColCount(6);
+  NameColumns(grid);
+  grid.MouseActions().SetDisjunctColSelect(true);
+  grid.ColSelectFlags().assign(6, 0);
+  grid.ColSelectFlags()[2] = 1;
+  grid.ColSelectFlags()[4] = 1;
+  grid.RemoveSelectedCols();
+  EXPECT_EQ(HeaderRow(grid), Texts({"0", "1", "3", "5"}));
+
+  TQrvStringGrid unselected;
+  unselected.SetColCount(6);
+  NameColumns(unselected);
+  unselected.SetSelection(TGridRect{3, 1, 2, 1});
+  unselected.RemoveUnSelectedCols();
+  EXPECT_EQ(HeaderRow(unselected), Texts({"0", "2", "3"})) << "the fixed column stays";
+}
+
+TEST(GridHiddenRows, HideSelectedAndUnselectedRowsAndTheCachedQuery) {
+  TQrvStringGrid grid;
+  Fill(grid);
+  grid.MouseActions().SetDisjunctRowSelect(true);
+  grid.RowSelectFlags().assign(10, 0);
+  grid.RowSelectFlags()[3] = 1;
+  grid.RowSelectFlags()[4] = 1;
+  grid.HideSelectedRows();
+  EXPECT_EQ(grid.RowCount(), 8);
+  std::unique_ptr<TIntList> cache;
+  EXPECT_TRUE(grid.IsHiddenRow(3, cache));
+  ASSERT_TRUE(cache);
+  EXPECT_TRUE(grid.IsHiddenRow(4, cache));
+  EXPECT_FALSE(grid.IsHiddenRow(5, cache));
+  grid.UnHideRowsAll();
+  EXPECT_EQ(grid.Cells(1, 4), Cell(1, 4));
+
+  TQrvStringGrid keep;
+  Fill(keep);
+  keep.MouseActions().SetDisjunctRowSelect(true);
+  keep.MouseActions().SetRowSelectPersistent(true);
+  keep.RowSelectFlags().assign(10, 0);
+  keep.RowSelectFlags()[2] = 1;
+  keep.RowSelectFlags()[7] = 1;
+  keep.HideUnSelectedRows();
+  ASSERT_EQ(keep.RowCount(), 3);
+  EXPECT_EQ(keep.Cells(1, 1), Cell(1, 2));
+  EXPECT_EQ(keep.Cells(1, 2), Cell(1, 7));
+  EXPECT_EQ(keep.NumHiddenRows(), 7);
+}
+
+TEST(GridHooks, SearchFooterFormatAndSelectionListener) {
+  TQrvStringGrid grid;
+  QString seen;
+  TSearchAction seenAction = saFindFirst;
+  grid.OnSearchFooterAction = [&](TQrvStringGrid*, const QString& value, int32_t c, int32_t r, TSearchAction a) {
+    seen = QStringLiteral("%1@%2,%3").arg(value).arg(c).arg(r);
+    seenAction = a;
+  };
+  grid.SearchFooterAction(QStringLiteral("abc"), 2, -1, saFindNext);
+  EXPECT_EQ(seen, QStringLiteral("abc@2,-1"));
+  EXPECT_EQ(seenAction, saFindNext);
+
+  TSortStyle style = ssAutomatic;
+  QString prefix, suffix;
+  grid.GetColumnFormat(1, style, prefix, suffix);
+  EXPECT_EQ(style, ssAutomatic);
+  grid.OnGetFormat = [](TQrvStringGrid*, int32_t c, TSortStyle& s, QString& p, QString&) {
+    if (c == 1) s = ssNumeric, p = QStringLiteral("$");
+  };
+  grid.GetColumnFormat(1, style, prefix, suffix);
+  EXPECT_EQ(style, ssNumeric);
+  EXPECT_EQ(prefix, QStringLiteral("$"));
+
+  struct Listener : ITQrvStringGridSelect {
+    void SelectedRow(int32_t, int32_t) override {}
+  };
+  auto first = std::make_shared<Listener>();
+  auto second = std::make_shared<Listener>();
+  grid.RegisterSelListener(first);
+  grid.RegisterSelListener(second);
+  EXPECT_EQ(grid.SelListener(), second.get());
+  grid.UnRegisterSelListener(first);
+  EXPECT_EQ(grid.SelListener(), nullptr) << "any argument drops the one listener";
 }
