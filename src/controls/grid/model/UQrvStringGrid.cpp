@@ -35,6 +35,7 @@ void TQrvStringGrid::Loaded() {
   MinColWidth = 10;
   FMaxRowCount = RowCount();
   FLoaded = true;
+  LoadedOptionObjects();
   SetColumnOrder();
 }
 
@@ -167,6 +168,7 @@ void TQrvStringGrid::SetDefaultAlignment(TAlignment value) {
 
 void TQrvStringGrid::SetCol(int32_t value) {
   TBaseGrid::SetCol(value);
+  FollowSyncGrid(true);
 }
 
 void TQrvStringGrid::SetRow(int32_t value) {
@@ -178,6 +180,7 @@ void TQrvStringGrid::SetRow(int32_t value) {
     OnRowUpdate(this, FOldRowSel, Row());
     FOldRowSel = Row();
   }
+  FollowSyncGrid(false);
 }
 
 void TQrvStringGrid::SetTopRow(int32_t value) {

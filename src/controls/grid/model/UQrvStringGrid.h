@@ -524,6 +524,10 @@ class TQrvStringGrid : public TBaseGrid {
   void CreateOwnedObjects();
   void FreeOwnedObjects();
   void AssignOptionObjects(const TQrvStringGrid* source);
+  // Loaded's part for the option objects: an always-shown editor becomes the navigation's own switch.
+  void LoadedOptionObjects();
+  // The partner grid takes this grid's current column (or row) when it follows selections.
+  void FollowSyncGrid(bool column);
   void MoveColumnOrderEntry(int32_t from, int32_t to);
   // Per-row lists on row insertion and removal.
   void InsertRowListEntries(int32_t aRow, int32_t count);

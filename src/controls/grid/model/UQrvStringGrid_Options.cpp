@@ -73,3 +73,23 @@ void TQrvStringGrid::MergeAllColumnCells() {
     if (c >= 0 && c < TotalColCount()) MergeColumnCells(c, true);
   }
 }
+
+void TQrvStringGrid::LoadedOptionObjects() {
+  // The grid opens its editors itself.
+  if (Options() & goAlwaysShowEditor) {
+    FNavigation->SetAlwaysEdit(true);
+    SetOptions(Options() & ~TGridOptions(goAlwaysShowEditor));
+  }
+  UpdateSearchPanel();
+}
+
+void TQrvStringGrid::FollowSyncGrid(bool column) {
+  TStringGrid* partner = FSyncGrid ? FSyncGrid->Grid() : nullptr;
+  if (!partner) return;
+  // Only a change is passed on, so two grids that follow each other stop after one round; a place the partner
+  // does not have is not passed on.
+  if (column && FSyncGrid->SelectionColumn() && partner->Col() != Col() && Col() < partner->ColCount())
+    partner->SetCol(Col());
+  if (!column && FSyncGrid->SelectionRow() && partner->Row() != Row() && Row() < partner->RowCount())
+    partner->SetRow(Row());
+}

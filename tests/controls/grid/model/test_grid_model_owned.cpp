@@ -475,3 +475,30 @@ TEST(GridHooks, SearchFooterFormatAndSelectionListener) {
   grid.UnRegisterSelListener(first);
   EXPECT_EQ(grid.SelListener(), nullptr) << "any argument drops the one listener";
 }
+
+TEST(GridOwnedObjects, SyncGridPartnerFollowsTheCurrentCell) {
+  TQrvStringGrid a, b;
+  b.SetColCount(3);
+  a.SyncGrid().SetGrid(&b);
+  b.SyncGrid().SetGrid(&a);
+  a.SyncGrid().SetSelectionColumn(true);
+  a.SyncGrid().SetSelectionRow(true);
+  b.SyncGrid().SetSelectionRow(true);
+  a.SetRow(6);
+  EXPECT_EQ(b.Row(), 6);
+  b.SetRow(3);  // the two follow each other and stop after one round
+  EXPECT_EQ(a.Row(), 3);
+  a.SetCol(2);
+  EXPECT_EQ(b.Col(), 2);
+  a.SetCol(4);  // b has no column 4: it stays where it is
+  EXPECT_EQ(b.Col(), 2);
+  EXPECT_EQ(a.Col(), 4);
+}
+
+TEST(GridOwnedObjects, LoadedTurnsAnAlwaysShownEditorIntoNavigation) {
+  TQrvStringGrid grid;
+  grid.SetOptions(grid.Options() | goAlwaysShowEditor);
+  grid.Loaded();
+  EXPECT_TRUE(grid.Navigation().AlwaysEdit());
+  EXPECT_FALSE(grid.Options() & goAlwaysShowEditor);
+}
