@@ -13,9 +13,21 @@
 
 #include "UBaseGrid.h"
 #include "UEditorType.h"
+#include "UGridColumnTypes.h"
 #include "UGridItem.h"
+#include "UGridLists.h"
+#include "UGridOptions.h"
 
 class TQrvStringGrid;
+
+enum TSearchAction { saFindFirst, saFindPrevious, saFindNext };
+
+// Listens to the grid's cell selection: told of the current column and each newly selected row.
+class ITQrvStringGridSelect {
+ public:
+  virtual ~ITQrvStringGridSelect() = default;
+  virtual void SelectedRow(int32_t aCol, int32_t aRow) = 0;
+};
 
 // Told of every changed cell rectangle, in registration order, after OnCellsChanged.
 class TGridChangeNotifier {
@@ -25,10 +37,6 @@ class TGridChangeNotifier {
 };
 
 enum TFilterDropDownColumns { fdNormal, fdAll };
-
-enum TCellBorder { cbTop = 1, cbLeft = 2, cbRight = 4, cbBottom = 8 };
-Q_DECLARE_FLAGS(TCellBorders, TCellBorder)
-Q_DECLARE_OPERATORS_FOR_FLAGS(TCellBorders)
 
 class TQrvStringGrid : public TBaseGrid {
  public:
@@ -419,4 +427,133 @@ class TQrvStringGrid : public TBaseGrid {
   bool FSingleBorder = true;
   bool FWidening = false;
   std::vector<TGridChangeNotifier*> FNotifierList;
+
+  // Owned option and list objects, the column order, and the per-row lists that follow the rows
+ public:
+  TSearchFooter& SearchFooter() { return *FSearchFooter; }
+  TNavigation& Navigation() { return *FNavigation; }
+  TMouseActions& MouseActions() { return *FMouseActions; }
+  const TMouseActions& MouseActions() const { return *FMouseActions; }
+  TSyncGrid& SyncGrid() { return *FSyncGrid; }
+  TBands& Bands() { return *FBands; }
+  TFocusHelper& FocusHelper() { return *FFocusHelper; }
+  // The grid keeps its own object and takes over the given one's settings.
+  void SetFocusHelper(const TFocusHelper* value) { FFocusHelper->Assign(value); }
+  TSortIndexList& SortIndexes() { return *FSortIndexes; }
+  TIntList& MergedColumns() { return *FMergedColumns; }
+  TIntList& IgnoreColumns() { return *FIgnoreColumns; }
+  TIntList& SortRowXRef() { return *FSortRowXRef; }
+  TIntList& UnSortRowXRef() { return *FUnSortRowXRef; }
+  TIntList& SelectedCells() { return *FSelectedCells; }
+  TIntList& SelectedRows() { return *FSelectedRows; }
+  TIntList& ModifiedRows() { return *FModifiedRows; }
+  TIntList& EnabledRows() { return *FEnabledRows; }
+  TIntList& OrigColSizes() { return *FOrigColSizes; }
+  TIntList& ColumnOrder() { return *FColumnOrder; }
+  const TIntList& ColumnOrder() const { return *FColumnOrder; }
+  TControlList& ControlList() { return *FControlList; }
+  // Disjunct row and column selection flags (1 = selected), grown on demand by the selection model.
+  std::vector<uint8_t>& RowSelectFlags() { return FRowSelect; }
+  std::vector<uint8_t>& ColSelectFlags() { return FColSelect; }
+  // Whether the modified-row list follows the rows (the modified-row display is on), and whether rows can be
+  // disabled (set by the first per-row enabling).
+  bool ShowModifiedEnabled() const { return FShowModifiedEnabled; }
+  void SetShowModifiedEnabled(bool value) { FShowModifiedEnabled = value; }
+  bool UseEnabledRows() const { return FUseEnabledRows; }
+  void SetUseEnabledRows(bool value) { FUseEnabledRows = value; }
+
+  void SplitAllColumnCells();
+  void MergeAllColumnCells();
+  bool IsIgnoredColumn(int32_t aCol) const { return FIgnoreColumns->HasValue(aCol); }
+
+  // Column order: entry p is the first index of the column now at position p.
+  void SetColumnOrder();
+  int32_t ColumnPosition(int32_t aCol) const;
+  int32_t ColumnAtPosition(int32_t aPos);
+  // Moves the columns back to the order the list names. A list that is not an order of every column (a value
+  // twice, one missing or out of range) changes nothing: such a list would move columns back and forth for ever.
+  void ResetColumnOrder();
+  // Display positions; the order list is filled first when empty and follows the move.
+  void MoveColumn(int32_t fromIndex, int32_t toIndex);
+  // Puts the columns in a stored order (entry p = first index of the column to show at position p, hidden
+  // columns included) and keeps that order in the list. Anything but an order of every column is refused.
+  bool ApplyColumnPositions(const std::vector<int32_t>& positions);
+  bool IsColumnOrderPermutation(const std::vector<int32_t>& order) const;
+
+  QString GetOriginalCells(int32_t c, int32_t r) const;
+  void SetOriginalCells(int32_t c, int32_t r, const QString& value);
+  QString GetUnSortedCell(int32_t c, int32_t r) const;
+  void SetUnSortedCell(int32_t c, int32_t r, const QString& value);
+  int32_t SortedRowIndex(int32_t aRow) const;
+  int32_t UnSortedRowIndex(int32_t aRow) const;
+
+  void RemoveSelectedRows();
+  void RemoveUnSelectedRows();
+  void RemoveSelectedCols();
+  void RemoveUnSelectedCols();
+  void HideSelectedRows();
+  void HideUnSelectedRows();
+  // The same answer as IsHiddenRow; the caller's cache, filled on first use, makes repeated questions cheap.
+  bool IsHiddenRow(int32_t rowIndex, std::unique_ptr<TIntList>& listHidden) const;
+  // Display rows; the cell controls follow the row.
+  void MoveRow(int32_t fromIndex, int32_t toIndex);
+
+  // Controls placed in cells (real column, display row); the list records them by real row. Placing and showing
+  // the control belongs to the window.
+  QObject* GetCellControls(int32_t c, int32_t r) const;
+  void SetCellControls(int32_t c, int32_t r, QObject* control);
+
+  // Per-cell hooks without a default answer of their own.
+  virtual void SearchFooterAction(const QString& value, int32_t aCol, int32_t aRow, TSearchAction action);
+  virtual void GetColumnFormat(int32_t aCol, TSortStyle& aStyle, QString& aPrefix, QString& aSuffix);
+  std::function<void(TQrvStringGrid*, const QString&, int32_t, int32_t, TSearchAction)> OnSearchFooterAction;
+  std::function<void(TQrvStringGrid*, int32_t, TSortStyle&, QString&, QString&)> OnGetFormat;  // ACol
+  // The one selection listener, told of each newly selected row with the current column.
+  void RegisterSelListener(std::shared_ptr<ITQrvStringGridSelect> listener) { FISelect = std::move(listener); }
+  void UnRegisterSelListener(const std::shared_ptr<ITQrvStringGridSelect>&) { FISelect.reset(); }
+  ITQrvStringGridSelect* SelListener() const { return FISelect.get(); }
+
+  virtual void MouseActionsChanged() {}
+  virtual bool IsDesigning() const { return false; }
+  virtual void InvalidateGrid() { Invalidate(); }
+  virtual void NavigationChanged() {}
+  // Copies the search footer's settings into the search panel; the model has no panel.
+  virtual void UpdateSearchPanel() {}
+
+ private:
+  void CreateOwnedObjects();
+  void FreeOwnedObjects();
+  void AssignOptionObjects(const TQrvStringGrid* source);
+  // Loaded's part for the option objects: an always-shown editor becomes the navigation's own switch.
+  void LoadedOptionObjects();
+  // The partner grid takes this grid's current column (or row) when it follows selections.
+  void FollowSyncGrid(bool column);
+  void MoveColumnOrderEntry(int32_t from, int32_t to);
+  // Per-row lists on row insertion and removal.
+  void InsertRowListEntries(int32_t aRow, int32_t count);
+  void RemoveRowListEntries(int32_t rowIndex, int32_t count, bool modifiedAndEnabled);
+  int32_t UnSortedPosition(int32_t r) const;
+  bool RowFlagSet(int32_t displayRow) const;
+  bool ColFlagSet(int32_t col) const;
+  void MoveRowListEntries(int32_t fromIndex, int32_t toIndex, int32_t count);
+  // Cell controls at real rows from fromRealRow on move by the given rows.
+  void ShiftControlRows(int32_t fromRealRow, int32_t by);
+  // Takes out of the list the controls of the real rows first .. last.
+  void DropControlRows(int32_t first, int32_t last);
+  std::shared_ptr<ITQrvStringGridSelect> FISelect;
+
+  std::unique_ptr<TFocusHelper> FFocusHelper;
+  std::unique_ptr<TSearchFooter> FSearchFooter;
+  std::unique_ptr<TNavigation> FNavigation;
+  std::unique_ptr<TBands> FBands;
+  std::unique_ptr<TMouseActions> FMouseActions;
+  std::unique_ptr<TSortIndexList> FSortIndexes;
+  std::unique_ptr<TIntList> FSortRowXRef, FUnSortRowXRef, FMergedColumns, FSelectedCells, FSelectedRows,
+      FModifiedRows, FEnabledRows, FOrigColSizes, FIgnoreColumns, FColumnOrder;
+  std::unique_ptr<TControlList> FControlList;
+  std::unique_ptr<TSyncGrid> FSyncGrid;
+  std::vector<uint8_t> FRowSelect;
+  std::vector<uint8_t> FColSelect;
+  bool FShowModifiedEnabled = false;
+  bool FUseEnabledRows = false;
 };
