@@ -2,10 +2,12 @@
 // and that a paint visits only the visible cells however many rows there are.
 #include <QDir>
 #include <QScrollBar>
+#include <QTest>
 #include <set>
 
 #include "GridViewFixture.h"
 #include "UCanvas.h"
+#include "UQrvStringGrid.h"
 
 namespace {
 constexpr QRgb NormalLine = qRgb(0xC0, 0xC0, 0xC0);
@@ -189,4 +191,86 @@ TEST(TGridViewPaint, MergedBlockIsDrawnOnceOverItsWholeRectangle) {
   EXPECT_EQ(blockDraws, 1);
   EXPECT_EQ(g.CellRect(3, 3).Left, 80);
   EXPECT_EQ(g.CellRect(3, 3).Right, 200);
+}
+
+TEST_F(TGridViewTest, SelectionFrameKindsFollowTheSelectedColumns) {
+  TBaseGrid& g = View.Grid();
+  g.SetSelectionStyle(ssWin7);
+  g.SetOptions(g.Options() | goDrawFocusSelected);
+  g.SetSelection(TGridRect{1, 1, 3, 1});  // x 40..159, y 20..39
+  const QImage shot = Shot();
+  const QRgb border = Rgb(0xCEA27D);
+  // The first column has only a left end, the last only a right end, the middle one none.
+  EXPECT_EQ(shot.pixel(40, 28), border);
+  EXPECT_NE(shot.pixel(78, 28), border);
+  EXPECT_NE(shot.pixel(80, 28), border);
+  EXPECT_NE(shot.pixel(118, 28), border);
+  EXPECT_NE(shot.pixel(120, 28), border);
+  EXPECT_EQ(shot.pixel(158, 28), border);
+  // A one-column selection has both ends.
+  g.SetSelection(TGridRect{2, 2, 2, 2});  // x 80..119, y 40..59
+  const QImage single = Shot();
+  EXPECT_EQ(single.pixel(80, 48), border);
+  EXPECT_EQ(single.pixel(118, 48), border);
+}
+
+TEST(TGridViewPaint, OffScreenCellPaintsActiveRowColoursWithoutContent) {
+  TCountingGrid g;
+  g.SetCells(1, 1, QStringLiteral("text"));
+  g.SetActiveRowColor(clYellow);
+  QImage image(60, 30, QImage::Format_RGB32);
+  image.fill(Qt::black);
+  TCanvas canvas(&image);
+  g.PaintCellExt(canvas, 1, 1, TRect{0, 0, 60, 30}, gdSelected);
+  canvas.Release();
+  EXPECT_EQ(g.Calls, 0);
+  EXPECT_EQ(image.pixel(30, 15), Rgb(clYellow));
+  EXPECT_EQ(image.pixel(59, 10), qRgb(0xC0, 0xC0, 0xC0));
+  // On screen the same cell gets its content.
+  g.PaintCell(canvas, 1, 1, TRect{0, 0, 60, 30}, TGridDrawState());
+  EXPECT_EQ(g.Calls, 1);
+}
+
+TEST(TGridViewPaint, LineWidthSetsTheContentRectangle) {
+  struct TCase {
+    int32_t Width;
+    TRect Content;
+  };
+  // Cell (1, 1) of a 64 x 24 grid lies at (64, 24)..(128, 48).
+  for (const TCase& k :
+       {TCase{1, TRect{65, 25, 127, 47}}, TCase{3, TRect{67, 27, 125, 45}}, TCase{0, TRect{64, 24, 128, 48}}}) {
+    TCountingGrid g;
+    g.SetGridLineWidth(k.Width);
+    QImage image(320, 120, QImage::Format_RGB32);
+    TCanvas canvas(&image);
+    g.PaintCell(canvas, 1, 1, TRect{}, TGridDrawState());
+    EXPECT_EQ(g.LastRect, k.Content) << k.Width;
+  }
+  // A fixed cell loses one pixel on the right and two at the bottom.
+  TCountingGrid g;
+  QImage image(320, 120, QImage::Format_RGB32);
+  TCanvas canvas(&image);
+  g.PaintCell(canvas, 0, 1, TRect{}, gdFixed);
+  EXPECT_EQ(g.LastRect, (TRect{0, 24, 63, 46}));
+}
+
+TEST(TGridViewPaint, AdvancedGridPaintsItsCellText) {
+  auto owned = std::make_unique<TQrvStringGrid>();
+  TQrvStringGrid& g = *owned;
+  TGridView view(std::move(owned));
+  view.setFrameShape(QFrame::NoFrame);
+  view.resize(320, 120);
+  g.SetCells(1, 1, QStringLiteral("WWW"));
+  g.SetCol(2);  // keep the text cell out of the selection colour
+  view.show();
+  const QImage shot = view.viewport()->grab().toImage();
+  if (qEnvironmentVariableIsSet("TARN_GRID_SHOT")) shot.save(QDir::temp().filePath("grid_view_text.png"));
+  const TRect rect = g.CellRect(1, 1);
+  int dark = 0;
+  for (int x = rect.Left + 1; x < rect.Right - 1; ++x)
+    for (int y = rect.Top + 1; y < rect.Bottom - 1; ++y)
+      if (qGray(shot.pixel(x, y)) < 128) ++dark;
+  EXPECT_GT(dark, 10);
+  QTest::keyClick(&view, Qt::Key_Down);
+  EXPECT_EQ(g.Row(), 2);
 }

@@ -76,11 +76,12 @@ void TBaseGrid::CellPainter(TCanvas& canvas, int32_t c, int32_t r, TRect rect, T
   const bool fixed = state & gdFixed;
   if (onScreen) rect = CellRect(c, r);
 
-  // A block reaching under the fixed rows or columns must not paint over them.
+  // A block reaching under the fixed rows or columns must not paint over them. Only on screen: an off-screen
+  // rectangle is in its own canvas's coordinates, which the grid's fixed area does not apply to.
   const int32_t w = c >= FixedCols() ? FixedColsWidth() : 0;
   const int32_t h = r >= FixedRows() ? FixedRowsHeight() : 0;
-  const bool clipped =
-      (c >= FixedCols() && FixedCols() > 0 && rect.Left < w) || (r >= FixedRows() && FixedRows() > 0 && rect.Top < h);
+  const bool clipped = onScreen && ((c >= FixedCols() && FixedCols() > 0 && rect.Left < w) ||
+                                    (r >= FixedRows() && FixedRows() > 0 && rect.Top < h));
   if (clipped) canvas.PushClip(TRect{w, h, Width(), Height()});
 
   canvas.Pen().Width = 1;
