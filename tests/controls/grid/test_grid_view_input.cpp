@@ -1,5 +1,6 @@
 // The grid view's input: keys move the current cell, the wheel steps rows, a click selects a cell.
 #include <QTest>
+#include <algorithm>
 
 #include "GridViewFixture.h"
 
@@ -135,4 +136,48 @@ TEST_F(TGridViewTest, EditorSlotFollowsTheCurrentCell) {
   EXPECT_EQ(editor.geometry(), QRect(40, 40, 40, 20));
   View.SetEditor(nullptr);
   editor.setParent(nullptr);
+}
+
+namespace {
+// Records the rectangles the grid asks its window to repaint.
+class TRepaintHost : public IGridHost {
+ public:
+  void InvalidateAll() override { ++All; }
+  void InvalidateRect(const TRect& rect, bool) override { Rects.push_back(rect); }
+  void SetRedraw(bool) override {}
+  bool IsShowing() const override { return true; }
+  void GeometryChanged() override {}
+  bool Asked(const TRect& rect) const { return std::find(Rects.begin(), Rects.end(), rect) != Rects.end(); }
+  int All = 0;
+  std::vector<TRect> Rects;
+};
+}  // namespace
+
+TEST(TGridViewSteps, CellSelectionRepaintsTheOldAndTheNewCell) {
+  TBaseGrid g;
+  TRepaintHost host;
+  g.SetHost(&host);
+  const TRect oldCell = g.CellRect(1, 1), newCell = g.CellRect(2, 3);
+  host.Rects.clear();
+  g.FocusCell(2, 3, false);
+  EXPECT_TRUE(host.Asked(oldCell));
+  EXPECT_TRUE(host.Asked(newCell));
+  g.SetHost(nullptr);
+}
+
+TEST(TGridViewSteps, ScrollingRepaintsBlocksInTheFixedArea) {
+  TBaseGrid g;
+  g.SetRowCount(20);
+  g.SetColCount(20);
+  TRepaintHost host;
+  g.SetHost(&host);
+  g.MergeCells(0, 4, 1, 3);  // a block in the fixed column, rows 4..6
+  g.MergeCells(5, 0, 3, 1);  // a block in the fixed row, columns 5..7
+  host.Rects.clear();
+  g.SetTopRow(3);
+  EXPECT_TRUE(host.Asked(g.CellRect(0, 4)));
+  host.Rects.clear();
+  g.SetLeftCol(4);
+  EXPECT_TRUE(host.Asked(g.CellRect(5, 0)));
+  g.SetHost(nullptr);
 }
