@@ -199,6 +199,7 @@ TEST_F(TGridViewTest, SelectionFrameKindsFollowTheSelectedColumns) {
   g.SetOptions(g.Options() | goDrawFocusSelected);
   g.SetSelection(TGridRect{1, 1, 3, 1});  // x 40..159, y 20..39
   const QImage shot = Shot();
+  if (qEnvironmentVariableIsSet("TARN_GRID_SHOT")) shot.save(QDir::temp().filePath("grid_view_frame.png"));
   const QRgb border = Rgb(0xCEA27D);
   // The first column has only a left end, the last only a right end, the middle one none.
   EXPECT_EQ(shot.pixel(40, 28), border);
@@ -273,4 +274,30 @@ TEST(TGridViewPaint, AdvancedGridPaintsItsCellText) {
   EXPECT_GT(dark, 10);
   QTest::keyClick(&view, Qt::Key_Down);
   EXPECT_EQ(g.Row(), 2);
+}
+
+TEST(TGridViewPaint, DefaultSelectionStyleUsesTheVisualPropertiesGradient) {
+  // A descendant's looks of the selected cell: a vertical gradient from red to blue.
+  class TLooksGrid : public TBaseGrid {
+   public:
+    void GetVisualProperties(int32_t, int32_t, TGridDrawState& state, bool, bool, bool, TBrush& brush,
+                             TColor& colorTo, TColor&, TColor&, TFont&, TAlignment&, TVAlignment&, bool&,
+                             TCellGradientDirection&) override {
+      if (!(state & gdSelected)) return;
+      brush.Color = clRed;
+      colorTo = clBlue;
+    }
+  };
+  TLooksGrid g;
+  QImage image(320, 120, QImage::Format_RGB32);
+  TCanvas canvas(&image);
+  g.Paint(canvas, TRect{0, 0, 320, 120});
+  canvas.Release();
+  const TRect cell = g.CellRect(1, 1);
+  const QRgb top = image.pixel(cell.Left + 10, cell.Top + 1);
+  const QRgb bottom = image.pixel(cell.Left + 10, cell.Bottom - 3);
+  EXPECT_GT(qRed(top), qBlue(top));
+  EXPECT_GT(qBlue(bottom), qRed(bottom));
+  // Cells that are not selected keep the window colour.
+  EXPECT_EQ(image.pixel(g.CellRect(2, 2).Left + 10, g.CellRect(2, 2).Top + 10), Rgb(clWindow));
 }
