@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QScreen>
+#include <string>
 
 #include "UCanvas.h"
 #include "UHTMLHintWindow.h"
@@ -67,13 +68,14 @@ TRect Screen_Rect() {
 }  // namespace
 
 TEST(HintWindow, TextsThatLookLikeTagsAreShownAsTheyAre) {
+  int shot = 0;
   for (const QString& text : {QStringLiteral("<5"), QStringLiteral("x < 5"), QStringLiteral("<= 10 & > 2")}) {
     THTMLHintWindow window;
     window.ActivateHint(Rect(10, 10, 10, 10), text);
     const int width = Text_Width(window.HintFont(), text, window);
     EXPECT_EQ(window.TextWidth(), width) << text.toStdString();
     EXPECT_EQ(window.width(), width + 8) << text.toStdString();
-    const QImage image = Grab(window, "literal");
+    const QImage image = Grab(window, ("literal" + std::to_string(++shot)).c_str());
     const auto [first, last] = Inked_Columns(image, ColorToRGB(clInfoBk));
     ASSERT_GE(first, 0) << text.toStdString();
     // The ink spans the whole text (a glyph may leave a pixel or two blank at its sides).
