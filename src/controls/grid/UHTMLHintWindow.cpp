@@ -146,8 +146,8 @@ void THTMLHintWindow::ActivateHint(const TRect& rect, const QString& hint) {
   TRect bounds = Rect(rect.Left, rect.Top, rect.Left + FTextWidth + marginX, rect.Top + FTextHeight + MarginY);
   bounds = KeepOnMonitor(bounds, Monitor_At(Point(rect.Left, rect.Top)));
   setGeometry(bounds.Left, bounds.Top, bounds.Right - bounds.Left, bounds.Bottom - bounds.Top);
+  // Topmost by its window flags.
   if (!isVisible()) show();
-  raise();
   update();
 }
 

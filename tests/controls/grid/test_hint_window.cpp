@@ -107,6 +107,11 @@ TEST(HintWindow, SizeComesFromTheMeasuredText) {
   EXPECT_GE(window.TextHeight(), 20);
   EXPECT_EQ(window.height(), window.TextHeight() + 4);
 
+  // A plain hint keeps its line breaks.
+  window.ActivateHint(Rect(20, 30, 20, 30), QStringLiteral("plain\r\n<5 longer line"));
+  EXPECT_EQ(window.TextHeight(), 2 * lineHeight);
+  EXPECT_EQ(window.TextWidth(), Text_Width(window.HintFont(), QStringLiteral("<5 longer line"), window));
+
   const TRect calc = window.CalcHintRect(1008, QStringLiteral("<B>plain</B><BR>second line, longer"), nullptr);
   EXPECT_EQ(calc.Left, 0);
   EXPECT_EQ(calc.Top, 0);
