@@ -1,0 +1,181 @@
+// Cell graphics: one object per cell, the Add/Has/Get/Remove families, ownership, picture sizes.
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+
+#include "UQrvStringGrid.h"
+
+namespace {
+struct GraphicFixture : ::testing::Test {
+  void SetUp() override {
+    grid.SetColCount(4);
+    grid.SetRowCount(4);
+  }
+  TQrvStringGrid grid;
+};
+
+// Counts its own destruction, to see who frees it.
+struct Tracked : TObject {
+  explicit Tracked(int& n) : count(n) {}
+  ~Tracked() override { ++count; }
+  int& count;
+};
+}  // namespace
+
+TEST_F(GraphicFixture, AnAddReplacesWhateverTheCellHeld) {
+  grid.CreateBitmap(1, 1, false, haLeft, vaTop);
+  EXPECT_TRUE(grid.HasBitmap(1, 1));
+  QString comment;
+  grid.SetComment(1, 1, "ignored");  // a bitmap cell takes no comment
+  EXPECT_FALSE(grid.IsComment(1, 1, comment));
+  grid.AddComment(1, 1, "note");
+  EXPECT_FALSE(grid.HasBitmap(1, 1));
+  EXPECT_TRUE(grid.IsComment(1, 1, comment));
+  EXPECT_EQ(comment, "note");
+  EXPECT_EQ(grid.GetCellType(1, 1), ctComment);
+  EXPECT_EQ(grid.GetCellGraphic(1, 1)->CellIndex(), 0x0000FF);
+  grid.SetComment(2, 2, "new");  // a plain cell gets one
+  EXPECT_EQ(grid.GetComment(2, 2), "new");
+  grid.RemoveAllComments();
+  EXPECT_EQ(grid.GetCellType(1, 1), ctEmpty);
+  EXPECT_EQ(grid.GetCellType(2, 2), ctEmpty);
+}
+
+TEST_F(GraphicFixture, CreatedObjectsAreFreedAndCallersObjectsKept) {
+  TBitmap own;
+  grid.AddBitmap(1, 1, &own, true, haLeft, vaTop);
+  EXPECT_EQ(grid.GetBitmap(1, 1), &own);
+  grid.RemoveBitmap(1, 1);  // the caller's bitmap survives (ASan would see a free of a stack object)
+  int freed = 0;
+  auto* outside = new Tracked(freed);
+  grid.AddInterfacedCell(2, 2, outside);
+  EXPECT_EQ(grid.GetInterfacedCell(2, 2), outside);
+  grid.RemoveInterfacedCell(2, 2);
+  EXPECT_EQ(freed, 0);
+  delete outside;
+  // Created objects go with the cell; LeakSanitizer reports any that stay.
+  grid.CreatePicture(1, 2, false, Stretch, 0, haLeft, vaTop);
+  grid.CreateIcon(1, 3, haLeft, vaTop);
+  grid.CreateBitButton(2, 1, 20, 10, "b", haLeft, vaTop)->SetSize(4, 4);
+  grid.AddMultiImage(3, 1, 0, haLeft, vaTop)->Add(3);
+  grid.AddBalloon(3, 2, "t", "x", biInfo);
+  grid.CreateFilePicture(3, 3, false, noStretch, 0, haLeft, vaTop);
+  grid.CreatePicture(1, 2, false, Stretch, 0, haLeft, vaTop);  // replaces and frees the first
+}
+
+TEST_F(GraphicFixture, RemoveFamiliesMatchTheirKindOnly) {
+  grid.AddButton(1, 1, 40, 20, "go", haLeft, vaTop);
+  grid.RemoveBitButton(1, 1);
+  EXPECT_TRUE(grid.HasButton(1, 1));
+  EXPECT_EQ(grid.GetCellGraphic(1, 1)->CellIndex(), (20 << 16) | 40);
+  grid.AddBitButton(2, 1, 10, 10, "bb", nullptr, haLeft, vaTop);
+  grid.RemoveButton(2, 1);
+  EXPECT_FALSE(grid.HasButton(2, 1));
+  grid.SetButtonText(1, 1, "stop");
+  EXPECT_EQ(grid.GetButtonText(1, 1), "stop");
+  grid.RemoveAllButtons();
+  EXPECT_FALSE(grid.HasButton(1, 1));
+  EXPECT_EQ(grid.GetShapeColor(1, 1), clNone);
+  grid.AddShape(1, 1, csCircle, 0x00FF00, 0, haLeft, vaTop);
+  grid.SetShapeColor(1, 1, 0x123456);
+  EXPECT_EQ(grid.GetShapeColor(1, 1), 0x123456u);
+  EXPECT_FALSE(grid.RemoveCellGraphic(3, 3));
+}
+
+TEST_F(GraphicFixture, MarkersShareTheFieldsOfTheKindTheyMeet) {
+  grid.AddProgress(1, 1, 0x00FF00, 0xFFFFFF);
+  const TCellGraphic* g = grid.GetCellGraphic(1, 1);
+  EXPECT_EQ(g->CellErrFrom(), 0);
+  EXPECT_EQ(g->CellErrLen(), 100);
+  EXPECT_TRUE(grid.HasProgress(1, 1));
+  grid.AddMarker(1, 1, 3, 4);
+  EXPECT_EQ(g->CellErrLen(), 4);
+  grid.RemoveMarker(1, 1);
+  EXPECT_EQ(g->CellErrFrom(), 0);
+  EXPECT_EQ(g->CellErrLen(), 0);
+  EXPECT_EQ(grid.GetCellType(1, 1), ctProgress);
+  grid.AddMarker(2, 2, 1, 2);
+  int32_t pos = 0, len = 0;
+  grid.GetMarker(2, 2, pos, len);
+  EXPECT_EQ(pos, 1);
+  EXPECT_EQ(len, 2);
+  grid.RemoveAllMarkers();
+  EXPECT_EQ(grid.GetCellGraphic(2, 2), nullptr);
+}
+
+TEST_F(GraphicFixture, BalloonOnARadioButtonIsAttached) {
+  grid.AddRadioButton(1, 1, true);
+  grid.AddBalloon(1, 1, "Title", "Text", biWarning);
+  EXPECT_TRUE(grid.HasRadioButton(1, 1));
+  EXPECT_FALSE(grid.HasBalloon(1, 1));
+  QString title, text;
+  TBalloonIcon icon = biNone;
+  EXPECT_TRUE(grid.IsBalloon(1, 1, title, text, icon));
+  EXPECT_EQ(title, "Title");
+  EXPECT_EQ(text, "Text");
+  EXPECT_EQ(icon, biWarning);
+  grid.RemoveBalloon(1, 1);
+  EXPECT_FALSE(grid.IsBalloon(1, 1, title, text, icon));
+  EXPECT_TRUE(grid.HasRadioButton(1, 1));
+  grid.AddBalloon(1, 1, "again", "x", biInfo);  // freed with the radio button
+}
+
+TEST_F(GraphicFixture, CreateCellGraphicKeepsAnEmptyCellEmpty) {
+  int writes = 0;
+  grid.OnCellsChanged = [&](TQrvStringGrid*, const TRect&) { ++writes; };
+  grid.CreateCellGraphic(1, 1);
+  EXPECT_TRUE(grid.Cells(1, 1).isEmpty());
+  grid.AddDataImage(2, 2, 7, haLeft, vaTop);
+  EXPECT_EQ(grid.Cells(2, 2), "7");
+  EXPECT_TRUE(grid.HasDataImage(2, 2));
+  EXPECT_TRUE(grid.IsDataDrivenCell(2, 2));
+  grid.RemoveDataImage(2, 2);
+  EXPECT_TRUE(grid.Cells(2, 2).isEmpty());
+}
+
+TEST_F(GraphicFixture, ExpandCellsToggleAndReportTheirHeights) {
+  grid.SetRowHeights(1, 30);
+  grid.AddExpand(1, 1, 90);
+  EXPECT_FALSE(grid.GetExpandState(1, 1));
+  EXPECT_TRUE(grid.ToggleExpand(1, 1));
+  EXPECT_EQ(grid.GetExpandHeight(1, 1, true), 90);
+  EXPECT_EQ(grid.GetExpandHeight(1, 1, false), 30);
+  EXPECT_EQ(grid.GetExpandHeight(2, 2, true), grid.DefaultRowHeight());
+}
+
+TEST(CellGraphic, AngleIsBroughtIntoRange) {
+  TCellGraphic g;
+  const std::pair<int32_t, int32_t> cases[] = {{-90, 270}, {720, 360}, {45, 45}, {-720, 0}};
+  for (auto [in, out] : cases) {
+    g.SetAngle(in);
+    EXPECT_EQ(g.CellAngle(), out) << in;
+    EXPECT_EQ(g.CellType(), ctRotated);
+  }
+}
+
+TEST(CellGraphic, PictureSizeByStretchMode) {
+  TPicture picture;
+  QImage image(200, 100, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  image.save(&buffer, "PNG");
+  picture.ReadData(bytes);
+  ASSERT_EQ(picture.Width(), 200);
+  TCellGraphic g;
+  const std::pair<TStretchMode, TPoint> cases[] = {{StretchWithAspectRatio, {100, 50}},
+                                                   {ShrinkWithAspectRatio, {100, 50}},
+                                                   {Stretch, {100, 100}},
+                                                   {Shrink, {100, 100}},
+                                                   {noStretch, {200, 100}}};
+  for (auto [mode, size] : cases) {
+    g.SetPicture(&picture, false, mode, 0, haLeft, vaTop);
+    const TPoint p = g.GetPictureSize(100, 100, false);
+    EXPECT_EQ(p.X, size.X) << mode;
+    EXPECT_EQ(p.Y, size.Y) << mode;
+  }
+  g.SetPicture(&picture, false, Stretch, 10, haLeft, vaTop);
+  EXPECT_EQ(g.GetPictureSize(100, 100, false).X, 90);
+  g.SetPicture(nullptr, false, noStretch, 0, haLeft, vaTop);  // the picture stays the caller's
+}
