@@ -14,9 +14,9 @@
 #include "UBaseGrid.h"
 #include "UCellGraphic.h"
 #include "UCellNode.h"
-#include "UGridOptions.h"
 #include "UEditorType.h"
 #include "UGridItem.h"
+#include "UGridOptions.h"
 
 class TQrvStringGrid;
 
@@ -384,16 +384,23 @@ class TQrvStringGrid : public TBaseGrid {
   TVAlignment VAlignment = vtaTop;
   TCellNode& CellNode() { return *FCellNode; }
   TMouseActions& CellMouseActions() { return *FCellMouseActions; }
-  std::function<void(TQrvStringGrid*, int32_t, int32_t, bool)> OnCheckBoxChange;            // ACol, ARow, State
-  std::function<void(TQrvStringGrid*, int32_t, int32_t, double&, bool&)> OnRatingChange;     // ACol, ARow
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, bool)> OnCheckBoxChange;          // ACol, ARow, State
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, double&, bool&)> OnRatingChange;  // ACol, ARow
   virtual TCellGraphic* GetCellGraphic(int32_t c, int32_t r);
   virtual TCellType GetCellType(int32_t c, int32_t r);
   virtual bool ToggleCheckBoxCell(int32_t c, int32_t r, bool fromUser);
   virtual bool SelectRadioButtonCell(int32_t c, int32_t r, bool fromUser);
   virtual void CheckBoxChange(int32_t aCol, int32_t aRow, bool state);
   virtual bool RatingChange(int32_t aCol, int32_t aRow, double& newRate);
-  // Width of a cell's text in the grid's font; the widget measures it, the model has no font metrics (0).
-  virtual int32_t CheckBoxTextWidth(int32_t /*c*/, int32_t /*r*/) { return 0; }
+  // Width of a cell's text, for a right-aligned check box (the widget measures the formatted content).
+  virtual int32_t CheckBoxTextWidth(int32_t c, int32_t r);
+  // Text extent in the grid's font; the widget measures on its own canvas.
+  virtual TSize MeasureCellText(const QString& text);
+  // Image size of the grid's image list for a cell; (0, 0) while the grid has none (the widget supplies it).
+  virtual TSize CellImageSize(int32_t /*c*/, int32_t /*r*/) { return {}; }
+  virtual TPoint GetCellGraphicSize(int32_t c, int32_t r) { return MeasureCellContent(c, r, 0); }
+  virtual TPoint MeasureCellContent(int32_t c, int32_t r, int32_t extra);
+  virtual TPoint MeasureCellLayout(int32_t c, int32_t r, int32_t cw, int32_t rh, double scale);
   int32_t GetNodeIndent(int32_t r) const override;
   bool HasNodes() const override { return FNumNodes > 0; }
   TCellGraphic* CreateCellGraphic(int32_t c, int32_t r);
@@ -466,6 +473,11 @@ class TQrvStringGrid : public TBaseGrid {
   bool IsNodeClickArea(int32_t r, int32_t x);
   bool ForceSel() const { return FForceSel; }
   int32_t NumNodes() const { return FNumNodes; }
+  // Row insertion and removal that keep spans and levels right.
+  void InsertNormalRow(int32_t realRow);
+  void RemoveNormalRow(int32_t r);
+  void InsertChildRow(int32_t realRow, int32_t insertAt);
+  void RemoveChildRow(int32_t realRow);
   // Graphics and other cell objects.
   void AddBitmap(int32_t c, int32_t r, TBitmap* bmp, bool transparent, TCellHAlign hal, TCellVAlign val);
   TBitmap* CreateBitmap(int32_t c, int32_t r, bool transparent, TCellHAlign hal, TCellVAlign val);
@@ -476,8 +488,8 @@ class TQrvStringGrid : public TBaseGrid {
   TIntList* AddMultiImage(int32_t c, int32_t r, int32_t dir, TCellHAlign hal, TCellVAlign val);
   void AddPicture(int32_t c, int32_t r, TPicture* picture, bool transparent, TStretchMode mode, int32_t padding,
                   TCellHAlign hal, TCellVAlign val);
-  TPicture* CreatePicture(int32_t c, int32_t r, bool transparent, TStretchMode mode, int32_t padding,
-                          TCellHAlign hal, TCellVAlign val);
+  TPicture* CreatePicture(int32_t c, int32_t r, bool transparent, TStretchMode mode, int32_t padding, TCellHAlign hal,
+                          TCellVAlign val);
   void AddFilePicture(int32_t c, int32_t r, TFilePicture* picture, bool transparent, TStretchMode mode,
                       int32_t padding, TCellHAlign hal, TCellVAlign val);
   TFilePicture* CreateFilePicture(int32_t c, int32_t r, bool transparent, TStretchMode mode, int32_t padding,
@@ -491,7 +503,9 @@ class TQrvStringGrid : public TBaseGrid {
   void AddProgressPie(int32_t c, int32_t r, TColor color, int32_t value);
   void SetProgressPie(int32_t c, int32_t r, int32_t value);
   void AddRangeIndicator(int32_t c, int32_t r, int32_t range, TColor negColor, TColor posColor, bool showValue);
-  void AddComment(int32_t c, int32_t r, const QString& comment) { AddColorComment(c, r, comment, ControlLook.CommentColor); }
+  void AddComment(int32_t c, int32_t r, const QString& comment) {
+    AddColorComment(c, r, comment, ControlLook.CommentColor);
+  }
   void AddColorComment(int32_t c, int32_t r, const QString& comment, TColor color);
   void AddButton(int32_t c, int32_t r, int32_t bw, int32_t bh, const QString& caption, TCellHAlign hal,
                  TCellVAlign val);
@@ -616,6 +630,9 @@ class TQrvStringGrid : public TBaseGrid {
   void CheckGroupAfterToggle(int32_t c, int32_t r, bool isNode, int32_t span, bool contracted, bool newState);
   void ChangeNodeLevels(int32_t displayRow, int32_t span, int32_t delta);
   int32_t NextNodeRow(int32_t after);
+  TSize ObjectCellSize(int32_t c, int32_t r);
+  TSize RadioGroupSize(const TCellGraphic& g, bool minimumItemHeight);
+  TSize MultiImageSize(const TCellGraphic& g, int32_t c, int32_t r);
   std::unique_ptr<TCellNode> FCellNode = std::make_unique<TCellNode>(this);
   std::unique_ptr<TMouseActions> FCellMouseActions = std::make_unique<TMouseActions>(this);
   int32_t FNumNodes = 0;

@@ -231,3 +231,83 @@ bool TQrvStringGrid::IsNodeClickArea(int32_t r, int32_t x) {
   }
   return m + (level - 1) * indent < x && x < g + level * indent;
 }
+
+void TQrvStringGrid::InsertNormalRow(int32_t realRow) {
+  const int32_t at = DisplRowIndex(realRow);
+  InsertRows(at, 1);
+  if (!FGridItems.empty()) ShiftParkedAbove(realRow, -1);
+}
+
+void TQrvStringGrid::RemoveNormalRow(int32_t r) {
+  // RemoveRows keeps the largest row count in step itself.
+  RemoveRows(r, 1);
+}
+
+void TQrvStringGrid::InsertChildRow(int32_t realRow, int32_t insertAt) {
+  int32_t d = DisplRowIndex(realRow);
+  int32_t p = GetParentRow(d);
+  if (p != -1 && GetNodeState(p)) {
+    // A row put under a contracted node would show alone: the node opens first.
+    ExpandNode(RealRowIndex(p));
+    d = DisplRowIndex(realRow);
+    p = GetParentRow(d);
+  }
+  int32_t level = 0;
+  if (p != -1) {
+    UpdateNodeSpan(p, 1);
+    UpdateSubNodeCount(p, 1);
+    level = GetNodeLevel(p);
+    const int32_t parentLevel = level;
+    for (int32_t q = p - 1; q >= FixedRows() && level > 1; --q) {
+      if (!IsNode(q) || GetNodeLevel(q) >= level) continue;
+      UpdateNodeSpan(q, 1);
+      UpdateSubNodeCount(q, 1);
+      level = GetNodeLevel(q);
+    }
+    level = parentLevel;
+  }
+  const bool underNodeRow = IsNode(d) && insertAt == 0;
+  const int32_t at = underNodeRow ? d + 1 : d + insertAt;
+  // Rows parked at or after the new row's place move down; those hidden before it keep their index.
+  const int32_t realAt = at < RowCount() ? RealRowIndex(at) : TotalRowCount();
+  InsertRows(at, 1);
+  if (!FGridItems.empty()) ShiftParkedAbove(realAt - 1, -1);
+  if (underNodeRow) {
+    for (int32_t c = 0; c < TotalColCount(); ++c) {
+      SetGridCell(c, at, GetGridCell(c, d));
+      SetGridCell(c, d, QString());
+      if (c == 0) continue;
+      TObject* object = GetGridObject(c, d);
+      SetGridObject(c, d, nullptr);
+      SetGridObject(c, at, object);
+      if (auto* props = dynamic_cast<TCellProperties*>(object)) props->SetOwner(c, at);
+    }
+  }
+  if (p != -1) GetCellProperties(0, at)->SetNodeLevel(level);
+}
+
+void TQrvStringGrid::RemoveChildRow(int32_t realRow) {
+  const int32_t d = DisplRowIndex(realRow);
+  if (d < 0 || d >= RowCount()) return;
+  int32_t p = GetParentRow(d);
+  if (p != -1) {
+    const int32_t lvl = GetNodeLevel(p);
+    auto shrink = [this](int32_t node) {
+      if (GetNodeSpan(node) > 1) {
+        UpdateNodeSpan(node, -1);
+        UpdateSubNodeCount(node, -1);
+      }
+    };
+    shrink(p);
+    while (true) {
+      if (GetNodeState(p) && p != d) ExpandNode(RealRowIndex(p));
+      if (GetNodeLevel(p) <= 1) break;
+      p = GetParentRow(p);
+      if (p == -1 || GetNodeLevel(p) >= lvl) break;
+      shrink(p);
+    }
+  }
+  if (IsNode(d)) FNumNodes = std::max(0, FNumNodes - 1);
+  RemoveRowBlock(d, 1);
+  FMaxRowCount = std::max(RowCount(), FMaxRowCount - 1);
+}

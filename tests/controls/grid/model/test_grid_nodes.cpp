@@ -133,3 +133,68 @@ TEST_F(NodeFixture, NodeLookSettersRepaintOnlyOnChange) {
   EXPECT_EQ(copy.NodeType(), cnXP);
   grid.SetHost(nullptr);
 }
+
+TEST_F(NodeFixture, ChildRowsKeepSpansAndGroupCountsOfEveryEnclosingNode) {
+  grid.AddNode(1, 5);  // rows 1..5
+  grid.AddNode(2, 3);  // rows 2..4
+  auto groupCount = [&](int32_t r) { return grid.GetNodeSpan(r) - grid.GetSubNodeCount(r) - 1; };
+  grid.InsertChildRow(3, 1);  // a new row 4 inside the nested node
+  EXPECT_EQ(grid.RowCount(), 9);
+  EXPECT_EQ(grid.GetNodeSpan(1), 6);
+  EXPECT_EQ(grid.GetNodeSpan(2), 4);
+  EXPECT_EQ(grid.GetSubNodeCount(2), 1);
+  EXPECT_EQ(groupCount(1), 4);
+  EXPECT_EQ(groupCount(2), 2);
+  EXPECT_EQ(Level(4), 2);
+  EXPECT_TRUE(grid.Cells(1, 4).isEmpty());
+  EXPECT_EQ(grid.Cells(1, 5), Cell(1, 4));
+  grid.RemoveChildRow(4);
+  EXPECT_EQ(grid.RowCount(), 8);
+  EXPECT_EQ(grid.GetNodeSpan(1), 5);
+  EXPECT_EQ(grid.GetNodeSpan(2), 3);
+  EXPECT_EQ(grid.GetSubNodeCount(1), 0);
+  for (int r = 0; r < 8; ++r) EXPECT_EQ(grid.Cells(1, r), Cell(1, r)) << r;
+}
+
+TEST_F(NodeFixture, ChildRowDirectlyUnderANodeTakesTheNodeTexts) {
+  grid.AddNode(1, 3);
+  grid.AddComment(2, 1, "note");
+  grid.InsertChildRow(1, 0);
+  EXPECT_TRUE(grid.IsNode(1));
+  EXPECT_TRUE(grid.Cells(1, 1).isEmpty());
+  EXPECT_TRUE(grid.Cells(0, 1).isEmpty());
+  EXPECT_EQ(grid.Cells(1, 2), Cell(1, 1));
+  EXPECT_EQ(grid.Cells(0, 2), Cell(0, 1));
+  EXPECT_EQ(grid.GetComment(2, 2), "note");
+  EXPECT_EQ(grid.GetCellType(2, 1), ctEmpty);
+  EXPECT_EQ(grid.GetNodeSpan(1), 4);
+  EXPECT_EQ(Level(2), 1);
+}
+
+TEST_F(NodeFixture, InsertingUnderAContractedNodeOpensItAndKeepsParkedRowsInPlace) {
+  grid.AddNode(1, 3);
+  grid.AddNode(5, 2);
+  grid.ContractNode(5);  // row 6 parked
+  grid.ContractNode(1);  // rows 2..3 parked
+  grid.InsertChildRow(1, 1);
+  EXPECT_FALSE(grid.GetNodeState(1));
+  EXPECT_EQ(grid.GetNodeSpan(1), 4);
+  grid.ExpandAll();
+  ASSERT_EQ(grid.RowCount(), 9);
+  const QString expected[] = {Cell(1, 0), Cell(1, 1), "",         Cell(1, 2), Cell(1, 3),
+                              Cell(1, 4), Cell(1, 5), Cell(1, 6), Cell(1, 7)};
+  for (int r = 0; r < 9; ++r) EXPECT_EQ(grid.Cells(1, r), expected[r]) << r;
+}
+
+TEST_F(NodeFixture, NormalRowsShiftParkedRows) {
+  grid.AddNode(4, 3);
+  grid.ContractNode(4);  // rows 5..6 parked
+  grid.InsertNormalRow(2);
+  grid.ExpandNode(5);
+  ASSERT_EQ(grid.RowCount(), 9);
+  EXPECT_EQ(grid.Cells(1, 6), Cell(1, 5));
+  EXPECT_EQ(grid.Cells(1, 7), Cell(1, 6));
+  grid.RemoveNormalRow(2);
+  EXPECT_EQ(grid.RowCount(), 8);
+  for (int r = 0; r < 8; ++r) EXPECT_EQ(grid.Cells(1, r), Cell(1, r)) << r;
+}
