@@ -179,3 +179,69 @@ TEST(CellGraphic, PictureSizeByStretchMode) {
   EXPECT_EQ(g.GetPictureSize(100, 100, false).X, 90);
   g.SetPicture(nullptr, false, noStretch, 0, haLeft, vaTop);  // the picture stays the caller's
 }
+
+namespace {
+// A grid with a 16 x 12 image list, as the widget supplies it.
+struct ImageGrid : TQrvStringGrid {
+  TSize CellImageSize(int32_t, int32_t) override { return {16, 12}; }
+};
+}  // namespace
+
+TEST_F(GraphicFixture, ContentSizeOfControlsAndGroups) {
+  grid.AddCheckBox(1, 1, true, false);
+  grid.SetCells(1, 1, "a long text beside the box");
+  EXPECT_EQ(grid.MeasureCellContent(1, 1, 0), (TPoint{15, 15}));
+  grid.AddRadioButton(1, 2, false);
+  EXPECT_EQ(grid.GetCellGraphicSize(1, 2), (TPoint{10, 10}));
+  const int32_t th = grid.MeasureCellText("gh").cy;
+  ASSERT_GT(th, 0);
+  *grid.CreateRadio(2, 1, 0, 0) << "one"
+                                << "two"
+                                << "three";
+  const int32_t widest = grid.MeasureCellText("three").cx;
+  EXPECT_EQ(grid.MeasureCellContent(2, 1, 0), (TPoint{12 + widest, 3 * std::max(16, th)}));
+  EXPECT_EQ(grid.MeasureCellLayout(2, 1, 100, 100, 1.0), (TPoint{12 + widest, 3 * th}));
+  grid.AddRating(3, 1, 5, 0, 0);  // full width is not applied to a rating
+  EXPECT_EQ(grid.MeasureCellContent(3, 1, 0), (TPoint{90, 16}));
+  EXPECT_EQ(grid.MeasureCellLayout(3, 1, 100, 100, 1.0), (TPoint{0, 0}));
+  EXPECT_EQ(grid.MeasureCellContent(0, 3, 0), (TPoint{0, 0}));
+}
+
+TEST_F(GraphicFixture, ContentSizeOfButtonsFollowsTextAndAlignment) {
+  grid.AddButton(1, 1, 40, 20, "Go", haLeft, vaTop);
+  EXPECT_EQ(grid.MeasureCellContent(1, 1, 0), (TPoint{40, 20}));
+  grid.SetCells(1, 1, "text");
+  EXPECT_EQ(grid.MeasureCellContent(1, 1, 0), (TPoint{40, 0}));
+  grid.AddButton(1, 2, 40, 20, "Go", haFull, vaTop);
+  EXPECT_EQ(grid.MeasureCellContent(1, 2, 0).X, grid.MeasureCellText("Go").cx + 4);
+  grid.AddButton(2, 2, 40, 20, "Go", haLeft, vaFull);
+  EXPECT_EQ(grid.MeasureCellContent(2, 2, 0).Y, grid.RowHeights(2));
+  EXPECT_EQ(grid.MeasureCellLayout(1, 1, 0, 0, 1.0), (TPoint{40, 20}));
+}
+
+TEST_F(GraphicFixture, PictureContentUsesTheCellLessItsOffsets) {
+  grid.SetColWidths(1, 105);
+  grid.SetRowHeights(1, 55);
+  TPicture* picture = grid.CreatePicture(1, 1, false, Stretch, 0, haLeft, vaTop);
+  (void)picture;
+  EXPECT_EQ(grid.MeasureCellContent(1, 1, 0), (TPoint{105 - 4 - 1, 55 - 4 - 1}));
+  EXPECT_EQ(grid.MeasureCellContent(1, 1, 3), (TPoint{100, 47}));
+  EXPECT_EQ(grid.MeasureCellLayout(1, 1, 100, 50, 2.0), (TPoint{50, 25}));
+}
+
+TEST(CellGraphicSizes, ImageListKindsUseTheWidgetsImageSize) {
+  ImageGrid grid;
+  grid.SetColCount(3);
+  grid.AddImageIdx(1, 1, 0, haLeft, vaTop);
+  EXPECT_EQ(grid.MeasureCellContent(1, 1, 0), (TPoint{16, 12}));
+  grid.SetCells(1, 1, "text");  // an image left of the text takes no width of its own, nor height
+  EXPECT_EQ(grid.MeasureCellContent(1, 1, 0), (TPoint{0, 0}));
+  grid.AddImageIdx(1, 1, 0, haBeforeText, vaTop);
+  EXPECT_EQ(grid.MeasureCellContent(1, 1, 0), (TPoint{16, 0}));
+  TIntList* images = grid.AddMultiImage(2, 1, 0, haLeft, vaTop);
+  images->Add(1);
+  images->Add(2);
+  EXPECT_EQ(grid.MeasureCellContent(2, 1, 0), (TPoint{32, 12}));
+  grid.AddMultiImage(2, 2, 1, haLeft, vaTop)->Add(1);
+  EXPECT_EQ(grid.MeasureCellLayout(2, 2, 0, 0, 1.0), (TPoint{16, 12}));
+}
