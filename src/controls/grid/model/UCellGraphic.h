@@ -65,6 +65,12 @@ enum TStretchMode { noStretch, Stretch, StretchWithAspectRatio, Shrink, ShrinkWi
 enum TCellShape { csRectangle, csCircle, csTriangleLeft, csTriangleRight, csTriangleUp, csTriangleDown, csStar };
 enum TBalloonIcon { biNone, biInfo, biWarning, biError };
 
+struct TScrollProp {
+  int32_t PageSize = 0;
+  int32_t Range = 0;
+  bool operator==(const TScrollProp&) const = default;
+};
+
 // What the object of an interfaced cell offers: it paints itself and names its preferred size (0 = the cell's).
 class IGridCellObject {
  public:

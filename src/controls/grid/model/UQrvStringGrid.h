@@ -561,6 +561,16 @@ class TQrvStringGrid : public TBaseGrid {
   TColor GetShapeColor(int32_t c, int32_t r);
   bool HasRating(int32_t c, int32_t r) { return BaseCellType(c, r) == ctRating; }
   bool HasScrollBar(int32_t c, int32_t r) { return BaseCellType(c, r) == ctScrollbar; }
+  bool HasAutoRangeScrollBar(int32_t c, int32_t r);
+  void SetScrollPosition(int32_t c, int32_t r, int32_t pos);
+  int32_t GetScrollPosition(int32_t c, int32_t r);
+  void SetScrollProp(int32_t c, int32_t r, TScrollProp prop);
+  TScrollProp GetScrollProp(int32_t c, int32_t r);
+  // Identifies a cell's image for sorting by image: the bitmap or icon object, or the image index; -1 otherwise.
+  int64_t GetCellImageKey(int32_t c, int32_t r);
+  // c is a display column: the button's rectangle from the offset painting stored.
+  TRect GetCellButtonRect(int32_t c, int32_t r);
+  TRect ExpandButtonRect(int32_t c, int32_t r);
   bool HasButton(int32_t c, int32_t r);
   void PushButton(int32_t c, int32_t r, bool push);
   void SetButtonText(int32_t c, int32_t r, const QString& caption);

@@ -1,4 +1,6 @@
 // Cell objects: finding, creating and removing a cell's graphic, and the Add/Has/Get/Remove families per kind.
+#include <cmath>
+
 #include "UQrvStringGrid.h"
 
 TCellGraphic* TQrvStringGrid::GetCellGraphic(int32_t c, int32_t r) {
@@ -472,4 +474,77 @@ bool TQrvStringGrid::RatingChange(int32_t aCol, int32_t aRow, double& newRate) {
   bool allow = true;
   if (OnRatingChange) OnRatingChange(this, aCol, aRow, newRate, allow);
   return allow;
+}
+
+bool TQrvStringGrid::HasAutoRangeScrollBar(int32_t c, int32_t r) {
+  const TCellGraphic* g = BaseCellGraphic(c, r);
+  return g && g->CellType() == ctScrollbar && g->CellBoolean();
+}
+
+void TQrvStringGrid::SetScrollPosition(int32_t c, int32_t r, int32_t pos) {
+  if (TCellGraphic* g = BaseCellGraphic(c, r); g && g->CellType() == ctScrollbar) {
+    g->SetCellIndex(pos);
+    RepaintCell(DisplColIndex(c), r);
+  }
+}
+
+int32_t TQrvStringGrid::GetScrollPosition(int32_t c, int32_t r) {
+  const TCellGraphic* g = BaseCellGraphic(c, r);
+  return g && g->CellType() == ctScrollbar ? g->CellIndex() : -1;
+}
+
+void TQrvStringGrid::SetScrollProp(int32_t c, int32_t r, TScrollProp prop) {
+  if (TCellGraphic* g = BaseCellGraphic(c, r); g && g->CellType() == ctScrollbar) {
+    g->SetCellAngle(prop.PageSize);
+    g->SetCellErrFrom(prop.Range);
+    RepaintCell(DisplColIndex(c), r);
+  }
+}
+
+TScrollProp TQrvStringGrid::GetScrollProp(int32_t c, int32_t r) {
+  const TCellGraphic* g = BaseCellGraphic(c, r);
+  if (!g || g->CellType() != ctScrollbar) return {-1, -1};
+  return {g->CellAngle(), g->CellErrFrom()};
+}
+
+int64_t TQrvStringGrid::GetCellImageKey(int32_t c, int32_t r) {
+  const TCellGraphic* g = GetCellGraphic(c, r);
+  if (!g) return -1;
+  switch (g->CellType()) {
+    case ctBitmap:
+      return static_cast<int64_t>(reinterpret_cast<intptr_t>(g->ObjectAs<TBitmap>()));
+    case ctIcon:
+      return static_cast<int64_t>(reinterpret_cast<intptr_t>(g->IconObject()));
+    case ctImageList:
+      return g->CellIndex();
+    default:
+      return -1;
+  }
+}
+
+TRect TQrvStringGrid::GetCellButtonRect(int32_t c, int32_t r) {
+  const TCellGraphic* g = GetCellGraphic(RealColIndex(c), r);
+  if (!g) return {};
+  const TRect cell = CellRect(c, r);
+  const auto packed = static_cast<uint32_t>(std::lround(g->CellValue()));
+  const int32_t x = static_cast<int32_t>(packed & 0xFFFFu);
+  const int32_t y = static_cast<int32_t>(packed >> 16);
+  const int32_t bw = g->CellIndex() & 0xFFFF;
+  const int32_t bh = static_cast<int32_t>(static_cast<uint32_t>(g->CellIndex()) >> 16);
+  TRect rect{cell.Left + x, cell.Top + y, cell.Left + x + bw, cell.Top + y + bh};
+  if (g->CellHAlign() == haFull) {
+    rect.Left = cell.Left;
+    rect.Right = cell.Right;
+  }
+  if (g->CellVAlign() == vaFull) {
+    rect.Top = cell.Top;
+    rect.Bottom = cell.Bottom;
+  }
+  return rect;
+}
+
+TRect TQrvStringGrid::ExpandButtonRect(int32_t c, int32_t r) {
+  if (BaseCellType(c, r) != ctExpand) return {};
+  const TRect cell = CellRect(DisplColIndex(c), r);
+  return {cell.Right - 13, cell.Top + 2, cell.Right - 2, cell.Top + 13};
 }

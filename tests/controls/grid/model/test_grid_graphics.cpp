@@ -245,3 +245,33 @@ TEST(CellGraphicSizes, ImageListKindsUseTheWidgetsImageSize) {
   grid.AddMultiImage(2, 2, 1, haLeft, vaTop)->Add(1);
   EXPECT_EQ(grid.MeasureCellLayout(2, 2, 0, 0, 1.0), (TPoint{16, 12}));
 }
+
+TEST_F(GraphicFixture, ScrollBarsImageKeysAndButtonRectangles) {
+  grid.AddScrollBar(1, 1, false);
+  EXPECT_EQ(grid.GetScrollProp(1, 1), (TScrollProp{0, 100}));
+  grid.SetScrollPosition(1, 1, 30);
+  grid.SetScrollProp(1, 1, {10, 200});
+  EXPECT_EQ(grid.GetScrollPosition(1, 1), 30);
+  EXPECT_EQ(grid.GetScrollProp(1, 1), (TScrollProp{10, 200}));
+  EXPECT_FALSE(grid.HasAutoRangeScrollBar(1, 1));
+  EXPECT_EQ(grid.GetScrollPosition(2, 2), -1);
+  EXPECT_EQ(grid.GetScrollProp(2, 2), (TScrollProp{-1, -1}));
+
+  TBitmap a, b;
+  grid.AddBitmap(1, 2, &a, false, haLeft, vaTop);
+  grid.AddBitmap(2, 2, &b, false, haLeft, vaTop);
+  grid.AddImageIdx(3, 2, 5, haLeft, vaTop);
+  EXPECT_NE(grid.GetCellImageKey(1, 2), grid.GetCellImageKey(2, 2));
+  EXPECT_EQ(grid.GetCellImageKey(3, 2), 5);
+  EXPECT_EQ(grid.GetCellImageKey(1, 1), -1);
+
+  grid.AddButton(1, 3, 30, 12, "b", haLeft, vaTop);
+  grid.GetCellGraphic(1, 3)->SetCellValue((4 << 16) | 6);  // painting stores the offset
+  const TRect cell = grid.CellRect(1, 3);
+  EXPECT_EQ(grid.GetCellButtonRect(1, 3), (TRect{cell.Left + 6, cell.Top + 4, cell.Left + 36, cell.Top + 16}));
+  EXPECT_EQ(grid.GetCellButtonRect(2, 3), TRect{});
+  grid.AddExpand(2, 3, 60);
+  const TRect e = grid.CellRect(2, 3);
+  EXPECT_EQ(grid.ExpandButtonRect(2, 3), (TRect{e.Right - 13, e.Top + 2, e.Right - 2, e.Top + 13}));
+  EXPECT_EQ(grid.ExpandButtonRect(1, 3), TRect{});
+}
