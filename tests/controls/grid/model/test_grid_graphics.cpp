@@ -3,6 +3,7 @@
 
 #include <QBuffer>
 
+#include "UColumnSize.h"
 #include "UQrvStringGrid.h"
 
 namespace {
@@ -274,4 +275,26 @@ TEST_F(GraphicFixture, ScrollBarsImageKeysAndButtonRectangles) {
   const TRect e = grid.CellRect(2, 3);
   EXPECT_EQ(grid.ExpandButtonRect(2, 3), (TRect{e.Right - 13, e.Top + 2, e.Right - 2, e.Top + 13}));
   EXPECT_EQ(grid.ExpandButtonRect(1, 3), TRect{});
+}
+
+TEST(ColumnSize, DefaultsAssignAndTheStretchNotice) {
+  TColumnSize size(nullptr);
+  EXPECT_FALSE(size.Save());
+  EXPECT_EQ(size.StretchColumn(), -1);
+  EXPECT_EQ(size.Location(), clRegistry);
+  EXPECT_EQ(size.Rows(), arAll);
+  int stretched = 0;
+  size.OnStretch = [&](TGridPersistent*) { ++stretched; };
+  size.SetStretch(true);
+  EXPECT_EQ(stretched, 1);
+  TColumnSize copy(nullptr);
+  size.SetKey("k");
+  size.SetRows(arNormal);
+  copy.Assign(&size);
+  EXPECT_TRUE(copy.Stretch());
+  EXPECT_EQ(copy.Key(), "k");
+  EXPECT_EQ(copy.Rows(), arNormal);
+  TMouseActions other(nullptr);
+  copy.Assign(&other);  // another kind of settings: nothing
+  EXPECT_EQ(copy.Key(), "k");
 }
