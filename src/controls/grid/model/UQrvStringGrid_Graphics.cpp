@@ -53,8 +53,9 @@ TCellGraphic* TQrvStringGrid::CreateCellGraphic(int32_t c, int32_t r) {
 bool TQrvStringGrid::RemoveCellGraphic(int32_t c, int32_t r) {
   TCellGraphic* graphic = GetCellGraphic(c, r);
   if (!graphic) return false;
-  SetGraphicObjectEx(c, r, nullptr);
-  delete graphic;
+  if (GetGraphicObjectEx(c, r) == graphic) SetGraphicObjectEx(c, r, nullptr);
+  // The shared virtual and row check boxes belong to the grid, not to a cell.
+  if (graphic->CellType() != ctVirtCheckBox && graphic->CellType() != ctRowCheckBox) delete graphic;
   if (!FDestroying) RepaintCell(DisplColIndex(c), r);
   return true;
 }

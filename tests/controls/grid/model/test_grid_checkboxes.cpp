@@ -210,3 +210,47 @@ TEST_F(CheckFixture, PreciseHitTestFindsTheBox) {
   EXPECT_FALSE(grid.IsInCheckBox(1, 1, r.Left + 2 + 15, r.Top + 2));
   EXPECT_FALSE(grid.IsInCheckBox(2, 1, r.Left + 2, r.Top + 2));
 }
+
+namespace {
+// Column 2 is a check-box column as the column grid reports it: a shared virtual check box, nothing in the cell.
+struct VirtualCheckGrid : TQrvStringGrid {
+  VirtualCheckGrid() { shared.SetCellType(ctVirtCheckBox); }
+  TCellGraphic* GetCellGraphic(int32_t c, int32_t r) override {
+    if (c == 2 && r >= FixedRows()) return &shared;
+    return TQrvStringGrid::GetCellGraphic(c, r);
+  }
+  TCellType GetCellType(int32_t c, int32_t r) override {
+    if (c == 2 && r >= FixedRows()) return ctVirtCheckBox;
+    return TQrvStringGrid::GetCellType(c, r);
+  }
+  TCellGraphic shared;
+};
+}  // namespace
+
+TEST(VirtualCheckBox, TogglesTheTextRecordsTheRealChangeAndIsNeverFreed) {
+  VirtualCheckGrid grid;
+  grid.SetColCount(3);
+  grid.SetRowCount(4);
+  TQrvGridUndoRedo history;
+  grid.SetUndoRedo(&history);
+  std::vector<bool> states;
+  grid.OnCheckBoxChange = [&](TQrvStringGrid*, int32_t, int32_t, bool s) { states.push_back(s); };
+  grid.SetCells(2, 1, "Y");
+  EXPECT_TRUE(grid.ToggleCheckBoxCell(2, 1, true));
+  EXPECT_EQ(grid.Cells(2, 1), "N");
+  EXPECT_TRUE(grid.ToggleCheckBoxCell(2, 2, true));  // an empty cell
+  EXPECT_EQ(grid.Cells(2, 2), "Y");
+  EXPECT_EQ(states, (std::vector<bool>{false, true}));
+  ASSERT_EQ(history.Items().size(), 2u);
+  EXPECT_EQ(history.Items()[0]->OrigValue(), "Y");
+  EXPECT_EQ(history.Items()[0]->Value(), "N");
+  EXPECT_EQ(history.Items()[1]->OrigValue(), "");
+  EXPECT_EQ(history.Items()[1]->Value(), "Y");
+  EXPECT_TRUE(grid.HasDataCheckBox(2, 1));
+  EXPECT_TRUE(grid.IsControlCell(2, 1));
+  EXPECT_TRUE(grid.IsDataDrivenCell(2, 1));
+  EXPECT_TRUE(grid.IsChecked(2, 2));
+  EXPECT_TRUE(grid.RemoveCellGraphic(2, 1));  // the shared box stays alive
+  EXPECT_EQ(grid.GetCellType(2, 1), ctVirtCheckBox);
+  grid.SetUndoRedo(nullptr);
+}
