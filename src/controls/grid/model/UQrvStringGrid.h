@@ -494,7 +494,6 @@ class TQrvStringGrid : public TBaseGrid {
                       int32_t padding, TCellHAlign hal, TCellVAlign val);
   TFilePicture* CreateFilePicture(int32_t c, int32_t r, bool transparent, TStretchMode mode, int32_t padding,
                                   TCellHAlign hal, TCellVAlign val);
-  void AddRotated(int32_t c, int32_t r, int32_t angle, const QString& text);
   void AddProgress(int32_t c, int32_t r, TColor fgColor, TColor bkColor);
   void AddProgressEx(int32_t c, int32_t r, TColor fgColor, TColor fgTextColor, TColor bkColor, TColor bkTextColor);
   void AddProgressFormatted(int32_t c, int32_t r, TColor fgColor, TColor fgTextColor, TColor bkColor,

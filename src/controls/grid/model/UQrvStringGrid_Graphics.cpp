@@ -147,11 +147,6 @@ TFilePicture* TQrvStringGrid::CreateFilePicture(int32_t c, int32_t r, bool trans
   return picture;
 }
 
-void TQrvStringGrid::AddRotated(int32_t c, int32_t r, int32_t angle, const QString& text) {
-  CreateCellGraphic(c, r)->SetAngle(angle);
-  SetCells(c, r, text);
-}
-
 void TQrvStringGrid::AddProgressFormatted(int32_t c, int32_t r, TColor fgColor, TColor fgTextColor, TColor bkColor,
                                           TColor bkTextColor, const QString& fmt, int32_t min, int32_t max) {
   TCellGraphic* g = CreateCellGraphic(c, r);
