@@ -6,11 +6,10 @@
 #include <cstdint>
 #include <functional>
 
+#include "UGridTypes.h"
 #include "UTypes.h"
 
 class TQrvStringGrid;
-
-enum TBalloonIcon { biNone, biInfo, biWarning, biError };
 
 // The longest balloon text and title the tooltip is given, in characters.
 constexpr int32_t BalloonTextMax = 2048;

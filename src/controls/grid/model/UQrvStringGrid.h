@@ -12,6 +12,8 @@
 #include <vector>
 
 #include "UBaseGrid.h"
+#include "UCellGraphic.h"
+#include "UCellNode.h"
 #include "UEditorType.h"
 #include "UGridColumnTypes.h"
 #include "UGridItem.h"
@@ -382,6 +384,210 @@ class TQrvStringGrid : public TBaseGrid {
                            TColor& mirrorColorTo, TAlignment& hAlign, TVAlignment& vAlign, bool& wordWrap,
                            TCellGradientDirection& gradientDir) override;
 
+  // Cell objects: check boxes, radio buttons and groups, tree nodes, graphics
+  TCellControlLook ControlLook;
+  TCellGrouping Grouping;
+  // Where added check boxes and radio buttons sit vertically.
+  TVAlignment VAlignment = vtaTop;
+  TCellNode& CellNode() { return *FCellNode; }
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, bool)> OnCheckBoxChange;          // ACol, ARow, State
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, double&, bool&)> OnRatingChange;  // ACol, ARow
+  virtual TCellGraphic* GetCellGraphic(int32_t c, int32_t r);
+  virtual TCellType GetCellType(int32_t c, int32_t r);
+  virtual bool ToggleCheckBoxCell(int32_t c, int32_t r, bool fromUser);
+  virtual bool SelectRadioButtonCell(int32_t c, int32_t r, bool fromUser);
+  virtual void CheckBoxChange(int32_t aCol, int32_t aRow, bool state);
+  virtual bool RatingChange(int32_t aCol, int32_t aRow, double& newRate);
+  // Width of a cell's text, for a right-aligned check box (the widget measures the formatted content).
+  virtual int32_t CheckBoxTextWidth(int32_t c, int32_t r);
+  // Text extent in the grid's font; the widget measures on its own canvas.
+  virtual TSize MeasureCellText(const QString& text);
+  // Image size of the grid's image list for a cell; (0, 0) while the grid has none (the widget supplies it).
+  virtual TSize CellImageSize(int32_t /*c*/, int32_t /*r*/) { return {}; }
+  virtual TPoint GetCellGraphicSize(int32_t c, int32_t r) { return MeasureCellContent(c, r, 0); }
+  virtual TPoint MeasureCellContent(int32_t c, int32_t r, int32_t extra);
+  virtual TPoint MeasureCellLayout(int32_t c, int32_t r, int32_t cw, int32_t rh, double scale);
+  int32_t GetNodeIndent(int32_t r) const override;
+  bool HasNodes() const override { return FNumNodes > 0; }
+  TCellGraphic* CreateCellGraphic(int32_t c, int32_t r);
+  bool RemoveCellGraphic(int32_t c, int32_t r);
+  bool RemoveCellGraphicOfType(int32_t c, int32_t r, TCellType type);
+  // The type of the base cell of (c, r); ctEmpty for negative indexes.
+  TCellType BaseCellType(int32_t c, int32_t r);
+  bool IsControlCell(int32_t c, int32_t r);
+  bool IsDataDrivenCell(int32_t c, int32_t r);
+  // Check boxes.
+  void AddCheckBox(int32_t c, int32_t r, bool state, bool data);
+  void AddCheckBox(int32_t c, int32_t r, TCheckBoxState state);
+  void AddCheckBoxColumn(int32_t c, bool defaultState, bool dataCheckBox);
+  void AddTriStateCheckBoxColumn(int32_t c, TCheckBoxState state);
+  void RemoveCheckBox(int32_t c, int32_t r);
+  void RemoveCheckBoxColumn(int32_t c);
+  bool HasCheckBox(int32_t c, int32_t r);
+  bool HasDataCheckBox(int32_t c, int32_t r);
+  bool GetCheckBoxState(int32_t c, int32_t r, bool& state);
+  bool GetCheckBoxState(int32_t c, int32_t r, TCheckBoxState& state);
+  bool IsChecked(int32_t c, int32_t r);
+  bool SetCheckBoxState(int32_t c, int32_t r, bool state);
+  bool SetCheckBoxState(int32_t c, int32_t r, TCheckBoxState state);
+  bool ToggleCheckBox(int32_t c, int32_t r) { return ToggleCheckBoxCell(c, r, false); }
+  bool ChangeCheckBoxState(int32_t c, int32_t r, bool state);
+  void CheckAll(int32_t c);
+  void UnCheckAll(int32_t c);
+  static TCheckBoxState BoolToCheckBoxState(bool b) { return b ? cbChecked : cbUnchecked; }
+  bool IsInCheckBox(int32_t c, int32_t r, int32_t x, int32_t y);
+  // Radio buttons: one checked per column.
+  void AddRadioButton(int32_t c, int32_t r, bool state);
+  void RemoveRadioButton(int32_t c, int32_t r);
+  bool HasRadioButton(int32_t c, int32_t r) { return BaseCellType(c, r) == ctRadioButton; }
+  void AddRadioButtonColumn(int32_t c);
+  void RemoveRadioButtonColumn(int32_t c);
+  bool IsRadioButtonChecked(int32_t c, int32_t r);
+  bool SetRadioButtonState(int32_t c, int32_t r, bool state);
+  void SetRadioButtonColumnIndex(int32_t c, int32_t index);
+  int32_t GetRadioButtonColumnIndex(int32_t c);
+  // Radio groups: several items in one cell.
+  void AddRadio(int32_t c, int32_t r, int32_t dirRadio, int32_t idxRadio, QStringList* sl);
+  QStringList* CreateRadio(int32_t c, int32_t r, int32_t dirRadio, int32_t idxRadio);
+  bool GetRadioIdx(int32_t c, int32_t r, int32_t& idxRadio);
+  bool SetRadioIdx(int32_t c, int32_t r, int32_t idxRadio);
+  QStringList* GetRadioStrings(int32_t c, int32_t r);
+  bool IsRadio(int32_t c, int32_t r) { return BaseCellType(c, r) == ctRadio; }
+  void RemoveRadio(int32_t c, int32_t r) { RemoveCellGraphicOfType(c, r, ctRadio); }
+  void SelectNextRadioItem(int32_t c, int32_t r, bool fromUser);
+  // Tree nodes (rows marked "real" take real indexes).
+  void AddNode(int32_t realRow, int32_t span);
+  void RemoveNode(int32_t realRow);
+  void RemoveAllNodes();
+  void ExpandNode(int32_t realRow);
+  void ContractNode(int32_t realRow);
+  void ExpandAll();
+  void ContractAll();
+  bool GetNodeState(int32_t r);
+  void SetNodeState(int32_t r, bool value);
+  int32_t GetNodeLevel(int32_t r);
+  int32_t GetNodeSpan(int32_t r);
+  void SetNodeSpan(int32_t r, int32_t span);
+  void UpdateNodeSpan(int32_t r, int32_t delta);
+  int32_t GetSubNodeCount(int32_t r);
+  void UpdateSubNodeCount(int32_t r, int32_t delta);
+  bool IsNode(int32_t r) { return r >= 0 && GetCellType(0, r) == ctNode; }
+  bool IsSummary(int32_t r) { return r >= 0 && GetCellType(0, r) == ctSummary; }
+  void MarkSummaryRow(int32_t realRow);
+  int32_t GetParentRow(int32_t r);
+  int32_t GetNodeSpanType(int32_t r);
+  bool IsNodeClickArea(int32_t r, int32_t x);
+  bool ForceSel() const { return FForceSel; }
+  int32_t NumNodes() const { return FNumNodes; }
+  // Row insertion and removal that keep spans and levels right.
+  void InsertNormalRow(int32_t realRow);
+  void RemoveNormalRow(int32_t r);
+  void InsertChildRow(int32_t realRow, int32_t insertAt);
+  void RemoveChildRow(int32_t realRow);
+  // Graphics and other cell objects.
+  void AddBitmap(int32_t c, int32_t r, TBitmap* bmp, bool transparent, TCellHAlign hal, TCellVAlign val);
+  TBitmap* CreateBitmap(int32_t c, int32_t r, bool transparent, TCellHAlign hal, TCellVAlign val);
+  void AddIcon(int32_t c, int32_t r, TIcon* icon, TCellHAlign hal, TCellVAlign val);
+  TIcon* CreateIcon(int32_t c, int32_t r, TCellHAlign hal, TCellVAlign val);
+  void AddImageIdx(int32_t c, int32_t r, int32_t idx, TCellHAlign hal, TCellVAlign val);
+  void AddDataImage(int32_t c, int32_t r, int32_t idx, TCellHAlign hal, TCellVAlign val);
+  TIntList* AddMultiImage(int32_t c, int32_t r, int32_t dir, TCellHAlign hal, TCellVAlign val);
+  void AddPicture(int32_t c, int32_t r, TPicture* picture, bool transparent, TStretchMode mode, int32_t padding,
+                  TCellHAlign hal, TCellVAlign val);
+  TPicture* CreatePicture(int32_t c, int32_t r, bool transparent, TStretchMode mode, int32_t padding, TCellHAlign hal,
+                          TCellVAlign val);
+  void AddFilePicture(int32_t c, int32_t r, TFilePicture* picture, bool transparent, TStretchMode mode,
+                      int32_t padding, TCellHAlign hal, TCellVAlign val);
+  TFilePicture* CreateFilePicture(int32_t c, int32_t r, bool transparent, TStretchMode mode, int32_t padding,
+                                  TCellHAlign hal, TCellVAlign val);
+  void AddProgress(int32_t c, int32_t r, TColor fgColor, TColor bkColor);
+  void AddProgressEx(int32_t c, int32_t r, TColor fgColor, TColor fgTextColor, TColor bkColor, TColor bkTextColor);
+  void AddProgressFormatted(int32_t c, int32_t r, TColor fgColor, TColor fgTextColor, TColor bkColor,
+                            TColor bkTextColor, const QString& fmt, int32_t min, int32_t max);
+  void AddQrvProgress(int32_t c, int32_t r, int32_t min, int32_t max);
+  void AddProgressPie(int32_t c, int32_t r, TColor color, int32_t value);
+  void SetProgressPie(int32_t c, int32_t r, int32_t value);
+  void AddRangeIndicator(int32_t c, int32_t r, int32_t range, TColor negColor, TColor posColor, bool showValue);
+  void AddComment(int32_t c, int32_t r, const QString& comment) {
+    AddColorComment(c, r, comment, ControlLook.CommentColor);
+  }
+  void AddColorComment(int32_t c, int32_t r, const QString& comment, TColor color);
+  void AddButton(int32_t c, int32_t r, int32_t bw, int32_t bh, const QString& caption, TCellHAlign hal,
+                 TCellVAlign val);
+  void AddBitButton(int32_t c, int32_t r, int32_t bw, int32_t bh, const QString& caption, TBitmap* glyph,
+                    TCellHAlign hal, TCellVAlign val);
+  TBitmap* CreateBitButton(int32_t c, int32_t r, int32_t bw, int32_t bh, const QString& caption, TCellHAlign hal,
+                           TCellVAlign val);
+  void AddInterfacedCell(int32_t c, int32_t r, TObject* object);
+  void AddScrollBar(int32_t c, int32_t r, bool autoRange);
+  void AddBalloon(int32_t c, int32_t r, const QString& title, const QString& text, TBalloonIcon icon);
+  void AddShape(int32_t c, int32_t r, TCellShape shape, TColor fillColor, TColor lineColor, TCellHAlign hal,
+                TCellVAlign val);
+  void AddRating(int32_t c, int32_t r, int32_t scale, TColor fillColor, TColor emptyColor);
+  void AddExpand(int32_t c, int32_t r, int32_t expandedHeight);
+  void AddMarker(int32_t c, int32_t r, int32_t errPos, int32_t errLen);
+  void RemoveBitmap(int32_t c, int32_t r) { RemoveCellGraphicOfType(c, r, ctBitmap); }
+  void RemoveIcon(int32_t c, int32_t r) { RemoveCellGraphicOfType(c, r, ctIcon); }
+  void RemoveImageIdx(int32_t c, int32_t r) { RemoveCellGraphicOfType(c, r, ctImageList); }
+  void RemoveMultiImage(int32_t c, int32_t r) { RemoveCellGraphicOfType(c, r, ctImages); }
+  void RemovePicture(int32_t c, int32_t r) { RemoveCellGraphicOfType(c, r, ctPicture); }
+  void RemoveFilePicture(int32_t c, int32_t r) { RemoveCellGraphicOfType(c, r, ctFilePicture); }
+  void RemoveProgress(int32_t c, int32_t r) { RemoveCellGraphicOfType(c, r, ctProgress); }
+  void RemoveQrvProgress(int32_t c, int32_t r) { RemoveCellGraphicOfType(c, r, ctXPProgress); }
+  void RemoveProgressPie(int32_t c, int32_t r) { RemoveCellGraphicOfType(c, r, ctProgressPie); }
+  void RemoveRangeIndicator(int32_t c, int32_t r) { RemoveCellGraphicOfType(c, r, ctRangeIndicator); }
+  void RemoveComment(int32_t c, int32_t r) { RemoveCellGraphicOfType(c, r, ctComment); }
+  void RemoveBitButton(int32_t c, int32_t r) { RemoveCellGraphicOfType(c, r, ctBitButton); }
+  void RemoveInterfacedCell(int32_t c, int32_t r) { RemoveCellGraphicOfType(c, r, ctInterface); }
+  void RemoveScrollBar(int32_t c, int32_t r) { RemoveCellGraphicOfType(c, r, ctScrollbar); }
+  void RemoveShape(int32_t c, int32_t r) { RemoveCellGraphicOfType(c, r, ctShape); }
+  void RemoveRating(int32_t c, int32_t r) { RemoveCellGraphicOfType(c, r, ctRating); }
+  void RemoveExpand(int32_t c, int32_t r) { RemoveCellGraphicOfType(c, r, ctExpand); }
+  void RemoveButton(int32_t c, int32_t r);
+  void RemoveDataImage(int32_t c, int32_t r);
+  void RemoveMarker(int32_t c, int32_t r);
+  void RemoveBalloon(int32_t c, int32_t r);
+  void RemoveAllComments();
+  void RemoveAllButtons();
+  void RemoveAllMarkers();
+  bool HasBitmap(int32_t c, int32_t r) { return GetBitmap(c, r) != nullptr; }
+  bool HasPicture(int32_t c, int32_t r) { return GetPicture(c, r) != nullptr; }
+  TBitmap* GetBitmap(int32_t c, int32_t r);
+  TPicture* GetPicture(int32_t c, int32_t r);
+  TFilePicture* GetFilePicture(int32_t c, int32_t r);
+  TObject* GetInterfacedCell(int32_t c, int32_t r);
+  bool HasDataImage(int32_t c, int32_t r) { return BaseCellType(c, r) == ctDataImage; }
+  TIntList* GetCellImages(int32_t c, int32_t r);
+  bool HasProgress(int32_t c, int32_t r) { return BaseCellType(c, r) == ctProgress; }
+  bool IsComment(int32_t c, int32_t r, QString& comment);
+  QString GetComment(int32_t c, int32_t r);
+  void SetComment(int32_t c, int32_t r, const QString& value);
+  void SetShapeColor(int32_t c, int32_t r, TColor fillColor);
+  TColor GetShapeColor(int32_t c, int32_t r);
+  bool HasRating(int32_t c, int32_t r) { return BaseCellType(c, r) == ctRating; }
+  bool HasScrollBar(int32_t c, int32_t r) { return BaseCellType(c, r) == ctScrollbar; }
+  bool HasAutoRangeScrollBar(int32_t c, int32_t r);
+  void SetScrollPosition(int32_t c, int32_t r, int32_t pos);
+  int32_t GetScrollPosition(int32_t c, int32_t r);
+  void SetScrollProp(int32_t c, int32_t r, TScrollProp prop);
+  TScrollProp GetScrollProp(int32_t c, int32_t r);
+  // Identifies a cell's image for sorting by image: the bitmap or icon object, or the image index; -1 otherwise.
+  int64_t GetCellImageKey(int32_t c, int32_t r);
+  // c is a display column: the button's rectangle from the offset painting stored.
+  TRect GetCellButtonRect(int32_t c, int32_t r);
+  TRect ExpandButtonRect(int32_t c, int32_t r);
+  bool HasButton(int32_t c, int32_t r);
+  void PushButton(int32_t c, int32_t r, bool push);
+  void SetButtonText(int32_t c, int32_t r, const QString& caption);
+  QString GetButtonText(int32_t c, int32_t r);
+  bool HasExpand(int32_t c, int32_t r) { return BaseCellType(c, r) == ctExpand; }
+  bool ToggleExpand(int32_t c, int32_t r);
+  bool GetExpandState(int32_t c, int32_t r);
+  int32_t GetExpandHeight(int32_t c, int32_t r, bool expanded);
+  void GetMarker(int32_t c, int32_t r, int32_t& errPos, int32_t& errLen);
+  bool HasBalloon(int32_t c, int32_t r) { return BaseCellType(c, r) == ctBalloon; }
+  bool IsBalloon(int32_t c, int32_t r, QString& title, QString& text, TBalloonIcon& icon);
+
  protected:
   // Display indexes: the real columns they show move, with their visibility and width entries and parked cells.
   void ColumnMoved(int32_t fromIndex, int32_t toIndex) override;
@@ -556,4 +762,23 @@ class TQrvStringGrid : public TBaseGrid {
   std::vector<uint8_t> FColSelect;
   bool FShowModifiedEnabled = false;
   bool FUseEnabledRows = false;
+
+ private:
+  // Cell objects: check boxes, radio buttons and groups, tree nodes, graphics
+  TCellGraphic* BaseCellGraphic(int32_t c, int32_t r);
+  // The graphic of a cell by real row, parked rows included; null when the cell holds none.
+  TCellGraphic* GraphicByRealRow(int32_t c, int32_t realRow);
+  QString CheckTrueOf(int32_t c, int32_t r);
+  QString CheckFalseOf(int32_t c, int32_t r);
+  bool AskCanEdit(int32_t c, int32_t r);
+  void CheckRangeOrRaise(int32_t c, int32_t r) const;
+  void CheckGroupAfterToggle(int32_t c, int32_t r, bool isNode, int32_t span, bool contracted, bool newState);
+  void ChangeNodeLevels(int32_t displayRow, int32_t span, int32_t delta);
+  int32_t NextNodeRow(int32_t after);
+  TSize ObjectCellSize(int32_t c, int32_t r);
+  TSize RadioGroupSize(const TCellGraphic& g, bool minimumItemHeight);
+  TSize MultiImageSize(const TCellGraphic& g, int32_t c, int32_t r);
+  std::unique_ptr<TCellNode> FCellNode = std::make_unique<TCellNode>(this);
+  int32_t FNumNodes = 0;
+  bool FForceSel = false;
 };
