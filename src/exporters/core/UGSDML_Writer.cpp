@@ -8,8 +8,8 @@ namespace {
 // "3T 2S": three tabs, then two blanks.
 QString Indent(const char* code) {
   QString out;
-  const QString spec = QString::fromLatin1(code);
-  for (const QString& piece : spec.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+  const QString pattern = QString::fromLatin1(code);
+  for (const QString& piece : pattern.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
     const int count = piece.left(piece.size() - 1).toInt();
     out += QString(count, piece.endsWith(QLatin1Char('T')) ? QLatin1Char('\t') : QLatin1Char(' '));
   }

@@ -411,10 +411,6 @@ bool TBaseGrid::HasNodes() const {
   return false;
 }
 
-void TBaseGrid::DrawGridCell(TCanvas&, int32_t, int32_t, const TRect&, TGridDrawState) {
-  // The grid widget's painter draws the cell text; the model draws nothing.
-}
-
 void TBaseGrid::LastRowChanged() {}
 
 void TBaseGrid::GetDisplayText(int32_t c, int32_t r, QString& value) const {

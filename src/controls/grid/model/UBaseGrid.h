@@ -174,12 +174,39 @@ class TBaseGrid : public TObjStringGrid {
   // A paint cycle ended (the widget calls it after every paint).
   void PaintDone() { ++FPaintID; }
 
+  // Painting and keys: the grid draws every cell and every grid line itself.
+  // The platform's paint of the visible cells, then the paint cycle's end.
+  void Paint(TCanvas& canvas, const TRect& area) override;
+  // The cell painter on any canvas, on screen (whole merged block, content drawn).
+  void PaintCell(TCanvas& canvas, int32_t c, int32_t r, const TRect& rect, TGridDrawState state);
+  // The cell painter off screen: background and grid lines of `rect`, no content.
+  void PaintCellExt(TCanvas& canvas, int32_t c, int32_t r, const TRect& rect, TGridDrawState state);
+  int32_t FixedColsWidth() const;
+  int32_t FixedRowsHeight() const;
+  void KeyDown(uint16_t& key, TShiftState shift) override;
+  bool DoMouseWheelDown(TShiftState shift) override;
+  bool DoMouseWheelUp(TShiftState shift) override;
+  void TopLeftChanged() override;
+  // Makes the base cell of the current cell's block current.
+  void MoveToBaseCell();
+  // Merged blocks that reach into the fixed columns (rows) are redrawn so that they follow the scroll.
+  void RepaintMergedFixedColCells();
+  void RepaintMergedFixedRowCells();
+
  protected:
+  // Painting and keys.
+  void DrawCell(TCanvas& canvas, int32_t c, int32_t r, const TRect& rect, TGridDrawState state) override;
+  bool SelectCell(int32_t c, int32_t r) override;
+
   // Set while the destructor runs: writes that would repaint or notify are skipped.
   bool FDestroying = false;
   bool FHasCellProps = false;
 
  private:
+  // Painting and keys.
+  void CellPainter(TCanvas& canvas, int32_t c, int32_t r, TRect rect, TGridDrawState state, bool onScreen);
+  void DrawSelectionFrame(TCanvas& canvas, int32_t c, const TRect& rect);
+
   TCellProperties* CreateCellProperties(int32_t c, int32_t r, bool setCalcType);
   static void FreeSlotObject(TObject* object);
 

@@ -15,4 +15,6 @@ class IGridHost {
   virtual bool IsShowing() const = 0;
   // Counts, sizes or the scroll position changed: scroll ranges and the editor's place follow.
   virtual void GeometryChanged() = 0;
+  // The window has the keyboard focus (the selection looks differ without it).
+  virtual bool HasFocus() const { return false; }
 };

@@ -70,3 +70,6 @@ struct TCellLooks {
   TFont Font;
   TBrush Brush;
 };
+
+// The icon of a cell's balloon.
+enum TBalloonIcon { biNone, biInfo, biWarning, biError };

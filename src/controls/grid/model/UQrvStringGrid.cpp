@@ -5,6 +5,7 @@
 void TGridChangeNotifier::GridChanged(const TRect&) {}
 
 TQrvStringGrid::TQrvStringGrid() {
+  CreateOwnedObjects();
   FVisibleCol.fill(true);
   FAllColWidths.fill(0);
   FixedFont.Name = QStringLiteral("Tahoma");
@@ -22,6 +23,7 @@ TQrvStringGrid::~TQrvStringGrid() {
   ClearTextOnly = false;
   SaveHiddenCells = false;
   FNotifierList.clear();
+  FreeOwnedObjects();
   // Parked rows free their properties with their items; the base grid frees every property left in the store.
   FGridItems.clear();
 }
@@ -33,6 +35,8 @@ void TQrvStringGrid::Loaded() {
   MinColWidth = 10;
   FMaxRowCount = RowCount();
   FLoaded = true;
+  LoadedOptionObjects();
+  SetColumnOrder();
 }
 
 void TQrvStringGrid::Assign(const TQrvStringGrid* source) {
@@ -43,6 +47,7 @@ void TQrvStringGrid::Assign(const TQrvStringGrid* source) {
   ActiveCellFont = source->ActiveCellFont;
   ActiveCellShow = source->ActiveCellShow;
   SetActiveRowShow(source->ActiveRowShow());
+  AssignOptionObjects(source);
   FFixedRowAlways = source->FFixedRowAlways;
   SetColCount(source->ColCount());
   SetRowCount(source->RowCount());
@@ -163,6 +168,7 @@ void TQrvStringGrid::SetDefaultAlignment(TAlignment value) {
 
 void TQrvStringGrid::SetCol(int32_t value) {
   TBaseGrid::SetCol(value);
+  FollowSyncGrid(true);
 }
 
 void TQrvStringGrid::SetRow(int32_t value) {
@@ -174,6 +180,7 @@ void TQrvStringGrid::SetRow(int32_t value) {
     OnRowUpdate(this, FOldRowSel, Row());
     FOldRowSel = Row();
   }
+  FollowSyncGrid(false);
 }
 
 void TQrvStringGrid::SetTopRow(int32_t value) {

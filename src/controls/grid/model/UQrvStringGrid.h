@@ -12,11 +12,24 @@
 #include <vector>
 
 #include "UBaseGrid.h"
+#include "UCellGraphic.h"
+#include "UCellNode.h"
 #include "UEditorType.h"
+#include "UGridColumnTypes.h"
 #include "UGridItem.h"
+#include "UGridLists.h"
 #include "UGridOptions.h"
 
 class TQrvStringGrid;
+
+enum TSearchAction { saFindFirst, saFindPrevious, saFindNext };
+
+// Listens to the grid's cell selection: told of the current column and each newly selected row.
+class ITQrvStringGridSelect {
+ public:
+  virtual ~ITQrvStringGridSelect() = default;
+  virtual void SelectedRow(int32_t aCol, int32_t aRow) = 0;
+};
 
 // Told of every changed cell rectangle, in registration order, after OnCellsChanged.
 class TGridChangeNotifier {
@@ -26,10 +39,6 @@ class TGridChangeNotifier {
 };
 
 enum TFilterDropDownColumns { fdNormal, fdAll };
-
-enum TCellBorder { cbTop = 1, cbLeft = 2, cbRight = 4, cbBottom = 8 };
-Q_DECLARE_FLAGS(TCellBorders, TCellBorder)
-Q_DECLARE_OPERATORS_FOR_FLAGS(TCellBorders)
 
 class TQrvStringGrid : public TBaseGrid {
  public:
@@ -375,6 +384,210 @@ class TQrvStringGrid : public TBaseGrid {
                            TColor& mirrorColorTo, TAlignment& hAlign, TVAlignment& vAlign, bool& wordWrap,
                            TCellGradientDirection& gradientDir) override;
 
+  // Cell objects: check boxes, radio buttons and groups, tree nodes, graphics
+  TCellControlLook ControlLook;
+  TCellGrouping Grouping;
+  // Where added check boxes and radio buttons sit vertically.
+  TVAlignment VAlignment = vtaTop;
+  TCellNode& CellNode() { return *FCellNode; }
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, bool)> OnCheckBoxChange;          // ACol, ARow, State
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, double&, bool&)> OnRatingChange;  // ACol, ARow
+  virtual TCellGraphic* GetCellGraphic(int32_t c, int32_t r);
+  virtual TCellType GetCellType(int32_t c, int32_t r);
+  virtual bool ToggleCheckBoxCell(int32_t c, int32_t r, bool fromUser);
+  virtual bool SelectRadioButtonCell(int32_t c, int32_t r, bool fromUser);
+  virtual void CheckBoxChange(int32_t aCol, int32_t aRow, bool state);
+  virtual bool RatingChange(int32_t aCol, int32_t aRow, double& newRate);
+  // Width of a cell's text, for a right-aligned check box (the widget measures the formatted content).
+  virtual int32_t CheckBoxTextWidth(int32_t c, int32_t r);
+  // Text extent in the grid's font; the widget measures on its own canvas.
+  virtual TSize MeasureCellText(const QString& text);
+  // Image size of the grid's image list for a cell; (0, 0) while the grid has none (the widget supplies it).
+  virtual TSize CellImageSize(int32_t /*c*/, int32_t /*r*/) { return {}; }
+  virtual TPoint GetCellGraphicSize(int32_t c, int32_t r) { return MeasureCellContent(c, r, 0); }
+  virtual TPoint MeasureCellContent(int32_t c, int32_t r, int32_t extra);
+  virtual TPoint MeasureCellLayout(int32_t c, int32_t r, int32_t cw, int32_t rh, double scale);
+  int32_t GetNodeIndent(int32_t r) const override;
+  bool HasNodes() const override { return FNumNodes > 0; }
+  TCellGraphic* CreateCellGraphic(int32_t c, int32_t r);
+  bool RemoveCellGraphic(int32_t c, int32_t r);
+  bool RemoveCellGraphicOfType(int32_t c, int32_t r, TCellType type);
+  // The type of the base cell of (c, r); ctEmpty for negative indexes.
+  TCellType BaseCellType(int32_t c, int32_t r);
+  bool IsControlCell(int32_t c, int32_t r);
+  bool IsDataDrivenCell(int32_t c, int32_t r);
+  // Check boxes.
+  void AddCheckBox(int32_t c, int32_t r, bool state, bool data);
+  void AddCheckBox(int32_t c, int32_t r, TCheckBoxState state);
+  void AddCheckBoxColumn(int32_t c, bool defaultState, bool dataCheckBox);
+  void AddTriStateCheckBoxColumn(int32_t c, TCheckBoxState state);
+  void RemoveCheckBox(int32_t c, int32_t r);
+  void RemoveCheckBoxColumn(int32_t c);
+  bool HasCheckBox(int32_t c, int32_t r);
+  bool HasDataCheckBox(int32_t c, int32_t r);
+  bool GetCheckBoxState(int32_t c, int32_t r, bool& state);
+  bool GetCheckBoxState(int32_t c, int32_t r, TCheckBoxState& state);
+  bool IsChecked(int32_t c, int32_t r);
+  bool SetCheckBoxState(int32_t c, int32_t r, bool state);
+  bool SetCheckBoxState(int32_t c, int32_t r, TCheckBoxState state);
+  bool ToggleCheckBox(int32_t c, int32_t r) { return ToggleCheckBoxCell(c, r, false); }
+  bool ChangeCheckBoxState(int32_t c, int32_t r, bool state);
+  void CheckAll(int32_t c);
+  void UnCheckAll(int32_t c);
+  static TCheckBoxState BoolToCheckBoxState(bool b) { return b ? cbChecked : cbUnchecked; }
+  bool IsInCheckBox(int32_t c, int32_t r, int32_t x, int32_t y);
+  // Radio buttons: one checked per column.
+  void AddRadioButton(int32_t c, int32_t r, bool state);
+  void RemoveRadioButton(int32_t c, int32_t r);
+  bool HasRadioButton(int32_t c, int32_t r) { return BaseCellType(c, r) == ctRadioButton; }
+  void AddRadioButtonColumn(int32_t c);
+  void RemoveRadioButtonColumn(int32_t c);
+  bool IsRadioButtonChecked(int32_t c, int32_t r);
+  bool SetRadioButtonState(int32_t c, int32_t r, bool state);
+  void SetRadioButtonColumnIndex(int32_t c, int32_t index);
+  int32_t GetRadioButtonColumnIndex(int32_t c);
+  // Radio groups: several items in one cell.
+  void AddRadio(int32_t c, int32_t r, int32_t dirRadio, int32_t idxRadio, QStringList* sl);
+  QStringList* CreateRadio(int32_t c, int32_t r, int32_t dirRadio, int32_t idxRadio);
+  bool GetRadioIdx(int32_t c, int32_t r, int32_t& idxRadio);
+  bool SetRadioIdx(int32_t c, int32_t r, int32_t idxRadio);
+  QStringList* GetRadioStrings(int32_t c, int32_t r);
+  bool IsRadio(int32_t c, int32_t r) { return BaseCellType(c, r) == ctRadio; }
+  void RemoveRadio(int32_t c, int32_t r) { RemoveCellGraphicOfType(c, r, ctRadio); }
+  void SelectNextRadioItem(int32_t c, int32_t r, bool fromUser);
+  // Tree nodes (rows marked "real" take real indexes).
+  void AddNode(int32_t realRow, int32_t span);
+  void RemoveNode(int32_t realRow);
+  void RemoveAllNodes();
+  void ExpandNode(int32_t realRow);
+  void ContractNode(int32_t realRow);
+  void ExpandAll();
+  void ContractAll();
+  bool GetNodeState(int32_t r);
+  void SetNodeState(int32_t r, bool value);
+  int32_t GetNodeLevel(int32_t r);
+  int32_t GetNodeSpan(int32_t r);
+  void SetNodeSpan(int32_t r, int32_t span);
+  void UpdateNodeSpan(int32_t r, int32_t delta);
+  int32_t GetSubNodeCount(int32_t r);
+  void UpdateSubNodeCount(int32_t r, int32_t delta);
+  bool IsNode(int32_t r) { return r >= 0 && GetCellType(0, r) == ctNode; }
+  bool IsSummary(int32_t r) { return r >= 0 && GetCellType(0, r) == ctSummary; }
+  void MarkSummaryRow(int32_t realRow);
+  int32_t GetParentRow(int32_t r);
+  int32_t GetNodeSpanType(int32_t r);
+  bool IsNodeClickArea(int32_t r, int32_t x);
+  bool ForceSel() const { return FForceSel; }
+  int32_t NumNodes() const { return FNumNodes; }
+  // Row insertion and removal that keep spans and levels right.
+  void InsertNormalRow(int32_t realRow);
+  void RemoveNormalRow(int32_t r);
+  void InsertChildRow(int32_t realRow, int32_t insertAt);
+  void RemoveChildRow(int32_t realRow);
+  // Graphics and other cell objects.
+  void AddBitmap(int32_t c, int32_t r, TBitmap* bmp, bool transparent, TCellHAlign hal, TCellVAlign val);
+  TBitmap* CreateBitmap(int32_t c, int32_t r, bool transparent, TCellHAlign hal, TCellVAlign val);
+  void AddIcon(int32_t c, int32_t r, TIcon* icon, TCellHAlign hal, TCellVAlign val);
+  TIcon* CreateIcon(int32_t c, int32_t r, TCellHAlign hal, TCellVAlign val);
+  void AddImageIdx(int32_t c, int32_t r, int32_t idx, TCellHAlign hal, TCellVAlign val);
+  void AddDataImage(int32_t c, int32_t r, int32_t idx, TCellHAlign hal, TCellVAlign val);
+  TIntList* AddMultiImage(int32_t c, int32_t r, int32_t dir, TCellHAlign hal, TCellVAlign val);
+  void AddPicture(int32_t c, int32_t r, TPicture* picture, bool transparent, TStretchMode mode, int32_t padding,
+                  TCellHAlign hal, TCellVAlign val);
+  TPicture* CreatePicture(int32_t c, int32_t r, bool transparent, TStretchMode mode, int32_t padding, TCellHAlign hal,
+                          TCellVAlign val);
+  void AddFilePicture(int32_t c, int32_t r, TFilePicture* picture, bool transparent, TStretchMode mode,
+                      int32_t padding, TCellHAlign hal, TCellVAlign val);
+  TFilePicture* CreateFilePicture(int32_t c, int32_t r, bool transparent, TStretchMode mode, int32_t padding,
+                                  TCellHAlign hal, TCellVAlign val);
+  void AddProgress(int32_t c, int32_t r, TColor fgColor, TColor bkColor);
+  void AddProgressEx(int32_t c, int32_t r, TColor fgColor, TColor fgTextColor, TColor bkColor, TColor bkTextColor);
+  void AddProgressFormatted(int32_t c, int32_t r, TColor fgColor, TColor fgTextColor, TColor bkColor,
+                            TColor bkTextColor, const QString& fmt, int32_t min, int32_t max);
+  void AddQrvProgress(int32_t c, int32_t r, int32_t min, int32_t max);
+  void AddProgressPie(int32_t c, int32_t r, TColor color, int32_t value);
+  void SetProgressPie(int32_t c, int32_t r, int32_t value);
+  void AddRangeIndicator(int32_t c, int32_t r, int32_t range, TColor negColor, TColor posColor, bool showValue);
+  void AddComment(int32_t c, int32_t r, const QString& comment) {
+    AddColorComment(c, r, comment, ControlLook.CommentColor);
+  }
+  void AddColorComment(int32_t c, int32_t r, const QString& comment, TColor color);
+  void AddButton(int32_t c, int32_t r, int32_t bw, int32_t bh, const QString& caption, TCellHAlign hal,
+                 TCellVAlign val);
+  void AddBitButton(int32_t c, int32_t r, int32_t bw, int32_t bh, const QString& caption, TBitmap* glyph,
+                    TCellHAlign hal, TCellVAlign val);
+  TBitmap* CreateBitButton(int32_t c, int32_t r, int32_t bw, int32_t bh, const QString& caption, TCellHAlign hal,
+                           TCellVAlign val);
+  void AddInterfacedCell(int32_t c, int32_t r, TObject* object);
+  void AddScrollBar(int32_t c, int32_t r, bool autoRange);
+  void AddBalloon(int32_t c, int32_t r, const QString& title, const QString& text, TBalloonIcon icon);
+  void AddShape(int32_t c, int32_t r, TCellShape shape, TColor fillColor, TColor lineColor, TCellHAlign hal,
+                TCellVAlign val);
+  void AddRating(int32_t c, int32_t r, int32_t scale, TColor fillColor, TColor emptyColor);
+  void AddExpand(int32_t c, int32_t r, int32_t expandedHeight);
+  void AddMarker(int32_t c, int32_t r, int32_t errPos, int32_t errLen);
+  void RemoveBitmap(int32_t c, int32_t r) { RemoveCellGraphicOfType(c, r, ctBitmap); }
+  void RemoveIcon(int32_t c, int32_t r) { RemoveCellGraphicOfType(c, r, ctIcon); }
+  void RemoveImageIdx(int32_t c, int32_t r) { RemoveCellGraphicOfType(c, r, ctImageList); }
+  void RemoveMultiImage(int32_t c, int32_t r) { RemoveCellGraphicOfType(c, r, ctImages); }
+  void RemovePicture(int32_t c, int32_t r) { RemoveCellGraphicOfType(c, r, ctPicture); }
+  void RemoveFilePicture(int32_t c, int32_t r) { RemoveCellGraphicOfType(c, r, ctFilePicture); }
+  void RemoveProgress(int32_t c, int32_t r) { RemoveCellGraphicOfType(c, r, ctProgress); }
+  void RemoveQrvProgress(int32_t c, int32_t r) { RemoveCellGraphicOfType(c, r, ctXPProgress); }
+  void RemoveProgressPie(int32_t c, int32_t r) { RemoveCellGraphicOfType(c, r, ctProgressPie); }
+  void RemoveRangeIndicator(int32_t c, int32_t r) { RemoveCellGraphicOfType(c, r, ctRangeIndicator); }
+  void RemoveComment(int32_t c, int32_t r) { RemoveCellGraphicOfType(c, r, ctComment); }
+  void RemoveBitButton(int32_t c, int32_t r) { RemoveCellGraphicOfType(c, r, ctBitButton); }
+  void RemoveInterfacedCell(int32_t c, int32_t r) { RemoveCellGraphicOfType(c, r, ctInterface); }
+  void RemoveScrollBar(int32_t c, int32_t r) { RemoveCellGraphicOfType(c, r, ctScrollbar); }
+  void RemoveShape(int32_t c, int32_t r) { RemoveCellGraphicOfType(c, r, ctShape); }
+  void RemoveRating(int32_t c, int32_t r) { RemoveCellGraphicOfType(c, r, ctRating); }
+  void RemoveExpand(int32_t c, int32_t r) { RemoveCellGraphicOfType(c, r, ctExpand); }
+  void RemoveButton(int32_t c, int32_t r);
+  void RemoveDataImage(int32_t c, int32_t r);
+  void RemoveMarker(int32_t c, int32_t r);
+  void RemoveBalloon(int32_t c, int32_t r);
+  void RemoveAllComments();
+  void RemoveAllButtons();
+  void RemoveAllMarkers();
+  bool HasBitmap(int32_t c, int32_t r) { return GetBitmap(c, r) != nullptr; }
+  bool HasPicture(int32_t c, int32_t r) { return GetPicture(c, r) != nullptr; }
+  TBitmap* GetBitmap(int32_t c, int32_t r);
+  TPicture* GetPicture(int32_t c, int32_t r);
+  TFilePicture* GetFilePicture(int32_t c, int32_t r);
+  TObject* GetInterfacedCell(int32_t c, int32_t r);
+  bool HasDataImage(int32_t c, int32_t r) { return BaseCellType(c, r) == ctDataImage; }
+  TIntList* GetCellImages(int32_t c, int32_t r);
+  bool HasProgress(int32_t c, int32_t r) { return BaseCellType(c, r) == ctProgress; }
+  bool IsComment(int32_t c, int32_t r, QString& comment);
+  QString GetComment(int32_t c, int32_t r);
+  void SetComment(int32_t c, int32_t r, const QString& value);
+  void SetShapeColor(int32_t c, int32_t r, TColor fillColor);
+  TColor GetShapeColor(int32_t c, int32_t r);
+  bool HasRating(int32_t c, int32_t r) { return BaseCellType(c, r) == ctRating; }
+  bool HasScrollBar(int32_t c, int32_t r) { return BaseCellType(c, r) == ctScrollbar; }
+  bool HasAutoRangeScrollBar(int32_t c, int32_t r);
+  void SetScrollPosition(int32_t c, int32_t r, int32_t pos);
+  int32_t GetScrollPosition(int32_t c, int32_t r);
+  void SetScrollProp(int32_t c, int32_t r, TScrollProp prop);
+  TScrollProp GetScrollProp(int32_t c, int32_t r);
+  // Identifies a cell's image for sorting by image: the bitmap or icon object, or the image index; -1 otherwise.
+  int64_t GetCellImageKey(int32_t c, int32_t r);
+  // c is a display column: the button's rectangle from the offset painting stored.
+  TRect GetCellButtonRect(int32_t c, int32_t r);
+  TRect ExpandButtonRect(int32_t c, int32_t r);
+  bool HasButton(int32_t c, int32_t r);
+  void PushButton(int32_t c, int32_t r, bool push);
+  void SetButtonText(int32_t c, int32_t r, const QString& caption);
+  QString GetButtonText(int32_t c, int32_t r);
+  bool HasExpand(int32_t c, int32_t r) { return BaseCellType(c, r) == ctExpand; }
+  bool ToggleExpand(int32_t c, int32_t r);
+  bool GetExpandState(int32_t c, int32_t r);
+  int32_t GetExpandHeight(int32_t c, int32_t r, bool expanded);
+  void GetMarker(int32_t c, int32_t r, int32_t& errPos, int32_t& errLen);
+  bool HasBalloon(int32_t c, int32_t r) { return BaseCellType(c, r) == ctBalloon; }
+  bool IsBalloon(int32_t c, int32_t r, QString& title, QString& text, TBalloonIcon& icon);
+
  protected:
   // Display indexes: the real columns they show move, with their visibility and width entries and parked cells.
   void ColumnMoved(int32_t fromIndex, int32_t toIndex) override;
@@ -423,8 +636,6 @@ class TQrvStringGrid : public TBaseGrid {
   std::array<int32_t, PrintColumnSlots> Indents{};
 
   // Selection model, row marks and repaint helpers
-  TMouseActions& MouseActions() { return FMouseActions; }
-  const TMouseActions& MouseActions() const { return FMouseActions; }
   // Rows are display rows, or real rows while RowSelectPersistent is on.
   bool GetRowSelect(int32_t r) const;
   void SetRowSelect(int32_t r, bool value);
@@ -462,7 +673,6 @@ class TQrvStringGrid : public TBaseGrid {
   void ClearModifiedRows();
   bool GetRowEnabled(int32_t r) const;
   void SetRowEnabled(int32_t r, bool value);
-  bool UseEnabledRows() const { return FUseEnabledRows; }
   bool SelChange() const { return FSelChange; }
   void GotoCell(int32_t c, int32_t r);
   // Focus to the grid, the cell made current, the in-place editor opened (the widget's hooks).
@@ -478,7 +688,6 @@ class TQrvStringGrid : public TBaseGrid {
   std::function<void(TQrvStringGrid*, int32_t)> OnRowDisjunctSelected;             // ARow
 
   // Moving the current cell and the editing switch
-  TNavigation& Navigation() { return FNavigation; }
   bool EditMode() const { return FEditMode; }
   // The widget reports its in-place editor opening and closing.
   void SetEditMode(bool value) { FEditMode = value; }
@@ -489,9 +698,6 @@ class TQrvStringGrid : public TBaseGrid {
   // Set while a node is contracted: every move is accepted at once.
   void SetForceSel(bool value) { FForceSel = value; }
   void RepaintActiveHeaders(int32_t aCol1, int32_t aRow1, int32_t aCol2, int32_t aRow2);
-  // The one selection listener, called with (current column, new row); replaces any earlier one.
-  void RegisterSelListener(std::function<void(int32_t, int32_t)> listener) { FSelListener = std::move(listener); }
-  void UnRegisterSelListener() { FSelListener = nullptr; }
   std::function<void(TQrvStringGrid*, int32_t, int32_t, int32_t, int32_t, bool&)>
       OnCellChanging;                                                           // OldRow, OldCol, NewRow, NewCol
   std::function<void(TQrvStringGrid*, int32_t, int32_t, bool&)> OnRowChanging;  // OldRow, NewRow
@@ -499,8 +705,6 @@ class TQrvStringGrid : public TBaseGrid {
   bool SelectionRectangle = false;
   virtual void CellChanging(int32_t aCol, int32_t aRow, bool& allow);
   virtual void RememberOldCellText(int32_t aCol, int32_t aRow);
-  // Check boxes, radio groups, radio buttons and buttons in the cell.
-  virtual bool IsControlCell(int32_t c, int32_t r) const;
   virtual bool ValidateCell(const QString& value);
   virtual bool ValidateCellWide(const QString& value);
   // What only the widget can do or know: the defaults serve a grid without a window.
@@ -574,19 +778,9 @@ class TQrvStringGrid : public TBaseGrid {
   // Typed cell access and derived text
   QStringList FColumnHeaders;
   QStringList FRowHeaders;
-  // Selection model, row marks and repaint helpers
-  TMouseActions FMouseActions{this};
-  std::vector<uint8_t> FRowSelect;
-  std::vector<int32_t> FSelectedRows;
-  std::vector<uint8_t> FColSelect;
-  std::vector<uint32_t> FSelectedCells;
-  std::vector<uint8_t> FModifiedRows;
-  std::vector<uint8_t> FEnabledRows;
-  bool FUseEnabledRows = false;
+  // Selection model, row marks and repaint helpers (the stores are the owned lists below)
   bool FSelChange = false;
   // Moving the current cell and the editing switch
-  TNavigation FNavigation;
-  bool FForceSel = false;
   bool FEditMode = false;
   TEditorType FEditControl = edNormal;
   QString FEditText;
@@ -594,7 +788,154 @@ class TQrvStringGrid : public TBaseGrid {
   QString FOldCellText;
   int32_t FOldCol = -1;
   int32_t FOldRow = -1;
-  std::function<void(int32_t, int32_t)> FSelListener;
   // False when the target is the last row a fixed floating footer covers.
   bool KeepTargetClearOfFooters(int32_t aCol, int32_t aRow);
+
+  // Owned option and list objects, the column order, and the per-row lists that follow the rows
+ public:
+  TSearchFooter& SearchFooter() { return *FSearchFooter; }
+  TNavigation& Navigation() { return *FNavigation; }
+  TMouseActions& MouseActions() { return *FMouseActions; }
+  const TMouseActions& MouseActions() const { return *FMouseActions; }
+  TSyncGrid& SyncGrid() { return *FSyncGrid; }
+  TBands& Bands() { return *FBands; }
+  TFocusHelper& FocusHelper() { return *FFocusHelper; }
+  // The grid keeps its own object and takes over the given one's settings.
+  void SetFocusHelper(const TFocusHelper* value) { FFocusHelper->Assign(value); }
+  TSortIndexList& SortIndexes() { return *FSortIndexes; }
+  TIntList& MergedColumns() { return *FMergedColumns; }
+  TIntList& IgnoreColumns() { return *FIgnoreColumns; }
+  TIntList& SortRowXRef() { return *FSortRowXRef; }
+  TIntList& UnSortRowXRef() { return *FUnSortRowXRef; }
+  TIntList& SelectedCells() { return *FSelectedCells; }
+  TIntList& SelectedRows() { return *FSelectedRows; }
+  TIntList& ModifiedRows() { return *FModifiedRows; }
+  TIntList& EnabledRows() { return *FEnabledRows; }
+  TIntList& OrigColSizes() { return *FOrigColSizes; }
+  TIntList& ColumnOrder() { return *FColumnOrder; }
+  const TIntList& ColumnOrder() const { return *FColumnOrder; }
+  TControlList& ControlList() { return *FControlList; }
+  // Disjunct row and column selection flags (1 = selected), grown on demand by the selection model.
+  std::vector<uint8_t>& RowSelectFlags() { return FRowSelect; }
+  std::vector<uint8_t>& ColSelectFlags() { return FColSelect; }
+  // Whether the modified-row list follows the rows (the modified-row display is on), and whether rows can be
+  // disabled (set by the first per-row enabling).
+  bool ShowModifiedEnabled() const { return FShowModifiedEnabled; }
+  void SetShowModifiedEnabled(bool value) { FShowModifiedEnabled = value; }
+  bool UseEnabledRows() const { return FUseEnabledRows; }
+  void SetUseEnabledRows(bool value) { FUseEnabledRows = value; }
+
+  void SplitAllColumnCells();
+  void MergeAllColumnCells();
+  bool IsIgnoredColumn(int32_t aCol) const { return FIgnoreColumns->HasValue(aCol); }
+
+  // Column order: entry p is the first index of the column now at position p.
+  void SetColumnOrder();
+  int32_t ColumnPosition(int32_t aCol) const;
+  int32_t ColumnAtPosition(int32_t aPos);
+  // Moves the columns back to the order the list names. A list that is not an order of every column (a value
+  // twice, one missing or out of range) changes nothing: such a list would move columns back and forth for ever.
+  void ResetColumnOrder();
+  // Display positions; the order list is filled first when empty and follows the move.
+  void MoveColumn(int32_t fromIndex, int32_t toIndex);
+  // Puts the columns in a stored order (entry p = first index of the column to show at position p, hidden
+  // columns included) and keeps that order in the list. Anything but an order of every column is refused.
+  bool ApplyColumnPositions(const std::vector<int32_t>& positions);
+  bool IsColumnOrderPermutation(const std::vector<int32_t>& order) const;
+
+  QString GetOriginalCells(int32_t c, int32_t r) const;
+  void SetOriginalCells(int32_t c, int32_t r, const QString& value);
+  QString GetUnSortedCell(int32_t c, int32_t r) const;
+  void SetUnSortedCell(int32_t c, int32_t r, const QString& value);
+  int32_t SortedRowIndex(int32_t aRow) const;
+  int32_t UnSortedRowIndex(int32_t aRow) const;
+
+  void RemoveSelectedRows();
+  void RemoveUnSelectedRows();
+  void RemoveSelectedCols();
+  void RemoveUnSelectedCols();
+  void HideSelectedRows();
+  void HideUnSelectedRows();
+  // The same answer as IsHiddenRow; the caller's cache, filled on first use, makes repeated questions cheap.
+  bool IsHiddenRow(int32_t rowIndex, std::unique_ptr<TIntList>& listHidden) const;
+  // Display rows; the cell controls follow the row.
+  void MoveRow(int32_t fromIndex, int32_t toIndex);
+
+  // Controls placed in cells (real column, display row); the list records them by real row. Placing and showing
+  // the control belongs to the window.
+  QObject* GetCellControls(int32_t c, int32_t r) const;
+  void SetCellControls(int32_t c, int32_t r, QObject* control);
+
+  // Per-cell hooks without a default answer of their own.
+  virtual void SearchFooterAction(const QString& value, int32_t aCol, int32_t aRow, TSearchAction action);
+  virtual void GetColumnFormat(int32_t aCol, TSortStyle& aStyle, QString& aPrefix, QString& aSuffix);
+  std::function<void(TQrvStringGrid*, const QString&, int32_t, int32_t, TSearchAction)> OnSearchFooterAction;
+  std::function<void(TQrvStringGrid*, int32_t, TSortStyle&, QString&, QString&)> OnGetFormat;  // ACol
+  // The one selection listener, told of each newly selected row with the current column.
+  void RegisterSelListener(std::shared_ptr<ITQrvStringGridSelect> listener) { FISelect = std::move(listener); }
+  void UnRegisterSelListener(const std::shared_ptr<ITQrvStringGridSelect>&) { FISelect.reset(); }
+  ITQrvStringGridSelect* SelListener() const { return FISelect.get(); }
+
+  virtual void MouseActionsChanged() {}
+  virtual bool IsDesigning() const { return false; }
+  virtual void InvalidateGrid() { Invalidate(); }
+  virtual void NavigationChanged() {}
+  // Copies the search footer's settings into the search panel; the model has no panel.
+  virtual void UpdateSearchPanel() {}
+
+ private:
+  void CreateOwnedObjects();
+  void FreeOwnedObjects();
+  void AssignOptionObjects(const TQrvStringGrid* source);
+  // Loaded's part for the option objects: an always-shown editor becomes the navigation's own switch.
+  void LoadedOptionObjects();
+  // The partner grid takes this grid's current column (or row) when it follows selections.
+  void FollowSyncGrid(bool column);
+  void MoveColumnOrderEntry(int32_t from, int32_t to);
+  // Per-row lists on row insertion and removal.
+  void InsertRowListEntries(int32_t aRow, int32_t count);
+  void RemoveRowListEntries(int32_t rowIndex, int32_t count, bool modifiedAndEnabled);
+  int32_t UnSortedPosition(int32_t r) const;
+  bool RowFlagSet(int32_t displayRow) const;
+  bool ColFlagSet(int32_t col) const;
+  void MoveRowListEntries(int32_t fromIndex, int32_t toIndex, int32_t count);
+  // Cell controls at real rows from fromRealRow on move by the given rows.
+  void ShiftControlRows(int32_t fromRealRow, int32_t by);
+  // Takes out of the list the controls of the real rows first .. last.
+  void DropControlRows(int32_t first, int32_t last);
+  std::shared_ptr<ITQrvStringGridSelect> FISelect;
+
+  std::unique_ptr<TFocusHelper> FFocusHelper;
+  std::unique_ptr<TSearchFooter> FSearchFooter;
+  std::unique_ptr<TNavigation> FNavigation;
+  std::unique_ptr<TBands> FBands;
+  std::unique_ptr<TMouseActions> FMouseActions;
+  std::unique_ptr<TSortIndexList> FSortIndexes;
+  std::unique_ptr<TIntList> FSortRowXRef, FUnSortRowXRef, FMergedColumns, FSelectedCells, FSelectedRows,
+      FModifiedRows, FEnabledRows, FOrigColSizes, FIgnoreColumns, FColumnOrder;
+  std::unique_ptr<TControlList> FControlList;
+  std::unique_ptr<TSyncGrid> FSyncGrid;
+  std::vector<uint8_t> FRowSelect;
+  std::vector<uint8_t> FColSelect;
+  bool FShowModifiedEnabled = false;
+  bool FUseEnabledRows = false;
+
+ private:
+  // Cell objects: check boxes, radio buttons and groups, tree nodes, graphics
+  TCellGraphic* BaseCellGraphic(int32_t c, int32_t r);
+  // The graphic of a cell by real row, parked rows included; null when the cell holds none.
+  TCellGraphic* GraphicByRealRow(int32_t c, int32_t realRow);
+  QString CheckTrueOf(int32_t c, int32_t r);
+  QString CheckFalseOf(int32_t c, int32_t r);
+  bool AskCanEdit(int32_t c, int32_t r);
+  void CheckRangeOrRaise(int32_t c, int32_t r) const;
+  void CheckGroupAfterToggle(int32_t c, int32_t r, bool isNode, int32_t span, bool contracted, bool newState);
+  void ChangeNodeLevels(int32_t displayRow, int32_t span, int32_t delta);
+  int32_t NextNodeRow(int32_t after);
+  TSize ObjectCellSize(int32_t c, int32_t r);
+  TSize RadioGroupSize(const TCellGraphic& g, bool minimumItemHeight);
+  TSize MultiImageSize(const TCellGraphic& g, int32_t c, int32_t r);
+  std::unique_ptr<TCellNode> FCellNode = std::make_unique<TCellNode>(this);
+  int32_t FNumNodes = 0;
+  bool FForceSel = false;
 };

@@ -15,10 +15,6 @@ void TQrvStringGrid::RememberOldCellText(int32_t aCol, int32_t aRow) {
   FOldCellText = GetGridCell(RealColIndex(aCol), aRow);
 }
 
-bool TQrvStringGrid::IsControlCell(int32_t, int32_t) const {
-  return false;
-}
-
 bool TQrvStringGrid::ValidateCell(const QString&) {
   return true;
 }
@@ -96,12 +92,12 @@ bool TQrvStringGrid::SelectCell(int32_t aCol, int32_t aRow) {
     if (base.X >= 0 && base.Y >= 0 && base.X < ColCount() && base.Y < RowCount()) {
       MoveCurrent(base.X, base.Y, true, true);
       RepaintCell(base.X, base.Y);
-      if (FMouseActions.DirectEdit() || (DropDownAlwaysVisible() && HasComboBox(aCol, aRow))) ShowInplaceEditor();
+      if (FMouseActions->DirectEdit() || (DropDownAlwaysVisible() && HasComboBox(aCol, aRow))) ShowInplaceEditor();
     }
     return false;
   }
   if (aCol == 0 && HasNodes() && !(Options() & goRowSelect)) return false;
-  if (FUseEnabledRows && FNavigation.SkipDisabledRows() && !GetRowEnabled(aRow)) return false;
+  if (FUseEnabledRows && FNavigation->SkipDisabledRows() && !GetRowEnabled(aRow)) return false;
 
   const TGridRect oldSel = Selection();
   const int32_t oldCol = Col();
@@ -126,22 +122,22 @@ bool TQrvStringGrid::SelectCell(int32_t aCol, int32_t aRow) {
   if (IsControlCell(rc, aRow)) {
     bool allow = true;
     CanEditCell(rc, aRow, allow);
-    if (!FEditDisable) FEditDisable = !allow && ((Options() & goEditing) || FMouseActions.RangeSelectAndEdit());
+    if (!FEditDisable) FEditDisable = !allow && ((Options() & goEditing) || FMouseActions->RangeSelectAndEdit());
     if (!(Options() & goEditing) && !(Options() & goRowSelect) && allow) switchEditing(Options() | goEditing);
   } else {
     bool allow = (Options() & goEditing) || FEditDisable;
     CanEditCell(rc, aRow, allow);
-    if (allow && FMouseActions.DirectEdit()) {
+    if (allow && FMouseActions->DirectEdit()) {
       FEditControl = DefaultEditor;
       if (HasNoEditor(rc, aRow)) allow = false;
     }
-    if (FMouseActions.EditOnDblClickOnly()) allow = false;
+    if (FMouseActions->EditOnDblClickOnly()) allow = false;
     if (allow) {
       FEditDisable = false;
       if (!(Options() & goEditing)) {
         if (!FEditMode) RememberOldCellText(aCol, aRow);
         TGridOptions options = Options();
-        if ((options & goRowSelect) && FMouseActions.RangeSelectAndEdit()) options &= ~TGridOptions(goRowSelect);
+        if ((options & goRowSelect) && FMouseActions->RangeSelectAndEdit()) options &= ~TGridOptions(goRowSelect);
         switchEditing(options | goEditing);
       }
       closeRunningEdit();
@@ -179,7 +175,7 @@ bool TQrvStringGrid::SelectCell(int32_t aCol, int32_t aRow) {
     RepaintCell(0, oldRow);
     RepaintCell(0, aRow);
   }
-  if (FSelListener) FSelListener(Col(), aRow);
+  if (FISelect) FISelect->SelectedRow(Col(), aRow);
   if (ActiveCellShow) {
     RepaintActiveHeaders(oldCol, oldRow, aCol, aRow);
     if (oldSel.Left != oldCol && oldSel.Top != oldRow) RepaintActiveHeaders(oldSel.Left, oldSel.Top, aCol, aRow);

@@ -17,12 +17,22 @@ void GrowTo(std::vector<uint8_t>& flags, int32_t i) {
   if (size_t(i) >= flags.size()) flags.resize(size_t(i) + 1, 0);
 }
 
+// Per-row marks: entry i is 1 when the mark is set.
+bool MarkAt(const TIntList& marks, int32_t i) {
+  return i >= 0 && i < marks.Count() && marks.GetInteger(i) == 1;
+}
+
+void SetMark(TIntList& marks, int32_t i, bool value) {
+  while (marks.Count() <= i) marks.Add(0);
+  marks.SetInteger(i, value ? 1 : 0);
+}
+
 bool Between(int32_t v, int32_t a, int32_t b) {
   return v >= std::min(a, b) && v <= std::max(a, b);
 }
 
-uint32_t PackCell(int32_t c, int32_t r) {
-  return (uint32_t(r) << 16) | (uint32_t(c) & 0xFFFFu);
+int32_t PackCell(int32_t c, int32_t r) {
+  return int32_t((uint32_t(r) << 16) | (uint32_t(c) & 0xFFFFu));
 }
 
 // Selected rows are kept by real row while the selection is to survive filtering and hiding.
@@ -33,9 +43,9 @@ int32_t SelectionRow(const TQrvStringGrid& grid, int32_t r) {
 }  // namespace
 
 bool TQrvStringGrid::GetRowSelect(int32_t r) const {
-  if (!FMouseActions.RowSelectPersistent() && (r < 0 || r >= RowCount() + NumHiddenRows()))
+  if (!FMouseActions->RowSelectPersistent() && (r < 0 || r >= RowCount() + NumHiddenRows()))
     throw EQrvGridError(QStringLiteral("Invalid row %1 accessed").arg(r));
-  if (FMouseActions.DisjunctRowSelect()) return FlagAt(FRowSelect, r);
+  if (FMouseActions->DisjunctRowSelect()) return FlagAt(FRowSelect, r);
   return Between(r, Selection().Top, Selection().Bottom);
 }
 
@@ -52,9 +62,9 @@ void TQrvStringGrid::SetRowSelect(int32_t r, bool value) {
   GrowTo(FRowSelect, r);
   if (was != value) RepaintRow(r);
   FRowSelect[size_t(r)] = value ? 1 : 0;
-  const auto listed = std::find(FSelectedRows.begin(), FSelectedRows.end(), r);
-  if (value && listed == FSelectedRows.end() && r >= FixedRows()) FSelectedRows.push_back(r);
-  if (!value && listed != FSelectedRows.end()) FSelectedRows.erase(listed);
+  const bool listed = FSelectedRows->HasValue(r);
+  if (value && !listed && r >= FixedRows()) FSelectedRows->Add(r);
+  if (!value && listed) FSelectedRows->DeleteValue(r);
   if (OnRowDisjunctSelected) OnRowDisjunctSelected(this, r);
 }
 
@@ -65,12 +75,12 @@ void TQrvStringGrid::ClearRowSelect() {
     RepaintRow(int32_t(i));
     FRowSelect[i] = 0;
   }
-  FSelectedRows.clear();
+  FSelectedRows->Clear();
 }
 
 void TQrvStringGrid::SelectRows(int32_t rowIndex, int32_t rCount) {
   if (rowIndex + rCount > RowCount()) rCount = RowCount() - rowIndex;
-  if (!FMouseActions.DisjunctRowSelect()) {
+  if (!FMouseActions->DisjunctRowSelect()) {
     SetSelection(TGridRect{FixedCols(), rowIndex, ColCount() - 1, rowIndex + rCount - 1});
   } else {
     for (int32_t r = rowIndex; r < rowIndex + rCount && r < RowCount(); ++r)
@@ -81,7 +91,7 @@ void TQrvStringGrid::SelectRows(int32_t rowIndex, int32_t rCount) {
 }
 
 void TQrvStringGrid::UnSelectRows(int32_t rowIndex, int32_t rCount) {
-  if (!FMouseActions.DisjunctRowSelect()) return;
+  if (!FMouseActions->DisjunctRowSelect()) return;
   for (int32_t r = rowIndex; r < rowIndex + rCount && r < RowCount(); ++r)
     SetRowSelect(SelectionRow(*this, r), false);
   FSelChange = false;
@@ -98,14 +108,14 @@ void TQrvStringGrid::SelectionToRowSelect(bool all) {
 }
 
 int32_t TQrvStringGrid::RowSelectCount() const {
-  if (!FMouseActions.DisjunctRowSelect()) return std::abs(Selection().Bottom - Selection().Top) + 1;
+  if (!FMouseActions->DisjunctRowSelect()) return std::abs(Selection().Bottom - Selection().Top) + 1;
   const size_t n = std::min(FRowSelect.size(), size_t(std::max(0, RowCount() + NumHiddenRows())));
   return int32_t(
       std::count_if(FRowSelect.begin(), FRowSelect.begin() + std::ptrdiff_t(n), [](uint8_t f) { return f; }));
 }
 
 int32_t TQrvStringGrid::SelectedRowCount() const {
-  if (FMouseActions.DisjunctRowSelect()) return int32_t(FSelectedRows.size());
+  if (FMouseActions->DisjunctRowSelect()) return FSelectedRows->Count();
   const TGridRect s = Selection();
   const int32_t bottom = std::min(s.Bottom, RowCount() - FixedFooters() - 1);
   if (IsMergedCell(s.Left, s.Top)) {
@@ -118,7 +128,7 @@ int32_t TQrvStringGrid::SelectedRowCount() const {
 
 int32_t TQrvStringGrid::GetSelectedRow(int32_t i) const {
   if (i < 0) return -1;
-  if (FMouseActions.DisjunctRowSelect()) return size_t(i) < FSelectedRows.size() ? FSelectedRows[size_t(i)] : -1;
+  if (FMouseActions->DisjunctRowSelect()) return i < FSelectedRows->Count() ? FSelectedRows->GetInteger(i) : -1;
   const TGridRect s = Selection();
   const int32_t row = std::min(s.Top, s.Bottom) + i;
   return row <= std::max(s.Top, s.Bottom) ? row : -1;
@@ -145,7 +155,7 @@ void TQrvStringGrid::ClearColSelect() {
 }
 
 void TQrvStringGrid::SelectCols(int32_t colIndex, int32_t cCount) {
-  if (!FMouseActions.DisjunctColSelect()) {
+  if (!FMouseActions->DisjunctColSelect()) {
     SetSelection(TGridRect{colIndex, FixedRows(), colIndex + cCount - 1, RowCount() - 1});
     return;
   }
@@ -153,7 +163,7 @@ void TQrvStringGrid::SelectCols(int32_t colIndex, int32_t cCount) {
 }
 
 void TQrvStringGrid::UnSelectCols(int32_t colIndex, int32_t cCount) {
-  if (!FMouseActions.DisjunctColSelect()) return;
+  if (!FMouseActions->DisjunctColSelect()) return;
   for (int32_t c = colIndex; c < colIndex + cCount && c < ColCount(); ++c) SetColSelect(c, false);
 }
 
@@ -166,12 +176,12 @@ void TQrvStringGrid::SelectionToColSelect(bool all) {
 }
 
 int32_t TQrvStringGrid::ColSelectCount() const {
-  if (!FMouseActions.DisjunctColSelect()) return Selection().Right - Selection().Left + 1;
+  if (!FMouseActions->DisjunctColSelect()) return Selection().Right - Selection().Left + 1;
   return int32_t(std::count_if(FColSelect.begin(), FColSelect.end(), [](uint8_t f) { return f; }));
 }
 
 int32_t TQrvStringGrid::SelectedColCount() const {
-  if (FMouseActions.DisjunctColSelect()) return ColSelectCount();
+  if (FMouseActions->DisjunctColSelect()) return ColSelectCount();
   const TGridRect s = Selection();
   if (IsMergedCell(s.Left, s.Top)) {
     const int32_t span = CellSpan(s.Left, s.Top).X;
@@ -182,29 +192,28 @@ int32_t TQrvStringGrid::SelectedColCount() const {
 }
 
 int32_t TQrvStringGrid::SelectedCellsCount() {
-  if (!FMouseActions.DisjunctCellSelect()) {
-    FSelectedCells.clear();
+  if (!FMouseActions->DisjunctCellSelect()) {
+    FSelectedCells->Clear();
     const TGridRect s = Selection();
     if (s.Left == s.Right && s.Top == s.Bottom) {
-      FSelectedCells.push_back(PackCell(Col(), Row()));
+      FSelectedCells->Add(PackCell(Col(), Row()));
     } else {
       for (int32_t c = std::min(s.Left, s.Right); c <= std::max(s.Left, s.Right); ++c)
         for (int32_t r = std::min(s.Top, s.Bottom); r <= std::max(s.Top, s.Bottom); ++r)
-          FSelectedCells.push_back(PackCell(c, r));
+          FSelectedCells->Add(PackCell(c, r));
     }
   }
-  return int32_t(FSelectedCells.size());
+  return FSelectedCells->Count();
 }
 
 TPoint TQrvStringGrid::GetSelectedCell(int32_t i) const {
-  if (i < 0 || size_t(i) >= FSelectedCells.size()) return TPoint{-1, -1};
-  const uint32_t v = FSelectedCells[size_t(i)];
+  if (i < 0 || i >= FSelectedCells->Count()) return TPoint{-1, -1};
+  const auto v = uint32_t(FSelectedCells->GetInteger(i));
   return TPoint{int32_t(v & 0xFFFFu), int32_t(v >> 16)};
 }
 
 bool TQrvStringGrid::GetSelectedCells(int32_t c, int32_t r) const {
-  if (FMouseActions.DisjunctCellSelect())
-    return std::find(FSelectedCells.begin(), FSelectedCells.end(), PackCell(c, r)) != FSelectedCells.end();
+  if (FMouseActions->DisjunctCellSelect()) return FSelectedCells->HasValue(PackCell(c, r));
   const TGridRect s = Selection();
   return Between(c, s.Left, s.Right) && Between(r, s.Top, s.Bottom);
 }
@@ -212,27 +221,25 @@ bool TQrvStringGrid::GetSelectedCells(int32_t c, int32_t r) const {
 void TQrvStringGrid::SetSelectedCells(int32_t c, int32_t r, bool value) {
   // Packed into 16 bits each: anything else could never be read back.
   if (c < 0 || r < 0 || c > 0xFFFF || r > 0xFFFF) return;
-  const auto it = std::find(FSelectedCells.begin(), FSelectedCells.end(), PackCell(c, r));
-  if (value == (it != FSelectedCells.end())) return;
+  if (value == FSelectedCells->HasValue(PackCell(c, r))) return;
   if (value)
-    FSelectedCells.push_back(PackCell(c, r));
+    FSelectedCells->Add(PackCell(c, r));
   else
-    FSelectedCells.erase(it);
+    FSelectedCells->DeleteValue(PackCell(c, r));
   RepaintCell(c, r);
 }
 
 void TQrvStringGrid::ClearSelectedCells() {
   SetSelection(TGridRect{FixedCols(), FixedRows(), FixedCols(), FixedRows()});
-  FSelectedCells.clear();
+  FSelectedCells->Clear();
   Invalidate();
 }
 
 bool TQrvStringGrid::IsSelected(int32_t c, int32_t r) const {
   if (c < FixedCols() || r < FixedRows()) return false;
-  if (FMouseActions.DisjunctCellSelect())
-    return std::find(FSelectedCells.begin(), FSelectedCells.end(), PackCell(c, r)) != FSelectedCells.end();
-  if (FMouseActions.DisjunctRowSelect()) return FlagAt(FRowSelect, SelectionRow(*this, r));
-  if (FMouseActions.DisjunctColSelect()) return FlagAt(FColSelect, c);
+  if (FMouseActions->DisjunctCellSelect()) return FSelectedCells->HasValue(PackCell(c, r));
+  if (FMouseActions->DisjunctRowSelect()) return RowFlagSet(r);
+  if (FMouseActions->DisjunctColSelect()) return FlagAt(FColSelect, c);
   const TGridRect s = Selection();
   return s.Left <= c && c <= s.Right && s.Top <= r && r <= s.Bottom;
 }
@@ -254,9 +261,9 @@ QString TQrvStringGrid::SelectedText() const {
     s.Right = ColCount() - 1;
   }
   std::vector<int32_t> rows;
-  if (FMouseActions.DisjunctRowSelect()) {
+  if (FMouseActions->DisjunctRowSelect()) {
     for (int32_t r = FixedRows(); r < RowCount(); ++r)
-      if (FlagAt(FRowSelect, SelectionRow(*this, r))) rows.push_back(r);
+      if (RowFlagSet(r)) rows.push_back(r);
   } else {
     for (int32_t r = std::min(s.Top, s.Bottom); r <= std::max(s.Top, s.Bottom); ++r) rows.push_back(r);
   }
@@ -274,27 +281,28 @@ QString TQrvStringGrid::SelectedText() const {
 }
 
 bool TQrvStringGrid::GetRowModified(int32_t r) const {
-  return FlagAt(FModifiedRows, r);
+  return MarkAt(*FModifiedRows, r);
 }
 
 void TQrvStringGrid::SetRowModified(int32_t r, bool value) {
   if (r < 0) return;
-  GrowTo(FModifiedRows, r);
-  FModifiedRows[size_t(r)] = value ? 1 : 0;
+  SetMark(*FModifiedRows, r, value);
   RepaintCell(0, r);
 }
 
 int32_t TQrvStringGrid::ModifiedRowCount() const {
-  return int32_t(std::count(FModifiedRows.begin(), FModifiedRows.end(), uint8_t(1)));
+  int32_t n = 0;
+  for (int32_t i = 0; i < FModifiedRows->Count(); ++i) n += MarkAt(*FModifiedRows, i) ? 1 : 0;
+  return n;
 }
 
 void TQrvStringGrid::ClearModifiedRows() {
-  FModifiedRows.clear();
+  FModifiedRows->Clear();
   Invalidate();
 }
 
 bool TQrvStringGrid::GetRowEnabled(int32_t r) const {
-  return !FlagAt(FEnabledRows, r);
+  return !MarkAt(*FEnabledRows, r);
 }
 
 void TQrvStringGrid::SetRowEnabled(int32_t r, bool value) {
@@ -308,8 +316,7 @@ void TQrvStringGrid::SetRowEnabled(int32_t r, bool value) {
     }
   }
   FUseEnabledRows = true;
-  GrowTo(FEnabledRows, r);
-  FEnabledRows[size_t(r)] = value ? 0 : 1;
+  SetMark(*FEnabledRows, r, !value);
   RepaintRow(r);
 }
 

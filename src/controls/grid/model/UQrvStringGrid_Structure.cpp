@@ -27,6 +27,7 @@ void TQrvStringGrid::InsertRowBlock(int32_t aRow, int32_t count) {
   auto& heights = RowHeightList();
   heights.resize(static_cast<size_t>(oldCount));
   heights.insert(heights.begin() + aRow, static_cast<size_t>(count), DefaultRowHeight());
+  InsertRowListEntries(aRow, count);
   NotifyGeometry();
   if (!FDestroying) CellsChanged(TRect{0, aRow, ColCount() - 1, aRow + count});
 }
@@ -36,6 +37,7 @@ void TQrvStringGrid::DeleteRowBlock(int32_t aRow, int32_t count) {
   count = std::min(count, RowCount() - aRow);
   const int32_t oldRow = Row();
   const int32_t oldTop = TopRow();
+  if (!FMouseActions->RowSelectPersistent()) RemoveRowListEntries(aRow, count, false);
   DeleteRows(aRow, count);
   if (oldRow < RowCount() - FFixedFooters) {
     if (Row() != oldRow) MoveCurrent(Col(), oldRow, true, false);
@@ -55,11 +57,16 @@ void TQrvStringGrid::RemoveRowBlock(int32_t aRow, int32_t count) {
   FreeStoredProps(0, INT32_MAX, aRow, aRow + count - 1);
   // The rows are gone for good: parked rows below them move up in real index.
   if (!FGridItems.empty()) ShiftParkedAbove(RealRowIndex(aRow), count);
+  // The rows' controls go with them; those below move up with their rows.
+  DropControlRows(RealRowIndex(aRow), RealRowIndex(aRow + count - 1));
+  ShiftControlRows(RealRowIndex(aRow + count - 1) + 1, -count);
   DeleteRowBlock(aRow, count);
 }
 
-void TQrvStringGrid::InsertRows(int32_t rowIndex, int32_t rCount, bool) {
+void TQrvStringGrid::InsertRows(int32_t rowIndex, int32_t rCount, bool updateCellControls) {
+  const int32_t oldCount = RowCount();
   InsertRowBlock(rowIndex, rCount);
+  if (updateCellControls && RowCount() != oldCount) ShiftControlRows(RealRowIndex(rowIndex), rCount);
 }
 
 void TQrvStringGrid::AddRow() {
@@ -74,7 +81,10 @@ void TQrvStringGrid::RemoveRows(int32_t rowIndex, int32_t rCount) {
   FreeStoredProps(0, INT32_MAX, rowIndex, rowIndex + rCount - 1);
   const int32_t oldRow = Row();
   const int32_t oldTop = TopRow();
+  // Controls of the removed rows stay registered; those below move up with their rows.
+  ShiftControlRows(RealRowIndex(rowIndex + rCount - 1) + 1, -rCount);
   if (!FGridItems.empty()) ShiftParkedAbove(RealRowIndex(rowIndex), rCount);
+  RemoveRowListEntries(rowIndex, rCount, true);
   DeleteRows(rowIndex, rCount);
   SetNormalRowCount(RowCount());
   FMaxRowCount = std::max(RowCount(), FMaxRowCount - rCount);
@@ -103,6 +113,7 @@ void TQrvStringGrid::RemoveRowsExImpl(int32_t rowIndex, int32_t rCount, bool shi
   const int32_t oldTop = TopRow();
   // Rows below move up with their cells; the heights stay where they are, as a fast removal leaves them.
   if (shiftParked && !FGridItems.empty()) ShiftParkedAbove(RealRowIndex(rowIndex + rCount - 1), rCount);
+  RemoveRowListEntries(rowIndex, rCount, false);
   Store().RemoveRows(rowIndex, rCount);
   SetRowCount(RowCount() - rCount);
   FMaxRowCount = std::max(RowCount(), FMaxRowCount - rCount);
@@ -128,6 +139,7 @@ void TQrvStringGrid::MoveRows(int32_t fromIndex, int32_t toIndex, int32_t count)
   toIndex = std::clamp(toIndex, 0, static_cast<int32_t>(heights.size()));
   heights.insert(heights.begin() + toIndex, moved.begin(), moved.end());
   Store().PutRows(toIndex, std::move(rows));
+  MoveRowListEntries(fromIndex, toIndex, count);
   Invalidate();
   CellsChanged(TRect{0, std::min(fromIndex, toIndex), ColCount() - 1, std::max(fromIndex, toIndex) + count});
 }
@@ -273,6 +285,7 @@ void TQrvStringGrid::ColumnMoved(int32_t fromIndex, int32_t toIndex) {
   const int32_t from = RealColIndex(fromIndex);
   const int32_t to = RealColIndex(toIndex);
   if (from == to) return;
+  MoveColumnOrderEntry(from, to);
   Store().MoveCol(from, to);
   auto rotate = [from, to](auto& list) {
     if (from < to)

@@ -147,6 +147,7 @@ void TStringGrid::MoveCurrent(int32_t c, int32_t r, bool moveAnchor, bool show) 
     FSelection.Left = FFixedCols;
     FSelection.Right = FColCount - 1;
   }
+  const int32_t oldLeft = FLeftCol, oldTop = FTopRow;
   if (show) {
     if (c >= FFixedCols && c < FLeftCol) FLeftCol = c;
     if (r >= FFixedRows && r < FTopRow) FTopRow = r;
@@ -155,6 +156,7 @@ void TStringGrid::MoveCurrent(int32_t c, int32_t r, bool moveAnchor, bool show) 
   }
   NotifyGeometry();
   Invalidate();
+  if (FLeftCol != oldLeft || FTopRow != oldTop) TopLeftChanged();
 }
 
 void TStringGrid::SetCol(int32_t value) {
@@ -171,6 +173,7 @@ void TStringGrid::SetLeftCol(int32_t value) {
   FLeftCol = value;
   NotifyGeometry();
   Invalidate();
+  TopLeftChanged();
 }
 
 void TStringGrid::SetTopRow(int32_t value) {
@@ -179,6 +182,7 @@ void TStringGrid::SetTopRow(int32_t value) {
   FTopRow = value;
   NotifyGeometry();
   Invalidate();
+  TopLeftChanged();
 }
 
 void TStringGrid::SetSelection(const TGridRect& value) {

@@ -9,7 +9,10 @@
 
 #include "UCellStore.h"
 #include "UGridHost.h"
+#include "UGridKeys.h"
 #include "UGridTypes.h"
+
+class TCanvas;
 
 class TStringGrid {
  public:
@@ -91,6 +94,35 @@ class TStringGrid {
   // Moves a row or column with its height or width; the moved-handlers move the cells.
   void MoveRow(int32_t fromIndex, int32_t toIndex);
   void MoveColumn(int32_t fromIndex, int32_t toIndex);
+
+  // Painting and input steps the widget hands over; the descendants override them.
+  // Draws every cell that is visible and meets `area` (client coordinates) through DrawCell, the fixed ones
+  // included; the cost follows the visible cells, never the counts.
+  virtual void Paint(TCanvas& canvas, const TRect& area);
+  // Arrows, Home/End, Page Up/Down move the current cell (Shift extends a range selection); key 0 after the
+  // step means the key was used. Ctrl+Home/End go to the first and last cell.
+  virtual void KeyDown(uint16_t& key, TShiftState shift);
+  // One wheel step: the current row moves one row down or up. True when the step was used.
+  virtual bool DoMouseWheelDown(TShiftState shift);
+  virtual bool DoMouseWheelUp(TShiftState shift);
+  // The scroll position changed (LeftCol or TopRow).
+  virtual void TopLeftChanged();
+  // The cell under a client point, false outside every cell.
+  bool MouseToCell(int32_t x, int32_t y, int32_t& c, int32_t& r) const;
+  // The largest TopRow (LeftCol) that still fills the client area: the last scroll position.
+  int32_t MaxTopRow() const;
+  int32_t MaxLeftCol() const;
+  // Moves the current cell through the Col/Row setters, so the descendants' rules run; `extend` grows a range
+  // selection from its anchor instead.
+  void FocusCell(int32_t c, int32_t r, bool extend);
+  // Whether the window showing the grid has the keyboard focus.
+  bool Focused() const { return FHost && FHost->HasFocus(); }
+
+ protected:
+  // Draws one visible cell; here nothing (the base grid paints every cell itself).
+  virtual void DrawCell(TCanvas& canvas, int32_t c, int32_t r, const TRect& rect, TGridDrawState state);
+  // The drawing state of a cell the platform would pass: fixed, selected, focused.
+  TGridDrawState PlatformDrawState(int32_t c, int32_t r) const;
 
  protected:
   // Asked before the current cell moves; false keeps it where it is.

@@ -1,8 +1,10 @@
 #pragma once
 // Test helpers: a window stand-in that records what the grid asks of it, and a filled grid.
 #include <QString>
+#include <functional>
 #include <vector>
 
+#include "UGridError.h"
 #include "UGridHost.h"
 #include "UQrvStringGrid.h"
 
@@ -28,3 +30,27 @@ inline void Fill(TQrvStringGrid& grid) {
   for (int32_t r = 0; r < grid.RowCount(); ++r)
     for (int32_t c = 0; c < grid.TotalColCount(); ++c) grid.SetCells(c, r, Cell(c, r));
 }
+
+// The text of the grid error the call raises; "<no error>" when it raises none.
+inline QString GridErrorText(const std::function<void()>& call) {
+  try {
+    call();
+  } catch (const EQrvGridError& e) {
+    return e.Message();
+  }
+  return QStringLiteral("<no error>");
+}
+
+// A grid of the given kind attached to a recording window of the given size.
+template <typename TGrid = TQrvStringGrid>
+struct THostedGrid {
+  THostedGrid(int32_t cols, int32_t rows, int32_t width, int32_t height) {
+    grid.SetColCount(cols);
+    grid.SetRowCount(rows);
+    grid.SetBounds(0, 0, width, height);
+    grid.SetHost(&host);
+  }
+  ~THostedGrid() { grid.SetHost(nullptr); }
+  TGrid grid;
+  TRecordingHost host;
+};

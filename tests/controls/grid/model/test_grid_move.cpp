@@ -2,6 +2,7 @@
 // running edit and the row notice.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <set>
 
 #include "GridTestHost.h"
@@ -9,13 +10,11 @@
 
 namespace {
 
-// Answers editability from its columns whatever the start, as the column grid does, and shows check boxes in
-// column 3.
+// Answers editability from its columns whatever the start, as the column grid does.
 class TColumnLikeGrid : public TQrvStringGrid {
  public:
   using TQrvStringGrid::SelectCell;
   void CanEditCell(int32_t aCol, int32_t, bool& canEdit) override { canEdit = EditableCols.count(aCol) > 0; }
-  bool IsControlCell(int32_t c, int32_t) const override { return c == 3; }
   bool HasNodes() const override { return Nodes; }
   bool ValidateCell(const QString& value) override {
     Validated.push_back(value);
@@ -27,18 +26,13 @@ class TColumnLikeGrid : public TQrvStringGrid {
   QStringList Validated;
 };
 
-struct ShownGrid {
-  ShownGrid() {
-    grid.SetColCount(6);
-    grid.SetRowCount(6);
-    grid.SetBounds(0, 0, 1000, 1000);
-    grid.SetHost(&host);
+struct ShownGrid : THostedGrid<TColumnLikeGrid> {
+  ShownGrid() : THostedGrid(6, 6, 1000, 1000) {
     Fill(grid);
+    // Column 3 holds check boxes, cells the editing switch treats as controls.
+    for (int32_t r = grid.FixedRows(); r < grid.RowCount(); ++r) grid.AddCheckBox(3, r, false, false);
   }
-  ~ShownGrid() { grid.SetHost(nullptr); }
   bool Editing() const { return bool(grid.Options() & goEditing); }
-  TColumnLikeGrid grid;
-  TRecordingHost host;
 };
 
 }  // namespace
@@ -163,9 +157,13 @@ TEST(MoveCheck, RunningEditIsValidatedAndACellChangeCanBeRefused) {
 TEST(MoveCheck, RowUpdateOncePerAcceptedRowChange) {
   ShownGrid g;
   std::vector<std::pair<int32_t, int32_t>> updates;
-  std::vector<std::pair<int32_t, int32_t>> listened;
   g.grid.OnRowUpdate = [&](TQrvStringGrid*, int32_t oldRow, int32_t newRow) { updates.emplace_back(oldRow, newRow); };
-  g.grid.RegisterSelListener([&](int32_t c, int32_t r) { listened.emplace_back(c, r); });
+  struct Listener : ITQrvStringGridSelect {
+    void SelectedRow(int32_t c, int32_t r) override { Calls.emplace_back(c, r); }
+    std::vector<std::pair<int32_t, int32_t>> Calls;
+  };
+  const auto listener = std::make_shared<Listener>();
+  g.grid.RegisterSelListener(listener);
   g.grid.MoveToCell(1, 2);
   g.grid.MoveToCell(2, 2);  // same row: no notice
   g.grid.SetRowEnabled(3, false);
@@ -176,8 +174,8 @@ TEST(MoveCheck, RowUpdateOncePerAcceptedRowChange) {
   EXPECT_EQ(g.grid.Row(), 4);
   const std::vector<std::pair<int32_t, int32_t>> expected{{-1, 2}, {2, 4}};
   EXPECT_EQ(updates, expected);
-  ASSERT_FALSE(listened.empty());
-  EXPECT_EQ(listened.back(), (std::pair<int32_t, int32_t>{2, 5}));
+  ASSERT_FALSE(listener->Calls.empty());
+  EXPECT_EQ(listener->Calls.back(), (std::pair<int32_t, int32_t>{2, 5}));
 }
 
 TEST(MoveCheck, ActiveHeadersRepaintTheirFixedCells) {
@@ -203,15 +201,9 @@ class TFooterGrid : public TQrvStringGrid {
   bool FixedFooter = false;
 };
 
-struct FooterGrid {
-  FooterGrid() {
-    grid.SetRowCount(20);
-    grid.SetBounds(0, 0, 400, 144);  // rows of 22 pixels
-    grid.SetHost(&host);
-  }
-  ~FooterGrid() { grid.SetHost(nullptr); }
-  TFooterGrid grid;
-  TRecordingHost host;
+// Rows of 22 pixels in a window 144 pixels high.
+struct FooterGrid : THostedGrid<TFooterGrid> {
+  FooterGrid() : THostedGrid(5, 20, 400, 144) {}
 };
 
 }  // namespace

@@ -7,25 +7,8 @@
 
 namespace {
 
-QString ErrorText(const std::function<void()>& call) {
-  try {
-    call();
-  } catch (const EQrvGridError& e) {
-    return e.Message();
-  }
-  return QStringLiteral("<no error>");
-}
-
-struct ShownGrid {
-  ShownGrid(int32_t cols, int32_t rows) {
-    grid.SetColCount(cols);
-    grid.SetRowCount(rows);
-    grid.SetBounds(0, 0, 2000, 2000);
-    grid.SetHost(&host);
-  }
-  ~ShownGrid() { grid.SetHost(nullptr); }
-  TQrvStringGrid grid;
-  TRecordingHost host;
+struct ShownGrid : THostedGrid<> {
+  ShownGrid(int32_t cols, int32_t rows) : THostedGrid(cols, rows, 2000, 2000) {}
 };
 
 }  // namespace
@@ -79,16 +62,16 @@ TEST(RowSelection, DisjunctRowsAreListedOnceAndOnlyBelowTheFixedRows) {
 TEST(RowSelection, InvalidRowsRaiseTheirTexts) {
   TQrvStringGrid grid;
   grid.SetRowCount(5);
-  EXPECT_EQ(ErrorText([&] { grid.GetRowSelect(-1); }), QStringLiteral("Invalid row -1 accessed"));
-  EXPECT_EQ(ErrorText([&] { grid.GetRowSelect(5); }), QStringLiteral("Invalid row 5 accessed"));
-  EXPECT_EQ(ErrorText([&] { grid.SetRowSelect(-1, true); }), QStringLiteral("Invalid row accessed"));
-  EXPECT_EQ(ErrorText([&] { grid.SetRowSelect(5, true); }), QStringLiteral("Invalid row accessed"));
+  EXPECT_EQ(GridErrorText([&] { grid.GetRowSelect(-1); }), QStringLiteral("Invalid row -1 accessed"));
+  EXPECT_EQ(GridErrorText([&] { grid.GetRowSelect(5); }), QStringLiteral("Invalid row 5 accessed"));
+  EXPECT_EQ(GridErrorText([&] { grid.SetRowSelect(-1, true); }), QStringLiteral("Invalid row accessed"));
+  EXPECT_EQ(GridErrorText([&] { grid.SetRowSelect(5, true); }), QStringLiteral("Invalid row accessed"));
   grid.HideRow(4);  // a hidden row still counts
   EXPECT_NO_THROW(grid.SetRowSelect(4, true));
   grid.MouseActions().SetRowSelectPersistent(true);
   EXPECT_FALSE(grid.GetRowSelect(-1));
-  EXPECT_EQ(ErrorText([&] { grid.GetColSelect(-1); }), QStringLiteral("Invalid column accessed"));
-  EXPECT_EQ(ErrorText([&] { grid.SetColSelect(5, true); }), QStringLiteral("Invalid column accessed"));
+  EXPECT_EQ(GridErrorText([&] { grid.GetColSelect(-1); }), QStringLiteral("Invalid column accessed"));
+  EXPECT_EQ(GridErrorText([&] { grid.SetColSelect(5, true); }), QStringLiteral("Invalid column accessed"));
 }
 
 TEST(RowSelection, TheSelectEventCanRefuseAndFiresOnlyOnChanges) {

@@ -21,15 +21,6 @@ class TPinnedLocale {
   ~TPinnedLocale() { Set_Format_Settings_Provider(nullptr); }
 };
 
-QString ErrorText(const std::function<void()>& call) {
-  try {
-    call();
-  } catch (const EQrvGridError& e) {
-    return e.Message();
-  }
-  return QStringLiteral("<no error>");
-}
-
 }  // namespace
 
 TEST(TypedCells, IntegerTextsReadByThePlatformSyntax) {
@@ -65,7 +56,8 @@ TEST(TypedCells, NonIntegerTextsRaiseWithoutOverflowing) {
   for (const char* text : {"12.5", "1,000", "abc", "$", "0x", "--1", "2147483648", "-2147483649", "$100000000",
                            "0x1234567890", "99999999999999999999999", "$G1"}) {
     grid.SetCells(1, 1, QString::fromUtf8(text));
-    EXPECT_EQ(ErrorText([&] { grid.GetInts(1, 1); }), QStringLiteral("Cell does not contain integer value")) << text;
+    EXPECT_EQ(GridErrorText([&] { grid.GetInts(1, 1); }), QStringLiteral("Cell does not contain integer value"))
+        << text;
   }
   EXPECT_EQ(grid.Cells(1, 1), QStringLiteral("$G1"));
 }
@@ -75,7 +67,7 @@ TEST(TypedCells, AllFormsReadRealRowsWithMarkupKept) {
   grid.SetCells(1, 2, QStringLiteral("<B>42</B>"));
   grid.SetCells(1, 3, QStringLiteral("7"));
   EXPECT_EQ(grid.GetInts(1, 2), 42);
-  EXPECT_EQ(ErrorText([&] { grid.GetAllInts(1, 2); }), QStringLiteral("Cell does not contain integer value"));
+  EXPECT_EQ(GridErrorText([&] { grid.GetAllInts(1, 2); }), QStringLiteral("Cell does not contain integer value"));
   grid.HideRow(2);
   EXPECT_EQ(grid.GetAllInts(1, 3), 7);  // real row 3 is display row 2 now
   EXPECT_EQ(grid.GetInts(1, 2), 7);
@@ -108,7 +100,7 @@ TEST(TypedCells, NumberTextsReduceToTheirNumberPart) {
   }
   for (const char* text : {"5e", "1.2.3", "1e999"}) {
     grid.SetCells(2, 1, QString::fromUtf8(text));
-    EXPECT_EQ(ErrorText([&] { grid.GetFloats(2, 1); }), QStringLiteral("Cell does not contain a float value"))
+    EXPECT_EQ(GridErrorText([&] { grid.GetFloats(2, 1); }), QStringLiteral("Cell does not contain a float value"))
         << text;
   }
 }
@@ -182,8 +174,8 @@ TEST(TypedCells, VersionAndPrintMetrics) {
   EXPECT_EQ(grid.GetPrintColWidth(511), 80);
   EXPECT_EQ(grid.GetPrintColOffset(0), 12);
   for (int32_t c : {-1, 512}) {
-    EXPECT_EQ(ErrorText([&] { grid.GetPrintColWidth(c); }), QStringLiteral("Columns is not in valid range"));
-    EXPECT_EQ(ErrorText([&] { grid.GetPrintColOffset(c); }), QStringLiteral("Columns is not in valid range"));
+    EXPECT_EQ(GridErrorText([&] { grid.GetPrintColWidth(c); }), QStringLiteral("Columns is not in valid range"));
+    EXPECT_EQ(GridErrorText([&] { grid.GetPrintColOffset(c); }), QStringLiteral("Columns is not in valid range"));
   }
 }
 

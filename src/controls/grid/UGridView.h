@@ -1,0 +1,63 @@
+#pragma once
+// TGridView: the window of a grid. A scroll area over a grid model that scrolls in whole cells (the scroll bars
+// stand for LeftCol and TopRow), paints the visible cells through the model's painting steps on a TCanvas over
+// the viewport, and maps the toolkit's input onto the model's virtual steps in this one place: keys (as the
+// desktop's key codes), mouse press (cell selection), mouse move (hover row), wheel (one cell step per notch).
+// It holds the slot of the in-place editor, which it keeps over the current cell.
+#include <QAbstractScrollArea>
+#include <QPointer>
+#include <memory>
+
+#include "UApplication.h"
+#include "UBaseGrid.h"
+#include "UGridHost.h"
+
+class TGridView : public TGuarded<QAbstractScrollArea>, public IGridHost {
+ public:
+  // Shows `grid` (a plain base grid when none is given) and owns it.
+  explicit TGridView(std::unique_ptr<TBaseGrid> grid = nullptr, QWidget* parent = nullptr);
+  ~TGridView() override;
+
+  TBaseGrid& Grid() { return *FGrid; }
+  const TBaseGrid& Grid() const { return *FGrid; }
+
+  // The in-place editor: shown over the current cell and moved with it; null for none. Not owned.
+  void SetEditor(QWidget* editor);
+  QWidget* Editor() const { return FEditor; }
+
+  // The toolkit's key as the desktop's key code (0 for keys the grid has no code for), and the modifier state.
+  static uint16_t Key_Code(int qtKey);
+  static TShiftState Shift_State(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons = Qt::NoButton);
+
+  // IGridHost.
+  void InvalidateAll() override;
+  void InvalidateRect(const TRect& rect, bool erase) override;
+  void SetRedraw(bool on) override;
+  bool IsShowing() const override;
+  void GeometryChanged() override;
+  bool HasFocus() const override;
+
+ protected:
+  bool viewportEvent(QEvent* e) override;
+  void paintEvent(QPaintEvent* e) override;
+  void resizeEvent(QResizeEvent* e) override;
+  void scrollContentsBy(int dx, int dy) override;
+  void keyPressEvent(QKeyEvent* e) override;
+  void mousePressEvent(QMouseEvent* e) override;
+  void mouseMoveEvent(QMouseEvent* e) override;
+  void wheelEvent(QWheelEvent* e) override;
+  void focusInEvent(QFocusEvent* e) override;
+  void focusOutEvent(QFocusEvent* e) override;
+
+ private:
+  void Update_Scroll_Bars();
+  void Place_Editor();
+  void Set_Hover_Row(int32_t row);
+
+  std::unique_ptr<TBaseGrid> FGrid;
+  QPointer<QWidget> FEditor;
+  // Wheel rotation not yet turned into a step (1/8 degree; 120 is one notch).
+  int FWheelRest = 0;
+  // Set while the scroll bars are brought in step with the grid, so their signals do not scroll it back.
+  bool FSyncing = false;
+};

@@ -1,0 +1,66 @@
+#pragma once
+// Look of the tree nodes a grid shows in column 0, and the few control-look and grouping settings the cell
+// objects read.
+#include <cstdint>
+
+#include "UBitmap.h"
+#include "UTypes.h"
+
+class TBaseGrid;
+
+enum TNodeType { cnFlat, cn3D, cnGlyph, cnLeaf, cnXP };
+
+class TCellNode {
+ public:
+  explicit TCellNode(TBaseGrid* owner) : FOwner(owner) {}
+  // Copies every setting, the glyphs by copy.
+  void Assign(const TCellNode& source);
+
+  TColor Color = 0xC0C0C0;
+  TNodeType NodeType() const { return FNodeType; }
+  void SetNodeType(TNodeType value);
+  TColor NodeColor = 0;
+  const TBitmap& ExpandGlyph() const { return FExpandGlyph; }
+  void SetExpandGlyph(const TBitmap& value) { FExpandGlyph = value; }
+  bool ExpandOne = false;
+  const TBitmap& ContractGlyph() const { return FContractGlyph; }
+  void SetContractGlyph(const TBitmap& value) { FContractGlyph = value; }
+  TBaseGrid* Owner() const { return FOwner; }
+  bool ShowTree() const { return FShowTree; }
+  void SetShowTree(bool value);
+  bool ShowTreeFull() const { return FShowTreeFull; }
+  void SetShowTreeFull(bool value);
+  int32_t NodeIndent() const { return FNodeIndent; }
+  void SetNodeIndent(int32_t value);
+  TColor TreeColor() const { return FTreeColor; }
+  void SetTreeColor(TColor value);
+
+ private:
+  template <class T>
+  void Store(T& field, T value);
+
+  TNodeType FNodeType = cnXP;
+  TBitmap FExpandGlyph;
+  TBitmap FContractGlyph;
+  TBaseGrid* FOwner;
+  bool FShowTree = true;
+  bool FShowTreeFull = true;
+  int32_t FNodeIndent = 12;
+  TColor FTreeColor = 0x808080;
+};
+
+enum TControlStyle { csClassic, csFlat, csWinXP, csTheme, csGlyph };
+
+// What the cell controls read of the grid's control look; the widget layer's look object writes these.
+struct TCellControlLook {
+  bool CheckAlwaysActive = false;
+  bool RadioAlwaysActive = false;
+  int32_t CheckSize = 15;
+  int32_t RadioSize = 10;
+  TColor CommentColor = 0x0000FF;
+  TControlStyle ControlStyle = csClassic;
+};
+
+struct TCellGrouping {
+  bool AutoCheckGroup = false;
+};

@@ -1,0 +1,95 @@
+// The option and list objects the grid owns: created with their bindings, copied by Assign, freed in order.
+#include "UQrvStringGrid.h"
+
+void TQrvStringGrid::CreateOwnedObjects() {
+  FFocusHelper = std::make_unique<TFocusHelper>(this);
+  // Never designed here, so the search footer starts without design-time captions.
+  FSearchFooter = std::make_unique<TSearchFooter>(this, false);
+  FSearchFooter->OnChange = [this](TGridPersistent*) { UpdateSearchPanel(); };
+  FNavigation = std::make_unique<TNavigation>();
+  FNavigation->OnChange = [this](TGridPersistent*) { NavigationChanged(); };
+  FBands = std::make_unique<TBands>();
+  FBands->OnChange = [this](TGridPersistent*) { Invalidate(); };
+  FMouseActions = std::make_unique<TMouseActions>(this);
+  FMouseActions->OnChange = [this](TGridPersistent*) { MouseActionsChanged(); };
+  FMouseActions->OnIsDesigning = [this](TGridPersistent*, bool& designing) { designing = IsDesigning(); };
+  FMouseActions->OnInvalidate = [this](TGridPersistent*) { InvalidateGrid(); };
+  FSortIndexes = std::make_unique<TSortIndexList>();
+  FSortRowXRef = std::make_unique<TIntList>(0, 0);
+  FUnSortRowXRef = std::make_unique<TIntList>(0, 0);
+  FMergedColumns = std::make_unique<TIntList>(0, 0);
+  FMergedColumns->OnChange = [this](TIntList*, int32_t, int32_t) {
+    SplitAllColumnCells();
+    MergeAllColumnCells();
+  };
+  FSelectedCells = std::make_unique<TIntList>(0, 0);
+  FSelectedRows = std::make_unique<TIntList>(0, 0);
+  FModifiedRows = std::make_unique<TIntList>(0, 0);
+  FEnabledRows = std::make_unique<TIntList>(0, 0);
+  FOrigColSizes = std::make_unique<TIntList>(0, 0);
+  FControlList = std::make_unique<TControlList>();
+  FSyncGrid = std::make_unique<TSyncGrid>(this);
+  FColumnOrder = std::make_unique<TIntList>(0, 0);
+  FIgnoreColumns = std::make_unique<TIntList>(0, 0);
+}
+
+void TQrvStringGrid::FreeOwnedObjects() {
+  FFocusHelper.reset();
+  FIgnoreColumns.reset();
+  FControlList.reset();
+  FSortRowXRef.reset();
+  FUnSortRowXRef.reset();
+  FMergedColumns.reset();
+  FSelectedCells.reset();
+  FSelectedRows.reset();
+  FModifiedRows.reset();
+  FEnabledRows.reset();
+  FNavigation.reset();
+  FColumnOrder.reset();
+  FBands.reset();
+  FMouseActions.reset();
+  FSortIndexes.reset();
+  FSearchFooter.reset();
+  FOrigColSizes.reset();
+  FSyncGrid.reset();
+}
+
+void TQrvStringGrid::AssignOptionObjects(const TQrvStringGrid* source) {
+  FMouseActions->Assign(source->FMouseActions.get());
+  FNavigation->Assign(source->FNavigation.get());
+  FSearchFooter->Assign(source->FSearchFooter.get());
+  FBands->Assign(source->FBands.get());
+  FSyncGrid->Assign(source->FSyncGrid.get());
+  FFocusHelper->Assign(source->FFocusHelper.get());
+}
+
+void TQrvStringGrid::SplitAllColumnCells() {
+  for (int32_t c = 0; c < ColCount(); ++c) SplitColumnCells(c);
+}
+
+void TQrvStringGrid::MergeAllColumnCells() {
+  for (int32_t i = 0; i < FMergedColumns->Count(); ++i) {
+    const int32_t c = FMergedColumns->GetInteger(i);
+    if (c >= 0 && c < TotalColCount()) MergeColumnCells(c, true);
+  }
+}
+
+void TQrvStringGrid::LoadedOptionObjects() {
+  // The grid opens its editors itself.
+  if (Options() & goAlwaysShowEditor) {
+    FNavigation->SetAlwaysEdit(true);
+    SetOptions(Options() & ~TGridOptions(goAlwaysShowEditor));
+  }
+  UpdateSearchPanel();
+}
+
+void TQrvStringGrid::FollowSyncGrid(bool column) {
+  TStringGrid* partner = FSyncGrid ? FSyncGrid->Grid() : nullptr;
+  if (!partner) return;
+  // Only a change is passed on, so two grids that follow each other stop after one round; a place the partner
+  // does not have is not passed on.
+  if (column && FSyncGrid->SelectionColumn() && partner->Col() != Col() && Col() < partner->ColCount())
+    partner->SetCol(Col());
+  if (!column && FSyncGrid->SelectionRow() && partner->Row() != Row() && Row() < partner->RowCount())
+    partner->SetRow(Row());
+}
