@@ -14,6 +14,8 @@ uint32_t LE32At(const QByteArray& bytes, qsizetype offset) {
 
 constexpr qsizetype CellsHeaderSize = 8;
 
+bool RtfAllowed = false;
+
 }  // namespace
 
 QString GridFormatMimeType(const QString& registeredName) {
@@ -61,4 +63,11 @@ int32_t ColumnBlock_Read(const QByteArray& block) {
 uint32_t DropEffectForKeys(bool ctrlHeld, uint32_t allowed) {
   if (ctrlHeld) return deCopy;
   return (allowed & deMove) ? deMove : deCopy;
+}
+
+void SetDropRtfAllowed(bool value) {
+  RtfAllowed = value;
+}
+bool DropRtfAllowed() {
+  return RtfAllowed;
 }

@@ -32,6 +32,10 @@ QByteArray ColumnBlock_Write(int32_t column);
 // -1 when the block is shorter than the index.
 int32_t ColumnBlock_Read(const QByteArray& block);
 
+// Rich text is offered and accepted in drags only while allowed; one setting for every grid of the process.
+void SetDropRtfAllowed(bool value);
+bool DropRtfAllowed();
+
 // Drop effects, as bits.
 enum TGridDropEffect : uint32_t { deNone = 0, deCopy = 1, deMove = 2 };
 // Ctrl held copies; otherwise a move when the source allows it, else a copy (even when copy is not allowed).

@@ -259,3 +259,40 @@ TEST(DragBlocks, DropEffectForKeys) {
   EXPECT_EQ(DropEffectForKeys(false, deCopy), uint32_t{deCopy});
   EXPECT_EQ(DropEffectForKeys(false, deNone), uint32_t{deCopy});
 }
+
+TEST(CellStream, AGraphicAndItsPictureAreReadPast) {
+  QByteArray stream;
+  TStreamRecordWriter w(stream);
+  w.Begin(QStringLiteral("TGridPropIO"));
+  w.Integer(QStringLiteral("ColCount"), 2);
+  w.Integer(QStringLiteral("RowCount"), 1);
+  w.Boolean(QStringLiteral("FullGrid"), false);
+  w.End();
+  w.Begin(QStringLiteral("TGridCellIO"));
+  w.Integer(QStringLiteral("Col"), 1);
+  w.Integer(QStringLiteral("Row"), 1);
+  w.Boolean(QStringLiteral("HasProp"), true);
+  w.End();
+  w.Begin(QStringLiteral("TGridCellPropIO"));
+  w.Color(QStringLiteral("CellProperties.FontColor"), clGreen);
+  w.Boolean(QStringLiteral("HasGraphic"), true);
+  w.End();
+  w.Begin(QStringLiteral("TGridGraphicIO"));
+  w.Ident(QStringLiteral("CellGraphic.CellType"), QStringLiteral("ctBitmap"));
+  w.End();
+  w.Begin(QStringLiteral("TGridBMPIO"));
+  w.String(QStringLiteral("Bitmap"), QStringLiteral("pixels"));
+  w.End();
+  w.Begin(QStringLiteral("TGridCellIO"));
+  w.Integer(QStringLiteral("Col"), 2);
+  w.Integer(QStringLiteral("Row"), 1);
+  w.String(QStringLiteral("Cell"), QStringLiteral("after"));
+  w.Boolean(QStringLiteral("HasProp"), false);
+  w.End();
+
+  TQrvStringGrid grid;
+  ASSERT_TRUE(LoadAtPointFromBinStream(grid, {2, 2}, stream));
+  ASSERT_NE(grid.PropsOf(2, 2), nullptr);
+  EXPECT_EQ(grid.PropsOf(2, 2)->FontColor(), clGreen);
+  EXPECT_EQ(grid.Cells(3, 2), QStringLiteral("after"));
+}
