@@ -1,5 +1,7 @@
 // A dropped cells block and a cells stream from any source: the block gives at most its own bytes, and whatever
 // stream is accepted lands in a grid that then writes a block its own reader accepts again.
+#include <algorithm>
+
 #include "FuzzSupport.h"
 #include "UCellStream.h"
 #include "UGridDragFormats.h"
@@ -14,7 +16,9 @@ void LoadAndWriteAgain(const QByteArray& stream) {
   grid.SetColCount(8);
   grid.SetRowCount(8);
   ApplyCellStream(grid, {1, 1}, *content);
-  const QByteArray again = SaveRectToBinStream(grid, {0, 0, grid.ColCount() - 1, grid.RowCount() - 1});
+  // A whole-grid block may have made the grid large; the top-left part is enough to write again.
+  const QByteArray again =
+      SaveRectToBinStream(grid, {0, 0, std::min(grid.ColCount() - 1, 40), std::min(grid.RowCount() - 1, 40)});
   Fuzz_Require(ReadCellStream(again).has_value());
 }
 
