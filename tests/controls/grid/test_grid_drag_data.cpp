@@ -145,6 +145,8 @@ TEST(GridDropTarget, CellsDraggedBetweenTwoGrids) {
 
   std::unique_ptr<TGridDragData> data(Grid_CellDragData(source, {1, 1}, true));
   ASSERT_EQ(drop.DragEnter(*data, {3, 4}, false, deCopy | deMove), uint32_t{deMove});
+  EXPECT_EQ(drop.DragOver({-1, -1}, false, deCopy | deMove), uint32_t{deNone});  // no cell under the mouse
+  EXPECT_EQ(drop.DragOver({3, 4}, false, deCopy | deMove), uint32_t{deMove});
   ASSERT_EQ(drop.Drop(*data, {3, 4}, false, deCopy | deMove), uint32_t{deMove});
   Grid_FinishCellDrag(source, source.Selection(), Qt::MoveAction, false, false);
 

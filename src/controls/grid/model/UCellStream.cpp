@@ -2,6 +2,7 @@
 
 #include <QStringList>
 #include <array>
+#include <climits>
 
 #include "UQrvStringGrid.h"
 
@@ -284,14 +285,19 @@ std::optional<TCellStreamContent> ReadCellStream(const QByteArray& bytes) {
   return content;
 }
 
-void ApplyCellStream(TQrvStringGrid& grid, const TPoint& point, const TCellStreamContent& content) {
-  if (content.Cells.empty()) return;
+bool ApplyCellStream(TQrvStringGrid& grid, const TPoint& point, const TCellStreamContent& content) {
+  if (content.Cells.empty()) return true;
   const TCellStreamCell& first = content.Cells.front();
   int32_t dx = point.X - first.Col;
   int32_t dy = point.Y - first.Row;
   if (content.FullGrid) {
     dx = point.X;
     dy = point.Y;
+    // The grid takes the block's extent from its first cell on; an extent no grid can have is refused.
+    const int64_t cols = int64_t{first.Col} + dx + content.ColCount;
+    const int64_t rows = int64_t{first.Row} + dy + content.RowCount;
+    if (int64_t{first.Col} + dx < 0 || int64_t{first.Row} + dy < 0 || cols > INT32_MAX || rows > INT32_MAX)
+      return false;
     grid.Clear();
     grid.SetColCount(first.Col + dx + content.ColCount);
     grid.SetRowCount(first.Row + dy + content.RowCount);
@@ -313,11 +319,10 @@ void ApplyCellStream(TQrvStringGrid& grid, const TPoint& point, const TCellStrea
     props->SetOwner(tc, tr);
   }
   grid.Invalidate();
+  return true;
 }
 
 bool LoadAtPointFromBinStream(TQrvStringGrid& grid, const TPoint& point, const QByteArray& bytes) {
   const auto content = ReadCellStream(bytes);
-  if (!content) return false;
-  ApplyCellStream(grid, point, *content);
-  return true;
+  return content && ApplyCellStream(grid, point, *content);
 }

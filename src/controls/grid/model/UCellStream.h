@@ -45,4 +45,5 @@ std::optional<TCellStreamContent> ReadCellStream(const QByteArray& bytes);
 // counts and sizes and each cell lands at its source place plus the point). Cells that fall outside the grid are
 // left out. False, with the grid untouched, when the stream is refused.
 bool LoadAtPointFromBinStream(TQrvStringGrid& grid, const TPoint& point, const QByteArray& bytes);
-void ApplyCellStream(TQrvStringGrid& grid, const TPoint& point, const TCellStreamContent& content);
+// False, with the grid untouched, when a whole-grid block would reach outside the counts a grid can have.
+bool ApplyCellStream(TQrvStringGrid& grid, const TPoint& point, const TCellStreamContent& content);

@@ -175,6 +175,9 @@ TEST(CellStream, AWholeGridBlockGivesTheTargetItsCountsAndSizes) {
 
   TQrvStringGrid target;
   target.SetCells(4, 8, QStringLiteral("gone"));
+  // A place left of or above the grid's first cell cannot take the block.
+  EXPECT_FALSE(LoadAtPointFromBinStream(target, {-1, 0}, stream));
+  EXPECT_EQ(target.Cells(4, 8), QStringLiteral("gone"));
   ASSERT_TRUE(LoadAtPointFromBinStream(target, {0, 0}, stream));
   EXPECT_EQ(target.ColCount(), 3);
   EXPECT_EQ(target.RowCount(), 4);
