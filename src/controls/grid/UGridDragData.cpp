@@ -3,6 +3,7 @@
 #include <QUrl>
 
 #include "UCellStream.h"
+#include "UCodePage.h"
 #include "UGridDragFormats.h"
 #include "UQrvStringGrid.h"
 
@@ -34,7 +35,8 @@ bool TGridDragData::hasFormat(const QString& mimeType) const {
 QVariant TGridDragData::retrieveData(const QString& mimeType, QMetaType type) const {
   if (!hasFormat(mimeType)) return {};
   if (mimeType == PlainTextMime) return FText;
-  if (mimeType == RtfMimeType()) return FRtf.toLatin1();
+  // Rich text travels in the ANSI code page with its terminating NUL, as other programs expect it.
+  if (mimeType == RtfMimeType()) return Unicode_To_Ansi(FRtf) + QByteArray(1, '\0');
   if (mimeType == ColumnMimeType()) return ColumnBlock_Write(FColumn);
   if (mimeType == GridCellsMimeType()) return CellsBlock_Wrap(*FCells);
   return QMimeData::retrieveData(mimeType, type);
@@ -116,7 +118,8 @@ QString TGridDropReader::UrlText() const {
 QString TGridDropReader::RTF() const {
   // The rich text is NUL-terminated in some sources.
   const QByteArray bytes = FData.data(RtfMimeType());
-  return QString::fromLatin1(bytes.left(bytes.indexOf('\0') < 0 ? bytes.size() : bytes.indexOf('\0')));
+  const qsizetype end = bytes.indexOf('\0');
+  return Ansi_To_Unicode(end < 0 ? bytes : bytes.left(end));
 }
 
 std::optional<QByteArray> TGridDropReader::Stream() const {

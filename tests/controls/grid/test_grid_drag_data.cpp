@@ -58,7 +58,7 @@ TEST(GridDragData, FormatsOfTextCellAndColumnDrags) {
     const RtfAllowed rtf(true);
     std::unique_ptr<TGridDragData> cells(Grid_CellDragData(grid, {2, 1}, true));
     EXPECT_EQ(cells->formats(), (QStringList{QStringLiteral("text/plain"), RtfMimeType(), GridCellsMimeType()}));
-    EXPECT_EQ(cells->data(RtfMimeType()), QByteArray("b"));
+    EXPECT_EQ(cells->data(RtfMimeType()), QByteArray("b\0", 2));
     const QByteArray block = cells->data(GridCellsMimeType());
     EXPECT_EQ(block, CellsBlock_Wrap(SaveRectToBinStream(grid, {1, 1, 2, 2})));
     EXPECT_FALSE(cells->hasFormat(ColumnMimeType()));
