@@ -1,0 +1,301 @@
+// The cells stream and the blocks a drag carries: exact bytes, round trips between grids, and refusal of data
+// whose lengths or counts do not fit.
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+
+#include "UCellStream.h"
+#include "UGridDragFormats.h"
+#include "UQrvStringGrid.h"
+
+namespace {
+
+class TBytes {
+ public:
+  TBytes& B(std::initializer_list<int> values) {
+    for (const int v : values) FBytes.append(static_cast<char>(v));
+    return *this;
+  }
+  // A length byte and the text.
+  TBytes& S(const char* text) {
+    const QByteArray t(text);
+    FBytes.append(static_cast<char>(t.size()));
+    FBytes.append(t);
+    return *this;
+  }
+  TBytes& T(const char* text) {
+    FBytes.append(text);
+    return *this;
+  }
+  QByteArray FBytes;
+};
+
+// A 1x1 block at (1, 1) holding "Ab", its column 200 wide and its row 22 high, from the grid numbered 12345.
+QByteArray ExampleStream() {
+  TBytes e;
+  e.T("TPF0").S("TGridPropIO").B({0});
+  e.S("ColCount").B({2, 1});
+  e.S("RowCount").B({2, 1});
+  e.S("ColWidths").B({6}).S("200");
+  e.S("RowHeights").B({6}).S("22");
+  e.S("FullGrid").B({8});
+  e.S("ID").B({3, 0x39, 0x30});
+  e.B({0, 0});
+  e.T("TPF0").S("TGridCellIO").B({0});
+  e.S("Col").B({2, 1});
+  e.S("Row").B({2, 1});
+  e.S("Cell").B({6}).S("Ab");
+  e.S("HasProp").B({8});
+  e.B({0, 0});
+  return e.FBytes;
+}
+
+}  // namespace
+
+TEST(CellStream, WritesTheExampleBlockByteForByte) {
+  TQrvStringGrid grid;
+  grid.SetColWidths(1, 200);
+  grid.SetRowHeights(1, 22);
+  grid.SetCells(1, 1, QStringLiteral("Ab"));
+  EXPECT_EQ(SaveRectToBinStream(grid, {1, 1, 1, 1}, 12345), ExampleStream());
+}
+
+TEST(CellStream, StringsTakeTheEncodingTheirCharactersCallFor) {
+  struct Case {
+    QString Text;
+    uint8_t Type;
+    QByteArray LengthField;
+  };
+  const QString longAscii(300, QLatin1Char('x'));
+  const Case cases[] = {
+      {QStringLiteral("Ab"), svString, QByteArray("\x02", 1)},
+      {longAscii, svLString, QByteArray("\x2c\x01\x00\x00", 4)},
+      {QString::fromUtf8("\xc3\x84"
+                         "b"),
+       svUTF8String, QByteArray("\x03\x00\x00\x00", 4)},  // "Äb": 3 bytes
+      {QString::fromUtf8("\xe6\x97\xa5\xe6\x9c\xac"), svWString, QByteArray("\x02\x00\x00\x00", 4)},  // 2 units
+  };
+  for (const Case& c : cases) {
+    QByteArray out;
+    TStreamRecordWriter w(out);
+    w.String(QStringLiteral("P"), c.Text);
+    ASSERT_GE(out.size(), 3 + c.LengthField.size()) << c.Text.left(10).toStdString();
+    EXPECT_EQ(static_cast<uint8_t>(out[2]), c.Type) << c.Text.left(10).toStdString();
+    EXPECT_EQ(out.mid(3, c.LengthField.size()), c.LengthField) << c.Text.left(10).toStdString();
+    // Every encoding reads back as the same text.
+    QByteArray record;
+    TStreamRecordWriter r(record);
+    r.Begin(QStringLiteral("X"));
+    r.String(QStringLiteral("P"), c.Text);
+    r.End();
+    qsizetype pos = 0;
+    const auto read = ReadStreamRecord(record, pos);
+    ASSERT_TRUE(read.has_value());
+    EXPECT_EQ(pos, record.size());
+    EXPECT_EQ(std::get<QString>(*read->Find(QStringLiteral("P"))), c.Text);
+  }
+}
+
+TEST(CellStream, IntegersTakeTheSmallestWidth) {
+  const std::pair<int32_t, QByteArray> cases[] = {
+      {127, QByteArray("\x02\x7f", 2)},
+      {-128, QByteArray("\x02\x80", 2)},
+      {128, QByteArray("\x03\x80\x00", 3)},
+      {-32768, QByteArray("\x03\x00\x80", 3)},
+      {40000, QByteArray("\x04\x40\x9c\x00\x00", 5)},
+  };
+  for (const auto& [value, bytes] : cases) {
+    QByteArray out;
+    TStreamRecordWriter(out).Integer(QStringLiteral("P"), value);
+    EXPECT_EQ(out.mid(2), bytes) << value;
+  }
+}
+
+TEST(CellStream, ABlockWithPropertiesLandsWithItsFirstCellOnThePoint) {
+  TQrvStringGrid source;
+  source.SetColCount(6);
+  source.SetRowCount(6);
+  source.SetCells(1, 1, QStringLiteral("one"));
+  source.SetCells(2, 1, QString::fromUtf8("\xe6\x97\xa5"));
+  source.SetCells(2, 2, QStringLiteral("four"));
+  TCellProperties* p = source.GetCellProperties(2, 1);
+  p->SetFontColor(clRed);
+  p->SetBrushColor(0x123456);
+  p->SetFontStyle(TFontStyles(fsBold) | fsItalic);
+  p->SetEditor(edComboList);
+  p->SetFontName(QStringLiteral("Sans"));
+  p->SetReadOnly(true);
+  p->SetAlignment(taCenter);
+  p->SetVAlignment(vtaBottom);
+  const QByteArray stream = SaveRectToBinStream(source, {1, 1, 2, 2});
+
+  TQrvStringGrid target;
+  target.SetColCount(6);
+  target.SetRowCount(6);
+  target.SetCells(4, 4, QStringLiteral("overwritten"));
+  ASSERT_TRUE(LoadAtPointFromBinStream(target, {3, 3}, stream));
+  EXPECT_EQ(target.Cells(3, 3), QStringLiteral("one"));
+  EXPECT_EQ(target.Cells(4, 3), QString::fromUtf8("\xe6\x97\xa5"));
+  EXPECT_EQ(target.Cells(3, 4), QString());
+  EXPECT_EQ(target.Cells(4, 4), QStringLiteral("four"));
+  EXPECT_FALSE(target.HasCellProperties(3, 3));
+  const TCellProperties* q = target.PropsOf(4, 3);
+  ASSERT_NE(q, nullptr);
+  EXPECT_EQ(q->FontColor(), clRed);
+  EXPECT_EQ(q->BrushColor(), TColor{0x123456});
+  EXPECT_EQ(q->FontStyle(), TFontStyles(fsBold) | fsItalic);
+  EXPECT_EQ(q->Editor(), edComboList);
+  EXPECT_EQ(q->FontName(), QStringLiteral("Sans"));
+  EXPECT_TRUE(q->ReadOnly());
+  EXPECT_EQ(q->Alignment(), taCenter);
+  EXPECT_EQ(q->VAlignment(), vtaBottom);
+  EXPECT_EQ(q->OwnerCol(), 4);
+  EXPECT_EQ(q->OwnerRow(), 3);
+
+  // Near the edge only what fits is placed.
+  TQrvStringGrid small;
+  small.SetColCount(3);
+  small.SetRowCount(3);
+  ASSERT_TRUE(LoadAtPointFromBinStream(small, {2, 2}, stream));
+  EXPECT_EQ(small.Cells(2, 2), QStringLiteral("one"));
+}
+
+TEST(CellStream, AWholeGridBlockGivesTheTargetItsCountsAndSizes) {
+  TQrvStringGrid source;
+  source.SetColCount(3);
+  source.SetRowCount(4);
+  source.SetColWidths(2, 99);
+  source.SetRowHeights(3, 41);
+  source.SetCells(0, 0, QStringLiteral("corner"));
+  source.SetCells(2, 3, QStringLiteral("last"));
+  const QByteArray stream = SaveRectToBinStream(source, {0, 0, 2, 3});
+  const auto content = ReadCellStream(stream);
+  ASSERT_TRUE(content.has_value());
+  EXPECT_TRUE(content->FullGrid);
+
+  TQrvStringGrid target;
+  target.SetCells(4, 8, QStringLiteral("gone"));
+  // A place left of or above the grid's first cell cannot take the block.
+  EXPECT_FALSE(LoadAtPointFromBinStream(target, {-1, 0}, stream));
+  EXPECT_EQ(target.Cells(4, 8), QStringLiteral("gone"));
+  ASSERT_TRUE(LoadAtPointFromBinStream(target, {0, 0}, stream));
+  EXPECT_EQ(target.ColCount(), 3);
+  EXPECT_EQ(target.RowCount(), 4);
+  EXPECT_EQ(target.ColWidths(2), 99);
+  EXPECT_EQ(target.RowHeights(3), 41);
+  EXPECT_EQ(target.Cells(0, 0), QStringLiteral("corner"));
+  EXPECT_EQ(target.Cells(2, 3), QStringLiteral("last"));
+}
+
+TEST(CellStream, ARefusedStreamLeavesTheGridUntouched) {
+  TQrvStringGrid source;
+  source.SetCells(1, 1, QStringLiteral("a"));
+  source.GetCellProperties(2, 1)->SetFontColor(clBlue);
+  const QByteArray stream = SaveRectToBinStream(source, {1, 1, 2, 2});
+  ASSERT_TRUE(ReadCellStream(stream).has_value());
+
+  // Every cut short stream is refused, wherever the cut falls.
+  for (qsizetype size = 0; size < stream.size() - 1; ++size)
+    EXPECT_FALSE(ReadCellStream(stream.left(size)).has_value()) << size;
+
+  // A string whose announced length runs past the data.
+  QByteArray oversized = ExampleStream();
+  const qsizetype at =
+      oversized.indexOf(QByteArray("\x04"
+                                   "Cell\x06\x02",
+                                   7));
+  ASSERT_GT(at, 0);
+  oversized[at + 6] = static_cast<char>(0x7F);
+  // More cells than the block's counts announce.
+  QByteArray extraCell = ExampleStream();
+  extraCell.append(ExampleStream().mid(ExampleStream().indexOf("TPF0", 4)));
+  // An unknown value type.
+  QByteArray badType = ExampleStream();
+  badType[badType.indexOf(QByteArray("\x08"
+                                     "FullGrid",
+                                     9)) +
+          9] = static_cast<char>(0x63);
+  for (const QByteArray& bad : {oversized, extraCell, badType, QByteArray("TPF1"), QByteArray()}) {
+    TQrvStringGrid target;
+    target.SetCells(1, 1, QStringLiteral("kept"));
+    EXPECT_FALSE(LoadAtPointFromBinStream(target, {1, 1}, bad));
+    EXPECT_EQ(target.Cells(1, 1), QStringLiteral("kept"));
+  }
+}
+
+TEST(DragBlocks, TheCellsBlockOfAHundredByteStream) {
+  const QByteArray stream(100, '\x5a');
+  const QByteArray block = CellsBlock_Wrap(stream);
+  ASSERT_EQ(block.size(), 108);
+  EXPECT_EQ(block.left(8), QByteArray("\x64\x00\x00\x00\x00\x00\x00\x00", 8));
+  EXPECT_EQ(block.mid(8), stream);
+  EXPECT_EQ(CellsBlock_Unwrap(block), stream);
+  // A block allocated larger than its stream still gives exactly the announced bytes.
+  EXPECT_EQ(CellsBlock_Unwrap(block + QByteArray(16, '\0')), stream);
+}
+
+TEST(DragBlocks, ACellsBlockWhoseLengthDoesNotFitIsRefused) {
+  const QByteArray block = CellsBlock_Wrap(QByteArray(100, 'a'));
+  QByteArray tooLong = block;
+  tooLong[0] = static_cast<char>(101);
+  QByteArray negative = block;
+  negative[3] = static_cast<char>(0x80);
+  for (const QByteArray& bad : {block.left(107), block.left(7), QByteArray(), tooLong, negative})
+    EXPECT_FALSE(CellsBlock_Unwrap(bad).has_value()) << bad.size();
+  EXPECT_EQ(CellsBlock_Unwrap(CellsBlock_Wrap({})), QByteArray());
+}
+
+TEST(DragBlocks, ColumnBlockAndMimeTypes) {
+  EXPECT_EQ(ColumnBlock_Write(7), QByteArray("\x07\x00\x00\x00", 4));
+  EXPECT_EQ(ColumnBlock_Read(ColumnBlock_Write(-5)), -5);
+  EXPECT_EQ(ColumnBlock_Read(QByteArray("\x07\x00\x00", 3)), -1);
+  EXPECT_EQ(GridCellsMimeType(), QStringLiteral("application/x-qt-windows-mime;value=\"TQrvStringGrid Cells\""));
+  EXPECT_EQ(ColumnMimeType(), QStringLiteral("application/x-qt-windows-mime;value=\"Grid Column\""));
+  EXPECT_EQ(RtfMimeType(), QStringLiteral("application/x-qt-windows-mime;value=\"Rich Text Format\""));
+  EXPECT_EQ(UrlMimeType(), QStringLiteral("application/x-qt-windows-mime;value=\"UniformResourceLocator\""));
+}
+
+TEST(DragBlocks, DropEffectForKeys) {
+  EXPECT_EQ(DropEffectForKeys(true, deCopy | deMove), uint32_t{deCopy});
+  EXPECT_EQ(DropEffectForKeys(true, deMove), uint32_t{deCopy});
+  EXPECT_EQ(DropEffectForKeys(false, deCopy | deMove), uint32_t{deMove});
+  EXPECT_EQ(DropEffectForKeys(false, deCopy), uint32_t{deCopy});
+  EXPECT_EQ(DropEffectForKeys(false, deNone), uint32_t{deCopy});
+}
+
+TEST(CellStream, AGraphicAndItsPictureAreReadPast) {
+  QByteArray stream;
+  TStreamRecordWriter w(stream);
+  w.Begin(QStringLiteral("TGridPropIO"));
+  w.Integer(QStringLiteral("ColCount"), 2);
+  w.Integer(QStringLiteral("RowCount"), 1);
+  w.Boolean(QStringLiteral("FullGrid"), false);
+  w.End();
+  w.Begin(QStringLiteral("TGridCellIO"));
+  w.Integer(QStringLiteral("Col"), 1);
+  w.Integer(QStringLiteral("Row"), 1);
+  w.Boolean(QStringLiteral("HasProp"), true);
+  w.End();
+  w.Begin(QStringLiteral("TGridCellPropIO"));
+  w.Color(QStringLiteral("CellProperties.FontColor"), clGreen);
+  w.Boolean(QStringLiteral("HasGraphic"), true);
+  w.End();
+  w.Begin(QStringLiteral("TGridGraphicIO"));
+  w.Ident(QStringLiteral("CellGraphic.CellType"), QStringLiteral("ctBitmap"));
+  w.End();
+  w.Begin(QStringLiteral("TGridBMPIO"));
+  w.String(QStringLiteral("Bitmap"), QStringLiteral("pixels"));
+  w.End();
+  w.Begin(QStringLiteral("TGridCellIO"));
+  w.Integer(QStringLiteral("Col"), 2);
+  w.Integer(QStringLiteral("Row"), 1);
+  w.String(QStringLiteral("Cell"), QStringLiteral("after"));
+  w.Boolean(QStringLiteral("HasProp"), false);
+  w.End();
+
+  TQrvStringGrid grid;
+  ASSERT_TRUE(LoadAtPointFromBinStream(grid, {2, 2}, stream));
+  ASSERT_NE(grid.PropsOf(2, 2), nullptr);
+  EXPECT_EQ(grid.PropsOf(2, 2)->FontColor(), clGreen);
+  EXPECT_EQ(grid.Cells(3, 2), QStringLiteral("after"));
+}
