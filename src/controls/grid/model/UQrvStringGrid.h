@@ -13,6 +13,7 @@
 
 #include "UBaseGrid.h"
 #include "UEditorType.h"
+#include "UGridColumnTypes.h"
 #include "UGridItem.h"
 
 class TQrvStringGrid;
@@ -26,9 +27,7 @@ class TGridChangeNotifier {
 
 enum TFilterDropDownColumns { fdNormal, fdAll };
 
-enum TCellBorder { cbTop = 1, cbLeft = 2, cbRight = 4, cbBottom = 8 };
-Q_DECLARE_FLAGS(TCellBorders, TCellBorder)
-Q_DECLARE_OPERATORS_FOR_FLAGS(TCellBorders)
+// The cell border sides are shared with the column definitions.
 
 class TQrvStringGrid : public TBaseGrid {
  public:
