@@ -112,12 +112,14 @@ static void ClampSize(int32_t minSize, int32_t maxSize, int32_t& size) {
   if (maxSize > 0) size = std::min(size, maxSize);
 }
 
-void TQrvColumnGrid::UpdateColumnSize(int32_t c, int32_t& size) const {
+void TQrvColumnGrid::UpdateColumnSize(int32_t c, int32_t& size) {
   if (const TGridColumnItem* column = Def(c)) ClampSize(column->MinSize(), column->MaxSize(), size);
+  TQrvStringGrid::UpdateColumnSize(c, size);
 }
 
-void TQrvColumnGrid::UpdateAutoColumnSize(int32_t c, int32_t& size) const {
+void TQrvColumnGrid::UpdateAutoColumnSize(int32_t c, int32_t& size) {
   if (const TGridColumnItem* column = Def(c)) ClampSize(column->AutoMinSize(), column->AutoMaxSize(), size);
+  TQrvStringGrid::UpdateAutoColumnSize(c, size);
 }
 
 void TQrvColumnGrid::GetCellColor(int32_t aCol, int32_t aRow, TGridDrawState aState, TBrush& aBrush, TFont& aFont) {

@@ -48,8 +48,8 @@ class TQrvColumnGrid : public TQrvStringGrid, public IGridColumnOwner {
   // OnGetFloatFormat(Sender, ACol, ARow, var IsFloat, var FloatFormat).
   std::function<void(TQrvColumnGrid*, int32_t, int32_t, bool&, QString&)> OnGetFloatFormat;
   // Clamp a width to the column's limits of a user resize and of automatic sizing.
-  void UpdateColumnSize(int32_t c, int32_t& size) const;
-  void UpdateAutoColumnSize(int32_t c, int32_t& size) const;
+  void UpdateColumnSize(int32_t c, int32_t& size) override;
+  void UpdateAutoColumnSize(int32_t c, int32_t& size) override;
   void ColCountChanged() override;
   void GetCellColor(int32_t aCol, int32_t aRow, TGridDrawState aState, TBrush& aBrush, TFont& aFont) override;
   void GetCellBorder(int32_t aCol, int32_t aRow, TPen& aPen, TCellBorders& borders) override;

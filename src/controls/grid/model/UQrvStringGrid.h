@@ -13,6 +13,7 @@
 
 #include "UBaseGrid.h"
 #include "UEditorType.h"
+#include "UGridAutoSize.h"
 #include "UGridColumnTypes.h"
 #include "UGridItem.h"
 
@@ -373,6 +374,38 @@ class TQrvStringGrid : public TBaseGrid {
                            TColor& mirrorColorTo, TAlignment& hAlign, TVAlignment& vAlign, bool& wordWrap,
                            TCellGradientDirection& gradientDir) override;
 
+  // Auto-sizing, fitting, auto-numbering and swapping.
+  bool SizeGrowOnly = false;
+  bool XYOffsetTopLeftOnly = false;
+  TAutoSizeRows ColumnSizeRows = arAll;
+  int32_t AutoNumberStart = 0;
+  int32_t AutoNumberOffset = 0;
+  TSortDirection AutoNumberDirection = sdAscending;
+  TScrollStyle ScrollBars = ssBoth;
+  TScrollBarAlways ScrollBarAlways = saNone;
+  TBorderStyle BorderStyle = bsSingle;
+  bool Ctl3D = true;
+  // The system's vertical scroll bar width; the widget reports its own.
+  int32_t VScrollBarWidth = 17;
+  // OnUpdateColumnSize(Sender, ACol, var Size): the last word on a width sizing to content chose.
+  std::function<void(TQrvStringGrid*, int32_t, int32_t&)> OnUpdateColumnSize;
+  void SetTextMeasurer(std::shared_ptr<IGridTextMeasurer> measurer) { FTextMeasurer = std::move(measurer); }
+  const IGridTextMeasurer& TextMeasurer();
+  virtual void UpdateColumnSize(int32_t aCol, int32_t& size);
+  virtual void UpdateAutoColumnSize(int32_t aCol, int32_t& size);
+  void SizeColumnToContent(int32_t aCol, bool growOnly);
+  void SizeRowToContent(int32_t aRow, bool growOnly);
+  void AutoSizeCol(int32_t aCol, int32_t padding = 0);
+  void AutoSizeColumns(bool doFixedCols, int32_t padding = 0);
+  void AutoSizeRow(int32_t aRow, int32_t padding = 0);
+  void AutoSizeCells(bool doFixedCells, int32_t paddingX, int32_t paddingY);
+  void AutoFitColumns(bool doFixedCells);
+  void AutoNumberCol(int32_t aCol);
+  void AutoNumberRow(int32_t aRow);
+  void SwapCells(const TPoint& fromCell, const TPoint& toCell);
+  void SwapColumns(int32_t aCol1, int32_t aCol2);
+  void SwapRows(int32_t aRow1, int32_t aRow2);
+
  protected:
   // Display indexes: the real columns they show move, with their visibility and width entries and parked cells.
   void ColumnMoved(int32_t fromIndex, int32_t toIndex) override;
@@ -418,4 +451,8 @@ class TQrvStringGrid : public TBaseGrid {
   bool FSingleBorder = true;
   bool FWidening = false;
   std::vector<TGridChangeNotifier*> FNotifierList;
+  // Auto-sizing, fitting, auto-numbering and swapping.
+  std::shared_ptr<IGridTextMeasurer> FTextMeasurer;
+  // The font a cell is measured in: the fixed or the grid font, as the cell-colour hook leaves it.
+  TFont MeasureFont(int32_t c, int32_t r);
 };
