@@ -43,7 +43,7 @@ class TQrvColumnGrid : public TQrvStringGrid, public IGridColumnOwner {
                            TColor& mirrorColorTo, TAlignment& hAlign, TVAlignment& vAlign, bool& wordWrap,
                            TCellGradientDirection& gradientDir) override;
   // The column's float format applied to a numeric cell; other texts as they are.
-  QString GetFormattedCell(int32_t c, int32_t r);
+  QString GetFormattedCell(int32_t c, int32_t r) override;
   QString GetFloatFormat(int32_t c) const;
   // OnGetFloatFormat(Sender, ACol, ARow, var IsFloat, var FloatFormat).
   std::function<void(TQrvColumnGrid*, int32_t, int32_t, bool&, QString&)> OnGetFloatFormat;

@@ -28,6 +28,10 @@ class TGridChangeNotifier {
 
 enum TFilterDropDownColumns { fdNormal, fdAll };
 
+// Progress of an export or import, reported row by row to the grid's notification hooks.
+enum TGridExportState { esExportStart, esExportNextRow, esExportDone };
+enum TGridImportState { isImportStart, isImportNextRow, isImportDone };
+
 // The cell border sides are shared with the column definitions.
 
 class TQrvStringGrid : public TBaseGrid {
@@ -406,6 +410,40 @@ class TQrvStringGrid : public TBaseGrid {
   void SwapColumns(int32_t aCol1, int32_t aCol2);
   void SwapRows(int32_t aRow1, int32_t aRow2);
 
+  // Notification hooks and change handlers.
+  bool URLShowInText = false;
+  bool SaveWithRTF = false;
+  std::function<void(TQrvStringGrid*)> OnClick;
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, int32_t, int32_t)> OnSelectionChanged;  // L, T, R, B
+  std::function<void(TQrvStringGrid*, int32_t)> OnAutoDeleteRow;                                // ARow
+  std::function<void(TQrvStringGrid*)> OnFilterDone;
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, QString&)> OnSaveCell;  // ACol, ARow
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, QString&)> OnLoadCell;  // ACol, ARow
+  std::function<void(TQrvStringGrid*, bool&)> OnCanAddRow;
+  std::function<void(TQrvStringGrid*, int32_t, bool&)> OnCanInsertRow;  // ARow
+  virtual void SelectionChanged(int32_t aLeft, int32_t aTop, int32_t aRight, int32_t aBottom);
+  virtual void EditTextChanged() {}
+  virtual void FilterDone();
+  virtual void GetCellValueText(int32_t aCol, int32_t aRow, QString& value);
+  virtual void GetSaveCellText(int32_t aCol, int32_t aRow, QString& value);
+  virtual void GetLoadCellText(int32_t aCol, int32_t aRow, QString value);
+  virtual void RememberOldCellText(int32_t aCol, int32_t aRow);
+  virtual void CanAddRow(bool& canAdd);
+  virtual void CanInsertRow(int32_t aRow, bool& canInsert);
+  virtual void ExportNotification(TGridExportState, int32_t) {}
+  virtual void ImportNotification(TGridImportState, int32_t) {}
+  // The text a cell is saved and exported with when virtual cells are saved; the column grid formats numbers.
+  virtual QString GetFormattedCell(int32_t c, int32_t r);
+  void GetDisplayText(int32_t c, int32_t r, QString& value) const override;
+  void Click();
+  bool SelChange() const { return FSelChange; }
+  bool Modified() const { return FModified; }
+  void SetModified(bool value) { FModified = value; }
+  int32_t OldCol() const { return FOldCol; }
+  int32_t OldRow() const { return FOldRow; }
+  const QString& OldCellText() const { return FOldCellText; }
+  bool OldModifiedValue() const { return FOldModifiedValue; }
+
  protected:
   // Display indexes: the real columns they show move, with their visibility and width entries and parked cells.
   void ColumnMoved(int32_t fromIndex, int32_t toIndex) override;
@@ -455,4 +493,12 @@ class TQrvStringGrid : public TBaseGrid {
   std::shared_ptr<IGridTextMeasurer> FTextMeasurer;
   // The font a cell is measured in: the fixed or the grid font, as the cell-colour hook leaves it.
   TFont MeasureFont(int32_t c, int32_t r);
+  // Notification hooks and change handlers.
+  bool FSelChange = false;
+  bool FModified = false;
+  bool FEntered = false;
+  int32_t FOldCol = -1;
+  int32_t FOldRow = -1;
+  QString FOldCellText;
+  bool FOldModifiedValue = false;
 };
