@@ -49,6 +49,7 @@ void TQrvColumnGrid::Loaded() {
   TQrvStringGrid::Loaded();
   FitColumns();
   FColumnCollection->SetOrganization();
+  FLoading = false;
 }
 
 void TQrvColumnGrid::SetColCount(int32_t value) {
@@ -315,6 +316,16 @@ void TQrvColumnGrid::ColWidthsChanged() {
   if (FLoading || FDestroying) return;
   for (int32_t c = 0; c < ColCount(); ++c)
     if (TGridColumnItem* column = Def(RealColIndex(c))) column->FWidth = ColWidths(c);
+}
+
+void TQrvColumnGrid::Notification(const TEditLink* removed) {
+  for (int32_t i = 0; i < FColumnCollection->Count(); ++i)
+    if (FColumnCollection->Items(i)->EditLink() == removed) FColumnCollection->Items(i)->SetEditLink(nullptr);
+}
+
+void TQrvColumnGrid::Notification(const TPopupMenu* removed) {
+  for (int32_t i = 0; i < FColumnCollection->Count(); ++i)
+    if (FColumnCollection->Items(i)->ColumnPopup() == removed) FColumnCollection->Items(i)->SetColumnPopup(nullptr);
 }
 
 void TQrvColumnGrid::ChangeScale(int32_t m, int32_t d) {

@@ -84,6 +84,9 @@ class TQrvColumnGrid : public TQrvStringGrid, public IGridColumnOwner {
   QString EditMaskOf(int32_t c) const;
   // After the user or code resized columns: the definitions take the shown widths.
   void ColWidthsChanged();
+  // An edit link or popup menu going away: every definition referring to it forgets it.
+  void Notification(const TEditLink* removed);
+  void Notification(const TPopupMenu* removed);
   // Font sizes of the definitions follow a change of screen scale.
   void ChangeScale(int32_t m, int32_t d);
 

@@ -184,6 +184,38 @@ TEST_F(ColumnGridFixture, SizeLimitsAndLookUpByName) {
   EXPECT_EQ(grid.GetColumnByName(QStringLiteral("speed")), nullptr);
 }
 
+TEST_F(ColumnGridFixture, EditLimitsWidthsScaleAndForgottenReferences) {
+  Col(2).SetEditLength(12);
+  Col(2).SetEditMask(QStringLiteral("999"));
+  grid.SetCol(2);
+  EXPECT_EQ(grid.EditLimit(), 12);
+  EXPECT_EQ(grid.EditMaskOf(2), QStringLiteral("999"));
+  EXPECT_EQ(grid.EditMaskOf(0), QString()) << "fixed columns take no mask";
+  Col(2).SetFixed(true);
+  EXPECT_EQ(grid.EditLimit(), 0);
+
+  grid.SetColWidths(3, 77);
+  grid.ColWidthsChanged();
+  EXPECT_EQ(Col(3).Width(), 77);
+
+  TFont font = Col(1).Font();
+  font.SetSize(10);
+  Col(1).SetFont(font);
+  grid.ChangeScale(3, 2);
+  EXPECT_EQ(Col(1).Font().Size(), 15);
+
+  auto* link = reinterpret_cast<TEditLink*>(&font);
+  auto* menu = reinterpret_cast<TPopupMenu*>(&font);
+  Col(1).SetEditLink(link);
+  Col(3).SetEditLink(link);
+  Col(2).SetColumnPopup(menu);
+  grid.Notification(link);
+  grid.Notification(menu);
+  EXPECT_EQ(Col(1).EditLink(), nullptr);
+  EXPECT_EQ(Col(3).EditLink(), nullptr);
+  EXPECT_EQ(Col(2).ColumnPopup(), nullptr);
+}
+
 TEST_F(ColumnGridFixture, FilterEntriesShowTheirTextBeforeTheEqualsSign) {
   Col(1).SetFilter({QStringLiteral("Big=>100"), QStringLiteral("Small")});
   EXPECT_TRUE(grid.GetColumnFilter(1));
