@@ -21,7 +21,7 @@ enum TBorderStyle { bsNone, bsSingle };
 class IGridTextMeasurer {
  public:
   virtual ~IGridTextMeasurer() = default;
-  // Width of the widest line and height of all lines of text ("\n" breaks lines) in the font.
+  // Width of the widest line and height of all lines of text in the font (CR, LF or CR LF break lines).
   virtual TSize TextSize(const TFont& font, const QString& text) const = 0;
 };
 

@@ -318,6 +318,22 @@ void TQrvColumnGrid::ColWidthsChanged() {
     if (TGridColumnItem* column = Def(RealColIndex(c))) column->FWidth = ColWidths(c);
 }
 
+TPopupMenu* TQrvColumnGrid::ColumnPopupForClick(int32_t c, int32_t r, bool leftButton) {
+  const TGridColumnItem* column = c >= 0 && c < ColCount() ? Def(RealColIndex(c)) : nullptr;
+  if (!column || !column->ColumnPopup() || r < 0 || r >= RowCount()) return nullptr;
+  const TColumnPopupType kind = column->ColumnPopupType();
+  const bool leftKind = kind == cpFixedCellsLClick || kind == cpNormalCellsLClick || kind == cpAllCellsLClick;
+  const bool rightKind = kind == cpFixedCellsRClick || kind == cpNormalCellsRClick || kind == cpAllCellsRClick;
+  if (leftButton ? !leftKind : !rightKind) return nullptr;
+  TPopupMenu* menu = column->ColumnPopup();
+  if (OnColumnPopup) OnColumnPopup(this, c, r, menu);
+  const bool inFixedRow = r < FixedRows();
+  const bool forFixed = kind == cpFixedCellsLClick || kind == cpFixedCellsRClick;
+  const bool forNormal = kind == cpNormalCellsLClick || kind == cpNormalCellsRClick;
+  const bool forAll = !forFixed && !forNormal;
+  return (inFixedRow && (forFixed || forAll)) || (!inFixedRow && (forNormal || forAll)) ? menu : nullptr;
+}
+
 void TQrvColumnGrid::Notification(const TEditLink* removed) {
   for (int32_t i = 0; i < FColumnCollection->Count(); ++i)
     if (FColumnCollection->Items(i)->EditLink() == removed) FColumnCollection->Items(i)->SetEditLink(nullptr);

@@ -84,6 +84,11 @@ class TQrvColumnGrid : public TQrvStringGrid, public IGridColumnOwner {
   QString EditMaskOf(int32_t c) const;
   // After the user or code resized columns: the definitions take the shown widths.
   void ColWidthsChanged();
+  // OnColumnPopup(Sender, ACol, ARow, PopupMenu): before a column's menu pops up.
+  std::function<void(TQrvColumnGrid*, int32_t, int32_t, TPopupMenu*)> OnColumnPopup;
+  // A click on cell (c, r) with the left or right button: the column's popup menu when its popup kind answers that
+  // click (OnColumnPopup fires first), else null. The widget pops it up below the cell.
+  TPopupMenu* ColumnPopupForClick(int32_t c, int32_t r, bool leftButton);
   // An edit link or popup menu going away: every definition referring to it forgets it.
   void Notification(const TEditLink* removed);
   void Notification(const TPopupMenu* removed);

@@ -403,6 +403,12 @@ class TQrvStringGrid : public TBaseGrid {
   void AutoSizeColumns(bool doFixedCols, int32_t padding = 0);
   void AutoSizeRow(int32_t aRow, int32_t padding = 0);
   void AutoSizeCells(bool doFixedCells, int32_t paddingX, int32_t paddingY);
+  void AutoSizeRows(bool doFixedRows, int32_t padding = 0);
+  void SetRowHeightForLines(int32_t aRow, int32_t lines, int32_t padding);
+  // The client size becomes the sum of the column widths, of the row heights, or both.
+  void SizeToCols();
+  void SizeToRows();
+  void SizeToCells();
   void AutoFitColumns(bool doFixedCells);
   void AutoNumberCol(int32_t aCol);
   void AutoNumberRow(int32_t aRow);

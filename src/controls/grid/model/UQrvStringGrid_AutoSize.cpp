@@ -1,6 +1,7 @@
 // Sizing columns and rows to their content, stretching the columns to the grid's width, running numbers and
 // exchanging cells, columns and rows.
 #include <QImage>
+#include <QRegularExpression>
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
@@ -10,13 +11,16 @@
 
 namespace {
 
+// Cells break lines with a carriage return; text from elsewhere may bring line feeds.
+const QRegularExpression LineBreak(QStringLiteral("\r\n|\r|\n"));
+
 class TImageTextMeasurer : public IGridTextMeasurer {
  public:
   TImageTextMeasurer() : FImage(1, 1, QImage::Format_ARGB32_Premultiplied), FCanvas(&FImage) {}
   TSize TextSize(const TFont& font, const QString& text) const override {
     FCanvas.SetFont(font);
     TSize size;
-    for (const QString& line : text.split(QLatin1Char('\n'))) {
+    for (const QString& line : text.split(LineBreak)) {
       const TSize extent = FCanvas.TextExtent(line);
       size.cx = std::max(size.cx, extent.cx);
       size.cy += extent.cy;
@@ -149,6 +153,52 @@ void TQrvStringGrid::AutoSizeCells(bool doFixedCells, int32_t paddingX, int32_t 
     }
   }
   EndUpdate();
+}
+
+void TQrvStringGrid::AutoSizeRows(bool doFixedRows, int32_t padding) {
+  if (RowCount() == 0) return;
+  const int32_t first = doFixedRows ? 0 : FixedRows();
+  ExportNotification(esExportStart, first);
+  for (int32_t r = first; r < RowCount(); ++r) {
+    ExportNotification(esExportNextRow, r);
+    if (WordWrap()) {
+      AutoSizeRow(r, padding);
+    } else {
+      int32_t lines = 0;
+      for (int32_t c = 0; c < TotalColCount(); ++c) lines = std::max(lines, GetLinesInCell(c, r));
+      SetRowHeightForLines(r, lines, padding);
+    }
+  }
+  ExportNotification(esExportDone, -1);
+}
+
+void TQrvStringGrid::SetRowHeightForLines(int32_t aRow, int32_t lines, int32_t padding) {
+  if (aRow < 0 || aRow >= RowCount()) return;
+  const int32_t h =
+      TextMeasurer()
+          .TextSize(MeasureFont(RealColIndex(std::min(FixedCols(), ColCount() - 1)), aRow), QStringLiteral("gh"))
+          .cy;
+  SetRowHeights(aRow, std::max(0, LimitSize(padding + lines * (h + h / 8), MinRowHeight, MaxRowHeight)));
+}
+
+void TQrvStringGrid::SizeToCols() {
+  int32_t sum = 0;
+  for (int32_t c = 0; c < ColCount(); ++c) sum += ColWidths(c);
+  SetBounds(Left(), Top(), sum, Height());
+}
+
+void TQrvStringGrid::SizeToRows() {
+  int32_t sum = 0;
+  for (int32_t r = 0; r < RowCount(); ++r) sum += RowHeights(r);
+  SetBounds(Left(), Top(), Width(), sum);
+}
+
+void TQrvStringGrid::SizeToCells() {
+  const TScrollStyle saved = ScrollBars;
+  ScrollBars = ssNone;
+  SizeToCols();
+  SizeToRows();
+  ScrollBars = saved;
 }
 
 // Stretches or shrinks the columns to fill the grid's width. No columns, a range without width, or a grid

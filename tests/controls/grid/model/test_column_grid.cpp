@@ -216,6 +216,35 @@ TEST_F(ColumnGridFixture, EditLimitsWidthsScaleAndForgottenReferences) {
   EXPECT_EQ(Col(2).ColumnPopup(), nullptr);
 }
 
+TEST_F(ColumnGridFixture, ColumnPopupAnswersOnlyItsClickKindAndRows) {
+  int dummy = 0;
+  auto* menu = reinterpret_cast<TPopupMenu*>(&dummy);
+  Col(1).SetColumnPopup(menu);
+  struct Case {
+    TColumnPopupType kind;
+    int32_t row;
+    bool left;
+    bool shown;
+  } cases[] = {{cpFixedCellsRClick, 0, false, true},  {cpFixedCellsRClick, 2, false, false},
+               {cpFixedCellsRClick, 0, true, false},  {cpNormalCellsLClick, 2, true, true},
+               {cpNormalCellsLClick, 0, true, false}, {cpAllCellsLClick, 0, true, true},
+               {cpAllCellsLClick, 3, true, true},     {cpAllCellsRClick, 3, true, false}};
+  for (const Case& k : cases) {
+    Col(1).SetColumnPopupType(k.kind);
+    EXPECT_EQ(grid.ColumnPopupForClick(1, k.row, k.left), k.shown ? menu : nullptr) << k.kind << " " << k.row;
+  }
+  int events = 0;
+  grid.OnColumnPopup = [&](TQrvColumnGrid*, int32_t c, int32_t, TPopupMenu* m) {
+    EXPECT_EQ(c, 1);
+    EXPECT_EQ(m, menu);
+    ++events;
+  };
+  Col(1).SetColumnPopupType(cpNormalCellsLClick);
+  EXPECT_EQ(grid.ColumnPopupForClick(1, 0, true), nullptr);
+  EXPECT_EQ(events, 1) << "the event fires for every click of the popup's button";
+  EXPECT_EQ(grid.ColumnPopupForClick(2, 2, true), nullptr) << "a column without a menu";
+}
+
 TEST_F(ColumnGridFixture, FilterEntriesShowTheirTextBeforeTheEqualsSign) {
   Col(1).SetFilter({QStringLiteral("Big=>100"), QStringLiteral("Small")});
   EXPECT_TRUE(grid.GetColumnFilter(1));

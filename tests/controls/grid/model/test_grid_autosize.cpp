@@ -95,6 +95,32 @@ TEST(GridAutoSize, RowsGrowToTheirLinesAndAutoSizeCellsNeverLowersARow) {
   EXPECT_EQ(grid.ColWidths(2), 10 + 2);
 }
 
+TEST(GridAutoSize, RowsByLinesWithProgressAndSizeToCells) {
+  struct ExportRecorder : TQrvStringGrid {
+    std::vector<std::pair<TGridExportState, int32_t>> Reports;
+    void ExportNotification(TGridExportState state, int32_t row) override { Reports.emplace_back(state, row); }
+  } grid;
+  UseFixedMeasurer(grid);
+  grid.SetRowCount(3);
+  grid.SetFixedRows(1);
+  grid.SetWordWrap(false);
+  grid.SetCells(1, 2, QStringLiteral("a\rb\rc"));
+  grid.AutoSizeRows(false, 4);
+  EXPECT_EQ(grid.RowHeights(2), 4 + 3 * (16 + 2));
+  EXPECT_EQ(grid.RowHeights(1), 4 + 1 * (16 + 2)) << "an empty row counts one line";
+  const std::vector<std::pair<TGridExportState, int32_t>> expected = {
+      {esExportStart, 1}, {esExportNextRow, 1}, {esExportNextRow, 2}, {esExportDone, -1}};
+  EXPECT_EQ(grid.Reports, expected);
+
+  grid.SetColCount(2);
+  grid.SetColWidths(0, 30);
+  grid.SetColWidths(1, 45);
+  grid.SizeToCells();
+  EXPECT_EQ(grid.Width(), 75);
+  EXPECT_EQ(grid.Height(), grid.RowHeights(0) + grid.RowHeights(1) + grid.RowHeights(2));
+  EXPECT_EQ(grid.ScrollBars, ssBoth);
+}
+
 TEST(GridAutoSize, DefaultMeasurerMeasuresRealText) {
   TQrvStringGrid grid;
   grid.SetCells(1, 1, QStringLiteral("A rather long text"));
