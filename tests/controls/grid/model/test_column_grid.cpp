@@ -35,6 +35,17 @@ TEST(ColumnGrid, NewGridHasOneDefinitionPerColumnAndFollowsTheCount) {
   EXPECT_EQ(TQrvColumnGrid::GetVersionString(), QStringLiteral("3.1.3.1 Aug, 2012"));
 }
 
+TEST_F(ColumnGridFixture, ColumnsWriteCopiesTheDefinitionsAndTheCountFollows) {
+  TQrvColumnGrid source;
+  source.SetColCount(6);
+  for (int32_t i = 0; i < 6; ++i) source.Columns().Items(i)->SetName(QStringLiteral("s%1").arg(i));
+  grid.SetColumns(source.Columns());
+  ASSERT_EQ(grid.Columns().Count(), 6);
+  EXPECT_EQ(grid.ColCount(), 6);
+  EXPECT_EQ(Col(5).Name(), QStringLiteral("s5"));
+  EXPECT_NE(&Col(5), source.Columns().Items(5)) << "a copy, not the source's definitions";
+}
+
 TEST_F(ColumnGridFixture, InsertAndRemoveColumnsCarryTheirDefinitions) {
   for (int32_t i = 0; i < 4; ++i) Col(i).SetName(QStringLiteral("c%1").arg(i));
   grid.InsertCols(2, 2);
@@ -147,6 +158,56 @@ TEST_F(ColumnGridFixture, EditorAlignmentPasswordAndFixedFromTheColumn) {
   Col(3).SetFixed(true);
   EXPECT_TRUE(grid.IsFixed(3, 2));
   EXPECT_FALSE(grid.IsFixed(2, 2));
+}
+
+TEST_F(ColumnGridFixture, LooksOfTheColumnWithTheCellsOwnColoursOnTop) {
+  TFont body = Col(1).Font();
+  body.Name = QStringLiteral("Body");
+  Col(1).SetFont(body);
+  TFont header = Col(1).HeaderFont();
+  header.Name = QStringLiteral("Header");
+  Col(1).SetHeaderFont(header);
+  Col(1).SetColor(0x00AA00);
+  Col(2).SetFixed(true);
+  Col(1).SetBorders(cbTop | cbBottom);
+  auto colour = [this](int32_t c, int32_t r, TFont& font) {
+    TBrush brush;
+    brush.Color = 0x111111;
+    grid.GetCellColor(c, r, TGridDrawState(), brush, font);
+    return brush.Color;
+  };
+  TFont font;
+  EXPECT_EQ(colour(1, 2, font), TColor(0x00AA00));
+  EXPECT_EQ(font.Name, QStringLiteral("Body"));
+  EXPECT_EQ(colour(1, 0, font), TColor(0x111111)) << "the header row keeps its brush";
+  EXPECT_EQ(font.Name, QStringLiteral("Header"));
+  EXPECT_EQ(colour(2, 2, font), grid.FixedColor);
+  grid.SetColors(1, 3, 0x0000FF);
+  EXPECT_EQ(colour(1, 3, font), TColor(0x0000FF)) << "the cell's own colour wins";
+
+  TPen pen;
+  TCellBorders borders;
+  grid.GetCellBorder(1, 2, pen, borders);
+  EXPECT_EQ(borders, cbTop | cbBottom);
+  EXPECT_EQ(pen, Col(1).BorderPen());
+  borders = {};
+  grid.GetCellBorder(1, 0, pen, borders);
+  EXPECT_EQ(borders, TCellBorders()) << "header cells keep theirs";
+
+  TBrush brush;
+  TColor to = 0, mirror = 0, mirrorTo = 0;
+  TAlignment h = taLeftJustify;
+  TVAlignment v{};
+  bool wrap = false;
+  TCellGradientDirection dir{};
+  Col(1).SetAlignment(taCenter);
+  grid.GetDefaultCellProps(1, 2, font, brush, to, mirror, mirrorTo, h, v, wrap, dir);
+  EXPECT_EQ(font.Name, QStringLiteral("Body"));
+  EXPECT_EQ(brush.Color, TColor(0x00AA00));
+  EXPECT_EQ(h, taCenter);
+  EXPECT_EQ(to, clNone);
+  grid.GetDefaultCellProps(1, 0, font, brush, to, mirror, mirrorTo, h, v, wrap, dir);
+  EXPECT_EQ(brush.Color, clNone) << "fixed cells take no column colour";
 }
 
 TEST_F(ColumnGridFixture, FloatFormatOfTheColumnShowsNumbersOnly) {
