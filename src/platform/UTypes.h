@@ -97,3 +97,6 @@ constexpr TModalResult mrIgnore = 5;
 constexpr TModalResult mrYes = 6;
 constexpr TModalResult mrNo = 7;
 constexpr TModalResult mrAll = 12;
+
+// A control's border: none or a single line.
+enum TBorderStyle { bsNone, bsSingle };

@@ -11,8 +11,6 @@ class TCanvas;
 // The width of the drop button for a style: at least a vertical scroll bar's width + 2.
 int32_t DefaultButtonWidth(const QStyle* style);
 
-enum TBorderStyle { bsNone, bsSingle };
-
 class TThemedDateTimePicker : public TDateTimePicker {
  public:
   explicit TThemedDateTimePicker(QWidget* parent = nullptr);

@@ -38,7 +38,7 @@ void TQsgEditBtn::SetRightAlign(bool value) {
   setAlignment((value ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
 }
 
-void TQsgEditBtn::SetBorderStyle(TEditBorderStyle value) {
+void TQsgEditBtn::SetBorderStyle(TBorderStyle value) {
   FBorderStyle = value;
   setFrame(value == bsSingle);
   Place_Button();

@@ -33,8 +33,8 @@ class TQsgEditBtn : public TGuarded<QLineEdit> {
   void SetReadOnly(bool value) { setReadOnly(value); }
   bool AutoSelect() const { return FAutoSelect; }
   void SetAutoSelect(bool value) { FAutoSelect = value; }
-  TEditBorderStyle BorderStyle() const { return FBorderStyle; }
-  void SetBorderStyle(TEditBorderStyle value);
+  TBorderStyle BorderStyle() const { return FBorderStyle; }
+  void SetBorderStyle(TBorderStyle value);
   QString Text() const { return text(); }
   void SetText(const QString& value) { setText(value); }
 
@@ -64,5 +64,5 @@ class TQsgEditBtn : public TGuarded<QLineEdit> {
   int32_t FButtonWidth = 18;
   bool FIsWinXP = false;
   bool FAutoSelect = true;
-  TEditBorderStyle FBorderStyle = bsSingle;
+  TBorderStyle FBorderStyle = bsSingle;
 };

@@ -76,7 +76,7 @@ void TQsgSpinEdit::SetEditAlign(TEditAlign value) {
   setAlignment(Aligns[int(value)] | Qt::AlignVCenter);
 }
 
-void TQsgSpinEdit::SetBorderStyle(TEditBorderStyle value) {
+void TQsgSpinEdit::SetBorderStyle(TBorderStyle value) {
   FBorderStyle = value;
   setFrame(value == bsSingle);
   Place_Button();

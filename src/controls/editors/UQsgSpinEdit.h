@@ -9,10 +9,10 @@
 #include "UApplication.h"
 #include "UDateTime.h"
 #include "UQsgSpinButton.h"
+#include "UTypes.h"
 
 enum TQsgSpinType { sptNormal, sptFloat, sptDate, sptTime };
 enum TEditAlign { eaLeft, eaRight, eaCenter };
-enum TEditBorderStyle { bsNone, bsSingle };
 
 class TQsgSpinEdit : public TGuarded<QLineEdit> {
  public:
@@ -46,8 +46,8 @@ class TQsgSpinEdit : public TGuarded<QLineEdit> {
   void SetDirection(TSpinDirection value);
   TEditAlign EditAlign() const { return FEditAlign; }
   void SetEditAlign(TEditAlign value);
-  TEditBorderStyle BorderStyle() const { return FBorderStyle; }
-  void SetBorderStyle(TEditBorderStyle value);
+  TBorderStyle BorderStyle() const { return FBorderStyle; }
+  void SetBorderStyle(TBorderStyle value);
   bool EditorEnabled() const { return FEditorEnabled; }
   void SetEditorEnabled(bool value) { FEditorEnabled = value; }
   bool ReadOnly() const { return isReadOnly(); }
@@ -153,5 +153,5 @@ class TQsgSpinEdit : public TGuarded<QLineEdit> {
   bool FAllowEmptyValue = false;
   double FIncrementFloatPage = 1.0;
   bool FAutoSelect = true;
-  TEditBorderStyle FBorderStyle = bsSingle;
+  TBorderStyle FBorderStyle = bsSingle;
 };

@@ -147,6 +147,8 @@ class TGridColumnItem : public TCollectionItem {
  private:
   // The collection's header sync fills empty headers without going through the setter.
   friend class TGridColumnCollection;
+  // The column grid records shown widths without writing them back.
+  friend class TQrvColumnGrid;
   IGridColumnOwner* Grid() const;
   // The collection's change handling for this column (only once the column is in the collection's list).
   void NotifyCollection();

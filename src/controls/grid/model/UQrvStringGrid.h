@@ -15,6 +15,7 @@
 #include "UCellGraphic.h"
 #include "UCellNode.h"
 #include "UEditorType.h"
+#include "UGridAutoSize.h"
 #include "UGridColumnTypes.h"
 #include "UGridItem.h"
 #include "UGridLists.h"
@@ -39,6 +40,10 @@ class TGridChangeNotifier {
 };
 
 enum TFilterDropDownColumns { fdNormal, fdAll };
+
+// Progress of an export or import, reported row by row to the grid's notification hooks.
+enum TGridExportState { esExportStart, esExportNextRow, esExportDone };
+enum TGridImportState { isImportStart, isImportNextRow, isImportDone };
 
 class TQrvStringGrid : public TBaseGrid {
  public:
@@ -587,6 +592,77 @@ class TQrvStringGrid : public TBaseGrid {
   void GetMarker(int32_t c, int32_t r, int32_t& errPos, int32_t& errLen);
   bool HasBalloon(int32_t c, int32_t r) { return BaseCellType(c, r) == ctBalloon; }
   bool IsBalloon(int32_t c, int32_t r, QString& title, QString& text, TBalloonIcon& icon);
+  // Auto-sizing, fitting, auto-numbering and swapping.
+  bool SizeGrowOnly = false;
+  bool XYOffsetTopLeftOnly = false;
+  TAutoSizeRows ColumnSizeRows = arAll;
+  int32_t AutoNumberStart = 0;
+  int32_t AutoNumberOffset = 0;
+  TSortDirection AutoNumberDirection = sdAscending;
+  TScrollStyle ScrollBars = ssBoth;
+  TScrollBarAlways ScrollBarAlways = saNone;
+  TBorderStyle BorderStyle = bsSingle;
+  bool Ctl3D = true;
+  // The system's vertical scroll bar width; the widget reports its own.
+  int32_t VScrollBarWidth = 17;
+  // OnUpdateColumnSize(Sender, ACol, var Size): the last word on a width sizing to content chose.
+  std::function<void(TQrvStringGrid*, int32_t, int32_t&)> OnUpdateColumnSize;
+  void SetTextMeasurer(std::shared_ptr<IGridTextMeasurer> measurer) { FTextMeasurer = std::move(measurer); }
+  const IGridTextMeasurer& TextMeasurer();
+  virtual void UpdateColumnSize(int32_t aCol, int32_t& size);
+  virtual void UpdateAutoColumnSize(int32_t aCol, int32_t& size);
+  void SizeColumnToContent(int32_t aCol, bool growOnly);
+  void SizeRowToContent(int32_t aRow, bool growOnly);
+  void AutoSizeCol(int32_t aCol, int32_t padding = 0);
+  void AutoSizeColumns(bool doFixedCols, int32_t padding = 0);
+  void AutoSizeRow(int32_t aRow, int32_t padding = 0);
+  void AutoSizeCells(bool doFixedCells, int32_t paddingX, int32_t paddingY);
+  void AutoSizeRows(bool doFixedRows, int32_t padding = 0);
+  void SetRowHeightForLines(int32_t aRow, int32_t lines, int32_t padding);
+  // The client size becomes the sum of the column widths, of the row heights, or both.
+  void SizeToCols();
+  void SizeToRows();
+  void SizeToCells();
+  void AutoFitColumns(bool doFixedCells);
+  void AutoNumberCol(int32_t aCol);
+  void AutoNumberRow(int32_t aRow);
+  void SwapCells(const TPoint& fromCell, const TPoint& toCell);
+  void SwapColumns(int32_t aCol1, int32_t aCol2);
+  void SwapRows(int32_t aRow1, int32_t aRow2);
+
+  // Notification hooks and change handlers.
+  bool URLShowInText = false;
+  bool SaveWithRTF = false;
+  std::function<void(TQrvStringGrid*)> OnClick;
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, int32_t, int32_t)> OnSelectionChanged;  // L, T, R, B
+  std::function<void(TQrvStringGrid*, int32_t)> OnAutoDeleteRow;                                // ARow
+  std::function<void(TQrvStringGrid*)> OnFilterDone;
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, QString&)> OnSaveCell;  // ACol, ARow
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, QString&)> OnLoadCell;  // ACol, ARow
+  std::function<void(TQrvStringGrid*, bool&)> OnCanAddRow;
+  std::function<void(TQrvStringGrid*, int32_t, bool&)> OnCanInsertRow;  // ARow
+  virtual void SelectionChanged(int32_t aLeft, int32_t aTop, int32_t aRight, int32_t aBottom);
+  virtual void EditTextChanged() {}
+  virtual void FilterDone();
+  virtual void GetCellValueText(int32_t aCol, int32_t aRow, QString& value);
+  virtual void GetSaveCellText(int32_t aCol, int32_t aRow, QString& value);
+  virtual void GetLoadCellText(int32_t aCol, int32_t aRow, QString value);
+  virtual void RememberOldCellText(int32_t aCol, int32_t aRow);
+  virtual void CanAddRow(bool& canAdd);
+  virtual void CanInsertRow(int32_t aRow, bool& canInsert);
+  virtual void ExportNotification(TGridExportState, int32_t) {}
+  virtual void ImportNotification(TGridImportState, int32_t) {}
+  // The text a cell is saved and exported with when virtual cells are saved; the column grid formats numbers.
+  virtual QString GetFormattedCell(int32_t c, int32_t r);
+  void GetDisplayText(int32_t c, int32_t r, QString& value) const override;
+  void Click();
+  bool SelChange() const { return FSelChange; }
+  bool Modified() const { return FModified; }
+  void SetModified(bool value) { FModified = value; }
+  int32_t OldCol() const { return FOldCol; }
+  int32_t OldRow() const { return FOldRow; }
+  const QString& OldCellText() const { return FOldCellText; }
+  bool OldModifiedValue() const { return FOldModifiedValue; }
 
  protected:
   // Display indexes: the real columns they show move, with their visibility and width entries and parked cells.
@@ -673,7 +749,6 @@ class TQrvStringGrid : public TBaseGrid {
   void ClearModifiedRows();
   bool GetRowEnabled(int32_t r) const;
   void SetRowEnabled(int32_t r, bool value);
-  bool SelChange() const { return FSelChange; }
   void GotoCell(int32_t c, int32_t r);
   // Focus to the grid, the cell made current, the in-place editor opened (the widget's hooks).
   void EditCell(int32_t c, int32_t r);
@@ -704,7 +779,6 @@ class TQrvStringGrid : public TBaseGrid {
   std::function<void(TQrvStringGrid*, int32_t, int32_t, bool&)> OnColChanging;  // OldCol, NewCol
   bool SelectionRectangle = false;
   virtual void CellChanging(int32_t aCol, int32_t aRow, bool& allow);
-  virtual void RememberOldCellText(int32_t aCol, int32_t aRow);
   virtual bool ValidateCell(const QString& value);
   virtual bool ValidateCellWide(const QString& value);
   // What only the widget can do or know: the defaults serve a grid without a window.
@@ -726,9 +800,6 @@ class TQrvStringGrid : public TBaseGrid {
   virtual void InvalidateFloatingFooter() {}
   bool LastRowAboveSearchFooter() const;
   void ScrollAboveSearchFooter();
-  const QString& OldCellText() const { return FOldCellText; }
-  int32_t OldCol() const { return FOldCol; }
-  int32_t OldRow() const { return FOldRow; }
 
  protected:
   bool SelectCell(int32_t c, int32_t r) override;
@@ -938,4 +1009,12 @@ class TQrvStringGrid : public TBaseGrid {
   std::unique_ptr<TCellNode> FCellNode = std::make_unique<TCellNode>(this);
   int32_t FNumNodes = 0;
   bool FForceSel = false;
+  // Auto-sizing, fitting, auto-numbering and swapping.
+  std::shared_ptr<IGridTextMeasurer> FTextMeasurer;
+  // The font a cell is measured in: the fixed or the grid font, as the cell-colour hook leaves it.
+  TFont MeasureFont(int32_t c, int32_t r);
+  // Notification hooks and change handlers.
+  bool FModified = false;
+  bool FEntered = false;
+  bool FOldModifiedValue = false;
 };

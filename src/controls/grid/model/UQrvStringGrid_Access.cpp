@@ -102,9 +102,18 @@ void TQrvStringGrid::SetCurrentBaseCellText(const QString& value) {
   SetCells(base.X, base.Y, value);
 }
 
-void TQrvStringGrid::RowInserted(int32_t) {}
+void TQrvStringGrid::RowInserted(int32_t r) {
+  InsertRows(r, 1, true);
+}
 
-void TQrvStringGrid::RowDeleted(int32_t) {}
+// The last normal row is emptied rather than removed, so the grid keeps a row to type into.
+void TQrvStringGrid::RowDeleted(int32_t r) {
+  if (RowCount() - FixedRows() - FFixedFooters == 1 && !FFixedRowAlways)
+    ClearRows(r, 1);
+  else
+    RemoveRowBlock(r, 1);
+  if (OnAutoDeleteRow) OnAutoDeleteRow(this, r);
+}
 
 TColor TQrvStringGrid::Colors(int32_t c, int32_t r) const {
   const TCellProperties* p = PropsOf(c, r);

@@ -65,8 +65,7 @@ void TQrvStringGrid::AddCheckBoxColumn(int32_t c, bool defaultState, bool dataCh
 }
 
 void TQrvStringGrid::AddTriStateCheckBoxColumn(int32_t c, TCheckBoxState state) {
-  for (int32_t r = MouseActions().CheckAllCheck() ? 0 : FixedRows(); r < RowCount(); ++r)
-    AddCheckBox(c, r, state);
+  for (int32_t r = MouseActions().CheckAllCheck() ? 0 : FixedRows(); r < RowCount(); ++r) AddCheckBox(c, r, state);
 }
 
 void TQrvStringGrid::RemoveCheckBox(int32_t c, int32_t r) {

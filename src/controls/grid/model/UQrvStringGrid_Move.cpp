@@ -9,12 +9,6 @@ void TQrvStringGrid::CellChanging(int32_t aCol, int32_t aRow, bool& allow) {
   if (aCol != Col() && OnColChanging) OnColChanging(this, Col(), aCol, allow);
 }
 
-void TQrvStringGrid::RememberOldCellText(int32_t aCol, int32_t aRow) {
-  FOldCol = aCol;
-  FOldRow = aRow;
-  FOldCellText = GetGridCell(RealColIndex(aCol), aRow);
-}
-
 bool TQrvStringGrid::ValidateCell(const QString&) {
   return true;
 }

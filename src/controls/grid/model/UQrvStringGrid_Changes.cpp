@@ -1,0 +1,82 @@
+// The hooks the grid reports through at fixed moments: selection and filter notices, the texts of loading and
+// saving, the old text an edit starts from, row additions the owner may refuse, and links shown in cell text.
+#include <array>
+
+#include "UMarkupText.h"
+#include "UQrvStringGrid.h"
+#include "UValueText.h"
+
+void TQrvStringGrid::SelectionChanged(int32_t aLeft, int32_t aTop, int32_t aRight, int32_t aBottom) {
+  FSelChange = true;
+  if (OnSelectionChanged) OnSelectionChanged(this, aLeft, aTop, aRight, aBottom);
+}
+
+void TQrvStringGrid::FilterDone() {
+  if (OnFilterDone) OnFilterDone(this);
+}
+
+void TQrvStringGrid::GetCellValueText(int32_t aCol, int32_t aRow, QString& value) {
+  value = Cells(aCol, aRow);
+}
+
+QString TQrvStringGrid::GetFormattedCell(int32_t c, int32_t r) {
+  return Cells(c, r);
+}
+
+void TQrvStringGrid::GetSaveCellText(int32_t aCol, int32_t aRow, QString& value) {
+  value = SaveVirtCells ? GetFormattedCell(aCol, aRow) : GetGridCell(aCol, aRow);
+  switch (DetectCellTextKind(value, true)) {
+    case ckMarkup:
+      if (!SaveWithHTML) value = MarkupToPlainText(value);
+      break;
+    case ckRichText:
+      // Rich text goes out on one line; without a rich-text editor the text is kept as it is otherwise.
+      if (SaveWithRTF) value.remove(QLatin1Char('\r')).remove(QLatin1Char('\n'));
+      break;
+    default:
+      break;
+  }
+  if (OnSaveCell) OnSaveCell(this, aCol, aRow, value);
+}
+
+void TQrvStringGrid::GetLoadCellText(int32_t aCol, int32_t aRow, QString value) {
+  if (OnLoadCell) OnLoadCell(this, aCol, aRow, value);
+  SetGridCell(aCol, aRow, value);
+}
+
+void TQrvStringGrid::RememberOldCellText(int32_t aCol, int32_t aRow) {
+  FOldCol = aCol;
+  FOldRow = aRow;
+  FOldCellText = GetGridCell(RealColIndex(aCol), aRow);
+  FOldModifiedValue = FModified;
+}
+
+void TQrvStringGrid::CanAddRow(bool& canAdd) {
+  if (OnCanAddRow) OnCanAddRow(this, canAdd);
+}
+
+void TQrvStringGrid::CanInsertRow(int32_t aRow, bool& canInsert) {
+  if (OnCanInsertRow) OnCanInsertRow(this, aRow, canInsert);
+}
+
+void TQrvStringGrid::GetDisplayText(int32_t c, int32_t r, QString& value) const {
+  TBaseGrid::GetDisplayText(c, r, value);
+  if (!URLShowInText) return;
+  // The first prefix of this order found in the text becomes the link; the later ones are not tried.
+  static const std::array<QString, 7> prefixes = {
+      QStringLiteral("HTTP://"), QStringLiteral("WWW."),    QStringLiteral("MAILTO:"), QStringLiteral("HTTPS://"),
+      QStringLiteral("NNTP://"), QStringLiteral("FILE://"), QStringLiteral("FTP://")};
+  for (const QString& prefix : prefixes) {
+    QString linked;
+    if (LinkifyUrl(value, prefix, linked)) {
+      value = linked;
+      return;
+    }
+  }
+}
+
+void TQrvStringGrid::Click() {
+  if (OnClick) OnClick(this);
+  FEntered = false;
+  RememberOldCellText(Col(), Row());
+}

@@ -1,0 +1,251 @@
+// Sizing to content, fitting the columns to the grid's width, running numbers and swapping.
+#include <gtest/gtest.h>
+
+#include "UQrvColumnGrid.h"
+
+namespace {
+
+// Ten pixels per character and sixteen per line, whatever the font: widths in the tests are exact.
+class FixedMeasurer : public IGridTextMeasurer {
+ public:
+  TSize TextSize(const TFont&, const QString& text) const override {
+    TSize size;
+    for (const QString& line : text.split(QLatin1Char('\n'))) {
+      size.cx = std::max(size.cx, static_cast<int32_t>(line.size()) * 10);
+      size.cy += 16;
+    }
+    return size;
+  }
+};
+
+void UseFixedMeasurer(TQrvStringGrid& grid) {
+  grid.SetTextMeasurer(std::make_shared<FixedMeasurer>());
+}
+
+TEST(GridAutoSize, LimitRule) {
+  struct Case {
+    int32_t value, minimum, maximum, expected;
+  } cases[] = {{12, 50, 50, 12}, {12, 0, 0, 12}, {12, 30, 0, 30}, {90, 30, 0, 90}, {90, 0, 60, 60}, {45, 30, 60, 45}};
+  for (const Case& k : cases)
+    EXPECT_EQ(LimitSize(k.value, k.minimum, k.maximum), k.expected)
+        << k.value << " " << k.minimum << " " << k.maximum;
+}
+
+TEST(GridAutoSize, ColumnTakesItsWidestTextPlusOffsetsAndLines) {
+  TQrvStringGrid grid;
+  UseFixedMeasurer(grid);
+  grid.SetGridLineWidth(1);
+  grid.SetCells(1, 0, QStringLiteral("ab"));
+  grid.SetCells(1, 3, QStringLiteral("abcd"));  // 40 pixels
+  grid.AutoSizeCol(1);
+  EXPECT_EQ(grid.ColWidths(1), 40 + 4 + 2 + 2);
+  grid.AutoSizeCol(1, 5);
+  EXPECT_EQ(grid.ColWidths(1), 48 + 5) << "padding comes on top";
+
+  grid.MinColWidth = 60;
+  grid.AutoSizeCol(1);
+  EXPECT_EQ(grid.ColWidths(1), 60);
+  grid.MinColWidth = 0;
+
+  // Which rows are measured.
+  grid.SetFixedRows(1);
+  grid.SetFixedFooters(1);
+  grid.SetCells(1, grid.RowCount() - 1, QStringLiteral("abcdefghij"));  // a footer of 100 pixels
+  grid.ColumnSizeRows = arFixed;
+  grid.AutoSizeCol(1);
+  EXPECT_EQ(grid.ColWidths(1), 20 + 8);
+  grid.ColumnSizeRows = arNormal;
+  grid.AutoSizeCol(1);
+  EXPECT_EQ(grid.ColWidths(1), 40 + 8);
+  grid.ColumnSizeRows = arAll;
+  grid.AutoSizeCol(1);
+  EXPECT_EQ(grid.ColWidths(1), 100 + 8);
+
+  grid.SizeGrowOnly = true;
+  grid.SetCells(1, grid.RowCount() - 1, QString());
+  grid.AutoSizeCol(1);
+  EXPECT_EQ(grid.ColWidths(1), 108) << "grow-only never narrows";
+}
+
+TEST(GridAutoSize, ColumnGridClampsToTheColumnsAutomaticLimits) {
+  TQrvColumnGrid grid;
+  UseFixedMeasurer(grid);
+  grid.SetCells(2, 1, QStringLiteral("abcdefghijklmnopqrst"));
+  grid.Columns().Items(2)->SetAutoMaxSize(90);
+  grid.AutoSizeCol(2);
+  EXPECT_EQ(grid.ColWidths(2), 90);
+  grid.Columns().Items(3)->SetAutoMinSize(70);
+  grid.AutoSizeCol(3);
+  EXPECT_EQ(grid.ColWidths(3), 70);
+}
+
+TEST(GridAutoSize, RowsGrowToTheirLinesAndAutoSizeCellsNeverLowersARow) {
+  TQrvStringGrid grid;
+  UseFixedMeasurer(grid);
+  grid.SetGridLineWidth(1);
+  grid.SetCells(2, 2, QStringLiteral("a\nb\nc"));
+  grid.AutoSizeRow(2);
+  EXPECT_EQ(grid.RowHeights(2), 4 + 48 + 2);
+
+  grid.SetRowHeights(3, 80);
+  grid.SetCells(1, 3, QStringLiteral("x"));
+  grid.AutoSizeCells(true, 0, 0);
+  EXPECT_EQ(grid.RowHeights(3), 80);
+  EXPECT_EQ(grid.RowHeights(2), 54);
+  EXPECT_EQ(grid.ColWidths(2), 10 + 2);
+}
+
+TEST(GridAutoSize, RowsByLinesWithProgressAndSizeToCells) {
+  struct ExportRecorder : TQrvStringGrid {
+    std::vector<std::pair<TGridExportState, int32_t>> Reports;
+    void ExportNotification(TGridExportState state, int32_t row) override { Reports.emplace_back(state, row); }
+  } grid;
+  UseFixedMeasurer(grid);
+  grid.SetRowCount(3);
+  grid.SetFixedRows(1);
+  grid.SetWordWrap(false);
+  grid.SetCells(1, 2, QStringLiteral("a\rb\rc"));
+  grid.AutoSizeRows(false, 4);
+  EXPECT_EQ(grid.RowHeights(2), 4 + 3 * (16 + 2));
+  EXPECT_EQ(grid.RowHeights(1), 4 + 1 * (16 + 2)) << "an empty row counts one line";
+  const std::vector<std::pair<TGridExportState, int32_t>> expected = {
+      {esExportStart, 1}, {esExportNextRow, 1}, {esExportNextRow, 2}, {esExportDone, -1}};
+  EXPECT_EQ(grid.Reports, expected);
+
+  grid.SetColCount(2);
+  grid.SetColWidths(0, 30);
+  grid.SetColWidths(1, 45);
+  grid.SizeToCells();
+  EXPECT_EQ(grid.Width(), 75);
+  EXPECT_EQ(grid.Height(), grid.RowHeights(0) + grid.RowHeights(1) + grid.RowHeights(2));
+  EXPECT_EQ(grid.ScrollBars, ssBoth);
+}
+
+TEST(GridAutoSize, DefaultMeasurerMeasuresRealText) {
+  TQrvStringGrid grid;
+  grid.SetCells(1, 1, QStringLiteral("A rather long text"));
+  grid.AutoSizeCol(1);
+  const int32_t wide = grid.ColWidths(1);
+  grid.SetCells(1, 1, QStringLiteral("A"));
+  grid.AutoSizeCol(1);
+  EXPECT_GT(wide, grid.ColWidths(1));
+  EXPECT_GT(grid.ColWidths(1), 8);
+}
+
+struct FitCase {
+  const char* name;
+  std::vector<int32_t> widths;
+  int32_t gridWidth;
+  int32_t fixedCols;
+  bool doFixed;
+  std::vector<int32_t> expected;
+};
+
+TEST(GridAutoFit, ColumnsFillTheGridWidth) {
+  const FitCase cases[] = {
+      {"two columns double", {50, 100}, 300, 0, false, {100, 200}},
+      {"shrink", {200, 200}, 300, 0, false, {150, 150}},
+      {"remainder to the widest", {10, 20, 30}, 100, 0, false, {17, 33, 50}},
+      {"fixed column kept", {40, 50, 100}, 340, 1, false, {40, 100, 200}},
+      {"fixed column stretched too", {40, 50, 100}, 380, 1, true, {80, 100, 200}},
+      // The faults: columns without width, and a grid narrower than its fixed columns.
+      {"no width to scale", {0, 0, 0}, 90, 0, false, {30, 30, 30}},
+      {"narrower than the fixed columns", {200, 50, 50}, 100, 1, false, {200, 0, 0}},
+  };
+  for (const FitCase& k : cases) {
+    TQrvStringGrid grid;
+    grid.SetRowCount(2);
+    grid.SetColCount(static_cast<int32_t>(k.widths.size()));
+    grid.SetFixedCols(k.fixedCols);
+    grid.SetOptions(grid.Options() & ~(goVertLine | goFixedVertLine));
+    grid.BorderStyle = bsNone;
+    grid.ScrollBars = ssNone;
+    grid.SetBounds(0, 0, k.gridWidth, 200);
+    for (size_t c = 0; c < k.widths.size(); ++c) grid.SetColWidths(static_cast<int32_t>(c), k.widths[c]);
+    grid.AutoFitColumns(k.doFixed);
+    std::vector<int32_t> got;
+    for (int32_t c = 0; c < grid.ColCount(); ++c) got.push_back(grid.ColWidths(c));
+    EXPECT_EQ(got, k.expected) << k.name;
+  }
+}
+
+TEST(GridAutoFit, BorderScrollBarAndSingleColumn) {
+  TQrvStringGrid grid;
+  grid.SetRowCount(2);
+  grid.SetColCount(2);
+  grid.SetFixedCols(0);
+  grid.SetOptions(grid.Options() & ~(goVertLine | goFixedVertLine));
+  grid.SetBounds(0, 0, 300, 200);
+  grid.ScrollBarAlways = saVert;
+  grid.SetColWidths(0, 50);
+  grid.SetColWidths(1, 50);
+  grid.AutoFitColumns(true);
+  EXPECT_EQ(grid.ColWidths(0) + grid.ColWidths(1), 300 - 17 - 4);
+
+  grid.SetColCount(1);
+  grid.AutoFitColumns(true);
+  EXPECT_EQ(grid.ColWidths(0), 300 - 17 - 5);
+  grid.SetBounds(0, 0, 10, 200);
+  grid.AutoFitColumns(true);
+  EXPECT_EQ(grid.ColWidths(0), 0) << "never a negative width";
+}
+
+TEST(GridAutoNumber, ColumnAndRowNumbers) {
+  TQrvStringGrid grid;
+  grid.SetRowCount(6);
+  grid.SetFixedRows(1);
+  auto column = [&grid](int32_t c) {
+    QStringList texts;
+    for (int32_t r = 0; r < grid.RowCount(); ++r) texts << grid.Cells(c, r);
+    return texts.join(QLatin1Char(','));
+  };
+  grid.AutoNumberCol(1);
+  EXPECT_EQ(column(1), QStringLiteral(",1,2,3,4,5"));
+  grid.AutoNumberDirection = sdDescending;
+  grid.AutoNumberCol(2);
+  EXPECT_EQ(column(2), QStringLiteral(",5,4,3,2,1"));
+  grid.AutoNumberDirection = sdAscending;
+  grid.AutoNumberStart = 2;
+  grid.AutoNumberOffset = 10;
+  grid.SetFixedFooters(1);
+  grid.AutoNumberCol(3);
+  EXPECT_EQ(column(3), QStringLiteral(",,,13,14,"));
+
+  grid.SetColCount(4);
+  grid.SetFixedCols(1);
+  grid.AutoNumberStart = 0;
+  grid.AutoNumberOffset = 0;
+  grid.AutoNumberRow(0);
+  EXPECT_EQ(grid.Cells(0, 0) + grid.Cells(1, 0) + grid.Cells(2, 0) + grid.Cells(3, 0), QStringLiteral("123"));
+}
+
+TEST(GridSwap, RowsAndColumnsExchangeTextsPropertiesAndSizes) {
+  TQrvStringGrid grid;
+  grid.SetRowCount(4);
+  grid.SetColCount(3);
+  for (int32_t r = 0; r < 4; ++r)
+    for (int32_t c = 0; c < 3; ++c) grid.SetCells(c, r, QStringLiteral("%1:%2").arg(c).arg(r));
+  grid.SetColors(1, 1, 0x123456);
+  grid.SetRowHeights(1, 30);
+  grid.SetRowHeights(2, 40);
+  grid.SwapRows(1, 2);
+  EXPECT_EQ(grid.RowCount(), 4);
+  EXPECT_EQ(grid.Cells(0, 1), QStringLiteral("0:2"));
+  EXPECT_EQ(grid.Cells(0, 2), QStringLiteral("0:1"));
+  EXPECT_EQ(grid.Colors(1, 2), TColor(0x123456));
+  EXPECT_EQ(grid.RowHeights(1), 40);
+  EXPECT_EQ(grid.RowHeights(2), 30);
+
+  grid.SetColWidths(0, 11);
+  grid.SetColWidths(2, 33);
+  grid.SwapColumns(0, 2);
+  EXPECT_EQ(grid.ColCount(), 3);
+  EXPECT_EQ(grid.Cells(0, 0), QStringLiteral("2:0"));
+  EXPECT_EQ(grid.Cells(2, 3), QStringLiteral("0:3"));
+  EXPECT_EQ(grid.ColWidths(0), 33);
+  EXPECT_EQ(grid.ColWidths(2), 11);
+  grid.SwapColumns(0, 9);
+  EXPECT_EQ(grid.Cells(0, 0), QStringLiteral("2:0")) << "a column outside the grid swaps nothing";
+}
+
+}  // namespace
