@@ -93,8 +93,9 @@ TEST_F(ExportEntries, GsdNamesItsFileAndAsksBeforeReplacing) {
       EXPECT_EQ(Dialogs.Messages[0].Text, Lang_Table[1103]);
       EXPECT_EQ(Dialogs.Messages[0].Buttons, mbYes | mbNo);
     }
-    if (!c.written.isEmpty())
+    if (!c.written.isEmpty()) {
       EXPECT_EQ(Read(In_Project(c.written)), Expected("gsd_130_10.gsd")) << c.written.toStdString();
+    }
   }
   EXPECT_EQ(Read(In_Project("old.gsd")), Expected("gsd_130_10.gsd"));
   EXPECT_FALSE(QFileInfo::exists(In_Project("old.gsd.gsd")));

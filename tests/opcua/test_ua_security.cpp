@@ -121,7 +121,9 @@ TEST(UaSecurity, SymmetricChunksOpenAndRefuseTampering) {
       const QByteArray header = chunk.left(8);
       const QByteArray rest = chunk.mid(8 + head.size());
       EXPECT_EQ(Ua_Open_Symmetric(security, keys, header, head, rest), plain) << code << " " << mode;
-      if (mode == uaModeSignAndEncrypt) EXPECT_FALSE(rest.contains(QByteArray(64, 'b'))) << code;
+      if (mode == uaModeSignAndEncrypt) {
+        EXPECT_FALSE(rest.contains(QByteArray(64, 'b'))) << code;
+      }
       for (qsizetype at : {qsizetype(0), qsizetype(100), rest.size() - 1}) {
         QByteArray changed = rest;
         changed[at] = char(changed[at] ^ 0x01);

@@ -49,7 +49,9 @@ TEST(StrUtils, IntegerParsingTable) {
       {"0X1f", true, 31},
       {"X1f", true, 31},
       {"4294967295", false, 0},
-      {"\xC2\xA012", false, 0},
+      {"\xC2\xA0"
+       "12",
+       false, 0},
   };
   for (const Case& c : cases) {
     int32_t v = 12345;

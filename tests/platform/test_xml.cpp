@@ -123,7 +123,9 @@ TEST(Xml, RefusedDocumentsSayWhyAndWhere) {
     TXmlDocument doc;
     const bool loaded = doc.Load_Bytes(c.bytes);
     EXPECT_EQ(loaded, c.reason == nullptr) << c.bytes.toStdString() << ": " << doc.Error().toStdString();
-    if (c.reason) EXPECT_TRUE(doc.Error().contains(QString::fromUtf8(c.reason))) << doc.Error().toStdString();
+    if (c.reason) {
+      EXPECT_TRUE(doc.Error().contains(QString::fromUtf8(c.reason))) << doc.Error().toStdString();
+    }
   }
   TXmlDocument doc;
   ASSERT_TRUE(doc.Load_Bytes("<?xml version=\"1.0\" encoding=\"windows-1252\"?><a>\x80</a>"));

@@ -35,7 +35,9 @@ TEST_F(CheckFixture, DataCheckBoxTogglesBetweenTheCheckTextsCaseSensitively) {
   for (const Case& k : cases) {
     grid.SetCells(1, 1, k.before);
     grid.AddCheckBox(1, 1, false, true);
-    if (k.before.isEmpty()) ASSERT_EQ(grid.Cells(1, 1), "N");  // an empty cell gets the unchecked text
+    if (k.before.isEmpty()) {
+      ASSERT_EQ(grid.Cells(1, 1), "N");  // an empty cell gets the unchecked text
+    }
     grid.SetCells(1, 1, k.before);
     changes.clear();
     EXPECT_TRUE(grid.ToggleCheckBox(1, 1));
