@@ -140,17 +140,16 @@ void TThemedDateTimePicker::DrawBorders(TCanvas& canvas) {
 }
 
 void TThemedDateTimePicker::DrawBorder(TCanvas& canvas) {
-  TEditorBorderLook look;
-  look.Enabled = isEnabled();
-  look.Themed = FIsThemed;
-  look.DisabledBorder = FDisabledBorder;
-  look.HasFocus = FHasFocus;
-  look.FocusBorderShown = FocusBorderShown();
-  look.BorderColor = FBorderColor;
-  look.FocusBorderColor = FFocusBorderColor;
-  look.ParentColor = ParentColor();
-  look.InnerColor = Color();
-  look.ButtonWidth = FButtonWidth;
+  const TEditorBorderLook look{.Enabled = isEnabled(),
+                               .Themed = FIsThemed,
+                               .DisabledBorder = FDisabledBorder,
+                               .HasFocus = FHasFocus,
+                               .FocusBorderShown = FocusBorderShown(),
+                               .BorderColor = FBorderColor,
+                               .FocusBorderColor = FFocusBorderColor,
+                               .ParentColor = ParentColor(),
+                               .InnerColor = Color(),
+                               .ButtonWidth = FButtonWidth};
   Draw_Editor_Border(canvas, width(), height(), look);
 }
 

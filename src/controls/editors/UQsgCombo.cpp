@@ -355,17 +355,16 @@ void TQsgCustomCombo::Draw_Borders(TCanvas& canvas) {
 }
 
 void TQsgCustomCombo::Draw_Border(TCanvas& canvas) {
-  TEditorBorderLook look;
-  look.Enabled = isEnabled();
-  look.Themed = FIsThemed;
-  look.DisabledBorder = FDisabledBorder;
-  look.HasFocus = FHasFocus;
-  look.FocusBorderShown = Focus_Border_Shown();
-  look.BorderColor = FBorderColor;
-  look.FocusBorderColor = FFocusBorderColor;
-  look.ParentColor = Parent_Background();
-  look.InnerColor = FColor;
-  look.ButtonWidth = FButtonWidth;
+  const TEditorBorderLook look{.Enabled = isEnabled(),
+                               .Themed = FIsThemed,
+                               .DisabledBorder = FDisabledBorder,
+                               .HasFocus = FHasFocus,
+                               .FocusBorderShown = Focus_Border_Shown(),
+                               .BorderColor = FBorderColor,
+                               .FocusBorderColor = FFocusBorderColor,
+                               .ParentColor = Parent_Background(),
+                               .InnerColor = FColor,
+                               .ButtonWidth = FButtonWidth};
   if (!Draw_Editor_Border(canvas, width(), height(), look)) return;
   // The flat combo's underline, under the text part only.
   if (FFlat && FFlatLineColor != clNone) {
