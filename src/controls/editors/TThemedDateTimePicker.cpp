@@ -8,30 +8,15 @@
 
 #include "QrvStyleIF.h"
 #include "UCanvas.h"
+#include "UEditorFrame.h"
 #include "UFrameControl.h"
 #include "USysColors.h"
 #include "UThemeBinding.h"
 
 namespace {
 
-constexpr TColor DisabledFrameColor = 0xB99D7F;
-
-void Frame(TCanvas& canvas, const TRect& r, TColor color) {
-  canvas.Brush().Color = color;
-  canvas.FrameRect(r);
-}
-
 void Shrink(TRect& r, int32_t by) {
   r = Rect(r.Left + by, r.Top + by, r.Right - by, r.Bottom - by);
-}
-
-// One edge ring: top-left in one colour, bottom-right in the other.
-void EdgeRing(TCanvas& canvas, TRect& r, TColor topLeft, TColor bottomRight) {
-  canvas.Pen().Color = topLeft;
-  canvas.Polyline({Point(r.Left, r.Bottom - 1), Point(r.Left, r.Top), Point(r.Right, r.Top)});
-  canvas.Pen().Color = bottomRight;
-  canvas.Polyline({Point(r.Left, r.Bottom - 1), Point(r.Right - 1, r.Bottom - 1), Point(r.Right - 1, r.Top - 1)});
-  Shrink(r, 1);
 }
 
 }  // namespace
@@ -118,7 +103,7 @@ void TThemedDateTimePicker::DrawFlatOutline(TCanvas& canvas, bool secondInside) 
   const int32_t w = width();
   const int32_t h = height();
   canvas.Pen().Color = FBorderStyle == bsNone && parentWidget() ? ParentColor()
-                       : FIsThemed                              ? DisabledFrameColor
+                       : FIsThemed                              ? Themed_Disabled_Border
                                                                 : FBorderColor;
   canvas.Polyline({Point(0, h), Point(0, 0), Point(w - 1, 0), Point(w - 1, h - 1), Point(0, h - 1)});
   if (secondInside)
@@ -128,30 +113,20 @@ void TThemedDateTimePicker::DrawFlatOutline(TCanvas& canvas, bool secondInside) 
 void TThemedDateTimePicker::DrawButton(TCanvas& canvas) {
   TRect r = Rect(ClientWidth() - FButtonWidth + 2, 0, width(), height());
   Shrink(r, 1);
-  const bool hoverButton = FButtonHover;
   if (FButtonColor != clNone) {
-    const TColor face = hoverButton && MouseButtonDown() ? FButtonColorDown
-                        : hoverButton                    ? FButtonColorHot
-                                                         : FButtonColor;
-    canvas.Brush().Color = face == clNone ? FButtonColor : face;
+    canvas.Brush().Color =
+        Drop_Button_Face({FButtonColor, FButtonColorHot, FButtonColorDown}, FButtonHover, MouseButtonDown());
     canvas.FillRect(Rect(r.Left + 2, r.Top, r.Right, r.Bottom));
     canvas.Pen().Color = FButtonBorderColor;
     canvas.MoveTo(r.Left, r.Top);
     canvas.LineTo(r.Left, r.Bottom);
-    const TColor arrow =
-        MouseButtonDown() && FButtonTextColorDown != clNone ? FButtonTextColorDown : FButtonTextColor;
+    const TColor arrow = MouseButtonDown() ? Or_Else(FButtonTextColorDown, FButtonTextColor) : FButtonTextColor;
     canvas.Pen().Color = arrow;
     canvas.Brush().Color = arrow;
     canvas.Polygon({Point(r.Left + 5, r.Top + 7), Point(r.Left + 11, r.Top + 7), Point(r.Left + 8, r.Top + 10)});
   } else if (ThemesInUse()) {
-    int32_t state = 2;
-    if (!isEnabled())
-      state = 4;
-    else if (MouseButtonDown() && DroppedDown())
-      state = 3;
-    else if (MouseButtonDown() || !FButtonHover || DroppedDown())
-      state = 1;
-    QrvXPVS().DrawPart(this, QStringLiteral("combobox"), canvas, 1, state, r);
+    QrvXPVS().DrawPart(this, QStringLiteral("combobox"), canvas, 1,
+                       Themed_Drop_Button_State(isEnabled(), MouseButtonDown(), FButtonHover, DroppedDown()), r);
   } else {
     DrawFrameControl(canvas, r, DFC_SCROLL, DFCS_SCROLLCOMBOBOX | (isEnabled() ? DFCS_FLAT : DFCS_INACTIVE));
   }
@@ -165,52 +140,34 @@ void TThemedDateTimePicker::DrawBorders(TCanvas& canvas) {
 }
 
 void TThemedDateTimePicker::DrawBorder(TCanvas& canvas) {
-  TRect r = Rect(0, 0, width(), height());
-  if (!isEnabled() && FIsThemed && !FDisabledBorder) return Frame(canvas, r, DisabledFrameColor);
-  if (FBorderColor != clNone && !(FHasFocus && FFocusBorderColor != clNone)) return Frame(canvas, r, FBorderColor);
-  if (FFocusBorderColor != clNone) {
-    if (FHasFocus) Frame(canvas, r, FFocusBorderColor);
-    return;
-  }
-  const TColor outer = FocusBorderShown() ? clBtnFace : ParentColor();
-  const TColor inner = Color();
-  if (FocusBorderShown()) {
-    EdgeRing(canvas, r, clBtnShadow, clBtnHighlight);
-    Frame(canvas, r, outer);
-    Shrink(r, 1);
-    Frame(canvas, r, inner);
-    return;
-  }
-  Frame(canvas, r, outer);
-  Shrink(r, 1);
-  r.Right -= FButtonWidth;
-  Frame(canvas, r, outer);
-  Shrink(r, 1);
-  Frame(canvas, r, inner);
+  const TEditorBorderLook look{.Enabled = isEnabled(),
+                               .Themed = FIsThemed,
+                               .DisabledBorder = FDisabledBorder,
+                               .HasFocus = FHasFocus,
+                               .FocusBorderShown = FocusBorderShown(),
+                               .BorderColor = FBorderColor,
+                               .FocusBorderColor = FFocusBorderColor,
+                               .ParentColor = ParentColor(),
+                               .InnerColor = Color(),
+                               .ButtonWidth = FButtonWidth};
+  Draw_Editor_Border(canvas, width(), height(), look);
 }
 
 void TThemedDateTimePicker::DrawButtonFace(TCanvas& canvas) {
-  // The arrow stays as the desktop painted it: only the band around it is drawn.
-  const TRect arrow = Rect(ClientWidth() - FButtonWidth + 4, 4, ClientWidth() - 4, ClientHeight() - 4);
+  // The arrow stays as the desktop painted it: only the band around it is drawn, or while active a raised edge.
   TRect r = Rect(ClientWidth() - FButtonWidth - 2, 0, width(), height());
   Shrink(r, 2);
   if (Active()) {
-    TRect edge = r;
     if (DroppedDown()) {
-      Frame(canvas, edge, clBtnShadow);
+      Frame_Solid(canvas, r, clBtnShadow);
     } else {
-      EdgeRing(canvas, edge, cl3DLight, cl3DDkShadow);
-      EdgeRing(canvas, edge, clBtnHighlight, clBtnShadow);
+      Edge_Ring(canvas, r, cl3DLight, cl3DDkShadow);
+      Edge_Ring(canvas, r, clBtnHighlight, clBtnShadow);
     }
     return;
   }
-  const TRect fill = Rect(r.Left, r.Top + 1, r.Right - 1, r.Bottom - 1);
-  canvas.Brush().Color = clBtnFace;
-  const TRect bands[] = {
-      Rect(fill.Left, fill.Top, fill.Right, arrow.Top), Rect(fill.Left, arrow.Bottom, fill.Right, fill.Bottom),
-      Rect(fill.Left, arrow.Top, arrow.Left, arrow.Bottom), Rect(arrow.Right, arrow.Top, fill.Right, arrow.Bottom)};
-  for (const TRect& band : bands)
-    if (band.Width() > 0 && band.Height() > 0) canvas.FillRect(band);
+  Fill_Around_Arrow(canvas, Rect(r.Left, r.Top + 1, r.Right - 1, r.Bottom - 1),
+                    Rect(ClientWidth() - FButtonWidth + 4, 4, ClientWidth() - 4, ClientHeight() - 4));
 }
 
 void TThemedDateTimePicker::PaintLook(TCanvas& canvas) {

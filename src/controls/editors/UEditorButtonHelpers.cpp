@@ -26,6 +26,13 @@ void Draw_Glyph_Centred(TCanvas& canvas, const QImage& glyph, int32_t numGlyphs,
   canvas.DrawImage(r.Left + x + shift, r.Top + y + shift, frame);
 }
 
+TRect Edit_Button_Bounds(int32_t editWidth, int32_t editHeight, int32_t buttonWidth, bool singleBorder) {
+  const int32_t frame = singleBorder ? 2 : 0;
+  const int32_t d = singleBorder ? 5 : 1;
+  const int32_t left = editWidth - buttonWidth - d + frame;
+  return Rect(left, frame, left + buttonWidth, frame + editHeight - d);
+}
+
 namespace {
 bool Can_Take_Focus(const QWidget* w) {
   return w->focusPolicy() != Qt::NoFocus && w->isEnabled() && w->isVisible() && !w->hasFocus();

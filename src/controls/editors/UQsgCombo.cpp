@@ -7,8 +7,8 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 
-#include "UButtonFaceColors.h"
 #include "UCanvas.h"
+#include "UEditorFrame.h"
 #include "UFrameControl.h"
 #include "USysColors.h"
 #include "UThemeBinding.h"
@@ -17,20 +17,6 @@ namespace {
 
 // The classic desktop's vertical scroll-bar width, which sizes the drop-down button.
 constexpr int32_t Scroll_Bar_Width = 17;
-constexpr TColor Themed_Disabled_Border = 0xB99D7F;
-
-void Frame(TCanvas& canvas, const TRect& r, TColor color) {
-  canvas.Brush().Color = color;
-  canvas.Brush().Style = bsSolid;
-  canvas.FrameRect(r);
-}
-
-void Fill(TCanvas& canvas, const TRect& r, TColor color) {
-  if (r.Right <= r.Left || r.Bottom <= r.Top) return;
-  canvas.Brush().Color = color;
-  canvas.Brush().Style = bsSolid;
-  canvas.FillRect(r);
-}
 
 }  // namespace
 
@@ -337,26 +323,16 @@ void TQsgCustomCombo::Draw_Button(TCanvas& canvas) {
   const bool down = Mouse_Button_Down();
   if (FButtonColor == clNone) {
     if (Themes_In_Use()) {
-      int32_t state = 2;
-      if (!isEnabled()) {
-        state = 4;
-      } else if (down && FDropped) {
-        state = 3;
-      } else if (down || !FButtonHover || FDropped) {
-        state = 1;
-      }
-      QrvXPVS().DrawPart(this, QStringLiteral("combobox"), canvas, 1, state, r);
+      QrvXPVS().DrawPart(this, QStringLiteral("combobox"), canvas, 1,
+                         Themed_Drop_Button_State(isEnabled(), down, FButtonHover, FDropped), r);
     } else {
       r.Left -= 4, r.Top += 1, r.Bottom -= 1;
       DrawFrameControl(canvas, r, DFC_SCROLL, DFCS_SCROLLCOMBOBOX | (isEnabled() ? DFCS_FLAT : DFCS_INACTIVE));
     }
     return;
   }
-  // A state colour left unset shows the normal one.
-  TColor face = FButtonColor;
-  if (FButtonHover) face = Or_Else(down ? FButtonColorDown : FButtonColorHot, FButtonColor);
   r = Rect(r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1);
-  Fill(canvas, r, face);
+  Fill_Solid(canvas, r, Drop_Button_Face({FButtonColor, FButtonColorHot, FButtonColorDown}, FButtonHover, down));
   canvas.Pen().Color = FButtonBorderColor;
   canvas.Pen().Style = FButtonBorderColor == clNone ? psClear : psSolid;
   canvas.MoveTo(r.Left, r.Top);
@@ -379,57 +355,30 @@ void TQsgCustomCombo::Draw_Borders(TCanvas& canvas) {
 }
 
 void TQsgCustomCombo::Draw_Border(TCanvas& canvas) {
-  TRect r = Rect(0, 0, width(), height());
-  if (!isEnabled() && FIsThemed && !FDisabledBorder) {
-    Frame(canvas, r, Themed_Disabled_Border);
-    return;
-  }
-  if (FBorderColor != clNone && !(FHasFocus && FFocusBorderColor != clNone)) {
-    Frame(canvas, r, FBorderColor);
-    return;
-  }
-  if (FFocusBorderColor != clNone) {
-    if (FHasFocus) Frame(canvas, r, FFocusBorderColor);
-    return;
-  }
-  const TColor outer = Focus_Border_Shown() ? clBtnFace : Parent_Background();
-  if (Focus_Border_Shown()) {
-    // A sunken outer edge: shadow on the top and left, highlight on the bottom and right.
-    canvas.Pen().Style = psSolid;
-    canvas.Pen().Color = clBtnShadow;
-    canvas.Polyline({Point(r.Left, r.Bottom - 1), Point(r.Left, r.Top), Point(r.Right, r.Top)});
-    canvas.Pen().Color = clBtnHighlight;
-    canvas.Polyline({Point(r.Left, r.Bottom - 1), Point(r.Right - 1, r.Bottom - 1), Point(r.Right - 1, r.Top - 1)});
-    r = Rect(r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1);
-    Frame(canvas, r, outer);
-    r = Rect(r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1);
-    Frame(canvas, r, FColor);
-  } else {
-    Frame(canvas, r, outer);
-    r = Rect(r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1);
-    r.Right -= FButtonWidth;
-    Frame(canvas, r, outer);
-    r = Rect(r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1);
-    Frame(canvas, r, FColor);
-    r.Right += FButtonWidth;
-  }
+  const TEditorBorderLook look{.Enabled = isEnabled(),
+                               .Themed = FIsThemed,
+                               .DisabledBorder = FDisabledBorder,
+                               .HasFocus = FHasFocus,
+                               .FocusBorderShown = Focus_Border_Shown(),
+                               .BorderColor = FBorderColor,
+                               .FocusBorderColor = FFocusBorderColor,
+                               .ParentColor = Parent_Background(),
+                               .InnerColor = FColor,
+                               .ButtonWidth = FButtonWidth};
+  if (!Draw_Editor_Border(canvas, width(), height(), look)) return;
+  // The flat combo's underline, under the text part only.
   if (FFlat && FFlatLineColor != clNone) {
     canvas.Pen().Style = psSolid;
     canvas.Pen().Color = FFlatLineColor;
-    canvas.MoveTo(r.Left - 2, height() - 1);
-    canvas.LineTo(r.Right - FButtonWidth - 1, height() - 1);
+    canvas.MoveTo(0, height() - 1);
+    canvas.LineTo(width() - 3 - FButtonWidth, height() - 1);
   }
 }
 
 void TQsgCustomCombo::Draw_Button_Face(TCanvas& canvas) {
   if (Active()) return;
-  // The face around the arrow: the arrow's own rectangle stays as drawn.
-  const TRect arrow = Rect(width() - FButtonWidth + 4, 4, width() - 4, height() - 4);
-  const TRect face = Rect(width() - FButtonWidth - 2 + 2, 2 + 1, width() - 2 - 1, height() - 2 - 1);
-  Fill(canvas, Rect(face.Left, face.Top, face.Right, arrow.Top), clBtnFace);
-  Fill(canvas, Rect(face.Left, arrow.Bottom, face.Right, face.Bottom), clBtnFace);
-  Fill(canvas, Rect(face.Left, arrow.Top, arrow.Left, arrow.Bottom), clBtnFace);
-  Fill(canvas, Rect(arrow.Right, arrow.Top, face.Right, arrow.Bottom), clBtnFace);
+  Fill_Around_Arrow(canvas, Rect(width() - FButtonWidth, 3, width() - 3, height() - 3),
+                    Rect(width() - FButtonWidth + 4, 4, width() - 4, height() - 4));
 }
 
 void TQsgCustomCombo::focusInEvent(QFocusEvent* e) {

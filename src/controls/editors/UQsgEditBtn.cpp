@@ -4,6 +4,8 @@
 #include <QKeyEvent>
 #include <algorithm>
 
+#include "UEditorButtonHelpers.h"
+
 TQsgEditBtn::TQsgEditBtn(QWidget* parent) : TGuarded<QLineEdit>(parent) {
   FButton = new TQsgEditButton(this);
   FButton->resize(18, 18);
@@ -60,9 +62,8 @@ void TQsgEditBtn::resizeEvent(QResizeEvent* e) {
 }
 
 void TQsgEditBtn::Place_Button() {
-  const int32_t frame = FBorderStyle == bsSingle ? 2 : 0;
-  const int32_t d = FBorderStyle == bsSingle ? 5 : 1;
-  FButton->setGeometry(width() - FButton->width() - d + frame, frame, FButton->width(), height() - d);
+  const TRect r = Edit_Button_Bounds(width(), height(), FButton->width(), FBorderStyle == bsSingle);
+  FButton->setGeometry(r.Left, r.Top, r.Width(), r.Height());
   Set_Edit_Rect();
 }
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "UEditorBeep.h"
+#include "UEditorButtonHelpers.h"
 #include "UFormatSettings.h"
 
 namespace {
@@ -116,10 +117,8 @@ void TQsgSpinEdit::resizeEvent(QResizeEvent* e) {
 }
 
 void TQsgSpinEdit::Place_Button() {
-  // The pair sits inside the frame, one pixel off the right and bottom edges of the text area.
-  const int32_t frame = FBorderStyle == bsSingle ? 2 : 0;
-  const int32_t d = FBorderStyle == bsSingle ? 5 : 1;
-  FButton->SetBounds(width() - FButton->width() - d + frame, frame, FButton->width(), height() - d);
+  const TRect r = Edit_Button_Bounds(width(), height(), FButton->width(), FBorderStyle == bsSingle);
+  FButton->SetBounds(r.Left, r.Top, r.Width(), r.Height());
   Set_Edit_Rect();
 }
 
