@@ -8,6 +8,8 @@
 #include <QWheelEvent>
 
 #include "UCanvas.h"
+#include "UGridModule.h"
+#include "UQrvStringGrid.h"
 
 TGridView::TGridView(std::unique_ptr<TBaseGrid> grid, QWidget* parent)
     : TGuarded<QAbstractScrollArea>(parent), FGrid(grid ? std::move(grid) : std::make_unique<TBaseGrid>()) {
@@ -20,7 +22,32 @@ TGridView::TGridView(std::unique_ptr<TBaseGrid> grid, QWidget* parent)
 }
 
 TGridView::~TGridView() {
+  SetEditors(nullptr);
   FGrid->SetHost(nullptr);
+}
+
+TGridEditDoneEvent::TGridEditDoneEvent(int32_t realCol, int32_t row)
+    : QEvent(EventType()), RealCol(realCol), Row(row) {}
+
+QEvent::Type TGridEditDoneEvent::EventType() {
+  if (GridModule().GridEditDoneMessage == 0) Grid_Module_Start();
+  return static_cast<QEvent::Type>(GridModule().GridEditDoneMessage);
+}
+
+void TGridView::SetEditors(std::unique_ptr<IGridEditors> editors) {
+  auto* grid = dynamic_cast<TQrvStringGrid*>(FGrid.get());
+  if (grid) grid->SetEditors(nullptr);
+  FEditors = std::move(editors);
+  if (grid) grid->SetEditors(FEditors.get());
+}
+
+bool TGridView::Guarded_Event(QEvent* e) {
+  if (e->type() == TGridEditDoneEvent::EventType()) {
+    const auto* done = static_cast<TGridEditDoneEvent*>(e);
+    if (auto* grid = dynamic_cast<TQrvStringGrid*>(FGrid.get())) grid->GridEditDone(done->RealCol, done->Row);
+    return true;
+  }
+  return TGuarded<QAbstractScrollArea>::Guarded_Event(e);
 }
 
 void TGridView::SetEditor(QWidget* editor) {
@@ -184,6 +211,11 @@ void TGridView::keyPressEvent(QKeyEvent* e) {
     return;
   }
   FGrid->KeyDown(key, Shift_State(e->modifiers()));
+  if (key == VK_RETURN) {
+    QChar ch(VK_RETURN);
+    FGrid->KeyPress(ch);
+    if (ch.isNull()) key = 0;
+  }
   if (key == 0)
     e->accept();
   else

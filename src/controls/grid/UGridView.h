@@ -10,7 +10,17 @@
 
 #include "UApplication.h"
 #include "UBaseGrid.h"
+#include "UGridEditors.h"
 #include "UGridHost.h"
+
+// The posted end of an edit ("GridEditDone"): real column and row of the cell whose edit ended.
+class TGridEditDoneEvent : public QEvent {
+ public:
+  TGridEditDoneEvent(int32_t realCol, int32_t row);
+  static QEvent::Type EventType();
+  int32_t RealCol;
+  int32_t Row;
+};
 
 class TGridView : public TGuarded<QAbstractScrollArea>, public IGridHost {
  public:
@@ -24,6 +34,9 @@ class TGridView : public TGuarded<QAbstractScrollArea>, public IGridHost {
   // The in-place editor: shown over the current cell and moved with it; null for none. Not owned.
   void SetEditor(QWidget* editor);
   QWidget* Editor() const { return FEditor; }
+  // The editor controls of an advanced grid, owned by the view and registered with its grid; null removes them.
+  void SetEditors(std::unique_ptr<IGridEditors> editors);
+  IGridEditors* Editors() const { return FEditors.get(); }
 
   // The toolkit's key as the desktop's key code (0 for keys the grid has no code for), and the modifier state.
   static uint16_t Key_Code(int qtKey);
@@ -38,6 +51,7 @@ class TGridView : public TGuarded<QAbstractScrollArea>, public IGridHost {
   bool HasFocus() const override;
 
  protected:
+  bool Guarded_Event(QEvent* e) override;
   bool viewportEvent(QEvent* e) override;
   void paintEvent(QPaintEvent* e) override;
   void resizeEvent(QResizeEvent* e) override;
@@ -55,6 +69,7 @@ class TGridView : public TGuarded<QAbstractScrollArea>, public IGridHost {
   void Set_Hover_Row(int32_t row);
 
   std::unique_ptr<TBaseGrid> FGrid;
+  std::unique_ptr<IGridEditors> FEditors;
   QPointer<QWidget> FEditor;
   // Wheel rotation not yet turned into a step (1/8 degree; 120 is one notch).
   int FWheelRest = 0;

@@ -59,6 +59,9 @@ struct TCellControlLook {
   int32_t RadioSize = 10;
   TColor CommentColor = 0x0000FF;
   TControlStyle ControlStyle = csClassic;
+  // Rows the combo editor's list shows, and whether drop-down buttons show without an open editor.
+  int32_t DropDownCount = 8;
+  bool DropDownAlwaysVisible = false;
 };
 
 struct TCellGrouping {

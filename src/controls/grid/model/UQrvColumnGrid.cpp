@@ -173,6 +173,10 @@ void TQrvColumnGrid::GetCellEditor(int32_t aCol, int32_t aRow, TEditorType& aEdi
     if (IsNormalCell(aCol, aRow)) {
       aEditor = column->Editor();
       EditorComboItems = column->ComboItems();
+      ClearComboString();
+      for (const QString& item : EditorComboItems) AddComboString(item);
+      ControlLook.DropDownCount = column->DropDownCount();
+      SetEditLink(column->EditLink());
       EditorDropDownCount = column->DropDownCount();
       EditorSpinMin = column->SpinMin();
       EditorSpinMax = column->SpinMax();
@@ -299,6 +303,11 @@ void TQrvColumnGrid::ColumnMoved(int32_t fromIndex, int32_t toIndex) {
   }
   columns.SetNoRecursiveUpdate(saved);
   if (OnAfterColumnMoved) OnAfterColumnMoved(this, realFrom, realTo);
+}
+
+int32_t TQrvColumnGrid::GetEditLimit() {
+  const TGridColumnItem* column = Col() < FColumnCollection->Count() ? Def(RealColIndex(Col())) : nullptr;
+  return column && !column->Fixed() ? column->EditLength() : MaxEditLength();
 }
 
 int32_t TQrvColumnGrid::EditLimit() const {

@@ -81,6 +81,7 @@ class TQrvColumnGrid : public TQrvStringGrid, public IGridColumnOwner {
 
   // The in-place editor's limits of the current column and of a cell.
   int32_t EditLimit() const;
+  int32_t GetEditLimit() override;
   QString EditMaskOf(int32_t c) const;
   // After the user or code resized columns: the definitions take the shown widths.
   void ColWidthsChanged();

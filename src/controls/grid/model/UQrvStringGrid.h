@@ -17,11 +17,13 @@
 #include "UEditorType.h"
 #include "UGridAutoSize.h"
 #include "UGridColumnTypes.h"
+#include "UGridEditors.h"
 #include "UGridItem.h"
 #include "UGridLists.h"
 #include "UGridOptions.h"
 
 class TQrvStringGrid;
+class TEditLink;
 
 enum TSearchAction { saFindFirst, saFindPrevious, saFindNext };
 
@@ -783,12 +785,17 @@ class TQrvStringGrid : public TBaseGrid {
   virtual bool ValidateCellWide(const QString& value);
   // What only the widget can do or know: the defaults serve a grid without a window.
   virtual bool HasRowIndicator() const { return false; }
-  virtual bool NormalEditFocused() const { return false; }
-  // Opening and closing the standard in-place editor; the widget reports the edit mode through SetEditMode, and
-  // an editor of another kind may keep running after the standard one closed.
-  virtual void ShowInplaceEditor() { FEditMode = true; }
-  virtual void HideInplaceEditor() {}
-  virtual void FocusGrid() {}
+  // The key-advance engine the editors hand Enter, Tab and a last-row Down to (UQrvStringGrid_AdvanceEntry.cpp).
+  void AdvanceCell(int32_t aCol, int32_t aRow, bool openEditor, bool recursing, bool forward, bool autoEdit,
+                   bool ignoreAdvanceOnEnter);
+  bool TabAdvance(bool backward);
+  void AutoAppendRow();
+  virtual bool NormalEditFocused() const;
+  // Opening and closing the in-place editor through the registered editor controls; a grid without them only
+  // records the edit mode.
+  virtual void ShowInplaceEditor();
+  virtual void HideInplaceEditor();
+  virtual void FocusGrid();
   virtual bool DropDownAlwaysVisible() const { return false; }
   // The footers are panels of the widget: it tells whether they show and how high they are.
   virtual bool SearchFooterShown() const { return false; }
@@ -1017,4 +1024,133 @@ class TQrvStringGrid : public TBaseGrid {
   bool FModified = false;
   bool FEntered = false;
   bool FOldModifiedValue = false;
+
+  // In-place editor dispatch, the editors' entry points and cell validation (UQrvStringGrid_Editing.cpp,
+  // UQrvStringGrid_Validation.cpp)
+ public:
+  enum TInvalidEntryIcon { ieNone, ieInfo, ieWarning, ieError };
+  // The editor controls of this grid (not owned); without them no editor opens.
+  void SetEditors(IGridEditors* editors) { FEditors = editors; }
+  IGridEditors* Editors() const { return FEditors; }
+  static bool IsTextEditorKind(TEditorType kind);
+  bool CanEditShow();
+  bool IsEditable(int32_t realCol, int32_t aRow);
+  bool CellEditAllowed(int32_t realCol, int32_t aRow);
+  void ShowSpecialEditor(int32_t aCol, int32_t aRow);
+  void CommitSpecialEditor(int32_t aCol, int32_t aRow);
+  void ShowInplaceEdit();
+  void HideInplaceEdit();
+  void DoneInplaceEdit(uint16_t key, TShiftState shift);
+  void HideCellEdit() { CommitSpecialEditor(Col(), Row()); }
+  void ShowCellEdit();
+  void PostEditDone(int32_t realCol, int32_t aRow);
+  // The posted end of an edit arrived: OnEditCellDone, and editing switched off again with EditOnDblClickOnly.
+  void GridEditDone(int32_t realCol, int32_t aRow);
+  virtual void WriteCell(int32_t realCol, int32_t aRow, const QString& value);
+  virtual void CancelCellEdit();
+  bool EditorWantsTab() const;
+  virtual int32_t GetEditLimit();
+  bool QueryPasswordCell(int32_t realCol, int32_t aRow);
+  virtual void GetEditorProp(int32_t realCol, int32_t aRow, TEditLink* link);
+  virtual void CheckBoxClick(int32_t aCol, int32_t aRow, bool state);
+  // The platform grid's editor slot: show asks CanEditShow and opens the text editor, hide writes its text back.
+  void ShowEditor() override;
+  void HideEditor() override;
+  bool EditorShowing() const override;
+  // The edit text of a display column: the base cell, markup stripped unless EditWithTags; the setter writes the
+  // base cell of a merged block.
+  QString GetEditText(int32_t aCol, int32_t aRow) const;
+  void SetEditText(int32_t aCol, int32_t aRow, const QString& value);
+  QString GetEditMask(int32_t aCol, int32_t aRow);
+  // Combo editor items (the pick list the combo editor shows).
+  void ClearComboString();
+  void AddComboString(const QString& s);
+  void AddComboStringObject(const QString& s, TObject* object);
+  bool RemoveComboString(const QString& s);
+  bool SetComboSelectionString(const QString& s);
+  void SetComboSelection(int32_t idx) { FComboIdx = idx; }
+  int32_t GetComboCount() const { return static_cast<int32_t>(FComboItems.size()); }
+  int32_t GetComboIndex(int32_t realCol, int32_t aRow);
+  void SetComboIndex(int32_t realCol, int32_t aRow, int32_t value);
+  const QStringList& ComboItems() const { return FComboItems; }
+  TObject* ComboObject(int32_t i) const { return i >= 0 && i < FComboObjects.size() ? FComboObjects[i] : nullptr; }
+  int32_t ComboIdx() const { return FComboIdx; }
+
+  bool Editing() const { return FEditing; }
+  void SetEditing(bool value) { FEditing = value; }
+  bool Validating() const { return FValidating; }
+  void SetValidating(bool value) { FValidating = value; }
+  bool EditActive() const { return FEditActive; }
+  bool SpecialEditorOpen() const { return FSpecialEditor; }
+  bool LastValidation() const { return FLastValidation; }
+  bool BlockFocus() const { return FBlockFocus; }
+  bool BlockKill() const { return FBlockKill; }
+  bool NoEditChange() const { return FNoEditChange; }
+  void SetNoEditChange(bool value) { FNoEditChange = value; }
+  bool GridModified() const { return FGridModified; }
+  QChar StartEditChar() const { return FStartEditChar; }
+  void SetStartEditChar(QChar value) { FStartEditChar = value; }
+  const QString& OriginalCellValue() const { return FCellCache; }
+  const QString& NewCellText() const { return FNewCellText; }
+  void SetOldCellText(const QString& value) { FOldCellText = value; }
+  int32_t MaxEditLength() const { return FMaxEditLength; }
+  void SetMaxEditLength(int32_t value) { FMaxEditLength = value; }
+  int32_t MaxComboLength() const { return FMaxComboLength; }
+  void SetMaxComboLength(int32_t value) { FMaxComboLength = value; }
+  TEditLink* EditLink() const { return FEditLink; }
+  void SetEditLink(TEditLink* value) { FEditLink = value; }
+  // Footers are recalculated by the footer services; here the hook does nothing.
+  virtual void RecalcFooterColumn(int32_t, int32_t) {}
+
+  bool AlwaysValidate = false;
+  QString InvalidEntryTitle;
+  QString InvalidEntryText;
+  TInvalidEntryIcon InvalidEntryIcon = ieWarning;
+  TQrvStringGridCheck* CellChecker = nullptr;
+  bool Lookup = false;
+  bool LookupCaseSensitive = false;
+  bool LookupHistory = false;
+  QString ValidChars;
+  bool ExcelStyleDecimalSeparator = false;
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, TEditLink*)> OnGetEditorProp;  // ACol, ARow
+  std::function<void(TQrvStringGrid*, int32_t, int32_t)> OnGetEditorPropInt;           // ARow, ACol
+  std::function<void(TQrvStringGrid*)> OnEditingDone;
+  std::function<void(TQrvStringGrid*, int32_t, int32_t)> OnEditCellDone;                          // ACol, ARow
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, QString&, bool&)> OnCellValidate;         // ACol, ARow
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, QString&, bool&)> OnCellValidateWide;     // ACol, ARow
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, const QString&)> OnEditChange;            // ACol, ARow
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, int32_t, const QString&)> OnComboChange;  // ACol, ARow
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, int32_t, const QString&, TObject*)> OnComboObjectChange;
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, bool)> OnCheckBoxClick;    // ACol, ARow, State
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, QString&)> OnGetEditMask;  // ACol, ARow
+  // Clipboard events of the text editor: Sender is the editor.
+  std::function<void(QObject*, bool&)> OnClipboardCopy;
+  std::function<void(QObject*, bool&)> OnClipboardCut;
+  std::function<void(QObject*, bool&)> OnClipboardPaste;
+  std::function<void(QObject*, int32_t, int32_t, QString&, bool&)> OnClipboardBeforePasteCell;  // ACol, ARow
+  std::function<void(QObject*, int32_t, int32_t, const QString&)> OnClipboardAfterPasteCell;    // ACol, ARow
+  QString EditMask;
+
+ private:
+  void ShowBalloonOnRefusal();
+  IGridEditors* FEditors = nullptr;
+  TEditLink* FEditLink = nullptr;
+  QStringList FComboItems;
+  QList<TObject*> FComboObjects;
+  int32_t FComboIdx = -1;
+  bool FEditing = false;
+  bool FEditActive = false;
+  bool FSpecialEditor = false;
+  QChar FStartEditChar;
+  bool FShowEditProcess = false;
+  bool FNoEditChange = false;
+  bool FBlockKill = false;
+  bool FBlockFocus = false;
+  bool FLastValidation = true;
+  bool FValidating = false;
+  int32_t FMaxEditLength = 0;
+  int32_t FMaxComboLength = 0;
+  bool FGridModified = false;
+  QString FNewCellText;
+  QString FOldCellTextWide;
 };

@@ -48,6 +48,7 @@ void TQrvStringGrid::RememberOldCellText(int32_t aCol, int32_t aRow) {
   FOldCol = aCol;
   FOldRow = aRow;
   FOldCellText = GetGridCell(RealColIndex(aCol), aRow);
+  FOldCellTextWide = FOldCellText;
   FOldModifiedValue = FModified;
 }
 

@@ -9,14 +9,6 @@ void TQrvStringGrid::CellChanging(int32_t aCol, int32_t aRow, bool& allow) {
   if (aCol != Col() && OnColChanging) OnColChanging(this, Col(), aCol, allow);
 }
 
-bool TQrvStringGrid::ValidateCell(const QString&) {
-  return true;
-}
-
-bool TQrvStringGrid::ValidateCellWide(const QString&) {
-  return true;
-}
-
 void TQrvStringGrid::RepaintActiveHeaders(int32_t aCol1, int32_t aRow1, int32_t aCol2, int32_t aRow2) {
   for (const TPoint cell : {TPoint{aCol1, aRow1}, TPoint{aCol2, aRow2}}) {
     if (FixedRows() > 0) RepaintCell(cell.X, FixedRows() - 1);

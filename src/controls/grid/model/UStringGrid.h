@@ -115,6 +115,12 @@ class TStringGrid {
   // Moves the current cell through the Col/Row setters, so the descendants' rules run; `extend` grows a range
   // selection from its anchor instead.
   void FocusCell(int32_t c, int32_t r, bool extend);
+  // The platform grid's editor slot: the advanced grid opens and closes its text editor here. Enter in the grid
+  // (or handed on by its text editor) toggles the editor unless it is always shown.
+  virtual void ShowEditor() {}
+  virtual void HideEditor() {}
+  virtual bool EditorShowing() const { return false; }
+  virtual void KeyPress(QChar& key);
   // Whether the window showing the grid has the keyboard focus.
   bool Focused() const { return FHost && FHost->HasFocus(); }
 

@@ -92,6 +92,11 @@ void TStringGrid::FocusCell(int32_t c, int32_t r, bool extend) {
 }
 
 void TStringGrid::KeyDown(uint16_t& key, TShiftState shift) {
+  if (key == VK_F2) {
+    ShowEditor();
+    key = 0;
+    return;
+  }
   if (FRowCount <= FFixedRows || FColCount <= FFixedCols) return;
   const bool extend = (shift & ssShift) && (FOptions & goRangeSelect) && !(FOptions & goRowSelect);
   const bool ctrl = shift & ssCtrl;
@@ -153,3 +158,12 @@ bool TStringGrid::DoMouseWheelUp(TShiftState) {
 }
 
 void TStringGrid::TopLeftChanged() {}
+
+void TStringGrid::KeyPress(QChar& key) {
+  if (key != QChar(VK_RETURN) || (FOptions & goAlwaysShowEditor)) return;
+  if (EditorShowing())
+    HideEditor();
+  else
+    ShowEditor();
+  key = QChar(0);
+}

@@ -1,0 +1,245 @@
+#include "UGridCombo.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QWheelEvent>
+
+#include "UGridKeys.h"
+#include "UGridView.h"
+#include "UQrvStringGrid.h"
+
+TGridCombo::TGridCombo(TQrvStringGrid& grid, QWidget* view, QWidget* parent)
+    : TQsgComboBox(parent), FGrid(grid), FView(view) {
+  SetButtonWidth(16);
+  hide();
+  setEnabled(false);
+  OnChange = [this](TQsgCustomCombo*) {
+    if (FGrid.OnEditChange) FGrid.OnEditChange(&FGrid, FGrid.Col(), FGrid.Row(), Text());
+  };
+  // An item picked from the list is a change of the item index.
+  connect(this, qOverload<int>(&QComboBox::activated), this, [this](int) { FireComboChange(); });
+}
+
+bool TGridCombo::ListMode() const {
+  return Style() == csDropDownList || view()->isVisible();
+}
+
+void TGridCombo::FireComboChange() {
+  const int32_t realCol = FGrid.DisplayToRealCol(FGrid.Col());
+  if (FGrid.OnComboChange) FGrid.OnComboChange(&FGrid, realCol, FGrid.Row(), ItemIndex(), Text());
+  if (FGrid.OnComboObjectChange)
+    FGrid.OnComboObjectChange(&FGrid, realCol, FGrid.Row(), ItemIndex(), Text(), FGrid.ComboObject(ItemIndex()));
+}
+
+void TGridCombo::Open(bool listOnly, int32_t aCol, int32_t aRow, int32_t width, int32_t height, TColor color) {
+  const int32_t realCol = FGrid.DisplayToRealCol(aCol);
+  FEscaped = false;
+  WorkMode = true;
+  SetDropDownCount(FGrid.ControlLook.DropDownCount);
+  FGrid.GetEditorProp(realCol, aRow, FGrid.EditLink());
+  clear();
+  addItems(FGrid.ComboItems());
+  setEnabled(true);
+  bool forced = false;
+  if (!listOnly) {
+    SetStyle(csDropDown);
+    SetText(FGrid.GetEditText(aCol, aRow));
+    if (FGrid.ComboIdx() != -1 && ItemIndex() == -1) SetItemIndex(FGrid.ComboIdx());
+    SetMaxLength(FGrid.MaxComboLength());
+  } else {
+    SetStyle(csDropDownList);
+    SetItemIndex(static_cast<int32_t>(FGrid.ComboItems().indexOf(FGrid.Cells(realCol, aRow))));
+    if (ItemIndex() == -1) {
+      if (FGrid.ComboIdx() == -1) {
+        const int32_t i = static_cast<int32_t>(FGrid.ComboItems().indexOf(FGrid.GetEditText(aCol, aRow)));
+        SetItemIndex(i >= 0 ? i : 0);
+        DoChange();
+        forced = true;
+      } else {
+        SetItemIndex(FGrid.ComboIdx());
+      }
+    }
+  }
+  resize(width, height);
+  SetColor(color);
+  if (FGrid.Navigation().AutoComboDropSize())
+    SizeDropDownWidth();
+  else if (DropWidth() > 0)
+    FDroppedWidth = DropWidth();
+  show();
+  setFocus(Qt::OtherFocusReason);
+  if (FGrid.MouseActions().DirectComboDrop() || FGrid.ControlLook.DropDownAlwaysVisible) showPopup();
+  if (forced && count() > 0) {
+    if (FGrid.OnComboChange) FGrid.OnComboChange(&FGrid, realCol, aRow, 0, itemText(0));
+    if (FGrid.OnComboObjectChange)
+      FGrid.OnComboObjectChange(&FGrid, realCol, aRow, 0, itemText(0), FGrid.ComboObject(0));
+  }
+}
+
+QString TGridCombo::CommitText() const {
+  return FEscaped ? FGrid.GetCurrentCellText() : Text();
+}
+
+void TGridCombo::SizeDropDownWidth() {
+  int32_t w = width();
+  const QFontMetrics metrics(font());
+  for (int i = 0; i < count(); ++i) {
+    const int32_t t = metrics.horizontalAdvance(itemText(i));
+    if (DropDownCount() < count()) {
+      if (t > w - 25) w = t + 25;
+    } else if (t > w - 5) {
+      w = t + 8;
+    }
+  }
+  FDroppedWidth = w;
+  view()->setMinimumWidth(w);
+}
+
+void TGridCombo::DoChange() {
+  if (!WorkMode || !FGrid.Lookup || !lineEdit()) return;
+  const int32_t caret = lineEdit()->cursorPosition();
+  const QString typed = Text();
+  const QString prefix = typed.left(caret);
+  if (prefix.isEmpty()) return;
+  const Qt::CaseSensitivity cs = FGrid.LookupCaseSensitive ? Qt::CaseSensitive : Qt::CaseInsensitive;
+  const auto complete = [&](const QString& item, int32_t index, bool select) {
+    lineEdit()->setText(typed.left(prefix.size()) + item.mid(prefix.size()).left(255));
+    if (select) setCurrentIndex(index);
+    lineEdit()->setText(typed.left(prefix.size()) + item.mid(prefix.size()).left(255));
+    lineEdit()->setSelection(static_cast<int>(prefix.size()), static_cast<int>(lineEdit()->text().size()));
+    ItemIdx = index;
+    ItemChange = true;
+  };
+  for (int i = 0; i < count(); ++i)
+    if (itemText(i).startsWith(prefix, cs)) return complete(itemText(i), i, true);
+  for (int i = 0; i < FGrid.LookupItems.size(); ++i)
+    if (FGrid.LookupItems[i].startsWith(prefix, cs)) return complete(FGrid.LookupItems[i], i, false);
+}
+
+bool TGridCombo::Guarded_Event(QEvent* e) {
+  // Enter, Escape and (when the grid wants it) Tab stay with the editor.
+  if (e->type() == QEvent::KeyPress) {
+    auto* k = static_cast<QKeyEvent*>(e);
+    if ((k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab) && FGrid.EditorWantsTab()) {
+      keyPressEvent(k);
+      return true;
+    }
+  }
+  return TQsgComboBox::Guarded_Event(e);
+}
+
+bool TGridCombo::ValidateText(bool tab) {
+  const QString text = Text();
+  FGrid.SetCurrentCellText(text);
+  if (!FGrid.ValidateCell(text)) {
+    SetText(FGrid.NewCellText());
+    if (Style() != csDropDownList && lineEdit()) {
+      if (tab)
+        lineEdit()->end(false);
+      else
+        lineEdit()->selectAll();
+    }
+    update();
+    return false;
+  }
+  if (Style() == csDropDownList) {
+    const int32_t i = static_cast<int32_t>(FGrid.ComboItems().indexOf(FGrid.GetCurrentCellText()));
+    if (i >= 0 || tab) SetItemIndex(i);
+  } else {
+    SetText(FGrid.GetCurrentCellText());
+  }
+  return true;
+}
+
+void TGridCombo::keyPressEvent(QKeyEvent* e) {
+  const int qtKey = e->key();
+  uint16_t key = TGridView::Key_Code(qtKey == Qt::Key_Backtab ? Qt::Key_Tab : qtKey);
+  TShiftState shift = TGridView::Shift_State(e->modifiers());
+  if (qtKey == Qt::Key_Backtab) shift |= ssShift;
+  Forced = false;
+  const bool list = ListMode();
+  const bool endKey = key == VK_TAB || key == VK_RETURN || key == VK_ESCAPE;
+  bool handled =
+      endKey || (list ? key == VK_LEFT || key == VK_RIGHT
+                      : key == VK_PRIOR || key == VK_NEXT || key == VK_END || key == VK_UP || key == VK_DOWN);
+  WorkMode = key != VK_BACK && key != VK_DELETE;
+  if ((key == VK_UP || key == VK_DOWN) && !FGrid.Navigation().ComboGetUpDown() && !view()->isVisible()) {
+    FGrid.HideInplaceEdit();
+    const bool alwaysEdit = FGrid.Navigation().AlwaysEdit();
+    FGrid.Navigation().SetAlwaysEdit(false);
+    FGrid.FocusGrid();
+    FGrid.Navigation().SetAlwaysEdit(alwaysEdit);
+    FGrid.KeyDown(key, shift);
+    return;
+  }
+  if (key == VK_DOWN && (shift & ssAlt)) handled = false;
+  if (!handled) {
+    const int32_t old = ItemIndex();
+    TQsgComboBox::keyPressEvent(e);
+    if (ItemIndex() != old) FireComboChange();
+    return;
+  }
+  if (key == VK_ESCAPE) {
+    const QString cell = FGrid.GetCurrentCellText();
+    const int32_t i = static_cast<int32_t>(FGrid.ComboItems().indexOf(cell));
+    if (i >= 0) SetItemIndex(i);
+    if (Style() != csDropDownList) SetText(cell);
+    FEscaped = true;
+    FGrid.HideInplaceEdit();
+    FGrid.FocusGrid();
+    return;
+  }
+  if (key == VK_RETURN || key == VK_UP || key == VK_DOWN) {
+    if (!ValidateText(false)) return;
+    if (key == VK_RETURN && OnReturnKey) OnReturnKey(this);
+  }
+  if (key == VK_TAB && FGrid.EditorWantsTab()) {
+    if (!ValidateText(true)) return;
+    if (FGrid.Options() & goTabs) {
+      FGrid.HideInplaceEdit();
+      FGrid.FocusGrid();
+      FGrid.TabAdvance(shift & ssShift);
+      return;
+    }
+    if (FView) QApplication::postEvent(FView, new QKeyEvent(QEvent::KeyPress, Qt::Key_Tab, e->modifiers()));
+  }
+  if (list) {
+    const bool directClose = FGrid.MouseActions().DirectComboClose();
+    FGrid.MouseActions().SetDirectComboClose(false);
+    FGrid.HideInplaceEdit();
+    FGrid.MouseActions().SetDirectComboClose(directClose);
+    if (key == VK_LEFT || key == VK_RIGHT) FGrid.KeyDown(key, shift);
+    if (key == VK_PRIOR || key == VK_NEXT || key == VK_LEFT || key == VK_UP || key == VK_RIGHT || key == VK_DOWN)
+      key = 0;
+  } else if (key == VK_END) {
+    TQsgComboBox::keyPressEvent(e);
+    return;
+  }
+  FGrid.DoneInplaceEdit(key, shift);
+  if (FGrid.Navigation().AdvanceOnEnter() && FGrid.Navigation().AdvanceAutoEdit()) FGrid.ShowInplaceEdit();
+}
+
+void TGridCombo::keyReleaseEvent(QKeyEvent* e) {
+  TQsgComboBox::keyReleaseEvent(e);
+  if (e->key() != Qt::Key_Return && e->key() != Qt::Key_Enter && !e->text().isEmpty()) DoChange();
+}
+
+void TGridCombo::focusOutEvent(QFocusEvent* e) {
+  TQsgComboBox::focusOutEvent(e);
+  // The list popping up takes the focus only for a moment.
+  if (e->reason() == Qt::PopupFocusReason || !isVisible() || FGrid.BlockKill()) return;
+  if (FGrid.LookupHistory && !Text().isEmpty() && findText(Text()) < 0) addItem(Text());
+  FGrid.HideInplaceEdit();
+}
+
+void TGridCombo::wheelEvent(QWheelEvent* e) {
+  const int delta = e->angleDelta().y();
+  if (delta < 0 && ItemIndex() < count() - 1) SetItemIndex(ItemIndex() + 1);
+  if (delta > 0 && ItemIndex() > 0) SetItemIndex(ItemIndex() - 1);
+  if (FGrid.OnEditChange) FGrid.OnEditChange(&FGrid, FGrid.DisplayToRealCol(FGrid.Col()), FGrid.Row(), Text());
+  FireComboChange();
+  e->accept();
+}

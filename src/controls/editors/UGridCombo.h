@@ -1,0 +1,50 @@
+#pragma once
+// The grid's combo editor for the list-only and editable drop-down kinds: it validates before it lets the user
+// leave, hands the navigation keys back to the grid, completes typed text from its items and the grid's lookup
+// list, and commits when it loses the focus.
+#include <QPointer>
+#include <cstdint>
+#include <functional>
+
+#include "UQsgCombo.h"
+
+class TQrvStringGrid;
+
+class TGridCombo : public TQsgComboBox {
+ public:
+  TGridCombo(TQrvStringGrid& grid, QWidget* view, QWidget* parent);
+
+  // Loads the grid's pick list and opens on the cell (display column, row) as the grid's editor kind asks.
+  void Open(bool listOnly, int32_t aCol, int32_t aRow, int32_t width, int32_t height, TColor color);
+  // The text the cell takes when the editor closes.
+  QString CommitText() const;
+  // Sets the list's dropped width from the widest item.
+  void SizeDropDownWidth();
+  int32_t DroppedWidth() const { return FDroppedWidth; }
+  void DoChange();
+
+  bool Forced = false;
+  bool WorkMode = true;
+  int32_t ItemIdx = -1;
+  bool ItemChange = false;
+  std::function<void(TGridCombo*)> OnReturnKey;
+
+ protected:
+  bool Guarded_Event(QEvent* e) override;
+  void keyPressEvent(QKeyEvent* e) override;
+  void keyReleaseEvent(QKeyEvent* e) override;
+  void focusOutEvent(QFocusEvent* e) override;
+  void wheelEvent(QWheelEvent* e) override;
+
+ private:
+  bool ListMode() const;
+  void FireComboChange();
+  // Validates the text for Enter, the vertical keys and Tab; false when the text was refused.
+  bool ValidateText(bool tab);
+
+  TQrvStringGrid& FGrid;
+  QPointer<QWidget> FView;
+  int32_t FDroppedWidth = 0;
+  // Set by Escape until the editor closes: the cell keeps the text it had.
+  bool FEscaped = false;
+};

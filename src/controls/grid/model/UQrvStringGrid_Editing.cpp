@@ -1,0 +1,315 @@
+// The in-place editor's lifecycle: whether a cell may be edited, which editor opens on it, how it is placed and
+// loaded, how its value is written back, and how the edit ends. The editor controls are widgets; the grid reaches
+// them through IGridEditors and decides everything else here.
+#include "UMarkupText.h"
+#include "UQrvStringGrid.h"
+
+bool TQrvStringGrid::IsTextEditorKind(TEditorType kind) {
+  switch (kind) {
+    case edNormal:
+    case edNumeric:
+    case edPositiveNumeric:
+    case edFloat:
+    case edCapital:
+    case edMixedCase:
+    case edPassword:
+    case edLowerCase:
+    case edUpperCase:
+    case edValidChars:
+    case edPositiveFloat:
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool TQrvStringGrid::NormalEditFocused() const {
+  return FEditors && FEditors->TextEditorShowing();
+}
+
+void TQrvStringGrid::ShowInplaceEditor() {
+  if (FEditors)
+    ShowInplaceEdit();
+  else
+    FEditMode = true;
+}
+
+void TQrvStringGrid::HideInplaceEditor() {
+  if (FEditors) HideInplaceEdit();
+}
+
+void TQrvStringGrid::FocusGrid() {
+  if (FEditors) FEditors->FocusGrid();
+}
+
+bool TQrvStringGrid::IsEditable(int32_t realCol, int32_t aRow) {
+  if (!(Options() & goEditing) && !MouseActions().RangeSelectAndEdit() && !FEditDisable) return false;
+  return CellEditAllowed(realCol, aRow);
+}
+
+bool TQrvStringGrid::CellEditAllowed(int32_t realCol, int32_t aRow) {
+  const TPoint base = BaseCell(realCol, aRow);
+  bool canEdit = true;
+  bool fixed = false;
+  CanEditCell(base.X, base.Y, canEdit);
+  IsFixedCell(RealColIndex(base.X), base.Y, fixed);
+  return canEdit && !fixed;
+}
+
+bool TQrvStringGrid::CanEditShow() {
+  if (FValidating) return false;
+  bool result = (Options() & goEditing) && !(Options() & goRowSelect) && HandleAllocated() &&
+                (Focused() || (Options() & goAlwaysShowEditor));
+  if (IsDesigning()) return result;
+  const TPoint base = BaseCell(DisplayToRealCol(Col()), Row());
+  if (result && !FEditMode && IsControlCell(base.X, base.Y)) return false;
+  if (result && !FEditMode) {
+    FNoEditChange = true;
+    FCellCache = GetCurrentCellText();
+    RememberOldCellText(Col(), Row());
+    FEditControl = DefaultEditor;
+    GetCellEditor(base.X, base.Y, FEditControl);
+    if (FEditControl == edNone) return false;
+    FEditMode = true;
+    if (IsTextEditorKind(FEditControl)) {
+      FShowEditProcess = true;
+    } else {
+      ShowSpecialEditor(RealToDisplayCol(base.X), base.Y);
+      FEntered = true;
+      return false;
+    }
+  }
+  if (result) {
+    FEntered = true;
+    FEditing = true;
+  }
+  return result;
+}
+
+void TQrvStringGrid::ShowSpecialEditor(int32_t aCol, int32_t aRow) {
+  FEditing = true;
+  FSpecialEditor = true;
+  FEditActive = true;
+  TEditorPlace place;
+  place.Col = aCol;
+  place.RealCol = DisplayToRealCol(aCol);
+  place.Row = aRow;
+  place.Rect = CellRect(aCol, aRow);
+  place.Width = place.Rect.Right - place.Rect.Left - 1;
+  place.Height = place.Rect.Bottom - place.Rect.Top - 1;
+  TGridDrawState state;
+  TBrush brush;
+  TColor colorTo = clNone, mirror = clNone, mirrorTo = clNone;
+  TAlignment hAlign = taLeftJustify;
+  TVAlignment vAlign = vtaTop;
+  bool wordWrap = false;
+  TCellGradientDirection gradient{};
+  GetVisualProperties(place.RealCol, aRow, state, false, false, true, brush, colorTo, mirror, mirrorTo, place.Font,
+                      hAlign, vAlign, wordWrap, gradient);
+  place.Color = brush.Color;
+  if (FEditControl != edCustom) FLastValidation = true;
+  const bool opened = FEditors && FEditors->ShowSpecialEditor(FEditControl, place);
+  if (opened && !FStartEditChar.isNull()) FEditors->PostStartChar(FStartEditChar);
+  FStartEditChar = QChar();
+}
+
+void TQrvStringGrid::CommitSpecialEditor(int32_t aCol, int32_t aRow) {
+  if (FDestroying) return;
+  FSpecialEditor = false;
+  FBlockKill = true;
+  const int32_t realCol = DisplayToRealCol(aCol);
+  FStartEditChar = QChar();
+  const TEditorValue value = FEditors ? FEditors->CommitSpecialEditor(FEditControl) : TEditorValue{};
+  // Kinds whose value counts only while the edit is still open.
+  bool needsEditMode = false;
+  switch (FEditControl) {
+    case edComboEdit:
+    case edComboList:
+    case edEditBtn:
+    case edNumericEditBtn:
+    case edFloatEditBtn:
+    case edMaskEditBtn:
+      needsEditMode = true;
+      break;
+    default:
+      needsEditMode = FEditControl >= edTrackbarDropDown && FEditControl <= edQrvGridDropDown;
+      break;
+  }
+  if (!needsEditMode || FEditMode) {
+    switch (value.Kind) {
+      case TEditorValue::Text:
+        WriteCell(realCol, aRow, value.Str);
+        break;
+      case TEditorValue::Int:
+        SetInts(realCol, aRow, value.Integer);
+        break;
+      case TEditorValue::Float:
+        SetFloats(realCol, aRow, value.Number);
+        break;
+      case TEditorValue::Date:
+        SetDates(realCol, aRow, value.Number);
+        break;
+      case TEditorValue::None:
+        break;
+    }
+  }
+  FEditMode = false;
+  if (FEditControl != edNormal && FEditActive) PostEditDone(realCol, aRow);
+  FBlockKill = false;
+  FEditActive = false;
+}
+
+void TQrvStringGrid::WriteCell(int32_t realCol, int32_t aRow, const QString& value) {
+  SetEditText(RealToDisplayCol(realCol), aRow, value);
+  SetCells(realCol, aRow, value);
+}
+
+void TQrvStringGrid::CancelCellEdit() {
+  SetCells(DisplayToRealCol(Col()), Row(), FCellCache);
+}
+
+void TQrvStringGrid::ShowInplaceEdit() {
+  if (IsControlCell(DisplayToRealCol(Col()), Row())) return;
+  if (Row() < TopRow()) SetTopRow(Row());
+  if (Col() < LeftCol()) SetLeftCol(Col());
+  FEditText = Cells(DisplayToRealCol(Col()), Row());
+  ShowEditor();
+}
+
+void TQrvStringGrid::HideInplaceEdit() {
+  if (!FEditMode) return;
+  HideEditor();
+  CommitSpecialEditor(Col(), Row());
+  FEditMode = false;
+  SelectCell(Col(), Row());
+}
+
+void TQrvStringGrid::ShowCellEdit() {
+  uint16_t key = VK_F2;
+  KeyDown(key, {});
+}
+
+void TQrvStringGrid::PostEditDone(int32_t realCol, int32_t aRow) {
+  if (OnEditingDone) OnEditingDone(this);
+  FEditMode = false;
+  if (FEditors) FEditors->PostEditDone(realCol, aRow);
+}
+
+void TQrvStringGrid::GridEditDone(int32_t realCol, int32_t aRow) {
+  if (OnEditCellDone) OnEditCellDone(this, realCol, aRow);
+  if (MouseActions().EditOnDblClickOnly()) {
+    HideEditor();
+    FEditMode = false;
+    SetOptions(Options() & ~TGridOptions(goEditing));
+  }
+}
+
+void TQrvStringGrid::DoneInplaceEdit(uint16_t key, TShiftState shift) {
+  FBlockFocus = true;
+  FEditing = false;
+  HideInplaceEdit();
+  if (Navigation().AppendOnArrowDown() && key == VK_DOWN && Row() == RowCount() - FixedFooters() - 1) AutoAppendRow();
+  if (key == VK_TAB || key == VK_LEFT || key == VK_UP || key == VK_RIGHT || key == VK_DOWN) KeyDown(key, shift);
+  const bool alwaysEdit = Navigation().AlwaysEdit();
+  Navigation().SetAlwaysEdit(false);
+  FocusGrid();
+  if (key == VK_RETURN) AdvanceCell(Col(), Row(), false, false, true, true, false);
+  Navigation().SetAlwaysEdit(alwaysEdit);
+  FBlockFocus = false;
+}
+
+bool TQrvStringGrid::EditorWantsTab() const {
+  return (Options() & goTabs) || OnCellValidate || OnCellValidateWide;
+}
+
+int32_t TQrvStringGrid::GetEditLimit() {
+  return FMaxEditLength;
+}
+
+bool TQrvStringGrid::QueryPasswordCell(int32_t realCol, int32_t aRow) {
+  bool password = false;
+  IsPasswordCell(realCol, aRow, password);
+  return password;
+}
+
+void TQrvStringGrid::GetEditorProp(int32_t realCol, int32_t aRow, TEditLink* link) {
+  if (OnGetEditorProp) OnGetEditorProp(this, realCol, aRow, link);
+  if (OnGetEditorPropInt) OnGetEditorPropInt(this, aRow, realCol);
+}
+
+void TQrvStringGrid::CheckBoxClick(int32_t aCol, int32_t aRow, bool state) {
+  if (OnCheckBoxClick) OnCheckBoxClick(this, aCol, aRow, state);
+}
+
+void TQrvStringGrid::ShowEditor() {
+  if (!CanEditShow()) return;
+  if (FEditors && IsTextEditorKind(FEditControl)) FEditors->ShowTextEditor(FEditControl);
+  FShowEditProcess = false;
+}
+
+void TQrvStringGrid::HideEditor() {
+  if (!FEditors || !FEditors->TextEditorShowing()) return;
+  SetEditText(Col(), Row(), FEditors->TextEditorText());
+  FEditors->HideTextEditor();
+}
+
+bool TQrvStringGrid::EditorShowing() const {
+  return FEditors && FEditors->TextEditorShowing();
+}
+
+QString TQrvStringGrid::GetEditText(int32_t aCol, int32_t aRow) const {
+  const TPoint base = BaseCell(DisplayToRealCol(aCol), aRow);
+  const QString text = Cells(base.X, base.Y);
+  return EditWithTags ? text : StripTags(text);
+}
+
+void TQrvStringGrid::SetEditText(int32_t aCol, int32_t aRow, const QString& value) {
+  const TPoint base = BaseCell(DisplayToRealCol(aCol), aRow);
+  SetCells(base.X, base.Y, value);
+}
+
+QString TQrvStringGrid::GetEditMask(int32_t aCol, int32_t aRow) {
+  QString mask = EditMask;
+  if (OnGetEditMask) OnGetEditMask(this, aCol, aRow, mask);
+  return mask;
+}
+
+void TQrvStringGrid::ClearComboString() {
+  FComboItems.clear();
+  FComboObjects.clear();
+}
+
+void TQrvStringGrid::AddComboString(const QString& s) {
+  AddComboStringObject(s, nullptr);
+}
+
+void TQrvStringGrid::AddComboStringObject(const QString& s, TObject* object) {
+  FComboItems.append(s);
+  FComboObjects.append(object);
+}
+
+bool TQrvStringGrid::RemoveComboString(const QString& s) {
+  const int32_t i = static_cast<int32_t>(FComboItems.indexOf(s));
+  if (i < 0) return false;
+  FComboItems.removeAt(i);
+  FComboObjects.removeAt(i);
+  return true;
+}
+
+bool TQrvStringGrid::SetComboSelectionString(const QString& s) {
+  const int32_t i = static_cast<int32_t>(FComboItems.indexOf(s));
+  if (i < 0) return false;
+  FComboIdx = i;
+  return true;
+}
+
+int32_t TQrvStringGrid::GetComboIndex(int32_t realCol, int32_t aRow) {
+  GetEditorProp(realCol, aRow, nullptr);
+  return static_cast<int32_t>(FComboItems.indexOf(Cells(realCol, aRow)));
+}
+
+void TQrvStringGrid::SetComboIndex(int32_t realCol, int32_t aRow, int32_t value) {
+  GetEditorProp(realCol, aRow, nullptr);
+  // An index outside the list would read past it: such a call leaves the cell as it is.
+  if (value >= 0 && value < FComboItems.size()) SetCells(realCol, aRow, FComboItems[value]);
+}
