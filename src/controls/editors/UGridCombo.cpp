@@ -20,7 +20,9 @@ TGridCombo::TGridCombo(TQrvStringGrid& grid, QWidget* view, QWidget* parent)
     if (FGrid.OnEditChange) FGrid.OnEditChange(&FGrid, FGrid.Col(), FGrid.Row(), Text());
   };
   // An item picked from the list is a change of the item index.
-  connect(this, qOverload<int>(&QComboBox::activated), this, [this](int) { FireComboChange(); });
+  connect(this, qOverload<int>(&QComboBox::activated), this, [this](int) {
+    if (!FInKey) FireComboChange();
+  });
 }
 
 bool TGridCombo::ListMode() const {
@@ -177,8 +179,11 @@ void TGridCombo::keyPressEvent(QKeyEvent* e) {
   }
   if (key == VK_DOWN && (shift & ssAlt)) handled = false;
   if (!handled) {
+    // A key that moves the selection reports it once, here, not again as a pick from the list.
     const int32_t old = ItemIndex();
+    FInKey = true;
     TQsgComboBox::keyPressEvent(e);
+    FInKey = false;
     if (ItemIndex() != old) FireComboChange();
     return;
   }

@@ -47,4 +47,5 @@ class TGridCombo : public TQsgComboBox {
   int32_t FDroppedWidth = 0;
   // Set by Escape until the editor closes: the cell keeps the text it had.
   bool FEscaped = false;
+  bool FInKey = false;
 };
