@@ -235,7 +235,7 @@ void TGridCombo::keyReleaseEvent(QKeyEvent* e) {
 void TGridCombo::focusOutEvent(QFocusEvent* e) {
   TQsgComboBox::focusOutEvent(e);
   // The list popping up takes the focus only for a moment.
-  if (e->reason() == Qt::PopupFocusReason || !isVisible() || FGrid.BlockKill()) return;
+  if (e->reason() == Qt::PopupFocusReason || !isVisible() || FGrid.BlockKill() || FDetached) return;
   if (FGrid.LookupHistory && !Text().isEmpty() && findText(Text()) < 0) addItem(Text());
   FGrid.HideInplaceEdit();
 }

@@ -29,6 +29,10 @@ class TGridCombo : public TQsgComboBox {
   bool ItemChange = false;
   std::function<void(TGridCombo*)> OnReturnKey;
 
+ public:
+  // The grid's window is going: losing the focus now commits nothing.
+  void Detach() { FDetached = true; }
+
  protected:
   bool Guarded_Event(QEvent* e) override;
   void keyPressEvent(QKeyEvent* e) override;
@@ -43,6 +47,7 @@ class TGridCombo : public TQsgComboBox {
   bool ValidateText(bool tab);
 
   TQrvStringGrid& FGrid;
+  bool FDetached = false;
   QPointer<QWidget> FView;
   int32_t FDroppedWidth = 0;
   // Set by Escape until the editor closes: the cell keeps the text it had.

@@ -19,7 +19,9 @@ TGridEditorFactory::TGridEditorFactory(TGridView& view, TQrvStringGrid& grid)
     : FView(view), FGrid(grid), FCombo(std::make_unique<TGridCombo>(grid, &view, view.viewport())) {}
 
 TGridEditorFactory::~TGridEditorFactory() {
-  // The editors go before the grid forgets them: their focus loss must find nothing to commit.
+  // The editors go with their window: their focus loss commits nothing and fires no event any more.
+  if (FNormalEdit) FNormalEdit->Detach();
+  FCombo->Detach();
   FView.SetEditor(nullptr);
 }
 

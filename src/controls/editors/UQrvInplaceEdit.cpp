@@ -326,6 +326,7 @@ void TQrvInplaceEdit::focusInEvent(QFocusEvent* e) {
 }
 
 void TQrvInplaceEdit::focusOutEvent(QFocusEvent* e) {
+  if (FDetached) return TGuarded<QLineEdit>::focusOutEvent(e);
   FGrid.SetStartEditChar(QChar());
   if (FGrid.LookupHistory && !text().isEmpty() && !FGrid.LookupItems.contains(text()))
     FGrid.LookupItems.append(text());

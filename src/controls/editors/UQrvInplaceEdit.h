@@ -29,6 +29,10 @@ class TQrvInplaceEdit : public TGuarded<QLineEdit> {
   // The editor is put away: an Alt key held while it closes must not outlive it.
   void Closed();
 
+ public:
+  // The grid's window is going: losing the focus now commits nothing.
+  void Detach() { FDetached = true; }
+
  protected:
   bool Guarded_Event(QEvent* e) override;
   void keyPressEvent(QKeyEvent* e) override;
@@ -45,6 +49,7 @@ class TQrvInplaceEdit : public TGuarded<QLineEdit> {
   bool EndKey(QKeyEvent* e);
 
   TQrvStringGrid& FGrid;
+  bool FDetached = false;
   QPointer<QWidget> FView;
   TEditorType FKind = edNormal;
   int32_t FSelKeyDown = 0;

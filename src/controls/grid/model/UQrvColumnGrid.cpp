@@ -242,6 +242,19 @@ bool TQrvColumnGrid::IsDataCheckBoxCell(int32_t c, int32_t r) const {
   return !FDestroying && column && column->Editor() == edDataCheckBox && IsNormalCell(c, r);
 }
 
+TCellType TQrvColumnGrid::GetCellType(int32_t c, int32_t r) {
+  const TCellType type = TQrvStringGrid::GetCellType(c, r);
+  return type == ctEmpty && IsDataCheckBoxCell(c, r) ? ctDataCheckBox : type;
+}
+
+TCellGraphic* TQrvColumnGrid::GetCellGraphic(int32_t c, int32_t r) {
+  if (TCellGraphic* own = TQrvStringGrid::GetCellGraphic(c, r)) return own;
+  if (!IsDataCheckBoxCell(c, r) || r >= RowCount() - FixedFooters()) return nullptr;
+  FCellGraphic->SetCellType(ctVirtCheckBox);
+  FCellGraphic->SetCellTransparent(ControlLook.ControlStyle == csFlat);
+  return FCellGraphic.get();
+}
+
 QString TQrvColumnGrid::GetVersionString() const {
   const uint32_t nr = GetVersionNr();
   return QStringLiteral("%1.%2.%3.%4 Aug, 2012")

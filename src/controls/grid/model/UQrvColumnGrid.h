@@ -73,6 +73,10 @@ class TQrvColumnGrid : public TQrvStringGrid, public IGridColumnOwner {
   bool GetColumnFilter(int32_t column) override;
   // The cell type a check-box column gives its empty normal cells.
   bool IsDataCheckBoxCell(int32_t c, int32_t r) const;
+  // A normal cell of a data check-box column without a graphic of its own is a data check box.
+  TCellType GetCellType(int32_t c, int32_t r) override;
+  // Such a cell without a graphic of its own shows the grid's one shared virtual check box.
+  TCellGraphic* GetCellGraphic(int32_t c, int32_t r) override;
   TCellGraphic* SharedCellGraphic() const { return FCellGraphic.get(); }
   uint32_t GetVersionNr() const override { return 0x03010301; }
   QString GetVersionString() const;
