@@ -5,7 +5,12 @@
 #include <QLineEdit>
 #include <QToolTip>
 
+#include "UGridButton.h"
+#include "UGridCheckBox.h"
 #include "UGridCombo.h"
+#include "UGridEditBtn.h"
+#include "UGridSpin.h"
+#include "UGridUnitEditBtn.h"
 #include "UGridView.h"
 #include "UQrvInplaceEdit.h"
 #include "UQrvStringGrid.h"
@@ -16,18 +21,42 @@ void TGridEditorFactory::Install(TGridView& view) {
 }
 
 TGridEditorFactory::TGridEditorFactory(TGridView& view, TQrvStringGrid& grid)
-    : FView(view), FGrid(grid), FCombo(std::make_unique<TGridCombo>(grid, &view, view.viewport())) {}
+    : FView(view),
+      FGrid(grid),
+      FCombo(std::make_unique<TGridCombo>(grid, &view, view.viewport())),
+      FEditBtn(std::make_unique<TGridEditBtn>(grid, &view, view.viewport())),
+      FUnitEditBtn(std::make_unique<TGridUnitEditBtn>(grid, &view, view.viewport())),
+      FCheck(std::make_unique<TGridCheckBox>(grid, view.viewport())),
+      FButton(std::make_unique<TGridButton>(grid, &view, view.viewport())) {}
 
 TGridEditorFactory::~TGridEditorFactory() {
   // The editors go with their window: their focus loss commits nothing and fires no event any more.
   if (FNormalEdit) FNormalEdit->Detach();
+  if (FSpin) FSpin->Detach();
   FCombo->Detach();
+  FEditBtn->Detach();
+  FUnitEditBtn->Detach();
+  FCheck->Detach();
   FView.SetEditor(nullptr);
 }
 
 TQrvInplaceEdit* TGridEditorFactory::NormalEdit() {
   if (!FNormalEdit) FNormalEdit = std::make_unique<TQrvInplaceEdit>(FGrid, &FView, FView.viewport());
   return FNormalEdit.get();
+}
+
+TGridSpin* TGridEditorFactory::SpinEdit() {
+  if (!FSpin) FSpin = std::make_unique<TGridSpin>(FGrid, &FView, FView.viewport());
+  return FSpin.get();
+}
+
+void TGridEditorFactory::Present(QWidget* control, const TEditorPlace& place, int32_t grow) {
+  FView.SetEditor(control);
+  control->setEnabled(true);
+  control->setGeometry(place.Rect.Left - grow, place.Rect.Top - grow, place.Width + 2 * grow,
+                       place.Height + 2 * grow);
+  control->show();
+  control->setFocus(Qt::OtherFocusReason);
 }
 
 void TGridEditorFactory::PutAway(QWidget* control) {
@@ -71,8 +100,49 @@ bool TGridEditorFactory::ShowSpecialEditor(TEditorType kind, const TEditorPlace&
       FCombo->move(place.Rect.Left, place.Rect.Top);
       FEditCtrl = FCombo.get();
       return true;
+    case edSpinEdit:
+    case edFloatSpinEdit:
+    case edTimeSpinEdit:
+    case edDateSpinEdit:
+      FGrid.SetEditMode(true);
+      FGrid.GetEditorProp(place.RealCol, place.Row, FGrid.EditLink());
+      SpinEdit()->Load(kind, FGrid.GetEditText(place.Col, place.Row));
+      Present(FSpin.get(), place, 0);
+      FEditCtrl = FSpin.get();
+      return true;
+    case edEditBtn:
+    case edNumericEditBtn:
+    case edFloatEditBtn:
+    case edMaskEditBtn:
+      FGrid.SetEditMode(true);
+      FEditBtn->Load(kind, FGrid.GetEditText(place.Col, place.Row));
+      Present(FEditBtn.get(), place, 0);
+      FEditCtrl = FEditBtn.get();
+      return true;
+    case edUnitEditBtn:
+    case edNumericUnitEditBtn:
+    case edFloatUnitEditBtn:
+      FGrid.SetEditMode(true);
+      // The owner's units for this cell come first, so that the cell's text splits by them.
+      FGrid.GetEditorProp(place.RealCol, place.Row, FGrid.EditLink());
+      FUnitEditBtn->Load(kind, FGrid.GetEditText(place.Col, place.Row));
+      Present(FUnitEditBtn.get(), place, 0);
+      FEditCtrl = FUnitEditBtn.get();
+      return true;
+    case edCheckBox:
+      FGrid.SetEditMode(true);
+      FCheck->setText(FGrid.GetEditText(place.Col, place.Row));
+      FCheck->setChecked(false);
+      Present(FCheck.get(), place, 0);
+      return true;
+    case edButton:
+      FGrid.SetEditMode(true);
+      FButton->setText(FGrid.GetEditText(place.Col, place.Row));
+      Present(FButton.get(), place, 1);
+      FEditCtrl = FButton.get();
+      return true;
     default:
-      // The other kinds' controls are not made here: their cells keep their text.
+      // The date, rich-text, custom and drop-down kinds open nothing here: their cells keep their text.
       return false;
   }
 }
@@ -86,6 +156,41 @@ TEditorValue TGridEditorFactory::CommitSpecialEditor(TEditorType kind) {
       value.Str = FCombo->CommitText();
       PutAway(FCombo.get());
       FCombo->setEnabled(false);
+      break;
+    case edSpinEdit:
+    case edFloatSpinEdit:
+    case edTimeSpinEdit:
+    case edDateSpinEdit:
+      if (FSpin) {
+        value = FSpin->CommitValue();
+        PutAway(FSpin.get());
+        FSpin->setEnabled(false);
+      }
+      break;
+    case edEditBtn:
+    case edNumericEditBtn:
+    case edFloatEditBtn:
+    case edMaskEditBtn:
+      value.Kind = TEditorValue::Text;
+      value.Str = FEditBtn->text();
+      PutAway(FEditBtn.get());
+      FEditBtn->setEnabled(false);
+      break;
+    case edUnitEditBtn:
+    case edNumericUnitEditBtn:
+    case edFloatUnitEditBtn:
+      value.Kind = TEditorValue::Text;
+      value.Str = FUnitEditBtn->TextAndUnit();
+      PutAway(FUnitEditBtn.get());
+      FUnitEditBtn->setEnabled(false);
+      break;
+    case edCheckBox:
+      PutAway(FCheck.get());
+      FCheck->setEnabled(false);
+      break;
+    case edButton:
+      PutAway(FButton.get());
+      FButton->setEnabled(false);
       break;
     default:
       break;

@@ -7,7 +7,12 @@
 
 #include "UGridEditors.h"
 
+class TGridButton;
+class TGridCheckBox;
 class TGridCombo;
+class TGridEditBtn;
+class TGridSpin;
+class TGridUnitEditBtn;
 class TGridView;
 class TQrvInplaceEdit;
 class TQrvStringGrid;
@@ -25,6 +30,12 @@ class TGridEditorFactory : public IGridEditors {
   TQrvInplaceEdit* NormalEdit();
   // The combo editor, made with the editors.
   TGridCombo* Combobox() const { return FCombo.get(); }
+  // The spin editor, made at its first use; the others are made with the editors.
+  TGridSpin* SpinEdit();
+  TGridEditBtn* BtnEdit() const { return FEditBtn.get(); }
+  TGridUnitEditBtn* BtnUnitEdit() const { return FUnitEditBtn.get(); }
+  TGridCheckBox* EditCheck() const { return FCheck.get(); }
+  TGridButton* GridButton() const { return FButton.get(); }
   // The control of the open special editor; null for none.
   QWidget* EditCtrl() const { return FEditCtrl; }
   // The last refusal balloon: where it was shown and what it said.
@@ -50,11 +61,18 @@ class TGridEditorFactory : public IGridEditors {
  private:
   // Hides a control; the grid takes the focus first when the control has it.
   void PutAway(QWidget* control);
+  // Shows a control over the place and gives it the focus.
+  void Present(QWidget* control, const TEditorPlace& place, int32_t grow);
 
   TGridView& FView;
   TQrvStringGrid& FGrid;
   std::unique_ptr<TQrvInplaceEdit> FNormalEdit;
   std::unique_ptr<TGridCombo> FCombo;
+  std::unique_ptr<TGridSpin> FSpin;
+  std::unique_ptr<TGridEditBtn> FEditBtn;
+  std::unique_ptr<TGridUnitEditBtn> FUnitEditBtn;
+  std::unique_ptr<TGridCheckBox> FCheck;
+  std::unique_ptr<TGridButton> FButton;
   QPointer<QWidget> FEditCtrl;
   TBalloon FBalloon;
 };

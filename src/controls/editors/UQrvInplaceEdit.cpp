@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "UEditorBeep.h"
+#include "UGridEditorSteps.h"
 #include "UGridModule.h"
 #include "UQrvStringGrid.h"
 #include "USysColors.h"
@@ -89,48 +90,7 @@ void TQrvInplaceEdit::HandToGrid(QKeyEvent* e) {
 }
 
 bool TQrvInplaceEdit::FilterChar(QChar& ch) {
-  const ushort code = ch.unicode();
-  if (code == 8 || code == 9 || code == 13 || code == 27) return true;
-  const QString current = text();
-  switch (FKind) {
-    case edNumeric:
-    case edPositiveNumeric:
-      if (ch.isDigit() && code < 128) return true;
-      if (FKind == edNumeric && ch == QLatin1Char('-') && !current.contains(QLatin1Char('-')) &&
-          cursorPosition() == 0)
-        return true;
-      EditorBeep();
-      return false;
-    case edFloat:
-    case edPositiveFloat: {
-      const bool sign = ch == QLatin1Char('-');
-      if ((ch.isDigit() && code < 128) || ch == QLatin1Char(',') || ch == QLatin1Char('.') ||
-          (sign && FKind == edFloat)) {
-        if (ch == GetDecimalSeparator() && current.contains(ch) && !selectedText().contains(ch)) return false;
-        if (ch == GetThousandSeparator()) return false;
-        if (sign && (cursorPosition() != 0 || current.contains(ch)) && !selectedText().contains(ch)) {
-          EditorBeep();
-          return false;
-        }
-        return true;
-      }
-      return false;
-    }
-    case edCapital:
-    case edUpperCase:
-      ch = ch.toUpper();
-      return true;
-    case edLowerCase:
-      ch = ch.toLower();
-      return true;
-    case edValidChars: {
-      if (FGrid.ValidChars.contains(ch)) return true;
-      EditorBeep();
-      return false;
-    }
-    default:
-      return true;
-  }
+  return Filter_Editor_Char(FKind, ch, text(), cursorPosition(), selectedText(), FGrid.ValidChars);
 }
 
 bool TQrvInplaceEdit::PasteAllowedForKind(const QString& value) const {

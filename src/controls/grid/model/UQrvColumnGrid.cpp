@@ -181,6 +181,9 @@ void TQrvColumnGrid::GetCellEditor(int32_t aCol, int32_t aRow, TEditorType& aEdi
       EditorSpinMin = column->SpinMin();
       EditorSpinMax = column->SpinMax();
       EditorSpinStep = column->SpinStep();
+      SpinMin = EditorSpinMin;
+      SpinMax = EditorSpinMax;
+      SpinStep = EditorSpinStep;
       EditorLink = column->EditLink();
     }
     if (!column->FloatFormat().isEmpty()) FloatFormat = column->FloatFormat();

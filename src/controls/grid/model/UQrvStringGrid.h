@@ -1076,6 +1076,7 @@ class TQrvStringGrid : public TBaseGrid {
   TObject* ComboObject(int32_t i) const { return i >= 0 && i < FComboObjects.size() ? FComboObjects[i] : nullptr; }
   int32_t ComboIdx() const { return FComboIdx; }
 
+  void SetEditControl(TEditorType value) { FEditControl = value; }
   bool Editing() const { return FEditing; }
   void SetEditing(bool value) { FEditing = value; }
   bool Validating() const { return FValidating; }
@@ -1130,6 +1131,19 @@ class TQrvStringGrid : public TBaseGrid {
   std::function<void(QObject*, int32_t, int32_t, QString&, bool&)> OnClipboardBeforePasteCell;  // ACol, ARow
   std::function<void(QObject*, int32_t, int32_t, const QString&)> OnClipboardAfterPasteCell;    // ACol, ARow
   QString EditMask;
+  // The small editors' events: spin steps (UpDown true for up), the ellipsis button, a chosen unit.
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, int32_t, bool)> OnSpinClick;      // ACol, ARow, Value
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, double, bool)> OnFloatSpinClick;  // ACol, ARow, Value
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, double, bool)> OnDateSpinClick;   // ACol, ARow, Value
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, double, bool)> OnTimeSpinClick;   // ACol, ARow, Value
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, QString&)> OnEllipsClick;         // ACol, ARow, S
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, const QString&)> OnUnitChanged;   // ACol, ARow, NewUnit
+  // result := text, then OnEllipsClick for the current cell (real column) may change it.
+  virtual void EllipsClick(const QString& text, QString& result);
+  // The spin editor's range and step for the next opening (the column grid copies its column's).
+  int32_t SpinMin = 0;
+  int32_t SpinMax = 100;
+  int32_t SpinStep = 1;
 
  private:
   void ShowBalloonOnRefusal();

@@ -313,3 +313,8 @@ void TQrvStringGrid::SetComboIndex(int32_t realCol, int32_t aRow, int32_t value)
   // An index outside the list would read past it: such a call leaves the cell as it is.
   if (value >= 0 && value < FComboItems.size()) SetCells(realCol, aRow, FComboItems[value]);
 }
+
+void TQrvStringGrid::EllipsClick(const QString& text, QString& result) {
+  result = text;
+  if (OnEllipsClick) OnEllipsClick(this, DisplayToRealCol(Col()), Row(), result);
+}

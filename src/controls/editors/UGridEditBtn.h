@@ -1,0 +1,31 @@
+#pragma once
+// The grid's edit with button (plain, numeric, decimal and masked kinds) and its value-and-unit sibling: the
+// button runs the grid's ellipsis event, the keys that leave the cell validate first, and leaving commits.
+#include <QPointer>
+
+#include "UEditorType.h"
+#include "UQsgEditBtn.h"
+
+class TQrvStringGrid;
+
+class TGridEditBtn : public TQsgEditBtn {
+ public:
+  TGridEditBtn(TQrvStringGrid& grid, QWidget* view, QWidget* parent);
+  void Load(TEditorType kind, const QString& text);
+  void ClickBtn(QObject* sender) override;
+  bool WorkMode = true;
+  bool StopEditAfterClick = false;
+  void Detach() { FDetached = true; }
+
+ protected:
+  bool Guarded_Event(QEvent* e) override;
+  void keyPressEvent(QKeyEvent* e) override;
+  void focusOutEvent(QFocusEvent* e) override;
+
+ private:
+  TQrvStringGrid& FGrid;
+  QPointer<QWidget> FView;
+  TEditorType FKind = edEditBtn;
+  int32_t FSelKeyDown = 0;
+  bool FDetached = false;
+};

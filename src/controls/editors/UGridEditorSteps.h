@@ -1,0 +1,24 @@
+#pragma once
+// Steps the grid's small editors share: validating their text against the current cell, the Tab step, and the
+// desktop key code of a toolkit key.
+#include <QKeyEvent>
+#include <QString>
+#include <cstdint>
+
+#include "UEditorType.h"
+#include "UGridKeys.h"
+
+class QWidget;
+class TQrvStringGrid;
+
+// The current cell takes the editor's text, which is then validated; false when refused.
+bool Validate_Editor_Text(TQrvStringGrid& grid, const QString& text);
+// With goTabs the editor closes and the grid steps to the next tab stop; without, Tab goes to the grid's window.
+// True when the step ended the key.
+bool Editor_Tab_Step(TQrvStringGrid& grid, QWidget* view, bool backward);
+// The key as the desktop's key code (Shift+Tab as Tab with Shift) and its shift state.
+uint16_t Editor_Key(const QKeyEvent* e, TShiftState& shift);
+// The text editor's character filter of a kind: false when the character is dropped (with a beep where the kind
+// beeps); case kinds convert it.
+bool Filter_Editor_Char(TEditorType kind, QChar& ch, const QString& current, int32_t caret, const QString& selected,
+                        const QString& validChars);

@@ -1,0 +1,101 @@
+#include "UGridUnitEditBtn.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+
+#include "UGridEditorSteps.h"
+#include "UQrvStringGrid.h"
+
+TGridUnitEditBtn::TGridUnitEditBtn(TQrvStringGrid& grid, QWidget* view, QWidget* parent)
+    : TQsgUnitEditBtn(parent), FGrid(grid), FView(view) {
+  SetButtonCaption(QStringLiteral("..."));
+  SetBorderStyle(bsNone);
+  hide();
+  setEnabled(false);
+  OnUnitChanged = [this](TQsgUnitEditBtn*, const QString& unit) {
+    if (FGrid.OnUnitChanged) FGrid.OnUnitChanged(&FGrid, FGrid.Col(), FGrid.Row(), unit);
+  };
+}
+
+void TGridUnitEditBtn::Load(TEditorType kind, const QString& text) {
+  FKind = kind;
+  FDetached = false;
+  const int32_t limit = FGrid.GetEditLimit();
+  setMaxLength(limit > 0 ? limit : std::numeric_limits<int>::max());
+  SetUnitID(QString());
+  setText(QString());
+  Split(text);
+}
+
+void TGridUnitEditBtn::Split(const QString& value) {
+  SetTextAndUnit(value);
+  // A text that ends in none of the units is all value: the cell must not lose it when the editor closes.
+  if (UnitID().isEmpty()) setText(value);
+}
+
+void TGridUnitEditBtn::ClickBtn(QObject*) {
+  QString s;
+  FGrid.EllipsClick(text(), s);
+  setText(s);
+  selectAll();
+  update();
+}
+
+bool TGridUnitEditBtn::Guarded_Event(QEvent* e) {
+  if (e->type() == QEvent::KeyPress) {
+    auto* k = static_cast<QKeyEvent*>(e);
+    if ((k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab) && (FGrid.Options() & goTabs)) {
+      keyPressEvent(k);
+      return true;
+    }
+  }
+  return TQsgUnitEditBtn::Guarded_Event(e);
+}
+
+void TGridUnitEditBtn::keyPressEvent(QKeyEvent* e) {
+  TShiftState shift;
+  const uint16_t key = Editor_Key(e, shift);
+  const bool editorKey = key == VK_TAB || key == VK_RETURN || key == VK_ESCAPE || key == VK_PRIOR || key == VK_NEXT ||
+                         key == VK_UP || key == VK_DOWN;
+  if (!editorKey) {
+    const QString typed = e->text();
+    if (typed.size() == 1 && typed[0].unicode() >= 32 && !(shift & ssCtrl) &&
+        (FKind == edNumericUnitEditBtn || FKind == edFloatUnitEditBtn)) {
+      QChar ch = typed[0];
+      if (!Filter_Editor_Char(FKind == edNumericUnitEditBtn ? edNumeric : edFloat, ch, text(), cursorPosition(),
+                              selectedText(), QString()))
+        return;
+    }
+    TQsgUnitEditBtn::keyPressEvent(e);
+    return;
+  }
+  if (key == VK_TAB || key == VK_RETURN || key == VK_UP || key == VK_DOWN) {
+    if (!Validate_Editor_Text(FGrid, TextAndUnit())) {
+      setText(FGrid.GetCurrentCellText());
+      return;
+    }
+    Split(FGrid.GetCurrentCellText());
+  }
+  if (key == VK_RETURN && FGrid.Navigation().AdvanceOnEnter()) {
+    FGrid.HideInplaceEdit();
+    FGrid.FocusGrid();
+    FGrid.AdvanceCell(FGrid.Col(), FGrid.Row(), true, false, true, true, false);
+    return;
+  }
+  if (key == VK_TAB && (FGrid.Options() & goTabs)) {
+    Editor_Tab_Step(FGrid, FView, shift & ssShift);
+    return;
+  }
+  if (key == VK_ESCAPE) {
+    SetUnitID(QString());
+    setText(FGrid.GetCurrentCellText());
+  }
+  FGrid.DoneInplaceEdit(key, shift);
+}
+
+void TGridUnitEditBtn::focusOutEvent(QFocusEvent* e) {
+  if (!FDetached && e->reason() != Qt::PopupFocusReason && isVisible() && !FGrid.BlockKill() &&
+      !isAncestorOf(QApplication::focusWidget()))
+    FGrid.HideInplaceEdit();
+  TQsgUnitEditBtn::focusOutEvent(e);
+}
