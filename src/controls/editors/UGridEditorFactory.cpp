@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QToolTip>
 
+#include "UEditLink.h"
 #include "UGridButton.h"
 #include "UGridCheckBox.h"
 #include "UGridCombo.h"
@@ -33,6 +34,7 @@ TGridEditorFactory::~TGridEditorFactory() {
   // The editors go with their window: their focus loss commits nothing and fires no event any more.
   if (FNormalEdit) FNormalEdit->Detach();
   if (FSpin) FSpin->Detach();
+  if (TEditLink* link = FGrid.EditLink()) link->Forget(&FGrid);
   FCombo->Detach();
   FEditBtn->Detach();
   FUnitEditBtn->Detach();
@@ -141,8 +143,13 @@ bool TGridEditorFactory::ShowSpecialEditor(TEditorType kind, const TEditorPlace&
       Present(FButton.get(), place, 1);
       FEditCtrl = FButton.get();
       return true;
+    case edCustom:
+      if (!FGrid.EditLink()) return false;
+      FGrid.EditLink()->Open(FGrid, FView, place);
+      FEditCtrl = FGrid.EditLink()->GetEditControl();
+      return true;
     default:
-      // The date, rich-text, custom and drop-down kinds open nothing here: their cells keep their text.
+      // The date, rich-text and drop-down kinds open nothing here: their cells keep their text.
       return false;
   }
 }
@@ -183,6 +190,12 @@ TEditorValue TGridEditorFactory::CommitSpecialEditor(TEditorType kind) {
       value.Str = FUnitEditBtn->TextAndUnit();
       PutAway(FUnitEditBtn.get());
       FUnitEditBtn->setEnabled(false);
+      break;
+    case edCustom:
+      if (TEditLink* link = FGrid.EditLink()) {
+        value.Kind = TEditorValue::Text;
+        value.Str = link->Commit();
+      }
       break;
     case edCheckBox:
       PutAway(FCheck.get());

@@ -36,14 +36,18 @@ class TEditedGrid {
     Window.resize(320, 220);
     Window.show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&Window));
-    QApplication::setActiveWindow(&Window);
-    EXPECT_TRUE(QTest::qWaitForWindowActive(&Window));
-    View->setFocus();
-    QApplication::processEvents();
+    Activate();
     Set_Editor_Beep_Hook([this] { ++Beeps; });
   }
   ~TEditedGrid() { Set_Editor_Beep_Hook({}); }
 
+  // The window becomes the active one and its grid takes the focus.
+  void Activate() {
+    QApplication::setActiveWindow(&Window);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&Window));
+    View->setFocus();
+    QApplication::processEvents();
+  }
   TQrvInplaceEdit* Edit() { return Factory->NormalEdit(); }
   TGridCombo* Combo() { return Factory->Combobox(); }
   QWidget* Focused() { return QApplication::focusWidget(); }

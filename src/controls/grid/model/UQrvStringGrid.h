@@ -1084,6 +1084,7 @@ class TQrvStringGrid : public TBaseGrid {
   bool EditActive() const { return FEditActive; }
   bool SpecialEditorOpen() const { return FSpecialEditor; }
   bool LastValidation() const { return FLastValidation; }
+  void SetLastValidation(bool value) { FLastValidation = value; }
   bool BlockFocus() const { return FBlockFocus; }
   bool BlockKill() const { return FBlockKill; }
   bool NoEditChange() const { return FNoEditChange; }
