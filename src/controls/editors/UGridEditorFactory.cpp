@@ -11,6 +11,8 @@
 #include "UGridCombo.h"
 #include "UGridEditBtn.h"
 #include "UGridSpin.h"
+#include "UGridTransCombo.h"
+#include "UGridTransEdit.h"
 #include "UGridUnitEditBtn.h"
 #include "UGridView.h"
 #include "UQrvInplaceEdit.h"
@@ -28,7 +30,9 @@ TGridEditorFactory::TGridEditorFactory(TGridView& view, TQrvStringGrid& grid)
       FEditBtn(std::make_unique<TGridEditBtn>(grid, &view, view.viewport())),
       FUnitEditBtn(std::make_unique<TGridUnitEditBtn>(grid, &view, view.viewport())),
       FCheck(std::make_unique<TGridCheckBox>(grid, view.viewport())),
-      FButton(std::make_unique<TGridButton>(grid, &view, view.viewport())) {}
+      FButton(std::make_unique<TGridButton>(grid, &view, view.viewport())),
+      FTransEdit(std::make_unique<TGridTransEdit>(grid, view.viewport())),
+      FTransCombo(std::make_unique<TGridTransCombo>(grid, view.viewport())) {}
 
 TGridEditorFactory::~TGridEditorFactory() {
   // The editors go with their window: their focus loss commits nothing and fires no event any more.
@@ -39,6 +43,8 @@ TGridEditorFactory::~TGridEditorFactory() {
   FEditBtn->Detach();
   FUnitEditBtn->Detach();
   FCheck->Detach();
+  FTransEdit->Detach();
+  FTransCombo->Detach();
   FView.SetEditor(nullptr);
 }
 

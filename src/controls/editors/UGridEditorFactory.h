@@ -12,6 +12,8 @@ class TGridCheckBox;
 class TGridCombo;
 class TGridEditBtn;
 class TGridSpin;
+class TGridTransCombo;
+class TGridTransEdit;
 class TGridUnitEditBtn;
 class TGridView;
 class TQrvInplaceEdit;
@@ -36,6 +38,9 @@ class TGridEditorFactory : public IGridEditors {
   TGridUnitEditBtn* BtnUnitEdit() const { return FUnitEditBtn.get(); }
   TGridCheckBox* EditCheck() const { return FCheck.get(); }
   TGridButton* GridButton() const { return FButton.get(); }
+  // The editors of fixed cells, opened by the grid's fixed-cell editing.
+  TGridTransEdit* EditTrans() const { return FTransEdit.get(); }
+  TGridTransCombo* ComboTrans() const { return FTransCombo.get(); }
   // The control of the open special editor; null for none.
   QWidget* EditCtrl() const { return FEditCtrl; }
   // The last refusal balloon: where it was shown and what it said.
@@ -73,6 +78,8 @@ class TGridEditorFactory : public IGridEditors {
   std::unique_ptr<TGridUnitEditBtn> FUnitEditBtn;
   std::unique_ptr<TGridCheckBox> FCheck;
   std::unique_ptr<TGridButton> FButton;
+  std::unique_ptr<TGridTransEdit> FTransEdit;
+  std::unique_ptr<TGridTransCombo> FTransCombo;
   QPointer<QWidget> FEditCtrl;
   TBalloon FBalloon;
 };

@@ -78,3 +78,19 @@ bool Filter_Editor_Char(TEditorType kind, QChar& ch, const QString& current, int
       return true;
   }
 }
+
+bool Stop_Fixed_Cell_Edit(TQrvStringGrid& grid, QWidget& editor, int32_t aCol, int32_t aRow, const QString& text) {
+  QString value = text;
+  bool valid = true;
+  if (grid.OnCellValidate) grid.OnCellValidate(&grid, aCol, aRow, value, valid);
+  if (!valid) {
+    grid.SetCol(aCol);
+    grid.SetRow(aRow);
+    editor.setFocus(Qt::OtherFocusReason);
+    return false;
+  }
+  if (grid.OnEditingDone) grid.OnEditingDone(&grid);
+  grid.SetCells(aCol, aRow, value);
+  editor.hide();
+  return true;
+}

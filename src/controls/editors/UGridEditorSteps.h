@@ -22,3 +22,7 @@ uint16_t Editor_Key(const QKeyEvent* e, TShiftState& shift);
 // beeps); case kinds convert it.
 bool Filter_Editor_Char(TEditorType kind, QChar& ch, const QString& current, int32_t caret, const QString& selected,
                         const QString& validChars);
+// The fixed-cell editors' ending: the grid's validation event sees the text; a refusal puts the current cell on
+// the edited one and keeps the editor focused (false), an acceptance fires OnEditingDone, writes the cell and hides
+// the editor (true).
+bool Stop_Fixed_Cell_Edit(TQrvStringGrid& grid, QWidget& editor, int32_t aCol, int32_t aRow, const QString& text);
