@@ -1,6 +1,9 @@
 // The grid's spin, edit-with-button, value-and-unit, check-box and button editors in a shown grid: limits kept when
 // the value is committed, page keys, Escape, the value split from its unit and joined again, the ellipsis event.
+#include "Exception.h"
 #include "GridEditorFixture.h"
+#include "UDateTime.h"
+#include "UFormatSettings.h"
 #include "UGridButton.h"
 #include "UGridCheckBox.h"
 #include "UGridEditBtn.h"
@@ -168,6 +171,57 @@ TEST(GridCheckBox, SpaceTogglesOnceAndArrowsLeave) {
   EXPECT_FALSE(g.Factory->EditCheck()->isVisible());
   EXPECT_EQ(g.Grid->Row(), 2);
   EXPECT_EQ(g.Grid->Cells(1, 1), "Label") << "the check-box editor writes nothing";
+}
+
+}  // namespace
+
+namespace {
+
+// The spin buttons step the year of a date spin cell; past the last year the date cannot be made and the step
+// raises the conversion error without changing the value or firing the spin event.
+TEST(GridSpin, DateStepsByTheButtonsAndStopsWithTheEncodeError) {
+  struct TPinnedFormats {
+    TPinnedFormats() {
+      TFormatSettings fs;
+      fs.DecimalSeparator = u'.';
+      fs.ThousandSeparator = u',';
+      fs.DateSeparator = u'.';
+      fs.ShortDateFormat = QStringLiteral("dd.MM.yyyy");
+      fs.TimeSeparator = u':';
+      fs.LongTimeFormat = QStringLiteral("H:mm:ss");
+      fs.ShortTimeFormat = QStringLiteral("H:mm");
+      Set_Format_Settings_Provider([fs] { return fs; });
+    }
+    ~TPinnedFormats() { Set_Format_Settings_Provider({}); }
+  } pinned;
+  TEditedGrid g;
+  std::vector<std::pair<double, bool>> clicks;
+  g.Grid->OnDateSpinClick = [&](TQrvStringGrid*, int32_t, int32_t, double value, bool up) {
+    clicks.emplace_back(value, up);
+  };
+  g.Grid->DefaultEditor = edDateSpinEdit;
+  g.Open(1, 1, "");
+  TGridSpin* spin = g.Factory->SpinEdit();
+  ASSERT_EQ(g.Focused(), spin);
+  spin->SetDateValue(EncodeDate(2020, 5, 17));
+  spin->setCursorPosition(static_cast<int>(spin->text().size()));
+  spin->UpClick(nullptr);
+  EXPECT_EQ(spin->DateValue(), EncodeDate(2021, 5, 17));
+  ASSERT_EQ(clicks.size(), 1u);
+  EXPECT_EQ(clicks[0], std::make_pair(EncodeDate(2021, 5, 17), true));
+
+  spin->SetDateValue(EncodeDate(9999, 12, 31));
+  spin->setCursorPosition(static_cast<int>(spin->text().size()));
+  try {
+    spin->UpClick(nullptr);
+    ADD_FAILURE() << "stepping past year 9999 made a date";
+  } catch (const EConvertError& e) {
+    EXPECT_EQ(QString::fromStdString(e.what()), "Invalid argument to date encode");
+  }
+  EXPECT_EQ(spin->DateValue(), EncodeDate(9999, 12, 31));
+  EXPECT_EQ(clicks.size(), 1u);
+  g.Key(Qt::Key_Return);
+  EXPECT_EQ(g.Grid->GetDates(1, 1), EncodeDate(9999, 12, 31));
 }
 
 }  // namespace
