@@ -9,6 +9,8 @@
 #include "UGridButton.h"
 #include "UGridCheckBox.h"
 #include "UGridCombo.h"
+#include "UGridDatePicker.h"
+#include "UGridDateTimePicker.h"
 #include "UGridEditBtn.h"
 #include "UGridSpin.h"
 #include "UGridTransCombo.h"
@@ -38,6 +40,8 @@ TGridEditorFactory::~TGridEditorFactory() {
   // The editors go with their window: their focus loss commits nothing and fires no event any more.
   if (FNormalEdit) FNormalEdit->Detach();
   if (FSpin) FSpin->Detach();
+  if (FDate) FDate->Detach();
+  if (FDateTime) FDateTime->Detach();
   if (TEditLink* link = FGrid.EditLink()) link->Forget(&FGrid);
   FCombo->Detach();
   FEditBtn->Detach();
@@ -56,6 +60,16 @@ TQrvInplaceEdit* TGridEditorFactory::NormalEdit() {
 TGridSpin* TGridEditorFactory::SpinEdit() {
   if (!FSpin) FSpin = std::make_unique<TGridSpin>(FGrid, &FView, FView.viewport());
   return FSpin.get();
+}
+
+TGridDatePicker* TGridEditorFactory::DateTimePicker() {
+  if (!FDate) FDate = std::make_unique<TGridDatePicker>(FGrid, &FView, FView.viewport());
+  return FDate.get();
+}
+
+TGridDateTimePicker* TGridEditorFactory::DateAndTimePicker() {
+  if (!FDateTime) FDateTime = std::make_unique<TGridDateTimePicker>(FGrid, &FView, FView.viewport());
+  return FDateTime.get();
 }
 
 void TGridEditorFactory::Present(QWidget* control, const TEditorPlace& place, int32_t grow) {
@@ -149,6 +163,22 @@ bool TGridEditorFactory::ShowSpecialEditor(TEditorType kind, const TEditorPlace&
       Present(FButton.get(), place, 1);
       FEditCtrl = FButton.get();
       return true;
+    case edDateEdit:
+    case edDateEditUpDown:
+    case edTimeEdit:
+      FGrid.SetEditMode(true);
+      FGrid.GetEditorProp(place.RealCol, place.Row, FGrid.EditLink());
+      DateTimePicker()->Load(kind, FGrid.GetEditText(place.Col, place.Row));
+      Present(FDate.get(), place, 0);
+      FEditCtrl = FDate.get();
+      if (kind != edTimeEdit && FGrid.MouseActions().DirectDateDrop()) FDate->SetDroppedDown(true);
+      return true;
+    case edDateTimeEdit:
+      FGrid.SetEditMode(true);
+      DateAndTimePicker()->Load(FGrid.GetEditText(place.Col, place.Row));
+      FGrid.GetEditorProp(place.RealCol, place.Row, FGrid.EditLink());
+      Present(FDateTime.get(), place, 0);
+      return true;
     case edCustom:
       if (!FGrid.EditLink()) return false;
       FGrid.EditLink()->Open(FGrid, FView, place);
@@ -196,6 +226,24 @@ TEditorValue TGridEditorFactory::CommitSpecialEditor(TEditorType kind) {
       value.Str = FUnitEditBtn->TextAndUnit();
       PutAway(FUnitEditBtn.get());
       FUnitEditBtn->setEnabled(false);
+      break;
+    case edDateEdit:
+    case edDateEditUpDown:
+    case edTimeEdit:
+      if (FDate) {
+        value.Kind = TEditorValue::Text;
+        value.Str = FDate->CommitText();
+        PutAway(FDate.get());
+        FDate->setEnabled(false);
+      }
+      break;
+    case edDateTimeEdit:
+      if (FDateTime) {
+        value.Kind = TEditorValue::Text;
+        value.Str = FDateTime->CommitText();
+        PutAway(FDateTime.get());
+        FDateTime->setEnabled(false);
+      }
       break;
     case edCustom:
       if (TEditLink* link = FGrid.EditLink()) {

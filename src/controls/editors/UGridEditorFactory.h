@@ -10,6 +10,8 @@
 class TGridButton;
 class TGridCheckBox;
 class TGridCombo;
+class TGridDatePicker;
+class TGridDateTimePicker;
 class TGridEditBtn;
 class TGridSpin;
 class TGridTransCombo;
@@ -34,6 +36,8 @@ class TGridEditorFactory : public IGridEditors {
   TGridCombo* Combobox() const { return FCombo.get(); }
   // The spin editor, made at its first use; the others are made with the editors.
   TGridSpin* SpinEdit();
+  TGridDatePicker* DateTimePicker();
+  TGridDateTimePicker* DateAndTimePicker();
   TGridEditBtn* BtnEdit() const { return FEditBtn.get(); }
   TGridUnitEditBtn* BtnUnitEdit() const { return FUnitEditBtn.get(); }
   TGridCheckBox* EditCheck() const { return FCheck.get(); }
@@ -74,6 +78,8 @@ class TGridEditorFactory : public IGridEditors {
   std::unique_ptr<TQrvInplaceEdit> FNormalEdit;
   std::unique_ptr<TGridCombo> FCombo;
   std::unique_ptr<TGridSpin> FSpin;
+  std::unique_ptr<TGridDatePicker> FDate;
+  std::unique_ptr<TGridDateTimePicker> FDateTime;
   std::unique_ptr<TGridEditBtn> FEditBtn;
   std::unique_ptr<TGridUnitEditBtn> FUnitEditBtn;
   std::unique_ptr<TGridCheckBox> FCheck;

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QWidget>
 
+#include "UDateTime.h"
 #include "UEditorBeep.h"
 #include "UGridModule.h"
 #include "UGridView.h"
@@ -93,4 +94,17 @@ bool Stop_Fixed_Cell_Edit(TQrvStringGrid& grid, QWidget& editor, int32_t aCol, i
   grid.SetCells(aCol, aRow, value);
   editor.hide();
   return true;
+}
+
+double Now_DateTime() {
+  const QDateTime now = QDateTime::currentDateTime();
+  return EncodeDate(now.date().year(), now.date().month(), now.date().day()) +
+         EncodeTime(now.time().hour(), now.time().minute(), now.time().second(), now.time().msec());
+}
+
+QDateTime To_QDateTime(double value) {
+  int32_t year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0, msec = 0;
+  DecodeDate(value, year, month, day);
+  DecodeTime(value, hour, minute, second, msec);
+  return QDateTime(QDate(year, month, day), QTime(hour, minute, second, msec));
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Steps the grid's small editors share: validating their text against the current cell, the Tab step, and the
 // desktop key code of a toolkit key.
+#include <QDateTime>
 #include <QKeyEvent>
 #include <QString>
 #include <cstdint>
@@ -26,3 +27,6 @@ bool Filter_Editor_Char(TEditorType kind, QChar& ch, const QString& current, int
 // the edited one and keeps the editor focused (false), an acceptance fires OnEditingDone, writes the cell and hides
 // the editor (true).
 bool Stop_Fixed_Cell_Edit(TQrvStringGrid& grid, QWidget& editor, int32_t aCol, int32_t aRow, const QString& text);
+// The present moment, and a day-count value as the toolkit's date and time.
+double Now_DateTime();
+QDateTime To_QDateTime(double value);

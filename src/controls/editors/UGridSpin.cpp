@@ -11,16 +11,6 @@
 #include "UStrUtils.h"
 #include "UValueText.h"
 
-namespace {
-
-TDateTime Now() {
-  const QDateTime now = QDateTime::currentDateTime();
-  return EncodeDate(now.date().year(), now.date().month(), now.date().day()) +
-         EncodeTime(now.time().hour(), now.time().minute(), now.time().second(), now.time().msec());
-}
-
-}  // namespace
-
 TGridSpin::TGridSpin(TQrvStringGrid& grid, QWidget* view, QWidget* parent)
     : TQsgSpinEdit(parent), FGrid(grid), FView(view) {
   SetMaxValue(100);
@@ -55,7 +45,7 @@ void TGridSpin::Load(TEditorType kind, const QString& text) {
     case edDateSpinEdit: {
       SetSpinType(sptDate);
       TDateTime date = 0;
-      SetDateValue(!Trim(text).isEmpty() && ParseLocaleDateTime(text, date) ? date : Now());
+      SetDateValue(!Trim(text).isEmpty() && ParseLocaleDateTime(text, date) ? date : Now_DateTime());
       break;
     }
     default: {

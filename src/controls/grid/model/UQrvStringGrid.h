@@ -1139,6 +1139,7 @@ class TQrvStringGrid : public TBaseGrid {
   std::function<void(TQrvStringGrid*, int32_t, int32_t, double, bool)> OnTimeSpinClick;   // ACol, ARow, Value
   std::function<void(TQrvStringGrid*, int32_t, int32_t, QString&)> OnEllipsClick;         // ACol, ARow, S
   std::function<void(TQrvStringGrid*, int32_t, int32_t, const QString&)> OnUnitChanged;   // ACol, ARow, NewUnit
+  std::function<void(TQrvStringGrid*, const QString&, double&)> OnCustomStrToDate;        // Value, var ADate
   // result := text, then OnEllipsClick for the current cell (real column) may change it.
   virtual void EllipsClick(const QString& text, QString& result);
   // The spin editor's range and step for the next opening (the column grid copies its column's).
