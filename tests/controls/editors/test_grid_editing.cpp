@@ -193,3 +193,23 @@ TEST(GridEditing, ColumnGridKindsOfTheWindowsWriteTheirCells) {
 }
 
 }  // namespace
+
+namespace {
+
+// Closing an editor checks the current cell again; that is no cell change for the owner.
+TEST(GridEditing, ClosingAnEditorReportsNoCellChange) {
+  TEditedGrid e;
+  QStringList changes;
+  e.Grid->OnCellChanging = [&](TQrvStringGrid*, int32_t oldRow, int32_t oldCol, int32_t newRow, int32_t newCol,
+                               bool&) {
+    changes << QString("%1,%2>%3,%4").arg(oldCol).arg(oldRow).arg(newCol).arg(newRow);
+  };
+  e.Open(2, 3, "");
+  EXPECT_EQ(changes, QStringList{"1,1>2,3"});
+  e.Type("x");
+  e.Key(Qt::Key_Return);
+  EXPECT_EQ(e.Grid->Cells(2, 3), "x");
+  EXPECT_EQ(changes, QStringList{"1,1>2,3"});
+}
+
+}  // namespace

@@ -3,10 +3,12 @@
 // edit is validated, and what the move changes is repainted.
 #include "UQrvStringGrid.h"
 
+// The row and column notices first; the cell notice only for a move to another cell (closing an editor checks the
+// current cell again without moving).
 void TQrvStringGrid::CellChanging(int32_t aCol, int32_t aRow, bool& allow) {
-  if (OnCellChanging) OnCellChanging(this, Row(), Col(), aRow, aCol, allow);
   if (aRow != Row() && OnRowChanging) OnRowChanging(this, Row(), aRow, allow);
   if (aCol != Col() && OnColChanging) OnColChanging(this, Col(), aCol, allow);
+  if ((aCol != Col() || aRow != Row()) && OnCellChanging) OnCellChanging(this, Row(), Col(), aRow, aCol, allow);
 }
 
 void TQrvStringGrid::RepaintActiveHeaders(int32_t aCol1, int32_t aRow1, int32_t aCol2, int32_t aRow2) {
