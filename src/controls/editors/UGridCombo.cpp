@@ -74,6 +74,10 @@ void TGridCombo::Open(bool listOnly, int32_t aCol, int32_t aRow, int32_t width, 
   show();
   setFocus(Qt::OtherFocusReason);
   if (FGrid.MouseActions().DirectComboDrop() || FGrid.ControlLook.DropDownAlwaysVisible) showPopup();
+  if (FGrid.MouseActions().DirectEdit() && FGrid.MouseActions().DirectComboDrop()) {
+    const TGridRect sel = FGrid.Selection();
+    FGrid.SelectionChanged(sel.Left, sel.Top, sel.Right, sel.Bottom);
+  }
   if (forced && count() > 0) {
     if (FGrid.OnComboChange) FGrid.OnComboChange(&FGrid, realCol, aRow, 0, itemText(0));
     if (FGrid.OnComboObjectChange)

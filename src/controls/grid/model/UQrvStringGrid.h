@@ -1140,6 +1140,17 @@ class TQrvStringGrid : public TBaseGrid {
   std::function<void(TQrvStringGrid*, int32_t, int32_t, QString&)> OnEllipsClick;         // ACol, ARow, S
   std::function<void(TQrvStringGrid*, int32_t, int32_t, const QString&)> OnUnitChanged;   // ACol, ARow, NewUnit
   std::function<void(TQrvStringGrid*, const QString&, double&)> OnCustomStrToDate;        // Value, var ADate
+  std::function<void(TQrvStringGrid*, int32_t)> OnClickSort;                              // ACol
+  std::function<void(TQrvStringGrid*, int32_t, bool&)> OnCanShowFixedDropDown;            // ACol, var CanShow
+  std::function<void(TQrvStringGrid*)> OnStartBlockFocus;
+  std::function<void(TQrvStringGrid*)> OnEndBlockFocus;
+  virtual void ClickSort(int32_t aCol);
+  virtual bool CanShowFixedDropDown(int32_t aCol);
+  virtual void StartBlockFocus();
+  virtual void EndBlockFocus();
+  // Editing off for the whole grid (goEditing leaves the options).
+  virtual void DisableEditing();
+  virtual void KeySelectionChanging() {}
   // result := text, then OnEllipsClick for the current cell (real column) may change it.
   virtual void EllipsClick(const QString& text, QString& result);
   // The spin editor's range and step for the next opening (the column grid copies its column's).

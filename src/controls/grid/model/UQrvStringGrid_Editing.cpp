@@ -318,3 +318,25 @@ void TQrvStringGrid::EllipsClick(const QString& text, QString& result) {
   result = text;
   if (OnEllipsClick) OnEllipsClick(this, DisplayToRealCol(Col()), Row(), result);
 }
+
+void TQrvStringGrid::ClickSort(int32_t aCol) {
+  if (OnClickSort) OnClickSort(this, aCol);
+}
+
+bool TQrvStringGrid::CanShowFixedDropDown(int32_t aCol) {
+  bool canShow = true;
+  if (OnCanShowFixedDropDown) OnCanShowFixedDropDown(this, aCol, canShow);
+  return canShow;
+}
+
+void TQrvStringGrid::StartBlockFocus() {
+  if (OnStartBlockFocus) OnStartBlockFocus(this);
+}
+
+void TQrvStringGrid::EndBlockFocus() {
+  if (OnEndBlockFocus) OnEndBlockFocus(this);
+}
+
+void TQrvStringGrid::DisableEditing() {
+  SetOptions(Options() & ~TGridOptions(goEditing));
+}
