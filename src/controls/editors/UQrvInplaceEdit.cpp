@@ -207,6 +207,9 @@ void TQrvInplaceEdit::keyPressEvent(QKeyEvent* e) {
   }
   if ((key == Qt::Key_Return || key == Qt::Key_Enter) && (mods & Qt::ControlModifier)) return;
   if (EndKey(e)) return;
+  if ((key == Qt::Key_Left || key == Qt::Key_Right) && !(mods & Qt::ShiftModifier) &&
+      CursorWalk(key == Qt::Key_Right))
+    return;
   if (key == Qt::Key_PageUp || key == Qt::Key_PageDown) {
     HandToGrid(e);
     return;
@@ -251,6 +254,35 @@ void TQrvInplaceEdit::keyPressEvent(QKeyEvent* e) {
     QChar enter(13);
     FGrid.KeyPress(enter);
   }
+}
+
+// Left at the start or Right at the end of the text leaves the cell for its neighbour, after validation.
+bool TQrvInplaceEdit::CursorWalk(bool forward) {
+  if (!FGrid.Navigation().CursorWalkEditor() || hasSelectedText()) return false;
+  if (forward ? cursorPosition() != text().size() : cursorPosition() != 0) return false;
+  const int32_t col = FGrid.Col(), row = FGrid.Row();
+  const int32_t next = forward ? col + FGrid.CellSpan(FGrid.DisplayToRealCol(col), row).X + 1 : col - 1;
+  const bool nextIsControl =
+      forward
+          ? next < FGrid.ColCount() - FGrid.FixedRightCols() && FGrid.IsControlCell(FGrid.DisplayToRealCol(next), row)
+          : col > FGrid.FixedCols() && FGrid.IsControlCell(FGrid.DisplayToRealCol(next), row);
+  if (!FGrid.ValidateCell(text())) return true;
+  FGrid.HideInplaceEdit();
+  if (nextIsControl) {
+    FGrid.SetCol(next);
+    return true;
+  }
+  const TAdvanceDirection direction = FGrid.Navigation().AdvanceDirection();
+  FGrid.Navigation().SetAdvanceDirection(adLeftRight);
+  FGrid.AdvanceCell(col, row, true, false, forward, true, true);
+  FGrid.Navigation().SetAdvanceDirection(direction);
+  if (FGrid.Navigation().CursorWalkAlwaysEdit()) {
+    if (!FGrid.EditMode()) FGrid.ShowInplaceEdit();
+  } else {
+    FGrid.HideInplaceEdit();
+    FGrid.FocusGrid();
+  }
+  return true;
 }
 
 void TQrvInplaceEdit::keyReleaseEvent(QKeyEvent* e) {

@@ -47,6 +47,7 @@ class TQrvInplaceEdit : public TGuarded<QLineEdit> {
   void RestoreAfterRefusal(const QString& oldCellText);
   void HandToGrid(QKeyEvent* e);
   bool EndKey(QKeyEvent* e);
+  bool CursorWalk(bool forward);
 
   TQrvStringGrid& FGrid;
   bool FDetached = false;

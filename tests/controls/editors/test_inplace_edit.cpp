@@ -208,3 +208,32 @@ TEST(InplaceEdit, AdvanceAutoEndsTheEditWhenTheLimitIsReached) {
 }
 
 }  // namespace
+
+namespace {
+
+// Left at the start and Right at the end of the text walk to the neighbour cell, reopening the editor there only
+// when asked to.
+TEST(InplaceEdit, CursorWalksToTheNeighbourCell) {
+  for (const bool alwaysEdit : {false, true}) {
+    TEditedGrid g;
+    g.Grid->Navigation().SetCursorWalkEditor(true);
+    g.Grid->Navigation().SetCursorWalkAlwaysEdit(alwaysEdit);
+    g.Open(1, 1, "ab");
+    g.Key(Qt::Key_End);
+    g.Type("c");
+    g.Key(Qt::Key_Left);
+    EXPECT_EQ(g.Grid->Col(), 1) << "inside the text the caret moves";
+    g.Key(Qt::Key_End);
+    g.Key(Qt::Key_Right);
+    EXPECT_EQ(g.Grid->Cells(1, 1), "abc");
+    EXPECT_EQ(g.Grid->Col(), 2);
+    EXPECT_EQ(g.Edit()->isVisible(), alwaysEdit);
+    if (alwaysEdit) {
+      g.Key(Qt::Key_Home);
+      g.Key(Qt::Key_Left);
+      EXPECT_EQ(g.Grid->Col(), 1);
+    }
+  }
+}
+
+}  // namespace
