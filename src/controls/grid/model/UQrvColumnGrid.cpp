@@ -238,6 +238,17 @@ bool TQrvColumnGrid::IsDataCheckBoxCell(int32_t c, int32_t r) const {
   return !FDestroying && column && column->Editor() == edDataCheckBox && IsNormalCell(c, r);
 }
 
+TCellGraphic* TQrvColumnGrid::GetCellGraphic(int32_t c, int32_t r) {
+  if (TCellGraphic* own = TQrvStringGrid::GetCellGraphic(c, r)) return own;
+  if (c < 0 || r < 0 || !IsDataCheckBoxCell(c, r)) return nullptr;
+  // One graphic serves every cell of such a column: the box sits at the top left and follows the column's
+  // alignment when painted.
+  FCellGraphic->SetCellType(ctVirtCheckBox);
+  FCellGraphic->SetCellHAlign(haLeft);
+  FCellGraphic->SetCellVAlign(vaTop);
+  return FCellGraphic.get();
+}
+
 QString TQrvColumnGrid::GetVersionString() const {
   const uint32_t nr = GetVersionNr();
   return QStringLiteral("%1.%2.%3.%4 Aug, 2012")
