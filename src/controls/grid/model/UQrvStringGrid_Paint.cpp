@@ -151,7 +151,11 @@ void TQrvStringGrid::DrawGridCell(TCanvas& canvas, int32_t c, int32_t r, const T
   TSize graphicSize = CellGraphicSize(graphic, rc, r, textShown);
   if (rc == 0 && HasNodes() && IsNode(r)) graphicSize.cx = GetNodeLevel(r) * 12 + 4;
 
-  if ((state & gdSelected) && !(state & gdFocused) && SelectionColor == clNone) canvas.Brush().Color = clHighlight;
+  if ((state & gdSelected) && !(state & gdFocused) && SelectionColor == clNone) {
+    // The selection colour's fill drew nothing: the highlight takes its place.
+    canvas.Brush().Color = clHighlight;
+    canvas.FillRect(rect);
+  }
   // The zoom is added once per cell, to the font the visual properties just set.
   if (ZoomFactor != 0) canvas.Font().SetSize(canvas.Font().Size() + ZoomFactor);
   const TColor keptBrush = canvas.Brush().Color, keptFont = canvas.Font().Color;
