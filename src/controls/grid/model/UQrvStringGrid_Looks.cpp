@@ -180,12 +180,15 @@ void TQrvStringGrid::ApplyStyleRow(const TGridStyleRow& row) {
   }
   if (row.ClearHoverFirst) VyxGradientHover = TFixedGradient{};
   if (row.Hover) {
+    // A border marked for the grid goes to the grid's own colour; the control look keeps its border.
     TFixedGradient hover = *row.Hover;
-    if (row.HoverBorderOnGrid) {
-      VyxGradientHover.Border = hover.Border;
-      hover.Border = ControlLook.FixedGradientHoverBorder;
-    }
+    if (row.HoverBorderOnGrid) hover.Border = clNone;
+    const TColor controlBorder = ControlLook.FixedGradientHoverBorder;
     SetFixedGradientHover(hover);
+    if (row.HoverBorderOnGrid) {
+      ControlLook.FixedGradientHoverBorder = controlBorder;
+      VyxGradientHover.Border = row.Hover->Border;
+    }
   }
   if (row.Down) SetFixedGradientDown(*row.Down);
   if (row.SortHeader) SortHeaderColors = *row.SortHeader;
