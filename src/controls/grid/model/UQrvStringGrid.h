@@ -1070,6 +1070,20 @@ class TQrvStringGrid : public TBaseGrid {
   TBackGround BackGround;
   TGridProgressAppearance ProgressAppearance;
   TColor ShowModifiedColor = 0x0000FF;
+  // The picture shown in the fixed column of the current row; the filter glyphs of the filter drop-down row.
+  TBitmap RowIndicator;
+  int32_t FilterDropDownRow = 0;
+  TBitmap FilterGlyph, FilterGlyphActive;
+  // Columns whose filter holds a condition (the active glyph is shown for them).
+  std::vector<int32_t> FilteredColumns;
+  bool EnableBlink = false;
+  bool BlinkPhase() const { return FGridBlink; }
+  // One tick of the grid timer (every 500 ms): the incremental search text ends after four quiet ticks and the
+  // blinking cells are repainted in the other phase. Returns the cells repainted (display column, row).
+  std::vector<TPoint> TimerTick();
+  // A key typed into the incremental search starts its quiet time again.
+  void ResetIncrementalTicks() { FIncrTicks = 0; }
+  int32_t TimerTicks() const { return FTicks; }
   // The vertical text flag of the last text cell painted (the in-place editor reads it).
   uint32_t LastVAlignFlag() const { return FLastVAlignFlag; }
 
@@ -1138,6 +1152,11 @@ class TQrvStringGrid : public TBaseGrid {
   TColorTones FTones;
   bool FTonesSet = false;
   bool FShowSelection = true;
+  void DrawTreeLines(TCanvas& canvas, int32_t r, const TRect& rect);
+  void DrawNodeButton(TCanvas& canvas, int32_t r, const TRect& rect, bool selected);
+  bool FGridBlink = false;
+  int32_t FTicks = 0;
+  int32_t FIncrTicks = 0;
   uint32_t FLastVAlignFlag = 0;
   int32_t FLastHgHeight = 0;
 };

@@ -8,6 +8,7 @@
 #include "UCanvas.h"
 #include "UCellGraphics.h"
 #include "UFrameControl.h"
+#include "UGradients.h"
 #include "UGridGlyphs.h"
 #include "UQrvStringGrid.h"
 #include "UThemeBinding.h"
@@ -458,11 +459,63 @@ void TQrvStringGrid::DrawCellGraphic(TCanvas& canvas, int32_t c, int32_t rc, int
       }
       break;
     }
+    case ctNode:
+      DrawNodeButton(canvas, r, rect, selected);
+      break;
     case ctInterface:
       if (IGridCellObject* object = graphic.CellObjectInterface())
         object->Draw(canvas, TRect{rect.Left - 1, rect.Top - 1, rect.Right, rect.Bottom}, rc, r);
       break;
     default:
       break;
+  }
+}
+
+void TQrvStringGrid::DrawNodeButton(TCanvas& canvas, int32_t r, const TRect& rect, bool selected) {
+  const bool contracted = GetNodeState(r);
+  const TColor background = selected && SelectionColor != clNone ? SelectionColor : canvas.Brush().Color;
+  const int32_t x = rect.Left + GetNodeIndent(r) + 4;
+  auto picture = [&](const TBitmap& bitmap) {
+    const int32_t y = (rect.Top + rect.Bottom - bitmap.Height()) / 2;
+    DrawBitmapTransparent(canvas, bitmap, background, TRect{x, y, rect.Right, rect.Bottom});
+  };
+  switch (CellNode().NodeType()) {
+    case cnLeaf:
+      picture(LoadResourceBitmap(contracted ? QStringLiteral("ASGLEAFCLOSE") : QStringLiteral("ASGLEAFOPEN")));
+      return;
+    case cnXP:
+      picture(LoadResourceBitmap(contracted ? QStringLiteral("XPNODEC") : QStringLiteral("XPNODEO")));
+      return;
+    case cnGlyph:
+      if (!CellNode().ExpandGlyph().Empty() && !CellNode().ContractGlyph().Empty())
+        picture(contracted ? CellNode().ExpandGlyph() : CellNode().ContractGlyph());
+      return;
+    case cnFlat:
+    case cn3D:
+      break;
+  }
+  const int32_t y = (rect.Top + rect.Bottom - 8) / 2;
+  const TRect box{x, y, x + 9, y + 9};
+  canvas.Pen().Width = 1;
+  if (CellNode().NodeType() == cn3D) {
+    FillRectColor(canvas, box, CellNode().Color);
+    canvas.Pen().Color = clBtnHighlight;
+    canvas.MoveTo(box.Left, box.Bottom - 1);
+    canvas.LineTo(box.Left, box.Top);
+    canvas.LineTo(box.Right - 1, box.Top);
+    canvas.Pen().Color = clBtnShadow;
+    canvas.LineTo(box.Right - 1, box.Bottom - 1);
+    canvas.LineTo(box.Left, box.Bottom - 1);
+  } else {
+    canvas.Brush().Color = background;
+    canvas.Pen().Color = CellNode().NodeColor;
+    canvas.Rectangle(box);
+  }
+  canvas.Pen().Color = CellNode().NodeColor;
+  canvas.MoveTo(box.Left + 2, box.Top + 4);
+  canvas.LineTo(box.Right - 2, box.Top + 4);
+  if (contracted) {
+    canvas.MoveTo(box.Left + 4, box.Top + 2);
+    canvas.LineTo(box.Left + 4, box.Bottom - 2);
   }
 }

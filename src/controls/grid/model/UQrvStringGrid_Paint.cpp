@@ -7,12 +7,14 @@
 #include "UCellGraphics.h"
 #include "UColorMath.h"
 #include "UGradients.h"
+#include "UGridGlyphs.h"
 #include "UQrvStringGrid.h"
 #include "URenderMarkup.h"
 #include "USysColors.h"
 #include "UTextFlags.h"
 #include "UTextUtils.h"
 #include "UThemeBinding.h"
+#include "UTransparentBitmaps.h"
 #include "UValueText.h"
 
 namespace {
@@ -172,6 +174,18 @@ void TQrvStringGrid::DrawGridCell(TCanvas& canvas, int32_t c, int32_t r, const T
     canvas.MoveTo(rect.Left, rect.Top);
     canvas.LineTo(rect.Right, rect.Top);
   }
+  int32_t indicatorShift = 0;
+  if (rc == 0 && r == Row() && FixedCols() > 0 && !RowIndicator.Empty() &&
+      !(RowCount() == FixedRows() && FixedRowAlways())) {
+    const int32_t h = RowIndicator.Height();
+    const int32_t y = vAlign == vtaTop      ? rect.Top
+                      : vAlign == vtaBottom ? rect.Bottom - h
+                                            : (rect.Top + rect.Bottom - h) / 2;
+    DrawBitmapTransparent(canvas, RowIndicator, canvas.Brush().Color,
+                          TRect{rect.Left + 2, y, rect.Right, rect.Bottom});
+    indicatorShift = RowIndicator.Width() + 2;
+    rect.Left += indicatorShift;
+  }
   if (c == 0 && ShowModifiedEnabled() && GetRowModified(DisplayToRealRow(r)))
     FillRectColor(canvas, TRect{rect.Right - 4, rect.Top, rect.Right, rect.Bottom}, ShowModifiedColor);
   if (OnCustomCellBkgDraw) OnCustomCellBkgDraw(this, canvas, rc, r, state, rect, false);
@@ -200,7 +214,7 @@ void TQrvStringGrid::DrawGridCell(TCanvas& canvas, int32_t c, int32_t r, const T
                  keptFont, textWidth);
   canvas.Brush().Color = keptBrush;
   canvas.Font().Color = keptFont;
-  rect = TRect{rect.Left - 1, rect.Top - 1, rect.Right + 1, rect.Bottom + 1};
+  rect = TRect{rect.Left - 1 - indicatorShift, rect.Top - 1, rect.Right + 1, rect.Bottom + 1};
   DrawCellBorder(canvas, c, rc, r, rect);
 
   if (fixed && !Flat) DrawFixedFrame(canvas, rect);
@@ -221,6 +235,7 @@ void TQrvStringGrid::DrawGridCell(TCanvas& canvas, int32_t c, int32_t r, const T
     }
   }
 
+  if (rc == 0 && r >= FixedRows() && HasNodes() && CellNode().ShowTree()) DrawTreeLines(canvas, r, rect);
   if (graphic && graphic->CellType() != ctInterface) {
     TRect at = rect;
     if (fixed) ++at.Top;
@@ -280,6 +295,23 @@ void TQrvStringGrid::DrawCellText(TCanvas& canvas, int32_t c, int32_t rc, int32_
   if (fixed) {
     rect.Left += GridLineWidth();
     rect.Top += GridLineWidth();
+  }
+  if (r == FilterDropDownRow && GetColumnFilter(rc)) {
+    const bool active = std::find(FilteredColumns.begin(), FilteredColumns.end(), rc) != FilteredColumns.end();
+    const TBitmap& chosen = active ? FilterGlyphActive : FilterGlyph;
+    const TBitmap& glyph = chosen.Empty() ? GridGlyph(QStringLiteral("ASGFILT")) : chosen;
+    DrawBitmapTransparent(canvas, glyph, FixedColor,
+                          TRect{rect.Right - 16, (rect.Top + rect.Bottom - 16) / 2, rect.Right, rect.Bottom});
+    rect.Right -= 18;
+  }
+  const TMouseActions& mouse = MouseActions();
+  if (!fixed && !MouseDown &&
+      ((mouse.DisjunctRowSelect() && !GetRowSelect(sr)) || (mouse.DisjunctColSelect() && !GetColSelect(c)))) {
+    canvas.Brush().Color = Color();
+    canvas.Font().Color = Font().Color;
+    GetCellColor(rc, r, state, canvas.Brush(), canvas.Font());
+    if (ZoomFactor != 0) canvas.Font().SetSize(canvas.Font().Size() + ZoomFactor);
+    linkColor = URLColor;
   }
 
   // Background picture or gradient behind the content.
@@ -392,7 +424,6 @@ void TQrvStringGrid::DrawCellText(TCanvas& canvas, int32_t c, int32_t rc, int32_
   if (graphic && (graphic->CellType() == ctEmpty || graphic->CellType() == ctValue) && errLen > 0)
     DrawSpellErrorUnderline(canvas.Font(), canvas, text, rect, 0, errPos, errLen);
   if (link) canvas.Font().Style &= ~TFontStyles(fsUnderline);
-  (void)sr;
 }
 
 void TQrvStringGrid::DrawCellBorder(TCanvas& canvas, int32_t c, int32_t rc, int32_t r, TRect rect) {
@@ -519,4 +550,64 @@ void TQrvStringGrid::DrawRowSizingLine(TCanvas& canvas, int32_t y) {
   canvas.MoveTo(0, y);
   canvas.LineTo(std::max(right, Width()), y);
   canvas.SetPen(kept);
+}
+
+void TQrvStringGrid::DrawTreeLines(TCanvas& canvas, int32_t r, const TRect& rect) {
+  const TCellProperties* props = PropsOf(0, r);
+  const int32_t level = props ? props->NodeLevel() : 0;
+  const int32_t indent = CellNode().NodeIndent();
+  const int32_t x = rect.Left + GetNodeIndent(r) + indent / 2 - indent + 2;
+  const int32_t mid = (rect.Top + rect.Bottom) / 2;
+  canvas.Pen().Color = CellNode().TreeColor();
+  canvas.Pen().Width = 1;
+  canvas.Pen().Style = psSolid;
+  auto line = [&](int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
+    canvas.MoveTo(x1, y1);
+    canvas.LineTo(x2, y2);
+  };
+  if (!IsNode(r) && level > 0) {
+    line(x, mid, CellNode().ShowTreeFull() ? rect.Right : x + 4, mid);
+    line(x, rect.Top, x, GetNodeSpanType(r) == 1 ? mid : rect.Bottom + 4);
+  }
+  const bool lastRow = r >= RowCount() - 1;
+  const TCellProperties* next = lastRow ? nullptr : PropsOf(0, r + 1);
+  const int32_t nextLevel = next ? next->NodeLevel() : 0;
+  for (int32_t i = 1; i < level; ++i) {
+    const int32_t xi = x - indent * i;
+    if (nextLevel > level - i) {
+      line(xi, rect.Top, xi, rect.Bottom + 4);
+    } else {
+      line(xi, rect.Top, xi, mid);
+      if (lastRow) line(xi, mid, x + indent - indent * i, mid);
+    }
+  }
+}
+
+std::vector<TPoint> TQrvStringGrid::TimerTick() {
+  ++FTicks;
+  if (Navigation().AutoGotoIncremental()) {
+    if (FIncrTicks >= 3) {
+      IncrSearchText.clear();
+      FIncrTicks = 0;
+    } else {
+      ++FIncrTicks;
+    }
+  }
+  std::vector<TPoint> repainted;
+  if (!EnableBlink) return repainted;
+  FGridBlink = !FGridBlink;
+  auto visit = [&](int32_t c, int32_t r) {
+    if (GetCellsEx(DisplayToRealCol(c), r).contains(QLatin1String("<BLI"), Qt::CaseInsensitive)) {
+      RepaintCell(c, r);
+      repainted.push_back(TPoint{c, r});
+    }
+  };
+  const int32_t lastRow = std::min(RowCount() - 1, TopRow() + VisibleRowCount());
+  const int32_t lastCol = std::min(ColCount() - 1, LeftCol() + VisibleColCount());
+  for (int32_t r = 0; r <= lastRow; ++r) {
+    if (r >= FixedRows() && r < TopRow()) continue;
+    for (int32_t c = 0; c <= lastCol; ++c)
+      if (c < FixedCols() || c >= LeftCol()) visit(c, r);
+  }
+  return repainted;
 }

@@ -189,6 +189,28 @@ void CellKinds() {
   g.BackGround.ColorTo = 0xE0C0A0;
   Save(Render(g, 320, 300), QStringLiteral("grid_cells"));
 }
+void Nodes() {
+  std::vector<std::pair<QString, QImage>> parts;
+  const char* types[] = {"cnFlat", "cn3D", "cnGlyph", "cnLeaf", "cnXP"};
+  for (int32_t type = cnFlat; type <= cnXP; ++type) {
+    TQrvStringGrid g;
+    g.SetColCount(3);
+    g.SetRowCount(7);
+    g.SetFixedCols(0);
+    g.SetLeftCol(0);
+    g.SetDefaultColWidth(100);
+    g.SetDefaultRowHeight(20);
+    g.SetBounds(0, 0, 320, 140);
+    for (int32_t r = 1; r < 7; ++r) g.SetCells(1, r, QStringLiteral("Row %1").arg(r));
+    g.AddNode(1, 4);
+    g.AddNode(4, 3);
+    g.AddNode(5, 2);
+    g.ContractNode(5);
+    g.CellNode().SetNodeType(static_cast<TNodeType>(type));
+    parts.emplace_back(QString::fromLatin1(types[type]), Render(g, 320, 140));
+  }
+  Save(Sheet(parts), QStringLiteral("grid_nodes"));
+}
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -203,5 +225,6 @@ int main(int argc, char** argv) {
   Looks();
   Styles();
   CellKinds();
+  Nodes();
   return 0;
 }

@@ -403,3 +403,74 @@ TEST(GridPaint, EmptyAreaTakesTheBackgroundGradient) {
   // Below the last row too.
   EXPECT_NE(shot.pixel(50, 80), Untouched);
 }
+
+TEST(GridPaint, FilterGlyphInTheFilterRowOfFilteredColumns) {
+  for (bool offered : {false, true}) {
+    TPaintedGrid g;
+    g.grid.SetCells(2, 1, QStringLiteral("a"));
+    g.grid.FilterDropDownAuto = offered;
+    const QImage shot = g.Shot();
+    // Header cell (2, 0) at x 80..119: the glyph takes the 16 pixels at its right.
+    const int dark = CountPixels(shot, TRect{100, 0, 118, 18}, Dark);
+    EXPECT_EQ(dark > 5, offered);
+    // The fixed column is offered no filter.
+    EXPECT_EQ(CountPixels(shot, TRect{20, 0, 38, 18}, Dark), 0);
+  }
+}
+
+TEST(GridPaint, RowIndicatorMarksTheCurrentRow) {
+  TPaintedGrid g;
+  TBitmap arrow(8, 8);
+  arrow.Canvas().Brush().Color = 0xFF0000;
+  arrow.Canvas().FillRect(TRect{0, 0, 8, 8});
+  arrow.Canvas().SetPixels(0, 0, clWhite);  // the key colour
+  g.grid.RowIndicator = arrow;
+  g.grid.SetRow(3);
+  const QImage shot = g.Shot();
+  auto blue = [](QRgb p) { return p == qRgb(0, 0, 255); };
+  EXPECT_GT(CountPixels(shot, g.grid.CellRect(0, 3), blue), 40);
+  EXPECT_EQ(CountPixels(shot, g.grid.CellRect(0, 2), blue), 0);
+}
+
+TEST(GridPaint, TreeLinesJoinTheRowsOfANode) {
+  TPaintedGrid g;
+  g.grid.SetFixedCols(0);
+  g.grid.SetLeftCol(0);
+  g.grid.SetRowCount(6);
+  g.grid.SetBounds(0, 0, 200, 120);
+  g.grid.AddNode(1, 3);  // row 1 holds rows 2 and 3
+  g.grid.CellNode().SetTreeColor(0x0000FF);
+  g.grid.CellNode().SetNodeType(cnFlat);
+  QImage image(200, 120, QImage::Format_RGB32);
+  TCanvas canvas(&image);
+  g.grid.Paint(canvas, TRect{0, 0, 200, 120});
+  canvas.Release();
+  auto red = [](QRgb p) { return p == qRgb(255, 0, 0); };
+  EXPECT_GT(CountPixels(image, g.grid.CellRect(0, 2), red), 0);
+  EXPECT_GT(CountPixels(image, g.grid.CellRect(0, 3), red), 0);
+  EXPECT_EQ(CountPixels(image, g.grid.CellRect(0, 4), red), 0);
+  EXPECT_EQ(CountPixels(image, g.grid.CellRect(1, 2), red), 0);
+  // The node row shows its button: a box with a minus while expanded.
+  EXPECT_GT(CountPixels(image, g.grid.CellRect(0, 1), [](QRgb p) { return qGray(p) < 60; }), 4);
+}
+
+TEST(GridPaint, TimerRepaintsOnlyBlinkingCellsAndEndsTheIncrementalSearch) {
+  TPaintedGrid g;
+  g.grid.SetCells(2, 2, QStringLiteral("<BLINK>on</BLINK>"));
+  g.grid.SetCells(3, 0, QStringLiteral("<blink>head</blink>"));
+  g.grid.SetCells(1, 1, QStringLiteral("plain"));
+  EXPECT_TRUE(g.grid.TimerTick().empty()) << "no blinking without EnableBlink";
+  g.grid.EnableBlink = true;
+  const bool phase = g.grid.BlinkPhase();
+  const std::vector<TPoint> repainted = g.grid.TimerTick();
+  EXPECT_EQ(repainted, (std::vector<TPoint>{{3, 0}, {2, 2}}));
+  EXPECT_NE(g.grid.BlinkPhase(), phase);
+
+  g.grid.Navigation().SetAutoGotoIncremental(true);
+  g.grid.IncrSearchText = QStringLiteral("ab");
+  g.grid.ResetIncrementalTicks();
+  for (int i = 0; i < 3; ++i) g.grid.TimerTick();
+  EXPECT_EQ(g.grid.IncrSearchText, QStringLiteral("ab"));
+  g.grid.TimerTick();
+  EXPECT_TRUE(g.grid.IncrSearchText.isEmpty());
+}
