@@ -474,3 +474,66 @@ TEST(GridPaint, TimerRepaintsOnlyBlinkingCellsAndEndsTheIncrementalSearch) {
   g.grid.TimerTick();
   EXPECT_TRUE(g.grid.IncrSearchText.isEmpty());
 }
+
+TEST(GridPaint, ProgressBarIsHeldWithinItsRange) {
+  struct TCase {
+    const char* Value;
+    int MinRed, MaxRed;  // red pixels on the middle line of the bar
+  };
+  // Cell (2, 2) is 80 pixels wide; the bar spans about 70 of them.
+  for (const TCase& k : {TCase{"150", 60, 80}, TCase{"100", 60, 80}, TCase{"50", 25, 45}, TCase{"-5", 0, 0}}) {
+    TPaintedGrid g;
+    g.grid.SetColWidths(2, 80);
+    g.grid.AddProgress(2, 2, 0x0000FF, clWhite);
+    g.grid.SetCells(2, 2, QString::fromLatin1(k.Value));
+    g.grid.SetCol(4);
+    const QImage shot = g.Shot();
+    const TRect cell = g.grid.CellRect(2, 2);
+    const int y = (cell.Top + cell.Bottom) / 2;
+    const int red = CountPixels(shot, TRect{cell.Left, y, cell.Right, y + 1},
+                                [](QRgb p) { return qRed(p) > 200 && qGreen(p) < 80 && qBlue(p) < 80; });
+    EXPECT_GE(red, k.MinRed) << k.Value;
+    EXPECT_LE(red, k.MaxRed) << k.Value;
+  }
+}
+
+TEST(GridPaint, FlatBorderOnlyForTheLooksThatHaveOne) {
+  struct TCase {
+    TGridLook Look;
+    bool Flat;
+    bool Fit;
+    bool Drawn;
+  };
+  for (const TCase& k :
+       {TCase{glXP, false, true, true}, TCase{glVista, false, false, true}, TCase{glStandard, false, true, false},
+        TCase{glClassic, false, true, false}, TCase{glXP, true, true, false}}) {
+    TQrvStringGrid g;
+    g.SetLook(k.Look);
+    g.Flat = k.Flat;
+    g.FitCellsInGrid = k.Fit;
+    QImage image(50, 40, QImage::Format_RGB32);
+    image.fill(Untouched);
+    TCanvas canvas(&image);
+    g.PaintBorder(canvas, 50, 40);
+    canvas.Release();
+    const int inset = k.Fit ? 1 : 0;
+    EXPECT_EQ(image.pixel(20, inset) == Rgb(0xB99D7F), k.Drawn) << k.Look << " flat " << k.Flat;
+    EXPECT_EQ(image.pixel(inset, 20) == Rgb(0xB99D7F), k.Drawn) << k.Look << " flat " << k.Flat;
+  }
+}
+
+TEST(GridPaint, SizingLineDrawnTwiceLeavesTheGridAsItWas) {
+  TPaintedGrid g;
+  const QImage before = g.Shot();
+  QImage image = before;
+  TCanvas canvas(&image);
+  g.grid.DrawColSizingLine(canvas, 65);
+  g.grid.DrawRowSizingLine(canvas, 47);
+  canvas.Release();
+  EXPECT_NE(image, before);
+  TCanvas again(&image);
+  g.grid.DrawRowSizingLine(again, 47);
+  g.grid.DrawColSizingLine(again, 65);
+  again.Release();
+  EXPECT_EQ(image, before);
+}
