@@ -537,3 +537,133 @@ TEST(GridPaint, SizingLineDrawnTwiceLeavesTheGridAsItWas) {
   again.Release();
   EXPECT_EQ(image, before);
 }
+
+TEST(GridPaint, CellEventsInTheirOrderAndNoDefaultDrawKeepsOnlyTheText) {
+  for (bool noDefault : {false, true}) {
+    TPaintedGrid g;
+    g.host.Focus = true;
+    g.grid.SetCells(2, 2, QStringLiteral("WWW"));
+    g.grid.SetCol(2);
+    g.grid.SetRow(2);
+    g.grid.SelectionColor = 0x00FFFF;
+    g.grid.NoDefaultDraw = noDefault;
+    std::vector<std::string> calls;
+    g.grid.OnCustomCellBkgDraw = [&](TQrvStringGrid*, TCanvas&, int32_t c, int32_t r, TGridDrawState, const TRect&,
+                                     bool printing) {
+      if (c == 2 && r == 2 && !printing) calls.push_back("background");
+    };
+    g.grid.OnDrawCell = [&](TQrvStringGrid*, int32_t c, int32_t r, const TRect&, TGridDrawState) {
+      if (c == 2 && r == 2) calls.push_back("draw");
+    };
+    g.grid.OnCustomCellDraw = [&](TQrvStringGrid*, TCanvas&, int32_t c, int32_t r, TGridDrawState, const TRect&,
+                                  bool) {
+      if (c == 2 && r == 2) calls.push_back("custom");
+    };
+    const QImage shot = g.Shot();
+    EXPECT_EQ(calls, (std::vector<std::string>{"background", "draw", "custom"}));
+    const TRect cell = g.grid.CellRect(2, 2);
+    EXPECT_EQ(CountPixels(shot, TRect{cell.Left + 2, cell.Top + 2, cell.Right - 2, cell.Bottom - 2}, Dark) > 0,
+              !noDefault);
+    // The background, the grid line and the focus rectangle stay.
+    EXPECT_EQ(shot.pixel(cell.Left + 20, cell.Top + 10), qRgb(255, 255, 0));
+    EXPECT_EQ(shot.pixel(cell.Right - 1, cell.Top + 10), Rgb(0xC0C0C0));
+    int changes = 0;
+    for (int x = cell.Left + 2; x < cell.Right - 4; ++x)
+      changes += shot.pixel(x, cell.Top) != shot.pixel(x + 1, cell.Top);
+    EXPECT_GT(changes, 10);
+  }
+}
+
+TEST(GridPaint, TextWithALineBreakShowsItsFirstLineWithoutWrapping) {
+  struct TCase {
+    bool WordWrap, MultiLine, SecondLine;
+  };
+  for (const TCase& k : {TCase{false, false, false}, TCase{false, true, true}, TCase{true, false, true}}) {
+    TPaintedGrid g;
+    g.grid.SetRowHeights(2, 60);
+    g.grid.SetColWidths(2, 80);
+    g.grid.SetWordWrap(k.WordWrap);
+    g.grid.Multilinecells = k.MultiLine;
+    g.grid.SetCells(2, 2, QStringLiteral("One\r\nTwo"));
+    g.grid.SetCol(4);
+    const QImage shot = g.Shot();
+    const TRect cell = g.grid.CellRect(2, 2);
+    const TRect lower{cell.Left, cell.Top + 22, cell.Right - 1, cell.Bottom - 1};
+    EXPECT_EQ(CountPixels(shot, lower, Dark) > 0, k.SecondLine) << k.WordWrap << k.MultiLine;
+    EXPECT_GT(CountPixels(shot, TRect{cell.Left, cell.Top, cell.Right - 1, cell.Top + 20}, Dark), 0);
+  }
+}
+
+TEST(GridPaint, PermanentDropDownButtonsAndSelectionRectangle) {
+  TPaintedGrid g;
+  g.grid.ControlLook.DropDownAlwaysVisible = true;
+  g.grid.OnHasComboBox = [](TQrvStringGrid*, int32_t c, int32_t, bool& has) { has = c == 3; };
+  g.grid.SetCol(1);
+  g.grid.SelectionRectangle = true;
+  g.grid.SelectionRectangleColor = 0x0000FF;
+  g.grid.SelectCells(1, 1, 2, 2);
+  const QImage shot = g.Shot();
+  // The drop-down button takes the right of every combo cell: no plain window colour there.
+  for (int32_t r = 1; r < 5; ++r) {
+    const TRect cell = g.grid.CellRect(3, r);
+    EXPECT_NE(shot.pixel(cell.Right - 8, (cell.Top + cell.Bottom) / 2), Rgb(clWindow)) << r;
+    EXPECT_EQ(shot.pixel(cell.Left + 8, (cell.Top + cell.Bottom) / 2), Rgb(clWindow)) << r;
+  }
+  // The selection's outline in its colour: on the outer edges only.
+  auto red = [](QRgb p) { return p == qRgb(255, 0, 0); };
+  const TRect first = g.grid.CellRect(1, 1), last = g.grid.CellRect(2, 2);
+  EXPECT_TRUE(red(shot.pixel(first.Left + 1, first.Top + 10)));
+  EXPECT_TRUE(red(shot.pixel(first.Left + 10, first.Top + 1)));
+  EXPECT_TRUE(red(shot.pixel(last.Right - 2, last.Top + 10)));
+  EXPECT_TRUE(red(shot.pixel(last.Left + 10, last.Bottom - 2)));
+  EXPECT_FALSE(red(shot.pixel(first.Right - 2, first.Top + 10)));
+  EXPECT_FALSE(red(shot.pixel(last.Left + 1, last.Top + 10)));
+}
+
+TEST(GridPaint, ModifiedRowsAreMarkedInTheFirstColumn) {
+  TPaintedGrid g;
+  g.grid.SetShowModifiedEnabled(true);
+  g.grid.ShowModifiedColor = 0x00FF00;
+  g.grid.SetRowModified(2, true);
+  const QImage shot = g.Shot();
+  auto green = [](QRgb p) { return p == qRgb(0, 255, 0); };
+  EXPECT_GT(CountPixels(shot, g.grid.CellRect(0, 2), green), 20);
+  EXPECT_EQ(CountPixels(shot, g.grid.CellRect(0, 3), green), 0);
+}
+
+TEST(GridPaint, VisualPropertiesOfFixedAndOwnColouredCells) {
+  TQrvStringGrid g;
+  g.SetColCount(4);
+  g.SetRowCount(6);
+  g.Bands().SetPrimaryColor(0x00FFFF);
+  g.Bands().SetSecondaryColor(0x00FFFF);
+  g.Bands().SetActive(true);
+  auto props = [&](int32_t c, int32_t r, TGridDrawState& state) {
+    TBrush brush;
+    TFont font;
+    TColor to = clNone, mirror = clNone, mirrorTo = clNone;
+    TAlignment h = taLeftJustify;
+    TVAlignment v = vtaTop;
+    bool wrap = true;
+    TCellGradientDirection dir = GradientVertical;
+    g.GetVisualProperties(c, r, state, false, false, true, brush, to, mirror, mirrorTo, font, h, v, wrap, dir);
+    return std::pair{brush.Color, to};
+  };
+  // A fixed cell of the XP look: the fixed gradient and the fixed state.
+  TGridDrawState state;
+  EXPECT_EQ(props(2, 0, state), (std::pair{g.VyxGradient.From, g.VyxGradient.To}));
+  EXPECT_TRUE(state & gdFixed);
+  // An own colour wins over the bands; in a fixed row only for a cell without a control.
+  g.SetColors(2, 3, 0x123456);
+  state = {};
+  EXPECT_EQ(props(2, 3, state).first, 0x123456);
+  state = {};
+  EXPECT_EQ(props(1, 4, state).first, 0x00FFFF);
+  g.SetColors(2, 0, 0x123456);
+  state = {};
+  EXPECT_EQ(props(2, 0, state).first, 0x123456);
+  g.SetColors(3, 0, 0x123456);
+  g.AddCheckBox(3, 0, true, false);
+  state = {};
+  EXPECT_EQ(props(3, 0, state).first, g.VyxGradient.From);
+}
