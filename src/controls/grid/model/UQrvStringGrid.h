@@ -1078,9 +1078,12 @@ class TQrvStringGrid : public TBaseGrid {
   std::vector<int32_t> FilteredColumns;
   bool EnableBlink = false;
   bool BlinkPhase() const { return FGridBlink; }
-  // One tick of the grid timer (every 500 ms): the incremental search text ends after four quiet ticks and the
+  // Hovering: the normal cell resting under the mouse becomes current at the next timer tick.
+  bool Hovering = false;
+  // One tick of the grid timer (every 500 ms): the incremental search text ends after four quiet ticks, with
+  // Hovering the cell under the mouse (client point, null when the mouse is elsewhere) becomes current, and the
   // blinking cells are repainted in the other phase. Returns the cells repainted (display column, row).
-  std::vector<TPoint> TimerTick();
+  std::vector<TPoint> TimerTick(const TPoint* mouse = nullptr);
   // A key typed into the incremental search starts its quiet time again.
   void ResetIncrementalTicks() { FIncrTicks = 0; }
   int32_t TimerTicks() const { return FTicks; }

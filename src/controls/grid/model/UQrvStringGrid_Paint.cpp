@@ -583,7 +583,7 @@ void TQrvStringGrid::DrawTreeLines(TCanvas& canvas, int32_t r, const TRect& rect
   }
 }
 
-std::vector<TPoint> TQrvStringGrid::TimerTick() {
+std::vector<TPoint> TQrvStringGrid::TimerTick(const TPoint* mouse) {
   ++FTicks;
   if (Navigation().AutoGotoIncremental()) {
     if (FIncrTicks >= 3) {
@@ -591,6 +591,15 @@ std::vector<TPoint> TQrvStringGrid::TimerTick() {
       FIncrTicks = 0;
     } else {
       ++FIncrTicks;
+    }
+  }
+  if (Hovering && !IsDesigning() && mouse && mouse->X >= 0 && mouse->Y >= 0 && mouse->X < Width() &&
+      mouse->Y < Height()) {
+    int32_t c = -1, r = -1;
+    MouseToCell(mouse->X, mouse->Y, c, r);
+    if (c >= FixedCols() && c < ColCount() && r >= FixedRows() && r < RowCount()) {
+      FocusGrid();
+      MoveToCell(c, r);
     }
   }
   std::vector<TPoint> repainted;

@@ -667,3 +667,22 @@ TEST(GridPaint, VisualPropertiesOfFixedAndOwnColouredCells) {
   state = {};
   EXPECT_EQ(props(3, 0, state).first, g.VyxGradient.From);
 }
+
+TEST(GridPaint, HoveringMakesTheNormalCellUnderTheMouseCurrent) {
+  struct TCase {
+    TPoint Mouse;
+    TPoint Current;
+  };
+  // Cells are 40 x 20; (0, y) and (x, 0) are fixed.
+  for (const TCase& k :
+       {TCase{{100, 50}, {2, 2}}, TCase{{20, 50}, {1, 1}}, TCase{{100, 10}, {1, 1}}, TCase{{250, 50}, {1, 1}}}) {
+    TPaintedGrid g;
+    g.grid.Hovering = true;
+    g.grid.TimerTick(&k.Mouse);
+    EXPECT_EQ((TPoint{g.grid.Col(), g.grid.Row()}), k.Current) << k.Mouse.X << "," << k.Mouse.Y;
+  }
+  TPaintedGrid g;
+  const TPoint over{100, 50};
+  g.grid.TimerTick(&over);
+  EXPECT_EQ(g.grid.Col(), 1) << "only with Hovering";
+}
