@@ -1156,6 +1156,10 @@ class TQrvStringGrid : public TBaseGrid {
   bool FTonesSet = false;
   bool FShowSelection = true;
   void DrawTreeLines(TCanvas& canvas, int32_t r, const TRect& rect);
+  // A cell's own vertical scroll bar (position, page and range as the cell keeps them).
+  static void DrawCellScrollBar(TCanvas& canvas, const TRect& bar, int32_t position, int32_t page, int32_t range);
+  // The scroll position of the cell being painted; its content moves up by it.
+  int32_t FCellScrollPos = 0;
   void DrawNodeButton(TCanvas& canvas, int32_t r, const TRect& rect, bool selected);
   bool FGridBlink = false;
   int32_t FTicks = 0;

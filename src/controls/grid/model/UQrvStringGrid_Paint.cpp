@@ -6,6 +6,7 @@
 #include "UCanvas.h"
 #include "UCellGraphics.h"
 #include "UColorMath.h"
+#include "UFrameControl.h"
 #include "UGradients.h"
 #include "UGridGlyphs.h"
 #include "UQrvStringGrid.h"
@@ -139,6 +140,18 @@ void TQrvStringGrid::DrawGridCell(TCanvas& canvas, int32_t c, int32_t r, const T
   const TMouseActions& mouse = MouseActions();
   const int32_t sr = mouse.DisjunctRowSelect() && mouse.RowSelectPersistent() ? DisplayToRealRow(r) : r;
   const bool fixed = IsFixedCellAt(rc, c, r);
+
+  FCellScrollPos = 0;
+  if (HasScrollBar(rc, r)) {
+    const TScrollProp prop = GetScrollProp(rc, r);
+    if (prop.PageSize < prop.Range) {
+      constexpr int32_t BarWidth = 16;
+      FCellScrollPos = std::max(0, GetScrollPosition(rc, r));
+      DrawCellScrollBar(canvas, TRect{rect.Right - BarWidth, rect.Top, rect.Right, rect.Bottom}, FCellScrollPos,
+                        prop.PageSize, prop.Range);
+      rect.Right -= BarWidth;
+    }
+  }
 
   bool wordWrap = WordWrap();
   TColor colorTo = clNone, mirrorColor = clNone, mirrorColorTo = clNone;
@@ -296,6 +309,18 @@ void TQrvStringGrid::DrawCellText(TCanvas& canvas, int32_t c, int32_t rc, int32_
     rect.Left += GridLineWidth();
     rect.Top += GridLineWidth();
   }
+  const bool scrolled = FCellScrollPos > 0;
+  if (scrolled) {
+    canvas.PushClip(rect);
+    rect.Top -= FCellScrollPos;
+  }
+  struct TClipEnd {
+    TCanvas& Canvas;
+    bool On;
+    ~TClipEnd() {
+      if (On) Canvas.PopClip();
+    }
+  } clipEnd{canvas, scrolled};
   if (r == FilterDropDownRow && GetColumnFilter(rc)) {
     const bool active = std::find(FilteredColumns.begin(), FilteredColumns.end(), rc) != FilteredColumns.end();
     const TBitmap& chosen = active ? FilterGlyphActive : FilterGlyph;
@@ -619,4 +644,21 @@ std::vector<TPoint> TQrvStringGrid::TimerTick(const TPoint* mouse) {
       if (c < FixedCols() || c >= LeftCol()) visit(c, r);
   }
   return repainted;
+}
+
+void TQrvStringGrid::DrawCellScrollBar(TCanvas& canvas, const TRect& bar, int32_t position, int32_t page,
+                                       int32_t range) {
+  const int32_t w = bar.Right - bar.Left;
+  const TRect up{bar.Left, bar.Top, bar.Right, bar.Top + w};
+  const TRect down{bar.Left, bar.Bottom - w, bar.Right, bar.Bottom};
+  const TRect track{bar.Left, up.Bottom, bar.Right, down.Top};
+  FillRectColor(canvas, bar, clScrollBar);
+  DrawFrameControl(canvas, up, DFC_SCROLL, DFCS_SCROLLUP);
+  DrawFrameControl(canvas, down, DFC_SCROLL, DFCS_SCROLLDOWN);
+  const int32_t length = track.Bottom - track.Top;
+  if (length < 8 || range <= 0) return;
+  const int32_t thumb = std::max(8, length * std::max(page, 0) / range);
+  const int32_t travel = std::max(1, range - page);
+  const int32_t top = track.Top + (length - thumb) * std::clamp(position, 0, travel) / travel;
+  DrawFrameControl(canvas, TRect{bar.Left, top, bar.Right, top + thumb}, DFC_BUTTON, DFCS_BUTTONPUSH);
 }

@@ -686,3 +686,26 @@ TEST(GridPaint, HoveringMakesTheNormalCellUnderTheMouseCurrent) {
   g.grid.TimerTick(&over);
   EXPECT_EQ(g.grid.Col(), 1) << "only with Hovering";
 }
+
+TEST(GridPaint, CellScrollBarTakesTheRightEdgeAndScrollsTheContent) {
+  struct TCase {
+    int32_t Page, Position;
+    bool Bar, TextShown;
+  };
+  for (const TCase& k : {TCase{2, 0, true, true}, TCase{2, 30, true, false}, TCase{5, 0, false, true}}) {
+    TPaintedGrid g;
+    g.grid.SetColWidths(2, 80);
+    g.grid.SetRowHeights(2, 40);
+    g.grid.SetCells(2, 2, QStringLiteral("Top"));
+    g.grid.AddScrollBar(2, 2, false);
+    g.grid.SetScrollProp(2, 2, TScrollProp{k.Page, 5});
+    g.grid.SetScrollPosition(2, 2, k.Position);
+    g.grid.SetCol(4);
+    const QImage shot = g.Shot();
+    const TRect cell = g.grid.CellRect(2, 2);
+    const TRect bar{cell.Right - 17, cell.Top + 1, cell.Right - 1, cell.Bottom - 1};
+    EXPECT_EQ(CountPixels(shot, bar, [](QRgb p) { return p != Rgb(clWindow); }) > 100, k.Bar) << k.Page;
+    const TRect text{cell.Left + 1, cell.Top + 1, cell.Right - 18, cell.Bottom - 1};
+    EXPECT_EQ(CountPixels(shot, text, Dark) > 0, k.TextShown) << k.Position;
+  }
+}
