@@ -175,8 +175,7 @@ bool TGridView::viewportEvent(QEvent* e) {
 void TGridView::paintEvent(QPaintEvent* e) {
   TCanvas canvas(viewport());
   const QRect area = e->rect();
-  FGrid->Paint(canvas, TRect{area.left(), area.top(), area.right() + 1, area.bottom() + 1});
-  // The area right of the last column and below the last row.
+  // The area right of the last column and below the last row first: the grid may paint its own background there.
   canvas.Brush().Color = FGrid->Color();
   canvas.Brush().Style = bsSolid;
   int32_t right = 0, bottom = 0;
@@ -188,6 +187,7 @@ void TGridView::paintEvent(QPaintEvent* e) {
     bottom += FGrid->RowHeights(r);
   if (right < viewport()->width()) canvas.FillRect(TRect{right, 0, viewport()->width(), viewport()->height()});
   if (bottom < viewport()->height()) canvas.FillRect(TRect{0, bottom, right, viewport()->height()});
+  FGrid->Paint(canvas, TRect{area.left(), area.top(), area.right() + 1, area.bottom() + 1});
 }
 
 void TGridView::resizeEvent(QResizeEvent*) {

@@ -9,6 +9,7 @@
 #include <variant>
 
 #include "UBitmap.h"
+#include "UCellGraphics.h"
 #include "UGridLists.h"
 #include "UGridTypes.h"
 #include "UHTMLPicture.h"
@@ -62,7 +63,6 @@ enum TCellVAlign : uint8_t { vaTop, vaBottom, vaCenter, vaUnderText, vaAboveText
 enum TCellHAlign : uint8_t { haLeft, haRight, haCenter, haBeforeText, haAfterText, haFull };
 enum TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
 enum TStretchMode { noStretch, Stretch, StretchWithAspectRatio, Shrink, ShrinkWithAspectRatio };
-enum TCellShape { csRectangle, csCircle, csTriangleLeft, csTriangleRight, csTriangleUp, csTriangleDown, csStar };
 struct TScrollProp {
   int32_t PageSize = 0;
   int32_t Range = 0;

@@ -49,19 +49,40 @@ class TCellNode {
   TColor FTreeColor = 0x808080;
 };
 
-enum TControlStyle { csClassic, csFlat, csWinXP, csTheme, csGlyph };
+enum TControlStyle { csClassic, csFlat, csWinXP, csRaised, csVyx, csGlyph, csTheme };
 
-// What the cell controls read of the grid's control look; the widget layer's look object writes these.
+// The grid's control look: check boxes, radio buttons, buttons and progress bars, and the fixed-cell gradient
+// colours it hands on to the grid (through the grid's control-look setters, which forward them).
 struct TCellControlLook {
   bool CheckAlwaysActive = false;
   bool RadioAlwaysActive = false;
   int32_t CheckSize = 15;
   int32_t RadioSize = 10;
   TColor CommentColor = 0x0000FF;
-  TControlStyle ControlStyle = csClassic;
-  // Rows the combo editor's list shows, and whether drop-down buttons show without an open editor.
-  int32_t DropDownCount = 8;
+  TControlStyle ControlStyle = csTheme;
+  TColor Color = 0x000000;
+  TBitmap CheckedGlyph, UnCheckedGlyph, RadioOnGlyph, RadioOffGlyph;
+  bool FlatButton = false;
+  int32_t ProgressMarginX = 2;
+  int32_t ProgressMarginY = 2;
+  bool ProgressXP = false;
   bool DropDownAlwaysVisible = false;
+  // Rows the combo editor's list shows.
+  int32_t DropDownCount = 8;
+  bool SpinButtonsAlwaysVisible = false;
+  bool NoDisabledCheckRadioLook = false;
+  bool NoDisabledButtonLook = false;
+  bool FixedDropDownButton = false;
+  TColor ProgressBorderColor = 0x808080;
+  // The fixed-cell gradients as last set through the control look.
+  TColor FixedGradientFrom = clNone, FixedGradientTo = clNone;
+  TColor FixedGradientMirrorFrom = clNone, FixedGradientMirrorTo = clNone;
+  TColor FixedGradientHoverFrom = 0x808080, FixedGradientHoverTo = 0xFFFFFF;
+  TColor FixedGradientHoverMirrorFrom = clNone, FixedGradientHoverMirrorTo = clNone;
+  TColor FixedGradientHoverBorder = 0xC0C0C0;
+  TColor FixedGradientDownFrom = 0x808080, FixedGradientDownTo = 0xC0C0C0;
+  TColor FixedGradientDownMirrorFrom = clNone, FixedGradientDownMirrorTo = clNone;
+  TColor FixedGradientDownBorder = 0x808080;
 };
 
 struct TCellGrouping {

@@ -245,16 +245,14 @@ bool TQrvColumnGrid::IsDataCheckBoxCell(int32_t c, int32_t r) const {
   return !FDestroying && column && column->Editor() == edDataCheckBox && IsNormalCell(c, r);
 }
 
-TCellType TQrvColumnGrid::GetCellType(int32_t c, int32_t r) {
-  const TCellType type = TQrvStringGrid::GetCellType(c, r);
-  return type == ctEmpty && IsDataCheckBoxCell(c, r) ? ctDataCheckBox : type;
-}
-
 TCellGraphic* TQrvColumnGrid::GetCellGraphic(int32_t c, int32_t r) {
   if (TCellGraphic* own = TQrvStringGrid::GetCellGraphic(c, r)) return own;
-  if (!IsDataCheckBoxCell(c, r) || r >= RowCount() - FixedFooters()) return nullptr;
+  if (c < 0 || r < 0 || !IsDataCheckBoxCell(c, r)) return nullptr;
+  // One graphic serves every cell of such a column: the box sits at the top left and follows the column's
+  // alignment when painted.
   FCellGraphic->SetCellType(ctVirtCheckBox);
-  FCellGraphic->SetCellTransparent(ControlLook.ControlStyle == csFlat);
+  FCellGraphic->SetCellHAlign(haLeft);
+  FCellGraphic->SetCellVAlign(vaTop);
   return FCellGraphic.get();
 }
 

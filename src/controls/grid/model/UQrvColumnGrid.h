@@ -28,8 +28,6 @@ class TQrvColumnGrid : public TQrvStringGrid, public IGridColumnOwner {
   // Copies the given definitions into the grid's own.
   void SetColumns(const TGridColumnCollection& value);
   bool AutoFilterDisplay = false;
-  // Background of a column marked Fixed.
-  TColor FixedColor = clBtnFace;
   // OnAfterColumnMoved(Sender, FromIndex, ToIndex): real indexes taken before the move.
   std::function<void(TQrvColumnGrid*, int32_t, int32_t)> OnAfterColumnMoved;
 
@@ -73,11 +71,9 @@ class TQrvColumnGrid : public TQrvStringGrid, public IGridColumnOwner {
   bool GetColumnFilter(int32_t column) override;
   // The cell type a check-box column gives its empty normal cells.
   bool IsDataCheckBoxCell(int32_t c, int32_t r) const;
-  // A normal cell of a data check-box column without a graphic of its own is a data check box.
-  TCellType GetCellType(int32_t c, int32_t r) override;
-  // Such a cell without a graphic of its own shows the grid's one shared virtual check box.
-  TCellGraphic* GetCellGraphic(int32_t c, int32_t r) override;
   TCellGraphic* SharedCellGraphic() const { return FCellGraphic.get(); }
+  // A cell's own graphic, or for a normal cell of a data check-box column the shared virtual check box.
+  TCellGraphic* GetCellGraphic(int32_t c, int32_t r) override;
   uint32_t GetVersionNr() const override { return 0x03010301; }
   QString GetVersionString() const;
   void RemoveCols(int32_t colIndex, int32_t cCount) override;

@@ -5,6 +5,7 @@
 // range operations. The class spans several sources, one concern each (UQrvStringGrid_*.cpp).
 #include <QString>
 #include <QStringList>
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -20,7 +21,9 @@
 #include "UGridEditors.h"
 #include "UGridItem.h"
 #include "UGridLists.h"
+#include "UGridLooks.h"
 #include "UGridOptions.h"
+#include "UVyxStyle.h"
 
 class TQrvStringGrid;
 class TEditLink;
@@ -1180,4 +1183,150 @@ class TQrvStringGrid : public TBaseGrid {
   bool FGridModified = false;
   QString FNewCellText;
   QString FOldCellTextWide;
+  // Painting: visual properties, looks, display text and measuring, cell graphics, the paint cycle
+ public:
+  TGridLook Look() const { return FLook; }
+  void SetLook(TGridLook value);
+  virtual void SetStyle(TQrvGridStyle style);
+  void SetComponentStyle(TVyxStyle style);
+  void SetColorTones(const TColorTones& tones);
+  const TColorTones& ColorTones() const { return FTones; }
+  bool ColorTonesSet() const { return FTonesSet; }
+  void SetTheme(TXPColorScheme scheme);
+  TQrvGridStyle GridStyle() const { return FStyle; }
+  // True while the grid is read from its stored form (the look presets then leave the stored colours).
+  virtual bool IsLoading() const { return false; }
+  // The control look's fixed-gradient setters: they store and forward to the grid's own colours (From, To,
+  // hover From/To/Border and down From/To/Border only when not clNone, the mirrors always).
+  void SetFixedGradient(TColor from, TColor to);
+  void SetFixedGradientMirror(TColor from, TColor to);
+  void SetFixedGradientHover(const TFixedGradient& hover);
+  void SetFixedGradientDown(const TFixedGradient& down);
+  // The control look's colours back to their creation values (only the hover and down mirrors reach the grid).
+  void InitControlLookColors();
+  TFixedGradient VyxGradient{clWhite, clBtnFace, clNone, clNone, clNone};  // the border is unused
+  TFixedGradient VyxGradientHover{0xCFD0D1, 0xBEC6C8, 0xBEC6C8, 0xABBCBF, 0xC0C0C0};
+  TFixedGradient VyxGradientDown{0x868788, 0x737C7E, 0x737C7E, 0x627376, 0x808080};
+  std::array<TColor, 4> SortHeaderColors{clNone, clNone, clNone, clNone};  // Color, To, Mirror, MirrorTo
+  TColor FixedColor = clBtnFace;
+  bool Flat = false;
+  bool ShowSelection() const { return FShowSelection; }
+  void SetShowSelection(bool value);
+  bool SelectionColorMixer = false;
+  void SetSelectionColorMixerFactor(int32_t value);
+  // The mix of the selection colour into a cell colour by SelectionColorMixerFactor.
+  TColor MixSelectionColor(TColor selection, TColor cell) const;
+  bool AutoNumAlign = false;
+  bool HideFocusRect = false;
+  bool NoDefaultDraw = false;
+  bool NoImageAndText = false;
+  bool EnhTextSize = false;
+  bool URLShow = false;
+  bool URLFull = false;
+  TColor SelectionRectangleColor = 0x000000;
+  bool SelectionResizer = false;
+  TGridScrollType ScrollType = ssNormal;
+  THoverFixedCells HoverFixedCells = hfNone;
+  // The fixed cell under the mouse and whether a mouse button is down (the mouse handling keeps them).
+  TPoint HoverFixedCell{-1, -1};
+  bool MouseDown = false;
+  TBackGround BackGround;
+  TGridProgressAppearance ProgressAppearance;
+  TColor ShowModifiedColor = 0x0000FF;
+  // The picture shown in the fixed column of the current row; the filter glyphs of the filter drop-down row.
+  TBitmap RowIndicator;
+  int32_t FilterDropDownRow = 0;
+  TBitmap FilterGlyph, FilterGlyphActive;
+  // Columns whose filter holds a condition (the active glyph is shown for them).
+  std::vector<int32_t> FilteredColumns;
+  bool EnableBlink = false;
+  bool BlinkPhase() const { return FGridBlink; }
+  // Hovering: the normal cell resting under the mouse becomes current at the next timer tick.
+  bool Hovering = false;
+  // One tick of the grid timer (every 500 ms): the incremental search text ends after four quiet ticks, with
+  // Hovering the cell under the mouse (client point, null when the mouse is elsewhere) becomes current, and the
+  // blinking cells are repainted in the other phase. Returns the cells repainted (display column, row).
+  std::vector<TPoint> TimerTick(const TPoint* mouse = nullptr);
+  // A key typed into the incremental search starts its quiet time again.
+  void ResetIncrementalTicks() { FIncrTicks = 0; }
+  int32_t TimerTicks() const { return FTicks; }
+  // The vertical text flag of the last text cell painted (the in-place editor reads it).
+  uint32_t LastVAlignFlag() const { return FLastVAlignFlag; }
+
+  void GetVisualProperties(int32_t c, int32_t r, TGridDrawState& state, bool print, bool select, bool remap,
+                           TBrush& brush, TColor& colorTo, TColor& mirrorColor, TColor& mirrorColorTo, TFont& font,
+                           TAlignment& hAlign, TVAlignment& vAlign, bool& wordWrap,
+                           TCellGradientDirection& gradientDir) override;
+  // Font only: fixed or grid font, the cell's own font settings, then the cell-colour hook (real column rc).
+  void GetFontProperties(int32_t c, int32_t rc, int32_t r, TGridDrawState& state, TFont& font, TBrush& brush,
+                         bool remap);
+  std::pair<TAlignment, TVAlignment> GetCellAlignment(int32_t c, int32_t r);
+  bool IsFixedCellAt(int32_t realCol, int32_t displayCol, int32_t r) const;
+
+  // Display text, measuring, rotated cells (real column).
+  TSize GetCellTextSize(int32_t c, int32_t r, bool wrapToWidth, bool sortButton);
+  TSize CalcCellTextSize(int32_t c, int32_t displayCol, int32_t r, bool wrapToWidth, bool sortButton);
+  // The bounding box of text of the given extent turned by the angle, 12 pixels of room on each axis.
+  static TSize RotatedTextSize(TSize text, int32_t angle);
+  void AddRotated(int32_t c, int32_t r, int16_t angle, const QString& text);
+  void SetRotated(int32_t c, int32_t r, int16_t angle);
+  void RemoveRotated(int32_t c, int32_t r);
+  bool IsRotated(int32_t c, int32_t r, int32_t& angle);
+
+  // Cell graphics.
+  void DrawCheckBox(TCanvas& canvas, const TRect& rect, bool checked, bool triStateGrayed, TControlStyle style,
+                    bool enabled);
+  void DrawRadioButton(TCanvas& canvas, const TRect& rect, bool on, TControlStyle style, bool enabled);
+  void DrawCellGraphic(TCanvas& canvas, int32_t c, int32_t rc, int32_t r, TRect rect, TCellGraphic& graphic,
+                       TGridDrawState state, int32_t textWidth, TAlignment textAlign);
+  static int32_t LimitPercent(int32_t x) { return std::clamp(x, 0, 100); }
+
+  // The paint cycle.
+  void Paint(TCanvas& canvas, const TRect& area) override;
+  void DrawGridCell(TCanvas& canvas, int32_t c, int32_t r, const TRect& rect, TGridDrawState state) override;
+  void PaintEmptyAreaBackground(TCanvas& canvas);
+  // The flat border on a canvas of the window's whole size (nothing for the looks and states without one).
+  void PaintBorder(TCanvas& canvas, int32_t width, int32_t height);
+  void DrawColSizingLine(TCanvas& canvas, int32_t x);
+  void DrawRowSizingLine(TCanvas& canvas, int32_t y);
+
+  std::function<void(TQrvStringGrid*, TCanvas&, int32_t, int32_t, TGridDrawState, const TRect&, bool)>
+      OnCustomCellBkgDraw;  // ACol, ARow, State, Rect, Printing
+  std::function<void(TQrvStringGrid*, TCanvas&, int32_t, int32_t, TGridDrawState, const TRect&, bool)>
+      OnCustomCellDraw;
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, TPen&, TPen&, TPen&, TPen&)> OnGetCellBorderProp;  // ARow
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, const TRect&, TGridDrawState)> OnDrawCell;  // ACol, ARow
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, TColor&, TColor&, TColor&, TColor&,
+                     TCellGradientDirection&)>
+      OnGetCellGradient;  // ARow, ACol
+  std::function<void(TQrvStringGrid*)> OnPainted;
+
+ private:
+  void ApplyStyleRow(const TGridStyleRow& row);
+  void DrawFixedBackground(TCanvas& canvas, int32_t c, int32_t rc, int32_t r, TRect& rect, TColor colorTo,
+                           TColor mirrorColor, TColor mirrorColorTo);
+  void DrawFixedFrame(TCanvas& canvas, TRect rect);
+  void DrawCellText(TCanvas& canvas, int32_t c, int32_t rc, int32_t r, int32_t sr, TRect rect, TGridDrawState state,
+                    const TCellGraphic* graphic, TSize graphicSize, TAlignment hAlign, TVAlignment vAlign,
+                    bool wordWrap, TColor brushColor, TColor fontColor, int32_t& textWidth);
+  void DrawCellBorder(TCanvas& canvas, int32_t c, int32_t rc, int32_t r, TRect rect);
+  void DrawRadioGroup(TCanvas& canvas, TRect rect, const TCellGraphic& graphic, int32_t rc, int32_t r, bool selected,
+                      bool enabled);
+  TSize CellGraphicSize(const TCellGraphic* graphic, int32_t rc, int32_t r, bool& textShown);
+  TGridLook FLook = glXP;
+  TQrvGridStyle FStyle = gsWindowsXP;
+  TColorTones FTones;
+  bool FTonesSet = false;
+  bool FShowSelection = true;
+  void DrawTreeLines(TCanvas& canvas, int32_t r, const TRect& rect);
+  // A cell's own vertical scroll bar (position, page and range as the cell keeps them).
+  static void DrawCellScrollBar(TCanvas& canvas, const TRect& bar, int32_t position, int32_t page, int32_t range);
+  // The scroll position of the cell being painted; its content moves up by it.
+  int32_t FCellScrollPos = 0;
+  void DrawNodeButton(TCanvas& canvas, int32_t r, const TRect& rect, bool selected);
+  bool FGridBlink = false;
+  int32_t FTicks = 0;
+  int32_t FIncrTicks = 0;
+  uint32_t FLastVAlignFlag = 0;
+  int32_t FLastHgHeight = 0;
 };
