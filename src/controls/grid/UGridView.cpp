@@ -1,5 +1,8 @@
 #include "UGridView.h"
 
+#include <QDesktopServices>
+#include <QDrag>
+#include <QDropEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -8,6 +11,10 @@
 #include <QWheelEvent>
 
 #include "UCanvas.h"
+#include "UGridDragData.h"
+#include "UGridDragFormats.h"
+#include "UGridDropTarget.h"
+#include "UQrvStringGrid.h"
 
 TGridView::TGridView(std::unique_ptr<TBaseGrid> grid, QWidget* parent)
     : TGuarded<QAbstractScrollArea>(parent), FGrid(grid ? std::move(grid) : std::make_unique<TBaseGrid>()) {
@@ -17,9 +24,26 @@ TGridView::TGridView(std::unique_ptr<TBaseGrid> grid, QWidget* parent)
   viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
   FGrid->SetBounds(0, 0, viewport()->width(), viewport()->height());
   FGrid->SetHost(this);
+  FAdvanced = dynamic_cast<TQrvStringGrid*>(FGrid.get());
+  if (FAdvanced) {
+    FAdvanced->OpenLink = [](const QString& link) { QDesktopServices::openUrl(QUrl(link, QUrl::StrictMode)); };
+    FDropTarget = std::make_unique<TGridDropTarget>(*FAdvanced);
+    FDropTarget->CellAt = [this](const TPoint& pt) {
+      int32_t c = -1, r = -1;
+      FAdvanced->MouseToCell(pt.X, pt.Y, c, r);
+      return TPoint{c, r};
+    };
+    viewport()->setAcceptDrops(true);
+  }
+  RunDrag = [this](QMimeData* data, Qt::DropActions allowed) {
+    auto* drag = new QDrag(viewport());
+    drag->setMimeData(data);
+    return drag->exec(allowed, Qt::MoveAction);
+  };
 }
 
 TGridView::~TGridView() {
+  FDropTarget.reset();
   FGrid->SetHost(nullptr);
 }
 
@@ -139,7 +163,10 @@ bool TGridView::viewportEvent(QEvent* e) {
   // The scroll area hands the viewport's events to the handlers past event(), so they are guarded here.
   bool handled = true;
   Run_Guarded([&] {
-    if (e->type() == QEvent::Leave) Set_Hover_Row(-1);
+    if (e->type() == QEvent::Leave) {
+      Set_Hover_Row(-1);
+      if (FAdvanced) FAdvanced->GridMouseLeave();
+    }
     handled = TGuarded<QAbstractScrollArea>::viewportEvent(e);
   });
   return handled;
@@ -161,6 +188,15 @@ void TGridView::paintEvent(QPaintEvent* e) {
     bottom += FGrid->RowHeights(r);
   if (right < viewport()->width()) canvas.FillRect(TRect{right, 0, viewport()->width(), viewport()->height()});
   if (bottom < viewport()->height()) canvas.FillRect(TRect{0, bottom, right, viewport()->height()});
+  // The edge being dragged, where the release would put it.
+  if (FAdvanced && FAdvanced->Interaction() == TQrvStringGrid::TGridInteraction::Sizing) {
+    canvas.Pen().Color = clBlack;
+    canvas.Pen().Width = 1;
+    const int32_t at = FAdvanced->SizingEdge();
+    const bool columns = FAdvanced->SizingColumns();
+    canvas.MoveTo(columns ? at : 0, columns ? 0 : at);
+    canvas.LineTo(columns ? at : viewport()->width(), columns ? viewport()->height() : at);
+  }
 }
 
 void TGridView::resizeEvent(QResizeEvent*) {
@@ -190,11 +226,29 @@ void TGridView::keyPressEvent(QKeyEvent* e) {
     e->ignore();
 }
 
+namespace {
+TQrvStringGrid::TGridMouseButton Grid_Button(Qt::MouseButton button) {
+  switch (button) {
+    case Qt::RightButton:
+      return TQrvStringGrid::gmbRight;
+    case Qt::MiddleButton:
+      return TQrvStringGrid::gmbMiddle;
+    default:
+      return TQrvStringGrid::gmbLeft;
+  }
+}
+}  // namespace
+
 void TGridView::mousePressEvent(QMouseEvent* e) {
   setFocus(Qt::MouseFocusReason);
+  const QPoint p = e->position().toPoint();
+  if (FAdvanced) {
+    FAdvanced->GridMouseDown(Grid_Button(e->button()), Shift_State(e->modifiers(), e->buttons()), p.x(), p.y());
+    Update_Cursor(p);
+    return;
+  }
   if (e->button() != Qt::LeftButton) return;
   int32_t c = -1, r = -1;
-  const QPoint p = e->position().toPoint();
   if (!FGrid->MouseToCell(p.x(), p.y(), c, r) || c < FGrid->FixedCols() || r < FGrid->FixedRows()) return;
   const bool extend = (e->modifiers() & Qt::ShiftModifier) && (FGrid->Options() & goRangeSelect);
   FGrid->FocusCell(c, r, extend);
@@ -202,10 +256,126 @@ void TGridView::mousePressEvent(QMouseEvent* e) {
 }
 
 void TGridView::mouseMoveEvent(QMouseEvent* e) {
-  int32_t c = -1, r = -1;
   const QPoint p = e->position().toPoint();
+  if (FAdvanced) {
+    FAdvanced->GridMouseMove(Shift_State(e->modifiers(), e->buttons()), p.x(), p.y());
+    if (FAdvanced->Interaction() == TQrvStringGrid::TGridInteraction::Dragging) Start_Drag();
+    Update_Cursor(p);
+    return;
+  }
+  int32_t c = -1, r = -1;
   if (!FGrid->MouseToCell(p.x(), p.y(), c, r)) r = -1;
   Set_Hover_Row(r);
+}
+
+void TGridView::mouseReleaseEvent(QMouseEvent* e) {
+  if (!FAdvanced) return;
+  const QPoint p = e->position().toPoint();
+  FAdvanced->GridMouseUp(Grid_Button(e->button()), Shift_State(e->modifiers(), e->buttons()), p.x(), p.y());
+  Update_Cursor(p);
+}
+
+void TGridView::mouseDoubleClickEvent(QMouseEvent* e) {
+  if (!FAdvanced || e->button() != Qt::LeftButton) {
+    mousePressEvent(e);
+    return;
+  }
+  const QPoint p = e->position().toPoint();
+  FAdvanced->GridDblClick(Shift_State(e->modifiers(), e->buttons()), p.x(), p.y());
+}
+
+void TGridView::Update_Cursor(const QPoint& p) {
+  switch (FAdvanced->CursorAt(p.x(), p.y())) {
+    case TQrvStringGrid::gcColumnSizing:
+      viewport()->setCursor(Qt::SplitHCursor);
+      break;
+    case TQrvStringGrid::gcRowSizing:
+      viewport()->setCursor(Qt::SplitVCursor);
+      break;
+    case TQrvStringGrid::gcLink:
+      viewport()->setCursor(Qt::PointingHandCursor);
+      break;
+    default:
+      viewport()->unsetCursor();
+      break;
+  }
+}
+
+void TGridView::Start_Drag() {
+  TQrvStringGrid& g = *FAdvanced;
+  const TGridRect dragged = g.DraggedRect();
+  const bool column = g.DraggingColumn();
+  QMimeData* data = column ? Grid_ColumnDragData(g.DragCell().X)
+                           : Grid_CellDragData(g, g.DragCell(), g.Navigation().AllowFmtClipboard());
+  const Qt::DropAction action = RunDrag(data, Qt::CopyAction | Qt::MoveAction);
+  const bool cancelled = action == Qt::IgnoreAction;
+  if (!cancelled && !column)
+    Grid_FinishCellDrag(g, dragged, action, g.DragDropSettings.OleCopyAlways,
+                        g.DragDropSettings.OleRemoveRows && (g.Options() & goRowSelect));
+  g.EndOleDrag(action == Qt::MoveAction ? 2u : (cancelled ? 0u : 1u), cancelled);
+  viewport()->update();
+}
+
+void TGridView::Sync_Drop_Target() {
+  const auto& s = FAdvanced->DragDropSettings;
+  FDropTarget->AcceptText = s.OleAcceptText;
+  FDropTarget->AcceptFiles = s.OleAcceptFiles;
+  FDropTarget->AcceptURLs = s.OleAcceptURLs;
+  FDropTarget->AcceptCols = s.OleColumnDragDrop;
+  FDropTarget->ColumnReorder = s.OleColumnReorder;
+}
+
+namespace {
+uint32_t Drop_Allowed(Qt::DropActions actions) {
+  return (actions & Qt::CopyAction ? deCopy : 0u) | (actions & Qt::MoveAction ? deMove : 0u);
+}
+// The answer of the drop target as the event's action; none ignores the event.
+void Answer_Drop(QDropEvent* e, uint32_t effect) {
+  if (effect == deNone) {
+    e->ignore();
+    return;
+  }
+  e->setDropAction(effect & deMove ? Qt::MoveAction : Qt::CopyAction);
+  e->accept();
+}
+}  // namespace
+
+void TGridView::dragEnterEvent(QDragEnterEvent* e) {
+  if (!FDropTarget || !FAdvanced->DragDropSettings.OleDropTarget) {
+    e->ignore();
+    return;
+  }
+  Sync_Drop_Target();
+  const QPoint p = e->position().toPoint();
+  Answer_Drop(e, FDropTarget->DragEnter(*e->mimeData(), TPoint{p.x(), p.y()}, e->modifiers() & Qt::ControlModifier,
+                                        Drop_Allowed(e->possibleActions())));
+}
+
+void TGridView::dragMoveEvent(QDragMoveEvent* e) {
+  if (!FDropTarget || !FAdvanced->DragDropSettings.OleDropTarget) {
+    e->ignore();
+    return;
+  }
+  const QPoint p = e->position().toPoint();
+  Answer_Drop(e, FDropTarget->DragOver(TPoint{p.x(), p.y()}, e->modifiers() & Qt::ControlModifier,
+                                       Drop_Allowed(e->possibleActions())));
+}
+
+void TGridView::dragLeaveEvent(QDragLeaveEvent* e) {
+  if (FDropTarget) FDropTarget->DragLeave();
+  e->accept();
+}
+
+void TGridView::dropEvent(QDropEvent* e) {
+  if (!FDropTarget || !FAdvanced->DragDropSettings.OleDropTarget) {
+    e->ignore();
+    return;
+  }
+  Sync_Drop_Target();
+  const QPoint p = e->position().toPoint();
+  Answer_Drop(e, FDropTarget->Drop(*e->mimeData(), TPoint{p.x(), p.y()}, e->modifiers() & Qt::ControlModifier,
+                                   Drop_Allowed(e->possibleActions())));
+  viewport()->update();
 }
 
 void TGridView::Set_Hover_Row(int32_t row) {
@@ -231,10 +401,13 @@ void TGridView::wheelEvent(QWheelEvent* e) {
 
 void TGridView::focusInEvent(QFocusEvent* e) {
   QAbstractScrollArea::focusInEvent(e);
+  if (FAdvanced) FAdvanced->GridEnter();
   viewport()->update();
 }
 
 void TGridView::focusOutEvent(QFocusEvent* e) {
   QAbstractScrollArea::focusOutEvent(e);
+  // The in-place editor taking the focus is still inside the grid.
+  if (FAdvanced && !(FEditor && FEditor->hasFocus())) FAdvanced->GridExit();
   viewport()->update();
 }

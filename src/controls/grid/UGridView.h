@@ -12,6 +12,10 @@
 #include "UBaseGrid.h"
 #include "UGridHost.h"
 
+class QMimeData;
+class TQrvStringGrid;
+class TGridDropTarget;
+
 class TGridView : public TGuarded<QAbstractScrollArea>, public IGridHost {
  public:
   // Shows `grid` (a plain base grid when none is given) and owns it.
@@ -29,6 +33,13 @@ class TGridView : public TGuarded<QAbstractScrollArea>, public IGridHost {
   static uint16_t Key_Code(int qtKey);
   static TShiftState Shift_State(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons = Qt::NoButton);
 
+  // An advanced grid takes the mouse itself (press, move, release, double click, drags); null for a base grid.
+  TQrvStringGrid* AdvancedGrid() const { return FAdvanced; }
+  // The grid's drop target (null for a base grid); drops are taken while DragDropSettings.OleDropTarget is on.
+  TGridDropTarget* DropTarget() const { return FDropTarget.get(); }
+  // Runs a drag out of the grid and answers the action it ended with; by default the toolkit's drag loop.
+  std::function<Qt::DropAction(QMimeData* data, Qt::DropActions allowed)> RunDrag;
+
   // IGridHost.
   void InvalidateAll() override;
   void InvalidateRect(const TRect& rect, bool erase) override;
@@ -45,6 +56,12 @@ class TGridView : public TGuarded<QAbstractScrollArea>, public IGridHost {
   void keyPressEvent(QKeyEvent* e) override;
   void mousePressEvent(QMouseEvent* e) override;
   void mouseMoveEvent(QMouseEvent* e) override;
+  void mouseReleaseEvent(QMouseEvent* e) override;
+  void mouseDoubleClickEvent(QMouseEvent* e) override;
+  void dragEnterEvent(QDragEnterEvent* e) override;
+  void dragMoveEvent(QDragMoveEvent* e) override;
+  void dragLeaveEvent(QDragLeaveEvent* e) override;
+  void dropEvent(QDropEvent* e) override;
   void wheelEvent(QWheelEvent* e) override;
   void focusInEvent(QFocusEvent* e) override;
   void focusOutEvent(QFocusEvent* e) override;
@@ -53,6 +70,13 @@ class TGridView : public TGuarded<QAbstractScrollArea>, public IGridHost {
   void Update_Scroll_Bars();
   void Place_Editor();
   void Set_Hover_Row(int32_t row);
+  void Update_Cursor(const QPoint& p);
+  void Start_Drag();
+  // The drop target's settings follow the grid's drag settings at every drag entering.
+  void Sync_Drop_Target();
+
+  TQrvStringGrid* FAdvanced = nullptr;
+  std::unique_ptr<TGridDropTarget> FDropTarget;
 
   std::unique_ptr<TBaseGrid> FGrid;
   QPointer<QWidget> FEditor;

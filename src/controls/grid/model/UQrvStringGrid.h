@@ -1017,4 +1017,141 @@ class TQrvStringGrid : public TBaseGrid {
   bool FModified = false;
   bool FEntered = false;
   bool FOldModifiedValue = false;
+
+  // Mouse: press, move, release and double click; column and row sizing and moving; click sort; the start of a
+  // drag (_Mouse.cpp, _MouseUp.cpp, _MouseMove.cpp, _Sizing.cpp, _Sort.cpp). The widget hands its mouse events
+  // over in client coordinates and asks Interaction() what the button is doing.
+ public:
+  enum class TGridInteraction { None, Selecting, Sizing, Moving, Dragging };
+  enum TGridMouseButton { gmbLeft, gmbRight, gmbMiddle };
+  TGridInteraction Interaction() const { return FInteraction; }
+  void GridMouseDown(TGridMouseButton button, TShiftState shift, int32_t x, int32_t y);
+  void GridMouseMove(TShiftState shift, int32_t x, int32_t y);
+  void GridMouseUp(TGridMouseButton button, TShiftState shift, int32_t x, int32_t y);
+  // Takes the place of the second press of a double click.
+  void GridDblClick(TShiftState shift, int32_t x, int32_t y);
+  void GridMouseLeave();
+  // Sizing: the column (or row) being sized and where its edge would land now (client coordinates).
+  bool SizingColumns() const { return FSizingCol; }
+  int32_t SizingIndex() const { return FSizingIndex; }
+  int32_t SizingEdge() const { return FSizingPos; }
+  // Moving: the column (or row) picked up and the one it would land on.
+  int32_t MovingIndex() const { return FMoveCell; }
+  int32_t MovingTarget() const { return FMoveTarget; }
+  // A drag out of the grid: what is dragged. The widget runs the drag and reports its end with EndOleDrag.
+  bool DraggingColumn() const { return FDragColumn; }
+  TGridRect DraggedRect() const { return FDragRect; }
+  TPoint DragCell() const { return FDragCell; }
+  // effect: 0 none, 1 copy, 2 move; cancelled: the drag ended without a drop.
+  void EndOleDrag(uint32_t effect, bool cancelled);
+  // Opens a link of a cell through the desktop's handler for links; without one nothing opens.
+  std::function<void(const QString&)> OpenLink;
+  // A link the desktop may open: a URL with a scheme other than "file" (so never a local program or path).
+  static bool IsOpenableLink(const QString& link);
+  // "cell://R<row>C<col>" (any case): true and the cell when the name parses.
+  static bool ParseCellLink(const QString& link, int32_t& col, int32_t& row);
+  // The editor entry point of a click on the current cell.
+  void ShowInplaceEdit();
+  bool URLShow = false;
+  bool HintShowSizing = false;
+
+  struct TSortSettings {
+    bool Show = false;
+    int32_t Row = 0;
+    int32_t Column = -1;
+    TSortDirection Direction = sdAscending;
+    TSortDirection InitSortDirection = sdAscending;
+    bool UndoSort = false;
+  } SortSettings;
+  struct TDragDropSettings {
+    bool OleDropTarget = false;
+    bool OleDropSource = false;
+    bool OleColumnDragDrop = false;
+    bool OleColumnsOnly = false;
+    bool OleColumnReorder = false;
+    bool OleCopyAlways = false;
+    bool OleRemoveRows = false;
+    bool OleAcceptText = true;
+    bool OleAcceptFiles = true;
+    bool OleAcceptURLs = true;
+  } DragDropSettings;
+  // Sorts the normal rows by SortSettings.Column in SortSettings.Direction (numbers as numbers).
+  virtual void QSort();
+  // Puts the rows back in the order from before the first sort.
+  virtual void QUnSort();
+  void InitSortXRef();
+  int32_t SortTime() const { return FSortTime; }
+
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, bool&)> OnCanClickCell;                 // ARow, ACol, Allow
+  std::function<void(TQrvStringGrid*, int32_t, int32_t)> OnClickCell;                           // ARow, ACol
+  std::function<void(TQrvStringGrid*, int32_t, int32_t)> OnDblClickCell;                        // ARow, ACol
+  std::function<void(TQrvStringGrid*, int32_t, int32_t)> OnRightClickCell;                      // ARow, ACol
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, bool)> OnCheckBoxClick;                 // ACol, ARow, State
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, bool)> OnCheckBoxMouseUp;               // ACol, ARow, State
+  std::function<void(TQrvStringGrid*, int32_t, int32_t)> OnRadioButtonClick;                    // ACol, ARow
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, const QString&, bool&)> OnAnchorClick;  // ARow, ACol
+  std::function<void(TQrvStringGrid*, int32_t, int32_t)> OnColumnSizing;                        // ACol, ColumnSize
+  std::function<void(TQrvStringGrid*, int32_t, int32_t)> OnRowSizing;                           // ARow, RowSize
+  std::function<void(TQrvStringGrid*, int32_t)> OnEndColumnSize;                                // ACol
+  std::function<void(TQrvStringGrid*, int32_t)> OnEndRowSize;                                   // ARow
+  std::function<void(TQrvStringGrid*, int32_t, bool&)> OnColumnSize;                            // ACol, Allow
+  std::function<void(TQrvStringGrid*, int32_t, bool&)> OnColumnMove;                            // ACol, Allow
+  std::function<void(TQrvStringGrid*, int32_t, bool&)> OnRowMove;                               // ARow, Allow
+  std::function<void(TQrvStringGrid*, int32_t, bool&)> OnColumnMoving;                          // ACol, Allow
+  std::function<void(TQrvStringGrid*, int32_t, bool&)> OnRowMoving;                             // ARow, Allow
+  std::function<void(TQrvStringGrid*, int32_t, int32_t)> OnRowMoved;                            // FromIndex, ToIndex
+  std::function<void(TQrvStringGrid*, int32_t, bool&)> OnCanSort;                               // ACol, DoSort
+  std::function<void(TQrvStringGrid*, int32_t)> OnClickSort;                                    // ACol
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, const QString&, bool&)> OnOleDrag;      // ARow, ACol
+  std::function<void(TQrvStringGrid*, int32_t, int32_t)> OnOleDragStart;                        // ARow, ACol
+  std::function<void(TQrvStringGrid*, uint32_t)> OnOleDragStop;                                 // OLEEffect
+  virtual void CheckBoxClick(int32_t aCol, int32_t aRow, bool state);
+  virtual void ClickSort(int32_t aCol);
+
+  // Focus and cursor (_Focus.cpp): the widget reports the focus entering and leaving and asks for the cursor.
+  enum TGridCursor { gcDefault, gcColumnSizing, gcRowSizing, gcLink };
+  TGridCursor CursorAt(int32_t x, int32_t y) const;
+  void GridEnter();
+  void GridExit();
+  // While set, the grid itself moves the focus: neither OnEnter nor OnExit fires.
+  bool BlockFocus = false;
+  std::function<void(TQrvStringGrid*)> OnEnter;
+  std::function<void(TQrvStringGrid*)> OnExit;
+
+ private:
+  bool PressOnSizingEdge(int32_t x, int32_t y, int32_t c, int32_t r);
+  void MoveSizing(int32_t x, int32_t y);
+  void EndSizing(int32_t x, int32_t y);
+  void StartMoving(int32_t x, int32_t y);
+  void EndMoving(int32_t x, int32_t y);
+  bool PressOnCheckBox(int32_t c, int32_t r, int32_t x, int32_t y);
+  bool PressOnLink(int32_t c, int32_t r);
+  void RunClickSort(int32_t c, int32_t x, int32_t y, TShiftState shift);
+  void ApplyRowOrder(const std::vector<int32_t>& order, int32_t first);
+  void ClickCell(int32_t c, int32_t r);
+  void ResetPress();
+  TGridInteraction FInteraction = TGridInteraction::None;
+  bool FButtonDown = false;
+  bool FDoOnClick = false;
+  bool FSelectionClick = false;
+  bool FColMoveFlg = false;
+  bool FColSizeFlg = false;
+  bool FDblClk = false;
+  int32_t FClickX = 0;
+  int32_t FClickY = 0;
+  int32_t FPressCol = -1;
+  int32_t FPressRow = -1;
+  TGridRect FPressSelection{};
+  bool FSizingCol = true;
+  int32_t FSizingIndex = -1;
+  int32_t FSizingStart = 0;
+  int32_t FSizingStartSize = 0;
+  int32_t FSizingPos = 0;
+  bool FMoveCol = true;
+  int32_t FMoveCell = -1;
+  int32_t FMoveTarget = -1;
+  bool FDragColumn = false;
+  TGridRect FDragRect{};
+  TPoint FDragCell{-1, -1};
+  int32_t FSortTime = 0;
 };

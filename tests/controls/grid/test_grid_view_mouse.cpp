@@ -1,0 +1,307 @@
+// The advanced grid under the mouse in its view: clicks, check boxes, sizing by header edges, moving, click sort,
+// double clicks and links.
+#include <gtest/gtest.h>
+
+#include <tuple>
+#include <vector>
+
+#include "GridMouseFixture.h"
+
+namespace {
+using TCellCall = std::tuple<int32_t, int32_t>;
+using TCheckCall = std::tuple<int32_t, int32_t, bool>;
+}  // namespace
+
+TEST_F(TGridMouseTest, OneClickTogglesACheckBoxAndReportsColumnRowAndState) {
+  struct TCase {
+    const char* name;
+    bool data;
+    bool editing;
+    bool toggles;
+  };
+  const TCase cases[] = {{"data check box", true, true, true},
+                         {"plain check box", false, true, true},
+                         {"data check box, editing off", true, false, false}};
+  int32_t row = 2;
+  for (const TCase& k : cases) {
+    SCOPED_TRACE(k.name);
+    Q().SetOptions(k.editing ? Q().Options() | goEditing : Q().Options() & ~TGridOptions(goEditing));
+    Q().AddCheckBox(2, row, false, k.data);
+    std::vector<TCheckCall> checks;
+    std::vector<TCellCall> clicks;
+    int32_t onClick = 0;
+    Q().OnCheckBoxClick = [&](TQrvStringGrid*, int32_t c, int32_t r, bool s) { checks.emplace_back(c, r, s); };
+    Q().OnClickCell = [&](TQrvStringGrid*, int32_t r, int32_t c) { clicks.emplace_back(r, c); };
+    Q().OnClick = [&](TQrvStringGrid*) { ++onClick; };
+    Click(Middle_Of(2, row));
+    bool state = false;
+    Q().GetCheckBoxState(2, row, state);
+    if (k.toggles) {
+      EXPECT_EQ(checks, std::vector<TCheckCall>{TCheckCall(2, row, true)});
+      EXPECT_TRUE(state);
+      EXPECT_EQ(Q().Col(), 2);
+      EXPECT_EQ(Q().Row(), row);
+      EXPECT_TRUE(clicks.empty());
+      EXPECT_EQ(onClick, 1);
+      if (k.data) {
+        EXPECT_EQ(Q().Cells(2, row), Q().CheckTrue);
+      }
+    } else {
+      EXPECT_TRUE(checks.empty());
+      EXPECT_FALSE(state);
+      EXPECT_EQ(clicks, std::vector<TCellCall>{TCellCall(row, 2)});
+    }
+    ++row;
+  }
+}
+
+TEST_F(TGridMouseTest, AClickMovesTheCursorAndASecondClickOpensTheEditor) {
+  std::vector<TCellCall> clicks;
+  Q().OnClickCell = [&](TQrvStringGrid*, int32_t r, int32_t c) { clicks.emplace_back(r, c); };
+  Q().SetOptions(Q().Options() | goEditing);
+  Click(Middle_Of(3, 4));
+  EXPECT_EQ(clicks, std::vector<TCellCall>{TCellCall(4, 3)});
+  EXPECT_EQ(Q().Col(), 3);
+  EXPECT_EQ(Q().Row(), 4);
+  EXPECT_FALSE(Q().EditMode());
+  Click(Middle_Of(3, 4));
+  EXPECT_TRUE(Q().EditMode());
+}
+
+TEST_F(TGridMouseTest, AClickTheGridRefusesDoesNothing) {
+  std::vector<TCellCall> clicks;
+  Q().OnClickCell = [&](TQrvStringGrid*, int32_t r, int32_t c) { clicks.emplace_back(r, c); };
+  Q().OnCanClickCell = [](TQrvStringGrid*, int32_t, int32_t, bool& allow) { allow = false; };
+  Q().AddCheckBox(2, 2, false, true);
+  Q().SetOptions(Q().Options() | goEditing);
+  Click(Middle_Of(3, 4));
+  Click(Middle_Of(2, 2));
+  EXPECT_TRUE(clicks.empty());
+  EXPECT_EQ(Q().Col(), 1);
+  EXPECT_EQ(Q().Row(), 1);
+  EXPECT_EQ(Q().Cells(2, 2), Q().CheckFalse);
+}
+
+TEST_F(TGridMouseTest, AHeaderEdgeIsGrabbedWithinThreePixelsNotFour) {
+  Q().SetOptions(Q().Options() | goColSizing);
+  // Column 2 ends at 120, where column 3 begins.
+  struct TCase {
+    int32_t dx;
+    bool sizes;
+  };
+  const TCase cases[] = {{-3, true}, {-4, false}, {2, true}, {4, false}};
+  for (const TCase& k : cases) {
+    SCOPED_TRACE(k.dx);
+    Q().SetColWidths(2, 40);
+    std::vector<TCellCall> clicks, sizing;
+    std::vector<int32_t> ended;
+    Q().OnClickCell = [&](TQrvStringGrid*, int32_t r, int32_t c) { clicks.emplace_back(r, c); };
+    Q().OnColumnSizing = [&](TQrvStringGrid*, int32_t c, int32_t w) { sizing.emplace_back(c, w); };
+    Q().OnEndColumnSize = [&](TQrvStringGrid*, int32_t c) { ended.push_back(c); };
+    const int32_t x = 120 + k.dx;
+    Press({x, 10});
+    Drag_To({x + 15, 10});
+    Release({x + 15, 10});
+    if (k.sizes) {
+      EXPECT_EQ(Q().ColWidths(2), 55);
+      EXPECT_EQ(sizing, std::vector<TCellCall>{TCellCall(2, 55)});
+      EXPECT_EQ(ended, std::vector<int32_t>{2});
+      EXPECT_TRUE(clicks.empty());
+    } else {
+      EXPECT_EQ(Q().ColWidths(2), 40);
+      EXPECT_TRUE(ended.empty());
+      EXPECT_EQ(clicks.size(), 1u);
+    }
+  }
+}
+
+TEST_F(TGridMouseTest, SizingNeverLeavesANegativeOrAMissingColumn) {
+  Q().SetOptions(Q().Options() | goColSizing);
+  // The left edge of the first column has no column before it.
+  Press({1, 10});
+  EXPECT_NE(Q().Interaction(), TQrvStringGrid::TGridInteraction::Sizing);
+  Drag_To({30, 10});
+  Release({30, 10});
+  for (int32_t c = 0; c < Q().ColCount(); ++c) EXPECT_EQ(Q().ColWidths(c), 40) << c;
+  // Dragged far past its left edge, the column ends at no width rather than a negative one.
+  Press({118, 10});
+  Drag_To({5, 10});
+  Release({5, 10});
+  EXPECT_EQ(Q().ColWidths(2), 0);
+  // Let go beyond the grid's right border, the edge stays where it was.
+  Q().SetColWidths(2, 40);
+  Press({118, 10});
+  Drag_To({260, 10});
+  Release({260, 10});
+  EXPECT_EQ(Q().ColWidths(2), 40);
+}
+
+TEST_F(TGridMouseTest, ARowEdgeInTheFixedColumnSizesTheRow) {
+  Q().SetOptions(Q().Options() | goRowSizing);
+  std::vector<int32_t> ended;
+  Q().OnEndRowSize = [&](TQrvStringGrid*, int32_t r) { ended.push_back(r); };
+  // Row 2 ends at 60.
+  Press({20, 58});
+  Drag_To({20, 70});
+  Release({20, 70});
+  EXPECT_EQ(Q().RowHeights(2), 32);
+  EXPECT_EQ(ended, std::vector<int32_t>{2});
+}
+
+TEST_F(TGridMouseTest, ColumnsAndRowsMoveByTheirFixedCells) {
+  Q().SetOptions(Q().Options() | goColMoving | goRowMoving);
+  for (int32_t c = 1; c < 6; ++c) Q().SetCells(c, 0, QStringLiteral("h%1").arg(c));
+  for (int32_t r = 1; r < 8; ++r) Q().SetCells(0, r, QStringLiteral("r%1").arg(r));
+  // A press that stays within 3 pixels moves nothing.
+  Press(Middle_Of(1, 0));
+  Drag_To(Middle_Of(1, 0) + QPoint(3, 0));
+  Release(Middle_Of(1, 0) + QPoint(3, 0));
+  EXPECT_EQ(Q().Cells(1, 0), QStringLiteral("h1"));
+  Press(Middle_Of(1, 0));
+  Drag_To(Middle_Of(2, 0));
+  Drag_To(Middle_Of(4, 0));
+  EXPECT_EQ(Q().MovingTarget(), 4);
+  Release(Middle_Of(4, 0));
+  const QStringList expected = {"h2", "h3", "h4", "h1", "h5"};
+  for (int32_t c = 1; c < 6; ++c) EXPECT_EQ(Q().Cells(c, 0), expected[c - 1]) << c;
+
+  std::vector<TCellCall> moved;
+  Q().OnRowMoved = [&](TQrvStringGrid*, int32_t from, int32_t to) { moved.emplace_back(from, to); };
+  Press(Middle_Of(0, 2));
+  Drag_To(Middle_Of(0, 5));
+  Release(Middle_Of(0, 5));
+  EXPECT_EQ(moved, std::vector<TCellCall>{TCellCall(2, 5)});
+  EXPECT_EQ(Q().Cells(0, 5), QStringLiteral("r2"));
+  EXPECT_EQ(Q().Cells(0, 2), QStringLiteral("r3"));
+}
+
+TEST_F(TGridMouseTest, ClicksOnTheSortRowSortUpDownThenRestore) {
+  Q().SetRowCount(6);
+  const QStringList start = {"pear", "10", "apple", "9", "Fig"};
+  for (int32_t i = 0; i < start.size(); ++i) {
+    Q().SetCells(1, i + 1, start[i]);
+    Q().SetCells(2, i + 1, QString::number(i));
+  }
+  Q().SortSettings.Show = true;
+  Q().SortSettings.UndoSort = true;
+  std::vector<int32_t> sorted;
+  Q().OnClickSort = [&](TQrvStringGrid*, int32_t c) { sorted.push_back(c); };
+  auto column = [&](int32_t c) {
+    QStringList texts;
+    for (int32_t r = 1; r < Q().RowCount(); ++r) texts << Q().Cells(c, r);
+    return texts;
+  };
+  const QStringList steps[] = {{"9", "10", "apple", "Fig", "pear"}, {"pear", "Fig", "apple", "10", "9"}, start};
+  for (const QStringList& expected : steps) {
+    Click(Middle_Of(1, 0));
+    EXPECT_EQ(column(1), expected);
+  }
+  // The other columns travel with their rows.
+  EXPECT_EQ(column(2), (QStringList{"0", "1", "2", "3", "4"}));
+  EXPECT_EQ(sorted, (std::vector<int32_t>{1, 1, -1}));
+  // Press on the sort row, release on a data row: no sort.
+  Press(Middle_Of(1, 0));
+  Release(Middle_Of(1, 2));
+  EXPECT_EQ(column(1), start);
+}
+
+TEST_F(TGridMouseTest, TwoRowsOrFewerAreNeverClickSorted) {
+  Q().SetRowCount(2);
+  Q().SetCells(1, 1, QStringLiteral("b"));
+  Q().SortSettings.Show = true;
+  int32_t sorts = 0;
+  Q().OnClickSort = [&](TQrvStringGrid*, int32_t) { ++sorts; };
+  Click(Middle_Of(1, 0));
+  EXPECT_EQ(sorts, 0);
+  EXPECT_EQ(Q().SortSettings.Column, -1);
+}
+
+TEST_F(TGridMouseTest, DoubleClickOnAHeaderEdgeSizesTheColumnAndDoesNotSort) {
+  Q().SetOptions(Q().Options() | goColSizing);
+  Q().SortSettings.Show = true;
+  Q().SetCells(2, 3, QStringLiteral("a cell text far wider than forty pixels"));
+  Q().SetCells(2, 4, QStringLiteral("z"));
+  std::vector<TCellCall> dbl;
+  std::vector<int32_t> ended, sorted;
+  Q().OnDblClickCell = [&](TQrvStringGrid*, int32_t r, int32_t c) { dbl.emplace_back(r, c); };
+  Q().OnEndColumnSize = [&](TQrvStringGrid*, int32_t c) { ended.push_back(c); };
+  Q().OnClickSort = [&](TQrvStringGrid*, int32_t c) { sorted.push_back(c); };
+  Double_Click({118, 10});
+  EXPECT_GT(Q().ColWidths(2), 100);
+  EXPECT_TRUE(dbl.empty());
+  EXPECT_FALSE(ended.empty());
+  EXPECT_TRUE(sorted.empty());
+  EXPECT_EQ(Q().Cells(2, 3), QStringLiteral("a cell text far wider than forty pixels"));
+}
+
+TEST_F(TGridMouseTest, DoubleClickAwayFromEdgesReachesOnDblClickCell) {
+  Q().SetOptions(Q().Options() | goColSizing);
+  std::vector<TCellCall> dbl;
+  Q().OnDblClickCell = [&](TQrvStringGrid*, int32_t r, int32_t c) { dbl.emplace_back(r, c); };
+  Double_Click(Middle_Of(3, 0));
+  Double_Click(Middle_Of(2, 5));
+  EXPECT_EQ(dbl, (std::vector<TCellCall>{{0, 3}, {5, 2}}));
+  EXPECT_EQ(Q().ColWidths(3), 40);
+}
+
+TEST_F(TGridMouseTest, LinksOpenThroughTheDesktopOrNameACellOfTheGrid) {
+  Q().URLShow = true;
+  struct TCase {
+    QString text;
+    QStringList opened;
+    int32_t col, row;
+  };
+  const TCase cases[] = {{"http://example.org/a", {"http://example.org/a"}, 1, 1},
+                         {"mailto:someone@example.org", {"mailto:someone@example.org"}, 1, 1},
+                         {"file:///bin/sh", {}, 1, 1},
+                         {"cell://R5C2", {}, 2, 5},
+                         {"cell://r6c4", {}, 4, 6},
+                         {"cell://R50C2", {}, 1, 1},
+                         {"cell://X1", {}, 1, 1}};
+  for (const TCase& k : cases) {
+    SCOPED_TRACE(k.text.toStdString());
+    Opened.clear();
+    Q().SetCol(1);
+    Q().SetRow(1);
+    Q().SetCells(3, 3, k.text);
+    Click(Middle_Of(3, 3));
+    EXPECT_EQ(Opened, k.opened);
+    EXPECT_EQ(Q().Col(), k.col);
+    EXPECT_EQ(Q().Row(), k.row);
+  }
+}
+
+TEST(GridLinks, OnlyLinksWithASchemeOtherThanFilesAreOpened) {
+  const std::pair<const char*, bool> cases[] = {{"http://example.org", true},
+                                                {"https://example.org/x?y=1", true},
+                                                {"mailto:a@example.org", true},
+                                                {"file:///usr/bin/xterm", false},
+                                                {"FILE:///c:/windows/calc.exe", false},
+                                                {"C:/Windows/System32/calc.exe", false},
+                                                {"/usr/bin/xterm", false},
+                                                {"notepad.exe", false},
+                                                {"", false}};
+  for (const auto& [link, openable] : cases)
+    EXPECT_EQ(TQrvStringGrid::IsOpenableLink(QString::fromLatin1(link)), openable) << link;
+}
+
+TEST_F(TGridMouseTest, TheReleaseReportsTheSelectionChangedSinceThePress) {
+  std::vector<TGridRect> reports;
+  Q().OnSelectionChanged = [&](TQrvStringGrid*, int32_t l, int32_t t, int32_t r, int32_t b) {
+    reports.push_back(TGridRect{l, t, r, b});
+  };
+  // A release whose press this grid never saw reports nothing.
+  Release(Middle_Of(4, 4));
+  EXPECT_TRUE(reports.empty());
+  Q().SetOptions(Q().Options() | goRangeSelect);
+  Press(Middle_Of(2, 2));
+  Drag_To(Middle_Of(3, 4));
+  Release(Middle_Of(3, 4));
+  EXPECT_EQ(reports, (std::vector<TGridRect>{TGridRect{2, 2, 3, 4}}));
+  // A click that leaves the selection as it was reports nothing more.
+  reports.clear();
+  Q().SetOptions(Q().Options() & ~TGridOptions(goRangeSelect));
+  Click(Middle_Of(1, 1));
+  Click(Middle_Of(1, 1));
+  EXPECT_EQ(reports.size(), 1u);
+}
