@@ -15,6 +15,7 @@
 #include "UCellGraphic.h"
 #include "UCellNode.h"
 #include "UEditorType.h"
+#include "UFloatingFooter.h"
 #include "UGridAutoSize.h"
 #include "UGridColumnTypes.h"
 #include "UGridItem.h"
@@ -793,10 +794,10 @@ class TQrvStringGrid : public TBaseGrid {
   // The footers are panels of the widget: it tells whether they show and how high they are.
   virtual bool SearchFooterShown() const { return false; }
   virtual int32_t SearchPanelHeight() const { return 0; }
-  virtual bool FloatingFooterShown() const { return false; }
+  virtual bool FloatingFooterShown() const;
   // The floating footer covers the grid's last row instead of floating below the rows.
-  virtual bool FloatingFooterFixedLastRow() const { return false; }
-  virtual int32_t FloatingFooterHeight() const { return 0; }
+  virtual bool FloatingFooterFixedLastRow() const;
+  virtual int32_t FloatingFooterHeight() const;
   virtual void InvalidateFloatingFooter() {}
   bool LastRowAboveSearchFooter() const;
   void ScrollAboveSearchFooter();
@@ -1154,4 +1155,30 @@ class TQrvStringGrid : public TBaseGrid {
   TGridRect FDragRect{};
   TPoint FDragCell{-1, -1};
   int32_t FSortTime = 0;
+
+  // The floating footer and its calculations (_Footer.cpp).
+ public:
+  TFloatingFooter& FloatingFooter() { return *FFloatingFooter; }
+  const TFloatingFooter& FloatingFooter() const { return *FFloatingFooter; }
+  virtual void CalcFooter(int32_t aCol) { CalculateFooter(aCol); }
+  // Writes the totals of the footer row; -1: every column, hidden ones included.
+  virtual void CalculateFooter(int32_t aCol);
+  virtual void RecalcFooterColumn(int32_t aCol, int32_t aRow);
+  void UpdateFooter() { InvalidateFloatingFooter(); }
+  // The widget follows the footer's settings (its panel's height, visibility and hints).
+  virtual void FloatingFooterChanged() {}
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, QString&)> OnFooterCalc;  // ACol, ARow, Value
+  // Over the real rows fromRow .. toRow of a real column; a cell that is no number counts as 0.
+  double ColumnSum(int32_t aCol, int32_t fromRow, int32_t toRow) const;
+  double ColumnAvg(int32_t aCol, int32_t fromRow, int32_t toRow) const;
+  double ColumnMin(int32_t aCol, int32_t fromRow, int32_t toRow) const;
+  double ColumnMax(int32_t aCol, int32_t fromRow, int32_t toRow) const;
+  double ColumnDistinct(int32_t aCol, int32_t fromRow, int32_t toRow) const;
+  // The sample standard deviation; 0 for fewer than two rows.
+  double ColumnStdDev(int32_t aCol, int32_t fromRow, int32_t toRow) const;
+
+ private:
+  std::vector<double> ColumnValues(int32_t aCol, const std::vector<int32_t>& realRows) const;
+  static std::vector<int32_t> RealRowRange(int32_t fromRow, int32_t toRow);
+  std::unique_ptr<TFloatingFooter> FFloatingFooter = std::make_unique<TFloatingFooter>(*this);
 };
