@@ -5,6 +5,9 @@
 #include <tuple>
 #include <vector>
 
+#include <QLineEdit>
+#include <QTest>
+
 #include "GridMouseFixture.h"
 
 namespace {
@@ -304,4 +307,54 @@ TEST_F(TGridMouseTest, TheReleaseReportsTheSelectionChangedSinceThePress) {
   Click(Middle_Of(1, 1));
   Click(Middle_Of(1, 1));
   EXPECT_EQ(reports.size(), 1u);
+}
+
+TEST_F(TGridMouseTest, TheCursorShowsEdgesAndLinksAndTheDraggedEdgeIsDrawn) {
+  Q().SetOptions(Q().Options() | goColSizing);
+  Q().URLShow = true;
+  Q().SetCells(2, 3, QStringLiteral("http://example.org"));
+  const std::pair<QPoint, Qt::CursorShape> cases[] = {
+      {{118, 10}, Qt::SplitHCursor}, {{100, 10}, Qt::ArrowCursor}, {Middle_Of(2, 3), Qt::PointingHandCursor}};
+  for (const auto& [at, shape] : cases) {
+    Move_Mouse(at.x(), at.y());
+    EXPECT_EQ(View.viewport()->cursor().shape(), shape) << at.x() << "," << at.y();
+  }
+  const QRgb before = Pixel(135, 50);
+  Press({118, 10});
+  Drag_To({135, 10});
+  EXPECT_EQ(Pixel(135, 50), qRgb(0, 0, 0));
+  Release({135, 10});
+  EXPECT_EQ(Pixel(135, 50), before);
+  EXPECT_NE(before, qRgb(0, 0, 0));
+}
+
+TEST(GridViewFocus, EnterAndExitFireOncePerFocusChangeAndNeverWhileTheGridMovesTheFocus) {
+  QWidget window;
+  auto* view = new TGridView(std::make_unique<TQrvStringGrid>(), &window);
+  auto* other = new QLineEdit(&window);
+  view->setGeometry(0, 0, 200, 100);
+  other->setGeometry(0, 120, 100, 22);
+  window.resize(220, 160);
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  auto focus = [](QWidget* w) {
+    w->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+  };
+  focus(other);
+  int enters = 0, exits = 0;
+  TQrvStringGrid& grid = *view->AdvancedGrid();
+  grid.OnEnter = [&](TQrvStringGrid*) { ++enters; };
+  grid.OnExit = [&](TQrvStringGrid*) { ++exits; };
+  focus(view);
+  focus(other);
+  EXPECT_EQ(enters, 1);
+  EXPECT_EQ(exits, 1);
+  grid.BlockFocus = true;
+  focus(view);
+  focus(other);
+  EXPECT_EQ(enters, 1);
+  EXPECT_EQ(exits, 1);
 }
