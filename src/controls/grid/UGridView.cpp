@@ -11,6 +11,7 @@
 #include <QWheelEvent>
 
 #include "UCanvas.h"
+#include "UFooterPanel.h"
 #include "UGridDragData.h"
 #include "UGridDragFormats.h"
 #include "UGridDropTarget.h"
@@ -34,6 +35,8 @@ TGridView::TGridView(std::unique_ptr<TBaseGrid> grid, QWidget* parent)
       return TPoint{c, r};
     };
     viewport()->setAcceptDrops(true);
+    FFooterPanel = new TFooterPanel(*FAdvanced, this);
+    FFooterPanel->hide();
   }
   RunDrag = [this](QMimeData* data, Qt::DropActions allowed) {
     auto* drag = new QDrag(viewport());
@@ -115,6 +118,17 @@ TShiftState TGridView::Shift_State(Qt::KeyboardModifiers modifiers, Qt::MouseBut
 
 void TGridView::InvalidateAll() {
   viewport()->update();
+  Sync_Footer();
+}
+
+void TGridView::Sync_Footer() {
+  if (!FFooterPanel) return;
+  const int32_t height = FAdvanced->FloatingFooterShown() ? std::max(0, FAdvanced->FloatingFooterHeight() - 1) : 0;
+  if (height != viewportMargins().bottom()) setViewportMargins(0, 0, 0, height);
+  const QRect v = viewport()->geometry();
+  FFooterPanel->setGeometry(v.left(), v.bottom() + 1, v.width(), height);
+  FFooterPanel->setVisible(height > 0);
+  FFooterPanel->update();
 }
 
 void TGridView::InvalidateRect(const TRect& rect, bool) {
@@ -199,8 +213,10 @@ void TGridView::paintEvent(QPaintEvent* e) {
   }
 }
 
-void TGridView::resizeEvent(QResizeEvent*) {
+void TGridView::resizeEvent(QResizeEvent* e) {
+  QAbstractScrollArea::resizeEvent(e);
   FGrid->SetBounds(0, 0, viewport()->width(), viewport()->height());
+  Sync_Footer();
 }
 
 void TGridView::scrollContentsBy(int, int) {

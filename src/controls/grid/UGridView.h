@@ -15,6 +15,7 @@
 class QMimeData;
 class TQrvStringGrid;
 class TGridDropTarget;
+class TFooterPanel;
 
 class TGridView : public TGuarded<QAbstractScrollArea>, public IGridHost {
  public:
@@ -37,6 +38,8 @@ class TGridView : public TGuarded<QAbstractScrollArea>, public IGridHost {
   TQrvStringGrid* AdvancedGrid() const { return FAdvanced; }
   // The grid's drop target (null for a base grid); drops are taken while DragDropSettings.OleDropTarget is on.
   TGridDropTarget* DropTarget() const { return FDropTarget.get(); }
+  // The strip of the grid's floating footer under the cells (null for a base grid); hidden while the footer is.
+  TFooterPanel* FooterPanel() const { return FFooterPanel; }
   // Runs a drag out of the grid and answers the action it ended with; by default the toolkit's drag loop.
   std::function<Qt::DropAction(QMimeData* data, Qt::DropActions allowed)> RunDrag;
 
@@ -75,7 +78,11 @@ class TGridView : public TGuarded<QAbstractScrollArea>, public IGridHost {
   // The drop target's settings follow the grid's drag settings at every drag entering.
   void Sync_Drop_Target();
 
+  // The footer strip follows the footer's settings: shown with its height, under the viewport.
+  void Sync_Footer();
+
   TQrvStringGrid* FAdvanced = nullptr;
+  TFooterPanel* FFooterPanel = nullptr;
   std::unique_ptr<TGridDropTarget> FDropTarget;
 
   std::unique_ptr<TBaseGrid> FGrid;

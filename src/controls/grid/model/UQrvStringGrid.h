@@ -798,7 +798,8 @@ class TQrvStringGrid : public TBaseGrid {
   // The floating footer covers the grid's last row instead of floating below the rows.
   virtual bool FloatingFooterFixedLastRow() const;
   virtual int32_t FloatingFooterHeight() const;
-  virtual void InvalidateFloatingFooter() {}
+  // The strip is part of the grid's window: repainting the grid repaints it.
+  virtual void InvalidateFloatingFooter() { Invalidate(); }
   bool LastRowAboveSearchFooter() const;
   void ScrollAboveSearchFooter();
 
@@ -1168,6 +1169,16 @@ class TQrvStringGrid : public TBaseGrid {
   // The widget follows the footer's settings (its panel's height, visibility and hints).
   virtual void FloatingFooterChanged() {}
   std::function<void(TQrvStringGrid*, int32_t, int32_t, QString&)> OnFooterCalc;  // ACol, ARow, Value
+  // The footer strip's own painting and hit test (_FooterPaint.cpp), on the strip's canvas and coordinates.
+  // The width the footer's cells span: the fixed columns and the columns from LeftCol on.
+  int32_t FooterWidth() const;
+  // The column under x in the strip; -1 past the last column.
+  int32_t FooterColumnAt(int32_t x) const;
+  // Paints the strip by the footer's style into `client`; answers the width painted.
+  int32_t PaintFloatingFooter(TCanvas& canvas, const TRect& client);
+  // A click on the strip: OnClick, then OnClickCell with the footer row and the column under x.
+  void FooterClick(int32_t x);
+  std::function<void(TQrvStringGrid*, int32_t, TCanvas&, const TRect&)> OnFooterPaint;  // AColumn, Canvas, ARect
   // Over the real rows fromRow .. toRow of a real column; a cell that is no number counts as 0.
   double ColumnSum(int32_t aCol, int32_t fromRow, int32_t toRow) const;
   double ColumnAvg(int32_t aCol, int32_t fromRow, int32_t toRow) const;
