@@ -1,10 +1,12 @@
 #include "UGridView.h"
 
+#include <QComboBox>
 #include <QDesktopServices>
 #include <QDrag>
 #include <QDropEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QScrollBar>
@@ -37,6 +39,8 @@ TGridView::TGridView(std::unique_ptr<TBaseGrid> grid, QWidget* parent)
     viewport()->setAcceptDrops(true);
     FFooterPanel = new TFooterPanel(*FAdvanced, this);
     FFooterPanel->hide();
+    FAdvanced->ShowCellControl = [this](const TQrvStringGrid::TCellControlEditor& e) { Show_Cell_Control(e); };
+    FAdvanced->FinishCellControl = [this] { Finish_Cell_Control(); };
   }
   RunDrag = [this](QMimeData* data, Qt::DropActions allowed) {
     auto* drag = new QDrag(viewport());
@@ -48,6 +52,66 @@ TGridView::TGridView(std::unique_ptr<TBaseGrid> grid, QWidget* parent)
 TGridView::~TGridView() {
   FDropTarget.reset();
   FGrid->SetHost(nullptr);
+}
+
+bool TGridView::Inside_Grid(const QWidget* w) const {
+  return w && (w == FEditor || w == FCtrlEdit || w == FCtrlCombo || (FCtrlCombo && FCtrlCombo->isAncestorOf(w)));
+}
+
+void TGridView::Show_Cell_Control(const TQrvStringGrid::TCellControlEditor& e) {
+  const QRect bounds(e.Bounds.Left, e.Bounds.Top, e.Bounds.Right - e.Bounds.Left, e.Bounds.Bottom - e.Bounds.Top);
+  QWidget* shown = nullptr;
+  if (!e.Combo) {
+    if (!FCtrlEdit) {
+      FCtrlEdit = new QLineEdit(viewport());
+      FCtrlEdit->setFrame(false);
+      FCtrlEdit->installEventFilter(this);
+    }
+    FCtrlEdit->setEchoMode(e.PasswordChar.isNull() ? QLineEdit::Normal : QLineEdit::Password);
+    FCtrlEdit->setInputMask(e.Mask);
+    FCtrlEdit->setMaxLength(e.MaxLength > 0 ? e.MaxLength : 32767);
+    FCtrlEdit->setText(e.Value);
+    FCtrlEdit->setGeometry(bounds);
+    shown = FCtrlEdit;
+  } else {
+    if (!FCtrlCombo) {
+      FCtrlCombo = new QComboBox(viewport());
+      FCtrlCombo->installEventFilter(this);
+      connect(FCtrlCombo, &QComboBox::activated, this, [this](int index) {
+        Run_Guarded([&] { FAdvanced->CellControlComboSelect(index, FCtrlCombo->itemText(index)); });
+      });
+    }
+    FCtrlCombo->setEditable(e.ComboEditable);
+    FCtrlCombo->clear();
+    FCtrlCombo->addItems(e.Items);
+    FCtrlCombo->setCurrentIndex(FCtrlCombo->findText(e.Value));
+    if (e.ComboEditable) FCtrlCombo->setEditText(e.Value);
+    FCtrlCombo->setMaxVisibleItems(std::max(1, e.DropCount));
+    FCtrlCombo->setGeometry(bounds.left(), bounds.top(), bounds.width(), FCtrlCombo->sizeHint().height());
+    shown = FCtrlCombo;
+  }
+  shown->show();
+  shown->raise();
+  shown->setFocus(Qt::OtherFocusReason);
+}
+
+void TGridView::Finish_Cell_Control() {
+  QWidget* shown = FCtrlEdit && FCtrlEdit->isVisible()     ? static_cast<QWidget*>(FCtrlEdit)
+                   : FCtrlCombo && FCtrlCombo->isVisible() ? static_cast<QWidget*>(FCtrlCombo)
+                                                           : nullptr;
+  if (!shown) return;
+  const QString value = shown == FCtrlEdit ? FCtrlEdit->text() : FCtrlCombo->currentText();
+  // Hiding moves the focus, which calls here again: the grid takes the value once.
+  shown->hide();
+  FAdvanced->CellControlEditDone(value);
+}
+
+bool TGridView::eventFilter(QObject* watched, QEvent* e) {
+  // The combo's own list taking the focus does not end the edit.
+  if (e->type() == QEvent::FocusOut && (watched == FCtrlEdit || watched == FCtrlCombo) &&
+      static_cast<QFocusEvent*>(e)->reason() != Qt::PopupFocusReason)
+    Run_Guarded([&] { Finish_Cell_Control(); });
+  return TGuarded<QAbstractScrollArea>::eventFilter(watched, e);
 }
 
 void TGridView::SetEditor(QWidget* editor) {
@@ -424,6 +488,6 @@ void TGridView::focusInEvent(QFocusEvent* e) {
 void TGridView::focusOutEvent(QFocusEvent* e) {
   QAbstractScrollArea::focusOutEvent(e);
   // The in-place editor taking the focus is still inside the grid.
-  if (FAdvanced && !(FEditor && FEditor->hasFocus())) FAdvanced->GridExit();
+  if (FAdvanced && !Inside_Grid(QApplication::focusWidget())) FAdvanced->GridExit();
   viewport()->update();
 }

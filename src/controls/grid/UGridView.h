@@ -5,12 +5,17 @@
 // desktop's key codes), mouse press (cell selection), mouse move (hover row), wheel (one cell step per notch).
 // It holds the slot of the in-place editor, which it keeps over the current cell.
 #include <QAbstractScrollArea>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QPointer>
 #include <memory>
 
 #include "UApplication.h"
 #include "UBaseGrid.h"
 #include "UGridHost.h"
+#include "UQrvStringGrid.h"
+
+using TQrvStringGrid_CellControlEditor = TQrvStringGrid::TCellControlEditor;
 
 class QMimeData;
 class TQrvStringGrid;
@@ -40,6 +45,9 @@ class TGridView : public TGuarded<QAbstractScrollArea>, public IGridHost {
   TGridDropTarget* DropTarget() const { return FDropTarget.get(); }
   // The strip of the grid's floating footer under the cells (null for a base grid); hidden while the footer is.
   TFooterPanel* FooterPanel() const { return FFooterPanel; }
+  // The shared edit and combo over controls embedded in markup cells (null until first shown).
+  QLineEdit* CellControlEdit() const { return FCtrlEdit; }
+  QComboBox* CellControlCombo() const { return FCtrlCombo; }
   // Runs a drag out of the grid and answers the action it ended with; by default the toolkit's drag loop.
   std::function<Qt::DropAction(QMimeData* data, Qt::DropActions allowed)> RunDrag;
 
@@ -65,6 +73,7 @@ class TGridView : public TGuarded<QAbstractScrollArea>, public IGridHost {
   void dragMoveEvent(QDragMoveEvent* e) override;
   void dragLeaveEvent(QDragLeaveEvent* e) override;
   void dropEvent(QDropEvent* e) override;
+  bool eventFilter(QObject* watched, QEvent* e) override;
   void wheelEvent(QWheelEvent* e) override;
   void focusInEvent(QFocusEvent* e) override;
   void focusOutEvent(QFocusEvent* e) override;
@@ -80,9 +89,15 @@ class TGridView : public TGuarded<QAbstractScrollArea>, public IGridHost {
 
   // The footer strip follows the footer's settings: shown with its height, under the viewport.
   void Sync_Footer();
+  void Show_Cell_Control(const TQrvStringGrid_CellControlEditor& editor);
+  // Leaving the shared control writes its value back.
+  void Finish_Cell_Control();
+  bool Inside_Grid(const QWidget* w) const;
 
   TQrvStringGrid* FAdvanced = nullptr;
   TFooterPanel* FFooterPanel = nullptr;
+  QPointer<QLineEdit> FCtrlEdit;
+  QPointer<QComboBox> FCtrlCombo;
   std::unique_ptr<TGridDropTarget> FDropTarget;
 
   std::unique_ptr<TBaseGrid> FGrid;

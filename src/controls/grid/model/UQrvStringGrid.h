@@ -1192,4 +1192,56 @@ class TQrvStringGrid : public TBaseGrid {
   std::vector<double> ColumnValues(int32_t aCol, const std::vector<int32_t>& realRows) const;
   static std::vector<int32_t> RealRowRange(int32_t fromRow, int32_t toRow);
   std::unique_ptr<TFloatingFooter> FFloatingFooter = std::make_unique<TFloatingFooter>(*this);
+
+  // Controls embedded in markup cells as CONTROL tags (_EmbeddedControls.cpp): a press switches buttons, check
+  // boxes and radio buttons in the cell text; edits, password and masked fields and combos are edited in one shared
+  // control of the widget, whose value goes back into the tag's VALUE.
+ public:
+  // What the widget shows over an embedded control (client coordinates).
+  struct TCellControlEditor {
+    QString Type;
+    TRect Bounds;
+    QString Value;
+    QChar PasswordChar;
+    QString Mask;
+    int32_t MaxLength = 0;
+    bool Combo = false;
+    bool ComboEditable = true;
+    QStringList Items;
+    int32_t DropCount = 8;
+  };
+  // Gives the next editable control of the cell after the one with afterId (the first for an empty one) the focus;
+  // false when there is none and the grid took the focus.
+  bool FocusNextCellControl(int32_t c, int32_t r, const QString& afterId);
+  void StartCellControlEdit(const QString& text, const QString& type, int32_t c, int32_t r, const TRect& rect,
+                            const QString& value, const QString& id);
+  // The shared control was left with this value.
+  void CellControlEditDone(const QString& value);
+  void CellControlComboSelect(int32_t index, const QString& itemText);
+  bool CellControlEditing() const { return FCtrlEditing; }
+  // The rectangle of the control with that ID in cell (real column c, row r); empty when the cell has none.
+  TRect CellControlRect(int32_t c, int32_t r, const QString& id);
+  std::function<void(const TCellControlEditor&)> ShowCellControl;
+  // Ends the widget's running control edit (it calls CellControlEditDone with its value).
+  std::function<void()> FinishCellControl;
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, const QString&, const QString&, const QString&)>
+      OnControlClick;  // ARow, ACol, CtrlID, CtrlType, CtrlVal
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, const QString&, const QString&, const QString&)>
+      OnControlEditDone;  // ARow, ACol, CtrlID, CtrlType, CtrlVal
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, const QString&, const QString&, const QString&, QStringList&,
+                     bool&, int32_t&)>
+      OnControlComboList;  // ARow, ACol, CtrlID, CtrlType, CtrlVal, Values, Edit, DropCount
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, int32_t, const QString&, const QString&)>
+      OnControlComboSelect;  // ARow, ACol, ItemIndex, CtrlID, CtrlValue
+
+ private:
+  // Hit test of the cell's markup at a point, or (with an ID) the control with that ID.
+  bool HitCellControl(int32_t c, int32_t r, int32_t x, int32_t y, QString& id, QString& type, QString& value,
+                      TRect& rect);
+  bool PressOnCellControl(int32_t c, int32_t r, int32_t x, int32_t y);
+  TPoint FCtrlXY{-1, -1};
+  QString FCtrlID;
+  QString FCtrlType;
+  bool FCtrlEditing = false;
+  bool FCtrlDown = false;
 };

@@ -53,6 +53,7 @@ void TQrvStringGrid::GridMouseDown(TGridMouseButton button, TShiftState shift, i
   c = base.X;
   r = base.Y;
   if (PressOnCheckBox(c, r, x, y)) return;
+  if (PressOnCellControl(c, r, x, y)) return;
   if (PressOnLink(c, r)) return;
   const bool fixedRow = r < FixedRows();
   const bool fixedCol = c < FixedCols();

@@ -6,6 +6,10 @@ void TQrvStringGrid::GridMouseUp(TGridMouseButton button, TShiftState shift, int
   if (button != gmbLeft) return;
   // A release without a press of this grid (the press went elsewhere) completes nothing.
   const bool pressed = FButtonDown;
+  if (FCtrlDown) {
+    FCtrlDown = false;
+    RepaintCell(RealToDisplayCol(FCtrlXY.X), FCtrlXY.Y);
+  }
   FButtonDown = false;
   if (!pressed) return;
   switch (FInteraction) {
