@@ -5,11 +5,13 @@
 #include <QDrag>
 #include <QDropEvent>
 #include <QFocusEvent>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QScrollBar>
+#include <QToolTip>
 #include <QWheelEvent>
 
 #include "UCanvas.h"
@@ -18,6 +20,7 @@
 #include "UGridDragFormats.h"
 #include "UGridDropTarget.h"
 #include "UQrvStringGrid.h"
+#include "UValueText.h"
 
 TGridView::TGridView(std::unique_ptr<TBaseGrid> grid, QWidget* parent)
     : TGuarded<QAbstractScrollArea>(parent), FGrid(grid ? std::move(grid) : std::make_unique<TBaseGrid>()) {
@@ -241,6 +244,10 @@ bool TGridView::viewportEvent(QEvent* e) {
   // The scroll area hands the viewport's events to the handlers past event(), so they are guarded here.
   bool handled = true;
   Run_Guarded([&] {
+    if (e->type() == QEvent::ToolTip && FAdvanced) {
+      Show_Cell_Hint(static_cast<QHelpEvent*>(e)->pos());
+      return;
+    }
     if (e->type() == QEvent::Leave) {
       Set_Hover_Row(-1);
       if (FAdvanced) FAdvanced->GridMouseLeave();
@@ -338,7 +345,9 @@ void TGridView::mousePressEvent(QMouseEvent* e) {
 void TGridView::mouseMoveEvent(QMouseEvent* e) {
   const QPoint p = e->position().toPoint();
   if (FAdvanced) {
+    const TPoint hinted = FAdvanced->LastHintPos();
     FAdvanced->GridMouseMove(Shift_State(e->modifiers(), e->buttons()), p.x(), p.y());
+    if (hinted.X >= 0 && FAdvanced->LastHintPos().X < 0) QToolTip::hideText();
     if (FAdvanced->Interaction() == TQrvStringGrid::TGridInteraction::Dragging) Start_Drag();
     Update_Cursor(p);
     return;
@@ -362,6 +371,18 @@ void TGridView::mouseDoubleClickEvent(QMouseEvent* e) {
   }
   const QPoint p = e->position().toPoint();
   FAdvanced->GridDblClick(Shift_State(e->modifiers(), e->buttons()), p.x(), p.y());
+}
+
+void TGridView::Show_Cell_Hint(const QPoint& p) {
+  QString hint;
+  TPoint at;
+  if (!FAdvanced->PrepareCellHint(p.x(), p.y(), hint, at)) {
+    QToolTip::hideText();
+    return;
+  }
+  // A wide-pair hint shows its decoded text.
+  if (DetectCellTextKind(hint, false) == 5) hint = DecodeWidePairs(hint);
+  QToolTip::showText(viewport()->mapToGlobal(QPoint(at.X, at.Y)), hint, viewport());
 }
 
 void TGridView::Update_Cursor(const QPoint& p) {

@@ -83,6 +83,7 @@ class TGridView : public TGuarded<QAbstractScrollArea>, public IGridHost {
   void Place_Editor();
   void Set_Hover_Row(int32_t row);
   void Update_Cursor(const QPoint& p);
+  void Show_Cell_Hint(const QPoint& p);
   void Start_Drag();
   // The drop target's settings follow the grid's drag settings at every drag entering.
   void Sync_Drop_Target();

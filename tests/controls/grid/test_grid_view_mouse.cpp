@@ -7,6 +7,7 @@
 
 #include <QLineEdit>
 #include <QTest>
+#include <QToolTip>
 
 #include "GridMouseFixture.h"
 
@@ -357,4 +358,32 @@ TEST(GridViewFocus, EnterAndExitFireOncePerFocusChangeAndNeverWhileTheGridMovesT
   focus(other);
   EXPECT_EQ(enters, 1);
   EXPECT_EQ(exits, 1);
+}
+
+TEST_F(TGridMouseTest, HintsStartFromTheCellTextAndOnGridHintDecides) {
+  Q().HintShowCells = true;
+  Q().SetCells(2, 3, QStringLiteral("<b>bold</b> text"));
+  Q().SetCells(3, 3, QStringLiteral("other"));
+  Q().SetCells(4, 5, QStringLiteral("cleared by the event"));
+  Q().OnGridHint = [](TQrvStringGrid*, int32_t r, int32_t c, QString& hint) {
+    if (r == 0) hint = QStringLiteral("Header %1").arg(c);
+    if (r == 5) hint.clear();
+  };
+  auto ask = [&](QPoint at) {
+    QHelpEvent help(QEvent::ToolTip, at, View.viewport()->mapToGlobal(at));
+    QApplication::sendEvent(View.viewport(), &help);
+    return QToolTip::isVisible() ? QToolTip::text() : QString();
+  };
+  const std::pair<QPoint, QString> cases[] = {{Middle_Of(2, 0), "Header 2"}, {Middle_Of(2, 3), "bold text"}};
+  for (const auto& [at, expected] : cases) EXPECT_EQ(ask(at), expected) << at.x() << "," << at.y();
+  // A hint the event empties shows none.
+  ask(Middle_Of(4, 5));
+  EXPECT_EQ(Q().LastHintPos().X, -1);
+  ask(Middle_Of(2, 3));
+  EXPECT_EQ(Q().LastHintPos().X, 2);
+  // Another cell under the mouse ends the hint; the same cell keeps it.
+  Move_Mouse(Middle_Of(2, 3).x() + 5, Middle_Of(2, 3).y());
+  EXPECT_EQ(Q().LastHintPos().X, 2);
+  Move_Mouse(Middle_Of(3, 3).x(), Middle_Of(3, 3).y());
+  EXPECT_EQ(Q().LastHintPos().X, -1);
 }

@@ -1052,6 +1052,13 @@ class TQrvStringGrid : public TBaseGrid {
   static bool IsOpenableLink(const QString& link);
   // "cell://R<row>C<col>" (any case): true and the cell when the name parses.
   static bool ParseCellLink(const QString& link, int32_t& col, int32_t& row);
+  // The hint of the cell under a client point: its text and where it shows (client coordinates); false for none.
+  // It starts as the cell's text with HintShowCells (markup stripped unless HTMLHint), then OnGridHint decides.
+  bool PrepareCellHint(int32_t x, int32_t y, QString& hint, TPoint& pos);
+  // The base cell whose hint shows; (-1, -1) none. Moving to another cell cancels it.
+  TPoint LastHintPos() const { return FLastHintPos; }
+  bool HintShowCells = false;
+  bool HTMLHint = false;
   // The editor entry point of a click on the current cell.
   void ShowInplaceEdit();
   bool URLShow = false;
@@ -1156,6 +1163,7 @@ class TQrvStringGrid : public TBaseGrid {
   TGridRect FDragRect{};
   TPoint FDragCell{-1, -1};
   int32_t FSortTime = 0;
+  TPoint FLastHintPos{-1, -1};
 
   // The floating footer and its calculations (_Footer.cpp).
  public:

@@ -1,5 +1,6 @@
 // The mouse moving over the grid with or without the button down: range selection, sizing, moving and the start
 // of a drag out of the grid; and the mouse leaving it.
+#include "UMarkupText.h"
 #include "UQrvStringGrid.h"
 
 namespace {
@@ -9,6 +10,11 @@ constexpr int32_t DragThreshold = 3;  // a drag starts once the mouse left the p
 void TQrvStringGrid::GridMouseMove(TShiftState shift, int32_t x, int32_t y) {
   int32_t c = -1, r = -1;
   MouseToCell(x, y, c, r);
+  // A hint belongs to its cell: another cell under the mouse cancels it.
+  if (FLastHintPos.X >= 0) {
+    const TPoint base = c >= 0 && r >= 0 ? BaseCell(c, r) : TPoint{-1, -1};
+    if (base.X != FLastHintPos.X || base.Y != FLastHintPos.Y) FLastHintPos = {-1, -1};
+  }
   if (!FButtonDown || !(shift & ssLeft)) {
     if (HoverRow() && r != HoverRowIdx()) {
       SetHoverRowIdx(r);
@@ -76,4 +82,31 @@ void TQrvStringGrid::GridMouseLeave() {
     SetHoverRowIdx(-1);
     Invalidate();
   }
+}
+
+bool TQrvStringGrid::PrepareCellHint(int32_t x, int32_t y, QString& hint, TPoint& pos) {
+  int32_t c = -1, r = -1;
+  MouseToCell(x, y, c, r);
+  hint.clear();
+  if (c < 0 || r < 0) return false;
+  const TPoint base = BaseCell(c, r);
+  c = base.X;
+  r = base.Y;
+  FLastHintPos = base;
+  const TRect rect = CellRect(c, r);
+  pos = {x, rect.Bottom + 6};
+  const bool normal =
+      c >= FixedCols() && r >= FixedRows() && c < ColCount() - FixedRightCols() && r < RowCount() - FixedFooters();
+  if (HintShowCells && normal) {
+    pos = {x, rect.Top};
+    const QString text = Cells(RealColIndex(c), r);
+    hint = HTMLHint ? text : MarkupToPlainText(text);
+  }
+  const bool footerRow = FloatingFooterShown() && r == RowCount() - 1;
+  if (!footerRow) {
+    QString wide;
+    GetCellHint(RealColIndex(c), r, hint, wide);
+  }
+  if (hint.isEmpty()) FLastHintPos = {-1, -1};
+  return !hint.isEmpty();
 }
