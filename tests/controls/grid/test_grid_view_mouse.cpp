@@ -179,6 +179,29 @@ TEST_F(TGridMouseTest, ColumnsAndRowsMoveByTheirFixedCells) {
   EXPECT_EQ(Q().Cells(0, 2), QStringLiteral("r3"));
 }
 
+TEST_F(TGridMouseTest, AMovedColumnKeepsTheSortColumnAndTheCursorOnTheirData) {
+  Q().SetOptions(Q().Options() | goColMoving);
+  for (int32_t c = 1; c < 6; ++c) Q().SetCells(c, 0, QStringLiteral("h%1").arg(c));
+  struct TCase {
+    int32_t from, to, cursor, sortColumn;
+  };
+  // The cursor and the sort column each sit on one header; after the move they sit on the same header.
+  const TCase cases[] = {{1, 4, 1, 3}, {4, 2, 3, 4}, {2, 5, 5, 1}};
+  for (const TCase& k : cases) {
+    SCOPED_TRACE(k.from * 10 + k.to);
+    Q().SetCol(k.cursor);
+    Q().SortSettings.Column = k.sortColumn;
+    const QString cursorHeader = Q().Cells(k.cursor, 0), sortHeader = Q().Cells(k.sortColumn, 0);
+    const QString moved = Q().Cells(k.from, 0);
+    Press(Middle_Of(k.from, 0));
+    Drag_To(Middle_Of(k.to, 0));
+    Release(Middle_Of(k.to, 0));
+    EXPECT_EQ(Q().Cells(k.to, 0), moved);
+    EXPECT_EQ(Q().Cells(Q().Col(), 0), cursorHeader);
+    EXPECT_EQ(Q().Cells(Q().SortSettings.Column, 0), sortHeader);
+  }
+}
+
 TEST_F(TGridMouseTest, ClicksOnTheSortRowSortUpDownThenRestore) {
   Q().SetRowCount(6);
   const QStringList start = {"pear", "10", "apple", "9", "Fig"};

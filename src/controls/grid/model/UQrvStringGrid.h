@@ -1133,6 +1133,8 @@ class TQrvStringGrid : public TBaseGrid {
   void EndSizing(int32_t x, int32_t y);
   void StartMoving(int32_t x, int32_t y);
   void EndMoving(int32_t x, int32_t y);
+  // The sort column and the current column stay on their data when a column moves.
+  void FollowColumnMove(int32_t fromIndex, int32_t toIndex);
   bool PressOnCheckBox(int32_t c, int32_t r, int32_t x, int32_t y);
   bool PressOnLink(int32_t c, int32_t r);
   void RunClickSort(int32_t c, int32_t x, int32_t y, TShiftState shift);

@@ -115,3 +115,16 @@ void TQrvStringGrid::EndMoving(int32_t x, int32_t y) {
   }
   Invalidate();
 }
+
+void TQrvStringGrid::FollowColumnMove(int32_t fromIndex, int32_t toIndex) {
+  auto follow = [fromIndex, toIndex](int32_t index) {
+    if (index == fromIndex) return toIndex;
+    if (fromIndex < toIndex && index > fromIndex && index <= toIndex) return index - 1;
+    if (toIndex < fromIndex && index >= toIndex && index < fromIndex) return index + 1;
+    return index;
+  };
+  if (SortSettings.Column >= 0) SortSettings.Column = follow(SortSettings.Column);
+  const int32_t col = follow(Col());
+  if (col != Col()) MoveCurrent(col, Row(), true, false);
+  if (FloatingFooterShown()) InvalidateFloatingFooter();
+}
