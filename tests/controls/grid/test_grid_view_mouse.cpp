@@ -10,6 +10,7 @@
 #include <QToolTip>
 
 #include "GridMouseFixture.h"
+#include "UQrvColumnGrid.h"
 
 namespace {
 using TCellCall = std::tuple<int32_t, int32_t>;
@@ -409,4 +410,40 @@ TEST_F(TGridMouseTest, HintsStartFromTheCellTextAndOnGridHintDecides) {
   EXPECT_EQ(Q().LastHintPos().X, 2);
   Move_Mouse(Middle_Of(3, 3).x(), Middle_Of(3, 3).y());
   EXPECT_EQ(Q().LastHintPos().X, -1);
+}
+
+TEST(GridViewColumnCheckBox, OneClickTogglesADataCheckBoxColumnsText) {
+  auto owned = std::make_unique<TQrvColumnGrid>();
+  TQrvColumnGrid& grid = *owned;
+  TGridView view(std::move(owned));
+  view.setFrameShape(QFrame::NoFrame);
+  grid.SetColCount(4);
+  grid.SetRowCount(5);
+  grid.SetDefaultColWidth(40);
+  grid.SetDefaultRowHeight(20);
+  grid.SetOptions(grid.Options() | goEditing);
+  grid.Columns().Items(2)->SetEditor(edDataCheckBox);
+  grid.SetCells(2, 3, QStringLiteral("N"));
+  view.resize(200, 120);
+  view.show();
+  std::vector<TCheckCall> checks;
+  int32_t clicks = 0;
+  grid.OnCheckBoxClick = [&](TQrvStringGrid*, int32_t c, int32_t r, bool s) { checks.emplace_back(c, r, s); };
+  grid.OnClickCell = [&](TQrvStringGrid*, int32_t, int32_t) { ++clicks; };
+  const TRect rect = grid.CellRect(2, 3);
+  const QPoint at(rect.Left + 3, rect.Bottom - 3);
+  for (const char* expected : {"Y", "N"}) {
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(at), view.viewport()->mapToGlobal(QPointF(at)),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(view.viewport(), &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(at), view.viewport()->mapToGlobal(QPointF(at)),
+                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(view.viewport(), &release);
+    EXPECT_EQ(grid.Cells(2, 3), QString::fromLatin1(expected));
+  }
+  EXPECT_EQ(checks, (std::vector<TCheckCall>{TCheckCall(2, 3, true), TCheckCall(2, 3, false)}));
+  EXPECT_EQ(clicks, 0);
+  EXPECT_EQ(grid.Col(), 2);
+  EXPECT_EQ(grid.Row(), 3);
+  EXPECT_FALSE(grid.EditMode());
 }

@@ -72,7 +72,7 @@ class TQrvColumnGrid : public TQrvStringGrid, public IGridColumnOwner {
   void GetCheckFalse(int32_t aCol, int32_t aRow, QString& value) override;
   bool GetColumnFilter(int32_t column) override;
   // The cell type a check-box column gives its empty normal cells.
-  bool IsDataCheckBoxCell(int32_t c, int32_t r) const;
+  bool IsDataCheckBoxCell(int32_t c, int32_t r) const override;
   TCellGraphic* SharedCellGraphic() const { return FCellGraphic.get(); }
   uint32_t GetVersionNr() const override { return 0x03010301; }
   QString GetVersionString() const;

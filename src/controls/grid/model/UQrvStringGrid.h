@@ -1116,6 +1116,8 @@ class TQrvStringGrid : public TBaseGrid {
   std::function<void(TQrvStringGrid*, uint32_t)> OnOleDragStop;                                 // OLEEffect
   virtual void CheckBoxClick(int32_t aCol, int32_t aRow, bool state);
   virtual void ClickSort(int32_t aCol);
+  // A cell whose text is its check box (its column's editor kind says so); the grid has none of its own.
+  virtual bool IsDataCheckBoxCell(int32_t /*c*/, int32_t /*r*/) const { return false; }
 
   // Focus and cursor (_Focus.cpp): the widget reports the focus entering and leaving and asks for the cursor.
   enum TGridCursor { gcDefault, gcColumnSizing, gcRowSizing, gcLink };

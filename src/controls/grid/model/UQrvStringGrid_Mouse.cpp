@@ -108,26 +108,34 @@ bool TQrvStringGrid::PressOnCheckBox(int32_t c, int32_t r, int32_t x, int32_t y)
   bool allowed = (Options() & goEditing) || MouseActions().RangeSelectAndEdit();
   CanEditCell(rc, r, allowed);
   if (!allowed && !ControlLook.CheckAlwaysActive) return false;
-  const bool radio = HasRadioButton(rc, r);
-  if (!HasCheckBox(rc, r) && !radio) return false;
-  if (!IsInCheckBox(rc, r, x, y)) return false;
+  // A data check-box cell of a column toggles anywhere in the cell between its check texts.
+  const bool textBox = IsDataCheckBoxCell(rc, r);
+  const bool radio = !textBox && HasRadioButton(rc, r);
+  if (!textBox && !HasCheckBox(rc, r) && !radio) return false;
+  if (!textBox && !IsInCheckBox(rc, r, x, y)) return false;
   HideInplaceEditor();
   FocusGrid();
-  if (radio) {
+  bool state = false;
+  if (textBox) {
+    QString checkTrue = CheckTrue, checkFalse = CheckFalse;
+    GetCheckTrue(rc, r, checkTrue);
+    GetCheckFalse(rc, r, checkFalse);
+    state = Cells(rc, r) != checkTrue;
+    SetCells(rc, r, state ? checkTrue : checkFalse);
+  } else if (radio) {
     SelectRadioButtonCell(rc, r, true);
     if (OnRadioButtonClick) OnRadioButtonClick(this, rc, r);
   } else {
     ToggleCheckBoxCell(rc, r, true);
+    GetCheckBoxState(rc, r, state);
   }
   if (ShowModifiedEnabled()) {
     SetRowModified(r, true);
     RepaintCell(0, r);
   }
   if (!Navigation().AlwaysEdit() && c >= FixedCols() && r >= FixedRows()) MoveCurrent(c, r, true, true);
-  bool state = false;
-  GetCheckBoxState(rc, r, state);
   if (!radio) CheckBoxClick(rc, r, state);
-  if (r < FixedRows() && MouseActions().CheckAllCheck() && !radio) {
+  if (r < FixedRows() && MouseActions().CheckAllCheck() && !radio && !textBox) {
     for (int32_t row = FixedRows(); row < RowCount(); ++row)
       if (HasCheckBox(rc, row)) SetCheckBoxState(rc, row, state);
     Invalidate();
