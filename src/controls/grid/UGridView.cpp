@@ -1,15 +1,27 @@
 #include "UGridView.h"
 
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QDrag>
+#include <QDropEvent>
 #include <QFocusEvent>
+#include <QHelpEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QScrollBar>
+#include <QToolTip>
 #include <QWheelEvent>
 
 #include "UCanvas.h"
+#include "UFooterPanel.h"
+#include "UGridDragData.h"
+#include "UGridDragFormats.h"
+#include "UGridDropTarget.h"
 #include "UGridModule.h"
 #include "UQrvStringGrid.h"
+#include "UValueText.h"
 
 TGridView::TGridView(std::unique_ptr<TBaseGrid> grid, QWidget* parent)
     : TGuarded<QAbstractScrollArea>(parent), FGrid(grid ? std::move(grid) : std::make_unique<TBaseGrid>()) {
@@ -19,10 +31,31 @@ TGridView::TGridView(std::unique_ptr<TBaseGrid> grid, QWidget* parent)
   viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
   FGrid->SetBounds(0, 0, viewport()->width(), viewport()->height());
   FGrid->SetHost(this);
+  FAdvanced = dynamic_cast<TQrvStringGrid*>(FGrid.get());
+  if (FAdvanced) {
+    FAdvanced->OpenLink = [](const QString& link) { QDesktopServices::openUrl(QUrl(link, QUrl::StrictMode)); };
+    FDropTarget = std::make_unique<TGridDropTarget>(*FAdvanced);
+    FDropTarget->CellAt = [this](const TPoint& pt) {
+      int32_t c = -1, r = -1;
+      FAdvanced->MouseToCell(pt.X, pt.Y, c, r);
+      return TPoint{c, r};
+    };
+    viewport()->setAcceptDrops(true);
+    FFooterPanel = new TFooterPanel(*FAdvanced, this);
+    FFooterPanel->hide();
+    FAdvanced->ShowCellControl = [this](const TQrvStringGrid::TCellControlEditor& e) { Show_Cell_Control(e); };
+    FAdvanced->FinishCellControl = [this] { Finish_Cell_Control(); };
+  }
+  RunDrag = [this](QMimeData* data, Qt::DropActions allowed) {
+    auto* drag = new QDrag(viewport());
+    drag->setMimeData(data);
+    return drag->exec(allowed, Qt::MoveAction);
+  };
 }
 
 TGridView::~TGridView() {
   SetEditors(nullptr);
+  FDropTarget.reset();
   FGrid->SetHost(nullptr);
 }
 
@@ -48,6 +81,67 @@ bool TGridView::Guarded_Event(QEvent* e) {
     return true;
   }
   return TGuarded<QAbstractScrollArea>::Guarded_Event(e);
+}
+
+bool TGridView::Inside_Grid(const QWidget* w) const {
+  // The in-place editors and the embedded controls live on the viewport; the combo's list is a window of its own.
+  return w && (isAncestorOf(w) || (FCtrlCombo && FCtrlCombo->isAncestorOf(w)));
+}
+
+void TGridView::Show_Cell_Control(const TQrvStringGrid::TCellControlEditor& e) {
+  const QRect bounds(e.Bounds.Left, e.Bounds.Top, e.Bounds.Right - e.Bounds.Left, e.Bounds.Bottom - e.Bounds.Top);
+  QWidget* shown = nullptr;
+  if (!e.Combo) {
+    if (!FCtrlEdit) {
+      FCtrlEdit = new QLineEdit(viewport());
+      FCtrlEdit->setFrame(false);
+      FCtrlEdit->installEventFilter(this);
+    }
+    FCtrlEdit->setEchoMode(e.PasswordChar.isNull() ? QLineEdit::Normal : QLineEdit::Password);
+    FCtrlEdit->setInputMask(e.Mask);
+    FCtrlEdit->setMaxLength(e.MaxLength > 0 ? e.MaxLength : 32767);
+    FCtrlEdit->setText(e.Value);
+    FCtrlEdit->setGeometry(bounds);
+    shown = FCtrlEdit;
+  } else {
+    if (!FCtrlCombo) {
+      FCtrlCombo = new QComboBox(viewport());
+      FCtrlCombo->installEventFilter(this);
+      connect(FCtrlCombo, &QComboBox::activated, this, [this](int index) {
+        Run_Guarded([&] { FAdvanced->CellControlComboSelect(index, FCtrlCombo->itemText(index)); });
+      });
+    }
+    FCtrlCombo->setEditable(e.ComboEditable);
+    FCtrlCombo->clear();
+    FCtrlCombo->addItems(e.Items);
+    FCtrlCombo->setCurrentIndex(FCtrlCombo->findText(e.Value));
+    if (e.ComboEditable) FCtrlCombo->setEditText(e.Value);
+    FCtrlCombo->setMaxVisibleItems(std::max(1, e.DropCount));
+    FCtrlCombo->setGeometry(bounds.left(), bounds.top(), bounds.width(), FCtrlCombo->sizeHint().height());
+    shown = FCtrlCombo;
+  }
+  shown->show();
+  shown->raise();
+  shown->setFocus(Qt::OtherFocusReason);
+}
+
+void TGridView::Finish_Cell_Control() {
+  QWidget* shown = FCtrlEdit && FCtrlEdit->isVisible()     ? static_cast<QWidget*>(FCtrlEdit)
+                   : FCtrlCombo && FCtrlCombo->isVisible() ? static_cast<QWidget*>(FCtrlCombo)
+                                                           : nullptr;
+  if (!shown) return;
+  const QString value = shown == FCtrlEdit ? FCtrlEdit->text() : FCtrlCombo->currentText();
+  // Hiding moves the focus, which calls here again: the grid takes the value once.
+  shown->hide();
+  FAdvanced->CellControlEditDone(value);
+}
+
+bool TGridView::eventFilter(QObject* watched, QEvent* e) {
+  // The combo's own list taking the focus does not end the edit.
+  if (e->type() == QEvent::FocusOut && (watched == FCtrlEdit || watched == FCtrlCombo) &&
+      static_cast<QFocusEvent*>(e)->reason() != Qt::PopupFocusReason)
+    Run_Guarded([&] { Finish_Cell_Control(); });
+  return TGuarded<QAbstractScrollArea>::eventFilter(watched, e);
 }
 
 void TGridView::SetEditor(QWidget* editor) {
@@ -118,6 +212,17 @@ TShiftState TGridView::Shift_State(Qt::KeyboardModifiers modifiers, Qt::MouseBut
 
 void TGridView::InvalidateAll() {
   viewport()->update();
+  Sync_Footer();
+}
+
+void TGridView::Sync_Footer() {
+  if (!FFooterPanel) return;
+  const int32_t height = FAdvanced->FloatingFooterShown() ? std::max(0, FAdvanced->FloatingFooterHeight() - 1) : 0;
+  if (height != viewportMargins().bottom()) setViewportMargins(0, 0, 0, height);
+  const QRect v = viewport()->geometry();
+  FFooterPanel->setGeometry(v.left(), v.bottom() + 1, v.width(), height);
+  FFooterPanel->setVisible(height > 0);
+  FFooterPanel->update();
 }
 
 void TGridView::InvalidateRect(const TRect& rect, bool) {
@@ -166,7 +271,14 @@ bool TGridView::viewportEvent(QEvent* e) {
   // The scroll area hands the viewport's events to the handlers past event(), so they are guarded here.
   bool handled = true;
   Run_Guarded([&] {
-    if (e->type() == QEvent::Leave) Set_Hover_Row(-1);
+    if (e->type() == QEvent::ToolTip && FAdvanced) {
+      Show_Cell_Hint(static_cast<QHelpEvent*>(e)->pos());
+      return;
+    }
+    if (e->type() == QEvent::Leave) {
+      Set_Hover_Row(-1);
+      if (FAdvanced) FAdvanced->GridMouseLeave();
+    }
     handled = TGuarded<QAbstractScrollArea>::viewportEvent(e);
   });
   return handled;
@@ -188,10 +300,21 @@ void TGridView::paintEvent(QPaintEvent* e) {
   if (right < viewport()->width()) canvas.FillRect(TRect{right, 0, viewport()->width(), viewport()->height()});
   if (bottom < viewport()->height()) canvas.FillRect(TRect{0, bottom, right, viewport()->height()});
   FGrid->Paint(canvas, TRect{area.left(), area.top(), area.right() + 1, area.bottom() + 1});
+  // The edge being dragged, where the release would put it.
+  if (FAdvanced && FAdvanced->Interaction() == TQrvStringGrid::TGridInteraction::Sizing) {
+    canvas.Pen().Color = clBlack;
+    canvas.Pen().Width = 1;
+    const int32_t at = FAdvanced->SizingEdge();
+    const bool columns = FAdvanced->SizingColumns();
+    canvas.MoveTo(columns ? at : 0, columns ? 0 : at);
+    canvas.LineTo(columns ? at : viewport()->width(), columns ? viewport()->height() : at);
+  }
 }
 
-void TGridView::resizeEvent(QResizeEvent*) {
+void TGridView::resizeEvent(QResizeEvent* e) {
+  QAbstractScrollArea::resizeEvent(e);
   FGrid->SetBounds(0, 0, viewport()->width(), viewport()->height());
+  Sync_Footer();
 }
 
 void TGridView::scrollContentsBy(int, int) {
@@ -222,11 +345,29 @@ void TGridView::keyPressEvent(QKeyEvent* e) {
     e->ignore();
 }
 
+namespace {
+TQrvStringGrid::TGridMouseButton Grid_Button(Qt::MouseButton button) {
+  switch (button) {
+    case Qt::RightButton:
+      return TQrvStringGrid::gmbRight;
+    case Qt::MiddleButton:
+      return TQrvStringGrid::gmbMiddle;
+    default:
+      return TQrvStringGrid::gmbLeft;
+  }
+}
+}  // namespace
+
 void TGridView::mousePressEvent(QMouseEvent* e) {
   setFocus(Qt::MouseFocusReason);
+  const QPoint p = e->position().toPoint();
+  if (FAdvanced) {
+    FAdvanced->GridMouseDown(Grid_Button(e->button()), Shift_State(e->modifiers(), e->buttons()), p.x(), p.y());
+    Update_Cursor(p);
+    return;
+  }
   if (e->button() != Qt::LeftButton) return;
   int32_t c = -1, r = -1;
-  const QPoint p = e->position().toPoint();
   if (!FGrid->MouseToCell(p.x(), p.y(), c, r) || c < FGrid->FixedCols() || r < FGrid->FixedRows()) return;
   const bool extend = (e->modifiers() & Qt::ShiftModifier) && (FGrid->Options() & goRangeSelect);
   FGrid->FocusCell(c, r, extend);
@@ -234,10 +375,140 @@ void TGridView::mousePressEvent(QMouseEvent* e) {
 }
 
 void TGridView::mouseMoveEvent(QMouseEvent* e) {
-  int32_t c = -1, r = -1;
   const QPoint p = e->position().toPoint();
+  if (FAdvanced) {
+    const TPoint hinted = FAdvanced->LastHintPos();
+    FAdvanced->GridMouseMove(Shift_State(e->modifiers(), e->buttons()), p.x(), p.y());
+    if (hinted.X >= 0 && FAdvanced->LastHintPos().X < 0) QToolTip::hideText();
+    if (FAdvanced->Interaction() == TQrvStringGrid::TGridInteraction::Dragging) Start_Drag();
+    Update_Cursor(p);
+    return;
+  }
+  int32_t c = -1, r = -1;
   if (!FGrid->MouseToCell(p.x(), p.y(), c, r)) r = -1;
   Set_Hover_Row(r);
+}
+
+void TGridView::mouseReleaseEvent(QMouseEvent* e) {
+  if (!FAdvanced) return;
+  const QPoint p = e->position().toPoint();
+  FAdvanced->GridMouseUp(Grid_Button(e->button()), Shift_State(e->modifiers(), e->buttons()), p.x(), p.y());
+  Update_Cursor(p);
+}
+
+void TGridView::mouseDoubleClickEvent(QMouseEvent* e) {
+  if (!FAdvanced || e->button() != Qt::LeftButton) {
+    mousePressEvent(e);
+    return;
+  }
+  const QPoint p = e->position().toPoint();
+  FAdvanced->GridDblClick(Shift_State(e->modifiers(), e->buttons()), p.x(), p.y());
+}
+
+void TGridView::Show_Cell_Hint(const QPoint& p) {
+  QString hint;
+  TPoint at;
+  if (!FAdvanced->PrepareCellHint(p.x(), p.y(), hint, at)) {
+    QToolTip::hideText();
+    return;
+  }
+  // A wide-pair hint shows its decoded text.
+  if (DetectCellTextKind(hint, false) == 5) hint = DecodeWidePairs(hint);
+  QToolTip::showText(viewport()->mapToGlobal(QPoint(at.X, at.Y)), hint, viewport());
+}
+
+void TGridView::Update_Cursor(const QPoint& p) {
+  switch (FAdvanced->CursorAt(p.x(), p.y())) {
+    case TQrvStringGrid::gcColumnSizing:
+      viewport()->setCursor(Qt::SplitHCursor);
+      break;
+    case TQrvStringGrid::gcRowSizing:
+      viewport()->setCursor(Qt::SplitVCursor);
+      break;
+    case TQrvStringGrid::gcLink:
+      viewport()->setCursor(Qt::PointingHandCursor);
+      break;
+    default:
+      viewport()->unsetCursor();
+      break;
+  }
+}
+
+void TGridView::Start_Drag() {
+  TQrvStringGrid& g = *FAdvanced;
+  const TGridRect dragged = g.DraggedRect();
+  const bool column = g.DraggingColumn();
+  QMimeData* data = column ? Grid_ColumnDragData(g.DragCell().X)
+                           : Grid_CellDragData(g, g.DragCell(), g.Navigation().AllowFmtClipboard());
+  const Qt::DropAction action = RunDrag(data, Qt::CopyAction | Qt::MoveAction);
+  const bool cancelled = action == Qt::IgnoreAction;
+  if (!cancelled && !column)
+    Grid_FinishCellDrag(g, dragged, action, g.DragDropSettings.OleCopyAlways,
+                        g.DragDropSettings.OleRemoveRows && (g.Options() & goRowSelect));
+  g.EndOleDrag(action == Qt::MoveAction ? 2u : (cancelled ? 0u : 1u), cancelled);
+  viewport()->update();
+}
+
+void TGridView::Sync_Drop_Target() {
+  const auto& s = FAdvanced->DragDropSettings;
+  FDropTarget->AcceptText = s.OleAcceptText;
+  FDropTarget->AcceptFiles = s.OleAcceptFiles;
+  FDropTarget->AcceptURLs = s.OleAcceptURLs;
+  FDropTarget->AcceptCols = s.OleColumnDragDrop;
+  FDropTarget->ColumnReorder = s.OleColumnReorder;
+}
+
+namespace {
+uint32_t Drop_Allowed(Qt::DropActions actions) {
+  return (actions & Qt::CopyAction ? deCopy : 0u) | (actions & Qt::MoveAction ? deMove : 0u);
+}
+// The answer of the drop target as the event's action; none ignores the event.
+void Answer_Drop(QDropEvent* e, uint32_t effect) {
+  if (effect == deNone) {
+    e->ignore();
+    return;
+  }
+  e->setDropAction(effect & deMove ? Qt::MoveAction : Qt::CopyAction);
+  e->accept();
+}
+}  // namespace
+
+void TGridView::dragEnterEvent(QDragEnterEvent* e) {
+  if (!FDropTarget || !FAdvanced->DragDropSettings.OleDropTarget) {
+    e->ignore();
+    return;
+  }
+  Sync_Drop_Target();
+  const QPoint p = e->position().toPoint();
+  Answer_Drop(e, FDropTarget->DragEnter(*e->mimeData(), TPoint{p.x(), p.y()}, e->modifiers() & Qt::ControlModifier,
+                                        Drop_Allowed(e->possibleActions())));
+}
+
+void TGridView::dragMoveEvent(QDragMoveEvent* e) {
+  if (!FDropTarget || !FAdvanced->DragDropSettings.OleDropTarget) {
+    e->ignore();
+    return;
+  }
+  const QPoint p = e->position().toPoint();
+  Answer_Drop(e, FDropTarget->DragOver(TPoint{p.x(), p.y()}, e->modifiers() & Qt::ControlModifier,
+                                       Drop_Allowed(e->possibleActions())));
+}
+
+void TGridView::dragLeaveEvent(QDragLeaveEvent* e) {
+  if (FDropTarget) FDropTarget->DragLeave();
+  e->accept();
+}
+
+void TGridView::dropEvent(QDropEvent* e) {
+  if (!FDropTarget || !FAdvanced->DragDropSettings.OleDropTarget) {
+    e->ignore();
+    return;
+  }
+  Sync_Drop_Target();
+  const QPoint p = e->position().toPoint();
+  Answer_Drop(e, FDropTarget->Drop(*e->mimeData(), TPoint{p.x(), p.y()}, e->modifiers() & Qt::ControlModifier,
+                                   Drop_Allowed(e->possibleActions())));
+  viewport()->update();
 }
 
 void TGridView::Set_Hover_Row(int32_t row) {
@@ -263,10 +534,13 @@ void TGridView::wheelEvent(QWheelEvent* e) {
 
 void TGridView::focusInEvent(QFocusEvent* e) {
   QAbstractScrollArea::focusInEvent(e);
+  if (FAdvanced) FAdvanced->GridEnter();
   viewport()->update();
 }
 
 void TGridView::focusOutEvent(QFocusEvent* e) {
   QAbstractScrollArea::focusOutEvent(e);
+  // The in-place editor taking the focus is still inside the grid.
+  if (FAdvanced && !Inside_Grid(QApplication::focusWidget())) FAdvanced->GridExit();
   viewport()->update();
 }

@@ -5,6 +5,8 @@
 // desktop's key codes), mouse press (cell selection), mouse move (hover row), wheel (one cell step per notch).
 // It holds the slot of the in-place editor, which it keeps over the current cell.
 #include <QAbstractScrollArea>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QPointer>
 #include <memory>
 
@@ -12,6 +14,14 @@
 #include "UBaseGrid.h"
 #include "UGridEditors.h"
 #include "UGridHost.h"
+#include "UQrvStringGrid.h"
+
+using TQrvStringGrid_CellControlEditor = TQrvStringGrid::TCellControlEditor;
+
+class QMimeData;
+class TQrvStringGrid;
+class TGridDropTarget;
+class TFooterPanel;
 
 // The posted end of an edit ("GridEditDone"): real column and row of the cell whose edit ended.
 class TGridEditDoneEvent : public QEvent {
@@ -42,6 +52,18 @@ class TGridView : public TGuarded<QAbstractScrollArea>, public IGridHost {
   static uint16_t Key_Code(int qtKey);
   static TShiftState Shift_State(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons = Qt::NoButton);
 
+  // An advanced grid takes the mouse itself (press, move, release, double click, drags); null for a base grid.
+  TQrvStringGrid* AdvancedGrid() const { return FAdvanced; }
+  // The grid's drop target (null for a base grid); drops are taken while DragDropSettings.OleDropTarget is on.
+  TGridDropTarget* DropTarget() const { return FDropTarget.get(); }
+  // The strip of the grid's floating footer under the cells (null for a base grid); hidden while the footer is.
+  TFooterPanel* FooterPanel() const { return FFooterPanel; }
+  // The shared edit and combo over controls embedded in markup cells (null until first shown).
+  QLineEdit* CellControlEdit() const { return FCtrlEdit; }
+  QComboBox* CellControlCombo() const { return FCtrlCombo; }
+  // Runs a drag out of the grid and answers the action it ended with; by default the toolkit's drag loop.
+  std::function<Qt::DropAction(QMimeData* data, Qt::DropActions allowed)> RunDrag;
+
   // IGridHost.
   void InvalidateAll() override;
   void InvalidateRect(const TRect& rect, bool erase) override;
@@ -59,6 +81,13 @@ class TGridView : public TGuarded<QAbstractScrollArea>, public IGridHost {
   void keyPressEvent(QKeyEvent* e) override;
   void mousePressEvent(QMouseEvent* e) override;
   void mouseMoveEvent(QMouseEvent* e) override;
+  void mouseReleaseEvent(QMouseEvent* e) override;
+  void mouseDoubleClickEvent(QMouseEvent* e) override;
+  void dragEnterEvent(QDragEnterEvent* e) override;
+  void dragMoveEvent(QDragMoveEvent* e) override;
+  void dragLeaveEvent(QDragLeaveEvent* e) override;
+  void dropEvent(QDropEvent* e) override;
+  bool eventFilter(QObject* watched, QEvent* e) override;
   void wheelEvent(QWheelEvent* e) override;
   void focusInEvent(QFocusEvent* e) override;
   void focusOutEvent(QFocusEvent* e) override;
@@ -67,6 +96,24 @@ class TGridView : public TGuarded<QAbstractScrollArea>, public IGridHost {
   void Update_Scroll_Bars();
   void Place_Editor();
   void Set_Hover_Row(int32_t row);
+  void Update_Cursor(const QPoint& p);
+  void Show_Cell_Hint(const QPoint& p);
+  void Start_Drag();
+  // The drop target's settings follow the grid's drag settings at every drag entering.
+  void Sync_Drop_Target();
+
+  // The footer strip follows the footer's settings: shown with its height, under the viewport.
+  void Sync_Footer();
+  void Show_Cell_Control(const TQrvStringGrid_CellControlEditor& editor);
+  // Leaving the shared control writes its value back.
+  void Finish_Cell_Control();
+  bool Inside_Grid(const QWidget* w) const;
+
+  TQrvStringGrid* FAdvanced = nullptr;
+  TFooterPanel* FFooterPanel = nullptr;
+  QPointer<QLineEdit> FCtrlEdit;
+  QPointer<QComboBox> FCtrlCombo;
+  std::unique_ptr<TGridDropTarget> FDropTarget;
 
   std::unique_ptr<TBaseGrid> FGrid;
   std::unique_ptr<IGridEditors> FEditors;

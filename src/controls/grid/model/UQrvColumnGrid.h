@@ -70,7 +70,7 @@ class TQrvColumnGrid : public TQrvStringGrid, public IGridColumnOwner {
   void GetCheckFalse(int32_t aCol, int32_t aRow, QString& value) override;
   bool GetColumnFilter(int32_t column) override;
   // The cell type a check-box column gives its empty normal cells.
-  bool IsDataCheckBoxCell(int32_t c, int32_t r) const;
+  bool IsDataCheckBoxCell(int32_t c, int32_t r) const override;
   TCellGraphic* SharedCellGraphic() const { return FCellGraphic.get(); }
   // A cell's own graphic, or for a normal cell of a data check-box column the shared virtual check box.
   TCellGraphic* GetCellGraphic(int32_t c, int32_t r) override;

@@ -144,6 +144,8 @@ void TQrvStringGrid::SetFixedRightCols(int32_t value) {
 
 void TQrvStringGrid::SetDefaultRowHeight(int32_t value) {
   TBaseGrid::SetDefaultRowHeight(value);
+  // The footer strip is one row high.
+  if (FFloatingFooter) FFloatingFooter->SetHeight(value);
 }
 
 void TQrvStringGrid::SetFixedRowHeight(int32_t value) {

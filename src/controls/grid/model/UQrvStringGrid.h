@@ -16,6 +16,7 @@
 #include "UCellGraphic.h"
 #include "UCellNode.h"
 #include "UEditorType.h"
+#include "UFloatingFooter.h"
 #include "UGridAutoSize.h"
 #include "UGridColumnTypes.h"
 #include "UGridEditors.h"
@@ -803,11 +804,12 @@ class TQrvStringGrid : public TBaseGrid {
   // The footers are panels of the widget: it tells whether they show and how high they are.
   virtual bool SearchFooterShown() const { return false; }
   virtual int32_t SearchPanelHeight() const { return 0; }
-  virtual bool FloatingFooterShown() const { return false; }
+  virtual bool FloatingFooterShown() const;
   // The floating footer covers the grid's last row instead of floating below the rows.
-  virtual bool FloatingFooterFixedLastRow() const { return false; }
-  virtual int32_t FloatingFooterHeight() const { return 0; }
-  virtual void InvalidateFloatingFooter() {}
+  virtual bool FloatingFooterFixedLastRow() const;
+  virtual int32_t FloatingFooterHeight() const;
+  // The strip is part of the grid's window: repainting the grid repaints it.
+  virtual void InvalidateFloatingFooter() { Invalidate(); }
   bool LastRowAboveSearchFooter() const;
   void ScrollAboveSearchFooter();
 
@@ -1089,6 +1091,7 @@ class TQrvStringGrid : public TBaseGrid {
   bool LastValidation() const { return FLastValidation; }
   void SetLastValidation(bool value) { FLastValidation = value; }
   bool BlockFocus() const { return FBlockFocus; }
+  void SetBlockFocus(bool value) { FBlockFocus = value; }
   bool BlockKill() const { return FBlockKill; }
   bool NoEditChange() const { return FNoEditChange; }
   void SetNoEditChange(bool value) { FNoEditChange = value; }
@@ -1104,8 +1107,6 @@ class TQrvStringGrid : public TBaseGrid {
   void SetMaxComboLength(int32_t value) { FMaxComboLength = value; }
   TEditLink* EditLink() const { return FEditLink; }
   void SetEditLink(TEditLink* value) { FEditLink = value; }
-  // Footers are recalculated by the footer services; here the hook does nothing.
-  virtual void RecalcFooterColumn(int32_t, int32_t) {}
 
   bool AlwaysValidate = false;
   QString InvalidEntryTitle;
@@ -1329,4 +1330,231 @@ class TQrvStringGrid : public TBaseGrid {
   int32_t FIncrTicks = 0;
   uint32_t FLastVAlignFlag = 0;
   int32_t FLastHgHeight = 0;
+  // Mouse: press, move, release and double click; column and row sizing and moving; click sort; the start of a
+  // drag (_Mouse.cpp, _MouseUp.cpp, _MouseMove.cpp, _Sizing.cpp, _Sort.cpp). The widget hands its mouse events
+  // over in client coordinates and asks Interaction() what the button is doing.
+ public:
+  enum class TGridInteraction { None, Selecting, Sizing, Moving, Dragging };
+  enum TGridMouseButton { gmbLeft, gmbRight, gmbMiddle };
+  TGridInteraction Interaction() const { return FInteraction; }
+  void GridMouseDown(TGridMouseButton button, TShiftState shift, int32_t x, int32_t y);
+  void GridMouseMove(TShiftState shift, int32_t x, int32_t y);
+  void GridMouseUp(TGridMouseButton button, TShiftState shift, int32_t x, int32_t y);
+  // Takes the place of the second press of a double click.
+  void GridDblClick(TShiftState shift, int32_t x, int32_t y);
+  void GridMouseLeave();
+  // Sizing: the column (or row) being sized and where its edge would land now (client coordinates).
+  bool SizingColumns() const { return FSizingCol; }
+  int32_t SizingIndex() const { return FSizingIndex; }
+  int32_t SizingEdge() const { return FSizingPos; }
+  // Moving: the column (or row) picked up and the one it would land on.
+  int32_t MovingIndex() const { return FMoveCell; }
+  int32_t MovingTarget() const { return FMoveTarget; }
+  // A drag out of the grid: what is dragged. The widget runs the drag and reports its end with EndOleDrag.
+  bool DraggingColumn() const { return FDragColumn; }
+  TGridRect DraggedRect() const { return FDragRect; }
+  TPoint DragCell() const { return FDragCell; }
+  // effect: 0 none, 1 copy, 2 move; cancelled: the drag ended without a drop.
+  void EndOleDrag(uint32_t effect, bool cancelled);
+  // Opens a link of a cell through the desktop's handler for links; without one nothing opens.
+  std::function<void(const QString&)> OpenLink;
+  // A link the desktop may open: a URL with a scheme other than "file" (so never a local program or path).
+  static bool IsOpenableLink(const QString& link);
+  // "cell://R<row>C<col>" (any case): true and the cell when the name parses.
+  static bool ParseCellLink(const QString& link, int32_t& col, int32_t& row);
+  // The hint of the cell under a client point: its text and where it shows (client coordinates); false for none.
+  // It starts as the cell's text with HintShowCells (markup stripped unless HTMLHint), then OnGridHint decides.
+  bool PrepareCellHint(int32_t x, int32_t y, QString& hint, TPoint& pos);
+  // The base cell whose hint shows; (-1, -1) none. Moving to another cell cancels it.
+  TPoint LastHintPos() const { return FLastHintPos; }
+  bool HintShowCells = false;
+  bool HTMLHint = false;
+  bool HintShowSizing = false;
+
+  struct TSortSettings {
+    bool Show = false;
+    int32_t Row = 0;
+    int32_t Column = -1;
+    TSortDirection Direction = sdAscending;
+    TSortDirection InitSortDirection = sdAscending;
+    bool UndoSort = false;
+  } SortSettings;
+  struct TDragDropSettings {
+    bool OleDropTarget = false;
+    bool OleDropSource = false;
+    bool OleColumnDragDrop = false;
+    bool OleColumnsOnly = false;
+    bool OleColumnReorder = false;
+    bool OleCopyAlways = false;
+    bool OleRemoveRows = false;
+    bool OleAcceptText = true;
+    bool OleAcceptFiles = true;
+    bool OleAcceptURLs = true;
+  } DragDropSettings;
+  // Sorts the normal rows by SortSettings.Column in SortSettings.Direction (numbers as numbers).
+  virtual void QSort();
+  // Puts the rows back in the order from before the first sort.
+  virtual void QUnSort();
+  void InitSortXRef();
+  int32_t SortTime() const { return FSortTime; }
+
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, bool&)> OnCanClickCell;                 // ARow, ACol, Allow
+  std::function<void(TQrvStringGrid*, int32_t, int32_t)> OnClickCell;                           // ARow, ACol
+  std::function<void(TQrvStringGrid*, int32_t, int32_t)> OnDblClickCell;                        // ARow, ACol
+  std::function<void(TQrvStringGrid*, int32_t, int32_t)> OnRightClickCell;                      // ARow, ACol
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, bool)> OnCheckBoxMouseUp;               // ACol, ARow, State
+  std::function<void(TQrvStringGrid*, int32_t, int32_t)> OnRadioButtonClick;                    // ACol, ARow
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, const QString&, bool&)> OnAnchorClick;  // ARow, ACol
+  std::function<void(TQrvStringGrid*, int32_t, int32_t)> OnColumnSizing;                        // ACol, ColumnSize
+  std::function<void(TQrvStringGrid*, int32_t, int32_t)> OnRowSizing;                           // ARow, RowSize
+  std::function<void(TQrvStringGrid*, int32_t)> OnEndColumnSize;                                // ACol
+  std::function<void(TQrvStringGrid*, int32_t)> OnEndRowSize;                                   // ARow
+  std::function<void(TQrvStringGrid*, int32_t, bool&)> OnColumnSize;                            // ACol, Allow
+  std::function<void(TQrvStringGrid*, int32_t, bool&)> OnColumnMove;                            // ACol, Allow
+  std::function<void(TQrvStringGrid*, int32_t, bool&)> OnRowMove;                               // ARow, Allow
+  std::function<void(TQrvStringGrid*, int32_t, bool&)> OnColumnMoving;                          // ACol, Allow
+  std::function<void(TQrvStringGrid*, int32_t, bool&)> OnRowMoving;                             // ARow, Allow
+  std::function<void(TQrvStringGrid*, int32_t, int32_t)> OnRowMoved;                            // FromIndex, ToIndex
+  std::function<void(TQrvStringGrid*, int32_t, bool&)> OnCanSort;                               // ACol, DoSort
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, const QString&, bool&)> OnOleDrag;      // ARow, ACol
+  std::function<void(TQrvStringGrid*, int32_t, int32_t)> OnOleDragStart;                        // ARow, ACol
+  std::function<void(TQrvStringGrid*, uint32_t)> OnOleDragStop;                                 // OLEEffect
+  // A cell whose text is its check box (its column's editor kind says so); the grid has none of its own.
+  virtual bool IsDataCheckBoxCell(int32_t /*c*/, int32_t /*r*/) const { return false; }
+
+  // Focus and cursor (_Focus.cpp): the widget reports the focus entering and leaving and asks for the cursor.
+  enum TGridCursor { gcDefault, gcColumnSizing, gcRowSizing, gcLink };
+  TGridCursor CursorAt(int32_t x, int32_t y) const;
+  void GridEnter();
+  void GridExit();
+  std::function<void(TQrvStringGrid*)> OnEnter;
+  std::function<void(TQrvStringGrid*)> OnExit;
+
+ private:
+  bool PressOnSizingEdge(int32_t x, int32_t y, int32_t c, int32_t r);
+  void MoveSizing(int32_t x, int32_t y);
+  void EndSizing(int32_t x, int32_t y);
+  void StartMoving(int32_t x, int32_t y);
+  void EndMoving(int32_t x, int32_t y);
+  // The sort column and the current column stay on their data when a column moves.
+  void FollowColumnMove(int32_t fromIndex, int32_t toIndex);
+  bool PressOnCheckBox(int32_t c, int32_t r, int32_t x, int32_t y);
+  bool PressOnLink(int32_t c, int32_t r);
+  void RunClickSort(int32_t c, int32_t x, int32_t y, TShiftState shift);
+  void ApplyRowOrder(const std::vector<int32_t>& order, int32_t first);
+  void ClickCell(int32_t c, int32_t r);
+  void ResetPress();
+  TGridInteraction FInteraction = TGridInteraction::None;
+  bool FButtonDown = false;
+  bool FDoOnClick = false;
+  bool FSelectionClick = false;
+  bool FColMoveFlg = false;
+  bool FColSizeFlg = false;
+  bool FDblClk = false;
+  int32_t FClickX = 0;
+  int32_t FClickY = 0;
+  int32_t FPressCol = -1;
+  int32_t FPressRow = -1;
+  TGridRect FPressSelection{};
+  bool FSizingCol = true;
+  int32_t FSizingIndex = -1;
+  int32_t FSizingStart = 0;
+  int32_t FSizingStartSize = 0;
+  int32_t FSizingPos = 0;
+  bool FMoveCol = true;
+  int32_t FMoveCell = -1;
+  int32_t FMoveTarget = -1;
+  bool FDragColumn = false;
+  TGridRect FDragRect{};
+  TPoint FDragCell{-1, -1};
+  int32_t FSortTime = 0;
+  TPoint FLastHintPos{-1, -1};
+
+  // The floating footer and its calculations (_Footer.cpp).
+ public:
+  TFloatingFooter& FloatingFooter() { return *FFloatingFooter; }
+  const TFloatingFooter& FloatingFooter() const { return *FFloatingFooter; }
+  virtual void CalcFooter(int32_t aCol) { CalculateFooter(aCol); }
+  // Writes the totals of the footer row; -1: every column, hidden ones included.
+  virtual void CalculateFooter(int32_t aCol);
+  virtual void RecalcFooterColumn(int32_t aCol, int32_t aRow);
+  void UpdateFooter() { InvalidateFloatingFooter(); }
+  // The widget follows the footer's settings (its panel's height, visibility and hints).
+  virtual void FloatingFooterChanged() {}
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, QString&)> OnFooterCalc;  // ACol, ARow, Value
+  // The footer strip's own painting and hit test (_FooterPaint.cpp), on the strip's canvas and coordinates.
+  // The width the footer's cells span: the fixed columns and the columns from LeftCol on.
+  int32_t FooterWidth() const;
+  // The column under x in the strip; -1 past the last column.
+  int32_t FooterColumnAt(int32_t x) const;
+  // Paints the strip by the footer's style into `client`; answers the width painted.
+  int32_t PaintFloatingFooter(TCanvas& canvas, const TRect& client);
+  // A click on the strip: OnClick, then OnClickCell with the footer row and the column under x.
+  void FooterClick(int32_t x);
+  std::function<void(TQrvStringGrid*, int32_t, TCanvas&, const TRect&)> OnFooterPaint;  // AColumn, Canvas, ARect
+  // Over the real rows fromRow .. toRow of a real column; a cell that is no number counts as 0.
+  double ColumnSum(int32_t aCol, int32_t fromRow, int32_t toRow) const;
+  double ColumnAvg(int32_t aCol, int32_t fromRow, int32_t toRow) const;
+  double ColumnMin(int32_t aCol, int32_t fromRow, int32_t toRow) const;
+  double ColumnMax(int32_t aCol, int32_t fromRow, int32_t toRow) const;
+  double ColumnDistinct(int32_t aCol, int32_t fromRow, int32_t toRow) const;
+  // The sample standard deviation; 0 for fewer than two rows.
+  double ColumnStdDev(int32_t aCol, int32_t fromRow, int32_t toRow) const;
+
+ private:
+  std::vector<double> ColumnValues(int32_t aCol, const std::vector<int32_t>& realRows) const;
+  static std::vector<int32_t> RealRowRange(int32_t fromRow, int32_t toRow);
+  std::unique_ptr<TFloatingFooter> FFloatingFooter = std::make_unique<TFloatingFooter>(*this);
+
+  // Controls embedded in markup cells as CONTROL tags (_EmbeddedControls.cpp): a press switches buttons, check
+  // boxes and radio buttons in the cell text; edits, password and masked fields and combos are edited in one shared
+  // control of the widget, whose value goes back into the tag's VALUE.
+ public:
+  // What the widget shows over an embedded control (client coordinates).
+  struct TCellControlEditor {
+    QString Type;
+    TRect Bounds;
+    QString Value;
+    QChar PasswordChar;
+    QString Mask;
+    int32_t MaxLength = 0;
+    bool Combo = false;
+    bool ComboEditable = true;
+    QStringList Items;
+    int32_t DropCount = 8;
+  };
+  // Gives the next editable control of the cell after the one with afterId (the first for an empty one) the focus;
+  // false when there is none and the grid took the focus.
+  bool FocusNextCellControl(int32_t c, int32_t r, const QString& afterId);
+  void StartCellControlEdit(const QString& text, const QString& type, int32_t c, int32_t r, const TRect& rect,
+                            const QString& value, const QString& id);
+  // The shared control was left with this value.
+  void CellControlEditDone(const QString& value);
+  void CellControlComboSelect(int32_t index, const QString& itemText);
+  bool CellControlEditing() const { return FCtrlEditing; }
+  // The rectangle of the control with that ID in cell (real column c, row r); empty when the cell has none.
+  TRect CellControlRect(int32_t c, int32_t r, const QString& id);
+  std::function<void(const TCellControlEditor&)> ShowCellControl;
+  // Ends the widget's running control edit (it calls CellControlEditDone with its value).
+  std::function<void()> FinishCellControl;
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, const QString&, const QString&, const QString&)>
+      OnControlClick;  // ARow, ACol, CtrlID, CtrlType, CtrlVal
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, const QString&, const QString&, const QString&)>
+      OnControlEditDone;  // ARow, ACol, CtrlID, CtrlType, CtrlVal
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, const QString&, const QString&, const QString&, QStringList&,
+                     bool&, int32_t&)>
+      OnControlComboList;  // ARow, ACol, CtrlID, CtrlType, CtrlVal, Values, Edit, DropCount
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, int32_t, const QString&, const QString&)>
+      OnControlComboSelect;  // ARow, ACol, ItemIndex, CtrlID, CtrlValue
+
+ private:
+  // Hit test of the cell's markup at a point, or (with an ID) the control with that ID.
+  bool HitCellControl(int32_t c, int32_t r, int32_t x, int32_t y, QString& id, QString& type, QString& value,
+                      TRect& rect);
+  bool PressOnCellControl(int32_t c, int32_t r, int32_t x, int32_t y);
+  TPoint FCtrlXY{-1, -1};
+  QString FCtrlID;
+  QString FCtrlType;
+  bool FCtrlEditing = false;
+  bool FCtrlDown = false;
 };

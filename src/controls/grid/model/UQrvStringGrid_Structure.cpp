@@ -303,4 +303,5 @@ void TQrvStringGrid::ColumnMoved(int32_t fromIndex, int32_t toIndex) {
       cells.resize(static_cast<size_t>(std::max(from, to)) + 1);
     rotate(cells);
   }
+  FollowColumnMove(fromIndex, toIndex);
 }

@@ -1,0 +1,233 @@
+// A mouse press and a double click on the grid: sizing starts, check boxes, links, the start of a possible drag,
+// column and row moving, the cursor move with OnClickCell, and the double click's header-edge auto size.
+#include <QUrl>
+
+#include "UQrvStringGrid.h"
+#include "UValueText.h"
+
+namespace {
+constexpr int32_t DblClickZone = 3;  // a double click this close to a header edge sizes the column to its contents
+}  // namespace
+
+void TQrvStringGrid::ResetPress() {
+  FSelectionClick = false;
+  FMoveCell = -1;
+  FMoveTarget = -1;
+  FSizingIndex = -1;
+  FDragColumn = false;
+  FDragCell = {-1, -1};
+}
+
+void TQrvStringGrid::GridMouseDown(TGridMouseButton button, TShiftState shift, int32_t x, int32_t y) {
+  int32_t c = -1, r = -1;
+  MouseToCell(x, y, c, r);
+  if (button == gmbRight) {
+    if (c >= 0 && r >= 0 && OnRightClickCell) OnRightClickCell(this, r, c);
+    return;
+  }
+  if (button != gmbLeft) return;
+  FButtonDown = true;
+  FDoOnClick = true;
+  FColMoveFlg = false;
+  FColSizeFlg = false;
+  // The release compares the selection with this one, whatever the press does to it.
+  FPressSelection = Selection();
+  FClickX = x;
+  FClickY = y;
+  FPressCol = c;
+  FPressRow = r;
+  ResetPress();
+  FInteraction = TGridInteraction::None;
+  bool allow = true;
+  if (OnCanClickCell) OnCanClickCell(this, r, c, allow);
+  if (!allow) {
+    FButtonDown = false;
+    return;
+  }
+  if (PressOnSizingEdge(x, y, c, r)) return;
+  if (c < 0 || r < 0) {
+    HideInplaceEditor();
+    return;
+  }
+  const TPoint base = BaseCell(c, r);
+  c = base.X;
+  r = base.Y;
+  if (PressOnCheckBox(c, r, x, y)) return;
+  if (PressOnCellControl(c, r, x, y)) return;
+  if (PressOnLink(c, r)) return;
+  const bool fixedRow = r < FixedRows();
+  const bool fixedCol = c < FixedCols();
+  if (fixedRow || fixedCol) HideInplaceEditor();
+  // A press on a selected cell may become a drag once the mouse moves.
+  const TGridRect sel = Selection();
+  const bool inSelection = c >= sel.Left && c <= sel.Right && r >= sel.Top && r <= sel.Bottom;
+  const bool headerDrag = fixedRow && !fixedCol && DragDropSettings.OleColumnDragDrop;
+  if (DragDropSettings.OleDropSource && !(Options() & goEditing) && (inSelection || headerDrag) &&
+      !HasCheckBox(RealColIndex(c), r)) {
+    FocusGrid();
+    FSelectionClick = true;
+    ClickCell(c, r);
+    return;
+  }
+  if (fixedRow && !fixedCol && (Options() & goColMoving)) {
+    FMoveCol = true;
+    FMoveCell = c;
+  } else if (fixedCol && !fixedRow && (Options() & goRowMoving)) {
+    FMoveCol = false;
+    FMoveCell = r;
+  }
+  if (!fixedRow && !fixedCol) {
+    FocusGrid();
+    const bool secondClick =
+        sel.Left == c && sel.Right == c && sel.Top == r && sel.Bottom == r && Col() == c && Row() == r;
+    if (secondClick && (Options() & goEditing)) {
+      ShowInplaceEdit();
+    } else {
+      const bool extend = (shift & ssShift) && (Options() & goRangeSelect);
+      HideInplaceEditor();
+      MoveCurrent(c, r, !extend, true);
+      if (Options() & goRangeSelect) FInteraction = TGridInteraction::Selecting;
+    }
+  }
+  ClickCell(c, r);
+  bool canEdit = (Options() & goEditing) != 0;
+  if (!fixedRow && !fixedCol) CanEditCell(RealColIndex(c), r, canEdit);
+  const TRect rect = CellRect(c, r);
+  if (!fixedRow && !fixedCol && canEdit && MouseActions().DirectEdit() && x > rect.Left + 3 && x < rect.Right - 3 &&
+      Col() == c && Row() == r && !EditMode())
+    ShowInplaceEdit();
+}
+
+void TQrvStringGrid::ClickCell(int32_t c, int32_t r) {
+  if (FloatingFooterShown() && FloatingFooterFixedLastRow() && r == RowCount() - 1) return;
+  if (OnClickCell) OnClickCell(this, r, c);
+}
+
+bool TQrvStringGrid::PressOnCheckBox(int32_t c, int32_t r, int32_t x, int32_t y) {
+  const int32_t rc = RealColIndex(c);
+  bool allowed = (Options() & goEditing) || MouseActions().RangeSelectAndEdit();
+  CanEditCell(rc, r, allowed);
+  if (!allowed && !ControlLook.CheckAlwaysActive) return false;
+  // A data check-box cell of a column toggles anywhere in the cell between its check texts.
+  const bool textBox = IsDataCheckBoxCell(rc, r);
+  const bool radio = !textBox && HasRadioButton(rc, r);
+  if (!textBox && !HasCheckBox(rc, r) && !radio) return false;
+  if (!textBox && !IsInCheckBox(rc, r, x, y)) return false;
+  HideInplaceEditor();
+  FocusGrid();
+  bool state = false;
+  if (textBox) {
+    QString checkTrue = CheckTrue, checkFalse = CheckFalse;
+    GetCheckTrue(rc, r, checkTrue);
+    GetCheckFalse(rc, r, checkFalse);
+    state = Cells(rc, r) != checkTrue;
+    SetCells(rc, r, state ? checkTrue : checkFalse);
+  } else if (radio) {
+    SelectRadioButtonCell(rc, r, true);
+    if (OnRadioButtonClick) OnRadioButtonClick(this, rc, r);
+  } else {
+    ToggleCheckBoxCell(rc, r, true);
+    GetCheckBoxState(rc, r, state);
+  }
+  if (ShowModifiedEnabled()) {
+    SetRowModified(r, true);
+    RepaintCell(0, r);
+  }
+  if (!Navigation().AlwaysEdit() && c >= FixedCols() && r >= FixedRows()) MoveCurrent(c, r, true, true);
+  if (!radio) CheckBoxClick(rc, r, state);
+  if (r < FixedRows() && MouseActions().CheckAllCheck() && !radio && !textBox) {
+    for (int32_t row = FixedRows(); row < RowCount(); ++row)
+      if (HasCheckBox(rc, row)) SetCheckBoxState(rc, row, state);
+    Invalidate();
+  }
+  Click();
+  FDoOnClick = false;
+  return true;
+}
+
+bool TQrvStringGrid::IsOpenableLink(const QString& link) {
+  const QUrl url(link.trimmed(), QUrl::StrictMode);
+  if (!url.isValid() || url.isRelative()) return false;
+  const QString scheme = url.scheme().toLower();
+  // A one-letter scheme is a drive letter: a local path, as is anything under "file".
+  return scheme.size() > 1 && scheme != QLatin1String("file");
+}
+
+bool TQrvStringGrid::ParseCellLink(const QString& link, int32_t& col, int32_t& row) {
+  const int32_t at = link.indexOf(QLatin1String("cell://"), 0, Qt::CaseInsensitive);
+  if (at < 0) return false;
+  const QString name = link.mid(at + 7).toUpper();
+  if (name.size() < 4 || !name.startsWith(QLatin1Char('R'))) return false;
+  const int32_t cAt = name.indexOf(QLatin1Char('C'), 1);
+  if (cAt < 0) return false;
+  bool okRow = false, okCol = false;
+  const int32_t r = name.mid(1, cAt - 1).toInt(&okRow);
+  const int32_t c = name.mid(cAt + 1).toInt(&okCol);
+  if (!okRow || !okCol) return false;
+  col = c;
+  row = r;
+  return true;
+}
+
+bool TQrvStringGrid::PressOnLink(int32_t c, int32_t r) {
+  if (!URLShow) return false;
+  const QString text = Cells(RealColIndex(c), r);
+  if (!LooksLikeUrl(text)) return false;
+  bool autoHandle = true;
+  if (OnAnchorClick) OnAnchorClick(this, r, c, text, autoHandle);
+  if (!autoHandle) return true;
+  if (!text.contains(QLatin1String("cell://"), Qt::CaseInsensitive)) {
+    if (OpenLink && IsOpenableLink(text)) OpenLink(text.trimmed());
+    return true;
+  }
+  int32_t col = -1, row = -1;
+  // A cell outside the grid names nothing.
+  if (ParseCellLink(text, col, row) && col >= 0 && col < ColCount() && row >= 0 && row < RowCount()) {
+    SetRow(row);
+    SetCol(col);
+    ScrollInView(col, row);
+  }
+  return true;
+}
+
+void TQrvStringGrid::GridDblClick(TShiftState shift, int32_t x, int32_t y) {
+  int32_t c = -1, r = -1;
+  MouseToCell(x, y, c, r);
+  const int32_t mouseRow = r;
+  if (c < 0 && !FixedRowAlways() && y < RowHeights(0) * std::max(1, FixedRows())) {
+    c = ColCount() - 1;
+    r = 0;
+  }
+  if (c >= 0 && r >= 0 && r < FixedRows() && (Options() & goColSizing) && MouseActions().AutoSizeColOnDblClick()) {
+    const TRect rect = CellRect(c, r);
+    int32_t sized = -1;
+    if (x - rect.Left < DblClickZone && c - 1 >= FixedCols())
+      sized = c - 1;
+    else if ((rect.Right - x < DblClickZone || x >= rect.Right) && c >= FixedCols())
+      sized = c;
+    if (sized >= 0) {
+      FDblClk = true;
+      bool allow = true;
+      if (OnColumnSize) OnColumnSize(this, sized, allow);
+      if (allow) {
+        AutoSizeCol(RealColIndex(sized));
+        if (OnEndColumnSize) OnEndColumnSize(this, sized);
+      }
+      FButtonDown = true;
+      FInteraction = TGridInteraction::None;
+      return;
+    }
+  }
+  // The second press runs as any press; a control cell answers nothing more.
+  GridMouseDown(gmbLeft, shift, x, y);
+  if (c >= 0 && r >= 0 && IsControlCell(RealColIndex(c), r)) return;
+  if (OnDblClickCell) OnDblClickCell(this, mouseRow < 0 ? -1 : r, c);
+  if (MouseActions().EditOnDblClickOnly() && c >= FixedCols() && r >= FixedRows()) {
+    bool canEdit = true;
+    CanEditCell(RealColIndex(c), r, canEdit);
+    if (canEdit) {
+      SetOptions(Options() | goEditing);
+      ShowInplaceEdit();
+    }
+  }
+}

@@ -1,0 +1,112 @@
+// The mouse moving over the grid with or without the button down: range selection, sizing, moving and the start
+// of a drag out of the grid; and the mouse leaving it.
+#include "UMarkupText.h"
+#include "UQrvStringGrid.h"
+
+namespace {
+constexpr int32_t DragThreshold = 3;  // a drag starts once the mouse left the press point by more than this
+}
+
+void TQrvStringGrid::GridMouseMove(TShiftState shift, int32_t x, int32_t y) {
+  int32_t c = -1, r = -1;
+  MouseToCell(x, y, c, r);
+  // A hint belongs to its cell: another cell under the mouse cancels it.
+  if (FLastHintPos.X >= 0) {
+    const TPoint base = c >= 0 && r >= 0 ? BaseCell(c, r) : TPoint{-1, -1};
+    if (base.X != FLastHintPos.X || base.Y != FLastHintPos.Y) FLastHintPos = {-1, -1};
+  }
+  if (!FButtonDown || !(shift & ssLeft)) {
+    if (HoverRow() && r != HoverRowIdx()) {
+      SetHoverRowIdx(r);
+      Invalidate();
+    }
+    return;
+  }
+  switch (FInteraction) {
+    case TGridInteraction::Sizing:
+      MoveSizing(x, y);
+      return;
+    case TGridInteraction::Moving: {
+      const int32_t target = FMoveCol ? c : r;
+      if (target != FMoveTarget) {
+        FMoveTarget = target;
+        bool allow = true;
+        if (FMoveCol && OnColumnMoving) OnColumnMoving(this, target, allow);
+        if (!FMoveCol && OnRowMoving) OnRowMoving(this, target, allow);
+        if (!allow) FMoveTarget = -1;
+        Invalidate();
+      }
+      return;
+    }
+    case TGridInteraction::Selecting:
+      // The release reports the changed selection once.
+      if (c >= FixedCols() && r >= FixedRows() && (c != Col() || r != Row())) MoveCurrent(c, r, false, true);
+      return;
+    default:
+      break;
+  }
+  if (FMoveCell >= 0) {
+    StartMoving(x, y);
+    return;
+  }
+  if (!FSelectionClick || !DragDropSettings.OleDropSource) return;
+  if (std::abs(x - FClickX) <= DragThreshold && std::abs(y - FClickY) <= DragThreshold) return;
+  FSelectionClick = false;
+  const int32_t pc = FPressCol, pr = FPressRow;
+  const bool column = pr >= 0 && pr < FixedRows() && DragDropSettings.OleColumnDragDrop;
+  bool allow = !(DragDropSettings.OleColumnsOnly && pr >= FixedRows());
+  const TGridRect sel = Selection();
+  const QString text = pc >= 0 && pr >= 0 ? Cells(RealColIndex(pc), pr) : QString();
+  if (allow && OnOleDrag) OnOleDrag(this, pr, pc, text, allow);
+  if (!allow) {
+    FInteraction = TGridInteraction::Selecting;
+    return;
+  }
+  FDragColumn = column;
+  FDragRect = column ? TGridRect{pc, FixedRows(), pc, RowCount() - 1} : sel;
+  FDragCell = {pc, pr};
+  if (OnOleDragStart) OnOleDragStart(this, pr, pc);
+  FInteraction = TGridInteraction::Dragging;
+}
+
+void TQrvStringGrid::EndOleDrag(uint32_t effect, bool cancelled) {
+  FInteraction = TGridInteraction::None;
+  FButtonDown = false;
+  FDragColumn = false;
+  FDragCell = {-1, -1};
+  if (!cancelled && OnOleDragStop) OnOleDragStop(this, effect);
+}
+
+void TQrvStringGrid::GridMouseLeave() {
+  if (HoverRow() && HoverRowIdx() != -1) {
+    SetHoverRowIdx(-1);
+    Invalidate();
+  }
+}
+
+bool TQrvStringGrid::PrepareCellHint(int32_t x, int32_t y, QString& hint, TPoint& pos) {
+  int32_t c = -1, r = -1;
+  MouseToCell(x, y, c, r);
+  hint.clear();
+  if (c < 0 || r < 0) return false;
+  const TPoint base = BaseCell(c, r);
+  c = base.X;
+  r = base.Y;
+  FLastHintPos = base;
+  const TRect rect = CellRect(c, r);
+  pos = {x, rect.Bottom + 6};
+  const bool normal =
+      c >= FixedCols() && r >= FixedRows() && c < ColCount() - FixedRightCols() && r < RowCount() - FixedFooters();
+  if (HintShowCells && normal) {
+    pos = {x, rect.Top};
+    const QString text = Cells(RealColIndex(c), r);
+    hint = HTMLHint ? text : MarkupToPlainText(text);
+  }
+  const bool footerRow = FloatingFooterShown() && r == RowCount() - 1;
+  if (!footerRow) {
+    QString wide;
+    GetCellHint(RealColIndex(c), r, hint, wide);
+  }
+  if (hint.isEmpty()) FLastHintPos = {-1, -1};
+  return !hint.isEmpty();
+}

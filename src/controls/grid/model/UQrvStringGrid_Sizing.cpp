@@ -1,0 +1,130 @@
+// Sizing columns by their header edges and rows by their fixed-column edges, and moving columns and rows by
+// their fixed cells: armed by the press, shown while the mouse moves, applied on release.
+#include "UQrvStringGrid.h"
+
+namespace {
+constexpr int32_t SizingZone = 4;     // a press closer than this to a header edge grabs it
+constexpr int32_t MoveThreshold = 3;  // the mouse must leave the press point by more than this to start a move
+}  // namespace
+
+bool TQrvStringGrid::PressOnSizingEdge(int32_t x, int32_t y, int32_t c, int32_t r) {
+  // The edge under the mouse: the right edge of the cell, or the left edge, which is the previous one's right.
+  auto grab = [&](bool columns, int32_t index, int32_t pos, int32_t start, int32_t end, int32_t fixed) {
+    int32_t sized = -1;
+    if (end - pos < SizingZone)
+      sized = index;
+    else if (pos - start < SizingZone)
+      sized = index - 1;
+    // The left edge of the first column, or of the first scrolled one, has no column shown to size.
+    if (sized < 0) return false;
+    if (sized == index - 1 && sized >= fixed && index == (columns ? LeftCol() : TopRow())) return false;
+    FSizingCol = columns;
+    FSizingIndex = sized;
+    FSizingStart = pos;
+    FSizingStartSize = columns ? ColWidths(sized) : RowHeights(sized);
+    FSizingPos = pos;
+    FInteraction = TGridInteraction::Sizing;
+    FColSizeFlg = columns;
+    HideInplaceEditor();
+    return true;
+  };
+  if (c < 0 || r < 0) return false;
+  const TRect rect = CellRect(c, r);
+  if (r < FixedRows() && (Options() & goColSizing) && grab(true, c, x, rect.Left, rect.Right, FixedCols()))
+    return true;
+  if (c < FixedCols() && (Options() & goRowSizing) && grab(false, r, y, rect.Top, rect.Bottom, FixedRows()))
+    return true;
+  return false;
+}
+
+namespace {
+int32_t ClampSize(int32_t size, int32_t minSize, int32_t maxSize) {
+  size = std::max(size, std::max(minSize, 0));
+  if (maxSize > 0) size = std::min(size, maxSize);
+  return size;
+}
+}  // namespace
+
+void TQrvStringGrid::MoveSizing(int32_t x, int32_t y) {
+  FSizingPos = FSizingCol ? x : y;
+  if (FSizingCol) {
+    const int32_t size = ClampSize(FSizingStartSize + FSizingPos - FSizingStart, MinColWidth, MaxColWidth);
+    if (OnColumnSizing) OnColumnSizing(this, FSizingIndex, size);
+  } else {
+    const int32_t size = ClampSize(FSizingStartSize + FSizingPos - FSizingStart, MinRowHeight, MaxRowHeight);
+    if (OnRowSizing) OnRowSizing(this, FSizingIndex, size);
+  }
+  Invalidate();
+}
+
+void TQrvStringGrid::EndSizing(int32_t x, int32_t y) {
+  FInteraction = TGridInteraction::None;
+  const int32_t index = FSizingIndex;
+  FSizingIndex = -1;
+  // An edge let go beyond the grid's right (bottom) border leaves the size as it was.
+  if (index < 0 || (FSizingCol ? x > Width() : y > Height())) {
+    Invalidate();
+    return;
+  }
+  const int32_t pos = FSizingCol ? x : y;
+  if (FSizingCol) {
+    int32_t width = ClampSize(FSizingStartSize + pos - FSizingStart, MinColWidth, MaxColWidth);
+    SetColWidths(index, width);
+    if (OnEndColumnSize) OnEndColumnSize(this, index);
+    if (OnUpdateColumnSize) {
+      const int32_t asked = width;
+      OnUpdateColumnSize(this, index, width);
+      if (width != asked) SetColWidths(index, std::max(width, 0));
+    }
+  } else {
+    SetRowHeights(index, ClampSize(FSizingStartSize + pos - FSizingStart, MinRowHeight, MaxRowHeight));
+    if (OnEndRowSize) OnEndRowSize(this, index);
+  }
+  Invalidate();
+}
+
+void TQrvStringGrid::StartMoving(int32_t x, int32_t y) {
+  if (std::abs(x - FClickX) <= MoveThreshold && std::abs(y - FClickY) <= MoveThreshold) return;
+  bool allow = true;
+  if (FMoveCol && OnColumnMove) OnColumnMove(this, FMoveCell, allow);
+  if (!FMoveCol && OnRowMove) OnRowMove(this, FMoveCell, allow);
+  if (!allow) {
+    FMoveCell = -1;
+    return;
+  }
+  FInteraction = TGridInteraction::Moving;
+}
+
+void TQrvStringGrid::EndMoving(int32_t x, int32_t y) {
+  FInteraction = TGridInteraction::None;
+  int32_t c = -1, r = -1;
+  MouseToCell(x, y, c, r);
+  const int32_t from = FMoveCell;
+  FMoveCell = -1;
+  FMoveTarget = -1;
+  if (from < 0) return;
+  if (FMoveCol && c >= FixedCols() && c != from) {
+    MoveColumn(from, c);
+    FColMoveFlg = true;
+  } else if (!FMoveCol && r >= FixedRows() && r != from) {
+    // The last row under a fixed floating footer stays where it is.
+    if (FloatingFooterShown() && FloatingFooterFixedLastRow() && r == RowCount() - 1) return;
+    MoveRow(from, r);
+    FColMoveFlg = true;
+    if (OnRowMoved) OnRowMoved(this, from, r);
+  }
+  Invalidate();
+}
+
+void TQrvStringGrid::FollowColumnMove(int32_t fromIndex, int32_t toIndex) {
+  auto follow = [fromIndex, toIndex](int32_t index) {
+    if (index == fromIndex) return toIndex;
+    if (fromIndex < toIndex && index > fromIndex && index <= toIndex) return index - 1;
+    if (toIndex < fromIndex && index >= toIndex && index < fromIndex) return index + 1;
+    return index;
+  };
+  if (SortSettings.Column >= 0) SortSettings.Column = follow(SortSettings.Column);
+  const int32_t col = follow(Col());
+  if (col != Col()) MoveCurrent(col, Row(), true, false);
+  if (FloatingFooterShown()) InvalidateFloatingFooter();
+}

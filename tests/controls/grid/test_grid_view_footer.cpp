@@ -1,0 +1,65 @@
+// The floating footer's strip under a grid view's cells: shown with the footer, painted by the grid column by
+// column, and clicks reported on the footer row.
+#include <gtest/gtest.h>
+
+#include <QTest>
+#include <vector>
+
+#include "GridMouseFixture.h"
+#include "UCanvas.h"
+#include "UFooterPanel.h"
+
+namespace {
+QRgb Panel_Pixel(TFooterPanel& panel, int x, int y) {
+  return panel.grab().toImage().convertToFormat(QImage::Format_RGB32).pixel(x, y);
+}
+}  // namespace
+
+TEST_F(TGridMouseTest, TheFooterStripShowsTheLastRowAndReportsClicksOnIt) {
+  Q().SetRowCount(5);
+  for (int32_t r = 1; r < 4; ++r) Q().SetCells(1, r, QString::number(r));
+  TFooterPanel* panel = View.FooterPanel();
+  ASSERT_NE(panel, nullptr);
+  EXPECT_FALSE(panel->isVisible());
+  Q().FloatingFooter().SetVisible(true);
+  Q().FloatingFooter().SetColumnCalc(1, acSUM);
+  EXPECT_EQ(Q().Cells(1, 4), QStringLiteral("6.00"));
+  EXPECT_TRUE(panel->isVisible());
+  EXPECT_EQ(panel->height(), Q().FloatingFooter().Height() - 1);
+  EXPECT_EQ(View.viewport()->height() + panel->height(), 120);
+
+  std::vector<std::pair<int32_t, TRect>> painted;
+  Q().OnFooterPaint = [&](TQrvStringGrid*, int32_t c, TCanvas& canvas, const TRect& rect) {
+    painted.emplace_back(c, rect);
+    canvas.Brush().Color = c == 2 ? 0x0000FF : 0x00FF00;
+    canvas.FillRect(rect);
+  };
+  Q().SetColors(3, 4, 0xFF0000);
+  const QRgb red = Panel_Pixel(*panel, 100, 8);
+  ASSERT_GE(painted.size(), 4u);
+  // The fixed column is the grid's own cell; the others are handed to the event, each one pixel narrower.
+  EXPECT_EQ(painted[0].first, 1);
+  EXPECT_EQ(painted[0].second.Left, 40);
+  EXPECT_EQ(painted[0].second.Right, 79);
+  EXPECT_EQ(red, qRgb(255, 0, 0));
+  EXPECT_EQ(Panel_Pixel(*panel, 60, 8), qRgb(0, 255, 0));
+
+  std::vector<std::pair<int32_t, int32_t>> clicks;
+  Q().OnClickCell = [&](TQrvStringGrid*, int32_t r, int32_t c) { clicks.emplace_back(r, c); };
+  QTest::mouseClick(panel, Qt::LeftButton, Qt::NoModifier, QPoint(100, 5));
+  EXPECT_EQ(clicks, (std::vector<std::pair<int32_t, int32_t>>{{4, 2}}));
+
+  Q().FloatingFooter().SetVisible(false);
+  EXPECT_FALSE(panel->isVisible());
+  EXPECT_EQ(View.viewport()->height(), 120);
+}
+
+TEST_F(TGridMouseTest, AFooterBorderLineIsDrawnOnlyInAColour) {
+  Q().FloatingFooter().SetVisible(true);
+  TFooterPanel& panel = *View.FooterPanel();
+  const QRgb plain = Panel_Pixel(panel, 60, 0);
+  Q().FloatingFooter().SetBorderColor(0x0000FF);
+  EXPECT_EQ(Panel_Pixel(panel, 60, 0), qRgb(255, 0, 0));
+  Q().FloatingFooter().SetBorderColor(clNone);
+  EXPECT_EQ(Panel_Pixel(panel, 60, 0), plain);
+}
