@@ -930,6 +930,9 @@ class TQrvStringGrid : public TBaseGrid {
   void RemoveSelectedCols();
   void RemoveUnSelectedCols();
 
+  // Asks the cell-selection check for the current cell again, which switches editing for it.
+  void UpdateEditMode() { SelectCell(Col(), Row()); }
+
   // Removes every normal row whose check box in checkBoxColumn is checked (removeChecked) or unchecked.
   void RemoveCheckedRows(int32_t checkBoxColumn, bool removeChecked);
 
