@@ -3,12 +3,7 @@
 
 #include <algorithm>
 
-#include <QDate>
-#include <QTime>
-
-#include "UDateParse.h"
 #include "UFormat.h"
-#include "UFormatSettings.h"
 #include "UValueText.h"
 
 TQrvColumnGrid::TQrvColumnGrid()
