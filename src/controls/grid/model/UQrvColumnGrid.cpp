@@ -3,12 +3,7 @@
 
 #include <algorithm>
 
-#include <QDate>
-#include <QTime>
-
-#include "UDateParse.h"
 #include "UFormat.h"
-#include "UFormatSettings.h"
 #include "UValueText.h"
 
 TQrvColumnGrid::TQrvColumnGrid()
@@ -406,53 +401,40 @@ void TQrvColumnGrid::SetColumnHeaders(const QStringList& headers) {
     if (!headers[i].isEmpty()) SetCells(i, 0, headers[i]);
 }
 
-// Typed access for the definitions' Rows-style accessors: locale text in, EConvertError for text that is no value.
+// The definitions' Rows-style accessors read and write through the string grid's own typed access.
 int32_t TQrvColumnGrid::Ints(int32_t col, int32_t row) const {
-  const QString text = Cells(col, row).trimmed();
-  bool ok = false;
-  const int32_t value = text.toInt(&ok);
-  if (!ok) throw EConvertError(QStringLiteral("'%1' is not a valid integer value").arg(text));
-  return value;
+  return GetInts(col, row);
 }
 
 void TQrvColumnGrid::SetInts(int32_t col, int32_t row, int32_t value) {
-  SetCells(col, row, QString::number(value));
+  TQrvStringGrid::SetInts(col, row, value);
 }
 
 double TQrvColumnGrid::Floats(int32_t col, int32_t row) const {
-  const QString text = Cells(col, row);
-  bool ok = false;
-  const double value = ExtractNumberText(text).toDouble(&ok);
-  if (!ok) throw EConvertError(QStringLiteral("'%1' is not a valid floating point value").arg(text));
-  return value;
+  return GetFloats(col, row);
 }
 
 void TQrvColumnGrid::SetFloats(int32_t col, int32_t row, double value) {
-  SetCells(col, row, Format(GetFloatFormat(col), {value}));
+  TQrvStringGrid::SetFloats(col, row, value);
 }
 
 TDateTime TQrvColumnGrid::Dates(int32_t col, int32_t row) const {
-  const QString text = Cells(col, row);
-  TDateTime value = 0;
-  if (!ParseLocaleDateTime(text, value)) throw EConvertError(QStringLiteral("'%1' is not a valid date").arg(text));
-  return value;
+  return GetDates(col, row);
 }
 
 void TQrvColumnGrid::SetDates(int32_t col, int32_t row, TDateTime value) {
-  int32_t y = 0, m = 0, d = 0;
-  DecodeDate(value, y, m, d);
-  SetCells(col, row, QDate(y, m, d).toString(FormatSettings().ShortDateFormat));
+  TQrvStringGrid::SetDates(col, row, value);
 }
 
 TDateTime TQrvColumnGrid::Times(int32_t col, int32_t row) const {
-  const QString text = Cells(col, row).trimmed();
-  const QTime time = QTime::fromString(text, FormatSettings().LongTimeFormat);
-  if (!time.isValid()) throw EConvertError(QStringLiteral("'%1' is not a valid time").arg(text));
-  return EncodeTime(time.hour(), time.minute(), time.second(), time.msec());
+  return GetTimes(col, row);
 }
 
 void TQrvColumnGrid::SetTimes(int32_t col, int32_t row, TDateTime value) {
-  int32_t h = 0, n = 0, sec = 0, ms = 0;
-  DecodeTime(value, h, n, sec, ms);
-  SetCells(col, row, QTime(h, n, sec).toString(FormatSettings().LongTimeFormat));
+  TQrvStringGrid::SetTimes(col, row, value);
+}
+
+// Written floats take the column's own format when it has one.
+void TQrvColumnGrid::GetFloatFormat(int32_t c, int32_t, QString& format) {
+  format = GetFloatFormat(c);
 }

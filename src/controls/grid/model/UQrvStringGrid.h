@@ -15,6 +15,7 @@
 #include "UBaseGrid.h"
 #include "UCellGraphic.h"
 #include "UCellNode.h"
+#include "UColumnSize.h"
 #include "UEditorType.h"
 #include "UFloatingFooter.h"
 #include "UGridAutoSize.h"
@@ -601,7 +602,6 @@ class TQrvStringGrid : public TBaseGrid {
   // Auto-sizing, fitting, auto-numbering and swapping.
   bool SizeGrowOnly = false;
   bool XYOffsetTopLeftOnly = false;
-  TAutoSizeRows ColumnSizeRows = arAll;
   int32_t AutoNumberStart = 0;
   int32_t AutoNumberOffset = 0;
   TSortDirection AutoNumberDirection = sdAscending;
@@ -881,6 +881,10 @@ class TQrvStringGrid : public TBaseGrid {
   TMouseActions& MouseActions() { return *FMouseActions; }
   const TMouseActions& MouseActions() const { return *FMouseActions; }
   TSyncGrid& SyncGrid() { return *FSyncGrid; }
+  // Column-size settings (auto-sizing reads from them which rows it measures) and the grow-while-typing switches.
+  TColumnSize& ColumnSize() { return *FColumnSize; }
+  const TColumnSize& ColumnSize() const { return *FColumnSize; }
+  TSizeWhileTyping& SizeWhileTyping() { return FSizeWhileTyping; }
   TBands& Bands() { return *FBands; }
   TFocusHelper& FocusHelper() { return *FFocusHelper; }
   // The grid keeps its own object and takes over the given one's settings.
@@ -937,6 +941,13 @@ class TQrvStringGrid : public TBaseGrid {
   void RemoveUnSelectedRows();
   void RemoveSelectedCols();
   void RemoveUnSelectedCols();
+
+  // Asks the cell-selection check for the current cell again, which switches editing for it.
+  void UpdateEditMode() { SelectCell(Col(), Row()); }
+
+  // Removes every normal row whose check box in checkBoxColumn is checked (removeChecked) or unchecked.
+  void RemoveCheckedRows(int32_t checkBoxColumn, bool removeChecked);
+
   void HideSelectedRows();
   void HideUnSelectedRows();
   // The same answer as IsHiddenRow; the caller's cache, filled on first use, makes repeated questions cheap.
@@ -998,6 +1009,8 @@ class TQrvStringGrid : public TBaseGrid {
       FModifiedRows, FEnabledRows, FOrigColSizes, FIgnoreColumns, FColumnOrder;
   std::unique_ptr<TControlList> FControlList;
   std::unique_ptr<TSyncGrid> FSyncGrid;
+  std::unique_ptr<TColumnSize> FColumnSize = std::make_unique<TColumnSize>(this);
+  TSizeWhileTyping FSizeWhileTyping;
   std::vector<uint8_t> FRowSelect;
   std::vector<uint8_t> FColSelect;
   bool FShowModifiedEnabled = false;

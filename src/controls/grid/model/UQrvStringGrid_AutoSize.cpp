@@ -76,10 +76,10 @@ void TQrvStringGrid::SizeColumnToContent(int32_t aCol, bool growOnly) {
   if (aCol < 0 || aCol >= ColCount()) return;
   const int32_t rc = RealColIndex(aCol);
   int32_t first = 0, last = RowCount() - 1;
-  if (ColumnSizeRows == arNormal) {
+  if (ColumnSize().Rows() == arNormal) {
     first = FixedRows();
     last = RowCount() - FixedFooters() - 1;
-  } else if (ColumnSizeRows == arFixed) {
+  } else if (ColumnSize().Rows() == arFixed) {
     last = FixedRows() - 1;
   }
   int32_t widest = 0;

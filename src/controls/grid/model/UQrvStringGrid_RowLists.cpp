@@ -31,6 +31,14 @@ bool TQrvStringGrid::RowFlagSet(int32_t displayRow) const {
   return displayRow >= std::min(sel.Top, sel.Bottom) && displayRow <= std::max(sel.Top, sel.Bottom);
 }
 
+void TQrvStringGrid::RemoveCheckedRows(int32_t checkBoxColumn, bool removeChecked) {
+  BeginUpdate();
+  // From the bottom up: a removal leaves the rows still to test where they were.
+  for (int32_t r = RowCount() - 1; r >= FixedRows(); --r)
+    if (IsChecked(checkBoxColumn, r) == removeChecked) RemoveRows(r, 1);
+  EndUpdate();
+}
+
 void TQrvStringGrid::RemoveSelectedRows() {
   BeginUpdate();
   if (FMouseActions->DisjunctRowSelect()) {

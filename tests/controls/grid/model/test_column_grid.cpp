@@ -7,6 +7,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
+#include "UFormat.h"
 #include "UQrvColumnGrid.h"
 
 namespace {
@@ -409,3 +410,24 @@ TEST(ColumnGridPositions, SavedOrderRestoresTheMovedColumnsInAFreshGrid) {
 }
 
 }  // namespace
+
+// The definitions' typed accessors read and write as the string grid does: hex and markup texts, an empty cell
+// as zero, and floats written in the column's own format.
+TEST_F(ColumnGridFixture, DefinitionTypedAccessReadsAndWritesLikeTheStringGrid) {
+  struct Case {
+    QString text;
+    int32_t value;
+  };
+  const Case cases[] = {{"$1F", 31}, {"<b>12</b>", 12}, {"", 0}, {"-7", -7}};
+  for (const Case& k : cases) {
+    grid.SetCells(2, 1, k.text);
+    EXPECT_EQ(Col(2).Ints(1), grid.GetInts(2, 1)) << k.text.toStdString();
+    EXPECT_EQ(Col(2).Ints(1), k.value) << k.text.toStdString();
+  }
+  Col(2).SetFloatFormat(QStringLiteral("%.3f"));
+  Col(2).SetFloats(2, 2.5);
+  EXPECT_TRUE(grid.Cells(2, 2).endsWith(QStringLiteral("500"))) << grid.Cells(2, 2).toStdString();
+  EXPECT_DOUBLE_EQ(Col(2).Floats(2), 2.5);
+  Col(3).SetFloats(2, 2.5);
+  EXPECT_EQ(grid.Cells(3, 2), Format(grid.FloatFormat, {2.5}));
+}

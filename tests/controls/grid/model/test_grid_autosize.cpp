@@ -51,13 +51,13 @@ TEST(GridAutoSize, ColumnTakesItsWidestTextPlusOffsetsAndLines) {
   grid.SetFixedRows(1);
   grid.SetFixedFooters(1);
   grid.SetCells(1, grid.RowCount() - 1, QStringLiteral("abcdefghij"));  // a footer of 100 pixels
-  grid.ColumnSizeRows = arFixed;
+  grid.ColumnSize().SetRows(arFixed);
   grid.AutoSizeCol(1);
   EXPECT_EQ(grid.ColWidths(1), 20 + 8);
-  grid.ColumnSizeRows = arNormal;
+  grid.ColumnSize().SetRows(arNormal);
   grid.AutoSizeCol(1);
   EXPECT_EQ(grid.ColWidths(1), 40 + 8);
-  grid.ColumnSizeRows = arAll;
+  grid.ColumnSize().SetRows(arAll);
   grid.AutoSizeCol(1);
   EXPECT_EQ(grid.ColWidths(1), 100 + 8);
 

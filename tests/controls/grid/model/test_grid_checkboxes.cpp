@@ -256,3 +256,26 @@ TEST(VirtualCheckBox, TogglesTheTextRecordsTheRealChangeAndIsNeverFreed) {
   EXPECT_EQ(grid.GetCellType(2, 1), ctVirtCheckBox);
   grid.SetUndoRedo(nullptr);
 }
+
+// Removing by check state takes every matching row, also neighbours that move up after a removal.
+TEST_F(CheckFixture, RemoveCheckedRowsTakesEveryRowOfTheAskedState) {
+  struct Case {
+    bool removeChecked;
+    QStringList left;
+  };
+  const Case cases[] = {{true, {"h", "a", "d"}}, {false, {"h", "b", "c", "e"}}};
+  const bool states[] = {false, true, true, false, true};
+  for (const Case& k : cases) {
+    grid.SetRowCount(6);
+    grid.SetCells(0, 0, "h");
+    for (int32_t r = 1; r < 6; ++r) {
+      grid.SetCells(0, r, QString(QChar(u'a' + r - 1)));
+      grid.AddCheckBox(1, r, states[r - 1], false);
+    }
+    grid.RemoveCheckedRows(1, k.removeChecked);
+    QStringList left;
+    for (int32_t r = 0; r < grid.RowCount(); ++r) left << grid.Cells(0, r);
+    EXPECT_EQ(left, k.left) << k.removeChecked;
+    for (int32_t r = 1; r < grid.RowCount(); ++r) EXPECT_NE(grid.IsChecked(1, r), k.removeChecked);
+  }
+}

@@ -207,3 +207,30 @@ TEST(BaseGrid, GraphicsOfTheGridsOwnClassGoWithTheProperties) {
   }
   SUCCEED();  // the sanitizers report a leak or a wrong free
 }
+
+// Left and Up inside a merged block step to the cell before the block and never past column 0 or row 0.
+TEST(BaseGrid, LeftAndUpFromAMergedBlockStayInsideTheGrid) {
+  struct TCase {
+    TPoint block;
+    uint16_t key;
+    TPoint expected;
+  };
+  const TCase cases[] = {
+      {{0, 0}, VK_LEFT, {0, 0}}, {{0, 0}, VK_UP, {0, 0}},   {{0, 2}, VK_LEFT, {0, 2}}, {{0, 2}, VK_UP, {0, 1}},
+      {{2, 0}, VK_UP, {2, 0}},   {{2, 0}, VK_LEFT, {1, 0}}, {{2, 2}, VK_LEFT, {1, 2}}, {{2, 2}, VK_UP, {2, 1}},
+  };
+  for (const TCase& test : cases) {
+    TQrvStringGrid grid;
+    grid.SetColCount(6);
+    grid.SetRowCount(6);
+    grid.SetFixedCols(0);
+    grid.SetFixedRows(0);
+    grid.MergeCells(test.block.X, test.block.Y, 2, 2);
+    grid.SetCol(test.block.X);
+    grid.SetRow(test.block.Y);
+    uint16_t key = test.key;
+    grid.KeyDown(key, TShiftState{});
+    EXPECT_EQ(grid.Col(), test.expected.X) << test.block.X << "," << test.block.Y << " key " << test.key;
+    EXPECT_EQ(grid.Row(), test.expected.Y) << test.block.X << "," << test.block.Y << " key " << test.key;
+  }
+}

@@ -238,3 +238,18 @@ TEST(MoveCheck, SearchFooterScrollsTheTargetAboveThePanel) {
   EXPECT_EQ(g.grid.TopRow(), 19);
   EXPECT_FALSE(g.grid.LastRowAboveSearchFooter());
 }
+
+// A changed answer for the current cell takes effect when the grid is asked to update its edit mode.
+TEST(EditingSwitch, UpdateEditModeAsksAgainForTheCurrentCell) {
+  ShownGrid g;
+  g.grid.MoveToCell(4, 2);
+  ASSERT_FALSE(g.Editing());
+  g.grid.EditableCols.insert(4);
+  g.grid.UpdateEditMode();
+  EXPECT_TRUE(g.Editing());
+  EXPECT_FALSE(g.grid.EditDisabled());
+  g.grid.EditableCols.erase(4);
+  g.grid.UpdateEditMode();
+  EXPECT_FALSE(g.Editing());
+  EXPECT_EQ(g.grid.Col(), 4);
+}
