@@ -11,7 +11,6 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QScrollBar>
-#include <QToolTip>
 #include <QWheelEvent>
 
 #include "UCanvas.h"
@@ -20,6 +19,7 @@
 #include "UGridDragFormats.h"
 #include "UGridDropTarget.h"
 #include "UGridModule.h"
+#include "UHTMLHintWindow.h"
 #include "UQrvStringGrid.h"
 #include "UValueText.h"
 
@@ -379,7 +379,7 @@ void TGridView::mouseMoveEvent(QMouseEvent* e) {
   if (FAdvanced) {
     const TPoint hinted = FAdvanced->LastHintPos();
     FAdvanced->GridMouseMove(Shift_State(e->modifiers(), e->buttons()), p.x(), p.y());
-    if (hinted.X >= 0 && FAdvanced->LastHintPos().X < 0) QToolTip::hideText();
+    if (hinted.X >= 0 && FAdvanced->LastHintPos().X < 0) Hide_Hint();
     if (FAdvanced->Interaction() == TQrvStringGrid::TGridInteraction::Dragging) Start_Drag();
     Update_Cursor(p);
     return;
@@ -409,12 +409,23 @@ void TGridView::Show_Cell_Hint(const QPoint& p) {
   QString hint;
   TPoint at;
   if (!FAdvanced->PrepareCellHint(p.x(), p.y(), hint, at)) {
-    QToolTip::hideText();
+    Hide_Hint();
     return;
   }
-  // A wide-pair hint shows its decoded text.
-  if (DetectCellTextKind(hint, false) == 5) hint = DecodeWidePairs(hint);
-  QToolTip::showText(viewport()->mapToGlobal(QPoint(at.X, at.Y)), hint, viewport());
+  // The grid's own hint window: a cell text such as "<5" or "<b>" is shown as it stands, never as rich text.
+  if (!FHintWindow) FHintWindow = new THTMLHintWindow(this);
+  THintData data;
+  data.Font = FGrid->Font();
+  const QPoint global = viewport()->mapToGlobal(QPoint(at.X, at.Y));
+  FHintWindow->ActivateHintData(TRect{global.x(), global.y(), global.x(), global.y()}, hint, &data);
+}
+
+void TGridView::Hide_Hint() {
+  if (FHintWindow) FHintWindow->hide();
+}
+
+QString TGridView::ShownHint() const {
+  return FHintWindow && FHintWindow->isVisible() ? FHintWindow->Caption() : QString();
 }
 
 void TGridView::Update_Cursor(const QPoint& p) {

@@ -32,6 +32,8 @@ class TGridEditDoneEvent : public QEvent {
   int32_t Row;
 };
 
+class THTMLHintWindow;
+
 class TGridView : public TGuarded<QAbstractScrollArea>, public IGridHost {
  public:
   // Shows `grid` (a plain base grid when none is given) and owns it.
@@ -54,6 +56,8 @@ class TGridView : public TGuarded<QAbstractScrollArea>, public IGridHost {
 
   // An advanced grid takes the mouse itself (press, move, release, double click, drags); null for a base grid.
   TQrvStringGrid* AdvancedGrid() const { return FAdvanced; }
+  // The text of the cell hint being shown; empty when none is.
+  QString ShownHint() const;
   // The grid's drop target (null for a base grid); drops are taken while DragDropSettings.OleDropTarget is on.
   TGridDropTarget* DropTarget() const { return FDropTarget.get(); }
   // The strip of the grid's floating footer under the cells (null for a base grid); hidden while the footer is.
@@ -97,6 +101,7 @@ class TGridView : public TGuarded<QAbstractScrollArea>, public IGridHost {
   void Place_Editor();
   void Set_Hover_Row(int32_t row);
   void Update_Cursor(const QPoint& p);
+  void Hide_Hint();
   void Show_Cell_Hint(const QPoint& p);
   void Start_Drag();
   // The drop target's settings follow the grid's drag settings at every drag entering.
@@ -111,6 +116,7 @@ class TGridView : public TGuarded<QAbstractScrollArea>, public IGridHost {
 
   TQrvStringGrid* FAdvanced = nullptr;
   TFooterPanel* FFooterPanel = nullptr;
+  QPointer<THTMLHintWindow> FHintWindow;
   QPointer<QLineEdit> FCtrlEdit;
   QPointer<QComboBox> FCtrlCombo;
   std::unique_ptr<TGridDropTarget> FDropTarget;

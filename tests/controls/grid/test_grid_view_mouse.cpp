@@ -7,7 +7,6 @@
 
 #include <QLineEdit>
 #include <QTest>
-#include <QToolTip>
 
 #include "GridMouseFixture.h"
 #include "UQrvColumnGrid.h"
@@ -417,6 +416,7 @@ TEST_F(TGridMouseTest, HintsStartFromTheCellTextAndOnGridHintDecides) {
   Q().HintShowCells = true;
   Q().SetCells(2, 3, QStringLiteral("<b>bold</b> text"));
   Q().SetCells(3, 3, QStringLiteral("other"));
+  Q().SetCells(1, 4, QStringLiteral("<5"));
   Q().SetCells(4, 5, QStringLiteral("cleared by the event"));
   Q().OnGridHint = [](TQrvStringGrid*, int32_t r, int32_t c, QString& hint) {
     if (r == 0) hint = QStringLiteral("Header %1").arg(c);
@@ -425,9 +425,10 @@ TEST_F(TGridMouseTest, HintsStartFromTheCellTextAndOnGridHintDecides) {
   auto ask = [&](QPoint at) {
     QHelpEvent help(QEvent::ToolTip, at, View.viewport()->mapToGlobal(at));
     QApplication::sendEvent(View.viewport(), &help);
-    return QToolTip::isVisible() ? QToolTip::text() : QString();
+    return View.ShownHint();
   };
-  const std::pair<QPoint, QString> cases[] = {{Middle_Of(2, 0), "Header 2"}, {Middle_Of(2, 3), "bold text"}};
+  const std::pair<QPoint, QString> cases[] = {
+      {Middle_Of(2, 0), "Header 2"}, {Middle_Of(2, 3), "bold text"}, {Middle_Of(1, 4), "<5"}};
   for (const auto& [at, expected] : cases) EXPECT_EQ(ask(at), expected) << at.x() << "," << at.y();
   // A hint the event empties shows none.
   ask(Middle_Of(4, 5));
