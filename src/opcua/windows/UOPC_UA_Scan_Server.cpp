@@ -69,7 +69,7 @@ TFOPC_UA_Scan_Server::TFOPC_UA_Scan_Server(QWidget* parent) : TFDialogFrame(Clie
   g.SetColCount(Col_Count);
   g.SetFixedCols(1);
   g.SetFixedRows(1);
-  // The tick columns toggle on a click; the other columns only show what the server said.
+  // Editing is on as in every table: the ticks are the user's, the other columns only show what the server said.
   g.SetOptions(g.Options() | goEditing);
   for (int32_t c = 0; c < Col_Count; ++c) {
     TGridColumnItem& column = *g.Columns().Items(c);

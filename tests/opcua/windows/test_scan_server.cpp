@@ -241,10 +241,25 @@ TEST_F(ScanServerTest, SelectAndClearAllSetOneColumnOfEveryRow) {
   }
   Window->Show_Variables_List();
   TFOPC_UA_Scan_Server& w = *Window;
+  w.show();
+  // One click on a tick cell toggles it; the read-only columns stay as the server said.
+  const auto click = [&](int32_t c, int32_t r) {
+    const TRect cell = w.ACG_OPC_UA_Scan_Var->CellRect(c, r);
+    QTest::mouseClick(w.ACG_OPC_UA_Scan_Var_View->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      QPoint((cell.Left + cell.Right) / 2, (cell.Top + cell.Bottom) / 2));
+  };
+  click(2, 1);
+  EXPECT_EQ(w.ACG_OPC_UA_Scan_Var->Cells(2, 1), QStringLiteral("Y"));
+  click(2, 1);
+  EXPECT_EQ(w.ACG_OPC_UA_Scan_Var->Cells(2, 1), QStringLiteral("N"));
+  click(8, 2);
+  EXPECT_EQ(w.ACG_OPC_UA_Scan_Var->Cells(8, 2), QStringLiteral("Write"));
+  EXPECT_FALSE(w.ACG_OPC_UA_Scan_Var->EditMode());
+  w.hide();
   const struct {
     TLbButton* Button;
     QStringList Read, Write;
-  } steps[] = {{w.Btn_ClearAllRead, {"N", "N", "N"}, {"", "Y", "Y"}},
+  } steps[] = {{w.Btn_ClearAllRead, {"N", "N", "N"}, {"N", "Y", "Y"}},
                {w.Btn_SelectAllWrite, {"N", "N", "N"}, {"Y", "Y", "Y"}},
                {w.Btn_SelectAllRead, {"Y", "Y", "Y"}, {"Y", "Y", "Y"}},
                {w.Btn_ClearAllWrite, {"Y", "Y", "Y"}, {"N", "N", "N"}}};
