@@ -176,6 +176,56 @@ TEST(UaSecurity, AsymmetricChunksOpenAndRefuseTampering) {
   }
 }
 
+// A CA-signed server may announce its certificate followed by its issuer's in one blob. The thumbprint, the keys
+// and the checks are of its own certificate, the first; the issuer's key and application would fail every one.
+TEST(UaSecurity, CertificateChainIsTakenByItsFirstCertificate) {
+  const TTestIdentity ca = Issued_Identity("urn:plant:ca");
+  const TTestIdentity server = Issued_Identity("urn:plant:server", ca.Certificate_Pem, ca.Key_Pem);
+  const QByteArray leaf = Ua_Certificate_Der(server.Certificate_Pem);
+  const QByteArray issuer = Ua_Certificate_Der(ca.Certificate_Pem);
+  const TUaKey server_key = Ua_Private_Key(server.Key_Pem);
+  ASSERT_FALSE(leaf.isEmpty());
+  ASSERT_FALSE(issuer.isEmpty());
+  const QByteArray chain = leaf + issuer;
+
+  EXPECT_EQ(Ua_Leaf_Certificate(chain), leaf);
+  EXPECT_EQ(Ua_Leaf_Certificate(leaf), leaf);
+  EXPECT_EQ(Ua_Leaf_Certificate("garbage"), "garbage");
+  EXPECT_EQ(Ua_Certificate_Thumbprint(chain), Ua_Sha1(leaf));
+  EXPECT_EQ(Ua_Certificate_Thumbprint(chain).size(), 20);
+  EXPECT_TRUE(Ua_Same_Certificate(chain, leaf));
+  EXPECT_TRUE(Ua_Same_Certificate(leaf, chain));
+  EXPECT_FALSE(Ua_Same_Certificate(chain, issuer + leaf));
+  EXPECT_FALSE(Ua_Same_Certificate(chain, issuer));
+
+  TUaEndpoint endpoint;
+  endpoint.ServerCertificate = chain;
+  endpoint.ServerApplicationUri = "urn:plant:server";
+  EXPECT_NO_THROW(Ua_Check_Server_Certificate(endpoint, *Ua_Policy_Of_Code(3)));
+  const QByteArray secret = "password and nonce";
+  EXPECT_EQ(
+      Ua_Rsa_Decrypt(server_key, Ua_Rsa_Encrypt(chain, secret, TUaRsaPadding::Oaep_Sha1), TUaRsaPadding::Oaep_Sha1),
+      secret);
+
+  // Both ways of an OpenSecureChannel: sealed for the chain's key, and signed by it.
+  TTestKey client_key = Generated_Rsa_Key(2048);
+  const QByteArray client_certificate = Certificate_For(client_key.get());
+  EVP_PKEY_up_ref(client_key.get());
+  const TUaKey client(client_key.get(), EVP_PKEY_free);
+  const QByteArray head = "head";
+  const QByteArray plain = QByteArray::fromHex("0100000001000000") + QByteArray(100, 'o');
+  for (int code : {1, 3, 5}) {
+    const TUaChannelSecurity at_client{Ua_Policy_Of_Code(code), uaModeSignAndEncrypt, client_certificate, client,
+                                       chain};
+    const TUaChannelSecurity at_server{Ua_Policy_Of_Code(code), uaModeSignAndEncrypt, chain, server_key,
+                                       client_certificate};
+    const QByteArray request = Ua_Seal_Asymmetric(at_client, "OPN", 'F', head, plain);
+    EXPECT_EQ(Ua_Open_Asymmetric(at_server, request.left(8), head, request.mid(8 + head.size())), plain) << code;
+    const QByteArray answer = Ua_Seal_Asymmetric(at_server, "OPN", 'F', head, plain);
+    EXPECT_EQ(Ua_Open_Asymmetric(at_client, answer.left(8), head, answer.mid(8 + head.size())), plain) << code;
+  }
+}
+
 TEST(UaSecurity, ServerCertificateMustFitThePolicyAndTheEndpoint) {
   const TUaOwnCertificate good = Ua_Create_Self_Signed("urn:plant:server", "server", 2048, 30);
   const TUaOwnCertificate small = Ua_Create_Self_Signed("urn:plant:server", "server", 1024, 30);
