@@ -33,9 +33,12 @@ TMIB_Objects Read_Example(const TTempFolder& folder, const QByteArray& xml = Exa
 QString Smilint_Report(const TTempFolder& folder, const QStringList& lines) {
   const QString path = folder.File("GATEWAY.mib");
   EXPECT_TRUE(Write_File_Atomic(path, Ansi_Lines_Bytes(lines)));
-  const TCheck_Run run =
-      Run_Checker(QStringLiteral("smilint"),
-                  {QStringLiteral("-l"), QStringLiteral("9"), QStringLiteral("GATEWAY.mib")}, folder.Path());
+  // An empty configuration file stands for the global and the user's; SMIPATH without a leading or trailing colon
+  // replaces the search path instead of adding to it.
+  const TCheck_Run run = Run_Checker(QStringLiteral("smilint"),
+                                     {QStringLiteral("-c"), QStringLiteral("/dev/null"), QStringLiteral("-l"),
+                                      QStringLiteral("9"), QStringLiteral("GATEWAY.mib")},
+                                     folder.Path(), {QStringLiteral("SMIPATH=") + folder.Path()});
   EXPECT_EQ(run.Exit_Code, 0) << run.Output.toStdString();
   return run.Output;
 }
