@@ -1,11 +1,15 @@
 // The cryptography of a secured channel on fixed inputs: key derivation, padding, chunks that are sealed and opened
-// again, chunks that were tampered with, and the checks of a server's certificate.
+// again, chunks that were tampered with, and the checks of a server's certificate; then a scripted secured server
+// through the whole client.
 #include <gtest/gtest.h>
+
+#include <QTemporaryDir>
 
 #include "OPC_UA_Search.h"
 #include "QByteArrayPrint.h"
 #include "TTestCertificates.h"
 #include "TUaFakeServer.h"
+#include "UGlobals.h"
 #include "UaBrowseServer.h"
 #include "UaChunkSecurity.h"
 #include "UaCrypto.h"
@@ -280,6 +284,82 @@ TEST(UaSecurity, ServerWithAForeignCertificateIsRefused) {
   EXPECT_EQ(opcua_client_begin(server), 0);
   EXPECT_EQ(Ua_Last_Browse_Error(), "OPC UA server certificate belongs to another application");
   EXPECT_EQ(fake.Requests(), std::vector<uint32_t>{UaId::GetEndpointsRequest});
+}
+
+// A server with one variable: the objects folder holds it, and its attributes are read.
+std::optional<QByteArray> One_Variable(const TUaFakeRequest& request, bool& browsed) {
+  if (request.Type == UaId::BrowseRequest && !browsed) {
+    browsed = true;
+    std::vector<std::vector<UaFake::TRef>> results(size_t(std::max(request.Count(), 1)));
+    results[0].push_back({TUaNodeId::Num(2, 1), "Speed"});
+    results.resize(size_t(request.Count()));
+    return UaFake::Browse_Answer(UaId::BrowseResponse, results);
+  }
+  if (request.Type == UaId::ReadRequest && request.Count() >= 4)
+    return UaFake::Read_Answer(request.Count(), UaFake::Variable_Attributes(request.Count(), "Speed"));
+  return std::nullopt;
+}
+
+// A secured server through the whole client, its certificate sent with its issuer's: the channel it opens names
+// the server's own certificate, and the browse finds the variable. An answer whose sealed chunk fails its check,
+// from the channel's opening to the browse, ends the browse with nothing, and the client closes the connection
+// without another word.
+TEST(UaSecurity, SecuredAnswerThatFailsItsCheckEndsTheBrowse) {
+  QTemporaryDir folder;  // for the program's own certificate
+  ASSERT_TRUE(folder.isValid());
+  const QString saved_path_exe = Path_Exe;
+  Path_Exe = folder.path();
+  const TTestIdentity ca = Issued_Identity("urn:fake:ca");
+  const TTestIdentity identity = Issued_Identity("urn:fake", ca.Certificate_Pem, ca.Key_Pem);
+  const TUaKey key = Ua_Private_Key(identity.Key_Pem);
+  const char* const bad_chunk = "OPC UA message failed its security check";
+  const char* const bad_rsa = "OPC UA RSA decryption failed";
+  struct TCase {
+    const char* Name;
+    int Policy;
+    int32_t Mode;
+    uint32_t Spoil;
+    uint32_t Last_Request;  // the last service request the server saw
+    const char* Error;
+  };
+  const TCase cases[] = {
+      {"nothing spoilt", 3, uaModeSignAndEncrypt, 0, UaId::CloseSessionRequest, ""},
+      {"nothing spoilt, Sign", 1, uaModeSign, 0, UaId::CloseSessionRequest, ""},
+      // The opening is encrypted in either mode: its last RSA block no longer decrypts.
+      {"channel opening", 3, uaModeSignAndEncrypt, UaId::OpenSecureChannelRequest, UaId::GetEndpointsRequest,
+       bad_rsa},
+      {"channel opening, Sign", 5, uaModeSign, UaId::OpenSecureChannelRequest, UaId::GetEndpointsRequest, bad_rsa},
+      {"session", 5, uaModeSignAndEncrypt, UaId::CreateSessionRequest, UaId::CreateSessionRequest, bad_chunk},
+      {"browse, Sign", 4, uaModeSign, UaId::BrowseRequest, UaId::BrowseRequest, bad_chunk},
+      {"browse", 2, uaModeSignAndEncrypt, UaId::BrowseRequest, UaId::BrowseRequest, bad_chunk},
+  };
+  for (const TCase& c : cases) {
+    bool browsed = false;
+    TUaFakeServer fake([&](const TUaFakeRequest& request) { return One_Variable(request, browsed); },
+                       TUaFakeSecurity{Ua_Certificate_Der(identity.Certificate_Pem),
+                                       Ua_Certificate_Der(ca.Certificate_Pem), key, c.Policy, c.Mode, c.Spoil});
+    const QByteArray url = fake.Url();
+    opcua_server_to_discover server;
+    server.server_address = url.constData();
+    server.security_type = c.Mode == uaModeSign ? 1 : 2;
+    server.security_policy = c.Policy;
+    TUaBrowseLimits limits;
+    limits.Step_Timeout_Ms = 5000;
+    limits.Total_Timeout_Ms = 10000;
+    const int32_t found = Ua_Client_Begin(server, limits);
+    const std::vector<uint32_t>& requests = fake.Requests();
+    ASSERT_FALSE(requests.empty()) << c.Name;
+    EXPECT_EQ(requests.back(), c.Last_Request) << c.Name;
+    if (c.Spoil == 0) {
+      EXPECT_EQ(found, 1) << c.Name << ": " << Ua_Last_Browse_Error().toStdString();
+      continue;
+    }
+    EXPECT_EQ(found, 0) << c.Name;
+    EXPECT_EQ(Ua_Last_Browse_Error().toStdString(), c.Error) << c.Name;
+    EXPECT_EQ(fake.Chunks_After_Spoilt(), 0) << c.Name;
+    EXPECT_TRUE(fake.Closed_After_Spoilt()) << c.Name;
+  }
+  Path_Exe = saved_path_exe;
 }
 
 // The texts pasted into the add-server window: PEM with blanks around, or anything else.
