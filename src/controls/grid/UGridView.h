@@ -75,6 +75,9 @@ class TGridView : public TGuarded<QAbstractScrollArea>, public IGridHost {
   bool IsShowing() const override;
   void GeometryChanged() override;
   bool HasFocus() const override;
+  // Unknown numbers (the control's default among them) show the viewport's own cursor.
+  void SetScreenCursor(int32_t cursor) override;
+  TPoint ScreenToClient(const TPoint& p) const override;
 
  protected:
   bool Guarded_Event(QEvent* e) override;

@@ -381,6 +381,22 @@ TEST_F(TGridMouseTest, TheCursorShowsEdgesAndLinksAndTheDraggedEdgeIsDrawn) {
   EXPECT_NE(before, qRgb(0, 0, 0));
 }
 
+TEST_F(TGridMouseTest, TheControlsCursorShowsAndOnGetCellCursorPicksPerCell) {
+  Q().SetCursor(crCross);
+  Q().OnGetCellCursor = [](TQrvStringGrid*, int32_t c, int32_t, int32_t, int32_t, TCursor& cursor) {
+    if (c == 3) cursor = crHandPoint;
+    if (c == 4) cursor = crIBeam;
+  };
+  const std::pair<QPoint, Qt::CursorShape> cases[] = {{Middle_Of(2, 3), Qt::CrossCursor},
+                                                      {Middle_Of(3, 3), Qt::PointingHandCursor},
+                                                      {Middle_Of(4, 2), Qt::IBeamCursor},
+                                                      {Middle_Of(2, 2), Qt::CrossCursor}};
+  for (const auto& [at, shape] : cases) {
+    Move_Mouse(at.x(), at.y());
+    EXPECT_EQ(View.viewport()->cursor().shape(), shape) << at.x() << "," << at.y();
+  }
+}
+
 TEST(GridViewFocus, EnterAndExitFireOncePerFocusChangeAndNeverWhileTheGridMovesTheFocus) {
   QWidget window;
   auto* view = new TGridView(std::make_unique<TQrvStringGrid>(), &window);

@@ -17,4 +17,8 @@ class IGridHost {
   virtual void GeometryChanged() = 0;
   // The window has the keyboard focus (the selection looks differ without it).
   virtual bool HasFocus() const { return false; }
+  // A screen point in client coordinates.
+  virtual TPoint ScreenToClient(const TPoint& p) const { return p; }
+  // Shows a screen cursor (the desktop's cursor numbers) over the grid at once.
+  virtual void SetScreenCursor(int32_t /*cursor*/) {}
 };

@@ -186,6 +186,8 @@ class TQrvStringGrid : public TBaseGrid {
   bool IsOnSizingEdge(int32_t x, int32_t y) const;
   // The cell under a client point, (-1, -1) outside the cells.
   void MouseToCell(int32_t x, int32_t y, int32_t& aCol, int32_t& aRow) const;
+  // The cell under a screen point; (-1, -1) outside the cells or while no window shows the grid.
+  void ScreenToCell(const TPoint& pt, int32_t& aCol, int32_t& aRow) const;
 
   // Accessors by real column and real row.
   QString GetCellsEx(int32_t i, int32_t j) const;
@@ -347,6 +349,9 @@ class TQrvStringGrid : public TBaseGrid {
   std::function<void(TQrvStringGrid*, int32_t, QStringList&)> OnGetColumnFilter;  // Column, Filter
   std::function<void(TQrvStringGrid*)> OnResize;
 
+  // ACol, ARow, X, Y (client point), var ACursor.
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, int32_t, int32_t, TCursor&)> OnGetCellCursor;
+
   // Virtual operations this grid introduces, in their order.
   virtual QString GetCurrentCellText() const;
   virtual void SetCurrentCellText(const QString& value);
@@ -359,6 +364,8 @@ class TQrvStringGrid : public TBaseGrid {
   virtual void ExpandClick(int32_t aCol, int32_t aRow, bool expanded);
   virtual void ComboCloseUp(int32_t aRow, int32_t aCol);
   virtual void ComboDropDown(int32_t aRow, int32_t aCol);
+  // With OnGetCellCursor: the cursor the event picks (starting from Cursor) is shown at once. x, y: client point.
+  virtual void GetCellCursor(int32_t aCol, int32_t aRow, int32_t x, int32_t y);
   virtual void CellsChanged(const TRect& r);
   virtual void ColCountChanged();
   virtual void GetCellHint(int32_t aCol, int32_t aRow, QString& hint, QString& wideHint);
@@ -1440,6 +1447,10 @@ class TQrvStringGrid : public TBaseGrid {
   TGridCursor CursorAt(int32_t x, int32_t y) const;
   void GridEnter();
   void GridExit();
+  // The control's cursor; setting it also makes it the one the grid returns to after hover cursors.
+  TCursor Cursor() const { return FCursor; }
+  void SetCursor(TCursor value) { FCursor = FOldCursor = value; }
+  TCursor OldCursor() const { return FOldCursor; }
   std::function<void(TQrvStringGrid*)> OnEnter;
   std::function<void(TQrvStringGrid*)> OnExit;
 
@@ -1482,6 +1493,8 @@ class TQrvStringGrid : public TBaseGrid {
   TPoint FDragCell{-1, -1};
   int32_t FSortTime = 0;
   TPoint FLastHintPos{-1, -1};
+  TCursor FCursor = crDefault;
+  TCursor FOldCursor = crDefault;
 
   // The floating footer and its calculations (_Footer.cpp).
  public:

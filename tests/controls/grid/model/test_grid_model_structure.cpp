@@ -217,6 +217,30 @@ TEST(GridStructure, SaveRangeAndSizingEdge) {
   EXPECT_EQ(grid.GetUsedCells(), (TGridRect{2, 1, 4, 3}));
 }
 
+TEST(GridStructure, ScreenToCellGoesThroughTheWindowsClientOrigin) {
+  // A window whose client area starts at screen point (100, 200).
+  struct TOffsetHost : TRecordingHost {
+    TPoint ScreenToClient(const TPoint& p) const override { return TPoint{p.X - 100, p.Y - 200}; }
+  } host;
+  TQrvStringGrid grid;
+  int32_t c = 7, r = 7;
+  grid.ScreenToCell(TPoint{105, 205}, c, r);
+  EXPECT_EQ((TPoint{c, r}), (TPoint{-1, -1}));  // no window shows the grid
+  grid.SetHost(&host);
+  const int32_t x1 = 100 + grid.ColWidths(0) + 1, y2 = 200 + 2 * grid.DefaultRowHeight() + 1;
+  struct Case {
+    TPoint screen;
+    TPoint cell;
+  };
+  const std::vector<Case> cases = {
+      {{105, 205}, {0, 0}}, {{x1, 205}, {1, 0}}, {{x1, y2}, {1, 2}}, {{5, 5}, {-1, -1}}, {{99, 205}, {-1, -1}}};
+  for (const Case& k : cases) {
+    grid.ScreenToCell(k.screen, c, r);
+    EXPECT_EQ((TPoint{c, r}), k.cell) << k.screen.X << "," << k.screen.Y;
+  }
+  grid.SetHost(nullptr);
+}
+
 TEST(GridModule, StartsOnceAndNamesItsRegistrations) {
   Grid_Module_Start();
   const int32_t message = GridModule().GridEditDoneMessage;
