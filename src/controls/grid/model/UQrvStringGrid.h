@@ -25,6 +25,7 @@
 #include "UGridLists.h"
 #include "UGridLooks.h"
 #include "UGridOptions.h"
+#include "UGridRichEdit.h"
 #include "UVyxStyle.h"
 
 class TQrvStringGrid;
@@ -258,6 +259,12 @@ class TQrvStringGrid : public TBaseGrid {
   void SetWideCells(int32_t c, int32_t r, const QString& value) { SetCells(c, r, value); }
   QString GetWideCellsEx(int32_t i, int32_t j) const { return GetCellsEx(i, j); }
   void SetWideCellsEx(int32_t i, int32_t j, const QString& value) { SetCellsEx(i, j, value); }
+
+  // Rich-text cells hold their document one byte per character; any other cell shows in the edit as plain text.
+  void CellToRich(int32_t c, int32_t r, IGridRichEdit& richEdit) const;
+  // Empty while the grid is being destroyed.
+  QString RichToString(const IGridRichEdit& richEdit) const;
+  void RichToCell(int32_t c, int32_t r, const IGridRichEdit& richEdit) { SetCells(c, r, RichToString(richEdit)); }
 
   // Listener and notifiers.
   void RegisterNotifier(TGridChangeNotifier* notifier);

@@ -216,6 +216,36 @@ TEST(CellHooks, NotifiersRegisterOnce) {
   EXPECT_EQ(counter.Calls, 1);
 }
 
+TEST(CellAccess, RichTextCellsGoToTheEditByteForByteOtherCellsAsText) {
+  struct TFakeRichEdit : IGridRichEdit {
+    void LoadRich(const QByteArray& document) override { Loaded = "rich:" + document; }
+    void LoadPlain(const QString& text) override { Loaded = "plain:" + text.toUtf8(); }
+    QByteArray SaveRich() const override { return Saved; }
+    QByteArray Loaded;
+    QByteArray Saved;
+  } edit;
+  struct Case {
+    QString cell;
+    QByteArray loaded;
+  };
+  const std::vector<Case> cases = {
+      {QStringLiteral("{\\rtf1 caf\\'e9}"), "rich:{\\rtf1 caf\\'e9}"},
+      {QStringLiteral("{\\rtf1 \u00E9}"), "rich:{\\rtf1 \xE9}"},
+      {QStringLiteral("\u03A9 plain"), "plain:\xCE\xA9 plain"},
+      {QString(), "plain:"},
+  };
+  TQrvStringGrid grid;
+  for (const Case& c : cases) {
+    grid.SetCells(1, 1, c.cell);
+    grid.CellToRich(1, 1, edit);
+    EXPECT_EQ(edit.Loaded, c.loaded) << c.cell.toStdString();
+  }
+  // Each byte of the saved document is one character of the cell.
+  edit.Saved = QByteArray("{\\rtf1 \xE9\x01}");
+  grid.RichToCell(2, 2, edit);
+  EXPECT_EQ(grid.Cells(2, 2), QStringLiteral("{\\rtf1 \u00E9\x01}"));
+}
+
 TEST(CellProperties, GettersCreateNothingSettersCreate) {
   TQrvStringGrid grid;
   EXPECT_EQ(grid.Colors(2, 2), clNone);
