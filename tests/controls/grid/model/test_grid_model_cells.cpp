@@ -375,6 +375,83 @@ TEST(CellRanges, DuplicatesJoinsTrimsAndSearches) {
   EXPECT_EQ(r, 1);
 }
 
+TEST(CellRanges, TrimTakesBlanksAndControlsAtTheEndsOnly) {
+  struct Case {
+    QString text;
+    QString trimmed;
+  };
+  const std::vector<Case> cases = {
+      {QStringLiteral(" \tpad\x01 "), QStringLiteral("pad")},
+      {QStringLiteral("\x01 a"), QStringLiteral("a")},
+      {QStringLiteral("a \x1f"), QStringLiteral("a")},
+      {QStringLiteral("  inner \t space "), QStringLiteral("inner \t space")},
+      // Beyond U+0020 nothing is a blank: a no-break space and DEL stay.
+      {QStringLiteral("\u00A0a\u00A0"), QStringLiteral("\u00A0a\u00A0")},
+      {QStringLiteral(" x\x7f"), QStringLiteral("x\x7f")},
+      {QStringLiteral(" \r\n "), QString()},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text.toStdString());
+    TQrvStringGrid grid;
+    grid.SetCells(2, 3, c.text);
+    grid.TrimAll();
+    EXPECT_EQ(grid.Cells(2, 3), c.trimmed);
+  }
+}
+
+TEST(CellRanges, ClearSelectionClearsTheDisjunctRowsOrColumns) {
+  // The cells expected empty afterwards, as (column, row); every other cell keeps its text.
+  struct Case {
+    const char* name;
+    std::function<void(TQrvStringGrid&)> select;
+    std::vector<TPoint> cleared;
+  };
+  auto rowCells = [](int32_t r) {
+    std::vector<TPoint> cells;
+    for (int32_t c = 0; c < 5; ++c) cells.push_back({c, r});
+    return cells;
+  };
+  auto colCells = [](int32_t c) {
+    std::vector<TPoint> cells;
+    for (int32_t r = 0; r < 6; ++r) cells.push_back({c, r});
+    return cells;
+  };
+  auto join = [](std::vector<TPoint> a, const std::vector<TPoint>& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+  };
+  const std::vector<Case> cases = {
+      {"rectangle", [](TQrvStringGrid& g) { g.SelectCells(1, 2, 2, 3); }, {{1, 2}, {2, 2}, {1, 3}, {2, 3}}},
+      {"disjunct rows",
+       [](TQrvStringGrid& g) {
+         g.MouseActions().SetDisjunctRowSelect(true);
+         g.SetRowSelect(2, true);
+         g.SetRowSelect(4, true);
+       },
+       join(rowCells(2), rowCells(4))},
+      {"disjunct columns",
+       [](TQrvStringGrid& g) {
+         g.MouseActions().SetDisjunctColSelect(true);
+         g.SetColSelect(1, true);
+         g.SetColSelect(3, true);
+       },
+       join(colCells(1), colCells(3))},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TQrvStringGrid grid;
+    grid.SetRowCount(6);
+    Fill(grid);
+    c.select(grid);
+    grid.ClearSelection();
+    for (int32_t r = 0; r < grid.RowCount(); ++r)
+      for (int32_t col = 0; col < grid.ColCount(); ++col) {
+        const bool cleared = std::find(c.cleared.begin(), c.cleared.end(), TPoint{col, r}) != c.cleared.end();
+        EXPECT_EQ(grid.Cells(col, r), cleared ? QString() : Cell(col, r)) << col << "," << r;
+      }
+  }
+}
+
 TEST(CellHooks, ColumnFilterValuesSortedOnceWithTheClearEntryFirst) {
   TQrvStringGrid grid;
   grid.SetRowCount(5);
