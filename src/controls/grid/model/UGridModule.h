@@ -31,6 +31,9 @@ TGridModuleState& GridModule();
 void Grid_Module_Start();
 // Undoes the start when the last reference ends.
 void Grid_Module_Shutdown();
+// The event type of "DTPShiftFocus", registered on first use; the date pickers post theirs with it, so the program
+// has one registration of the message.
+int32_t Grid_DTPShiftFocusMessage();
 
 // The platform's current format settings, read at every call.
 QChar GetTimeSeparator();
