@@ -400,54 +400,27 @@ TEST(CellRanges, TrimTakesBlanksAndControlsAtTheEndsOnly) {
 }
 
 TEST(CellRanges, ClearSelectionClearsTheDisjunctRowsOrColumns) {
-  // The cells expected empty afterwards, as (column, row); every other cell keeps its text.
-  struct Case {
-    const char* name;
-    std::function<void(TQrvStringGrid&)> select;
-    std::vector<TPoint> cleared;
-  };
-  auto rowCells = [](int32_t r) {
-    std::vector<TPoint> cells;
-    for (int32_t c = 0; c < 5; ++c) cells.push_back({c, r});
-    return cells;
-  };
-  auto colCells = [](int32_t c) {
-    std::vector<TPoint> cells;
-    for (int32_t r = 0; r < 6; ++r) cells.push_back({c, r});
-    return cells;
-  };
-  auto join = [](std::vector<TPoint> a, const std::vector<TPoint>& b) {
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
-  };
-  const std::vector<Case> cases = {
-      {"rectangle", [](TQrvStringGrid& g) { g.SelectCells(1, 2, 2, 3); }, {{1, 2}, {2, 2}, {1, 3}, {2, 3}}},
-      {"disjunct rows",
-       [](TQrvStringGrid& g) {
-         g.MouseActions().SetDisjunctRowSelect(true);
-         g.SetRowSelect(2, true);
-         g.SetRowSelect(4, true);
-       },
-       join(rowCells(2), rowCells(4))},
-      {"disjunct columns",
-       [](TQrvStringGrid& g) {
-         g.MouseActions().SetDisjunctColSelect(true);
-         g.SetColSelect(1, true);
-         g.SetColSelect(3, true);
-       },
-       join(colCells(1), colCells(3))},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
+  // The selection: the rectangle (1, 2) - (2, 3), rows 2 and 4 picked one by one, or columns 1 and 3.
+  enum TKind { Rectangle, Rows, Columns };
+  for (const TKind kind : {Rectangle, Rows, Columns}) {
+    SCOPED_TRACE(kind);
     TQrvStringGrid grid;
     grid.SetRowCount(6);
     Fill(grid);
-    c.select(grid);
+    if (kind == Rectangle) grid.SelectCells(1, 2, 2, 3);
+    grid.MouseActions().SetDisjunctRowSelect(kind == Rows);
+    grid.MouseActions().SetDisjunctColSelect(kind == Columns);
+    for (const int32_t i : {2, 4})
+      if (kind == Rows) grid.SetRowSelect(i, true);
+    for (const int32_t i : {1, 3})
+      if (kind == Columns) grid.SetColSelect(i, true);
     grid.ClearSelection();
     for (int32_t r = 0; r < grid.RowCount(); ++r)
-      for (int32_t col = 0; col < grid.ColCount(); ++col) {
-        const bool cleared = std::find(c.cleared.begin(), c.cleared.end(), TPoint{col, r}) != c.cleared.end();
-        EXPECT_EQ(grid.Cells(col, r), cleared ? QString() : Cell(col, r)) << col << "," << r;
+      for (int32_t c = 0; c < grid.ColCount(); ++c) {
+        const bool cleared = kind == Rows      ? r == 2 || r == 4
+                             : kind == Columns ? c == 1 || c == 3
+                                               : c >= 1 && c <= 2 && r >= 2 && r <= 3;
+        EXPECT_EQ(grid.Cells(c, r), cleared ? QString() : Cell(c, r)) << c << "," << r;
       }
   }
 }
