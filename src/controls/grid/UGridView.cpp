@@ -317,6 +317,29 @@ void TGridView::resizeEvent(QResizeEvent* e) {
   QAbstractScrollArea::resizeEvent(e);
   FGrid->SetBounds(0, 0, viewport()->width(), viewport()->height());
   Sync_Footer();
+  if (FAdvanced) FAdvanced->Resize();
+}
+
+void TGridView::changeEvent(QEvent* e) {
+  TGuarded<QAbstractScrollArea>::changeEvent(e);
+  if (e->type() == QEvent::EnabledChange && FAdvanced) FAdvanced->CMEnabledChanged();
+}
+
+void TGridView::SetScrollBarShown(bool vertical, bool always, bool enabled) {
+  // A bar shown always is the grid's doing; otherwise the bar keeps the policy it had before.
+  std::optional<Qt::ScrollBarPolicy>& before = FPolicyBeforeAlways[vertical ? 0 : 1];
+  const Qt::ScrollBarPolicy current = vertical ? verticalScrollBarPolicy() : horizontalScrollBarPolicy();
+  Qt::ScrollBarPolicy wanted = current;
+  if (always) {
+    if (!before) before = current;
+    wanted = Qt::ScrollBarAlwaysOn;
+  } else if (before) {
+    wanted = *before;
+    before.reset();
+  }
+  if (wanted != current && vertical) setVerticalScrollBarPolicy(wanted);
+  if (wanted != current && !vertical) setHorizontalScrollBarPolicy(wanted);
+  (vertical ? verticalScrollBar() : horizontalScrollBar())->setEnabled(enabled);
 }
 
 void TGridView::scrollContentsBy(int, int) {

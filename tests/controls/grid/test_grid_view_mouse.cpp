@@ -6,6 +6,7 @@
 #include <vector>
 
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QTest>
 
 #include "GridMouseFixture.h"
@@ -146,6 +147,48 @@ TEST_F(TGridMouseTest, AHeaderEdgeIsGrabbedWithinThreePixelsNotFour) {
       EXPECT_EQ(clicks.size(), 1u);
     }
   }
+}
+
+TEST_F(TGridMouseTest, OnColumnSizeAndOnRowSizeMayRefuseTheSizing) {
+  Q().SetOptions(Q().Options() | goColSizing | goRowSizing);
+  std::vector<int32_t> askedCols, askedRows;
+  Q().OnColumnSize = [&](TQrvStringGrid*, int32_t c, bool& allow) {
+    askedCols.push_back(c);
+    allow = c != 2;
+  };
+  Q().OnRowSize = [&](TQrvStringGrid*, int32_t r, bool& allow) {
+    askedRows.push_back(r);
+    allow = r != 3;
+  };
+  // The right edges of columns 1 and 2 in the fixed row, the bottom edges of rows 2 and 3 in the fixed column.
+  struct Case {
+    QPoint at;
+    bool sizing;
+  };
+  const Case cases[] = {{{78, 10}, true}, {{118, 10}, false}, {{20, 58}, true}, {{20, 78}, false}};
+  for (const Case& c : cases) {
+    Press(c.at);
+    EXPECT_EQ(Q().Interaction() == TQrvStringGrid::TGridInteraction::Sizing, c.sizing) << c.at.x() << "," << c.at.y();
+    Release(c.at);
+  }
+  EXPECT_EQ(askedCols, (std::vector<int32_t>{1, 2}));
+  EXPECT_EQ(askedRows, (std::vector<int32_t>{2, 3}));
+}
+
+TEST_F(TGridMouseTest, ABarShownAlwaysIsDisabledWhileTheRowsFitAndGivesBackItsPolicy) {
+  QScrollBar* bar = View.verticalScrollBar();
+  Q().ScrollBarAlways = saVert;
+  Q().SetRowCount(3);
+  EXPECT_EQ(View.verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+  EXPECT_TRUE(bar->isVisible());
+  EXPECT_FALSE(bar->isEnabled());
+  Q().SetRowCount(30);
+  EXPECT_TRUE(bar->isEnabled());
+  EXPECT_EQ(View.horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+  Q().ScrollBarAlways = saNone;
+  Q().SetRowCount(3);
+  EXPECT_EQ(View.verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+  EXPECT_FALSE(bar->isVisible());
 }
 
 TEST_F(TGridMouseTest, SizingNeverLeavesANegativeOrAMissingColumn) {

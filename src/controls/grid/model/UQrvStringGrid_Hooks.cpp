@@ -213,3 +213,40 @@ void TQrvStringGrid::GetDefaultCellProps(int32_t c, int32_t r, TFont& font, TBru
     colorTo = clNone;
   }
 }
+
+namespace {
+// The character after a single '&' of a caption ("&&" is a plain ampersand), compared without case.
+bool IsAccel(QChar key, const QString& caption) {
+  for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
+    if (caption[i] != u'&') continue;
+    if (caption[i + 1] != u'&') return caption[i + 1].toUpper() == key.toUpper();
+    ++i;
+  }
+  return false;
+}
+}  // namespace
+
+bool TQrvStringGrid::CMDialogChar(QChar key) {
+  if (!SearchFooterShown()) return false;
+  const TSearchFooter& footer = *FSearchFooter;
+  if (footer.ShowFindNext() && IsAccel(key, footer.FindNextCaption())) {
+    SearchFooterFindNext();
+    return true;
+  }
+  if (footer.ShowFindPrev() && IsAccel(key, footer.FindPrevCaption())) {
+    SearchFooterFindPrevious();
+    return true;
+  }
+  if (footer.ShowHighLight() && IsAccel(key, footer.HighLightCaption())) {
+    SearchFooterHighlight();
+    return true;
+  }
+  return false;
+}
+
+void TQrvStringGrid::ResetFixedCellHighlight() {
+  if (HoverFixedCells == hfNone || HoverFixedCell == TPoint{-1, -1}) return;
+  const TPoint cell = HoverFixedCell;
+  HoverFixedCell = TPoint{-1, -1};
+  RepaintCell(cell.X, cell.Y);
+}
