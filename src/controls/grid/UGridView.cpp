@@ -1,5 +1,7 @@
 #include "UGridView.h"
 
+#include <map>
+
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QDrag>
@@ -315,6 +317,29 @@ void TGridView::resizeEvent(QResizeEvent* e) {
   QAbstractScrollArea::resizeEvent(e);
   FGrid->SetBounds(0, 0, viewport()->width(), viewport()->height());
   Sync_Footer();
+  if (FAdvanced) FAdvanced->Resize();
+}
+
+void TGridView::changeEvent(QEvent* e) {
+  TGuarded<QAbstractScrollArea>::changeEvent(e);
+  if (e->type() == QEvent::EnabledChange && FAdvanced) FAdvanced->CMEnabledChanged();
+}
+
+void TGridView::SetScrollBarShown(bool vertical, bool always, bool enabled) {
+  // A bar shown always is the grid's doing; otherwise the bar keeps the policy it had before.
+  std::optional<Qt::ScrollBarPolicy>& before = FPolicyBeforeAlways[vertical ? 0 : 1];
+  const Qt::ScrollBarPolicy current = vertical ? verticalScrollBarPolicy() : horizontalScrollBarPolicy();
+  Qt::ScrollBarPolicy wanted = current;
+  if (always) {
+    if (!before) before = current;
+    wanted = Qt::ScrollBarAlwaysOn;
+  } else if (before) {
+    wanted = *before;
+    before.reset();
+  }
+  if (wanted != current && vertical) setVerticalScrollBarPolicy(wanted);
+  if (wanted != current && !vertical) setHorizontalScrollBarPolicy(wanted);
+  (vertical ? verticalScrollBar() : horizontalScrollBar())->setEnabled(enabled);
 }
 
 void TGridView::scrollContentsBy(int, int) {
@@ -439,10 +464,47 @@ void TGridView::Update_Cursor(const QPoint& p) {
     case TQrvStringGrid::gcLink:
       viewport()->setCursor(Qt::PointingHandCursor);
       break;
-    default:
-      viewport()->unsetCursor();
+    default: {
+      SetScreenCursor(FAdvanced->Cursor());
+      int32_t c = -1, r = -1;
+      FAdvanced->MouseToCell(p.x(), p.y(), c, r);
+      if (c >= 0 && r >= 0) FAdvanced->GetCellCursor(FAdvanced->RealColIndex(c), r, p.x(), p.y());
       break;
+    }
   }
+}
+
+TPoint TGridView::ScreenToClient(const TPoint& p) const {
+  const QPoint client = viewport()->mapFromGlobal(QPoint(p.X, p.Y));
+  return TPoint{client.x(), client.y()};
+}
+
+void TGridView::SetScreenCursor(int32_t cursor) {
+  static const std::map<int32_t, Qt::CursorShape> shapes = {{crArrow, Qt::ArrowCursor},
+                                                            {crCross, Qt::CrossCursor},
+                                                            {crIBeam, Qt::IBeamCursor},
+                                                            {crSizeNESW, Qt::SizeBDiagCursor},
+                                                            {crSizeNS, Qt::SizeVerCursor},
+                                                            {crSizeNWSE, Qt::SizeFDiagCursor},
+                                                            {crSizeWE, Qt::SizeHorCursor},
+                                                            {crUpArrow, Qt::UpArrowCursor},
+                                                            {crHourGlass, Qt::WaitCursor},
+                                                            {crDrag, Qt::DragCopyCursor},
+                                                            {crNoDrop, Qt::ForbiddenCursor},
+                                                            {crHSplit, Qt::SplitHCursor},
+                                                            {crVSplit, Qt::SplitVCursor},
+                                                            {crMultiDrag, Qt::DragCopyCursor},
+                                                            {crSQLWait, Qt::BusyCursor},
+                                                            {crNo, Qt::ForbiddenCursor},
+                                                            {crAppStart, Qt::BusyCursor},
+                                                            {crHelp, Qt::WhatsThisCursor},
+                                                            {crHandPoint, Qt::PointingHandCursor},
+                                                            {crSizeAll, Qt::SizeAllCursor}};
+  const auto shape = shapes.find(cursor);
+  if (shape == shapes.end())
+    viewport()->unsetCursor();
+  else
+    viewport()->setCursor(shape->second);
 }
 
 void TGridView::Start_Drag() {

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <memory>
+#include <optional>
 
 #include "UApplication.h"
 #include "UBaseGrid.h"
@@ -75,12 +76,17 @@ class TGridView : public TGuarded<QAbstractScrollArea>, public IGridHost {
   bool IsShowing() const override;
   void GeometryChanged() override;
   bool HasFocus() const override;
+  // Unknown numbers (the control's default among them) show the viewport's own cursor.
+  void SetScreenCursor(int32_t cursor) override;
+  TPoint ScreenToClient(const TPoint& p) const override;
+  void SetScrollBarShown(bool vertical, bool always, bool enabled) override;
 
  protected:
   bool Guarded_Event(QEvent* e) override;
   bool viewportEvent(QEvent* e) override;
   void paintEvent(QPaintEvent* e) override;
   void resizeEvent(QResizeEvent* e) override;
+  void changeEvent(QEvent* e) override;
   void scrollContentsBy(int dx, int dy) override;
   void keyPressEvent(QKeyEvent* e) override;
   void mousePressEvent(QMouseEvent* e) override;
@@ -128,4 +134,6 @@ class TGridView : public TGuarded<QAbstractScrollArea>, public IGridHost {
   int FWheelRest = 0;
   // Set while the scroll bars are brought in step with the grid, so their signals do not scroll it back.
   bool FSyncing = false;
+  // While the grid keeps a bar shown always: the policy it had before (vertical, horizontal).
+  std::optional<Qt::ScrollBarPolicy> FPolicyBeforeAlways[2];
 };
