@@ -643,8 +643,8 @@ TEST_F(ClientAccessTest, Layout) {
   EXPECT_GT(W->ACG_OPC_UA_Var_R->height(), 200);
   const QImage image = W->grab().toImage();
   EXPECT_EQ(image.pixelColor(1140, 640), QColor(0xF8, 0xF7, 0xED));
-  const QString shot = qEnvironmentVariable("TARN_SCREENSHOT");
-  if (!shot.isEmpty()) image.save(shot);
+  const QString shots = qEnvironmentVariable("TARN_SCREENSHOT");
+  if (!shots.isEmpty()) image.save(shots + QStringLiteral("_client.png"));
   W->hide();
 }
 
