@@ -1,5 +1,9 @@
 #include "UOPC_UA_Client_Tables.h"
 
+#include <algorithm>
+
+#include "UCodePage.h"
+#include "ULang.h"
 #include "UOPCUA_Vocabulary.h"
 #include "UStrUtils.h"
 
@@ -177,4 +181,47 @@ std::unique_ptr<TOPC_UA_Variable> Variable_From_Row(const TQrvColumnGrid& grid, 
   v->SetSwap_All(cell(15) == Check_Yes);
   v->SetMnemonic(cell(16));
   return v;
+}
+
+namespace {
+QString Ansi(const char* text) {
+  return text ? Ansi_To_Unicode(QByteArray(text)) : QString();
+}
+}  // namespace
+
+std::unique_ptr<TOPC_UA_Variable> Variable_From_Browsed(const opcua_structure& found) {
+  auto v = std::make_unique<TOPC_UA_Variable>();
+  v->SetEnable(true);
+  v->nameSpaceIndex = found.nameSpaceIndex;
+  v->identifierType = found.identifierType;
+  v->numeric = found.numeric;
+  v->stringname = Ansi(found.stringname);
+  v->guide1 = found.guide1;
+  v->guide2 = found.guide2;
+  v->guide3 = found.guide3;
+  std::copy(std::begin(found.guide4), std::end(found.guide4), v->guide4);
+  v->byteString = Ansi(found.byteString);
+  v->dataType = found.dataType;
+  v->SetDispalyName(Ansi(found.displayName));
+  return v;
+}
+
+int32_t Import_Ticked(TOPC_UA_Variable_List& list, const std::vector<opcua_structure>& found,
+                      const TQrvColumnGrid& ticks, int32_t column) {
+  int32_t left_out = 0;
+  const int32_t rows = std::min(static_cast<int32_t>(found.size()), ticks.RowCount() - 1);
+  for (int32_t i = 0; i < rows; ++i) {
+    if (ticks.Cells(column, i + 1) != Check_Yes) continue;
+    // A table shows no more rows than it has; what it cannot show would be dropped at its next save.
+    if (static_cast<int32_t>(list.size()) >= OPC_UA_Variable_Rows)
+      ++left_out;
+    else
+      list.push_back(Variable_From_Browsed(found[static_cast<size_t>(i)]));
+  }
+  return left_out;
+}
+
+QString Import_Left_Out_Message(int32_t read, int32_t write) {
+  if (read == 0 && write == 0) return {};
+  return Lang_Message(Msg_Import_Left_Out, {OPC_UA_Variable_Rows, read, write});
 }
