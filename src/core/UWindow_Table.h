@@ -19,7 +19,7 @@
   ROW(TFSoftOptions, FSoftOptions, 3, Add_English_SoftOptions)                            \
   ROW(TFOPC_UA_Client_Access, FOPC_UA_Client_Access, 6, Add_English_OPC_UA_Client_Access) \
   ROW(TFOPC_UA_Add_Server, FOPC_UA_Add_Server, 7, Add_English_OPC_UA_Add_Server)          \
-  ROW(TFOPC_UA_Scan_Server, FOPC_UA_Scan_Server, 8, Add_English_Placeholders)             \
+  ROW(TFOPC_UA_Scan_Server, FOPC_UA_Scan_Server, 8, Add_English_OPC_UA_Scan_Server)       \
   ROW(TFBoot, FBoot, 4, Add_English_Boot)                                                 \
   ROW(TFBACnet_Eng_Unit, FBACnet_Eng_Unit, 10, Add_English_Placeholders)                  \
   ROW(TFBACnetSlaveSetAccess, FBACnetSlaveSetAccess, 9, Add_English_Placeholders)         \

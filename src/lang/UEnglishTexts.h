@@ -19,6 +19,7 @@ void Add_English_ParGen(QStringList& table);
 void Add_English_OPC_UA_Checks(QStringList& table);
 void Add_English_OPC_UA_Client_Access(QStringList& table);
 void Add_English_OPC_UA_Add_Server(QStringList& table);
+void Add_English_OPC_UA_Scan_Server(QStringList& table);
 void Add_English_ProfinetFileName(QStringList& table);
 // The block of a window whose texts are fixed and never come from the table.
 void No_English_Block(QStringList& table);

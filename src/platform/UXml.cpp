@@ -10,9 +10,10 @@
 #include "UXmlCheck.h"
 
 namespace {
-// A blank-only text that is an element's whole content is kept, so " " reads back as " " rather than as nothing.
+// Blank-only text pieces are kept, also beside comments, so an element's text is all of its text: " " reads back
+// as " ", and "12<!--x--> " as "12 ", which is no integer.
 constexpr unsigned Parse_Options =
-    pugi::parse_default | pugi::parse_declaration | pugi::parse_comments | pugi::parse_ws_pcdata_single;
+    pugi::parse_default | pugi::parse_declaration | pugi::parse_comments | pugi::parse_ws_pcdata;
 constexpr unsigned Save_Options = pugi::format_raw | pugi::format_no_declaration;
 }  // namespace
 

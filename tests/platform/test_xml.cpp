@@ -87,7 +87,7 @@ TEST(Xml, ElementTextIsAllOfItsTextAndAnElementInsideLeavesNone) {
   TXmlDocument doc;
   ASSERT_TRUE(
       doc.Load_Bytes("<r><a>time.<!--x-->example<![CDATA[.net]]><?p?></a><b>1<c/>2</b><d> </d><e/>"
-                     "<f><!--only a comment--></f></r>"));
+                     "<f><!--only a comment--></f><g>a<!--x--> <!--y-->b</g><h> <!--c--></h></r>"));
   const pugi::xml_node r = doc.First_Element();
   QString text;
   EXPECT_TRUE(Xml_Element_Text(r.child("a"), text));
@@ -98,6 +98,9 @@ TEST(Xml, ElementTextIsAllOfItsTextAndAnElementInsideLeavesNone) {
   EXPECT_EQ(Xml_Child_Text(r, "d", QStringLiteral("def")), QStringLiteral(" "));
   EXPECT_EQ(Xml_Child_Text(r, "e", QStringLiteral("def")), QString());
   EXPECT_EQ(Xml_Child_Text(r, "f", QStringLiteral("def")), QString());
+  // A blank between two comments is text like any other piece.
+  EXPECT_EQ(Xml_Child_Text(r, "g", QStringLiteral("def")), QStringLiteral("a b"));
+  EXPECT_EQ(Xml_Child_Text(r, "h", QStringLiteral("def")), QStringLiteral(" "));
 }
 
 TEST(Xml, RefusedDocumentsSayWhyAndWhere) {

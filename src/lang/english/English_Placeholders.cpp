@@ -6,7 +6,6 @@ void Add_English_Placeholders(QStringList& t) {
     t[id] = text;
     t[id + 1] = text;
   };
-  pair(1500, QStringLiteral("Scan Server OPC UA"));
   pair(1600, QStringLiteral("BACnet Set Access"));
   pair(1700, QStringLiteral("Select the BACnet Engineering Unit"));
   pair(1900, QStringLiteral("Receive CAN Frames Set Access"));

@@ -242,6 +242,9 @@ TEST_F(HandEditedTest, TextAndIntegersAsTheFileHoldsThem) {
       {"a tab before the digits", "<Modbus_TCP_Slave_Port>&#9;1502</Modbus_TCP_Slave_Port>", "", 502},
       {"a line break before the digits", "<Modbus_TCP_Slave_Port>\n1502</Modbus_TCP_Slave_Port>", "", 502},
       {"a blank-only text is a blank", "<NTP_Server_URL> </NTP_Server_URL>", " ", 502},
+      {"a blank after a comment follows the digits", "<Modbus_TCP_Slave_Port>12<!--x--> </Modbus_TCP_Slave_Port>", "",
+       502},
+      {"a blank between comments is kept", "<NTP_Server_URL>a<!--x--> <!--y-->b</NTP_Server_URL>", "a b", 502},
   };
   for (const Case& c : cases) {
     Write_Raw(Path_ParGen, "<Par_Gen>" + c.elements + "</Par_Gen>");

@@ -1,0 +1,207 @@
+#include "UOPC_UA_Scan_Server.h"
+
+#include "OPC_UA_Search.h"
+#include "UCodePage.h"
+#include "UGridEditorFactory.h"
+#include "ULang.h"
+#include "UOPCUA_Vocabulary.h"
+#include "UWindow_Look.h"
+#include "UaBrowseAsync.h"
+
+namespace {
+
+constexpr int Table_Left = 4;
+constexpr int Table_Top = TFDialogFrame::Title_Height + 6;
+constexpr int Table_Bottom_Margin = 6;
+constexpr int Button_Left = 18;
+constexpr int Button_Step = 118;
+constexpr int Button_Top = 6;
+constexpr int Waiting_Right_Margin = 18;
+constexpr int Waiting_Top = 18;
+
+const QString Tick = QStringLiteral("Y");
+const QString Untick = QStringLiteral("N");
+
+struct TColumn {
+  int32_t Width;
+  TEditorType Editor;
+  bool Read_Only;
+};
+// Column 0 is the fixed column of row numbers.
+constexpr TColumn Columns[TFOPC_UA_Scan_Server::Col_Count] = {
+    {40, edNormal, true},  {50, edDataCheckBox, false}, {50, edDataCheckBox, false},
+    {165, edNormal, true}, {115, edNormal, true},       {245, edNormal, true},
+    {115, edNormal, true}, {115, edNormal, true},       {113, edNormal, true}};
+// Header text IDs of columns 0..7; column 8 keeps its built-in header.
+constexpr int32_t Header_Ids[] = {1510, 1511, 1524, 1512, 1513, 1514, 1515, 1516};
+
+constexpr uint8_t Access_Read = 1;
+constexpr uint8_t Access_Write = 2;
+
+QString Ansi(const char* text) {
+  return text ? Ansi_To_Unicode(QByteArray(text)) : QString();
+}
+
+QString Access_Text(uint8_t access) {
+  if (access == Access_Read) return QStringLiteral("Read");
+  if (access == Access_Write) return QStringLiteral("Write");
+  return QStringLiteral("Read/Write");
+}
+
+}  // namespace
+
+TFOPC_UA_Scan_Server::TFOPC_UA_Scan_Server(QWidget* parent) : TFDialogFrame(Client_Width, Client_Height, parent) {
+  Timer_Scan = new QTimer(this);
+  Timer_Scan->setSingleShot(true);
+  Timer_Scan->setInterval(Scan_Delay_Ms);
+  connect(Timer_Scan, &QTimer::timeout, this, [this] { Timer_ScanTimer(); });
+
+  LWaiting = Grey_Label(P_Title, 0, Waiting_Top, Verdana(24, true));
+  LWaiting->hide();
+
+  auto grid = std::make_unique<TQrvColumnGrid>();
+  ACG_OPC_UA_Scan_Var = grid.get();
+  ACG_OPC_UA_Scan_Var_View = new TGridView(std::move(grid), this);
+  ACG_OPC_UA_Scan_Var_View->setGeometry(Table_Left, Table_Top, Client_Width - 2 * Table_Left,
+                                        Client_Height - Button_Panel_Height - Table_Bottom_Margin - Table_Top);
+  TGridEditorFactory::Install(*ACG_OPC_UA_Scan_Var_View);
+  TQrvColumnGrid& g = *ACG_OPC_UA_Scan_Var;
+  g.SetColCount(Col_Count);
+  g.SetFixedCols(1);
+  g.SetFixedRows(1);
+  // Editing is on as in every table: the ticks are the user's, the other columns only show what the server said.
+  g.SetOptions(g.Options() | goEditing);
+  for (int32_t c = 0; c < Col_Count; ++c) {
+    TGridColumnItem& column = *g.Columns().Items(c);
+    column.SetWidth(Columns[c].Width);
+    column.SetEditor(Columns[c].Editor);
+    column.SetReadOnly(Columns[c].Read_Only);
+  }
+  g.SetCells(8, 0, QStringLiteral("Read/Write"));
+  Erase_Table();
+
+  Btn_SelectAllRead = new TLbButton(P_Button);
+  Btn_ClearAllRead = new TLbButton(P_Button);
+  Btn_SelectAllWrite = new TLbButton(P_Button);
+  Btn_ClearAllWrite = new TLbButton(P_Button);
+  int left = Button_Left;
+  for (TLbButton* b : {Btn_SelectAllRead, Btn_ClearAllRead, Btn_SelectAllWrite, Btn_ClearAllWrite}) {
+    Apply_Frame_Button_Look(b);
+    b->move(left, Button_Top);
+    left += Button_Step;
+  }
+  Btn_SelectAllRead->OnClick = [this] { Btn_SelectAllReadClick(Btn_SelectAllRead); };
+  Btn_SelectAllWrite->OnClick = [this] { Btn_SelectAllReadClick(Btn_SelectAllWrite); };
+  Btn_ClearAllRead->OnClick = [this] { Btn_ClearAllReadClick(Btn_ClearAllRead); };
+  Btn_ClearAllWrite->OnClick = [this] { Btn_ClearAllReadClick(Btn_ClearAllWrite); };
+
+  TFOPC_UA_Scan_Server::Set_Lang();
+}
+
+void TFOPC_UA_Scan_Server::Set_Lang() {
+  setWindowTitle(Lang_Table.value(1500));
+  L_SW_Desc->setText(Lang_Table.value(1501));
+  L_SW_Desc->adjustSize();
+  const struct {
+    TLbButton* Button;
+    int32_t Caption, Hint;
+  } buttons[] = {{Btn_OK, 1502, 1506},           {Btn_Cancel, 1503, 1507},         {Btn_SelectAllRead, 1504, 1508},
+                 {Btn_ClearAllRead, 1505, 1509}, {Btn_SelectAllWrite, 1526, 1528}, {Btn_ClearAllWrite, 1527, 1529}};
+  for (const auto& b : buttons) {
+    b.Button->SetCaption(Lang_Table.value(b.Caption));
+    b.Button->SetHint(Lang_Table.value(b.Hint));
+  }
+  for (int32_t c = 0; c < int32_t(std::size(Header_Ids)); ++c)
+    ACG_OPC_UA_Scan_Var->SetCells(c, 0, Lang_Table.value(Header_Ids[c]));
+  LWaiting->setText(Lang_Table.value(1523));
+  LWaiting->adjustSize();
+  LWaiting->move(Client_Width - Waiting_Right_Margin - LWaiting->width(), Waiting_Top);
+}
+
+void TFOPC_UA_Scan_Server::FormShow() {
+  ++FShow;
+  Timer_Scan->stop();
+  Erase_Table();
+  // The list is emptied even without an address: a table showing the previous server's variables would import
+  // them into this one.
+  List_Var.clear();
+  const bool address = Server.server_address && *Server.server_address;
+  LWaiting->setVisible(address);
+  if (address)
+    Timer_Scan->start();
+  else
+    Show_Variables_List();
+}
+
+void TFOPC_UA_Scan_Server::Erase_Table() {
+  TQrvColumnGrid& g = *ACG_OPC_UA_Scan_Var;
+  g.SetRowCount(2);
+  for (int32_t c = 0; c < Col_Count; ++c) g.SetCells(c, 1, QString());
+}
+
+void TFOPC_UA_Scan_Server::Show_Variables_List() {
+  if (List_Var.empty()) {
+    Erase_Table();
+    return;
+  }
+  TQrvColumnGrid& g = *ACG_OPC_UA_Scan_Var;
+  g.BeginUpdate();
+  g.SetRowCount(int32_t(List_Var.size()) + 1);
+  for (size_t i = 0; i < List_Var.size(); ++i) {
+    const opcua_structure& v = List_Var[i];
+    const int32_t r = int32_t(i) + 1;
+    // Every cell is written: rows beyond a shorter earlier list keep their texts in the grid.
+    const bool both = v.accessLevel == 0;
+    g.SetCells(0, r, QString::number(r));
+    g.SetCells(Col_Read, r, both || (v.accessLevel & Access_Read) ? Tick : QString());
+    g.SetCells(Col_Write, r, both || (v.accessLevel & Access_Write) ? Tick : QString());
+    g.SetCells(3, r, Ansi(v.displayName));
+    g.SetCells(4, r, Node_Type_To_Text(v.identifierType));
+    g.SetCells(5, r, Node_ID_To_Text(v));
+    g.SetCells(6, r, Data_Type_To_Text(v.dataType));
+    g.SetCells(7, r, QString::number(v.nameSpaceIndex));
+    g.SetCells(8, r, Access_Text(v.accessLevel));
+  }
+  g.EndUpdate();
+}
+
+void TFOPC_UA_Scan_Server::Timer_ScanTimer() {
+  Timer_Scan->stop();
+  const uint32_t show = FShow;
+  // Input stays on, so Cancel can close the window while the server is browsed.
+  const bool started = Start_Browse(
+      this, Server, [this, show](int32_t count) { Browse_Done(show, count); }, TUserInput::Accepted);
+  // A browse given up by an earlier show still runs; the browsing layer has one list, so wait for it to end.
+  if (!started) Timer_Scan->start();
+}
+
+void TFOPC_UA_Scan_Server::Browse_Done(uint32_t show, int32_t count) {
+  if (show != FShow) return;
+  List_Var.assign(size_t(std::max(count, 0)), opcua_structure{});
+  for (int32_t i = 0; i < int32_t(List_Var.size()); ++i) opcua_return_variable(&List_Var[size_t(i)], i);
+  LWaiting->hide();
+  Show_Variables_List();
+}
+
+void TFOPC_UA_Scan_Server::Set_Column(int32_t column, const QString& text) {
+  if (List_Var.empty()) return;
+  TQrvColumnGrid& g = *ACG_OPC_UA_Scan_Var;
+  g.BeginUpdate();
+  for (int32_t r = 1; r < g.RowCount(); ++r) g.SetCells(column, r, text);
+  g.EndUpdate();
+}
+
+void TFOPC_UA_Scan_Server::Btn_SelectAllReadClick(TLbButton* Sender) {
+  Set_Column(Sender == Btn_SelectAllWrite ? Col_Write : Col_Read, Tick);
+}
+
+void TFOPC_UA_Scan_Server::Btn_ClearAllReadClick(TLbButton* Sender) {
+  Set_Column(Sender == Btn_ClearAllWrite ? Col_Write : Col_Read, Untick);
+}
+
+void TFOPC_UA_Scan_Server::done(int result) {
+  // A browse still running belongs to the show that is ending now.
+  ++FShow;
+  Timer_Scan->stop();
+  TFDialogFrame::done(result);
+}
