@@ -3,14 +3,17 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "UCodePage.h"
 #include "UDialogs.h"
 #include "UGlobals.h"
 #include "ULang.h"
+#include "UOPCUA_Vocabulary.h"
 #include "UOPC_UA_Add_Server.h"
 #include "UOPC_UA_Checks.h"
 #include "UOPC_UA_Client_File.h"
 #include "UOPC_UA_Client_Tables.h"
 #include "UOPC_UA_Positions.h"
+#include "UOPC_UA_Scan_Server.h"
 #include "UWindow_Look.h"
 
 namespace {
@@ -76,7 +79,7 @@ void TFOPC_UA_Client_Access::Create_Server_Panel() {
   Btn_Add_Server->OnClick = [this] { Add_Server(); };
   Btn_Modify_Server->OnClick = [this] { Modify_Server(); };
   Btn_Delete_Server->OnClick = [this] { Delete_Server(); };
-  Btn_Scan_Server->OnClick = [] {};
+  Btn_Scan_Server->OnClick = [this] { Scan_Server(); };
 }
 
 void TFOPC_UA_Client_Access::Create_Variables_Panel() {
@@ -252,6 +255,59 @@ void TFOPC_UA_Client_Access::Btn_AutoPositionClick() {
   if (MessageDlg(Lang_Table.value(1294), mtConfirmation, mbYes | mbNo) != mrYes) return;
   Auto_Positions(OPC_UA_Server_List, static_cast<size_t>(index));
   Show_OPC_UA_Var_List();
+}
+
+void TFOPC_UA_Client_Access::Scan_Server() {
+  const int32_t index = Selected_Server();
+  if (index < 0) {
+    MessageDlg(Lang_Table.value(1290), mtError, mbOK);
+    return;
+  }
+  TOPC_UA_Server& server = *OPC_UA_Server_List[index];
+  TFOPC_UA_Scan_Server& scan = *FOPC_UA_Scan_Server;
+  // The record points into these 8-bit texts while the browse window is open.
+  const QByteArray address = Unicode_To_Ansi(server.ServerAddress());
+  const QByteArray user = Unicode_To_Ansi(server.UserName());
+  const QByteArray password = Unicode_To_Ansi(server.Password());
+  const QByteArray certificate = Unicode_To_Ansi(server.Certificate());
+  const QByteArray key = Unicode_To_Ansi(server.PrivateKey());
+  scan.Server = opcua_server_to_discover{};
+  scan.Server.server_address = address.constData();
+  scan.Server.user_pass_auth_flag = Text_To_Auth(server.Authorization());
+  scan.Server.username = user.constData();
+  scan.Server.password = password.constData();
+  scan.Server.cert = certificate.constData();
+  scan.Server.priv_key = key.constData();
+  scan.Server.security_type = Text_To_Sec_Type(server.SecurityType());
+  scan.Server.security_policy = Text_To_Sec_Policy(server.SecurityPolicy());
+  const TModalResult result = scan.ShowModal();
+  scan.Server = opcua_server_to_discover{};
+  if (result != mrOk) return;
+  if (!scan.List_Var.empty()) {
+    int32_t read_left = 0, write_left = 0;
+    if (Ask_Append(server.Var_List_R, 1291)) read_left = Add_Variables_In_Read(server);
+    if (Ask_Append(server.Var_List_W, 1292)) write_left = Add_Variables_In_Write(server);
+    const QString left_out = Import_Left_Out_Message(read_left, write_left);
+    if (!left_out.isEmpty()) MessageDlg(left_out, mtWarning, mbOK);
+  }
+  Show_OPC_UA_Var_List();
+}
+
+bool TFOPC_UA_Client_Access::Ask_Append(TOPC_UA_Variable_List& list, int32_t question) {
+  if (list.empty()) return true;
+  const TModalResult answer = MessageDlg(Lang_Table.value(question), mtConfirmation, mbYes | mbNo | mbCancel);
+  if (answer == mrNo) list.clear();
+  return answer == mrYes || answer == mrNo;
+}
+
+int32_t TFOPC_UA_Client_Access::Add_Variables_In_Read(TOPC_UA_Server& server) {
+  const TFOPC_UA_Scan_Server& scan = *FOPC_UA_Scan_Server;
+  return Import_Ticked(server.Var_List_R, scan.List_Var, *scan.ACG_OPC_UA_Scan_Var, TFOPC_UA_Scan_Server::Col_Read);
+}
+
+int32_t TFOPC_UA_Client_Access::Add_Variables_In_Write(TOPC_UA_Server& server) {
+  const TFOPC_UA_Scan_Server& scan = *FOPC_UA_Scan_Server;
+  return Import_Ticked(server.Var_List_W, scan.List_Var, *scan.ACG_OPC_UA_Scan_Var, TFOPC_UA_Scan_Server::Col_Write);
 }
 
 void TFOPC_UA_Client_Access::ACG_OPC_UA_ServerClickCell(int32_t row, int32_t) {

@@ -68,6 +68,12 @@ class TFOPC_UA_Client_Access : public TFTable_Window {
   // Frees every server with its variables.
   void Delete_Server_Var_OPC_UA();
   void Btn_AutoPositionClick();
+  // Browses the selected server in the browse window and imports the variables ticked there.
+  void Scan_Server();
+  // Append the variables ticked for reading (writing) in the browse window to the server's list; each returns how
+  // many a full table left out.
+  int32_t Add_Variables_In_Read(TOPC_UA_Server& server);
+  int32_t Add_Variables_In_Write(TOPC_UA_Server& server);
 
   // Table events.
   void ACG_OPC_UA_ServerClickCell(int32_t row, int32_t col);
@@ -93,6 +99,9 @@ class TFOPC_UA_Client_Access : public TFTable_Window {
   void Save_Table(TQrvColumnGrid& grid, int32_t server);
   // Ends an edit in progress in both variable tables, its text written to the cell.
   void Finish_Edits();
+  // Asks (read or write question) how browsed variables join a list that has some: true to go on, the list
+  // emptied first on No.
+  bool Ask_Append(TOPC_UA_Variable_List& list, int32_t question);
   // The variable table bound to Ind_Server.
   TQrvColumnGrid* FBound = nullptr;
 };

@@ -5,24 +5,14 @@
 
 #include <QApplication>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 
+#include "TClientAccessFixture.h"
 #include "TDialogRecorder.h"
 #include "TModalDriver.h"
-#include "UGlobals.h"
-#include "ULang.h"
-#include "UOPC_UA_Add_Server.h"
-#include "UOPC_UA_Client_Access.h"
 #include "UOPC_UA_Client_File.h"
 
 namespace {
-
-// FormShow is the window's own step of ShowModal; the tests run it without the modal loop.
-class TTestClientAccess : public TFOPC_UA_Client_Access {
- public:
-  using TFOPC_UA_Client_Access::FormShow;
-};
 
 std::unique_ptr<TOPC_UA_Variable> Var(const QString& name, const QString& type, const QString& position = "0") {
   auto v = std::make_unique<TOPC_UA_Variable>();
@@ -43,33 +33,8 @@ std::unique_ptr<TOPC_UA_Variable> Var(const QString& name, const QString& type, 
   return v;
 }
 
-std::unique_ptr<TOPC_UA_Server> Server(const QString& address) {
-  auto s = std::make_unique<TOPC_UA_Server>();
-  s->SetEnable(true);
-  s->SetServerAddress(address);
-  s->SetAuthorization(QStringLiteral("Anonymous"));
-  s->SetSecurityType(QStringLiteral("None"));
-  s->SetSecurityPolicy(QStringLiteral("None"));
-  return s;
-}
-
-class ClientAccessTest : public ::testing::Test {
+class ClientAccessTest : public TClientAccessFixture {
  protected:
-  ClientAccessTest() {
-    Load_Default_Strings();
-    SW_Code = QStringLiteral("SWTarn10");
-    Path_OPC_UA_Client = Dir.filePath(QStringLiteral("OPC_UA_Client.xml"));
-    Add = std::make_unique<TFOPC_UA_Add_Server>();
-    FOPC_UA_Add_Server = Add.get();
-    W = std::make_unique<TTestClientAccess>();
-  }
-  ~ClientAccessTest() override {
-    W.reset();
-    FOPC_UA_Add_Server = nullptr;
-    Path_OPC_UA_Client.clear();
-    enable_jump_field_tables = false;
-  }
-
   // Two servers: the first reads Speed (Int16), Temp (Float), Name (String) and writes Cmd (Boolean, on a
   // timer); the second reads Total (Double).
   void Write_Two_Servers() {
@@ -117,10 +82,6 @@ class ClientAccessTest : public ::testing::Test {
     for (const auto& v : list) out << v->Position();
     return out;
   }
-
-  QTemporaryDir Dir;
-  std::unique_ptr<TFOPC_UA_Add_Server> Add;
-  std::unique_ptr<TTestClientAccess> W;
 };
 
 TEST_F(ClientAccessTest, ShowsTheServersAndTheVariablesOfTheSelectedOne) {
