@@ -2,6 +2,7 @@
 
 #include <map>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QDrag>
@@ -47,6 +48,7 @@ TGridView::TGridView(std::unique_ptr<TBaseGrid> grid, QWidget* parent)
     FFooterPanel->hide();
     FAdvanced->ShowCellControl = [this](const TQrvStringGrid::TCellControlEditor& e) { Show_Cell_Control(e); };
     FAdvanced->FinishCellControl = [this] { Finish_Cell_Control(); };
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) { Focus_Changed(old, now); });
   }
   RunDrag = [this](QMimeData* data, Qt::DropActions allowed) {
     auto* drag = new QDrag(viewport());
@@ -56,6 +58,8 @@ TGridView::TGridView(std::unique_ptr<TBaseGrid> grid, QWidget* parent)
 }
 
 TGridView::~TGridView() {
+  // Editors going with the view take the focus with them; that is no leaving of the grid for its owner to handle.
+  disconnect(qApp, nullptr, this, nullptr);
   SetEditors(nullptr);
   FDropTarget.reset();
   FGrid->SetHost(nullptr);
@@ -86,8 +90,18 @@ bool TGridView::Guarded_Event(QEvent* e) {
 }
 
 bool TGridView::Inside_Grid(const QWidget* w) const {
-  // The in-place editors and the embedded controls live on the viewport; the combo's list is a window of its own.
-  return w && (isAncestorOf(w) || (FCtrlCombo && FCtrlCombo->isAncestorOf(w)));
+  // The in-place editors and the embedded controls live on the viewport; a combo's list is a window of its own,
+  // still a child of its combo.
+  for (; w; w = w->parentWidget())
+    if (w == this) return true;
+  return false;
+}
+
+void TGridView::Focus_Changed(QWidget* old, QWidget* now) {
+  // The grid is entered and left as a whole: moves between it and its own editors are neither.
+  const bool was = Inside_Grid(old), is = Inside_Grid(now);
+  if (!FAdvanced || was == is) return;
+  Run_Guarded([&] { is ? FAdvanced->GridEnter() : FAdvanced->GridExit(); });
 }
 
 void TGridView::Show_Cell_Control(const TQrvStringGrid::TCellControlEditor& e) {
@@ -607,13 +621,10 @@ void TGridView::wheelEvent(QWheelEvent* e) {
 
 void TGridView::focusInEvent(QFocusEvent* e) {
   QAbstractScrollArea::focusInEvent(e);
-  if (FAdvanced) FAdvanced->GridEnter();
   viewport()->update();
 }
 
 void TGridView::focusOutEvent(QFocusEvent* e) {
   QAbstractScrollArea::focusOutEvent(e);
-  // The in-place editor taking the focus is still inside the grid.
-  if (FAdvanced && !Inside_Grid(QApplication::focusWidget())) FAdvanced->GridExit();
   viewport()->update();
 }

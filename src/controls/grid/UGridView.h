@@ -119,6 +119,8 @@ class TGridView : public TGuarded<QAbstractScrollArea>, public IGridHost {
   // Leaving the shared control writes its value back.
   void Finish_Cell_Control();
   bool Inside_Grid(const QWidget* w) const;
+  // The grid's OnEnter and OnExit follow the focus entering and leaving the view with its editors.
+  void Focus_Changed(QWidget* old, QWidget* now);
 
   TQrvStringGrid* FAdvanced = nullptr;
   TFooterPanel* FFooterPanel = nullptr;

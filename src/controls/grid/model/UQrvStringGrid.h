@@ -1498,6 +1498,10 @@ class TQrvStringGrid : public TBaseGrid {
   TCursor OldCursor() const { return FOldCursor; }
   std::function<void(TQrvStringGrid*)> OnEnter;
   std::function<void(TQrvStringGrid*)> OnExit;
+  // A character for the grid (now Enter, from the grid or its text editor): OnKeyPress (Sender, var Key) sees it
+  // first and may swallow it by setting character 0; otherwise the grid's own handling follows.
+  std::function<void(TQrvStringGrid*, QChar&)> OnKeyPress;
+  void KeyPress(QChar& key) override;
 
  private:
   bool PressOnSizingEdge(int32_t x, int32_t y, int32_t c, int32_t r);
