@@ -3,8 +3,10 @@
 #include <QBuffer>
 #include <QTemporaryDir>
 
+#include "FakeThemeModule.h"
 #include "UPictureContainer.h"
 #include "URenderMarkup.h"
+#include "USysColors.h"
 
 namespace {
 class RenderMarkupTest : public ::testing::Test {
@@ -442,5 +444,106 @@ TEST_F(RenderMarkupTest, EmbeddedControls) {
   EXPECT_EQ(Out.HitControlValue, QStringLiteral("v<1"));
   EXPECT_EQ(Out.HitControlRect.Left, editLeft);
   EXPECT_EQ(Out.HitControlRect.Right, editLeft + 60);
+}
+
+// Embedded controls with a visual style: the fake library paints each part as a marker rectangle and records it.
+class ThemedMarkupTest : public RenderMarkupTest {
+ protected:
+  void SetUp() override { UseFakeTheme(true); }
+  void TearDown() override {
+    SetMarkupThemePainter(&BindingMarkupThemePainter());
+    DropFakeTheme();
+  }
+  TColor Pixel(int32_t x, int32_t y) {
+    Canvas.Release();
+    return Canvas.Pixels(x, y);
+  }
+  // The frame of an edit box alone on the first line, on its left edge above the bottom.
+  TColor Edit_Frame() {
+    const QString edit = QStringLiteral("<CONTROL TYPE=\"EDIT\" ID=\"e\" VALUE=\"\" WIDTH=\"60\">");
+    Image.fill(Qt::white);
+    Render(edit);
+    return Pixel(1, Out.MeasuredHeight - 5);
+  }
+};
+
+TEST_F(ThemedMarkupTest, ControlsDrawTheirThemePartsForTheOwnerWindow) {
+  QObject owner;
+  Params.OwnerWindow = &owner;
+  struct {
+    const char* markup;
+    int32_t x, y;
+    bool mouseDown;
+    const char* themeClass;
+    const char* draw;
+  } cases[] = {
+      {R"(<CONTROL TYPE="CHECK" ID="c" VALUE="True" WIDTH="20">)", -50, -50, false, "button", "draw 3 5 (3,1,16,16)"},
+      {R"(<CONTROL TYPE="CHECK" ID="c" VALUE="no" WIDTH="20">)", -50, -50, false, "button", "draw 3 1 (3,1,16,16)"},
+      // Check boxes and radio buttons stay in their normal states under a pressed mouse.
+      {R"(<CONTROL TYPE="RADIO" ID="r" VALUE="TRUE" WIDTH="20">)", 8, 8, true, "button", "draw 2 5 (3,2,15,16)"},
+      {R"(<CONTROL TYPE="RADIO" ID="r" VALUE="" WIDTH="20">)", -50, -50, false, "button", "draw 2 1 (3,2,15,16)"},
+      {R"(<CONTROL TYPE="COMBO" ID="k" VALUE="x" WIDTH="80">)", -50, -50, false, "combobox", "draw 1 1 (63,7,80,26)"},
+      {R"(<CONTROL TYPE="COMBO" ID="k" VALUE="x" WIDTH="80">)", 40, 15, false, "combobox", "draw 1 2 (63,7,80,26)"},
+      {R"(<CONTROL TYPE="BUTTON" ID="b" VALUE="Go" WIDTH="60">)", -50, -50, false, "button", "draw 1 1 (3,0,59,25)"},
+      {R"(<CONTROL TYPE="BUTTON" ID="b" VALUE="Go" WIDTH="60">)", 30, 15, false, "button", "draw 1 2 (3,0,59,25)"},
+      {R"(<CONTROL TYPE="BUTTON" ID="b" VALUE="Go" WIDTH="60">)", -50, -50, true, "button", "draw 1 3 (3,0,59,25)"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.markup);
+    TFakeTheme::Calls.clear();
+    TFakeTheme::LastWindow = nullptr;
+    Image.fill(Qt::white);
+    Params.PointX = c.x;
+    Params.PointY = c.y;
+    Params.MouseDown = c.mouseDown;
+    Render(QString::fromUtf8(c.markup));
+    EXPECT_EQ(TFakeTheme::Calls, QStringList({QStringLiteral("open ") + QLatin1String(c.themeClass),
+                                              QString::fromUtf8(c.draw), QStringLiteral("close")}));
+    EXPECT_EQ(TFakeTheme::LastWindow, static_cast<TWindowHandle>(&owner));
+  }
+  // The part covers its rectangle: the last case's push button.
+  EXPECT_EQ(Pixel(3, 0), TFakeTheme::Marker);
+  EXPECT_EQ(Pixel(58, 24), TFakeTheme::Marker);
+  EXPECT_NE(Pixel(59, 12), TFakeTheme::Marker);
+  EXPECT_NE(Pixel(2, 12), TFakeTheme::Marker);
+}
+
+TEST_F(ThemedMarkupTest, FrameColourAndPartsFollowTheActiveTheme) {
+  EXPECT_EQ(Edit_Frame(), TColor(0xB99D7F));
+  const QString check = QStringLiteral("<CONTROL TYPE=\"CHECK\" ID=\"c\" VALUE=\"TRUE\" WIDTH=\"20\">");
+
+  // Library loaded, but no visual style active.
+  TFakeTheme::Active = false;
+  EXPECT_EQ(Edit_Frame(), TColor(0x808080));
+  TFakeTheme::Calls.clear();
+  Render(check);
+  EXPECT_TRUE(TFakeTheme::Calls.isEmpty());
+  EXPECT_NE(Pixel(8, 8), TFakeTheme::Marker);
+
+  // No library at all.
+  UseFakeTheme(false);
+  EXPECT_EQ(Edit_Frame(), TColor(0x808080));
+
+  // No painter installed: classic even with a style active.
+  UseFakeTheme(true);
+  SetMarkupThemePainter(nullptr);
+  EXPECT_EQ(Edit_Frame(), TColor(0x808080));
+  Render(check);
+  EXPECT_TRUE(TFakeTheme::Calls.isEmpty());
+}
+
+TEST_F(ThemedMarkupTest, APartTheThemeCannotDrawFallsBackToTheClassicLook) {
+  class TRefusingPainter : public IMarkupThemePainter {
+   public:
+    bool IsThemeActive() const override { return true; }
+    bool DrawThemePart(TCanvas&, QObject*, const QString&, int32_t, int32_t, const TRect&) override { return false; }
+  } refusing;
+  SetMarkupThemePainter(&refusing);
+  EXPECT_EQ(Edit_Frame(), TColor(0xB99D7F));
+  Image.fill(Qt::white);
+  Render(QStringLiteral("<CONTROL TYPE=\"CHECK\" ID=\"c\" VALUE=\"TRUE\" WIDTH=\"20\">"));
+  // The classic box: its shadow-coloured frame and a tick.
+  EXPECT_EQ(Pixel(3, 8), ColorToRGB(clBtnShadow));
+  EXPECT_GT(Count_Pixels(clBlack, Rect(4, 2, 15, 15)), 0);
 }
 }  // namespace
