@@ -6,6 +6,8 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <QFile>
+
 #include <chrono>
 #include <stdexcept>
 
@@ -86,4 +88,10 @@ uint16_t Closed_Loopback_Port() {
   uint16_t port = 0;
   ::close(Bound_Loopback_Socket(port));
   return port;
+}
+
+QByteArray Live_Server_Url(const char* state) {
+  QFile file(QString::fromLocal8Bit(state) + QStringLiteral("/port"));
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  return "opc.tcp://127.0.0.1:" + file.readAll().trimmed();
 }

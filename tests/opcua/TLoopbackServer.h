@@ -39,3 +39,6 @@ class TLoopbackServer {
 int Bound_Loopback_Socket(uint16_t& port);
 // A loopback port that nothing listens on (bound, then released).
 uint16_t Closed_Loopback_Port();
+// The address of the node-opcua test server whose state folder is `state` (tests/opcua/server/start-server.sh
+// writes its port there once it listens); empty while none runs.
+QByteArray Live_Server_Url(const char* state);

@@ -77,11 +77,10 @@ std::vector<TRecordText> Fetch_All(int32_t count) {
 class OpcUaLive : public ::testing::Test {
  protected:
   void SetUp() override {
-    QFile file(QStringLiteral(TARN_OPCUA_SERVER_STATE "/port"));
-    if (!file.open(QIODevice::ReadOnly))
+    Address = Live_Server_Url(TARN_OPCUA_SERVER_STATE);
+    if (Address.isEmpty())
       GTEST_SKIP() << "no OPC UA test server: ctest starts it, or tests/opcua/server/start-server.sh "
                    << TARN_OPCUA_SERVER_STATE;
-    Address = "opc.tcp://127.0.0.1:" + file.readAll().trimmed();
     Server.server_address = Address.constData();
     Server.username = "";
     Server.password = "";

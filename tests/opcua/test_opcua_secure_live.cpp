@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "OPC_UA_Search.h"
+#include "TLoopbackServer.h"
 #include "TTestCertificates.h"
 #include "UGlobals.h"
 #include "UaBrowseServer.h"
@@ -28,14 +29,13 @@ QByteArray Read_State(const char* name) {
 class OpcUaSecureLive : public ::testing::Test {
  protected:
   void SetUp() override {
-    QFile file(QStringLiteral(TARN_OPCUA_SECURE_SERVER_STATE "/port"));
-    if (!file.open(QIODevice::ReadOnly))
+    Address = Live_Server_Url(TARN_OPCUA_SECURE_SERVER_STATE);
+    if (Address.isEmpty())
       GTEST_SKIP() << "no secure OPC UA test server: ctest starts it, or tests/opcua/server/start-server.sh "
                    << TARN_OPCUA_SECURE_SERVER_STATE << " 1800 secure";
     ASSERT_TRUE(Folder.isValid());
     Saved_Path_Exe = Path_Exe;
     Path_Exe = Folder.path();
-    Address = "opc.tcp://127.0.0.1:" + file.readAll().trimmed();
     Server.server_address = Address.constData();
     Server.username = "";
     Server.password = "";
