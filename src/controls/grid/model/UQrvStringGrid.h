@@ -789,11 +789,87 @@ class TQrvStringGrid : public TBaseGrid {
   virtual bool ValidateCellWide(const QString& value);
   // What only the widget can do or know: the defaults serve a grid without a window.
   virtual bool HasRowIndicator() const { return false; }
-  // The key-advance engine the editors hand Enter, Tab and a last-row Down to (UQrvStringGrid_AdvanceEntry.cpp).
+  // The key-advance engine: the cell Enter, Tab and the arrow keys move on to, steered by Navigation
+  // (UQrvStringGrid_KeyAdvance.cpp). Every step over refused cells ends, also when no cell of the table takes the
+  // cursor: the cursor then stays where the step started.
   void AdvanceCell(int32_t aCol, int32_t aRow, bool openEditor, bool recursing, bool forward, bool autoEdit,
                    bool ignoreAdvanceOnEnter);
+  // False when the Tab was handed on to the next control of the window (TabToNextAtEnd).
   bool TabAdvance(bool backward);
   void AutoAppendRow();
+  bool CanTabToCell(int32_t aCol, int32_t aRow);
+  // The first (last) column of the row that takes a Tab; -1 for none.
+  int32_t FirstTabCol(int32_t aRow);
+  int32_t LastTabCol(int32_t aRow);
+  int32_t FirstNavCol() const;
+  int32_t VisibleFixedRightCols() const;
+  virtual void GotoFirstRow() { SetRow(FixedRows()); }
+  int32_t LastNormalRow() const { return RowCount() - FixedFooters() - 1; }
+  bool IsLastNormalRow() const;
+  // A left press and release 2 pixels inside the cell's top-left corner, the moves always accepted.
+  void SimulateCellClick(int32_t aCol, int32_t aRow);
+  // The window hands a Tab on to its next (or previous) control; unset, the Tab stays in the grid.
+  std::function<void(bool backward)> TabToNextControl;
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, int32_t&, int32_t&, bool&)>
+      OnAutoAdvance;                                                  // OldRow, OldCol, NewRow, NewCol
+  std::function<void(TQrvStringGrid*, int32_t)> OnAutoAddRow;         // ARow
+  std::function<void(TQrvStringGrid*, int32_t)> OnAutoInsertCol;      // ACol
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, bool&)> OnSelectCell;  // ACol, ARow, CanSelect
+  // Keys while the grid itself has the focus (UQrvStringGrid_CharInput.cpp, UQrvStringGrid_KeyCommands.cpp): the
+  // window hands each key press as a key-down step and then, for a key that types one, a character step.
+  // WMKeyDown answers whether the key was used; key 0 after KeyDown too.
+  bool WMKeyDown(uint16_t& key, TShiftState shift);
+  void KeyDown(uint16_t& key, TShiftState shift) override;
+  void KeyUp(uint16_t& key, TShiftState shift);
+  // True when the character was used.
+  bool WMChar(QChar ch, TShiftState shift, bool keypadDecimal = false);
+  void KeyPress(QChar& key) override;
+  // The editor opens with the character as its first typed one.
+  void ShowEditorChar(QChar ch);
+  std::function<void(TQrvStringGrid*, uint16_t&, TShiftState)> OnKeyDown;
+  std::function<void(TQrvStringGrid*, uint16_t&, TShiftState)> OnKeyUp;
+  std::function<void(TQrvStringGrid*, QChar&)> OnKeyPress;
+  std::function<void(TQrvStringGrid*, int32_t)> OnAutoInsertRow;                // ARow
+  std::function<void(TQrvStringGrid*, int32_t, bool&)> OnCanDeleteRow;         // ARow, CanDelete
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, int32_t)> OnRadioClick;  // ACol, ARow, AIdx
+  // The clipboard as the window reaches it; unset, the grid keeps its own text.
+  std::function<QString()> ReadClipboard;
+  std::function<void(const QString&)> WriteClipboard;
+  void CopySelectionToClipboard();
+  void CutSelectionToClipboard();
+  void PasteSelectionFromClipboard();
+  virtual void F2Pressed() {}
+
+ private:
+  // One Tab step; true when the cell it reached does not take the cursor and the step runs again.
+  bool TabStep(bool backward, bool& handedOn);
+  // The next cell of an Enter step from (aCol, aRow); false when the step ends without a cell to go to.
+  bool AdvanceStep(int32_t& aCol, int32_t& aRow, bool forward);
+  // The arrow-key wrap and the disabled-row skip after the base navigation moved the cursor.
+  void AfterArrowKey(uint16_t key);
+  bool ControlCellKey(uint16_t key);
+  bool HomeEndKey(uint16_t key, TShiftState shift);
+  void InsertRowByKey();
+  bool DeleteRowByKey();
+  // The grid's editing switch: the cell-selection check turns goEditing off on a read-only cell and remembers it.
+  bool EditingOn() const { return (Options() & goEditing) || FEditDisable; }
+  bool CellHoldsControlTag(int32_t realCol, int32_t aRow) const;
+  void FireKeyDown(uint16_t& key, TShiftState shift) {
+    if (OnKeyDown) OnKeyDown(this, key, shift);
+  }
+  void FireKeyPress(QChar& key) {
+    if (OnKeyPress) OnKeyPress(this, key);
+  }
+  int32_t FAECol = -1;
+  int32_t FAERow = -1;
+  int32_t FLastTabCol = -1;
+  int32_t FLastTabRow = -1;
+  bool FDisableChange = false;
+  TPoint FLastKeyCell{-1, -1};
+  TGridRect FMoveSelection;
+  QString FOwnClipboard;
+
+ public:
   virtual bool NormalEditFocused() const;
   // Opening and closing the in-place editor through the registered editor controls; a grid without them only
   // records the edit mode.
