@@ -3,10 +3,10 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDesktopServices>
-#include <QGuiApplication>
 #include <QDrag>
 #include <QDropEvent>
 #include <QFocusEvent>
+#include <QGuiApplication>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -389,8 +389,8 @@ void TGridView::keyPressEvent(QKeyEvent* e) {
   QChar ch = Key_Char(*e);
   if (!ch.isNull()) {
     if (FAdvanced) {
-      used = FAdvanced->WMChar(ch, shift, e->key() == Qt::Key_Period && (e->modifiers() & Qt::KeypadModifier)) ||
-             used;
+      used =
+          FAdvanced->WMChar(ch, shift, e->key() == Qt::Key_Period && (e->modifiers() & Qt::KeypadModifier)) || used;
     } else {
       FGrid->KeyPress(ch);
       used = used || ch.isNull();

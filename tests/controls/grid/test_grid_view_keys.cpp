@@ -50,14 +50,15 @@ TEST_F(TGridKeysTest, TabStepsOverTheCellsThatTakeNoCursor) {
   const TStepCase cases[] = {
       {"next cell", nullptr, Qt::Key_Tab, Qt::NoModifier, 2, 1, 3, 1},
       {"a read-only cell is passed", ReadOnlyColumn(3), Qt::Key_Tab, Qt::NoModifier, 2, 1, 4, 1},
-      {"a read-only run is passed", [](TQrvStringGrid& g) {
+      {"a read-only run is passed",
+       [](TQrvStringGrid& g) {
          g.OnCanEditCell = [](TQrvStringGrid*, int32_t, int32_t c, bool& can) { can = can && (c < 3 || c > 4); };
-       }, Qt::Key_Tab, Qt::NoModifier, 2, 1, 5, 1},
-      {"a hidden column is not there", [](TQrvStringGrid& g) { g.HideColumn(3); }, Qt::Key_Tab, Qt::NoModifier, 2,
-       1, 3, 1},
+       },
+       Qt::Key_Tab, Qt::NoModifier, 2, 1, 5, 1},
+      {"a hidden column is not there", [](TQrvStringGrid& g) { g.HideColumn(3); }, Qt::Key_Tab, Qt::NoModifier, 2, 1,
+       3, 1},
       {"row end to the next row", nullptr, Qt::Key_Tab, Qt::NoModifier, 5, 1, 1, 2},
-      {"row end to the next row's first editable cell", ReadOnlyColumn(1), Qt::Key_Tab, Qt::NoModifier, 5, 1, 2,
-       2},
+      {"row end to the next row's first editable cell", ReadOnlyColumn(1), Qt::Key_Tab, Qt::NoModifier, 5, 1, 2, 2},
       {"a right fixed column is no tab stop", [](TQrvStringGrid& g) { g.SetFixedRightCols(1); }, Qt::Key_Tab,
        Qt::NoModifier, 4, 1, 1, 2},
       {"the last cell wraps to the first row", nullptr, Qt::Key_Tab, Qt::NoModifier, 5, 7, 1, 1},
@@ -65,12 +66,12 @@ TEST_F(TGridKeysTest, TabStepsOverTheCellsThatTakeNoCursor) {
       {"shift+tab passes a read-only cell", ReadOnlyColumn(2), Qt::Key_Backtab, Qt::ShiftModifier, 3, 2, 1, 2},
       {"shift+tab at a row start to the row before", nullptr, Qt::Key_Tab, Qt::ShiftModifier, 1, 3, 5, 2},
       {"shift+tab at the first cell wraps to the last", nullptr, Qt::Key_Tab, Qt::ShiftModifier, 1, 1, 5, 7},
-      {"no cell editable: the cursor stays", [](TQrvStringGrid& g) {
-         g.OnCanEditCell = [](TQrvStringGrid*, int32_t, int32_t, bool& can) { can = false; };
-       }, Qt::Key_Tab, Qt::NoModifier, 2, 1, 2, 1},
-      {"no cell editable, backwards: the cursor stays", [](TQrvStringGrid& g) {
-         g.OnCanEditCell = [](TQrvStringGrid*, int32_t, int32_t, bool& can) { can = false; };
-       }, Qt::Key_Tab, Qt::ShiftModifier, 3, 4, 3, 4},
+      {"no cell editable: the cursor stays",
+       [](TQrvStringGrid& g) { g.OnCanEditCell = [](TQrvStringGrid*, int32_t, int32_t, bool& can) { can = false; }; },
+       Qt::Key_Tab, Qt::NoModifier, 2, 1, 2, 1},
+      {"no cell editable, backwards: the cursor stays",
+       [](TQrvStringGrid& g) { g.OnCanEditCell = [](TQrvStringGrid*, int32_t, int32_t, bool& can) { can = false; }; },
+       Qt::Key_Tab, Qt::ShiftModifier, 3, 4, 3, 4},
   };
   for (const TStepCase& k : cases) Run(k);
 }
@@ -113,12 +114,16 @@ TEST_F(TGridKeysTest, ArrowsWrapSkipFixedCellsAndDisabledRows) {
       {"snake: down at the last row", advance(caSnake), Qt::Key_Down, Qt::NoModifier, 2, 7, 3, 1},
       {"loop: up at the first row", advance(caLoop), Qt::Key_Up, Qt::NoModifier, 2, 1, 2, 7},
       {"snake: up at the first row", advance(caSnake), Qt::Key_Up, Qt::NoModifier, 2, 1, 1, 7},
-      {"a fixed cell is jumped over", [](TQrvStringGrid& g) {
+      {"a fixed cell is jumped over",
+       [](TQrvStringGrid& g) {
          g.OnIsFixedCell = [](TQrvStringGrid*, int32_t, int32_t c, bool& fixed) { fixed = fixed || c == 3; };
-       }, Qt::Key_Right, Qt::NoModifier, 2, 3, 4, 3},
-      {"a disabled row is jumped over", [](TQrvStringGrid& g) {
+       },
+       Qt::Key_Right, Qt::NoModifier, 2, 3, 4, 3},
+      {"a disabled row is jumped over",
+       [](TQrvStringGrid& g) {
          for (int32_t r = 0; r < g.RowCount(); ++r) g.SetRowEnabled(r, r != 3);
-       }, Qt::Key_Down, Qt::NoModifier, 2, 2, 2, 4},
+       },
+       Qt::Key_Down, Qt::NoModifier, 2, 2, 2, 4},
   };
   for (const TStepCase& k : cases) Run(k);
 }
@@ -240,11 +245,16 @@ TEST(GridViewKeys, KeysTypeTheCharactersTheGridExpects) {
     QString Text;
     char16_t Char;
   } cases[] = {
-      {Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), 13}, {Qt::Key_Enter, Qt::KeypadModifier, {}, 13},
-      {Qt::Key_Return, Qt::ControlModifier, {}, 10},             {Qt::Key_Escape, Qt::NoModifier, {}, 27},
-      {Qt::Key_Backspace, Qt::NoModifier, {}, 8},                {Qt::Key_Tab, Qt::NoModifier, {}, 9},
-      {Qt::Key_C, Qt::ControlModifier, QStringLiteral("c"), 3},  {Qt::Key_V, Qt::ControlModifier, {}, 22},
-      {Qt::Key_A, Qt::NoModifier, QStringLiteral("a"), u'a'},    {Qt::Key_Left, Qt::NoModifier, {}, 0},
+      {Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), 13},
+      {Qt::Key_Enter, Qt::KeypadModifier, {}, 13},
+      {Qt::Key_Return, Qt::ControlModifier, {}, 10},
+      {Qt::Key_Escape, Qt::NoModifier, {}, 27},
+      {Qt::Key_Backspace, Qt::NoModifier, {}, 8},
+      {Qt::Key_Tab, Qt::NoModifier, {}, 9},
+      {Qt::Key_C, Qt::ControlModifier, QStringLiteral("c"), 3},
+      {Qt::Key_V, Qt::ControlModifier, {}, 22},
+      {Qt::Key_A, Qt::NoModifier, QStringLiteral("a"), u'a'},
+      {Qt::Key_Left, Qt::NoModifier, {}, 0},
       {Qt::Key_Delete, Qt::NoModifier, QStringLiteral("\x7f"), 0},
   };
   for (const auto& k : cases) {

@@ -811,9 +811,9 @@ class TQrvStringGrid : public TBaseGrid {
   // The window hands a Tab on to its next (or previous) control; unset, the Tab stays in the grid.
   std::function<void(bool backward)> TabToNextControl;
   std::function<void(TQrvStringGrid*, int32_t, int32_t, int32_t&, int32_t&, bool&)>
-      OnAutoAdvance;                                                  // OldRow, OldCol, NewRow, NewCol
-  std::function<void(TQrvStringGrid*, int32_t)> OnAutoAddRow;         // ARow
-  std::function<void(TQrvStringGrid*, int32_t)> OnAutoInsertCol;      // ACol
+      OnAutoAdvance;                                                           // OldRow, OldCol, NewRow, NewCol
+  std::function<void(TQrvStringGrid*, int32_t)> OnAutoAddRow;                  // ARow
+  std::function<void(TQrvStringGrid*, int32_t)> OnAutoInsertCol;               // ACol
   std::function<void(TQrvStringGrid*, int32_t, int32_t, bool&)> OnSelectCell;  // ACol, ARow, CanSelect
   // Keys while the grid itself has the focus (UQrvStringGrid_CharInput.cpp, UQrvStringGrid_KeyCommands.cpp): the
   // window hands each key press as a key-down step and then, for a key that types one, a character step.
@@ -829,8 +829,8 @@ class TQrvStringGrid : public TBaseGrid {
   std::function<void(TQrvStringGrid*, uint16_t&, TShiftState)> OnKeyDown;
   std::function<void(TQrvStringGrid*, uint16_t&, TShiftState)> OnKeyUp;
   std::function<void(TQrvStringGrid*, QChar&)> OnKeyPress;
-  std::function<void(TQrvStringGrid*, int32_t)> OnAutoInsertRow;                // ARow
-  std::function<void(TQrvStringGrid*, int32_t, bool&)> OnCanDeleteRow;         // ARow, CanDelete
+  std::function<void(TQrvStringGrid*, int32_t)> OnAutoInsertRow;                 // ARow
+  std::function<void(TQrvStringGrid*, int32_t, bool&)> OnCanDeleteRow;           // ARow, CanDelete
   std::function<void(TQrvStringGrid*, int32_t, int32_t, int32_t)> OnRadioClick;  // ACol, ARow, AIdx
   // The clipboard as the window reaches it; unset, the grid keeps its own text.
   std::function<QString()> ReadClipboard;

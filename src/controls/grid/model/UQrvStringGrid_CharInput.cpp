@@ -12,7 +12,8 @@ constexpr char16_t chCopy = 3, chPaste = 22, chCut = 24;
 
 bool TQrvStringGrid::CellHoldsControlTag(int32_t realCol, int32_t aRow) const {
   const QString text = Cells(realCol, aRow);
-  return DetectCellTextKind(text, EnableHTML) == ckMarkup && text.contains(QLatin1String("<CONTROL"), Qt::CaseInsensitive);
+  return DetectCellTextKind(text, EnableHTML) == ckMarkup &&
+         text.contains(QLatin1String("<CONTROL"), Qt::CaseInsensitive);
 }
 
 void TQrvStringGrid::ShowEditorChar(QChar ch) {

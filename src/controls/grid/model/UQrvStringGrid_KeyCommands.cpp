@@ -69,9 +69,9 @@ bool TQrvStringGrid::HomeEndKey(uint16_t key, TShiftState shift) {
   if (action == heFirstLastRow && !ctrl) {
     if (onlyFixedRow) return false;
     const int32_t oldRow = Row();
-    const int32_t target = home ? FixedRows()
+    const int32_t target = home                                      ? FixedRows()
                            : FloatingFooterShown() && RowCount() > 2 ? RowCount() - 2
-                                                                      : LastNormalRow();
+                                                                     : LastNormalRow();
     if (shift & ssShift) {
       SetRow(target);
       SetSelection(TGridRect{0, std::min(oldRow, target), ColCount() - 1, std::max(oldRow, target)});
