@@ -546,6 +546,15 @@ bool Xml_Decode_To_Utf8(const QByteArray& bytes, QByteArray& utf8, QString& prob
     return true;
   }
   if (encoding == "WINDOWS-1252" || encoding == "CP1252") {
+    // Five bytes have no character in this code page; a conforming reader refuses them rather than guessing.
+    for (const char c : bytes)
+      if (const uchar b = static_cast<uchar>(c); b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 || b == 0x9D) {
+        problem = QStringLiteral(
+                      "it is declared Windows-1252 but holds the byte 0x%1, which that code page leaves "
+                      "undefined")
+                      .arg(QString::number(b, 16).toUpper());
+        return false;
+      }
     utf8 = Ansi_To_Unicode(bytes).toUtf8();
     return true;
   }

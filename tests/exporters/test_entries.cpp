@@ -218,8 +218,14 @@ TEST_F(ExportEntries, MibAsksBeforeReplacingAndWritesTheEnabledRows) {
                    "\"Temp\" ::= { bufferinval 1 }\r\n"));
   EXPECT_TRUE(mib.endsWith("\r\nEND\r\n"));
 
+  // Cancel reads and writes nothing: an input that is no longer readable would be reported if it were read.
+  Write_Input(Path_SNMP_Trap, "<S><SNMP_Trap_Read>");
+  const size_t messages = Dialogs.Messages.size();
   Dialogs.Queue_File(QString());
   Create_MIB_File();
+  EXPECT_EQ(Dialogs.File_Requests.size(), 3u);
+  EXPECT_EQ(Dialogs.Messages.size(), messages);
+  EXPECT_EQ(Read(In_Project("gw.mib")), mib);
 }
 
 // A file that cannot be written is reported; nothing else happens.

@@ -3,6 +3,8 @@
 // Hello and OpenSecureChannel itself, and every service request with what its answerer returns, sent as MSG chunks
 // that fit the client's 64 KiB buffer. Without an answer of the test's own, the session services get ordinary
 // replies (one endpoint without security), a Browse finds nothing and a Read gives "node unknown" for each node.
+// With a security it takes a second connection: the endpoint it announces is secured, and a channel opened under
+// that policy is secured as a real server secures it, the session signed with its key.
 #include <QByteArray>
 #include <atomic>
 #include <cstdint>
@@ -12,6 +14,7 @@
 #include <vector>
 
 #include "UaBinary.h"
+#include "UaChunkSecurity.h"
 #include "UaMessages.h"
 
 // A service request as the server received it: its type id and its whole encoded body (type id first).
@@ -22,13 +25,25 @@ struct TUaFakeRequest {
   int32_t Count() const;
 };
 
+// The one secured endpoint of a fake server, and an answer it spoils.
+struct TUaFakeSecurity {
+  QByteArray Certificate;  // DER, of application "urn:fake"
+  QByteArray Issuers;      // DER, sent after the certificate wherever the server names it
+  TUaKey Key;
+  int Policy_Code = 3;
+  int32_t Mode = uaModeSignAndEncrypt;
+  // The answer to this request (OpenSecureChannelRequest for the channel's own) has one byte of its sealed chunk
+  // flipped near its end, where the signature lies; 0 spoils nothing.
+  uint32_t Spoil_Answer_To = 0;
+};
+
 class TUaFakeServer {
  public:
   // The encoded response (type id, header, fields), std::nullopt for the ordinary answer, or an empty array to
   // close the connection instead of answering.
   using TAnswerer = std::function<std::optional<QByteArray>(const TUaFakeRequest&)>;
 
-  explicit TUaFakeServer(TAnswerer answerer);
+  explicit TUaFakeServer(TAnswerer answerer, std::optional<TUaFakeSecurity> security = std::nullopt);
   ~TUaFakeServer();
   TUaFakeServer(const TUaFakeServer&) = delete;
   TUaFakeServer& operator=(const TUaFakeServer&) = delete;
@@ -36,12 +51,23 @@ class TUaFakeServer {
   QByteArray Url() const;
   // Waits until the connection has ended; then gives the type ids of the service requests, in order.
   const std::vector<uint32_t>& Requests();
+  // After Requests(): the chunks the client sent after the spoilt answer, and whether it then closed the connection
+  // (rather than falling silent).
+  int Chunks_After_Spoilt() const { return FChunks_After_Spoilt; }
+  bool Closed_After_Spoilt() const { return FClosed_After_Spoilt; }
 
  private:
   void Run();
   void Serve(int fd);
+  // The answer to a CreateSession under security: the certificate and its signature over the client's
+  // certificate and nonce.
+  QByteArray Secured_Session(const TUaFakeRequest& request, const TUaChannelSecurity& channel) const;
 
   TAnswerer FAnswerer;
+  std::optional<TUaFakeSecurity> FSecurity;
+  bool FSpoilt = false;
+  int FChunks_After_Spoilt = 0;
+  bool FClosed_After_Spoilt = false;
   int FListener = -1;
   uint16_t FPort = 0;
   std::vector<uint32_t> FRequests;
@@ -60,7 +86,8 @@ QByteArray Ordinary_Answer(const TUaFakeRequest& request);
 QByteArray Endpoints(const QByteArray& certificate = {},
                      const QByteArray& policy = "http://opcfoundation.org/UA/SecurityPolicy#Basic256Sha256",
                      int32_t mode = uaModeNone);
-QByteArray Create_Session(const QByteArray& nonce, const QByteArray& certificate = {});
+QByteArray Create_Session(const QByteArray& nonce, const QByteArray& certificate = {},
+                          const TUaSignature& signature = {});
 // A Browse (or BrowseNext) answer: each result lists its references, with no continuation point.
 struct TRef {
   TUaNodeId Target;

@@ -1,11 +1,15 @@
 // The cryptography of a secured channel on fixed inputs: key derivation, padding, chunks that are sealed and opened
-// again, chunks that were tampered with, and the checks of a server's certificate.
+// again, chunks that were tampered with, and the checks of a server's certificate; then a scripted secured server
+// through the whole client.
 #include <gtest/gtest.h>
+
+#include <QTemporaryDir>
 
 #include "OPC_UA_Search.h"
 #include "QByteArrayPrint.h"
 #include "TTestCertificates.h"
 #include "TUaFakeServer.h"
+#include "UGlobals.h"
 #include "UaBrowseServer.h"
 #include "UaChunkSecurity.h"
 #include "UaCrypto.h"
@@ -176,6 +180,56 @@ TEST(UaSecurity, AsymmetricChunksOpenAndRefuseTampering) {
   }
 }
 
+// A CA-signed server may announce its certificate followed by its issuer's in one blob. The thumbprint, the keys
+// and the checks are of its own certificate, the first; the issuer's key and application would fail every one.
+TEST(UaSecurity, CertificateChainIsTakenByItsFirstCertificate) {
+  const TTestIdentity ca = Issued_Identity("urn:plant:ca");
+  const TTestIdentity server = Issued_Identity("urn:plant:server", ca.Certificate_Pem, ca.Key_Pem);
+  const QByteArray leaf = Ua_Certificate_Der(server.Certificate_Pem);
+  const QByteArray issuer = Ua_Certificate_Der(ca.Certificate_Pem);
+  const TUaKey server_key = Ua_Private_Key(server.Key_Pem);
+  ASSERT_FALSE(leaf.isEmpty());
+  ASSERT_FALSE(issuer.isEmpty());
+  const QByteArray chain = leaf + issuer;
+
+  EXPECT_EQ(Ua_Leaf_Certificate(chain), leaf);
+  EXPECT_EQ(Ua_Leaf_Certificate(leaf), leaf);
+  EXPECT_EQ(Ua_Leaf_Certificate("garbage"), "garbage");
+  EXPECT_EQ(Ua_Certificate_Thumbprint(chain), Ua_Sha1(leaf));
+  EXPECT_EQ(Ua_Certificate_Thumbprint(chain).size(), 20);
+  EXPECT_TRUE(Ua_Same_Certificate(chain, leaf));
+  EXPECT_TRUE(Ua_Same_Certificate(leaf, chain));
+  EXPECT_FALSE(Ua_Same_Certificate(chain, issuer + leaf));
+  EXPECT_FALSE(Ua_Same_Certificate(chain, issuer));
+
+  TUaEndpoint endpoint;
+  endpoint.ServerCertificate = chain;
+  endpoint.ServerApplicationUri = "urn:plant:server";
+  EXPECT_NO_THROW(Ua_Check_Server_Certificate(endpoint, *Ua_Policy_Of_Code(3)));
+  const QByteArray secret = "password and nonce";
+  EXPECT_EQ(
+      Ua_Rsa_Decrypt(server_key, Ua_Rsa_Encrypt(chain, secret, TUaRsaPadding::Oaep_Sha1), TUaRsaPadding::Oaep_Sha1),
+      secret);
+
+  // Both ways of an OpenSecureChannel: sealed for the chain's key, and signed by it.
+  TTestKey client_key = Generated_Rsa_Key(2048);
+  const QByteArray client_certificate = Certificate_For(client_key.get());
+  EVP_PKEY_up_ref(client_key.get());
+  const TUaKey client(client_key.get(), EVP_PKEY_free);
+  const QByteArray head = "head";
+  const QByteArray plain = QByteArray::fromHex("0100000001000000") + QByteArray(100, 'o');
+  for (int code : {1, 3, 5}) {
+    const TUaChannelSecurity at_client{Ua_Policy_Of_Code(code), uaModeSignAndEncrypt, client_certificate, client,
+                                       chain};
+    const TUaChannelSecurity at_server{Ua_Policy_Of_Code(code), uaModeSignAndEncrypt, chain, server_key,
+                                       client_certificate};
+    const QByteArray request = Ua_Seal_Asymmetric(at_client, "OPN", 'F', head, plain);
+    EXPECT_EQ(Ua_Open_Asymmetric(at_server, request.left(8), head, request.mid(8 + head.size())), plain) << code;
+    const QByteArray answer = Ua_Seal_Asymmetric(at_server, "OPN", 'F', head, plain);
+    EXPECT_EQ(Ua_Open_Asymmetric(at_client, answer.left(8), head, answer.mid(8 + head.size())), plain) << code;
+  }
+}
+
 TEST(UaSecurity, ServerCertificateMustFitThePolicyAndTheEndpoint) {
   const TUaOwnCertificate good = Ua_Create_Self_Signed("urn:plant:server", "server", 2048, 30);
   const TUaOwnCertificate small = Ua_Create_Self_Signed("urn:plant:server", "server", 1024, 30);
@@ -230,6 +284,82 @@ TEST(UaSecurity, ServerWithAForeignCertificateIsRefused) {
   EXPECT_EQ(opcua_client_begin(server), 0);
   EXPECT_EQ(Ua_Last_Browse_Error(), "OPC UA server certificate belongs to another application");
   EXPECT_EQ(fake.Requests(), std::vector<uint32_t>{UaId::GetEndpointsRequest});
+}
+
+// A server with one variable: the objects folder holds it, and its attributes are read.
+std::optional<QByteArray> One_Variable(const TUaFakeRequest& request, bool& browsed) {
+  if (request.Type == UaId::BrowseRequest && !browsed) {
+    browsed = true;
+    std::vector<std::vector<UaFake::TRef>> results(size_t(std::max(request.Count(), 1)));
+    results[0].push_back({TUaNodeId::Num(2, 1), "Speed"});
+    results.resize(size_t(request.Count()));
+    return UaFake::Browse_Answer(UaId::BrowseResponse, results);
+  }
+  if (request.Type == UaId::ReadRequest && request.Count() >= 4)
+    return UaFake::Read_Answer(request.Count(), UaFake::Variable_Attributes(request.Count(), "Speed"));
+  return std::nullopt;
+}
+
+// A secured server through the whole client, its certificate sent with its issuer's: the channel it opens names
+// the server's own certificate, and the browse finds the variable. An answer whose sealed chunk fails its check,
+// from the channel's opening to the browse, ends the browse with nothing, and the client closes the connection
+// without another word.
+TEST(UaSecurity, SecuredAnswerThatFailsItsCheckEndsTheBrowse) {
+  QTemporaryDir folder;  // for the program's own certificate
+  ASSERT_TRUE(folder.isValid());
+  const QString saved_path_exe = Path_Exe;
+  Path_Exe = folder.path();
+  const TTestIdentity ca = Issued_Identity("urn:fake:ca");
+  const TTestIdentity identity = Issued_Identity("urn:fake", ca.Certificate_Pem, ca.Key_Pem);
+  const TUaKey key = Ua_Private_Key(identity.Key_Pem);
+  const char* const bad_chunk = "OPC UA message failed its security check";
+  const char* const bad_rsa = "OPC UA RSA decryption failed";
+  struct TCase {
+    const char* Name;
+    int Policy;
+    int32_t Mode;
+    uint32_t Spoil;
+    uint32_t Last_Request;  // the last service request the server saw
+    const char* Error;
+  };
+  const TCase cases[] = {
+      {"nothing spoilt", 3, uaModeSignAndEncrypt, 0, UaId::CloseSessionRequest, ""},
+      {"nothing spoilt, Sign", 1, uaModeSign, 0, UaId::CloseSessionRequest, ""},
+      // The opening is encrypted in either mode: its last RSA block no longer decrypts.
+      {"channel opening", 3, uaModeSignAndEncrypt, UaId::OpenSecureChannelRequest, UaId::GetEndpointsRequest,
+       bad_rsa},
+      {"channel opening, Sign", 5, uaModeSign, UaId::OpenSecureChannelRequest, UaId::GetEndpointsRequest, bad_rsa},
+      {"session", 5, uaModeSignAndEncrypt, UaId::CreateSessionRequest, UaId::CreateSessionRequest, bad_chunk},
+      {"browse, Sign", 4, uaModeSign, UaId::BrowseRequest, UaId::BrowseRequest, bad_chunk},
+      {"browse", 2, uaModeSignAndEncrypt, UaId::BrowseRequest, UaId::BrowseRequest, bad_chunk},
+  };
+  for (const TCase& c : cases) {
+    bool browsed = false;
+    TUaFakeServer fake([&](const TUaFakeRequest& request) { return One_Variable(request, browsed); },
+                       TUaFakeSecurity{Ua_Certificate_Der(identity.Certificate_Pem),
+                                       Ua_Certificate_Der(ca.Certificate_Pem), key, c.Policy, c.Mode, c.Spoil});
+    const QByteArray url = fake.Url();
+    opcua_server_to_discover server;
+    server.server_address = url.constData();
+    server.security_type = c.Mode == uaModeSign ? 1 : 2;
+    server.security_policy = c.Policy;
+    TUaBrowseLimits limits;
+    limits.Step_Timeout_Ms = 5000;
+    limits.Total_Timeout_Ms = 10000;
+    const int32_t found = Ua_Client_Begin(server, limits);
+    const std::vector<uint32_t>& requests = fake.Requests();
+    ASSERT_FALSE(requests.empty()) << c.Name;
+    EXPECT_EQ(requests.back(), c.Last_Request) << c.Name;
+    if (c.Spoil == 0) {
+      EXPECT_EQ(found, 1) << c.Name << ": " << Ua_Last_Browse_Error().toStdString();
+      continue;
+    }
+    EXPECT_EQ(found, 0) << c.Name;
+    EXPECT_EQ(Ua_Last_Browse_Error().toStdString(), c.Error) << c.Name;
+    EXPECT_EQ(fake.Chunks_After_Spoilt(), 0) << c.Name;
+    EXPECT_TRUE(fake.Closed_After_Spoilt()) << c.Name;
+  }
+  Path_Exe = saved_path_exe;
 }
 
 // The texts pasted into the add-server window: PEM with blanks around, or anything else.

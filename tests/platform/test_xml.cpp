@@ -117,6 +117,7 @@ TEST(Xml, RefusedDocumentsSayWhyAndWhere) {
        "cannot be decoded (its UTF-16 text holds an unpaired surrogate)"},
       {"<?xml version=\"1.0\" encoding=\"EBCDIC-US\"?><a/>", "cannot be decoded"},
       {"<?xml version=\"1.0\" encoding=\"windows-1252\"?><a>\x80</a>", nullptr},
+      {"<?xml version=\"1.0\" encoding=\"windows-1252\"?><a>\x81</a>", "holds the byte 0x81"},
       {"<?xml version=\"2\"?><a/>", "an XML declaration that is not well-formed"},
       {"<a>\xED\xA0\x80</a>", "bytes that are not UTF-8"},  // an encoded surrogate
       {"<a>\xC0\xBC</a>", "bytes that are not UTF-8"},      // an overlong '<'

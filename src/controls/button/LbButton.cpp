@@ -4,11 +4,11 @@
 #include <QCursor>
 #include <QDialog>
 #include <QKeyEvent>
-#include <QKeySequence>
 #include <QPainter>
 #include <QShortcutEvent>
 
 #include "LbButtonGlyphs.h"
+#include "UAccelerator.h"
 #include "UCanvas.h"
 #include "USysColors.h"
 #include "UTextLayout.h"
@@ -56,13 +56,6 @@ TKindPreset Kind_Preset(TLbButtonKind kind) {
   return {mrNone, u""};
 }
 
-// The character a caption's "&" marks, or a null character.
-QChar Accelerator_Of(const QString& caption) {
-  int32_t index = -1;
-  const QString plain = Strip_Prefix(caption, &index);
-  return index >= 0 ? plain.at(index) : QChar();
-}
-
 // The font of a window as the button's own font type.
 TFont Font_Of(const QFont& font) {
   TFont f;
@@ -103,25 +96,14 @@ void TLbButton::SetAlignment(TAlignment value) {
 void TLbButton::SetCaption(const QString& value) {
   FCaption = value;
   setAccessibleName(Strip_Prefix(value, nullptr));
-  Grab_Accelerator();
+  FShortcutId = GrabAccelerator(this, FShortcutId, value);
   update();
-}
-
-void TLbButton::Grab_Accelerator() {
-  if (FShortcutId != 0) releaseShortcut(FShortcutId);
-  FShortcutId = 0;
-  const QChar accelerator = Accelerator_Of(FCaption);
-  if (accelerator.isNull()) return;
-  // Alt with the accelerator must reach the button even while an edit field, which takes plain characters,
-  // has the focus.
-  FShortcutId =
-      grabShortcut(QKeySequence(QKeyCombination(Qt::AltModifier, Qt::Key(accelerator.toUpper().unicode()))));
 }
 
 bool TLbButton::Guarded_Event(QEvent* event) {
   if (event->type() == QEvent::Shortcut && static_cast<QShortcutEvent*>(event)->shortcutId() == FShortcutId) {
     // Through the window, so that the first button with this accelerator takes it, as for a typed character.
-    Offer_Dialog_Char(window(), Accelerator_Of(FCaption));
+    Offer_Dialog_Char(window(), AcceleratorOf(FCaption));
     return true;
   }
   const bool handled = TGuarded::Guarded_Event(event);
@@ -356,8 +338,8 @@ bool TLbButton::DialogKey(int key, Qt::KeyboardModifiers modifiers) {
 }
 
 bool TLbButton::DialogChar(QChar c) {
-  const QChar accelerator = Accelerator_Of(FCaption);
-  if (accelerator.isNull() || accelerator.toUpper() != c.toUpper()) return false;
+  const QChar accelerator = AcceleratorOf(FCaption);
+  if (accelerator.isNull() || accelerator != c.toUpper()) return false;
   if (isHidden() || !isEnabled() || !Parent_Showing()) return false;
   bDown = true;
   Click();

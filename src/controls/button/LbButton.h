@@ -125,7 +125,6 @@ class TLbButton : public TGuarded<QWidget> {
   bool Hot() const;
   void Stop_Thread();
   void Mouse_Left();
-  void Grab_Accelerator();
   // The mouse pointer is over the button, and its window takes input (no modal window above it).
   bool Mouse_Really_Over() const;
   // A press whose release can still come: the left button held since it went down here, or a key held.

@@ -4,9 +4,10 @@
 #include <QKeyEvent>
 
 #include "QrvStyleIF.h"
+#include "UGridModule.h"
 #include "UThemeBinding.h"
 
-const uint16_t DTPShiftFocus = uint16_t(QEvent::registerEventType());
+const uint16_t DTPShiftFocus = uint16_t(Grid_DTPShiftFocusMessage());
 
 TCustomDateTimePicker::TCustomDateTimePicker(QWidget* parent) : TThemedDateTimePicker(parent) {
   FBorderColor = 0;

@@ -6,7 +6,7 @@
 
 #include "TThemedDateTimePicker.h"
 
-// The event number registered for "DTPShiftFocus" when the program starts.
+// The event number of "DTPShiftFocus", the grid module's one registration of it.
 extern const uint16_t DTPShiftFocus;
 
 class TCustomDateTimePicker : public TThemedDateTimePicker {

@@ -14,6 +14,8 @@ TGridDatePicker::TGridDatePicker(TQrvStringGrid& grid, QWidget* view, QWidget* p
   OnChange = [this](TDateTimePicker*) {
     if (FGrid.OnEditChange) FGrid.OnEditChange(&FGrid, FGrid.Col(), FGrid.Row(), text());
   };
+  OnCloseUp = [this](TDateTimePicker*) { FGrid.DatePickerCloseUp(); };
+  OnDropDown = [this](TDateTimePicker*) { FGrid.DatePickerDropDown(); };
 }
 
 void TGridDatePicker::Load(TEditorType kind, const QString& text) {

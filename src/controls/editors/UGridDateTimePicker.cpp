@@ -13,6 +13,7 @@ TGridDateTimePicker::TGridDateTimePicker(TQrvStringGrid& grid, QWidget* view, QW
   hide();
   setEnabled(false);
   SetKind(dkDateTime);
+  OnChange = [this](TDateTimePicker*) { FGrid.DateTimeChange(DateTime()); };
 }
 
 void TGridDateTimePicker::Load(const QString& text) {

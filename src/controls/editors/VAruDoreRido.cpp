@@ -68,6 +68,21 @@ void VAruDoreRido::ReCreate() {
   setCurrentCharFormat(QTextCharFormat());
 }
 
+void VAruDoreRido::LoadRich(const QByteArray& document) {
+  try {
+    SetRtf(document);
+  } catch (const ERichTextError&) {
+    LoadPlain(QString::fromLatin1(document));
+  }
+}
+
+void VAruDoreRido::LoadPlain(const QString& text) {
+  if (text.isEmpty())
+    ReCreate();
+  else
+    SetRuns(TRichRuns{TRichRun{text, TRichFormat()}});
+}
+
 void VAruDoreRido::SetSelOffset(int32_t twips) {
   QTextCharFormat format;
   format.setProperty(OffsetProperty, twips);

@@ -7,6 +7,7 @@
 
 #include "Exception.h"
 #include "UApplication.h"
+#include "UGridRichEdit.h"
 #include "URichText.h"
 #include "UTypes.h"
 
@@ -47,7 +48,7 @@ class IRichEditGrid {
   virtual void EndRowSize(int32_t row) = 0;
 };
 
-class VAruDoreRido : public TGuarded<QTextEdit> {
+class VAruDoreRido : public TGuarded<QTextEdit>, public IGridRichEdit {
  public:
   // The owner must be a grid (IRichEditGrid); anything else raises EInvalidCast "Invalid class typecast".
   explicit VAruDoreRido(QWidget* owner);
@@ -74,6 +75,11 @@ class VAruDoreRido : public TGuarded<QTextEdit> {
   void SetRuns(const TRichRuns& runs);
   QByteArray Rtf() const { return WriteRtf(Runs()); }
   void SetRtf(const QByteArray& bytes) { SetRuns(ReadRtf(bytes)); }
+
+  // The exchange with the grid's cells. A document that does not read as rich text shows as its characters.
+  void LoadRich(const QByteArray& document) override;
+  void LoadPlain(const QString& text) override;
+  QByteArray SaveRich() const override { return Rtf(); }
 
  protected:
   // The size the text asks for, each time it changes.

@@ -1,5 +1,8 @@
 #include "UGridView.h"
 
+#include <map>
+
+#include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDesktopServices>
@@ -54,6 +57,7 @@ TGridView::TGridView(std::unique_ptr<TBaseGrid> grid, QWidget* parent)
       QMetaObject::invokeMethod(
           this, [this, backward] { focusNextPrevChild(!backward); }, Qt::QueuedConnection);
     };
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) { Focus_Changed(old, now); });
   }
   RunDrag = [this](QMimeData* data, Qt::DropActions allowed) {
     auto* drag = new QDrag(viewport());
@@ -63,6 +67,8 @@ TGridView::TGridView(std::unique_ptr<TBaseGrid> grid, QWidget* parent)
 }
 
 TGridView::~TGridView() {
+  // Editors going with the view take the focus with them; that is no leaving of the grid for its owner to handle.
+  disconnect(qApp, nullptr, this, nullptr);
   SetEditors(nullptr);
   FDropTarget.reset();
   FGrid->SetHost(nullptr);
@@ -102,8 +108,18 @@ bool TGridView::Guarded_Event(QEvent* e) {
 }
 
 bool TGridView::Inside_Grid(const QWidget* w) const {
-  // The in-place editors and the embedded controls live on the viewport; the combo's list is a window of its own.
-  return w && (isAncestorOf(w) || (FCtrlCombo && FCtrlCombo->isAncestorOf(w)));
+  // The in-place editors and the embedded controls live on the viewport; a combo's list is a window of its own,
+  // still a child of its combo.
+  for (; w; w = w->parentWidget())
+    if (w == this) return true;
+  return false;
+}
+
+void TGridView::Focus_Changed(QWidget* old, QWidget* now) {
+  // The grid is entered and left as a whole: moves between it and its own editors are neither.
+  const bool was = Inside_Grid(old), is = Inside_Grid(now);
+  if (!FAdvanced || was == is) return;
+  Run_Guarded([&] { is ? FAdvanced->GridEnter() : FAdvanced->GridExit(); });
 }
 
 void TGridView::Show_Cell_Control(const TQrvStringGrid::TCellControlEditor& e) {
@@ -333,6 +349,29 @@ void TGridView::resizeEvent(QResizeEvent* e) {
   QAbstractScrollArea::resizeEvent(e);
   FGrid->SetBounds(0, 0, viewport()->width(), viewport()->height());
   Sync_Footer();
+  if (FAdvanced) FAdvanced->Resize();
+}
+
+void TGridView::changeEvent(QEvent* e) {
+  TGuarded<QAbstractScrollArea>::changeEvent(e);
+  if (e->type() == QEvent::EnabledChange && FAdvanced) FAdvanced->CMEnabledChanged();
+}
+
+void TGridView::SetScrollBarShown(bool vertical, bool always, bool enabled) {
+  // A bar shown always is the grid's doing; otherwise the bar keeps the policy it had before.
+  std::optional<Qt::ScrollBarPolicy>& before = FPolicyBeforeAlways[vertical ? 0 : 1];
+  const Qt::ScrollBarPolicy current = vertical ? verticalScrollBarPolicy() : horizontalScrollBarPolicy();
+  Qt::ScrollBarPolicy wanted = current;
+  if (always) {
+    if (!before) before = current;
+    wanted = Qt::ScrollBarAlwaysOn;
+  } else if (before) {
+    wanted = *before;
+    before.reset();
+  }
+  if (wanted != current && vertical) setVerticalScrollBarPolicy(wanted);
+  if (wanted != current && !vertical) setHorizontalScrollBarPolicy(wanted);
+  (vertical ? verticalScrollBar() : horizontalScrollBar())->setEnabled(enabled);
 }
 
 void TGridView::scrollContentsBy(int, int) {
@@ -500,10 +539,47 @@ void TGridView::Update_Cursor(const QPoint& p) {
     case TQrvStringGrid::gcLink:
       viewport()->setCursor(Qt::PointingHandCursor);
       break;
-    default:
-      viewport()->unsetCursor();
+    default: {
+      SetScreenCursor(FAdvanced->Cursor());
+      int32_t c = -1, r = -1;
+      FAdvanced->MouseToCell(p.x(), p.y(), c, r);
+      if (c >= 0 && r >= 0) FAdvanced->GetCellCursor(FAdvanced->RealColIndex(c), r, p.x(), p.y());
       break;
+    }
   }
+}
+
+TPoint TGridView::ScreenToClient(const TPoint& p) const {
+  const QPoint client = viewport()->mapFromGlobal(QPoint(p.X, p.Y));
+  return TPoint{client.x(), client.y()};
+}
+
+void TGridView::SetScreenCursor(int32_t cursor) {
+  static const std::map<int32_t, Qt::CursorShape> shapes = {{crArrow, Qt::ArrowCursor},
+                                                            {crCross, Qt::CrossCursor},
+                                                            {crIBeam, Qt::IBeamCursor},
+                                                            {crSizeNESW, Qt::SizeBDiagCursor},
+                                                            {crSizeNS, Qt::SizeVerCursor},
+                                                            {crSizeNWSE, Qt::SizeFDiagCursor},
+                                                            {crSizeWE, Qt::SizeHorCursor},
+                                                            {crUpArrow, Qt::UpArrowCursor},
+                                                            {crHourGlass, Qt::WaitCursor},
+                                                            {crDrag, Qt::DragCopyCursor},
+                                                            {crNoDrop, Qt::ForbiddenCursor},
+                                                            {crHSplit, Qt::SplitHCursor},
+                                                            {crVSplit, Qt::SplitVCursor},
+                                                            {crMultiDrag, Qt::DragCopyCursor},
+                                                            {crSQLWait, Qt::BusyCursor},
+                                                            {crNo, Qt::ForbiddenCursor},
+                                                            {crAppStart, Qt::BusyCursor},
+                                                            {crHelp, Qt::WhatsThisCursor},
+                                                            {crHandPoint, Qt::PointingHandCursor},
+                                                            {crSizeAll, Qt::SizeAllCursor}};
+  const auto shape = shapes.find(cursor);
+  if (shape == shapes.end())
+    viewport()->unsetCursor();
+  else
+    viewport()->setCursor(shape->second);
 }
 
 void TGridView::Start_Drag() {
@@ -606,13 +682,10 @@ void TGridView::wheelEvent(QWheelEvent* e) {
 
 void TGridView::focusInEvent(QFocusEvent* e) {
   QAbstractScrollArea::focusInEvent(e);
-  if (FAdvanced) FAdvanced->GridEnter();
   viewport()->update();
 }
 
 void TGridView::focusOutEvent(QFocusEvent* e) {
   QAbstractScrollArea::focusOutEvent(e);
-  // The in-place editor taking the focus is still inside the grid.
-  if (FAdvanced && !Inside_Grid(QApplication::focusWidget())) FAdvanced->GridExit();
   viewport()->update();
 }

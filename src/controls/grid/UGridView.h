@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <memory>
+#include <optional>
 
 #include "UApplication.h"
 #include "UBaseGrid.h"
@@ -82,12 +83,17 @@ class TGridView : public TGuarded<QAbstractScrollArea>, public IGridHost, public
   bool IsShowing() const override;
   void GeometryChanged() override;
   bool HasFocus() const override;
+  // Unknown numbers (the control's default among them) show the viewport's own cursor.
+  void SetScreenCursor(int32_t cursor) override;
+  TPoint ScreenToClient(const TPoint& p) const override;
+  void SetScrollBarShown(bool vertical, bool always, bool enabled) override;
 
  protected:
   bool Guarded_Event(QEvent* e) override;
   bool viewportEvent(QEvent* e) override;
   void paintEvent(QPaintEvent* e) override;
   void resizeEvent(QResizeEvent* e) override;
+  void changeEvent(QEvent* e) override;
   void scrollContentsBy(int dx, int dy) override;
   void keyPressEvent(QKeyEvent* e) override;
   void keyReleaseEvent(QKeyEvent* e) override;
@@ -121,6 +127,8 @@ class TGridView : public TGuarded<QAbstractScrollArea>, public IGridHost, public
   // Leaving the shared control writes its value back.
   void Finish_Cell_Control();
   bool Inside_Grid(const QWidget* w) const;
+  // The grid's OnEnter and OnExit follow the focus entering and leaving the view with its editors.
+  void Focus_Changed(QWidget* old, QWidget* now);
 
   TQrvStringGrid* FAdvanced = nullptr;
   TFooterPanel* FFooterPanel = nullptr;
@@ -136,4 +144,6 @@ class TGridView : public TGuarded<QAbstractScrollArea>, public IGridHost, public
   int FWheelRest = 0;
   // Set while the scroll bars are brought in step with the grid, so their signals do not scroll it back.
   bool FSyncing = false;
+  // While the grid keeps a bar shown always: the policy it had before (vertical, horizontal).
+  std::optional<Qt::ScrollBarPolicy> FPolicyBeforeAlways[2];
 };

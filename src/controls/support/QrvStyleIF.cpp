@@ -1,6 +1,7 @@
 #include "QrvStyleIF.h"
 
-#include "UThemeBinding.h"
+#include "Exception.h"
+#include "UThemeModule.h"
 
 const QString OfficeGeneralKey12 = QStringLiteral("Software\\Microsoft\\Office\\12.0\\Common\\General");
 const QString OfficeGeneralKey14 = QStringLiteral("Software\\Microsoft\\Office\\14.0\\Common\\General");
@@ -29,11 +30,15 @@ int32_t OfficeVersionPresent() {
 
 int32_t CurrentXpScheme() {
   if (!IsWinXpOrLater()) return 0;
-  // A reference of its own, independent of the bindings, released on every way out.
-  TThemeBinding library(QStringLiteral("QrvStyleIF"));
-  library.Load();
-  if (!library.Loaded() || !library.IsThemeActive() || !HasComCtl6()) return 0;
-  const QString scheme = library.CurrentColorScheme();
+  // A reference of its own, independent of the bindings, released on every way out. Only the two entries this
+  // test calls are looked up: a library lacking any other still answers.
+  const TThemeModuleHandle library = LoadThemeModule(QStringLiteral("uxtheme.dll"));
+  if (!library) return 0;
+  const auto active = reinterpret_cast<TIsThemeActive>(library->GetProcAddress("IsThemeActive"));
+  if (!active || active() == 0 || !HasComCtl6()) return 0;
+  const auto name = reinterpret_cast<TGetCurrentThemeName>(library->GetProcAddress("GetCurrentThemeName"));
+  if (!name) return 0;
+  const QString scheme = ColorSchemeOf(name);
   if (scheme.contains(QStringLiteral("NormalColor"))) return 1;
   if (scheme.contains(QStringLiteral("HomeStead"))) return 2;
   if (scheme.contains(QStringLiteral("Metallic"))) return 3;

@@ -1,11 +1,11 @@
 #include "UCellGraphics.h"
 
 #include <QFontMetrics>
-#include <QLocale>
 #include <algorithm>
 #include <cmath>
 
 #include "UColorMath.h"
+#include "UFormat.h"
 #include "UGradients.h"
 #include "USysColors.h"
 
@@ -21,67 +21,14 @@ void Tools(TCanvas& c, TColor color) {
   c.Brush().Style = bsSolid;
 }
 
-QString Format_Number(QChar kind, int width, int precision, bool left, double value, bool asInteger) {
-  QString text;
-  switch (kind.toLower().unicode()) {
-    case 'd':
-    case 'u':
-      text = QString::number(asInteger ? qint64(value) : qint64(std::trunc(value)));
-      if (precision > 0 && text.size() < precision) text = text.rightJustified(precision, QLatin1Char('0'));
-      break;
-    case 'x':
-      text = QString::number(qint64(value), 16).toUpper();
-      break;
-    case 'f':
-      text = QString::number(value, 'f', precision < 0 ? 2 : precision);
-      break;
-    case 'n':
-      text = QLocale::c().toString(value, 'f', precision < 0 ? 2 : precision);
-      break;
-    case 'e':
-      text = QString::number(value, 'E', precision < 0 ? 14 : std::max(0, precision - 1));
-      break;
-    default:  // g, s
-      text = asInteger ? QString::number(qint64(value)) : QString::number(value, 'g', precision < 0 ? 15 : precision);
-      break;
-  }
-  if (text.size() < width) text = left ? text.leftJustified(width) : text.rightJustified(width);
-  return text;
-}
-
 }  // namespace
 
-QString FormatOneValue(const QString& format, double value, bool asInteger) {
-  QString out;
-  for (int i = 0; i < format.size(); ++i) {
-    if (format[i] != QLatin1Char('%')) {
-      out += format[i];
-      continue;
-    }
-    if (i + 1 < format.size() && format[i + 1] == QLatin1Char('%')) {
-      out += QLatin1Char('%');
-      ++i;
-      continue;
-    }
-    int j = i + 1;
-    bool left = false;
-    int width = 0, precision = -1;
-    if (j < format.size() && format[j] == QLatin1Char('-')) left = true, ++j;
-    while (j < format.size() && format[j].isDigit()) width = width * 10 + format[j++].digitValue();
-    if (j < format.size() && format[j] == QLatin1Char('.')) {
-      precision = 0;
-      ++j;
-      while (j < format.size() && format[j].isDigit()) precision = precision * 10 + format[j++].digitValue();
-    }
-    if (j < format.size() && QStringLiteral("dDuUxXfFnNeEgGsS").contains(format[j])) {
-      out += Format_Number(format[j], std::min(width, 256), std::min(precision, 64), left, value, asInteger);
-      i = j;
-    } else {
-      out += format.mid(i, j - i);
-      i = j - 1;
-    }
-  }
-  return out;
+QString ProgressCellText(const QString& format, double position) {
+  if (format.isEmpty()) return QString::number(NearestInt(position)) + QLatin1Char('%');
+  // A "d" or "u" anywhere, even in plain text such as "done", makes it the rounded position as an integer.
+  if (format.contains(QLatin1Char('d')) || format.contains(QLatin1Char('u')))
+    return Format(format, {NearestInt(position)});
+  return Format(format, {position});
 }
 
 void DrawProgressCell(TCanvas& canvas, TRect rect, TColor completeColor, TColor completeFontColor,
@@ -91,17 +38,11 @@ void DrawProgressCell(TCanvas& canvas, TRect rect, TColor completeColor, TColor 
   const TColor savedBrush = canvas.Brush().Color;
   Tools(canvas, completeColor);
   canvas.Font().Color = completeFontColor;
-  QString text;
-  int32_t percentage = 0;
-  if (format.isEmpty()) {
-    percentage = NearestInt(position);
-    text = QString::number(percentage) + QLatin1Char('%');
-  } else {
-    const bool integer = format.contains(QLatin1Char('d')) || format.contains(QLatin1Char('u'));
-    text = integer ? FormatOneValue(format, NearestInt(position), true) : FormatOneValue(format, position, false);
-    // An empty range shows no progress rather than dividing by zero.
+  const QString text = ProgressCellText(format, position);
+  int32_t percentage = NearestInt(position);
+  // An empty range shows no progress rather than dividing by zero.
+  if (!format.isEmpty())
     percentage = maximum == minimum ? 0 : NearestInt((position - minimum) * 100 / (maximum - minimum));
-  }
   percentage = std::clamp(percentage, 0, 100);
   rect = Rect(rect.Left + marginX, rect.Top + marginY, rect.Right - marginX, rect.Bottom - marginY);
   const TRect complete =

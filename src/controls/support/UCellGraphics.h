@@ -71,6 +71,7 @@ void DrawDownTriangle(TCanvas& canvas, int32_t x, int32_t y, TColor color);
 void DrawSpellErrorUnderline(const TFont& font, TCanvas& canvas, const QString& text, const TRect& rect,
                              int32_t yOffset, int32_t errPos, int32_t errLen);
 
-// The classic format with one argument for every directive: d, u, x, f, e, g, n, s; "%%" is a percent sign. An
-// integer under a floating-point directive is shown as that number; a directive it does not know stays as text.
-QString FormatOneValue(const QString& format, double value, bool asInteger);
+// The progress cell's text: the rounded position and "%" without a format; otherwise the format (`Format`, in the
+// user's number conventions) applied to the rounded position as an integer when it holds "d" or "u", else to the
+// position itself.
+QString ProgressCellText(const QString& format, double position);

@@ -84,10 +84,11 @@ void Draw_Classic(TCanvas& c, const TRect& r, TClassicControl kind, bool checked
 
 void Draw_Part(TMarkupRun& r, const TRect& box, const char* themeClass, int32_t part, int32_t state,
                TClassicControl kind, bool checked, bool pushed) {
-  if (r.Themed)
-    MarkupThemePainter()->DrawThemePart(r.C, r.P.OwnerWindow, QLatin1String(themeClass), part, state, box);
-  else
-    Draw_Classic(r.C, box, kind, checked, pushed);
+  if (r.Themed &&
+      MarkupThemePainter()->DrawThemePart(r.C, r.P.OwnerWindow, QLatin1String(themeClass), part, state, box)) {
+    return;
+  }
+  Draw_Classic(r.C, box, kind, checked, pushed);
 }
 
 void Draw_Value(TMarkupRun& r, const QString& value, TRect box, uint32_t flags) {

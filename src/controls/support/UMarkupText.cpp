@@ -37,10 +37,11 @@ QString DecodeMarkupEntities(const QString& text, bool withAccents) {
   QString r = text;
   r.replace(QStringLiteral("&lt;"), QStringLiteral("<"));
   r.replace(QStringLiteral("&gt;"), QStringLiteral(">"));
-  r.replace(QStringLiteral("&amp;"), QStringLiteral("&"));
   r.replace(QStringLiteral("&quot;"), QStringLiteral("\""));
   if (withAccents)
     for (const TEntity& e : EntityCharTable) r.replace(QLatin1String(e.Name), QString(QChar(e.Char)));
+  // Ampersands last: an entity name written as text ("&amp;euro;") must come back as that text, not as the sign.
+  r.replace(QStringLiteral("&amp;"), QStringLiteral("&"));
   return r;
 }
 

@@ -6,7 +6,7 @@
 #include "UMarkupRun.h"
 
 namespace {
-IMarkupThemePainter* Theme_Painter = nullptr;
+IMarkupThemePainter* Theme_Painter = &BindingMarkupThemePainter();
 TColor Hi_Back = clHighlight;
 TColor Hi_Text = clHighlightText;
 bool Version_Flag = true;

@@ -30,16 +30,20 @@ class TMarkupImageList {
   std::vector<QImage> FImages;
 };
 
-// What the markup needs of the visual-style layer to paint embedded controls themed. Without one installed (or
-// while it reports no active theme) the controls are painted in the classic look.
+// What the markup needs of the visual-style layer to paint embedded controls themed. The painter over the
+// `QrvXPVS` binding is installed from the start; with none installed (nullptr), or while the installed one reports
+// no active theme, the controls are painted in the classic look.
 class IMarkupThemePainter {
  public:
   virtual ~IMarkupThemePainter() = default;
   virtual bool IsThemeActive() const = 0;
-  // Draws part/state of the theme class ("button", "combobox") for the owner window into the rectangle.
-  virtual void DrawThemePart(TCanvas& canvas, QObject* owner, const QString& themeClass, int32_t part, int32_t state,
+  // Draws part/state of the theme class ("button", "combobox") for the owner window into the rectangle; false when
+  // nothing was drawn (the control then falls back to its classic look).
+  virtual bool DrawThemePart(TCanvas& canvas, QObject* owner, const QString& themeClass, int32_t part, int32_t state,
                              const TRect& rect) = 0;
 };
+// The painter over the visual-style binding (the one installed at start).
+IMarkupThemePainter& BindingMarkupThemePainter();
 void SetMarkupThemePainter(IMarkupThemePainter* painter);
 IMarkupThemePainter* MarkupThemePainter();
 

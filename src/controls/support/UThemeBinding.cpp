@@ -119,11 +119,7 @@ bool TThemeBinding::IsThemeActive() const {
 
 QString TThemeBinding::CurrentColorScheme() const {
   const auto name = Typed<TGetCurrentThemeName>(Name_Index);
-  if (!name) return {};
-  char16_t file[255] = {}, color[255] = {}, size[255] = {};
-  if (name(file, 255, color, 255, size, 255) != S_OK) return {};
-  color[254] = 0;
-  return QString::fromUtf16(color);
+  return name ? ColorSchemeOf(name) : QString();
 }
 
 bool TThemeBinding::DrawPart(TWindowHandle window, const QString& classList, TCanvas& canvas, int32_t part,

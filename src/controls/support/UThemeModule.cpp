@@ -30,3 +30,10 @@ TThemeModuleHandle LoadThemeModule(const QString& fileName) {
   }
   return provider ? provider() : nullptr;
 }
+
+QString ColorSchemeOf(TGetCurrentThemeName getCurrentThemeName) {
+  char16_t file[255] = {}, color[255] = {}, size[255] = {};
+  if (getCurrentThemeName(file, 255, color, 255, size, 255) != S_OK) return {};
+  color[254] = 0;
+  return QString::fromUtf16(color);
+}

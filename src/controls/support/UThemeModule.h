@@ -32,6 +32,8 @@ using TIsThemeActive = int32_t (*)();
 // Fills the three buffers (theme file, colour scheme, size), each of the given capacity with its terminating zero.
 using TGetCurrentThemeName = HRESULT (*)(char16_t* fileName, int32_t fileCapacity, char16_t* colorScheme,
                                          int32_t colorCapacity, char16_t* sizeName, int32_t sizeCapacity);
+// The colour-scheme name that entry gives, asked with three buffers of 255 characters; empty when it fails.
+QString ColorSchemeOf(TGetCurrentThemeName getCurrentThemeName);
 
 class TThemeModule {
  public:

@@ -3,13 +3,13 @@
 #include <QString>
 
 namespace Maker {
-inline const QString Street = QStringLiteral("Via del Porto 12");
-inline const QString Town = QStringLiteral("40121 Tarnhaven");
-inline const QString Town_Province = QStringLiteral("40121 Tarnhaven (TH)");
+inline const QString Street = QStringLiteral("1 Example Street");
+inline const QString Town = QStringLiteral("00000 Tarnhaven");
+inline const QString Town_Province = QStringLiteral("00000 Tarnhaven (TH)");
 inline const QString Province_Country = QStringLiteral("TH - Freeland");
 inline const QString Country = QStringLiteral("Freeland");
-inline const QString Phone = QStringLiteral("+39 051 0000000");
-inline const QString Fax = QStringLiteral("+39 051 0000001");
+inline const QString Phone = QStringLiteral("+00 000 0000000");
+inline const QString Fax = QStringLiteral("+00 000 0000001");
 inline const QString Support_Mail = QStringLiteral("support@quorvane.example");
 inline const QString Organisation = QStringLiteral("Quorvane");
 

@@ -74,18 +74,21 @@ TInputLoad Read_SNMP_MIB_Objects(const QString& path, TMIB_Objects& objects, QSt
 }
 
 QString MIB_Identifier(const QString& description) {
+  // SMIv2 descriptors hold no hyphen: each further word starts with a capital instead.
   QString name;
+  bool word_start = false;
   for (const QChar c : description) {
     const bool keep = (c >= QLatin1Char('a') && c <= QLatin1Char('z')) ||
                       (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) ||
                       (c >= QLatin1Char('0') && c <= QLatin1Char('9'));
-    if (keep)
-      name += c;
-    else if (!name.isEmpty() && !name.endsWith(QLatin1Char('-')))
-      name += QLatin1Char('-');
+    if (!keep) {
+      word_start = !name.isEmpty();
+      continue;
+    }
+    name += word_start ? c.toUpper() : c;
+    word_start = false;
   }
   name.truncate(Max_Identifier_Length);
-  while (name.endsWith(QLatin1Char('-'))) name.chop(1);
   if (name.isEmpty() || !name.front().isLetter()) return QString();
   name[0] = name.front().toLower();
   return name;

@@ -21,8 +21,8 @@ struct TMIB_Objects {
 constexpr int Max_MIB_Rows = 256;
 TInputLoad Read_SNMP_MIB_Objects(const QString& path, TMIB_Objects& objects, QString& error);
 
-// A description as an object name: letters, digits and single hyphens, starting with a lower-case letter; empty
-// when nothing usable is left.
+// A description as an object name: its letters and digits, each word after the first starting with a capital, the
+// name with a lower-case letter; empty when nothing usable is left.
 QString MIB_Identifier(const QString& description);
 
 QStringList MIB_Lines(const TMIB_Objects& objects);

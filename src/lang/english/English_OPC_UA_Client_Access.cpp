@@ -106,4 +106,7 @@ void Add_English_OPC_UA_Client_Access(QStringList& t) {
   t[3471] = QStringLiteral(
       "Error! The OPC UA servers file cannot be read completely; only the servers before the error are shown. File:");
   t[3472] = QStringLiteral("Error! The OPC UA servers file cannot be written; nothing has been saved. File:");
+  // Browsed variables a full variable table could not take.
+  t[3473] = QStringLiteral(
+      "A variable table holds %d variables: %d variables in Read and %d variables in Write were not imported");
 }

@@ -50,7 +50,7 @@ std::vector<TUaFoundVariable> Ua_Browse_Server(const QByteArray& endpoint_url, c
     TUaSessionInfo session = client.Create_Session(url, Ua_Random_Bytes(Client_Nonce_Size));
     // The certificate that encrypts a password must be the one the endpoint list announced.
     if (!session.ServerCertificate.isEmpty() && !endpoint.ServerCertificate.isEmpty() &&
-        session.ServerCertificate != endpoint.ServerCertificate)
+        !Ua_Same_Certificate(session.ServerCertificate, endpoint.ServerCertificate))
       throw EUaError(QStringLiteral("OPC UA server certificate differs from its endpoint's"));
     const QByteArray certificate =
         session.ServerCertificate.isEmpty() ? endpoint.ServerCertificate : session.ServerCertificate;
@@ -69,7 +69,7 @@ std::vector<TUaFoundVariable> Ua_Browse_Server(const QByteArray& endpoint_url, c
   const QByteArray client_nonce = Ua_Random_Bytes(Client_Nonce_Size);
   const QByteArray application_uri = Ua_Certificate_Application_Uri(own.Der);
   TUaSessionInfo session = client.Create_Session(url, client_nonce, application_uri, own.Der);
-  if (session.ServerCertificate != endpoint.ServerCertificate)
+  if (!Ua_Same_Certificate(session.ServerCertificate, endpoint.ServerCertificate))
     throw EUaError(QStringLiteral("OPC UA server certificate differs from its endpoint's"));
   // The server proves it holds the certificate's key by signing ours with our nonce. The policy fixes the
   // algorithm: servers name the PSS one by more than one URI, so the name is not compared.

@@ -228,6 +228,21 @@ QByteArray Ua_Certificate_Der(const QByteArray& text) {
   return Parse_Der(text) ? text : QByteArray();
 }
 
+QByteArray Ua_Leaf_Certificate(const QByteArray& certificate_der) {
+  const unsigned char* start = Bytes(certificate_der);
+  const unsigned char* end = start;
+  TX509 cert(d2i_X509(nullptr, &end, long(certificate_der.size())));
+  return cert ? certificate_der.left(qsizetype(end - start)) : certificate_der;
+}
+
+QByteArray Ua_Certificate_Thumbprint(const QByteArray& certificate_der) {
+  return Ua_Sha1(Ua_Leaf_Certificate(certificate_der));
+}
+
+bool Ua_Same_Certificate(const QByteArray& a_der, const QByteArray& b_der) {
+  return Ua_Leaf_Certificate(a_der) == Ua_Leaf_Certificate(b_der);
+}
+
 TUaKey Ua_Private_Key(const QByteArray& text) {
   const QByteArray trimmed = text.trimmed();
   EVP_PKEY* key = nullptr;

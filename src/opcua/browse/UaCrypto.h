@@ -40,6 +40,13 @@ QByteArray Ua_Random_Bytes(int count);
 // ---- certificates and keys ----
 // A certificate as pasted (PEM) or as bytes (DER) in DER; empty when it is neither.
 QByteArray Ua_Certificate_Der(const QByteArray& text);
+// A server may send its own certificate followed by its issuers' in one DER blob. Only the first one is the
+// server's: it is what a thumbprint names and what two blobs are compared by. A blob that does not begin with a
+// certificate is given back as it is.
+QByteArray Ua_Leaf_Certificate(const QByteArray& certificate_der);
+// The SHA-1 of the first certificate's DER, as a security header names a certificate.
+QByteArray Ua_Certificate_Thumbprint(const QByteArray& certificate_der);
+bool Ua_Same_Certificate(const QByteArray& a_der, const QByteArray& b_der);
 // A private key as pasted (PEM, also encrypted-less PKCS#8) or DER; null when it is neither.
 TUaKey Ua_Private_Key(const QByteArray& text);
 QByteArray Ua_Private_Key_Pem(const TUaKey& key);

@@ -23,7 +23,7 @@ QByteArray TUaSecureChannel::Security_Header(const char* type) const {
     if (FSecurity.Secured()) {
       w.String(FSecurity.Policy->Uri);
       w.ByteString(FSecurity.Client_Certificate);
-      w.ByteString(Ua_Sha1(FSecurity.Server_Certificate));
+      w.ByteString(Ua_Certificate_Thumbprint(FSecurity.Server_Certificate));
     } else {
       w.String(Ua_Policy_None_Uri);
       w.ByteString(QByteArray());  // sender certificate
@@ -143,9 +143,9 @@ QByteArray TUaSecureChannel::Open_Chunk(const TUaChunk& chunk) {
       if (policy != Ua_Policy_None_Uri) throw EUaError(QStringLiteral("OPC UA server answered with security"));
       return rest;
     }
-    // The server must answer with the certificate that was checked, to ours.
-    if (policy != FSecurity.Policy->Uri || sender != FSecurity.Server_Certificate ||
-        thumbprint != Ua_Sha1(FSecurity.Client_Certificate))
+    // The server must answer with the certificate that was checked, with or without its issuers, to ours.
+    if (policy != FSecurity.Policy->Uri || !Ua_Same_Certificate(sender, FSecurity.Server_Certificate) ||
+        thumbprint != Ua_Certificate_Thumbprint(FSecurity.Client_Certificate))
       throw EUaError(QStringLiteral("OPC UA server answered with other security than asked"));
     return Ua_Open_Asymmetric(FSecurity, header, head, rest);
   }

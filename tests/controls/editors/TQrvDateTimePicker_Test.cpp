@@ -10,6 +10,7 @@
 #include "TQsgDateTimePicker.h"
 #include "UDialogs.h"
 #include "UFormatSettings.h"
+#include "UGridModule.h"
 #include "UQStyleThemeModule.h"
 
 namespace {
@@ -342,6 +343,11 @@ TEST_F(PickerTest, OwnLookAndFrames) {
 
 TEST(DateTimePickers, RegisteredMessageAndVersions) {
   EXPECT_GE(int(DTPShiftFocus), int(QEvent::User));
+  // One registration serves the pickers and the grid module, started or not.
+  EXPECT_EQ(int(DTPShiftFocus), Grid_DTPShiftFocusMessage());
+  Grid_Module_Start();
+  EXPECT_EQ(int(DTPShiftFocus), GridModule().DTPShiftFocusMessage);
+  Grid_Module_Shutdown();
   EXPECT_EQ(TQsgDateTimePicker().Version(), "1.0.0.0");
   EXPECT_EQ(TQrvDateTimePicker().Version(), "1.2.0.0");
   TQsgDateTimePicker qsg;

@@ -1,5 +1,7 @@
 #include "VAruDoreRido.h"
 
+#include "UQrvStringGrid.h"
+
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QTest>
@@ -125,6 +127,35 @@ TEST_F(RichEditTest, RunsRoundTripThroughTheDocument) {
   EXPECT_EQ(ReadRtf(Edit()->Rtf()), runs);
   Edit()->ReCreate();
   EXPECT_TRUE(Edit()->Runs().empty());
+}
+
+TEST_F(RichEditTest, CellsGoIntoTheEditAndBackUnchanged) {
+  TRichFormat bold;
+  bold.Bold = true;
+  const TRichRuns formatted = {{QStringLiteral("caf\u00E9 \u03A9 "), {}}, {QStringLiteral("bold"), bold}};
+  struct Case {
+    const char* name;
+    QString cell;
+    TRichRuns shown;
+  };
+  const QString tooDeep = QStringLiteral("{\\rtf1 ") + QString(RtfMaxGroupDepth + 1, u'{') + QStringLiteral("x");
+  const std::vector<Case> cases = {
+      {"document", QString::fromLatin1(WriteRtf(formatted)), formatted},
+      {"plain text beyond Latin-1", QStringLiteral("\u03A9mega\nline"), {{QStringLiteral("\u03A9mega\nline"), {}}}},
+      {"empty cell", QString(), {}},
+      {"unreadable document", tooDeep, {{tooDeep, {}}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TQrvStringGrid grid;
+    Edit()->SetRuns({{QStringLiteral("old"), bold}});
+    grid.SetCells(1, 1, c.cell);
+    grid.CellToRich(1, 1, *Edit());
+    EXPECT_EQ(Edit()->Runs(), c.shown);
+    grid.RichToCell(2, 1, *Edit());
+    EXPECT_TRUE(IsRtfText(grid.Cells(2, 1).toLatin1()));
+    EXPECT_EQ(ReadRtf(grid.Cells(2, 1).toLatin1()), c.shown);
+  }
 }
 
 TEST_F(RichEditTest, TypingGrowsTheRowUnlessLockedOrAtTheBottom) {

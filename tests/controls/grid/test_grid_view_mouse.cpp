@@ -6,6 +6,7 @@
 #include <vector>
 
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QTest>
 
 #include "GridMouseFixture.h"
@@ -146,6 +147,48 @@ TEST_F(TGridMouseTest, AHeaderEdgeIsGrabbedWithinThreePixelsNotFour) {
       EXPECT_EQ(clicks.size(), 1u);
     }
   }
+}
+
+TEST_F(TGridMouseTest, OnColumnSizeAndOnRowSizeMayRefuseTheSizing) {
+  Q().SetOptions(Q().Options() | goColSizing | goRowSizing);
+  std::vector<int32_t> askedCols, askedRows;
+  Q().OnColumnSize = [&](TQrvStringGrid*, int32_t c, bool& allow) {
+    askedCols.push_back(c);
+    allow = c != 2;
+  };
+  Q().OnRowSize = [&](TQrvStringGrid*, int32_t r, bool& allow) {
+    askedRows.push_back(r);
+    allow = r != 3;
+  };
+  // The right edges of columns 1 and 2 in the fixed row, the bottom edges of rows 2 and 3 in the fixed column.
+  struct Case {
+    QPoint at;
+    bool sizing;
+  };
+  const Case cases[] = {{{78, 10}, true}, {{118, 10}, false}, {{20, 58}, true}, {{20, 78}, false}};
+  for (const Case& c : cases) {
+    Press(c.at);
+    EXPECT_EQ(Q().Interaction() == TQrvStringGrid::TGridInteraction::Sizing, c.sizing) << c.at.x() << "," << c.at.y();
+    Release(c.at);
+  }
+  EXPECT_EQ(askedCols, (std::vector<int32_t>{1, 2}));
+  EXPECT_EQ(askedRows, (std::vector<int32_t>{2, 3}));
+}
+
+TEST_F(TGridMouseTest, ABarShownAlwaysIsDisabledWhileTheRowsFitAndGivesBackItsPolicy) {
+  QScrollBar* bar = View.verticalScrollBar();
+  Q().ScrollBarAlways = saVert;
+  Q().SetRowCount(3);
+  EXPECT_EQ(View.verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+  EXPECT_TRUE(bar->isVisible());
+  EXPECT_FALSE(bar->isEnabled());
+  Q().SetRowCount(30);
+  EXPECT_TRUE(bar->isEnabled());
+  EXPECT_EQ(View.horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+  Q().ScrollBarAlways = saNone;
+  Q().SetRowCount(3);
+  EXPECT_EQ(View.verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+  EXPECT_FALSE(bar->isVisible());
 }
 
 TEST_F(TGridMouseTest, SizingNeverLeavesANegativeOrAMissingColumn) {
@@ -379,6 +422,22 @@ TEST_F(TGridMouseTest, TheCursorShowsEdgesAndLinksAndTheDraggedEdgeIsDrawn) {
   Release({135, 10});
   EXPECT_EQ(Pixel(135, 50), before);
   EXPECT_NE(before, qRgb(0, 0, 0));
+}
+
+TEST_F(TGridMouseTest, TheControlsCursorShowsAndOnGetCellCursorPicksPerCell) {
+  Q().SetCursor(crCross);
+  Q().OnGetCellCursor = [](TQrvStringGrid*, int32_t c, int32_t, int32_t, int32_t, TCursor& cursor) {
+    if (c == 3) cursor = crHandPoint;
+    if (c == 4) cursor = crIBeam;
+  };
+  const std::pair<QPoint, Qt::CursorShape> cases[] = {{Middle_Of(2, 3), Qt::CrossCursor},
+                                                      {Middle_Of(3, 3), Qt::PointingHandCursor},
+                                                      {Middle_Of(4, 2), Qt::IBeamCursor},
+                                                      {Middle_Of(2, 2), Qt::CrossCursor}};
+  for (const auto& [at, shape] : cases) {
+    Move_Mouse(at.x(), at.y());
+    EXPECT_EQ(View.viewport()->cursor().shape(), shape) << at.x() << "," << at.y();
+  }
 }
 
 TEST(GridViewFocus, EnterAndExitFireOncePerFocusChangeAndNeverWhileTheGridMovesTheFocus) {

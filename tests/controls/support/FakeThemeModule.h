@@ -18,6 +18,7 @@ struct TFakeTheme {
   static inline std::set<std::string> Missing;
   static inline int Loads = 0;
   static inline int Alive = 0;
+  static inline TWindowHandle LastWindow = nullptr;
   static constexpr TColor Marker = 0x123456;
 
   static void Reset() {
@@ -26,12 +27,14 @@ struct TFakeTheme {
     Scheme = QStringLiteral("NormalColor");
     Missing.clear();
     Loads = 0;
+    LastWindow = nullptr;
   }
 };
 
 namespace fake_theme {
 
-inline HTHEME Open(TWindowHandle, const char16_t* classList) {
+inline HTHEME Open(TWindowHandle window, const char16_t* classList) {
+  TFakeTheme::LastWindow = window;
   const QString name = QString::fromUtf16(classList);
   TFakeTheme::Calls << QStringLiteral("open ") + name;
   static int token;

@@ -13,6 +13,15 @@ TEST(MarkupText, Entities) {
   EXPECT_EQ(EncodeMarkupEntities(QStringLiteral("<\"x\">"), false), QStringLiteral("&lt;&quot;x&quot;&gt;"));
   const QString all = QStringLiteral("\u00E9\u00C5\u00A9\u00AE\u20AC\u00AB\u00BB<&>\"");
   EXPECT_EQ(DecodeMarkupEntities(EncodeMarkupEntities(all, true), true), all);
+  // Entity names typed as text come back as typed, never as the character they name.
+  const QString typed = QStringLiteral("&quot; &euro; &lt; &amp; &Eacute;");
+  EXPECT_EQ(DecodeMarkupEntities(EncodeMarkupEntities(typed, true), true), typed);
+  EXPECT_EQ(DecodeMarkupEntities(QStringLiteral("&amp;quot;&amp;euro;"), true), QStringLiteral("&quot;&euro;"));
+  QString cell = QStringLiteral("<CONTROL TYPE=\"EDIT\" ID=\"e\" VALUE=\"\" WIDTH=\"40\">");
+  ASSERT_TRUE(SetControlValue(cell, QStringLiteral("e"), QStringLiteral("5 &euro;")));
+  QString value;
+  ASSERT_TRUE(GetControlValue(cell, QStringLiteral("e"), value));
+  EXPECT_EQ(value, QStringLiteral("5 &euro;"));
   EXPECT_EQ(SpacesToNbsp(QStringLiteral("a b")), QStringLiteral("a&nbsp;b"));
 }
 

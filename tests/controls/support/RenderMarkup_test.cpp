@@ -3,8 +3,10 @@
 #include <QBuffer>
 #include <QTemporaryDir>
 
+#include "FakeThemeModule.h"
 #include "UPictureContainer.h"
 #include "URenderMarkup.h"
+#include "USysColors.h"
 
 namespace {
 class RenderMarkupTest : public ::testing::Test {
@@ -442,5 +444,223 @@ TEST_F(RenderMarkupTest, EmbeddedControls) {
   EXPECT_EQ(Out.HitControlValue, QStringLiteral("v<1"));
   EXPECT_EQ(Out.HitControlRect.Left, editLeft);
   EXPECT_EQ(Out.HitControlRect.Right, editLeft + 60);
+}
+
+// The classic look of the embedded controls, at the places the layout puts them: on the first line of a layout at
+// (0, 0) the line starts at x = 1; combo boxes and push buttons make the line 25 pixels high.
+class ClassicControlsTest : public RenderMarkupTest {
+ protected:
+  TColor Pixel(int32_t x, int32_t y) {
+    Canvas.Release();
+    return Canvas.Pixels(x, y);
+  }
+  // The smallest rectangle holding every pixel of the colour inside the area; empty when there is none.
+  TRect Bounds(TColor color, TRect area) {
+    Canvas.Release();
+    TRect r = Rect(area.Right, area.Bottom, area.Left, area.Top);
+    for (int32_t y = area.Top; y < area.Bottom; ++y)
+      for (int32_t x = area.Left; x < area.Right; ++x)
+        if (Canvas.Pixels(x, y) == color)
+          r = Rect(std::min(r.Left, x), std::min(r.Top, y), std::max(r.Right, x + 1), std::max(r.Bottom, y + 1));
+    return r;
+  }
+  QImage Painted(const QString& markup) {
+    Image.fill(Qt::white);
+    Render(markup);
+    Canvas.Release();
+    return Image.copy();
+  }
+};
+
+TEST_F(ClassicControlsTest, ComboBoxDrawsItsBoxTextAndDropButton) {
+  Render(QStringLiteral("<CONTROL TYPE=\"COMBO\" ID=\"k\" VALUE=\"WWWWWWWWWWWWWWWWWWWW\" WIDTH=\"80\">"));
+  // The box (1, 6, 81, 27) in the classic frame colour, white inside.
+  EXPECT_EQ(Pixel(1, 6), TColor(0x808080));
+  EXPECT_EQ(Pixel(80, 26), TColor(0x808080));
+  EXPECT_EQ(Pixel(1, 5), clWhite);
+  EXPECT_EQ(Pixel(81, 26), clWhite);
+  // The drop button (63, 7, 80, 26): raised edges, face, and the arrow at its centre.
+  EXPECT_EQ(Pixel(63, 7), ColorToRGB(clBtnHighlight));
+  EXPECT_EQ(Pixel(79, 25), ColorToRGB(cl3DDkShadow));
+  EXPECT_EQ(Pixel(66, 10), ColorToRGB(clBtnFace));
+  EXPECT_EQ(Pixel(71, 16), ColorToRGB(clBtnText));
+  // The value is drawn left of the button (5, 6, 63, 25); the button covers the end of a long one.
+  EXPECT_GT(Count_Pixels(clBlack, Rect(5, 6, 63, 25)), 0);
+  EXPECT_EQ(Count_Pixels(clBlack, Rect(64, 8, 79, 14)), 0);
+}
+
+TEST_F(ClassicControlsTest, RadioButtonShowsItsDotOnlyWhenTicked) {
+  const TColor shadow = ColorToRGB(clBtnShadow);
+  Render(QStringLiteral("<CONTROL TYPE=\"RADIO\" ID=\"r\" VALUE=\"true\" WIDTH=\"40\">"));
+  EXPECT_EQ(Out.MeasuredWidth, 16);
+  EXPECT_EQ(Pixel(9, 9), clBlack);
+  // The circle lies in its box (3, 2, 15, 16).
+  const TRect ring = Bounds(shadow, Rect(0, 0, 40, 20));
+  EXPECT_EQ(ring.Left, 3);
+  EXPECT_EQ(ring.Top, 2);
+  EXPECT_EQ(ring.Right, 15);
+  EXPECT_EQ(ring.Bottom, 16);
+
+  Image.fill(Qt::white);
+  Render(QStringLiteral("<CONTROL TYPE=\"RADIO\" ID=\"r\" VALUE=\"FALSE\" WIDTH=\"40\">"));
+  EXPECT_EQ(Pixel(9, 9), ColorToRGB(clWindow));
+  EXPECT_EQ(Count_Pixels(clBlack, Rect(0, 0, 40, 20)), 0);
+  EXPECT_GT(Count_Pixels(shadow, Rect(3, 2, 15, 16)), 0);
+}
+
+TEST_F(ClassicControlsTest, PushButtonRaisedPushedAndCaptionCentred) {
+  const QString button = QStringLiteral("<CONTROL TYPE=\"BUTTON\" ID=\"b\" VALUE=\"Go\" WIDTH=\"60\">");
+  // Box (3, 0, 59, 25): raised while the mouse is not down on it.
+  Params.PointX = 30;
+  Params.PointY = 12;
+  Render(button);
+  EXPECT_EQ(Pixel(3, 12), ColorToRGB(clBtnHighlight));
+  EXPECT_EQ(Pixel(58, 12), ColorToRGB(cl3DDkShadow));
+  EXPECT_EQ(Pixel(30, 24), ColorToRGB(cl3DDkShadow));
+  EXPECT_EQ(Pixel(2, 12), clWhite);
+  EXPECT_EQ(Pixel(59, 12), clWhite);
+  // The caption is centred both ways in the box shrunk by 2 pixels (5, 2, 57, 23).
+  const TRect caption = Bounds(clBlack, Rect(5, 2, 57, 23));
+  ASSERT_LT(caption.Left, caption.Right);
+  EXPECT_NEAR((caption.Left + caption.Right) / 2.0, 31.0, 1.0);
+  EXPECT_NEAR((caption.Top + caption.Bottom) / 2.0, 12.5, 1.5);
+
+  // Pressed: the mouse down over the button sinks it; down elsewhere leaves it raised.
+  Params.MouseDown = true;
+  Image.fill(Qt::white);
+  Render(button);
+  EXPECT_EQ(Pixel(3, 12), ColorToRGB(clBtnShadow));
+  EXPECT_EQ(Pixel(58, 12), ColorToRGB(clBtnHighlight));
+  Params.PointX = 100;
+  Image.fill(Qt::white);
+  Render(button);
+  EXPECT_EQ(Pixel(3, 12), ColorToRGB(clBtnHighlight));
+}
+
+TEST_F(ClassicControlsTest, ATallerButtonSetsItsLineHeight) {
+  Measure(QStringLiteral("<CONTROL TYPE=\"BUTTON\" ID=\"b\" VALUE=\"Go\" WIDTH=\"60\" HEIGHT=\"20\">"));
+  EXPECT_EQ(Out.MeasuredHeight, 25);
+  Measure(QStringLiteral("<CONTROL TYPE=\"BUTTON\" ID=\"b\" VALUE=\"Go\" WIDTH=\"60\" HEIGHT=\"x\">"));
+  EXPECT_EQ(Out.MeasuredHeight, 25);
+  const QString tall = QStringLiteral("<CONTROL TYPE=\"BUTTON\" ID=\"b\" VALUE=\"Go\" WIDTH=\"60\" HEIGHT=\"40\">");
+  Measure(tall + QStringLiteral("<BR>next"));
+  EXPECT_EQ(Out.MeasuredHeight, 38 + Gh());
+  // The button stands on its line's bottom (38) and reaches t = 40 up, above the line top.
+  Render(tall);
+  EXPECT_EQ(Pixel(3, 2), ColorToRGB(clBtnHighlight));
+  EXPECT_EQ(Pixel(3, 30), ColorToRGB(clBtnHighlight));
+  EXPECT_EQ(Pixel(30, 37), ColorToRGB(cl3DDkShadow));
+  EXPECT_EQ(Pixel(10, 2), ColorToRGB(clBtnFace));
+  EXPECT_EQ(Pixel(10, 34), ColorToRGB(clBtnFace));
+  EXPECT_EQ(Pixel(10, 38), clWhite);
+}
+
+TEST_F(ClassicControlsTest, PasswordShowsAStarForEachCharacter) {
+  const QImage password = Painted(QStringLiteral("<CONTROL TYPE=\"PASSWORD\" ID=\"p\" VALUE=\"abc\" WIDTH=\"60\">"));
+  EXPECT_EQ(password, Painted(QStringLiteral("<CONTROL TYPE=\"EDIT\" ID=\"p\" VALUE=\"***\" WIDTH=\"60\">")));
+  EXPECT_NE(password, Painted(QStringLiteral("<CONTROL TYPE=\"EDIT\" ID=\"p\" VALUE=\"abc\" WIDTH=\"60\">")));
+  EXPECT_NE(password, Painted(QStringLiteral("<CONTROL TYPE=\"EDIT\" ID=\"p\" VALUE=\"**\" WIDTH=\"60\">")));
+  EXPECT_GT(Count_Pixels(clBlack, Rect(3, 0, 61, 30)), 0);
+}
+
+// Embedded controls with a visual style: the fake library paints each part as a marker rectangle and records it.
+class ThemedMarkupTest : public RenderMarkupTest {
+ protected:
+  void SetUp() override { UseFakeTheme(true); }
+  void TearDown() override {
+    SetMarkupThemePainter(&BindingMarkupThemePainter());
+    DropFakeTheme();
+  }
+  TColor Pixel(int32_t x, int32_t y) {
+    Canvas.Release();
+    return Canvas.Pixels(x, y);
+  }
+  // The frame of an edit box alone on the first line, on its left edge above the bottom.
+  TColor Edit_Frame() {
+    const QString edit = QStringLiteral("<CONTROL TYPE=\"EDIT\" ID=\"e\" VALUE=\"\" WIDTH=\"60\">");
+    Image.fill(Qt::white);
+    Render(edit);
+    return Pixel(1, Out.MeasuredHeight - 5);
+  }
+};
+
+TEST_F(ThemedMarkupTest, ControlsDrawTheirThemePartsForTheOwnerWindow) {
+  QObject owner;
+  Params.OwnerWindow = &owner;
+  struct {
+    const char* markup;
+    int32_t x, y;
+    bool mouseDown;
+    const char* themeClass;
+    const char* draw;
+  } cases[] = {
+      {R"(<CONTROL TYPE="CHECK" ID="c" VALUE="True" WIDTH="20">)", -50, -50, false, "button", "draw 3 5 (3,1,16,16)"},
+      {R"(<CONTROL TYPE="CHECK" ID="c" VALUE="no" WIDTH="20">)", -50, -50, false, "button", "draw 3 1 (3,1,16,16)"},
+      // Check boxes and radio buttons stay in their normal states under a pressed mouse.
+      {R"(<CONTROL TYPE="RADIO" ID="r" VALUE="TRUE" WIDTH="20">)", 8, 8, true, "button", "draw 2 5 (3,2,15,16)"},
+      {R"(<CONTROL TYPE="RADIO" ID="r" VALUE="" WIDTH="20">)", -50, -50, false, "button", "draw 2 1 (3,2,15,16)"},
+      {R"(<CONTROL TYPE="COMBO" ID="k" VALUE="x" WIDTH="80">)", -50, -50, false, "combobox", "draw 1 1 (63,7,80,26)"},
+      {R"(<CONTROL TYPE="COMBO" ID="k" VALUE="x" WIDTH="80">)", 40, 15, false, "combobox", "draw 1 2 (63,7,80,26)"},
+      {R"(<CONTROL TYPE="BUTTON" ID="b" VALUE="Go" WIDTH="60">)", -50, -50, false, "button", "draw 1 1 (3,0,59,25)"},
+      {R"(<CONTROL TYPE="BUTTON" ID="b" VALUE="Go" WIDTH="60">)", 30, 15, false, "button", "draw 1 2 (3,0,59,25)"},
+      {R"(<CONTROL TYPE="BUTTON" ID="b" VALUE="Go" WIDTH="60">)", -50, -50, true, "button", "draw 1 3 (3,0,59,25)"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.markup);
+    TFakeTheme::Calls.clear();
+    TFakeTheme::LastWindow = nullptr;
+    Image.fill(Qt::white);
+    Params.PointX = c.x;
+    Params.PointY = c.y;
+    Params.MouseDown = c.mouseDown;
+    Render(QString::fromUtf8(c.markup));
+    EXPECT_EQ(TFakeTheme::Calls, QStringList({QStringLiteral("open ") + QLatin1String(c.themeClass),
+                                              QString::fromUtf8(c.draw), QStringLiteral("close")}));
+    EXPECT_EQ(TFakeTheme::LastWindow, static_cast<TWindowHandle>(&owner));
+  }
+  // The part covers its rectangle: the last case's push button.
+  EXPECT_EQ(Pixel(3, 0), TFakeTheme::Marker);
+  EXPECT_EQ(Pixel(58, 24), TFakeTheme::Marker);
+  EXPECT_NE(Pixel(59, 12), TFakeTheme::Marker);
+  EXPECT_NE(Pixel(2, 12), TFakeTheme::Marker);
+}
+
+TEST_F(ThemedMarkupTest, FrameColourAndPartsFollowTheActiveTheme) {
+  EXPECT_EQ(Edit_Frame(), TColor(0xB99D7F));
+  const QString check = QStringLiteral("<CONTROL TYPE=\"CHECK\" ID=\"c\" VALUE=\"TRUE\" WIDTH=\"20\">");
+
+  // Library loaded, but no visual style active.
+  TFakeTheme::Active = false;
+  EXPECT_EQ(Edit_Frame(), TColor(0x808080));
+  TFakeTheme::Calls.clear();
+  Render(check);
+  EXPECT_TRUE(TFakeTheme::Calls.isEmpty());
+  EXPECT_NE(Pixel(8, 8), TFakeTheme::Marker);
+
+  // No library at all.
+  UseFakeTheme(false);
+  EXPECT_EQ(Edit_Frame(), TColor(0x808080));
+
+  // No painter installed: classic even with a style active.
+  UseFakeTheme(true);
+  SetMarkupThemePainter(nullptr);
+  EXPECT_EQ(Edit_Frame(), TColor(0x808080));
+  Render(check);
+  EXPECT_TRUE(TFakeTheme::Calls.isEmpty());
+}
+
+TEST_F(ThemedMarkupTest, APartTheThemeCannotDrawFallsBackToTheClassicLook) {
+  class TRefusingPainter : public IMarkupThemePainter {
+   public:
+    bool IsThemeActive() const override { return true; }
+    bool DrawThemePart(TCanvas&, QObject*, const QString&, int32_t, int32_t, const TRect&) override { return false; }
+  } refusing;
+  SetMarkupThemePainter(&refusing);
+  EXPECT_EQ(Edit_Frame(), TColor(0xB99D7F));
+  Image.fill(Qt::white);
+  Render(QStringLiteral("<CONTROL TYPE=\"CHECK\" ID=\"c\" VALUE=\"TRUE\" WIDTH=\"20\">"));
+  // The classic box: its shadow-coloured frame and a tick.
+  EXPECT_EQ(Pixel(3, 8), ColorToRGB(clBtnShadow));
+  EXPECT_GT(Count_Pixels(clBlack, Rect(4, 2, 15, 15)), 0);
 }
 }  // namespace

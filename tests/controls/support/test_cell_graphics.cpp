@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QImage>
 
+#include "TPinnedFormat.h"
 #include "UCellGraphics.h"
 #include "USysColors.h"
 
@@ -58,22 +59,24 @@ TEST(ProgressCell, PercentageIsClampedAndAnEmptyRangeShowsNoProgress) {
   EXPECT_EQ(q.Count(Complete, 0, 0, 130, 50), 0);
 }
 
-TEST(ProgressCell, FormatsTakeOneValue) {
+TEST(ProgressCell, TextFollowsTheFormatInTheUsersNumberConventions) {
+  TPinnedFormat pin(u',', u'.');
   struct Case {
     const char* format;
-    double value;
-    bool integer;
+    double position;
     const char* want;
   } cases[] = {
-      {"%.1f done", 43, true, "43.0 done"},  // contains "d": the rounded position, shown as that number
-      {"%d%%", 43, true, "43%"},
-      {"%.2f", 42.567, false, "42.57"},
-      {"%5d|%-4u|", 7, true, "    7|7   |"},
-      {"%q %", 1, true, "%q %"},
-      {"%x", 255, true, "FF"},
+      {"", 42.6, "43%"},
+      {"%.1f done", 42.6, "43,0 done"},  // contains "d": the rounded position, shown as that number
+      {"%.2f", 42.567, "42,57"},
+      {"%n of 2000", 1234.5, "1.234,50 of 2000"},
+      {"%d%%", 42.4, "42%"},
+      {"%5d|%-4u|", 7, "    7|%-4u|"},  // one value: a second directive has nothing to show
+      {"%q %", 1, "%q %"},
+      {"%x", 255, "%x"},  // no "d" or "u": a floating value, which a hexadecimal directive cannot show
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(FormatOneValue(QString::fromUtf8(c.format), c.value, c.integer), QString::fromUtf8(c.want)) << c.format;
+    EXPECT_EQ(ProgressCellText(QString::fromUtf8(c.format), c.position), QString::fromUtf8(c.want)) << c.format;
   }
 }
 

@@ -110,6 +110,18 @@ TEST_F(ThemeDetection, DesktopSchemeDecidesWithoutOfficeThemes) {
     EXPECT_EQ(CurrentXpScheme(), c.xp) << c.scheme;
     EXPECT_EQ(DetectSystemStyle(), c.want) << c.scheme;
   }
+  // The test looks up only the two entries it calls: a library lacking another still answers.
+  TFakeTheme::Scheme = QStringLiteral("NormalColor");
+  TFakeTheme::Active = true;
+  const struct {
+    const char* missing;
+    int xp;
+  } entries[] = {{"DrawThemeEdge", 1}, {"EnableTheming", 1}, {"IsThemeActive", 0}, {"GetCurrentThemeName", 0}};
+  for (const auto& e : entries) {
+    TFakeTheme::Missing = {e.missing};
+    EXPECT_EQ(CurrentXpScheme(), e.xp) << e.missing;
+  }
+  TFakeTheme::Missing.clear();
   // The scheme test holds its own reference only while it runs.
   FreeThemeLibrary();
   EXPECT_EQ(TFakeTheme::Alive, 0);

@@ -33,9 +33,12 @@ TMIB_Objects Read_Example(const TTempFolder& folder, const QByteArray& xml = Exa
 QString Smilint_Report(const TTempFolder& folder, const QStringList& lines) {
   const QString path = folder.File("GATEWAY.mib");
   EXPECT_TRUE(Write_File_Atomic(path, Ansi_Lines_Bytes(lines)));
-  const TCheck_Run run =
-      Run_Checker(QStringLiteral("smilint"),
-                  {QStringLiteral("-l"), QStringLiteral("9"), QStringLiteral("GATEWAY.mib")}, folder.Path());
+  // An empty configuration file stands for the global and the user's; SMIPATH without a leading or trailing colon
+  // replaces the search path instead of adding to it.
+  const TCheck_Run run = Run_Checker(QStringLiteral("smilint"),
+                                     {QStringLiteral("-c"), QStringLiteral("/dev/null"), QStringLiteral("-l"),
+                                      QStringLiteral("9"), QStringLiteral("GATEWAY.mib")},
+                                     folder.Path(), {QStringLiteral("SMIPATH=") + folder.Path()});
   EXPECT_EQ(run.Exit_Code, 0) << run.Output.toStdString();
   return run.Output;
 }
@@ -138,7 +141,7 @@ TEST(MibWriter, DescriptionsCannotBreakTheModule) {
       "<R Enable=\"Y\" Description=\"bufferinval1\"/></SNMP_Trap_Read><SNMP_Trap_Write><R Enable=\"Y\" "
       "Description=\"say-hi-now\"/></SNMP_Trap_Write></S>");
   const QStringList lines = MIB_Lines(objects);
-  const QStringList names = {"say-hi-now",   "bufferinval2", "bufferinval3",
+  const QStringList names = {"sayHiNow",     "bufferinval2", "bufferinval3",
                              "bufferinval4", "bufferinval5", "bufferoutval1"};
   QStringList got;
   for (const QString& line : lines)
@@ -146,10 +149,14 @@ TEST(MibWriter, DescriptionsCannotBreakTheModule) {
       got << line.section(QLatin1Char(' '), 0, 0);
   EXPECT_EQ(got, names);
   EXPECT_TRUE(
-      lines.contains(QStringLiteral("say-hi-now OBJECT-TYPE SYNTAX OCTET STRING MAX-ACCESS read-only STATUS "
+      lines.contains(QStringLiteral("sayHiNow OBJECT-TYPE SYNTAX OCTET STRING MAX-ACCESS read-only STATUS "
                                     "current DESCRIPTION \"Say 'hi' now\" ::= { bufferinval 1 }")));
   const std::pair<const char*, const char*> cases[] = {
-      {"Temp", "temp"}, {"a--b", "a-b"}, {"-x_y-", "x-y"}, {"9lives", ""}, {"", ""}, {"§§", ""}, {"Ünit", "nit"},
+      {"Temp", "temp"}, {"Set point", "setPoint"},
+      {"a--b", "aB"},   {"-x_y-", "xY"},
+      {"no 2", "no2"},  {"9lives", ""},
+      {"", ""},         {"§§", ""},
+      {"Ünit", "nit"},  {"ABC def", "aBCDef"},
   };
   for (const auto& [description, name] : cases)
     EXPECT_EQ(MIB_Identifier(QString::fromUtf8(description)), QLatin1String(name)) << description;

@@ -17,4 +17,10 @@ class IGridHost {
   virtual void GeometryChanged() = 0;
   // The window has the keyboard focus (the selection looks differ without it).
   virtual bool HasFocus() const { return false; }
+  // A scroll bar shown always (enabled or not), or only while it is needed.
+  virtual void SetScrollBarShown(bool /*vertical*/, bool /*always*/, bool /*enabled*/) {}
+  // A screen point in client coordinates.
+  virtual TPoint ScreenToClient(const TPoint& p) const { return p; }
+  // Shows a screen cursor (the desktop's cursor numbers) over the grid at once.
+  virtual void SetScreenCursor(int32_t /*cursor*/) {}
 };

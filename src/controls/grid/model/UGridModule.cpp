@@ -16,7 +16,13 @@ void Grid_Module_Start() {
   // The toolkit's own date and time pickers serve on every installation.
   m.ComCtrlOk = true;
   if (m.GridEditDoneMessage == 0) m.GridEditDoneMessage = QEvent::registerEventType();
+  Grid_DTPShiftFocusMessage();
+}
+
+int32_t Grid_DTPShiftFocusMessage() {
+  TGridModuleState& m = GridModule();
   if (m.DTPShiftFocusMessage == 0) m.DTPShiftFocusMessage = QEvent::registerEventType();
+  return m.DTPShiftFocusMessage;
 }
 
 void Grid_Module_Shutdown() {

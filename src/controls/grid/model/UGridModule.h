@@ -1,6 +1,7 @@
 #pragma once
 // The grid module's own start-up and shutdown and its program-wide values. On this platform no window hook is
-// needed: the grid widget keeps its focus frame on the current cell through its own move and resize events.
+// needed: there is no separate focus window to keep in place; the in-place editor and the controls placed in cells
+// are children of the grid's viewport and move with it, and the view re-places the editor after every scroll.
 #include <QChar>
 #include <QString>
 #include <cstdint>
@@ -31,6 +32,9 @@ TGridModuleState& GridModule();
 void Grid_Module_Start();
 // Undoes the start when the last reference ends.
 void Grid_Module_Shutdown();
+// The event type of "DTPShiftFocus", registered on first use; the date pickers post theirs with it, so the program
+// has one registration of the message.
+int32_t Grid_DTPShiftFocusMessage();
 
 // The platform's current format settings, read at every call.
 QChar GetTimeSeparator();

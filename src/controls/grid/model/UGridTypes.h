@@ -71,5 +71,31 @@ struct TCellLooks {
   TBrush Brush;
 };
 
+// Screen cursors by the desktop's numbers: 0 the control's default, the standard shapes negative.
+using TCursor = int32_t;
+enum : TCursor {
+  crDefault = 0,
+  crArrow = -2,
+  crCross = -3,
+  crIBeam = -4,
+  crSizeNESW = -6,
+  crSizeNS = -7,
+  crSizeNWSE = -8,
+  crSizeWE = -9,
+  crUpArrow = -10,
+  crHourGlass = -11,
+  crDrag = -12,
+  crNoDrop = -13,
+  crHSplit = -14,
+  crVSplit = -15,
+  crMultiDrag = -16,
+  crSQLWait = -17,
+  crNo = -18,
+  crAppStart = -19,
+  crHelp = -20,
+  crHandPoint = -21,
+  crSizeAll = -22
+};
+
 // The icon of a cell's balloon.
 enum TBalloonIcon { biNone, biInfo, biWarning, biError };

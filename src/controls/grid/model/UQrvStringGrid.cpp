@@ -29,6 +29,15 @@ TQrvStringGrid::~TQrvStringGrid() {
 }
 
 void TQrvStringGrid::Loaded() {
+  FOldCursor = FCursor;
+  ShowColumnHeaders();
+  ShowRowHeaders();
+  // The look's colours are applied again over the stored ones.
+  if (FLook == glVyx) {
+    FLook = glCustom;
+    SetLook(glVyx);
+  }
+  if (AutoSize) AutoSizeColumns(false, 4);
   FFixedRowsMin = FixedRows();
   FFixedColsMin = FixedCols();
   MinRowHeight = DefaultRowHeight();
@@ -36,7 +45,34 @@ void TQrvStringGrid::Loaded() {
   FMaxRowCount = RowCount();
   FLoaded = true;
   LoadedOptionObjects();
+  UpdateScrollBarVisibility();
+  InitOrigColSizes();
   SetColumnOrder();
+}
+
+void TQrvStringGrid::InitOrigColSizes() {
+  FOrigColSizes->Clear();
+  for (int32_t c = 0; c < ColCount(); ++c) FOrigColSizes->Add(ColWidths(c));
+}
+
+void TQrvStringGrid::Resize() {
+  if (OnResize) OnResize(this);
+  if ((BackGround.Display == bdGradientHorz || BackGround.Display == bdGradientVert) && BackGround.ColorTo != clNone)
+    Invalidate();
+  UpdateScrollBarVisibility();
+}
+
+void TQrvStringGrid::UpdateScrollBarVisibility() {
+  if (!Host()) return;
+  const bool allRowsFit = VisibleRowCount() + FixedRows() >= RowCount();
+  const bool allColsFit = VisibleColCount() + FixedCols() >= ColCount();
+  const bool always = ScrollBarAlways != saNone;
+  Host()->SetScrollBarShown(true, ScrollBarAlways == saVert || ScrollBarAlways == saBoth, !always || !allRowsFit);
+  Host()->SetScrollBarShown(false, ScrollBarAlways == saHorz || ScrollBarAlways == saBoth, !always || !allColsFit);
+}
+
+void TQrvStringGrid::CMColorChanged() {
+  if (FloatingFooterShown()) InvalidateFloatingFooter();
 }
 
 void TQrvStringGrid::Assign(const TQrvStringGrid* source) {
@@ -47,6 +83,9 @@ void TQrvStringGrid::Assign(const TQrvStringGrid* source) {
   ActiveCellFont = source->ActiveCellFont;
   ActiveCellShow = source->ActiveCellShow;
   SetActiveRowShow(source->ActiveRowShow());
+  AutoNumAlign = source->AutoNumAlign;
+  AutoSize = source->AutoSize;
+  AutoFilterUpdate = source->AutoFilterUpdate;
   AssignOptionObjects(source);
   FFixedRowAlways = source->FFixedRowAlways;
   SetColCount(source->ColCount());
@@ -57,9 +96,16 @@ void TQrvStringGrid::Assign(const TQrvStringGrid* source) {
   SetDefaultRowHeight(source->DefaultRowHeight());
   SetFixedRowHeight(source->FixedRowHeight());
   SetFixedColWidth(source->FixedColWidth());
+  InvalidEntryTitle = source->InvalidEntryTitle;
+  InvalidEntryIcon = source->InvalidEntryIcon;
+  InvalidEntryText = source->InvalidEntryText;
   SetOptions(source->Options());
   for (int32_t c = 0; c < ColCount(); ++c) SetColWidths(c, source->ColWidths(c));
+  SetColumnHeaders(source->ColumnHeaders());
   for (int32_t r = 0; r < RowCount(); ++r) SetRowHeights(r, source->RowHeights(r));
+  ScrollBarAlways = source->ScrollBarAlways;
+  ScrollBars = source->ScrollBars;
+  ScrollType = source->ScrollType;
   AssignCells(source);
 }
 
@@ -102,6 +148,7 @@ void TQrvStringGrid::SetRowCount(int32_t value) {
     SetFixedRows(FFixedRowsMin);
   FMaxRowCount = std::max(FMaxRowCount, RowCount());
   SetNormalRowCount(RowCount());
+  UpdateScrollBarVisibility();
 }
 
 void TQrvStringGrid::SetColCount(int32_t value) {
@@ -110,6 +157,7 @@ void TQrvStringGrid::SetColCount(int32_t value) {
     SetFixedCols(FFixedColsMin);
   FMaxColCount = std::max(FMaxColCount, ColCount());
   SetBounds(Left(), Top(), Width(), Height());
+  UpdateScrollBarVisibility();
 }
 
 int32_t TQrvStringGrid::FixedRows() const {

@@ -25,6 +25,7 @@
 #include "UGridLists.h"
 #include "UGridLooks.h"
 #include "UGridOptions.h"
+#include "UGridRichEdit.h"
 #include "UVyxStyle.h"
 
 class TQrvStringGrid;
@@ -70,8 +71,19 @@ class TQrvStringGrid : public TBaseGrid {
   // Consumed by the next Invalidate: an edit change repaints through its own path.
   void MarkEditChange() { FEditChange = true; }
   void SetBounds(int32_t left, int32_t top, int32_t width, int32_t height) override;
+  // The floating footer shows the grid's colour too.
+  void CMColorChanged() override;
   bool IntegralHeight() const { return FIntegralHeight; }
   void SetIntegralHeight(bool value);
+  // The window's size changed: OnResize, a gradient background repainted whole, the scroll bars' rule.
+  void Resize();
+  // ScrollBarAlways keeps its bars shown, disabled while everything fits in their direction; the other bars show
+  // only when needed (the window hides a bar whose direction fits). Runs after size and count changes.
+  void UpdateScrollBarVisibility();
+  // Loaded sizes every column to its content.
+  bool AutoSize = false;
+  // Records the current column widths as the starting ones.
+  void InitOrigColSizes();
   // The horizontal scroll bar height and single-border flag the widget reports for integral height.
   void SetFrameMetrics(int32_t hScrollHeight, bool singleBorder) {
     FHScrollHeight = hScrollHeight;
@@ -186,6 +198,8 @@ class TQrvStringGrid : public TBaseGrid {
   bool IsOnSizingEdge(int32_t x, int32_t y) const;
   // The cell under a client point, (-1, -1) outside the cells.
   void MouseToCell(int32_t x, int32_t y, int32_t& aCol, int32_t& aRow) const;
+  // The cell under a screen point; (-1, -1) outside the cells or while no window shows the grid.
+  void ScreenToCell(const TPoint& pt, int32_t& aCol, int32_t& aRow) const;
 
   // Accessors by real column and real row.
   QString GetCellsEx(int32_t i, int32_t j) const;
@@ -256,6 +270,12 @@ class TQrvStringGrid : public TBaseGrid {
   void SetWideCells(int32_t c, int32_t r, const QString& value) { SetCells(c, r, value); }
   QString GetWideCellsEx(int32_t i, int32_t j) const { return GetCellsEx(i, j); }
   void SetWideCellsEx(int32_t i, int32_t j, const QString& value) { SetCellsEx(i, j, value); }
+
+  // Rich-text cells hold their document one byte per character; any other cell shows in the edit as plain text.
+  void CellToRich(int32_t c, int32_t r, IGridRichEdit& richEdit) const;
+  // Empty while the grid is being destroyed.
+  QString RichToString(const IGridRichEdit& richEdit) const;
+  void RichToCell(int32_t c, int32_t r, const IGridRichEdit& richEdit) { SetCells(c, r, RichToString(richEdit)); }
 
   // Listener and notifiers.
   void RegisterNotifier(TGridChangeNotifier* notifier);
@@ -347,6 +367,9 @@ class TQrvStringGrid : public TBaseGrid {
   std::function<void(TQrvStringGrid*, int32_t, QStringList&)> OnGetColumnFilter;  // Column, Filter
   std::function<void(TQrvStringGrid*)> OnResize;
 
+  // ACol, ARow, X, Y (client point), var ACursor.
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, int32_t, int32_t, TCursor&)> OnGetCellCursor;
+
   // Virtual operations this grid introduces, in their order.
   virtual QString GetCurrentCellText() const;
   virtual void SetCurrentCellText(const QString& value);
@@ -359,6 +382,8 @@ class TQrvStringGrid : public TBaseGrid {
   virtual void ExpandClick(int32_t aCol, int32_t aRow, bool expanded);
   virtual void ComboCloseUp(int32_t aRow, int32_t aCol);
   virtual void ComboDropDown(int32_t aRow, int32_t aCol);
+  // With OnGetCellCursor: the cursor the event picks (starting from Cursor) is shown at once. x, y: client point.
+  virtual void GetCellCursor(int32_t aCol, int32_t aRow, int32_t x, int32_t y);
   virtual void CellsChanged(const TRect& r);
   virtual void ColCountChanged();
   virtual void GetCellHint(int32_t aCol, int32_t aRow, QString& hint, QString& wideHint);
@@ -1046,6 +1071,17 @@ class TQrvStringGrid : public TBaseGrid {
   void UnRegisterSelListener(const std::shared_ptr<ITQrvStringGridSelect>&) { FISelect.reset(); }
   ITQrvStringGridSelect* SelListener() const { return FISelect.get(); }
 
+  // Component messages: the window reports its enabling; an accelerator character is offered to the search panel's
+  // buttons (find next, find previous, highlight), true when one took it.
+  void CMEnabledChanged() { Invalidate(); }
+  bool CMDialogChar(QChar key);
+  // The hovered fixed cell is forgotten and repainted.
+  void ResetFixedCellHighlight();
+  // The search panel's actions; the search service fills them in.
+  virtual void SearchFooterFindNext() {}
+  virtual void SearchFooterFindPrevious() {}
+  virtual void SearchFooterHighlight() {}
+
   virtual void MouseActionsChanged() {}
   virtual bool IsDesigning() const { return false; }
   virtual void InvalidateGrid() { Invalidate(); }
@@ -1250,6 +1286,15 @@ class TQrvStringGrid : public TBaseGrid {
   int32_t SpinMin = 0;
   int32_t SpinMax = 100;
   int32_t SpinStep = 1;
+  // The date editors' relays for the current cell; a close-up ends the edit with DirectDateClose.
+  void DateTimeChange(double value);
+  void DatePickerCloseUp();
+  void DatePickerDropDown();
+  // ACol, ARow, ADateTime.
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, double)> OnDateTimeChange;
+  // ARow, ACol.
+  std::function<void(TQrvStringGrid*, int32_t, int32_t)> OnDatePickerCloseUp;
+  std::function<void(TQrvStringGrid*, int32_t, int32_t)> OnDatePickerDropDown;
 
  private:
   void ShowBalloonOnRefusal();
@@ -1295,6 +1340,11 @@ class TQrvStringGrid : public TBaseGrid {
   // The control look's colours back to their creation values (only the hover and down mirrors reach the grid).
   void InitControlLookColors();
   TFixedGradient VyxGradient{clWhite, clBtnFace, clNone, clNone, clNone};  // the border is unused
+  // Each keeps the colour's plain value (a system colour as it is now) and repaints the grid.
+  void SetVyxGradientFrom(TColor value) { SetVyxColor(VyxGradient.From, value); }
+  void SetVyxGradientTo(TColor value) { SetVyxColor(VyxGradient.To, value); }
+  void SetVyxGradientMirrorFrom(TColor value) { SetVyxColor(VyxGradient.MirrorFrom, value); }
+  void SetVyxGradientMirrorTo(TColor value) { SetVyxColor(VyxGradient.MirrorTo, value); }
   TFixedGradient VyxGradientHover{0xCFD0D1, 0xBEC6C8, 0xBEC6C8, 0xABBCBF, 0xC0C0C0};
   TFixedGradient VyxGradientDown{0x868788, 0x737C7E, 0x737C7E, 0x627376, 0x808080};
   std::array<TColor, 4> SortHeaderColors{clNone, clNone, clNone, clNone};  // Color, To, Mirror, MirrorTo
@@ -1393,6 +1443,7 @@ class TQrvStringGrid : public TBaseGrid {
 
  private:
   void ApplyStyleRow(const TGridStyleRow& row);
+  void SetVyxColor(TColor& field, TColor value);
   void DrawFixedBackground(TCanvas& canvas, int32_t c, int32_t rc, int32_t r, TRect& rect, TColor colorTo,
                            TColor mirrorColor, TColor mirrorColorTo);
   void DrawFixedFrame(TCanvas& canvas, TRect rect);
@@ -1499,6 +1550,7 @@ class TQrvStringGrid : public TBaseGrid {
   std::function<void(TQrvStringGrid*, int32_t)> OnEndColumnSize;                                // ACol
   std::function<void(TQrvStringGrid*, int32_t)> OnEndRowSize;                                   // ARow
   std::function<void(TQrvStringGrid*, int32_t, bool&)> OnColumnSize;                            // ACol, Allow
+  std::function<void(TQrvStringGrid*, int32_t, bool&)> OnRowSize;                               // ARow, Allow
   std::function<void(TQrvStringGrid*, int32_t, bool&)> OnColumnMove;                            // ACol, Allow
   std::function<void(TQrvStringGrid*, int32_t, bool&)> OnRowMove;                               // ARow, Allow
   std::function<void(TQrvStringGrid*, int32_t, bool&)> OnColumnMoving;                          // ACol, Allow
@@ -1516,11 +1568,18 @@ class TQrvStringGrid : public TBaseGrid {
   TGridCursor CursorAt(int32_t x, int32_t y) const;
   void GridEnter();
   void GridExit();
+  // The control's cursor; setting it also makes it the one the grid returns to after hover cursors.
+  TCursor Cursor() const { return FCursor; }
+  void SetCursor(TCursor value) { FCursor = FOldCursor = value; }
+  TCursor OldCursor() const { return FOldCursor; }
   std::function<void(TQrvStringGrid*)> OnEnter;
   std::function<void(TQrvStringGrid*)> OnExit;
 
  private:
   bool PressOnSizingEdge(int32_t x, int32_t y, int32_t c, int32_t r);
+  // OnColumnSize for the column left of x (in the fixed rows), or OnRowSize for the row above y (in the fixed
+  // columns), may refuse the sizing the press would start.
+  bool SizingAllowed(bool columns, int32_t x, int32_t y);
   void MoveSizing(int32_t x, int32_t y);
   void EndSizing(int32_t x, int32_t y);
   void StartMoving(int32_t x, int32_t y);
@@ -1558,6 +1617,8 @@ class TQrvStringGrid : public TBaseGrid {
   TPoint FDragCell{-1, -1};
   int32_t FSortTime = 0;
   TPoint FLastHintPos{-1, -1};
+  TCursor FCursor = crDefault;
+  TCursor FOldCursor = crDefault;
 
   // The floating footer and its calculations (_Footer.cpp).
  public:

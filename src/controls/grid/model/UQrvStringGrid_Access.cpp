@@ -267,3 +267,18 @@ void TQrvStringGrid::RepaintCol(int32_t c) {
   if (!HandleAllocated()) return;
   for (int32_t r = 0; r < RowCount(); ++r) InvalidatePlatformRect(PlatformCellRect(c, r), true);
 }
+
+void TQrvStringGrid::CellToRich(int32_t c, int32_t r, IGridRichEdit& richEdit) const {
+  const QString text = Cells(c, r);
+  // A document is 7-bit text: its bytes are the characters' low bytes. Other texts would lose every character
+  // beyond Latin-1 that way, so they go in as they stand.
+  if (!text.startsWith(QLatin1String("{\\rtf"))) return richEdit.LoadPlain(text);
+  QByteArray document(text.size(), Qt::Uninitialized);
+  for (qsizetype i = 0; i < text.size(); ++i) document[i] = static_cast<char>(text[i].unicode() & 0xFF);
+  richEdit.LoadRich(document);
+}
+
+QString TQrvStringGrid::RichToString(const IGridRichEdit& richEdit) const {
+  if (FDestroying) return QString();
+  return QString::fromLatin1(richEdit.SaveRich());
+}

@@ -340,3 +340,16 @@ void TQrvStringGrid::EndBlockFocus() {
 void TQrvStringGrid::DisableEditing() {
   SetOptions(Options() & ~TGridOptions(goEditing));
 }
+
+void TQrvStringGrid::DateTimeChange(double value) {
+  if (OnDateTimeChange) OnDateTimeChange(this, Col(), Row(), value);
+}
+
+void TQrvStringGrid::DatePickerCloseUp() {
+  if (OnDatePickerCloseUp) OnDatePickerCloseUp(this, Row(), Col());
+  if (FMouseActions->DirectDateClose()) HideInplaceEdit();
+}
+
+void TQrvStringGrid::DatePickerDropDown() {
+  if (OnDatePickerDropDown) OnDatePickerDropDown(this, Row(), Col());
+}

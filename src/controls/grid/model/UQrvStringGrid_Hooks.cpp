@@ -12,6 +12,7 @@ void TQrvStringGrid::ButtonClick(int32_t aCol, int32_t aRow) {
 
 void TQrvStringGrid::ExpandClick(int32_t aCol, int32_t aRow, bool expanded) {
   if (OnExpandClick) OnExpandClick(this, aCol, aRow, expanded);
+  SetRowHeights(aRow, GetExpandHeight(aCol, aRow, expanded));
 }
 
 void TQrvStringGrid::ComboCloseUp(int32_t aRow, int32_t aCol) {
@@ -20,6 +21,13 @@ void TQrvStringGrid::ComboCloseUp(int32_t aRow, int32_t aCol) {
 
 void TQrvStringGrid::ComboDropDown(int32_t aRow, int32_t aCol) {
   if (OnComboDropDown) OnComboDropDown(this, aRow, aCol);
+}
+
+void TQrvStringGrid::GetCellCursor(int32_t aCol, int32_t aRow, int32_t x, int32_t y) {
+  if (!OnGetCellCursor) return;
+  TCursor cursor = FCursor;
+  OnGetCellCursor(this, aCol, aRow, x, y, cursor);
+  if (Host()) Host()->SetScreenCursor(cursor);
 }
 
 void TQrvStringGrid::GetCellHint(int32_t aCol, int32_t aRow, QString& hint, QString& wideHint) {
@@ -39,8 +47,20 @@ void TQrvStringGrid::GetCellColor(int32_t aCol, int32_t aRow, TGridDrawState aSt
     }
   }
   if (const TCellProperties* p = PropsOf(aCol, aRow)) {
-    // A cell without a graphic shows its own background; a cell drawing a control keeps the painter's brush.
-    if (!p->GraphicObject() && p->BrushColor() != clNone) aBrush.Color = p->BrushColor();
+    // Cells showing an image, a comment or nothing take their own background; a cell drawing a control keeps
+    // the painter's brush.
+    switch (GetCellType(aCol, aRow)) {
+      case ctIcon:
+      case ctNone:
+      case ctImageList:
+      case ctEmpty:
+      case ctImages:
+      case ctComment:
+        if (p->BrushColor() != clNone) aBrush.Color = p->BrushColor();
+        break;
+      default:
+        break;
+    }
     if (p->FontColor() != clNone) aFont.Color = p->FontColor();
     if (p->FontStyle()) aFont.Style = p->FontStyle();
     if (p->FontSize() != 0) aFont.SetSize(p->FontSize());
@@ -63,6 +83,8 @@ void TQrvStringGrid::GetCellPrintBorder(int32_t aCol, int32_t aRow, TPen& aPen, 
 }
 
 void TQrvStringGrid::GetAlignment(int32_t aCol, int32_t aRow, TAlignment& hAlign, TVAlignment& vAlign) {
+  // Column 0 holds the row check boxes then.
+  if (aCol == 0 && FMouseActions->HotmailRowSelect()) hAlign = taCenter;
   if (OnGetAlignment) OnGetAlignment(this, aRow, aCol, hAlign, vAlign);
 }
 
@@ -93,7 +115,7 @@ void TQrvStringGrid::CanEditCell(int32_t aCol, int32_t aRow, bool& canEdit) {
   FindBaseCell(aCol, aRow, bc, br);
   if (const TCellProperties* p = PropsOf(bc, br); p && canEdit) {
     canEdit = !p->ReadOnly();
-    if (!(Options() & goEditing) && !FEditDisable) canEdit = false;
+    if (!(Options() & goEditing) && !FEditDisable && !FMouseActions->RangeSelectAndEdit()) canEdit = false;
   }
   if (bc < TotalColCount())
     QueryCanEditCell(bc, br, canEdit);
@@ -111,14 +133,27 @@ void TQrvStringGrid::GetCellWordWrap(int32_t aCol, int32_t aRow, bool& wordWrap)
 
 bool TQrvStringGrid::HasComboBox(int32_t aCol, int32_t aRow) {
   bool result = false;
-  if (OnHasComboBox) OnHasComboBox(this, aCol, aRow, result);
+  if (OnHasComboBox) {
+    OnHasComboBox(this, aCol, aRow, result);
+  } else if (ControlLook.DropDownAlwaysVisible) {
+    TEditorType editor = DefaultEditor;
+    GetCellEditor(aCol, aRow, editor);
+    result = editor == edComboEdit || editor == edComboList;
+  }
   return result;
 }
 
 bool TQrvStringGrid::HasSpinEdit(int32_t aCol, int32_t aRow) {
   if (aCol < FixedCols() || aRow < FixedRows()) return false;
   bool result = false;
-  if (OnHasSpinEdit) OnHasSpinEdit(this, aCol, aRow, result);
+  if (OnHasSpinEdit) {
+    OnHasSpinEdit(this, aCol, aRow, result);
+  } else if (ControlLook.SpinButtonsAlwaysVisible) {
+    TEditorType editor = DefaultEditor;
+    GetEditorType(aCol, aRow, editor);
+    result =
+        editor == edSpinEdit || editor == edFloatSpinEdit || editor == edTimeSpinEdit || editor == edDateSpinEdit;
+  }
   return result;
 }
 
@@ -177,4 +212,41 @@ void TQrvStringGrid::GetDefaultCellProps(int32_t c, int32_t r, TFont& font, TBru
     brush.Color = clNone;
     colorTo = clNone;
   }
+}
+
+namespace {
+// The character after a single '&' of a caption ("&&" is a plain ampersand), compared without case.
+bool IsAccel(QChar key, const QString& caption) {
+  for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
+    if (caption[i] != u'&') continue;
+    if (caption[i + 1] != u'&') return caption[i + 1].toUpper() == key.toUpper();
+    ++i;
+  }
+  return false;
+}
+}  // namespace
+
+bool TQrvStringGrid::CMDialogChar(QChar key) {
+  if (!SearchFooterShown()) return false;
+  const TSearchFooter& footer = *FSearchFooter;
+  if (footer.ShowFindNext() && IsAccel(key, footer.FindNextCaption())) {
+    SearchFooterFindNext();
+    return true;
+  }
+  if (footer.ShowFindPrev() && IsAccel(key, footer.FindPrevCaption())) {
+    SearchFooterFindPrevious();
+    return true;
+  }
+  if (footer.ShowHighLight() && IsAccel(key, footer.HighLightCaption())) {
+    SearchFooterHighlight();
+    return true;
+  }
+  return false;
+}
+
+void TQrvStringGrid::ResetFixedCellHighlight() {
+  if (HoverFixedCells == hfNone || HoverFixedCell == TPoint{-1, -1}) return;
+  const TPoint cell = HoverFixedCell;
+  HoverFixedCell = TPoint{-1, -1};
+  RepaintCell(cell.X, cell.Y);
 }

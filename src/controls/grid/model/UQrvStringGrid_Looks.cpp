@@ -3,6 +3,7 @@
 #include "UColorMath.h"
 #include "UGridGlyphs.h"
 #include "UQrvStringGrid.h"
+#include "USysColors.h"
 
 void TQrvStringGrid::SetFixedGradient(TColor from, TColor to) {
   ControlLook.FixedGradientFrom = from;
@@ -256,5 +257,10 @@ void TQrvStringGrid::SetSelectionColorMixerFactor(int32_t value) {
   value = std::clamp(value, 0, 100);
   if (value == SelectionColorMixerFactor) return;
   SelectionColorMixerFactor = value;
+  Invalidate();
+}
+
+void TQrvStringGrid::SetVyxColor(TColor& field, TColor value) {
+  field = ColorToRGB(value);
   Invalidate();
 }

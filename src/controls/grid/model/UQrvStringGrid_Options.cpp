@@ -57,8 +57,14 @@ void TQrvStringGrid::FreeOwnedObjects() {
 void TQrvStringGrid::AssignOptionObjects(const TQrvStringGrid* source) {
   FMouseActions->Assign(source->FMouseActions.get());
   FNavigation->Assign(source->FNavigation.get());
+  Grouping = source->Grouping;
   FSearchFooter->Assign(source->FSearchFooter.get());
   FBands->Assign(source->FBands.get());
+  FCellNode->Assign(*source->FCellNode);
+  SortSettings = source->SortSettings;
+  DragDropSettings = source->DragDropSettings;
+  ProgressAppearance = source->ProgressAppearance;
+  FColumnSize->Assign(source->FColumnSize.get());
   FSyncGrid->Assign(source->FSyncGrid.get());
   FFocusHelper->Assign(source->FFocusHelper.get());
 }

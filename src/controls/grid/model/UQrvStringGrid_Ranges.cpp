@@ -5,6 +5,7 @@
 
 #include "UCellProperties.h"
 #include "UQrvStringGrid.h"
+#include "UStrUtils.h"
 
 void TQrvStringGrid::ClearRect(int32_t aCol1, int32_t aRow1, int32_t aCol2, int32_t aRow2) {
   for (int32_t r = aRow1; r <= aRow2; ++r) {
@@ -67,8 +68,16 @@ void TQrvStringGrid::ClearAll() {
 }
 
 void TQrvStringGrid::ClearSelection() {
-  const TGridRect s = Selection();
-  ClearRect(s.Left, s.Top, s.Right, s.Bottom);
+  if (FMouseActions->DisjunctRowSelect()) {
+    for (int32_t r = FixedRows(); r < RowCount(); ++r)
+      if (RowFlagSet(r)) ClearRows(r, 1);
+  } else if (FMouseActions->DisjunctColSelect()) {
+    for (int32_t c = FixedCols(); c < ColCount(); ++c)
+      if (ColFlagSet(c)) ClearCols(c, 1);
+  } else {
+    const TGridRect s = Selection();
+    ClearRect(s.Left, s.Top, s.Right, s.Bottom);
+  }
 }
 
 void TQrvStringGrid::TrimRect(int32_t aCol1, int32_t aRow1, int32_t aCol2, int32_t aRow2) {
@@ -77,12 +86,7 @@ void TQrvStringGrid::TrimRect(int32_t aCol1, int32_t aRow1, int32_t aCol2, int32
     for (int32_t c = aCol1; c <= aCol2; ++c) {
       const int32_t a = SaveHiddenCells ? RealColIndex(c) : c;
       const QString text = Cells(a, r);
-      const QString trimmed = text.trimmed();
-      // Control characters count as blanks at either end.
-      qsizetype from = 0, to = trimmed.size();
-      while (from < to && trimmed[from] < QLatin1Char(' ')) ++from;
-      while (to > from && trimmed[to - 1] < QLatin1Char(' ')) --to;
-      const QString result = trimmed.mid(from, to - from);
+      const QString result = Trim(text);
       if (result != text) SetCells(a, r, result);
     }
   }

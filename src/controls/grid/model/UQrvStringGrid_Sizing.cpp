@@ -7,6 +7,19 @@ constexpr int32_t SizingZone = 4;     // a press closer than this to a header ed
 constexpr int32_t MoveThreshold = 3;  // the mouse must leave the press point by more than this to start a move
 }  // namespace
 
+bool TQrvStringGrid::SizingAllowed(bool columns, int32_t x, int32_t y) {
+  bool allow = true;
+  int32_t c = -1, r = -1;
+  if (columns) {
+    MouseToCell(x - 6, y, c, r);
+    if (c >= 0 && r >= 0 && r < FixedRows() && OnColumnSize) OnColumnSize(this, c, allow);
+  } else {
+    MouseToCell(x, y - 6, c, r);
+    if (c >= 0 && r >= 0 && c < FixedCols() && OnRowSize) OnRowSize(this, r, allow);
+  }
+  return allow;
+}
+
 bool TQrvStringGrid::PressOnSizingEdge(int32_t x, int32_t y, int32_t c, int32_t r) {
   // The edge under the mouse: the right edge of the cell, or the left edge, which is the previous one's right.
   auto grab = [&](bool columns, int32_t index, int32_t pos, int32_t start, int32_t end, int32_t fixed) {
@@ -18,6 +31,7 @@ bool TQrvStringGrid::PressOnSizingEdge(int32_t x, int32_t y, int32_t c, int32_t 
     // The left edge of the first column, or of the first scrolled one, has no column shown to size.
     if (sized < 0) return false;
     if (sized == index - 1 && sized >= fixed && index == (columns ? LeftCol() : TopRow())) return false;
+    if (!SizingAllowed(columns, x, y)) return false;
     FSizingCol = columns;
     FSizingIndex = sized;
     FSizingStart = pos;

@@ -256,6 +256,13 @@ int32_t TQrvStringGrid::SaveRowCount() const {
   return SaveFixedCells || SaveFixedRows ? RowCount() : RowCount() - FixedRows() - FFixedFooters;
 }
 
+void TQrvStringGrid::ScreenToCell(const TPoint& pt, int32_t& aCol, int32_t& aRow) const {
+  aCol = aRow = -1;
+  if (!Host()) return;
+  const TPoint p = Host()->ScreenToClient(pt);
+  MouseToCell(p.X, p.Y, aCol, aRow);
+}
+
 void TQrvStringGrid::MouseToCell(int32_t x, int32_t y, int32_t& aCol, int32_t& aRow) const {
   aCol = aRow = -1;
   for (int32_t r = 0; r < RowCount(); ++r) {

@@ -15,18 +15,11 @@
 #include "UMarkupControls.h"
 #include "UMarkupText.h"
 #include "UQrvStringGrid.h"
+#include "UStrUtils.h"
 #include "UTextUtils.h"
 #include "UValueText.h"
 
 namespace {
-
-// Blanks and control characters around the text go, as the classic Trim does.
-QString TrimControls(const QString& text) {
-  qsizetype from = 0, to = text.size();
-  while (from < to && text[from].unicode() <= 0x20) ++from;
-  while (to > from && text[to - 1].unicode() <= 0x20) --to;
-  return text.mid(from, to - from);
-}
 
 [[noreturn]] void RaiseNoInteger() {
   throw EQrvGridError(QStringLiteral("Cell does not contain integer value"));
@@ -36,7 +29,7 @@ QString TrimControls(const QString& text) {
 // the 32-bit pattern (so "$FFFFFFFF" is -1); the digits are checked against the range before each is added, so a
 // long text is refused instead of wrapping round.
 int32_t ReadInteger(const QString& source) {
-  const QString text = TrimControls(source);
+  const QString text = Trim(source);
   if (text.isEmpty() || text == QLatin1String("-")) return 0;
   qsizetype i = 0;
   bool negative = false;
@@ -79,7 +72,7 @@ bool IsAsciiDigit(QChar c) {
 // Everything before the first digit goes (a "-" there or enclosing parentheses make the number negative) before
 // the number part is taken: a leading currency or unit such as "EUR" must not be read as an exponent.
 double ReadFloat(const QString& source) {
-  const QString text = TrimControls(source);
+  const QString text = Trim(source);
   const QChar decimal = FormatSettings().DecimalSeparator;
   bool negative = text.startsWith(u'(') && text.endsWith(u')');
   qsizetype i = 0;
@@ -106,7 +99,7 @@ QDateTime ToQDateTime(TDateTime value) {
 
 // Hours, minutes and optional seconds split by the locale's time separator, with an optional AM/PM after a blank.
 bool ParseLocaleTime(const QString& source, TDateTime& value) {
-  QString text = TrimControls(source).toUpper();
+  QString text = Trim(source).toUpper();
   int32_t shift = -1;
   if (text.endsWith(QLatin1String("AM")) || text.endsWith(QLatin1String("PM"))) {
     shift = text.endsWith(QLatin1String("PM")) ? 12 : 0;
@@ -167,7 +160,7 @@ void TQrvStringGrid::SetAllFloats(int32_t c, int32_t r, double value) {
 double TQrvStringGrid::GetDates(int32_t c, int32_t r) const {
   const QString text = Cells(c, r);
   TDateTime value = 0;
-  if (!ParseLocaleDateTime(TrimControls(text), value))
+  if (!ParseLocaleDateTime(Trim(text), value))
     throw EConvertError(QStringLiteral("'%1' is not a valid date").arg(text));
   return value;
 }

@@ -76,7 +76,10 @@ class TStringGrid {
   void SetColor(TColor value) {
     FColor = value;
     Invalidate();
+    CMColorChanged();
   }
+  // The colour changed (after the repaint of the grid).
+  virtual void CMColorChanged() {}
 
   TGridOptions Options() const { return FOptions; }
   virtual void SetOptions(TGridOptions value);

@@ -15,8 +15,10 @@ class TRecordingHost : public IGridHost {
   void SetRedraw(bool on) override { RedrawOn = on; }
   bool IsShowing() const override { return Showing; }
   void GeometryChanged() override {}
+  void SetScreenCursor(int32_t cursor) override { Cursors.push_back(cursor); }
 
   int AllRepaints = 0;
+  std::vector<int32_t> Cursors;
   std::vector<TRect> Rects;
   bool RedrawOn = true;
   bool Showing = true;

@@ -1,6 +1,7 @@
 // Per-cell questions, per-cell property accessors and range operations.
 #include <gtest/gtest.h>
 
+#include "GridTestHost.h"
 #include "UQrvStringGrid.h"
 
 TEST(CellHooks, CheckTextsEditorsAndFixedCells) {
@@ -67,6 +68,139 @@ TEST(CellHooks, CellColorTakesThePerCellLooks) {
   EXPECT_TRUE(hint.startsWith(QStringLiteral("|\\")));
 }
 
+TEST(CellHooks, CellColorTakesTheOwnBackgroundOnlyForImageAndCommentCells) {
+  // Cells drawing a control (check box, button, progress...) keep the painter's brush; the font always follows.
+  struct Case {
+    const char* name;
+    std::function<void(TQrvStringGrid&)> add;
+    bool ownBackground;
+  };
+  const std::vector<Case> cases = {
+      {"no graphic", [](TQrvStringGrid&) {}, true},
+      {"comment", [](TQrvStringGrid& g) { g.AddComment(2, 2, QStringLiteral("note")); }, true},
+      {"image index", [](TQrvStringGrid& g) { g.AddImageIdx(2, 2, 0, haLeft, vaTop); }, true},
+      {"multi image", [](TQrvStringGrid& g) { g.AddMultiImage(2, 2, 0, haLeft, vaTop); }, true},
+      {"check box", [](TQrvStringGrid& g) { g.AddCheckBox(2, 2, true, false); }, false},
+      {"progress", [](TQrvStringGrid& g) { g.AddProgress(2, 2, clRed, clWhite); }, false},
+      {"button", [](TQrvStringGrid& g) { g.AddButton(2, 2, 20, 20, QStringLiteral("b"), haLeft, vaTop); }, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TQrvStringGrid grid;
+    c.add(grid);
+    grid.SetColors(2, 2, clRed);
+    grid.SetFontColors(2, 2, clBlue);
+    TBrush brush;
+    brush.Color = clYellow;
+    TFont font;
+    grid.GetCellColor(2, 2, TGridDrawState(), brush, font);
+    EXPECT_EQ(brush.Color, c.ownBackground ? clRed : clYellow);
+    EXPECT_EQ(font.Color, clBlue);
+  }
+}
+
+TEST(CellHooks, CellCursorComesFromTheEventOnly) {
+  THostedGrid<> hosted(5, 10, 400, 250);
+  TQrvStringGrid& grid = hosted.grid;
+  grid.SetCursor(crCross);
+  grid.GetCellCursor(2, 3, 40, 50);
+  EXPECT_TRUE(hosted.host.Cursors.empty());
+  std::vector<int32_t> args;
+  TCursor started = crDefault;
+  grid.OnGetCellCursor = [&](TQrvStringGrid*, int32_t c, int32_t r, int32_t x, int32_t y, TCursor& cursor) {
+    args = {c, r, x, y};
+    started = cursor;
+    if (c == 2) cursor = crHandPoint;
+  };
+  grid.GetCellCursor(2, 3, 40, 50);
+  EXPECT_EQ(args, (std::vector<int32_t>{2, 3, 40, 50}));
+  EXPECT_EQ(started, crCross);
+  grid.GetCellCursor(1, 3, 10, 50);
+  EXPECT_EQ(hosted.host.Cursors, (std::vector<int32_t>{crHandPoint, crCross}));
+  EXPECT_EQ(grid.OldCursor(), crCross);
+}
+
+TEST(CellHooks, ExpandClickSizesTheRowAfterTheEvent) {
+  TQrvStringGrid grid;
+  grid.SetRowHeights(3, 20);
+  grid.AddExpand(1, 3, 60);
+  int32_t heightSeen = -1;
+  grid.OnExpandClick = [&](TQrvStringGrid* g, int32_t, int32_t r, bool) { heightSeen = g->RowHeights(r); };
+  grid.ExpandClick(1, 3, true);
+  EXPECT_EQ(heightSeen, 20);
+  EXPECT_EQ(grid.RowHeights(3), 60);
+  grid.ExpandClick(1, 3, false);
+  EXPECT_EQ(grid.RowHeights(3), 20);
+}
+
+TEST(CellHooks, DropDownAndSpinButtonsFollowTheEditorKindWhenAlwaysVisible) {
+  struct Case {
+    TEditorType editor;
+    bool combo;
+    bool spin;
+  };
+  const std::vector<Case> cases = {
+      {edNormal, false, false},      {edComboEdit, true, false},     {edComboList, true, false},
+      {edSpinEdit, false, true},     {edFloatSpinEdit, false, true}, {edTimeSpinEdit, false, true},
+      {edDateSpinEdit, false, true}, {edDateEdit, false, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(static_cast<int>(c.editor));
+    TQrvStringGrid grid;
+    grid.DefaultEditor = c.editor;
+    EXPECT_FALSE(grid.HasComboBox(2, 2));
+    EXPECT_FALSE(grid.HasSpinEdit(2, 2));
+    grid.ControlLook.DropDownAlwaysVisible = true;
+    grid.ControlLook.SpinButtonsAlwaysVisible = true;
+    EXPECT_EQ(grid.HasComboBox(2, 2), c.combo);
+    EXPECT_EQ(grid.HasSpinEdit(2, 2), c.spin);
+    EXPECT_FALSE(grid.HasSpinEdit(0, 2));
+    EXPECT_FALSE(grid.HasSpinEdit(2, 0));
+  }
+  // The kind the editor event gives counts; an assigned question event decides alone.
+  TQrvStringGrid grid;
+  grid.ControlLook.DropDownAlwaysVisible = true;
+  grid.OnGetEditorType = [](TQrvStringGrid*, int32_t c, int32_t, TEditorType& e) {
+    if (c == 3) e = edComboList;
+  };
+  EXPECT_TRUE(grid.HasComboBox(3, 1));
+  EXPECT_FALSE(grid.HasComboBox(2, 1));
+  grid.OnHasComboBox = [](TQrvStringGrid*, int32_t, int32_t, bool&) {};
+  EXPECT_FALSE(grid.HasComboBox(3, 1));
+}
+
+TEST(CellHooks, RangeSelectAndEditKeepsCellsEditableWithoutEditingOption) {
+  struct Case {
+    bool editing;
+    bool rangeSelectAndEdit;
+    bool expected;
+  };
+  for (const Case& c : std::vector<Case>{{false, false, false}, {false, true, true}, {true, false, true}}) {
+    SCOPED_TRACE(testing::Message() << c.editing << c.rangeSelectAndEdit);
+    TQrvStringGrid grid;
+    grid.SetOptions(c.editing ? grid.Options() | goEditing : grid.Options() & ~TGridOptions(goEditing));
+    grid.MouseActions().SetRangeSelectAndEdit(c.rangeSelectAndEdit);
+    grid.SetColors(2, 2, clRed);
+    bool canEdit = true;
+    grid.CanEditCell(2, 2, canEdit);
+    EXPECT_EQ(canEdit, c.expected);
+  }
+}
+
+TEST(CellHooks, RowCheckBoxColumnIsCentred) {
+  TQrvStringGrid grid;
+  TAlignment h = taLeftJustify;
+  TVAlignment v = vtaTop;
+  grid.GetAlignment(0, 2, h, v);
+  EXPECT_EQ(h, taLeftJustify);
+  grid.MouseActions().SetHotmailRowSelect(true);
+  grid.GetAlignment(0, 2, h, v);
+  EXPECT_EQ(h, taCenter);
+  h = taRightJustify;
+  grid.GetAlignment(1, 2, h, v);
+  EXPECT_EQ(h, taRightJustify);
+}
+
 TEST(CellHooks, NotifiersRegisterOnce) {
   struct Counter : TGridChangeNotifier {
     void GridChanged(const TRect&) override { ++Calls; }
@@ -80,6 +214,36 @@ TEST(CellHooks, NotifiersRegisterOnce) {
   grid.UnRegisterNotifier(&counter);
   grid.ClearRows(2, 1);
   EXPECT_EQ(counter.Calls, 1);
+}
+
+TEST(CellAccess, RichTextCellsGoToTheEditByteForByteOtherCellsAsText) {
+  struct TFakeRichEdit : IGridRichEdit {
+    void LoadRich(const QByteArray& document) override { Loaded = "rich:" + document; }
+    void LoadPlain(const QString& text) override { Loaded = "plain:" + text.toUtf8(); }
+    QByteArray SaveRich() const override { return Saved; }
+    QByteArray Loaded;
+    QByteArray Saved;
+  } edit;
+  struct Case {
+    QString cell;
+    QByteArray loaded;
+  };
+  const std::vector<Case> cases = {
+      {QStringLiteral("{\\rtf1 caf\\'e9}"), "rich:{\\rtf1 caf\\'e9}"},
+      {QStringLiteral("{\\rtf1 \u00E9}"), "rich:{\\rtf1 \xE9}"},
+      {QStringLiteral("\u03A9 plain"), "plain:\xCE\xA9 plain"},
+      {QString(), "plain:"},
+  };
+  TQrvStringGrid grid;
+  for (const Case& c : cases) {
+    grid.SetCells(1, 1, c.cell);
+    grid.CellToRich(1, 1, edit);
+    EXPECT_EQ(edit.Loaded, c.loaded) << c.cell.toStdString();
+  }
+  // Each byte of the saved document is one character of the cell.
+  edit.Saved = QByteArray("{\\rtf1 \xE9\x01}");
+  grid.RichToCell(2, 2, edit);
+  EXPECT_EQ(grid.Cells(2, 2), QStringLiteral("{\\rtf1 \u00E9\x01}"));
 }
 
 TEST(CellProperties, GettersCreateNothingSettersCreate) {
@@ -209,6 +373,56 @@ TEST(CellRanges, DuplicatesJoinsTrimsAndSearches) {
   EXPECT_TRUE(grid.IsCell(QStringLiteral("abcd"), c, r));
   EXPECT_EQ(c, 3);
   EXPECT_EQ(r, 1);
+}
+
+TEST(CellRanges, TrimTakesBlanksAndControlsAtTheEndsOnly) {
+  struct Case {
+    QString text;
+    QString trimmed;
+  };
+  const std::vector<Case> cases = {
+      {QStringLiteral(" \tpad\x01 "), QStringLiteral("pad")},
+      {QStringLiteral("\x01 a"), QStringLiteral("a")},
+      {QStringLiteral("a \x1f"), QStringLiteral("a")},
+      {QStringLiteral("  inner \t space "), QStringLiteral("inner \t space")},
+      // Beyond U+0020 nothing is a blank: a no-break space and DEL stay.
+      {QStringLiteral("\u00A0a\u00A0"), QStringLiteral("\u00A0a\u00A0")},
+      {QStringLiteral(" x\x7f"), QStringLiteral("x\x7f")},
+      {QStringLiteral(" \r\n "), QString()},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text.toStdString());
+    TQrvStringGrid grid;
+    grid.SetCells(2, 3, c.text);
+    grid.TrimAll();
+    EXPECT_EQ(grid.Cells(2, 3), c.trimmed);
+  }
+}
+
+TEST(CellRanges, ClearSelectionClearsTheDisjunctRowsOrColumns) {
+  // The selection: the rectangle (1, 2) - (2, 3), rows 2 and 4 picked one by one, or columns 1 and 3.
+  enum TKind { Rectangle, Rows, Columns };
+  for (const TKind kind : {Rectangle, Rows, Columns}) {
+    SCOPED_TRACE(kind);
+    TQrvStringGrid grid;
+    grid.SetRowCount(6);
+    Fill(grid);
+    if (kind == Rectangle) grid.SelectCells(1, 2, 2, 3);
+    grid.MouseActions().SetDisjunctRowSelect(kind == Rows);
+    grid.MouseActions().SetDisjunctColSelect(kind == Columns);
+    for (const int32_t i : {2, 4})
+      if (kind == Rows) grid.SetRowSelect(i, true);
+    for (const int32_t i : {1, 3})
+      if (kind == Columns) grid.SetColSelect(i, true);
+    grid.ClearSelection();
+    for (int32_t r = 0; r < grid.RowCount(); ++r)
+      for (int32_t c = 0; c < grid.ColCount(); ++c) {
+        const bool cleared = kind == Rows      ? r == 2 || r == 4
+                             : kind == Columns ? c == 1 || c == 3
+                                               : c >= 1 && c <= 2 && r >= 2 && r <= 3;
+        EXPECT_EQ(grid.Cells(c, r), cleared ? QString() : Cell(c, r)) << c << "," << r;
+      }
+  }
 }
 
 TEST(CellHooks, ColumnFilterValuesSortedOnceWithTheClearEntryFirst) {

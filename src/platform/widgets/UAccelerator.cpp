@@ -3,13 +3,12 @@
 #include <QKeySequence>
 #include <QWidget>
 
+#include "UTextLayout.h"
+
 QChar AcceleratorOf(const QString& caption) {
-  for (int i = 0; i + 1 < caption.size(); ++i) {
-    if (caption[i] != QLatin1Char('&')) continue;
-    if (caption[i + 1] != QLatin1Char('&')) return caption[i + 1].toUpper();
-    ++i;
-  }
-  return QChar();
+  int32_t index = -1;
+  const QString plain = Strip_Prefix(caption, &index);
+  return index >= 0 ? plain.at(index).toUpper() : QChar();
 }
 
 int GrabAccelerator(QWidget* control, int previousId, const QString& caption) {
