@@ -633,8 +633,14 @@ class TQrvStringGrid : public TBaseGrid {
   void AutoNumberCol(int32_t aCol);
   void AutoNumberRow(int32_t aRow);
   void SwapCells(const TPoint& fromCell, const TPoint& toCell);
+  // Indexes of the cell store; the widths or heights, the sort column (columns) and the cell controls follow.
   void SwapColumns(int32_t aCol1, int32_t aCol2);
   void SwapRows(int32_t aRow1, int32_t aRow2);
+  // The sort's row exchange: the cross-reference entries, then the sort column's cells alone (SingleColumn) or the
+  // whole rows with their heights, selection flags (MoveRowOnSort) and modified marks; SortRow follows.
+  virtual void SortSwapRows(int32_t aRow1, int32_t aRow2);
+  int32_t Swaps = 0;
+  int32_t SortRow = 0;
 
   // Notification hooks and change handlers.
   bool URLShowInText = false;
@@ -997,6 +1003,7 @@ class TQrvStringGrid : public TBaseGrid {
   void ShiftControlRows(int32_t fromRealRow, int32_t by);
   // Takes out of the list the controls of the real rows first .. last.
   void DropControlRows(int32_t first, int32_t last);
+  void SwapControlPositions(int32_t TControlItem::*axis, int32_t first, int32_t second);
   std::shared_ptr<ITQrvStringGridSelect> FISelect;
 
   std::unique_ptr<TFocusHelper> FFocusHelper;
@@ -1391,6 +1398,8 @@ class TQrvStringGrid : public TBaseGrid {
     TSortDirection Direction = sdAscending;
     TSortDirection InitSortDirection = sdAscending;
     bool UndoSort = false;
+    // A sort exchanges only the cells of the sort column.
+    bool SingleColumn = false;
   } SortSettings;
   struct TDragDropSettings {
     bool OleDropTarget = false;
