@@ -155,12 +155,13 @@ void TQrvColumnGrid::GetAlignment(int32_t aCol, int32_t aRow, TAlignment& hAlign
   TQrvStringGrid::GetAlignment(aCol, aRow, hAlign, vAlign);
 }
 
-void TQrvColumnGrid::GetColumnFormat(int32_t c, TSortStyle& style, QString& prefix, QString& suffix) const {
+void TQrvColumnGrid::GetColumnFormat(int32_t c, TSortStyle& style, QString& prefix, QString& suffix) {
   if (const TGridColumnItem* column = Def(c)) {
     style = column->SortStyle();
     prefix = column->SortPrefix();
     suffix = column->SortSuffix();
   }
+  TQrvStringGrid::GetColumnFormat(c, style, prefix, suffix);
 }
 
 void TQrvColumnGrid::GetCellEditor(int32_t aCol, int32_t aRow, TEditorType& aEditor) {

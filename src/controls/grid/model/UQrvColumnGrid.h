@@ -54,7 +54,7 @@ class TQrvColumnGrid : public TQrvStringGrid, public IGridColumnOwner {
   void GetCellBorder(int32_t aCol, int32_t aRow, TPen& aPen, TCellBorders& borders) override;
   void GetCellPrintBorder(int32_t aCol, int32_t aRow, TPen& aPen, TCellBorders& borders) override;
   void GetAlignment(int32_t aCol, int32_t aRow, TAlignment& hAlign, TVAlignment& vAlign) override;
-  void GetColumnFormat(int32_t c, TSortStyle& style, QString& prefix, QString& suffix) const;
+  void GetColumnFormat(int32_t c, TSortStyle& style, QString& prefix, QString& suffix) override;
   void GetCellEditor(int32_t aCol, int32_t aRow, TEditorType& aEditor) override;
   // What the in-place editor of the last GetCellEditor shows: the column's pick list and spin range.
   QStringList EditorComboItems;

@@ -225,6 +225,27 @@ TEST_F(ColumnGridFixture, FloatFormatOfTheColumnShowsNumbersOnly) {
   EXPECT_EQ(grid.GetFloatFormat(2), grid.FloatFormat);
 }
 
+TEST_F(ColumnGridFixture, SortFormatComesFromTheColumnThroughTheStringGridAndTheEventHasTheLastWord) {
+  Col(2).SetSortStyle(ssNumeric);
+  Col(2).SetSortPrefix(QStringLiteral("$"));
+  Col(2).SetSortSuffix(QStringLiteral(" rpm"));
+  // The sort asks through the string grid.
+  TQrvStringGrid& asked = grid;
+  auto format = [&asked](int32_t c) {
+    TSortStyle style = ssAutomatic;
+    QString prefix, suffix;
+    asked.GetColumnFormat(c, style, prefix, suffix);
+    return std::make_tuple(style, prefix, suffix);
+  };
+  EXPECT_EQ(format(2), std::make_tuple(ssNumeric, QStringLiteral("$"), QStringLiteral(" rpm")));
+  EXPECT_EQ(format(1), std::make_tuple(ssAutomatic, QString(), QString()));
+  EXPECT_EQ(format(9), std::make_tuple(ssAutomatic, QString(), QString())) << "a column without a definition";
+  grid.OnGetFormat = [](TQrvStringGrid*, int32_t c, TSortStyle& style, QString&, QString& suffix) {
+    if (c == 2) style = ssFinancial, suffix.clear();
+  };
+  EXPECT_EQ(format(2), std::make_tuple(ssFinancial, QStringLiteral("$"), QString()));
+}
+
 TEST_F(ColumnGridFixture, SizeLimitsAndLookUpByName) {
   Col(1).SetMinSize(30);
   Col(1).SetMaxSize(80);
