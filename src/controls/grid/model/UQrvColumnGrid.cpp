@@ -394,7 +394,14 @@ void TQrvColumnGrid::SetAllColWidth(int32_t col, int32_t width) {
     SetAllColWidths(col, width);
 }
 
-void TQrvColumnGrid::SetColumnHeaders(const QStringList& headers) {
+void TQrvColumnGrid::ColumnHeadersChanged() {
+  const QStringList& headers = ColumnHeaders();
+  for (int32_t i = 0; i < headers.size() && i < FColumnCollection->Count(); ++i)
+    FColumnCollection->Items(i)->FColumnHeader = headers[i];
+}
+
+void TQrvColumnGrid::DefinitionHeadersChanged(const QStringList& headers) {
+  KeepColumnHeaders(headers);
   if (FixedRows() == 0) return;
   // A definition without a header leaves what its header cell shows: a header written straight into the cell
   // survives a change of another column's header.

@@ -711,6 +711,10 @@ class TQrvStringGrid : public TBaseGrid {
   void SetFixedFont(const TFont& value);
   const QStringList& ColumnHeaders() const { return FColumnHeaders; }
   void SetColumnHeaders(const QStringList& value);
+  // Stores the list without writing row 0 and without telling anyone.
+  void KeepColumnHeaders(const QStringList& value) { FColumnHeaders = value; }
+  // The list was set: a descendant takes the entries over before they are written into row 0.
+  virtual void ColumnHeadersChanged() {}
   void ClearColumnHeaders();
   void ShowColumnHeaders();
   const QStringList& RowHeaders() const { return FRowHeaders; }

@@ -82,6 +82,28 @@ TEST_F(ColumnGridFixture, MovingAColumnMovesItsDefinitionAndReportsRealIndexes) 
   EXPECT_FALSE(grid.HasComboBox(1, 2));
 }
 
+TEST_F(ColumnGridFixture, HeaderListAndDefinitionHeadersFollowEachOther) {
+  const QStringList three{QStringLiteral("No"), QStringLiteral("Speed"), QStringLiteral("Mode")};
+  grid.SetColCount(3);
+  grid.SetColumnHeaders(three);
+  for (int32_t i = 0; i < 3; ++i) {
+    EXPECT_EQ(Col(i).Header(), three[i]) << i;
+    EXPECT_EQ(grid.Cells(i, 0), three[i]) << i;
+  }
+
+  // A shorter list names only its own columns; the header row is written anew from the list.
+  grid.SetColumnHeaders({QStringLiteral("Nr")});
+  EXPECT_EQ(Col(0).Header(), QStringLiteral("Nr"));
+  EXPECT_EQ(Col(1).Header(), QStringLiteral("Speed"));
+  EXPECT_EQ(grid.Cells(1, 0), QString());
+
+  // A definition's header rebuilds the grid's list from all definitions.
+  Col(2).SetHeader(QStringLiteral("Unit"));
+  EXPECT_EQ(grid.ColumnHeaders(),
+            QStringList({QStringLiteral("Nr"), QStringLiteral("Speed"), QStringLiteral("Unit")}));
+  EXPECT_EQ(grid.Cells(2, 0), QStringLiteral("Unit"));
+}
+
 TEST_F(ColumnGridFixture, EditabilityComesFromTheDefinitionsNotTheEditingOption) {
   ASSERT_FALSE(grid.Options() & goEditing);
   Col(2).SetReadOnly(true);
