@@ -256,6 +256,9 @@ void TQrvStringGrid::UnRegisterNotifier(TGridChangeNotifier* notifier) {
 void TQrvStringGrid::CellsChanged(const TRect& r) {
   if (OnCellsChanged) OnCellsChanged(this, r);
   for (TGridChangeNotifier* notifier : FNotifierList) notifier->GridChanged(r);
+  CalcFooter(-1);
 }
 
-void TQrvStringGrid::ColCountChanged() {}
+void TQrvStringGrid::ColCountChanged() {
+  CalcFooter(-1);
+}

@@ -667,6 +667,7 @@ class TQrvStringGrid : public TBaseGrid {
   // The text a cell is saved and exported with when virtual cells are saved; the column grid formats numbers.
   virtual QString GetFormattedCell(int32_t c, int32_t r);
   void GetDisplayText(int32_t c, int32_t r, QString& value) const override;
+  void AddGroupCount(int32_t c, int32_t r, QString& value) const;
   void Click();
   bool SelChange() const { return FSelChange; }
   bool Modified() const { return FModified; }
