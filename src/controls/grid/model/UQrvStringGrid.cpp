@@ -37,6 +37,7 @@ void TQrvStringGrid::Loaded() {
   FLoaded = true;
   LoadedOptionObjects();
   SetColumnOrder();
+  ApplyStyleColors();
 }
 
 void TQrvStringGrid::Assign(const TQrvStringGrid* source) {

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "UBaseGrid.h"
@@ -653,6 +654,10 @@ class TQrvStringGrid : public TBaseGrid {
   std::function<void(TQrvStringGrid*, int32_t, int32_t, QString&)> OnLoadCell;  // ACol, ARow
   std::function<void(TQrvStringGrid*, bool&)> OnCanAddRow;
   std::function<void(TQrvStringGrid*, int32_t, bool&)> OnCanInsertRow;  // ARow
+  // The editor kind and pick list of a fixed cell about to be edited; the kind the handler chooses reaches the
+  // caller.
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, TGridFixedCellEditor&, QStringList&)> OnFixedEdit;
+  virtual void FixedEdit(int32_t aCol, int32_t aRow, TGridFixedCellEditor& aEditor, QStringList& values);
   virtual void SelectionChanged(int32_t aLeft, int32_t aTop, int32_t aRight, int32_t aBottom);
   virtual void EditTextChanged() {}
   virtual void FilterDone();
@@ -669,6 +674,18 @@ class TQrvStringGrid : public TBaseGrid {
   void GetDisplayText(int32_t c, int32_t r, QString& value) const override;
   void AddGroupCount(int32_t c, int32_t r, QString& value) const;
   void Click();
+  // The active application-wide style as the grid reads it: its name and the colours of the grid elements it
+  // draws (clNone where it gives none). Empty while application styles are off.
+  struct TGridAppStyle {
+    QString Name;
+    TColor CellFill = clNone, CellBorder = clNone, CellText = clNone;
+    TColor FixedCellBorder = clNone, FixedCellText = clNone;
+    TColor SelectedCellText = clNone;
+  };
+  std::optional<TGridAppStyle> AppStyle;
+  // Takes the colours of an active style other than "Windows"; run when loaded and when the style changes.
+  void ApplyStyleColors();
+  bool UsesAppStyle() const override { return FUseVCLStyles; }
   bool SelChange() const { return FSelChange; }
   bool Modified() const { return FModified; }
   void SetModified(bool value) { FModified = value; }
@@ -872,6 +889,7 @@ class TQrvStringGrid : public TBaseGrid {
   // Typed cell access and derived text
   QStringList FColumnHeaders;
   QStringList FRowHeaders;
+  bool FUseVCLStyles = false;
   // Selection model, row marks and repaint helpers (the stores are the owned lists below)
   bool FSelChange = false;
   // Moving the current cell and the editing switch

@@ -7,6 +7,10 @@
 #include "UQrvStringGrid.h"
 #include "UValueText.h"
 
+void TQrvStringGrid::FixedEdit(int32_t aCol, int32_t aRow, TGridFixedCellEditor& aEditor, QStringList& values) {
+  if (OnFixedEdit) OnFixedEdit(this, aCol, aRow, aEditor, values);
+}
+
 void TQrvStringGrid::SelectionChanged(int32_t aLeft, int32_t aTop, int32_t aRight, int32_t aBottom) {
   // These looks draw the selection as one frame across its cells.
   if (FLook == glVista || FLook == glWin7 || FLook == glOffice2007) RepaintRect(Selection());
@@ -101,4 +105,26 @@ void TQrvStringGrid::Click() {
   if (OnClick) OnClick(this);
   FEntered = false;
   RememberOldCellText(Col(), Row());
+}
+
+void TQrvStringGrid::ApplyStyleColors() {
+  FUseVCLStyles = false;
+  if (!AppStyle || AppStyle->Name == QLatin1String("Windows")) return;
+  const TGridAppStyle& style = *AppStyle;
+  FUseVCLStyles = true;
+  SetColor(style.CellFill);
+  SetGridLineColor(style.CellBorder);
+  SetGridFixedLineColor(style.FixedCellBorder);
+  SetOptions(Options() & ~TGridOptions(goFixedVertLine | goFixedHorzLine));
+  if (style.CellText != clNone) {
+    TFont font = Font();
+    font.Color = style.CellText;
+    SetFont(font);
+  }
+  if (style.SelectedCellText != clNone) SelectionTextColor = style.SelectedCellText;
+  if (style.FixedCellText != clNone) {
+    TFont fixed = FixedFont;
+    fixed.Color = style.FixedCellText;
+    SetFixedFont(fixed);
+  }
 }

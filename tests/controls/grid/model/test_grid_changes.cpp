@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "GridTestHost.h"
@@ -163,6 +164,61 @@ TEST(GridChanges, SelectionChangeRepaintsTheSelectionOnlyInTheFramedLooks) {
     EXPECT_EQ(!hosted.host.Rects.empty() || hosted.host.AllRepaints > 0, repaints) << look;
     EXPECT_EQ(fired, 1);
     EXPECT_TRUE(hosted.grid.SelChange());
+  }
+}
+
+TEST(GridChanges, FixedEditHandsTheChosenEditorBack) {
+  TQrvStringGrid grid;
+  TGridFixedCellEditor editor = fceEdit;
+  QStringList values;
+  grid.FixedEdit(1, 0, editor, values);
+  EXPECT_EQ(editor, fceEdit) << "without a handler the kind stays";
+  grid.OnFixedEdit = [](TQrvStringGrid*, int32_t c, int32_t r, TGridFixedCellEditor& e, QStringList& v) {
+    if (c == 1 && r == 0) e = fceComboList, v = {QStringLiteral("a"), QStringLiteral("b")};
+  };
+  grid.FixedEdit(1, 0, editor, values);
+  EXPECT_EQ(editor, fceComboList);
+  EXPECT_EQ(values, QStringList({QStringLiteral("a"), QStringLiteral("b")}));
+}
+
+TEST(GridChanges, ApplicationStyleColoursAreTakenOverUnlessTheStyleIsWindows) {
+  TQrvStringGrid::TGridAppStyle dark;
+  dark.Name = QStringLiteral("Carbon");
+  dark.CellFill = 0x202020;
+  dark.CellBorder = 0x404040;
+  dark.FixedCellBorder = 0x505050;
+  dark.CellText = 0xEEEEEE;
+  dark.SelectedCellText = 0xFFFFFF;
+  TQrvStringGrid::TGridAppStyle noTexts = dark;
+  noTexts.CellText = noTexts.SelectedCellText = noTexts.FixedCellText = clNone;
+  TQrvStringGrid::TGridAppStyle windows = dark;
+  windows.Name = QStringLiteral("Windows");
+  const struct {
+    const char* name;
+    std::optional<TQrvStringGrid::TGridAppStyle> style;
+    bool taken, textsTaken;
+  } cases[] = {{"no style", std::nullopt, false, false},
+               {"the Windows style", windows, false, false},
+               {"a style", dark, true, true},
+               {"a style without text colours", noTexts, true, false}};
+  for (const auto& k : cases) {
+    SCOPED_TRACE(k.name);
+    TQrvStringGrid grid;
+    const TColor colour = grid.Color(), lines = grid.GridLineColor(), text = grid.Font().Color;
+    const TColor selected = grid.SelectionTextColor, fixedText = grid.FixedFont.Color;
+    const TGridOptions options = grid.Options();
+    grid.AppStyle = k.style;
+    grid.ApplyStyleColors();
+    EXPECT_EQ(grid.UsesAppStyle(), k.taken);
+    EXPECT_EQ(grid.Color(), k.taken ? TColor(0x202020) : colour);
+    EXPECT_EQ(grid.GridLineColor(), k.taken ? TColor(0x404040) : lines);
+    EXPECT_EQ(grid.GridFixedLineColor() == TColor(0x505050), k.taken);
+    EXPECT_EQ(bool(grid.Options() & goFixedVertLine), !k.taken && (options & goFixedVertLine));
+    EXPECT_EQ(bool(grid.Options() & goFixedHorzLine), !k.taken && (options & goFixedHorzLine));
+    EXPECT_EQ(bool(grid.Options() & goVertLine), bool(options & goVertLine)) << "the normal lines stay";
+    EXPECT_EQ(grid.Font().Color, k.textsTaken ? TColor(0xEEEEEE) : text);
+    EXPECT_EQ(grid.SelectionTextColor, k.textsTaken ? TColor(0xFFFFFF) : selected);
+    EXPECT_EQ(grid.FixedFont.Color, fixedText) << "the style gives no fixed text colour";
   }
 }
 
