@@ -35,6 +35,11 @@ void TQrvColumnGrid::FitColumns() {
   if (FColumnCollection) FColumnCollection->FitToGrid();
 }
 
+// The column takes the grid's row bands instead of its own colour.
+bool TQrvColumnGrid::BandsShown(const TGridColumnItem& column) {
+  return column.ShowBands() && Bands().Active();
+}
+
 bool TQrvColumnGrid::IsNormalCell(int32_t c, int32_t r) const {
   return c >= FixedCols() && r >= FixedRows() && c < ColCount() + NumHiddenColumns() - FixedRightCols() &&
          r < RowCount() - FixedFooters();
@@ -76,9 +81,10 @@ void TQrvColumnGrid::GetDefaultCellProps(int32_t c, int32_t r, TFont& font, TBru
   brush.Color = column->Color();
   colorTo = clNone;
   hAlign = r < FixedRows() ? column->HeaderAlignment() : column->Alignment();
+  vAlign = VAlignment;
   wordWrap = WordWrap();
   gradientDir = GradientVertical;
-  if (IsFixed(c, r)) {
+  if (IsFixed(c, r) || BandsShown(*column)) {
     brush.Color = clNone;
     colorTo = clNone;
   }
@@ -123,7 +129,7 @@ void TQrvColumnGrid::GetCellColor(int32_t aCol, int32_t aRow, TGridDrawState aSt
     if (aCol >= FixedCols()) {
       if (column->Fixed())
         aBrush.Color = FixedColor;
-      else if (aRow >= FixedRows())
+      else if (aRow >= FixedRows() && !BandsShown(*column))
         aBrush.Color = column->Color();
       aFont = aRow < FixedRows() ? column->HeaderFont() : column->Font();
     }
@@ -247,6 +253,7 @@ TCellGraphic* TQrvColumnGrid::GetCellGraphic(int32_t c, int32_t r) {
   // One graphic serves every cell of such a column: the box sits at the top left and follows the column's
   // alignment when painted.
   FCellGraphic->SetCellType(ctVirtCheckBox);
+  FCellGraphic->SetCellTransparent(ControlLook.ControlStyle == csFlat);
   FCellGraphic->SetCellHAlign(haLeft);
   FCellGraphic->SetCellVAlign(vaTop);
   return FCellGraphic.get();

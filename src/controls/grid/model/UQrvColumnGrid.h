@@ -145,6 +145,7 @@ class TQrvColumnGrid : public TQrvStringGrid, public IGridColumnOwner {
   // Fits the definitions to the columns without their changes reaching the grid.
   void FitColumns();
   bool IsNormalCell(int32_t c, int32_t r) const;
+  bool BandsShown(const TGridColumnItem& column);
 
   std::unique_ptr<TGridColumnCollection> FColumnCollection;
   std::unique_ptr<TGridColumnItem> FSaveCol;

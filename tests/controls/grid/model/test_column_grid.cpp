@@ -234,6 +234,52 @@ TEST_F(ColumnGridFixture, LooksOfTheColumnWithTheCellsOwnColoursOnTop) {
   EXPECT_EQ(brush.Color, clNone) << "fixed cells take no column colour";
 }
 
+TEST_F(ColumnGridFixture, RowBandsReplaceTheColumnColourOnlyWhenTheColumnShowsThemAndTheyAreActive) {
+  Col(1).SetColor(0x00AA00);
+  grid.VAlignment = vtaBottom;
+  const struct {
+    bool showBands, active;
+    TColor cellColour, defaultColour;
+  } cases[] = {{false, false, 0x00AA00, 0x00AA00},
+               {true, false, 0x00AA00, 0x00AA00},
+               {false, true, 0x00AA00, 0x00AA00},
+               {true, true, 0x111111, clNone}};
+  for (const auto& k : cases) {
+    SCOPED_TRACE(testing::Message() << "bands shown " << k.showBands << ", active " << k.active);
+    Col(1).SetShowBands(k.showBands);
+    grid.Bands().SetActive(k.active);
+    TBrush brush;
+    brush.Color = 0x111111;  // what the grid's own colouring gave, bands included
+    TFont font;
+    grid.GetCellColor(1, 2, TGridDrawState(), brush, font);
+    EXPECT_EQ(brush.Color, k.cellColour);
+
+    TBrush props;
+    TColor to = 0x123456, mirror = 0, mirrorTo = 0;
+    TAlignment h = taLeftJustify;
+    TVAlignment v = vtaTop;
+    bool wrap = false;
+    TCellGradientDirection dir{};
+    grid.GetDefaultCellProps(1, 2, font, props, to, mirror, mirrorTo, h, v, wrap, dir);
+    EXPECT_EQ(props.Color, k.defaultColour);
+    EXPECT_EQ(to, clNone);
+    EXPECT_EQ(v, vtaBottom) << "the grid's vertical alignment";
+  }
+}
+
+TEST_F(ColumnGridFixture, VirtualCheckBoxIsTransparentExactlyInTheFlatControlStyle) {
+  Col(2).SetEditor(edDataCheckBox);
+  const std::pair<TControlStyle, bool> cases[] = {
+      {csFlat, true}, {csTheme, false}, {csClassic, false}, {csFlat, true}};
+  for (const auto& [style, transparent] : cases) {
+    grid.ControlLook.ControlStyle = style;
+    const TCellGraphic* box = grid.GetCellGraphic(2, 2);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->CellType(), ctVirtCheckBox);
+    EXPECT_EQ(box->CellTransparent(), transparent) << style;
+  }
+}
+
 TEST_F(ColumnGridFixture, FloatFormatOfTheColumnShowsNumbersOnly) {
   Col(1).SetFloatFormat(QStringLiteral("%.2f"));
   const std::pair<const char*, const char*> cases[] = {{"3.14159", "3.14"}, {"abc", "abc"}, {"7", "7.00"}};
