@@ -411,6 +411,11 @@ class TQrvStringGrid : public TBaseGrid {
   virtual bool SelectRadioButtonCell(int32_t c, int32_t r, bool fromUser);
   virtual void CheckBoxChange(int32_t aCol, int32_t aRow, bool state);
   virtual bool RatingChange(int32_t aCol, int32_t aRow, double& newRate);
+  // A colour or an image picked in a picker drop-down of the current cell.
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, TColor, const QString&)> OnColorSelect;  // ACol, ARow
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, int32_t)> OnImageSelect;                 // ACol, ARow, Index
+  virtual void ColorSelect(TColor color, const QString& value);
+  virtual void ImageSelect(int32_t index);
   // Width of a cell's text, for a right-aligned check box (the widget measures the formatted content).
   virtual int32_t CheckBoxTextWidth(int32_t c, int32_t r);
   // Text extent in the grid's font; the widget measures on its own canvas.
@@ -586,6 +591,8 @@ class TQrvStringGrid : public TBaseGrid {
   TScrollProp GetScrollProp(int32_t c, int32_t r);
   // Identifies a cell's image for sorting by image: the bitmap or icon object, or the image index; -1 otherwise.
   int64_t GetCellImageKey(int32_t c, int32_t r);
+  // The cell shows the sort indicator: its row (below a merged block: the block's last row) is the sort row.
+  bool IsSortIndicatorCell(int32_t c, int32_t r) const;
   // c is a display column: the button's rectangle from the offset painting stored.
   TRect GetCellButtonRect(int32_t c, int32_t r);
   TRect ExpandButtonRect(int32_t c, int32_t r);
