@@ -1,6 +1,7 @@
 // Sizing to content, fitting the columns to the grid's width, running numbers and swapping.
 #include <gtest/gtest.h>
 
+#include "GridTestHost.h"
 #include "UQrvColumnGrid.h"
 
 namespace {
@@ -284,8 +285,7 @@ void FillSortGrid(TQrvStringGrid& grid) {
   grid.SetColCount(4);
   grid.SetRowCount(5);
   grid.SetFixedRows(1);
-  for (int32_t r = 0; r < 5; ++r)
-    for (int32_t c = 0; c < 4; ++c) grid.SetCells(c, r, QStringLiteral("%1:%2").arg(c).arg(r));
+  Fill(grid);
   grid.SetColors(2, 1, 0x111111);
   grid.SetRowHeights(1, 30);
   grid.SetRowHeights(2, 40);
