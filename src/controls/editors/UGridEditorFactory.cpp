@@ -268,7 +268,9 @@ TEditorValue TGridEditorFactory::CommitSpecialEditor(TEditorType kind) {
 
 void TGridEditorFactory::PostStartChar(QChar ch) {
   QWidget* target = FEditCtrl ? FEditCtrl.data() : static_cast<QWidget*>(FNormalEdit.get());
-  if (target) QApplication::postEvent(target, new QKeyEvent(QEvent::KeyPress, 0, Qt::NoModifier, QString(ch)));
+  // Backspace arrives as its key: the editors act on the key, not on its character.
+  const int key = ch == QChar(8) ? Qt::Key_Backspace : 0;
+  if (target) QApplication::postEvent(target, new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier, QString(ch)));
 }
 
 void TGridEditorFactory::ShowBalloon(const QString& title, const QString& text, int32_t icon) {

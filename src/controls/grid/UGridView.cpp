@@ -3,11 +3,13 @@
 #include <map>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QDrag>
 #include <QDropEvent>
 #include <QFocusEvent>
+#include <QGuiApplication>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -48,6 +50,13 @@ TGridView::TGridView(std::unique_ptr<TBaseGrid> grid, QWidget* parent)
     FFooterPanel->hide();
     FAdvanced->ShowCellControl = [this](const TQrvStringGrid::TCellControlEditor& e) { Show_Cell_Control(e); };
     FAdvanced->FinishCellControl = [this] { Finish_Cell_Control(); };
+    FAdvanced->ReadClipboard = [] { return QGuiApplication::clipboard()->text(); };
+    FAdvanced->WriteClipboard = [](const QString& text) { QGuiApplication::clipboard()->setText(text); };
+    // Posted, as the desktop hands a Tab to the parent: the grid's own step ends first.
+    FAdvanced->TabToNextControl = [this](bool backward) {
+      QMetaObject::invokeMethod(
+          this, [this, backward] { focusNextPrevChild(!backward); }, Qt::QueuedConnection);
+    };
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) { Focus_Changed(old, now); });
   }
   RunDrag = [this](QMimeData* data, Qt::DropActions allowed) {
@@ -81,6 +90,15 @@ void TGridView::SetEditors(std::unique_ptr<IGridEditors> editors) {
 }
 
 bool TGridView::Guarded_Event(QEvent* e) {
+  // With goTabs the grid steps through its cells on Tab; the toolkit would move the focus before the key arrives.
+  if (e->type() == QEvent::KeyPress && (FGrid->Options() & goTabs)) {
+    auto* k = static_cast<QKeyEvent*>(e);
+    if ((k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab) &&
+        !(k->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+      keyPressEvent(k);
+      return true;
+    }
+  }
   if (e->type() == TGridEditDoneEvent::EventType()) {
     const auto* done = static_cast<TGridEditDoneEvent*>(e);
     if (auto* grid = dynamic_cast<TQrvStringGrid*>(FGrid.get())) grid->GridEditDone(done->RealCol, done->Row);
@@ -366,22 +384,65 @@ void TGridView::scrollContentsBy(int, int) {
   Place_Editor();
 }
 
+QChar TGridView::Key_Char(const QKeyEvent& e) {
+  const Qt::KeyboardModifiers m = e.modifiers();
+  switch (e.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      return QChar(m & Qt::ControlModifier ? 10 : 13);
+    case Qt::Key_Escape:
+      return QChar(27);
+    case Qt::Key_Backspace:
+      return QChar(8);
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+      return QChar(9);
+    default:
+      break;
+  }
+  if ((m & Qt::ControlModifier) && !(m & Qt::AltModifier)) {
+    if (e.key() >= Qt::Key_A && e.key() <= Qt::Key_Z) return QChar(e.key() - Qt::Key_A + 1);
+    return {};
+  }
+  const QString text = e.text();
+  return text.size() == 1 && text[0].unicode() >= 32 && text[0] != QChar(127) ? text[0] : QChar();
+}
+
+uint32_t TGridView::DialogCode(const QKeyEvent&) const {
+  return DLGC_WANTARROWS | DLGC_WANTCHARS | (FGrid->Options() & goTabs ? DLGC_WANTTAB : 0);
+}
+
+// One key press: the key-down step, then the character it types, as the desktop delivers them. A key that neither
+// step used is left to the parents (a window's own key handling).
 void TGridView::keyPressEvent(QKeyEvent* e) {
   uint16_t key = Key_Code(e->key());
-  if (key == 0) {
-    QAbstractScrollArea::keyPressEvent(e);
-    return;
+  const TShiftState shift = Shift_State(e->modifiers());
+  bool used = false;
+  if (key != 0) {
+    if (FAdvanced)
+      used = FAdvanced->WMKeyDown(key, shift);
+    else
+      FGrid->KeyDown(key, shift);
+    used = used || key == 0;
   }
-  FGrid->KeyDown(key, Shift_State(e->modifiers()));
-  if (key == VK_RETURN) {
-    QChar ch(VK_RETURN);
-    FGrid->KeyPress(ch);
-    if (ch.isNull()) key = 0;
+  QChar ch = Key_Char(*e);
+  if (!ch.isNull()) {
+    if (FAdvanced) {
+      used =
+          FAdvanced->WMChar(ch, shift, e->key() == Qt::Key_Period && (e->modifiers() & Qt::KeypadModifier)) || used;
+    } else {
+      FGrid->KeyPress(ch);
+      used = used || ch.isNull();
+    }
   }
-  if (key == 0)
-    e->accept();
-  else
-    e->ignore();
+  e->setAccepted(used);
+  if (!used && key == 0 && ch.isNull()) QAbstractScrollArea::keyPressEvent(e);
+}
+
+void TGridView::keyReleaseEvent(QKeyEvent* e) {
+  uint16_t key = Key_Code(e->key());
+  if (FAdvanced && key != 0 && !e->isAutoRepeat()) FAdvanced->KeyUp(key, Shift_State(e->modifiers()));
+  QAbstractScrollArea::keyReleaseEvent(e);
 }
 
 namespace {

@@ -13,6 +13,7 @@
 
 #include "UApplication.h"
 #include "UBaseGrid.h"
+#include "UDialogCode.h"
 #include "UGridEditors.h"
 #include "UGridHost.h"
 #include "UQrvStringGrid.h"
@@ -35,7 +36,7 @@ class TGridEditDoneEvent : public QEvent {
 
 class THTMLHintWindow;
 
-class TGridView : public TGuarded<QAbstractScrollArea>, public IGridHost {
+class TGridView : public TGuarded<QAbstractScrollArea>, public IGridHost, public TDialogCodeControl {
  public:
   // Shows `grid` (a plain base grid when none is given) and owns it.
   explicit TGridView(std::unique_ptr<TBaseGrid> grid = nullptr, QWidget* parent = nullptr);
@@ -54,6 +55,12 @@ class TGridView : public TGuarded<QAbstractScrollArea>, public IGridHost {
   // The toolkit's key as the desktop's key code (0 for keys the grid has no code for), and the modifier state.
   static uint16_t Key_Code(int qtKey);
   static TShiftState Shift_State(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons = Qt::NoButton);
+  // The character a key press types, as the grid's character step takes it: Enter #13 (Ctrl+Enter #10), Esc #27,
+  // Backspace #8, Tab #9, Ctrl+letter #1..#26; null for a key that types none.
+  static QChar Key_Char(const QKeyEvent& e);
+  // The window's keys the grid keeps: the arrows always, Tab only with goTabs; Enter and Esc go to the window's
+  // default and cancel buttons first.
+  uint32_t DialogCode(const QKeyEvent& key) const override;
 
   // An advanced grid takes the mouse itself (press, move, release, double click, drags); null for a base grid.
   TQrvStringGrid* AdvancedGrid() const { return FAdvanced; }
@@ -89,6 +96,7 @@ class TGridView : public TGuarded<QAbstractScrollArea>, public IGridHost {
   void changeEvent(QEvent* e) override;
   void scrollContentsBy(int dx, int dy) override;
   void keyPressEvent(QKeyEvent* e) override;
+  void keyReleaseEvent(QKeyEvent* e) override;
   void mousePressEvent(QMouseEvent* e) override;
   void mouseMoveEvent(QMouseEvent* e) override;
   void mouseReleaseEvent(QMouseEvent* e) override;

@@ -204,7 +204,11 @@ TEST(InplaceEdit, AdvanceAutoEndsTheEditWhenTheLimitIsReached) {
   EXPECT_TRUE(g.Edit()->isVisible());
   g.Type("b");
   EXPECT_EQ(g.Grid->Cells(1, 1), "ab");
-  EXPECT_FALSE(g.Edit()->isVisible());
+  // The full editor is an Enter: the cursor advances and the editor opens on the next cell.
+  EXPECT_EQ(g.Grid->Col(), 2);
+  EXPECT_EQ(g.Grid->Row(), 1);
+  EXPECT_TRUE(g.Edit()->isVisible());
+  EXPECT_EQ(g.Edit()->text(), "");
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #pragma once
 // Look of the tree nodes a grid shows in column 0, and the few control-look and grouping settings the cell
 // objects read.
+#include <QString>
 #include <cstdint>
 
 #include "UBitmap.h"
@@ -87,4 +88,7 @@ struct TCellControlLook {
 
 struct TCellGrouping {
   bool AutoCheckGroup = false;
+  // A node's column-1 text shows its group count: " (n)", or n through GroupCountFormat when that is set.
+  bool ShowGroupCount = false;
+  QString GroupCountFormat;
 };

@@ -46,8 +46,9 @@ class IGridColumnOwner {
   virtual TDateTime Times(int32_t col, int32_t row) const = 0;
   virtual void SetTimes(int32_t col, int32_t row, TDateTime value) = 0;
 
-  // Replaces the grid's column header list (the grid writes its entries into row 0).
-  virtual void SetColumnHeaders(const QStringList& headers) = 0;
+  // The headers of all definitions in order, after one of them changed: the grid keeps them as its column header
+  // list and writes them into row 0.
+  virtual void DefinitionHeadersChanged(const QStringList& headers) = 0;
   // The grid's column move, which carries the definitions along.
   virtual void MoveColumn(int32_t fromIndex, int32_t toIndex) = 0;
   virtual void Repaint() = 0;

@@ -124,7 +124,7 @@ void TGridColumnItem::SetHeader(const QString& value) {
   QStringList headers;
   const TGridColumnCollection* columns = Columns();
   for (int32_t i = 0; i < columns->Count(); ++i) headers.append(columns->Items(i)->Header());
-  grid->SetColumnHeaders(headers);
+  grid->DefinitionHeadersChanged(headers);
 }
 
 void TGridColumnItem::SetFont(const TFont& value) {
@@ -276,7 +276,7 @@ void TGridColumnCollection::Update(TCollectionItem* item) {
       }
       headers.append(column->Header());
     }
-    FOwner->SetColumnHeaders(headers);
+    FOwner->DefinitionHeadersChanged(headers);
   }
   FOwner->Repaint();
 }

@@ -35,6 +35,11 @@ void TQrvColumnGrid::FitColumns() {
   if (FColumnCollection) FColumnCollection->FitToGrid();
 }
 
+// The column takes the grid's row bands instead of its own colour.
+bool TQrvColumnGrid::BandsShown(const TGridColumnItem& column) {
+  return column.ShowBands() && Bands().Active();
+}
+
 bool TQrvColumnGrid::IsNormalCell(int32_t c, int32_t r) const {
   return c >= FixedCols() && r >= FixedRows() && c < ColCount() + NumHiddenColumns() - FixedRightCols() &&
          r < RowCount() - FixedFooters();
@@ -76,9 +81,10 @@ void TQrvColumnGrid::GetDefaultCellProps(int32_t c, int32_t r, TFont& font, TBru
   brush.Color = column->Color();
   colorTo = clNone;
   hAlign = r < FixedRows() ? column->HeaderAlignment() : column->Alignment();
+  vAlign = VAlignment;
   wordWrap = WordWrap();
   gradientDir = GradientVertical;
-  if (IsFixed(c, r)) {
+  if (IsFixed(c, r) || BandsShown(*column)) {
     brush.Color = clNone;
     colorTo = clNone;
   }
@@ -123,7 +129,7 @@ void TQrvColumnGrid::GetCellColor(int32_t aCol, int32_t aRow, TGridDrawState aSt
     if (aCol >= FixedCols()) {
       if (column->Fixed())
         aBrush.Color = FixedColor;
-      else if (aRow >= FixedRows())
+      else if (aRow >= FixedRows() && !BandsShown(*column))
         aBrush.Color = column->Color();
       aFont = aRow < FixedRows() ? column->HeaderFont() : column->Font();
     }
@@ -155,12 +161,13 @@ void TQrvColumnGrid::GetAlignment(int32_t aCol, int32_t aRow, TAlignment& hAlign
   TQrvStringGrid::GetAlignment(aCol, aRow, hAlign, vAlign);
 }
 
-void TQrvColumnGrid::GetColumnFormat(int32_t c, TSortStyle& style, QString& prefix, QString& suffix) const {
+void TQrvColumnGrid::GetColumnFormat(int32_t c, TSortStyle& style, QString& prefix, QString& suffix) {
   if (const TGridColumnItem* column = Def(c)) {
     style = column->SortStyle();
     prefix = column->SortPrefix();
     suffix = column->SortSuffix();
   }
+  TQrvStringGrid::GetColumnFormat(c, style, prefix, suffix);
 }
 
 void TQrvColumnGrid::GetCellEditor(int32_t aCol, int32_t aRow, TEditorType& aEditor) {
@@ -246,6 +253,7 @@ TCellGraphic* TQrvColumnGrid::GetCellGraphic(int32_t c, int32_t r) {
   // One graphic serves every cell of such a column: the box sits at the top left and follows the column's
   // alignment when painted.
   FCellGraphic->SetCellType(ctVirtCheckBox);
+  FCellGraphic->SetCellTransparent(ControlLook.ControlStyle == csFlat);
   FCellGraphic->SetCellHAlign(haLeft);
   FCellGraphic->SetCellVAlign(vaTop);
   return FCellGraphic.get();
@@ -393,7 +401,14 @@ void TQrvColumnGrid::SetAllColWidth(int32_t col, int32_t width) {
     SetAllColWidths(col, width);
 }
 
-void TQrvColumnGrid::SetColumnHeaders(const QStringList& headers) {
+void TQrvColumnGrid::ColumnHeadersChanged() {
+  const QStringList& headers = ColumnHeaders();
+  for (int32_t i = 0; i < headers.size() && i < FColumnCollection->Count(); ++i)
+    FColumnCollection->Items(i)->FColumnHeader = headers[i];
+}
+
+void TQrvColumnGrid::DefinitionHeadersChanged(const QStringList& headers) {
+  KeepColumnHeaders(headers);
   if (FixedRows() == 0) return;
   // A definition without a header leaves what its header cell shows: a header written straight into the cell
   // survives a change of another column's header.

@@ -50,11 +50,13 @@ class TQrvColumnGrid : public TQrvStringGrid, public IGridColumnOwner {
   void UpdateColumnSize(int32_t c, int32_t& size) override;
   void UpdateAutoColumnSize(int32_t c, int32_t& size) override;
   void ColCountChanged() override;
+  // The grid's header list, set as a whole, becomes the definitions' headers (row 0 is the string grid's to write).
+  void ColumnHeadersChanged() override;
   void GetCellColor(int32_t aCol, int32_t aRow, TGridDrawState aState, TBrush& aBrush, TFont& aFont) override;
   void GetCellBorder(int32_t aCol, int32_t aRow, TPen& aPen, TCellBorders& borders) override;
   void GetCellPrintBorder(int32_t aCol, int32_t aRow, TPen& aPen, TCellBorders& borders) override;
   void GetAlignment(int32_t aCol, int32_t aRow, TAlignment& hAlign, TVAlignment& vAlign) override;
-  void GetColumnFormat(int32_t c, TSortStyle& style, QString& prefix, QString& suffix) const;
+  void GetColumnFormat(int32_t c, TSortStyle& style, QString& prefix, QString& suffix) override;
   void GetCellEditor(int32_t aCol, int32_t aRow, TEditorType& aEditor) override;
   // What the in-place editor of the last GetCellEditor shows: the column's pick list and spin range.
   QStringList EditorComboItems;
@@ -127,7 +129,7 @@ class TQrvColumnGrid : public TQrvStringGrid, public IGridColumnOwner {
   void SetDates(int32_t col, int32_t row, TDateTime value) override;
   TDateTime Times(int32_t col, int32_t row) const override;
   void SetTimes(int32_t col, int32_t row, TDateTime value) override;
-  void SetColumnHeaders(const QStringList& headers) override;
+  void DefinitionHeadersChanged(const QStringList& headers) override;
   void MoveColumn(int32_t fromIndex, int32_t toIndex) override { TQrvStringGrid::MoveColumn(fromIndex, toIndex); }
   void Repaint() override { Invalidate(); }
 
@@ -143,6 +145,7 @@ class TQrvColumnGrid : public TQrvStringGrid, public IGridColumnOwner {
   // Fits the definitions to the columns without their changes reaching the grid.
   void FitColumns();
   bool IsNormalCell(int32_t c, int32_t r) const;
+  bool BandsShown(const TGridColumnItem& column);
 
   std::unique_ptr<TGridColumnCollection> FColumnCollection;
   std::unique_ptr<TGridColumnItem> FSaveCol;

@@ -48,6 +48,7 @@ void TQrvStringGrid::Loaded() {
   UpdateScrollBarVisibility();
   InitOrigColSizes();
   SetColumnOrder();
+  ApplyStyleColors();
 }
 
 void TQrvStringGrid::InitOrigColSizes() {
@@ -304,6 +305,9 @@ void TQrvStringGrid::UnRegisterNotifier(TGridChangeNotifier* notifier) {
 void TQrvStringGrid::CellsChanged(const TRect& r) {
   if (OnCellsChanged) OnCellsChanged(this, r);
   for (TGridChangeNotifier* notifier : FNotifierList) notifier->GridChanged(r);
+  CalcFooter(-1);
 }
 
-void TQrvStringGrid::ColCountChanged() {}
+void TQrvStringGrid::ColCountChanged() {
+  CalcFooter(-1);
+}

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "UBaseGrid.h"
@@ -435,6 +436,11 @@ class TQrvStringGrid : public TBaseGrid {
   virtual bool SelectRadioButtonCell(int32_t c, int32_t r, bool fromUser);
   virtual void CheckBoxChange(int32_t aCol, int32_t aRow, bool state);
   virtual bool RatingChange(int32_t aCol, int32_t aRow, double& newRate);
+  // A colour or an image picked in a picker drop-down of the current cell.
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, TColor, const QString&)> OnColorSelect;  // ACol, ARow
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, int32_t)> OnImageSelect;                 // ACol, ARow, Index
+  virtual void ColorSelect(TColor color, const QString& value);
+  virtual void ImageSelect(int32_t index);
   // Width of a cell's text, for a right-aligned check box (the widget measures the formatted content).
   virtual int32_t CheckBoxTextWidth(int32_t c, int32_t r);
   // Text extent in the grid's font; the widget measures on its own canvas.
@@ -610,6 +616,8 @@ class TQrvStringGrid : public TBaseGrid {
   TScrollProp GetScrollProp(int32_t c, int32_t r);
   // Identifies a cell's image for sorting by image: the bitmap or icon object, or the image index; -1 otherwise.
   int64_t GetCellImageKey(int32_t c, int32_t r);
+  // The cell shows the sort indicator: its row (below a merged block: the block's last row) is the sort row.
+  bool IsSortIndicatorCell(int32_t c, int32_t r) const;
   // c is a display column: the button's rectangle from the offset painting stored.
   TRect GetCellButtonRect(int32_t c, int32_t r);
   TRect ExpandButtonRect(int32_t c, int32_t r);
@@ -658,8 +666,14 @@ class TQrvStringGrid : public TBaseGrid {
   void AutoNumberCol(int32_t aCol);
   void AutoNumberRow(int32_t aRow);
   void SwapCells(const TPoint& fromCell, const TPoint& toCell);
+  // Indexes of the cell store; the widths or heights, the sort column (columns) and the cell controls follow.
   void SwapColumns(int32_t aCol1, int32_t aCol2);
   void SwapRows(int32_t aRow1, int32_t aRow2);
+  // The sort's row exchange: the cross-reference entries, then the sort column's cells alone (SingleColumn) or the
+  // whole rows with their heights, selection flags (MoveRowOnSort) and modified marks; SortRow follows.
+  virtual void SortSwapRows(int32_t aRow1, int32_t aRow2);
+  int32_t Swaps = 0;
+  int32_t SortRow = 0;
 
   // Notification hooks and change handlers.
   bool URLShowInText = false;
@@ -672,6 +686,10 @@ class TQrvStringGrid : public TBaseGrid {
   std::function<void(TQrvStringGrid*, int32_t, int32_t, QString&)> OnLoadCell;  // ACol, ARow
   std::function<void(TQrvStringGrid*, bool&)> OnCanAddRow;
   std::function<void(TQrvStringGrid*, int32_t, bool&)> OnCanInsertRow;  // ARow
+  // The editor kind and pick list of a fixed cell about to be edited; the kind the handler chooses reaches the
+  // caller.
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, TGridFixedCellEditor&, QStringList&)> OnFixedEdit;
+  virtual void FixedEdit(int32_t aCol, int32_t aRow, TGridFixedCellEditor& aEditor, QStringList& values);
   virtual void SelectionChanged(int32_t aLeft, int32_t aTop, int32_t aRight, int32_t aBottom);
   virtual void EditTextChanged() {}
   virtual void FilterDone();
@@ -686,7 +704,20 @@ class TQrvStringGrid : public TBaseGrid {
   // The text a cell is saved and exported with when virtual cells are saved; the column grid formats numbers.
   virtual QString GetFormattedCell(int32_t c, int32_t r);
   void GetDisplayText(int32_t c, int32_t r, QString& value) const override;
+  void AddGroupCount(int32_t c, int32_t r, QString& value) const;
   void Click();
+  // The active application-wide style as the grid reads it: its name and the colours of the grid elements it
+  // draws (clNone where it gives none). Empty while application styles are off.
+  struct TGridAppStyle {
+    QString Name;
+    TColor CellFill = clNone, CellBorder = clNone, CellText = clNone;
+    TColor FixedCellBorder = clNone, FixedCellText = clNone;
+    TColor SelectedCellText = clNone;
+  };
+  std::optional<TGridAppStyle> AppStyle;
+  // Takes the colours of an active style other than "Windows"; run when loaded and when the style changes.
+  void ApplyStyleColors();
+  bool UsesAppStyle() const override { return FUseVCLStyles; }
   bool SelChange() const { return FSelChange; }
   bool Modified() const { return FModified; }
   void SetModified(bool value) { FModified = value; }
@@ -730,6 +761,10 @@ class TQrvStringGrid : public TBaseGrid {
   void SetFixedFont(const TFont& value);
   const QStringList& ColumnHeaders() const { return FColumnHeaders; }
   void SetColumnHeaders(const QStringList& value);
+  // Stores the list without writing row 0 and without telling anyone.
+  void KeepColumnHeaders(const QStringList& value) { FColumnHeaders = value; }
+  // The list was set: a descendant takes the entries over before they are written into row 0.
+  virtual void ColumnHeadersChanged() {}
   void ClearColumnHeaders();
   void ShowColumnHeaders();
   const QStringList& RowHeaders() const { return FRowHeaders; }
@@ -814,11 +849,87 @@ class TQrvStringGrid : public TBaseGrid {
   virtual bool ValidateCellWide(const QString& value);
   // What only the widget can do or know: the defaults serve a grid without a window.
   virtual bool HasRowIndicator() const { return false; }
-  // The key-advance engine the editors hand Enter, Tab and a last-row Down to (UQrvStringGrid_AdvanceEntry.cpp).
+  // The key-advance engine: the cell Enter, Tab and the arrow keys move on to, steered by Navigation
+  // (UQrvStringGrid_KeyAdvance.cpp). Every step over refused cells ends, also when no cell of the table takes the
+  // cursor: the cursor then stays where the step started.
   void AdvanceCell(int32_t aCol, int32_t aRow, bool openEditor, bool recursing, bool forward, bool autoEdit,
                    bool ignoreAdvanceOnEnter);
+  // False when the Tab was handed on to the next control of the window (TabToNextAtEnd).
   bool TabAdvance(bool backward);
   void AutoAppendRow();
+  bool CanTabToCell(int32_t aCol, int32_t aRow);
+  // The first (last) column of the row that takes a Tab; -1 for none.
+  int32_t FirstTabCol(int32_t aRow);
+  int32_t LastTabCol(int32_t aRow);
+  int32_t FirstNavCol() const;
+  int32_t VisibleFixedRightCols() const;
+  virtual void GotoFirstRow() { SetRow(FixedRows()); }
+  int32_t LastNormalRow() const { return RowCount() - FixedFooters() - 1; }
+  bool IsLastNormalRow() const;
+  // A left press and release 2 pixels inside the cell's top-left corner, the moves always accepted.
+  void SimulateCellClick(int32_t aCol, int32_t aRow);
+  // The window hands a Tab on to its next (or previous) control; unset, the Tab stays in the grid.
+  std::function<void(bool backward)> TabToNextControl;
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, int32_t&, int32_t&, bool&)>
+      OnAutoAdvance;                                                           // OldRow, OldCol, NewRow, NewCol
+  std::function<void(TQrvStringGrid*, int32_t)> OnAutoAddRow;                  // ARow
+  std::function<void(TQrvStringGrid*, int32_t)> OnAutoInsertCol;               // ACol
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, bool&)> OnSelectCell;  // ACol, ARow, CanSelect
+  // Keys while the grid itself has the focus (UQrvStringGrid_CharInput.cpp, UQrvStringGrid_KeyCommands.cpp): the
+  // window hands each key press as a key-down step and then, for a key that types one, a character step.
+  // WMKeyDown answers whether the key was used; key 0 after KeyDown too.
+  bool WMKeyDown(uint16_t& key, TShiftState shift);
+  void KeyDown(uint16_t& key, TShiftState shift) override;
+  void KeyUp(uint16_t& key, TShiftState shift);
+  // True when the character was used.
+  bool WMChar(QChar ch, TShiftState shift, bool keypadDecimal = false);
+  void KeyPress(QChar& key) override;
+  // The editor opens with the character as its first typed one.
+  void ShowEditorChar(QChar ch);
+  std::function<void(TQrvStringGrid*, uint16_t&, TShiftState)> OnKeyDown;
+  std::function<void(TQrvStringGrid*, uint16_t&, TShiftState)> OnKeyUp;
+  std::function<void(TQrvStringGrid*, QChar&)> OnKeyPress;
+  std::function<void(TQrvStringGrid*, int32_t)> OnAutoInsertRow;                 // ARow
+  std::function<void(TQrvStringGrid*, int32_t, bool&)> OnCanDeleteRow;           // ARow, CanDelete
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, int32_t)> OnRadioClick;  // ACol, ARow, AIdx
+  // The clipboard as the window reaches it; unset, the grid keeps its own text.
+  std::function<QString()> ReadClipboard;
+  std::function<void(const QString&)> WriteClipboard;
+  void CopySelectionToClipboard();
+  void CutSelectionToClipboard();
+  void PasteSelectionFromClipboard();
+  virtual void F2Pressed() {}
+
+ private:
+  // One Tab step; true when the cell it reached does not take the cursor and the step runs again.
+  bool TabStep(bool backward, bool& handedOn);
+  // The next cell of an Enter step from (aCol, aRow); false when the step ends without a cell to go to.
+  bool AdvanceStep(int32_t& aCol, int32_t& aRow, bool forward);
+  // The arrow-key wrap and the disabled-row skip after the base navigation moved the cursor.
+  void AfterArrowKey(uint16_t key);
+  bool ControlCellKey(uint16_t key);
+  bool HomeEndKey(uint16_t key, TShiftState shift);
+  void InsertRowByKey();
+  bool DeleteRowByKey();
+  // The grid's editing switch: the cell-selection check turns goEditing off on a read-only cell and remembers it.
+  bool EditingOn() const { return (Options() & goEditing) || FEditDisable; }
+  bool CellHoldsControlTag(int32_t realCol, int32_t aRow) const;
+  void FireKeyDown(uint16_t& key, TShiftState shift) {
+    if (OnKeyDown) OnKeyDown(this, key, shift);
+  }
+  void FireKeyPress(QChar& key) {
+    if (OnKeyPress) OnKeyPress(this, key);
+  }
+  int32_t FAECol = -1;
+  int32_t FAERow = -1;
+  int32_t FLastTabCol = -1;
+  int32_t FLastTabRow = -1;
+  bool FDisableChange = false;
+  TPoint FLastKeyCell{-1, -1};
+  TGridRect FMoveSelection;
+  QString FOwnClipboard;
+
+ public:
   virtual bool NormalEditFocused() const;
   // Opening and closing the in-place editor through the registered editor controls; a grid without them only
   // records the edit mode.
@@ -886,6 +997,7 @@ class TQrvStringGrid : public TBaseGrid {
   // Typed cell access and derived text
   QStringList FColumnHeaders;
   QStringList FRowHeaders;
+  bool FUseVCLStyles = false;
   // Selection model, row marks and repaint helpers (the stores are the owned lists below)
   bool FSelChange = false;
   // Moving the current cell and the editing switch
@@ -1033,6 +1145,7 @@ class TQrvStringGrid : public TBaseGrid {
   void ShiftControlRows(int32_t fromRealRow, int32_t by);
   // Takes out of the list the controls of the real rows first .. last.
   void DropControlRows(int32_t first, int32_t last);
+  void SwapControlPositions(int32_t TControlItem::*axis, int32_t first, int32_t second);
   std::shared_ptr<ITQrvStringGridSelect> FISelect;
 
   std::unique_ptr<TFocusHelper> FFocusHelper;
@@ -1442,6 +1555,8 @@ class TQrvStringGrid : public TBaseGrid {
     TSortDirection Direction = sdAscending;
     TSortDirection InitSortDirection = sdAscending;
     bool UndoSort = false;
+    // A sort exchanges only the cells of the sort column.
+    bool SingleColumn = false;
   } SortSettings;
   struct TDragDropSettings {
     bool OleDropTarget = false;
@@ -1498,10 +1613,6 @@ class TQrvStringGrid : public TBaseGrid {
   TCursor OldCursor() const { return FOldCursor; }
   std::function<void(TQrvStringGrid*)> OnEnter;
   std::function<void(TQrvStringGrid*)> OnExit;
-  // A character for the grid (now Enter, from the grid or its text editor): OnKeyPress (Sender, var Key) sees it
-  // first and may swallow it by setting character 0; otherwise the grid's own handling follows.
-  std::function<void(TQrvStringGrid*, QChar&)> OnKeyPress;
-  void KeyPress(QChar& key) override;
 
  private:
   bool PressOnSizingEdge(int32_t x, int32_t y, int32_t c, int32_t r);

@@ -102,13 +102,25 @@ void TQrvStringGrid::SetCurrentBaseCellText(const QString& value) {
   SetCells(base.X, base.Y, value);
 }
 
+// With nodes a row inside a node's range widens the node; r is a real row then.
 void TQrvStringGrid::RowInserted(int32_t r) {
-  InsertRows(r, 1, true);
+  if (!HasNodes())
+    InsertRows(r, 1, true);
+  else if (GetParentRow(DisplRowIndex(r)) == -1)
+    InsertNormalRow(r);
+  else
+    InsertChildRow(r, 0);
 }
 
-// The last normal row is emptied rather than removed, so the grid keeps a row to type into.
+// The last normal row is emptied rather than removed, so the grid keeps a row to type into. With nodes a row
+// inside a node's range narrows the node; r is a display row, given to the child removal as its real row.
 void TQrvStringGrid::RowDeleted(int32_t r) {
-  if (RowCount() - FixedRows() - FFixedFooters == 1 && !FFixedRowAlways)
+  if (HasNodes()) {
+    if (GetParentRow(r) == -1)
+      RemoveNormalRow(r);
+    else
+      RemoveChildRow(RealRowIndex(r));
+  } else if (RowCount() - FixedRows() - FFixedFooters == 1 && !FFixedRowAlways)
     ClearRows(r, 1);
   else
     RemoveRowBlock(r, 1);

@@ -278,6 +278,17 @@ void TQrvStringGrid::SwapCells(const TPoint& fromCell, const TPoint& toCell) {
   SetGridObject(toCell.X, toCell.Y, object);
 }
 
+// Cell controls record real columns and real rows; a swap exchanges the two positions in the list.
+void TQrvStringGrid::SwapControlPositions(int32_t TControlItem::*axis, int32_t first, int32_t second) {
+  for (int32_t i = 0; i < FControlList->Count(); ++i) {
+    TControlItem* item = FControlList->GetControl(i);
+    if (item->*axis == first)
+      item->*axis = second;
+    else if (item->*axis == second)
+      item->*axis = first;
+  }
+}
+
 void TQrvStringGrid::SwapColumns(int32_t aCol1, int32_t aCol2) {
   const int32_t total = TotalColCount();
   if (aCol1 == aCol2 || aCol1 < 0 || aCol2 < 0 || aCol1 >= total || aCol2 >= total) return;
@@ -285,6 +296,11 @@ void TQrvStringGrid::SwapColumns(int32_t aCol1, int32_t aCol2) {
   const int32_t width1 = AllColWidths(aCol1);
   SetAllColWidths(aCol1, AllColWidths(aCol2));
   SetAllColWidths(aCol2, width1);
+  if (SortSettings.Column == aCol1)
+    SortSettings.Column = aCol2;
+  else if (SortSettings.Column == aCol2)
+    SortSettings.Column = aCol1;
+  SwapControlPositions(&TControlItem::X, aCol1, aCol2);
   Invalidate();
 }
 
@@ -294,5 +310,50 @@ void TQrvStringGrid::SwapRows(int32_t aRow1, int32_t aRow2) {
   const int32_t height1 = RowHeights(aRow1);
   SetRowHeights(aRow1, RowHeights(aRow2));
   SetRowHeights(aRow2, height1);
+  SwapControlPositions(&TControlItem::Y, RealRowIndex(aRow1), RealRowIndex(aRow2));
   Invalidate();
+}
+
+void TQrvStringGrid::SortSwapRows(int32_t aRow1, int32_t aRow2) {
+  ++Swaps;
+  TIntList& xref = *FSortRowXRef;
+  if (aRow1 >= 0 && aRow2 >= 0 && aRow1 < xref.Count() && aRow2 < xref.Count()) {
+    const int32_t entry1 = xref.GetInteger(aRow1);
+    xref.SetInteger(aRow1, xref.GetInteger(aRow2));
+    xref.SetInteger(aRow2, entry1);
+  }
+  if (aRow1 == aRow2 || aRow1 < 0 || aRow2 < 0 || aRow1 >= RowCount() || aRow2 >= RowCount()) return;
+  // Raw texts: a text read through the display hooks (a linked URL, a group count) must never be stored back.
+  if (SortSettings.SingleColumn) {
+    if (SortSettings.Column >= 0 && SortSettings.Column < ColCount()) {
+      const int32_t rc = RealColIndex(SortSettings.Column);
+      SwapCells({rc, aRow1}, {rc, aRow2});
+    }
+    return;
+  }
+  for (int32_t c = 0; c < TotalColCount(); ++c) SwapCells({c, aRow1}, {c, aRow2});
+  if (const int32_t height1 = RowHeights(aRow1); height1 != RowHeights(aRow2)) {
+    SetRowHeights(aRow1, RowHeights(aRow2));
+    SetRowHeights(aRow2, height1);
+  }
+  if (MouseActions().DisjunctRowSelect() && Navigation().MoveRowOnSort()) {
+    const int32_t real1 = RealRowIndex(aRow1), real2 = RealRowIndex(aRow2);
+    const size_t needed = static_cast<size_t>(std::max(real1, real2)) + 1;
+    if (FRowSelect.size() < needed) FRowSelect.resize(needed, 0);
+    std::swap(FRowSelect[static_cast<size_t>(real1)], FRowSelect[static_cast<size_t>(real2)]);
+    // The list of selected rows names rows too: it follows, so it keeps naming the rows whose flags are set.
+    for (int32_t i = 0; i < FSelectedRows->Count(); ++i) {
+      const int32_t row = FSelectedRows->GetInteger(i);
+      if (row == real1 || row == real2) FSelectedRows->SetInteger(i, row == real1 ? real2 : real1);
+    }
+  }
+  if (ShowModifiedEnabled()) {
+    const bool modified1 = GetRowModified(aRow1);
+    SetRowModified(aRow1, GetRowModified(aRow2));
+    SetRowModified(aRow2, modified1);
+  }
+  if (SortRow == aRow1)
+    SortRow = aRow2;
+  else if (SortRow == aRow2)
+    SortRow = aRow1;
 }

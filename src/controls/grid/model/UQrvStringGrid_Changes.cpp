@@ -2,11 +2,18 @@
 // saving, the old text an edit starts from, row additions the owner may refuse, and links shown in cell text.
 #include <array>
 
+#include "UFormat.h"
 #include "UMarkupText.h"
 #include "UQrvStringGrid.h"
 #include "UValueText.h"
 
+void TQrvStringGrid::FixedEdit(int32_t aCol, int32_t aRow, TGridFixedCellEditor& aEditor, QStringList& values) {
+  if (OnFixedEdit) OnFixedEdit(this, aCol, aRow, aEditor, values);
+}
+
 void TQrvStringGrid::SelectionChanged(int32_t aLeft, int32_t aTop, int32_t aRight, int32_t aBottom) {
+  // These looks draw the selection as one frame across its cells.
+  if (FLook == glVista || FLook == glWin7 || FLook == glOffice2007) RepaintRect(Selection());
   FSelChange = true;
   if (OnSelectionChanged) OnSelectionChanged(this, aLeft, aTop, aRight, aBottom);
 }
@@ -25,6 +32,13 @@ QString TQrvStringGrid::GetFormattedCell(int32_t c, int32_t r) {
 
 void TQrvStringGrid::GetSaveCellText(int32_t aCol, int32_t aRow, QString& value) {
   value = SaveVirtCells ? GetFormattedCell(aCol, aRow) : GetGridCell(aCol, aRow);
+  // A plain or tri-state check box keeps its state outside the text: an empty cell is saved as its check text.
+  if (value.isEmpty()) {
+    const TCellType type = GetCellType(aCol, aRow);
+    TCheckBoxState state = cbUnchecked;
+    if ((type == ctCheckBox || type == ctTriStateCheckBox) && GetCheckBoxState(aCol, RealRowIndex(aRow), state))
+      value = state == cbChecked ? CheckTrueOf(aCol, aRow) : CheckFalseOf(aCol, aRow);
+  }
   switch (DetectCellTextKind(value, true)) {
     case ckMarkup:
       if (!SaveWithHTML) value = MarkupToPlainText(value);
@@ -62,6 +76,7 @@ void TQrvStringGrid::CanInsertRow(int32_t aRow, bool& canInsert) {
 
 void TQrvStringGrid::GetDisplayText(int32_t c, int32_t r, QString& value) const {
   TBaseGrid::GetDisplayText(c, r, value);
+  AddGroupCount(c, r, value);
   if (!URLShowInText) return;
   // The first prefix of this order found in the text becomes the link; the later ones are not tried.
   static const std::array<QString, 7> prefixes = {
@@ -76,8 +91,40 @@ void TQrvStringGrid::GetDisplayText(int32_t c, int32_t r, QString& value) const 
   }
 }
 
+// Beside a node's column-1 text: the rows it had under it when it was added.
+void TQrvStringGrid::AddGroupCount(int32_t c, int32_t r, QString& value) const {
+  if (!Grouping.ShowGroupCount || c != 1) return;
+  auto* grid = const_cast<TQrvStringGrid*>(this);
+  if (!grid->IsNode(r)) return;
+  const int32_t n = grid->GetNodeSpan(r) - grid->GetSubNodeCount(r) - 1;
+  value +=
+      Grouping.GroupCountFormat.isEmpty() ? QStringLiteral(" (%1)").arg(n) : Format(Grouping.GroupCountFormat, {n});
+}
+
 void TQrvStringGrid::Click() {
   if (OnClick) OnClick(this);
   FEntered = false;
   RememberOldCellText(Col(), Row());
+}
+
+void TQrvStringGrid::ApplyStyleColors() {
+  FUseVCLStyles = false;
+  if (!AppStyle || AppStyle->Name == QLatin1String("Windows")) return;
+  const TGridAppStyle& style = *AppStyle;
+  FUseVCLStyles = true;
+  SetColor(style.CellFill);
+  SetGridLineColor(style.CellBorder);
+  SetGridFixedLineColor(style.FixedCellBorder);
+  SetOptions(Options() & ~TGridOptions(goFixedVertLine | goFixedHorzLine));
+  if (style.CellText != clNone) {
+    TFont font = Font();
+    font.Color = style.CellText;
+    SetFont(font);
+  }
+  if (style.SelectedCellText != clNone) SelectionTextColor = style.SelectedCellText;
+  if (style.FixedCellText != clNone) {
+    TFont fixed = FixedFont;
+    fixed.Color = style.FixedCellText;
+    SetFixedFont(fixed);
+  }
 }

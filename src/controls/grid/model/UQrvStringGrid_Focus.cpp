@@ -1,4 +1,4 @@
-// The focus entering and leaving the grid, the characters it is given, and the cursor the mouse shows over it.
+// The focus entering and leaving the grid, and the cursor the mouse shows over it.
 #include "UQrvStringGrid.h"
 #include "UValueText.h"
 
@@ -26,10 +26,4 @@ void TQrvStringGrid::GridEnter() {
 void TQrvStringGrid::GridExit() {
   if (FBlockFocus) return;
   if (OnExit) OnExit(this);
-}
-
-void TQrvStringGrid::KeyPress(QChar& key) {
-  if (OnKeyPress) OnKeyPress(this, key);
-  if (key.isNull()) return;
-  TBaseGrid::KeyPress(key);
 }

@@ -472,6 +472,19 @@ bool TQrvStringGrid::RatingChange(int32_t aCol, int32_t aRow, double& newRate) {
   return allow;
 }
 
+void TQrvStringGrid::ColorSelect(TColor color, const QString& value) {
+  if (OnColorSelect) OnColorSelect(this, Col(), Row(), color, value);
+}
+
+void TQrvStringGrid::ImageSelect(int32_t index) {
+  if (OnImageSelect) OnImageSelect(this, Col(), Row(), index);
+}
+
+bool TQrvStringGrid::IsSortIndicatorCell(int32_t c, int32_t r) const {
+  if (IsMergedCell(c, r)) r += CellSpan(c, r).Y;
+  return r == SortSettings.Row && SortSettings.Show && FixedRows() + 1 < RowCount();
+}
+
 bool TQrvStringGrid::HasAutoRangeScrollBar(int32_t c, int32_t r) {
   const TCellGraphic* g = BaseCellGraphic(c, r);
   return g && g->CellType() == ctScrollbar && g->CellBoolean();

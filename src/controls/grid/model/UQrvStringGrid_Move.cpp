@@ -6,6 +6,8 @@
 // The row and column notices first; the cell notice only for a move to another cell (closing an editor checks the
 // current cell again without moving).
 void TQrvStringGrid::CellChanging(int32_t aCol, int32_t aRow, bool& allow) {
+  // The key-advance engine asked its own notices before it moves the cursor.
+  if (FDisableChange) return;
   if (aRow != Row() && OnRowChanging) OnRowChanging(this, Row(), aRow, allow);
   if (aCol != Col() && OnColChanging) OnColChanging(this, Col(), aCol, allow);
   if ((aCol != Col() || aRow != Row()) && OnCellChanging) OnCellChanging(this, Row(), Col(), aRow, aCol, allow);

@@ -231,6 +231,7 @@ void TQrvStringGrid::SetFixedFont(const TFont& value) {
 
 void TQrvStringGrid::SetColumnHeaders(const QStringList& value) {
   FColumnHeaders = value;
+  ColumnHeadersChanged();
   if (FixedRows() > 0) ClearColumnHeaders();
   ShowColumnHeaders();
 }

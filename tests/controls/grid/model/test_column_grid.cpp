@@ -82,6 +82,28 @@ TEST_F(ColumnGridFixture, MovingAColumnMovesItsDefinitionAndReportsRealIndexes) 
   EXPECT_FALSE(grid.HasComboBox(1, 2));
 }
 
+TEST_F(ColumnGridFixture, HeaderListAndDefinitionHeadersFollowEachOther) {
+  const QStringList three{QStringLiteral("No"), QStringLiteral("Speed"), QStringLiteral("Mode")};
+  grid.SetColCount(3);
+  grid.SetColumnHeaders(three);
+  for (int32_t i = 0; i < 3; ++i) {
+    EXPECT_EQ(Col(i).Header(), three[i]) << i;
+    EXPECT_EQ(grid.Cells(i, 0), three[i]) << i;
+  }
+
+  // A shorter list names only its own columns; the header row is written anew from the list.
+  grid.SetColumnHeaders({QStringLiteral("Nr")});
+  EXPECT_EQ(Col(0).Header(), QStringLiteral("Nr"));
+  EXPECT_EQ(Col(1).Header(), QStringLiteral("Speed"));
+  EXPECT_EQ(grid.Cells(1, 0), QString());
+
+  // A definition's header rebuilds the grid's list from all definitions.
+  Col(2).SetHeader(QStringLiteral("Unit"));
+  EXPECT_EQ(grid.ColumnHeaders(),
+            QStringList({QStringLiteral("Nr"), QStringLiteral("Speed"), QStringLiteral("Unit")}));
+  EXPECT_EQ(grid.Cells(2, 0), QStringLiteral("Unit"));
+}
+
 TEST_F(ColumnGridFixture, EditabilityComesFromTheDefinitionsNotTheEditingOption) {
   ASSERT_FALSE(grid.Options() & goEditing);
   Col(2).SetReadOnly(true);
@@ -212,6 +234,52 @@ TEST_F(ColumnGridFixture, LooksOfTheColumnWithTheCellsOwnColoursOnTop) {
   EXPECT_EQ(brush.Color, clNone) << "fixed cells take no column colour";
 }
 
+TEST_F(ColumnGridFixture, RowBandsReplaceTheColumnColourOnlyWhenTheColumnShowsThemAndTheyAreActive) {
+  Col(1).SetColor(0x00AA00);
+  grid.VAlignment = vtaBottom;
+  const struct {
+    bool showBands, active;
+    TColor cellColour, defaultColour;
+  } cases[] = {{false, false, 0x00AA00, 0x00AA00},
+               {true, false, 0x00AA00, 0x00AA00},
+               {false, true, 0x00AA00, 0x00AA00},
+               {true, true, 0x111111, clNone}};
+  for (const auto& k : cases) {
+    SCOPED_TRACE(testing::Message() << "bands shown " << k.showBands << ", active " << k.active);
+    Col(1).SetShowBands(k.showBands);
+    grid.Bands().SetActive(k.active);
+    TBrush brush;
+    brush.Color = 0x111111;  // what the grid's own colouring gave, bands included
+    TFont font;
+    grid.GetCellColor(1, 2, TGridDrawState(), brush, font);
+    EXPECT_EQ(brush.Color, k.cellColour);
+
+    TBrush props;
+    TColor to = 0x123456, mirror = 0, mirrorTo = 0;
+    TAlignment h = taLeftJustify;
+    TVAlignment v = vtaTop;
+    bool wrap = false;
+    TCellGradientDirection dir{};
+    grid.GetDefaultCellProps(1, 2, font, props, to, mirror, mirrorTo, h, v, wrap, dir);
+    EXPECT_EQ(props.Color, k.defaultColour);
+    EXPECT_EQ(to, clNone);
+    EXPECT_EQ(v, vtaBottom) << "the grid's vertical alignment";
+  }
+}
+
+TEST_F(ColumnGridFixture, VirtualCheckBoxIsTransparentExactlyInTheFlatControlStyle) {
+  Col(2).SetEditor(edDataCheckBox);
+  const std::pair<TControlStyle, bool> cases[] = {
+      {csFlat, true}, {csTheme, false}, {csClassic, false}, {csFlat, true}};
+  for (const auto& [style, transparent] : cases) {
+    grid.ControlLook.ControlStyle = style;
+    const TCellGraphic* box = grid.GetCellGraphic(2, 2);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->CellType(), ctVirtCheckBox);
+    EXPECT_EQ(box->CellTransparent(), transparent) << style;
+  }
+}
+
 TEST_F(ColumnGridFixture, FloatFormatOfTheColumnShowsNumbersOnly) {
   Col(1).SetFloatFormat(QStringLiteral("%.2f"));
   const std::pair<const char*, const char*> cases[] = {{"3.14159", "3.14"}, {"abc", "abc"}, {"7", "7.00"}};
@@ -223,6 +291,27 @@ TEST_F(ColumnGridFixture, FloatFormatOfTheColumnShowsNumbersOnly) {
   EXPECT_EQ(grid.GetFormattedCell(2, 2), QStringLiteral("3.14159")) << "no column format: the text as it is";
   EXPECT_EQ(grid.GetFloatFormat(1), QStringLiteral("%.2f"));
   EXPECT_EQ(grid.GetFloatFormat(2), grid.FloatFormat);
+}
+
+TEST_F(ColumnGridFixture, SortFormatComesFromTheColumnThroughTheStringGridAndTheEventHasTheLastWord) {
+  Col(2).SetSortStyle(ssNumeric);
+  Col(2).SetSortPrefix(QStringLiteral("$"));
+  Col(2).SetSortSuffix(QStringLiteral(" rpm"));
+  // The sort asks through the string grid.
+  TQrvStringGrid& asked = grid;
+  auto format = [&asked](int32_t c) {
+    TSortStyle style = ssAutomatic;
+    QString prefix, suffix;
+    asked.GetColumnFormat(c, style, prefix, suffix);
+    return std::make_tuple(style, prefix, suffix);
+  };
+  EXPECT_EQ(format(2), std::make_tuple(ssNumeric, QStringLiteral("$"), QStringLiteral(" rpm")));
+  EXPECT_EQ(format(1), std::make_tuple(ssAutomatic, QString(), QString()));
+  EXPECT_EQ(format(9), std::make_tuple(ssAutomatic, QString(), QString())) << "a column without a definition";
+  grid.OnGetFormat = [](TQrvStringGrid*, int32_t c, TSortStyle& style, QString&, QString& suffix) {
+    if (c == 2) style = ssFinancial, suffix.clear();
+  };
+  EXPECT_EQ(format(2), std::make_tuple(ssFinancial, QStringLiteral("$"), QString()));
 }
 
 TEST_F(ColumnGridFixture, SizeLimitsAndLookUpByName) {

@@ -1,6 +1,7 @@
 // Sizing to content, fitting the columns to the grid's width, running numbers and swapping.
 #include <gtest/gtest.h>
 
+#include "GridTestHost.h"
 #include "UQrvColumnGrid.h"
 
 namespace {
@@ -246,6 +247,120 @@ TEST(GridSwap, RowsAndColumnsExchangeTextsPropertiesAndSizes) {
   EXPECT_EQ(grid.ColWidths(2), 11);
   grid.SwapColumns(0, 9);
   EXPECT_EQ(grid.Cells(0, 0), QStringLiteral("2:0")) << "a column outside the grid swaps nothing";
+}
+
+}  // namespace
+
+namespace {
+
+TEST(GridSwap, ColumnSwapCarriesTheSortColumnAndTheCellControls) {
+  TQrvStringGrid grid;
+  grid.SetRowCount(4);
+  grid.SetColCount(4);
+  QObject control1, control3;
+  grid.SetCellControls(1, 2, &control1);
+  grid.SetCellControls(3, 1, &control3);
+  const struct { int32_t sortColumn, expected; } cases[] = {{1, 3}, {3, 1}, {2, 2}, {-1, -1}};
+  for (const auto& k : cases) {
+    grid.SortSettings.Column = k.sortColumn;
+    grid.SwapColumns(1, 3);
+    EXPECT_EQ(grid.SortSettings.Column, k.expected) << "sort column " << k.sortColumn;
+    grid.SwapColumns(1, 3);
+  }
+  grid.SwapColumns(1, 3);
+  EXPECT_EQ(grid.GetCellControls(3, 2), &control1);
+  EXPECT_EQ(grid.GetCellControls(1, 1), &control3);
+  EXPECT_EQ(grid.ControlList().GetControl(grid.ControlList().ControlIndex(3, 2))->Control, &control1);
+  EXPECT_EQ(grid.ControlList().GetControl(grid.ControlList().ControlIndex(1, 1))->Control, &control3);
+  EXPECT_EQ(grid.ControlList().ControlIndex(1, 2), -1);
+
+  grid.SwapRows(1, 2);
+  EXPECT_EQ(grid.GetCellControls(3, 1), &control1);
+  EXPECT_EQ(grid.ControlList().GetControl(grid.ControlList().ControlIndex(3, 1))->Control, &control1);
+  EXPECT_EQ(grid.ControlList().GetControl(grid.ControlList().ControlIndex(1, 2))->Control, &control3);
+}
+
+// Rows 1 and 2 of a four-column grid with a hidden column, distinct texts, colours and heights.
+void FillSortGrid(TQrvStringGrid& grid) {
+  grid.SetColCount(4);
+  grid.SetRowCount(5);
+  grid.SetFixedRows(1);
+  Fill(grid);
+  grid.SetColors(2, 1, 0x111111);
+  grid.SetRowHeights(1, 30);
+  grid.SetRowHeights(2, 40);
+  grid.HideColumn(3);
+  grid.InitSortXRef();
+  grid.SortSettings.Column = 1;
+}
+
+TEST(GridSortSwap, WholeRowsOrTheSortColumnAlone) {
+  const struct {
+    const char* name;
+    bool singleColumn;
+    QString cell0, cell1, cell3;  // row 1 after the swap, columns 0, 1 and the hidden 3
+    int32_t height1;
+  } cases[] = {
+      {"whole rows", false, QStringLiteral("0:2"), QStringLiteral("1:2"), QStringLiteral("3:2"), 40},
+      {"sort column only", true, QStringLiteral("0:1"), QStringLiteral("1:2"), QStringLiteral("3:1"), 30},
+  };
+  for (const auto& k : cases) {
+    SCOPED_TRACE(k.name);
+    TQrvStringGrid grid;
+    FillSortGrid(grid);
+    grid.SortSettings.SingleColumn = k.singleColumn;
+    grid.SortRow = 2;
+    const int32_t swaps = grid.Swaps;
+    grid.SortSwapRows(1, 2);
+    EXPECT_EQ(grid.Swaps, swaps + 1);
+    EXPECT_EQ(grid.SortRowXRef().GetInteger(1), 2);
+    EXPECT_EQ(grid.SortRowXRef().GetInteger(2), 1);
+    EXPECT_EQ(grid.Cells(0, 1), k.cell0);
+    EXPECT_EQ(grid.Cells(1, 1), k.cell1);
+    EXPECT_EQ(grid.Cells(1, 2), QStringLiteral("1:1"));
+    EXPECT_EQ(grid.Cells(3, 1), k.cell3);
+    EXPECT_EQ(grid.Colors(2, k.singleColumn ? 1 : 2), TColor(0x111111)) << "objects go with their text";
+    EXPECT_EQ(grid.RowHeights(1), k.height1);
+    EXPECT_EQ(grid.SortRow, k.singleColumn ? 2 : 1);
+  }
+}
+
+TEST(GridSortSwap, SelectionAndModifiedMarksFollowOnlyWhenAsked) {
+  const struct {
+    const char* name;
+    bool moveRowOnSort, showModified, follow, modifiedFollows;
+  } cases[] = {{"both follow", true, true, true, true}, {"neither follows", false, false, false, false}};
+  for (const auto& k : cases) {
+    SCOPED_TRACE(k.name);
+    TQrvStringGrid grid;
+    FillSortGrid(grid);
+    grid.MouseActions().SetDisjunctRowSelect(true);
+    grid.Navigation().SetMoveRowOnSort(k.moveRowOnSort);
+    grid.SetShowModifiedEnabled(k.showModified);
+    grid.SetRowSelect(1, true);
+    grid.SetRowModified(1, true);
+    grid.SortSwapRows(1, 2);
+    EXPECT_EQ(grid.GetRowSelect(2), k.follow);
+    EXPECT_EQ(grid.GetRowSelect(1), !k.follow);
+    ASSERT_EQ(grid.SelectedRows().Count(), 1);
+    EXPECT_EQ(grid.SelectedRows().GetInteger(0), k.follow ? 2 : 1) << "the list names the flagged row";
+    EXPECT_EQ(grid.GetRowModified(2), k.modifiedFollows);
+    EXPECT_EQ(grid.GetRowModified(1), !k.modifiedFollows);
+  }
+}
+
+TEST(GridSortSwap, StoredTextsStayRawWhenTheDisplayDecoratesThem) {
+  TQrvStringGrid grid;
+  FillSortGrid(grid);
+  grid.URLShowInText = true;
+  grid.SetCells(1, 1, QStringLiteral("see www.example.org"));
+  for (bool single : {false, true}) {
+    grid.SortSettings.SingleColumn = single;
+    grid.SortSwapRows(1, 2);
+    EXPECT_EQ(grid.GetGridCell(1, 2), QStringLiteral("see www.example.org")) << single;
+    grid.SortSwapRows(1, 2);
+    EXPECT_EQ(grid.GetGridCell(1, 1), QStringLiteral("see www.example.org")) << single;
+  }
 }
 
 }  // namespace

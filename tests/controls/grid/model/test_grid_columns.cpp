@@ -52,7 +52,7 @@ class FakeGrid : public IGridColumnOwner {
   void SetDates(int32_t col, int32_t row, TDateTime value) override { SetFloats(col, row, value); }
   TDateTime Times(int32_t col, int32_t row) const override { return Floats(col, row); }
   void SetTimes(int32_t col, int32_t row, TDateTime value) override { SetFloats(col, row, value); }
-  void SetColumnHeaders(const QStringList& headers) override {
+  void DefinitionHeadersChanged(const QStringList& headers) override {
     ++headerWrites;
     columnHeaders = headers;
   }

@@ -298,3 +298,56 @@ TEST(ColumnSize, DefaultsAssignAndTheStretchNotice) {
   copy.Assign(&other);  // another kind of settings: nothing
   EXPECT_EQ(copy.Key(), "k");
 }
+
+namespace {
+
+TEST(GridGraphics, SortIndicatorCellsLieInTheSortRowAndBelowMergedHeaders) {
+  const struct {
+    const char* name;
+    bool show;
+    int32_t fixedRows, rowCount, sortRow;
+    bool mergeHeader;  // cell (1, 0) spans rows 0 and 1
+    int32_t c, r;
+    bool expected;
+  } cases[] = {
+      {"the sort row", true, 1, 4, 0, false, 1, 0, true},
+      {"a normal row", true, 1, 4, 0, false, 1, 1, false},
+      {"indicators off", false, 1, 4, 0, false, 1, 0, false},
+      {"a single normal row", true, 1, 2, 0, false, 1, 0, false},
+      {"a merged header above the sort row", true, 2, 5, 1, true, 1, 0, true},
+      {"a plain header above the sort row", true, 2, 5, 1, true, 2, 0, false},
+      {"the sort row beside a merged header", true, 2, 5, 1, true, 2, 1, true},
+  };
+  for (const auto& k : cases) {
+    TQrvStringGrid grid;
+    grid.SetColCount(4);
+    grid.SetRowCount(k.rowCount);
+    grid.SetFixedRows(k.fixedRows);
+    if (k.mergeHeader) grid.MergeCells(1, 0, 1, 2);
+    grid.SortSettings.Show = k.show;
+    grid.SortSettings.Row = k.sortRow;
+    EXPECT_EQ(grid.IsSortIndicatorCell(k.c, k.r), k.expected) << k.name;
+  }
+}
+
+TEST(GridGraphics, PickerHooksReportTheCurrentCell) {
+  TQrvStringGrid grid;
+  grid.SetColCount(5);
+  grid.SetRowCount(5);
+  grid.SetCol(3);
+  grid.SetRow(2);
+  grid.ColorSelect(0x00FF00, QStringLiteral("clLime"));  // no handler: nothing happens
+  QString seen;
+  grid.OnColorSelect = [&](TQrvStringGrid*, int32_t c, int32_t r, TColor color, const QString& value) {
+    seen = QStringLiteral("%1,%2 %3 %4").arg(c).arg(r).arg(color, 6, 16, QLatin1Char('0')).arg(value);
+  };
+  grid.OnImageSelect = [&](TQrvStringGrid*, int32_t c, int32_t r, int32_t index) {
+    seen = QStringLiteral("%1,%2 image %3").arg(c).arg(r).arg(index);
+  };
+  grid.ColorSelect(0x00FF00, QStringLiteral("clLime"));
+  EXPECT_EQ(seen, QStringLiteral("3,2 00ff00 clLime"));
+  grid.ImageSelect(7);
+  EXPECT_EQ(seen, QStringLiteral("3,2 image 7"));
+}
+
+}  // namespace

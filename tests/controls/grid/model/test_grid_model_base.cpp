@@ -209,6 +209,41 @@ TEST(BaseGrid, GraphicsOfTheGridsOwnClassGoWithTheProperties) {
 }
 
 // Left and Up inside a merged block step to the cell before the block and never past column 0 or row 0.
+// The plain base grid lets the current cell rest on any member of a block; Left and Up from such a member step to
+// the cell just before the block, never past column 0 or row 0.
+TEST(BaseGrid, LeftAndUpFromANonBaseMemberLandJustBeforeTheBlock) {
+  const struct {
+    TPoint base, span, current;
+    uint16_t key;
+    TPoint expected;
+  } cases[] = {
+      {{1, 2}, {3, 1}, {3, 2}, VK_LEFT, {0, 2}},  // block at column 1: column 0
+      {{1, 2}, {3, 1}, {2, 2}, VK_LEFT, {0, 2}},
+      {{2, 1}, {1, 3}, {2, 3}, VK_UP, {2, 0}},  // block at row 1: row 0
+      {{2, 1}, {2, 2}, {3, 2}, VK_UP, {3, 0}},
+      {{2, 2}, {3, 1}, {4, 2}, VK_LEFT, {1, 2}},  // further in: the column before the block
+      {{2, 2}, {1, 3}, {2, 4}, VK_UP, {2, 1}},
+      {{1, 1}, {2, 2}, {2, 2}, VK_LEFT, {0, 2}},  // both ways from the far corner: the row or column stays
+      {{1, 1}, {2, 2}, {2, 2}, VK_UP, {2, 0}},
+  };
+  for (const auto& k : cases) {
+    TBaseGrid grid;
+    grid.SetColCount(7);
+    grid.SetRowCount(7);
+    grid.SetFixedCols(0);
+    grid.SetFixedRows(0);
+    grid.MergeCells(k.base.X, k.base.Y, k.span.X, k.span.Y);
+    grid.SetCol(k.current.X);
+    grid.SetRow(k.current.Y);
+    ASSERT_EQ(grid.Col(), k.current.X);
+    ASSERT_EQ(grid.Row(), k.current.Y);
+    uint16_t key = k.key;
+    grid.KeyDown(key, TShiftState{});
+    EXPECT_EQ(grid.Col(), k.expected.X) << "from " << k.current.X << "," << k.current.Y << " key " << k.key;
+    EXPECT_EQ(grid.Row(), k.expected.Y) << "from " << k.current.X << "," << k.current.Y << " key " << k.key;
+  }
+}
+
 TEST(BaseGrid, LeftAndUpFromAMergedBlockStayInsideTheGrid) {
   struct TCase {
     TPoint block;
