@@ -236,6 +236,22 @@ TEST(UaHostile, EncryptionStopsAtTheDeadline) {
             (4096 + 116) / 117 * 128);
 }
 
+// So is it between the blocks of what comes to be decrypted, of which the server decides how many there are.
+TEST(UaHostile, DecryptionStopsAtTheDeadline) {
+  const TUaOwnCertificate own = Ua_Create_Self_Signed("urn:tarn:client", "client", 2048, 30);
+  const TUaRsaPadding padding = TUaRsaPadding::Oaep_Sha1;
+  const qsizetype plain_block = 256 - 42;
+  const QByteArray secret(4000 * plain_block, 's');
+  const QByteArray cipher = Ua_Rsa_Encrypt(own.Der, secret, padding);
+  ASSERT_EQ(cipher.size(), 4000 * 256);
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_THROW(Ua_Rsa_Decrypt(own.Key, cipher, padding, Ua_Deadline_In(50)), EUaError);
+  // Each block is one private-key operation: all 4000 take seconds.
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(1000));
+  EXPECT_EQ(Ua_Rsa_Decrypt(own.Key, cipher.left(3 * 256), padding, Ua_Deadline_In(60000)),
+            secret.left(3 * plain_block));
+}
+
 // ---- what the browse keeps ----
 
 TUaNodeId Long_Id(int n, qsizetype bytes) {
