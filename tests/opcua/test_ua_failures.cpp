@@ -17,7 +17,9 @@
 #include "QByteArrayPrint.h"
 #include "TLoopbackServer.h"
 #include "UaClient.h"
+#include "UaCrypto.h"
 #include "UaMessages.h"
+#include "UaSecureChannel.h"
 #include "UaTransport.h"
 
 namespace {
@@ -332,6 +334,49 @@ TEST(UaFailures, SequenceNumbersAreChecked) {
     ASSERT_GE(got.size(), 3u) << c.Name;
     EXPECT_EQ(got.back().left(3), c.Accepted ? "CLO" : "MSG") << c.Name;
   }
+}
+
+// A server that keeps sending chunks of its OpenSecureChannel answer, each to be decrypted with the client's private
+// key, never lets the socket wait, where the deadline was once the only one looked at: the client stops at its
+// deadline, not after decrypting all the server cares to send.
+TEST(UaFailures, AStreamOfChunksToDecryptEndsAtTheDeadline) {
+  const TUaOwnCertificate client = Ua_Create_Self_Signed("urn:tarn:client", "client", 2048, 30);
+  const TUaOwnCertificate server = Ua_Create_Self_Signed("urn:fake", "server", 2048, 30);
+  const TUaSecurityPolicy* policy = Ua_Policy_Of_Code(3);
+  const TUaChannelSecurity ours{policy, uaModeSignAndEncrypt, client.Der, client.Key, server.Der};
+  const TUaChannelSecurity theirs{policy, uaModeSignAndEncrypt, server.Der, server.Key, client.Der};
+  TUaWriter head;
+  head.UInt32(0);  // channel
+  head.String(policy->Uri);
+  head.ByteString(server.Der);
+  head.ByteString(Ua_Sha1(client.Der));
+  // 100 chunks that each fit the client's buffer, of about 190 blocks each: many seconds of work, all of it sent
+  // at once.
+  QByteArray stream;
+  for (uint32_t sequence = 1; sequence <= 100; ++sequence) {
+    TUaWriter plain;
+    plain.UInt32(sequence);
+    plain.UInt32(1);  // the request id of the channel's opening
+    plain.Raw(QByteArray(40000, 'x'));
+    stream += Ua_Seal_Asymmetric(theirs, "OPN", 'C', head.Data(), plain.Data());
+  }
+  TLoopbackServer peer({Receive(), Send(Acknowledge()), Receive(), Send(stream), Hold()});
+  const QByteArray url = "opc.tcp://127.0.0.1:" + QByteArray::number(peer.Port());
+  TUaEndpointUrl address;
+  ASSERT_TRUE(Parse_Endpoint_Url(url, address));
+
+  constexpr int Limit_Ms = 1500;
+  const auto start = std::chrono::steady_clock::now();
+  QString error;
+  try {
+    TUaSecureChannel channel;
+    channel.Open(address, url, Ua_Deadline_In(Limit_Ms), ours);
+  } catch (const EUaError& e) {
+    error = e.Message();
+  }
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(Limit_Ms + 1000));
+  // Ended by the time limit, not by the server running out of chunks or a chunk that did not open.
+  EXPECT_TRUE(error.endsWith(" in time") || error.endsWith(" out of time")) << error.toStdString();
 }
 
 // A name that resolves to several addresses: each is tried in turn, and one that never answers leaves the others

@@ -4,7 +4,9 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "UApplication.h"
 #include "UControl_Modules.h"
+#include "UFonts.h"
 #include "UGlobals.h"
 #include "ULang.h"
 #include "USettings.h"
@@ -36,10 +38,18 @@ void Prepare_Program_State() {
   MIB_Write_List.clear();
 }
 
-int Program_Start() {
+int Program_Main(int argc, char** argv, const QString& program_folder, const TBefore_Show& before_show) {
+  TApplication app(argc, argv);
+  Install_Font_Substitutes();
+  Set_Program_Folder(program_folder.isEmpty() ? QCoreApplication::applicationDirPath() : program_folder);
+  return Program_Start(before_show);
+}
+
+int Program_Start(const TBefore_Show& before_show) {
   Start_Control_Modules();
   Prepare_Program_State();
   Create_Windows();
+  if (before_show) before_show(FVandrelFirmWare);
   FVandrelFirmWare->show();
   const int result = QApplication::exec();
   Destroy_Windows();

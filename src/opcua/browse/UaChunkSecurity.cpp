@@ -71,12 +71,12 @@ QByteArray Ua_Seal_Asymmetric(const TUaChannelSecurity& security, const char* ty
 }
 
 QByteArray Ua_Open_Asymmetric(const TUaChannelSecurity& security, const QByteArray& header, const QByteArray& head,
-                              const QByteArray& rest) {
+                              const QByteArray& rest, TUaDeadline deadline) {
   const TUaSecurityPolicy& policy = *security.Policy;
   const int own_block = Ua_Key_Bytes(security.Client_Key);
   const int signature_size = Ua_Certificate_Key_Bytes(security.Server_Certificate);
   if (own_block <= 0 || rest.isEmpty() || rest.size() % own_block != 0) throw Bad_Chunk();
-  QByteArray plain = Ua_Rsa_Decrypt(security.Client_Key, rest, policy.Asym_Padding);
+  QByteArray plain = Ua_Rsa_Decrypt(security.Client_Key, rest, policy.Asym_Padding, deadline);
   if (plain.size() < signature_size + Sequence_Header_Size) throw Bad_Chunk();
   const QByteArray signature = plain.right(signature_size);
   plain.chop(signature_size);

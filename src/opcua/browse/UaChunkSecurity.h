@@ -34,9 +34,9 @@ bool Ua_Strip_Padding(QByteArray& plain, bool extra_size_byte);
 QByteArray Ua_Seal_Asymmetric(const TUaChannelSecurity& security, const char* type, char chunk_type,
                               const QByteArray& head, const QByteArray& plain);
 // Checks and opens what follows `head` in an asymmetric chunk; returns the sequence header and body. Raises EUaError
-// when it does not decrypt, its signature is bad or its padding is malformed.
+// when it does not decrypt, its signature is bad, its padding is malformed or the deadline passes while it decrypts.
 QByteArray Ua_Open_Asymmetric(const TUaChannelSecurity& security, const QByteArray& header, const QByteArray& head,
-                              const QByteArray& rest);
+                              const QByteArray& rest, TUaDeadline deadline = TUaDeadline::max());
 // Room for the sequence header and body in one symmetric chunk of chunk_size bytes after `head_size` bytes.
 qsizetype Ua_Symmetric_Room(const TUaChannelSecurity& security, qsizetype chunk_size, qsizetype head_size);
 QByteArray Ua_Seal_Symmetric(const TUaChannelSecurity& security, const TUaSymmetricKeys& keys, const char* type,

@@ -116,11 +116,12 @@ QByteArray Ua_Rsa_Encrypt(const QByteArray& certificate_der, const QByteArray& p
   return out;
 }
 
-QByteArray Ua_Rsa_Decrypt(const TUaKey& key, const QByteArray& cipher, TUaRsaPadding padding) {
+QByteArray Ua_Rsa_Decrypt(const TUaKey& key, const QByteArray& cipher, TUaRsaPadding padding, TUaDeadline deadline) {
   const int block = Ua_Key_Bytes(key);
   if (block <= 0 || cipher.size() % block != 0) throw Crypto_Error("RSA decryption");
   QByteArray out;
   for (qsizetype at = 0; at < cipher.size(); at += block) {
+    if (TUaClock::now() >= deadline) throw EUaError(QStringLiteral("OPC UA decryption ran out of time"));
     TKeyCtx ctx(EVP_PKEY_CTX_new(key.get(), nullptr));
     if (!ctx || EVP_PKEY_decrypt_init(ctx.get()) <= 0) throw Crypto_Error("RSA decryption");
     Set_Padding(ctx.get(), padding);

@@ -20,8 +20,10 @@ using TUaKey = std::shared_ptr<EVP_PKEY>;
 // between blocks.
 QByteArray Ua_Rsa_Encrypt(const QByteArray& certificate_der, const QByteArray& plain, TUaRsaPadding padding,
                           TUaDeadline deadline = TUaDeadline::max());
-// Decrypts whole blocks of the key's size with the private key; raises EUaError on any block that fails.
-QByteArray Ua_Rsa_Decrypt(const TUaKey& key, const QByteArray& cipher, TUaRsaPadding padding);
+// Decrypts whole blocks of the key's size with the private key; raises EUaError on any block that fails, or when
+// the deadline passes between blocks.
+QByteArray Ua_Rsa_Decrypt(const TUaKey& key, const QByteArray& cipher, TUaRsaPadding padding,
+                          TUaDeadline deadline = TUaDeadline::max());
 QByteArray Ua_Rsa_Sign(const TUaKey& key, const QByteArray& data, TUaRsaSignature kind);
 bool Ua_Rsa_Verify(const QByteArray& certificate_der, const QByteArray& data, const QByteArray& signature,
                    TUaRsaSignature kind);

@@ -128,7 +128,7 @@ void TUaSecureChannel::Send_Message(const char* type, const QByteArray& body, ui
   }
 }
 
-QByteArray TUaSecureChannel::Open_Chunk(const TUaChunk& chunk) {
+QByteArray TUaSecureChannel::Open_Chunk(const TUaChunk& chunk, TUaDeadline deadline) {
   TUaReader r(chunk.Body);
   const uint32_t channel = r.UInt32();
   const QByteArray header =
@@ -147,7 +147,7 @@ QByteArray TUaSecureChannel::Open_Chunk(const TUaChunk& chunk) {
     if (policy != FSecurity.Policy->Uri || !Ua_Same_Certificate(sender, FSecurity.Server_Certificate) ||
         thumbprint != Ua_Certificate_Thumbprint(FSecurity.Client_Certificate))
       throw EUaError(QStringLiteral("OPC UA server answered with other security than asked"));
-    return Ua_Open_Asymmetric(FSecurity, header, head, rest);
+    return Ua_Open_Asymmetric(FSecurity, header, head, rest, deadline);
   }
   const uint32_t token = r.UInt32();
   if (channel != FChannelId) throw EUaError(QStringLiteral("OPC UA message for another channel"));
@@ -175,11 +175,13 @@ QByteArray TUaSecureChannel::Receive_Message(const char* type, uint32_t request_
   QByteArray message;
   for (uint32_t count = 1;; ++count) {
     if (count > ours.MaxChunkCount) throw EUaError(QStringLiteral("OPC UA response has too many chunks"));
+    // A server that keeps chunks coming never lets the socket wait, where the deadline is otherwise seen.
+    if (TUaClock::now() >= deadline) throw EUaError(QStringLiteral("OPC UA server did not answer in time"));
     TUaChunk chunk = FTransport.Receive_Chunk(deadline);
     if (chunk.Type != type) throw EUaError(QStringLiteral("OPC UA server sent an unexpected message"));
     QByteArray plain;
     try {
-      plain = Open_Chunk(chunk);
+      plain = Open_Chunk(chunk, deadline);
       Check_Sequence(TUaReader(plain).UInt32());
     } catch (const EUaError&) {
       // A chunk that fails its security or comes out of sequence may be forged: nothing more is said on this

@@ -30,7 +30,7 @@ class TUaSecureChannel {
   QByteArray Receive_Message(const char* type, uint32_t request_id, TUaDeadline deadline);
   QByteArray Security_Header(const char* type) const;
   // The sequence header and body of one received chunk, its security checked and removed.
-  QByteArray Open_Chunk(const TUaChunk& chunk);
+  QByteArray Open_Chunk(const TUaChunk& chunk, TUaDeadline deadline);
   void Check_Sequence(uint32_t number);
   void Request_Token(TUaTokenRequest kind, TUaDeadline deadline);
 

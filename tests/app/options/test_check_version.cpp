@@ -160,8 +160,12 @@ TEST(VersionUrls, AllUseTheMakersHostWithTheFixedPaths) {
 }
 
 // The request runs off the UI thread: while the service keeps silent, the UI thread goes on with its timers, and
-// the user's input is dropped rather than acted on.
+// the user's input is dropped rather than acted on. The limit is short, but far above what the UI thread needs to
+// reach its timer.
 TEST_F(VersionCheck, WhileTheRequestRunsTheWindowsGoOnButTakeNoInput) {
+  THttpLimits limits;
+  limits.Total_Timeout_Ms = 1000;
+  Set_Version_Check_Limits(limits);
   TLocalHttpServer server(QByteArray(), TLocalHttpServer::TMode::Silent);
   QLineEdit edit;
   bool ticked = false;

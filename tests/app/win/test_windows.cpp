@@ -3,6 +3,8 @@
 #include <QImage>
 #include <QPointer>
 #include <QTimer>
+#include <algorithm>
+#include <map>
 
 #include "TTempFolder.h"
 #include "UAbout.h"
@@ -38,6 +40,7 @@
 #include "UTransmitJ1939.h"
 #include "UTransmitNMEA.h"
 #include "UVandrelFirmWare.h"
+#include "UWindow_Table.h"
 #include "UWindows.h"
 
 namespace {
@@ -52,6 +55,15 @@ class WindowsTest : public ::testing::Test {
   TTempFolder Folder;
 };
 
+// Notes the place of a window in the language fan-out, when it has one.
+template <int Place, class T>
+void Note_Place(std::map<int, TFDialogFrame*>& places, int& refreshed, T* window) {
+  if constexpr (Place > 0) {
+    ++refreshed;
+    places[Place] = window;
+  }
+}
+
 }  // namespace
 
 // The main window is created first, so every later window already shows the software code in its title panel.
@@ -60,38 +72,18 @@ TEST_F(WindowsTest, TheMainWindowComesFirstAndTheOthersSeeTheSoftwareCode) {
   Create_Windows();
   const std::vector<QWidget*> windows = Created_Windows();
   ASSERT_FALSE(windows.empty());
+  EXPECT_EQ(windows.front(), FVandrelFirmWare);
   for (size_t i = 1; i < windows.size(); ++i) {
     auto* frame = dynamic_cast<TFDialogFrame*>(windows[i]);
     ASSERT_NE(frame, nullptr) << i;
     EXPECT_EQ(frame->L_SW_Code->text(), QStringLiteral("SWTarn10")) << frame->windowTitle().toStdString();
   }
-  const std::vector<QWidget*> expected = {FVandrelFirmWare,
-                                          FParGen,
-                                          FNew_Project,
-                                          FOpenConf,
-                                          FAbout,
-                                          FSoftOptions,
-                                          FOPC_UA_Client_Access,
-                                          FOPC_UA_Add_Server,
-                                          FOPC_UA_Scan_Server,
-                                          FBoot,
-                                          FBACnet_Eng_Unit,
-                                          FBACnetSlaveSetAccess,
-                                          FProfinetFileName,
-                                          FReceiveCAN,
-                                          FTransmitCAN,
-                                          FSet_PDO_Access,
-                                          FSet_SDO_Client_Access,
-                                          FSet_SDO_Server_Access,
-                                          FDMXDefVal,
-                                          FReceiveJ1939,
-                                          FTransmitJ1939,
-                                          FReceiveNMEA,
-                                          FTransmitNMEA,
-                                          FSNMP_Trap_Access,
-                                          FKNXAccess,
-                                          FMQTT_Set_Topic,
-                                          FTopicTemplate};
+  // In the table's order, each window in its instance pointer.
+  std::vector<QWidget*> expected;
+#define TARN_EXPECT_WINDOW(window_class, instance, fan_out, english_block) expected.push_back(instance);
+  TARN_WINDOW_TABLE(TARN_EXPECT_WINDOW)
+#undef TARN_EXPECT_WINDOW
+  EXPECT_EQ(std::count(expected.begin(), expected.end(), nullptr), 0);
   EXPECT_EQ(windows, expected);
 }
 
@@ -100,39 +92,31 @@ TEST_F(WindowsTest, DestroyingClearsEveryInstance) {
   Create_Windows();
   Destroy_Windows();
   EXPECT_TRUE(Created_Windows().empty());
-  for (QWidget* w :
-       std::initializer_list<QWidget*>{FVandrelFirmWare, FParGen, FNew_Project, FOpenConf, FAbout, FSoftOptions,
-                                       FOPC_UA_Client_Access, FBoot, FReceiveCAN, FTopicTemplate, FProfinetFileName})
-    EXPECT_EQ(w, nullptr);
+#define TARN_EXPECT_CLEARED(window_class, instance, fan_out, english_block) EXPECT_EQ(instance, nullptr) << #instance;
+  TARN_WINDOW_TABLE(TARN_EXPECT_CLEARED)
+#undef TARN_EXPECT_CLEARED
 }
 
+// The table gives every window that a language change refreshes a place of its own, 1 to N, none left out or
+// taken twice; the fan-out follows the places.
 TEST_F(WindowsTest, TheLanguageFanOutFollowsItsFixedOrder) {
   Prepare_Program_State();
   Create_Windows();
-  const std::vector<TFDialogFrame*> expected = {FNew_Project,
-                                                FOpenConf,
-                                                FSoftOptions,
-                                                FBoot,
-                                                FParGen,
-                                                FOPC_UA_Client_Access,
-                                                FOPC_UA_Add_Server,
-                                                FOPC_UA_Scan_Server,
-                                                FBACnetSlaveSetAccess,
-                                                FBACnet_Eng_Unit,
-                                                FProfinetFileName,
-                                                FReceiveCAN,
-                                                FTransmitCAN,
-                                                FSet_PDO_Access,
-                                                FSet_SDO_Client_Access,
-                                                FSet_SDO_Server_Access,
-                                                FDMXDefVal,
-                                                FReceiveJ1939,
-                                                FTransmitJ1939,
-                                                FReceiveNMEA,
-                                                FTransmitNMEA,
-                                                FSNMP_Trap_Access,
-                                                FKNXAccess,
-                                                FMQTT_Set_Topic};
+  std::map<int, TFDialogFrame*> places;
+  int refreshed = 0;
+#define TARN_NOTE_PLACE(window_class, instance, fan_out, english_block) \
+  Note_Place<fan_out>(places, refreshed, instance);
+  TARN_WINDOW_TABLE(TARN_NOTE_PLACE)
+#undef TARN_NOTE_PLACE
+  ASSERT_EQ(places.size(), size_t(refreshed)) << "two windows share a place";
+  ASSERT_FALSE(places.empty());
+  EXPECT_EQ(places.begin()->first, 1);
+  EXPECT_EQ(places.rbegin()->first, refreshed) << "a place is left out";
+  std::vector<TFDialogFrame*> expected;
+  for (const auto& [place, window] : places) {
+    EXPECT_NE(window, nullptr) << place;
+    expected.push_back(window);
+  }
   EXPECT_EQ(Language_Fan_Out(), expected);
 }
 

@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "Exception.h"
+#include "TDialogRecorder.h"
 #include "TQsgDateTimePicker.h"
 #include "UDialogs.h"
 #include "UFormatSettings.h"
@@ -83,11 +84,8 @@ TEST_F(PickerTest, SteppingAFieldWrapsWithinIt) {
 }
 
 TEST_F(PickerTest, AnErrorRaisedByTheChangeEventIsShownNotPassedOn) {
-  std::vector<QString> shown;
-  Set_Message_Answerer([&](const TMessageRequest& r) {
-    shown.push_back(r.Text);
-    return mrOk;
-  });
+  TDialogRecorder recorder;
+  recorder.Queue_Answer(mrOk);
   TQrvDateTimePicker* p = Add_Picker();
   p->SetKind(dkDate);
   p->SetFormat("dd/MM/yyyy");
@@ -96,10 +94,8 @@ TEST_F(PickerTest, AnErrorRaisedByTheChangeEventIsShownNotPassedOn) {
   p->setFocus();
   p->setCurrentSectionIndex(0);
   QTest::keyClick(p, Qt::Key_Up);
-  Set_Message_Answerer({});
   EXPECT_DOUBLE_EQ(p->Date(), EncodeDate(2023, 5, 16));
-  ASSERT_EQ(shown.size(), 1u);
-  EXPECT_EQ(shown[0], "Invalid argument to date encode.");
+  EXPECT_EQ(recorder.Texts(), QStringList{"Invalid argument to date encode."});
 }
 
 TEST_F(PickerTest, TheCalendarDropsDownAndSetsTheDate) {
