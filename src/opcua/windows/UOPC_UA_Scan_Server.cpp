@@ -2,9 +2,9 @@
 
 #include "OPC_UA_Search.h"
 #include "UCodePage.h"
-#include "UGridEditorFactory.h"
 #include "ULang.h"
 #include "UOPCUA_Vocabulary.h"
+#include "UTable_Columns.h"
 #include "UWindow_Look.h"
 #include "UaBrowseAsync.h"
 
@@ -22,18 +22,15 @@ constexpr int Waiting_Top = 18;
 const QString Tick = QStringLiteral("Y");
 const QString Untick = QStringLiteral("N");
 
-struct TColumn {
-  int32_t Width;
-  TEditorType Editor;
-  bool Read_Only;
-};
-// Column 0 is the fixed column of row numbers.
-constexpr TColumn Columns[TFOPC_UA_Scan_Server::Col_Count] = {
-    {40, edNormal, true},  {50, edDataCheckBox, false}, {50, edDataCheckBox, false},
-    {165, edNormal, true}, {115, edNormal, true},       {245, edNormal, true},
-    {115, edNormal, true}, {115, edNormal, true},       {113, edNormal, true}};
-// Header text IDs of columns 0..7; column 8 keeps its built-in header.
-constexpr int32_t Header_Ids[] = {1510, 1511, 1524, 1512, 1513, 1514, 1515, 1516};
+// Column 0 is the fixed column of row numbers; column 8 keeps its built-in header. The browse fills the table, so
+// only the two tick columns are the user's.
+const TTable_Columns& Scan_Columns() {
+  static const TTable_Columns columns = {
+      {1510, 0, 40, edNormal},  {1511, 0, 50, edDataCheckBox}, {1524, 0, 50, edDataCheckBox},
+      {1512, 0, 165, edNormal}, {1513, 0, 115, edNormal},      {1514, 0, 245, edNormal},
+      {1515, 0, 115, edNormal}, {1516, 0, 115, edNormal},      {0, 0, 113, edNormal}};
+  return columns;
+}
 
 constexpr uint8_t Access_Read = 1;
 constexpr uint8_t Access_Write = 2;
@@ -59,24 +56,15 @@ TFOPC_UA_Scan_Server::TFOPC_UA_Scan_Server(QWidget* parent) : TFDialogFrame(Clie
   LWaiting = Grey_Label(P_Title, 0, Waiting_Top, Verdana(24, true));
   LWaiting->hide();
 
-  auto grid = std::make_unique<TQrvColumnGrid>();
-  ACG_OPC_UA_Scan_Var = grid.get();
-  ACG_OPC_UA_Scan_Var_View = new TGridView(std::move(grid), this);
-  ACG_OPC_UA_Scan_Var_View->setGeometry(Table_Left, Table_Top, Client_Width - 2 * Table_Left,
-                                        Client_Height - Button_Panel_Height - Table_Bottom_Margin - Table_Top);
-  TGridEditorFactory::Install(*ACG_OPC_UA_Scan_Var_View);
+  auto* view = new TTable_View(this);
+  ACG_OPC_UA_Scan_Var_View = view;
+  ACG_OPC_UA_Scan_Var = &view->Table();
+  view->setGeometry(Table_Left, Table_Top, Client_Width - 2 * Table_Left,
+                    Client_Height - Button_Panel_Height - Table_Bottom_Margin - Table_Top);
   TQrvColumnGrid& g = *ACG_OPC_UA_Scan_Var;
-  g.SetColCount(Col_Count);
-  g.SetFixedCols(1);
-  g.SetFixedRows(1);
-  // Editing is on as in every table: the ticks are the user's, the other columns only show what the server said.
-  g.SetOptions(g.Options() | goEditing);
-  for (int32_t c = 0; c < Col_Count; ++c) {
-    TGridColumnItem& column = *g.Columns().Items(c);
-    column.SetWidth(Columns[c].Width);
-    column.SetEditor(Columns[c].Editor);
-    column.SetReadOnly(Columns[c].Read_Only);
-  }
+  Apply_Table_Columns(g, Scan_Columns(), 1);
+  for (int32_t c = 0; c < Col_Count; ++c)
+    if (c != Col_Read && c != Col_Write) g.Columns().Items(c)->SetReadOnly(true);
   g.SetCells(8, 0, QStringLiteral("Read/Write"));
   Erase_Table();
 
@@ -111,8 +99,8 @@ void TFOPC_UA_Scan_Server::Set_Lang() {
     b.Button->SetCaption(Lang_Table.value(b.Caption));
     b.Button->SetHint(Lang_Table.value(b.Hint));
   }
-  for (int32_t c = 0; c < int32_t(std::size(Header_Ids)); ++c)
-    ACG_OPC_UA_Scan_Var->SetCells(c, 0, Lang_Table.value(Header_Ids[c]));
+  QStringList no_hints;
+  Set_Table_Texts(*ACG_OPC_UA_Scan_Var, Scan_Columns(), no_hints);
   LWaiting->setText(Lang_Table.value(1523));
   LWaiting->adjustSize();
   LWaiting->move(Client_Width - Waiting_Right_Margin - LWaiting->width(), Waiting_Top);
