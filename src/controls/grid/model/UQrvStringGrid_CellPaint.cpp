@@ -30,6 +30,17 @@ int32_t ClampPercent(double value, double minimum, double maximum) {
   return TQrvStringGrid::LimitPercent(
       static_cast<int32_t>(std::lround(std::abs(value - minimum) / (maximum - minimum) * 100.0)));
 }
+
+// The light top-left and dark bottom-right edge of a raised box.
+void Draw_Raised_Edge(TCanvas& canvas, const TRect& box) {
+  canvas.Pen().Color = clBtnHighlight;
+  canvas.MoveTo(box.Left, box.Bottom - 1);
+  canvas.LineTo(box.Left, box.Top);
+  canvas.LineTo(box.Right - 1, box.Top);
+  canvas.Pen().Color = clBtnShadow;
+  canvas.LineTo(box.Right - 1, box.Bottom - 1);
+  canvas.LineTo(box.Left, box.Bottom - 1);
+}
 }  // namespace
 
 TSize TQrvStringGrid::CellGraphicSize(const TCellGraphic* graphic, int32_t rc, int32_t r, bool& textShown) {
@@ -103,13 +114,7 @@ void TQrvStringGrid::DrawCheckBox(TCanvas& canvas, const TRect& rect, bool check
       canvas.Brush().Color = enabled ? clBtnFace : clBtnShadow;
       canvas.Pen().Color = clBtnFace;
       canvas.Rectangle(box);
-      canvas.Pen().Color = clBtnHighlight;
-      canvas.MoveTo(box.Left, box.Bottom - 1);
-      canvas.LineTo(box.Left, box.Top);
-      canvas.LineTo(box.Right - 1, box.Top);
-      canvas.Pen().Color = clBtnShadow;
-      canvas.LineTo(box.Right - 1, box.Bottom - 1);
-      canvas.LineTo(box.Left, box.Bottom - 1);
+      Draw_Raised_Edge(canvas, box);
       if (checked) {
         canvas.Pen().Color = enabled ? ControlLook.Color : clGray;
         canvas.Pen().Width = 1;
@@ -499,13 +504,7 @@ void TQrvStringGrid::DrawNodeButton(TCanvas& canvas, int32_t r, const TRect& rec
   canvas.Pen().Width = 1;
   if (CellNode().NodeType() == cn3D) {
     FillRectColor(canvas, box, CellNode().Color);
-    canvas.Pen().Color = clBtnHighlight;
-    canvas.MoveTo(box.Left, box.Bottom - 1);
-    canvas.LineTo(box.Left, box.Top);
-    canvas.LineTo(box.Right - 1, box.Top);
-    canvas.Pen().Color = clBtnShadow;
-    canvas.LineTo(box.Right - 1, box.Bottom - 1);
-    canvas.LineTo(box.Left, box.Bottom - 1);
+    Draw_Raised_Edge(canvas, box);
   } else {
     canvas.Brush().Color = background;
     canvas.Pen().Color = CellNode().NodeColor;

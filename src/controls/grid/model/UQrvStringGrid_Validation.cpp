@@ -1,6 +1,9 @@
 // Validation of an edited text before the edit may end: the owner accepts, changes or refuses it, an optional
 // checker corrects it or marks errors, the undo history and the changed-cell notice learn the change, and a
 // refusal puts the old text back and reopens the editor on the cell where editing started.
+#include <functional>
+#include <utility>
+
 #include "UQrvGridUndoRedo.h"
 #include "UQrvStringGrid.h"
 
@@ -19,6 +22,18 @@ class TFlagReset {
   bool FValue;
 };
 
+// Runs a step when the scope ends, also when an event handler raises.
+class TAtExit {
+ public:
+  explicit TAtExit(std::function<void()> step) : FStep(std::move(step)) {}
+  ~TAtExit() { FStep(); }
+  TAtExit(const TAtExit&) = delete;
+  TAtExit& operator=(const TAtExit&) = delete;
+
+ private:
+  std::function<void()> FStep;
+};
+
 }  // namespace
 
 void TQrvStringGrid::ShowBalloonOnRefusal() {
@@ -35,23 +50,13 @@ bool TQrvStringGrid::ValidateCell(const QString& value) {
   FNewCellText = value;
   {
     // The old-text bookkeeping and the guard's release run however the step below ends.
-    struct TFinish {
-      TQrvStringGrid& g;
-      ~TFinish() {
-        g.RememberOldCellText(g.Col(), g.Row());
-        g.FValidating = false;
-      }
-    } finish{*this};
+    TFlagReset release(FValidating, false);
+    TAtExit remember([this] { RememberOldCellText(Col(), Row()); });
     if (value != FOldCellText || AlwaysValidate) {
       const bool changed = value != FOldCellText;
       const bool advanceOnEnter = Navigation().AdvanceOnEnter();
       Navigation().SetAdvanceOnEnter(false);
-      TNavigation& navigation = Navigation();
-      struct TRestore {
-        TNavigation& n;
-        bool v;
-        ~TRestore() { n.SetAdvanceOnEnter(v); }
-      } restore{navigation, advanceOnEnter};
+      TAtExit restore([this, advanceOnEnter] { Navigation().SetAdvanceOnEnter(advanceOnEnter); });
       QString text = value;
       if (CellChecker && CellChecker->AutoCorrect()) text = CellChecker->Correct(aCol, FOldRow, text);
       if (OnCellValidate) OnCellValidate(this, aCol, FOldRow, text, valid);
@@ -99,10 +104,7 @@ bool TQrvStringGrid::ValidateCellWide(const QString& value) {
   FNewCellText = value;
   {
     TFlagReset release(FValidating, false);
-    struct TRemember {
-      TQrvStringGrid& g;
-      ~TRemember() { g.RememberOldCellText(g.Col(), g.Row()); }
-    } remember{*this};
+    TAtExit remember([this] { RememberOldCellText(Col(), Row()); });
     if (value != FOldCellTextWide || AlwaysValidate) {
       const bool changed = value != FOldCellTextWide;
       QString text = value;
