@@ -27,12 +27,13 @@
 #include "UGridLooks.h"
 #include "UGridOptions.h"
 #include "UGridRichEdit.h"
+#include "UQrvStringGridEvents.h"
+#include "UQrvStringGridSettings.h"
+#include "UQrvStringGridState.h"
 #include "UVyxStyle.h"
 
 class TQrvStringGrid;
 class TEditLink;
-
-enum TSearchAction { saFindFirst, saFindPrevious, saFindNext };
 
 // Listens to the grid's cell selection: told of the current column and each newly selected row.
 class ITQrvStringGridSelect {
@@ -48,13 +49,15 @@ class TGridChangeNotifier {
   virtual void GridChanged(const TRect& r);
 };
 
-enum TFilterDropDownColumns { fdNormal, fdAll };
-
 // Progress of an export or import, reported row by row to the grid's notification hooks.
 enum TGridExportState { esExportStart, esExportNextRow, esExportDone };
 enum TGridImportState { isImportStart, isImportNextRow, isImportDone };
 
-class TQrvStringGrid : public TBaseGrid {
+// Its events, plain settings and private working state are members of three structs it derives from.
+class TQrvStringGrid : public TBaseGrid,
+                       public TQrvStringGridEvents,
+                       public TQrvStringGridSettings,
+                       private TQrvStringGridState {
  public:
   static constexpr int32_t MaxHiddenMapCols = 512;
   using TBoolArray = std::array<bool, 513>;
@@ -81,8 +84,6 @@ class TQrvStringGrid : public TBaseGrid {
   // ScrollBarAlways keeps its bars shown, disabled while everything fits in their direction; the other bars show
   // only when needed (the window hides a bar whose direction fits). Runs after size and count changes.
   void UpdateScrollBarVisibility();
-  // Loaded sizes every column to its content.
-  bool AutoSize = false;
   // Records the current column widths as the starting ones.
   void InitOrigColSizes();
   // The horizontal scroll bar height and single-border flag the widget reports for integral height.
@@ -282,95 +283,6 @@ class TQrvStringGrid : public TBaseGrid {
   void RegisterNotifier(TGridChangeNotifier* notifier);
   void UnRegisterNotifier(TGridChangeNotifier* notifier);
 
-  // Settings of the model.
-  QString CheckTrue = QStringLiteral("Y");
-  QString CheckFalse = QStringLiteral("N");
-  QString FloatFormat = QStringLiteral("%.2f");
-  QChar PasswordChar = QLatin1Char('*');
-  QChar Delimiter = QChar(0);
-  bool JavaCSV = false;
-  QString XMLEncoding = QStringLiteral("ISO-8859-1");
-  QString FilterDropDownClear = QStringLiteral("(All)");
-  bool FilterDropDownAuto = false;
-  TFilterDropDownColumns FilterDropDownColumns = fdNormal;
-  // The values the filter drop-down of a column offers (GetColumnFilter fills it).
-  QStringList FilterList;
-  TEditorType DefaultEditor = edNormal;
-  bool ClearTextOnly = false;
-  bool SaveHiddenCells = false;
-  bool SaveFixedCells = true;
-  bool SaveFixedRows = false;
-  bool SaveFixedCols = false;
-  bool SaveVirtCells = true;
-  bool SaveWithHTML = true;
-  bool EditWithTags = false;
-  bool ActiveCellShow = false;
-  TColor ActiveCellColor = 0x808080;
-  TColor ActiveCellColorTo = clNone;
-  TFont ActiveCellFont;
-  TFont FixedFont;
-  TColor DisabledFontColor = 0xC0C0C0;
-  bool UseDisabledFont = true;
-  TPoint XYOffset{2, 2};
-  TColor HintColor = clInfoBk;
-  TColor HighlightColor = clHighlight;
-  TColor HighlightTextColor = clHighlightText;
-  TColor SelectionColor = 0xEACAB6;
-  TColor SelectionColorTo = clNone;
-  TColor SelectionMirrorColor = clNone;
-  TColor SelectionMirrorColorTo = clNone;
-  TColor SelectionTextColor = 0;
-  TColor URLColor = 0xFF0000;
-  TColor BorderColor = 0xB99D7F;
-  int32_t MinRowHeight = 0;
-  int32_t MaxRowHeight = 0;
-  int32_t MinColWidth = 0;
-  int32_t MaxColWidth = 0;
-  int32_t GroupColumn = -1;
-  bool EnableWheel = true;
-  bool EnableHTML = true;
-  bool QuoteEmptyCells = true;
-  bool AlwaysQuotes = false;
-  bool ShowNullDates = true;
-  bool FilterIncremental = false;
-  bool AutoFilterUpdate = true;
-  bool ShowDesignHelper = true;
-  bool EnhRowColMove = true;
-  bool FitCellsInGrid = true;
-  bool FilterNormalCellsOnly = true;
-  int32_t SelectionColorMixerFactor = 50;
-  QString IncrSearchText;
-  int32_t ZoomFactor = 0;
-
-  // Events: the declared argument order of each, several with the row first.
-  std::function<void(TQrvStringGrid*, int32_t, int32_t, bool&)> OnCanEditCell;      // ARow, ACol
-  std::function<void(TQrvStringGrid*, int32_t, int32_t)> OnButtonClick;             // ACol, ARow
-  std::function<void(TQrvStringGrid*, int32_t, int32_t, bool)> OnExpandClick;       // ACol, ARow
-  std::function<void(TQrvStringGrid*, int32_t, int32_t)> OnComboCloseUp;            // ARow, ACol
-  std::function<void(TQrvStringGrid*, int32_t, int32_t)> OnComboDropDown;           // ARow, ACol
-  std::function<void(TQrvStringGrid*, int32_t, int32_t, QString&)> OnGridHint;      // ARow, ACol
-  std::function<void(TQrvStringGrid*, int32_t, int32_t, QString&)> OnGridWideHint;  // ARow, ACol
-  std::function<void(TQrvStringGrid*, int32_t, int32_t, TGridDrawState, TBrush&, TFont&)> OnGetCellColor;  // ARow
-  std::function<void(TQrvStringGrid*, int32_t, int32_t, TGridDrawState, TBrush&, TFont&)> OnGetCellPrintColor;
-  std::function<void(TQrvStringGrid*, int32_t, int32_t, TPen&, TCellBorders&)> OnGetCellBorder;       // ARow
-  std::function<void(TQrvStringGrid*, int32_t, int32_t, TPen&, TCellBorders&)> OnGetCellPrintBorder;  // ARow
-  std::function<void(TQrvStringGrid*, int32_t, int32_t, TAlignment&, TVAlignment&)> OnGetAlignment;   // ARow
-  std::function<void(TQrvStringGrid*, int32_t, int32_t, TEditorType&)> OnGetEditorType;               // ACol
-  std::function<void(TQrvStringGrid*, int32_t, int32_t, bool&)> OnIsFixedCell;                        // ARow
-  std::function<void(TQrvStringGrid*, int32_t, int32_t, bool&)> OnIsPasswordCell;                     // ARow
-  std::function<void(TQrvStringGrid*, int32_t, int32_t, bool&)> OnGetWordWrap;                        // ACol
-  std::function<void(TQrvStringGrid*, int32_t, int32_t, bool&)> OnHasComboBox;                        // ACol
-  std::function<void(TQrvStringGrid*, int32_t, int32_t, bool&)> OnHasSpinEdit;                        // ACol
-  std::function<void(TQrvStringGrid*, int32_t, int32_t, QString&)> OnGetCheckTrue;                    // ACol
-  std::function<void(TQrvStringGrid*, int32_t, int32_t, QString&)> OnGetCheckFalse;                   // ACol
-  std::function<void(TQrvStringGrid*, int32_t, int32_t)> OnRowUpdate;  // OldRow, NewRow
-  std::function<void(TQrvStringGrid*, const TRect&)> OnCellsChanged;
-  std::function<void(TQrvStringGrid*, int32_t, QStringList&)> OnGetColumnFilter;  // Column, Filter
-  std::function<void(TQrvStringGrid*)> OnResize;
-
-  // ACol, ARow, X, Y (client point), var ACursor.
-  std::function<void(TQrvStringGrid*, int32_t, int32_t, int32_t, int32_t, TCursor&)> OnGetCellCursor;
-
   // Virtual operations this grid introduces, in their order.
   virtual QString GetCurrentCellText() const;
   virtual void SetCurrentCellText(const QString& value);
@@ -423,22 +335,13 @@ class TQrvStringGrid : public TBaseGrid {
                            TCellGradientDirection& gradientDir) override;
 
   // Cell objects: check boxes, radio buttons and groups, tree nodes, graphics
-  TCellControlLook ControlLook;
-  TCellGrouping Grouping;
-  // Where added check boxes and radio buttons sit vertically.
-  TVAlignment VAlignment = vtaTop;
   TCellNode& CellNode() { return *FCellNode; }
-  std::function<void(TQrvStringGrid*, int32_t, int32_t, bool)> OnCheckBoxChange;          // ACol, ARow, State
-  std::function<void(TQrvStringGrid*, int32_t, int32_t, double&, bool&)> OnRatingChange;  // ACol, ARow
   virtual TCellGraphic* GetCellGraphic(int32_t c, int32_t r);
   virtual TCellType GetCellType(int32_t c, int32_t r);
   virtual bool ToggleCheckBoxCell(int32_t c, int32_t r, bool fromUser);
   virtual bool SelectRadioButtonCell(int32_t c, int32_t r, bool fromUser);
   virtual void CheckBoxChange(int32_t aCol, int32_t aRow, bool state);
   virtual bool RatingChange(int32_t aCol, int32_t aRow, double& newRate);
-  // A colour or an image picked in a picker drop-down of the current cell.
-  std::function<void(TQrvStringGrid*, int32_t, int32_t, TColor, const QString&)> OnColorSelect;  // ACol, ARow
-  std::function<void(TQrvStringGrid*, int32_t, int32_t, int32_t)> OnImageSelect;                 // ACol, ARow, Index
   virtual void ColorSelect(TColor color, const QString& value);
   virtual void ImageSelect(int32_t index);
   // Width of a cell's text, for a right-aligned check box (the widget measures the formatted content).
@@ -633,19 +536,6 @@ class TQrvStringGrid : public TBaseGrid {
   bool HasBalloon(int32_t c, int32_t r) { return BaseCellType(c, r) == ctBalloon; }
   bool IsBalloon(int32_t c, int32_t r, QString& title, QString& text, TBalloonIcon& icon);
   // Auto-sizing, fitting, auto-numbering and swapping.
-  bool SizeGrowOnly = false;
-  bool XYOffsetTopLeftOnly = false;
-  int32_t AutoNumberStart = 0;
-  int32_t AutoNumberOffset = 0;
-  TSortDirection AutoNumberDirection = sdAscending;
-  TScrollStyle ScrollBars = ssBoth;
-  TScrollBarAlways ScrollBarAlways = saNone;
-  TBorderStyle BorderStyle = bsSingle;
-  bool Ctl3D = true;
-  // The system's vertical scroll bar width; the widget reports its own.
-  int32_t VScrollBarWidth = 17;
-  // OnUpdateColumnSize(Sender, ACol, var Size): the last word on a width sizing to content chose.
-  std::function<void(TQrvStringGrid*, int32_t, int32_t&)> OnUpdateColumnSize;
   void SetTextMeasurer(std::shared_ptr<IGridTextMeasurer> measurer) { FTextMeasurer = std::move(measurer); }
   const IGridTextMeasurer& TextMeasurer();
   virtual void UpdateColumnSize(int32_t aCol, int32_t& size);
@@ -672,23 +562,8 @@ class TQrvStringGrid : public TBaseGrid {
   // The sort's row exchange: the cross-reference entries, then the sort column's cells alone (SingleColumn) or the
   // whole rows with their heights, selection flags (MoveRowOnSort) and modified marks; SortRow follows.
   virtual void SortSwapRows(int32_t aRow1, int32_t aRow2);
-  int32_t Swaps = 0;
-  int32_t SortRow = 0;
 
   // Notification hooks and change handlers.
-  bool URLShowInText = false;
-  bool SaveWithRTF = false;
-  std::function<void(TQrvStringGrid*)> OnClick;
-  std::function<void(TQrvStringGrid*, int32_t, int32_t, int32_t, int32_t)> OnSelectionChanged;  // L, T, R, B
-  std::function<void(TQrvStringGrid*, int32_t)> OnAutoDeleteRow;                                // ARow
-  std::function<void(TQrvStringGrid*)> OnFilterDone;
-  std::function<void(TQrvStringGrid*, int32_t, int32_t, QString&)> OnSaveCell;  // ACol, ARow
-  std::function<void(TQrvStringGrid*, int32_t, int32_t, QString&)> OnLoadCell;  // ACol, ARow
-  std::function<void(TQrvStringGrid*, bool&)> OnCanAddRow;
-  std::function<void(TQrvStringGrid*, int32_t, bool&)> OnCanInsertRow;  // ARow
-  // The editor kind and pick list of a fixed cell about to be edited; the kind the handler chooses reaches the
-  // caller.
-  std::function<void(TQrvStringGrid*, int32_t, int32_t, TGridFixedCellEditor&, QStringList&)> OnFixedEdit;
   virtual void FixedEdit(int32_t aCol, int32_t aRow, TGridFixedCellEditor& aEditor, QStringList& values);
   virtual void SelectionChanged(int32_t aLeft, int32_t aTop, int32_t aRight, int32_t aBottom);
   virtual void EditTextChanged() {}
@@ -771,7 +646,6 @@ class TQrvStringGrid : public TBaseGrid {
   void SetRowHeaders(const QStringList& value);
   void ClearRowHeaders();
   void ShowRowHeaders();
-  QStringList LookupItems;
   static constexpr int32_t PrintColumnSlots = 512;
   // Column widths and offsets on paper, filled by printing.
   std::array<int32_t, PrintColumnSlots> MaxWidths{};
@@ -821,12 +695,6 @@ class TQrvStringGrid : public TBaseGrid {
   void MoveToCell(int32_t c, int32_t r) { MoveCurrent(c, r, true, true); }
   // Nothing when a coordinate is negative; the whole grid when a corner lies out of view.
   void RepaintRect(const TGridRect& r);
-  bool ExcelClipboardFormat = false;
-  bool Multilinecells = false;
-  // Part of the drag settings: the dragged text spans every column while whole rows are selected.
-  bool OleEntireRows = false;
-  std::function<void(TQrvStringGrid*, int32_t, bool, bool&)> OnRowDisjunctSelect;  // ARow, AState, Allow
-  std::function<void(TQrvStringGrid*, int32_t)> OnRowDisjunctSelected;             // ARow
 
   // Moving the current cell and the editing switch
   bool EditMode() const { return FEditMode; }
@@ -839,11 +707,6 @@ class TQrvStringGrid : public TBaseGrid {
   // Set while a node is contracted: every move is accepted at once.
   void SetForceSel(bool value) { FForceSel = value; }
   void RepaintActiveHeaders(int32_t aCol1, int32_t aRow1, int32_t aCol2, int32_t aRow2);
-  std::function<void(TQrvStringGrid*, int32_t, int32_t, int32_t, int32_t, bool&)>
-      OnCellChanging;                                                           // OldRow, OldCol, NewRow, NewCol
-  std::function<void(TQrvStringGrid*, int32_t, int32_t, bool&)> OnRowChanging;  // OldRow, NewRow
-  std::function<void(TQrvStringGrid*, int32_t, int32_t, bool&)> OnColChanging;  // OldCol, NewCol
-  bool SelectionRectangle = false;
   virtual void CellChanging(int32_t aCol, int32_t aRow, bool& allow);
   virtual bool ValidateCell(const QString& value);
   virtual bool ValidateCellWide(const QString& value);
@@ -870,11 +733,6 @@ class TQrvStringGrid : public TBaseGrid {
   void SimulateCellClick(int32_t aCol, int32_t aRow);
   // The window hands a Tab on to its next (or previous) control; unset, the Tab stays in the grid.
   std::function<void(bool backward)> TabToNextControl;
-  std::function<void(TQrvStringGrid*, int32_t, int32_t, int32_t&, int32_t&, bool&)>
-      OnAutoAdvance;                                                           // OldRow, OldCol, NewRow, NewCol
-  std::function<void(TQrvStringGrid*, int32_t)> OnAutoAddRow;                  // ARow
-  std::function<void(TQrvStringGrid*, int32_t)> OnAutoInsertCol;               // ACol
-  std::function<void(TQrvStringGrid*, int32_t, int32_t, bool&)> OnSelectCell;  // ACol, ARow, CanSelect
   // Keys while the grid itself has the focus (UQrvStringGrid_CharInput.cpp, UQrvStringGrid_KeyCommands.cpp): the
   // window hands each key press as a key-down step and then, for a key that types one, a character step.
   // WMKeyDown answers whether the key was used; key 0 after KeyDown too.
@@ -886,12 +744,6 @@ class TQrvStringGrid : public TBaseGrid {
   void KeyPress(QChar& key) override;
   // The editor opens with the character as its first typed one.
   void ShowEditorChar(QChar ch);
-  std::function<void(TQrvStringGrid*, uint16_t&, TShiftState)> OnKeyDown;
-  std::function<void(TQrvStringGrid*, uint16_t&, TShiftState)> OnKeyUp;
-  std::function<void(TQrvStringGrid*, QChar&)> OnKeyPress;
-  std::function<void(TQrvStringGrid*, int32_t)> OnAutoInsertRow;                 // ARow
-  std::function<void(TQrvStringGrid*, int32_t, bool&)> OnCanDeleteRow;           // ARow, CanDelete
-  std::function<void(TQrvStringGrid*, int32_t, int32_t, int32_t)> OnRadioClick;  // ACol, ARow, AIdx
   // The clipboard as the window reaches it; unset, the grid keeps its own text.
   std::function<QString()> ReadClipboard;
   std::function<void(const QString&)> WriteClipboard;
@@ -920,14 +772,6 @@ class TQrvStringGrid : public TBaseGrid {
   void FireKeyPress(QChar& key) {
     if (OnKeyPress) OnKeyPress(this, key);
   }
-  int32_t FAECol = -1;
-  int32_t FAERow = -1;
-  int32_t FLastTabCol = -1;
-  int32_t FLastTabRow = -1;
-  bool FDisableChange = false;
-  TPoint FLastKeyCell{-1, -1};
-  TGridRect FMoveSelection;
-  QString FOwnClipboard;
 
  public:
   virtual bool NormalEditFocused() const;
@@ -965,49 +809,7 @@ class TQrvStringGrid : public TBaseGrid {
 
   TBoolArray FVisibleCol;
   TWidthArray FAllColWidths;
-  int32_t FNumHidden = 0;
-  std::vector<std::unique_ptr<TGridItem>> FGridItems;
-  int32_t FFilterLevel = 0;
-  int32_t FUpdateCount = 0;
-  int32_t FMaxRowCount = 0;
-  int32_t FMaxColCount = 0;
-  int32_t FFixedRowsMin = 0;
-  int32_t FFixedColsMin = 0;
-  bool FLoaded = false;
-  bool FFixedRowAlways = false;
-  bool FFixedColAlways = false;
-  int32_t FFixedFooters = 0;
-  int32_t FFixedRightCols = 0;
-  int32_t FFixedRowHeight = 22;
-  TAlignment FDefaultAlignment = taLeftJustify;
-  bool FWordWrapEx = true;
-  int32_t FOldRowSel = -1;
-  bool FSelHidden = false;
-  TGridRect FOldSelection;
-  bool FNilObjects = false;
-  bool FBlockCellChange = false;
-  bool FEditChange = false;
-  bool FEditDisable = false;
-  bool FIntegralHeight = false;
-  int32_t FHScrollHeight = 0;
-  bool FSingleBorder = true;
-  bool FWidening = false;
-  std::vector<TGridChangeNotifier*> FNotifierList;
 
-  // Typed cell access and derived text
-  QStringList FColumnHeaders;
-  QStringList FRowHeaders;
-  bool FUseVCLStyles = false;
-  // Selection model, row marks and repaint helpers (the stores are the owned lists below)
-  bool FSelChange = false;
-  // Moving the current cell and the editing switch
-  bool FEditMode = false;
-  TEditorType FEditControl = edNormal;
-  QString FEditText;
-  QString FCellCache;
-  QString FOldCellText;
-  int32_t FOldCol = -1;
-  int32_t FOldRow = -1;
   // False when the target is the last row a fixed floating footer covers.
   bool KeepTargetClearOfFooters(int32_t aCol, int32_t aRow);
 
@@ -1100,8 +902,6 @@ class TQrvStringGrid : public TBaseGrid {
   // Per-cell hooks without a default answer of their own.
   virtual void SearchFooterAction(const QString& value, int32_t aCol, int32_t aRow, TSearchAction action);
   virtual void GetColumnFormat(int32_t aCol, TSortStyle& aStyle, QString& aPrefix, QString& aSuffix);
-  std::function<void(TQrvStringGrid*, const QString&, int32_t, int32_t, TSearchAction)> OnSearchFooterAction;
-  std::function<void(TQrvStringGrid*, int32_t, TSortStyle&, QString&, QString&)> OnGetFormat;  // ACol
   // The one selection listener, told of each newly selected row with the current column.
   void RegisterSelListener(std::shared_ptr<ITQrvStringGridSelect> listener) { FISelect = std::move(listener); }
   void UnRegisterSelListener(const std::shared_ptr<ITQrvStringGridSelect>&) { FISelect.reset(); }
@@ -1146,24 +946,8 @@ class TQrvStringGrid : public TBaseGrid {
   // Takes out of the list the controls of the real rows first .. last.
   void DropControlRows(int32_t first, int32_t last);
   void SwapControlPositions(int32_t TControlItem::*axis, int32_t first, int32_t second);
-  std::shared_ptr<ITQrvStringGridSelect> FISelect;
 
-  std::unique_ptr<TFocusHelper> FFocusHelper;
-  std::unique_ptr<TSearchFooter> FSearchFooter;
-  std::unique_ptr<TNavigation> FNavigation;
-  std::unique_ptr<TBands> FBands;
-  std::unique_ptr<TMouseActions> FMouseActions;
-  std::unique_ptr<TSortIndexList> FSortIndexes;
-  std::unique_ptr<TIntList> FSortRowXRef, FUnSortRowXRef, FMergedColumns, FSelectedCells, FSelectedRows,
-      FModifiedRows, FEnabledRows, FOrigColSizes, FIgnoreColumns, FColumnOrder;
-  std::unique_ptr<TControlList> FControlList;
-  std::unique_ptr<TSyncGrid> FSyncGrid;
   std::unique_ptr<TColumnSize> FColumnSize = std::make_unique<TColumnSize>(this);
-  TSizeWhileTyping FSizeWhileTyping;
-  std::vector<uint8_t> FRowSelect;
-  std::vector<uint8_t> FColSelect;
-  bool FShowModifiedEnabled = false;
-  bool FUseEnabledRows = false;
 
  private:
   // Cell objects: check boxes, radio buttons and groups, tree nodes, graphics
@@ -1181,16 +965,8 @@ class TQrvStringGrid : public TBaseGrid {
   TSize RadioGroupSize(const TCellGraphic& g, bool minimumItemHeight);
   TSize MultiImageSize(const TCellGraphic& g, int32_t c, int32_t r);
   std::unique_ptr<TCellNode> FCellNode = std::make_unique<TCellNode>(this);
-  int32_t FNumNodes = 0;
-  bool FForceSel = false;
-  // Auto-sizing, fitting, auto-numbering and swapping.
-  std::shared_ptr<IGridTextMeasurer> FTextMeasurer;
   // The font a cell is measured in: the fixed or the grid font, as the cell-colour hook leaves it.
   TFont MeasureFont(int32_t c, int32_t r);
-  // Notification hooks and change handlers.
-  bool FModified = false;
-  bool FEntered = false;
-  bool FOldModifiedValue = false;
 
   // In-place editor dispatch, the editors' entry points and cell validation (UQrvStringGrid_Editing.cpp,
   // UQrvStringGrid_Validation.cpp)
@@ -1270,46 +1046,7 @@ class TQrvStringGrid : public TBaseGrid {
   TEditLink* EditLink() const { return FEditLink; }
   void SetEditLink(TEditLink* value) { FEditLink = value; }
 
-  bool AlwaysValidate = false;
-  QString InvalidEntryTitle;
-  QString InvalidEntryText;
   TInvalidEntryIcon InvalidEntryIcon = ieWarning;
-  TQrvStringGridCheck* CellChecker = nullptr;
-  bool Lookup = false;
-  bool LookupCaseSensitive = false;
-  bool LookupHistory = false;
-  QString ValidChars;
-  bool ExcelStyleDecimalSeparator = false;
-  std::function<void(TQrvStringGrid*, int32_t, int32_t, TEditLink*)> OnGetEditorProp;  // ACol, ARow
-  std::function<void(TQrvStringGrid*, int32_t, int32_t)> OnGetEditorPropInt;           // ARow, ACol
-  std::function<void(TQrvStringGrid*)> OnEditingDone;
-  std::function<void(TQrvStringGrid*, int32_t, int32_t)> OnEditCellDone;                          // ACol, ARow
-  std::function<void(TQrvStringGrid*, int32_t, int32_t, QString&, bool&)> OnCellValidate;         // ACol, ARow
-  std::function<void(TQrvStringGrid*, int32_t, int32_t, QString&, bool&)> OnCellValidateWide;     // ACol, ARow
-  std::function<void(TQrvStringGrid*, int32_t, int32_t, const QString&)> OnEditChange;            // ACol, ARow
-  std::function<void(TQrvStringGrid*, int32_t, int32_t, int32_t, const QString&)> OnComboChange;  // ACol, ARow
-  std::function<void(TQrvStringGrid*, int32_t, int32_t, int32_t, const QString&, TObject*)> OnComboObjectChange;
-  std::function<void(TQrvStringGrid*, int32_t, int32_t, bool)> OnCheckBoxClick;    // ACol, ARow, State
-  std::function<void(TQrvStringGrid*, int32_t, int32_t, QString&)> OnGetEditMask;  // ACol, ARow
-  // Clipboard events of the text editor: Sender is the editor.
-  std::function<void(QObject*, bool&)> OnClipboardCopy;
-  std::function<void(QObject*, bool&)> OnClipboardCut;
-  std::function<void(QObject*, bool&)> OnClipboardPaste;
-  std::function<void(QObject*, int32_t, int32_t, QString&, bool&)> OnClipboardBeforePasteCell;  // ACol, ARow
-  std::function<void(QObject*, int32_t, int32_t, const QString&)> OnClipboardAfterPasteCell;    // ACol, ARow
-  QString EditMask;
-  // The small editors' events: spin steps (UpDown true for up), the ellipsis button, a chosen unit.
-  std::function<void(TQrvStringGrid*, int32_t, int32_t, int32_t, bool)> OnSpinClick;      // ACol, ARow, Value
-  std::function<void(TQrvStringGrid*, int32_t, int32_t, double, bool)> OnFloatSpinClick;  // ACol, ARow, Value
-  std::function<void(TQrvStringGrid*, int32_t, int32_t, double, bool)> OnDateSpinClick;   // ACol, ARow, Value
-  std::function<void(TQrvStringGrid*, int32_t, int32_t, double, bool)> OnTimeSpinClick;   // ACol, ARow, Value
-  std::function<void(TQrvStringGrid*, int32_t, int32_t, QString&)> OnEllipsClick;         // ACol, ARow, S
-  std::function<void(TQrvStringGrid*, int32_t, int32_t, const QString&)> OnUnitChanged;   // ACol, ARow, NewUnit
-  std::function<void(TQrvStringGrid*, const QString&, double&)> OnCustomStrToDate;        // Value, var ADate
-  std::function<void(TQrvStringGrid*, int32_t)> OnClickSort;                              // ACol
-  std::function<void(TQrvStringGrid*, int32_t, bool&)> OnCanShowFixedDropDown;            // ACol, var CanShow
-  std::function<void(TQrvStringGrid*)> OnStartBlockFocus;
-  std::function<void(TQrvStringGrid*)> OnEndBlockFocus;
   virtual void ClickSort(int32_t aCol);
   virtual bool CanShowFixedDropDown(int32_t aCol);
   virtual void StartBlockFocus();
@@ -1319,42 +1056,13 @@ class TQrvStringGrid : public TBaseGrid {
   virtual void KeySelectionChanging() {}
   // result := text, then OnEllipsClick for the current cell (real column) may change it.
   virtual void EllipsClick(const QString& text, QString& result);
-  // The spin editor's range and step for the next opening (the column grid copies its column's).
-  int32_t SpinMin = 0;
-  int32_t SpinMax = 100;
-  int32_t SpinStep = 1;
   // The date editors' relays for the current cell; a close-up ends the edit with DirectDateClose.
   void DateTimeChange(double value);
   void DatePickerCloseUp();
   void DatePickerDropDown();
-  // ACol, ARow, ADateTime.
-  std::function<void(TQrvStringGrid*, int32_t, int32_t, double)> OnDateTimeChange;
-  // ARow, ACol.
-  std::function<void(TQrvStringGrid*, int32_t, int32_t)> OnDatePickerCloseUp;
-  std::function<void(TQrvStringGrid*, int32_t, int32_t)> OnDatePickerDropDown;
 
  private:
   void ShowBalloonOnRefusal();
-  IGridEditors* FEditors = nullptr;
-  TEditLink* FEditLink = nullptr;
-  QStringList FComboItems;
-  QList<TObject*> FComboObjects;
-  int32_t FComboIdx = -1;
-  bool FEditing = false;
-  bool FEditActive = false;
-  bool FSpecialEditor = false;
-  QChar FStartEditChar;
-  bool FShowEditProcess = false;
-  bool FNoEditChange = false;
-  bool FBlockKill = false;
-  bool FBlockFocus = false;
-  bool FLastValidation = true;
-  bool FValidating = false;
-  int32_t FMaxEditLength = 0;
-  int32_t FMaxComboLength = 0;
-  bool FGridModified = false;
-  QString FNewCellText;
-  QString FOldCellTextWide;
   // Painting: visual properties, looks, display text and measuring, cell graphics, the paint cycle
  public:
   TGridLook Look() const { return FLook; }
@@ -1376,50 +1084,17 @@ class TQrvStringGrid : public TBaseGrid {
   void SetFixedGradientDown(const TFixedGradient& down);
   // The control look's colours back to their creation values (only the hover and down mirrors reach the grid).
   void InitControlLookColors();
-  TFixedGradient VyxGradient{clWhite, clBtnFace, clNone, clNone, clNone};  // the border is unused
   // Each keeps the colour's plain value (a system colour as it is now) and repaints the grid.
   void SetVyxGradientFrom(TColor value) { SetVyxColor(VyxGradient.From, value); }
   void SetVyxGradientTo(TColor value) { SetVyxColor(VyxGradient.To, value); }
   void SetVyxGradientMirrorFrom(TColor value) { SetVyxColor(VyxGradient.MirrorFrom, value); }
   void SetVyxGradientMirrorTo(TColor value) { SetVyxColor(VyxGradient.MirrorTo, value); }
-  TFixedGradient VyxGradientHover{0xCFD0D1, 0xBEC6C8, 0xBEC6C8, 0xABBCBF, 0xC0C0C0};
-  TFixedGradient VyxGradientDown{0x868788, 0x737C7E, 0x737C7E, 0x627376, 0x808080};
-  std::array<TColor, 4> SortHeaderColors{clNone, clNone, clNone, clNone};  // Color, To, Mirror, MirrorTo
-  TColor FixedColor = clBtnFace;
-  bool Flat = false;
   bool ShowSelection() const { return FShowSelection; }
   void SetShowSelection(bool value);
-  bool SelectionColorMixer = false;
   void SetSelectionColorMixerFactor(int32_t value);
   // The mix of the selection colour into a cell colour by SelectionColorMixerFactor.
   TColor MixSelectionColor(TColor selection, TColor cell) const;
-  bool AutoNumAlign = false;
-  bool HideFocusRect = false;
-  bool NoDefaultDraw = false;
-  bool NoImageAndText = false;
-  bool EnhTextSize = false;
-  bool URLShow = false;
-  bool URLFull = false;
-  TColor SelectionRectangleColor = 0x000000;
-  bool SelectionResizer = false;
-  TGridScrollType ScrollType = ssNormal;
-  THoverFixedCells HoverFixedCells = hfNone;
-  // The fixed cell under the mouse and whether a mouse button is down (the mouse handling keeps them).
-  TPoint HoverFixedCell{-1, -1};
-  bool MouseDown = false;
-  TBackGround BackGround;
-  TGridProgressAppearance ProgressAppearance;
-  TColor ShowModifiedColor = 0x0000FF;
-  // The picture shown in the fixed column of the current row; the filter glyphs of the filter drop-down row.
-  TBitmap RowIndicator;
-  int32_t FilterDropDownRow = 0;
-  TBitmap FilterGlyph, FilterGlyphActive;
-  // Columns whose filter holds a condition (the active glyph is shown for them).
-  std::vector<int32_t> FilteredColumns;
-  bool EnableBlink = false;
   bool BlinkPhase() const { return FGridBlink; }
-  // Hovering: the normal cell resting under the mouse becomes current at the next timer tick.
-  bool Hovering = false;
   // One tick of the grid timer (every 500 ms): the incremental search text ends after four quiet ticks, with
   // Hovering the cell under the mouse (client point, null when the mouse is elsewhere) becomes current, and the
   // blinking cells are repainted in the other phase. Returns the cells repainted (display column, row).
@@ -1467,17 +1142,6 @@ class TQrvStringGrid : public TBaseGrid {
   void DrawColSizingLine(TCanvas& canvas, int32_t x);
   void DrawRowSizingLine(TCanvas& canvas, int32_t y);
 
-  std::function<void(TQrvStringGrid*, TCanvas&, int32_t, int32_t, TGridDrawState, const TRect&, bool)>
-      OnCustomCellBkgDraw;  // ACol, ARow, State, Rect, Printing
-  std::function<void(TQrvStringGrid*, TCanvas&, int32_t, int32_t, TGridDrawState, const TRect&, bool)>
-      OnCustomCellDraw;
-  std::function<void(TQrvStringGrid*, int32_t, int32_t, TPen&, TPen&, TPen&, TPen&)> OnGetCellBorderProp;  // ARow
-  std::function<void(TQrvStringGrid*, int32_t, int32_t, const TRect&, TGridDrawState)> OnDrawCell;  // ACol, ARow
-  std::function<void(TQrvStringGrid*, int32_t, int32_t, TColor&, TColor&, TColor&, TColor&,
-                     TCellGradientDirection&)>
-      OnGetCellGradient;  // ARow, ACol
-  std::function<void(TQrvStringGrid*)> OnPainted;
-
  private:
   void ApplyStyleRow(const TGridStyleRow& row);
   void SetVyxColor(TColor& field, TColor value);
@@ -1491,22 +1155,10 @@ class TQrvStringGrid : public TBaseGrid {
   void DrawRadioGroup(TCanvas& canvas, TRect rect, const TCellGraphic& graphic, int32_t rc, int32_t r, bool selected,
                       bool enabled);
   TSize CellGraphicSize(const TCellGraphic* graphic, int32_t rc, int32_t r, bool& textShown);
-  TGridLook FLook = glXP;
-  TQrvGridStyle FStyle = gsWindowsXP;
-  TColorTones FTones;
-  bool FTonesSet = false;
-  bool FShowSelection = true;
   void DrawTreeLines(TCanvas& canvas, int32_t r, const TRect& rect);
   // A cell's own vertical scroll bar (position, page and range as the cell keeps them).
   static void DrawCellScrollBar(TCanvas& canvas, const TRect& bar, int32_t position, int32_t page, int32_t range);
-  // The scroll position of the cell being painted; its content moves up by it.
-  int32_t FCellScrollPos = 0;
   void DrawNodeButton(TCanvas& canvas, int32_t r, const TRect& rect, bool selected);
-  bool FGridBlink = false;
-  int32_t FTicks = 0;
-  int32_t FIncrTicks = 0;
-  uint32_t FLastVAlignFlag = 0;
-  int32_t FLastHgHeight = 0;
   // Mouse: press, move, release and double click; column and row sizing and moving; click sort; the start of a
   // drag (_Mouse.cpp, _MouseUp.cpp, _MouseMove.cpp, _Sizing.cpp, _Sort.cpp). The widget hands its mouse events
   // over in client coordinates and asks Interaction() what the button is doing.
@@ -1544,32 +1196,7 @@ class TQrvStringGrid : public TBaseGrid {
   bool PrepareCellHint(int32_t x, int32_t y, QString& hint, TPoint& pos);
   // The base cell whose hint shows; (-1, -1) none. Moving to another cell cancels it.
   TPoint LastHintPos() const { return FLastHintPos; }
-  bool HintShowCells = false;
-  bool HTMLHint = false;
-  bool HintShowSizing = false;
 
-  struct TSortSettings {
-    bool Show = false;
-    int32_t Row = 0;
-    int32_t Column = -1;
-    TSortDirection Direction = sdAscending;
-    TSortDirection InitSortDirection = sdAscending;
-    bool UndoSort = false;
-    // A sort exchanges only the cells of the sort column.
-    bool SingleColumn = false;
-  } SortSettings;
-  struct TDragDropSettings {
-    bool OleDropTarget = false;
-    bool OleDropSource = false;
-    bool OleColumnDragDrop = false;
-    bool OleColumnsOnly = false;
-    bool OleColumnReorder = false;
-    bool OleCopyAlways = false;
-    bool OleRemoveRows = false;
-    bool OleAcceptText = true;
-    bool OleAcceptFiles = true;
-    bool OleAcceptURLs = true;
-  } DragDropSettings;
   // Sorts the normal rows by SortSettings.Column in SortSettings.Direction (numbers as numbers).
   virtual void QSort();
   // Puts the rows back in the order from before the first sort.
@@ -1577,28 +1204,6 @@ class TQrvStringGrid : public TBaseGrid {
   void InitSortXRef();
   int32_t SortTime() const { return FSortTime; }
 
-  std::function<void(TQrvStringGrid*, int32_t, int32_t, bool&)> OnCanClickCell;                 // ARow, ACol, Allow
-  std::function<void(TQrvStringGrid*, int32_t, int32_t)> OnClickCell;                           // ARow, ACol
-  std::function<void(TQrvStringGrid*, int32_t, int32_t)> OnDblClickCell;                        // ARow, ACol
-  std::function<void(TQrvStringGrid*, int32_t, int32_t)> OnRightClickCell;                      // ARow, ACol
-  std::function<void(TQrvStringGrid*, int32_t, int32_t, bool)> OnCheckBoxMouseUp;               // ACol, ARow, State
-  std::function<void(TQrvStringGrid*, int32_t, int32_t)> OnRadioButtonClick;                    // ACol, ARow
-  std::function<void(TQrvStringGrid*, int32_t, int32_t, const QString&, bool&)> OnAnchorClick;  // ARow, ACol
-  std::function<void(TQrvStringGrid*, int32_t, int32_t)> OnColumnSizing;                        // ACol, ColumnSize
-  std::function<void(TQrvStringGrid*, int32_t, int32_t)> OnRowSizing;                           // ARow, RowSize
-  std::function<void(TQrvStringGrid*, int32_t)> OnEndColumnSize;                                // ACol
-  std::function<void(TQrvStringGrid*, int32_t)> OnEndRowSize;                                   // ARow
-  std::function<void(TQrvStringGrid*, int32_t, bool&)> OnColumnSize;                            // ACol, Allow
-  std::function<void(TQrvStringGrid*, int32_t, bool&)> OnRowSize;                               // ARow, Allow
-  std::function<void(TQrvStringGrid*, int32_t, bool&)> OnColumnMove;                            // ACol, Allow
-  std::function<void(TQrvStringGrid*, int32_t, bool&)> OnRowMove;                               // ARow, Allow
-  std::function<void(TQrvStringGrid*, int32_t, bool&)> OnColumnMoving;                          // ACol, Allow
-  std::function<void(TQrvStringGrid*, int32_t, bool&)> OnRowMoving;                             // ARow, Allow
-  std::function<void(TQrvStringGrid*, int32_t, int32_t)> OnRowMoved;                            // FromIndex, ToIndex
-  std::function<void(TQrvStringGrid*, int32_t, bool&)> OnCanSort;                               // ACol, DoSort
-  std::function<void(TQrvStringGrid*, int32_t, int32_t, const QString&, bool&)> OnOleDrag;      // ARow, ACol
-  std::function<void(TQrvStringGrid*, int32_t, int32_t)> OnOleDragStart;                        // ARow, ACol
-  std::function<void(TQrvStringGrid*, uint32_t)> OnOleDragStop;                                 // OLEEffect
   // A cell whose text is its check box (its column's editor kind says so); the grid has none of its own.
   virtual bool IsDataCheckBoxCell(int32_t /*c*/, int32_t /*r*/) const { return false; }
 
@@ -1611,8 +1216,6 @@ class TQrvStringGrid : public TBaseGrid {
   TCursor Cursor() const { return FCursor; }
   void SetCursor(TCursor value) { FCursor = FOldCursor = value; }
   TCursor OldCursor() const { return FOldCursor; }
-  std::function<void(TQrvStringGrid*)> OnEnter;
-  std::function<void(TQrvStringGrid*)> OnExit;
 
  private:
   bool PressOnSizingEdge(int32_t x, int32_t y, int32_t c, int32_t r);
@@ -1632,32 +1235,6 @@ class TQrvStringGrid : public TBaseGrid {
   void ClickCell(int32_t c, int32_t r);
   void ResetPress();
   TGridInteraction FInteraction = TGridInteraction::None;
-  bool FButtonDown = false;
-  bool FDoOnClick = false;
-  bool FSelectionClick = false;
-  bool FColMoveFlg = false;
-  bool FColSizeFlg = false;
-  bool FDblClk = false;
-  int32_t FClickX = 0;
-  int32_t FClickY = 0;
-  int32_t FPressCol = -1;
-  int32_t FPressRow = -1;
-  TGridRect FPressSelection{};
-  bool FSizingCol = true;
-  int32_t FSizingIndex = -1;
-  int32_t FSizingStart = 0;
-  int32_t FSizingStartSize = 0;
-  int32_t FSizingPos = 0;
-  bool FMoveCol = true;
-  int32_t FMoveCell = -1;
-  int32_t FMoveTarget = -1;
-  bool FDragColumn = false;
-  TGridRect FDragRect{};
-  TPoint FDragCell{-1, -1};
-  int32_t FSortTime = 0;
-  TPoint FLastHintPos{-1, -1};
-  TCursor FCursor = crDefault;
-  TCursor FOldCursor = crDefault;
 
   // The floating footer and its calculations (_Footer.cpp).
  public:
@@ -1670,7 +1247,6 @@ class TQrvStringGrid : public TBaseGrid {
   void UpdateFooter() { InvalidateFloatingFooter(); }
   // The widget follows the footer's settings (its panel's height, visibility and hints).
   virtual void FloatingFooterChanged() {}
-  std::function<void(TQrvStringGrid*, int32_t, int32_t, QString&)> OnFooterCalc;  // ACol, ARow, Value
   // The footer strip's own painting and hit test (_FooterPaint.cpp), on the strip's canvas and coordinates.
   // The width the footer's cells span: the fixed columns and the columns from LeftCol on.
   int32_t FooterWidth() const;
@@ -1680,7 +1256,6 @@ class TQrvStringGrid : public TBaseGrid {
   int32_t PaintFloatingFooter(TCanvas& canvas, const TRect& client);
   // A click on the strip: OnClick, then OnClickCell with the footer row and the column under x.
   void FooterClick(int32_t x);
-  std::function<void(TQrvStringGrid*, int32_t, TCanvas&, const TRect&)> OnFooterPaint;  // AColumn, Canvas, ARect
   // Over the real rows fromRow .. toRow of a real column; a cell that is no number counts as 0.
   double ColumnSum(int32_t aCol, int32_t fromRow, int32_t toRow) const;
   double ColumnAvg(int32_t aCol, int32_t fromRow, int32_t toRow) const;
@@ -1726,24 +1301,10 @@ class TQrvStringGrid : public TBaseGrid {
   std::function<void(const TCellControlEditor&)> ShowCellControl;
   // Ends the widget's running control edit (it calls CellControlEditDone with its value).
   std::function<void()> FinishCellControl;
-  std::function<void(TQrvStringGrid*, int32_t, int32_t, const QString&, const QString&, const QString&)>
-      OnControlClick;  // ARow, ACol, CtrlID, CtrlType, CtrlVal
-  std::function<void(TQrvStringGrid*, int32_t, int32_t, const QString&, const QString&, const QString&)>
-      OnControlEditDone;  // ARow, ACol, CtrlID, CtrlType, CtrlVal
-  std::function<void(TQrvStringGrid*, int32_t, int32_t, const QString&, const QString&, const QString&, QStringList&,
-                     bool&, int32_t&)>
-      OnControlComboList;  // ARow, ACol, CtrlID, CtrlType, CtrlVal, Values, Edit, DropCount
-  std::function<void(TQrvStringGrid*, int32_t, int32_t, int32_t, const QString&, const QString&)>
-      OnControlComboSelect;  // ARow, ACol, ItemIndex, CtrlID, CtrlValue
 
  private:
   // Hit test of the cell's markup at a point, or (with an ID) the control with that ID.
   bool HitCellControl(int32_t c, int32_t r, int32_t x, int32_t y, QString& id, QString& type, QString& value,
                       TRect& rect);
   bool PressOnCellControl(int32_t c, int32_t r, int32_t x, int32_t y);
-  TPoint FCtrlXY{-1, -1};
-  QString FCtrlID;
-  QString FCtrlType;
-  bool FCtrlEditing = false;
-  bool FCtrlDown = false;
 };

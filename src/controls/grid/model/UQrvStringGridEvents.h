@@ -1,0 +1,190 @@
+#pragma once
+// The advanced string grid's events, one place for all of them: the grid derives from this struct, so a handler is
+// set as grid.OnX = ... and the grid's own code calls OnX as its member.
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "UBaseGrid.h"
+#include "UCellNode.h"
+#include "UEditorType.h"
+#include "UGridAutoSize.h"
+#include "UGridColumnTypes.h"
+#include "UGridItem.h"
+#include "UGridLists.h"
+#include "UGridLooks.h"
+#include "UGridOptions.h"
+
+class TQrvStringGrid;
+class TEditLink;
+
+enum TSearchAction { saFindFirst, saFindPrevious, saFindNext };
+
+struct TQrvStringGridEvents {
+  // Events: the declared argument order of each, several with the row first.
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, bool&)> OnCanEditCell;      // ARow, ACol
+  std::function<void(TQrvStringGrid*, int32_t, int32_t)> OnButtonClick;             // ACol, ARow
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, bool)> OnExpandClick;       // ACol, ARow
+  std::function<void(TQrvStringGrid*, int32_t, int32_t)> OnComboCloseUp;            // ARow, ACol
+  std::function<void(TQrvStringGrid*, int32_t, int32_t)> OnComboDropDown;           // ARow, ACol
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, QString&)> OnGridHint;      // ARow, ACol
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, QString&)> OnGridWideHint;  // ARow, ACol
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, TGridDrawState, TBrush&, TFont&)> OnGetCellColor;  // ARow
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, TGridDrawState, TBrush&, TFont&)> OnGetCellPrintColor;
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, TPen&, TCellBorders&)> OnGetCellBorder;       // ARow
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, TPen&, TCellBorders&)> OnGetCellPrintBorder;  // ARow
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, TAlignment&, TVAlignment&)> OnGetAlignment;   // ARow
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, TEditorType&)> OnGetEditorType;               // ACol
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, bool&)> OnIsFixedCell;                        // ARow
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, bool&)> OnIsPasswordCell;                     // ARow
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, bool&)> OnGetWordWrap;                        // ACol
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, bool&)> OnHasComboBox;                        // ACol
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, bool&)> OnHasSpinEdit;                        // ACol
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, QString&)> OnGetCheckTrue;                    // ACol
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, QString&)> OnGetCheckFalse;                   // ACol
+  std::function<void(TQrvStringGrid*, int32_t, int32_t)> OnRowUpdate;  // OldRow, NewRow
+  std::function<void(TQrvStringGrid*, const TRect&)> OnCellsChanged;
+  std::function<void(TQrvStringGrid*, int32_t, QStringList&)> OnGetColumnFilter;  // Column, Filter
+  std::function<void(TQrvStringGrid*)> OnResize;
+
+  // ACol, ARow, X, Y (client point), var ACursor.
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, int32_t, int32_t, TCursor&)> OnGetCellCursor;
+
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, bool)> OnCheckBoxChange;          // ACol, ARow, State
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, double&, bool&)> OnRatingChange;  // ACol, ARow
+
+  // A colour or an image picked in a picker drop-down of the current cell.
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, TColor, const QString&)> OnColorSelect;  // ACol, ARow
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, int32_t)> OnImageSelect;                 // ACol, ARow, Index
+
+  // OnUpdateColumnSize(Sender, ACol, var Size): the last word on a width sizing to content chose.
+  std::function<void(TQrvStringGrid*, int32_t, int32_t&)> OnUpdateColumnSize;
+
+  std::function<void(TQrvStringGrid*)> OnClick;
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, int32_t, int32_t)> OnSelectionChanged;  // L, T, R, B
+  std::function<void(TQrvStringGrid*, int32_t)> OnAutoDeleteRow;                                // ARow
+  std::function<void(TQrvStringGrid*)> OnFilterDone;
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, QString&)> OnSaveCell;  // ACol, ARow
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, QString&)> OnLoadCell;  // ACol, ARow
+  std::function<void(TQrvStringGrid*, bool&)> OnCanAddRow;
+  std::function<void(TQrvStringGrid*, int32_t, bool&)> OnCanInsertRow;  // ARow
+  // The editor kind and pick list of a fixed cell about to be edited; the kind the handler chooses reaches the
+  // caller.
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, TGridFixedCellEditor&, QStringList&)> OnFixedEdit;
+
+  std::function<void(TQrvStringGrid*, int32_t, bool, bool&)> OnRowDisjunctSelect;  // ARow, AState, Allow
+  std::function<void(TQrvStringGrid*, int32_t)> OnRowDisjunctSelected;             // ARow
+
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, int32_t, int32_t, bool&)>
+      OnCellChanging;                                                           // OldRow, OldCol, NewRow, NewCol
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, bool&)> OnRowChanging;  // OldRow, NewRow
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, bool&)> OnColChanging;  // OldCol, NewCol
+
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, int32_t&, int32_t&, bool&)>
+      OnAutoAdvance;                                                           // OldRow, OldCol, NewRow, NewCol
+  std::function<void(TQrvStringGrid*, int32_t)> OnAutoAddRow;                  // ARow
+  std::function<void(TQrvStringGrid*, int32_t)> OnAutoInsertCol;               // ACol
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, bool&)> OnSelectCell;  // ACol, ARow, CanSelect
+
+  std::function<void(TQrvStringGrid*, uint16_t&, TShiftState)> OnKeyDown;
+  std::function<void(TQrvStringGrid*, uint16_t&, TShiftState)> OnKeyUp;
+  std::function<void(TQrvStringGrid*, QChar&)> OnKeyPress;
+  std::function<void(TQrvStringGrid*, int32_t)> OnAutoInsertRow;                 // ARow
+  std::function<void(TQrvStringGrid*, int32_t, bool&)> OnCanDeleteRow;           // ARow, CanDelete
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, int32_t)> OnRadioClick;  // ACol, ARow, AIdx
+
+  std::function<void(TQrvStringGrid*, const QString&, int32_t, int32_t, TSearchAction)> OnSearchFooterAction;
+  std::function<void(TQrvStringGrid*, int32_t, TSortStyle&, QString&, QString&)> OnGetFormat;  // ACol
+
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, TEditLink*)> OnGetEditorProp;  // ACol, ARow
+  std::function<void(TQrvStringGrid*, int32_t, int32_t)> OnGetEditorPropInt;           // ARow, ACol
+  std::function<void(TQrvStringGrid*)> OnEditingDone;
+  std::function<void(TQrvStringGrid*, int32_t, int32_t)> OnEditCellDone;                          // ACol, ARow
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, QString&, bool&)> OnCellValidate;         // ACol, ARow
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, QString&, bool&)> OnCellValidateWide;     // ACol, ARow
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, const QString&)> OnEditChange;            // ACol, ARow
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, int32_t, const QString&)> OnComboChange;  // ACol, ARow
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, int32_t, const QString&, TObject*)> OnComboObjectChange;
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, bool)> OnCheckBoxClick;    // ACol, ARow, State
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, QString&)> OnGetEditMask;  // ACol, ARow
+  // Clipboard events of the text editor: Sender is the editor.
+  std::function<void(QObject*, bool&)> OnClipboardCopy;
+  std::function<void(QObject*, bool&)> OnClipboardCut;
+  std::function<void(QObject*, bool&)> OnClipboardPaste;
+  std::function<void(QObject*, int32_t, int32_t, QString&, bool&)> OnClipboardBeforePasteCell;  // ACol, ARow
+  std::function<void(QObject*, int32_t, int32_t, const QString&)> OnClipboardAfterPasteCell;    // ACol, ARow
+
+  // The small editors' events: spin steps (UpDown true for up), the ellipsis button, a chosen unit.
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, int32_t, bool)> OnSpinClick;      // ACol, ARow, Value
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, double, bool)> OnFloatSpinClick;  // ACol, ARow, Value
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, double, bool)> OnDateSpinClick;   // ACol, ARow, Value
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, double, bool)> OnTimeSpinClick;   // ACol, ARow, Value
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, QString&)> OnEllipsClick;         // ACol, ARow, S
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, const QString&)> OnUnitChanged;   // ACol, ARow, NewUnit
+  std::function<void(TQrvStringGrid*, const QString&, double&)> OnCustomStrToDate;        // Value, var ADate
+  std::function<void(TQrvStringGrid*, int32_t)> OnClickSort;                              // ACol
+  std::function<void(TQrvStringGrid*, int32_t, bool&)> OnCanShowFixedDropDown;            // ACol, var CanShow
+  std::function<void(TQrvStringGrid*)> OnStartBlockFocus;
+  std::function<void(TQrvStringGrid*)> OnEndBlockFocus;
+
+  // ACol, ARow, ADateTime.
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, double)> OnDateTimeChange;
+  // ARow, ACol.
+  std::function<void(TQrvStringGrid*, int32_t, int32_t)> OnDatePickerCloseUp;
+  std::function<void(TQrvStringGrid*, int32_t, int32_t)> OnDatePickerDropDown;
+
+  std::function<void(TQrvStringGrid*, TCanvas&, int32_t, int32_t, TGridDrawState, const TRect&, bool)>
+      OnCustomCellBkgDraw;  // ACol, ARow, State, Rect, Printing
+  std::function<void(TQrvStringGrid*, TCanvas&, int32_t, int32_t, TGridDrawState, const TRect&, bool)>
+      OnCustomCellDraw;
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, TPen&, TPen&, TPen&, TPen&)> OnGetCellBorderProp;  // ARow
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, const TRect&, TGridDrawState)> OnDrawCell;  // ACol, ARow
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, TColor&, TColor&, TColor&, TColor&,
+                     TCellGradientDirection&)>
+      OnGetCellGradient;  // ARow, ACol
+  std::function<void(TQrvStringGrid*)> OnPainted;
+
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, bool&)> OnCanClickCell;                 // ARow, ACol, Allow
+  std::function<void(TQrvStringGrid*, int32_t, int32_t)> OnClickCell;                           // ARow, ACol
+  std::function<void(TQrvStringGrid*, int32_t, int32_t)> OnDblClickCell;                        // ARow, ACol
+  std::function<void(TQrvStringGrid*, int32_t, int32_t)> OnRightClickCell;                      // ARow, ACol
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, bool)> OnCheckBoxMouseUp;               // ACol, ARow, State
+  std::function<void(TQrvStringGrid*, int32_t, int32_t)> OnRadioButtonClick;                    // ACol, ARow
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, const QString&, bool&)> OnAnchorClick;  // ARow, ACol
+  std::function<void(TQrvStringGrid*, int32_t, int32_t)> OnColumnSizing;                        // ACol, ColumnSize
+  std::function<void(TQrvStringGrid*, int32_t, int32_t)> OnRowSizing;                           // ARow, RowSize
+  std::function<void(TQrvStringGrid*, int32_t)> OnEndColumnSize;                                // ACol
+  std::function<void(TQrvStringGrid*, int32_t)> OnEndRowSize;                                   // ARow
+  std::function<void(TQrvStringGrid*, int32_t, bool&)> OnColumnSize;                            // ACol, Allow
+  std::function<void(TQrvStringGrid*, int32_t, bool&)> OnRowSize;                               // ARow, Allow
+  std::function<void(TQrvStringGrid*, int32_t, bool&)> OnColumnMove;                            // ACol, Allow
+  std::function<void(TQrvStringGrid*, int32_t, bool&)> OnRowMove;                               // ARow, Allow
+  std::function<void(TQrvStringGrid*, int32_t, bool&)> OnColumnMoving;                          // ACol, Allow
+  std::function<void(TQrvStringGrid*, int32_t, bool&)> OnRowMoving;                             // ARow, Allow
+  std::function<void(TQrvStringGrid*, int32_t, int32_t)> OnRowMoved;                            // FromIndex, ToIndex
+  std::function<void(TQrvStringGrid*, int32_t, bool&)> OnCanSort;                               // ACol, DoSort
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, const QString&, bool&)> OnOleDrag;      // ARow, ACol
+  std::function<void(TQrvStringGrid*, int32_t, int32_t)> OnOleDragStart;                        // ARow, ACol
+  std::function<void(TQrvStringGrid*, uint32_t)> OnOleDragStop;                                 // OLEEffect
+
+  std::function<void(TQrvStringGrid*)> OnEnter;
+  std::function<void(TQrvStringGrid*)> OnExit;
+
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, QString&)> OnFooterCalc;  // ACol, ARow, Value
+
+  std::function<void(TQrvStringGrid*, int32_t, TCanvas&, const TRect&)> OnFooterPaint;  // AColumn, Canvas, ARect
+
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, const QString&, const QString&, const QString&)>
+      OnControlClick;  // ARow, ACol, CtrlID, CtrlType, CtrlVal
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, const QString&, const QString&, const QString&)>
+      OnControlEditDone;  // ARow, ACol, CtrlID, CtrlType, CtrlVal
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, const QString&, const QString&, const QString&, QStringList&,
+                     bool&, int32_t&)>
+      OnControlComboList;  // ARow, ACol, CtrlID, CtrlType, CtrlVal, Values, Edit, DropCount
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, int32_t, const QString&, const QString&)>
+      OnControlComboSelect;  // ARow, ACol, ItemIndex, CtrlID, CtrlValue
+};

@@ -1,0 +1,203 @@
+#pragma once
+// The advanced string grid's plain settings: fields the grid reads where it needs them, with nothing to run on a
+// change. The grid derives from this struct, so they read and write as grid.X.
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "UBaseGrid.h"
+#include "UCellNode.h"
+#include "UEditorType.h"
+#include "UGridAutoSize.h"
+#include "UGridColumnTypes.h"
+#include "UGridItem.h"
+#include "UGridLists.h"
+#include "UGridLooks.h"
+#include "UGridOptions.h"
+
+class TQrvStringGridCheck;
+
+enum TFilterDropDownColumns { fdNormal, fdAll };
+
+struct TQrvStringGridSettings {
+  // Loaded sizes every column to its content.
+  bool AutoSize = false;
+
+  QString CheckTrue = QStringLiteral("Y");
+  QString CheckFalse = QStringLiteral("N");
+  QString FloatFormat = QStringLiteral("%.2f");
+  QChar PasswordChar = QLatin1Char('*');
+  QChar Delimiter = QChar(0);
+  bool JavaCSV = false;
+  QString XMLEncoding = QStringLiteral("ISO-8859-1");
+  QString FilterDropDownClear = QStringLiteral("(All)");
+  bool FilterDropDownAuto = false;
+  TFilterDropDownColumns FilterDropDownColumns = fdNormal;
+  // The values the filter drop-down of a column offers (GetColumnFilter fills it).
+  QStringList FilterList;
+  TEditorType DefaultEditor = edNormal;
+  bool ClearTextOnly = false;
+  bool SaveHiddenCells = false;
+  bool SaveFixedCells = true;
+  bool SaveFixedRows = false;
+  bool SaveFixedCols = false;
+  bool SaveVirtCells = true;
+  bool SaveWithHTML = true;
+  bool EditWithTags = false;
+  bool ActiveCellShow = false;
+  TColor ActiveCellColor = 0x808080;
+  TColor ActiveCellColorTo = clNone;
+  TFont ActiveCellFont;
+  TFont FixedFont;
+  TColor DisabledFontColor = 0xC0C0C0;
+  bool UseDisabledFont = true;
+  TPoint XYOffset{2, 2};
+  TColor HintColor = clInfoBk;
+  TColor HighlightColor = clHighlight;
+  TColor HighlightTextColor = clHighlightText;
+  TColor SelectionColor = 0xEACAB6;
+  TColor SelectionColorTo = clNone;
+  TColor SelectionMirrorColor = clNone;
+  TColor SelectionMirrorColorTo = clNone;
+  TColor SelectionTextColor = 0;
+  TColor URLColor = 0xFF0000;
+  TColor BorderColor = 0xB99D7F;
+  int32_t MinRowHeight = 0;
+  int32_t MaxRowHeight = 0;
+  int32_t MinColWidth = 0;
+  int32_t MaxColWidth = 0;
+  int32_t GroupColumn = -1;
+  bool EnableWheel = true;
+  bool EnableHTML = true;
+  bool QuoteEmptyCells = true;
+  bool AlwaysQuotes = false;
+  bool ShowNullDates = true;
+  bool FilterIncremental = false;
+  bool AutoFilterUpdate = true;
+  bool ShowDesignHelper = true;
+  bool EnhRowColMove = true;
+  bool FitCellsInGrid = true;
+  bool FilterNormalCellsOnly = true;
+  int32_t SelectionColorMixerFactor = 50;
+  QString IncrSearchText;
+  int32_t ZoomFactor = 0;
+
+  TCellControlLook ControlLook;
+  TCellGrouping Grouping;
+  // Where added check boxes and radio buttons sit vertically.
+  TVAlignment VAlignment = vtaTop;
+
+  bool SizeGrowOnly = false;
+  bool XYOffsetTopLeftOnly = false;
+  int32_t AutoNumberStart = 0;
+  int32_t AutoNumberOffset = 0;
+  TSortDirection AutoNumberDirection = sdAscending;
+  TScrollStyle ScrollBars = ssBoth;
+  TScrollBarAlways ScrollBarAlways = saNone;
+  TBorderStyle BorderStyle = bsSingle;
+  bool Ctl3D = true;
+  // The system's vertical scroll bar width; the widget reports its own.
+  int32_t VScrollBarWidth = 17;
+
+  int32_t Swaps = 0;
+  int32_t SortRow = 0;
+
+  bool URLShowInText = false;
+  bool SaveWithRTF = false;
+
+  QStringList LookupItems;
+
+  bool ExcelClipboardFormat = false;
+  bool Multilinecells = false;
+  // Part of the drag settings: the dragged text spans every column while whole rows are selected.
+  bool OleEntireRows = false;
+
+  bool SelectionRectangle = false;
+
+  bool AlwaysValidate = false;
+  QString InvalidEntryTitle;
+  QString InvalidEntryText;
+
+  TQrvStringGridCheck* CellChecker = nullptr;
+  bool Lookup = false;
+  bool LookupCaseSensitive = false;
+  bool LookupHistory = false;
+  QString ValidChars;
+  bool ExcelStyleDecimalSeparator = false;
+
+  QString EditMask;
+
+  // The spin editor's range and step for the next opening (the column grid copies its column's).
+  int32_t SpinMin = 0;
+  int32_t SpinMax = 100;
+  int32_t SpinStep = 1;
+
+  TFixedGradient VyxGradient{clWhite, clBtnFace, clNone, clNone, clNone};  // the border is unused
+
+  TFixedGradient VyxGradientHover{0xCFD0D1, 0xBEC6C8, 0xBEC6C8, 0xABBCBF, 0xC0C0C0};
+  TFixedGradient VyxGradientDown{0x868788, 0x737C7E, 0x737C7E, 0x627376, 0x808080};
+  std::array<TColor, 4> SortHeaderColors{clNone, clNone, clNone, clNone};  // Color, To, Mirror, MirrorTo
+  TColor FixedColor = clBtnFace;
+  bool Flat = false;
+
+  bool SelectionColorMixer = false;
+
+  bool AutoNumAlign = false;
+  bool HideFocusRect = false;
+  bool NoDefaultDraw = false;
+  bool NoImageAndText = false;
+  bool EnhTextSize = false;
+  bool URLShow = false;
+  bool URLFull = false;
+  TColor SelectionRectangleColor = 0x000000;
+  bool SelectionResizer = false;
+  TGridScrollType ScrollType = ssNormal;
+  THoverFixedCells HoverFixedCells = hfNone;
+  // The fixed cell under the mouse and whether a mouse button is down (the mouse handling keeps them).
+  TPoint HoverFixedCell{-1, -1};
+  bool MouseDown = false;
+  TBackGround BackGround;
+  TGridProgressAppearance ProgressAppearance;
+  TColor ShowModifiedColor = 0x0000FF;
+  // The picture shown in the fixed column of the current row; the filter glyphs of the filter drop-down row.
+  TBitmap RowIndicator;
+  int32_t FilterDropDownRow = 0;
+  TBitmap FilterGlyph, FilterGlyphActive;
+  // Columns whose filter holds a condition (the active glyph is shown for them).
+  std::vector<int32_t> FilteredColumns;
+  bool EnableBlink = false;
+
+  // Hovering: the normal cell resting under the mouse becomes current at the next timer tick.
+  bool Hovering = false;
+
+  bool HintShowCells = false;
+  bool HTMLHint = false;
+  bool HintShowSizing = false;
+
+  struct TSortSettings {
+    bool Show = false;
+    int32_t Row = 0;
+    int32_t Column = -1;
+    TSortDirection Direction = sdAscending;
+    TSortDirection InitSortDirection = sdAscending;
+    bool UndoSort = false;
+    // A sort exchanges only the cells of the sort column.
+    bool SingleColumn = false;
+  } SortSettings;
+  struct TDragDropSettings {
+    bool OleDropTarget = false;
+    bool OleDropSource = false;
+    bool OleColumnDragDrop = false;
+    bool OleColumnsOnly = false;
+    bool OleColumnReorder = false;
+    bool OleCopyAlways = false;
+    bool OleRemoveRows = false;
+    bool OleAcceptText = true;
+    bool OleAcceptFiles = true;
+    bool OleAcceptURLs = true;
+  } DragDropSettings;
+};

@@ -1,0 +1,180 @@
+#pragma once
+// The advanced string grid's private working state. The grid derives from this struct privately: its members are
+// the grid's own, reached by no one else.
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "UBaseGrid.h"
+#include "UCellNode.h"
+#include "UEditorType.h"
+#include "UGridAutoSize.h"
+#include "UGridColumnTypes.h"
+#include "UGridItem.h"
+#include "UGridLists.h"
+#include "UGridLooks.h"
+#include "UGridOptions.h"
+
+#include "UVyxStyle.h"
+
+class TEditLink;
+class ITQrvStringGridSelect;
+class TGridChangeNotifier;
+class IGridEditors;
+class IGridTextMeasurer;
+
+struct TQrvStringGridState {
+  int32_t FAECol = -1;
+  int32_t FAERow = -1;
+  int32_t FLastTabCol = -1;
+  int32_t FLastTabRow = -1;
+  bool FDisableChange = false;
+  TPoint FLastKeyCell{-1, -1};
+  TGridRect FMoveSelection;
+  QString FOwnClipboard;
+
+  int32_t FNumHidden = 0;
+  std::vector<std::unique_ptr<TGridItem>> FGridItems;
+  int32_t FFilterLevel = 0;
+  int32_t FUpdateCount = 0;
+  int32_t FMaxRowCount = 0;
+  int32_t FMaxColCount = 0;
+  int32_t FFixedRowsMin = 0;
+  int32_t FFixedColsMin = 0;
+  bool FLoaded = false;
+  bool FFixedRowAlways = false;
+  bool FFixedColAlways = false;
+  int32_t FFixedFooters = 0;
+  int32_t FFixedRightCols = 0;
+  int32_t FFixedRowHeight = 22;
+  TAlignment FDefaultAlignment = taLeftJustify;
+  bool FWordWrapEx = true;
+  int32_t FOldRowSel = -1;
+  bool FSelHidden = false;
+  TGridRect FOldSelection;
+  bool FNilObjects = false;
+  bool FBlockCellChange = false;
+  bool FEditChange = false;
+  bool FEditDisable = false;
+  bool FIntegralHeight = false;
+  int32_t FHScrollHeight = 0;
+  bool FSingleBorder = true;
+  bool FWidening = false;
+  std::vector<TGridChangeNotifier*> FNotifierList;
+
+  // Typed cell access and derived text
+  QStringList FColumnHeaders;
+  QStringList FRowHeaders;
+  bool FUseVCLStyles = false;
+  // Selection model, row marks and repaint helpers (the stores are the owned lists below)
+  bool FSelChange = false;
+  // Moving the current cell and the editing switch
+  bool FEditMode = false;
+  TEditorType FEditControl = edNormal;
+  QString FEditText;
+  QString FCellCache;
+  QString FOldCellText;
+  int32_t FOldCol = -1;
+  int32_t FOldRow = -1;
+
+  std::shared_ptr<ITQrvStringGridSelect> FISelect;
+
+  std::unique_ptr<TFocusHelper> FFocusHelper;
+  std::unique_ptr<TSearchFooter> FSearchFooter;
+  std::unique_ptr<TNavigation> FNavigation;
+  std::unique_ptr<TBands> FBands;
+  std::unique_ptr<TMouseActions> FMouseActions;
+  std::unique_ptr<TSortIndexList> FSortIndexes;
+  std::unique_ptr<TIntList> FSortRowXRef, FUnSortRowXRef, FMergedColumns, FSelectedCells, FSelectedRows,
+      FModifiedRows, FEnabledRows, FOrigColSizes, FIgnoreColumns, FColumnOrder;
+  std::unique_ptr<TControlList> FControlList;
+  std::unique_ptr<TSyncGrid> FSyncGrid;
+
+  TSizeWhileTyping FSizeWhileTyping;
+  std::vector<uint8_t> FRowSelect;
+  std::vector<uint8_t> FColSelect;
+  bool FShowModifiedEnabled = false;
+  bool FUseEnabledRows = false;
+
+  int32_t FNumNodes = 0;
+  bool FForceSel = false;
+
+  std::shared_ptr<IGridTextMeasurer> FTextMeasurer;
+
+  bool FModified = false;
+  bool FEntered = false;
+  bool FOldModifiedValue = false;
+
+  IGridEditors* FEditors = nullptr;
+  TEditLink* FEditLink = nullptr;
+  QStringList FComboItems;
+  QList<TObject*> FComboObjects;
+  int32_t FComboIdx = -1;
+  bool FEditing = false;
+  bool FEditActive = false;
+  bool FSpecialEditor = false;
+  QChar FStartEditChar;
+  bool FShowEditProcess = false;
+  bool FNoEditChange = false;
+  bool FBlockKill = false;
+  bool FBlockFocus = false;
+  bool FLastValidation = true;
+  bool FValidating = false;
+  int32_t FMaxEditLength = 0;
+  int32_t FMaxComboLength = 0;
+  bool FGridModified = false;
+  QString FNewCellText;
+  QString FOldCellTextWide;
+
+  TGridLook FLook = glXP;
+  TQrvGridStyle FStyle = gsWindowsXP;
+  TColorTones FTones;
+  bool FTonesSet = false;
+  bool FShowSelection = true;
+
+  // The scroll position of the cell being painted; its content moves up by it.
+  int32_t FCellScrollPos = 0;
+
+  bool FGridBlink = false;
+  int32_t FTicks = 0;
+  int32_t FIncrTicks = 0;
+  uint32_t FLastVAlignFlag = 0;
+  int32_t FLastHgHeight = 0;
+
+  bool FButtonDown = false;
+  bool FDoOnClick = false;
+  bool FSelectionClick = false;
+  bool FColMoveFlg = false;
+  bool FColSizeFlg = false;
+  bool FDblClk = false;
+  int32_t FClickX = 0;
+  int32_t FClickY = 0;
+  int32_t FPressCol = -1;
+  int32_t FPressRow = -1;
+  TGridRect FPressSelection{};
+  bool FSizingCol = true;
+  int32_t FSizingIndex = -1;
+  int32_t FSizingStart = 0;
+  int32_t FSizingStartSize = 0;
+  int32_t FSizingPos = 0;
+  bool FMoveCol = true;
+  int32_t FMoveCell = -1;
+  int32_t FMoveTarget = -1;
+  bool FDragColumn = false;
+  TGridRect FDragRect{};
+  TPoint FDragCell{-1, -1};
+  int32_t FSortTime = 0;
+  TPoint FLastHintPos{-1, -1};
+  TCursor FCursor = crDefault;
+  TCursor FOldCursor = crDefault;
+
+  TPoint FCtrlXY{-1, -1};
+  QString FCtrlID;
+  QString FCtrlType;
+  bool FCtrlEditing = false;
+  bool FCtrlDown = false;
+};
