@@ -42,7 +42,7 @@ void TBaseGrid::SetGridLineWidth(int32_t value) {
   Invalidate();
 }
 
-QString TBaseGrid::Cells(int32_t c, int32_t r) const {
+QString TBaseGrid::CellsThroughBase(int32_t c, int32_t r) const {
   TObject* object = nullptr;
   const QString* stored = &Store().Lookup(c, r, object);
   TPoint base{c, r};

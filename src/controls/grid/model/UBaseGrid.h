@@ -17,8 +17,16 @@ class TBaseGrid : public TObjStringGrid {
   TBaseGrid();
   ~TBaseGrid() override;
 
-  // Cell text with merge redirection and display hooks (column by real index).
-  QString Cells(int32_t c, int32_t r) const;
+  // Cell text with merge redirection and display hooks (column by real index). Inline for the usual cell (no
+  // object in its slot, no wide-text hook): one store look-up and the display-text step.
+  QString Cells(int32_t c, int32_t r) const {
+    TObject* object;
+    const QString& stored = Store().Lookup(c, r, object);
+    if (object || OnGetDisplWideText) return CellsThroughBase(c, r);
+    QString value = stored;
+    if (r < FNormalRowCount) GetDisplayText(c, r, value);
+    return value;
+  }
   void SetCells(int32_t c, int32_t r, const QString& value);
   // The stored text of exactly this cell: no merge redirection, no hooks.
   const QString& GetGridCell(int32_t c, int32_t r) const { return Store().Text(c, r); }
@@ -203,6 +211,8 @@ class TBaseGrid : public TObjStringGrid {
   bool FHasCellProps = false;
 
  private:
+  // Cells for a cell that may be part of a merged block or whose text passes the wide-text hook.
+  QString CellsThroughBase(int32_t c, int32_t r) const;
   // Painting and keys.
   void CellPainter(TCanvas& canvas, int32_t c, int32_t r, TRect rect, TGridDrawState state, bool onScreen);
   void DrawSelectionFrame(TCanvas& canvas, int32_t c, const TRect& rect);

@@ -2,8 +2,9 @@
 
 #include <algorithm>
 
+const QString TCellStore::EmptyText;
+
 namespace {
-const QString EmptyText;
 
 template <class T>
 void MoveElement(std::vector<T>& v, size_t from, size_t to) {
@@ -39,15 +40,6 @@ const QString& TCellStore::Text(int32_t c, int32_t r) const {
   if (c < 0 || r < 0 || static_cast<size_t>(r) >= FRows.size()) return EmptyText;
   const Row* row = FRows[r].get();
   return row && static_cast<size_t>(c) < row->Texts.size() ? row->Texts[c] : EmptyText;
-}
-
-const QString& TCellStore::Lookup(int32_t c, int32_t r, TObject*& object) const {
-  object = nullptr;
-  if (c < 0 || r < 0 || static_cast<size_t>(r) >= FRows.size()) return EmptyText;
-  const Row* row = FRows[r].get();
-  if (!row) return EmptyText;
-  if (row->Objects && static_cast<size_t>(c) < row->Objects->size()) object = (*row->Objects)[c];
-  return static_cast<size_t>(c) < row->Texts.size() ? row->Texts[c] : EmptyText;
 }
 
 TCellStore::Row* TCellStore::RowFor(int32_t r) {

@@ -13,8 +13,15 @@
 class TCellStore {
  public:
   const QString& Text(int32_t c, int32_t r) const;
-  // Text and object slot of a cell in one look-up (the read path of every cell).
-  const QString& Lookup(int32_t c, int32_t r, TObject*& object) const;
+  // Text and object slot of a cell in one look-up (the read path of every cell, so inline).
+  const QString& Lookup(int32_t c, int32_t r, TObject*& object) const {
+    object = nullptr;
+    if (c < 0 || r < 0 || static_cast<size_t>(r) >= FRows.size()) return EmptyText;
+    const Row* row = FRows[r].get();
+    if (!row) return EmptyText;
+    if (row->Objects && static_cast<size_t>(c) < row->Objects->size()) object = (*row->Objects)[c];
+    return static_cast<size_t>(c) < row->Texts.size() ? row->Texts[c] : EmptyText;
+  }
   void SetText(int32_t c, int32_t r, const QString& value);
   TObject* Object(int32_t c, int32_t r) const;
   void SetObject(int32_t c, int32_t r, TObject* value);
@@ -64,6 +71,7 @@ class TCellStore {
   };
 
  private:
+  static const QString EmptyText;
   Row* RowFor(int32_t r);
   // A row never written is a null pointer: a fresh block of rows costs one pointer each.
   std::vector<RowPtr> FRows;

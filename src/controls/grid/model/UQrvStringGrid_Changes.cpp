@@ -75,8 +75,9 @@ void TQrvStringGrid::CanInsertRow(int32_t aRow, bool& canInsert) {
 }
 
 void TQrvStringGrid::GetDisplayText(int32_t c, int32_t r, QString& value) const {
-  TBaseGrid::GetDisplayText(c, r, value);
-  AddGroupCount(c, r, value);
+  // Every read of a cell passes here: the usual grid, with none of the three set, leaves at once.
+  if (OnGetDisplText) TBaseGrid::GetDisplayText(c, r, value);
+  if (Grouping.ShowGroupCount && c == 1) AddGroupCount(c, r, value);
   if (!URLShowInText) return;
   // The first prefix of this order found in the text becomes the link; the later ones are not tried.
   static const std::array<QString, 7> prefixes = {

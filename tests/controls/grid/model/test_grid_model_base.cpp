@@ -1,6 +1,8 @@
 // The cell store, cell properties, merged cells and display hooks of the base grid.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "GridTestHost.h"
 #include "UCellGraphic.h"
 #include "UCellStore.h"
@@ -178,6 +180,34 @@ TEST(BaseGrid, DisplayHookOnlyBelowNormalRowCount) {
   grid.SetNormalRowCount(2);
   EXPECT_EQ(grid.Cells(1, 2), QStringLiteral("abc"));
   EXPECT_EQ(grid.GetGridCell(1, 2), QStringLiteral("abc"));
+}
+
+// A plain cell, a cell that only has properties and every cell of a merged block each take their own path to the
+// display hook; the hook must see the cell whose text is shown, and only once per read.
+TEST(BaseGrid, DisplayHookSeesTheCellWhoseTextIsShown) {
+  TQrvStringGrid grid;
+  std::vector<TPoint> seen;
+  grid.OnGetDisplText = [&](TBaseGrid*, int32_t c, int32_t r, QString& v) {
+    seen.push_back({c, r});
+    v += QStringLiteral("!");
+  };
+  grid.SetCells(1, 1, QStringLiteral("plain"));
+  grid.SetCells(1, 2, QStringLiteral("props"));
+  grid.GetCellProperties(1, 2)->SetBrushColor(0x00FF00);
+  grid.MergeCells(2, 3, 2, 2);
+  grid.SetCells(2, 3, QStringLiteral("block"));
+  struct Case {
+    TPoint cell, shownFrom;
+    const char* text;
+  };
+  for (const Case& k :
+       {Case{{1, 1}, {1, 1}, "plain!"}, Case{{1, 2}, {1, 2}, "props!"}, Case{{2, 3}, {2, 3}, "block!"},
+        Case{{3, 4}, {2, 3}, "block!"}, Case{{3, 3}, {2, 3}, "block!"}, Case{{4, 4}, {4, 4}, "!"}}) {
+    seen.clear();
+    EXPECT_EQ(grid.Cells(k.cell.X, k.cell.Y), QString::fromLatin1(k.text)) << k.cell.X << "," << k.cell.Y;
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0], k.shownFrom);
+  }
 }
 
 TEST(BaseGrid, WritingAMergedCellRepaintsTheWholeBlock) {
