@@ -260,12 +260,7 @@ TCellGraphic* TQrvColumnGrid::GetCellGraphic(int32_t c, int32_t r) {
 }
 
 QString TQrvColumnGrid::GetVersionString() const {
-  const uint32_t nr = GetVersionNr();
-  return QStringLiteral("%1.%2.%3.%4 Aug, 2012")
-      .arg(nr >> 24)
-      .arg((nr >> 16) & 0xFF)
-      .arg((nr >> 8) & 0xFF)
-      .arg(nr & 0xFF);
+  return Version() + QStringLiteral(" Aug, 2012");
 }
 
 void TQrvColumnGrid::RemoveCols(int32_t colIndex, int32_t cCount) {

@@ -78,7 +78,7 @@ class TQrvColumnGrid : public TQrvStringGrid, public IGridColumnOwner {
   // A cell's own graphic, or for a normal cell of a data check-box column the shared virtual check box.
   TCellGraphic* GetCellGraphic(int32_t c, int32_t r) override;
   uint32_t GetVersionNr() const override { return 0x03010301; }
-  QString GetVersionString() const;
+  QString GetVersionString() const override;
   void RemoveCols(int32_t colIndex, int32_t cCount) override;
   void InsertCols(int32_t colIndex, int32_t cCount) override;
 

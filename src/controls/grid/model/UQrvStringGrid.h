@@ -283,14 +283,49 @@ class TQrvStringGrid : public TBaseGrid,
   void RegisterNotifier(TGridChangeNotifier* notifier);
   void UnRegisterNotifier(TGridChangeNotifier* notifier);
 
-  // Virtual operations this grid introduces, in their order.
+  // Virtual operations this grid introduces, in their order (those that ask the widget follow in their sections).
+  // Writes the totals of the footer row; -1: every column, hidden ones included.
+  virtual void CalculateFooter(int32_t aCol);
+  virtual void ClickSort(int32_t aCol);
+  virtual void F2Pressed() {}
+  virtual void WriteCell(int32_t realCol, int32_t aRow, const QString& value);
+  virtual void KeySelectionChanging() {}
   virtual QString GetCurrentCellText() const;
   virtual void SetCurrentCellText(const QString& value);
   virtual QString GetCurrentBaseCellText() const;
   virtual void SetCurrentBaseCellText(const QString& value);
+  virtual void CancelCellEdit();
+  virtual bool ToggleCheckBoxCell(int32_t c, int32_t r, bool fromUser);
+  virtual bool SelectRadioButtonCell(int32_t c, int32_t r, bool fromUser);
+  // The text a cell is saved and exported with when virtual cells are saved; the column grid formats numbers.
+  virtual QString GetFormattedCell(int32_t c, int32_t r);
+  virtual void GetFloatFormat(int32_t c, int32_t r, QString& format);
+  virtual TCellType GetCellType(int32_t c, int32_t r);
+  virtual TCellGraphic* GetCellGraphic(int32_t c, int32_t r);
+  virtual TPoint GetCellGraphicSize(int32_t c, int32_t r) { return MeasureCellContent(c, r, 0); }
+  virtual TPoint MeasureCellContent(int32_t c, int32_t r, int32_t extra);
+  virtual TPoint MeasureCellLayout(int32_t c, int32_t r, int32_t cw, int32_t rh, double scale);
+  virtual void GetEditorProp(int32_t realCol, int32_t aRow, TEditLink* link);
+  virtual void CheckBoxClick(int32_t aCol, int32_t aRow, bool state);
+  virtual void FixedEdit(int32_t aCol, int32_t aRow, TGridFixedCellEditor& aEditor, QStringList& values);
+  virtual void SelectionChanged(int32_t aLeft, int32_t aTop, int32_t aRight, int32_t aBottom);
+  virtual void EditTextChanged() {}
   virtual void RowInserted(int32_t r);
   virtual void RowDeleted(int32_t r);
+  virtual void FilterDone();
+  virtual void UpdateColumnSize(int32_t aCol, int32_t& size);
+  virtual void UpdateAutoColumnSize(int32_t aCol, int32_t& size);
+  // The list was set: a descendant takes the entries over before they are written into row 0.
+  virtual void ColumnHeadersChanged() {}
+  // result := text, then OnEllipsClick for the current cell (real column) may change it.
+  virtual void EllipsClick(const QString& text, QString& result);
+  virtual void GetCellValueText(int32_t aCol, int32_t aRow, QString& value);
+  virtual void GetSaveCellText(int32_t aCol, int32_t aRow, QString& value);
+  virtual void GetLoadCellText(int32_t aCol, int32_t aRow, QString value);
+  virtual void RecalcFooterColumn(int32_t aCol, int32_t aRow);
+  virtual void RememberOldCellText(int32_t aCol, int32_t aRow);
   virtual void QueryCanEditCell(int32_t aCol, int32_t aRow, bool& canEdit);
+  virtual void SearchFooterAction(const QString& value, int32_t aCol, int32_t aRow, TSearchAction action);
   virtual void ButtonClick(int32_t aCol, int32_t aRow);
   virtual void ExpandClick(int32_t aCol, int32_t aRow, bool expanded);
   virtual void ComboCloseUp(int32_t aRow, int32_t aCol);
@@ -305,6 +340,7 @@ class TQrvStringGrid : public TBaseGrid,
   virtual void GetCellBorder(int32_t aCol, int32_t aRow, TPen& aPen, TCellBorders& borders);
   virtual void GetCellPrintBorder(int32_t aCol, int32_t aRow, TPen& aPen, TCellBorders& borders);
   virtual void GetAlignment(int32_t aCol, int32_t aRow, TAlignment& hAlign, TVAlignment& vAlign);
+  virtual void GetColumnFormat(int32_t aCol, TSortStyle& aStyle, QString& aPrefix, QString& aSuffix);
   virtual void GetEditorType(int32_t aCol, int32_t aRow, TEditorType& aEditor);
   virtual void GetCellEditor(int32_t aCol, int32_t aRow, TEditorType& aEditor);
   virtual bool HasNoEditor(int32_t aCol, int32_t aRow);
@@ -319,14 +355,47 @@ class TQrvStringGrid : public TBaseGrid,
   virtual bool GetColumnFilter(int32_t column);
   virtual TGridRect GetUsedCells() const;
   virtual void RemoveRowBlock(int32_t aRow, int32_t count);
+  virtual void CanAddRow(bool& canAdd);
+  virtual void CanInsertRow(int32_t aRow, bool& canInsert);
+  virtual void MouseActionsChanged() {}
+  virtual bool IsDesigning() const { return false; }
+  virtual void InvalidateGrid() { Invalidate(); }
+  // Editing off for the whole grid (goEditing leaves the options).
+  virtual void DisableEditing();
+  virtual void NavigationChanged() {}
+  virtual void GotoFirstRow() { SetRow(FixedRows()); }
+  virtual void CheckBoxChange(int32_t aCol, int32_t aRow, bool state);
+  virtual bool RatingChange(int32_t aCol, int32_t aRow, double& newRate);
+  virtual void ColorSelect(TColor color, const QString& value);
+  virtual void ImageSelect(int32_t index);
+  virtual void CellChanging(int32_t aCol, int32_t aRow, bool& allow);
+  virtual bool CanShowFixedDropDown(int32_t aCol);
+  virtual void StartBlockFocus();
+  virtual void EndBlockFocus();
+  virtual void ExportNotification(TGridExportState, int32_t) {}
+  virtual void ImportNotification(TGridImportState, int32_t) {}
   virtual void AssignCells(const TQrvStringGrid* source);
+  virtual uint32_t GetVersionNr() const;
+  // The version number as text with its release month.
+  virtual QString GetVersionString() const;
+  virtual bool ValidateCell(const QString& value);
+  virtual bool ValidateCellWide(const QString& value);
   virtual void RemoveRowsEx(int32_t rowIndex, int32_t rCount);
   virtual void RemoveRows(int32_t rowIndex, int32_t rCount);
   virtual void InsertRows(int32_t rowIndex, int32_t rCount, bool updateCellControls = true);
   virtual void RemoveCols(int32_t colIndex, int32_t cCount);
   virtual void InsertCols(int32_t colIndex, int32_t cCount);
+  // The sort's row exchange: the cross-reference entries, then the sort column's cells alone (SingleColumn) or the
+  // whole rows with their heights, selection flags (MoveRowOnSort) and modified marks; SortRow follows.
+  virtual void SortSwapRows(int32_t aRow1, int32_t aRow2);
   virtual void ClearRect(int32_t aCol1, int32_t aRow1, int32_t aCol2, int32_t aRow2);
   virtual void TrimRect(int32_t aCol1, int32_t aRow1, int32_t aCol2, int32_t aRow2);
+  virtual void SetStyle(TQrvGridStyle style);
+  // Sorts the normal rows by SortSettings.Column in SortSettings.Direction (numbers as numbers).
+  virtual void QSort();
+  // Puts the rows back in the order from before the first sort.
+  virtual void QUnSort();
+  virtual void CalcFooter(int32_t aCol) { CalculateFooter(aCol); }
 
   // Overrides of the base grid's hooks.
   bool IsFixed(int32_t c, int32_t r) const override;
@@ -336,23 +405,12 @@ class TQrvStringGrid : public TBaseGrid,
 
   // Cell objects: check boxes, radio buttons and groups, tree nodes, graphics
   TCellNode& CellNode() { return *FCellNode; }
-  virtual TCellGraphic* GetCellGraphic(int32_t c, int32_t r);
-  virtual TCellType GetCellType(int32_t c, int32_t r);
-  virtual bool ToggleCheckBoxCell(int32_t c, int32_t r, bool fromUser);
-  virtual bool SelectRadioButtonCell(int32_t c, int32_t r, bool fromUser);
-  virtual void CheckBoxChange(int32_t aCol, int32_t aRow, bool state);
-  virtual bool RatingChange(int32_t aCol, int32_t aRow, double& newRate);
-  virtual void ColorSelect(TColor color, const QString& value);
-  virtual void ImageSelect(int32_t index);
   // Width of a cell's text, for a right-aligned check box (the widget measures the formatted content).
   virtual int32_t CheckBoxTextWidth(int32_t c, int32_t r);
   // Text extent in the grid's font; the widget measures on its own canvas.
   virtual TSize MeasureCellText(const QString& text);
   // Image size of the grid's image list for a cell; (0, 0) while the grid has none (the widget supplies it).
   virtual TSize CellImageSize(int32_t /*c*/, int32_t /*r*/) { return {}; }
-  virtual TPoint GetCellGraphicSize(int32_t c, int32_t r) { return MeasureCellContent(c, r, 0); }
-  virtual TPoint MeasureCellContent(int32_t c, int32_t r, int32_t extra);
-  virtual TPoint MeasureCellLayout(int32_t c, int32_t r, int32_t cw, int32_t rh, double scale);
   int32_t GetNodeIndent(int32_t r) const override;
   bool HasNodes() const override { return FNumNodes > 0; }
   TCellGraphic* CreateCellGraphic(int32_t c, int32_t r);
@@ -538,8 +596,6 @@ class TQrvStringGrid : public TBaseGrid,
   // Auto-sizing, fitting, auto-numbering and swapping.
   void SetTextMeasurer(std::shared_ptr<IGridTextMeasurer> measurer) { FTextMeasurer = std::move(measurer); }
   const IGridTextMeasurer& TextMeasurer();
-  virtual void UpdateColumnSize(int32_t aCol, int32_t& size);
-  virtual void UpdateAutoColumnSize(int32_t aCol, int32_t& size);
   void SizeColumnToContent(int32_t aCol, bool growOnly);
   void SizeRowToContent(int32_t aRow, bool growOnly);
   void AutoSizeCol(int32_t aCol, int32_t padding = 0);
@@ -559,25 +615,8 @@ class TQrvStringGrid : public TBaseGrid,
   // Indexes of the cell store; the widths or heights, the sort column (columns) and the cell controls follow.
   void SwapColumns(int32_t aCol1, int32_t aCol2);
   void SwapRows(int32_t aRow1, int32_t aRow2);
-  // The sort's row exchange: the cross-reference entries, then the sort column's cells alone (SingleColumn) or the
-  // whole rows with their heights, selection flags (MoveRowOnSort) and modified marks; SortRow follows.
-  virtual void SortSwapRows(int32_t aRow1, int32_t aRow2);
 
   // Notification hooks and change handlers.
-  virtual void FixedEdit(int32_t aCol, int32_t aRow, TGridFixedCellEditor& aEditor, QStringList& values);
-  virtual void SelectionChanged(int32_t aLeft, int32_t aTop, int32_t aRight, int32_t aBottom);
-  virtual void EditTextChanged() {}
-  virtual void FilterDone();
-  virtual void GetCellValueText(int32_t aCol, int32_t aRow, QString& value);
-  virtual void GetSaveCellText(int32_t aCol, int32_t aRow, QString& value);
-  virtual void GetLoadCellText(int32_t aCol, int32_t aRow, QString value);
-  virtual void RememberOldCellText(int32_t aCol, int32_t aRow);
-  virtual void CanAddRow(bool& canAdd);
-  virtual void CanInsertRow(int32_t aRow, bool& canInsert);
-  virtual void ExportNotification(TGridExportState, int32_t) {}
-  virtual void ImportNotification(TGridImportState, int32_t) {}
-  // The text a cell is saved and exported with when virtual cells are saved; the column grid formats numbers.
-  virtual QString GetFormattedCell(int32_t c, int32_t r);
   void GetDisplayText(int32_t c, int32_t r, QString& value) const override;
   void AddGroupCount(int32_t c, int32_t r, QString& value) const;
   void Click();
@@ -625,8 +664,6 @@ class TQrvStringGrid : public TBaseGrid,
   // The VALUE of the markup control with that ID in the cell; empty when there is none.
   QString GetCtrlVal(int32_t c, int32_t r, const QString& id) const;
   void SetCtrlVal(int32_t c, int32_t r, const QString& id, const QString& value);
-  virtual void GetFloatFormat(int32_t c, int32_t r, QString& format);
-  virtual uint32_t GetVersionNr() const;
   QString Version() const;
   void SetVersion(const QString&) {}
   int32_t GetPrintColWidth(int32_t c) const;
@@ -638,8 +675,6 @@ class TQrvStringGrid : public TBaseGrid,
   void SetColumnHeaders(const QStringList& value);
   // Stores the list without writing row 0 and without telling anyone.
   void KeepColumnHeaders(const QStringList& value) { FColumnHeaders = value; }
-  // The list was set: a descendant takes the entries over before they are written into row 0.
-  virtual void ColumnHeadersChanged() {}
   void ClearColumnHeaders();
   void ShowColumnHeaders();
   const QStringList& RowHeaders() const { return FRowHeaders; }
@@ -707,9 +742,6 @@ class TQrvStringGrid : public TBaseGrid,
   // Set while a node is contracted: every move is accepted at once.
   void SetForceSel(bool value) { FForceSel = value; }
   void RepaintActiveHeaders(int32_t aCol1, int32_t aRow1, int32_t aCol2, int32_t aRow2);
-  virtual void CellChanging(int32_t aCol, int32_t aRow, bool& allow);
-  virtual bool ValidateCell(const QString& value);
-  virtual bool ValidateCellWide(const QString& value);
   // What only the widget can do or know: the defaults serve a grid without a window.
   virtual bool HasRowIndicator() const { return false; }
   // The key-advance engine: the cell Enter, Tab and the arrow keys move on to, steered by Navigation
@@ -726,7 +758,6 @@ class TQrvStringGrid : public TBaseGrid,
   int32_t LastTabCol(int32_t aRow);
   int32_t FirstNavCol() const;
   int32_t VisibleFixedRightCols() const;
-  virtual void GotoFirstRow() { SetRow(FixedRows()); }
   int32_t LastNormalRow() const { return RowCount() - FixedFooters() - 1; }
   bool IsLastNormalRow() const;
   // A left press and release 2 pixels inside the cell's top-left corner, the moves always accepted.
@@ -750,7 +781,6 @@ class TQrvStringGrid : public TBaseGrid,
   void CopySelectionToClipboard();
   void CutSelectionToClipboard();
   void PasteSelectionFromClipboard();
-  virtual void F2Pressed() {}
 
  private:
   // One Tab step; true when the cell it reached does not take the cursor and the step runs again.
@@ -899,9 +929,6 @@ class TQrvStringGrid : public TBaseGrid,
   QObject* GetCellControls(int32_t c, int32_t r) const;
   void SetCellControls(int32_t c, int32_t r, QObject* control);
 
-  // Per-cell hooks without a default answer of their own.
-  virtual void SearchFooterAction(const QString& value, int32_t aCol, int32_t aRow, TSearchAction action);
-  virtual void GetColumnFormat(int32_t aCol, TSortStyle& aStyle, QString& aPrefix, QString& aSuffix);
   // The one selection listener, told of each newly selected row with the current column.
   void RegisterSelListener(std::shared_ptr<ITQrvStringGridSelect> listener) { FISelect = std::move(listener); }
   void UnRegisterSelListener(const std::shared_ptr<ITQrvStringGridSelect>&) { FISelect.reset(); }
@@ -918,10 +945,6 @@ class TQrvStringGrid : public TBaseGrid,
   virtual void SearchFooterFindPrevious() {}
   virtual void SearchFooterHighlight() {}
 
-  virtual void MouseActionsChanged() {}
-  virtual bool IsDesigning() const { return false; }
-  virtual void InvalidateGrid() { Invalidate(); }
-  virtual void NavigationChanged() {}
   // Copies the search footer's settings into the search panel; the model has no panel.
   virtual void UpdateSearchPanel() {}
 
@@ -989,13 +1012,9 @@ class TQrvStringGrid : public TBaseGrid,
   void PostEditDone(int32_t realCol, int32_t aRow);
   // The posted end of an edit arrived: OnEditCellDone, and editing switched off again with EditOnDblClickOnly.
   void GridEditDone(int32_t realCol, int32_t aRow);
-  virtual void WriteCell(int32_t realCol, int32_t aRow, const QString& value);
-  virtual void CancelCellEdit();
   bool EditorWantsTab() const;
   virtual int32_t GetEditLimit();
   bool QueryPasswordCell(int32_t realCol, int32_t aRow);
-  virtual void GetEditorProp(int32_t realCol, int32_t aRow, TEditLink* link);
-  virtual void CheckBoxClick(int32_t aCol, int32_t aRow, bool state);
   // The platform grid's editor slot: show asks CanEditShow and opens the text editor, hide writes its text back.
   void ShowEditor() override;
   void HideEditor() override;
@@ -1047,15 +1066,6 @@ class TQrvStringGrid : public TBaseGrid,
   void SetEditLink(TEditLink* value) { FEditLink = value; }
 
   TInvalidEntryIcon InvalidEntryIcon = ieWarning;
-  virtual void ClickSort(int32_t aCol);
-  virtual bool CanShowFixedDropDown(int32_t aCol);
-  virtual void StartBlockFocus();
-  virtual void EndBlockFocus();
-  // Editing off for the whole grid (goEditing leaves the options).
-  virtual void DisableEditing();
-  virtual void KeySelectionChanging() {}
-  // result := text, then OnEllipsClick for the current cell (real column) may change it.
-  virtual void EllipsClick(const QString& text, QString& result);
   // The date editors' relays for the current cell; a close-up ends the edit with DirectDateClose.
   void DateTimeChange(double value);
   void DatePickerCloseUp();
@@ -1067,7 +1077,6 @@ class TQrvStringGrid : public TBaseGrid,
  public:
   TGridLook Look() const { return FLook; }
   void SetLook(TGridLook value);
-  virtual void SetStyle(TQrvGridStyle style);
   void SetComponentStyle(TVyxStyle style);
   void SetColorTones(const TColorTones& tones);
   const TColorTones& ColorTones() const { return FTones; }
@@ -1197,10 +1206,6 @@ class TQrvStringGrid : public TBaseGrid,
   // The base cell whose hint shows; (-1, -1) none. Moving to another cell cancels it.
   TPoint LastHintPos() const { return FLastHintPos; }
 
-  // Sorts the normal rows by SortSettings.Column in SortSettings.Direction (numbers as numbers).
-  virtual void QSort();
-  // Puts the rows back in the order from before the first sort.
-  virtual void QUnSort();
   void InitSortXRef();
   int32_t SortTime() const { return FSortTime; }
 
@@ -1240,10 +1245,6 @@ class TQrvStringGrid : public TBaseGrid,
  public:
   TFloatingFooter& FloatingFooter() { return *FFloatingFooter; }
   const TFloatingFooter& FloatingFooter() const { return *FFloatingFooter; }
-  virtual void CalcFooter(int32_t aCol) { CalculateFooter(aCol); }
-  // Writes the totals of the footer row; -1: every column, hidden ones included.
-  virtual void CalculateFooter(int32_t aCol);
-  virtual void RecalcFooterColumn(int32_t aCol, int32_t aRow);
   void UpdateFooter() { InvalidateFloatingFooter(); }
   // The widget follows the footer's settings (its panel's height, visibility and hints).
   virtual void FloatingFooterChanged() {}

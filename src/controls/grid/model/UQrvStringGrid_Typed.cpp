@@ -210,6 +210,10 @@ QString TQrvStringGrid::Version() const {
   return QStringLiteral("%1.%2.%3.%4").arg(v >> 24).arg((v >> 16) & 0xFF).arg((v >> 8) & 0xFF).arg(v & 0xFF);
 }
 
+QString TQrvStringGrid::GetVersionString() const {
+  return Version() + QStringLiteral(" Sep, 2012");
+}
+
 int32_t TQrvStringGrid::GetPrintColWidth(int32_t c) const {
   if (c < 0 || c >= PrintColumnSlots) throw EQrvGridError(QStringLiteral("Columns is not in valid range"));
   return MaxWidths[size_t(c)];

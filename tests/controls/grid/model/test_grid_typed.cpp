@@ -169,6 +169,7 @@ TEST(TypedCells, VersionAndPrintMetrics) {
   grid.SetVersion(QStringLiteral("9.9.9.9"));
   EXPECT_EQ(grid.Version(), QStringLiteral("6.2.1.3"));
   EXPECT_EQ(TThreeDecimalGrid().Version(), QStringLiteral("3.1.3.1"));
+  EXPECT_EQ(grid.GetVersionString(), QStringLiteral("6.2.1.3 Sep, 2012"));
   grid.MaxWidths[511] = 80;
   grid.Indents[0] = 12;
   EXPECT_EQ(grid.GetPrintColWidth(511), 80);
