@@ -49,7 +49,7 @@ bool TQrvStringGrid::PressOnRowCheckBox(int32_t r) {
   const bool state = GetRowSelect(RealRowIndex(r));
   if (state) {
     UnHideSelection();
-    FocusCell(FixedCols(), r);
+    if (FixedCols() < ColCount()) MoveCurrent(FixedCols(), r, true, true);
   } else if (r == Row()) {
     HideSelection();
   }

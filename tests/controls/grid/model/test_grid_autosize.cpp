@@ -559,4 +559,45 @@ TEST(GridAutoSize, AutoSizeCellsCountsTheCellObjects) {
   EXPECT_EQ(grid.RowHeights(1), 12 + 16 + 2);
 }
 
+TEST(GridStretch, TheStretchColumnTakesTheRoomTheOthersLeave) {
+  TQrvStringGrid grid;
+  grid.SetColCount(3);
+  grid.SetBounds(0, 0, 400, 200);
+  grid.SetColWidths(0, 50);
+  grid.SetColWidths(1, 60);
+  grid.SetColWidths(2, 30);
+  grid.StretchColumnWidth(-1);
+  EXPECT_EQ(grid.ColWidths(2), 30) << "nothing while stretching is off";
+
+  grid.ColumnSize().SetStretch(true);  // stretches at once, the last column by default
+  EXPECT_EQ(grid.ColWidths(2), 400 - 110 - 1);
+  grid.SetBounds(0, 0, 300, 200);
+  EXPECT_EQ(grid.ColWidths(2), 300 - 110 - 1) << "the grid's width changed";
+  grid.ColumnSize().SetStretchColumn(1);
+  grid.StretchColumnWidth(1);
+  EXPECT_EQ(grid.ColWidths(1), 300 - 50 - 189 - 1);
+
+  // Other columns wider than the grid: the stretch column falls back to the default width, never below zero.
+  grid.SetColWidths(0, 500);
+  grid.StretchColumnWidth(1);
+  EXPECT_EQ(grid.ColWidths(1), grid.DefaultColWidth());
+  EXPECT_THROW(grid.StretchColumnWidth(3), EQrvGridError);
+}
+
+TEST(GridStretch, ASingleColumnTakesTheWholeWidthAndNeverGoesNegative) {
+  TQrvStringGrid grid;
+  grid.SetFixedCols(0);
+  grid.SetColCount(1);
+  grid.ColumnSize().SetStretch(true);
+  grid.SetBounds(0, 0, 250, 100);
+  EXPECT_EQ(grid.ColWidths(0), 250);
+  grid.SetBounds(0, 0, 0, 100);
+  EXPECT_EQ(grid.ColWidths(0), 0);
+  EXPECT_THROW(grid.StretchColumnWidth(1), EQrvGridError);
+  // A stretch column the grid lost is left alone when the width changes, not refused mid-change.
+  grid.ColumnSize().SetStretchColumn(4);
+  EXPECT_NO_THROW(grid.SetBounds(0, 0, 300, 100));
+  EXPECT_EQ(grid.ColWidths(0), 0);
+}
+
 }  // namespace
