@@ -54,6 +54,8 @@ class TQrvColumnGrid : public TQrvStringGrid, public IGridColumnOwner {
   void ColumnHeadersChanged() override;
   void GetCellColor(int32_t aCol, int32_t aRow, TGridDrawState aState, TBrush& aBrush, TFont& aFont) override;
   void GetCellBorder(int32_t aCol, int32_t aRow, TPen& aPen, TCellBorders& borders) override;
+  // Printing takes the column's print colour and, with PrintFontCustom, its print font under the cell's own font.
+  void GetCellPrintColor(int32_t aCol, int32_t aRow, TGridDrawState aState, TBrush& aBrush, TFont& aFont) override;
   void GetCellPrintBorder(int32_t aCol, int32_t aRow, TPen& aPen, TCellBorders& borders) override;
   void GetAlignment(int32_t aCol, int32_t aRow, TAlignment& hAlign, TVAlignment& vAlign) override;
   void GetColumnFormat(int32_t c, TSortStyle& style, QString& prefix, QString& suffix) override;
