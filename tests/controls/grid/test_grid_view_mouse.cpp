@@ -356,6 +356,16 @@ TEST_F(TGridMouseTest, DoubleClickOnAHeaderEdgeSizesTheColumnAndDoesNotSort) {
   EXPECT_EQ(Q().Cells(2, 3), QStringLiteral("a cell text far wider than forty pixels"));
 }
 
+TEST_F(TGridMouseTest, DoubleClickOnAHeaderEdgeSizesTheShownColumnBehindAHiddenOne) {
+  Q().SetOptions(Q().Options() | goColSizing);
+  Q().SetCells(2, 3, QStringLiteral("a cell text far wider than forty pixels"));
+  Q().HideColumn(1);  // real column 2 is shown second
+  const int32_t third = Q().ColWidths(2);
+  Double_Click({78, 10});
+  EXPECT_GT(Q().ColWidths(1), 100);
+  EXPECT_EQ(Q().ColWidths(2), third);
+}
+
 TEST_F(TGridMouseTest, DoubleClickAwayFromEdgesReachesOnDblClickCell) {
   Q().SetOptions(Q().Options() | goColSizing);
   std::vector<TCellCall> dbl;

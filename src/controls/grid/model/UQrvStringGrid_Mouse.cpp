@@ -212,7 +212,7 @@ void TQrvStringGrid::GridDblClick(TShiftState shift, int32_t x, int32_t y) {
       bool allow = true;
       if (OnColumnSize) OnColumnSize(this, sized, allow);
       if (allow) {
-        AutoSizeCol(RealColIndex(sized));
+        AutoSizeCol(sized);
         if (OnEndColumnSize) OnEndColumnSize(this, sized);
       }
       FButtonDown = true;
