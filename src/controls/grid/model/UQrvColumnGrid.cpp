@@ -362,6 +362,7 @@ QString TQrvColumnGrid::EditMaskOf(int32_t c) const {
 }
 
 void TQrvColumnGrid::ColWidthsChanged() {
+  TQrvStringGrid::ColWidthsChanged();
   if (FLoading || FDestroying) return;
   for (int32_t c = 0; c < ColCount(); ++c)
     if (TGridColumnItem* column = Def(RealColIndex(c))) column->FWidth = ColWidths(c);

@@ -89,7 +89,7 @@ class TQrvColumnGrid : public TQrvStringGrid, public IGridColumnOwner {
   int32_t GetEditLimit() override;
   QString EditMaskOf(int32_t c) const;
   // After the user or code resized columns: the definitions take the shown widths.
-  void ColWidthsChanged();
+  void ColWidthsChanged() override;
   // OnColumnPopup(Sender, ACol, ARow, PopupMenu): before a column's menu pops up.
   std::function<void(TQrvColumnGrid*, int32_t, int32_t, TPopupMenu*)> OnColumnPopup;
   // A click on cell (c, r) with the left or right button: the column's popup menu when its popup kind answers that

@@ -662,6 +662,8 @@ class TQrvStringGrid : public TBaseGrid {
   // the columns raises EQrvGridError.
   void StretchColumnWidth(int32_t index);
   void StretchRightColumn() { StretchColumnWidth(ColCount() - 1); }
+  // Every column-width change fits the stretch column again.
+  void ColWidthsChanged() override { RestretchColumn(); }
   void AutoSizeCol(int32_t aCol, int32_t padding = 0);
   void AutoSizeColumns(bool doFixedCols, int32_t padding = 0);
   void AutoSizeRow(int32_t aRow, int32_t padding = 0);

@@ -90,8 +90,6 @@ void TQrvStringGrid::EndSizing(int32_t x, int32_t y) {
       OnUpdateColumnSize(this, index, width);
       if (width != asked) SetColWidths(index, std::max(width, 0));
     }
-    const int32_t stretched = ColumnSize().StretchColumn() == -1 ? ColCount() - 1 : ColumnSize().StretchColumn();
-    if (index != stretched) RestretchColumn();
   } else {
     SetRowHeights(index, ClampSize(FSizingStartSize + pos - FSizingStart, MinRowHeight, MaxRowHeight));
     if (OnEndRowSize) OnEndRowSize(this, index);

@@ -576,10 +576,11 @@ TEST(GridStretch, TheStretchColumnTakesTheRoomTheOthersLeave) {
   grid.ColumnSize().SetStretchColumn(1);
   grid.StretchColumnWidth(1);
   EXPECT_EQ(grid.ColWidths(1), 300 - 50 - 189 - 1);
+  grid.SetColWidths(0, 70);
+  EXPECT_EQ(grid.ColWidths(1), 300 - 70 - 189 - 1) << "another column's width changed";
 
   // Other columns wider than the grid: the stretch column falls back to the default width, never below zero.
   grid.SetColWidths(0, 500);
-  grid.StretchColumnWidth(1);
   EXPECT_EQ(grid.ColWidths(1), grid.DefaultColWidth());
   EXPECT_THROW(grid.StretchColumnWidth(3), EQrvGridError);
 }
