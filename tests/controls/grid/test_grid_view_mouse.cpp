@@ -82,6 +82,29 @@ TEST_F(TGridMouseTest, OneClickTogglesACheckBoxAndReportsColumnRowAndState) {
   }
 }
 
+TEST_F(TGridMouseTest, RowCheckBoxesSelectTheirRowsAndTheHeaderBoxSelectsAll) {
+  Q().MouseActions().SetHotmailRowSelect(true);
+  std::vector<TCheckCall> checks;
+  Q().OnCheckBoxClick = [&](TQrvStringGrid*, int32_t c, int32_t r, bool s) { checks.emplace_back(c, r, s); };
+  // Editing stays off: a row box answers whatever the cells allow.
+  Click(Middle_Of(0, 3));
+  EXPECT_TRUE(Q().GetRowSelect(3));
+  EXPECT_EQ(Q().Row(), 3) << "a row just checked becomes the selection";
+  Click(Middle_Of(0, 5));
+  EXPECT_TRUE(Q().GetRowSelect(5));
+  EXPECT_TRUE(Q().GetRowSelect(3)) << "rows are checked one by one, not instead of each other";
+  Click(Middle_Of(0, 5));
+  EXPECT_FALSE(Q().GetRowSelect(5));
+  EXPECT_EQ(checks, (std::vector<TCheckCall>{{0, 3, true}, {0, 5, true}, {0, 5, false}}));
+
+  checks.clear();
+  Click(Middle_Of(0, 0));
+  EXPECT_EQ(Q().SelectedRows().Count(), Q().RowCount() - Q().FixedRows());
+  Click(Middle_Of(0, 0));
+  EXPECT_EQ(Q().SelectedRows().Count(), 0);
+  EXPECT_EQ(checks, (std::vector<TCheckCall>{{0, 0, true}, {0, 0, false}}));
+}
+
 TEST_F(TGridMouseTest, AClickMovesTheCursorAndASecondClickOpensTheEditor) {
   std::vector<TCellCall> clicks;
   Q().OnClickCell = [&](TQrvStringGrid*, int32_t r, int32_t c) { clicks.emplace_back(r, c); };
@@ -331,6 +354,16 @@ TEST_F(TGridMouseTest, DoubleClickOnAHeaderEdgeSizesTheColumnAndDoesNotSort) {
   EXPECT_FALSE(ended.empty());
   EXPECT_TRUE(sorted.empty());
   EXPECT_EQ(Q().Cells(2, 3), QStringLiteral("a cell text far wider than forty pixels"));
+}
+
+TEST_F(TGridMouseTest, DoubleClickOnAHeaderEdgeSizesTheShownColumnBehindAHiddenOne) {
+  Q().SetOptions(Q().Options() | goColSizing);
+  Q().SetCells(2, 3, QStringLiteral("a cell text far wider than forty pixels"));
+  Q().HideColumn(1);  // real column 2 is shown second
+  const int32_t third = Q().ColWidths(2);
+  Double_Click({78, 10});
+  EXPECT_GT(Q().ColWidths(1), 100);
+  EXPECT_EQ(Q().ColWidths(2), third);
 }
 
 TEST_F(TGridMouseTest, DoubleClickAwayFromEdgesReachesOnDblClickCell) {

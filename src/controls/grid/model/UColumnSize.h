@@ -29,7 +29,7 @@ class TColumnSize : public TGridPersistent {
   }
 
   bool Stretch() const { return FValues.Stretch; }
-  // Stores, then lets the grid stretch its stretch column at once (the grid binds OnStretch when it has a window).
+  // Stores, then lets the grid stretch its stretch column at once (the grid binds OnStretch).
   void SetStretch(bool Value) {
     FValues.Stretch = Value;
     if (OnStretch) OnStretch(this);

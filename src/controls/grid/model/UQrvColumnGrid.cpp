@@ -137,6 +137,29 @@ void TQrvColumnGrid::GetCellColor(int32_t aCol, int32_t aRow, TGridDrawState aSt
   TQrvStringGrid::GetCellColor(aCol, aRow, aState, aBrush, aFont);
 }
 
+void TQrvColumnGrid::GetCellPrintColor(int32_t aCol, int32_t aRow, TGridDrawState aState, TBrush& aBrush,
+                                       TFont& aFont) {
+  // Fixed, fixed-right and footer cells keep the fixed print font the caller set.
+  if (const TGridColumnItem* column = Def(aCol); column && IsNormalCell(aCol, aRow)) {
+    if (column->Fixed())
+      aBrush.Color = FixedColor;
+    else if (!(BandsShown(*column) && Bands().Print()))
+      aBrush.Color = column->PrintColor();
+    const TCellProperties* p = PropsOf(aCol, aRow);
+    if (p && p->BrushColor() != clNone) aBrush.Color = p->BrushColor();
+    if (column->PrintFontCustom()) {
+      aFont.Assign(column->PrintFont());
+      if (p) {
+        if (p->FontColor() != clNone) aFont.Color = p->FontColor();
+        if (p->FontStyle() != TFontStyles()) aFont.Style = p->FontStyle();
+        if (p->FontSize() > 0) aFont.SetSize(p->FontSize());
+        if (!p->FontName().isEmpty()) aFont.Name = p->FontName();
+      }
+    }
+  }
+  TQrvStringGrid::GetCellPrintColor(aCol, aRow, aState, aBrush, aFont);
+}
+
 void TQrvColumnGrid::GetCellBorder(int32_t aCol, int32_t aRow, TPen& aPen, TCellBorders& borders) {
   if (const TGridColumnItem* column = Def(aCol); column && IsNormalCell(aCol, aRow)) {
     borders = column->Borders();
@@ -334,6 +357,7 @@ QString TQrvColumnGrid::EditMaskOf(int32_t c) const {
 }
 
 void TQrvColumnGrid::ColWidthsChanged() {
+  TQrvStringGrid::ColWidthsChanged();
   if (FLoading || FDestroying) return;
   for (int32_t c = 0; c < ColCount(); ++c)
     if (TGridColumnItem* column = Def(RealColIndex(c))) column->FWidth = ColWidths(c);

@@ -54,6 +54,8 @@ class TQrvColumnGrid : public TQrvStringGrid, public IGridColumnOwner {
   void ColumnHeadersChanged() override;
   void GetCellColor(int32_t aCol, int32_t aRow, TGridDrawState aState, TBrush& aBrush, TFont& aFont) override;
   void GetCellBorder(int32_t aCol, int32_t aRow, TPen& aPen, TCellBorders& borders) override;
+  // Printing takes the column's print colour and, with PrintFontCustom, its print font under the cell's own font.
+  void GetCellPrintColor(int32_t aCol, int32_t aRow, TGridDrawState aState, TBrush& aBrush, TFont& aFont) override;
   void GetCellPrintBorder(int32_t aCol, int32_t aRow, TPen& aPen, TCellBorders& borders) override;
   void GetAlignment(int32_t aCol, int32_t aRow, TAlignment& hAlign, TVAlignment& vAlign) override;
   void GetColumnFormat(int32_t c, TSortStyle& style, QString& prefix, QString& suffix) override;
@@ -87,7 +89,7 @@ class TQrvColumnGrid : public TQrvStringGrid, public IGridColumnOwner {
   int32_t GetEditLimit() override;
   QString EditMaskOf(int32_t c) const;
   // After the user or code resized columns: the definitions take the shown widths.
-  void ColWidthsChanged();
+  void ColWidthsChanged() override;
   // OnColumnPopup(Sender, ACol, ARow, PopupMenu): before a column's menu pops up.
   std::function<void(TQrvColumnGrid*, int32_t, int32_t, TPopupMenu*)> OnColumnPopup;
   // A click on cell (c, r) with the left or right button: the column's popup menu when its popup kind answers that

@@ -135,6 +135,7 @@ void TQrvStringGrid::SetBounds(int32_t left, int32_t top, int32_t width, int32_t
     height = s + 2 * b + (inner - inner % rowHeight);
   }
   TBaseGrid::SetBounds(left, top, width, height);
+  RestretchColumn();
 }
 
 void TQrvStringGrid::SetIntegralHeight(bool value) {

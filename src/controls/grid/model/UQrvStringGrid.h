@@ -34,6 +34,7 @@
 
 class TQrvStringGrid;
 class TEditLink;
+class TMarkupImageList;
 
 // Listens to the grid's cell selection: told of the current column and each newly selected row.
 class ITQrvStringGridSelect {
@@ -410,7 +411,12 @@ class TQrvStringGrid : public TBaseGrid,
   // Text extent in the grid's font; the widget measures on its own canvas.
   virtual TSize MeasureCellText(const QString& text);
   // Image size of the grid's image list for a cell; (0, 0) while the grid has none (the widget supplies it).
-  virtual TSize CellImageSize(int32_t /*c*/, int32_t /*r*/) { return {}; }
+  // The grid's image list (the caller's; none at creation) and the list a cell takes its images from.
+  TMarkupImageList* GridImages = nullptr;
+  virtual TMarkupImageList* GetCellImageList(int32_t /*c*/, int32_t /*r*/) { return GridImages; }
+  TSize CellImageSize(int32_t c, int32_t r);
+  bool GetImageIdx(int32_t c, int32_t r, int32_t& idx);
+  void SetImageIdx(int32_t c, int32_t r, int32_t idx);
   int32_t GetNodeIndent(int32_t r) const override;
   bool HasNodes() const override { return FNumNodes > 0; }
   TCellGraphic* CreateCellGraphic(int32_t c, int32_t r);
@@ -597,7 +603,13 @@ class TQrvStringGrid : public TBaseGrid,
   void SetTextMeasurer(std::shared_ptr<IGridTextMeasurer> measurer) { FTextMeasurer = std::move(measurer); }
   const IGridTextMeasurer& TextMeasurer();
   void SizeColumnToContent(int32_t aCol, bool growOnly);
-  void SizeRowToContent(int32_t aRow, bool growOnly);
+  void SizeRowToContent(int32_t aRow, bool growOnly, int32_t extra = 0);
+  // Widens column index (-1: the last) to fill the grid's width while ColumnSize.Stretch is on; an index beyond
+  // the columns raises EQrvGridError.
+  void StretchColumnWidth(int32_t index);
+  void StretchRightColumn() { StretchColumnWidth(ColCount() - 1); }
+  // Every column-width change fits the stretch column again.
+  void ColWidthsChanged() override { RestretchColumn(); }
   void AutoSizeCol(int32_t aCol, int32_t padding = 0);
   void AutoSizeColumns(bool doFixedCols, int32_t padding = 0);
   void AutoSizeRow(int32_t aRow, int32_t padding = 0);
@@ -987,9 +999,21 @@ class TQrvStringGrid : public TBaseGrid,
   TSize ObjectCellSize(int32_t c, int32_t r);
   TSize RadioGroupSize(const TCellGraphic& g, bool minimumItemHeight);
   TSize MultiImageSize(const TCellGraphic& g, int32_t c, int32_t r);
+  void DrawCellImages(TCanvas& canvas, const TRect& at, const TCellGraphic& g, int32_t rc, int32_t r);
+  // The row check boxes of column 0 (UQrvStringGrid_RowCheckBox.cpp): one shared graphic shows each row's
+  // selection flag, and in the header whether all, some or none of the normal rows are selected.
+  bool HasRowCheckBox(int32_t c, int32_t r);
+  TCellGraphic* RowCheckBox(int32_t r);
+  bool ToggleRowCheckBox(int32_t r);
+  bool PressOnRowCheckBox(int32_t r);
+  std::unique_ptr<TCellGraphic> FRowCheckBox = std::make_unique<TCellGraphic>();
   std::unique_ptr<TCellNode> FCellNode = std::make_unique<TCellNode>(this);
   // The font a cell is measured in: the fixed or the grid font, as the cell-colour hook leaves it.
   TFont MeasureFont(int32_t c, int32_t r);
+  int32_t ContentWidth(int32_t aCol, int32_t rc, int32_t r);
+  int32_t ContentHeight(int32_t rc, int32_t r, int32_t extra);
+  void RestretchColumn();
+  bool FStretching = false;
 
   // In-place editor dispatch, the editors' entry points and cell validation (UQrvStringGrid_Editing.cpp,
   // UQrvStringGrid_Validation.cpp)

@@ -72,6 +72,19 @@ TFont TQrvStringGrid::MeasureFont(int32_t c, int32_t r) {
   return font;
 }
 
+// The room a cell asks of its column: its object beside its text, and the buttons the header draws.
+int32_t TQrvStringGrid::ContentWidth(int32_t aCol, int32_t rc, int32_t r) {
+  const int32_t graphic = GetCellGraphicSize(rc, r).X;
+  int32_t w = graphic + TextMeasurer().TextSize(MeasureFont(rc, r), GetFormattedCell(rc, r)).cx;
+  if (ControlLook.DropDownAlwaysVisible && HasComboBox(aCol, r)) w += 16;
+  if (FilterDropDownAuto && r == FilterDropDownRow && GetColumnFilter(aCol)) w += 12;
+  if (aCol == SortSettings.Column && IsSortIndicatorCell(aCol, r)) w += 10;
+  // A control filling the cell sets the width alone.
+  if (const TCellGraphic* g = GetCellGraphic(rc, r); g && g->CellHAlign() == haFull)
+    w = graphic - 2 * GridLineWidth() - XYOffset.X - 2;
+  return w;
+}
+
 void TQrvStringGrid::SizeColumnToContent(int32_t aCol, bool growOnly) {
   if (aCol < 0 || aCol >= ColCount()) return;
   const int32_t rc = RealColIndex(aCol);
@@ -83,10 +96,8 @@ void TQrvStringGrid::SizeColumnToContent(int32_t aCol, bool growOnly) {
     last = FixedRows() - 1;
   }
   int32_t widest = 0;
-  for (int32_t r = first; r <= last; ++r) {
-    if (IsXMergedCell(rc, r)) continue;
-    widest = std::max(widest, TextMeasurer().TextSize(MeasureFont(rc, r), Cells(rc, r)).cx);
-  }
+  for (int32_t r = first; r <= last; ++r)
+    if (!IsXMergedCell(rc, r)) widest = std::max(widest, ContentWidth(aCol, rc, r));
   const int32_t offset = XYOffsetTopLeftOnly ? XYOffset.X : 2 * XYOffset.X;
   int32_t width = widest + offset + 2 * GridLineWidth() + 2;
   if (!growOnly || ColWidths(aCol) < width) {
@@ -95,13 +106,27 @@ void TQrvStringGrid::SizeColumnToContent(int32_t aCol, bool growOnly) {
   }
 }
 
-void TQrvStringGrid::SizeRowToContent(int32_t aRow, bool growOnly) {
+// The height a cell asks of its row: its text and its object, a check box or radio button its default height.
+int32_t TQrvStringGrid::ContentHeight(int32_t rc, int32_t r, int32_t extra) {
+  if (IsMergedNonBaseCell(rc, r)) return 0;
+  int32_t th = TextMeasurer().TextSize(MeasureFont(rc, r), GetFormattedCell(rc, r)).cy;
+  int32_t gh = MeasureCellContent(rc, r, extra).Y;
+  const TCellGraphic* g = GetCellGraphic(rc, r);
+  if (!g) return th;
+  const TCellType type = g->CellType();
+  if (type == ctCheckBox || type == ctDataCheckBox || type == ctVirtCheckBox || type == ctRadioButton)
+    return DefaultRowHeight();
+  if (g->CellVAlign() == vaFull) gh = th > 0 ? 0 : DefaultRowHeight();
+  return th + gh;
+}
+
+void TQrvStringGrid::SizeRowToContent(int32_t aRow, bool growOnly, int32_t extra) {
   if (aRow < 0 || aRow >= RowCount()) return;
   int32_t tallest = 0;
   for (int32_t c = 0; c < ColCount(); ++c) {
     const int32_t rc = RealColIndex(c);
-    if (IsYMergedCell(rc, aRow) || IsMergedNonBaseCell(rc, aRow)) continue;
-    tallest = std::max(tallest, TextMeasurer().TextSize(MeasureFont(rc, aRow), Cells(rc, aRow)).cy);
+    if (IsYMergedCell(rc, aRow) || IsIgnoredColumn(rc)) continue;
+    tallest = std::max(tallest, ContentHeight(rc, aRow, extra));
   }
   int32_t height = (XYOffsetTopLeftOnly ? XYOffset.Y : 2 * XYOffset.Y) + tallest + 2 * GridLineWidth();
   if (XYOffsetTopLeftOnly) height += 2;
@@ -122,7 +147,7 @@ void TQrvStringGrid::AutoSizeColumns(bool doFixedCols, int32_t padding) {
 }
 
 void TQrvStringGrid::AutoSizeRow(int32_t aRow, int32_t padding) {
-  SizeRowToContent(aRow, SizeGrowOnly);
+  SizeRowToContent(aRow, SizeGrowOnly, padding);
   if (padding != 0 && aRow >= 0 && aRow < RowCount())
     SetRowHeights(aRow, std::max(0, LimitSize(RowHeights(aRow) + padding, MinRowHeight, MaxRowHeight)));
 }
@@ -135,9 +160,10 @@ void TQrvStringGrid::AutoSizeCells(bool doFixedCells, int32_t paddingX, int32_t 
     int32_t width = SizeGrowOnly ? ColWidths(c) : 0;
     const int32_t rc = RealColIndex(c);
     for (int32_t r = firstRow; r < RowCount(); ++r) {
-      const TSize text = TextMeasurer().TextSize(MeasureFont(rc, r), Cells(rc, r));
-      int32_t w = text.cx + paddingX + XYOffset.X;
-      int32_t h = text.cy + paddingY + XYOffset.Y;
+      const TSize text = TextMeasurer().TextSize(MeasureFont(rc, r), GetFormattedCell(rc, r));
+      const TPoint graphic = GetCellGraphicSize(rc, r);
+      int32_t w = graphic.X + text.cx + paddingX + XYOffset.X;
+      int32_t h = graphic.Y + text.cy + paddingY + XYOffset.Y;
       if (!IsXMergedCell(rc, r) && w > width) {
         w = LimitSize(w, MinColWidth, MaxColWidth);
         if (w > width) {

@@ -56,6 +56,8 @@ TSize TQrvStringGrid::CellGraphicSize(const TCellGraphic* graphic, int32_t rc, i
     case ctImageList:
     case ctDataImage:
       return CellImageSize(rc, r);
+    case ctImages:
+      return MultiImageSize(*graphic, rc, r);
     case ctCheckBox:
     case ctTriStateCheckBox:
       return {ControlLook.CheckSize, ControlLook.CheckSize};
@@ -345,6 +347,11 @@ void TQrvStringGrid::DrawCellGraphic(TCanvas& canvas, int32_t c, int32_t rc, int
       break;
     case ctIcon:
       if (const TIcon* i = graphic.IconObject()) canvas.Draw(at.Left, at.Top, *i);
+      break;
+    case ctImageList:
+    case ctDataImage:
+    case ctImages:
+      DrawCellImages(canvas, at, graphic, rc, r);
       break;
     case ctProgress: {
       const double value = Cells(rc, r).trimmed().toDouble();

@@ -101,6 +101,9 @@ bool TQrvStringGrid::GetCheckBoxState(int32_t c, int32_t r, bool& state) {
     case ctVirtCheckBox:
       state = GetCellsEx(c, r) == CheckTrueOf(c, r);
       return true;
+    case ctRowCheckBox:
+      state = GetRowSelect(r);
+      return true;
     default:
       return false;
   }
@@ -116,6 +119,9 @@ bool TQrvStringGrid::GetCheckBoxState(int32_t c, int32_t r, TCheckBoxState& stat
     case ctDataCheckBox:
     case ctVirtCheckBox:
       state = BoolToCheckBoxState(GetCellsEx(c, r) == CheckTrueOf(c, r));
+      return true;
+    case ctRowCheckBox:
+      state = BoolToCheckBoxState(GetRowSelect(r));
       return true;
     case ctTriStateCheckBox:
       state = g->CellCheckBoxState();
@@ -142,6 +148,9 @@ bool TQrvStringGrid::SetCheckBoxState(int32_t c, int32_t r, bool state) {
     case ctDataCheckBox:
     case ctVirtCheckBox:
       SetCellsEx(c, r, state ? CheckTrueOf(c, r) : CheckFalseOf(c, r));
+      return true;
+    case ctRowCheckBox:
+      SetRowSelect(r, state);
       return true;
     default:
       return false;
@@ -189,6 +198,8 @@ bool TQrvStringGrid::ToggleCheckBoxCell(int32_t c, int32_t r, bool fromUser) {
       g->SetCellCheckBoxState(s == cbUnchecked ? cbGrayed : s == cbGrayed ? cbChecked : cbUnchecked);
       newState = false;
     }
+  } else if (type == ctRowCheckBox) {
+    newState = ToggleRowCheckBox(r);
   } else {
     const QString checkTrue = CheckTrueOf(c, r);
     newState = before != checkTrue;
@@ -198,7 +209,9 @@ bool TQrvStringGrid::ToggleCheckBoxCell(int32_t c, int32_t r, bool fromUser) {
   CheckBoxChange(c, r, newState);
   if (Grouping.AutoCheckGroup) CheckGroupAfterToggle(c, r, isNode, span, contracted, newState);
 
-  if (TQrvGridUndoRedo* history = UndoRedo()) {
+  // A row check box changes the selection, not the data: nothing to undo.
+  TQrvGridUndoRedo* history = type == ctRowCheckBox ? nullptr : UndoRedo();
+  if (history) {
     // A data check box records the texts it really swapped; a plain one the two check texts of its new state.
     if (IsDataCheckBoxType(type))
       history->RegisterChange(c, r, before, Cells(c, r));
@@ -235,11 +248,7 @@ void TQrvStringGrid::CheckBoxChange(int32_t aCol, int32_t aRow, bool state) {
 }
 
 bool TQrvStringGrid::ChangeCheckBoxState(int32_t c, int32_t r, bool state) {
-  TCellGraphic* g = nullptr;
-  if (NumHiddenRows() == 0)
-    g = GetCellGraphic(c, r);
-  else if (auto* props = dynamic_cast<TCellProperties*>(GetGridObjectsEx(c, RealRowIndex(r))))
-    g = dynamic_cast<TCellGraphic*>(props->GraphicObject());
+  TCellGraphic* g = GraphicByRealRow(c, RealRowIndex(r));
   if (!g) return false;
   switch (g->CellType()) {
     case ctCheckBox:
@@ -256,6 +265,12 @@ bool TQrvStringGrid::ChangeCheckBoxState(int32_t c, int32_t r, bool state) {
       if (state != was) CheckBoxChange(c, r, state);
       return true;
     }
+    case ctRowCheckBox:
+      if (state != GetRowSelect(r)) {
+        SetRowSelect(r, state);
+        CheckBoxChange(c, r, state);
+      }
+      return true;
     default:
       return false;
   }

@@ -5,6 +5,7 @@
 
 TCellGraphic* TQrvStringGrid::GetCellGraphic(int32_t c, int32_t r) {
   if (c < 0 || r < 0) return nullptr;
+  if (HasRowCheckBox(c, r)) return RowCheckBox(r);
   return dynamic_cast<TCellGraphic*>(GetGraphicObjectEx(c, r));
 }
 
@@ -31,7 +32,8 @@ TCellGraphic* TQrvStringGrid::GraphicByRealRow(int32_t c, int32_t realRow) {
   if (NumHiddenRows() == 0) return GetCellGraphic(c, realRow);
   if (auto* props = dynamic_cast<TCellProperties*>(GetGridObjectsEx(c, realRow)))
     return dynamic_cast<TCellGraphic*>(props->GraphicObject());
-  return nullptr;
+  // A cell without properties answers only through the shared row check box.
+  return c == 0 && FMouseActions->HotmailRowSelect() ? RowCheckBox(DisplRowIndex(realRow)) : nullptr;
 }
 
 TCellGraphic* TQrvStringGrid::CreateCellGraphic(int32_t c, int32_t r) {

@@ -107,7 +107,8 @@ bool TQrvStringGrid::PressOnCheckBox(int32_t c, int32_t r, int32_t x, int32_t y)
   const int32_t rc = RealColIndex(c);
   bool allowed = (Options() & goEditing) || MouseActions().RangeSelectAndEdit();
   CanEditCell(rc, r, allowed);
-  if (!allowed && !ControlLook.CheckAlwaysActive) return false;
+  const bool rowBox = c == 0 && HasRowCheckBox(rc, r);
+  if (!allowed && !ControlLook.CheckAlwaysActive && !rowBox) return false;
   // A data check-box cell of a column toggles anywhere in the cell between its check texts.
   const bool textBox = IsDataCheckBoxCell(rc, r);
   const bool radio = !textBox && HasRadioButton(rc, r);
@@ -129,13 +130,14 @@ bool TQrvStringGrid::PressOnCheckBox(int32_t c, int32_t r, int32_t x, int32_t y)
     ToggleCheckBoxCell(rc, r, true);
     GetCheckBoxState(rc, r, state);
   }
+  if (rowBox) state = PressOnRowCheckBox(r);
   if (ShowModifiedEnabled()) {
     SetRowModified(r, true);
     RepaintCell(0, r);
   }
   if (!Navigation().AlwaysEdit() && c >= FixedCols() && r >= FixedRows()) MoveCurrent(c, r, true, true);
   if (!radio) CheckBoxClick(rc, r, state);
-  if (r < FixedRows() && MouseActions().CheckAllCheck() && !radio && !textBox) {
+  if (r < FixedRows() && MouseActions().CheckAllCheck() && !radio && !textBox && !rowBox) {
     for (int32_t row = FixedRows(); row < RowCount(); ++row)
       if (HasCheckBox(rc, row)) SetCheckBoxState(rc, row, state);
     Invalidate();
@@ -210,7 +212,7 @@ void TQrvStringGrid::GridDblClick(TShiftState shift, int32_t x, int32_t y) {
       bool allow = true;
       if (OnColumnSize) OnColumnSize(this, sized, allow);
       if (allow) {
-        AutoSizeCol(RealColIndex(sized));
+        AutoSizeCol(sized);
         if (OnEndColumnSize) OnEndColumnSize(this, sized);
       }
       FButtonDown = true;

@@ -14,6 +14,7 @@ void TQrvStringGrid::CreateOwnedObjects() {
   FMouseActions->OnChange = [this](TGridPersistent*) { MouseActionsChanged(); };
   FMouseActions->OnIsDesigning = [this](TGridPersistent*, bool& designing) { designing = IsDesigning(); };
   FMouseActions->OnInvalidate = [this](TGridPersistent*) { InvalidateGrid(); };
+  FColumnSize->OnStretch = [this](TGridPersistent*) { RestretchColumn(); };
   FSortIndexes = std::make_unique<TSortIndexList>();
   FSortRowXRef = std::make_unique<TIntList>(0, 0);
   FUnSortRowXRef = std::make_unique<TIntList>(0, 0);

@@ -113,6 +113,7 @@ void TStringGrid::SetColWidths(int32_t c, int32_t value) {
   FColWidths[c] = value;
   NotifyGeometry();
   Invalidate();
+  ColWidthsChanged();
 }
 
 int32_t TStringGrid::RowHeights(int32_t r) const {

@@ -110,6 +110,8 @@ class TStringGrid {
   virtual bool DoMouseWheelUp(TShiftState shift);
   // The scroll position changed (LeftCol or TopRow).
   virtual void TopLeftChanged();
+  // After a column's width changed (never while the grid is being built).
+  virtual void ColWidthsChanged() {}
   // The cell under a client point, false outside every cell.
   bool MouseToCell(int32_t x, int32_t y, int32_t& c, int32_t& r) const;
   // The largest TopRow (LeftCol) that still fills the client area: the last scroll position.

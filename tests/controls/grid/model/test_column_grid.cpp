@@ -268,6 +268,58 @@ TEST_F(ColumnGridFixture, RowBandsReplaceTheColumnColourOnlyWhenTheColumnShowsTh
   }
 }
 
+TEST_F(ColumnGridFixture, PrintingTakesTheColumnsPrintColourAndFontUnderTheCellsOwn) {
+  Col(1).SetPrintColor(0x00CCFF);
+  Col(2).SetPrintColor(0x00CCFF);
+  Col(2).SetFixed(true);
+  TFont printFont;
+  printFont.Name = QStringLiteral("Courier New");
+  printFont.SetSize(14);
+  Col(1).SetPrintFont(printFont);
+  grid.FixedColor = 0x808080;
+  const TColor given = 0x111111;  // what the grid's own colouring gave
+  const struct {
+    const char* name;
+    int32_t c, r;
+    bool bands;
+    TColor brush;
+  } cases[] = {{"normal cell", 1, 2, false, 0x00CCFF},
+               {"fixed column of the table", 2, 2, false, 0x808080},
+               {"header row", 1, 0, false, given},
+               {"fixed column of the grid", 0, 2, false, given},
+               {"printed row bands", 1, 2, true, given}};
+  for (const auto& k : cases) {
+    SCOPED_TRACE(k.name);
+    Col(1).SetShowBands(k.bands);
+    grid.Bands().SetActive(k.bands);
+    grid.Bands().SetPrint(k.bands);
+    TBrush brush;
+    brush.Color = given;
+    TFont font;
+    grid.GetCellPrintColor(k.c, k.r, TGridDrawState(), brush, font);
+    EXPECT_EQ(brush.Color, k.brush);
+    EXPECT_EQ(font.Name, k.c == 1 && k.r > 0 ? QStringLiteral("Courier New") : TFont().Name);
+  }
+  // The cell's own colours and font parts are laid over the column's.
+  TCellProperties* cell = grid.GetCellProperties(1, 3);
+  cell->SetBrushColor(0x0000FF);
+  cell->SetFontColor(0x00FF00);
+  cell->SetFontName(QStringLiteral("Arial"));
+  cell->SetFontSize(9);
+  TBrush brush;
+  TFont font;
+  grid.GetCellPrintColor(1, 3, TGridDrawState(), brush, font);
+  EXPECT_EQ(brush.Color, 0x0000FF);
+  EXPECT_EQ(font.Color, 0x00FF00);
+  EXPECT_EQ(font.Name, QStringLiteral("Arial"));
+  EXPECT_EQ(font.Size(), 9);
+  // Without a custom print font the caller's font stays.
+  Col(1).SetPrintFontCustom(false);
+  TFont plain;
+  grid.GetCellPrintColor(1, 2, TGridDrawState(), brush, plain);
+  EXPECT_EQ(plain, TFont());
+}
+
 TEST_F(ColumnGridFixture, VirtualCheckBoxIsTransparentExactlyInTheFlatControlStyle) {
   Col(2).SetEditor(edDataCheckBox);
   const std::pair<TControlStyle, bool> cases[] = {

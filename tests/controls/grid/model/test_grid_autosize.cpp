@@ -1,8 +1,11 @@
 // Sizing to content, fitting the columns to the grid's width, running numbers and swapping.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "GridTestHost.h"
 #include "UQrvColumnGrid.h"
+#include "URenderMarkup.h"
 
 namespace {
 
@@ -361,6 +364,241 @@ TEST(GridSortSwap, StoredTextsStayRawWhenTheDisplayDecoratesThem) {
     grid.SortSwapRows(1, 2);
     EXPECT_EQ(grid.GetGridCell(1, 1), QStringLiteral("see www.example.org")) << single;
   }
+}
+
+// A grid of one fixed row and column, ten pixels per character: the widths below are exact. Every width is the
+// widest content + 2 x 2 text offset + 2 x 1 grid line + 2 (that is, + 8).
+struct TContentCase {
+  const char* name;
+  std::function<void(TQrvStringGrid&, TMarkupImageList&)> setup;
+  int32_t width;
+};
+
+TEST(GridAutoSize, ColumnWidthAddsTheCellObjectsAndTheHeaderButtons) {
+  const TContentCase cases[] = {
+      {"text alone", [](TQrvStringGrid& g, TMarkupImageList&) { g.SetCells(1, 2, "abcd"); }, 40 + 8},
+      {"check box beside its text",
+       [](TQrvStringGrid& g, TMarkupImageList&) {
+         g.AddCheckBox(1, 2, false, false);
+         g.SetCells(1, 2, "ab");
+       },
+       15 + 20 + 8},
+      {"data check box with its check text",
+       [](TQrvStringGrid& g, TMarkupImageList&) { g.AddCheckBox(1, 2, true, true); }, 15 + 10 + 8},
+      {"radio button", [](TQrvStringGrid& g, TMarkupImageList&) { g.AddRadioButton(1, 2, false); }, 10 + 8},
+      {"progress pie and text",
+       [](TQrvStringGrid& g, TMarkupImageList&) {
+         g.AddProgressPie(1, 2, 0, 50);
+         g.SetCells(1, 2, "ab");
+       },
+       20 + 20 + 8},
+      {"image without text", [](TQrvStringGrid& g, TMarkupImageList&) { g.AddImageIdx(1, 2, 0, haLeft, vaTop); },
+       16 + 8},
+      {"image drawn over its text takes no width",
+       [](TQrvStringGrid& g, TMarkupImageList&) {
+         g.AddImageIdx(1, 2, 0, haLeft, vaTop);
+         g.SetCells(1, 2, "abc");
+       },
+       30 + 8},
+      {"image before its text",
+       [](TQrvStringGrid& g, TMarkupImageList&) {
+         g.AddImageIdx(1, 2, 0, haBeforeText, vaTop);
+         g.SetCells(1, 2, "abc");
+       },
+       16 + 30 + 8},
+      {"two images side by side",
+       [](TQrvStringGrid& g, TMarkupImageList&) {
+         TIntList* images = g.AddMultiImage(1, 2, 0, haLeft, vaTop);
+         images->Add(0);
+         images->Add(0);
+       },
+       32 + 8},
+      {"drop-down button always shown",
+       [](TQrvStringGrid& g, TMarkupImageList&) {
+         g.ControlLook.DropDownAlwaysVisible = true;
+         g.OnHasComboBox = [](TQrvStringGrid*, int32_t c, int32_t r, bool& has) { has = c == 1 && r == 2; };
+         g.SetCells(1, 2, "ab");
+         g.SetCells(1, 3, "ab");
+       },
+       20 + 16 + 8},
+      {"drop-down button hidden until edited",
+       [](TQrvStringGrid& g, TMarkupImageList&) {
+         g.OnHasComboBox = [](TQrvStringGrid*, int32_t, int32_t, bool& has) { has = true; };
+         g.SetCells(1, 2, "ab");
+       },
+       20 + 8},
+      {"filter glyph on the filter row",
+       [](TQrvStringGrid& g, TMarkupImageList&) {
+         g.FilterDropDownAuto = true;
+         g.SetCells(1, 0, "ab");
+       },
+       20 + 12 + 8},
+      {"no filter glyph off the filter row",
+       [](TQrvStringGrid& g, TMarkupImageList&) {
+         g.FilterDropDownAuto = true;
+         g.FilterDropDownRow = 1;
+         g.SetCells(1, 0, "ab");
+       },
+       20 + 8},
+      {"sort indicator of the sort column",
+       [](TQrvStringGrid& g, TMarkupImageList&) {
+         g.SortSettings.Show = true;
+         g.SortSettings.Column = 1;
+         g.SetCells(1, 0, "ab");
+       },
+       20 + 10 + 8},
+      {"no sort indicator in another column",
+       [](TQrvStringGrid& g, TMarkupImageList&) {
+         g.SortSettings.Show = true;
+         g.SortSettings.Column = 2;
+         g.SetCells(1, 0, "ab");
+       },
+       20 + 8},
+      {"a full-width control sets the width alone",
+       [](TQrvStringGrid& g, TMarkupImageList&) {
+         g.SetColWidths(1, 80);
+         g.AddButton(1, 2, 30, 18, "", haFull, vaTop);
+         g.SetCells(1, 2, "a rather long text");
+       },
+       80 - 2 - 2 - 2 + 8},
+  };
+  for (const TContentCase& k : cases) {
+    SCOPED_TRACE(k.name);
+    TQrvStringGrid grid;
+    UseFixedMeasurer(grid);
+    TMarkupImageList images(16, 12);
+    grid.GridImages = &images;
+    grid.SetRowCount(4);
+    grid.SetGridLineWidth(1);
+    k.setup(grid, images);
+    grid.AutoSizeCol(1);
+    EXPECT_EQ(grid.ColWidths(1), k.width);
+  }
+}
+
+TEST(GridAutoSize, ACheckBoxColumnOfTheColumnGridMakesRoomForItsBoxes) {
+  TQrvColumnGrid grid;
+  UseFixedMeasurer(grid);
+  grid.SetGridLineWidth(1);
+  grid.Columns().Items(2)->SetEditor(edDataCheckBox);
+  grid.SetCells(2, 1, "Y");
+  grid.SetCells(2, 2, "N");
+  grid.AutoSizeCol(2);
+  EXPECT_EQ(grid.ColWidths(2), 15 + 10 + 8);
+  grid.SetCells(2, 0, "On");  // the header is no check box: its text alone
+  grid.AutoSizeCol(2);
+  EXPECT_EQ(grid.ColWidths(2), 15 + 10 + 8);
+  grid.SetCells(2, 0, "Active");
+  grid.AutoSizeCol(2);
+  EXPECT_EQ(grid.ColWidths(2), 60 + 8);
+}
+
+// Every height is the tallest content + 2 x 2 text offset + 2 x 1 grid line (that is, + 6); the default row
+// height is 22.
+TEST(GridAutoSize, RowHeightAddsTheCellObjectsAndCheckBoxesTakeTheDefaultHeight) {
+  const TContentCase cases[] = {
+      {"three lines of text", [](TQrvStringGrid& g, TMarkupImageList&) { g.SetCells(1, 2, "a\nb\nc"); }, 48 + 6},
+      {"a check box whatever its text",
+       [](TQrvStringGrid& g, TMarkupImageList&) {
+         g.AddCheckBox(1, 2, false, false);
+         g.SetCells(1, 2, "a\nb\nc");
+       },
+       22 + 6},
+      {"a radio button whatever its text",
+       [](TQrvStringGrid& g, TMarkupImageList&) {
+         g.AddRadioButton(1, 2, false);
+         g.SetCells(1, 2, "a\nb\nc\nd");
+       },
+       22 + 6},
+      {"an image under its text",
+       [](TQrvStringGrid& g, TMarkupImageList&) {
+         g.AddImageIdx(1, 2, 0, haLeft, vaUnderText);
+         g.SetCells(1, 2, "ab");
+       },
+       16 + 12 + 6},
+      {"a full-height object beside text counts the text",
+       [](TQrvStringGrid& g, TMarkupImageList&) {
+         g.AddButton(1, 2, 20, 60, "", haLeft, vaFull);
+         g.SetCells(1, 2, "ab");
+       },
+       16 + 6},
+      {"a full-height object alone: an empty text still measures a line",
+       [](TQrvStringGrid& g, TMarkupImageList&) { g.AddButton(1, 2, 20, 60, "", haLeft, vaFull); }, 16 + 6},
+      {"an ignored column is not measured",
+       [](TQrvStringGrid& g, TMarkupImageList&) {
+         g.SetCells(2, 2, "a\nb\nc\nd\ne");
+         g.SetCells(1, 2, "a");
+         g.IgnoreColumns().Add(2);
+       },
+       16 + 6},
+  };
+  for (const TContentCase& k : cases) {
+    SCOPED_TRACE(k.name);
+    TQrvStringGrid grid;
+    UseFixedMeasurer(grid);
+    TMarkupImageList images(16, 12);
+    grid.GridImages = &images;
+    grid.SetRowCount(4);
+    grid.SetGridLineWidth(1);
+    k.setup(grid, images);
+    grid.AutoSizeRow(2);
+    EXPECT_EQ(grid.RowHeights(2), k.width);
+  }
+}
+
+TEST(GridAutoSize, AutoSizeCellsCountsTheCellObjects) {
+  TQrvStringGrid grid;
+  UseFixedMeasurer(grid);
+  TMarkupImageList images(16, 12);
+  grid.GridImages = &images;
+  grid.SetRowCount(3);
+  grid.SetDefaultRowHeight(10);
+  grid.AddImageIdx(1, 1, 0, haLeft, vaTop);
+  grid.AutoSizeCells(false, 0, 0);
+  EXPECT_EQ(grid.ColWidths(1), 16 + 0 + 2);
+  EXPECT_EQ(grid.RowHeights(1), 12 + 16 + 2);
+}
+
+TEST(GridStretch, TheStretchColumnTakesTheRoomTheOthersLeave) {
+  TQrvStringGrid grid;
+  grid.SetColCount(3);
+  grid.SetBounds(0, 0, 400, 200);
+  grid.SetColWidths(0, 50);
+  grid.SetColWidths(1, 60);
+  grid.SetColWidths(2, 30);
+  grid.StretchColumnWidth(-1);
+  EXPECT_EQ(grid.ColWidths(2), 30) << "nothing while stretching is off";
+
+  grid.ColumnSize().SetStretch(true);  // stretches at once, the last column by default
+  EXPECT_EQ(grid.ColWidths(2), 400 - 110 - 1);
+  grid.SetBounds(0, 0, 300, 200);
+  EXPECT_EQ(grid.ColWidths(2), 300 - 110 - 1) << "the grid's width changed";
+  grid.ColumnSize().SetStretchColumn(1);
+  grid.StretchColumnWidth(1);
+  EXPECT_EQ(grid.ColWidths(1), 300 - 50 - 189 - 1);
+  grid.SetColWidths(0, 70);
+  EXPECT_EQ(grid.ColWidths(1), 300 - 70 - 189 - 1) << "another column's width changed";
+
+  // Other columns wider than the grid: the stretch column falls back to the default width, never below zero.
+  grid.SetColWidths(0, 500);
+  EXPECT_EQ(grid.ColWidths(1), grid.DefaultColWidth());
+  EXPECT_THROW(grid.StretchColumnWidth(3), EQrvGridError);
+}
+
+TEST(GridStretch, ASingleColumnTakesTheWholeWidthAndNeverGoesNegative) {
+  TQrvStringGrid grid;
+  grid.SetFixedCols(0);
+  grid.SetColCount(1);
+  grid.ColumnSize().SetStretch(true);
+  grid.SetBounds(0, 0, 250, 100);
+  EXPECT_EQ(grid.ColWidths(0), 250);
+  grid.SetBounds(0, 0, 0, 100);
+  EXPECT_EQ(grid.ColWidths(0), 0);
+  EXPECT_THROW(grid.StretchColumnWidth(1), EQrvGridError);
+  // A stretch column the grid lost is left alone when the width changes, not refused mid-change.
+  grid.ColumnSize().SetStretchColumn(4);
+  EXPECT_NO_THROW(grid.SetBounds(0, 0, 300, 100));
+  EXPECT_EQ(grid.ColWidths(0), 0);
 }
 
 }  // namespace

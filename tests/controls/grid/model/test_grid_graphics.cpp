@@ -5,6 +5,7 @@
 
 #include "UColumnSize.h"
 #include "UQrvStringGrid.h"
+#include "URenderMarkup.h"
 
 namespace {
 struct GraphicFixture : ::testing::Test {
@@ -181,13 +182,6 @@ TEST(CellGraphic, PictureSizeByStretchMode) {
   g.SetPicture(nullptr, false, noStretch, 0, haLeft, vaTop);  // the picture stays the caller's
 }
 
-namespace {
-// A grid with a 16 x 12 image list, as the widget supplies it.
-struct ImageGrid : TQrvStringGrid {
-  TSize CellImageSize(int32_t, int32_t) override { return {16, 12}; }
-};
-}  // namespace
-
 TEST_F(GraphicFixture, ContentSizeOfControlsAndGroups) {
   grid.AddCheckBox(1, 1, true, false);
   grid.SetCells(1, 1, "a long text beside the box");
@@ -230,9 +224,13 @@ TEST_F(GraphicFixture, PictureContentUsesTheCellLessItsOffsets) {
   EXPECT_EQ(grid.MeasureCellLayout(1, 1, 100, 50, 2.0), (TPoint{50, 25}));
 }
 
-TEST(CellGraphicSizes, ImageListKindsUseTheWidgetsImageSize) {
-  ImageGrid grid;
+TEST(CellGraphicSizes, ImageListKindsUseTheGridsImageSize) {
+  TQrvStringGrid grid;
   grid.SetColCount(3);
+  grid.AddImageIdx(1, 1, 0, haLeft, vaTop);
+  EXPECT_EQ(grid.MeasureCellContent(1, 1, 0), (TPoint{0, 0})) << "no image list, no room";
+  TMarkupImageList list(16, 12);
+  grid.GridImages = &list;
   grid.AddImageIdx(1, 1, 0, haLeft, vaTop);
   EXPECT_EQ(grid.MeasureCellContent(1, 1, 0), (TPoint{16, 12}));
   grid.SetCells(1, 1, "text");  // an image left of the text takes no width of its own, nor height

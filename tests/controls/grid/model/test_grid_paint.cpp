@@ -8,6 +8,7 @@
 #include "UCanvas.h"
 #include "UColorMath.h"
 #include "UQrvColumnGrid.h"
+#include "URenderMarkup.h"
 #include "USysColors.h"
 
 namespace {
@@ -194,6 +195,47 @@ TEST(GridPaint, DataCheckBoxIsCheckedOnlyByTheCheckTrueText) {
       EXPECT_GT(CountPixels(image, cell, [](QRgb p) { return qGray(p) < 200 && qRed(p) != qGreen(p); }), 0);
     }
   }
+}
+
+TEST(GridPaint, ImageCellsDrawFromTheGridsImageList) {
+  TPaintedGrid<> g;
+  const QRgb colours[] = {qRgb(0xE0, 0x10, 0x10), qRgb(0x10, 0x10, 0xE0)};
+  TMarkupImageList list(8, 6);
+  for (QRgb colour : colours) {
+    QImage image(8, 6, QImage::Format_RGB32);
+    image.fill(colour);
+    list.Add(image);
+  }
+  g.grid.GridImages = &list;
+  g.grid.AddImageIdx(1, 1, 1, haLeft, vaTop);
+  g.grid.AddImageIdx(2, 1, 7, haLeft, vaTop);  // an index the list does not hold
+  g.grid.SetCells(1, 2, "1");
+  g.grid.AddDataImage(1, 2, 0, haLeft, vaTop);  // the text chooses the image
+  TIntList* both = g.grid.AddMultiImage(2, 2, 0, haLeft, vaTop);
+  both->Add(0);
+  both->Add(1);
+  g.grid.SetCol(4);  // keep the cells out of the selection
+  const QImage shot = g.Shot();
+  auto count = [&](int32_t c, int32_t r, QRgb colour) {
+    return CountPixels(shot, g.grid.CellRect(c, r), [&](QRgb p) { return p == colour; });
+  };
+  EXPECT_EQ(count(1, 1, colours[1]), 8 * 6);
+  EXPECT_EQ(count(1, 1, colours[0]), 0);
+  EXPECT_EQ(count(2, 1, colours[0]) + count(2, 1, colours[1]), 0);
+  EXPECT_EQ(count(1, 2, colours[1]), 8 * 6);
+  EXPECT_EQ(count(2, 2, colours[0]), 8 * 6);
+  EXPECT_EQ(count(2, 2, colours[1]), 8 * 6);
+  // Side by side: the second image starts where the first ends.
+  const TRect cell = g.grid.CellRect(2, 2);
+  int32_t firstRed = -1, firstBlue = -1;
+  for (int32_t x = cell.Left; x < cell.Right; ++x) {
+    for (int32_t y = cell.Top; y < cell.Bottom; ++y) {
+      if (firstRed < 0 && shot.pixel(x, y) == colours[0]) firstRed = x;
+      if (firstBlue < 0 && shot.pixel(x, y) == colours[1]) firstBlue = x;
+    }
+  }
+  EXPECT_EQ(firstBlue - firstRed, 8);
+  g.grid.GridImages = nullptr;
 }
 
 TEST(GridPaint, CheckBoxFollowsTheColumnAlignment) {
