@@ -82,7 +82,8 @@ bool TQrvStringGrid::SelectCell(int32_t aCol, int32_t aRow) {
     if (base.X >= 0 && base.Y >= 0 && base.X < ColCount() && base.Y < RowCount()) {
       MoveCurrent(base.X, base.Y, true, true);
       RepaintCell(base.X, base.Y);
-      if (FMouseActions->DirectEdit() || (DropDownAlwaysVisible() && HasComboBox(aCol, aRow))) ShowInplaceEditor();
+      if (FMouseActions->DirectEdit() || (ControlLook.DropDownAlwaysVisible && HasComboBox(aCol, aRow)))
+        ShowInplaceEditor();
     }
     return false;
   }

@@ -299,3 +299,34 @@ TEST(BaseGrid, LeftAndUpFromAMergedBlockStayInsideTheGrid) {
     EXPECT_EQ(grid.Row(), test.expected.Y) << test.block.X << "," << test.block.Y << " key " << test.key;
   }
 }
+
+// The base grid alone, starting on a member of a block that is not its base cell.
+TEST(BaseGrid, LeftAndUpFromInsideABlockNextToColumnOrRowZero) {
+  struct TCase {
+    TPoint block, start;
+    uint16_t key;
+    TPoint expected;
+  };
+  const TCase cases[] = {
+      {{1, 1}, {2, 2}, VK_LEFT, {0, 2}}, {{1, 1}, {2, 2}, VK_UP, {2, 0}}, {{0, 1}, {1, 2}, VK_LEFT, {0, 1}},
+      {{1, 0}, {2, 1}, VK_UP, {1, 0}},   {{1, 1}, {1, 2}, VK_UP, {1, 0}}, {{1, 1}, {2, 1}, VK_LEFT, {0, 1}},
+  };
+  for (const TCase& test : cases) {
+    SCOPED_TRACE(testing::Message() << "block " << test.block.X << "," << test.block.Y << " from " << test.start.X
+                                    << "," << test.start.Y << " key " << test.key);
+    TBaseGrid grid;
+    grid.SetColCount(5);
+    grid.SetRowCount(5);
+    grid.SetFixedCols(0);
+    grid.SetFixedRows(0);
+    grid.MergeCells(test.block.X, test.block.Y, 2, 2);
+    grid.SetCol(test.start.X);
+    grid.SetRow(test.start.Y);
+    ASSERT_EQ(grid.Col(), test.start.X);
+    ASSERT_EQ(grid.Row(), test.start.Y);
+    uint16_t key = test.key;
+    grid.KeyDown(key, TShiftState{});
+    EXPECT_EQ(grid.Col(), test.expected.X);
+    EXPECT_EQ(grid.Row(), test.expected.Y);
+  }
+}

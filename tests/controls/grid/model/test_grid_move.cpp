@@ -82,6 +82,21 @@ TEST(EditingSwitch, PlainGridKeepsNormalCellsOutOfEditing) {
   grid.SetHost(nullptr);
 }
 
+TEST(MoveCheck, AlwaysShownDropDownOpensTheEditorOnTheMergedBlocksBaseCell) {
+  for (const bool combo : {false, true}) {
+    SCOPED_TRACE(combo ? "a combo cell" : "no combo cell");
+    ShownGrid g;
+    g.grid.SetOptions(g.grid.Options() & ~TGridOptions(goRangeSelect));
+    g.grid.MergeCells(2, 2, 2, 3);
+    g.grid.ControlLook.DropDownAlwaysVisible = true;
+    g.grid.OnHasComboBox = [combo](TQrvStringGrid*, int32_t, int32_t, bool& has) { has = combo; };
+    g.grid.MoveToCell(1, 1);
+    g.grid.MoveToCell(3, 3);
+    EXPECT_EQ(g.grid.Col(), 2);
+    EXPECT_EQ(g.grid.EditMode(), combo);
+  }
+}
+
 TEST(MoveCheck, MergedBlockRedirectsToItsBaseCell) {
   ShownGrid g;
   g.grid.SetOptions(g.grid.Options() & ~TGridOptions(goRangeSelect));
