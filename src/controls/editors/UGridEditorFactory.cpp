@@ -95,6 +95,7 @@ void TGridEditorFactory::ShowTextEditor(TEditorType kind) {
   const TRect r = FGrid.CellRect(FGrid.Col(), FGrid.Row());
   edit->setGeometry(r.Left, r.Top, std::max(0, r.Right - r.Left - 1), std::max(0, r.Bottom - r.Top - 1));
   edit->setFocus(Qt::OtherFocusReason);
+  if (!edit->MaskError().isEmpty()) ShowBalloon(QString(), edit->MaskError(), 3);
 }
 
 bool TGridEditorFactory::TextEditorShowing() const {
@@ -102,7 +103,7 @@ bool TGridEditorFactory::TextEditorShowing() const {
 }
 
 QString TGridEditorFactory::TextEditorText() const {
-  return FNormalEdit ? FNormalEdit->text() : QString();
+  return FNormalEdit ? FNormalEdit->CellText() : QString();
 }
 
 void TGridEditorFactory::HideTextEditor() {
@@ -140,6 +141,7 @@ bool TGridEditorFactory::ShowSpecialEditor(TEditorType kind, const TEditorPlace&
       FEditBtn->Load(kind, FGrid.GetEditText(place.Col, place.Row));
       Present(FEditBtn.get(), place, 0);
       FEditCtrl = FEditBtn.get();
+      if (!FEditBtn->MaskError().isEmpty()) ShowBalloon(QString(), FEditBtn->MaskError(), 3);
       return true;
     case edUnitEditBtn:
     case edNumericUnitEditBtn:
@@ -215,7 +217,7 @@ TEditorValue TGridEditorFactory::CommitSpecialEditor(TEditorType kind) {
     case edFloatEditBtn:
     case edMaskEditBtn:
       value.Kind = TEditorValue::Text;
-      value.Str = FEditBtn->text();
+      value.Str = FEditBtn->Value();
       PutAway(FEditBtn.get());
       FEditBtn->setEnabled(false);
       break;
@@ -267,7 +269,7 @@ TEditorValue TGridEditorFactory::CommitSpecialEditor(TEditorType kind) {
 }
 
 void TGridEditorFactory::PostStartChar(QChar ch) {
-  QWidget* target = FEditCtrl ? FEditCtrl.data() : static_cast<QWidget*>(FNormalEdit.get());
+  QWidget* target = FEditCtrl ? FEditCtrl.data() : FNormalEdit ? FNormalEdit->Face() : nullptr;
   // Backspace arrives as its key: the editors act on the key, not on its character.
   const int key = ch == QChar(8) ? Qt::Key_Backspace : 0;
   if (target) QApplication::postEvent(target, new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier, QString(ch)));
