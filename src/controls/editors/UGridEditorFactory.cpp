@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QTextCursor>
 #include <QToolTip>
 
 #include "UEditLink.h"
@@ -12,6 +13,7 @@
 #include "UGridDatePicker.h"
 #include "UGridDateTimePicker.h"
 #include "UGridEditBtn.h"
+#include "UGridRichHost.h"
 #include "UGridSpin.h"
 #include "UGridTransCombo.h"
 #include "UGridTransEdit.h"
@@ -19,6 +21,7 @@
 #include "UGridView.h"
 #include "UQrvInplaceEdit.h"
 #include "UQrvStringGrid.h"
+#include "USysColors.h"
 
 void TGridEditorFactory::Install(TGridView& view) {
   auto* grid = dynamic_cast<TQrvStringGrid*>(&view.Grid());
@@ -34,7 +37,8 @@ TGridEditorFactory::TGridEditorFactory(TGridView& view, TQrvStringGrid& grid)
       FCheck(std::make_unique<TGridCheckBox>(grid, view.viewport())),
       FButton(std::make_unique<TGridButton>(grid, &view, view.viewport())),
       FTransEdit(std::make_unique<TGridTransEdit>(grid, view.viewport())),
-      FTransCombo(std::make_unique<TGridTransCombo>(grid, view.viewport())) {}
+      FTransCombo(std::make_unique<TGridTransCombo>(grid, view.viewport())),
+      FRichHost(std::make_unique<TGridRichHost>(view, grid)) {}
 
 TGridEditorFactory::~TGridEditorFactory() {
   // The editors go with their window: their focus loss commits nothing and fires no event any more.
@@ -49,12 +53,17 @@ TGridEditorFactory::~TGridEditorFactory() {
   FCheck->Detach();
   FTransEdit->Detach();
   FTransCombo->Detach();
+  FRichHost->Detach();
   FView.SetEditor(nullptr);
 }
 
 TQrvInplaceEdit* TGridEditorFactory::NormalEdit() {
   if (!FNormalEdit) FNormalEdit = std::make_unique<TQrvInplaceEdit>(FGrid, &FView, FView.viewport());
   return FNormalEdit.get();
+}
+
+VAruDoreRido* TGridEditorFactory::InplaceRichEdit() const {
+  return FRichHost->InplaceRichEdit();
 }
 
 TGridSpin* TGridEditorFactory::SpinEdit() {
@@ -83,7 +92,11 @@ void TGridEditorFactory::Present(QWidget* control, const TEditorPlace& place, in
 
 void TGridEditorFactory::PutAway(QWidget* control) {
   if (!control) return;
-  if (control->hasFocus() || control->isAncestorOf(QApplication::focusWidget())) FView.setFocus();
+  if (control->hasFocus() || control->isAncestorOf(QApplication::focusWidget())) {
+    FRichHost->SetFocusMoving(true);
+    FView.setFocus();
+    FRichHost->SetFocusMoving(false);
+  }
   if (FView.Editor() == control) FView.SetEditor(nullptr);
   control->hide();
 }
@@ -181,13 +194,35 @@ bool TGridEditorFactory::ShowSpecialEditor(TEditorType kind, const TEditorPlace&
       FGrid.GetEditorProp(place.RealCol, place.Row, FGrid.EditLink());
       Present(FDateTime.get(), place, 0);
       return true;
+    case edRichEdit: {
+      FGrid.SetEditMode(true);
+      VAruDoreRido* rich = FRichHost->MakeInplaceRichEdit();
+      rich->ReCreate();
+      // Locked while it is filled and placed: loading the cell must not grow the row.
+      rich->Lock();
+      FGrid.GetEditorProp(place.RealCol, place.Row, FGrid.EditLink());
+      FGrid.CellToRich(place.RealCol, place.Row, *rich);
+      if (FGrid.Navigation().EditSelectAll())
+        rich->selectAll();
+      else
+        rich->moveCursor(QTextCursor::End);
+      rich->document()->setDocumentMargin(2);
+      QPalette palette = rich->palette();
+      palette.setColor(QPalette::Base, TColorToQColor(place.Color));
+      rich->setPalette(palette);
+      Present(rich, place, 0);
+      rich->Unlock();
+      FEditCtrl = rich;
+      return true;
+    }
     case edCustom:
       if (!FGrid.EditLink()) return false;
       FGrid.EditLink()->Open(FGrid, FView, place);
       FEditCtrl = FGrid.EditLink()->GetEditControl();
       return true;
     default:
-      // The date, rich-text and drop-down kinds open nothing here: their cells keep their text.
+      // The drop-down kinds open nothing here (their controls are the drop-down library's): the cells keep their
+      // text.
       return false;
   }
 }
@@ -251,6 +286,14 @@ TEditorValue TGridEditorFactory::CommitSpecialEditor(TEditorType kind) {
       if (TEditLink* link = FGrid.EditLink()) {
         value.Kind = TEditorValue::Text;
         value.Str = link->Commit();
+      }
+      break;
+    case edRichEdit:
+      if (VAruDoreRido* rich = FRichHost->InplaceRichEdit()) {
+        value.Kind = TEditorValue::Text;
+        value.Str = FGrid.RichToString(*rich);
+        PutAway(rich);
+        rich->setEnabled(false);
       }
       break;
     case edCheckBox:

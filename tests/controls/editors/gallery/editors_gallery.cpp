@@ -1,6 +1,6 @@
 // Writes PNGs to look at by eye: the date-time pickers in their looks, the rich edit with raised and lowered
-// characters, and a grid's text editor open on a wrapped cell and on a masked one. Usage: editors_gallery <folder>
-// [classic].
+// characters, a grid's text editor open on a wrapped cell and on a masked one, and its rich-text cell editor. Usage:
+// editors_gallery <folder> [classic].
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QDir>
@@ -45,8 +45,9 @@ void Save(QWidget& w, const QString& folder, const char* name) {
   w.grab().save(QDir(folder).filePath(QString::fromLatin1(name) + ".png"));
 }
 
-// A grid with its text editor open on (1, 1) holding `text`, with an edit mask when one is given.
-void Save_Text_Editor(const QString& folder, const char* name, const QString& text, const QString& mask) {
+// A grid with the editor of `kind` open on (1, 1) holding `text`, with an edit mask when one is given.
+void Save_Text_Editor(const QString& folder, const char* name, const QString& text, const QString& mask,
+                      TEditorType kind = edNormal) {
   auto model = std::make_unique<TQrvStringGrid>();
   TQrvStringGrid& grid = *model;
   TGridView view(std::move(model));
@@ -58,6 +59,7 @@ void Save_Text_Editor(const QString& folder, const char* name, const QString& te
   grid.SetOptions(grid.Options() | goEditing);
   grid.Multilinecells = true;
   grid.EditMask = mask;
+  grid.DefaultEditor = kind;
   grid.SetCells(2, 1, QStringLiteral("beside"));
   view.resize(280, 130);
   view.show();
@@ -141,6 +143,9 @@ int main(int argc, char** argv) {
   Save(grid, folder, "richedit");
   Save_Text_Editor(folder, "text_editor_wrapped", "a text that wraps in its cell\r\nand a second line", QString());
   Save_Text_Editor(folder, "text_editor_masked", "9:05:00", "!90:00:00;1;_");
+  Save_Text_Editor(folder, "rich_cell_editor",
+                   "{\\rtf1\\ansi{\\fonttbl{\\f0 DejaVu Sans;}}\\f0\\fs16 x\\up4 2\\up0  and {\\b bold}}", QString(),
+                   edRichEdit);
   if (themed) StopThemeSupport();
   return 0;
 }
