@@ -7,6 +7,7 @@
 #include <QToolTip>
 
 #include "UEditLink.h"
+#include "UEditorTones.h"
 #include "UGridButton.h"
 #include "UGridCheckBox.h"
 #include "UGridCombo.h"
@@ -67,13 +68,28 @@ VAruDoreRido* TGridEditorFactory::InplaceRichEdit() const {
 }
 
 TGridSpin* TGridEditorFactory::SpinEdit() {
-  if (!FSpin) FSpin = std::make_unique<TGridSpin>(FGrid, &FView, FView.viewport());
+  if (!FSpin) {
+    FSpin = std::make_unique<TGridSpin>(FGrid, &FView, FView.viewport());
+    ApplyTones();
+  }
   return FSpin.get();
 }
 
 TGridDatePicker* TGridEditorFactory::DateTimePicker() {
-  if (!FDate) FDate = std::make_unique<TGridDatePicker>(FGrid, &FView, FView.viewport());
+  if (!FDate) {
+    FDate = std::make_unique<TGridDatePicker>(FGrid, &FView, FView.viewport());
+    ApplyTones();
+  }
   return FDate.get();
+}
+
+void TGridEditorFactory::ApplyTones() {
+  if (!FGrid.ColorTonesSet()) return;
+  const TColorTones& tones = FGrid.ColorTones();
+  Apply_Editor_Tones(tones, FGrid.Color(), *FCombo);
+  Apply_Editor_Tones(tones, *FEditBtn);
+  if (FSpin) Apply_Editor_Tones(tones, *FSpin);
+  if (FDate) Apply_Editor_Tones(tones, *FDate);
 }
 
 TGridDateTimePicker* TGridEditorFactory::DateAndTimePicker() {
@@ -127,6 +143,8 @@ void TGridEditorFactory::HideTextEditor() {
 
 bool TGridEditorFactory::ShowSpecialEditor(TEditorType kind, const TEditorPlace& place) {
   FEditCtrl = nullptr;
+  // The grid's tones may have changed since the editors were last shown.
+  ApplyTones();
   switch (kind) {
     case edComboEdit:
     case edComboList:

@@ -74,6 +74,8 @@ class TGridEditorFactory : public IGridEditors {
  private:
   // Hides a control; the grid takes the focus first when the control has it.
   void PutAway(QWidget* control);
+  // The grid's colour tones, when it has them, on the buttons of the editors made so far.
+  void ApplyTones();
   // Shows a control over the place and gives it the focus.
   void Present(QWidget* control, const TEditorPlace& place, int32_t grow);
 
