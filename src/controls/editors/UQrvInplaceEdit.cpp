@@ -68,6 +68,8 @@ void TQrvInplaceEdit::resizeEvent(QResizeEvent* e) {
   TGuarded<QWidget>::resizeEvent(e);
   FMemo->setGeometry(rect());
   FLine->setGeometry(rect());
+  // A cell lower than the text shows the caret's line.
+  FMemo->ensureCursorVisible();
 }
 
 void TQrvInplaceEdit::UpdateContents(TEditorType kind) {
@@ -560,6 +562,7 @@ void TQrvInplaceEdit::FocusIn() {
   } else {
     end();
   }
+  FMemo->ensureCursorVisible();
 }
 
 void TQrvInplaceEdit::FocusOut() {

@@ -47,7 +47,7 @@ void Save(QWidget& w, const QString& folder, const char* name) {
 
 // A grid with the editor of `kind` open on (1, 1) holding `text`, with an edit mask when one is given.
 void Save_Text_Editor(const QString& folder, const char* name, const QString& text, const QString& mask,
-                      TEditorType kind = edNormal) {
+                      TEditorType kind = edNormal, int32_t rowHeight = 52) {
   auto model = std::make_unique<TQrvStringGrid>();
   TQrvStringGrid& grid = *model;
   TGridView view(std::move(model));
@@ -55,7 +55,7 @@ void Save_Text_Editor(const QString& folder, const char* name, const QString& te
   grid.SetColCount(3);
   grid.SetRowCount(4);
   grid.SetDefaultColWidth(90);
-  grid.SetRowHeights(1, 52);
+  grid.SetRowHeights(1, rowHeight);
   grid.SetOptions(grid.Options() | goEditing);
   grid.Multilinecells = true;
   grid.EditMask = mask;
@@ -143,6 +143,7 @@ int main(int argc, char** argv) {
   Save(grid, folder, "richedit");
   Save_Text_Editor(folder, "text_editor_wrapped", "a text that wraps in its cell\r\nand a second line", QString());
   Save_Text_Editor(folder, "text_editor_masked", "9:05:00", "!90:00:00;1;_");
+  Save_Text_Editor(folder, "text_editor_one_row", "one line, Default", QString(), edNormal, 20);
   Save_Text_Editor(folder, "rich_cell_editor",
                    "{\\rtf1\\ansi{\\fonttbl{\\f0 DejaVu Sans;}}\\f0\\fs16 x\\up4 2\\up0  and {\\b bold}}", QString(),
                    edRichEdit);
