@@ -35,29 +35,37 @@ QString To_Cell_Lines(QString value) {
 
 TQrvInplaceEdit::TQrvInplaceEdit(TQrvStringGrid& grid, QWidget* view, QWidget* parent)
     : TGuarded<QWidget>(parent), FGrid(grid), FView(view) {
-  FMemo = new TInplaceFace<QPlainTextEdit>(*this, this);
+  IInplaceFaceOwner& owner = *this;
+  FMemo = std::make_unique<TInplaceFace<QPlainTextEdit>>(owner, this);
   FMemo->setFrameShape(QFrame::NoFrame);
   FMemo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   FMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   FMemo->setTabChangesFocus(true);
   FMemo->document()->setDocumentMargin(1);
-  FLine = new TInplaceFace<QLineEdit>(*this, this);
+  FLine = std::make_unique<TInplaceFace<QLineEdit>>(owner, this);
   FLine->setFrame(false);
   FLine->hide();
   FMaskInput = new TMaskedInput(*FLine, false);
-  setFocusProxy(FMemo);
+  setFocusProxy(FMemo.get());
   hide();
   const auto changed = [this] {
-    if (!FGrid.NoEditChange() && FGrid.OnEditChange) FGrid.OnEditChange(&FGrid, FGrid.Col(), FGrid.Row(), CellText());
+    if (!FDetached && !FGrid.NoEditChange() && FGrid.OnEditChange)
+      FGrid.OnEditChange(&FGrid, FGrid.Col(), FGrid.Row(), CellText());
   };
-  connect(FMemo, &QPlainTextEdit::textChanged, this, changed);
-  connect(FLine, &QLineEdit::textChanged, this, changed);
+  connect(FMemo.get(), &QPlainTextEdit::textChanged, this, changed);
+  connect(FLine.get(), &QLineEdit::textChanged, this, changed);
 }
 
-TQrvInplaceEdit::~TQrvInplaceEdit() = default;
+TQrvInplaceEdit::~TQrvInplaceEdit() {
+  // The faces' last events (their focus leaving) find an editor that commits nothing any more.
+  FDetached = true;
+  FMaskInput = nullptr;
+  FLine.reset();
+  FMemo.reset();
+}
 
 QWidget* TQrvInplaceEdit::Face() const {
-  return FMultiLine ? static_cast<QWidget*>(FMemo) : static_cast<QWidget*>(FLine);
+  return FMultiLine ? static_cast<QWidget*>(FMemo.get()) : static_cast<QWidget*>(FLine.get());
 }
 
 bool TQrvInplaceEdit::Masked() const {
@@ -106,7 +114,7 @@ void TQrvInplaceEdit::UpdateContents(TEditorType kind) {
   const int32_t realCol = FGrid.DisplayToRealCol(FGrid.Col());
   FGrid.GetVisualProperties(realCol, FGrid.Row(), state, false, false, true, brush, colorTo, mirror, mirrorTo, font,
                             hAlign, vAlign, wordWrap, gradient);
-  for (QWidget* face : {static_cast<QWidget*>(FMemo), static_cast<QWidget*>(FLine)}) {
+  for (QWidget* face : {static_cast<QWidget*>(FMemo.get()), static_cast<QWidget*>(FLine.get())}) {
     QPalette p = face->palette();
     p.setColor(QPalette::Base, TColorToQColor(brush.Color));
     p.setColor(QPalette::Text, TColorToQColor(font.Color));
@@ -215,7 +223,7 @@ bool TQrvInplaceEdit::CanMoveLine(bool up) const {
 // The faces' events.
 
 bool TQrvInplaceEdit::FaceEventBefore(QEvent* e) {
-  if (e->type() != QEvent::KeyPress && e->type() != QEvent::KeyRelease) return false;
+  if (!FMaskInput || (e->type() != QEvent::KeyPress && e->type() != QEvent::KeyRelease)) return false;
   auto* k = static_cast<QKeyEvent*>(e);
   // Alt+Backspace, the platform's undo key: while it is held, losing the focus does not end the edit.
   if (k->key() == Qt::Key_Backspace && (k->modifiers() & Qt::AltModifier))
@@ -226,6 +234,7 @@ bool TQrvInplaceEdit::FaceEventBefore(QEvent* e) {
 }
 
 void TQrvInplaceEdit::FaceEventAfter(QEvent* e) {
+  if (!FMaskInput) return;
   switch (e->type()) {
     case QEvent::KeyRelease:
       KeyUp(static_cast<QKeyEvent*>(e));

@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <cstdint>
+#include <memory>
 
 #include "UApplication.h"
 #include "UEditorType.h"
@@ -89,8 +90,9 @@ class TQrvInplaceEdit : public TGuarded<QWidget>, private IInplaceFaceOwner {
   TQrvStringGrid& FGrid;
   bool FDetached = false;
   QPointer<QWidget> FView;
-  TInplaceFace<QPlainTextEdit>* FMemo = nullptr;
-  TInplaceFace<QLineEdit>* FLine = nullptr;
+  // Owned here, not only by the Qt parent: they go while the editor they report to is still whole.
+  std::unique_ptr<TInplaceFace<QPlainTextEdit>> FMemo;
+  std::unique_ptr<TInplaceFace<QLineEdit>> FLine;
   TMaskedInput* FMaskInput = nullptr;
   bool FMultiLine = true;
   QString FMaskError;
