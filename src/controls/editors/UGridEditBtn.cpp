@@ -4,16 +4,18 @@
 #include <QKeyEvent>
 
 #include "UGridEditorSteps.h"
+#include "UMaskedInput.h"
 #include "UQrvStringGrid.h"
 
 TGridEditBtn::TGridEditBtn(TQrvStringGrid& grid, QWidget* view, QWidget* parent)
     : TQsgEditBtn(parent), FGrid(grid), FView(view) {
+  FMask = new TMaskedInput(*this, true);
   SetButtonCaption(QStringLiteral("..."));
   SetBorderStyle(bsNone);
   hide();
   setEnabled(false);
   OnChange = [this](TQsgEditBtn*) {
-    if (FGrid.OnEditChange) FGrid.OnEditChange(&FGrid, FGrid.Col(), FGrid.Row(), text());
+    if (FGrid.OnEditChange) FGrid.OnEditChange(&FGrid, FGrid.Col(), FGrid.Row(), Value());
   };
 }
 
@@ -21,16 +23,28 @@ void TGridEditBtn::Load(TEditorType kind, const QString& text) {
   FKind = kind;
   FDetached = false;
   WorkMode = true;
-  setText(text);
-  const int32_t limit = FGrid.GetEditLimit();
-  setMaxLength(limit > 0 ? limit : std::numeric_limits<int>::max());
-  setInputMask(kind == edMaskEditBtn ? FGrid.GetEditMask(FGrid.Col(), FGrid.Row()) : QString());
+  FMaskError.clear();
+  try {
+    FMask->SetMask(kind == edMaskEditBtn ? FGrid.GetEditMask(FGrid.Col(), FGrid.Row()) : QString());
+  } catch (const EEditMaskError& error) {
+    FMaskError = error.Message();
+    FMask->SetMask(QString());
+  }
+  if (!FMask->Active()) {
+    const int32_t limit = FGrid.GetEditLimit();
+    setMaxLength(limit > 0 ? limit : std::numeric_limits<int>::max());
+  }
+  FMask->SetValue(text);
+}
+
+QString TGridEditBtn::Value() const {
+  return FMask->Value();
 }
 
 void TGridEditBtn::ClickBtn(QObject*) {
   QString s;
-  FGrid.EllipsClick(text(), s);
-  setText(s);
+  FGrid.EllipsClick(Value(), s);
+  FMask->SetValue(s);
   selectAll();
   update();
   if (StopEditAfterClick) {
@@ -71,8 +85,8 @@ void TGridEditBtn::keyPressEvent(QKeyEvent* e) {
   }
   const TEditorType kind = FGrid.EditControl();
   if (key == VK_TAB || key == VK_RETURN || key == VK_UP || key == VK_DOWN) {
-    const bool valid = Validate_Editor_Text(FGrid, text());
-    setText(FGrid.NewCellText());
+    const bool valid = Validate_Editor_Text(FGrid, Value());
+    FMask->SetValue(FGrid.NewCellText());
     if (!valid) {
       selectAll();
       update();
@@ -81,15 +95,15 @@ void TGridEditBtn::keyPressEvent(QKeyEvent* e) {
     }
   }
   if (key == VK_TAB && FGrid.EditorWantsTab()) {
-    if (!Validate_Editor_Text(FGrid, text())) {
-      setText(FGrid.NewCellText());
+    if (!Validate_Editor_Text(FGrid, Value())) {
+      FMask->SetValue(FGrid.NewCellText());
       end(false);
       update();
       return;
     }
     if (Editor_Tab_Step(FGrid, FView, shift & ssShift)) return;
   }
-  if (key == VK_ESCAPE) setText(FGrid.OriginalCellValue());
+  if (key == VK_ESCAPE) FMask->SetValue(FGrid.OriginalCellValue());
   FGrid.DoneInplaceEdit(key, shift);
 }
 

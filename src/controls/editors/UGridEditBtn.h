@@ -6,12 +6,17 @@
 #include "UEditorType.h"
 #include "UQsgEditBtn.h"
 
+class TMaskedInput;
 class TQrvStringGrid;
 
 class TGridEditBtn : public TQsgEditBtn {
  public:
   TGridEditBtn(TQrvStringGrid& grid, QWidget* view, QWidget* parent);
+  // The masked kind takes the cell's edit mask; a mask it cannot use leaves the text plain (MaskError says why).
   void Load(TEditorType kind, const QString& text);
+  // The text the cell takes: read through the mask when there is one.
+  QString Value() const;
+  const QString& MaskError() const { return FMaskError; }
   void ClickBtn(QObject* sender) override;
   bool WorkMode = true;
   bool StopEditAfterClick = false;
@@ -28,4 +33,6 @@ class TGridEditBtn : public TQsgEditBtn {
   TEditorType FKind = edEditBtn;
   int32_t FSelKeyDown = 0;
   bool FDetached = false;
+  TMaskedInput* FMask = nullptr;
+  QString FMaskError;
 };

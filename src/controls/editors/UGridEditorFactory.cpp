@@ -3,15 +3,18 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QTextCursor>
 #include <QToolTip>
 
 #include "UEditLink.h"
+#include "UEditorTones.h"
 #include "UGridButton.h"
 #include "UGridCheckBox.h"
 #include "UGridCombo.h"
 #include "UGridDatePicker.h"
 #include "UGridDateTimePicker.h"
 #include "UGridEditBtn.h"
+#include "UGridRichHost.h"
 #include "UGridSpin.h"
 #include "UGridTransCombo.h"
 #include "UGridTransEdit.h"
@@ -19,6 +22,7 @@
 #include "UGridView.h"
 #include "UQrvInplaceEdit.h"
 #include "UQrvStringGrid.h"
+#include "USysColors.h"
 
 void TGridEditorFactory::Install(TGridView& view) {
   auto* grid = dynamic_cast<TQrvStringGrid*>(&view.Grid());
@@ -34,7 +38,8 @@ TGridEditorFactory::TGridEditorFactory(TGridView& view, TQrvStringGrid& grid)
       FCheck(std::make_unique<TGridCheckBox>(grid, view.viewport())),
       FButton(std::make_unique<TGridButton>(grid, &view, view.viewport())),
       FTransEdit(std::make_unique<TGridTransEdit>(grid, view.viewport())),
-      FTransCombo(std::make_unique<TGridTransCombo>(grid, view.viewport())) {}
+      FTransCombo(std::make_unique<TGridTransCombo>(grid, view.viewport())),
+      FRichHost(std::make_unique<TGridRichHost>(view, grid)) {}
 
 TGridEditorFactory::~TGridEditorFactory() {
   // The editors go with their window: their focus loss commits nothing and fires no event any more.
@@ -49,6 +54,7 @@ TGridEditorFactory::~TGridEditorFactory() {
   FCheck->Detach();
   FTransEdit->Detach();
   FTransCombo->Detach();
+  FRichHost->Detach();
   FView.SetEditor(nullptr);
 }
 
@@ -57,14 +63,33 @@ TQrvInplaceEdit* TGridEditorFactory::NormalEdit() {
   return FNormalEdit.get();
 }
 
+VAruDoreRido* TGridEditorFactory::InplaceRichEdit() const {
+  return FRichHost->InplaceRichEdit();
+}
+
 TGridSpin* TGridEditorFactory::SpinEdit() {
-  if (!FSpin) FSpin = std::make_unique<TGridSpin>(FGrid, &FView, FView.viewport());
+  if (!FSpin) {
+    FSpin = std::make_unique<TGridSpin>(FGrid, &FView, FView.viewport());
+    ApplyTones();
+  }
   return FSpin.get();
 }
 
 TGridDatePicker* TGridEditorFactory::DateTimePicker() {
-  if (!FDate) FDate = std::make_unique<TGridDatePicker>(FGrid, &FView, FView.viewport());
+  if (!FDate) {
+    FDate = std::make_unique<TGridDatePicker>(FGrid, &FView, FView.viewport());
+    ApplyTones();
+  }
   return FDate.get();
+}
+
+void TGridEditorFactory::ApplyTones() {
+  if (!FGrid.ColorTonesSet()) return;
+  const TColorTones& tones = FGrid.ColorTones();
+  Apply_Editor_Tones(tones, FGrid.Color(), *FCombo);
+  Apply_Editor_Tones(tones, *FEditBtn);
+  if (FSpin) Apply_Editor_Tones(tones, *FSpin);
+  if (FDate) Apply_Editor_Tones(tones, *FDate);
 }
 
 TGridDateTimePicker* TGridEditorFactory::DateAndTimePicker() {
@@ -83,7 +108,11 @@ void TGridEditorFactory::Present(QWidget* control, const TEditorPlace& place, in
 
 void TGridEditorFactory::PutAway(QWidget* control) {
   if (!control) return;
-  if (control->hasFocus() || control->isAncestorOf(QApplication::focusWidget())) FView.setFocus();
+  if (control->hasFocus() || control->isAncestorOf(QApplication::focusWidget())) {
+    FRichHost->SetFocusMoving(true);
+    FView.setFocus();
+    FRichHost->SetFocusMoving(false);
+  }
   if (FView.Editor() == control) FView.SetEditor(nullptr);
   control->hide();
 }
@@ -95,6 +124,7 @@ void TGridEditorFactory::ShowTextEditor(TEditorType kind) {
   const TRect r = FGrid.CellRect(FGrid.Col(), FGrid.Row());
   edit->setGeometry(r.Left, r.Top, std::max(0, r.Right - r.Left - 1), std::max(0, r.Bottom - r.Top - 1));
   edit->setFocus(Qt::OtherFocusReason);
+  if (!edit->MaskError().isEmpty()) ShowBalloon(QString(), edit->MaskError(), 3);
 }
 
 bool TGridEditorFactory::TextEditorShowing() const {
@@ -102,7 +132,7 @@ bool TGridEditorFactory::TextEditorShowing() const {
 }
 
 QString TGridEditorFactory::TextEditorText() const {
-  return FNormalEdit ? FNormalEdit->text() : QString();
+  return FNormalEdit ? FNormalEdit->CellText() : QString();
 }
 
 void TGridEditorFactory::HideTextEditor() {
@@ -113,6 +143,8 @@ void TGridEditorFactory::HideTextEditor() {
 
 bool TGridEditorFactory::ShowSpecialEditor(TEditorType kind, const TEditorPlace& place) {
   FEditCtrl = nullptr;
+  // The grid's tones may have changed since the editors were last shown.
+  ApplyTones();
   switch (kind) {
     case edComboEdit:
     case edComboList:
@@ -140,6 +172,7 @@ bool TGridEditorFactory::ShowSpecialEditor(TEditorType kind, const TEditorPlace&
       FEditBtn->Load(kind, FGrid.GetEditText(place.Col, place.Row));
       Present(FEditBtn.get(), place, 0);
       FEditCtrl = FEditBtn.get();
+      if (!FEditBtn->MaskError().isEmpty()) ShowBalloon(QString(), FEditBtn->MaskError(), 3);
       return true;
     case edUnitEditBtn:
     case edNumericUnitEditBtn:
@@ -179,13 +212,35 @@ bool TGridEditorFactory::ShowSpecialEditor(TEditorType kind, const TEditorPlace&
       FGrid.GetEditorProp(place.RealCol, place.Row, FGrid.EditLink());
       Present(FDateTime.get(), place, 0);
       return true;
+    case edRichEdit: {
+      FGrid.SetEditMode(true);
+      VAruDoreRido* rich = FRichHost->MakeInplaceRichEdit();
+      rich->ReCreate();
+      // Locked while it is filled and placed: loading the cell must not grow the row.
+      rich->Lock();
+      FGrid.GetEditorProp(place.RealCol, place.Row, FGrid.EditLink());
+      FGrid.CellToRich(place.RealCol, place.Row, *rich);
+      if (FGrid.Navigation().EditSelectAll())
+        rich->selectAll();
+      else
+        rich->moveCursor(QTextCursor::End);
+      rich->document()->setDocumentMargin(2);
+      QPalette palette = rich->palette();
+      palette.setColor(QPalette::Base, TColorToQColor(place.Color));
+      rich->setPalette(palette);
+      Present(rich, place, 0);
+      rich->Unlock();
+      FEditCtrl = rich;
+      return true;
+    }
     case edCustom:
       if (!FGrid.EditLink()) return false;
       FGrid.EditLink()->Open(FGrid, FView, place);
       FEditCtrl = FGrid.EditLink()->GetEditControl();
       return true;
     default:
-      // The date, rich-text and drop-down kinds open nothing here: their cells keep their text.
+      // The drop-down kinds open nothing here (their controls are the drop-down library's): the cells keep their
+      // text.
       return false;
   }
 }
@@ -215,7 +270,7 @@ TEditorValue TGridEditorFactory::CommitSpecialEditor(TEditorType kind) {
     case edFloatEditBtn:
     case edMaskEditBtn:
       value.Kind = TEditorValue::Text;
-      value.Str = FEditBtn->text();
+      value.Str = FEditBtn->Value();
       PutAway(FEditBtn.get());
       FEditBtn->setEnabled(false);
       break;
@@ -251,6 +306,14 @@ TEditorValue TGridEditorFactory::CommitSpecialEditor(TEditorType kind) {
         value.Str = link->Commit();
       }
       break;
+    case edRichEdit:
+      if (VAruDoreRido* rich = FRichHost->InplaceRichEdit()) {
+        value.Kind = TEditorValue::Text;
+        value.Str = FGrid.RichToString(*rich);
+        PutAway(rich);
+        rich->setEnabled(false);
+      }
+      break;
     case edCheckBox:
       PutAway(FCheck.get());
       FCheck->setEnabled(false);
@@ -267,7 +330,7 @@ TEditorValue TGridEditorFactory::CommitSpecialEditor(TEditorType kind) {
 }
 
 void TGridEditorFactory::PostStartChar(QChar ch) {
-  QWidget* target = FEditCtrl ? FEditCtrl.data() : static_cast<QWidget*>(FNormalEdit.get());
+  QWidget* target = FEditCtrl ? FEditCtrl.data() : FNormalEdit ? FNormalEdit->Face() : nullptr;
   // Backspace arrives as its key: the editors act on the key, not on its character.
   const int key = ch == QChar(8) ? Qt::Key_Backspace : 0;
   if (target) QApplication::postEvent(target, new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier, QString(ch)));

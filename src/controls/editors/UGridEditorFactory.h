@@ -13,6 +13,7 @@ class TGridCombo;
 class TGridDatePicker;
 class TGridDateTimePicker;
 class TGridEditBtn;
+class TGridRichHost;
 class TGridSpin;
 class TGridTransCombo;
 class TGridTransEdit;
@@ -20,6 +21,7 @@ class TGridUnitEditBtn;
 class TGridView;
 class TQrvInplaceEdit;
 class TQrvStringGrid;
+class VAruDoreRido;
 
 class TGridEditorFactory : public IGridEditors {
  public:
@@ -38,6 +40,8 @@ class TGridEditorFactory : public IGridEditors {
   TGridSpin* SpinEdit();
   TGridDatePicker* DateTimePicker();
   TGridDateTimePicker* DateAndTimePicker();
+  // The in-place rich editor of rich-text cells, made at its first use; null before.
+  VAruDoreRido* InplaceRichEdit() const;
   TGridEditBtn* BtnEdit() const { return FEditBtn.get(); }
   TGridUnitEditBtn* BtnUnitEdit() const { return FUnitEditBtn.get(); }
   TGridCheckBox* EditCheck() const { return FCheck.get(); }
@@ -70,6 +74,8 @@ class TGridEditorFactory : public IGridEditors {
  private:
   // Hides a control; the grid takes the focus first when the control has it.
   void PutAway(QWidget* control);
+  // The grid's colour tones, when it has them, on the buttons of the editors made so far.
+  void ApplyTones();
   // Shows a control over the place and gives it the focus.
   void Present(QWidget* control, const TEditorPlace& place, int32_t grow);
 
@@ -86,6 +92,7 @@ class TGridEditorFactory : public IGridEditors {
   std::unique_ptr<TGridButton> FButton;
   std::unique_ptr<TGridTransEdit> FTransEdit;
   std::unique_ptr<TGridTransCombo> FTransCombo;
+  std::unique_ptr<TGridRichHost> FRichHost;
   QPointer<QWidget> FEditCtrl;
   TBalloon FBalloon;
 };

@@ -3,22 +3,81 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <limits>
 
 #include "UEditorBeep.h"
 #include "UGridEditorSteps.h"
 #include "UGridModule.h"
+#include "UMaskedInput.h"
 #include "UQrvStringGrid.h"
 #include "USysColors.h"
 #include "UValueText.h"
 
+namespace {
+
+const QString CRLF = QStringLiteral("\r\n");
+
+// The multi-line face breaks lines with a line feed; the cells keep carriage return and line feed.
+QString To_Face_Lines(QString value) {
+  value.replace(CRLF, QStringLiteral("\n"));
+  value.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  return value;
+}
+
+QString To_Cell_Lines(QString value) {
+  value.replace(QLatin1Char('\n'), CRLF);
+  return value;
+}
+
+}  // namespace
+
 TQrvInplaceEdit::TQrvInplaceEdit(TQrvStringGrid& grid, QWidget* view, QWidget* parent)
-    : TGuarded<QLineEdit>(parent), FGrid(grid), FView(view) {
-  setFrame(false);
+    : TGuarded<QWidget>(parent), FGrid(grid), FView(view) {
+  IInplaceFaceOwner& owner = *this;
+  FMemo = std::make_unique<TInplaceFace<QPlainTextEdit>>(owner, this);
+  FMemo->setFrameShape(QFrame::NoFrame);
+  FMemo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  FMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  FMemo->setTabChangesFocus(true);
+  FMemo->document()->setDocumentMargin(1);
+  FLine = std::make_unique<TInplaceFace<QLineEdit>>(owner, this);
+  FLine->setFrame(false);
+  FLine->hide();
+  FMaskInput = new TMaskedInput(*FLine, false);
+  setFocusProxy(FMemo.get());
   hide();
-  connect(this, &QLineEdit::textChanged, this, [this](const QString& value) {
-    if (!FGrid.NoEditChange() && FGrid.OnEditChange) FGrid.OnEditChange(&FGrid, FGrid.Col(), FGrid.Row(), value);
-  });
+  const auto changed = [this] {
+    if (!FDetached && !FGrid.NoEditChange() && FGrid.OnEditChange)
+      FGrid.OnEditChange(&FGrid, FGrid.Col(), FGrid.Row(), CellText());
+  };
+  connect(FMemo.get(), &QPlainTextEdit::textChanged, this, changed);
+  connect(FLine.get(), &QLineEdit::textChanged, this, changed);
+}
+
+TQrvInplaceEdit::~TQrvInplaceEdit() {
+  // The faces' last events (their focus leaving) find an editor that commits nothing any more.
+  FDetached = true;
+  FMaskInput = nullptr;
+  FLine.reset();
+  FMemo.reset();
+}
+
+QWidget* TQrvInplaceEdit::Face() const {
+  return FMultiLine ? static_cast<QWidget*>(FMemo.get()) : static_cast<QWidget*>(FLine.get());
+}
+
+bool TQrvInplaceEdit::Masked() const {
+  return !FMultiLine && FMaskInput->Active();
+}
+
+void TQrvInplaceEdit::resizeEvent(QResizeEvent* e) {
+  TGuarded<QWidget>::resizeEvent(e);
+  FMemo->setGeometry(rect());
+  FLine->setGeometry(rect());
+  // A cell lower than the text shows the caret's line.
+  FMemo->ensureCursorVisible();
 }
 
 void TQrvInplaceEdit::UpdateContents(TEditorType kind) {
@@ -26,8 +85,22 @@ void TQrvInplaceEdit::UpdateContents(TEditorType kind) {
   FAltBack = false;
   FWorkmode = true;
   FLengthLimit = FGrid.GetEditLimit();
-  setMaxLength(FLengthLimit > 0 ? FLengthLimit : std::numeric_limits<int>::max());
-  setEchoMode(kind == edPassword ? QLineEdit::Password : QLineEdit::Normal);
+  // A mask the editor cannot use leaves the cell editable as plain text; the grid tells why.
+  FMaskError.clear();
+  const QString mask = FGrid.GetEditMask(FGrid.Col(), FGrid.Row());
+  try {
+    FMaskInput->SetMask(mask);
+  } catch (const EEditMaskError& error) {
+    FMaskError = error.Message();
+    FMaskInput->SetMask(QString());
+  }
+  FMultiLine = kind != edPassword && !FMaskInput->Active();
+  FLine->setEchoMode(kind == edPassword ? QLineEdit::Password : QLineEdit::Normal);
+  if (!FMaskInput->Active()) FLine->setMaxLength(FLengthLimit > 0 ? FLengthLimit : std::numeric_limits<int>::max());
+  FMemo->setVisible(FMultiLine);
+  FLine->setVisible(!FMultiLine);
+  setFocusProxy(Face());
+  FMemo->setLineWrapMode(FGrid.WordWrap() ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
   FGrid.SetNoEditChange(true);
   setText(FGrid.GetEditText(FGrid.Col(), FGrid.Row()));
   TGridDrawState state;
@@ -41,12 +114,20 @@ void TQrvInplaceEdit::UpdateContents(TEditorType kind) {
   const int32_t realCol = FGrid.DisplayToRealCol(FGrid.Col());
   FGrid.GetVisualProperties(realCol, FGrid.Row(), state, false, false, true, brush, colorTo, mirror, mirrorTo, font,
                             hAlign, vAlign, wordWrap, gradient);
-  QPalette p = palette();
-  p.setColor(QPalette::Base, TColorToQColor(brush.Color));
-  p.setColor(QPalette::Text, TColorToQColor(font.Color));
-  setPalette(p);
-  setFont(ToQFont(font));
-  setAlignment(hAlign == taRightJustify ? Qt::AlignRight : hAlign == taCenter ? Qt::AlignHCenter : Qt::AlignLeft);
+  for (QWidget* face : {static_cast<QWidget*>(FMemo.get()), static_cast<QWidget*>(FLine.get())}) {
+    QPalette p = face->palette();
+    p.setColor(QPalette::Base, TColorToQColor(brush.Color));
+    p.setColor(QPalette::Text, TColorToQColor(font.Color));
+    face->setPalette(p);
+    face->setFont(ToQFont(font));
+  }
+  const Qt::Alignment align = hAlign == taRightJustify ? Qt::AlignRight
+                              : hAlign == taCenter     ? Qt::AlignHCenter
+                                                       : Qt::AlignLeft;
+  FLine->setAlignment(align);
+  QTextOption option = FMemo->document()->defaultTextOption();
+  option.setAlignment(align);
+  FMemo->document()->setDefaultTextOption(option);
   FColE = FGrid.Col();
   FRowE = FGrid.Row();
   FGrid.GetEditorProp(FGrid.Col(), FGrid.Row(), nullptr);
@@ -56,22 +137,117 @@ void TQrvInplaceEdit::Closed() {
   FAltBack = false;
 }
 
-bool TQrvInplaceEdit::Guarded_Event(QEvent* e) {
-  if (e->type() == QEvent::KeyPress || e->type() == QEvent::KeyRelease) {
-    auto* k = static_cast<QKeyEvent*>(e);
-    // Alt+Backspace, the platform's undo key: while it is held, losing the focus does not end the edit.
-    if (k->key() == Qt::Key_Backspace && (k->modifiers() & Qt::AltModifier))
-      FAltBack = e->type() == QEvent::KeyPress;
-    else if (k->key() == Qt::Key_Backspace && e->type() == QEvent::KeyRelease)
-      FAltBack = false;
-    // The grid may want Tab; the toolkit would otherwise move the focus before the editor sees it.
-    if (e->type() == QEvent::KeyPress && (k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab) &&
-        FGrid.EditorWantsTab()) {
-      keyPressEvent(k);
-      return true;
-    }
+// The faces' text and caret.
+
+QString TQrvInplaceEdit::text() const {
+  return FMultiLine ? FMemo->toPlainText() : FLine->text();
+}
+
+QString TQrvInplaceEdit::CellText() const {
+  if (FMultiLine) return To_Cell_Lines(FMemo->toPlainText());
+  return FMaskInput->Value();
+}
+
+void TQrvInplaceEdit::setText(const QString& value) {
+  if (FMultiLine) {
+    FMemo->setPlainText(To_Face_Lines(value));
+    end();
+  } else if (FMaskInput->Active()) {
+    FMaskInput->SetValue(value);
+  } else {
+    FLine->setText(value);
   }
-  return TGuarded<QLineEdit>::Guarded_Event(e);
+}
+
+QString TQrvInplaceEdit::selectedText() const {
+  if (!FMultiLine) return FLine->selectedText();
+  return FMemo->textCursor().selectedText().replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+}
+
+bool TQrvInplaceEdit::hasSelectedText() const {
+  return FMultiLine ? FMemo->textCursor().hasSelection() : FLine->hasSelectedText();
+}
+
+void TQrvInplaceEdit::selectAll() {
+  if (FMultiLine)
+    FMemo->selectAll();
+  else
+    FLine->selectAll();
+}
+
+int32_t TQrvInplaceEdit::cursorPosition() const {
+  return FMultiLine ? FMemo->textCursor().position() : FLine->cursorPosition();
+}
+
+void TQrvInplaceEdit::setCursorPosition(int32_t position) {
+  if (!FMultiLine) return FLine->setCursorPosition(position);
+  QTextCursor c = FMemo->textCursor();
+  c.setPosition(std::clamp<int32_t>(position, 0, static_cast<int32_t>(text().size())));
+  FMemo->setTextCursor(c);
+}
+
+int32_t TQrvInplaceEdit::selectionStart() const {
+  return FMultiLine ? FMemo->textCursor().selectionStart() : FLine->selectionStart();
+}
+
+void TQrvInplaceEdit::setSelection(int32_t start, int32_t length) {
+  if (!FMultiLine) return FLine->setSelection(start, length);
+  QTextCursor c = FMemo->textCursor();
+  c.setPosition(start);
+  c.setPosition(start + length, QTextCursor::KeepAnchor);
+  FMemo->setTextCursor(c);
+}
+
+void TQrvInplaceEdit::insert(const QString& value) {
+  if (FMultiLine)
+    FMemo->insertPlainText(value);
+  else
+    FLine->insert(value);
+}
+
+void TQrvInplaceEdit::end() {
+  if (FMultiLine)
+    FMemo->moveCursor(QTextCursor::End);
+  else
+    FLine->end(false);
+}
+
+bool TQrvInplaceEdit::CanMoveLine(bool up) const {
+  if (!FMultiLine) return false;
+  QTextCursor c = FMemo->textCursor();
+  c.clearSelection();
+  const int32_t before = c.position();
+  return c.movePosition(up ? QTextCursor::Up : QTextCursor::Down) && c.position() != before;
+}
+
+// The faces' events.
+
+bool TQrvInplaceEdit::FaceEventBefore(QEvent* e) {
+  if (!FMaskInput || (e->type() != QEvent::KeyPress && e->type() != QEvent::KeyRelease)) return false;
+  auto* k = static_cast<QKeyEvent*>(e);
+  // Alt+Backspace, the platform's undo key: while it is held, losing the focus does not end the edit.
+  if (k->key() == Qt::Key_Backspace && (k->modifiers() & Qt::AltModifier))
+    FAltBack = e->type() == QEvent::KeyPress;
+  else if (k->key() == Qt::Key_Backspace && e->type() == QEvent::KeyRelease)
+    FAltBack = false;
+  return e->type() == QEvent::KeyPress && KeyDown(k);
+}
+
+void TQrvInplaceEdit::FaceEventAfter(QEvent* e) {
+  if (!FMaskInput) return;
+  switch (e->type()) {
+    case QEvent::KeyRelease:
+      KeyUp(static_cast<QKeyEvent*>(e));
+      break;
+    case QEvent::FocusIn:
+      FocusIn();
+      break;
+    case QEvent::FocusOut:
+      FocusOut();
+      break;
+    default:
+      break;
+  }
 }
 
 void TQrvInplaceEdit::RestoreAfterRefusal(const QString& oldCellText) {
@@ -79,7 +255,7 @@ void TQrvInplaceEdit::RestoreAfterRefusal(const QString& oldCellText) {
   if (FGrid.Navigation().EditSelectAll())
     selectAll();
   else
-    end(false);
+    end();
   FGrid.SetOldCellText(oldCellText);
 }
 
@@ -118,36 +294,42 @@ void TQrvInplaceEdit::Paste() {
     FGrid.OnClipboardBeforePasteCell(this, FGrid.Col(), FGrid.Row(), pasted, allow);
   if (!allow || (FLengthLimit >= 1 && pasted.size() > FLengthLimit)) return;
   // A single trailing line break (a copied cell brings one) is not part of the value.
-  for (const QString& lineBreak : {QStringLiteral("\r\n"), QStringLiteral("\n")}) {
+  for (const QString& lineBreak : {CRLF, QStringLiteral("\n")}) {
     const qsizetype first = pasted.indexOf(lineBreak);
     if (first >= 0) {
       if (first == pasted.size() - lineBreak.size()) pasted.chop(lineBreak.size());
       break;
     }
   }
-  const QString current = text();
-  const bool hadSelection = hasSelectedText();
-  const int32_t start = hadSelection ? selectionStart() : cursorPosition();
-  const int32_t length = hadSelection ? static_cast<int32_t>(selectedText().size()) : 0;
-  QString result = current.left(start) + pasted + current.mid(start + length);
-  if (FLengthLimit >= 1 && result.size() > FLengthLimit) return;
-  if (!PasteAllowedForKind(result)) return;
-  if (FKind == edMixedCase) result = ProperCase(result);
-  if (FKind == edLowerCase) result = result.toLower();
-  if (FKind == edUpperCase) result = result.toUpper();
-  setText(result);
-  FGrid.SetCurrentBaseCellText(result);
-  if (hadSelection)
-    setSelection(start, static_cast<int>(pasted.size()));
-  else
-    setCursorPosition(start + static_cast<int>(pasted.size()));
-  if (FGrid.OnClipboardAfterPasteCell) FGrid.OnClipboardAfterPasteCell(this, FGrid.Col(), FGrid.Row(), text());
+  if (Masked()) {
+    FMaskInput->Paste(pasted);
+  } else {
+    if (FMultiLine) pasted = To_Face_Lines(pasted);
+    const QString current = text();
+    const bool hadSelection = hasSelectedText();
+    const int32_t start = hadSelection ? selectionStart() : cursorPosition();
+    const int32_t length = hadSelection ? static_cast<int32_t>(selectedText().size()) : 0;
+    QString result = current.left(start) + pasted + current.mid(start + length);
+    const qsizetype stored = FMultiLine ? To_Cell_Lines(result).size() : result.size();
+    if (FLengthLimit >= 1 && stored > FLengthLimit) return;
+    if (!PasteAllowedForKind(result)) return;
+    if (FKind == edMixedCase) result = ProperCase(result);
+    if (FKind == edLowerCase) result = result.toLower();
+    if (FKind == edUpperCase) result = result.toUpper();
+    setText(result);
+    if (hadSelection)
+      setSelection(start, static_cast<int>(pasted.size()));
+    else
+      setCursorPosition(start + static_cast<int>(pasted.size()));
+  }
+  FGrid.SetCurrentBaseCellText(CellText());
+  if (FGrid.OnClipboardAfterPasteCell) FGrid.OnClipboardAfterPasteCell(this, FGrid.Col(), FGrid.Row(), CellText());
 }
 
 // Tab, Enter and the vertical keys validate before the edit may end; true when the key was dealt with.
 bool TQrvInplaceEdit::EndKey(QKeyEvent* e) {
   const QString oldCellText = FGrid.OldCellText();
-  const QString current = text();
+  const QString current = CellText();
   const bool shift = e->modifiers() & Qt::ShiftModifier;
   const int key = e->key();
   if ((key == Qt::Key_Tab || key == Qt::Key_Backtab) && FGrid.EditorWantsTab()) {
@@ -164,7 +346,8 @@ bool TQrvInplaceEdit::EndKey(QKeyEvent* e) {
     }
     return true;
   }
-  if (key == Qt::Key_Up || key == Qt::Key_Down) {
+  // Up and Down move between the lines of the text; on its first (last) line they leave the cell.
+  if ((key == Qt::Key_Up || key == Qt::Key_Down) && !CanMoveLine(key == Qt::Key_Up)) {
     FGrid.SetValidating(true);
     FGrid.SetCurrentCellText(current);
     FGrid.SetValidating(false);
@@ -178,7 +361,9 @@ bool TQrvInplaceEdit::EndKey(QKeyEvent* e) {
     return true;
   }
   const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
-  if (enter && !FGrid.Navigation().LineFeedOnEnter() && !(e->modifiers() & Qt::ControlModifier)) {
+  // A one-line face cannot break a line: there Enter always ends the edit.
+  const bool lineFeedOnEnter = FMultiLine && FGrid.Navigation().LineFeedOnEnter();
+  if (enter && !lineFeedOnEnter && !(e->modifiers() & Qt::ControlModifier)) {
     if (!FGrid.ValidateCell(current)) {
       RestoreAfterRefusal(oldCellText);
       return true;
@@ -192,56 +377,92 @@ bool TQrvInplaceEdit::EndKey(QKeyEvent* e) {
   return false;
 }
 
-void TQrvInplaceEdit::keyPressEvent(QKeyEvent* e) {
+void TQrvInplaceEdit::InsertLineFeed() {
+  if (!FMultiLine) return;
+  const qsizetype selected = To_Cell_Lines(selectedText()).size();
+  if (FLengthLimit > 0 && CellText().size() - selected + CRLF.size() > FLengthLimit) return;
+  insert(QStringLiteral("\n"));
+}
+
+bool TQrvInplaceEdit::KeyDown(QKeyEvent* e) {
   const int key = e->key();
   const Qt::KeyboardModifiers mods = e->modifiers();
   FSelKeyDown = cursorPosition();
   if (key == Qt::Key_Escape) {
     setText(FGrid.OriginalCellValue());
     FGrid.HideInplaceEdit();
-    return;
+    return true;
   }
   if (key == Qt::Key_A && (mods & Qt::ControlModifier) && !(mods & Qt::AltModifier)) {
     selectAll();
-    return;
+    return true;
   }
-  if ((key == Qt::Key_Return || key == Qt::Key_Enter) && (mods & Qt::ControlModifier)) return;
-  if (EndKey(e)) return;
+  const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+  if (enter && (mods & Qt::ControlModifier)) {
+    // Ctrl+Enter breaks the line only in a grid whose cells show more than one line, and only when allowed.
+    if (FGrid.Navigation().AllowCtrlEnter() && (FGrid.WordWrap() || FGrid.Multilinecells)) InsertLineFeed();
+    return true;
+  }
+  if (EndKey(e)) return true;
+  if (enter) {
+    InsertLineFeed();
+    return true;
+  }
   if ((key == Qt::Key_Left || key == Qt::Key_Right) && !(mods & Qt::ShiftModifier) &&
       CursorWalk(key == Qt::Key_Right))
-    return;
+    return true;
   if (key == Qt::Key_PageUp || key == Qt::Key_PageDown) {
     HandToGrid(e);
-    return;
+    return true;
+  }
+  // Home and End go to the start and end of the whole text, not of its line.
+  if ((key == Qt::Key_Home || key == Qt::Key_End) && !(mods & (Qt::ControlModifier | Qt::ShiftModifier)) &&
+      FMultiLine) {
+    if (key == Qt::Key_Home)
+      setCursorPosition(0);
+    else
+      end();
+    return true;
   }
   if (e->matches(QKeySequence::Paste)) {
     Paste();
-    return;
+    return true;
   }
   if (e->matches(QKeySequence::Copy) || e->matches(QKeySequence::Cut)) {
     bool allow = true;
     const bool copy = e->matches(QKeySequence::Copy);
     const auto& event = copy ? FGrid.OnClipboardCopy : FGrid.OnClipboardCut;
     if (event) event(this, allow);
-    if (allow) TGuarded<QLineEdit>::keyPressEvent(e);
-    return;
+    if (!allow) return true;
+    return !copy && Masked() && FMaskInput->HandleKey(e);
   }
   FWorkmode = key != Qt::Key_Backspace && key != Qt::Key_Delete;
   const QString typed = e->text();
   const bool character = typed.size() == 1 && typed[0].unicode() >= 32 && !(mods & Qt::ControlModifier);
-  if (!character) {
-    TGuarded<QLineEdit>::keyPressEvent(e);
-    return;
-  }
+  if (!character) return Masked() && FMaskInput->HandleKey(e);
+  TypeChar(typed[0], mods);
+  return true;
+}
+
+void TQrvInplaceEdit::TypeChar(QChar ch, Qt::KeyboardModifiers mods) {
   // A full editor takes no more characters.
-  if (FLengthLimit > 0 && text().size() >= FLengthLimit && !hasSelectedText()) return;
-  QChar ch = typed[0];
+  if (!Masked() && FLengthLimit > 0 && CellText().size() >= FLengthLimit && !hasSelectedText()) return;
   // The keypad's decimal key types the locale's separator when the grid asks for it.
   if (FGrid.ExcelStyleDecimalSeparator && ch == QLatin1Char('.') && (mods & Qt::KeypadModifier))
     ch = GetDecimalSeparator();
   if (!FilterChar(ch)) return;
   FGrid.KeyPress(ch);
   if (ch.isNull()) return;
+  if (Masked()) {
+    if (!FMaskInput->Type(ch)) EditorBeep();
+    // A filled mask is an Enter: the edit ends (and advances) by itself.
+    if (FGrid.Navigation().AdvanceAuto() && FMaskInput->Mask().Full(FLine->text()) &&
+        FLine->cursorPosition() == FMaskInput->Mask().Length()) {
+      QChar enter(13);
+      FGrid.KeyPress(enter);
+    }
+    return;
+  }
   const int32_t caret = cursorPosition();
   insert(QString(ch));
   if (FKind == edMixedCase) {
@@ -250,7 +471,7 @@ void TQrvInplaceEdit::keyPressEvent(QKeyEvent* e) {
   }
   const int32_t limit = FGrid.MaxEditLength();
   if (FGrid.Navigation().AdvanceAuto() && FGrid.Navigation().AdvanceOnEnter() && limit > 0 &&
-      text().size() >= limit && !hasSelectedText() && cursorPosition() == text().size()) {
+      CellText().size() >= limit && !hasSelectedText() && cursorPosition() == text().size()) {
     QChar enter(13);
     FGrid.KeyPress(enter);
   }
@@ -266,7 +487,7 @@ bool TQrvInplaceEdit::CursorWalk(bool forward) {
       forward
           ? next < FGrid.ColCount() - FGrid.FixedRightCols() && FGrid.IsControlCell(FGrid.DisplayToRealCol(next), row)
           : col > FGrid.FixedCols() && FGrid.IsControlCell(FGrid.DisplayToRealCol(next), row);
-  if (!FGrid.ValidateCell(text())) return true;
+  if (!FGrid.ValidateCell(CellText())) return true;
   FGrid.HideInplaceEdit();
   if (nextIsControl) {
     FGrid.SetCol(next);
@@ -285,13 +506,45 @@ bool TQrvInplaceEdit::CursorWalk(bool forward) {
   return true;
 }
 
-void TQrvInplaceEdit::keyReleaseEvent(QKeyEvent* e) {
-  TGuarded<QLineEdit>::keyReleaseEvent(e);
-  if (e->key() != Qt::Key_Left && e->key() != Qt::Key_Right) DoChange();
+void TQrvInplaceEdit::KeyUp(QKeyEvent* e) {
+  if (e->key() == Qt::Key_Left || e->key() == Qt::Key_Right) return;
+  DoChange();
+  if (isVisible()) GrowWhileTyping();
+}
+
+void TQrvInplaceEdit::GrowWhileTyping() {
+  const TSizeWhileTyping& size = FGrid.SizeWhileTyping();
+  const bool rows = size.Height && (FGrid.WordWrap() || FGrid.Multilinecells);
+  if (!size.Width && !rows) return;
+  const int32_t col = FGrid.Col(), row = FGrid.Row();
+  // The sizing measures the cells, so the edited one holds the typed text meanwhile; Escape still puts the text
+  // from before the edit back.
+  FGrid.SetValidating(true);
+  FGrid.SetCurrentCellText(CellText());
+  FGrid.SetValidating(false);
+  const bool synch = FGrid.ColumnSize().SynchWithGrid();
+  FGrid.ColumnSize().SetSynchWithGrid(false);
+  if (size.Width) FGrid.AutoSizeCol(col);
+  if (rows) {
+    if (FGrid.WordWrap()) {
+      // The text wrapped at the column's width; the row only grows while typing.
+      const int32_t wrapped = FGrid.GetCellTextSize(FGrid.DisplayToRealCol(col), row, true, false).cy;
+      const int32_t offset = FGrid.XYOffsetTopLeftOnly ? FGrid.XYOffset.Y + 2 : 2 * FGrid.XYOffset.Y;
+      const int32_t height = wrapped + offset + 2 * FGrid.GridLineWidth();
+      if (height > FGrid.RowHeights(row)) FGrid.SetRowHeights(row, height);
+    } else {
+      int32_t lines = 1;
+      for (int32_t c = 0; c < FGrid.ColCount(); ++c)
+        lines = std::max(lines, FGrid.GetLinesInCell(FGrid.DisplayToRealCol(c), row));
+      if (lines > 1) FGrid.SetRowHeightForLines(row, lines, 0);
+    }
+    if (FGrid.OnEndRowSize) FGrid.OnEndRowSize(&FGrid, row);
+  }
+  FGrid.ColumnSize().SetSynchWithGrid(synch);
 }
 
 void TQrvInplaceEdit::DoChange() {
-  if (!FWorkmode || hasSelectedText() || !FGrid.Lookup || FGrid.LookupItems.isEmpty()) return;
+  if (!FWorkmode || Masked() || hasSelectedText() || !FGrid.Lookup || FGrid.LookupItems.isEmpty()) return;
   const int32_t caret = cursorPosition();
   if (caret == 0) return;
   const Qt::CaseSensitivity cs = FGrid.LookupCaseSensitive ? Qt::CaseSensitive : Qt::CaseInsensitive;
@@ -305,27 +558,30 @@ void TQrvInplaceEdit::DoChange() {
   }
 }
 
-void TQrvInplaceEdit::focusInEvent(QFocusEvent* e) {
-  TGuarded<QLineEdit>::focusInEvent(e);
+void TQrvInplaceEdit::FocusIn() {
   FGotFocus = true;
   FGrid.SetNoEditChange(false);
   FLengthLimit = FGrid.GetEditLimit();
-  setMaxLength(FLengthLimit > 0 ? FLengthLimit : std::numeric_limits<int>::max());
-  if (FGrid.Navigation().EditSelectAll())
+  if (!Masked()) FLine->setMaxLength(FLengthLimit > 0 ? FLengthLimit : std::numeric_limits<int>::max());
+  if (Masked() && FGrid.Navigation().ImproveMaskSel()) {
+    const int32_t first = std::max(0, FMaskInput->Mask().NextInput(0));
+    setSelection(first, 1);
+  } else if (FGrid.Navigation().EditSelectAll()) {
     selectAll();
-  else
-    end(false);
+  } else {
+    end();
+  }
+  FMemo->ensureCursorVisible();
 }
 
-void TQrvInplaceEdit::focusOutEvent(QFocusEvent* e) {
-  if (FDetached) return TGuarded<QLineEdit>::focusOutEvent(e);
+void TQrvInplaceEdit::FocusOut() {
+  if (FDetached) return;
   FGrid.SetStartEditChar(QChar());
-  if (FGrid.LookupHistory && !text().isEmpty() && !FGrid.LookupItems.contains(text()))
-    FGrid.LookupItems.append(text());
-  TGuarded<QLineEdit>::focusOutEvent(e);
+  const QString value = CellText();
+  if (FGrid.LookupHistory && !value.isEmpty() && !FGrid.LookupItems.contains(value)) FGrid.LookupItems.append(value);
   if (FAltBack) return;
   QWidget* to = QApplication::focusWidget();
-  const bool toGrid = to && FView && (to == FView || FView->isAncestorOf(to)) && to != this;
+  const bool toGrid = to && FView && (to == FView || FView->isAncestorOf(to)) && to != this && !isAncestorOf(to);
   if (!toGrid && FGrid.EditMode()) {
     struct THide {
       TQrvStringGrid& g;
@@ -335,7 +591,7 @@ void TQrvInplaceEdit::focusOutEvent(QFocusEvent* e) {
         g.SetEditMode(false);
       }
     } hide{FGrid};
-    FGrid.ValidateCell(text());
+    FGrid.ValidateCell(CellText());
     setText(FGrid.GetCurrentCellText());
   }
   FGrid.SetNoEditChange(true);

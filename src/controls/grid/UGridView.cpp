@@ -16,9 +16,11 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QScrollBar>
+#include <QToolTip>
 #include <QWheelEvent>
 
 #include "UCanvas.h"
+#include "UControlEdit.h"
 #include "UFooterPanel.h"
 #include "UGridDragData.h"
 #include "UGridDragFormats.h"
@@ -127,19 +129,18 @@ void TGridView::Show_Cell_Control(const TQrvStringGrid::TCellControlEditor& e) {
   QWidget* shown = nullptr;
   if (!e.Combo) {
     if (!FCtrlEdit) {
-      FCtrlEdit = new QLineEdit(viewport());
-      FCtrlEdit->setFrame(false);
+      FCtrlEdit = new TControlEdit(*FAdvanced, viewport());
       FCtrlEdit->installEventFilter(this);
     }
     FCtrlEdit->setEchoMode(e.PasswordChar.isNull() ? QLineEdit::Normal : QLineEdit::Password);
-    FCtrlEdit->setInputMask(e.Mask);
     FCtrlEdit->setMaxLength(e.MaxLength > 0 ? e.MaxLength : 32767);
-    FCtrlEdit->setText(e.Value);
+    const QString fault = static_cast<TControlEdit*>(FCtrlEdit.data())->Load(e.Value, e.Mask);
     FCtrlEdit->setGeometry(bounds);
+    if (!fault.isEmpty()) QToolTip::showText(FCtrlEdit->mapToGlobal(QPoint(0, bounds.height())), fault, FCtrlEdit);
     shown = FCtrlEdit;
   } else {
     if (!FCtrlCombo) {
-      FCtrlCombo = new QComboBox(viewport());
+      FCtrlCombo = new TControlCombo(*FAdvanced, viewport());
       FCtrlCombo->installEventFilter(this);
       connect(FCtrlCombo, &QComboBox::activated, this, [this](int index) {
         Run_Guarded([&] { FAdvanced->CellControlComboSelect(index, FCtrlCombo->itemText(index)); });
@@ -164,7 +165,8 @@ void TGridView::Finish_Cell_Control() {
                    : FCtrlCombo && FCtrlCombo->isVisible() ? static_cast<QWidget*>(FCtrlCombo)
                                                            : nullptr;
   if (!shown) return;
-  const QString value = shown == FCtrlEdit ? FCtrlEdit->text() : FCtrlCombo->currentText();
+  const QString value =
+      shown == FCtrlEdit ? static_cast<TControlEdit*>(FCtrlEdit.data())->Value() : FCtrlCombo->currentText();
   // Hiding moves the focus, which calls here again: the grid takes the value once.
   shown->hide();
   FAdvanced->CellControlEditDone(value);

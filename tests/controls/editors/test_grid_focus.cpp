@@ -14,14 +14,14 @@ TEST(GridFocus, EnterAndExitCountTheGridWithItsEditors) {
   QApplication::processEvents();
   EXPECT_EQ(enters, 1);
   e.Open(1, 1, "text");
-  ASSERT_EQ(e.Focused(), e.Edit());
+  ASSERT_EQ(e.Focused(), e.Edit()->Face());
   e.Key(Qt::Key_Escape);
   QApplication::processEvents();
   EXPECT_EQ(e.Focused(), e.View);
   EXPECT_EQ(enters, 1);
   EXPECT_EQ(exits, 1);
   e.Open(1, 1, "text");
-  ASSERT_EQ(e.Focused(), e.Edit());
+  ASSERT_EQ(e.Focused(), e.Edit()->Face());
   e.Other->setFocus();
   QApplication::processEvents();
   EXPECT_EQ(exits, 2);

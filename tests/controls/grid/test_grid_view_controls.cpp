@@ -1,9 +1,10 @@
-// Controls written into a markup cell: the shared edit and combo of the view over them, and a press switching a
-// check box in the cell text.
+// Controls written into a markup cell: the shared edit and combo of the view over them (their Enter and Tab, a
+// masked field's mask), and a press switching a check box in the cell text.
 #include <gtest/gtest.h>
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QTest>
 #include <vector>
 
 #include "GridMouseFixture.h"
@@ -95,4 +96,57 @@ TEST_F(TGridControlsTest, AComboListHandlerCanMakeTheComboListOnly) {
   combo->setCurrentIndex(2);
   EXPECT_FALSE(Q().FocusNextCellControl(1, 3, QStringLiteral("k1")));
   EXPECT_EQ(Q().Cells(1, 3), Tag("k1", "c", "80", "COMBO"));
+}
+
+namespace {
+QString Masked_Cell(const QString& value, const char* mask) {
+  return QStringLiteral("<CONTROL ID=\"m1\" VALUE=\"%1\" WIDTH=\"60\" TYPE=\"MASK\" PROP=\"%2\">")
+      .arg(value, QLatin1String(mask));
+}
+}  // namespace
+
+// Enter ends the control's edit; Tab goes on to the cell's next control, or with the
+// automatic advance to the next cell.
+TEST_F(TGridControlsTest, EnterAndTabEndTheControlsEdit) {
+  View.setFocus();
+  ASSERT_TRUE(Q().FocusNextCellControl(1, 2, QString()));
+  QLineEdit* edit = View.CellControlEdit();
+  ASSERT_NE(edit, nullptr);
+  QTest::keyClicks(edit, QStringLiteral("d"));
+  QTest::keyClick(edit, Qt::Key_Tab);
+  EXPECT_EQ(Q().Cells(1, 2), Cell_Text("abcd", "", "FALSE"));
+  EXPECT_TRUE(edit->isVisible()) << "the password field is next";
+  EXPECT_EQ(edit->echoMode(), QLineEdit::Password);
+  QTest::keyClicks(edit, QStringLiteral("pw"));
+  QTest::keyClick(edit, Qt::Key_Return);
+  EXPECT_FALSE(edit->isVisible());
+  EXPECT_FALSE(Q().CellControlEditing());
+  EXPECT_EQ(Q().Cells(1, 2), Cell_Text("abcd", "pw", "FALSE"));
+
+  Q().Navigation().SetAdvanceAuto(true);
+  Q().Navigation().SetAdvanceDirection(adTopBottom);
+  Q().MoveToCell(1, 2);
+  ASSERT_TRUE(Q().FocusNextCellControl(1, 2, QString()));
+  QTest::keyClick(edit, Qt::Key_Tab);
+  EXPECT_FALSE(Q().CellControlEditing());
+  EXPECT_EQ(Q().Row(), 3) << "the advance leaves the cell";
+}
+
+// A MASK control types through its mask; one that cannot be used leaves the value plain and intact.
+TEST_F(TGridControlsTest, AMaskControlTypesThroughItsMask) {
+  View.setFocus();
+  Q().SetCells(1, 2, Masked_Cell("", "00:00;0"));
+  ASSERT_TRUE(Q().FocusNextCellControl(1, 2, QString()));
+  QLineEdit* edit = View.CellControlEdit();
+  ASSERT_NE(edit, nullptr);
+  EXPECT_EQ(edit->text(), QStringLiteral("__:__"));
+  QTest::keyClicks(edit, QStringLiteral("12x34"));
+  QTest::keyClick(edit, Qt::Key_Return);
+  EXPECT_EQ(Q().Cells(1, 2), Masked_Cell("1234", "00:00;0"));
+
+  Q().SetCells(1, 2, Masked_Cell("12:34", "00;9"));
+  ASSERT_TRUE(Q().FocusNextCellControl(1, 2, QString()));
+  EXPECT_EQ(edit->text(), QStringLiteral("12:34"));
+  QTest::keyClick(edit, Qt::Key_Return);
+  EXPECT_EQ(Q().Cells(1, 2), Masked_Cell("12:34", "00;9"));
 }

@@ -1320,6 +1320,9 @@ class TQrvStringGrid : public TBaseGrid,
   // The shared control was left with this value.
   void CellControlEditDone(const QString& value);
   void CellControlComboSelect(int32_t index, const QString& itemText);
+  // Enter (tab false) or Tab in the shared control: the value goes back, then the grid takes the focus, or Tab moves
+  // on (to the next cell with AdvanceAuto, else to the cell's next control).
+  void CellControlKey(bool tab);
   bool CellControlEditing() const { return FCtrlEditing; }
   // The rectangle of the control with that ID in cell (real column c, row r); empty when the cell has none.
   TRect CellControlRect(int32_t c, int32_t r, const QString& id);

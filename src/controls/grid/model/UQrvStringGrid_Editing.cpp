@@ -111,6 +111,14 @@ void TQrvStringGrid::ShowSpecialEditor(int32_t aCol, int32_t aRow) {
   const bool opened = FEditors && FEditors->ShowSpecialEditor(FEditControl, place);
   if (opened && !FStartEditChar.isNull()) FEditors->PostStartChar(FStartEditChar);
   FStartEditChar = QChar();
+  // A kind with no control here (or a custom kind without its link) opened nothing: an edit left open would keep
+  // every later cell from opening its editor and end with events for an edit that never showed.
+  if (FEditors && !opened) {
+    FEditMode = false;
+    FEditing = false;
+    FSpecialEditor = false;
+    FEditActive = false;
+  }
 }
 
 void TQrvStringGrid::CommitSpecialEditor(int32_t aCol, int32_t aRow) {

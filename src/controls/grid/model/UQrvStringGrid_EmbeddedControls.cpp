@@ -94,6 +94,18 @@ bool TQrvStringGrid::FocusNextCellControl(int32_t c, int32_t r, const QString& a
   return true;
 }
 
+void TQrvStringGrid::CellControlKey(bool tab) {
+  const TPoint at = FCtrlXY;
+  const QString id = FCtrlID;
+  if (FCtrlEditing && FinishCellControl) FinishCellControl();
+  if (tab && !Navigation().AdvanceAuto()) {
+    FocusNextCellControl(at.X, at.Y, id);
+    return;
+  }
+  FocusGrid();
+  if (tab) AdvanceCell(Col(), Row(), true, false, true, false, true);
+}
+
 void TQrvStringGrid::StartCellControlEdit(const QString& text, const QString& type, int32_t c, int32_t r,
                                           const TRect& rect, const QString& value, const QString& id) {
   const QString kind = type.toUpper();

@@ -1,5 +1,6 @@
-// Writes PNGs to look at by eye: the date-time pickers in their looks and the rich edit with raised and lowered
-// characters. Usage: editors_gallery <folder> [classic].
+// Writes PNGs to look at by eye: the date-time pickers in their looks, the rich edit with raised and lowered
+// characters, a grid's text editor open on a wrapped cell and on a masked one, and its rich-text cell editor. Usage:
+// editors_gallery <folder> [classic].
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QDir>
@@ -8,7 +9,10 @@
 
 #include "TQrvDateTimePicker.h"
 #include "TQsgDateTimePicker.h"
+#include "UGridEditorFactory.h"
+#include "UGridView.h"
 #include "UQStyleThemeModule.h"
+#include "UQrvStringGrid.h"
 #include "VAruDoreRido.h"
 
 namespace {
@@ -39,6 +43,34 @@ class TGalleryGrid : public QWidget, public IRichEditGrid {
 
 void Save(QWidget& w, const QString& folder, const char* name) {
   w.grab().save(QDir(folder).filePath(QString::fromLatin1(name) + ".png"));
+}
+
+// A grid with the editor of `kind` open on (1, 1) holding `text`, with an edit mask when one is given.
+void Save_Text_Editor(const QString& folder, const char* name, const QString& text, const QString& mask,
+                      TEditorType kind = edNormal, int32_t rowHeight = 52) {
+  auto model = std::make_unique<TQrvStringGrid>();
+  TQrvStringGrid& grid = *model;
+  TGridView view(std::move(model));
+  TGridEditorFactory::Install(view);
+  grid.SetColCount(3);
+  grid.SetRowCount(4);
+  grid.SetDefaultColWidth(90);
+  grid.SetRowHeights(1, rowHeight);
+  grid.SetOptions(grid.Options() | goEditing);
+  grid.Multilinecells = true;
+  grid.EditMask = mask;
+  grid.DefaultEditor = kind;
+  grid.SetCells(2, 1, QStringLiteral("beside"));
+  view.resize(280, 130);
+  view.show();
+  QApplication::setActiveWindow(&view);
+  view.setFocus();
+  QApplication::processEvents();
+  grid.SetCells(1, 1, text);
+  grid.MoveToCell(1, 1);
+  grid.ShowInplaceEdit();
+  QApplication::processEvents();
+  Save(view, folder, name);
 }
 
 }  // namespace
@@ -109,6 +141,12 @@ int main(int argc, char** argv) {
   grid.show();
   QApplication::processEvents();
   Save(grid, folder, "richedit");
+  Save_Text_Editor(folder, "text_editor_wrapped", "a text that wraps in its cell\r\nand a second line", QString());
+  Save_Text_Editor(folder, "text_editor_masked", "9:05:00", "!90:00:00;1;_");
+  Save_Text_Editor(folder, "text_editor_one_row", "one line, Default", QString(), edNormal, 20);
+  Save_Text_Editor(folder, "rich_cell_editor",
+                   "{\\rtf1\\ansi{\\fonttbl{\\f0 DejaVu Sans;}}\\f0\\fs16 x\\up4 2\\up0  and {\\b bold}}", QString(),
+                   edRichEdit);
   if (themed) StopThemeSupport();
   return 0;
 }
