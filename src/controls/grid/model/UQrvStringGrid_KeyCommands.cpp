@@ -338,6 +338,8 @@ void TQrvStringGrid::KeyDown(uint16_t& key, TShiftState shift) {
 }
 
 void TQrvStringGrid::KeyUp(uint16_t& key, TShiftState shift) {
+  // A cursor key ends the incremental search; Home alone does not.
+  if ((IsArrowOrPage(key) && key != VK_HOME) || key == VK_INSERT || key == VK_DELETE) IncrSearchText.clear();
   const TGridRect before = Ordered(Selection());
   if (OnKeyUp) OnKeyUp(this, key, shift);
   const bool arrow = key == VK_LEFT || key == VK_RIGHT || key == VK_UP || key == VK_DOWN;
