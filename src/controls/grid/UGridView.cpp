@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QCursor>
 #include <QDesktopServices>
 #include <QDrag>
 #include <QDropEvent>
@@ -16,6 +17,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QScrollBar>
+#include <QTimer>
 #include <QWheelEvent>
 
 #include "UCanvas.h"
@@ -26,6 +28,7 @@
 #include "UGridModule.h"
 #include "UHTMLHintWindow.h"
 #include "UQrvStringGrid.h"
+#include "USearchPanel.h"
 #include "UValueText.h"
 
 TGridView::TGridView(std::unique_ptr<TBaseGrid> grid, QWidget* parent)
@@ -48,6 +51,15 @@ TGridView::TGridView(std::unique_ptr<TBaseGrid> grid, QWidget* parent)
     viewport()->setAcceptDrops(true);
     FFooterPanel = new TFooterPanel(*FAdvanced, this);
     FFooterPanel->hide();
+    FSearchPanel = new TSearchPanel(*FAdvanced, viewport());
+    // The grid timer: the incremental search's quiet time, hovering and blinking cells.
+    auto* timer = new QTimer(this);
+    connect(timer, &QTimer::timeout, this, [this] {
+      const QPoint m = viewport()->mapFromGlobal(QCursor::pos());
+      const TPoint mouse{m.x(), m.y()};
+      Run_Guarded([&] { FAdvanced->TimerTick(viewport()->underMouse() ? &mouse : nullptr); });
+    });
+    timer->start(500);
     FAdvanced->ShowCellControl = [this](const TQrvStringGrid::TCellControlEditor& e) { Show_Cell_Control(e); };
     FAdvanced->FinishCellControl = [this] { Finish_Cell_Control(); };
     FAdvanced->ReadClipboard = [] { return QGuiApplication::clipboard()->text(); };
@@ -69,6 +81,8 @@ TGridView::TGridView(std::unique_ptr<TBaseGrid> grid, QWidget* parent)
 TGridView::~TGridView() {
   // Editors going with the view take the focus with them; that is no leaving of the grid for its owner to handle.
   disconnect(qApp, nullptr, this, nullptr);
+  // The strip talks to the grid, which goes before the viewport's children do.
+  delete FSearchPanel;
   SetEditors(nullptr);
   FDropTarget.reset();
   FGrid->SetHost(nullptr);

@@ -1156,6 +1156,8 @@ class TQrvStringGrid : public TBaseGrid {
   void SetSearchPanelMatchCase(bool on) { FSearchPanel.MatchCase = on; }
   // The window redraws the strip after a change.
   std::function<void()> SearchPanelChanged;
+  // Gives the strip's edit the keyboard (Ctrl+F while the strip shows).
+  std::function<void()> FocusSearchEdit;
   std::function<void(TQrvStringGrid*, const QString&, bool&)> OnSearchEditChange;  // Value, DefaultSearch
   std::function<void(TQrvStringGrid*)> OnSearchFooterClose;
 

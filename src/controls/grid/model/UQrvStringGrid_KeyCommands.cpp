@@ -187,6 +187,7 @@ bool TQrvStringGrid::WMKeyDown(uint16_t& key, TShiftState shift) {
     SetOptions(Options() | goEditing);
     ShowInplaceEdit();
   }
+  if (ctrl && key == 'F' && SearchFooterShown() && FocusSearchEdit) FocusSearchEdit();
   if (enterOrF2) {
     if ((Options() & goEditing) && !IsEditable(rc, Row())) return swallow();
     if (CellHoldsControlTag(rc, Row())) return true;
