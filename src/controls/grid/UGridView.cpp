@@ -26,6 +26,7 @@
 #include "UGridDragFormats.h"
 #include "UGridDropTarget.h"
 #include "UGridModule.h"
+#include "UGridWindowTools.h"
 #include "UHTMLHintWindow.h"
 #include "UQrvStringGrid.h"
 #include "USearchPanel.h"
@@ -52,6 +53,7 @@ TGridView::TGridView(std::unique_ptr<TBaseGrid> grid, QWidget* parent)
     FFooterPanel = new TFooterPanel(*FAdvanced, this);
     FFooterPanel->hide();
     FSearchPanel = new TSearchPanel(*FAdvanced, viewport());
+    FAdvanced->FormKeyPreview = [this] { return ::FormKeyPreview(this); };
     // The grid timer: the incremental search's quiet time, hovering and blinking cells.
     auto* timer = new QTimer(this);
     connect(timer, &QTimer::timeout, this, [this] {
@@ -431,15 +433,22 @@ uint32_t TGridView::DialogCode(const QKeyEvent&) const {
 void TGridView::keyPressEvent(QKeyEvent* e) {
   uint16_t key = Key_Code(e->key());
   const TShiftState shift = Shift_State(e->modifiers());
-  bool used = false;
+  bool used = false, formTook = false;
   if (key != 0) {
-    if (FAdvanced)
+    if (FAdvanced) {
+      // The one Qt event is the form's preview and the grid's key alike: a key the form took types nothing here.
+      FAdvanced->FormKeyDown = [this, e, &formTook](uint16_t& k, TShiftState) {
+        formTook = OfferKeyToForm(this, *e);
+        if (formTook) k = 0;
+      };
       used = FAdvanced->WMKeyDown(key, shift);
-    else
+      FAdvanced->FormKeyDown = nullptr;
+    } else {
       FGrid->KeyDown(key, shift);
+    }
     used = used || key == 0;
   }
-  QChar ch = Key_Char(*e);
+  QChar ch = formTook ? QChar() : Key_Char(*e);
   if (!ch.isNull()) {
     if (FAdvanced) {
       used =

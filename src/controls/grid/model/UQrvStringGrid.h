@@ -1158,6 +1158,10 @@ class TQrvStringGrid : public TBaseGrid {
   std::function<void()> SearchPanelChanged;
   // Gives the strip's edit the keyboard (Ctrl+F while the strip shows).
   std::function<void()> FocusSearchEdit;
+  // The key preview of the form holding the grid: whether it is on, and the form's turn at a key-down, before the
+  // grid's OnKeyDown (the form sets the key to 0 when it took it).
+  std::function<bool()> FormKeyPreview;
+  std::function<void(uint16_t& key, TShiftState shift)> FormKeyDown;
   std::function<void(TQrvStringGrid*, const QString&, bool&)> OnSearchEditChange;  // Value, DefaultSearch
   std::function<void(TQrvStringGrid*)> OnSearchFooterClose;
 

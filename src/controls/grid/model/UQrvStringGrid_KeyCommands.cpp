@@ -192,7 +192,18 @@ bool TQrvStringGrid::WMKeyDown(uint16_t& key, TShiftState shift) {
     if ((Options() & goEditing) && !IsEditable(rc, Row())) return swallow();
     if (CellHoldsControlTag(rc, Row())) return true;
   }
-  if (key == VK_RETURN && !IsEditable(rc, Row())) return swallow();
+  const bool preview = FormKeyPreview && FormKeyPreview();
+  // The platform's key-down stage: the previewing form first, then OnKeyDown.
+  const auto platformKeyDown = [&] {
+    if (preview && FormKeyDown) FormKeyDown(key, shift);
+    if (key != 0) FireKeyDown(key, shift);
+  };
+  // A form that previews keys sees an Enter the grid has no use for; otherwise it ends here.
+  if (key == VK_RETURN && !IsEditable(rc, Row())) {
+    if (!preview) return swallow();
+    platformKeyDown();
+    return key == 0;
+  }
   if ((key == VK_RETURN || key == VK_SPACE) && IsControlCell(rc, Row())) ControlCellKey(key);
 
   if ((key == VK_HOME || key == VK_END) && HomeEndKey(key, shift)) {
@@ -254,7 +265,7 @@ bool TQrvStringGrid::WMKeyDown(uint16_t& key, TShiftState shift) {
   }
   if (key == VK_DOWN && Navigation().AppendOnArrowDown() && IsLastNormalRow()) AutoAppendRow();
 
-  FireKeyDown(key, shift);
+  platformKeyDown();
   if (key == 0) return true;
   KeyDown(key, shift);
   bool used = key == 0;
