@@ -17,6 +17,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QScrollBar>
+#include <QStyleHints>
 #include <QTimer>
 #include <QWheelEvent>
 
@@ -26,6 +27,7 @@
 #include "UGridDragFormats.h"
 #include "UGridDropTarget.h"
 #include "UGridModule.h"
+#include "UGridScrollHint.h"
 #include "UGridWindowTools.h"
 #include "UHTMLHintWindow.h"
 #include "UQrvStringGrid.h"
@@ -54,6 +56,8 @@ TGridView::TGridView(std::unique_ptr<TBaseGrid> grid, QWidget* parent)
     FFooterPanel->hide();
     FSearchPanel = new TSearchPanel(*FAdvanced, viewport());
     FAdvanced->FormKeyPreview = [this] { return ::FormKeyPreview(this); };
+    FAdvanced->WheelScrollLines = QGuiApplication::styleHints()->wheelScrollLines();
+    Install_Scroll_Hints(*this, *FAdvanced);
     // The grid timer: the incremental search's quiet time, hovering and blinking cells.
     auto* timer = new QTimer(this);
     connect(timer, &QTimer::timeout, this, [this] {
@@ -698,8 +702,11 @@ void TGridView::wheelEvent(QWheelEvent* e) {
   if ((delta > 0) != (FWheelRest > 0)) FWheelRest = 0;
   FWheelRest += delta;
   const TShiftState shift = Shift_State(e->modifiers(), e->buttons());
-  for (; FWheelRest >= 120; FWheelRest -= 120) FGrid->DoMouseWheelUp(shift);
-  for (; FWheelRest <= -120; FWheelRest += 120) FGrid->DoMouseWheelDown(shift);
+  const QPoint at = e->position().toPoint();
+  for (; FWheelRest >= 120; FWheelRest -= 120)
+    FAdvanced ? FAdvanced->MouseWheel(120, shift, TPoint{at.x(), at.y()}) : void(FGrid->DoMouseWheelUp(shift));
+  for (; FWheelRest <= -120; FWheelRest += 120)
+    FAdvanced ? FAdvanced->MouseWheel(-120, shift, TPoint{at.x(), at.y()}) : void(FGrid->DoMouseWheelDown(shift));
   e->accept();
 }
 

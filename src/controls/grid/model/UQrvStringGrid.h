@@ -54,6 +54,7 @@ enum TFilterDropDownColumns { fdNormal, fdAll };
 // Progress of an export or import, reported row by row to the grid's notification hooks.
 enum TGridExportState { esExportStart, esExportNextRow, esExportDone };
 enum TGridImportState { isImportStart, isImportNextRow, isImportDone };
+enum TScrollHintType { shNone, shVertical, shHorizontal, shBoth };
 
 class TQrvStringGrid : public TBaseGrid {
  public:
@@ -1125,6 +1126,21 @@ class TQrvStringGrid : public TBaseGrid {
   virtual void NavigationChanged() {}
   // Copies the search footer's settings into the search strip.
   virtual void UpdateSearchPanel();
+
+  // The mouse wheel, zoom and the scroll hint (UQrvStringGrid_Wheel.cpp). WheelScrollLines is the desktop's lines
+  // per notch (the window sets it; -1 means a page).
+  bool IntelliZoom = true;
+  int32_t WheelScrollLines = 3;
+  TScrollHintType ScrollHints = shNone;
+  std::function<void(TQrvStringGrid*, int32_t, QString&)> OnScrollHint;  // ARow (the row or column shown)
+  std::function<void(TQrvStringGrid*, TShiftState, TPoint, bool&)> OnMouseWheelDown, OnMouseWheelUp;
+  // One notch, delta < 0 toward the user: Ctrl zooms, otherwise the current row moves or the view scrolls.
+  void MouseWheel(int32_t delta, TShiftState shift, TPoint mouse);
+  // Columns and rows grow by x pixels and the font by x points, the sum kept within -10 .. 10.
+  void Zoom(int32_t x);
+  // The text beside a dragged scroll thumb that would bring column or row `index` to the left or top.
+  QString ScrollHintText(bool vertical, int32_t index);
+  virtual void WheelPanStep(int32_t, bool&) {}
 
   // Finding text (UQrvStringGrid_Find.cpp): the next matching cell after startCell ((-1, -1) from the range's
   // start), (-1, -1) for none; the last hit and the last search's parameters are kept for FindNext.
