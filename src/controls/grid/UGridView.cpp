@@ -27,6 +27,7 @@
 #include "UGridDragFormats.h"
 #include "UGridDropTarget.h"
 #include "UGridModule.h"
+#include "UGridPanning.h"
 #include "UGridScrollHint.h"
 #include "UGridWindowTools.h"
 #include "UHTMLHintWindow.h"
@@ -58,6 +59,7 @@ TGridView::TGridView(std::unique_ptr<TBaseGrid> grid, QWidget* parent)
     FAdvanced->FormKeyPreview = [this] { return ::FormKeyPreview(this); };
     FAdvanced->WheelScrollLines = QGuiApplication::styleHints()->wheelScrollLines();
     Install_Scroll_Hints(*this, *FAdvanced);
+    Install_Panning(*this, *FAdvanced);
     // The grid timer: the incremental search's quiet time, hovering and blinking cells.
     auto* timer = new QTimer(this);
     connect(timer, &QTimer::timeout, this, [this] {

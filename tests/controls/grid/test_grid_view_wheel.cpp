@@ -44,3 +44,17 @@ TEST_F(TGridMouseTest, DraggingTheThumbShowsTheRowThatWouldComeToTheTop) {
   EXPECT_FALSE(hint->isVisible());
   View.horizontalScrollBar()->setSliderDown(false);
 }
+
+TEST_F(TGridMouseTest, AMiddlePressPansUntilTheNextPress) {
+  Send(View, QEvent::MouseButtonPress, QPoint(100, 50), Qt::MiddleButton, Qt::MiddleButton);
+  ASSERT_TRUE(Q().Panning());
+  EXPECT_EQ(Q().PanOrigin(), (TPoint{100, 50}));
+  const int32_t row = Q().Row();
+  // The press that ends panning does nothing else.
+  Click(Middle_Of(3, 5));
+  EXPECT_FALSE(Q().Panning());
+  EXPECT_EQ(Q().Row(), row);
+  Q().IntelliPan = ipNone;
+  Send(View, QEvent::MouseButtonPress, QPoint(100, 50), Qt::MiddleButton, Qt::MiddleButton);
+  EXPECT_FALSE(Q().Panning());
+}

@@ -55,6 +55,7 @@ enum TFilterDropDownColumns { fdNormal, fdAll };
 enum TGridExportState { esExportStart, esExportNextRow, esExportDone };
 enum TGridImportState { isImportStart, isImportNextRow, isImportDone };
 enum TScrollHintType { shNone, shVertical, shHorizontal, shBoth };
+enum TIntelliPan { ipVertical, ipHorizontal, ipBoth, ipNone };
 
 class TQrvStringGrid : public TBaseGrid {
  public:
@@ -1141,7 +1142,20 @@ class TQrvStringGrid : public TBaseGrid {
   // The text beside a dragged scroll thumb that would bring column or row `index` to the left or top.
   QString ScrollHintText(bool vertical, int32_t index);
   virtual void WheelPanStep(int32_t, bool&) {}
+  // Middle-button panning: started at a client point, each tick of its 10 ms timer moves one step toward the mouse
+  // (more than 5 pixels away from the start) and answers the cursor to show (8000 .. 8008); any press or key ends it.
+  TIntelliPan IntelliPan = ipVertical;
+  bool Panning() const { return FPanning; }
+  bool StartPanning(TPoint origin);
+  int32_t PanTick(TPoint mouse);
+  void EndPanning() { FPanning = false; }
+  TPoint PanOrigin() const { return FPanOrigin; }
 
+ private:
+  bool FPanning = false;
+  TPoint FPanOrigin{0, 0};
+
+ public:
   // Finding text (UQrvStringGrid_Find.cpp): the next matching cell after startCell ((-1, -1) from the range's
   // start), (-1, -1) for none; the last hit and the last search's parameters are kept for FindNext.
   TPoint Find(TPoint startCell, const QString& s, TFindParams params);

@@ -1,5 +1,5 @@
 // The mouse wheel (moving the current row or scrolling, by the wheel increment or the desktop's lines per notch),
-// Ctrl+wheel zoom, and the hint text beside a dragged scroll thumb.
+// Ctrl+wheel zoom, middle-button panning, and the hint text beside a dragged scroll thumb.
 #include <cmath>
 
 #include "UQrvStringGrid.h"
@@ -81,4 +81,41 @@ QString TQrvStringGrid::ScrollHintText(bool vertical, int32_t index) {
   QString hint = (vertical ? QStringLiteral("Row : ") : QStringLiteral("Col : ")) + QString::number(index);
   if (OnScrollHint) OnScrollHint(this, index, hint);
   return hint;
+}
+
+bool TQrvStringGrid::StartPanning(TPoint origin) {
+  if (FPanning || IntelliPan == ipNone || RowCount() <= FixedRows()) return false;
+  FPanning = true;
+  FPanOrigin = origin;
+  return true;
+}
+
+int32_t TQrvStringGrid::PanTick(TPoint mouse) {
+  constexpr int32_t Dead = 5;
+  const int32_t dv = IntelliPan == ipHorizontal      ? 0
+                     : mouse.Y < FPanOrigin.Y - Dead ? -1
+                     : mouse.Y > FPanOrigin.Y + Dead ? 1
+                                                     : 0;
+  const int32_t dh = IntelliPan == ipVertical        ? 0
+                     : mouse.X > FPanOrigin.X + Dead ? 1
+                     : mouse.X < FPanOrigin.X - Dead ? -1
+                                                     : 0;
+  // By (dv, dh), each from -1 to 1.
+  static constexpr int32_t Cursors[3][3] = {{8006, 8004, 8005}, {8002, 8000, 8003}, {8008, 8001, 8007}};
+  const int32_t cursor = Cursors[dv + 1][dh + 1];
+  if (!FPanning || IntelliPan == ipNone) return cursor;
+  const TGridRect before = Selection();
+  const int32_t lastRow = RowCount() - FixedFooters() - 1, lastCol = ColCount() - FixedRightCols() - 1;
+  if (Row() < FixedRows() || Row() > lastRow) SetRow(std::max(FixedRows(), std::min(Row(), lastRow)));
+  if (Col() < FixedCols() || Col() > lastCol) SetCol(std::max(FixedCols(), std::min(Col(), lastCol)));
+  if (MouseActions().WheelAction() == waScroll) {
+    if (dh != 0) SetLeftCol(std::max(FixedCols(), std::min(LeftCol() + dh, MaxLeftCol())));
+    if (dv != 0) SetTopRow(std::max(FixedRows(), std::min(TopRow() + dv, MaxTopRow())));
+  } else {
+    if ((dh < 0 && Col() > FixedCols()) || (dh > 0 && Col() < lastCol)) SetCol(Col() + dh);
+    if ((dv < 0 && Row() > FixedRows()) || (dv > 0 && Row() < lastRow)) SetRow(Row() + dv);
+  }
+  const TGridRect now = Selection();
+  if (!(now == before)) SelectionChanged(now.Left, now.Top, now.Right, now.Bottom);
+  return cursor;
 }

@@ -97,3 +97,55 @@ TEST(GridWheel, TheScrollHintNamesTheRowOrColumnAndItsEventMayChangeIt) {
   g.grid.OnScrollHint = [](TQrvStringGrid*, int32_t n, QString& hint) { hint = QStringLiteral("to %1").arg(n); };
   EXPECT_EQ(g.grid.ScrollHintText(true, 7), QStringLiteral("to 7"));
 }
+
+TEST(GridPanning, EachTickStepsTowardTheMouseAndNamesTheDirectionsCursor) {
+  struct Case {
+    TIntelliPan pan;
+    TPoint mouse;  // the start is (100, 100)
+    int32_t cursor;
+    int32_t rowAfter, colAfter;
+  };
+  const Case cases[] = {
+      {ipVertical, {103, 104}, 8000, 5, 1},  // within 5 pixels: no move
+      {ipVertical, {100, 120}, 8001, 6, 1},   {ipVertical, {100, 80}, 8004, 4, 1},
+      {ipVertical, {150, 100}, 8000, 5, 1},  // sideways does nothing when only vertical
+      {ipBoth, {150, 100}, 8003, 5, 2},       {ipBoth, {50, 100}, 8002, 5, 1},
+      {ipBoth, {150, 50}, 8005, 4, 2},        {ipBoth, {50, 50}, 8006, 4, 1},
+      {ipBoth, {150, 150}, 8007, 6, 2},       {ipBoth, {50, 150}, 8008, 6, 1},
+      {ipHorizontal, {100, 150}, 8000, 5, 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.mouse.X << "," << c.mouse.Y << " pan " << c.pan);
+    TWheelGrid g;
+    g.grid.IntelliPan = c.pan;
+    g.grid.SetRow(5);
+    ASSERT_TRUE(g.grid.StartPanning(TPoint{100, 100}));
+    EXPECT_EQ(g.grid.PanTick(c.mouse), c.cursor);
+    EXPECT_EQ(g.grid.Row(), c.rowAfter);
+    EXPECT_EQ(g.grid.Col(), c.colAfter);
+  }
+}
+
+TEST(GridPanning, StartsOnlyWhenAllowedAndStopsAtTheEdges) {
+  TWheelGrid g;
+  g.grid.IntelliPan = ipNone;
+  EXPECT_FALSE(g.grid.StartPanning(TPoint{10, 10}));
+  g.grid.IntelliPan = ipVertical;
+  ASSERT_TRUE(g.grid.StartPanning(TPoint{10, 10}));
+  EXPECT_FALSE(g.grid.StartPanning(TPoint{10, 10}));  // one panning at a time
+  g.grid.SetRow(19);
+  g.grid.PanTick(TPoint{10, 100});
+  EXPECT_EQ(g.grid.Row(), 19);
+  g.grid.MouseActions().SetWheelAction(waScroll);
+  g.grid.SetTopRow(1);
+  g.grid.SetRow(1);
+  g.grid.PanTick(TPoint{10, -50});
+  EXPECT_EQ(g.grid.TopRow(), 1);
+  g.grid.PanTick(TPoint{10, 100});
+  EXPECT_EQ(g.grid.TopRow(), 2);
+  EXPECT_EQ(g.grid.Row(), 1);  // scrolling moves the view, not the cell
+  g.grid.EndPanning();
+  EXPECT_FALSE(g.grid.Panning());
+  g.grid.PanTick(TPoint{10, 100});
+  EXPECT_EQ(g.grid.TopRow(), 2);
+}
