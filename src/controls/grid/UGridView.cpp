@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QCursor>
 #include <QDesktopServices>
 #include <QDrag>
 #include <QDropEvent>
@@ -16,6 +17,8 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QScrollBar>
+#include <QStyleHints>
+#include <QTimer>
 #include <QToolTip>
 #include <QWheelEvent>
 
@@ -26,8 +29,12 @@
 #include "UGridDragFormats.h"
 #include "UGridDropTarget.h"
 #include "UGridModule.h"
+#include "UGridPanning.h"
+#include "UGridScrollHint.h"
+#include "UGridWindowTools.h"
 #include "UHTMLHintWindow.h"
 #include "UQrvStringGrid.h"
+#include "USearchPanel.h"
 #include "UValueText.h"
 
 TGridView::TGridView(std::unique_ptr<TBaseGrid> grid, QWidget* parent)
@@ -50,6 +57,19 @@ TGridView::TGridView(std::unique_ptr<TBaseGrid> grid, QWidget* parent)
     viewport()->setAcceptDrops(true);
     FFooterPanel = new TFooterPanel(*FAdvanced, this);
     FFooterPanel->hide();
+    FSearchPanel = new TSearchPanel(*FAdvanced, viewport());
+    FAdvanced->FormKeyPreview = [this] { return ::FormKeyPreview(this); };
+    FAdvanced->WheelScrollLines = QGuiApplication::styleHints()->wheelScrollLines();
+    Install_Scroll_Hints(*this, *FAdvanced);
+    Install_Panning(*this, *FAdvanced);
+    // The grid timer: the incremental search's quiet time, hovering and blinking cells.
+    auto* timer = new QTimer(this);
+    connect(timer, &QTimer::timeout, this, [this] {
+      const QPoint m = viewport()->mapFromGlobal(QCursor::pos());
+      const TPoint mouse{m.x(), m.y()};
+      Run_Guarded([&] { FAdvanced->TimerTick(viewport()->underMouse() ? &mouse : nullptr); });
+    });
+    timer->start(500);
     FAdvanced->ShowCellControl = [this](const TQrvStringGrid::TCellControlEditor& e) { Show_Cell_Control(e); };
     FAdvanced->FinishCellControl = [this] { Finish_Cell_Control(); };
     FAdvanced->ReadClipboard = [] { return QGuiApplication::clipboard()->text(); };
@@ -71,6 +91,8 @@ TGridView::TGridView(std::unique_ptr<TBaseGrid> grid, QWidget* parent)
 TGridView::~TGridView() {
   // Editors going with the view take the focus with them; that is no leaving of the grid for its owner to handle.
   disconnect(qApp, nullptr, this, nullptr);
+  // The strip talks to the grid, which goes before the viewport's children do.
+  delete FSearchPanel;
   SetEditors(nullptr);
   FDropTarget.reset();
   FGrid->SetHost(nullptr);
@@ -419,15 +441,22 @@ uint32_t TGridView::DialogCode(const QKeyEvent&) const {
 void TGridView::keyPressEvent(QKeyEvent* e) {
   uint16_t key = Key_Code(e->key());
   const TShiftState shift = Shift_State(e->modifiers());
-  bool used = false;
+  bool used = false, formTook = false;
   if (key != 0) {
-    if (FAdvanced)
+    if (FAdvanced) {
+      // The one Qt event is the form's preview and the grid's key alike: a key the form took types nothing here.
+      FAdvanced->FormKeyDown = [this, e, &formTook](uint16_t& k, TShiftState) {
+        formTook = OfferKeyToForm(this, *e);
+        if (formTook) k = 0;
+      };
       used = FAdvanced->WMKeyDown(key, shift);
-    else
+      FAdvanced->FormKeyDown = nullptr;
+    } else {
       FGrid->KeyDown(key, shift);
+    }
     used = used || key == 0;
   }
-  QChar ch = Key_Char(*e);
+  QChar ch = formTook ? QChar() : Key_Char(*e);
   if (!ch.isNull()) {
     if (FAdvanced) {
       used =
@@ -677,8 +706,11 @@ void TGridView::wheelEvent(QWheelEvent* e) {
   if ((delta > 0) != (FWheelRest > 0)) FWheelRest = 0;
   FWheelRest += delta;
   const TShiftState shift = Shift_State(e->modifiers(), e->buttons());
-  for (; FWheelRest >= 120; FWheelRest -= 120) FGrid->DoMouseWheelUp(shift);
-  for (; FWheelRest <= -120; FWheelRest += 120) FGrid->DoMouseWheelDown(shift);
+  const QPoint at = e->position().toPoint();
+  for (; FWheelRest >= 120; FWheelRest -= 120)
+    FAdvanced ? FAdvanced->MouseWheel(120, shift, TPoint{at.x(), at.y()}) : void(FGrid->DoMouseWheelUp(shift));
+  for (; FWheelRest <= -120; FWheelRest += 120)
+    FAdvanced ? FAdvanced->MouseWheel(-120, shift, TPoint{at.x(), at.y()}) : void(FGrid->DoMouseWheelDown(shift));
   e->accept();
 }
 

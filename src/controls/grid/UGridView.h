@@ -24,6 +24,7 @@ class QMimeData;
 class TQrvStringGrid;
 class TGridDropTarget;
 class TFooterPanel;
+class TSearchPanel;
 
 // The posted end of an edit ("GridEditDone"): real column and row of the cell whose edit ended.
 class TGridEditDoneEvent : public QEvent {
@@ -70,6 +71,8 @@ class TGridView : public TGuarded<QAbstractScrollArea>, public IGridHost, public
   TGridDropTarget* DropTarget() const { return FDropTarget.get(); }
   // The strip of the grid's floating footer under the cells (null for a base grid); hidden while the footer is.
   TFooterPanel* FooterPanel() const { return FFooterPanel; }
+  // The search strip over the bottom of the cells (null for a base grid); shown while SearchFooter.Visible is.
+  TSearchPanel* SearchPanel() const { return FSearchPanel; }
   // The shared edit and combo over controls embedded in markup cells (null until first shown).
   QLineEdit* CellControlEdit() const { return FCtrlEdit; }
   QComboBox* CellControlCombo() const { return FCtrlCombo; }
@@ -132,6 +135,7 @@ class TGridView : public TGuarded<QAbstractScrollArea>, public IGridHost, public
 
   TQrvStringGrid* FAdvanced = nullptr;
   TFooterPanel* FFooterPanel = nullptr;
+  TSearchPanel* FSearchPanel = nullptr;
   QPointer<THTMLHintWindow> FHintWindow;
   QPointer<QLineEdit> FCtrlEdit;
   QPointer<QComboBox> FCtrlCombo;

@@ -1,5 +1,7 @@
 #include "UGridWindowTools.h"
 
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QWidget>
 
 QWidget* FindParentForm(QWidget* control) {
@@ -10,4 +12,17 @@ QWidget* FindParentForm(QWidget* control) {
 
 void SetWindowTransparent(QWidget* window) {
   if (window) window->setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+bool FormKeyPreview(QWidget* control) {
+  const QWidget* form = FindParentForm(control);
+  return form && form->property("KeyPreview").toBool();
+}
+
+bool OfferKeyToForm(QWidget* control, const QKeyEvent& key) {
+  QWidget* form = FindParentForm(control);
+  if (!form || form == control || !FormKeyPreview(control)) return false;
+  QKeyEvent copy(key.type(), key.key(), key.modifiers(), key.text(), key.isAutoRepeat(), key.count());
+  QCoreApplication::sendEvent(form, &copy);
+  return copy.isAccepted();
 }

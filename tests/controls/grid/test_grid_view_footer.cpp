@@ -63,3 +63,34 @@ TEST_F(TGridMouseTest, AFooterBorderLineIsDrawnOnlyInAColour) {
   Q().FloatingFooter().SetBorderColor(clNone);
   EXPECT_EQ(Panel_Pixel(panel, 60, 0), plain);
 }
+
+TEST_F(TGridMouseTest, TheFooterStripShowsTheHintOfTheColumnUnderTheMouseOnlyWithShowHint) {
+  Q().FloatingFooter().SetVisible(true);
+  TFooterPanel& panel = *View.FooterPanel();
+  std::vector<std::pair<int32_t, int32_t>> asked;
+  Q().OnGridHint = [&](TQrvStringGrid*, int32_t r, int32_t c, QString& hint) {
+    asked.emplace_back(r, c);
+    hint = QStringLiteral("total of %1").arg(c);
+  };
+  const auto ask = [&](int x) {
+    QHelpEvent help(QEvent::ToolTip, QPoint(x, 5), panel.mapToGlobal(QPoint(x, 5)));
+    QApplication::sendEvent(&panel, &help);
+  };
+  ask(100);
+  EXPECT_EQ(panel.ShownHint(), QString());  // off by default; the event is asked all the same
+  EXPECT_EQ(panel.LastHintX(), -1);
+  Q().FloatingFooter().SetShowHint(true);
+  ask(100);
+  EXPECT_EQ(panel.ShownHint(), QStringLiteral("total of 2"));
+  EXPECT_EQ(panel.LastHintX(), 2);
+  EXPECT_EQ(asked, (std::vector<std::pair<int32_t, int32_t>>{{7, 2}, {7, 2}}));
+  // Moving on to another column ends the hint.
+  QMouseEvent move(QEvent::MouseMove, QPointF(130, 5), panel.mapToGlobal(QPointF(130, 5)), Qt::NoButton, Qt::NoButton,
+                   Qt::NoModifier);
+  QApplication::sendEvent(&panel, &move);
+  EXPECT_EQ(panel.ShownHint(), QString());
+  EXPECT_EQ(panel.LastHintX(), 3);
+  ask(500);  // past the last column: no hint, nothing asked
+  EXPECT_EQ(panel.LastHintX(), -1);
+  EXPECT_EQ(asked.size(), 2u);
+}

@@ -27,6 +27,7 @@
 #include "UGridLooks.h"
 #include "UGridOptions.h"
 #include "UGridRichEdit.h"
+#include "UGridSearch.h"
 #include "UQrvStringGridEvents.h"
 #include "UQrvStringGridSettings.h"
 #include "UQrvStringGridState.h"
@@ -53,6 +54,8 @@ class TGridChangeNotifier {
 // Progress of an export or import, reported row by row to the grid's notification hooks.
 enum TGridExportState { esExportStart, esExportNextRow, esExportDone };
 enum TGridImportState { isImportStart, isImportNextRow, isImportDone };
+enum TScrollHintType { shNone, shVertical, shHorizontal, shBoth };
+enum TIntelliPan { ipVertical, ipHorizontal, ipBoth, ipNone };
 
 // Its events, plain settings and private working state are members of three structs it derives from.
 class TQrvStringGrid : public TBaseGrid,
@@ -824,8 +827,8 @@ class TQrvStringGrid : public TBaseGrid,
   virtual void FocusGrid();
   virtual bool DropDownAlwaysVisible() const { return false; }
   // The footers are panels of the widget: it tells whether they show and how high they are.
-  virtual bool SearchFooterShown() const { return false; }
-  virtual int32_t SearchPanelHeight() const { return 0; }
+  virtual bool SearchFooterShown() const { return FSearchPanel.Visible; }
+  virtual int32_t SearchPanelHeight() const { return FSearchPanel.Height; }
   virtual bool FloatingFooterShown() const;
   // The floating footer covers the grid's last row instead of floating below the rows.
   virtual bool FloatingFooterFixedLastRow() const;
@@ -952,15 +955,90 @@ class TQrvStringGrid : public TBaseGrid,
   bool CMDialogChar(QChar key);
   // The hovered fixed cell is forgotten and repainted.
   void ResetFixedCellHighlight();
-  // The search panel's actions; the search service fills them in.
-  virtual void SearchFooterFindNext() {}
-  virtual void SearchFooterFindPrevious() {}
-  virtual void SearchFooterHighlight() {}
+  // The search strip's actions (UQrvStringGrid_Search.cpp).
+  virtual void SearchFooterFindNext();
+  virtual void SearchFooterFindPrevious();
+  virtual void SearchFooterHighlight();
 
-  // Copies the search footer's settings into the search panel; the model has no panel.
-  virtual void UpdateSearchPanel() {}
+  // Copies the search footer's settings into the search strip.
+  virtual void UpdateSearchPanel();
+
+  // The mouse wheel, zoom and the scroll hint (UQrvStringGrid_Wheel.cpp). WheelScrollLines is the desktop's lines
+  // per notch (the window sets it; -1 means a page).
+  bool IntelliZoom = true;
+  int32_t WheelScrollLines = 3;
+  TScrollHintType ScrollHints = shNone;
+  std::function<void(TQrvStringGrid*, int32_t, QString&)> OnScrollHint;  // ARow (the row or column shown)
+  std::function<void(TQrvStringGrid*, TShiftState, TPoint, bool&)> OnMouseWheelDown, OnMouseWheelUp;
+  // One notch, delta < 0 toward the user: Ctrl zooms, otherwise the current row moves or the view scrolls.
+  void MouseWheel(int32_t delta, TShiftState shift, TPoint mouse);
+  // Columns and rows grow by x pixels and the font by x points, the sum kept within -10 .. 10.
+  void Zoom(int32_t x);
+  // The text beside a dragged scroll thumb that would bring column or row `index` to the left or top.
+  QString ScrollHintText(bool vertical, int32_t index);
+  virtual void WheelPanStep(int32_t, bool&) {}
+  // Middle-button panning: started at a client point, each tick of its 10 ms timer moves one step toward the mouse
+  // (more than 5 pixels away from the start) and answers the cursor to show (8000 .. 8008); any press or key ends it.
+  TIntelliPan IntelliPan = ipVertical;
+  bool Panning() const { return FPanning; }
+  bool StartPanning(TPoint origin);
+  int32_t PanTick(TPoint mouse);
+  void EndPanning() { FPanning = false; }
+  TPoint PanOrigin() const { return FPanOrigin; }
 
  private:
+  bool FPanning = false;
+  TPoint FPanOrigin{0, 0};
+
+ public:
+  // Finding text (UQrvStringGrid_Find.cpp): the next matching cell after startCell ((-1, -1) from the range's
+  // start), (-1, -1) for none; the last hit and the last search's parameters are kept for FindNext.
+  TPoint Find(TPoint startCell, const QString& s, TFindParams params);
+  TPoint FindFirst(const QString& s, TFindParams params);
+  TPoint FindNext();
+  // The first row from FixedRows whose key-column text, markup removed and upper-cased, starts with s (upper case).
+  int32_t Search(const QString& s) const;
+  bool FindBusy() const { return FFindBusy; }
+  // A key typed into a grid that is not editing moves to the first row whose key text starts with the keys typed
+  // so far; false when that search is off.
+  bool IncrementalSearchKey(QChar key);
+  TPoint SearchCell{-1, -1};
+  TFindParams FindParams = 0;
+  int32_t FindCol = 0;
+  int32_t FindRow = 0;
+  // Found text wrapped in highlight tags and unwrapped again (columns and rows as the display shows them).
+  void HilightInCell(bool doCase, int32_t aCol, int32_t aRow, const QString& hiText);
+  void HilightInCol(bool doFixed, bool doCase, int32_t aCol, const QString& hiText);
+  void HilightInGrid(bool doFixed, bool doCase, const QString& hiText);
+  void UnHilightInCell(int32_t aCol, int32_t aRow);
+  void UnHilightInCol(bool doFixed, int32_t aCol);
+  void UnHilightInGrid(bool doFixed);
+  // The search strip: what it shows, and the user's input to it.
+  const TSearchPanelState& SearchPanel() const { return FSearchPanel; }
+  void SearchFooterEditChange(const QString& text);
+  void SearchFooterClose();
+  void SetSearchPanelHighlight(bool down);
+  void SetSearchPanelMatchCase(bool on) { FSearchPanel.MatchCase = on; }
+  // The window redraws the strip after a change.
+  std::function<void()> SearchPanelChanged;
+  // Gives the strip's edit the keyboard (Ctrl+F while the strip shows).
+  std::function<void()> FocusSearchEdit;
+  // The key preview of the form holding the grid: whether it is on, and the form's turn at a key-down, before the
+  // grid's OnKeyDown (the form sets the key to 0 when it took it).
+  std::function<bool()> FormKeyPreview;
+  std::function<void(uint16_t& key, TShiftState shift)> FormKeyDown;
+  std::function<void(TQrvStringGrid*, const QString&, bool&)> OnSearchEditChange;  // Value, DefaultSearch
+  std::function<void(TQrvStringGrid*)> OnSearchFooterClose;
+
+ private:
+  bool MatchFindCell(int32_t aCol, int32_t aRow) const;
+  void HilightRange(int32_t c0, int32_t r0, int32_t c1, int32_t r1, bool doCase, const QString& hiText, bool on);
+  TFindParams SearchPanelParams(TFindParams base);
+  void SearchPanelScrollHit(bool before, bool twoRows);
+  TSearchPanelState FSearchPanel;
+  QString FSearchCache;
+  bool FFindBusy = false;
+
   void CreateOwnedObjects();
   void FreeOwnedObjects();
   void AssignOptionObjects(const TQrvStringGrid* source);

@@ -97,6 +97,7 @@ void TQrvStringGrid::KeyPress(QChar& key) {
       }
     }
   }
+  IncrementalSearchKey(key);
   FireKeyPress(key);
   TBaseGrid::KeyPress(key);
 }

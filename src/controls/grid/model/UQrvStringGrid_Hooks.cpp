@@ -229,16 +229,19 @@ bool IsAccel(QChar key, const QString& caption) {
 bool TQrvStringGrid::CMDialogChar(QChar key) {
   if (!SearchFooterShown()) return false;
   const TSearchFooter& footer = *FSearchFooter;
-  if (footer.ShowFindNext() && IsAccel(key, footer.FindNextCaption())) {
+  // Only a button the user could click answers its key: shown, and enabled while the edit holds text.
+  const TSearchPanelState& panel = FSearchPanel;
+  if (footer.ShowFindNext() && panel.FindNext.Enabled && IsAccel(key, footer.FindNextCaption())) {
     SearchFooterFindNext();
     return true;
   }
-  if (footer.ShowFindPrev() && IsAccel(key, footer.FindPrevCaption())) {
+  if (footer.ShowFindPrev() && panel.FindPrev.Enabled && IsAccel(key, footer.FindPrevCaption())) {
     SearchFooterFindPrevious();
     return true;
   }
-  if (footer.ShowHighLight() && IsAccel(key, footer.HighLightCaption())) {
-    SearchFooterHighlight();
+  if (footer.ShowHighLight() && panel.Highlight.Enabled && IsAccel(key, footer.HighLightCaption())) {
+    // The highlight button is a toggle: its key switches it as a click would.
+    SetSearchPanelHighlight(!panel.HighlightDown);
     return true;
   }
   return false;

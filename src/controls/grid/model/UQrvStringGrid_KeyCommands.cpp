@@ -187,11 +187,23 @@ bool TQrvStringGrid::WMKeyDown(uint16_t& key, TShiftState shift) {
     SetOptions(Options() | goEditing);
     ShowInplaceEdit();
   }
+  if (ctrl && key == 'F' && SearchFooterShown() && FocusSearchEdit) FocusSearchEdit();
   if (enterOrF2) {
     if ((Options() & goEditing) && !IsEditable(rc, Row())) return swallow();
     if (CellHoldsControlTag(rc, Row())) return true;
   }
-  if (key == VK_RETURN && !IsEditable(rc, Row())) return swallow();
+  const bool preview = FormKeyPreview && FormKeyPreview();
+  // The platform's key-down stage: the previewing form first, then OnKeyDown.
+  const auto platformKeyDown = [&] {
+    if (preview && FormKeyDown) FormKeyDown(key, shift);
+    if (key != 0) FireKeyDown(key, shift);
+  };
+  // A form that previews keys sees an Enter the grid has no use for; otherwise it ends here.
+  if (key == VK_RETURN && !IsEditable(rc, Row())) {
+    if (!preview) return swallow();
+    platformKeyDown();
+    return key == 0;
+  }
   if ((key == VK_RETURN || key == VK_SPACE) && IsControlCell(rc, Row())) ControlCellKey(key);
 
   if ((key == VK_HOME || key == VK_END) && HomeEndKey(key, shift)) {
@@ -253,7 +265,7 @@ bool TQrvStringGrid::WMKeyDown(uint16_t& key, TShiftState shift) {
   }
   if (key == VK_DOWN && Navigation().AppendOnArrowDown() && IsLastNormalRow()) AutoAppendRow();
 
-  FireKeyDown(key, shift);
+  platformKeyDown();
   if (key == 0) return true;
   KeyDown(key, shift);
   bool used = key == 0;
@@ -338,6 +350,8 @@ void TQrvStringGrid::KeyDown(uint16_t& key, TShiftState shift) {
 }
 
 void TQrvStringGrid::KeyUp(uint16_t& key, TShiftState shift) {
+  // A cursor key ends the incremental search; Home alone does not.
+  if ((IsArrowOrPage(key) && key != VK_HOME) || key == VK_INSERT || key == VK_DELETE) IncrSearchText.clear();
   const TGridRect before = Ordered(Selection());
   if (OnKeyUp) OnKeyUp(this, key, shift);
   const bool arrow = key == VK_LEFT || key == VK_RIGHT || key == VK_UP || key == VK_DOWN;

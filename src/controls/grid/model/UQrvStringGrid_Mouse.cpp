@@ -37,6 +37,7 @@ void TQrvStringGrid::GridMouseDown(TGridMouseButton button, TShiftState shift, i
   FPressCol = c;
   FPressRow = r;
   ResetPress();
+  IncrSearchText.clear();
   FInteraction = TGridInteraction::None;
   bool allow = true;
   if (OnCanClickCell) OnCanClickCell(this, r, c, allow);

@@ -263,18 +263,33 @@ void TQrvStringGrid::ScreenToCell(const TPoint& pt, int32_t& aCol, int32_t& aRow
   MouseToCell(p.X, p.Y, aCol, aRow);
 }
 
-void TQrvStringGrid::MouseToCell(int32_t x, int32_t y, int32_t& aCol, int32_t& aRow) const {
-  aCol = aRow = -1;
-  for (int32_t r = 0; r < RowCount(); ++r) {
-    for (int32_t c = 0; c < ColCount(); ++c) {
-      const TRect rect = PlatformCellRect(c, r);
-      if (x >= rect.Left && x < rect.Right && y >= rect.Top && y < rect.Bottom) {
-        aCol = c;
-        aRow = r;
-        return;
-      }
-    }
+namespace {
+// The line (column or row) under `pos` along one axis: the fixed lines, then the lines from the first scrolled-in
+// one, each spanning [start, start + size) as the platform places it; lines that start past the client edge are
+// not placed. The walk stops there, so its cost follows what is visible, not the count of lines.
+template <typename Size>
+int32_t LineAt(int32_t pos, int32_t count, int32_t fixed, int32_t first, int32_t limit, Size size) {
+  if (pos < 0) return -1;
+  int32_t start = 0;
+  for (int32_t i = 0; i < fixed && i < count; ++i) {
+    if (start >= limit) return -1;
+    if (pos >= start && pos < start + size(i)) return i;
+    start += size(i);
   }
+  // A first line left of the fixed ones is placed after the lines between it and them.
+  for (int32_t i = first; i < fixed && i < count; ++i) start += size(i);
+  for (int32_t i = std::max(fixed, first); i < count && start < limit; ++i) {
+    if (pos >= start && pos < start + size(i)) return i;
+    start += size(i);
+  }
+  return -1;
+}
+}  // namespace
+
+void TQrvStringGrid::MouseToCell(int32_t x, int32_t y, int32_t& aCol, int32_t& aRow) const {
+  aCol = LineAt(x, ColCount(), FixedCols(), LeftCol(), Width(), [this](int32_t i) { return ColWidths(i); });
+  aRow = LineAt(y, RowCount(), FixedRows(), TopRow(), Height(), [this](int32_t i) { return RowHeights(i); });
+  if (aCol < 0 || aRow < 0) aCol = aRow = -1;
 }
 
 bool TQrvStringGrid::IsOnSizingEdge(int32_t x, int32_t y) const {

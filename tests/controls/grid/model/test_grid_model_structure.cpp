@@ -204,15 +204,18 @@ TEST(GridLifecycle, DialogCharactersRunTheSearchButtonTheyAccelerate) {
     bool showNext;
     bool handled;
     std::string ran;
+    // The buttons are enabled only while the search edit holds text.
+    QString text = QStringLiteral("x");
   };
   const std::vector<Case> cases = {
       {u'n', true, true, true, "next "},     {u'N', true, true, true, "next "},
       {u'p', true, true, true, "previous "}, {u'h', true, true, true, "highlight "},
       {u'x', true, true, false, ""},         {u'&', true, true, false, ""},
       {u'n', false, true, false, ""},        {u'n', true, false, false, ""},
+      {u'n', true, true, false, "", {}},     {u'h', true, true, false, "", {}},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << c.key.toLatin1() << c.shown << c.showNext);
+    SCOPED_TRACE(testing::Message() << c.key.toLatin1() << c.shown << c.showNext << c.text.size());
     TSearchGrid grid;
     grid.Shown = c.shown;
     grid.SearchFooter().SetFindNextCaption(QStringLiteral("Find &next"));
@@ -221,6 +224,7 @@ TEST(GridLifecycle, DialogCharactersRunTheSearchButtonTheyAccelerate) {
     grid.SearchFooter().SetShowFindNext(c.showNext);
     grid.SearchFooter().SetShowFindPrev(true);
     grid.SearchFooter().SetShowHighLight(true);
+    grid.SearchFooterEditChange(c.text);
     EXPECT_EQ(grid.CMDialogChar(c.key), c.handled);
     EXPECT_EQ(grid.Ran, c.ran);
   }
