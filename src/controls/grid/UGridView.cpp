@@ -23,6 +23,7 @@
 #include "UGridDragData.h"
 #include "UGridDragFormats.h"
 #include "UGridDropTarget.h"
+#include "UGridFilterList.h"
 #include "UGridModule.h"
 #include "UHTMLHintWindow.h"
 #include "UQrvStringGrid.h"
@@ -50,6 +51,7 @@ TGridView::TGridView(std::unique_ptr<TBaseGrid> grid, QWidget* parent)
     FFooterPanel->hide();
     FAdvanced->ShowCellControl = [this](const TQrvStringGrid::TCellControlEditor& e) { Show_Cell_Control(e); };
     FAdvanced->FinishCellControl = [this] { Finish_Cell_Control(); };
+    TGridFilterList::Install(*this, *FAdvanced);
     FAdvanced->ReadClipboard = [] { return QGuiApplication::clipboard()->text(); };
     FAdvanced->WriteClipboard = [](const QString& text) { QGuiApplication::clipboard()->setText(text); };
     // Posted, as the desktop hands a Tab to the parent: the grid's own step ends first.
@@ -481,6 +483,9 @@ void TGridView::mouseMoveEvent(QMouseEvent* e) {
     FAdvanced->GridMouseMove(Shift_State(e->modifiers(), e->buttons()), p.x(), p.y());
     if (hinted.X >= 0 && FAdvanced->LastHintPos().X < 0) Hide_Hint();
     if (FAdvanced->Interaction() == TQrvStringGrid::TGridInteraction::Dragging) Start_Drag();
+    QString sizing;
+    TPoint at;
+    if (FAdvanced->SizingHint(sizing, at)) Show_Hint(at, sizing);
     Update_Cursor(p);
     return;
   }
@@ -492,6 +497,9 @@ void TGridView::mouseMoveEvent(QMouseEvent* e) {
 void TGridView::mouseReleaseEvent(QMouseEvent* e) {
   if (!FAdvanced) return;
   const QPoint p = e->position().toPoint();
+  QString sizing;
+  TPoint at;
+  if (FAdvanced->SizingHint(sizing, at)) Hide_Hint();
   FAdvanced->GridMouseUp(Grid_Button(e->button()), Shift_State(e->modifiers(), e->buttons()), p.x(), p.y());
   Update_Cursor(p);
 }
@@ -512,6 +520,10 @@ void TGridView::Show_Cell_Hint(const QPoint& p) {
     Hide_Hint();
     return;
   }
+  Show_Hint(at, hint);
+}
+
+void TGridView::Show_Hint(const TPoint& at, const QString& hint) {
   // The grid's own hint window: a cell text such as "<5" or "<b>" is shown as it stands, never as rich text.
   if (!FHintWindow) FHintWindow = new THTMLHintWindow(this);
   THintData data;

@@ -117,6 +117,7 @@ class TGridView : public TGuarded<QAbstractScrollArea>, public IGridHost, public
   void Update_Cursor(const QPoint& p);
   void Hide_Hint();
   void Show_Cell_Hint(const QPoint& p);
+  void Show_Hint(const TPoint& at, const QString& hint);
   void Start_Drag();
   // The drop target's settings follow the grid's drag settings at every drag entering.
   void Sync_Drop_Target();

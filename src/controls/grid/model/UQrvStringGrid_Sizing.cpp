@@ -59,15 +59,15 @@ int32_t ClampSize(int32_t size, int32_t minSize, int32_t maxSize) {
 }
 }  // namespace
 
+int32_t TQrvStringGrid::SizingSize() const {
+  const int32_t size = FSizingStartSize + FSizingPos - FSizingStart;
+  return FSizingCol ? ClampSize(size, MinColWidth, MaxColWidth) : ClampSize(size, MinRowHeight, MaxRowHeight);
+}
+
 void TQrvStringGrid::MoveSizing(int32_t x, int32_t y) {
   FSizingPos = FSizingCol ? x : y;
-  if (FSizingCol) {
-    const int32_t size = ClampSize(FSizingStartSize + FSizingPos - FSizingStart, MinColWidth, MaxColWidth);
-    if (OnColumnSizing) OnColumnSizing(this, FSizingIndex, size);
-  } else {
-    const int32_t size = ClampSize(FSizingStartSize + FSizingPos - FSizingStart, MinRowHeight, MaxRowHeight);
-    if (OnRowSizing) OnRowSizing(this, FSizingIndex, size);
-  }
+  if (FSizingCol && OnColumnSizing) OnColumnSizing(this, FSizingIndex, SizingSize());
+  if (!FSizingCol && OnRowSizing) OnRowSizing(this, FSizingIndex, SizingSize());
   Invalidate();
 }
 
@@ -80,9 +80,9 @@ void TQrvStringGrid::EndSizing(int32_t x, int32_t y) {
     Invalidate();
     return;
   }
-  const int32_t pos = FSizingCol ? x : y;
+  FSizingPos = FSizingCol ? x : y;
   if (FSizingCol) {
-    int32_t width = ClampSize(FSizingStartSize + pos - FSizingStart, MinColWidth, MaxColWidth);
+    int32_t width = SizingSize();
     SetColWidths(index, width);
     if (OnEndColumnSize) OnEndColumnSize(this, index);
     if (OnUpdateColumnSize) {
@@ -91,7 +91,7 @@ void TQrvStringGrid::EndSizing(int32_t x, int32_t y) {
       if (width != asked) SetColWidths(index, std::max(width, 0));
     }
   } else {
-    SetRowHeights(index, ClampSize(FSizingStartSize + pos - FSizingStart, MinRowHeight, MaxRowHeight));
+    SetRowHeights(index, SizingSize());
     if (OnEndRowSize) OnEndRowSize(this, index);
   }
   Invalidate();
