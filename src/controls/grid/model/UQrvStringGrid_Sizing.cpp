@@ -81,9 +81,24 @@ void TQrvStringGrid::EndSizing(int32_t x, int32_t y) {
     return;
   }
   FSizingPos = FSizingCol ? x : y;
+  // Sizing one column (row) may scale all the others by the same factor.
+  auto scaleOthers = [this, index](bool columns, int32_t size) {
+    const int32_t start = FSizingStartSize;
+    if (start <= 0 || !(columns ? MouseActions().AllColumnSize() : MouseActions().AllRowSize())) return;
+    const double factor = static_cast<double>(size) / start;
+    const int32_t count = columns ? ColCount() : RowCount();
+    for (int32_t i = columns ? FixedCols() : FixedRows(); i < count; ++i) {
+      if (i == index) continue;
+      if (columns)
+        SetColWidths(i, static_cast<int32_t>(std::lround(ColWidths(i) * factor)));
+      else
+        SetRowHeights(i, static_cast<int32_t>(std::lround(RowHeights(i) * factor)));
+    }
+  };
   if (FSizingCol) {
     int32_t width = SizingSize();
     SetColWidths(index, width);
+    scaleOthers(true, width);
     if (OnEndColumnSize) OnEndColumnSize(this, index);
     if (OnUpdateColumnSize) {
       const int32_t asked = width;
@@ -92,6 +107,7 @@ void TQrvStringGrid::EndSizing(int32_t x, int32_t y) {
     }
   } else {
     SetRowHeights(index, SizingSize());
+    scaleOthers(false, RowHeights(index));
     if (OnEndRowSize) OnEndRowSize(this, index);
   }
   Invalidate();

@@ -483,4 +483,37 @@ TEST_F(MouseParts, AlwaysEditOpensTheEditorWhenTheFocusEntersOnAVisibleEditableC
   grid.SetEditors(nullptr);
 }
 
+TEST_F(MouseParts, SizingOneColumnOrRowScalesAllOthersWhenAsked) {
+  grid.SetOptions(grid.Options() | goColSizing | goRowSizing);
+  grid.SetColWidths(3, 30);
+  const TRect header = grid.CellRect(2, 0);
+  // Off: only the sized column changes.
+  Press(header.Right - 1, 10);
+  grid.GridMouseMove(ssLeft, header.Right + 29, 10);
+  Release(header.Right + 29, 10);
+  EXPECT_EQ(grid.ColWidths(2), 90);
+  EXPECT_EQ(grid.ColWidths(1), 60);
+  grid.SetColWidths(2, 60);
+
+  // On: from 60 to 90 widens every other normal column by half; the fixed column stays.
+  grid.MouseActions().SetAllColumnSize(true);
+  Press(header.Right - 1, 10);
+  grid.GridMouseMove(ssLeft, header.Right + 29, 10);
+  Release(header.Right + 29, 10);
+  EXPECT_EQ(grid.ColWidths(2), 90);
+  EXPECT_EQ(grid.ColWidths(1), 90);
+  EXPECT_EQ(grid.ColWidths(3), 45);
+  EXPECT_EQ(grid.ColWidths(4), 90);
+  EXPECT_EQ(grid.ColWidths(0), 60);
+
+  grid.MouseActions().SetAllRowSize(true);
+  const TRect rowHeader = grid.CellRect(0, 2);
+  Press(30, rowHeader.Bottom - 1);
+  grid.GridMouseMove(ssLeft, 30, rowHeader.Bottom - 11);
+  Release(30, rowHeader.Bottom - 11);
+  EXPECT_EQ(grid.RowHeights(2), 10);
+  EXPECT_EQ(grid.RowHeights(5), 10);
+  EXPECT_EQ(grid.RowHeights(0), 20);
+}
+
 }  // namespace
