@@ -633,18 +633,40 @@ void Answer_Drop(QDropEvent* e, uint32_t effect) {
 }
 }  // namespace
 
+void TGridView::Drag_Scroll(int32_t interval) {
+  if (!FDragScrollTimer) {
+    FDragScrollTimer = new QTimer(this);
+    connect(FDragScrollTimer, &QTimer::timeout, this,
+            [this] { Run_Guarded([this] { Drag_Scroll(FAdvanced->DragScrollTimer()); }); });
+  }
+  if (interval == 0)
+    FDragScrollTimer->stop();
+  else if (interval > 0)
+    FDragScrollTimer->start(interval);
+}
+
 void TGridView::dragEnterEvent(QDragEnterEvent* e) {
+  const QPoint p = e->position().toPoint();
+  if (FAdvanced) Drag_Scroll(FAdvanced->DragScrollOver(p.x(), p.y(), false));
+  if (FAdvanced && FAdvanced->DragScrollOptions.Active) e->accept();
   if (!FDropTarget || !FAdvanced->DragDropSettings.OleDropTarget) {
-    e->ignore();
+    // Drag scrolling keeps the moves coming without taking the drop.
+    if (FAdvanced && FAdvanced->DragScrollOptions.Active)
+      e->setDropAction(Qt::IgnoreAction);
+    else
+      e->ignore();
     return;
   }
   Sync_Drop_Target();
-  const QPoint p = e->position().toPoint();
   Answer_Drop(e, FDropTarget->DragEnter(*e->mimeData(), TPoint{p.x(), p.y()}, e->modifiers() & Qt::ControlModifier,
                                         Drop_Allowed(e->possibleActions())));
 }
 
 void TGridView::dragMoveEvent(QDragMoveEvent* e) {
+  if (FAdvanced) {
+    const QPoint at = e->position().toPoint();
+    Drag_Scroll(FAdvanced->DragScrollOver(at.x(), at.y(), false));
+  }
   if (!FDropTarget || !FAdvanced->DragDropSettings.OleDropTarget) {
     e->ignore();
     return;
@@ -655,11 +677,13 @@ void TGridView::dragMoveEvent(QDragMoveEvent* e) {
 }
 
 void TGridView::dragLeaveEvent(QDragLeaveEvent* e) {
+  if (FAdvanced) Drag_Scroll(FAdvanced->DragScrollOver(0, 0, true));
   if (FDropTarget) FDropTarget->DragLeave();
   e->accept();
 }
 
 void TGridView::dropEvent(QDropEvent* e) {
+  if (FAdvanced) Drag_Scroll(FAdvanced->DragScrollOver(0, 0, true));
   if (!FDropTarget || !FAdvanced->DragDropSettings.OleDropTarget) {
     e->ignore();
     return;

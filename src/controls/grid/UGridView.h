@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPointer>
+#include <QTimer>
 #include <memory>
 #include <optional>
 
@@ -118,6 +119,8 @@ class TGridView : public TGuarded<QAbstractScrollArea>, public IGridHost, public
   void Hide_Hint();
   void Show_Cell_Hint(const QPoint& p);
   void Show_Hint(const TPoint& at, const QString& hint);
+  // Runs the drag-scroll timer as the grid answers: above 0 (re)start with that interval, 0 stop.
+  void Drag_Scroll(int32_t interval);
   void Start_Drag();
   // The drop target's settings follow the grid's drag settings at every drag entering.
   void Sync_Drop_Target();
@@ -136,6 +139,7 @@ class TGridView : public TGuarded<QAbstractScrollArea>, public IGridHost, public
   QPointer<THTMLHintWindow> FHintWindow;
   QPointer<QLineEdit> FCtrlEdit;
   QPointer<QComboBox> FCtrlCombo;
+  QTimer* FDragScrollTimer = nullptr;
   std::unique_ptr<TGridDropTarget> FDropTarget;
 
   std::unique_ptr<TBaseGrid> FGrid;

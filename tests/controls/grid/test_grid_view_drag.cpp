@@ -5,6 +5,7 @@
 
 #include <QDropEvent>
 #include <QMimeData>
+#include <QTest>
 #include <memory>
 
 #include "GridMouseFixture.h"
@@ -135,4 +136,29 @@ TEST_F(TGridDragTest, ABlockWhoseAnnouncedLengthDoesNotFitIsRefusedAtTheView) {
   good.setData(GridCellsMimeType(), CellsBlock_Wrap(stream));
   EXPECT_NE(Deliver_Drop(Target, good, Middle_Of(3, 4), Qt::NoModifier), Qt::IgnoreAction);
   EXPECT_EQ(Block(T(), 3, 4), (QStringList{"a", "b", "c", "d"}));
+}
+
+TEST_F(TGridDragTest, ADragRestingNearTheBottomScrollsTheTargetUntilItLeaves) {
+  T().SetRowCount(40);
+  T().DragScrollOptions.Active = true;
+  T().DragScrollOptions.Delays.InitialDelay = 30;
+  T().DragScrollOptions.Delays.RepeatDelay = 10;
+  T().DragScrollOptions.Margins.BottomMargin = 20;
+  QMimeData data;
+  data.setText("x");
+  // The target takes no drops, yet the drag near its bottom edge scrolls it.
+  const QPoint bottom(100, 110);
+  QDragEnterEvent enter(bottom, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(Target.viewport(), &enter);
+  EXPECT_TRUE(enter.isAccepted());
+  EXPECT_EQ(enter.dropAction(), Qt::IgnoreAction);
+  ASSERT_EQ(T().TopRow(), 1);
+  QTest::qWait(15);
+  EXPECT_EQ(T().TopRow(), 1) << "nothing moves before the first delay";
+  QTRY_VERIFY_WITH_TIMEOUT(T().TopRow() >= 3, 2000);
+  QDragLeaveEvent leave;
+  QApplication::sendEvent(Target.viewport(), &leave);
+  const int32_t left = T().TopRow();
+  QTest::qWait(60);
+  EXPECT_EQ(T().TopRow(), left);
 }

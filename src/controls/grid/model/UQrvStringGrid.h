@@ -1647,6 +1647,35 @@ class TQrvStringGrid : public TBaseGrid {
   int32_t FFilterCol = -1;
 
  public:
+  // Scrolling while a drag hovers near the edges (_DragScroll.cpp). The widget runs one timer with the intervals the
+  // calls answer: above 0 (re)start with it, 0 stop, -1 leave it as it runs.
+  struct TDragScrollOptions {
+    bool Active = false;
+    struct {
+      int32_t InitialDelay = 1000;
+      int32_t RepeatDelay = 250;
+    } Delays;
+    struct {
+      int32_t TopMargin = 50;
+      int32_t BottomMargin = 50;
+      int32_t LeftMargin = 50;
+      int32_t RightMargin = 50;
+    } Margins;
+  } DragScrollOptions;
+  enum TDragScrollDirections : uint8_t { dsdUp = 1, dsdDown = 2, dsdLeft = 4, dsdRight = 8 };
+  using TDragScrollDirection = uint8_t;
+  // A drag entering or moving at (x, y), or leaving.
+  int32_t DragScrollOver(int32_t x, int32_t y, bool leave);
+  int32_t DragScrollTimer();
+  TDragScrollDirection DragScrollDirection() const { return FDragScrollDirection; }
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, TDragScrollDirection&, bool&)>
+      OnDragScroll;  // TopRow, LeftCol, DragScrollDir, CanScroll
+
+ private:
+  TDragScrollDirection FDragScrollDirection = 0;
+  bool FDragTimerRunning = false;
+
+ public:
   // Focus and cursor (_Focus.cpp): the widget reports the focus entering and leaving and asks for the cursor.
   enum TGridCursor { gcDefault, gcColumnSizing, gcRowSizing, gcLink };
   TGridCursor CursorAt(int32_t x, int32_t y) const;

@@ -516,4 +516,62 @@ TEST_F(MouseParts, SizingOneColumnOrRowScalesAllOthersWhenAsked) {
   EXPECT_EQ(grid.RowHeights(0), 20);
 }
 
+TEST_F(MouseParts, ADragNearAnEdgeScrollsAfterTheFirstDelayThenStepByStep) {
+  // 5 columns of 60 in 400 x 300 do not scroll sideways; 40 rows do downwards.
+  grid.SetRowCount(40);
+  struct Case {
+    const char* name;
+    int32_t x, y;
+    TQrvStringGrid::TDragScrollDirection direction;
+  };
+  const Case cases[] = {
+      {"middle", 200, 150, 0},
+      {"top margin", 200, 49, TQrvStringGrid::dsdUp},
+      {"bottom margin", 200, 251, TQrvStringGrid::dsdDown},
+      {"left margin", 49, 150, TQrvStringGrid::dsdLeft},
+      {"bottom-right corner", 351, 251, TQrvStringGrid::dsdDown | TQrvStringGrid::dsdRight},
+      {"just outside the top margin", 200, 50, 0},
+  };
+  grid.DragScrollOptions.Active = true;
+  for (const Case& k : cases) {
+    SCOPED_TRACE(k.name);
+    const int32_t interval = grid.DragScrollOver(k.x, k.y, false);
+    EXPECT_EQ(grid.DragScrollDirection(), k.direction);
+    EXPECT_EQ(interval, k.direction ? 1000 : 0);
+    grid.DragScrollOver(0, 0, true);
+  }
+
+  // Resting at the bottom: the steps go on at the repeat delay until the last row is in view.
+  ASSERT_EQ(grid.TopRow(), 1);
+  ASSERT_EQ(grid.DragScrollOver(200, 290, false), 1000);
+  EXPECT_EQ(grid.DragScrollTimer(), 250);
+  EXPECT_EQ(grid.TopRow(), 2);
+  for (int i = 0; i < 60; ++i) grid.DragScrollTimer();
+  EXPECT_EQ(grid.TopRow() + grid.VisibleRowCount(), 40);
+  // At the top the first scrollable row is not passed.
+  grid.DragScrollOver(200, 10, false);
+  for (int i = 0; i < 60; ++i) grid.DragScrollTimer();
+  EXPECT_EQ(grid.TopRow(), 1);
+
+  // OnDragScroll may turn the step round or stop it.
+  bool allow = false;
+  grid.OnDragScroll = [&](TQrvStringGrid*, int32_t, int32_t, TQrvStringGrid::TDragScrollDirection& d, bool& can) {
+    d = TQrvStringGrid::dsdDown;
+    can = allow;
+  };
+  grid.DragScrollTimer();
+  EXPECT_EQ(grid.TopRow(), 1);
+  allow = true;
+  grid.DragScrollTimer();
+  EXPECT_EQ(grid.TopRow(), 2);
+
+  // Leaving, or options switched off, stops the timer.
+  EXPECT_EQ(grid.DragScrollOver(0, 0, true), 0);
+  EXPECT_EQ(grid.DragScrollTimer(), 0);
+  grid.DragScrollOver(200, 290, false);
+  grid.DragScrollOptions.Active = false;
+  EXPECT_EQ(grid.DragScrollTimer(), 0);
+  EXPECT_EQ(grid.DragScrollOver(200, 290, false), 0);
+}
+
 }  // namespace
