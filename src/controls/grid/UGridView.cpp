@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPaintEvent>
+#include <QPainter>
 #include <QScrollBar>
 #include <QWheelEvent>
 
@@ -64,6 +65,11 @@ TGridView::TGridView(std::unique_ptr<TBaseGrid> grid, QWidget* parent)
   RunDrag = [this](QMimeData* data, Qt::DropActions allowed) {
     auto* drag = new QDrag(viewport());
     drag->setMimeData(data);
+    // The picture hangs at the cursor by its top-left corner.
+    if (!FDragImage.isNull()) {
+      drag->setPixmap(FDragImage);
+      drag->setHotSpot(QPoint(0, 0));
+    }
     return drag->exec(allowed, Qt::MoveAction);
   };
 }
@@ -173,6 +179,16 @@ void TGridView::Finish_Cell_Control() {
 }
 
 bool TGridView::eventFilter(QObject* watched, QEvent* e) {
+  // Enter hands the value back and returns to the grid; Tab moves on to the cell's next control.
+  if (e->type() == QEvent::KeyPress && (watched == FCtrlEdit || watched == FCtrlCombo)) {
+    const auto* key = static_cast<QKeyEvent*>(e);
+    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    const bool tab = key->key() == Qt::Key_Tab && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+    if (enter || tab) {
+      Run_Guarded([&] { FAdvanced->CellControlKey(tab); });
+      return true;
+    }
+  }
   // The combo's own list taking the focus does not end the edit.
   if (e->type() == QEvent::FocusOut && (watched == FCtrlEdit || watched == FCtrlCombo) &&
       static_cast<QFocusEvent*>(e)->reason() != Qt::PopupFocusReason)
@@ -600,13 +616,32 @@ void TGridView::Start_Drag() {
   const bool column = g.DraggingColumn();
   QMimeData* data = column ? Grid_ColumnDragData(g.DragCell().X)
                            : Grid_CellDragData(g, g.DragCell(), g.Navigation().AllowFmtClipboard());
+  FDragImage = g.DragDropSettings.ShowCells ? Drag_Image(dragged) : QPixmap();
   const Qt::DropAction action = RunDrag(data, Qt::CopyAction | Qt::MoveAction);
+  FDragImage = QPixmap();
   const bool cancelled = action == Qt::IgnoreAction;
   if (!cancelled && !column)
     Grid_FinishCellDrag(g, dragged, action, g.DragDropSettings.OleCopyAlways,
                         g.DragDropSettings.OleRemoveRows && (g.Options() & goRowSelect));
   g.EndOleDrag(action == Qt::MoveAction ? 2u : (cancelled ? 0u : 1u), cancelled);
   viewport()->update();
+}
+
+QPixmap TGridView::Drag_Image(const TGridRect& cells) {
+  const TQrvStringGrid& g = *FAdvanced;
+  // Only what is in view is pictured.
+  const int32_t left = std::max(cells.Left, g.LeftCol()), top = std::max(cells.Top, g.TopRow());
+  const int32_t right = std::min(cells.Right, g.LeftCol() + g.VisibleColCount() - 1);
+  const int32_t bottom = std::min(cells.Bottom, g.TopRow() + g.VisibleRowCount() - 1);
+  if (left > right || top > bottom) return {};
+  const TRect first = g.CellRect(left, top), last = g.CellRect(right, bottom);
+  const QRect area(first.Left + 1, first.Top + 1, last.Right - first.Left + 1, last.Bottom - first.Top + 1);
+  QImage image = viewport()->grab(area).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  QPainter painter(&image);
+  painter.setCompositionMode(QPainter::CompositionMode_DestinationIn);
+  painter.fillRect(image.rect(), QColor(0, 0, 0, 192));
+  painter.end();
+  return QPixmap::fromImage(image);
 }
 
 void TGridView::Sync_Drop_Target() {

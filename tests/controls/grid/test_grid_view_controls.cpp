@@ -4,6 +4,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QTest>
 #include <vector>
 
 #include "GridMouseFixture.h"
@@ -95,4 +96,30 @@ TEST_F(TGridControlsTest, AComboListHandlerCanMakeTheComboListOnly) {
   combo->setCurrentIndex(2);
   EXPECT_FALSE(Q().FocusNextCellControl(1, 3, QStringLiteral("k1")));
   EXPECT_EQ(Q().Cells(1, 3), Tag("k1", "c", "80", "COMBO"));
+}
+
+TEST_F(TGridControlsTest, TabWalksTheControlsAndEnterReturnsToTheGrid) {
+  Q().SetCol(1);
+  Q().SetRow(2);
+  ASSERT_TRUE(Q().FocusNextCellControl(1, 2, QString()));
+  QLineEdit* edit = View.CellControlEdit();
+  ASSERT_NE(edit, nullptr);
+  edit->setText(QStringLiteral("one"));
+  QTest::keyClick(edit, Qt::Key_Tab);
+  // Tab wrote the value back and opened the password field of the same cell.
+  EXPECT_EQ(Q().Cells(1, 2), Cell_Text("one", "", "FALSE"));
+  EXPECT_TRUE(edit->isVisible());
+  EXPECT_EQ(edit->echoMode(), QLineEdit::Password);
+  edit->setText(QStringLiteral("two"));
+  QTest::keyClick(edit, Qt::Key_Return);
+  EXPECT_FALSE(edit->isVisible());
+  EXPECT_FALSE(Q().CellControlEditing());
+  EXPECT_EQ(Q().Cells(1, 2), Cell_Text("one", "two", "FALSE"));
+
+  // With AdvanceAuto, Tab goes on to the next cell instead.
+  Q().Navigation().SetAdvanceAuto(true);
+  ASSERT_TRUE(Q().FocusNextCellControl(1, 2, QString()));
+  QTest::keyClick(edit, Qt::Key_Tab);
+  EXPECT_FALSE(edit->isVisible());
+  EXPECT_NE(std::make_pair(Q().Col(), Q().Row()), std::make_pair(1, 2));
 }

@@ -162,3 +162,30 @@ TEST_F(TGridDragTest, ADragRestingNearTheBottomScrollsTheTargetUntilItLeaves) {
   QTest::qWait(60);
   EXPECT_EQ(T().TopRow(), left);
 }
+
+TEST_F(TGridDragTest, ShowCellsGivesTheDragASeeThroughPictureOfTheCellsInView) {
+  for (const bool show : {false, true}) {
+    SCOPED_TRACE(show);
+    Q().DragDropSettings.ShowCells = show;
+    Fill_Source_Block();
+    QPixmap seen;
+    View.RunDrag = [&](QMimeData* data, Qt::DropActions) {
+      delete data;
+      seen = View.DragImage();
+      return Qt::IgnoreAction;
+    };
+    Press(Middle_Of(1, 1));
+    Drag_To(Middle_Of(1, 1) + QPoint(10, 0));
+    Release(Middle_Of(1, 1) + QPoint(10, 0));
+    EXPECT_TRUE(View.DragImage().isNull()) << "the picture goes with the drag";
+    if (!show) {
+      EXPECT_TRUE(seen.isNull());
+      continue;
+    }
+    const TRect first = Q().CellRect(1, 1), last = Q().CellRect(2, 2);
+    ASSERT_FALSE(seen.isNull());
+    EXPECT_EQ(seen.size(), QSize(last.Right - first.Left + 1, last.Bottom - first.Top + 1));
+    const QImage image = seen.toImage().convertToFormat(QImage::Format_ARGB32);
+    EXPECT_EQ(qAlpha(image.pixel(image.width() / 2, image.height() / 2)), 192);
+  }
+}

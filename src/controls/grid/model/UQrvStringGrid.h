@@ -1569,6 +1569,8 @@ class TQrvStringGrid : public TBaseGrid {
     bool OleAcceptText = true;
     bool OleAcceptFiles = true;
     bool OleAcceptURLs = true;
+    // A see-through picture of the dragged cells follows the mouse.
+    bool ShowCells = false;
   } DragDropSettings;
   // Sorts the normal rows by SortSettings.Column in SortSettings.Direction (numbers as numbers).
   virtual void QSort();
@@ -1796,6 +1798,9 @@ class TQrvStringGrid : public TBaseGrid {
   // The shared control was left with this value.
   void CellControlEditDone(const QString& value);
   void CellControlComboSelect(int32_t index, const QString& itemText);
+  // Enter (tab false) or Tab in the shared control: the value goes back, then Enter gives the grid the focus and
+  // Tab moves on to the cell's next control (with AdvanceAuto: to the next cell).
+  void CellControlKey(bool tab);
   bool CellControlEditing() const { return FCtrlEditing; }
   // The rectangle of the control with that ID in cell (real column c, row r); empty when the cell has none.
   TRect CellControlRect(int32_t c, int32_t r, const QString& id);

@@ -132,3 +132,17 @@ void TQrvStringGrid::CellControlEditDone(const QString& value) {
 void TQrvStringGrid::CellControlComboSelect(int32_t index, const QString& itemText) {
   if (OnControlComboSelect) OnControlComboSelect(this, FCtrlXY.Y, FCtrlXY.X, index, FCtrlID, itemText);
 }
+
+void TQrvStringGrid::CellControlKey(bool tab) {
+  const TPoint at = FCtrlXY;
+  const QString id = FCtrlID;
+  if (FCtrlEditing && FinishCellControl) FinishCellControl();
+  if (!tab) {
+    FocusGrid();
+  } else if (Navigation().AdvanceAuto()) {
+    FocusGrid();
+    AdvanceCell(Col(), Row(), true, false, true, false, true);
+  } else if (at.X >= 0) {
+    FocusNextCellControl(at.X, at.Y, id);
+  }
+}
