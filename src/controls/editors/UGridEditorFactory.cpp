@@ -358,3 +358,20 @@ void TGridEditorFactory::FocusGrid() {
 void TGridEditorFactory::PostEditDone(int32_t realCol, int32_t row) {
   QApplication::postEvent(&FView, new TGridEditDoneEvent(realCol, row));
 }
+
+bool TGridEditorFactory::ShowFixedEditor(TGridFixedCellEditor kind, int32_t realCol, int32_t row, const TRect& rect,
+                                         const QStringList& values) {
+  QWidget* editor = kind == fceEdit ? static_cast<QWidget*>(FTransEdit.get()) : FTransCombo.get();
+  editor->setGeometry(rect.Left, rect.Top, rect.Right - rect.Left, rect.Bottom - rect.Top);
+  if (kind == fceEdit)
+    FTransEdit->Start(realCol, row);
+  else
+    FTransCombo->Start(realCol, row, values, kind == fceComboList);
+  return true;
+}
+
+bool TGridEditorFactory::StopFixedEditor() {
+  if (FTransEdit->isVisible() && !FTransEdit->StopEdit()) return false;
+  if (FTransCombo->isVisible() && !FTransCombo->StopEdit()) return false;
+  return true;
+}

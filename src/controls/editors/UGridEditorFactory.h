@@ -70,6 +70,9 @@ class TGridEditorFactory : public IGridEditors {
   void ShowBalloon(const QString& title, const QString& text, int32_t icon) override;
   void FocusGrid() override;
   void PostEditDone(int32_t realCol, int32_t row) override;
+  bool ShowFixedEditor(TGridFixedCellEditor kind, int32_t realCol, int32_t row, const TRect& rect,
+                       const QStringList& values) override;
+  bool StopFixedEditor() override;
 
  private:
   // Hides a control; the grid takes the focus first when the control has it.

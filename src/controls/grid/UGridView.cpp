@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPaintEvent>
+#include <QPainter>
 #include <QScrollBar>
 #include <QStyleHints>
 #include <QTimer>
@@ -28,6 +29,7 @@
 #include "UGridDragData.h"
 #include "UGridDragFormats.h"
 #include "UGridDropTarget.h"
+#include "UGridFilterList.h"
 #include "UGridModule.h"
 #include "UGridPanning.h"
 #include "UGridScrollHint.h"
@@ -72,6 +74,7 @@ TGridView::TGridView(std::unique_ptr<TBaseGrid> grid, QWidget* parent)
     timer->start(500);
     FAdvanced->ShowCellControl = [this](const TQrvStringGrid::TCellControlEditor& e) { Show_Cell_Control(e); };
     FAdvanced->FinishCellControl = [this] { Finish_Cell_Control(); };
+    TGridFilterList::Install(*this, *FAdvanced);
     FAdvanced->ReadClipboard = [] { return QGuiApplication::clipboard()->text(); };
     FAdvanced->WriteClipboard = [](const QString& text) { QGuiApplication::clipboard()->setText(text); };
     // Posted, as the desktop hands a Tab to the parent: the grid's own step ends first.
@@ -84,6 +87,11 @@ TGridView::TGridView(std::unique_ptr<TBaseGrid> grid, QWidget* parent)
   RunDrag = [this](QMimeData* data, Qt::DropActions allowed) {
     auto* drag = new QDrag(viewport());
     drag->setMimeData(data);
+    // The picture hangs at the cursor by its top-left corner.
+    if (!FDragImage.isNull()) {
+      drag->setPixmap(FDragImage);
+      drag->setHotSpot(QPoint(0, 0));
+    }
     return drag->exec(allowed, Qt::MoveAction);
   };
 }
@@ -512,6 +520,9 @@ void TGridView::mouseMoveEvent(QMouseEvent* e) {
     FAdvanced->GridMouseMove(Shift_State(e->modifiers(), e->buttons()), p.x(), p.y());
     if (hinted.X >= 0 && FAdvanced->LastHintPos().X < 0) Hide_Hint();
     if (FAdvanced->Interaction() == TQrvStringGrid::TGridInteraction::Dragging) Start_Drag();
+    QString sizing;
+    TPoint at;
+    if (FAdvanced->SizingHint(sizing, at)) Show_Hint(at, sizing);
     Update_Cursor(p);
     return;
   }
@@ -523,6 +534,9 @@ void TGridView::mouseMoveEvent(QMouseEvent* e) {
 void TGridView::mouseReleaseEvent(QMouseEvent* e) {
   if (!FAdvanced) return;
   const QPoint p = e->position().toPoint();
+  QString sizing;
+  TPoint at;
+  if (FAdvanced->SizingHint(sizing, at)) Hide_Hint();
   FAdvanced->GridMouseUp(Grid_Button(e->button()), Shift_State(e->modifiers(), e->buttons()), p.x(), p.y());
   Update_Cursor(p);
 }
@@ -543,6 +557,10 @@ void TGridView::Show_Cell_Hint(const QPoint& p) {
     Hide_Hint();
     return;
   }
+  Show_Hint(at, hint);
+}
+
+void TGridView::Show_Hint(const TPoint& at, const QString& hint) {
   // The grid's own hint window: a cell text such as "<5" or "<b>" is shown as it stands, never as rich text.
   if (!FHintWindow) FHintWindow = new THTMLHintWindow(this);
   THintData data;
@@ -619,13 +637,32 @@ void TGridView::Start_Drag() {
   const bool column = g.DraggingColumn();
   QMimeData* data = column ? Grid_ColumnDragData(g.DragCell().X)
                            : Grid_CellDragData(g, g.DragCell(), g.Navigation().AllowFmtClipboard());
+  FDragImage = g.DragDropSettings.ShowCells ? Drag_Image(dragged) : QPixmap();
   const Qt::DropAction action = RunDrag(data, Qt::CopyAction | Qt::MoveAction);
+  FDragImage = QPixmap();
   const bool cancelled = action == Qt::IgnoreAction;
   if (!cancelled && !column)
     Grid_FinishCellDrag(g, dragged, action, g.DragDropSettings.OleCopyAlways,
                         g.DragDropSettings.OleRemoveRows && (g.Options() & goRowSelect));
   g.EndOleDrag(action == Qt::MoveAction ? 2u : (cancelled ? 0u : 1u), cancelled);
   viewport()->update();
+}
+
+QPixmap TGridView::Drag_Image(const TGridRect& cells) {
+  const TQrvStringGrid& g = *FAdvanced;
+  // Only what is in view is pictured.
+  const int32_t left = std::max(cells.Left, g.LeftCol()), top = std::max(cells.Top, g.TopRow());
+  const int32_t right = std::min(cells.Right, g.LeftCol() + g.VisibleColCount() - 1);
+  const int32_t bottom = std::min(cells.Bottom, g.TopRow() + g.VisibleRowCount() - 1);
+  if (left > right || top > bottom) return {};
+  const TRect first = g.CellRect(left, top), last = g.CellRect(right, bottom);
+  const QRect area(first.Left + 1, first.Top + 1, last.Right - first.Left + 1, last.Bottom - first.Top + 1);
+  QImage image = viewport()->grab(area).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  QPainter painter(&image);
+  painter.setCompositionMode(QPainter::CompositionMode_DestinationIn);
+  painter.fillRect(image.rect(), QColor(0, 0, 0, 192));
+  painter.end();
+  return QPixmap::fromImage(image);
 }
 
 void TGridView::Sync_Drop_Target() {
@@ -652,18 +689,40 @@ void Answer_Drop(QDropEvent* e, uint32_t effect) {
 }
 }  // namespace
 
+void TGridView::Drag_Scroll(int32_t interval) {
+  if (!FDragScrollTimer) {
+    FDragScrollTimer = new QTimer(this);
+    connect(FDragScrollTimer, &QTimer::timeout, this,
+            [this] { Run_Guarded([this] { Drag_Scroll(FAdvanced->DragScrollTimer()); }); });
+  }
+  if (interval == 0)
+    FDragScrollTimer->stop();
+  else if (interval > 0)
+    FDragScrollTimer->start(interval);
+}
+
 void TGridView::dragEnterEvent(QDragEnterEvent* e) {
+  const QPoint p = e->position().toPoint();
+  if (FAdvanced) Drag_Scroll(FAdvanced->DragScrollOver(p.x(), p.y(), false));
+  if (FAdvanced && FAdvanced->DragScrollOptions.Active) e->accept();
   if (!FDropTarget || !FAdvanced->DragDropSettings.OleDropTarget) {
-    e->ignore();
+    // Drag scrolling keeps the moves coming without taking the drop.
+    if (FAdvanced && FAdvanced->DragScrollOptions.Active)
+      e->setDropAction(Qt::IgnoreAction);
+    else
+      e->ignore();
     return;
   }
   Sync_Drop_Target();
-  const QPoint p = e->position().toPoint();
   Answer_Drop(e, FDropTarget->DragEnter(*e->mimeData(), TPoint{p.x(), p.y()}, e->modifiers() & Qt::ControlModifier,
                                         Drop_Allowed(e->possibleActions())));
 }
 
 void TGridView::dragMoveEvent(QDragMoveEvent* e) {
+  if (FAdvanced) {
+    const QPoint at = e->position().toPoint();
+    Drag_Scroll(FAdvanced->DragScrollOver(at.x(), at.y(), false));
+  }
   if (!FDropTarget || !FAdvanced->DragDropSettings.OleDropTarget) {
     e->ignore();
     return;
@@ -674,11 +733,13 @@ void TGridView::dragMoveEvent(QDragMoveEvent* e) {
 }
 
 void TGridView::dragLeaveEvent(QDragLeaveEvent* e) {
+  if (FAdvanced) Drag_Scroll(FAdvanced->DragScrollOver(0, 0, true));
   if (FDropTarget) FDropTarget->DragLeave();
   e->accept();
 }
 
 void TGridView::dropEvent(QDropEvent* e) {
+  if (FAdvanced) Drag_Scroll(FAdvanced->DragScrollOver(0, 0, true));
   if (!FDropTarget || !FAdvanced->DragDropSettings.OleDropTarget) {
     e->ignore();
     return;

@@ -7,7 +7,9 @@
 #include <QAbstractScrollArea>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QPointer>
+#include <QTimer>
 #include <memory>
 #include <optional>
 
@@ -78,6 +80,8 @@ class TGridView : public TGuarded<QAbstractScrollArea>, public IGridHost, public
   QComboBox* CellControlCombo() const { return FCtrlCombo; }
   // Runs a drag out of the grid and answers the action it ended with; by default the toolkit's drag loop.
   std::function<Qt::DropAction(QMimeData* data, Qt::DropActions allowed)> RunDrag;
+  // The picture the running drag shows (ShowCells); null when none.
+  const QPixmap& DragImage() const { return FDragImage; }
 
   // IGridHost.
   void InvalidateAll() override;
@@ -120,6 +124,11 @@ class TGridView : public TGuarded<QAbstractScrollArea>, public IGridHost, public
   void Update_Cursor(const QPoint& p);
   void Hide_Hint();
   void Show_Cell_Hint(const QPoint& p);
+  void Show_Hint(const TPoint& at, const QString& hint);
+  // Runs the drag-scroll timer as the grid answers: above 0 (re)start with that interval, 0 stop.
+  void Drag_Scroll(int32_t interval);
+  // The visible part of the cells as they are shown, 192 of 255 opaque.
+  QPixmap Drag_Image(const TGridRect& cells);
   void Start_Drag();
   // The drop target's settings follow the grid's drag settings at every drag entering.
   void Sync_Drop_Target();
@@ -139,6 +148,8 @@ class TGridView : public TGuarded<QAbstractScrollArea>, public IGridHost, public
   QPointer<THTMLHintWindow> FHintWindow;
   QPointer<QLineEdit> FCtrlEdit;
   QPointer<QComboBox> FCtrlCombo;
+  QTimer* FDragScrollTimer = nullptr;
+  QPixmap FDragImage;
   std::unique_ptr<TGridDropTarget> FDropTarget;
 
   std::unique_ptr<TBaseGrid> FGrid;

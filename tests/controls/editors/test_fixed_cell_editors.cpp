@@ -1,5 +1,7 @@
 // The fixed-cell editors: Enter keeps them open, leaving them validates; a refusal keeps the edit open and
 // focused, an acceptance writes the fixed cell and reports the end of the edit.
+#include <QMouseEvent>
+
 #include "GridEditorFixture.h"
 #include "UGridTransCombo.h"
 #include "UGridTransEdit.h"
@@ -45,6 +47,44 @@ TEST(FixedCellEditors, LeavingValidatesAndWritesTheFixedCell) {
     EXPECT_FALSE(editor->isVisible()) << combo;
     EXPECT_EQ(done, 1);
   }
+}
+
+TEST(FixedCellEditors, TheSettingsPressOpensTheEditorOverTheHeaderCell) {
+  TEditedGrid g;
+  g.Grid->SetCells(2, 0, "Head");
+  g.Grid->MouseActions().SetFixedRowsEdit(fceRightClick);
+  g.Grid->MouseActions().SetFixedRowsEditor(fceComboList);
+  g.Grid->MouseActions().SetFixedComboValues({"Name", "Head", "Size"});
+  const TRect rect = g.Grid->CellRect(2, 0);
+  const QPoint mid((rect.Left + rect.Right) / 2, (rect.Top + rect.Bottom) / 2);
+  QTest::mouseClick(g.View->viewport(), Qt::LeftButton, {}, mid);
+  EXPECT_FALSE(g.Factory->ComboTrans()->isVisible()) << "a left press opens nothing here";
+  QTest::mouseClick(g.View->viewport(), Qt::RightButton, {}, mid);
+  QApplication::processEvents();
+  TGridTransCombo* combo = g.Factory->ComboTrans();
+  ASSERT_TRUE(combo->isVisible());
+  EXPECT_FALSE(combo->isEditable());
+  EXPECT_EQ(combo->currentText(), "Head");
+  EXPECT_EQ(combo->count(), 3);
+  EXPECT_EQ(combo->geometry(), QRect(rect.Left, rect.Top, rect.Right - rect.Left - 1, rect.Bottom - rect.Top - 1));
+  combo->setCurrentIndex(2);
+  g.Other->setFocus();
+  QApplication::processEvents();
+  EXPECT_EQ(g.Grid->Cells(2, 0), "Size");
+  EXPECT_FALSE(combo->isVisible());
+}
+
+TEST(FixedCellEditors, AlwaysEditOpensTheEditorWhenTheFocusComesBack) {
+  TEditedGrid g;
+  g.Grid->Navigation().SetAlwaysEdit(true);
+  g.Grid->MoveToCell(2, 2);
+  g.Other->setFocus();
+  QApplication::processEvents();
+  ASSERT_FALSE(g.Grid->EditMode());
+  g.View->setFocus(Qt::TabFocusReason);
+  QApplication::processEvents();
+  EXPECT_TRUE(g.Grid->EditMode());
+  EXPECT_TRUE(g.Edit() && g.Edit()->isVisible());
 }
 
 }  // namespace

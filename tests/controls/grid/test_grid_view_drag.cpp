@@ -5,6 +5,7 @@
 
 #include <QDropEvent>
 #include <QMimeData>
+#include <QTest>
 #include <memory>
 
 #include "GridMouseFixture.h"
@@ -135,4 +136,56 @@ TEST_F(TGridDragTest, ABlockWhoseAnnouncedLengthDoesNotFitIsRefusedAtTheView) {
   good.setData(GridCellsMimeType(), CellsBlock_Wrap(stream));
   EXPECT_NE(Deliver_Drop(Target, good, Middle_Of(3, 4), Qt::NoModifier), Qt::IgnoreAction);
   EXPECT_EQ(Block(T(), 3, 4), (QStringList{"a", "b", "c", "d"}));
+}
+
+TEST_F(TGridDragTest, ADragRestingNearTheBottomScrollsTheTargetUntilItLeaves) {
+  T().SetRowCount(40);
+  T().DragScrollOptions.Active = true;
+  T().DragScrollOptions.Delays.InitialDelay = 30;
+  T().DragScrollOptions.Delays.RepeatDelay = 10;
+  T().DragScrollOptions.Margins.BottomMargin = 20;
+  QMimeData data;
+  data.setText("x");
+  // The target takes no drops, yet the drag near its bottom edge scrolls it.
+  const QPoint bottom(100, 110);
+  QDragEnterEvent enter(bottom, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(Target.viewport(), &enter);
+  EXPECT_TRUE(enter.isAccepted());
+  EXPECT_EQ(enter.dropAction(), Qt::IgnoreAction);
+  ASSERT_EQ(T().TopRow(), 1);
+  QTest::qWait(15);
+  EXPECT_EQ(T().TopRow(), 1) << "nothing moves before the first delay";
+  QTRY_VERIFY_WITH_TIMEOUT(T().TopRow() >= 3, 2000);
+  QDragLeaveEvent leave;
+  QApplication::sendEvent(Target.viewport(), &leave);
+  const int32_t left = T().TopRow();
+  QTest::qWait(60);
+  EXPECT_EQ(T().TopRow(), left);
+}
+
+TEST_F(TGridDragTest, ShowCellsGivesTheDragASeeThroughPictureOfTheCellsInView) {
+  for (const bool show : {false, true}) {
+    SCOPED_TRACE(show);
+    Q().DragDropSettings.ShowCells = show;
+    Fill_Source_Block();
+    QPixmap seen;
+    View.RunDrag = [&](QMimeData* data, Qt::DropActions) {
+      delete data;
+      seen = View.DragImage();
+      return Qt::IgnoreAction;
+    };
+    Press(Middle_Of(1, 1));
+    Drag_To(Middle_Of(1, 1) + QPoint(10, 0));
+    Release(Middle_Of(1, 1) + QPoint(10, 0));
+    EXPECT_TRUE(View.DragImage().isNull()) << "the picture goes with the drag";
+    if (!show) {
+      EXPECT_TRUE(seen.isNull());
+      continue;
+    }
+    const TRect first = Q().CellRect(1, 1), last = Q().CellRect(2, 2);
+    ASSERT_FALSE(seen.isNull());
+    EXPECT_EQ(seen.size(), QSize(last.Right - first.Left + 1, last.Bottom - first.Top + 1));
+    const QImage image = seen.toImage().convertToFormat(QImage::Format_ARGB32);
+    EXPECT_EQ(qAlpha(image.pixel(image.width() / 2, image.height() / 2)), 192);
+  }
 }

@@ -6,37 +6,18 @@
 #include <vector>
 
 #include <QLineEdit>
+#include <QListWidget>
 #include <QScrollBar>
 #include <QTest>
 
 #include "GridMouseFixture.h"
 #include "UQrvColumnGrid.h"
+#include "model/GridTestHost.h"
 
 namespace {
 using TCellCall = std::tuple<int32_t, int32_t>;
 using TCheckCall = std::tuple<int32_t, int32_t, bool>;
 
-// Stands in for the editor controls: records which text editor the grid opens.
-class TRecordingEditors : public IGridEditors {
- public:
-  std::vector<TEditorType> Shown;
-  void ShowTextEditor(TEditorType kind) override {
-    Shown.push_back(kind);
-    FShowing = true;
-  }
-  bool TextEditorShowing() const override { return FShowing; }
-  QString TextEditorText() const override { return {}; }
-  void HideTextEditor() override { FShowing = false; }
-  bool ShowSpecialEditor(TEditorType, const TEditorPlace&) override { return false; }
-  TEditorValue CommitSpecialEditor(TEditorType) override { return {}; }
-  void PostStartChar(QChar) override {}
-  void ShowBalloon(const QString&, const QString&, int32_t) override {}
-  void FocusGrid() override {}
-  void PostEditDone(int32_t, int32_t) override {}
-
- private:
-  bool FShowing = false;
-};
 }  // namespace
 
 TEST_F(TGridMouseTest, OneClickTogglesACheckBoxAndReportsColumnRowAndState) {
@@ -568,4 +549,43 @@ TEST(GridViewColumnCheckBox, OneClickTogglesADataCheckBoxColumnsText) {
   EXPECT_EQ(grid.Col(), 2);
   EXPECT_EQ(grid.Row(), 3);
   EXPECT_FALSE(grid.EditMode());
+}
+
+TEST_F(TGridMouseTest, TheSizingHintFollowsTheDraggedEdgeAndGoesWithTheRelease) {
+  Q().SetOptions(Q().Options() | goColSizing);
+  Q().HintShowSizing = true;
+  // Column 2 ends at 120.
+  Press({119, 10});
+  Drag_To({129, 10});
+  EXPECT_EQ(View.ShownHint(), "cw=<b>50</b>");
+  Drag_To({134, 10});
+  EXPECT_EQ(View.ShownHint(), "cw=<b>55</b>");
+  Release({134, 10});
+  EXPECT_EQ(View.ShownHint(), "");
+  EXPECT_EQ(Q().ColWidths(2), 55);
+}
+
+TEST_F(TGridMouseTest, TheFilterButtonOpensTheColumnsListAndEscapeClosesIt) {
+  Q().FilterDropDownAuto = true;
+  for (int32_t r = 1; r < 8; ++r) Q().SetCells(2, r, r % 2 ? "odd" : "even");
+  auto list = [this]() -> QListWidget* {
+    for (QListWidget* w : View.viewport()->findChildren<QListWidget*>())
+      if (w->isVisible()) return w;
+    return nullptr;
+  };
+  // Column 2 spans 80 .. 120 in the header.
+  Click({118, 5});
+  EXPECT_EQ(list(), nullptr) << "the column's very edge holds no button";
+  Click({110, 5});
+  QListWidget* shown = list();
+  ASSERT_NE(shown, nullptr);
+  QStringList items;
+  for (int i = 0; i < shown->count(); ++i) items << shown->item(i)->text();
+  EXPECT_TRUE(items.contains("odd"));
+  EXPECT_TRUE(items.contains("even"));
+  EXPECT_EQ(shown->y(), 16);
+  EXPECT_EQ(Q().FilterCol(), 2);
+  QTest::keyClick(shown, Qt::Key_Escape);
+  EXPECT_EQ(list(), nullptr);
+  EXPECT_EQ(Q().FilterCol(), -1);
 }

@@ -65,6 +65,56 @@ struct TFontStyleName {
 constexpr std::array<TFontStyleName, 4> FontStyleNames{
     {{fsBold, "fsBold"}, {fsItalic, "fsItalic"}, {fsUnderline, "fsUnderline"}, {fsStrikeOut, "fsStrikeOut"}}};
 
+const QString GraphicPrefix = QStringLiteral("CellGraphic.");
+constexpr std::array<const char*, TCellTypeCount> CellTypeNames{
+    "ctBitmap",      "ctIcon",         "ctNone",      "ctImageList",
+    "ctCheckBox",    "ctDataCheckBox", "ctRotated",   "ctDataImage",
+    "ctNode",        "ctRadio",        "ctEmpty",     "ctImages",
+    "ctPicture",     "ctFilePicture",  "ctValue",     "ctProgress",
+    "ctComment",     "ctButton",       "ctBitButton", "ctVirtCheckBox",
+    "ctRowCheckBox", "ctProgressPie",  "ctSummary",   "ctRangeIndicator",
+    "ctXPProgress",  "ctInterface",    "ctScrollbar", "ctRadioButton",
+    "ctBalloon",     "ctShape",        "ctRating",    "ctTriStateCheckBox",
+    "ctExpand"};
+constexpr std::array<const char*, 6> CellVAlignNames{"vaTop",       "vaBottom",    "vaCenter",
+                                                     "vaUnderText", "vaAboveText", "vaFull"};
+constexpr std::array<const char*, 6> CellHAlignNames{"haLeft",       "haRight",     "haCenter",
+                                                     "haBeforeText", "haAfterText", "haFull"};
+constexpr std::array<const char*, 3> CheckStateNames{"cbUnchecked", "cbChecked", "cbGrayed"};
+
+// The graphics a stream carries: those whose whole state is in the graphic's own fields, and radio groups and
+// image lists with their texts. Pictures, nodes (part of the grid's tree), colours kept in the object slot and
+// objects of interfaced cells stay with their grid.
+bool CarriedType(TCellType type) {
+  switch (type) {
+    case ctCheckBox:
+    case ctDataCheckBox:
+    case ctVirtCheckBox:
+    case ctRowCheckBox:
+    case ctTriStateCheckBox:
+    case ctRadioButton:
+    case ctImageList:
+    case ctDataImage:
+    case ctRotated:
+    case ctValue:
+    case ctProgress:
+    case ctButton:
+    case ctExpand:
+    case ctScrollbar:
+    case ctRadio:
+    case ctImages:
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool CarriedGraphic(const TCellGraphic& g) {
+  if (g.CellType() == ctRadio) return g.CellCreated() && g.ObjectAs<QStringList>();
+  if (g.CellType() == ctImages) return g.ObjectAs<TIntList>() != nullptr;
+  return CarriedType(g.CellType());
+}
+
 // Cell types whose graphic record is followed by one picture record.
 const QStringList PictureCellTypes{QStringLiteral("ctBitmap"),     QStringLiteral("ctBitButton"),
                                    QStringLiteral("ctIcon"),       QStringLiteral("ctRadio"),
@@ -159,6 +209,76 @@ void ApplyProp(TCellProperties& p, const QString& name, const TStreamValue& valu
     }
 }
 
+void WriteGraphic(TStreamRecordWriter& w, const TCellGraphic& g) {
+  w.Begin(QStringLiteral("TGridGraphicIO"));
+  w.Ident(GraphicPrefix + "CellType", NameOf(CellTypeNames, g.CellType()));
+  w.Ident(GraphicPrefix + "CellVAlign", NameOf(CellVAlignNames, g.CellVAlign()));
+  w.Ident(GraphicPrefix + "CellHAlign", NameOf(CellHAlignNames, g.CellHAlign()));
+  w.Integer(GraphicPrefix + "CellIndex", g.CellIndex());
+  w.Boolean(GraphicPrefix + "CellTransparent", g.CellTransparent());
+  w.Boolean(GraphicPrefix + "CellCreated", g.CellCreated());
+  w.Boolean(GraphicPrefix + "CellBoolean", g.CellBoolean());
+  w.Ident(GraphicPrefix + "CellCheckBoxState", NameOf(CheckStateNames, g.CellCheckBoxState()));
+  w.Integer(GraphicPrefix + "CellAngle", g.CellAngle());
+  w.Extended(GraphicPrefix + "CellValue", g.CellValue());
+  w.Integer(GraphicPrefix + "CellErrFrom", g.CellErrFrom());
+  w.Integer(GraphicPrefix + "CellErrLen", g.CellErrLen());
+  // The graphic's text is cleared before it is written.
+  w.End();
+  if (g.CellType() == ctRadio) {
+    w.Begin(QStringLiteral("TGridSLIO"));
+    w.List(QStringLiteral("Strings"), *g.ObjectAs<QStringList>());
+    w.End();
+  } else if (g.CellType() == ctImages) {
+    const TIntList& list = *g.ObjectAs<TIntList>();
+    QStringList indexes;
+    for (int32_t i = 0; i < list.Count(); ++i) indexes << QString::number(list.GetInteger(i));
+    w.Begin(QStringLiteral("TGridSLIO"));
+    w.List(QStringLiteral("Strings"), {indexes.join(',')});
+    w.End();
+  }
+}
+
+void ApplyGraphic(TQrvStringGrid& grid, int32_t c, int32_t r, const TCellStreamGraphic& source) {
+  std::optional<int> type;
+  for (const auto& [name, value] : source.Values)
+    if (name == "CellType") type = IndexOf(CellTypeNames, value);
+  // A graphic of a kind this grid does not carry (from another writer) is left out.
+  if (!type || !CarriedType(static_cast<TCellType>(*type))) return;
+  TCellGraphic* g = grid.CreateCellGraphic(c, r);
+  g->SetCellType(static_cast<TCellType>(*type));
+  for (const auto& [name, value] : source.Values) {
+    const auto* number = std::get_if<int32_t>(&value);
+    const auto* flag = std::get_if<bool>(&value);
+    if (name == "CellVAlign")
+      if (const auto i = IndexOf(CellVAlignNames, value)) g->SetCellVAlign(static_cast<TCellVAlign>(*i));
+    if (name == "CellHAlign")
+      if (const auto i = IndexOf(CellHAlignNames, value)) g->SetCellHAlign(static_cast<TCellHAlign>(*i));
+    if (name == "CellCheckBoxState")
+      if (const auto i = IndexOf(CheckStateNames, value)) g->SetCellCheckBoxState(static_cast<TCheckBoxState>(*i));
+    if (name == "CellIndex" && number) g->SetCellIndex(*number);
+    if (name == "CellAngle" && number) g->SetCellAngle(*number);
+    if (name == "CellErrFrom" && number) g->SetCellErrFrom(*number);
+    if (name == "CellErrLen" && number) g->SetCellErrLen(*number);
+    if (name == "CellTransparent" && flag) g->SetCellTransparent(*flag);
+    if (name == "CellBoolean" && flag) g->SetCellBoolean(*flag);
+    if (name == "CellValue")
+      if (const auto* raw = std::get_if<TStreamBinary>(&value))
+        if (const auto number = ExtendedToDouble(raw->Bytes)) g->SetCellValue(*number);
+  }
+  // The target owns the texts it was given.
+  if (g->CellType() == ctRadio) {
+    auto* items = new QStringList(source.Strings.begin(), source.Strings.end());
+    g->SetCellBitmap(items);
+    g->SetCellCreated(true);
+  } else if (g->CellType() == ctImages) {
+    auto* list = new TIntList(c, r);
+    if (!source.Strings.empty() && !source.Strings.front().isEmpty())
+      for (const QString& part : source.Strings.front().split(',')) list->Add(part.toInt());
+    g->SetCellBitmap(list);
+  }
+}
+
 QString JoinSizes(int32_t from, int32_t to, const std::function<int32_t(int32_t)>& size) {
   QStringList parts;
   for (int32_t i = from; i <= to; ++i) parts.append(QString::number(size(i)));
@@ -223,9 +343,11 @@ QByteArray SaveRectToBinStream(const TQrvStringGrid& grid, const TGridRect& rect
       if (!props) continue;
       w.Begin(QStringLiteral("TGridCellPropIO"));
       WriteProps(w, *props);
-      // The model's cells hold no graphic of their own yet, so no graphic record follows.
-      w.Boolean(QStringLiteral("HasGraphic"), false);
+      const auto* graphic = dynamic_cast<const TCellGraphic*>(props->GraphicObject());
+      const bool hasGraphic = graphic && CarriedGraphic(*graphic);
+      w.Boolean(QStringLiteral("HasGraphic"), hasGraphic);
       w.End();
+      if (hasGraphic) WriteGraphic(w, *graphic);
     }
   return out;
 }
@@ -270,13 +392,31 @@ std::optional<TCellStreamContent> ReadCellStream(const QByteArray& bytes) {
       if (!Take(*propRecord, QStringLiteral("HasGraphic"), hasGraphic)) return std::nullopt;
       cell.Props = std::move(props);
       if (hasGraphic) {
-        // The graphic and its picture are read past: the model's cells cannot hold them yet.
         const auto graphic = ReadStreamRecord(bytes, pos);
         if (!graphic || graphic->ClassName != QLatin1String("TGridGraphicIO")) return std::nullopt;
-        const TStreamValue* type = graphic->Find(QStringLiteral("CellGraphic.CellType"));
+        const TStreamValue* type = graphic->Find(GraphicPrefix + "CellType");
         const auto* typeName = type ? std::get_if<TStreamIdent>(type) : nullptr;
-        if (typeName && PictureCellTypes.contains(typeName->Name) && !ReadStreamRecord(bytes, pos))
-          return std::nullopt;
+        if (!typeName || !IndexOf(CellTypeNames, *type)) return std::nullopt;
+        TCellStreamGraphic carried;
+        for (const auto& [name, value] : graphic->Properties)
+          if (name.startsWith(GraphicPrefix)) carried.Values.emplace_back(name.mid(GraphicPrefix.size()), value);
+        if (PictureCellTypes.contains(typeName->Name)) {
+          const auto picture = ReadStreamRecord(bytes, pos);
+          if (!picture) return std::nullopt;
+          const bool texts =
+              typeName->Name == QLatin1String("ctRadio") || typeName->Name == QLatin1String("ctImages");
+          if (texts) {
+            // A radio group or an image list comes with its texts, or the stream is not one this grid wrote.
+            const TStreamValue* strings = picture->Find(QStringLiteral("Strings"));
+            const auto* list = strings ? std::get_if<std::vector<QString>>(strings) : nullptr;
+            if (picture->ClassName != QLatin1String("TGridSLIO") || !list) return std::nullopt;
+            carried.Strings = *list;
+            cell.Graphic = std::move(carried);
+          }
+          // The pictures themselves stay with the grid they came from.
+        } else {
+          cell.Graphic = std::move(carried);
+        }
       }
     }
     content.Cells.push_back(std::move(cell));
@@ -317,6 +457,7 @@ bool ApplyCellStream(TQrvStringGrid& grid, const TPoint& point, const TCellStrea
     TCellProperties* props = grid.GetCellProperties(tc, tr);
     for (const auto& [name, value] : cell.Props->Values) ApplyProp(*props, name, value);
     props->SetOwner(tc, tr);
+    if (cell.Graphic) ApplyGraphic(grid, tc, tr, *cell.Graphic);
   }
   grid.Invalidate();
   return true;

@@ -1,7 +1,7 @@
 #pragma once
-// The cells stream: a rectangle of cells with their sizes, texts and per-cell properties, carried between grids
-// in drags and on the clipboard. The reader takes plain bytes, checks the whole stream before the grid is touched,
-// and refuses a stream whose lengths or counts do not fit its data.
+// The cells stream: a rectangle of cells with their sizes, texts, per-cell properties and graphics, carried between
+// grids in drags and on the clipboard. The reader takes plain bytes, checks the whole stream before the grid is
+// touched, and refuses a stream whose lengths or counts do not fit its data.
 #include <QByteArray>
 #include <QString>
 #include <cstdint>
@@ -20,11 +20,19 @@ struct TCellStreamProps {
   std::vector<std::pair<QString, TStreamValue>> Values;  // by property name without the "CellProperties." prefix
 };
 
+// A cell graphic a stream carries: its fields by name (without the "CellGraphic." prefix) and, for radio groups
+// and image lists, their texts.
+struct TCellStreamGraphic {
+  std::vector<std::pair<QString, TStreamValue>> Values;
+  std::vector<QString> Strings;
+};
+
 struct TCellStreamCell {
   int32_t Col = 0;  // the cell's place in the source grid
   int32_t Row = 0;
   QString Text;
   std::optional<TCellStreamProps> Props;
+  std::optional<TCellStreamGraphic> Graphic;
 };
 
 struct TCellStreamContent {

@@ -7,6 +7,7 @@
 
 #include "UCanvasTools.h"
 #include "UEditorType.h"
+#include "UGridOptions.h"
 #include "UGridTypes.h"
 #include "UTypes.h"
 
@@ -55,4 +56,11 @@ class IGridEditors {
   virtual void FocusGrid() = 0;
   // Posts the end of an edit to the grid's window; the grid's GridEditDone runs once the current event is handled.
   virtual void PostEditDone(int32_t realCol, int32_t row) = 0;
+  // The editor of a fixed cell (real column, row), of the kind, over rect; false when this window has none.
+  virtual bool ShowFixedEditor(TGridFixedCellEditor /*kind*/, int32_t /*realCol*/, int32_t /*row*/,
+                               const TRect& /*rect*/, const QStringList& /*values*/) {
+    return false;
+  }
+  // Ends a shown fixed-cell edit; false when validation kept it open. True when none is shown.
+  virtual bool StopFixedEditor() { return true; }
 };

@@ -1,5 +1,7 @@
 #include "UGridStreamIO.h"
 
+#include <cmath>
+
 #include <array>
 
 namespace {
@@ -252,6 +254,31 @@ void TStreamRecordWriter::Boolean(const QString& name, bool value) {
 void TStreamRecordWriter::String(const QString& name, const QString& value) {
   if (value.isEmpty()) return;
   Name(name);
+  StringValue(value);
+}
+
+void TStreamRecordWriter::List(const QString& name, const QStringList& items) {
+  Name(name);
+  FOut.append(static_cast<char>(svList));
+  for (const QString& item : items) {
+    if (item.isEmpty()) {
+      // An empty item still takes its place in the list.
+      FOut.append(static_cast<char>(svString));
+      FOut.append('\0');
+    } else {
+      StringValue(item);
+    }
+  }
+  FOut.append(static_cast<char>(svNull));
+}
+
+void TStreamRecordWriter::Extended(const QString& name, double value) {
+  Name(name);
+  FOut.append(static_cast<char>(svExtended));
+  FOut.append(DoubleToExtended(value));
+}
+
+void TStreamRecordWriter::StringValue(const QString& value) {
   const QByteArray utf8 = value.toUtf8();
   if (utf8.size() >= 2 * value.size()) {
     FOut.append(static_cast<char>(svWString));
@@ -274,6 +301,35 @@ void TStreamRecordWriter::String(const QString& name, const QString& value) {
     AppendLE32(FOut, static_cast<uint32_t>(utf8.size()));
     FOut.append(utf8);
   }
+}
+
+QByteArray DoubleToExtended(double value) {
+  // 80-bit extended: 64-bit significand with its integer bit, 15-bit exponent biased by 16383, sign; little endian.
+  QByteArray out(10, '\0');
+  if (value == 0 || !std::isfinite(value)) return out;
+  const bool negative = value < 0;
+  int exponent = 0;
+  const double fraction = std::frexp(std::fabs(value), &exponent);  // in [0.5, 1)
+  const auto mantissa = static_cast<uint64_t>(std::ldexp(fraction, 64));
+  const int biased = exponent - 1 + 16383;
+  for (int i = 0; i < 8; ++i) out[i] = static_cast<char>((mantissa >> (8 * i)) & 0xFF);
+  out[8] = static_cast<char>(biased & 0xFF);
+  out[9] = static_cast<char>(((biased >> 8) & 0x7F) | (negative ? 0x80 : 0));
+  return out;
+}
+
+std::optional<double> ExtendedToDouble(const QByteArray& bytes) {
+  if (bytes.size() != 10) return std::nullopt;
+  uint64_t mantissa = 0;
+  for (int i = 7; i >= 0; --i) mantissa = (mantissa << 8) | static_cast<uint8_t>(bytes[i]);
+  const int top = static_cast<uint8_t>(bytes[9]);
+  const int biased = ((top & 0x7F) << 8) | static_cast<uint8_t>(bytes[8]);
+  if (biased == 0 && mantissa == 0) return 0.0;
+  // Infinities, NaNs and values beyond a double are no value a cell can hold.
+  if (biased == 0x7FFF) return std::nullopt;
+  const double magnitude = std::ldexp(static_cast<double>(mantissa), biased - 16383 - 63);
+  if (!std::isfinite(magnitude)) return std::nullopt;
+  return (top & 0x80) ? -magnitude : magnitude;
 }
 
 void TStreamRecordWriter::Ident(const QString& name, const QString& member) {

@@ -72,14 +72,23 @@ class TStreamRecordWriter {
   void Set(const QString& name, const QStringList& members);
   // A colour by its name when it has one, else as an integer.
   void Color(const QString& name, TColor value);
+  // A list of strings (an empty list is written too).
+  void List(const QString& name, const QStringList& items);
+  // A floating-point value as a 10-byte extended.
+  void Extended(const QString& name, double value);
   void End();
 
  private:
   void Name(const QString& name);
   void ShortBytes(const QByteArray& bytes);
   void Int32(int32_t value);
+  void StringValue(const QString& value);
   QByteArray& FOut;
 };
+
+// The 10 bytes of an extended value and back; no value for bytes that hold no finite double.
+QByteArray DoubleToExtended(double value);
+std::optional<double> ExtendedToDouble(const QByteArray& bytes);
 
 // Reads the record that starts at pos and moves pos past it; no value when the bytes are not a whole record.
 std::optional<TStreamRecord> ReadStreamRecord(const QByteArray& bytes, qsizetype& pos);

@@ -1314,11 +1314,87 @@ class TQrvStringGrid : public TBaseGrid,
   // A cell whose text is its check box (its column's editor kind says so); the grid has none of its own.
   virtual bool IsDataCheckBoxCell(int32_t /*c*/, int32_t /*r*/) const { return false; }
 
+  // Presses on a cell's own parts (_MouseCells.cpp): node glyphs, radio groups, cell and expand buttons; hot
+  // fixed cells and the sizing hint; disjunct row, column and cell selections by the mouse (_MouseSelect.cpp); the
+  // fixed-cell editor and the filter list of the filter row (_FixedCellEditor.cpp).
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, bool&)> OnBeforeExpandNode;    // ARow, ARowReal, Allow
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, bool&)> OnBeforeContractNode;  // ARow, ARowReal, Allow
+  std::function<void(TQrvStringGrid*, int32_t, int32_t)> OnExpandNode;                 // ARow, ARowReal
+  std::function<void(TQrvStringGrid*, int32_t, int32_t)> OnContractNode;               // ARow, ARowReal
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, int32_t)> OnRadioMouseUp;      // ACol, ARow, AIdx
+  // The cell whose button is held down; (-1, -1) none.
+  TPoint PushedCellButton() const { return FPushedCellButton; }
+  bool IsHoverFixedCell(int32_t c, int32_t r) const;
+  // Picks the item of the radio group in (display c, r) under the offset (dx, dy) from the cell's top-left.
+  void RadioGroupClick(int32_t c, int32_t r, int32_t dx, int32_t dy);
+  // Opens the fixed-cell editor on (display c, r); false when refused or no window can show it.
+  bool ShowFixedCellEditor(int32_t c, int32_t r);
+  // While sizing with HintShowSizing: the hint's text and its place (client coordinates); false otherwise.
+  bool SizingHint(QString& text, TPoint& pos) const;
+  // The filter list of a column: the column whose list is open (-1 none). The widget shows and hides the list.
+  int32_t FilterCol() const { return FFilterCol; }
+  struct TFilterListPlace {
+    TRect Bounds;  // client coordinates; the list chooses its own height
+    QStringList Items;
+  };
+  std::function<void(int32_t column, const TFilterListPlace& place)> ShowFilterList;
+  std::function<void()> HideFilterList;
+  void CloseFilterList();
+
+ private:
+  bool PressOnNode(int32_t c, int32_t r, int32_t x, int32_t y);
+  bool PressOnRadioGroup(int32_t c, int32_t r, int32_t x, int32_t y);
+  bool PressOnCellButton(int32_t c, int32_t r, int32_t x, int32_t y);
+  bool ReleaseCellButton(int32_t x, int32_t y);
+  void HoverFixed(int32_t c, int32_t r);
+  // False when the press ended here (Shift extends a row selection).
+  bool PressDisjunct(int32_t c, int32_t r, TShiftState shift);
+  void ReleaseDisjunct(int32_t c, int32_t r, TShiftState shift);
+  bool PressOpensFixedEditor(int32_t c, int32_t r, int32_t x, TGridFixedCellEdit how);
+  bool ReleaseOnFilterButton(int32_t x, int32_t y);
+  // The size the sizing edge gives now, within the grid's limits.
+  int32_t SizingSize() const;
+  TPoint FPushedCellButton{-1, -1};
+  bool FDeselectState = false;
+  int32_t FFilterCol = -1;
+
+ public:
+  // Scrolling while a drag hovers near the edges (_DragScroll.cpp). The widget runs one timer with the intervals the
+  // calls answer: above 0 (re)start with it, 0 stop, -1 leave it as it runs.
+  struct TDragScrollOptions {
+    bool Active = false;
+    struct {
+      int32_t InitialDelay = 1000;
+      int32_t RepeatDelay = 250;
+    } Delays;
+    struct {
+      int32_t TopMargin = 50;
+      int32_t BottomMargin = 50;
+      int32_t LeftMargin = 50;
+      int32_t RightMargin = 50;
+    } Margins;
+  } DragScrollOptions;
+  enum TDragScrollDirections : uint8_t { dsdUp = 1, dsdDown = 2, dsdLeft = 4, dsdRight = 8 };
+  using TDragScrollDirection = uint8_t;
+  // A drag entering or moving at (x, y), or leaving.
+  int32_t DragScrollOver(int32_t x, int32_t y, bool leave);
+  int32_t DragScrollTimer();
+  TDragScrollDirection DragScrollDirection() const { return FDragScrollDirection; }
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, TDragScrollDirection&, bool&)>
+      OnDragScroll;  // TopRow, LeftCol, DragScrollDir, CanScroll
+
+ private:
+  TDragScrollDirection FDragScrollDirection = 0;
+  bool FDragTimerRunning = false;
+
+ public:
   // Focus and cursor (_Focus.cpp): the widget reports the focus entering and leaving and asks for the cursor.
   enum TGridCursor { gcDefault, gcColumnSizing, gcRowSizing, gcLink };
   TGridCursor CursorAt(int32_t x, int32_t y) const;
   void GridEnter();
   void GridExit();
+  // With AlwaysEdit: the focus entering the grid opens the editor on an editable, visible current cell.
+  void OpenEditorOnEnter();
   // The control's cursor; setting it also makes it the one the grid returns to after hover cursors.
   TCursor Cursor() const { return FCursor; }
   void SetCursor(TCursor value) { FCursor = FOldCursor = value; }

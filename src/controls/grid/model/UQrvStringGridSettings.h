@@ -199,5 +199,7 @@ struct TQrvStringGridSettings {
     bool OleAcceptText = true;
     bool OleAcceptFiles = true;
     bool OleAcceptURLs = true;
+    // A see-through picture of the dragged cells follows the mouse.
+    bool ShowCells = false;
   } DragDropSettings;
 };

@@ -94,18 +94,6 @@ bool TQrvStringGrid::FocusNextCellControl(int32_t c, int32_t r, const QString& a
   return true;
 }
 
-void TQrvStringGrid::CellControlKey(bool tab) {
-  const TPoint at = FCtrlXY;
-  const QString id = FCtrlID;
-  if (FCtrlEditing && FinishCellControl) FinishCellControl();
-  if (tab && !Navigation().AdvanceAuto()) {
-    FocusNextCellControl(at.X, at.Y, id);
-    return;
-  }
-  FocusGrid();
-  if (tab) AdvanceCell(Col(), Row(), true, false, true, false, true);
-}
-
 void TQrvStringGrid::StartCellControlEdit(const QString& text, const QString& type, int32_t c, int32_t r,
                                           const TRect& rect, const QString& value, const QString& id) {
   const QString kind = type.toUpper();
@@ -143,4 +131,18 @@ void TQrvStringGrid::CellControlEditDone(const QString& value) {
 
 void TQrvStringGrid::CellControlComboSelect(int32_t index, const QString& itemText) {
   if (OnControlComboSelect) OnControlComboSelect(this, FCtrlXY.Y, FCtrlXY.X, index, FCtrlID, itemText);
+}
+
+void TQrvStringGrid::CellControlKey(bool tab) {
+  const TPoint at = FCtrlXY;
+  const QString id = FCtrlID;
+  if (FCtrlEditing && FinishCellControl) FinishCellControl();
+  if (!tab) {
+    FocusGrid();
+  } else if (Navigation().AdvanceAuto()) {
+    FocusGrid();
+    AdvanceCell(Col(), Row(), true, false, true, false, true);
+  } else if (at.X >= 0) {
+    FocusNextCellControl(at.X, at.Y, id);
+  }
 }

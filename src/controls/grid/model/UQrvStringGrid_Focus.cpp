@@ -21,6 +21,25 @@ void TQrvStringGrid::GridEnter() {
   if (FBlockFocus) return;
   if (OnEnter) OnEnter(this);
   if (Col() >= 0 && Row() >= 0) RememberOldCellText(Col(), Row());
+  if (Navigation().AlwaysEdit()) OpenEditorOnEnter();
+}
+
+void TQrvStringGrid::OpenEditorOnEnter() {
+  const int32_t c = Col(), r = Row();
+  if (c < FixedCols() || r < FixedRows() || EditMode() || FInteraction == TGridInteraction::Moving) return;
+  const int32_t rc = RealColIndex(c);
+  // A check box is switched, never typed into.
+  if (HasCheckBox(rc, r) || IsControlCell(rc, r)) return;
+  // A cell scrolled out of view is not edited where nobody sees it.
+  if (c < LeftCol() || c >= LeftCol() + VisibleColCount() || r < TopRow() || r >= TopRow() + VisibleRowCount())
+    return;
+  bool canEdit = (Options() & goEditing) != 0;
+  CanEditCell(rc, r, canEdit);
+  if (!canEdit) return;
+  TEditorType kind = DefaultEditor;
+  GetCellEditor(rc, r, kind);
+  const bool combo = HasComboBox(rc, r) && !MouseActions().DirectEdit() && !ControlLook.DropDownAlwaysVisible;
+  if (kind == edNormal || combo) ShowInplaceEdit();
 }
 
 void TQrvStringGrid::GridExit() {

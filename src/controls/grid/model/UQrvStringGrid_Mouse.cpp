@@ -22,11 +22,13 @@ void TQrvStringGrid::GridMouseDown(TGridMouseButton button, TShiftState shift, i
   int32_t c = -1, r = -1;
   MouseToCell(x, y, c, r);
   if (button == gmbRight) {
+    if (c >= 0 && r >= 0) PressOpensFixedEditor(c, r, x, fceRightClick);
     if (c >= 0 && r >= 0 && OnRightClickCell) OnRightClickCell(this, r, c);
     return;
   }
   if (button != gmbLeft) return;
   FButtonDown = true;
+  MouseDown = true;
   FDoOnClick = true;
   FColMoveFlg = false;
   FColSizeFlg = false;
@@ -45,6 +47,10 @@ void TQrvStringGrid::GridMouseDown(TGridMouseButton button, TShiftState shift, i
     FButtonDown = false;
     return;
   }
+  if (MouseActions().DisjunctCellSelect() && !(shift & ssCtrl) && c >= 0 && r >= 0 && !IsFixed(c, r)) {
+    ClearSelectedCells();
+    Invalidate();
+  }
   if (PressOnSizingEdge(x, y, c, r)) return;
   if (c < 0 || r < 0) {
     HideInplaceEditor();
@@ -53,12 +59,16 @@ void TQrvStringGrid::GridMouseDown(TGridMouseButton button, TShiftState shift, i
   const TPoint base = BaseCell(c, r);
   c = base.X;
   r = base.Y;
+  if (PressOnNode(c, r, x, y) || PressOnRadioGroup(c, r, x, y) || PressOnCellButton(c, r, x, y)) return;
   if (PressOnCheckBox(c, r, x, y)) return;
   if (PressOnCellControl(c, r, x, y)) return;
   if (PressOnLink(c, r)) return;
   const bool fixedRow = r < FixedRows();
   const bool fixedCol = c < FixedCols();
-  if (fixedRow || fixedCol) HideInplaceEditor();
+  if (fixedRow || fixedCol) {
+    HideInplaceEditor();
+    if (PressOpensFixedEditor(c, r, x, fceLeftClick)) return;
+  }
   // A press on a selected cell may become a drag once the mouse moves.
   const TGridRect sel = Selection();
   const bool inSelection = c >= sel.Left && c <= sel.Right && r >= sel.Top && r <= sel.Bottom;
@@ -76,6 +86,10 @@ void TQrvStringGrid::GridMouseDown(TGridMouseButton button, TShiftState shift, i
   } else if (fixedCol && !fixedRow && (Options() & goRowMoving)) {
     FMoveCol = false;
     FMoveCell = r;
+  }
+  if (!fixedRow && !fixedCol && !PressDisjunct(c, r, shift)) {
+    ClickCell(c, r);
+    return;
   }
   if (!fixedRow && !fixedCol) {
     FocusGrid();
@@ -221,9 +235,9 @@ void TQrvStringGrid::GridDblClick(TShiftState shift, int32_t x, int32_t y) {
       return;
     }
   }
-  // The second press runs as any press; a control cell answers nothing more.
+  // The second press runs as any press; a control cell or a cell button answers nothing more.
   GridMouseDown(gmbLeft, shift, x, y);
-  if (c >= 0 && r >= 0 && IsControlCell(RealColIndex(c), r)) return;
+  if (c >= 0 && r >= 0 && (IsControlCell(RealColIndex(c), r) || PushedCellButton().X >= 0)) return;
   if (OnDblClickCell) OnDblClickCell(this, mouseRow < 0 ? -1 : r, c);
   if (MouseActions().EditOnDblClickOnly() && c >= FixedCols() && r >= FixedRows()) {
     bool canEdit = true;
@@ -233,4 +247,5 @@ void TQrvStringGrid::GridDblClick(TShiftState shift, int32_t x, int32_t y) {
       ShowInplaceEdit();
     }
   }
+  if (c >= 0 && r >= 0 && (r < FixedRows() || c < FixedCols())) PressOpensFixedEditor(c, r, x, fceDblClick);
 }

@@ -15,6 +15,7 @@ void TQrvStringGrid::GridMouseMove(TShiftState shift, int32_t x, int32_t y) {
     const TPoint base = c >= 0 && r >= 0 ? BaseCell(c, r) : TPoint{-1, -1};
     if (base.X != FLastHintPos.X || base.Y != FLastHintPos.Y) FLastHintPos = {-1, -1};
   }
+  HoverFixed(c, r);
   if (!FButtonDown || !(shift & ssLeft)) {
     if (HoverRow() && r != HoverRowIdx()) {
       SetHoverRowIdx(r);
@@ -78,6 +79,7 @@ void TQrvStringGrid::EndOleDrag(uint32_t effect, bool cancelled) {
 }
 
 void TQrvStringGrid::GridMouseLeave() {
+  ResetFixedCellHighlight();
   if (HoverRow() && HoverRowIdx() != -1) {
     SetHoverRowIdx(-1);
     Invalidate();

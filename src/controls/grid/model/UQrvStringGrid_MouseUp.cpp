@@ -4,6 +4,7 @@
 
 void TQrvStringGrid::GridMouseUp(TGridMouseButton button, TShiftState shift, int32_t x, int32_t y) {
   if (button != gmbLeft) return;
+  MouseDown = false;
   // A release without a press of this grid (the press went elsewhere) completes nothing.
   const bool pressed = FButtonDown;
   if (FCtrlDown) {
@@ -12,6 +13,7 @@ void TQrvStringGrid::GridMouseUp(TGridMouseButton button, TShiftState shift, int
   }
   FButtonDown = false;
   if (!pressed) return;
+  if (ReleaseCellButton(x, y)) return;
   switch (FInteraction) {
     case TGridInteraction::Sizing:
       EndSizing(x, y);
@@ -28,6 +30,7 @@ void TQrvStringGrid::GridMouseUp(TGridMouseButton button, TShiftState shift, int
   }
   FMoveCell = -1;
   FInteraction = TGridInteraction::None;
+  if (ReleaseOnFilterButton(x, y)) return;
   int32_t c = -1, r = -1;
   MouseToCell(x, y, c, r);
   if (FDoOnClick && c >= 0 && r >= 0 && (r < FixedRows() || c < FixedCols())) Click();
@@ -36,6 +39,7 @@ void TQrvStringGrid::GridMouseUp(TGridMouseButton button, TShiftState shift, int
     FSelectionClick = false;
     if (c >= FixedCols() && r >= FixedRows()) MoveCurrent(c, r, true, true);
   }
+  ReleaseDisjunct(c, r, shift);
   const TGridRect now = Selection();
   if (!(now == FPressSelection)) SelectionChanged(now.Left, now.Top, now.Right, now.Bottom);
   if (FColMoveFlg || FColSizeFlg || c < 0 || r < 0) return;
@@ -43,6 +47,8 @@ void TQrvStringGrid::GridMouseUp(TGridMouseButton button, TShiftState shift, int
   bool state = false;
   if (c >= FixedCols() && OnCheckBoxMouseUp && HasCheckBox(rc, r) && GetCheckBoxState(rc, r, state))
     OnCheckBoxMouseUp(this, rc, r, state);
+  int32_t radioIdx = -1;
+  if (c >= FixedCols() && OnRadioMouseUp && GetRadioIdx(rc, r, radioIdx)) OnRadioMouseUp(this, rc, r, radioIdx);
   if (FDblClk) {
     FDblClk = false;
     return;

@@ -59,15 +59,15 @@ int32_t ClampSize(int32_t size, int32_t minSize, int32_t maxSize) {
 }
 }  // namespace
 
+int32_t TQrvStringGrid::SizingSize() const {
+  const int32_t size = FSizingStartSize + FSizingPos - FSizingStart;
+  return FSizingCol ? ClampSize(size, MinColWidth, MaxColWidth) : ClampSize(size, MinRowHeight, MaxRowHeight);
+}
+
 void TQrvStringGrid::MoveSizing(int32_t x, int32_t y) {
   FSizingPos = FSizingCol ? x : y;
-  if (FSizingCol) {
-    const int32_t size = ClampSize(FSizingStartSize + FSizingPos - FSizingStart, MinColWidth, MaxColWidth);
-    if (OnColumnSizing) OnColumnSizing(this, FSizingIndex, size);
-  } else {
-    const int32_t size = ClampSize(FSizingStartSize + FSizingPos - FSizingStart, MinRowHeight, MaxRowHeight);
-    if (OnRowSizing) OnRowSizing(this, FSizingIndex, size);
-  }
+  if (FSizingCol && OnColumnSizing) OnColumnSizing(this, FSizingIndex, SizingSize());
+  if (!FSizingCol && OnRowSizing) OnRowSizing(this, FSizingIndex, SizingSize());
   Invalidate();
 }
 
@@ -80,10 +80,25 @@ void TQrvStringGrid::EndSizing(int32_t x, int32_t y) {
     Invalidate();
     return;
   }
-  const int32_t pos = FSizingCol ? x : y;
+  FSizingPos = FSizingCol ? x : y;
+  // Sizing one column (row) may scale all the others by the same factor.
+  auto scaleOthers = [this, index](bool columns, int32_t size) {
+    const int32_t start = FSizingStartSize;
+    if (start <= 0 || !(columns ? MouseActions().AllColumnSize() : MouseActions().AllRowSize())) return;
+    const double factor = static_cast<double>(size) / start;
+    const int32_t count = columns ? ColCount() : RowCount();
+    for (int32_t i = columns ? FixedCols() : FixedRows(); i < count; ++i) {
+      if (i == index) continue;
+      if (columns)
+        SetColWidths(i, static_cast<int32_t>(std::lround(ColWidths(i) * factor)));
+      else
+        SetRowHeights(i, static_cast<int32_t>(std::lround(RowHeights(i) * factor)));
+    }
+  };
   if (FSizingCol) {
-    int32_t width = ClampSize(FSizingStartSize + pos - FSizingStart, MinColWidth, MaxColWidth);
+    int32_t width = SizingSize();
     SetColWidths(index, width);
+    scaleOthers(true, width);
     if (OnEndColumnSize) OnEndColumnSize(this, index);
     if (OnUpdateColumnSize) {
       const int32_t asked = width;
@@ -91,7 +106,8 @@ void TQrvStringGrid::EndSizing(int32_t x, int32_t y) {
       if (width != asked) SetColWidths(index, std::max(width, 0));
     }
   } else {
-    SetRowHeights(index, ClampSize(FSizingStartSize + pos - FSizingStart, MinRowHeight, MaxRowHeight));
+    SetRowHeights(index, SizingSize());
+    scaleOthers(false, RowHeights(index));
     if (OnEndRowSize) OnEndRowSize(this, index);
   }
   Invalidate();

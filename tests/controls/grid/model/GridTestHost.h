@@ -4,6 +4,7 @@
 #include <functional>
 #include <vector>
 
+#include "UGridEditors.h"
 #include "UGridError.h"
 #include "UGridHost.h"
 #include "UQrvStringGrid.h"
@@ -16,12 +17,53 @@ class TRecordingHost : public IGridHost {
   bool IsShowing() const override { return Showing; }
   void GeometryChanged() override {}
   void SetScreenCursor(int32_t cursor) override { Cursors.push_back(cursor); }
+  bool HasFocus() const override { return Focus; }
 
   int AllRepaints = 0;
   std::vector<int32_t> Cursors;
   std::vector<TRect> Rects;
   bool RedrawOn = true;
   bool Showing = true;
+  bool Focus = false;
+};
+
+// Stands in for the editor controls: records the text editors and the fixed-cell editors the grid opens; every
+// special editor is answered as "none here".
+class TRecordingEditors : public IGridEditors {
+ public:
+  void ShowTextEditor(TEditorType kind) override {
+    Shown.push_back(kind);
+    FShowing = true;
+  }
+  bool TextEditorShowing() const override { return FShowing; }
+  QString TextEditorText() const override { return {}; }
+  void HideTextEditor() override { FShowing = false; }
+  bool ShowSpecialEditor(TEditorType, const TEditorPlace&) override { return false; }
+  TEditorValue CommitSpecialEditor(TEditorType) override { return {}; }
+  void PostStartChar(QChar) override {}
+  void ShowBalloon(const QString&, const QString&, int32_t) override {}
+  void FocusGrid() override {}
+  void PostEditDone(int32_t, int32_t) override {}
+  bool ShowFixedEditor(TGridFixedCellEditor kind, int32_t realCol, int32_t row, const TRect& rect,
+                       const QStringList& values) override {
+    Opened.push_back({kind, realCol, row, rect, values});
+    return true;
+  }
+  bool StopFixedEditor() override { return !KeepOpen; }
+
+  struct TOpened {
+    TGridFixedCellEditor Kind;
+    int32_t Col, Row;
+    TRect Rect;
+    QStringList Values;
+  };
+  std::vector<TEditorType> Shown;
+  std::vector<TOpened> Opened;
+  // The open fixed-cell edit refuses to end (as validation would).
+  bool KeepOpen = false;
+
+ private:
+  bool FShowing = false;
 };
 
 // Every cell of the grid (hidden columns too) holds "column:row".

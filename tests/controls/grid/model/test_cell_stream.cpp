@@ -6,6 +6,7 @@
 
 #include "UCellStream.h"
 #include "UGridDragFormats.h"
+#include "UGridStreamIO.h"
 #include "UQrvStringGrid.h"
 
 namespace {
@@ -298,4 +299,99 @@ TEST(CellStream, AGraphicAndItsPictureAreReadPast) {
   ASSERT_NE(grid.PropsOf(2, 2), nullptr);
   EXPECT_EQ(grid.PropsOf(2, 2)->FontColor(), clGreen);
   EXPECT_EQ(grid.Cells(3, 2), QStringLiteral("after"));
+}
+
+TEST(CellStream, ExtendedValuesKeepTheirBytesAndRefuseWhatIsNoNumber) {
+  EXPECT_EQ(DoubleToExtended(1.0), QByteArray("\x00\x00\x00\x00\x00\x00\x00\x80\xFF\x3F", 10));
+  EXPECT_EQ(DoubleToExtended(-2.5), QByteArray("\x00\x00\x00\x00\x00\x00\x00\xA0\x00\xC0", 10));
+  EXPECT_EQ(DoubleToExtended(0.0), QByteArray(10, '\0'));
+  for (const double v : {1.0, -2.5, 0.0, 1e-300, 3.0e300, 65537.125, static_cast<double>((7u << 16) | 12u)})
+    EXPECT_EQ(ExtendedToDouble(DoubleToExtended(v)), v) << v;
+  // The exponent of infinities and NaNs, a value beyond a double, and a wrong size.
+  EXPECT_FALSE(ExtendedToDouble(QByteArray("\x00\x00\x00\x00\x00\x00\x00\x80\xFF\x7F", 10)).has_value());
+  EXPECT_FALSE(ExtendedToDouble(QByteArray("\x00\x00\x00\x00\x00\x00\x00\x80\xFF\x7E", 10)).has_value());
+  EXPECT_FALSE(ExtendedToDouble(QByteArray(9, '\0')).has_value());
+}
+
+TEST(CellStream, CellGraphicsTravelWithTheirCells) {
+  TQrvStringGrid source;
+  source.SetColCount(6);
+  source.SetRowCount(4);
+  source.AddCheckBox(1, 1, true, false);
+  source.AddCheckBox(2, 1, cbGrayed);
+  QStringList* radio = source.CreateRadio(3, 1, 1, 2);
+  *radio << "low"
+         << ""
+         << "high";
+  source.AddButton(4, 1, 30, 14, "Go", haRight, vaCenter);
+  source.GetCellGraphic(4, 1)->SetCellValue((7u << 16) | 12u);
+  source.AddNode(1, 1);  // part of the source's tree: it stays there
+  const QByteArray stream = SaveRectToBinStream(source, {0, 1, 4, 1});
+
+  TQrvStringGrid target;
+  target.SetColCount(8);
+  target.SetRowCount(5);
+  ASSERT_TRUE(LoadAtPointFromBinStream(target, {1, 2}, stream));
+  struct Case {
+    int32_t col;
+    TCellType type;
+  };
+  for (const Case& k : {Case{2, ctCheckBox}, Case{3, ctTriStateCheckBox}, Case{4, ctRadio}, Case{5, ctButton}}) {
+    SCOPED_TRACE(k.col);
+    const TCellGraphic* from = source.GetCellGraphic(k.col - 1, 1);
+    const TCellGraphic* to = target.GetCellGraphic(k.col, 2);
+    ASSERT_NE(to, nullptr);
+    EXPECT_EQ(to->CellType(), from->CellType());
+    EXPECT_EQ(to->CellType(), k.type);
+    EXPECT_EQ(to->CellBoolean(), from->CellBoolean());
+    EXPECT_EQ(to->CellIndex(), from->CellIndex());
+    EXPECT_EQ(to->CellHAlign(), from->CellHAlign());
+    EXPECT_EQ(to->CellVAlign(), from->CellVAlign());
+    EXPECT_EQ(to->CellCheckBoxState(), from->CellCheckBoxState());
+    EXPECT_EQ(to->CellValue(), from->CellValue());
+  }
+  bool state = false;
+  EXPECT_TRUE(target.GetCheckBoxState(2, 2, state));
+  EXPECT_TRUE(state);
+  ASSERT_NE(target.GetRadioStrings(4, 2), nullptr);
+  EXPECT_EQ(*target.GetRadioStrings(4, 2), (QStringList{"low", "", "high"}));
+  EXPECT_NE(target.GetRadioStrings(4, 2), radio) << "the target owns a copy";
+  EXPECT_EQ(target.GetCellGraphic(1, 2), nullptr) << "a node stays in its own tree";
+}
+
+TEST(CellStream, AGraphicThatDoesNotFitItsKindIsRefused) {
+  auto stream = [](const char* type, bool withTexts, const char* textsClass) {
+    QByteArray out;
+    TStreamRecordWriter w(out);
+    w.Begin(QStringLiteral("TGridPropIO"));
+    w.Integer(QStringLiteral("ColCount"), 1);
+    w.Integer(QStringLiteral("RowCount"), 1);
+    w.End();
+    w.Begin(QStringLiteral("TGridCellIO"));
+    w.Integer(QStringLiteral("Col"), 1);
+    w.Integer(QStringLiteral("Row"), 1);
+    w.Boolean(QStringLiteral("HasProp"), true);
+    w.End();
+    w.Begin(QStringLiteral("TGridCellPropIO"));
+    w.Boolean(QStringLiteral("HasGraphic"), true);
+    w.End();
+    w.Begin(QStringLiteral("TGridGraphicIO"));
+    w.Ident(QStringLiteral("CellGraphic.CellType"), QString::fromLatin1(type));
+    w.End();
+    if (withTexts) {
+      w.Begin(QString::fromLatin1(textsClass));
+      w.List(QStringLiteral("Strings"), {"a", "b"});
+      w.End();
+    }
+    return out;
+  };
+  EXPECT_TRUE(ReadCellStream(stream("ctRadio", true, "TGridSLIO")).has_value());
+  EXPECT_TRUE(ReadCellStream(stream("ctCheckBox", false, "")).has_value());
+  EXPECT_FALSE(ReadCellStream(stream("ctRadio", false, "")).has_value()) << "a radio group without its texts";
+  EXPECT_FALSE(ReadCellStream(stream("ctRadio", true, "TGridBMPIO")).has_value());
+  EXPECT_FALSE(ReadCellStream(stream("ctNoSuchKind", false, "")).has_value());
+  // A graphic this grid does not carry is read and left out.
+  TQrvStringGrid grid;
+  ASSERT_TRUE(LoadAtPointFromBinStream(grid, {1, 1}, stream("ctNode", false, "")));
+  EXPECT_EQ(grid.GetCellGraphic(1, 1), nullptr);
 }
