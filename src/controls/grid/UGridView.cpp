@@ -18,6 +18,7 @@
 #include <QScrollBar>
 #include <QWheelEvent>
 
+#include "UBalloonWindow.h"
 #include "UCanvas.h"
 #include "UFooterPanel.h"
 #include "UGridDragData.h"
@@ -58,6 +59,12 @@ TGridView::TGridView(std::unique_ptr<TBaseGrid> grid, QWidget* parent)
           this, [this, backward] { focusNextPrevChild(!backward); }, Qt::QueuedConnection);
     };
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) { Focus_Changed(old, now); });
+    FAdvanced->CreateBalloonWindow = [this] { Create_Balloon(); };
+    FAdvanced->DestroyBalloonWindow = [this] { Destroy_Balloon(); };
+    if (FAdvanced->Balloon.Enable()) FAdvanced->BalloonInit();
+    FGridTimer.setInterval(500);
+    connect(&FGridTimer, &QTimer::timeout, this, [this] { Run_Guarded([this] { Grid_Timer_Tick(); }); });
+    FGridTimer.start();
   }
   RunDrag = [this](QMimeData* data, Qt::DropActions allowed) {
     auto* drag = new QDrag(viewport());
@@ -69,6 +76,12 @@ TGridView::TGridView(std::unique_ptr<TBaseGrid> grid, QWidget* parent)
 TGridView::~TGridView() {
   // Editors going with the view take the focus with them; that is no leaving of the grid for its owner to handle.
   disconnect(qApp, nullptr, this, nullptr);
+  if (FAdvanced) {
+    FGridTimer.stop();
+    FAdvanced->BalloonDone();
+    FAdvanced->CreateBalloonWindow = nullptr;
+    FAdvanced->DestroyBalloonWindow = nullptr;
+  }
   SetEditors(nullptr);
   FDropTarget.reset();
   FGrid->SetHost(nullptr);
@@ -305,6 +318,8 @@ bool TGridView::viewportEvent(QEvent* e) {
   // The scroll area hands the viewport's events to the handlers past event(), so they are guarded here.
   bool handled = true;
   Run_Guarded([&] {
+    // A grid showing balloons gives its cells' tooltips as balloons rather than as hints.
+    if (e->type() == QEvent::ToolTip && FAdvanced && FAdvanced->Balloon.Enable()) return;
     if (e->type() == QEvent::ToolTip && FAdvanced) {
       Show_Cell_Hint(static_cast<QHelpEvent*>(e)->pos());
       return;
@@ -312,6 +327,8 @@ bool TGridView::viewportEvent(QEvent* e) {
     if (e->type() == QEvent::Leave) {
       Set_Hover_Row(-1);
       if (FAdvanced) FAdvanced->GridMouseLeave();
+      if (FBalloon) FBalloon->Pop();
+      FBalloonCell = {-1, -1};
     }
     handled = TGuarded<QAbstractScrollArea>::viewportEvent(e);
   });
@@ -477,9 +494,10 @@ void TGridView::mousePressEvent(QMouseEvent* e) {
 void TGridView::mouseMoveEvent(QMouseEvent* e) {
   const QPoint p = e->position().toPoint();
   if (FAdvanced) {
-    const TPoint hinted = FAdvanced->LastHintPos();
+    const TPoint hinted = FAdvanced->LastHintPos(), ballooned = FAdvanced->LastBalloonPos();
     FAdvanced->GridMouseMove(Shift_State(e->modifiers(), e->buttons()), p.x(), p.y());
     if (hinted.X >= 0 && FAdvanced->LastHintPos().X < 0) Hide_Hint();
+    Track_Balloon(p, ballooned.X >= 0 && FAdvanced->LastBalloonPos().X < 0);
     if (FAdvanced->Interaction() == TQrvStringGrid::TGridInteraction::Dragging) Start_Drag();
     Update_Cursor(p);
     return;

@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPointer>
+#include <QTimer>
 #include <memory>
 #include <optional>
 
@@ -35,6 +36,7 @@ class TGridEditDoneEvent : public QEvent {
 };
 
 class THTMLHintWindow;
+class TBalloonWindow;
 
 class TGridView : public TGuarded<QAbstractScrollArea>, public IGridHost, public TDialogCodeControl {
  public:
@@ -66,6 +68,10 @@ class TGridView : public TGuarded<QAbstractScrollArea>, public IGridHost, public
   TQrvStringGrid* AdvancedGrid() const { return FAdvanced; }
   // The text of the cell hint being shown; empty when none is.
   QString ShownHint() const;
+  // The balloon window, while the grid's balloons are enabled (UGridView_Balloon.cpp).
+  TBalloonWindow* BalloonWindow() const;
+  // The grid's timer (every 500 ms): incremental search, hovering and blinking cells.
+  const QTimer& GridTimer() const { return FGridTimer; }
   // The grid's drop target (null for a base grid); drops are taken while DragDropSettings.OleDropTarget is on.
   TGridDropTarget* DropTarget() const { return FDropTarget.get(); }
   // The strip of the grid's floating footer under the cells (null for a base grid); hidden while the footer is.
@@ -117,6 +123,11 @@ class TGridView : public TGuarded<QAbstractScrollArea>, public IGridHost, public
   void Update_Cursor(const QPoint& p);
   void Hide_Hint();
   void Show_Cell_Hint(const QPoint& p);
+  // Balloons: the window made and dropped as the grid asks, and armed or popped as the mouse moves.
+  void Create_Balloon();
+  void Destroy_Balloon();
+  void Track_Balloon(const QPoint& p, bool popped);
+  void Grid_Timer_Tick();
   void Start_Drag();
   // The drop target's settings follow the grid's drag settings at every drag entering.
   void Sync_Drop_Target();
@@ -133,6 +144,10 @@ class TGridView : public TGuarded<QAbstractScrollArea>, public IGridHost, public
   TQrvStringGrid* FAdvanced = nullptr;
   TFooterPanel* FFooterPanel = nullptr;
   QPointer<THTMLHintWindow> FHintWindow;
+  QPointer<TBalloonWindow> FBalloon;
+  // The cell (display column, row) whose balloon has been shown; it shows again only after leaving the cell.
+  TPoint FBalloonCell{-1, -1};
+  QTimer FGridTimer;
   QPointer<QLineEdit> FCtrlEdit;
   QPointer<QComboBox> FCtrlCombo;
   std::unique_ptr<TGridDropTarget> FDropTarget;

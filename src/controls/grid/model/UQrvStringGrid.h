@@ -13,6 +13,8 @@
 #include <optional>
 #include <vector>
 
+#include "UBalloonSettings.h"
+#include "UBalloonText.h"
 #include "UBaseGrid.h"
 #include "UCellGraphic.h"
 #include "UCellNode.h"
@@ -1548,6 +1550,26 @@ class TQrvStringGrid : public TBaseGrid {
   bool HTMLHint = false;
   bool HintShowSizing = false;
 
+  // Balloon tooltips (UQrvStringGrid_Balloon.cpp). Switching Enable creates or destroys the one balloon window.
+  TBalloonSettings Balloon{[this] { BalloonEnableChanged(); }};
+  void SetBalloon(const TBalloonSettings& value) { Balloon.Assign(value); }
+  void BalloonEnableChanged();
+  // Creates the balloon window once until BalloonDone; the window creates it too when Enable is on.
+  void BalloonInit();
+  void BalloonDone();
+  bool BalloonWindowCreated() const { return FBalloonInit; }
+  // The window's side of the balloon window (set by the window; unset, none is made).
+  std::function<void()> CreateBalloonWindow;
+  std::function<void()> DestroyBalloonWindow;
+  // The balloon of the cell under client point (x, y), remembered as the last balloon cell; false with balloons
+  // off or no cell there.
+  bool BalloonAt(int32_t x, int32_t y, TCellBalloon& balloon);
+  // The cell of the balloon shown (display column, row); (-1, -1) none. Moving to another cell pops it.
+  TPoint LastBalloonPos() const { return FLastBalloonPos; }
+  TCellBalloonEvent OnCellBalloon;
+  // Rich text made plain for balloons (none: shown as stored).
+  TRichToPlain RichToPlain;
+
   struct TSortSettings {
     bool Show = false;
     int32_t Row = 0;
@@ -1656,6 +1678,8 @@ class TQrvStringGrid : public TBaseGrid {
   TPoint FDragCell{-1, -1};
   int32_t FSortTime = 0;
   TPoint FLastHintPos{-1, -1};
+  TPoint FLastBalloonPos{-1, -1};
+  bool FBalloonInit = false;
   TCursor FCursor = crDefault;
   TCursor FOldCursor = crDefault;
 
