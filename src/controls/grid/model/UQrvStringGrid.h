@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <tuple>
 #include <vector>
 
 #include "UBalloonSettings.h"
@@ -620,6 +621,8 @@ class TQrvStringGrid : public TBaseGrid {
   int64_t GetCellImageKey(int32_t c, int32_t r);
   // The cell shows the sort indicator: its row (below a merged block: the block's last row) is the sort row.
   bool IsSortIndicatorCell(int32_t c, int32_t r) const;
+  // The sort direction's arrow (or the sort glyph) centred at (x, y).
+  void DrawSortIndicator(TCanvas& canvas, int32_t aCol, int32_t y, int32_t x);
   // c is a display column: the button's rectangle from the offset painting stored.
   TRect GetCellButtonRect(int32_t c, int32_t r);
   TRect ExpandButtonRect(int32_t c, int32_t r);
@@ -1386,7 +1389,6 @@ class TQrvStringGrid : public TBaseGrid {
   void SetVyxGradientMirrorTo(TColor value) { SetVyxColor(VyxGradient.MirrorTo, value); }
   TFixedGradient VyxGradientHover{0xCFD0D1, 0xBEC6C8, 0xBEC6C8, 0xABBCBF, 0xC0C0C0};
   TFixedGradient VyxGradientDown{0x868788, 0x737C7E, 0x737C7E, 0x627376, 0x808080};
-  std::array<TColor, 4> SortHeaderColors{clNone, clNone, clNone, clNone};  // Color, To, Mirror, MirrorTo
   TColor FixedColor = clBtnFace;
   bool Flat = false;
   bool ShowSelection() const { return FShowSelection; }
@@ -1486,6 +1488,10 @@ class TQrvStringGrid : public TBaseGrid {
   void DrawFixedBackground(TCanvas& canvas, int32_t c, int32_t rc, int32_t r, TRect& rect, TColor colorTo,
                            TColor mirrorColor, TColor mirrorColorTo);
   void DrawFixedFrame(TCanvas& canvas, TRect rect);
+  // Sort indicators (UQrvStringGrid_SortIndicator.cpp): whether the cell shows the sort column's indicator, and
+  // the indicator's height for the cell's vertical alignment.
+  bool ShowsSortIndicator(int32_t c, int32_t rc, int32_t r) const;
+  static int32_t SortIndicatorY(const TRect& rect, TVAlignment vAlign);
   void DrawCellText(TCanvas& canvas, int32_t c, int32_t rc, int32_t r, int32_t sr, TRect rect, TGridDrawState state,
                     const TCellGraphic* graphic, TSize graphicSize, TAlignment hAlign, TVAlignment vAlign,
                     bool wordWrap, TColor brushColor, TColor fontColor, int32_t& textWidth);
@@ -1579,6 +1585,16 @@ class TQrvStringGrid : public TBaseGrid {
     bool UndoSort = false;
     // A sort exchanges only the cells of the sort column.
     bool SingleColumn = false;
+    // The indicator and the header fill also in a fixed sort column.
+    bool FixedCols = false;
+    // Pictures in place of the drawn arrows (both must be set).
+    TBitmap UpGlyph, DownGlyph;
+    // The fill of the sort column's header (clNone: none), as a two-part mirror gradient.
+    TColor HeaderColor = clNone, HeaderColorTo = clNone, HeaderMirrorColor = clNone, HeaderMirrorColorTo = clNone;
+    void SetHeaderColors(const std::array<TColor, 4>& colors) {
+      std::tie(HeaderColor, HeaderColorTo, HeaderMirrorColor, HeaderMirrorColorTo) =
+          std::tie(colors[0], colors[1], colors[2], colors[3]);
+    }
   } SortSettings;
   struct TDragDropSettings {
     bool OleDropTarget = false;
