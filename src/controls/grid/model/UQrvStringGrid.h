@@ -30,6 +30,7 @@
 #include "UGridLooks.h"
 #include "UGridOptions.h"
 #include "UGridRichEdit.h"
+#include "UShowModified.h"
 #include "UVyxStyle.h"
 
 class TQrvStringGrid;
@@ -1049,8 +1050,11 @@ class TQrvStringGrid : public TBaseGrid {
   std::vector<uint8_t>& ColSelectFlags() { return FColSelect; }
   // Whether the modified-row list follows the rows (the modified-row display is on), and whether rows can be
   // disabled (set by the first per-row enabling).
-  bool ShowModifiedEnabled() const { return FShowModifiedEnabled; }
-  void SetShowModifiedEnabled(bool value) { FShowModifiedEnabled = value; }
+  // The modified-row marks; a new colour repaints the first column.
+  TShowModified ShowModified{[this](TColor) { RepaintCol(0); }};
+  void SetShowModified(const TShowModified& value) { ShowModified.Assign(value); }
+  bool ShowModifiedEnabled() const { return ShowModified.Enabled; }
+  void SetShowModifiedEnabled(bool value) { ShowModified.Enabled = value; }
   bool UseEnabledRows() const { return FUseEnabledRows; }
   void SetUseEnabledRows(bool value) { FUseEnabledRows = value; }
 
@@ -1167,7 +1171,6 @@ class TQrvStringGrid : public TBaseGrid {
   TSizeWhileTyping FSizeWhileTyping;
   std::vector<uint8_t> FRowSelect;
   std::vector<uint8_t> FColSelect;
-  bool FShowModifiedEnabled = false;
   bool FUseEnabledRows = false;
 
  private:
@@ -1413,7 +1416,6 @@ class TQrvStringGrid : public TBaseGrid {
   bool MouseDown = false;
   TBackGround BackGround;
   TGridProgressAppearance ProgressAppearance;
-  TColor ShowModifiedColor = 0x0000FF;
   // The picture shown in the fixed column of the current row; the filter glyphs of the filter drop-down row.
   TBitmap RowIndicator;
   int32_t FilterDropDownRow = 0;

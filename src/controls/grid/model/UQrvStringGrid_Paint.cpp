@@ -204,7 +204,7 @@ void TQrvStringGrid::DrawGridCell(TCanvas& canvas, int32_t c, int32_t r, const T
     rect.Left += indicatorShift;
   }
   if (c == 0 && ShowModifiedEnabled() && GetRowModified(DisplayToRealRow(r)))
-    FillRectColor(canvas, TRect{rect.Right - 4, rect.Top, rect.Right, rect.Bottom}, ShowModifiedColor);
+    FillRectColor(canvas, TRect{rect.Right - 4, rect.Top, rect.Right, rect.Bottom}, ShowModified.Color());
   if (OnCustomCellBkgDraw) OnCustomCellBkgDraw(this, canvas, rc, r, state, rect, false);
 
   TRect content = rect;

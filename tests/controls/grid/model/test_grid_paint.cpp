@@ -623,12 +623,30 @@ TEST(GridPaint, PermanentDropDownButtonsAndSelectionRectangle) {
 TEST(GridPaint, ModifiedRowsAreMarkedInTheFirstColumn) {
   TPaintedGrid g;
   g.grid.SetShowModifiedEnabled(true);
-  g.grid.ShowModifiedColor = 0x00FF00;
   g.grid.SetRowModified(2, true);
+  auto yellow = [](QRgb p) { return p == qRgb(255, 255, 0); };
+  EXPECT_GT(CountPixels(g.Shot(), g.grid.CellRect(0, 2), yellow), 20) << "yellow unless told otherwise";
+  g.host.Rects.clear();
+  g.grid.ShowModified.SetColor(0x00FF00);
+  // The new colour repaints the first column, every row of it.
+  for (int32_t r = 0; r < g.grid.RowCount(); ++r) {
+    const TRect cell = g.grid.CellRect(0, r);
+    EXPECT_TRUE(std::any_of(g.host.Rects.begin(), g.host.Rects.end(), [&](const TRect& rect) {
+      return rect.Left <= cell.Left && rect.Top <= cell.Top && rect.Right >= cell.Right && rect.Bottom >= cell.Bottom;
+    })) << r;
+  }
   const QImage shot = g.Shot();
   auto green = [](QRgb p) { return p == qRgb(0, 255, 0); };
   EXPECT_GT(CountPixels(shot, g.grid.CellRect(0, 2), green), 20);
   EXPECT_EQ(CountPixels(shot, g.grid.CellRect(0, 3), green), 0);
+
+  TShowModified other;
+  other.Enabled = false;
+  other.SetColor(0x0000FF);
+  g.grid.SetShowModified(other);
+  EXPECT_EQ(g.grid.ShowModified.Color(), TColor(0x0000FF));
+  EXPECT_FALSE(g.grid.ShowModifiedEnabled());
+  EXPECT_EQ(CountPixels(g.Shot(), g.grid.CellRect(0, 2), [](QRgb p) { return p == qRgb(255, 0, 0); }), 0);
 }
 
 TEST(GridPaint, VisualPropertiesOfFixedAndOwnColouredCells) {
