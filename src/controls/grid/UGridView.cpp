@@ -27,6 +27,7 @@
 #include "UGridModule.h"
 #include "UHTMLHintWindow.h"
 #include "UQrvStringGrid.h"
+#include "USysColors.h"
 #include "UValueText.h"
 
 TGridView::TGridView(std::unique_ptr<TBaseGrid> grid, QWidget* parent)
@@ -111,6 +112,14 @@ bool TGridView::Guarded_Event(QEvent* e) {
       keyPressEvent(k);
       return true;
     }
+  }
+  if (e->type() == QEvent::Paint && FAdvanced) {
+    // The grid's flat border goes over the frame the style drew.
+    const bool painted = TGuarded<QAbstractScrollArea>::Guarded_Event(e);
+    TCanvas canvas(this);
+    const TColor parent = parentWidget() ? QColorToTColor(parentWidget()->palette().color(QPalette::Window)) : clNone;
+    FAdvanced->PaintBorder(canvas, width(), height(), parent);
+    return painted;
   }
   if (e->type() == TGridEditDoneEvent::EventType()) {
     const auto* done = static_cast<TGridEditDoneEvent*>(e);
@@ -259,6 +268,8 @@ TShiftState TGridView::Shift_State(Qt::KeyboardModifiers modifiers, Qt::MouseBut
 
 void TGridView::InvalidateAll() {
   viewport()->update();
+  Sync_Border();
+  update();
   Sync_Footer();
 }
 
@@ -364,6 +375,7 @@ void TGridView::paintEvent(QPaintEvent* e) {
 
 void TGridView::resizeEvent(QResizeEvent* e) {
   QAbstractScrollArea::resizeEvent(e);
+  Sync_Border();
   FGrid->SetBounds(0, 0, viewport()->width(), viewport()->height());
   Sync_Footer();
   if (FAdvanced) FAdvanced->Resize();

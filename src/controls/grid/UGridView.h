@@ -128,6 +128,8 @@ class TGridView : public TGuarded<QAbstractScrollArea>, public IGridHost, public
   void Destroy_Balloon();
   void Track_Balloon(const QPoint& p, bool popped);
   void Grid_Timer_Tick();
+  // A grid drawing its own border gets a frame two pixels wide to draw it on; the frame comes back after.
+  void Sync_Border();
   void Start_Drag();
   // The drop target's settings follow the grid's drag settings at every drag entering.
   void Sync_Drop_Target();
@@ -148,6 +150,8 @@ class TGridView : public TGuarded<QAbstractScrollArea>, public IGridHost, public
   // The cell (display column, row) whose balloon has been shown; it shows again only after leaving the cell.
   TPoint FBalloonCell{-1, -1};
   QTimer FGridTimer;
+  // The frame (style, line width) from before the grid's border took it.
+  std::optional<std::pair<int, int>> FFrameBeforeBorder;
   QPointer<QLineEdit> FCtrlEdit;
   QPointer<QComboBox> FCtrlCombo;
   std::unique_ptr<TGridDropTarget> FDropTarget;

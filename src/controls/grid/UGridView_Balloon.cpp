@@ -1,4 +1,4 @@
-// The grid view's balloon window and grid timer.
+// The grid view's balloon window, grid timer and border frame.
 #include <QApplication>
 #include <QCursor>
 
@@ -57,4 +57,21 @@ void TGridView::Grid_Timer_Tick() {
 
 TBalloonWindow* TGridView::BalloonWindow() const {
   return FBalloon;
+}
+
+void TGridView::Sync_Border() {
+  // A window shown without a frame keeps it so.
+  const bool border = FAdvanced && FAdvanced->PaintsBorder() && frameShape() != QFrame::NoFrame;
+  if (border && !FFrameBeforeBorder && frameWidth() < (FAdvanced->FitCellsInGrid ? 2 : 1)) {
+    FFrameBeforeBorder = std::make_pair(frameStyle(), lineWidth());
+    setFrameStyle(QFrame::Box | QFrame::Plain);
+    setLineWidth(2);
+  } else if (!border && FFrameBeforeBorder) {
+    // A frame the owner set meanwhile stays.
+    if (frameStyle() == (QFrame::Box | QFrame::Plain) && lineWidth() == 2) {
+      setFrameStyle(FFrameBeforeBorder->first);
+      setLineWidth(FFrameBeforeBorder->second);
+    }
+    FFrameBeforeBorder.reset();
+  }
 }

@@ -1469,7 +1469,10 @@ class TQrvStringGrid : public TBaseGrid {
   void DrawGridCell(TCanvas& canvas, int32_t c, int32_t r, const TRect& rect, TGridDrawState state) override;
   void PaintEmptyAreaBackground(TCanvas& canvas);
   // The flat border on a canvas of the window's whole size (nothing for the looks and states without one).
-  void PaintBorder(TCanvas& canvas, int32_t width, int32_t height);
+  // With FitCellsInGrid, parentColor (clNone: no parent) fills the outermost pixel ring.
+  void PaintBorder(TCanvas& canvas, int32_t width, int32_t height, TColor parentColor = clNone);
+  // Whether PaintBorder draws anything (the gradient looks, a single border in a colour, not Flat).
+  bool PaintsBorder() const;
   void DrawColSizingLine(TCanvas& canvas, int32_t x);
   void DrawRowSizingLine(TCanvas& canvas, int32_t y);
 

@@ -549,10 +549,14 @@ void TQrvStringGrid::PaintEmptyAreaBackground(TCanvas& canvas) {
   if (allRows) fill(TRect{client.Left, bottom + GridLineWidth() - 1, allCols ? right : client.Right, client.Bottom});
 }
 
-void TQrvStringGrid::PaintBorder(TCanvas& canvas, int32_t width, int32_t height) {
+bool TQrvStringGrid::PaintsBorder() const {
   const bool look = FLook == glSoft || FLook == glVyx || FLook == glXP || FLook == glListView || FLook == glVista ||
                     FLook == glWin7 || FLook == glOffice2007;
-  if (!look || BorderStyle != bsSingle || BorderColor == clNone || Flat || LockUpdate()) return;
+  return look && BorderStyle == bsSingle && BorderColor != clNone && !Flat;
+}
+
+void TQrvStringGrid::PaintBorder(TCanvas& canvas, int32_t width, int32_t height, TColor parentColor) {
+  if (!PaintsBorder() || LockUpdate()) return;
   canvas.Pen().Color = BorderColor;
   canvas.Pen().Width = 1;
   if (FitCellsInGrid) {
@@ -561,6 +565,13 @@ void TQrvStringGrid::PaintBorder(TCanvas& canvas, int32_t width, int32_t height)
     canvas.LineTo(width - 2, 1);
     canvas.LineTo(width - 2, height - 2);
     canvas.LineTo(1, height - 2);
+    if (parentColor == clNone) return;
+    canvas.Pen().Color = parentColor;
+    canvas.MoveTo(0, height - 1);
+    canvas.LineTo(0, 0);
+    canvas.LineTo(width - 1, 0);
+    canvas.LineTo(width - 1, height - 1);
+    canvas.LineTo(0, height - 1);
     return;
   }
   // The common-controls library in use here is always version 6.
