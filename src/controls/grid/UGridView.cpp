@@ -23,6 +23,7 @@
 #include <QToolTip>
 #include <QWheelEvent>
 
+#include "UBalloonWindow.h"
 #include "UCanvas.h"
 #include "UControlEdit.h"
 #include "UFooterPanel.h"
@@ -37,6 +38,7 @@
 #include "UHTMLHintWindow.h"
 #include "UQrvStringGrid.h"
 #include "USearchPanel.h"
+#include "USysColors.h"
 #include "UValueText.h"
 
 TGridView::TGridView(std::unique_ptr<TBaseGrid> grid, QWidget* parent)
@@ -64,14 +66,6 @@ TGridView::TGridView(std::unique_ptr<TBaseGrid> grid, QWidget* parent)
     FAdvanced->WheelScrollLines = QGuiApplication::styleHints()->wheelScrollLines();
     Install_Scroll_Hints(*this, *FAdvanced);
     Install_Panning(*this, *FAdvanced);
-    // The grid timer: the incremental search's quiet time, hovering and blinking cells.
-    auto* timer = new QTimer(this);
-    connect(timer, &QTimer::timeout, this, [this] {
-      const QPoint m = viewport()->mapFromGlobal(QCursor::pos());
-      const TPoint mouse{m.x(), m.y()};
-      Run_Guarded([&] { FAdvanced->TimerTick(viewport()->underMouse() ? &mouse : nullptr); });
-    });
-    timer->start(500);
     FAdvanced->ShowCellControl = [this](const TQrvStringGrid::TCellControlEditor& e) { Show_Cell_Control(e); };
     FAdvanced->FinishCellControl = [this] { Finish_Cell_Control(); };
     TGridFilterList::Install(*this, *FAdvanced);
@@ -83,6 +77,12 @@ TGridView::TGridView(std::unique_ptr<TBaseGrid> grid, QWidget* parent)
           this, [this, backward] { focusNextPrevChild(!backward); }, Qt::QueuedConnection);
     };
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) { Focus_Changed(old, now); });
+    FAdvanced->CreateBalloonWindow = [this] { Create_Balloon(); };
+    FAdvanced->DestroyBalloonWindow = [this] { Destroy_Balloon(); };
+    if (FAdvanced->Balloon.Enable()) FAdvanced->BalloonInit();
+    FGridTimer.setInterval(500);
+    connect(&FGridTimer, &QTimer::timeout, this, [this] { Run_Guarded([this] { Grid_Timer_Tick(); }); });
+    FGridTimer.start();
   }
   RunDrag = [this](QMimeData* data, Qt::DropActions allowed) {
     auto* drag = new QDrag(viewport());
@@ -101,6 +101,12 @@ TGridView::~TGridView() {
   disconnect(qApp, nullptr, this, nullptr);
   // The strip talks to the grid, which goes before the viewport's children do.
   delete FSearchPanel;
+  if (FAdvanced) {
+    FGridTimer.stop();
+    FAdvanced->BalloonDone();
+    FAdvanced->CreateBalloonWindow = nullptr;
+    FAdvanced->DestroyBalloonWindow = nullptr;
+  }
   SetEditors(nullptr);
   FDropTarget.reset();
   FGrid->SetHost(nullptr);
@@ -130,6 +136,14 @@ bool TGridView::Guarded_Event(QEvent* e) {
       keyPressEvent(k);
       return true;
     }
+  }
+  if (e->type() == QEvent::Paint && FAdvanced) {
+    // The grid's flat border goes over the frame the style drew.
+    const bool painted = TGuarded<QAbstractScrollArea>::Guarded_Event(e);
+    TCanvas canvas(this);
+    const TColor parent = parentWidget() ? QColorToTColor(parentWidget()->palette().color(QPalette::Window)) : clNone;
+    FAdvanced->PaintBorder(canvas, width(), height(), parent);
+    return painted;
   }
   if (e->type() == TGridEditDoneEvent::EventType()) {
     const auto* done = static_cast<TGridEditDoneEvent*>(e);
@@ -278,6 +292,8 @@ TShiftState TGridView::Shift_State(Qt::KeyboardModifiers modifiers, Qt::MouseBut
 
 void TGridView::InvalidateAll() {
   viewport()->update();
+  Sync_Border();
+  update();
   Sync_Footer();
 }
 
@@ -337,6 +353,8 @@ bool TGridView::viewportEvent(QEvent* e) {
   // The scroll area hands the viewport's events to the handlers past event(), so they are guarded here.
   bool handled = true;
   Run_Guarded([&] {
+    // A grid showing balloons gives its cells' tooltips as balloons rather than as hints.
+    if (e->type() == QEvent::ToolTip && FAdvanced && FAdvanced->Balloon.Enable()) return;
     if (e->type() == QEvent::ToolTip && FAdvanced) {
       Show_Cell_Hint(static_cast<QHelpEvent*>(e)->pos());
       return;
@@ -344,6 +362,8 @@ bool TGridView::viewportEvent(QEvent* e) {
     if (e->type() == QEvent::Leave) {
       Set_Hover_Row(-1);
       if (FAdvanced) FAdvanced->GridMouseLeave();
+      if (FBalloon) FBalloon->Pop();
+      FBalloonCell = {-1, -1};
     }
     handled = TGuarded<QAbstractScrollArea>::viewportEvent(e);
   });
@@ -379,6 +399,7 @@ void TGridView::paintEvent(QPaintEvent* e) {
 
 void TGridView::resizeEvent(QResizeEvent* e) {
   QAbstractScrollArea::resizeEvent(e);
+  Sync_Border();
   FGrid->SetBounds(0, 0, viewport()->width(), viewport()->height());
   Sync_Footer();
   if (FAdvanced) FAdvanced->Resize();
@@ -516,9 +537,10 @@ void TGridView::mousePressEvent(QMouseEvent* e) {
 void TGridView::mouseMoveEvent(QMouseEvent* e) {
   const QPoint p = e->position().toPoint();
   if (FAdvanced) {
-    const TPoint hinted = FAdvanced->LastHintPos();
+    const TPoint hinted = FAdvanced->LastHintPos(), ballooned = FAdvanced->LastBalloonPos();
     FAdvanced->GridMouseMove(Shift_State(e->modifiers(), e->buttons()), p.x(), p.y());
     if (hinted.X >= 0 && FAdvanced->LastHintPos().X < 0) Hide_Hint();
+    Track_Balloon(p, ballooned.X >= 0 && FAdvanced->LastBalloonPos().X < 0);
     if (FAdvanced->Interaction() == TQrvStringGrid::TGridInteraction::Dragging) Start_Drag();
     QString sizing;
     TPoint at;

@@ -38,6 +38,7 @@ class TGridEditDoneEvent : public QEvent {
 };
 
 class THTMLHintWindow;
+class TBalloonWindow;
 
 class TGridView : public TGuarded<QAbstractScrollArea>, public IGridHost, public TDialogCodeControl {
  public:
@@ -69,6 +70,10 @@ class TGridView : public TGuarded<QAbstractScrollArea>, public IGridHost, public
   TQrvStringGrid* AdvancedGrid() const { return FAdvanced; }
   // The text of the cell hint being shown; empty when none is.
   QString ShownHint() const;
+  // The balloon window, while the grid's balloons are enabled (UGridView_Balloon.cpp).
+  TBalloonWindow* BalloonWindow() const;
+  // The grid's timer (every 500 ms): incremental search, hovering and blinking cells.
+  const QTimer& GridTimer() const { return FGridTimer; }
   // The grid's drop target (null for a base grid); drops are taken while DragDropSettings.OleDropTarget is on.
   TGridDropTarget* DropTarget() const { return FDropTarget.get(); }
   // The strip of the grid's floating footer under the cells (null for a base grid); hidden while the footer is.
@@ -129,6 +134,13 @@ class TGridView : public TGuarded<QAbstractScrollArea>, public IGridHost, public
   void Drag_Scroll(int32_t interval);
   // The visible part of the cells as they are shown, 192 of 255 opaque.
   QPixmap Drag_Image(const TGridRect& cells);
+  // Balloons: the window made and dropped as the grid asks, and armed or popped as the mouse moves.
+  void Create_Balloon();
+  void Destroy_Balloon();
+  void Track_Balloon(const QPoint& p, bool popped);
+  void Grid_Timer_Tick();
+  // A grid drawing its own border gets a frame two pixels wide to draw it on; the frame comes back after.
+  void Sync_Border();
   void Start_Drag();
   // The drop target's settings follow the grid's drag settings at every drag entering.
   void Sync_Drop_Target();
@@ -146,6 +158,12 @@ class TGridView : public TGuarded<QAbstractScrollArea>, public IGridHost, public
   TFooterPanel* FFooterPanel = nullptr;
   TSearchPanel* FSearchPanel = nullptr;
   QPointer<THTMLHintWindow> FHintWindow;
+  QPointer<TBalloonWindow> FBalloon;
+  // The cell (display column, row) whose balloon has been shown; it shows again only after leaving the cell.
+  TPoint FBalloonCell{-1, -1};
+  QTimer FGridTimer;
+  // The frame (style, line width) from before the grid's border took it.
+  std::optional<std::pair<int, int>> FFrameBeforeBorder;
   QPointer<QLineEdit> FCtrlEdit;
   QPointer<QComboBox> FCtrlCombo;
   QTimer* FDragScrollTimer = nullptr;

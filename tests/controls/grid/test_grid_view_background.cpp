@@ -55,3 +55,33 @@ TEST(GridViewBackground, LockedGridRepaintsOnceTheLockEnds) {
     for (int y = 21; y < 39; ++y) dark += qGray(shot.pixel(x, y)) < 128;
   EXPECT_GT(dark, 10);
 }
+
+TEST(GridViewBackground, TheFlatBorderIsDrawnOverTheWindowsFrame) {
+  QWidget parent;
+  QPalette palette = parent.palette();
+  palette.setColor(QPalette::Window, QColor(0, 255, 0));
+  parent.setPalette(palette);
+  auto* view = new TGridView(std::make_unique<TQrvStringGrid>(), &parent);
+  auto& grid = static_cast<TQrvStringGrid&>(view->Grid());
+  view->setGeometry(0, 0, 120, 80);
+  parent.resize(140, 100);
+  parent.show();
+  const TGridView plain;  // a base grid draws no border: the style's frame
+  grid.SetLook(glXP);
+  ASSERT_GE(view->frameWidth(), 2) << "the border's inner ring lies on the frame";
+  grid.BorderColor = 0x0000FF;  // red
+  const QRgb red = qRgb(255, 0, 0), green = qRgb(0, 255, 0);
+  QImage shot = view->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  EXPECT_EQ(shot.pixel(60, 1), red);
+  EXPECT_EQ(shot.pixel(1, 40), red);
+  EXPECT_EQ(shot.pixel(118, 40), red);
+  EXPECT_EQ(shot.pixel(60, 78), red);
+  EXPECT_EQ(shot.pixel(60, 0), green) << "the outermost ring takes the parent's colour";
+  EXPECT_EQ(shot.pixel(119, 79), green);
+
+  grid.SetLook(glStandard);
+  grid.BorderColor = 0x0000FF;
+  shot = view->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  EXPECT_NE(shot.pixel(60, 1), red);
+  EXPECT_EQ(view->frameWidth(), plain.frameWidth()) << "without a border of its own the frame is the window's again";
+}

@@ -11,8 +11,11 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <tuple>
 #include <vector>
 
+#include "UBalloonSettings.h"
+#include "UBalloonText.h"
 #include "UBaseGrid.h"
 #include "UCellGraphic.h"
 #include "UCellNode.h"
@@ -31,6 +34,7 @@
 #include "UQrvStringGridEvents.h"
 #include "UQrvStringGridSettings.h"
 #include "UQrvStringGridState.h"
+#include "UShowModified.h"
 #include "UVyxStyle.h"
 
 class TQrvStringGrid;
@@ -588,6 +592,8 @@ class TQrvStringGrid : public TBaseGrid,
   int64_t GetCellImageKey(int32_t c, int32_t r);
   // The cell shows the sort indicator: its row (below a merged block: the block's last row) is the sort row.
   bool IsSortIndicatorCell(int32_t c, int32_t r) const;
+  // The sort direction's arrow (or the sort glyph) centred at (x, y).
+  void DrawSortIndicator(TCanvas& canvas, int32_t aCol, int32_t y, int32_t x);
   // c is a display column: the button's rectangle from the offset painting stored.
   TRect GetCellButtonRect(int32_t c, int32_t r);
   TRect ExpandButtonRect(int32_t c, int32_t r);
@@ -891,8 +897,11 @@ class TQrvStringGrid : public TBaseGrid,
   std::vector<uint8_t>& ColSelectFlags() { return FColSelect; }
   // Whether the modified-row list follows the rows (the modified-row display is on), and whether rows can be
   // disabled (set by the first per-row enabling).
-  bool ShowModifiedEnabled() const { return FShowModifiedEnabled; }
-  void SetShowModifiedEnabled(bool value) { FShowModifiedEnabled = value; }
+  // The modified-row marks; a new colour repaints the first column.
+  TShowModified ShowModified{[this](TColor) { RepaintCol(0); }};
+  void SetShowModified(const TShowModified& value) { ShowModified.Assign(value); }
+  bool ShowModifiedEnabled() const { return ShowModified.Enabled; }
+  void SetShowModifiedEnabled(bool value) { ShowModified.Enabled = value; }
   bool UseEnabledRows() const { return FUseEnabledRows; }
   void SetUseEnabledRows(bool value) { FUseEnabledRows = value; }
 
@@ -1249,7 +1258,10 @@ class TQrvStringGrid : public TBaseGrid,
   void DrawGridCell(TCanvas& canvas, int32_t c, int32_t r, const TRect& rect, TGridDrawState state) override;
   void PaintEmptyAreaBackground(TCanvas& canvas);
   // The flat border on a canvas of the window's whole size (nothing for the looks and states without one).
-  void PaintBorder(TCanvas& canvas, int32_t width, int32_t height);
+  // With FitCellsInGrid, parentColor (clNone: no parent) fills the outermost pixel ring.
+  void PaintBorder(TCanvas& canvas, int32_t width, int32_t height, TColor parentColor = clNone);
+  // Whether PaintBorder draws anything (the gradient looks, a single border in a colour, not Flat).
+  bool PaintsBorder() const;
   void DrawColSizingLine(TCanvas& canvas, int32_t x);
   void DrawRowSizingLine(TCanvas& canvas, int32_t y);
 
@@ -1259,6 +1271,10 @@ class TQrvStringGrid : public TBaseGrid,
   void DrawFixedBackground(TCanvas& canvas, int32_t c, int32_t rc, int32_t r, TRect& rect, TColor colorTo,
                            TColor mirrorColor, TColor mirrorColorTo);
   void DrawFixedFrame(TCanvas& canvas, TRect rect);
+  // Sort indicators (UQrvStringGrid_SortIndicator.cpp): whether the cell shows the sort column's indicator, and
+  // the indicator's height for the cell's vertical alignment.
+  bool ShowsSortIndicator(int32_t c, int32_t rc, int32_t r) const;
+  static int32_t SortIndicatorY(const TRect& rect, TVAlignment vAlign);
   void DrawCellText(TCanvas& canvas, int32_t c, int32_t rc, int32_t r, int32_t sr, TRect rect, TGridDrawState state,
                     const TCellGraphic* graphic, TSize graphicSize, TAlignment hAlign, TVAlignment vAlign,
                     bool wordWrap, TColor brushColor, TColor fontColor, int32_t& textWidth);
@@ -1307,6 +1323,26 @@ class TQrvStringGrid : public TBaseGrid,
   bool PrepareCellHint(int32_t x, int32_t y, QString& hint, TPoint& pos);
   // The base cell whose hint shows; (-1, -1) none. Moving to another cell cancels it.
   TPoint LastHintPos() const { return FLastHintPos; }
+
+  // Balloon tooltips (UQrvStringGrid_Balloon.cpp). Switching Enable creates or destroys the one balloon window.
+  TBalloonSettings Balloon{[this] { BalloonEnableChanged(); }};
+  void SetBalloon(const TBalloonSettings& value) { Balloon.Assign(value); }
+  void BalloonEnableChanged();
+  // Creates the balloon window once until BalloonDone; the window creates it too when Enable is on.
+  void BalloonInit();
+  void BalloonDone();
+  bool BalloonWindowCreated() const { return FBalloonInit; }
+  // The window's side of the balloon window (set by the window; unset, none is made).
+  std::function<void()> CreateBalloonWindow;
+  std::function<void()> DestroyBalloonWindow;
+  // The balloon of the cell under client point (x, y), remembered as the last balloon cell; false with balloons
+  // off or no cell there.
+  bool BalloonAt(int32_t x, int32_t y, TCellBalloon& balloon);
+  // The cell of the balloon shown (display column, row); (-1, -1) none. Moving to another cell pops it.
+  TPoint LastBalloonPos() const { return FLastBalloonPos; }
+  TCellBalloonEvent OnCellBalloon;
+  // Rich text made plain for balloons (none: shown as stored).
+  TRichToPlain RichToPlain;
 
   void InitSortXRef();
   int32_t SortTime() const { return FSortTime; }

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <tuple>
 #include <vector>
 
 #include "UBaseGrid.h"
@@ -140,7 +141,6 @@ struct TQrvStringGridSettings {
 
   TFixedGradient VyxGradientHover{0xCFD0D1, 0xBEC6C8, 0xBEC6C8, 0xABBCBF, 0xC0C0C0};
   TFixedGradient VyxGradientDown{0x868788, 0x737C7E, 0x737C7E, 0x627376, 0x808080};
-  std::array<TColor, 4> SortHeaderColors{clNone, clNone, clNone, clNone};  // Color, To, Mirror, MirrorTo
   TColor FixedColor = clBtnFace;
   bool Flat = false;
 
@@ -162,7 +162,6 @@ struct TQrvStringGridSettings {
   bool MouseDown = false;
   TBackGround BackGround;
   TGridProgressAppearance ProgressAppearance;
-  TColor ShowModifiedColor = 0x0000FF;
   // The picture shown in the fixed column of the current row; the filter glyphs of the filter drop-down row.
   TBitmap RowIndicator;
   int32_t FilterDropDownRow = 0;
@@ -187,6 +186,16 @@ struct TQrvStringGridSettings {
     bool UndoSort = false;
     // A sort exchanges only the cells of the sort column.
     bool SingleColumn = false;
+    // The indicator and the header fill also in a fixed sort column.
+    bool FixedCols = false;
+    // Pictures in place of the drawn arrows (both must be set).
+    TBitmap UpGlyph, DownGlyph;
+    // The fill of the sort column's header (clNone: none), as a two-part mirror gradient.
+    TColor HeaderColor = clNone, HeaderColorTo = clNone, HeaderMirrorColor = clNone, HeaderMirrorColorTo = clNone;
+    void SetHeaderColors(const std::array<TColor, 4>& colors) {
+      std::tie(HeaderColor, HeaderColorTo, HeaderMirrorColor, HeaderMirrorColorTo) =
+          std::tie(colors[0], colors[1], colors[2], colors[3]);
+    }
   } SortSettings;
   struct TDragDropSettings {
     bool OleDropTarget = false;

@@ -97,7 +97,6 @@ struct TQrvStringGridState {
   TSizeWhileTyping FSizeWhileTyping;
   std::vector<uint8_t> FRowSelect;
   std::vector<uint8_t> FColSelect;
-  bool FShowModifiedEnabled = false;
   bool FUseEnabledRows = false;
 
   int32_t FNumNodes = 0;
@@ -169,6 +168,8 @@ struct TQrvStringGridState {
   TPoint FDragCell{-1, -1};
   int32_t FSortTime = 0;
   TPoint FLastHintPos{-1, -1};
+  TPoint FLastBalloonPos{-1, -1};
+  bool FBalloonInit = false;
   TCursor FCursor = crDefault;
   TCursor FOldCursor = crDefault;
 

@@ -456,6 +456,7 @@ void TQrvStringGrid::DrawCellGraphic(TCanvas& canvas, int32_t c, int32_t rc, int
       canvas.TextOut(rect.Left + 2 + left, rect.Top + 2 + up, text);
       canvas.PopClip();
       canvas.SetFont(kept);
+      if (ShowsSortIndicator(c, rc, r)) DrawSortIndicator(canvas, c, rect.Top + 8, rect.Right - 10);
       break;
     }
     case ctShape:

@@ -77,7 +77,7 @@ void TQrvStringGrid::SetLook(TGridLook value) {
     SetFixedGradientMirror(clNone, clNone);
     ControlLook.FixedGradientFrom = ControlLook.FixedGradientTo = clNone;
     VyxGradient = TFixedGradient{};
-    SortHeaderColors[0] = clNone;
+    SortSettings.HeaderColor = clNone;
   }
   if (const auto style = LookStyleOf(value)) {
     SetStyle(*style);
@@ -119,7 +119,7 @@ void TQrvStringGrid::SetStyle(TQrvGridStyle style) {
   SelectionColorTo = clNone;
   SelectionTextColor = clHighlightText;
   SetSelectionStyle(ssDefault);
-  SortHeaderColors.fill(clNone);
+  SortSettings.SetHeaderColors({clNone, clNone, clNone, clNone});
   InitControlLookColors();
   ApplyStyleRow(GridStyleRow(style));
   Invalidate();
@@ -192,7 +192,7 @@ void TQrvStringGrid::ApplyStyleRow(const TGridStyleRow& row) {
     }
   }
   if (row.Down) SetFixedGradientDown(*row.Down);
-  if (row.SortHeader) SortHeaderColors = *row.SortHeader;
+  if (row.SortHeader) SortSettings.SetHeaderColors(*row.SortHeader);
   if (row.SearchFooter) {
     SearchFooter().SetColor(VyxGradient.From);
     SearchFooter().SetColorTo(VyxGradient.MirrorTo);

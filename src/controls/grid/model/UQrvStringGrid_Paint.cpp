@@ -58,6 +58,11 @@ void TQrvStringGrid::DrawFixedBackground(TCanvas& canvas, int32_t c, int32_t rc,
                                                (FixedRows() > 0 && r == FixedRows() - 1 && c == Col()));
   if (activeHeader) {
     FillMirrorGradient(canvas, rect, ActiveCellColor, ActiveCellColorTo, clNone, clNone, true, clNone, false, true);
+  } else if (const TSortSettings& sort = SortSettings; sort.Column != -1 && sort.HeaderColor != clNone &&
+                                                       rc == sort.Column && r == FixedRows() - 1 &&
+                                                       (c >= FixedCols() || sort.FixedCols)) {
+    FillMirrorGradient(canvas, rect, sort.HeaderColor, sort.HeaderColorTo, sort.HeaderMirrorColor,
+                       sort.HeaderMirrorColorTo, true, clNone, false, true);
   } else if (!Flat) {
     FillMirrorGradient(canvas, rect, canvas.Brush().Color, colorTo, mirrorColor, mirrorColorTo, true, clNone, false,
                        true);
@@ -69,7 +74,6 @@ void TQrvStringGrid::DrawFixedBackground(TCanvas& canvas, int32_t c, int32_t rc,
       canvas.LineTo(rect.Right - 1, rect.Bottom);
     }
   }
-  (void)rc;
 }
 
 void TQrvStringGrid::DrawFixedFrame(TCanvas& canvas, TRect rect) {
@@ -200,7 +204,7 @@ void TQrvStringGrid::DrawGridCell(TCanvas& canvas, int32_t c, int32_t r, const T
     rect.Left += indicatorShift;
   }
   if (c == 0 && ShowModifiedEnabled() && GetRowModified(DisplayToRealRow(r)))
-    FillRectColor(canvas, TRect{rect.Right - 4, rect.Top, rect.Right, rect.Bottom}, ShowModifiedColor);
+    FillRectColor(canvas, TRect{rect.Right - 4, rect.Top, rect.Right, rect.Bottom}, ShowModified.Color());
   if (OnCustomCellBkgDraw) OnCustomCellBkgDraw(this, canvas, rc, r, state, rect, false);
 
   TRect content = rect;
@@ -400,7 +404,9 @@ void TQrvStringGrid::DrawCellText(TCanvas& canvas, int32_t c, int32_t rc, int32_
   FLastHgHeight = canvas.TextHeight(QStringLiteral("hg"));
   if (rc == 0 && HasNodes() && !IsNode(r)) rect.Left += GetNodeIndent(r);
 
+  const bool sortIndicator = ShowsSortIndicator(c, rc, r);
   if (kind == ckMarkup) {
+    if (sortIndicator) rect.Right -= 10;
     --rect.Left;
     TMarkupParams params;
     params.LinkColor = linkColor;
@@ -411,6 +417,7 @@ void TQrvStringGrid::DrawCellText(TCanvas& canvas, int32_t c, int32_t rc, int32_
     canvas.SetBkMode(bkTransparent);
     RenderMarkup(canvas, text, rect, params, out);
     textWidth = out.MeasuredWidth + 2;
+    if (sortIndicator) DrawSortIndicator(canvas, c, SortIndicatorY(rect, vAlign), rect.Right + 2);
     return;
   }
 
@@ -448,6 +455,19 @@ void TQrvStringGrid::DrawCellText(TCanvas& canvas, int32_t c, int32_t rc, int32_
   canvas.DrawText(text, drawn, flags);
   if (graphic && (graphic->CellType() == ctEmpty || graphic->CellType() == ctValue) && errLen > 0)
     DrawSpellErrorUnderline(canvas.Font(), canvas, text, rect, 0, errPos, errLen);
+  if (sortIndicator) {
+    // After the text: beside its end, or left of it for right-aligned text.
+    TRect measured = rect;
+    canvas.DrawText(text, measured, flags | DT_CALCRECT);
+    int32_t beside = std::min(measured.Right - measured.Left, rect.Right - rect.Left - 16);
+    if (graphic &&
+        (graphic->CellHAlign() == haLeft || (graphic->CellHAlign() == haBeforeText && hAlign == taLeftJustify)))
+      beside += graphicSize.cx;
+    const int32_t x = hAlign == taRightJustify ? rect.Right - beside - 10
+                      : hAlign == taCenter     ? rect.Left + 8
+                                               : rect.Left + beside + 10;
+    DrawSortIndicator(canvas, c, SortIndicatorY(rect, vAlign), x);
+  }
   if (link) canvas.Font().Style &= ~TFontStyles(fsUnderline);
 }
 
@@ -529,10 +549,14 @@ void TQrvStringGrid::PaintEmptyAreaBackground(TCanvas& canvas) {
   if (allRows) fill(TRect{client.Left, bottom + GridLineWidth() - 1, allCols ? right : client.Right, client.Bottom});
 }
 
-void TQrvStringGrid::PaintBorder(TCanvas& canvas, int32_t width, int32_t height) {
+bool TQrvStringGrid::PaintsBorder() const {
   const bool look = FLook == glSoft || FLook == glVyx || FLook == glXP || FLook == glListView || FLook == glVista ||
                     FLook == glWin7 || FLook == glOffice2007;
-  if (!look || BorderStyle != bsSingle || BorderColor == clNone || Flat || LockUpdate()) return;
+  return look && BorderStyle == bsSingle && BorderColor != clNone && !Flat;
+}
+
+void TQrvStringGrid::PaintBorder(TCanvas& canvas, int32_t width, int32_t height, TColor parentColor) {
+  if (!PaintsBorder() || LockUpdate()) return;
   canvas.Pen().Color = BorderColor;
   canvas.Pen().Width = 1;
   if (FitCellsInGrid) {
@@ -541,6 +565,13 @@ void TQrvStringGrid::PaintBorder(TCanvas& canvas, int32_t width, int32_t height)
     canvas.LineTo(width - 2, 1);
     canvas.LineTo(width - 2, height - 2);
     canvas.LineTo(1, height - 2);
+    if (parentColor == clNone) return;
+    canvas.Pen().Color = parentColor;
+    canvas.MoveTo(0, height - 1);
+    canvas.LineTo(0, 0);
+    canvas.LineTo(width - 1, 0);
+    canvas.LineTo(width - 1, height - 1);
+    canvas.LineTo(0, height - 1);
     return;
   }
   // The common-controls library in use here is always version 6.

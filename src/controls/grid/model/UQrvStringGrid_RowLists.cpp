@@ -7,14 +7,14 @@
 void TQrvStringGrid::InsertRowListEntries(int32_t aRow, int32_t count) {
   // A new row is neither modified nor disabled; lists that end above it stay as they are.
   for (int32_t i = 0; i < count; ++i) {
-    if (FShowModifiedEnabled && aRow < FModifiedRows->Count()) FModifiedRows->Insert(aRow, 0);
+    if (ShowModified.Enabled && aRow < FModifiedRows->Count()) FModifiedRows->Insert(aRow, 0);
     if (FUseEnabledRows && aRow < FEnabledRows->Count()) FEnabledRows->Insert(aRow, 0);
   }
 }
 
 void TQrvStringGrid::RemoveRowListEntries(int32_t rowIndex, int32_t count, bool modifiedAndEnabled) {
   for (int32_t i = 0; i < count; ++i) {
-    if (modifiedAndEnabled && FShowModifiedEnabled && rowIndex < FModifiedRows->Count())
+    if (modifiedAndEnabled && ShowModified.Enabled && rowIndex < FModifiedRows->Count())
       FModifiedRows->Delete(rowIndex);
     if (modifiedAndEnabled && FUseEnabledRows && rowIndex < FEnabledRows->Count()) FEnabledRows->Delete(rowIndex);
     if (FMouseActions->DisjunctRowSelect() && rowIndex >= 0 && rowIndex < static_cast<int32_t>(FRowSelect.size()))
@@ -110,7 +110,7 @@ void MoveFlagEntries(std::vector<uint8_t>& flags, int32_t fromIndex, int32_t toI
 
 void TQrvStringGrid::MoveRowListEntries(int32_t fromIndex, int32_t toIndex, int32_t count) {
   if (fromIndex < 0 || toIndex < 0 || count <= 0 || fromIndex == toIndex) return;
-  if (FShowModifiedEnabled) MoveListEntries(*FModifiedRows, fromIndex, toIndex, count);
+  if (ShowModified.Enabled) MoveListEntries(*FModifiedRows, fromIndex, toIndex, count);
   if (FUseEnabledRows) MoveListEntries(*FEnabledRows, fromIndex, toIndex, count);
   // Persistent flags belong to real rows, which a move does not renumber.
   if (FMouseActions->DisjunctRowSelect() && !FMouseActions->RowSelectPersistent())

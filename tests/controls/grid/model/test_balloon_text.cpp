@@ -2,6 +2,8 @@
 // balloon and the grid's event.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "GridTestHost.h"
 #include "UBalloonText.h"
 #include "UQrvStringGrid.h"
@@ -96,4 +98,101 @@ TEST(BalloonText, OwnBalloonThenEventGetTheRealColumnAndAreCut) {
   EXPECT_EQ(balloon.Icon, biError);
   EXPECT_EQ(balloon.Title, QString(97, u'T') + QStringLiteral("..."));
   EXPECT_EQ(balloon.Text, QString(2045, u'x') + QStringLiteral("..."));
+}
+
+// A grid of 5 x 5 cells of 50 x 20 pixels that counts the balloon windows it makes and drops.
+struct TBalloonGrid {
+  TQrvStringGrid Grid;
+  int Created = 0;
+  int Destroyed = 0;
+  TBalloonGrid() {
+    Fill(Grid);
+    Grid.SetDefaultColWidth(50);
+    Grid.SetDefaultRowHeight(20);
+    Grid.SetBounds(0, 0, 250, 100);
+    Grid.CreateBalloonWindow = [this] { ++Created; };
+    Grid.DestroyBalloonWindow = [this] { ++Destroyed; };
+  }
+  int Alive() const { return Created - Destroyed; }
+};
+
+TEST(BalloonSettings, TogglingEnableKeepsExactlyOneWindow) {
+  TBalloonGrid b;
+  EXPECT_EQ(b.Alive(), 0);
+  b.Grid.Balloon.SetEnable(true);
+  b.Grid.Balloon.SetEnable(true);
+  EXPECT_EQ(b.Created, 1);
+  EXPECT_TRUE(b.Grid.BalloonWindowCreated());
+  b.Grid.Balloon.SetEnable(false);
+  b.Grid.Balloon.SetEnable(false);
+  EXPECT_EQ(b.Destroyed, 1);
+  EXPECT_FALSE(b.Grid.BalloonWindowCreated());
+  b.Grid.Balloon.SetEnable(true);
+  b.Grid.BalloonInit();  // the window's creation asking again
+  EXPECT_EQ(b.Alive(), 1);
+  EXPECT_EQ(b.Created, 2);
+}
+
+TEST(BalloonSettings, DefaultsAndAssignCopiesAllButTransparencyWithoutCreatingAWindow) {
+  TBalloonGrid b;
+  const TBalloonSettings& d = b.Grid.Balloon;
+  EXPECT_FALSE(d.Enable());
+  EXPECT_EQ(std::make_tuple(d.InitialDelay, d.ReshowDelay, d.AutoHideDelay), std::make_tuple(-1, -1, -1));
+  EXPECT_EQ(std::make_tuple(d.TextColor, d.BackgroundColor, int(d.Transparency)), std::make_tuple(clNone, clNone, 0));
+
+  TBalloonSettings source;
+  source.SetEnable(true);
+  source.InitialDelay = 10;
+  source.ReshowDelay = 20;
+  source.AutoHideDelay = 30;
+  source.TextColor = clRed;
+  source.BackgroundColor = clYellow;
+  source.Transparency = 100;
+  b.Grid.SetBalloon(source);
+  EXPECT_TRUE(d.Enable());
+  EXPECT_EQ(std::make_tuple(d.InitialDelay, d.ReshowDelay, d.AutoHideDelay), std::make_tuple(10, 20, 30));
+  EXPECT_EQ(std::make_tuple(d.TextColor, d.BackgroundColor, int(d.Transparency)),
+            std::make_tuple(clRed, clYellow, 0));
+  EXPECT_EQ(b.Created, 0);
+  // The grid's own handler stays bound: switching off afterwards still reaches the grid.
+  b.Grid.BalloonInit();
+  b.Grid.Balloon.SetEnable(false);
+  EXPECT_EQ(b.Alive(), 0);
+}
+
+TEST(BalloonSettings, TheGridAnswersOnlyWithBalloonsOnAndPopsOnLeavingTheCell) {
+  TBalloonGrid b;
+  TQrvStringGrid& g = b.Grid;
+  g.SetCells(2, 1, QStringLiteral("\r\nsecond"));
+  g.AddBalloon(3, 2, QStringLiteral("Title"), QStringLiteral("own"), biError);
+  TCellBalloon balloon;
+  EXPECT_FALSE(g.BalloonAt(110, 30, balloon));
+  EXPECT_EQ(g.LastBalloonPos().X, -1);
+
+  g.Balloon.SetEnable(true);
+  ASSERT_TRUE(g.BalloonAt(110, 30, balloon));  // cell (2, 1)
+  EXPECT_EQ(balloon.Text, QStringLiteral("second"));
+  EXPECT_EQ(balloon.Title, QStringLiteral(" "));
+  EXPECT_EQ(balloon.Icon, biInfo);
+  EXPECT_EQ(g.LastBalloonPos().X, 2);
+  EXPECT_EQ(g.LastBalloonPos().Y, 1);
+  EXPECT_FALSE(g.BalloonAt(300, 30, balloon)) << "no cell right of the last column";
+
+  // Moving inside the cell keeps the balloon; the next cell pops it.
+  g.GridMouseMove(TShiftState(), 140, 35);
+  EXPECT_EQ(g.LastBalloonPos().X, 2);
+  g.GridMouseMove(TShiftState(), 160, 35);
+  EXPECT_EQ(g.LastBalloonPos().X, -1);
+
+  ASSERT_TRUE(g.BalloonAt(160, 50, balloon));  // cell (3, 2) has its own balloon
+  EXPECT_EQ(std::make_tuple(balloon.Title, balloon.Text, balloon.Icon),
+            std::make_tuple(QStringLiteral("Title"), QStringLiteral("own"), biError));
+  g.OnCellBalloon = [](TQrvStringGrid*, int32_t, int32_t, QString& title, QString&, TBalloonIcon& icon) {
+    title = QStringLiteral("Event");
+    icon = biWarning;
+  };
+  ASSERT_TRUE(g.BalloonAt(160, 50, balloon));
+  EXPECT_EQ(std::make_tuple(balloon.Title, balloon.Icon), std::make_tuple(QStringLiteral("Event"), biWarning));
+  g.Balloon.SetEnable(false);
+  EXPECT_EQ(g.LastBalloonPos().X, -1);
 }

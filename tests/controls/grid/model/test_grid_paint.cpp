@@ -665,12 +665,30 @@ TEST(GridPaint, PermanentDropDownButtonsAndSelectionRectangle) {
 TEST(GridPaint, ModifiedRowsAreMarkedInTheFirstColumn) {
   TPaintedGrid g;
   g.grid.SetShowModifiedEnabled(true);
-  g.grid.ShowModifiedColor = 0x00FF00;
   g.grid.SetRowModified(2, true);
+  auto yellow = [](QRgb p) { return p == qRgb(255, 255, 0); };
+  EXPECT_GT(CountPixels(g.Shot(), g.grid.CellRect(0, 2), yellow), 20) << "yellow unless told otherwise";
+  g.host.Rects.clear();
+  g.grid.ShowModified.SetColor(0x00FF00);
+  // The new colour repaints the first column, every row of it.
+  for (int32_t r = 0; r < g.grid.RowCount(); ++r) {
+    const TRect cell = g.grid.CellRect(0, r);
+    EXPECT_TRUE(std::any_of(g.host.Rects.begin(), g.host.Rects.end(), [&](const TRect& rect) {
+      return rect.Left <= cell.Left && rect.Top <= cell.Top && rect.Right >= cell.Right && rect.Bottom >= cell.Bottom;
+    })) << r;
+  }
   const QImage shot = g.Shot();
   auto green = [](QRgb p) { return p == qRgb(0, 255, 0); };
   EXPECT_GT(CountPixels(shot, g.grid.CellRect(0, 2), green), 20);
   EXPECT_EQ(CountPixels(shot, g.grid.CellRect(0, 3), green), 0);
+
+  TShowModified other;
+  other.Enabled = false;
+  other.SetColor(0x0000FF);
+  g.grid.SetShowModified(other);
+  EXPECT_EQ(g.grid.ShowModified.Color(), TColor(0x0000FF));
+  EXPECT_FALSE(g.grid.ShowModifiedEnabled());
+  EXPECT_EQ(CountPixels(g.Shot(), g.grid.CellRect(0, 2), [](QRgb p) { return p == qRgb(255, 0, 0); }), 0);
 }
 
 TEST(GridPaint, VisualPropertiesOfFixedAndOwnColouredCells) {
@@ -750,4 +768,116 @@ TEST(GridPaint, CellScrollBarTakesTheRightEdgeAndScrollsTheContent) {
     const TRect text{cell.Left + 1, cell.Top + 1, cell.Right - 18, cell.Bottom - 1};
     EXPECT_EQ(CountPixels(shot, text, Dark) > 0, k.TextShown) << k.Position;
   }
+}
+
+namespace {
+QImage Solid(int w, int h, QRgb color) {
+  QImage image(w, h, QImage::Format_RGB32);
+  image.fill(color);
+  return image;
+}
+
+// The rows of the cell's inside holding pixels of the colour, from top to bottom, with their counts.
+std::vector<std::pair<int, int>> RowsOf(const QImage& image, const TRect& cell, QRgb color) {
+  std::vector<std::pair<int, int>> rows;
+  for (int y = cell.Top + 1; y < cell.Bottom - 2; ++y) {
+    const int n =
+        CountPixels(image, TRect{cell.Left + 1, y, cell.Right - 3, y + 1}, [&](QRgb p) { return p == color; });
+    if (n > 0) rows.emplace_back(y, n);
+  }
+  return rows;
+}
+}  // namespace
+
+TEST(GridPaint, TheSortColumnsHeaderTakesTheSortHeaderColoursInTheGradientLooks) {
+  TPaintedGrid<> g;
+  g.grid.SetLook(glXP);
+  TQrvStringGrid::TSortSettings& sort = g.grid.SortSettings;
+  sort.SetHeaderColors({0x0000FF, 0x0000FF, 0x00FF00, 0x00FF00});  // red over green
+  const QRgb red = qRgb(255, 0, 0), green = qRgb(0, 255, 0);
+  auto upper = [&](const QImage& image, int32_t c) {
+    const TRect r = g.grid.CellRect(c, 0);
+    return image.pixel((r.Left + r.Right) / 2, r.Top + 4);
+  };
+  auto lower = [&](const QImage& image, int32_t c) {
+    const TRect r = g.grid.CellRect(c, 0);
+    return image.pixel((r.Left + r.Right) / 2, r.Bottom - 5);
+  };
+  QImage shot = g.Shot();
+  EXPECT_NE(upper(shot, 2), red) << "no sort column, no fill";
+
+  sort.Column = 2;
+  shot = g.Shot();
+  EXPECT_EQ(upper(shot, 2), red);
+  EXPECT_EQ(lower(shot, 2), green);
+  EXPECT_NE(upper(shot, 3), red);
+  EXPECT_NE(g.Middle(2, 1), red) << "only the last fixed row";
+
+  sort.Column = 0;  // a fixed column takes the fill only when asked to
+  EXPECT_NE(upper(g.Shot(), 0), red);
+  sort.FixedCols = true;
+  EXPECT_EQ(upper(g.Shot(), 0), red);
+
+  sort.Column = 2;
+  g.grid.SetLook(glClassic);
+  sort.SetHeaderColors({0x0000FF, 0x0000FF, 0x00FF00, 0x00FF00});
+  EXPECT_NE(upper(g.Shot(), 2), red) << "the classic look has no gradient header";
+}
+
+TEST(GridPaint, TheSortIndicatorPointsTheSortDirectionBesideTheHeaderText) {
+  TPaintedGrid<> g;
+  g.grid.SetDefaultColWidth(50);
+  g.grid.SetLook(glClassic);
+  g.grid.FixedColor = clWhite;
+  g.grid.FixedFont.Color = clBlack;
+  TQrvStringGrid::TSortSettings& sort = g.grid.SortSettings;
+  sort.Column = 2;
+  sort.Row = 0;
+  const QRgb grey = Rgb(clGray);
+  const TRect cell = g.grid.CellRect(2, 0);
+  EXPECT_TRUE(RowsOf(g.Shot(), cell, grey).empty()) << "no indicator until Show";
+
+  sort.Show = true;
+  sort.Direction = sdAscending;
+  auto rows = RowsOf(g.Shot(), cell, grey);
+  ASSERT_GE(rows.size(), 5u);
+  // Up: the tip on top, the shaded flat side at the bottom (its last pixel is the lit edge's start).
+  EXPECT_EQ(rows.back().second, 8);
+  EXPECT_LT(rows.front().second, 3);
+  EXPECT_TRUE(RowsOf(g.Shot(), g.grid.CellRect(3, 0), grey).empty()) << "only in the sort column";
+
+  sort.Direction = sdDescending;
+  rows = RowsOf(g.Shot(), cell, grey);
+  ASSERT_GE(rows.size(), 5u);
+  EXPECT_EQ(rows.front().second, 8);
+  EXPECT_LT(rows.back().second, 3);
+
+  // Beside the end of left-aligned text.
+  auto greyColumns = [&](const QImage& image) {
+    std::pair<int, int> span{cell.Right, cell.Left};
+    for (int y = cell.Top + 1; y < cell.Bottom - 2; ++y)
+      for (int x = cell.Left + 1; x < cell.Right; ++x)
+        if (image.pixel(x, y) == grey) span = {std::min(span.first, x), std::max(span.second, x)};
+    return span;
+  };
+  g.grid.SetCells(2, 0, QStringLiteral("Ab"));
+  QImage shot = g.Shot();
+  const TRect text = DarkBounds(shot, TRect{cell.Left + 1, cell.Top + 1, cell.Right - 3, cell.Bottom - 3});
+  EXPECT_GT(greyColumns(shot).first, text.Right);
+  EXPECT_LT(greyColumns(shot).first, text.Right + 12);
+  // A text wider than the cell leaves the indicator inside it.
+  g.grid.SetCells(2, 0, QStringLiteral("A much longer header"));
+  const auto inside = greyColumns(g.Shot());
+  EXPECT_GT(inside.second, inside.first);
+  EXPECT_LT(inside.second, cell.Right - 1);
+
+  // Both glyphs set: the glyph of the direction instead of the arrow.
+  sort.UpGlyph = TBitmap(Solid(8, 8, qRgb(255, 0, 0)));
+  sort.DownGlyph = TBitmap(Solid(8, 8, qRgb(0, 0, 255)));
+  shot = g.Shot();
+  EXPECT_EQ(CountPixels(shot, cell, [](QRgb p) { return p == qRgb(0, 0, 255); }), 64);
+  EXPECT_EQ(CountPixels(shot, cell, [](QRgb p) { return p == qRgb(255, 0, 0); }), 0);
+  EXPECT_TRUE(RowsOf(shot, cell, grey).empty());
+  sort.Direction = sdAscending;
+  EXPECT_EQ(CountPixels(g.Shot(), cell, [](QRgb p) { return p == qRgb(255, 0, 0); }), 64);
 }
