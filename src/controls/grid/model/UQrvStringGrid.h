@@ -58,8 +58,6 @@ class TGridChangeNotifier {
 // Progress of an export or import, reported row by row to the grid's notification hooks.
 enum TGridExportState { esExportStart, esExportNextRow, esExportDone };
 enum TGridImportState { isImportStart, isImportNextRow, isImportDone };
-enum TScrollHintType { shNone, shVertical, shHorizontal, shBoth };
-enum TIntelliPan { ipVertical, ipHorizontal, ipBoth, ipNone };
 
 // Its events, plain settings and private working state are members of three structs it derives from.
 class TQrvStringGrid : public TBaseGrid,
@@ -974,11 +972,6 @@ class TQrvStringGrid : public TBaseGrid,
 
   // The mouse wheel, zoom and the scroll hint (UQrvStringGrid_Wheel.cpp). WheelScrollLines is the desktop's lines
   // per notch (the window sets it; -1 means a page).
-  bool IntelliZoom = true;
-  int32_t WheelScrollLines = 3;
-  TScrollHintType ScrollHints = shNone;
-  std::function<void(TQrvStringGrid*, int32_t, QString&)> OnScrollHint;  // ARow (the row or column shown)
-  std::function<void(TQrvStringGrid*, TShiftState, TPoint, bool&)> OnMouseWheelDown, OnMouseWheelUp;
   // One notch, delta < 0 toward the user: Ctrl zooms, otherwise the current row moves or the view scrolls.
   void MouseWheel(int32_t delta, TShiftState shift, TPoint mouse);
   // Columns and rows grow by x pixels and the font by x points, the sum kept within -10 .. 10.
@@ -988,16 +981,11 @@ class TQrvStringGrid : public TBaseGrid,
   virtual void WheelPanStep(int32_t, bool&) {}
   // Middle-button panning: started at a client point, each tick of its 10 ms timer moves one step toward the mouse
   // (more than 5 pixels away from the start) and answers the cursor to show (8000 .. 8008); any press or key ends it.
-  TIntelliPan IntelliPan = ipVertical;
   bool Panning() const { return FPanning; }
   bool StartPanning(TPoint origin);
   int32_t PanTick(TPoint mouse);
   void EndPanning() { FPanning = false; }
   TPoint PanOrigin() const { return FPanOrigin; }
-
- private:
-  bool FPanning = false;
-  TPoint FPanOrigin{0, 0};
 
  public:
   // Finding text (UQrvStringGrid_Find.cpp): the next matching cell after startCell ((-1, -1) from the range's
@@ -1011,10 +999,6 @@ class TQrvStringGrid : public TBaseGrid,
   // A key typed into a grid that is not editing moves to the first row whose key text starts with the keys typed
   // so far; false when that search is off.
   bool IncrementalSearchKey(QChar key);
-  TPoint SearchCell{-1, -1};
-  TFindParams FindParams = 0;
-  int32_t FindCol = 0;
-  int32_t FindRow = 0;
   // Found text wrapped in highlight tags and unwrapped again (columns and rows as the display shows them).
   void HilightInCell(bool doCase, int32_t aCol, int32_t aRow, const QString& hiText);
   void HilightInCol(bool doFixed, bool doCase, int32_t aCol, const QString& hiText);
@@ -1036,17 +1020,12 @@ class TQrvStringGrid : public TBaseGrid,
   // grid's OnKeyDown (the form sets the key to 0 when it took it).
   std::function<bool()> FormKeyPreview;
   std::function<void(uint16_t& key, TShiftState shift)> FormKeyDown;
-  std::function<void(TQrvStringGrid*, const QString&, bool&)> OnSearchEditChange;  // Value, DefaultSearch
-  std::function<void(TQrvStringGrid*)> OnSearchFooterClose;
 
  private:
   bool MatchFindCell(int32_t aCol, int32_t aRow) const;
   void HilightRange(int32_t c0, int32_t r0, int32_t c1, int32_t r1, bool doCase, const QString& hiText, bool on);
   TFindParams SearchPanelParams(TFindParams base);
   void SearchPanelScrollHit(bool before, bool twoRows);
-  TSearchPanelState FSearchPanel;
-  QString FSearchCache;
-  bool FFindBusy = false;
 
   void CreateOwnedObjects();
   void FreeOwnedObjects();
@@ -1100,7 +1079,6 @@ class TQrvStringGrid : public TBaseGrid,
   int32_t ContentWidth(int32_t aCol, int32_t rc, int32_t r);
   int32_t ContentHeight(int32_t rc, int32_t r, int32_t extra);
   void RestretchColumn();
-  bool FStretching = false;
 
   // In-place editor dispatch, the editors' entry points and cell validation (UQrvStringGrid_Editing.cpp,
   // UQrvStringGrid_Validation.cpp)
@@ -1340,7 +1318,6 @@ class TQrvStringGrid : public TBaseGrid,
   bool BalloonAt(int32_t x, int32_t y, TCellBalloon& balloon);
   // The cell of the balloon shown (display column, row); (-1, -1) none. Moving to another cell pops it.
   TPoint LastBalloonPos() const { return FLastBalloonPos; }
-  TCellBalloonEvent OnCellBalloon;
   // Rich text made plain for balloons (none: shown as stored).
   TRichToPlain RichToPlain;
 
@@ -1353,11 +1330,6 @@ class TQrvStringGrid : public TBaseGrid,
   // Presses on a cell's own parts (_MouseCells.cpp): node glyphs, radio groups, cell and expand buttons; hot
   // fixed cells and the sizing hint; disjunct row, column and cell selections by the mouse (_MouseSelect.cpp); the
   // fixed-cell editor and the filter list of the filter row (_FixedCellEditor.cpp).
-  std::function<void(TQrvStringGrid*, int32_t, int32_t, bool&)> OnBeforeExpandNode;    // ARow, ARowReal, Allow
-  std::function<void(TQrvStringGrid*, int32_t, int32_t, bool&)> OnBeforeContractNode;  // ARow, ARowReal, Allow
-  std::function<void(TQrvStringGrid*, int32_t, int32_t)> OnExpandNode;                 // ARow, ARowReal
-  std::function<void(TQrvStringGrid*, int32_t, int32_t)> OnContractNode;               // ARow, ARowReal
-  std::function<void(TQrvStringGrid*, int32_t, int32_t, int32_t)> OnRadioMouseUp;      // ACol, ARow, AIdx
   // The cell whose button is held down; (-1, -1) none.
   TPoint PushedCellButton() const { return FPushedCellButton; }
   bool IsHoverFixedCell(int32_t c, int32_t r) const;
@@ -1390,26 +1362,10 @@ class TQrvStringGrid : public TBaseGrid,
   bool ReleaseOnFilterButton(int32_t x, int32_t y);
   // The size the sizing edge gives now, within the grid's limits.
   int32_t SizingSize() const;
-  TPoint FPushedCellButton{-1, -1};
-  bool FDeselectState = false;
-  int32_t FFilterCol = -1;
 
  public:
   // Scrolling while a drag hovers near the edges (_DragScroll.cpp). The widget runs one timer with the intervals the
   // calls answer: above 0 (re)start with it, 0 stop, -1 leave it as it runs.
-  struct TDragScrollOptions {
-    bool Active = false;
-    struct {
-      int32_t InitialDelay = 1000;
-      int32_t RepeatDelay = 250;
-    } Delays;
-    struct {
-      int32_t TopMargin = 50;
-      int32_t BottomMargin = 50;
-      int32_t LeftMargin = 50;
-      int32_t RightMargin = 50;
-    } Margins;
-  } DragScrollOptions;
   enum TDragScrollDirections : uint8_t { dsdUp = 1, dsdDown = 2, dsdLeft = 4, dsdRight = 8 };
   using TDragScrollDirection = uint8_t;
   // A drag entering or moving at (x, y), or leaving.
@@ -1418,10 +1374,6 @@ class TQrvStringGrid : public TBaseGrid,
   TDragScrollDirection DragScrollDirection() const { return FDragScrollDirection; }
   std::function<void(TQrvStringGrid*, int32_t, int32_t, TDragScrollDirection&, bool&)>
       OnDragScroll;  // TopRow, LeftCol, DragScrollDir, CanScroll
-
- private:
-  TDragScrollDirection FDragScrollDirection = 0;
-  bool FDragTimerRunning = false;
 
  public:
   // Focus and cursor (_Focus.cpp): the widget reports the focus entering and leaving and asks for the cursor.

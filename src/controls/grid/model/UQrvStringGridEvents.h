@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+#include "UBalloonText.h"
 #include "UBaseGrid.h"
 #include "UCellNode.h"
 #include "UEditorType.h"
@@ -187,4 +188,15 @@ struct TQrvStringGridEvents {
       OnControlComboList;  // ARow, ACol, CtrlID, CtrlType, CtrlVal, Values, Edit, DropCount
   std::function<void(TQrvStringGrid*, int32_t, int32_t, int32_t, const QString&, const QString&)>
       OnControlComboSelect;  // ARow, ACol, ItemIndex, CtrlID, CtrlValue
+  // The wheel, the scroll hint, the search strip, balloons, and presses on nodes and radio groups.
+  std::function<void(TQrvStringGrid*, int32_t, QString&)> OnScrollHint;  // ARow (the row or column shown)
+  std::function<void(TQrvStringGrid*, TShiftState, TPoint, bool&)> OnMouseWheelDown, OnMouseWheelUp;
+  std::function<void(TQrvStringGrid*, const QString&, bool&)> OnSearchEditChange;  // Value, DefaultSearch
+  std::function<void(TQrvStringGrid*)> OnSearchFooterClose;
+  TCellBalloonEvent OnCellBalloon;
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, bool&)> OnBeforeExpandNode;    // ARow, ARowReal, Allow
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, bool&)> OnBeforeContractNode;  // ARow, ARowReal, Allow
+  std::function<void(TQrvStringGrid*, int32_t, int32_t)> OnExpandNode;                 // ARow, ARowReal
+  std::function<void(TQrvStringGrid*, int32_t, int32_t)> OnContractNode;               // ARow, ARowReal
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, int32_t)> OnRadioMouseUp;      // ACol, ARow, AIdx
 };

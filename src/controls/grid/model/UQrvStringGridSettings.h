@@ -19,10 +19,14 @@
 #include "UGridLists.h"
 #include "UGridLooks.h"
 #include "UGridOptions.h"
+#include "UGridSearch.h"
 
 class TQrvStringGridCheck;
 
 enum TFilterDropDownColumns { fdNormal, fdAll };
+
+enum TScrollHintType { shNone, shVertical, shHorizontal, shBoth };
+enum TIntelliPan { ipVertical, ipHorizontal, ipBoth, ipNone };
 
 struct TQrvStringGridSettings {
   // Loaded sizes every column to its content.
@@ -211,4 +215,27 @@ struct TQrvStringGridSettings {
     // A see-through picture of the dragged cells follows the mouse.
     bool ShowCells = false;
   } DragDropSettings;
+  // The wheel and zoom, the scroll hint, panning; scrolling while a drag hovers near the edges.
+  bool IntelliZoom = true;
+  int32_t WheelScrollLines = 3;
+  TScrollHintType ScrollHints = shNone;
+  TIntelliPan IntelliPan = ipVertical;
+  struct TDragScrollOptions {
+    bool Active = false;
+    struct {
+      int32_t InitialDelay = 1000;
+      int32_t RepeatDelay = 250;
+    } Delays;
+    struct {
+      int32_t TopMargin = 50;
+      int32_t BottomMargin = 50;
+      int32_t LeftMargin = 50;
+      int32_t RightMargin = 50;
+    } Margins;
+  } DragScrollOptions;
+  // Where the last find stopped and how it searched.
+  TPoint SearchCell{-1, -1};
+  TFindParams FindParams = 0;
+  int32_t FindCol = 0;
+  int32_t FindRow = 0;
 };

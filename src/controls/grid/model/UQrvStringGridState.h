@@ -18,6 +18,7 @@
 #include "UGridLists.h"
 #include "UGridLooks.h"
 #include "UGridOptions.h"
+#include "UGridSearch.h"
 
 #include "UVyxStyle.h"
 
@@ -178,4 +179,17 @@ struct TQrvStringGridState {
   QString FCtrlType;
   bool FCtrlEditing = false;
   bool FCtrlDown = false;
+  // Panning, the search strip and finding, stretching, drag scrolling.
+  bool FPanning = false;
+  TPoint FPanOrigin{0, 0};
+  TSearchPanelState FSearchPanel;
+  QString FSearchCache;
+  bool FFindBusy = false;
+  bool FStretching = false;
+  uint8_t FDragScrollDirection = 0;
+  bool FDragTimerRunning = false;
+  // Presses on a cell's own parts.
+  TPoint FPushedCellButton{-1, -1};
+  bool FDeselectState = false;
+  int32_t FFilterCol = -1;
 };
