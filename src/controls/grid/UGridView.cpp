@@ -80,6 +80,7 @@ TGridView::TGridView(std::unique_ptr<TBaseGrid> grid, QWidget* parent)
     FAdvanced->CreateBalloonWindow = [this] { Create_Balloon(); };
     FAdvanced->DestroyBalloonWindow = [this] { Destroy_Balloon(); };
     if (FAdvanced->Balloon.Enable()) FAdvanced->BalloonInit();
+    if (FAdvanced->ColumnSize().Save()) FAdvanced->LoadColSizes();
     FGridTimer.setInterval(500);
     connect(&FGridTimer, &QTimer::timeout, this, [this] { Run_Guarded([this] { Grid_Timer_Tick(); }); });
     FGridTimer.start();

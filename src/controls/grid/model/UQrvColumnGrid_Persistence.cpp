@@ -3,17 +3,15 @@
 // The stream is a self-describing JSON document: a root object naming its kind and an "Items" array with each
 // definition's published settings by name. A reader takes what it knows and leaves the rest at the new-definition
 // values, so a stream written by a later version with more settings still loads.
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSettings>
-#include <QTemporaryDir>
 #include <functional>
 #include <vector>
 
+#include "UGridIniFile.h"
 #include "UQrvColumnGrid.h"
-#include "USaveFile.h"
 
 namespace {
 
@@ -203,23 +201,11 @@ QString PositionKey(const QString& section, int32_t i) {
 }
 }  // namespace
 
-// QSettings edits a scratch copy of the file so that the other sections and keys stay as they are; the result
-// replaces the file in one atomic step.
 bool TQrvColumnGrid::SaveColumnPositions(const QString& key, const QString& section) const {
-  QTemporaryDir scratch;
-  if (!scratch.isValid()) return false;
-  const QString copy = scratch.filePath(QStringLiteral("positions.ini"));
-  if (QFile::exists(key) && !QFile::copy(key, copy)) return false;
-  {
-    QSettings ini(copy, QSettings::IniFormat);
+  return EditIniFileAtomic(key, [&](QSettings& ini) {
     for (int32_t i = 0; i < FColumnCollection->Count(); ++i)
       ini.setValue(PositionKey(section, i), FColumnCollection->Items(i)->DefIdx());
-    ini.sync();
-    if (ini.status() != QSettings::NoError) return false;
-  }
-  QFile written(copy);
-  if (!written.open(QIODevice::ReadOnly)) return false;
-  return Write_File_Atomic(key, written.readAll());
+  });
 }
 
 void TQrvColumnGrid::LoadColumnPositions(const QString& key, const QString& section) {

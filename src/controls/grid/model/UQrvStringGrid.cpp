@@ -20,6 +20,7 @@ TQrvStringGrid::TQrvStringGrid() {
 
 TQrvStringGrid::~TQrvStringGrid() {
   FDestroying = true;
+  if (ColumnSize().Save()) SaveColSizes();
   ClearTextOnly = false;
   SaveHiddenCells = false;
   FNotifierList.clear();
@@ -38,6 +39,7 @@ void TQrvStringGrid::Loaded() {
     SetLook(glVyx);
   }
   if (AutoSize) AutoSizeColumns(false, 4);
+  if (ColumnSize().Save()) LoadColSizes();
   FFixedRowsMin = FixedRows();
   FFixedColsMin = FixedCols();
   MinRowHeight = DefaultRowHeight();

@@ -77,6 +77,9 @@ class TQrvStringGrid : public TBaseGrid,
   bool IsLoaded() const { return FLoaded; }
   // Copies settings, dimensions, widths, heights and cells of another advanced grid; null does nothing.
   void Assign(const TQrvStringGrid* source);
+  // The column widths under ColumnSize's Key and Section (nothing without both); false when they are not written.
+  bool SaveColSizes();
+  void LoadColSizes();
   void Invalidate() override;
   // Consumed by the next Invalidate: an edit change repaints through its own path.
   void MarkEditChange() { FEditChange = true; }
