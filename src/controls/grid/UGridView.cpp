@@ -129,6 +129,7 @@ void TGridView::SetEditors(std::unique_ptr<IGridEditors> editors) {
 }
 
 bool TGridView::Guarded_Event(QEvent* e) {
+  if (e->type() == QEvent::ParentChange) Watch_Form();
   // With goTabs the grid steps through its cells on Tab; the toolkit would move the focus before the key arrives.
   if (e->type() == QEvent::KeyPress && (FGrid->Options() & goTabs)) {
     auto* k = static_cast<QKeyEvent*>(e);
@@ -218,6 +219,8 @@ void TGridView::Finish_Cell_Control() {
 }
 
 bool TGridView::eventFilter(QObject* watched, QEvent* e) {
+  if (watched == FWatchedForm && e->type() == QEvent::Resize)
+    Run_Guarded([&] { Form_Resized(*static_cast<QResizeEvent*>(e)); });
   // The combo's own list taking the focus does not end the edit.
   if (e->type() == QEvent::FocusOut && (watched == FCtrlEdit || watched == FCtrlCombo) &&
       static_cast<QFocusEvent*>(e)->reason() != Qt::PopupFocusReason)
@@ -400,6 +403,7 @@ void TGridView::paintEvent(QPaintEvent* e) {
 
 void TGridView::resizeEvent(QResizeEvent* e) {
   QAbstractScrollArea::resizeEvent(e);
+  Watch_Form();
   Sync_Border();
   FGrid->SetBounds(0, 0, viewport()->width(), viewport()->height());
   Sync_Footer();

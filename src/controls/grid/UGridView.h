@@ -127,6 +127,9 @@ class TGridView : public TGuarded<QAbstractScrollArea>, public IGridHost, public
   void Place_Editor();
   void Set_Hover_Row(int32_t row);
   void Update_Cursor(const QPoint& p);
+  // With SizeWithForm the view grows and shrinks by as much as its form did (UGridView_Form.cpp).
+  void Watch_Form();
+  void Form_Resized(const QResizeEvent& e);
   void Hide_Hint();
   void Show_Cell_Hint(const QPoint& p);
   void Show_Hint(const TPoint& at, const QString& hint);
@@ -173,6 +176,7 @@ class TGridView : public TGuarded<QAbstractScrollArea>, public IGridHost, public
   std::unique_ptr<TBaseGrid> FGrid;
   std::unique_ptr<IGridEditors> FEditors;
   QPointer<QWidget> FEditor;
+  QPointer<QWidget> FWatchedForm;
   // Wheel rotation not yet turned into a step (1/8 degree; 120 is one notch).
   int FWheelRest = 0;
   // Set while the scroll bars are brought in step with the grid, so their signals do not scroll it back.

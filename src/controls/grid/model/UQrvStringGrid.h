@@ -40,6 +40,7 @@
 class TQrvStringGrid;
 class TEditLink;
 class TMarkupImageList;
+struct TMarkupOutputs;
 
 // Listens to the grid's cell selection: told of the current column and each newly selected row.
 class ITQrvStringGridSelect {
@@ -1381,7 +1382,7 @@ class TQrvStringGrid : public TBaseGrid,
  public:
   // Focus and cursor (_Focus.cpp): the widget reports the focus entering and leaving and asks for the cursor.
   enum TGridCursor { gcDefault, gcColumnSizing, gcRowSizing, gcLink };
-  TGridCursor CursorAt(int32_t x, int32_t y) const;
+  TGridCursor CursorAt(int32_t x, int32_t y);
   void GridEnter();
   void GridExit();
   // With AlwaysEdit: the focus entering the grid opens the editor on an editable, visible current cell.
@@ -1393,6 +1394,7 @@ class TQrvStringGrid : public TBaseGrid,
 
  private:
   bool PressOnSizingEdge(int32_t x, int32_t y, int32_t c, int32_t r);
+  int32_t FixedEdgeAt(bool columns, int32_t x, int32_t y) const;  // the fixed column (row) whose edge is at x (y)
   // OnColumnSize for the column left of x (in the fixed rows), or OnRowSize for the row above y (in the fixed
   // columns), may refuse the sizing the press would start.
   bool SizingAllowed(bool columns, int32_t x, int32_t y);
@@ -1403,7 +1405,11 @@ class TQrvStringGrid : public TBaseGrid,
   // The sort column and the current column stay on their data when a column moves.
   void FollowColumnMove(int32_t fromIndex, int32_t toIndex);
   bool PressOnCheckBox(int32_t c, int32_t r, int32_t x, int32_t y);
-  bool PressOnLink(int32_t c, int32_t r);
+  bool PressOnLink(int32_t c, int32_t r, int32_t x, int32_t y);
+  // The link of a markup cell under the mouse: OnAnchorEnter and OnAnchorExit as it changes (_MarkupLinks.cpp).
+  void HoverLink(int32_t c, int32_t r, int32_t x, int32_t y);
+  // The link under (x, y) in display cell (c, r): a markup link, or with URLShow a plain link text (not markupOnly).
+  QString CellLinkAt(int32_t c, int32_t r, int32_t x, int32_t y, bool markupOnly);
   void RunClickSort(int32_t c, int32_t x, int32_t y, TShiftState shift);
   void ApplyRowOrder(const std::vector<int32_t>& order, int32_t first);
   void ClickCell(int32_t c, int32_t r);
@@ -1476,6 +1482,8 @@ class TQrvStringGrid : public TBaseGrid,
   std::function<void()> FinishCellControl;
 
  private:
+  // Hit test of the cell's markup (real column c) at a point; a preset HitControlID picks that control instead.
+  void HitCellMarkup(int32_t c, int32_t r, int32_t x, int32_t y, TMarkupOutputs& out);
   // Hit test of the cell's markup at a point, or (with an ID) the control with that ID.
   bool HitCellControl(int32_t c, int32_t r, int32_t x, int32_t y, QString& id, QString& type, QString& value,
                       TRect& rect);

@@ -156,6 +156,8 @@ struct TQrvStringGridEvents {
   std::function<void(TQrvStringGrid*, int32_t, int32_t, bool)> OnCheckBoxMouseUp;               // ACol, ARow, State
   std::function<void(TQrvStringGrid*, int32_t, int32_t)> OnRadioButtonClick;                    // ACol, ARow
   std::function<void(TQrvStringGrid*, int32_t, int32_t, const QString&, bool&)> OnAnchorClick;  // ARow, ACol
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, const QString&)> OnAnchorEnter;         // ARow, ACol, Anchor
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, const QString&)> OnAnchorExit;          // ARow, ACol, Anchor
   std::function<void(TQrvStringGrid*, int32_t, int32_t)> OnColumnSizing;                        // ACol, ColumnSize
   std::function<void(TQrvStringGrid*, int32_t, int32_t)> OnRowSizing;                           // ARow, RowSize
   std::function<void(TQrvStringGrid*, int32_t)> OnEndColumnSize;                                // ACol

@@ -159,6 +159,8 @@ struct TQrvStringGridSettings {
   bool URLFull = false;
   TColor SelectionRectangleColor = 0x000000;
   bool SelectionResizer = false;
+  // The grid window grows and shrinks with its form (the window it sits in).
+  bool SizeWithForm = false;
   TGridScrollType ScrollType = ssNormal;
   THoverFixedCells HoverFixedCells = hfNone;
   // The fixed cell under the mouse and whether a mouse button is down (the mouse handling keeps them).

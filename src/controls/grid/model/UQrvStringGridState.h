@@ -161,6 +161,8 @@ struct TQrvStringGridState {
   int32_t FSizingStart = 0;
   int32_t FSizingStartSize = 0;
   int32_t FSizingPos = 0;
+  // The sizing runs on a fixed column's (row's) edge, grabbed anywhere along the grid.
+  bool FSizingFixed = false;
   bool FMoveCol = true;
   int32_t FMoveCell = -1;
   int32_t FMoveTarget = -1;
@@ -169,6 +171,9 @@ struct TQrvStringGridState {
   TPoint FDragCell{-1, -1};
   int32_t FSortTime = 0;
   TPoint FLastHintPos{-1, -1};
+  // The markup link under the mouse and the cell (display column, row) holding it.
+  QString FAnchor;
+  TPoint FAnchorCell{-1, -1};
   TPoint FLastBalloonPos{-1, -1};
   bool FBalloonInit = false;
   TCursor FCursor = crDefault;

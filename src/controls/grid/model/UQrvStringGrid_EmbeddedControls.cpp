@@ -7,8 +7,7 @@
 #include "UQrvStringGrid.h"
 #include "URenderMarkup.h"
 
-bool TQrvStringGrid::HitCellControl(int32_t c, int32_t r, int32_t x, int32_t y, QString& id, QString& type,
-                                    QString& value, TRect& rect) {
+void TQrvStringGrid::HitCellMarkup(int32_t c, int32_t r, int32_t x, int32_t y, TMarkupOutputs& out) {
   const int32_t dc = RealToDisplayCol(c);
   TRect cell = CellRect(dc, r);
   cell.Left += XYOffset.X + 1;
@@ -17,15 +16,20 @@ bool TQrvStringGrid::HitCellControl(int32_t c, int32_t r, int32_t x, int32_t y, 
   // The renderer measures on a canvas of its own; nothing is drawn.
   QImage scratch(1, 1, QImage::Format_RGB32);
   TCanvas canvas(&scratch);
-  canvas.Font() = Font();
+  canvas.Font() = r < FixedRows() || dc < FixedCols() ? FixedFont : GetCellFont(c, r);
   TMarkupParams params;
   params.HitTestOnly = true;
-  params.PointX = id.isEmpty() ? x : -1;
-  params.PointY = id.isEmpty() ? y : -1;
+  params.PointX = x;
+  params.PointY = y;
   params.LinkColor = URLColor;
+  RenderMarkup(canvas, Cells(c, r), cell, params, out);
+}
+
+bool TQrvStringGrid::HitCellControl(int32_t c, int32_t r, int32_t x, int32_t y, QString& id, QString& type,
+                                    QString& value, TRect& rect) {
   TMarkupOutputs out;
   out.HitControlID = id;
-  RenderMarkup(canvas, Cells(c, r), cell, params, out);
+  HitCellMarkup(c, r, id.isEmpty() ? x : -1, id.isEmpty() ? y : -1, out);
   if (out.HitControlType.isEmpty()) return false;
   id = out.HitControlID;
   type = out.HitControlType.toUpper();

@@ -2,8 +2,10 @@
 #include "UQrvStringGrid.h"
 #include "UValueText.h"
 
-TQrvStringGrid::TGridCursor TQrvStringGrid::CursorAt(int32_t x, int32_t y) const {
+TQrvStringGrid::TGridCursor TQrvStringGrid::CursorAt(int32_t x, int32_t y) {
   if (FInteraction == TGridInteraction::Sizing) return FSizingCol ? gcColumnSizing : gcRowSizing;
+  if (FInteraction == TGridInteraction::None && FixedEdgeAt(true, x, y) >= 0) return gcColumnSizing;
+  if (FInteraction == TGridInteraction::None && FixedEdgeAt(false, x, y) >= 0) return gcRowSizing;
   if (FInteraction == TGridInteraction::None && IsOnSizingEdge(x, y)) {
     int32_t c = -1, r = -1;
     MouseToCell(x, y, c, r);
@@ -11,9 +13,7 @@ TQrvStringGrid::TGridCursor TQrvStringGrid::CursorAt(int32_t x, int32_t y) const
   }
   int32_t c = -1, r = -1;
   MouseToCell(x, y, c, r);
-  if (URLShow && c >= 0 && r >= 0) {
-    if (LooksLikeUrl(Cells(RealColIndex(c), r))) return gcLink;
-  }
+  if (!CellLinkAt(c, r, x, y, false).isEmpty()) return gcLink;
   return gcDefault;
 }
 

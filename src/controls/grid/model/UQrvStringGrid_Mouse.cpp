@@ -61,8 +61,9 @@ void TQrvStringGrid::GridMouseDown(TGridMouseButton button, TShiftState shift, i
   r = base.Y;
   if (PressOnNode(c, r, x, y) || PressOnRadioGroup(c, r, x, y) || PressOnCellButton(c, r, x, y)) return;
   if (PressOnCheckBox(c, r, x, y)) return;
+  // A link never lies on a control, so a press on one leaves the cell's controls alone.
+  if (PressOnLink(c, r, x, y)) return;
   if (PressOnCellControl(c, r, x, y)) return;
-  if (PressOnLink(c, r)) return;
   const bool fixedRow = r < FixedRows();
   const bool fixedCol = c < FixedCols();
   if (fixedRow || fixedCol) {
@@ -186,10 +187,9 @@ bool TQrvStringGrid::ParseCellLink(const QString& link, int32_t& col, int32_t& r
   return true;
 }
 
-bool TQrvStringGrid::PressOnLink(int32_t c, int32_t r) {
-  if (!URLShow) return false;
-  const QString text = Cells(RealColIndex(c), r);
-  if (!LooksLikeUrl(text)) return false;
+bool TQrvStringGrid::PressOnLink(int32_t c, int32_t r, int32_t x, int32_t y) {
+  const QString text = CellLinkAt(c, r, x, y, false);
+  if (text.isEmpty()) return false;
   bool autoHandle = true;
   if (OnAnchorClick) OnAnchorClick(this, r, c, text, autoHandle);
   if (!autoHandle) return true;

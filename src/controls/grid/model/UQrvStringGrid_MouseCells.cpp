@@ -166,8 +166,8 @@ void TQrvStringGrid::HoverFixed(int32_t c, int32_t r) {
 
 bool TQrvStringGrid::SizingHint(QString& text, TPoint& pos) const {
   if (!HintShowSizing || FInteraction != TGridInteraction::Sizing || FSizingIndex < 0) return false;
-  text = (FSizingCol ? QStringLiteral("cw=<b>") : QStringLiteral("rh=<b>")) + QString::number(SizingSize()) +
-         QStringLiteral("</b>");
+  text = (FSizingCol ? QStringLiteral("cw=<b>") : QStringLiteral("rh=<b>")) +
+         QString::number(FSizingFixed ? FSizingPos : SizingSize()) + QStringLiteral("</b>");
   const TRect rect = FSizingCol ? CellRect(std::min(FSizingIndex, ColCount() - 1), 0) : CellRect(0, FSizingIndex);
   pos = {rect.Left, rect.Top};
   return true;

@@ -5,7 +5,27 @@
 namespace {
 constexpr int32_t SizingZone = 4;     // a press closer than this to a header edge grabs it
 constexpr int32_t MoveThreshold = 3;  // the mouse must leave the press point by more than this to start a move
+constexpr int32_t FixedEdgeZone = 3;  // a fixed column's (row's) edge is grabbed closer than this
+
+// Where the first count columns (rows) end: cells lie edge to edge, their lines drawn inside them.
+int32_t FixedExtent(const TQrvStringGrid& grid, bool columns, int32_t count) {
+  int32_t pos = 0;
+  for (int32_t i = 0; i < count; ++i) pos += columns ? grid.ColWidths(i) : grid.RowHeights(i);
+  return pos;
+}
 }  // namespace
+
+int32_t TQrvStringGrid::FixedEdgeAt(bool columns, int32_t x, int32_t y) const {
+  if (!(columns ? MouseActions().SizeFixedCol() : MouseActions().SizeFixedRow())) return -1;
+  int32_t c = -1, r = -1;
+  MouseToCell(x, y, c, r);
+  if (c < 0 || r < 0) return -1;
+  const int32_t pos = columns ? x : y;
+  const int32_t fixed = columns ? FixedCols() : FixedRows();
+  for (int32_t i = 0; i < fixed; ++i)
+    if (std::abs(FixedExtent(*this, columns, i + 1) - pos) < FixedEdgeZone) return i;
+  return -1;
+}
 
 bool TQrvStringGrid::SizingAllowed(bool columns, int32_t x, int32_t y) {
   bool allow = true;
@@ -21,6 +41,22 @@ bool TQrvStringGrid::SizingAllowed(bool columns, int32_t x, int32_t y) {
 }
 
 bool TQrvStringGrid::PressOnSizingEdge(int32_t x, int32_t y, int32_t c, int32_t r) {
+  // A fixed column's (row's) edge is taken before the header edges it may run through.
+  for (const bool columns : {true, false}) {
+    const int32_t index = FixedEdgeAt(columns, x, y);
+    if (index < 0) continue;
+    FSizingCol = columns;
+    FSizingFixed = true;
+    FSizingIndex = index;
+    FSizingStart = columns ? x : y;
+    FSizingStartSize = columns ? ColWidths(index) : RowHeights(index);
+    FSizingPos = FSizingStart;
+    FInteraction = TGridInteraction::Sizing;
+    FColSizeFlg = columns;
+    HideInplaceEditor();
+    Invalidate();
+    return true;
+  }
   // The edge under the mouse: the right edge of the cell, or the left edge, which is the previous one's right.
   auto grab = [&](bool columns, int32_t index, int32_t pos, int32_t start, int32_t end, int32_t fixed) {
     int32_t sized = -1;
@@ -60,31 +96,39 @@ int32_t ClampSize(int32_t size, int32_t minSize, int32_t maxSize) {
 }  // namespace
 
 int32_t TQrvStringGrid::SizingSize() const {
+  // The size follows the mouse from the press, so a click on an edge that does not move leaves the size alone.
   const int32_t size = FSizingStartSize + FSizingPos - FSizingStart;
   return FSizingCol ? ClampSize(size, MinColWidth, MaxColWidth) : ClampSize(size, MinRowHeight, MaxRowHeight);
 }
 
 void TQrvStringGrid::MoveSizing(int32_t x, int32_t y) {
   FSizingPos = FSizingCol ? x : y;
-  if (FSizingCol && OnColumnSizing) OnColumnSizing(this, FSizingIndex, SizingSize());
-  if (!FSizingCol && OnRowSizing) OnRowSizing(this, FSizingIndex, SizingSize());
+  // A fixed edge reports column (row) 0 and where its line is.
+  const int32_t index = FSizingFixed ? 0 : FSizingIndex;
+  const int32_t size = FSizingFixed ? FSizingPos : SizingSize();
+  if (FSizingCol && OnColumnSizing) OnColumnSizing(this, index, size);
+  if (!FSizingCol && OnRowSizing) OnRowSizing(this, index, size);
   Invalidate();
 }
 
 void TQrvStringGrid::EndSizing(int32_t x, int32_t y) {
   FInteraction = TGridInteraction::None;
   const int32_t index = FSizingIndex;
+  const bool fixedEdge = FSizingFixed;
   FSizingIndex = -1;
   // An edge let go beyond the grid's right (bottom) border leaves the size as it was.
   if (index < 0 || (FSizingCol ? x > Width() : y > Height())) {
+    FSizingFixed = false;
     Invalidate();
     return;
   }
   FSizingPos = FSizingCol ? x : y;
+  const int32_t size = SizingSize();
+  FSizingFixed = false;
   // Sizing one column (row) may scale all the others by the same factor.
-  auto scaleOthers = [this, index](bool columns, int32_t size) {
+  auto scaleOthers = [this, index, fixedEdge](bool columns, int32_t size) {
     const int32_t start = FSizingStartSize;
-    if (start <= 0 || !(columns ? MouseActions().AllColumnSize() : MouseActions().AllRowSize())) return;
+    if (fixedEdge || start <= 0 || !(columns ? MouseActions().AllColumnSize() : MouseActions().AllRowSize())) return;
     const double factor = static_cast<double>(size) / start;
     const int32_t count = columns ? ColCount() : RowCount();
     for (int32_t i = columns ? FixedCols() : FixedRows(); i < count; ++i) {
@@ -96,7 +140,7 @@ void TQrvStringGrid::EndSizing(int32_t x, int32_t y) {
     }
   };
   if (FSizingCol) {
-    int32_t width = SizingSize();
+    int32_t width = size;
     SetColWidths(index, width);
     scaleOthers(true, width);
     if (OnEndColumnSize) OnEndColumnSize(this, index);
@@ -106,7 +150,7 @@ void TQrvStringGrid::EndSizing(int32_t x, int32_t y) {
       if (width != asked) SetColWidths(index, std::max(width, 0));
     }
   } else {
-    SetRowHeights(index, SizingSize());
+    SetRowHeights(index, size);
     scaleOthers(false, RowHeights(index));
     if (OnEndRowSize) OnEndRowSize(this, index);
   }
