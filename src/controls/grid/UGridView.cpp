@@ -221,6 +221,8 @@ void TGridView::Finish_Cell_Control() {
 bool TGridView::eventFilter(QObject* watched, QEvent* e) {
   if (watched == FWatchedForm && e->type() == QEvent::Resize)
     Run_Guarded([&] { Form_Resized(*static_cast<QResizeEvent*>(e)); });
+  if (e->type() == QEvent::Move && watched == FFocusFrameOwner && FAdvanced)
+    Run_Guarded([&] { FAdvanced->PlaceFocusWindow(); });
   // The combo's own list taking the focus does not end the edit.
   if (e->type() == QEvent::FocusOut && (watched == FCtrlEdit || watched == FCtrlCombo) &&
       static_cast<QFocusEvent*>(e)->reason() != Qt::PopupFocusReason)

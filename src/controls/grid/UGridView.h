@@ -38,6 +38,7 @@ class TGridEditDoneEvent : public QEvent {
 };
 
 class THTMLHintWindow;
+class TGridFocusWindow;
 class TBalloonWindow;
 
 class TGridView : public TGuarded<QAbstractScrollArea>, public IGridHost, public TDialogCodeControl {
@@ -99,6 +100,11 @@ class TGridView : public TGuarded<QAbstractScrollArea>, public IGridHost, public
   void SetScreenCursor(int32_t cursor) override;
   TPoint ScreenToClient(const TPoint& p) const override;
   void SetScrollBarShown(bool vertical, bool always, bool enabled) override;
+  // The glow around the edited cell follows the window when it moves (UGridView_FocusFrame.cpp).
+  void ShowFocusFrame(const QImage& glow, const TRect& frame) override;
+  void HideFocusFrame() override;
+  // The glow's window while one has been made; null before.
+  TGridFocusWindow* FocusFrameWindow() const;
 
  protected:
   bool Guarded_Event(QEvent* e) override;
@@ -162,6 +168,9 @@ class TGridView : public TGuarded<QAbstractScrollArea>, public IGridHost, public
   TSearchPanel* FSearchPanel = nullptr;
   QPointer<THTMLHintWindow> FHintWindow;
   QPointer<TBalloonWindow> FBalloon;
+  QPointer<TGridFocusWindow> FFocusFrame;
+  // The top-level window the glow follows, watched for moves while the glow shows.
+  QPointer<QWidget> FFocusFrameOwner;
   // The cell (display column, row) whose balloon has been shown; it shows again only after leaving the cell.
   TPoint FBalloonCell{-1, -1};
   QTimer FGridTimer;

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "UBitmap.h"
+#include "UChangeNotice.h"
 #include "UTypes.h"
 
 class TBaseGrid;
@@ -84,6 +85,34 @@ struct TCellControlLook {
   TColor FixedGradientDownFrom = 0x808080, FixedGradientDownTo = 0xC0C0C0;
   TColor FixedGradientDownMirrorFrom = clNone, FixedGradientDownMirrorTo = clNone;
   TColor FixedGradientDownBorder = 0x808080;
+
+  // Setters: on a change the owner hears of it (the grid repaints).
+  TChangeNotice OnChange;
+  TARN_NOTIFYING_SETTER(bool, CheckAlwaysActive)
+  TARN_NOTIFYING_SETTER(bool, RadioAlwaysActive)
+  TARN_NOTIFYING_SETTER(int32_t, CheckSize)
+  TARN_NOTIFYING_SETTER(int32_t, RadioSize)
+  TARN_NOTIFYING_SETTER(TColor, CommentColor)
+  TARN_NOTIFYING_SETTER(TControlStyle, ControlStyle)
+  TARN_NOTIFYING_SETTER(TColor, Color)
+  TARN_NOTIFYING_SETTER(bool, FlatButton)
+  TARN_NOTIFYING_SETTER(int32_t, ProgressMarginX)
+  TARN_NOTIFYING_SETTER(int32_t, ProgressMarginY)
+  TARN_NOTIFYING_SETTER(bool, ProgressXP)
+  TARN_NOTIFYING_SETTER(bool, DropDownAlwaysVisible)
+  TARN_NOTIFYING_SETTER(int32_t, DropDownCount)
+  TARN_NOTIFYING_SETTER(bool, SpinButtonsAlwaysVisible)
+  TARN_NOTIFYING_SETTER(bool, NoDisabledCheckRadioLook)
+  TARN_NOTIFYING_SETTER(bool, NoDisabledButtonLook)
+  TARN_NOTIFYING_SETTER(bool, FixedDropDownButton)
+  TARN_NOTIFYING_SETTER(TColor, ProgressBorderColor)
+  void SetGlyphs(const TBitmap& checked, const TBitmap& unchecked, const TBitmap& radioOn, const TBitmap& radioOff) {
+    CheckedGlyph = checked;
+    UnCheckedGlyph = unchecked;
+    RadioOnGlyph = radioOn;
+    RadioOffGlyph = radioOff;
+    OnChange();
+  }
 };
 
 struct TCellGrouping {

@@ -1,6 +1,8 @@
 #pragma once
 // What the grid model asks of the window that shows it. The model works without one (no window: nothing is
 // repainted); the scrolling grid widget implements it and attaches itself with SetHost.
+#include <QImage>
+
 #include "UTypes.h"
 
 class IGridHost {
@@ -23,4 +25,8 @@ class IGridHost {
   virtual TPoint ScreenToClient(const TPoint& p) const { return p; }
   // Shows a screen cursor (the desktop's cursor numbers) over the grid at once.
   virtual void SetScreenCursor(int32_t /*cursor*/) {}
+  // The glow around the edited cell: a picture with per-pixel opacity over `frame` (client coordinates), shown
+  // without taking the focus, moved or replaced by the next call; hidden until shown again.
+  virtual void ShowFocusFrame(const QImage& /*glow*/, const TRect& /*frame*/) {}
+  virtual void HideFocusFrame() {}
 };

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "UBitmap.h"
+#include "UChangeNotice.h"
 #include "UTypes.h"
 
 enum TGridLook { glStandard, glSoft, glClassic, glVyx, glXP, glListView, glVista, glWin7, glOffice2007, glCustom };
@@ -68,6 +69,30 @@ struct TGridProgressAppearance {
   bool CompletionSmooth = true;
   bool ShowGradient = true;
   int32_t Steps = 11;
+
+  // Setters: on a change the owner hears of it (the grid repaints).
+  TChangeNotice OnChange;
+  TARN_NOTIFYING_SETTER(TColor, CompleteColor)
+  TARN_NOTIFYING_SETTER(TColor, CompleteFontColor)
+  TARN_NOTIFYING_SETTER(TColor, UnCompleteColor)
+  TARN_NOTIFYING_SETTER(TColor, UnCompleteFontColor)
+  TARN_NOTIFYING_SETTER(TColor, Level0Color)
+  TARN_NOTIFYING_SETTER(TColor, Level0ColorTo)
+  TARN_NOTIFYING_SETTER(TColor, Level1Color)
+  TARN_NOTIFYING_SETTER(TColor, Level1ColorTo)
+  TARN_NOTIFYING_SETTER(TColor, Level2Color)
+  TARN_NOTIFYING_SETTER(TColor, Level2ColorTo)
+  TARN_NOTIFYING_SETTER(TColor, Level3Color)
+  TARN_NOTIFYING_SETTER(TColor, Level3ColorTo)
+  TARN_NOTIFYING_SETTER(int32_t, Level1Perc)
+  TARN_NOTIFYING_SETTER(int32_t, Level2Perc)
+  TARN_NOTIFYING_SETTER(TColor, BorderColor)
+  TARN_NOTIFYING_SETTER(bool, ShowBorder)
+  TARN_NOTIFYING_SETTER(bool, Stacked)
+  TARN_NOTIFYING_SETTER(bool, ShowPercentage)
+  TARN_NOTIFYING_SETTER(bool, CompletionSmooth)
+  TARN_NOTIFYING_SETTER(bool, ShowGradient)
+  TARN_NOTIFYING_SETTER(int32_t, Steps)
 };
 
 // A fixed-cell gradient as the grid keeps it: two halves and, for hover and down, a border.

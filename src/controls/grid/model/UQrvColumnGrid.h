@@ -44,8 +44,6 @@ class TQrvColumnGrid : public TQrvStringGrid, public IGridColumnOwner {
   QString GetFormattedCell(int32_t c, int32_t r) override;
   QString GetFloatFormat(int32_t c) const;
   void GetFloatFormat(int32_t c, int32_t r, QString& format) override;
-  // OnGetFloatFormat(Sender, ACol, ARow, var IsFloat, var FloatFormat).
-  std::function<void(TQrvColumnGrid*, int32_t, int32_t, bool&, QString&)> OnGetFloatFormat;
   // Clamp a width to the column's limits of a user resize and of automatic sizing.
   void UpdateColumnSize(int32_t c, int32_t& size) override;
   void UpdateAutoColumnSize(int32_t c, int32_t& size) override;

@@ -881,6 +881,12 @@ class TQrvStringGrid : public TBaseGrid,
   TFocusHelper& FocusHelper() { return *FFocusHelper; }
   // The grid keeps its own object and takes over the given one's settings.
   void SetFocusHelper(const TFocusHelper* value) { FFocusHelper->Assign(value); }
+  // The glow around the edited cell (FocusHelper): shown over a cell, moved to the current cell, hidden.
+  void ShowFocusFrame(const TRect& cell);
+  void PlaceFocusWindow();
+  void HideFocusFrame();
+  bool FocusFrameShown() const { return FFocusFrameShown; }
+  static QImage FocusGlowPicture(int32_t cellWidth, int32_t cellHeight);
   TSortIndexList& SortIndexes() { return *FSortIndexes; }
   TIntList& MergedColumns() { return *FMergedColumns; }
   TIntList& IgnoreColumns() { return *FIgnoreColumns; }

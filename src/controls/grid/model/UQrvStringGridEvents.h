@@ -51,6 +51,8 @@ struct TQrvStringGridEvents {
   std::function<void(TQrvStringGrid*, const TRect&)> OnCellsChanged;
   std::function<void(TQrvStringGrid*, int32_t, QStringList&)> OnGetColumnFilter;  // Column, Filter
   std::function<void(TQrvStringGrid*)> OnResize;
+  // ACol, ARow, var IsFloat, var FloatFormat: how a numeric cell is shown.
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, bool&, QString&)> OnGetFloatFormat;
 
   // ACol, ARow, X, Y (client point), var ACursor.
   std::function<void(TQrvStringGrid*, int32_t, int32_t, int32_t, int32_t, TCursor&)> OnGetCellCursor;

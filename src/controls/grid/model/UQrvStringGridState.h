@@ -85,6 +85,7 @@ struct TQrvStringGridState {
   std::shared_ptr<ITQrvStringGridSelect> FISelect;
 
   std::unique_ptr<TFocusHelper> FFocusHelper;
+  bool FFocusFrameShown = false;
   std::unique_ptr<TSearchFooter> FSearchFooter;
   std::unique_ptr<TNavigation> FNavigation;
   std::unique_ptr<TBands> FBands;

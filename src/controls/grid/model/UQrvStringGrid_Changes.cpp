@@ -2,6 +2,7 @@
 // saving, the old text an edit starts from, row additions the owner may refuse, and links shown in cell text.
 #include <array>
 
+#include "Exception.h"
 #include "UFormat.h"
 #include "UMarkupText.h"
 #include "UQrvStringGrid.h"
@@ -27,7 +28,19 @@ void TQrvStringGrid::GetCellValueText(int32_t aCol, int32_t aRow, QString& value
 }
 
 QString TQrvStringGrid::GetFormattedCell(int32_t c, int32_t r) {
-  return Cells(c, r);
+  const QString text = Cells(c, r);
+  if (!OnGetFloatFormat || ClassifyNumberText(text) == ntNotNumber) return text;
+  bool isFloat = true;
+  QString format = FloatFormat;
+  OnGetFloatFormat(this, c, r, isFloat, format);
+  if (!isFloat || format.isEmpty()) return text;
+  // A value that cannot be read keeps the stored text; Format itself never raises.
+  try {
+    if (format.contains(u'd')) return Format(format, {GetInts(c, r)});
+    return Format(format, {GetFloats(c, r)});
+  } catch (const Exception&) {
+    return text;
+  }
 }
 
 void TQrvStringGrid::GetSaveCellText(int32_t aCol, int32_t aRow, QString& value) {

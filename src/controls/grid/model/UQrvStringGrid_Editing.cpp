@@ -76,12 +76,14 @@ bool TQrvStringGrid::CanEditShow() {
     } else {
       ShowSpecialEditor(RealToDisplayCol(base.X), base.Y);
       FEntered = true;
+      if (FocusHelper().Enabled()) ShowFocusFrame(CellRect(Col(), Row()));
       return false;
     }
   }
   if (result) {
     FEntered = true;
     FEditing = true;
+    if (FocusHelper().Enabled()) ShowFocusFrame(CellRect(Col(), Row()));
   }
   return result;
 }
@@ -190,6 +192,8 @@ void TQrvStringGrid::HideInplaceEdit() {
   CommitSpecialEditor(Col(), Row());
   FEditMode = false;
   SelectCell(Col(), Row());
+  // An edit that ends without a validation (nothing typed, or cancelled) must not leave its glow behind.
+  HideFocusFrame();
 }
 
 void TQrvStringGrid::ShowCellEdit() {

@@ -10,6 +10,8 @@ void TQrvStringGrid::CreateOwnedObjects() {
   FNavigation->OnChange = [this](TGridPersistent*) { NavigationChanged(); };
   FBands = std::make_unique<TBands>();
   FBands->OnChange = [this](TGridPersistent*) { Invalidate(); };
+  ControlLook.OnChange.Fn = [this] { Invalidate(); };
+  ProgressAppearance.OnChange.Fn = [this] { Invalidate(); };
   FMouseActions = std::make_unique<TMouseActions>(this);
   FMouseActions->OnChange = [this](TGridPersistent*) { MouseActionsChanged(); };
   FMouseActions->OnIsDesigning = [this](TGridPersistent*, bool& designing) { designing = IsDesigning(); };

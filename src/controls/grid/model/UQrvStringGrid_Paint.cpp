@@ -50,6 +50,23 @@ void TQrvStringGrid::DrawFixedBackground(TCanvas& canvas, int32_t c, int32_t rc,
                             (HoverFixedCells == hfFixedRows && r < FixedRows());
   if (hoverApplies && HoverFixedCell.X == c && HoverFixedCell.Y == r && !IsDesigning()) {
     ++rect.Bottom;
+    if (ControlLook.FixedDropDownButton && CanShowFixedDropDown(rc)) {
+      // The button at the right shows the hover colours against the rest, so it reads as the part to press.
+      constexpr int32_t button = 16;
+      const TRect rest{rect.Left, rect.Top, rect.Right - button, rect.Bottom};
+      const TRect part{rect.Right - button, rect.Top, rect.Right, rect.Bottom};
+      const TFixedGradient& d = VyxGradientDown;
+      const TFixedGradient& h = VyxGradientHover;
+      FillMirrorGradient(canvas, rest, d.From, d.To, d.MirrorFrom, d.MirrorTo, true, d.Border, false, true);
+      FillMirrorGradient(canvas, part, h.From, h.To, h.MirrorFrom, h.MirrorTo, true, h.Border, false, true);
+      canvas.Pen().Color = MouseDown ? d.Border : h.Border;
+      canvas.Pen().Width = 1;
+      canvas.MoveTo(rect.Right - button, rect.Top);
+      canvas.LineTo(rect.Right - button, rect.Bottom);
+      DrawDownTriangle(canvas, rect.Right - 8, rect.Top + 8, clBlack);
+      rect.Right -= button;
+      return;
+    }
     const TFixedGradient& g = MouseDown ? VyxGradientDown : VyxGradientHover;
     FillMirrorGradient(canvas, rect, g.From, g.To, g.MirrorFrom, g.MirrorTo, true, g.Border, false, true);
     return;

@@ -92,6 +92,7 @@ bool TQrvStringGrid::ValidateCell(const QString& value) {
       FOldCellText = GetGridCell(aCol, FOldRow);
     }
   }
+  if (valid) HideFocusFrame();
   return valid;
 }
 
@@ -130,5 +131,6 @@ bool TQrvStringGrid::ValidateCellWide(const QString& value) {
       FOldCellTextWide = GetWideCells(aCol, FOldRow);
     }
   }
+  if (valid) HideFocusFrame();
   return valid;
 }

@@ -1,5 +1,7 @@
 #include "UGridFocusWindow.h"
 
+#include <QPainter>
+
 #include "UCanvas.h"
 
 TGridFocusWindow::TGridFocusWindow(QWidget* owner)
@@ -16,7 +18,20 @@ void TGridFocusWindow::SetColor(TColor color) {
   update();
 }
 
+void TGridFocusWindow::SetPicture(const QImage& picture) {
+  FPicture = picture;
+  setAttribute(Qt::WA_TranslucentBackground, !picture.isNull());
+  if (!picture.isNull()) resize(picture.size());
+  update();
+}
+
 void TGridFocusWindow::paintEvent(QPaintEvent*) {
+  if (!FPicture.isNull()) {
+    QPainter painter(this);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(0, 0, FPicture);
+    return;
+  }
   TCanvas canvas(static_cast<QPaintDevice*>(this));
   canvas.Brush().Color = FColor;
   canvas.FillRect(Rect(0, 0, width(), height()));

@@ -1,6 +1,7 @@
 // What each look preset, colour style, colour-tone set and colour scheme leaves in the grid's colours.
 #include <gtest/gtest.h>
 
+#include "GridTestHost.h"
 #include "UColorMath.h"
 #include "UQrvStringGrid.h"
 
@@ -235,4 +236,44 @@ TEST(GridLooks, LookNames) {
     EXPECT_EQ(LookToString(k.Look), QLatin1String(k.Name));
     EXPECT_EQ(LookToDisplayName(k.Look), QLatin1String(k.Display));
   }
+}
+
+TEST(GridLooks, ControlLookAndProgressSettersRepaintTheGridOnAChangeOnly) {
+  THostedGrid<> hosted(3, 3, 200, 100);
+  TQrvStringGrid& grid = hosted.grid;
+  const struct {
+    const char* name;
+    std::function<void(TQrvStringGrid&)> set;
+  } setters[] = {
+      {"CheckSize", [](TQrvStringGrid& g) { g.ControlLook.SetCheckSize(g.ControlLook.CheckSize + 4); }},
+      {"ControlStyle", [](TQrvStringGrid& g) { g.ControlLook.SetControlStyle(csFlat); }},
+      {"FixedDropDownButton", [](TQrvStringGrid& g) { g.ControlLook.SetFixedDropDownButton(true); }},
+      {"glyphs", [](TQrvStringGrid& g) { g.ControlLook.SetGlyphs({}, {}, {}, {}); }},
+      {"CompleteColor", [](TQrvStringGrid& g) { g.ProgressAppearance.SetCompleteColor(0x123456); }},
+      {"Level1Perc", [](TQrvStringGrid& g) { g.ProgressAppearance.SetLevel1Perc(50); }},
+      {"ShowBorder", [](TQrvStringGrid& g) { g.ProgressAppearance.SetShowBorder(true); }},
+  };
+  for (const auto& s : setters) {
+    const int before = hosted.host.AllRepaints;
+    s.set(grid);
+    EXPECT_GT(hosted.host.AllRepaints, before) << s.name;
+  }
+  const int before = hosted.host.AllRepaints;
+  grid.ControlLook.SetControlStyle(csFlat);
+  grid.ProgressAppearance.SetLevel1Perc(50);
+  EXPECT_EQ(hosted.host.AllRepaints, before) << "the same value again repaints nothing";
+  EXPECT_EQ(grid.ControlLook.ControlStyle, csFlat);
+  EXPECT_EQ(grid.ProgressAppearance.Level1Perc, 50);
+}
+
+TEST(GridLooks, CopiedControlLookKeepsRepaintingItsOwnGrid) {
+  THostedGrid<> first(3, 3, 200, 100);
+  THostedGrid<> second(3, 3, 200, 100);
+  second.grid.ControlLook = first.grid.ControlLook;
+  second.grid.ProgressAppearance = first.grid.ProgressAppearance;
+  const int firstBefore = first.host.AllRepaints, secondBefore = second.host.AllRepaints;
+  second.grid.ControlLook.SetRadioSize(14);
+  second.grid.ProgressAppearance.SetSteps(5);
+  EXPECT_EQ(first.host.AllRepaints, firstBefore);
+  EXPECT_EQ(second.host.AllRepaints, secondBefore + 2);
 }

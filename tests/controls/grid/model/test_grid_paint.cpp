@@ -168,6 +168,30 @@ TEST(GridPaint, HoveredHeaderTakesHoverAndDownColours) {
   EXPECT_EQ(g.Middle(2, 0), qRgb(0, 0, 255));
 }
 
+TEST(GridPaint, HoveredHeaderShowsTheDropDownButtonWhenTheColumnAllowsIt) {
+  TPaintedGrid g;
+  g.grid.HoverFixedCells = hfAll;
+  g.grid.HoverFixedCell = TPoint{2, 0};
+  g.grid.VyxGradientHover = TFixedGradient{0x00FF00, 0x00FF00, 0x00FF00, 0x00FF00, 0x0000FF};
+  g.grid.VyxGradientDown = TFixedGradient{0xFF0000, 0xFF0000, 0xFF0000, 0xFF0000, 0x00FFFF};
+  g.grid.ControlLook.SetFixedDropDownButton(true);
+  bool allowed = true;
+  g.grid.OnCanShowFixedDropDown = [&](TQrvStringGrid*, int32_t, bool& can) { can = allowed; };
+  // Header cell (2, 0) spans x 80..118 (its grid line at 119), y 0..19; the button is its right 16 pixels.
+  QImage shot = g.Shot();
+  EXPECT_EQ(shot.pixel(92, 10), qRgb(0, 0, 255)) << "the rest takes the down colours";
+  EXPECT_EQ(shot.pixel(117, 3), qRgb(0, 255, 0)) << "the button takes the hover colours";
+  EXPECT_EQ(shot.pixel(103, 14), qRgb(255, 0, 0)) << "the dividing line in the hover border colour";
+  EXPECT_TRUE(Dark(shot.pixel(111, 9))) << "the down triangle";
+  g.grid.MouseDown = true;
+  EXPECT_EQ(g.Shot().pixel(103, 14), qRgb(255, 255, 0)) << "with a button down the line takes the down border";
+  g.grid.MouseDown = false;
+  allowed = false;
+  shot = g.Shot();
+  EXPECT_EQ(shot.pixel(117, 10), qRgb(0, 255, 0)) << "a column without a drop-down is one hovered cell";
+  EXPECT_FALSE(Dark(shot.pixel(111, 9)));
+}
+
 TEST(GridPaint, DataCheckBoxIsCheckedOnlyByTheCheckTrueText) {
   struct TStyleCase {
     TControlStyle Style;

@@ -198,3 +198,46 @@ TEST(TypedCells, HeaderListsWriteTheFixedRowAndColumn) {
   grid.SetLookupItems(nullptr);
   EXPECT_EQ(grid.LookupItems, items);
 }
+
+TEST(TypedCells, FloatFormatEventShapesNumericCellsOnly) {
+  const TPinnedLocale pinned(u'.', u',');
+  TQrvStringGrid grid;
+  grid.FloatFormat = QStringLiteral("%.3f");
+  EXPECT_EQ((grid.SetCells(1, 1, QStringLiteral("3.14159")), grid.GetFormattedCell(1, 1)), QStringLiteral("3.14159"))
+      << "without a handler the stored text is shown";
+
+  const struct {
+    const char* text;
+    const char* format;  // what the handler hands back; nullptr keeps the grid's
+    bool isFloat;
+    const char* shown;
+    bool offered;
+  } cases[] = {
+      {"3.14159", "%.2f", true, "3.14", true},
+      {"7", "%.2f", true, "7.00", true},
+      {"3.14159", nullptr, true, "3.142", true},
+      {"42", "%5d", true, "   42", true},
+      {"3.5", "%d", true, "3.5", true},  // no integer value: the text stays
+      {"3.14159", "%.2f", false, "3.14159", true},
+      {"3.14159", "", true, "3.14159", true},
+      {"abc", "%.2f", true, "abc", false},
+      {"", "%.2f", true, "", false},
+  };
+  for (const auto& c : cases) {
+    bool offered = false;
+    QString given;
+    grid.OnGetFloatFormat = [&](TQrvStringGrid* sender, int32_t col, int32_t row, bool& isFloat, QString& format) {
+      offered = sender == &grid && col == 2 && row == 3 && isFloat;
+      given = format;
+      if (c.format) format = QString::fromLatin1(c.format);
+      isFloat = c.isFloat;
+    };
+    grid.SetCells(2, 3, QString::fromLatin1(c.text));
+    EXPECT_EQ(grid.GetFormattedCell(2, 3), QString::fromLatin1(c.shown))
+        << c.text << " " << (c.format ? c.format : "-");
+    EXPECT_EQ(offered, c.offered) << c.text;
+    if (c.offered) {
+      EXPECT_EQ(given, QStringLiteral("%.3f")) << "the handler starts from the grid's format";
+    }
+  }
+}
