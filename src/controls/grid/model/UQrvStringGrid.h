@@ -31,6 +31,7 @@
 #include "UGridOptions.h"
 #include "UGridRichEdit.h"
 #include "UGridSearch.h"
+#include "UGridWindowRequests.h"
 #include "UQrvStringGridEvents.h"
 #include "UQrvStringGridSettings.h"
 #include "UQrvStringGridState.h"
@@ -643,14 +644,8 @@ class TQrvStringGrid : public TBaseGrid,
   void GetDisplayText(int32_t c, int32_t r, QString& value) const override;
   void AddGroupCount(int32_t c, int32_t r, QString& value) const;
   void Click();
-  // The active application-wide style as the grid reads it: its name and the colours of the grid elements it
-  // draws (clNone where it gives none). Empty while application styles are off.
-  struct TGridAppStyle {
-    QString Name;
-    TColor CellFill = clNone, CellBorder = clNone, CellText = clNone;
-    TColor FixedCellBorder = clNone, FixedCellText = clNone;
-    TColor SelectedCellText = clNone;
-  };
+  // The active application-wide style as the grid reads it; empty while application styles are off.
+  using TGridAppStyle = ::TGridAppStyle;
   std::optional<TGridAppStyle> AppStyle;
   // Takes the colours of an active style other than "Windows"; run when loaded and when the style changes.
   void ApplyStyleColors();
@@ -1351,10 +1346,7 @@ class TQrvStringGrid : public TBaseGrid,
   bool SizingHint(QString& text, TPoint& pos) const;
   // The filter list of a column: the column whose list is open (-1 none). The widget shows and hides the list.
   int32_t FilterCol() const { return FFilterCol; }
-  struct TFilterListPlace {
-    TRect Bounds;  // client coordinates; the list chooses its own height
-    QStringList Items;
-  };
+  using TFilterListPlace = TGridFilterListPlace;
   std::function<void(int32_t column, const TFilterListPlace& place)> ShowFilterList;
   std::function<void()> HideFilterList;
   void CloseFilterList();
@@ -1456,19 +1448,7 @@ class TQrvStringGrid : public TBaseGrid,
   // boxes and radio buttons in the cell text; edits, password and masked fields and combos are edited in one shared
   // control of the widget, whose value goes back into the tag's VALUE.
  public:
-  // What the widget shows over an embedded control (client coordinates).
-  struct TCellControlEditor {
-    QString Type;
-    TRect Bounds;
-    QString Value;
-    QChar PasswordChar;
-    QString Mask;
-    int32_t MaxLength = 0;
-    bool Combo = false;
-    bool ComboEditable = true;
-    QStringList Items;
-    int32_t DropCount = 8;
-  };
+  using TCellControlEditor = TGridCellControlEditor;
   // Gives the next editable control of the cell after the one with afterId (the first for an empty one) the focus;
   // false when there is none and the grid took the focus.
   bool FocusNextCellControl(int32_t c, int32_t r, const QString& afterId);
