@@ -374,6 +374,15 @@ struct TContentCase {
   int32_t width;
 };
 
+// A four-row grid with the fixed measurer and a 16 x 12 image list, set up by the case.
+void PrepareContentGrid(TQrvStringGrid& grid, TMarkupImageList& images, const TContentCase& k) {
+  UseFixedMeasurer(grid);
+  grid.GridImages = &images;
+  grid.SetRowCount(4);
+  grid.SetGridLineWidth(1);
+  k.setup(grid, images);
+}
+
 TEST(GridAutoSize, ColumnWidthAddsTheCellObjectsAndTheHeaderButtons) {
   const TContentCase cases[] = {
       {"text alone", [](TQrvStringGrid& g, TMarkupImageList&) { g.SetCells(1, 2, "abcd"); }, 40 + 8},
@@ -465,12 +474,8 @@ TEST(GridAutoSize, ColumnWidthAddsTheCellObjectsAndTheHeaderButtons) {
   for (const TContentCase& k : cases) {
     SCOPED_TRACE(k.name);
     TQrvStringGrid grid;
-    UseFixedMeasurer(grid);
     TMarkupImageList images(16, 12);
-    grid.GridImages = &images;
-    grid.SetRowCount(4);
-    grid.SetGridLineWidth(1);
-    k.setup(grid, images);
+    PrepareContentGrid(grid, images, k);
     grid.AutoSizeCol(1);
     EXPECT_EQ(grid.ColWidths(1), k.width);
   }
@@ -535,12 +540,8 @@ TEST(GridAutoSize, RowHeightAddsTheCellObjectsAndCheckBoxesTakeTheDefaultHeight)
   for (const TContentCase& k : cases) {
     SCOPED_TRACE(k.name);
     TQrvStringGrid grid;
-    UseFixedMeasurer(grid);
     TMarkupImageList images(16, 12);
-    grid.GridImages = &images;
-    grid.SetRowCount(4);
-    grid.SetGridLineWidth(1);
-    k.setup(grid, images);
+    PrepareContentGrid(grid, images, k);
     grid.AutoSizeRow(2);
     EXPECT_EQ(grid.RowHeights(2), k.width);
   }
