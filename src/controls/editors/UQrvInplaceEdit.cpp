@@ -10,6 +10,7 @@
 #include "UEditorBeep.h"
 #include "UGridEditorSteps.h"
 #include "UGridModule.h"
+#include "UGridView.h"
 #include "UMaskedInput.h"
 #include "UQrvStringGrid.h"
 #include "USysColors.h"
@@ -387,6 +388,8 @@ void TQrvInplaceEdit::InsertLineFeed() {
 bool TQrvInplaceEdit::KeyDown(QKeyEvent* e) {
   const int key = e->key();
   const Qt::KeyboardModifiers mods = e->modifiers();
+  const TShiftState shift = TGridView::Shift_State(mods);
+  FGrid.InplaceKeyMessage(TGridView::Key_Code(key), shift);
   FSelKeyDown = cursorPosition();
   if (key == Qt::Key_Escape) {
     setText(FGrid.OriginalCellValue());
@@ -437,6 +440,11 @@ bool TQrvInplaceEdit::KeyDown(QKeyEvent* e) {
     return !copy && Masked() && FMaskInput->HandleKey(e);
   }
   FWorkmode = key != Qt::Key_Backspace && key != Qt::Key_Delete;
+  uint16_t vk = TGridView::Key_Code(key);
+  if (vk != 0) {
+    FGrid.InplaceKeyDown(vk, shift);
+    if (vk == 0) return true;
+  }
   const QString typed = e->text();
   const bool character = typed.size() == 1 && typed[0].unicode() >= 32 && !(mods & Qt::ControlModifier);
   if (!character) return Masked() && FMaskInput->HandleKey(e);
@@ -507,9 +515,31 @@ bool TQrvInplaceEdit::CursorWalk(bool forward) {
 }
 
 void TQrvInplaceEdit::KeyUp(QKeyEvent* e) {
+  ReportTextToGrid();
   if (e->key() == Qt::Key_Left || e->key() == Qt::Key_Right) return;
   DoChange();
   if (isVisible()) GrowWhileTyping();
+}
+
+void TQrvInplaceEdit::ReportTextToGrid() {
+  const QString value = text();
+  const int32_t caret = cursorPosition();
+  if (caret > 0) FGrid.EditTextChanged(value, CharacterPoint(caret - 1), caret);
+  FGrid.FormulaEditMode(value.startsWith(QLatin1Char('=')));
+}
+
+TPoint TQrvInplaceEdit::CharacterPoint(int32_t index) const {
+  QPoint at;
+  if (FMultiLine) {
+    QTextCursor c = FMemo->textCursor();
+    c.setPosition(std::clamp<int32_t>(index, 0, static_cast<int32_t>(text().size())));
+    at = FMemo->mapTo(this, FMemo->cursorRect(c).topLeft());
+  } else {
+    const QMargins margins = FLine->textMargins();
+    const int32_t x = FLine->fontMetrics().horizontalAdvance(FLine->displayText().left(index));
+    at = FLine->mapTo(this, QPoint(margins.left() + x, margins.top()));
+  }
+  return TPoint{at.x(), at.y()};
 }
 
 void TQrvInplaceEdit::GrowWhileTyping() {
@@ -579,6 +609,7 @@ void TQrvInplaceEdit::FocusOut() {
   FGrid.SetStartEditChar(QChar());
   const QString value = CellText();
   if (FGrid.LookupHistory && !value.isEmpty() && !FGrid.LookupItems.contains(value)) FGrid.LookupItems.append(value);
+  FGrid.FormulaEditMode(false);
   if (FAltBack) return;
   QWidget* to = QApplication::focusWidget();
   const bool toGrid = to && FView && (to == FView || FView->isAncestorOf(to)) && to != this && !isAncestorOf(to);

@@ -13,6 +13,7 @@
 #include "UApplication.h"
 #include "UEditorType.h"
 #include "UInplaceEditFaces.h"
+#include "UTypes.h"
 
 class TMaskedInput;
 class TQrvStringGrid;
@@ -61,6 +62,10 @@ class TQrvInplaceEdit : public TGuarded<QWidget>, private IInplaceFaceOwner {
   void FaceEventAfter(QEvent* e) override;
   bool KeyDown(QKeyEvent* e);
   void KeyUp(QKeyEvent* e);
+  // The grid hears of the text after each key-up: where the caret is, and whether a formula is being typed.
+  void ReportTextToGrid();
+  // The client point of character `index` of the edited text.
+  TPoint CharacterPoint(int32_t index) const;
   void FocusIn();
   void FocusOut();
 

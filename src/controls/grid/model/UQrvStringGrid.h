@@ -320,7 +320,9 @@ class TQrvStringGrid : public TBaseGrid,
   virtual void CheckBoxClick(int32_t aCol, int32_t aRow, bool state);
   virtual void FixedEdit(int32_t aCol, int32_t aRow, TGridFixedCellEditor& aEditor, QStringList& values);
   virtual void SelectionChanged(int32_t aLeft, int32_t aTop, int32_t aRight, int32_t aBottom);
-  virtual void EditTextChanged() {}
+  // The in-place editor's text after a key-up: the caret's character index and the client point of the character
+  // before it. Descendants react to typing here; the grid itself does nothing.
+  virtual void EditTextChanged(const QString&, TPoint, int32_t) {}
   virtual void RowInserted(int32_t r);
   virtual void RowDeleted(int32_t r);
   virtual void FilterDone();
@@ -368,11 +370,19 @@ class TQrvStringGrid : public TBaseGrid,
   virtual void RemoveRowBlock(int32_t aRow, int32_t count);
   virtual void CanAddRow(bool& canAdd);
   virtual void CanInsertRow(int32_t aRow, bool& canInsert);
+  // One more row when a row is appended at the end (Down on the last row, the editor's commit of the last row).
+  virtual void IncRowCount() { SetRowCount(RowCount() + 1); }
+  // The edited text starts (true) or stops being a formula; the grid keeps no formulas.
+  virtual void FormulaEditMode(bool) {}
   virtual void MouseActionsChanged() {}
   virtual bool IsDesigning() const { return false; }
   virtual void InvalidateGrid() { Invalidate(); }
   // Editing off for the whole grid (goEditing leaves the options).
   virtual void DisableEditing();
+  // The in-place editor offers each key-down here first (InplaceKeyMessage), and again just before the key reaches
+  // the edit control itself, where a key set to 0 is taken (InplaceKeyDown).
+  virtual void InplaceKeyMessage(uint16_t, TShiftState) {}
+  virtual void InplaceKeyDown(uint16_t&, TShiftState) {}
   virtual void NavigationChanged() {}
   virtual void GotoFirstRow() { SetRow(FixedRows()); }
   virtual void CheckBoxChange(int32_t aCol, int32_t aRow, bool state);

@@ -355,11 +355,11 @@ void TQrvStringGrid::AutoAppendRow() {
   if (FloatingFooterShown()) {
     QStringList kept;
     for (int32_t c = 0; c < ColCount() + NumHiddenColumns(); ++c) kept << Cells(c, RowCount() - 1);
-    SetRowCount(RowCount() + 1);
+    IncRowCount();
     ClearRows(RowCount() - 2, 1);
     for (int32_t c = 0; c < kept.size(); ++c) SetCells(c, RowCount() - 1, kept[c]);
   } else {
-    SetRowCount(RowCount() + 1);
+    IncRowCount();
     ClearRows(RowCount() - 1, 1);
   }
   if (FloatingFooterShown() || FixedFooters() > 0) SetRow(Row() + 1);
