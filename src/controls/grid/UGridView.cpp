@@ -36,6 +36,7 @@
 #include "UGridScrollHint.h"
 #include "UGridWindowTools.h"
 #include "UHTMLHintWindow.h"
+#include "UHeaderDragButton.h"
 #include "UQrvStringGrid.h"
 #include "USearchPanel.h"
 #include "USysColors.h"
@@ -88,10 +89,10 @@ TGridView::TGridView(std::unique_ptr<TBaseGrid> grid, QWidget* parent)
   RunDrag = [this](QMimeData* data, Qt::DropActions allowed) {
     auto* drag = new QDrag(viewport());
     drag->setMimeData(data);
-    // The picture hangs at the cursor by its top-left corner.
+    // The picture hangs at the cursor by its hot spot.
     if (!FDragImage.isNull()) {
       drag->setPixmap(FDragImage);
-      drag->setHotSpot(QPoint(0, 0));
+      drag->setHotSpot(FDragHotSpot);
     }
     return drag->exec(allowed, Qt::MoveAction);
   };
@@ -365,6 +366,8 @@ bool TGridView::viewportEvent(QEvent* e) {
       Show_Cell_Hint(static_cast<QHelpEvent*>(e)->pos());
       return;
     }
+    // Any cursor set on the cells, by the grid's own hover handling or by anyone else, is the control's cursor.
+    if (e->type() == QEvent::CursorChange && FAdvanced) FAdvanced->CMCursorChanged();
     if (e->type() == QEvent::Leave) {
       Set_Hover_Row(-1);
       if (FAdvanced) FAdvanced->GridMouseLeave();
@@ -548,6 +551,7 @@ void TGridView::mouseMoveEvent(QMouseEvent* e) {
     FAdvanced->GridMouseMove(Shift_State(e->modifiers(), e->buttons()), p.x(), p.y());
     if (hinted.X >= 0 && FAdvanced->LastHintPos().X < 0) Hide_Hint();
     Track_Balloon(p, ballooned.X >= 0 && FAdvanced->LastBalloonPos().X < 0);
+    Sync_Move_Preview();
     if (FAdvanced->Interaction() == TQrvStringGrid::TGridInteraction::Dragging) Start_Drag();
     QString sizing;
     TPoint at;
@@ -567,6 +571,7 @@ void TGridView::mouseReleaseEvent(QMouseEvent* e) {
   TPoint at;
   if (FAdvanced->SizingHint(sizing, at)) Hide_Hint();
   FAdvanced->GridMouseUp(Grid_Button(e->button()), Shift_State(e->modifiers(), e->buttons()), p.x(), p.y());
+  Sync_Move_Preview();
   Update_Cursor(p);
 }
 
@@ -617,6 +622,15 @@ void TGridView::Update_Cursor(const QPoint& p) {
     case TQrvStringGrid::gcLink:
       viewport()->setCursor(Qt::PointingHandCursor);
       break;
+    case TQrvStringGrid::gcSelectionResize:
+      viewport()->setCursor(Qt::SizeFDiagCursor);
+      break;
+    case TQrvStringGrid::gcDrag:
+      SetScreenCursor(crDrag);
+      break;
+    case TQrvStringGrid::gcNoDrop:
+      SetScreenCursor(crNoDrop);
+      break;
     default: {
       SetScreenCursor(FAdvanced->Cursor());
       int32_t c = -1, r = -1;
@@ -666,7 +680,15 @@ void TGridView::Start_Drag() {
   const bool column = g.DraggingColumn();
   QMimeData* data = column ? Grid_ColumnDragData(g.DragCell().X)
                            : Grid_CellDragData(g, g.DragCell(), g.Navigation().AllowFmtClipboard());
-  FDragImage = g.DragDropSettings.ShowCells ? Drag_Image(dragged) : QPixmap();
+  FDragImage = QPixmap();
+  FDragHotSpot = QPoint(0, 0);
+  if (g.DragDropSettings.ShowCells) {
+    FDragImage = Drag_Image(dragged);
+  } else if (column) {
+    // The dragged column's header button hangs at the cursor by its bottom-left corner.
+    FDragImage = Header_Button(g.DragCell().X).grab();
+    FDragHotSpot = QPoint(0, FDragImage.height() - 1);
+  }
   const Qt::DropAction action = RunDrag(data, Qt::CopyAction | Qt::MoveAction);
   FDragImage = QPixmap();
   const bool cancelled = action == Qt::IgnoreAction;
@@ -679,8 +701,9 @@ void TGridView::Start_Drag() {
 
 QPixmap TGridView::Drag_Image(const TGridRect& cells) {
   const TQrvStringGrid& g = *FAdvanced;
-  // Only what is in view is pictured.
-  const int32_t left = std::max(cells.Left, g.LeftCol()), top = std::max(cells.Top, g.TopRow());
+  // Only what is in view is pictured; fixed columns and rows are always in view.
+  const int32_t left = cells.Left < g.FixedCols() ? cells.Left : std::max(cells.Left, g.LeftCol());
+  const int32_t top = cells.Top < g.FixedRows() ? cells.Top : std::max(cells.Top, g.TopRow());
   const int32_t right = std::min(cells.Right, g.LeftCol() + g.VisibleColCount() - 1);
   const int32_t bottom = std::min(cells.Bottom, g.TopRow() + g.VisibleRowCount() - 1);
   if (left > right || top > bottom) return {};

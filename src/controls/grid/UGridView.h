@@ -10,10 +10,12 @@
 #include <QPixmap>
 #include <QPointer>
 #include <QTimer>
+#include <array>
 #include <memory>
 #include <optional>
 
 #include "UApplication.h"
+#include "UArrowWindow.h"
 #include "UBaseGrid.h"
 #include "UDialogCode.h"
 #include "UGridEditors.h"
@@ -40,6 +42,8 @@ class TGridEditDoneEvent : public QEvent {
 class THTMLHintWindow;
 class TGridFocusWindow;
 class TBalloonWindow;
+class THeaderDragButton;
+class QLabel;
 
 class TGridView : public TGuarded<QAbstractScrollArea>, public IGridHost, public TDialogCodeControl {
  public:
@@ -86,8 +90,15 @@ class TGridView : public TGuarded<QAbstractScrollArea>, public IGridHost, public
   QComboBox* CellControlCombo() const { return FCtrlCombo; }
   // Runs a drag out of the grid and answers the action it ended with; by default the toolkit's drag loop.
   std::function<Qt::DropAction(QMimeData* data, Qt::DropActions allowed)> RunDrag;
-  // The picture the running drag shows (ShowCells); null when none.
+  // The picture the running drag shows (the cells with ShowCells, else a dragged column's header button) and the
+  // point of it at the mouse; null when none.
   const QPixmap& DragImage() const { return FDragImage; }
+  QPoint DragHotSpot() const { return FDragHotSpot; }
+  // What a column (row) move shows with EnhRowColMove (UGridView_Moving.cpp): the header drag button (null until
+  // first needed), the picture of the moved cells with ShowCells (null while none is moved) and the drop arrows.
+  THeaderDragButton* MoveButton() const;
+  QWidget* MoveForm() const;
+  TArrowWindow* MoveArrow(TArrowDirection direction) const;
 
   // IGridHost.
   void InvalidateAll() override;
@@ -151,6 +162,10 @@ class TGridView : public TGuarded<QAbstractScrollArea>, public IGridHost, public
   // A grid drawing its own border gets a frame two pixels wide to draw it on; the frame comes back after.
   void Sync_Border();
   void Start_Drag();
+  // The header drag button made on first use, with the header of display column c.
+  THeaderDragButton& Header_Button(int32_t c);
+  // The move's windows follow the grid's move preview: placed, shown, or hidden and freed when no move runs.
+  void Sync_Move_Preview();
   // The drop target's settings follow the grid's drag settings at every drag entering.
   void Sync_Drop_Target();
 
@@ -180,6 +195,10 @@ class TGridView : public TGuarded<QAbstractScrollArea>, public IGridHost, public
   QPointer<QComboBox> FCtrlCombo;
   QTimer* FDragScrollTimer = nullptr;
   QPixmap FDragImage;
+  QPoint FDragHotSpot;
+  QPointer<THeaderDragButton> FMoveButton;
+  QPointer<QLabel> FMoveForm;
+  std::array<QPointer<TArrowWindow>, 4> FMoveArrows;
   std::unique_ptr<TGridDropTarget> FDropTarget;
 
   std::unique_ptr<TBaseGrid> FGrid;

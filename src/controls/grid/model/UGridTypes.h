@@ -14,6 +14,8 @@ class TObject {
 };
 
 enum TVAlignment { vtaTop, vtaCenter, vtaBottom };
+// What the next press of the mouse does, chosen by where the mouse rests before it.
+enum TMouseSelectMode { msNormal, msColumn, msRow, msAll, msURL, msResize };
 enum TCellGradientDirection { GradientVertical, GradientHorizontal };
 enum TGridSelectionStyle { ssDefault, ssVista, ssWin7, ssOffice2007 };
 enum TColumnCalcType { acNONE, acSUM, acAVG, acCOUNT, acMIN, acMAX, acSPREAD, acCUSTOM, acDISTINCT, acSTDDEV };

@@ -1,6 +1,6 @@
 #pragma once
 // What the advanced grid asks of the window that shows it: the shared editor over an embedded control, the place of
-// a column's filter list, and the application-wide style the grid reads its colours from.
+// a column's filter list, the application-wide style the grid reads its colours from, and what a column move shows.
 #include <QChar>
 #include <QString>
 #include <QStringList>
@@ -35,4 +35,17 @@ struct TGridAppStyle {
   TColor CellFill = clNone, CellBorder = clNone, CellText = clNone;
   TColor FixedCellBorder = clNone, FixedCellText = clNone;
   TColor SelectedCellText = clNone;
+};
+
+// A column (row) being moved with EnhRowColMove (client coordinates): the picture of it that follows the mouse and
+// the edge where it would land.
+struct TGridMovePreview {
+  bool Shown = false;
+  bool Columns = true;
+  QString Caption;       // the moved column's header text (the moved row's first cell)
+  TRect Bounds;          // the mouse less the press offset, the moved header cell's size
+  TGridRect Cells{};     // the moved column (row) as far as it is pictured
+  bool Refused = false;  // OnColumnMoving (OnRowMoving) refused the target: the release moves nothing
+  bool EdgeShown = false;
+  TPoint EdgeFrom, EdgeTo;  // the drop edge across the fixed rows (columns)
 };

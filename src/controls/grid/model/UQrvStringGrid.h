@@ -1299,6 +1299,11 @@ class TQrvStringGrid : public TBaseGrid,
   // Moving: the column (or row) picked up and the one it would land on.
   int32_t MovingIndex() const { return FMoveCell; }
   int32_t MovingTarget() const { return FMoveTarget; }
+  // What the window shows of a move with EnhRowColMove (_MovePreview.cpp); the selection's resize corner
+  // (_SelectionResize.cpp): the next press's mode, which a cursor change the grid did not make resets.
+  TGridMovePreview MovePreview() const;
+  TMouseSelectMode MouseSelectMode() const { return FMouseSelectMode; }
+  void CMCursorChanged();
   // A drag out of the grid: what is dragged. The widget runs the drag and reports its end with EndOleDrag.
   bool DraggingColumn() const { return FDragColumn; }
   TGridRect DraggedRect() const { return FDragRect; }
@@ -1389,7 +1394,7 @@ class TQrvStringGrid : public TBaseGrid,
 
  public:
   // Focus and cursor (_Focus.cpp): the widget reports the focus entering and leaving and asks for the cursor.
-  enum TGridCursor { gcDefault, gcColumnSizing, gcRowSizing, gcLink };
+  enum TGridCursor { gcDefault, gcColumnSizing, gcRowSizing, gcLink, gcSelectionResize, gcDrag, gcNoDrop };
   TGridCursor CursorAt(int32_t x, int32_t y);
   void GridEnter();
   void GridExit();
@@ -1397,7 +1402,7 @@ class TQrvStringGrid : public TBaseGrid,
   void OpenEditorOnEnter();
   // The control's cursor; setting it also makes it the one the grid returns to after hover cursors.
   TCursor Cursor() const { return FCursor; }
-  void SetCursor(TCursor value) { FCursor = FOldCursor = value; }
+  void SetCursor(TCursor value);
   TCursor OldCursor() const { return FOldCursor; }
 
  private:
@@ -1409,7 +1414,11 @@ class TQrvStringGrid : public TBaseGrid,
   void MoveSizing(int32_t x, int32_t y);
   void EndSizing(int32_t x, int32_t y);
   void StartMoving(int32_t x, int32_t y);
+  void MoveTo(int32_t x, int32_t y);
   void EndMoving(int32_t x, int32_t y);
+  void ArmSelectMode(int32_t x, int32_t y);
+  bool PressOnResizeCorner(int32_t x, int32_t y);
+  void EndSelectionResize();
   // The sort column and the current column stay on their data when a column moves.
   void FollowColumnMove(int32_t fromIndex, int32_t toIndex);
   bool PressOnCheckBox(int32_t c, int32_t r, int32_t x, int32_t y);

@@ -176,6 +176,10 @@ struct TQrvStringGridEvents {
   std::function<void(TQrvStringGrid*, int32_t, int32_t)> OnOleDragStart;                        // ARow, ACol
   std::function<void(TQrvStringGrid*, uint32_t)> OnOleDragStop;                                 // OLEEffect
 
+  // OrigSelection, NewSelection: before the block copied at the resize corner is pasted into the new selection,
+  // and after.
+  std::function<void(TQrvStringGrid*, const TGridRect&, const TGridRect&)> OnSelectionResize, OnSelectionResized;
+
   std::function<void(TQrvStringGrid*)> OnEnter;
   std::function<void(TQrvStringGrid*)> OnExit;
 

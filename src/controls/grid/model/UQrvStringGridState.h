@@ -170,6 +170,18 @@ struct TQrvStringGridState {
   bool FDragColumn = false;
   TGridRect FDragRect{};
   TPoint FDragCell{-1, -1};
+  // What the next press does, chosen where the mouse rests; a cursor change not made by the grid (Invokedchange
+  // clear) resets it.
+  TMouseSelectMode FMouseSelectMode = msNormal;
+  bool Invokedchange = false;
+  // A drag of the selection's resize corner runs; the selection when it started.
+  bool FMouseResize = false;
+  TGridRect FDropSelection{};
+  // Moving columns and rows: the press inside the moved cell, the mouse now, and a target OnColumnMoving
+  // (OnRowMoving) refused.
+  TPoint FMoveOfs{0, 0};
+  TPoint FMovePos{0, 0};
+  bool FMoveRefused = false;
   int32_t FSortTime = 0;
   TPoint FLastHintPos{-1, -1};
   // The markup link under the mouse and the cell (display column, row) holding it.

@@ -4,6 +4,8 @@
 
 TQrvStringGrid::TGridCursor TQrvStringGrid::CursorAt(int32_t x, int32_t y) {
   if (FInteraction == TGridInteraction::Sizing) return FSizingCol ? gcColumnSizing : gcRowSizing;
+  if (FMouseSelectMode == msResize || FMouseResize) return gcSelectionResize;
+  if (const TGridMovePreview move = MovePreview(); move.Shown) return move.Refused ? gcNoDrop : gcDrag;
   if (FInteraction == TGridInteraction::None && FixedEdgeAt(true, x, y) >= 0) return gcColumnSizing;
   if (FInteraction == TGridInteraction::None && FixedEdgeAt(false, x, y) >= 0) return gcRowSizing;
   if (FInteraction == TGridInteraction::None && IsOnSizingEdge(x, y)) {
@@ -15,6 +17,11 @@ TQrvStringGrid::TGridCursor TQrvStringGrid::CursorAt(int32_t x, int32_t y) {
   MouseToCell(x, y, c, r);
   if (!CellLinkAt(c, r, x, y, false).isEmpty()) return gcLink;
   return gcDefault;
+}
+
+void TQrvStringGrid::SetCursor(TCursor value) {
+  FCursor = FOldCursor = value;
+  CMCursorChanged();
 }
 
 void TQrvStringGrid::GridEnter() {

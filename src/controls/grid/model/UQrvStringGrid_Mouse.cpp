@@ -13,6 +13,8 @@ void TQrvStringGrid::ResetPress() {
   FSelectionClick = false;
   FMoveCell = -1;
   FMoveTarget = -1;
+  FMoveRefused = false;
+  FMouseResize = false;
   FSizingIndex = -1;
   FDragColumn = false;
   FDragCell = {-1, -1};
@@ -41,6 +43,7 @@ void TQrvStringGrid::GridMouseDown(TGridMouseButton button, TShiftState shift, i
   ResetPress();
   IncrSearchText.clear();
   FInteraction = TGridInteraction::None;
+  if (PressOnResizeCorner(x, y)) return;
   bool allow = true;
   if (OnCanClickCell) OnCanClickCell(this, r, c, allow);
   if (!allow) {
@@ -88,6 +91,8 @@ void TQrvStringGrid::GridMouseDown(TGridMouseButton button, TShiftState shift, i
     FMoveCol = false;
     FMoveCell = r;
   }
+  const TRect pressed = CellRect(c, r);
+  FMoveOfs = {x - pressed.Left, y - pressed.Top};
   if (!fixedRow && !fixedCol && !PressDisjunct(c, r, shift)) {
     ClickCell(c, r);
     return;

@@ -16,6 +16,7 @@ void TQrvStringGrid::GridMouseMove(TShiftState shift, int32_t x, int32_t y) {
     if (base.X != FLastHintPos.X || base.Y != FLastHintPos.Y) FLastHintPos = {-1, -1};
   }
   HoverFixed(c, r);
+  ArmSelectMode(x, y);
   HoverLink(c, r, x, y);
   if (FLastBalloonPos.X >= 0) {
     const TPoint base = c >= 0 && r >= 0 ? BaseCell(RealColIndex(c), r) : TPoint{-1, -1};
@@ -33,19 +34,17 @@ void TQrvStringGrid::GridMouseMove(TShiftState shift, int32_t x, int32_t y) {
     case TGridInteraction::Sizing:
       MoveSizing(x, y);
       return;
-    case TGridInteraction::Moving: {
-      const int32_t target = FMoveCol ? c : r;
-      if (target != FMoveTarget) {
-        FMoveTarget = target;
-        bool allow = true;
-        if (FMoveCol && OnColumnMoving) OnColumnMoving(this, target, allow);
-        if (!FMoveCol && OnRowMoving) OnRowMoving(this, target, allow);
-        if (!allow) FMoveTarget = -1;
-        Invalidate();
-      }
+    case TGridInteraction::Moving:
+      MoveTo(x, y);
       return;
-    }
     case TGridInteraction::Selecting:
+      if (FMouseResize) {
+        // The corner drags the selection's bottom-right; its top-left and the current cell stay.
+        const TGridRect d = FDropSelection;
+        if (c >= FixedCols() && r >= FixedRows())
+          SetSelection(TGridRect{d.Left, d.Top, std::max(c, d.Left), std::max(r, d.Top)});
+        return;
+      }
       // The release reports the changed selection once.
       if (c >= FixedCols() && r >= FixedRows() && (c != Col() || r != Row())) MoveCurrent(c, r, false, true);
       return;
@@ -86,6 +85,7 @@ void TQrvStringGrid::EndOleDrag(uint32_t effect, bool cancelled) {
 
 void TQrvStringGrid::GridMouseLeave() {
   ResetFixedCellHighlight();
+  FMouseSelectMode = msNormal;
   if (HoverRow() && HoverRowIdx() != -1) {
     SetHoverRowIdx(-1);
     Invalidate();

@@ -5,6 +5,7 @@
 void TQrvStringGrid::GridMouseUp(TGridMouseButton button, TShiftState shift, int32_t x, int32_t y) {
   if (button != gmbLeft) return;
   MouseDown = false;
+  FMouseSelectMode = msNormal;
   // A release without a press of this grid (the press went elsewhere) completes nothing.
   const bool pressed = FButtonDown;
   if (FCtrlDown) {
@@ -42,6 +43,10 @@ void TQrvStringGrid::GridMouseUp(TGridMouseButton button, TShiftState shift, int
   ReleaseDisjunct(c, r, shift);
   const TGridRect now = Selection();
   if (!(now == FPressSelection)) SelectionChanged(now.Left, now.Top, now.Right, now.Bottom);
+  if (FMouseResize) {
+    EndSelectionResize();
+    return;
+  }
   if (FColMoveFlg || FColSizeFlg || c < 0 || r < 0) return;
   const int32_t rc = RealColIndex(c);
   bool state = false;

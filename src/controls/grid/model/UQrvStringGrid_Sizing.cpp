@@ -167,6 +167,7 @@ void TQrvStringGrid::StartMoving(int32_t x, int32_t y) {
     return;
   }
   FInteraction = TGridInteraction::Moving;
+  MoveTo(x, y);
 }
 
 void TQrvStringGrid::EndMoving(int32_t x, int32_t y) {
@@ -174,9 +175,15 @@ void TQrvStringGrid::EndMoving(int32_t x, int32_t y) {
   int32_t c = -1, r = -1;
   MouseToCell(x, y, c, r);
   const int32_t from = FMoveCell;
+  const bool refused = FMoveRefused;
   FMoveCell = -1;
   FMoveTarget = -1;
-  if (from < 0) return;
+  FMoveRefused = false;
+  // Let go where OnColumnMoving (OnRowMoving) refused, nothing moves.
+  if (from < 0 || refused) {
+    Invalidate();
+    return;
+  }
   if (FMoveCol && c >= FixedCols() && c != from) {
     MoveColumn(from, c);
     FColMoveFlg = true;
