@@ -6,13 +6,12 @@
 #include <QImage>
 #include <vector>
 
+#include "GridPixels.h"
 #include "GridTestHost.h"
 #include "UCanvas.h"
 #include "URichText.h"
 
 namespace {
-
-constexpr QRgb Untouched = qRgb(0xFF, 0x00, 0xFF);
 
 // Three columns (the middle one 300 pixels wide) and four rows of 24 pixels, one fixed row and column; the current
 // cell stays at (1, 1), so rows 2 and 3 are painted unselected.
@@ -23,14 +22,7 @@ struct TLinkGrid {
     grid.SetColWidths(2, 40);
     for (int32_t r = 0; r < 4; ++r) grid.SetRowHeights(r, 24);
   }
-  QImage Shot() {
-    QImage image(400, 96, QImage::Format_RGB32);
-    image.fill(Untouched);
-    TCanvas canvas(&image);
-    grid.Paint(canvas, TRect{0, 0, 400, 96});
-    canvas.Release();
-    return image;
-  }
+  QImage Shot() { return PaintedShot(grid, 400, 96); }
   // The inside of cell (1, r), without its grid lines.
   TRect Inside(int32_t r) {
     const TRect rect = grid.CellRect(1, r);
@@ -51,27 +43,6 @@ bool White(QRgb p) {
 }
 bool Blue(QRgb p) {
   return qBlue(p) > 180 && qRed(p) < 80 && qGreen(p) < 80;
-}
-
-// The smallest rectangle holding every pixel of the area that passes the test; empty when none does.
-TRect InkBounds(const QImage& image, const TRect& area, bool (*ink)(QRgb)) {
-  TRect b{area.Right, area.Bottom, area.Left, area.Top};
-  for (int y = area.Top; y < area.Bottom; ++y)
-    for (int x = area.Left; x < area.Right; ++x)
-      if (ink(image.pixel(x, y))) {
-        b.Left = std::min(b.Left, x);
-        b.Top = std::min(b.Top, y);
-        b.Right = std::max(b.Right, x + 1);
-        b.Bottom = std::max(b.Bottom, y + 1);
-      }
-  return b.Right > b.Left ? b : TRect{};
-}
-
-int InkCount(const QImage& image, const TRect& area, bool (*ink)(QRgb)) {
-  int n = 0;
-  for (int y = area.Top; y < area.Bottom; ++y)
-    for (int x = area.Left; x < area.Right; ++x) n += ink(image.pixel(x, y)) ? 1 : 0;
-  return n;
 }
 
 int32_t PlainTextWidth(const QString& text) {
@@ -96,7 +67,7 @@ TEST(RichTextCells, RunsShowInTheirFormatsAndControlWordsNever) {
   // "RED plain" is drawn, never the document's control words, which would be far wider.
   EXPECT_LT(dark.Right - red.Left, PlainTextWidth(RedAndPlain) / 3);
   // The same word takes more ink bold than plain.
-  EXPECT_GT(InkCount(shot, g.Inside(3), Dark) * 5, InkCount(shot, g.Inside(1), Dark) * 6);
+  EXPECT_GT(CountPixels(shot, g.Inside(3), Dark) * 5, CountPixels(shot, g.Inside(1), Dark) * 6);
 }
 
 TEST(RichTextCells, TextThatIsNotARichDocumentIsDrawnAsItStands) {
@@ -121,8 +92,8 @@ TEST(RichTextCells, APasswordCellShowsItsMaskNeverItsRuns) {
     password = c == 1 && r == 2;
   };
   const QImage shot = g.Shot();
-  EXPECT_EQ(InkCount(shot, g.Inside(2), Red), 0);
-  EXPECT_GT(InkCount(shot, g.Inside(2), Dark), 0);
+  EXPECT_EQ(CountPixels(shot, g.Inside(2), Red), 0);
+  EXPECT_GT(CountPixels(shot, g.Inside(2), Dark), 0);
 }
 
 TEST(RichTextCells, ASelectedCellTakesTheSelectionTextColourUnlessItKeepsItsOwn) {
@@ -138,8 +109,8 @@ TEST(RichTextCells, ASelectedCellTakesTheSelectionTextColourUnlessItKeepsItsOwn)
     g.grid.SetCells(1, 2, QStringLiteral("{\\rtf1{\\colortbl;\\red255\\green0\\blue0;}\\cf1 RED RED}"));
     g.grid.SelectCells(1, 2, 2, 2);
     const QImage shot = g.Shot();
-    EXPECT_EQ(InkCount(shot, g.Inside(2), Red) > 0, c.redShown) << c.keep;
-    EXPECT_EQ(InkCount(shot, g.Inside(2), White) > 0, c.whiteShown) << c.keep;
+    EXPECT_EQ(CountPixels(shot, g.Inside(2), Red) > 0, c.redShown) << c.keep;
+    EXPECT_EQ(CountPixels(shot, g.Inside(2), White) > 0, c.whiteShown) << c.keep;
   }
 }
 
