@@ -2,50 +2,17 @@
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QTextBlock>
+#include <QTextCursor>
 #include <cmath>
 
-#include "USysColors.h"
+#include "URichDocument.h"
 
 namespace {
-
-// The offset in twips rides on the character format; the vertical alignment only shows it.
-constexpr int OffsetProperty = QTextFormat::UserProperty + 1;
 
 IRichEditGrid* GridOf(QWidget* owner) {
   auto* grid = dynamic_cast<IRichEditGrid*>(owner);
   if (!grid) throw EInvalidCast("Invalid class typecast");
   return grid;
-}
-
-QTextCharFormat ToCharFormat(const TRichFormat& f) {
-  QTextCharFormat format;
-  if (!f.FontName.isEmpty()) format.setFontFamilies(QStringList{f.FontName});
-  if (f.FontSize > 0) format.setFontPointSize(f.FontSize);
-  format.setFontWeight(f.Bold ? QFont::Bold : QFont::Normal);
-  format.setFontItalic(f.Italic);
-  format.setFontUnderline(f.Underline);
-  if (f.Color != clNone) format.setForeground(TColorToQColor(f.Color));
-  format.setProperty(OffsetProperty, f.Offset);
-  format.setVerticalAlignment(f.Offset < 0   ? QTextCharFormat::AlignSubScript
-                              : f.Offset > 0 ? QTextCharFormat::AlignSuperScript
-                                             : QTextCharFormat::AlignNormal);
-  return format;
-}
-
-TRichFormat FromCharFormat(const QTextCharFormat& format) {
-  TRichFormat f;
-  if (format.hasProperty(QTextFormat::FontFamilies)) {
-    const QStringList families = format.fontFamilies().toStringList();
-    if (!families.isEmpty()) f.FontName = families.front();
-  }
-  if (format.hasProperty(QTextFormat::FontPointSize)) f.FontSize = int32_t(std::lround(format.fontPointSize()));
-  f.Bold = format.fontWeight() >= QFont::Bold;
-  f.Italic = format.fontItalic();
-  f.Underline = format.fontUnderline();
-  if (format.hasProperty(QTextFormat::ForegroundBrush)) f.Color = QColorToTColor(format.foreground().color());
-  f.Offset = format.intProperty(OffsetProperty);
-  return f;
 }
 
 }  // namespace
@@ -85,7 +52,7 @@ void VAruDoreRido::LoadPlain(const QString& text) {
 
 void VAruDoreRido::SetSelOffset(int32_t twips) {
   QTextCharFormat format;
-  format.setProperty(OffsetProperty, twips);
+  format.setProperty(RichOffsetProperty, twips);
   format.setVerticalAlignment(twips < 0   ? QTextCharFormat::AlignSubScript
                               : twips > 0 ? QTextCharFormat::AlignSuperScript
                                           : QTextCharFormat::AlignNormal);
@@ -96,37 +63,21 @@ void VAruDoreRido::SetSelOffset(int32_t twips) {
 
 int32_t VAruDoreRido::SelOffset() const {
   const QTextCursor cursor = textCursor();
-  if (!cursor.hasSelection()) return cursor.charFormat().intProperty(OffsetProperty);
+  if (!cursor.hasSelection()) return cursor.charFormat().intProperty(RichOffsetProperty);
   // The selection's format is that of its first character.
   QTextCursor first(document());
   first.setPosition(cursor.selectionStart() + 1);
-  return first.charFormat().intProperty(OffsetProperty);
+  return first.charFormat().intProperty(RichOffsetProperty);
 }
 
 TRichRuns VAruDoreRido::Runs() const {
-  TRichRuns runs;
-  for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
-    // A paragraph break carries the format the block was opened with.
-    if (block != document()->begin()) AppendRun(runs, QStringLiteral("\n"), FromCharFormat(block.charFormat()));
-    for (auto it = block.begin(); !it.atEnd(); ++it) {
-      const QTextFragment fragment = it.fragment();
-      if (fragment.isValid()) AppendRun(runs, fragment.text(), FromCharFormat(fragment.charFormat()));
-    }
-  }
-  return runs;
+  return DocumentRichRuns(*document());
 }
 
 void VAruDoreRido::SetRuns(const TRichRuns& runs) {
   ReCreate();
   QTextCursor cursor(document());
-  for (const TRichRun& run : runs) {
-    const QTextCharFormat format = ToCharFormat(run.Format);
-    const QStringList paragraphs = run.Text.split(u'\n');
-    for (qsizetype i = 0; i < paragraphs.size(); ++i) {
-      if (i > 0) cursor.insertBlock(QTextBlockFormat(), format);
-      cursor.insertText(paragraphs[i], format);
-    }
-  }
+  InsertRichRuns(cursor, runs);
 }
 
 void VAruDoreRido::RequestResize(int32_t width, int32_t height) {

@@ -162,6 +162,8 @@ void Tag_End_Anchor(TLinePass& pass) {
   }
   if (!r.P.SelectedMode) r.C.Font().Color = r.BaseFont.Color;
   r.InAnchor = false;
+  // A title belongs to its own link; the next link without one has none.
+  r.Title.clear();
   if (r.AnchorHitPending) {
     const bool sameLine = r.AnchorStartTop == pass.LineRect.Top;
     r.O.HitAnchorRect =

@@ -141,6 +141,12 @@ TEST_F(RenderMarkupTest, AnchorHitTest) {
   EXPECT_EQ(Out.HitHref, QStringLiteral("kept"));
   EXPECT_EQ(Out.HitAnchorNumber, -1);
   EXPECT_FALSE(HitTest(text, (start + end) / 2, Gh() + 3));  // below the line
+
+  // The second link has no title of its own: the first one's does not carry over to it.
+  const int32_t second = end + Width(QStringLiteral(" now ")) + Width(QStringLiteral("x")) / 2;
+  ASSERT_TRUE(HitTest(text, second, Gh() / 2));
+  EXPECT_EQ(Out.HitHref, QStringLiteral("second"));
+  EXPECT_EQ(Out.HitTitle, QString());
 }
 
 TEST_F(RenderMarkupTest, RightAlignedParagraphPlacesTheAnchorAtTheRight) {

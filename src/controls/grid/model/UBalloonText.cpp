@@ -2,6 +2,7 @@
 
 #include "UMarkupText.h"
 #include "UQrvStringGrid.h"
+#include "URichText.h"
 #include "UValueText.h"
 
 namespace {
@@ -27,12 +28,16 @@ QString PrepareBalloonTitle(const QString& title) {
   return Cut_With_Ellipsis(title, BalloonTitleMax);
 }
 
-QString BalloonPlainText(const QString& cellText, const TRichToPlain& richToPlain) {
+QString BalloonPlainText(const QString& cellText) {
   switch (DetectCellTextKind(cellText, true)) {
     case ckMarkup:
       return MarkupToPlainText(cellText);
     case ckRichText:
-      return richToPlain ? richToPlain(cellText) : cellText;
+      try {
+        return RunsToPlainText(ReadStoredRich(cellText));
+      } catch (const ERichTextError&) {
+        return cellText;
+      }
     case ckWidePairs:
       return DecodeWidePairs(cellText);
     default:
@@ -41,14 +46,14 @@ QString BalloonPlainText(const QString& cellText, const TRichToPlain& richToPlai
 }
 
 TCellBalloon BuildCellBalloon(TQrvStringGrid& grid, int32_t col, int32_t row, const TCellOwnBalloon& ownBalloon,
-                              const TCellBalloonEvent& onCellBalloon, const TRichToPlain& richToPlain) {
+                              const TCellBalloonEvent& onCellBalloon) {
   TCellBalloon balloon;
   // The store keeps hidden columns, so cells and merges are found by real column.
   const TPoint base = grid.BaseCell(grid.RealColIndex(col), row);
   balloon.Col = grid.RealToDisplayCol(base.X);
   balloon.Row = base.Y;
   balloon.RealCol = base.X;
-  balloon.Text = PrepareBalloonText(BalloonPlainText(grid.Cells(base.X, base.Y), richToPlain));
+  balloon.Text = PrepareBalloonText(BalloonPlainText(grid.Cells(base.X, base.Y)));
   if (ownBalloon) {
     QString title = balloon.Title, text = balloon.Text;
     TBalloonIcon icon = balloon.Icon;

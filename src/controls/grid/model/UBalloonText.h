@@ -31,8 +31,6 @@ using TCellOwnBalloon =
 // The grid's OnCellBalloon (Sender, ACol, ARow, var ATitle, var AText, var AIcon).
 using TCellBalloonEvent = std::function<void(TQrvStringGrid* sender, int32_t aCol, int32_t aRow, QString& aTitle,
                                              QString& aText, TBalloonIcon& aIcon)>;
-// Rich text to its plain text (the grid's shared rich-text editor does it; without one the text stays as stored).
-using TRichToPlain = std::function<QString(const QString& richText)>;
 
 // Tabs become blanks, leading tabs, line feeds and carriage returns are dropped, and a text longer than the
 // tooltip takes is cut to its first 2045 characters + "...".
@@ -40,11 +38,11 @@ QString PrepareBalloonText(const QString& text);
 // A title longer than 100 characters becomes its first 97 + "...".
 QString PrepareBalloonTitle(const QString& title);
 
-// The plain text of a cell as the balloon shows it: markup without its tags, rich text through richToPlain,
-// wide-pair text decoded, any other text as stored.
-QString BalloonPlainText(const QString& cellText, const TRichToPlain& richToPlain);
+// The plain text of a cell as the balloon shows it: markup without its tags, rich text without its formats (as
+// stored when it does not read), wide-pair text decoded, any other text as stored.
+QString BalloonPlainText(const QString& cellText);
 
 // Everything the tooltip is told for the cell (display column, row) under the mouse. The caller remembers
 // (result.Col, result.Row) as the last balloon cell.
 TCellBalloon BuildCellBalloon(TQrvStringGrid& grid, int32_t col, int32_t row, const TCellOwnBalloon& ownBalloon,
-                              const TCellBalloonEvent& onCellBalloon, const TRichToPlain& richToPlain = {});
+                              const TCellBalloonEvent& onCellBalloon);

@@ -1271,6 +1271,7 @@ class TQrvStringGrid : public TBaseGrid,
   void DrawCellText(TCanvas& canvas, int32_t c, int32_t rc, int32_t r, int32_t sr, TRect rect, TGridDrawState state,
                     const TCellGraphic* graphic, TSize graphicSize, TAlignment hAlign, TVAlignment vAlign,
                     bool wordWrap, TColor brushColor, TColor fontColor, int32_t& textWidth);
+  bool PaintRichTextCell(int32_t c, int32_t r, const TRect& rect, TCanvas& canvas);  // false: does not read as one
   void DrawCellBorder(TCanvas& canvas, int32_t c, int32_t rc, int32_t r, TRect rect);
   void DrawRadioGroup(TCanvas& canvas, TRect rect, const TCellGraphic& graphic, int32_t rc, int32_t r, bool selected,
                       bool enabled);
@@ -1317,7 +1318,7 @@ class TQrvStringGrid : public TBaseGrid,
   // "cell://R<row>C<col>" (any case): true and the cell when the name parses.
   static bool ParseCellLink(const QString& link, int32_t& col, int32_t& row);
   // The hint of the cell under a client point: its text and where it shows (client coordinates); false for none.
-  // It starts as the cell's text with HintShowCells (markup stripped unless HTMLHint), then OnGridHint decides.
+  // A link's hint (AnchorHint), the cell's text (HintShowCells; markup stripped unless HTMLHint); OnGridHint last.
   bool PrepareCellHint(int32_t x, int32_t y, QString& hint, TPoint& pos);
   // The base cell whose hint shows; (-1, -1) none. Moving to another cell cancels it.
   TPoint LastHintPos() const { return FLastHintPos; }
@@ -1338,8 +1339,6 @@ class TQrvStringGrid : public TBaseGrid,
   bool BalloonAt(int32_t x, int32_t y, TCellBalloon& balloon);
   // The cell of the balloon shown (display column, row); (-1, -1) none. Moving to another cell pops it.
   TPoint LastBalloonPos() const { return FLastBalloonPos; }
-  // Rich text made plain for balloons (none: shown as stored).
-  TRichToPlain RichToPlain;
 
   void InitSortXRef();
   int32_t SortTime() const { return FSortTime; }
@@ -1423,10 +1422,11 @@ class TQrvStringGrid : public TBaseGrid,
   void FollowColumnMove(int32_t fromIndex, int32_t toIndex);
   bool PressOnCheckBox(int32_t c, int32_t r, int32_t x, int32_t y);
   bool PressOnLink(int32_t c, int32_t r, int32_t x, int32_t y);
-  // The link of a markup cell under the mouse: OnAnchorEnter and OnAnchorExit as it changes (_MarkupLinks.cpp).
+  // The markup link under the mouse (none off cells): enter/exit, hover underline, hint (_MarkupLinks.cpp).
   void HoverLink(int32_t c, int32_t r, int32_t x, int32_t y);
-  // The link under (x, y) in display cell (c, r): a markup link, or with URLShow a plain link text (not markupOnly).
-  QString CellLinkAt(int32_t c, int32_t r, int32_t x, int32_t y, bool markupOnly);
+  QString AnchorHintOf(const TPoint& cell, const QString& link, const QString& title);  // title or link; OnAnchorHint
+  // The link under (x, y) in display cell (c, r): markup (hit filled) or, with URLShow, plain text (not markupOnly).
+  QString CellLinkAt(int32_t c, int32_t r, int32_t x, int32_t y, bool markupOnly, TMarkupOutputs* hit = nullptr);
   void RunClickSort(int32_t c, int32_t x, int32_t y, TShiftState shift);
   void ApplyRowOrder(const std::vector<int32_t>& order, int32_t first);
   void ClickCell(int32_t c, int32_t r);

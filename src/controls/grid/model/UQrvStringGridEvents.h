@@ -160,6 +160,7 @@ struct TQrvStringGridEvents {
   std::function<void(TQrvStringGrid*, int32_t, int32_t, const QString&, bool&)> OnAnchorClick;  // ARow, ACol
   std::function<void(TQrvStringGrid*, int32_t, int32_t, const QString&)> OnAnchorEnter;         // ARow, ACol, Anchor
   std::function<void(TQrvStringGrid*, int32_t, int32_t, const QString&)> OnAnchorExit;          // ARow, ACol, Anchor
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, QString&)> OnAnchorHint;                // ARow, ACol, Anchor
   std::function<void(TQrvStringGrid*, int32_t, int32_t)> OnColumnSizing;                        // ACol, ColumnSize
   std::function<void(TQrvStringGrid*, int32_t, int32_t)> OnRowSizing;                           // ARow, RowSize
   std::function<void(TQrvStringGrid*, int32_t)> OnEndColumnSize;                                // ACol

@@ -157,6 +157,12 @@ struct TQrvStringGridSettings {
   bool EnhTextSize = false;
   bool URLShow = false;
   bool URLFull = false;
+  // Links of markup cells are underlined only while the mouse is over them.
+  bool URLUnderlineOnHover = false;
+  // A link's title (or the link) is the hint over it; OnAnchorHint may give it.
+  bool AnchorHint = false;
+  // A selected rich-text cell keeps its own colours instead of taking SelectionTextColor.
+  bool SelectionRTFKeep = false;
   TColor SelectionRectangleColor = 0x000000;
   bool SelectionResizer = false;
   // The grid window grows and shrinks with its form (the window it sits in).

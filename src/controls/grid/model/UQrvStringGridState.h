@@ -187,6 +187,11 @@ struct TQrvStringGridState {
   // The markup link under the mouse and the cell (display column, row) holding it.
   QString FAnchor;
   TPoint FAnchorCell{-1, -1};
+  // The link drawn underlined with URLUnderlineOnHover: its cell (display column, row) and its number in the cell.
+  TPoint FHoverCell{-1, -1};
+  int32_t FHoverLink = -1;
+  // The hint of the link last under the mouse.
+  QString FLastAnchorHint;
   TPoint FLastBalloonPos{-1, -1};
   bool FBalloonInit = false;
   TCursor FCursor = crDefault;

@@ -2,6 +2,7 @@
 #include "UCellProperties.h"
 #include "UMarkupText.h"
 #include "UQrvStringGrid.h"
+#include "URichText.h"
 #include "UTextUtils.h"
 
 QString TQrvStringGrid::GetCellsEx(int32_t i, int32_t j) const {
@@ -282,12 +283,10 @@ void TQrvStringGrid::RepaintCol(int32_t c) {
 
 void TQrvStringGrid::CellToRich(int32_t c, int32_t r, IGridRichEdit& richEdit) const {
   const QString text = Cells(c, r);
-  // A document is 7-bit text: its bytes are the characters' low bytes. Other texts would lose every character
-  // beyond Latin-1 that way, so they go in as they stand.
+  // A document is 7-bit text kept one byte per character. Other texts would lose every character beyond Latin-1
+  // that way, so they go in as they stand.
   if (!text.startsWith(QLatin1String("{\\rtf"))) return richEdit.LoadPlain(text);
-  QByteArray document(text.size(), Qt::Uninitialized);
-  for (qsizetype i = 0; i < text.size(); ++i) document[i] = static_cast<char>(text[i].unicode() & 0xFF);
-  richEdit.LoadRich(document);
+  richEdit.LoadRich(StoredRichBytes(text));
 }
 
 QString TQrvStringGrid::RichToString(const IGridRichEdit& richEdit) const {

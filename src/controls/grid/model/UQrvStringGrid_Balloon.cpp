@@ -30,7 +30,7 @@ bool TQrvStringGrid::BalloonAt(int32_t x, int32_t y, TCellBalloon& balloon) {
   auto own = [this](int32_t rc, int32_t row, QString& title, QString& text, TBalloonIcon& icon) {
     return IsBalloon(rc, row, title, text, icon);
   };
-  balloon = BuildCellBalloon(*this, c, r, own, OnCellBalloon, RichToPlain);
+  balloon = BuildCellBalloon(*this, c, r, own, OnCellBalloon);
   FLastBalloonPos = {balloon.Col, balloon.Row};
   return true;
 }

@@ -2,6 +2,7 @@
 // of a drag out of the grid; and the mouse leaving it.
 #include "UMarkupText.h"
 #include "UQrvStringGrid.h"
+#include "URenderMarkup.h"
 
 namespace {
 constexpr int32_t DragThreshold = 3;  // a drag starts once the mouse left the press point by more than this
@@ -86,6 +87,8 @@ void TQrvStringGrid::EndOleDrag(uint32_t effect, bool cancelled) {
 void TQrvStringGrid::GridMouseLeave() {
   ResetFixedCellHighlight();
   FMouseSelectMode = msNormal;
+  // Leaving the grid leaves the link under the mouse too: its underline goes and its exit fires.
+  HoverLink(-1, -1, -1, -1);
   if (HoverRow() && HoverRowIdx() != -1) {
     SetHoverRowIdx(-1);
     Invalidate();
@@ -103,6 +106,11 @@ bool TQrvStringGrid::PrepareCellHint(int32_t x, int32_t y, QString& hint, TPoint
   FLastHintPos = base;
   const TRect rect = CellRect(c, r);
   pos = {x, rect.Bottom + 6};
+  TMarkupOutputs link;
+  if (AnchorHint && !CellLinkAt(c, r, x, y, true, &link).isEmpty()) {
+    hint = FLastAnchorHint = AnchorHintOf(base, link.HitHref, link.HitTitle);
+    pos = {x + 8, y - 16};
+  }
   const bool normal =
       c >= FixedCols() && r >= FixedRows() && c < ColCount() - FixedRightCols() && r < RowCount() - FixedFooters();
   if (HintShowCells && normal) {

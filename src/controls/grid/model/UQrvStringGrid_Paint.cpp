@@ -430,6 +430,8 @@ void TQrvStringGrid::DrawCellText(TCanvas& canvas, int32_t c, int32_t rc, int32_
     params.ShadowColor = clGray;
     params.WordWrap = wordWrap;
     params.SelectedMode = state & gdSelected;
+    params.HoverOnlyStyle = URLUnderlineOnHover;
+    if (URLUnderlineOnHover && FHoverCell.X == c && FHoverCell.Y == r) params.HoverAnchorNumber = FHoverLink;
     TMarkupOutputs out;
     canvas.SetBkMode(bkTransparent);
     RenderMarkup(canvas, text, rect, params, out);
@@ -438,6 +440,17 @@ void TQrvStringGrid::DrawCellText(TCanvas& canvas, int32_t c, int32_t rc, int32_
     return;
   }
 
+  // A password cell shows its mask, never the runs of its document.
+  if (kind == ckRichText && !password) {
+    if (!((state & gdSelected) && !(state & gdFocused) && SelectionColor == clNone)) canvas.FillRect(rect);
+    canvas.Brush().Style = bsClear;
+    const bool drawn = PaintRichTextCell(rc, r, rect, canvas);
+    canvas.Brush().Style = bsSolid;
+    if (drawn) {
+      canvas.Font().Color = clBlack;
+      return;
+    }
+  }
   const bool link = kind == ckPlain && URLShow && LooksLikeUrl(text);
   if (link) {
     if (!URLFull) StripUrlScheme(text);

@@ -5,6 +5,7 @@
 #include "UCanvas.h"
 #include "UQrvStringGrid.h"
 #include "URenderMarkup.h"
+#include "URichDocument.h"
 #include "UTextFlags.h"
 #include "UTextUtils.h"
 #include "UValueText.h"
@@ -69,6 +70,18 @@ TSize TQrvStringGrid::CalcCellTextSize(int32_t c, int32_t displayCol, int32_t r,
     TMarkupOutputs out;
     RenderMarkup(canvas, text, rect, params, out);
     return TSize{out.MeasuredWidth + 2, out.MeasuredHeight + 2};
+  }
+  if (kind == ckRichText) {
+    try {
+      // Laid out as it is painted: inside the cell's offset on both sides, wrapped only to a given width.
+      const int32_t inset = 2 * XYOffset.X;
+      const TRichLayout layout(ReadStoredRich(text), ToQFont(canvas.Font()), clBlack,
+                               wrapToWidth ? rect.Right - rect.Left - inset : 0);
+      const QSizeF s = layout.Size();
+      return TSize{int32_t(std::ceil(s.width())) + inset, int32_t(std::ceil(s.height())) + 4};
+    } catch (const ERichTextError&) {
+      // measured as the text it is
+    }
   }
   if (wrapToWidth) {
     rect = TRect{rect.Left + 2, rect.Top + 2, rect.Right - 2, rect.Bottom - 2};

@@ -211,6 +211,41 @@ void Nodes() {
   }
   Save(Sheet(parts), QStringLiteral("grid_nodes"));
 }
+// Rich-text cells beside plain ones, and links of which only the one under the mouse is underlined.
+void RichTextAndLinks() {
+  TQrvStringGrid g;
+  g.SetColCount(3);
+  g.SetRowCount(6);
+  g.SetDefaultColWidth(150);
+  g.SetDefaultRowHeight(24);
+  g.SetColWidths(0, 20);
+  g.SetRowHeights(3, 40);
+  g.SetBounds(0, 0, 330, 190);
+  g.SetCells(1, 0, QStringLiteral("Rich text"));
+  g.SetCells(2, 0, QStringLiteral("As it stands"));
+  const QString colours = QStringLiteral("{\\colortbl;\\red200\\green0\\blue0;\\red0\\green128\\blue0;}");
+  g.SetCells(1, 1,
+             QStringLiteral("{\\rtf1") + colours + QStringLiteral("\\b Bold\\b0 , \\cf1 red\\cf0 , \\i italic}"));
+  g.SetCells(2, 1, QStringLiteral("Bold, red, italic"));
+  g.SetCells(
+      1, 2,
+      QStringLiteral("{\\rtf1") + colours + QStringLiteral("H\\dn4 2\\dn0 O and x\\up4 2\\up0  \\cf2\\ul green}"));
+  g.SetCells(2, 2, QStringLiteral("{\\rtf1\\fs99999999999 not read}"));
+  g.SetCells(1, 3, QStringLiteral("{\\rtf1\\fs20 First paragraph\\par\\fs16 second, smaller}"));
+  g.SetCells(2, 3, QStringLiteral("plain text"));
+  g.URLUnderlineOnHover = true;
+  const QString links =
+      QStringLiteral("<a href=\"http://a.example\">hovered</a> and <a href=\"http://b.example\">not</a>");
+  g.SetCells(1, 4, links);
+  g.SetCells(2, 4, links);
+  g.SelectCells(1, 5, 1, 5);
+  g.SetCells(1, 5, QStringLiteral("{\\rtf1") + colours + QStringLiteral("selected \\cf1 red}"));
+  g.SetCol(1);
+  g.SetRow(5);
+  const TRect cell = g.CellRect(1, 4);
+  g.GridMouseMove({}, cell.Left + 20, (cell.Top + cell.Bottom) / 2);
+  Save(Render(g, 330, 190), QStringLiteral("grid_rich_links"));
+}
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -226,5 +261,6 @@ int main(int argc, char** argv) {
   Styles();
   CellKinds();
   Nodes();
+  RichTextAndLinks();
   return 0;
 }

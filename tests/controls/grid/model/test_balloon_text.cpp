@@ -7,6 +7,7 @@
 #include "GridTestHost.h"
 #include "UBalloonText.h"
 #include "UQrvStringGrid.h"
+#include "URichText.h"
 #include "UValueText.h"
 
 TEST(BalloonText, TabsLeadingBreaksAndLength) {
@@ -41,12 +42,18 @@ TEST(BalloonText, TitleIsCutAtOneHundred) {
 }
 
 TEST(BalloonText, PlainTextOfEveryKind) {
-  EXPECT_EQ(BalloonPlainText(QStringLiteral("<B>bold</B><BR>next"), {}), QStringLiteral("bold\r\nnext"));
-  EXPECT_EQ(BalloonPlainText(QStringLiteral("<5"), {}), QStringLiteral("<5"));
-  EXPECT_EQ(BalloonPlainText(EncodeWidePairs(QStringLiteral("wide \u00e9")), {}), QStringLiteral("wide \u00e9"));
-  const QString rich = QStringLiteral("{\\rtf1 rich}");
-  EXPECT_EQ(BalloonPlainText(rich, [](const QString&) { return QStringLiteral("rich"); }), QStringLiteral("rich"));
-  EXPECT_EQ(BalloonPlainText(rich, {}), rich);
+  // A document nested beyond what the reader takes is shown as stored rather than lost.
+  const QString tooDeep = QStringLiteral("{\\rtf1") + QString(RtfMaxGroupDepth, u'{') + QStringLiteral("x");
+  const std::pair<QString, QString> cases[] = {
+      {QStringLiteral("<B>bold</B><BR>next"), QStringLiteral("bold\r\nnext")},
+      {QStringLiteral("<5"), QStringLiteral("<5")},
+      {EncodeWidePairs(QStringLiteral("wide \u00e9")), QStringLiteral("wide \u00e9")},
+      {QStringLiteral("{\\rtf1 rich}"), QStringLiteral("rich")},
+      {QStringLiteral("{\\rtf1{\\colortbl;\\red255\\green0\\blue0;}\\b bold\\b0  and \\cf1 red\\par next}"),
+       QStringLiteral("bold and red\nnext")},
+      {tooDeep, tooDeep},
+  };
+  for (const auto& [text, plain] : cases) EXPECT_EQ(BalloonPlainText(text), plain) << text.toStdString();
 }
 
 TEST(BalloonText, CellDefaultsAndMergedBaseCell) {

@@ -4,6 +4,7 @@
 
 #include <QImage>
 
+#include "GridPixels.h"
 #include "GridTestHost.h"
 #include "UCanvas.h"
 #include "UColorMath.h"
@@ -12,7 +13,6 @@
 #include "USysColors.h"
 
 namespace {
-constexpr QRgb Untouched = qRgb(0xFF, 0x00, 0xFF);
 
 QRgb Rgb(TColor color) {
   const TColor c = ColorToRGB(color);
@@ -37,14 +37,7 @@ struct TPaintedGrid {
     grid.SetHost(&host);
   }
   ~TPaintedGrid() { grid.SetHost(nullptr); }
-  QImage Shot() {
-    QImage image(200, 100, QImage::Format_RGB32);
-    image.fill(Untouched);
-    TCanvas canvas(&image);
-    grid.Paint(canvas, TRect{0, 0, 200, 100});
-    canvas.Release();
-    return image;
-  }
+  QImage Shot() { return PaintedShot(grid, 200, 100); }
   QRgb Middle(int32_t c, int32_t r) {
     const TRect rect = grid.CellRect(c, r);
     return Shot().pixel((rect.Left + rect.Right) / 2, (rect.Top + rect.Bottom) / 2);
@@ -53,30 +46,8 @@ struct TPaintedGrid {
   TFocusHost host;
 };
 
-int CountPixels(const QImage& image, const TRect& rect, const std::function<bool(QRgb)>& test) {
-  int n = 0;
-  for (int y = rect.Top; y < rect.Bottom; ++y)
-    for (int x = rect.Left; x < rect.Right; ++x)
-      if (test(image.pixel(x, y))) ++n;
-  return n;
-}
-
 bool Dark(QRgb p) {
   return qGray(p) < 100;
-}
-
-// The smallest rectangle holding every dark pixel of the area.
-TRect DarkBounds(const QImage& image, const TRect& area) {
-  TRect b{area.Right, area.Bottom, area.Left, area.Top};
-  for (int y = area.Top; y < area.Bottom; ++y)
-    for (int x = area.Left; x < area.Right; ++x)
-      if (Dark(image.pixel(x, y))) {
-        b.Left = std::min(b.Left, x);
-        b.Top = std::min(b.Top, y);
-        b.Right = std::max(b.Right, x + 1);
-        b.Bottom = std::max(b.Bottom, y + 1);
-      }
-  return b;
 }
 }  // namespace
 
@@ -329,7 +300,7 @@ TEST(GridPaint, NumberTextIsDrawnAtTheRightEdge) {
     g.grid.AutoNumAlign = autoAlign;
     const QImage shot = g.Shot();
     const TRect cell = g.grid.CellRect(2, 2);
-    const TRect b = DarkBounds(shot, TRect{cell.Left, cell.Top, cell.Right - 1, cell.Bottom - 1});
+    const TRect b = InkBounds(shot, TRect{cell.Left, cell.Top, cell.Right - 1, cell.Bottom - 1}, Dark);
     ASSERT_LT(b.Left, b.Right) << autoAlign;
     const int middle = (cell.Left + cell.Right) / 2;
     EXPECT_EQ(b.Left > middle, autoAlign);
@@ -393,7 +364,7 @@ TEST(GridPaint, RotatedHeaderStandsUpright) {
     g.grid.AddRotated(1, 0, k.Angle, QStringLiteral("Header"));
     const QImage shot = g.Shot();
     const TRect cell = g.grid.CellRect(1, 0);
-    const TRect b = DarkBounds(shot, TRect{cell.Left, cell.Top, cell.Right - 1, cell.Bottom - 1});
+    const TRect b = InkBounds(shot, TRect{cell.Left, cell.Top, cell.Right - 1, cell.Bottom - 1}, Dark);
     ASSERT_LT(b.Left, b.Right) << k.Angle;
     EXPECT_EQ(b.Bottom - b.Top > b.Right - b.Left, k.Tall) << k.Angle;
     EXPECT_GE(b.Top, cell.Top);
@@ -886,7 +857,7 @@ TEST(GridPaint, TheSortIndicatorPointsTheSortDirectionBesideTheHeaderText) {
   };
   g.grid.SetCells(2, 0, QStringLiteral("Ab"));
   QImage shot = g.Shot();
-  const TRect text = DarkBounds(shot, TRect{cell.Left + 1, cell.Top + 1, cell.Right - 3, cell.Bottom - 3});
+  const TRect text = InkBounds(shot, TRect{cell.Left + 1, cell.Top + 1, cell.Right - 3, cell.Bottom - 3}, Dark);
   EXPECT_GT(greyColumns(shot).first, text.Right);
   EXPECT_LT(greyColumns(shot).first, text.Right + 12);
   // A text wider than the cell leaves the indicator inside it.

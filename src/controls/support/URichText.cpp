@@ -331,6 +331,16 @@ TRichRuns ReadRtf(const QByteArray& bytes) {
   return TRtfReader(bytes).Read();
 }
 
+QByteArray StoredRichBytes(const QString& text) {
+  QByteArray bytes(text.size(), Qt::Uninitialized);
+  for (qsizetype i = 0; i < text.size(); ++i) bytes[i] = static_cast<char>(text[i].unicode() & 0xFF);
+  return bytes;
+}
+
+TRichRuns ReadStoredRich(const QString& text) {
+  return ReadRtf(StoredRichBytes(text));
+}
+
 void AppendRun(TRichRuns& runs, const QString& text, const TRichFormat& format) {
   if (text.isEmpty()) return;
   if (!runs.empty() && runs.back().Format == format)

@@ -2,7 +2,8 @@
 // The rich text the grid's rich edit stores in cells, as plain data: runs of characters with one character
 // format each, read from and written to RTF. Only the subset the editor produces is kept (font, size, bold,
 // italic, underline, colour, the raised/lowered offset, paragraph and line breaks, tabs); every other control
-// word and destination is skipped. No widgets: the editor converts these runs to and from its document.
+// word and destination is skipped. No widgets: URichDocument turns these runs into a text document and back, for
+// the editor and for the grid's painting of rich-text cells.
 #include <QByteArray>
 #include <QString>
 #include <cstddef>
@@ -51,6 +52,10 @@ bool IsRtfText(const QByteArray& bytes);
 TRichRuns ReadRtf(const QByteArray& bytes);
 // Writes a complete document with its own font and colour tables; ReadRtf gives the same runs back.
 QByteArray WriteRtf(const TRichRuns& runs);
+// A cell stores its document one byte per character: the document's bytes are the characters' low bytes.
+QByteArray StoredRichBytes(const QString& text);
+// The runs of a stored cell text; raises ERichTextError as ReadRtf.
+TRichRuns ReadStoredRich(const QString& text);
 // The characters without formats.
 QString RunsToPlainText(const TRichRuns& runs);
 // Appends a run, merging it into the last one when the formats are equal.
