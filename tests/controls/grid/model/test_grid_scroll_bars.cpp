@@ -131,6 +131,25 @@ TEST(ScrollControl, TheThumbIsTheVisibleShareOfTheTrackAndNeverShorterThan20) {
   EXPECT_EQ(ScrollControlThumb(g.Grid, true, 200).Length, 32);
 }
 
+TEST(ScrollControl, TheHorizontalBarWorksWithColumnsAndTheFixedOnesAtBothEnds) {
+  // 20 columns of 40 with one fixed, 200 pixels wide: 4 show; the track is the 160 pixels after the fixed one.
+  TThumbGrid g;
+  g.Grid.SetColCount(20);
+  g.Grid.SetDefaultColWidth(40);
+  TScrollThumb t = ScrollControlThumb(g.Grid, false, 200);
+  EXPECT_TRUE(t.Shown);
+  EXPECT_EQ(t.Start, 40);
+  EXPECT_EQ(t.Length, 32);
+  g.Grid.SetLeftCol(16);
+  EXPECT_EQ(ScrollControlThumb(g.Grid, false, 200).Start, 166);
+  g.Grid.SetLeftCol(1);
+  EXPECT_EQ(ScrollControlPress(g.Grid, false, 200, 100), 5);
+  EXPECT_EQ(ScrollControlDrag(g.Grid, false, 50, 1, 90), 6);
+  // Two fixed columns on the right leave 80 pixels of track.
+  g.Grid.SetFixedRightCols(2);
+  EXPECT_EQ(ScrollControlThumb(g.Grid, false, 200).Length, 20);
+}
+
 TEST(ScrollControl, PressesPageAndADragFollowsTheMouse) {
   TThumbGrid g;
   g.Grid.SetTopRow(11);
