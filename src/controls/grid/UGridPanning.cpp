@@ -2,12 +2,15 @@
 
 #include <QCursor>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QTimer>
 
 #include "UApplication.h"
 #include "UGridView.h"
 
 namespace {
+constexpr int Icon_Size = 32;
+
 class TPanning : public QObject {
  public:
   TPanning(TGridView& view, TQrvStringGrid& grid) : QObject(&view), FView(view), FGrid(grid) {
@@ -39,6 +42,7 @@ class TPanning : public QObject {
     if (m->button() != Qt::MiddleButton) return false;
     const QPoint p = FView.viewport()->mapFromGlobal(m->globalPosition().toPoint());
     if (!FGrid.StartPanning(TPoint{p.x(), p.y()})) return false;
+    Invalidate_Origin();
     FView.SetScreenCursor(8000);
     FTimer.start();
     FSwallowRelease = true;
@@ -54,6 +58,10 @@ class TPanning : public QObject {
     FTimer.stop();
     FGrid.EndPanning();
     FView.SetScreenCursor(0);
+    Invalidate_Origin();
+  }
+  void Invalidate_Origin() {
+    FView.viewport()->update(QRect(FGrid.PanOrigin().X, FGrid.PanOrigin().Y, Icon_Size, Icon_Size));
   }
 
   TGridView& FView;
@@ -62,6 +70,37 @@ class TPanning : public QObject {
   bool FSwallowRelease = false;
 };
 }  // namespace
+
+QImage Pan_Origin_Icon(TIntelliPan pan) {
+  // Drawn on a key colour, which then becomes white.
+  const QColor key(0xFF, 0x00, 0xFF);
+  QImage icon(Icon_Size, Icon_Size, QImage::Format_RGB32);
+  icon.fill(key);
+  QPainter p(&icon);
+  p.setRenderHint(QPainter::Antialiasing, false);
+  const QColor ink(0x40, 0x40, 0x40);
+  p.setPen(QPen(ink, 2));
+  p.setBrush(Qt::NoBrush);
+  p.drawEllipse(QPoint(16, 16), 13, 13);
+  p.setPen(Qt::NoPen);
+  p.setBrush(ink);
+  p.drawEllipse(QPoint(16, 16), 2, 2);
+  const bool vertical = pan != ipHorizontal, horizontal = pan != ipVertical;
+  if (vertical) {
+    p.drawPolygon(QPolygon({QPoint(11, 11), QPoint(21, 11), QPoint(16, 6)}));
+    p.drawPolygon(QPolygon({QPoint(11, 21), QPoint(21, 21), QPoint(16, 26)}));
+  }
+  if (horizontal) {
+    p.drawPolygon(QPolygon({QPoint(11, 11), QPoint(11, 21), QPoint(6, 16)}));
+    p.drawPolygon(QPolygon({QPoint(21, 11), QPoint(21, 21), QPoint(26, 16)}));
+  }
+  p.end();
+  const QRgb keyed = icon.pixel(0, 0);
+  for (int y = 0; y < Icon_Size; ++y)
+    for (int x = 0; x < Icon_Size; ++x)
+      if (icon.pixel(x, y) == keyed) icon.setPixel(x, y, qRgb(0xFF, 0xFF, 0xFF));
+  return icon;
+}
 
 void Install_Panning(TGridView& view, TQrvStringGrid& grid) {
   new TPanning(view, grid);

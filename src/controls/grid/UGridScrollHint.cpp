@@ -18,9 +18,9 @@ void Install_Scroll_Hints(TGridView& view, TQrvStringGrid& grid) {
   hint->hide();
   for (const bool vertical : {true, false}) {
     QScrollBar* bar = vertical ? view.verticalScrollBar() : view.horizontalScrollBar();
-    QObject::connect(bar, &QScrollBar::sliderMoved, hint, [&grid, hint, vertical](int value) {
+    QObject::connect(bar, &QScrollBar::sliderMoved, hint, [&view, &grid, hint, vertical](int value) {
       if (!Hints_For(grid, vertical)) return;
-      const QString text = grid.ScrollHintText(vertical, value);
+      const QString text = grid.ScrollHintText(vertical, view.ScrollBarCell(vertical, value));
       const TRect size = hint->CalcHintRect(100, text, nullptr);
       // Beside the mouse: 10 pixels to its right, the top level with it.
       const QPoint at = QCursor::pos() + QPoint(10, 0);

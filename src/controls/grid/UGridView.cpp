@@ -26,6 +26,7 @@
 #include "UBalloonWindow.h"
 #include "UCanvas.h"
 #include "UControlEdit.h"
+#include "UFlatScrollBar.h"
 #include "UFooterPanel.h"
 #include "UGridDragData.h"
 #include "UGridDragFormats.h"
@@ -44,6 +45,18 @@
 
 TGridView::TGridView(std::unique_ptr<TBaseGrid> grid, QWidget* parent)
     : TGuarded<QAbstractScrollArea>(parent), FGrid(grid ? std::move(grid) : std::make_unique<TBaseGrid>()) {
+  // The bars are replaced before anything connects to them.
+  FFlatBars = std::make_unique<TFlatScrollBars>(*this);
+  FFlatBars->OnShowChanged = [this] {
+    Apply_Bar_Policy(true);
+    Apply_Bar_Policy(false);
+  };
+  for (QScrollBar* bar : {verticalScrollBar(), horizontalScrollBar()}) {
+    connect(bar, &QScrollBar::sliderReleased, this, [this] { Run_Guarded([this] { Follow_Bars(true); }); });
+    connect(bar, &QScrollBar::actionTriggered, this, [this, bar](int action) {
+      Run_Guarded([&] { Step_Proportional_Bar(bar == verticalScrollBar(), action); });
+    });
+  }
   setFocusPolicy(Qt::StrongFocus);
   viewport()->setMouseTracking(true);
   // Every pixel is painted by the cells; the toolkit need not clear the viewport first.
@@ -85,6 +98,7 @@ TGridView::TGridView(std::unique_ptr<TBaseGrid> grid, QWidget* parent)
     FGridTimer.setInterval(500);
     connect(&FGridTimer, &QTimer::timeout, this, [this] { Run_Guarded([this] { Grid_Timer_Tick(); }); });
     FGridTimer.start();
+    FAdvanced->CreateWndScrollBars();
   }
   RunDrag = [this](QMimeData* data, Qt::DropActions allowed) {
     auto* drag = new QDrag(viewport());
@@ -335,21 +349,6 @@ void TGridView::GeometryChanged() {
   Place_Editor();
 }
 
-void TGridView::Update_Scroll_Bars() {
-  if (FSyncing) return;
-  FSyncing = true;
-  const TBaseGrid& g = *FGrid;
-  QScrollBar* v = verticalScrollBar();
-  v->setRange(g.FixedRows() < g.RowCount() ? g.FixedRows() : 0, std::max(g.FixedRows(), g.MaxTopRow()));
-  v->setPageStep(g.VisibleRowCount());
-  v->setValue(g.TopRow());
-  QScrollBar* h = horizontalScrollBar();
-  h->setRange(g.FixedCols() < g.ColCount() ? g.FixedCols() : 0, std::max(g.FixedCols(), g.MaxLeftCol()));
-  h->setPageStep(g.VisibleColCount());
-  h->setValue(g.LeftCol());
-  FSyncing = false;
-}
-
 void TGridView::Place_Editor() {
   if (!FEditor) return;
   const TRect r = FGrid->CellRect(FGrid->Col(), FGrid->Row());
@@ -404,6 +403,12 @@ void TGridView::paintEvent(QPaintEvent* e) {
     canvas.MoveTo(columns ? at : 0, columns ? 0 : at);
     canvas.LineTo(columns ? at : viewport()->width(), columns ? viewport()->height() : at);
   }
+  if (!FAdvanced) return;
+  // The mark where panning started, over the cells until panning ends.
+  if (FAdvanced->Panning())
+    canvas.DrawImage(FAdvanced->PanOrigin().X, FAdvanced->PanOrigin().Y, Pan_Origin_Icon(FAdvanced->IntelliPan));
+  FAdvanced->UpdateVertProportionalScroll();
+  FAdvanced->UpdateHorzProportionalScroll();
 }
 
 void TGridView::resizeEvent(QResizeEvent* e) {
@@ -412,39 +417,13 @@ void TGridView::resizeEvent(QResizeEvent* e) {
   Sync_Border();
   FGrid->SetBounds(0, 0, viewport()->width(), viewport()->height());
   Sync_Footer();
+  Place_Scroll_Controls();
   if (FAdvanced) FAdvanced->Resize();
 }
 
 void TGridView::changeEvent(QEvent* e) {
   TGuarded<QAbstractScrollArea>::changeEvent(e);
   if (e->type() == QEvent::EnabledChange && FAdvanced) FAdvanced->CMEnabledChanged();
-}
-
-void TGridView::SetScrollBarShown(bool vertical, bool always, bool enabled) {
-  // A bar shown always is the grid's doing; otherwise the bar keeps the policy it had before.
-  std::optional<Qt::ScrollBarPolicy>& before = FPolicyBeforeAlways[vertical ? 0 : 1];
-  const Qt::ScrollBarPolicy current = vertical ? verticalScrollBarPolicy() : horizontalScrollBarPolicy();
-  Qt::ScrollBarPolicy wanted = current;
-  if (always) {
-    if (!before) before = current;
-    wanted = Qt::ScrollBarAlwaysOn;
-  } else if (before) {
-    wanted = *before;
-    before.reset();
-  }
-  if (wanted != current && vertical) setVerticalScrollBarPolicy(wanted);
-  if (wanted != current && !vertical) setHorizontalScrollBarPolicy(wanted);
-  (vertical ? verticalScrollBar() : horizontalScrollBar())->setEnabled(enabled);
-}
-
-void TGridView::scrollContentsBy(int, int) {
-  if (FSyncing) return;
-  // The grid scrolls in whole cells: the bars' values are the first scrollable row and column shown.
-  FSyncing = true;
-  FGrid->SetTopRow(verticalScrollBar()->value());
-  FGrid->SetLeftCol(horizontalScrollBar()->value());
-  FSyncing = false;
-  Place_Editor();
 }
 
 QChar TGridView::Key_Char(const QKeyEvent& e) {
@@ -573,6 +552,11 @@ void TGridView::mouseReleaseEvent(QMouseEvent* e) {
   FAdvanced->GridMouseUp(Grid_Button(e->button()), Shift_State(e->modifiers(), e->buttons()), p.x(), p.y());
   Sync_Move_Preview();
   Update_Cursor(p);
+  // A release may end a sizing: the proportional thumbs follow the new sizes.
+  if (e->button() == Qt::LeftButton) {
+    FAdvanced->UpdateVertProportionalScroll();
+    FAdvanced->UpdateHorzProportionalScroll();
+  }
 }
 
 void TGridView::mouseDoubleClickEvent(QMouseEvent* e) {

@@ -41,6 +41,8 @@ class TGridEditDoneEvent : public QEvent {
 
 class THTMLHintWindow;
 class TGridFocusWindow;
+class TFlatScrollBars;
+class TScrollControl;
 class TBalloonWindow;
 class THeaderDragButton;
 class QLabel;
@@ -116,6 +118,16 @@ class TGridView : public TGuarded<QAbstractScrollArea>, public IGridHost, public
   void HideFocusFrame() override;
   // The glow's window while one has been made; null before.
   TGridFocusWindow* FocusFrameWindow() const;
+  // Scroll bars (UGridView_ScrollBars.cpp): the flat ones, proportional positions and the owner-drawn ones.
+  IFlatScrollBars* FlatScrollBars() override;
+  void SetProportionalScroll(bool vertical, const TProportionalScroll& scroll) override;
+  void HideScrollBar(bool vertical) override;
+  void SetScrollControls(bool on) override;
+  bool HasScrollControls() const override { return FScrollControls[0] != nullptr; }
+  // The owner-drawn bars of ssMetro (vertical, horizontal); null while there are none.
+  TScrollControl* ScrollControl(bool vertical) const { return FScrollControls[vertical ? 0 : 1]; }
+  // The column or row a bar's value brings to the left or top (a proportional bar's 0 .. 127 spread over them).
+  int32_t ScrollBarCell(bool vertical, int value) const;
 
  protected:
   bool Guarded_Event(QEvent* e) override;
@@ -141,6 +153,13 @@ class TGridView : public TGuarded<QAbstractScrollArea>, public IGridHost, public
 
  private:
   void Update_Scroll_Bars();
+  // Whether a bar shows: ScrollBars, the grid hiding it, or keeping it shown always; else the view's own policy.
+  void Apply_Bar_Policy(bool vertical);
+  // The grid takes the bars' places (not while a thumb is dragged without ScrollSynch).
+  void Follow_Bars(bool released);
+  // An arrow or a page click on a proportional bar moves by cells, as on any other bar.
+  void Step_Proportional_Bar(bool vertical, int action);
+  void Place_Scroll_Controls();
   void Place_Editor();
   void Set_Hover_Row(int32_t row);
   void Update_Cursor(const QPoint& p);
@@ -209,6 +228,14 @@ class TGridView : public TGuarded<QAbstractScrollArea>, public IGridHost, public
   int FWheelRest = 0;
   // Set while the scroll bars are brought in step with the grid, so their signals do not scroll it back.
   bool FSyncing = false;
-  // While the grid keeps a bar shown always: the policy it had before (vertical, horizontal).
-  std::optional<Qt::ScrollBarPolicy> FPolicyBeforeAlways[2];
+  // While the grid decides a bar's policy (shown always, or hidden): the policy it had before (vertical,
+  // horizontal).
+  std::optional<Qt::ScrollBarPolicy> FPolicyBeforeGrid[2];
+  bool FAlways[2] = {false, false};
+  // Set again at every update of the bars: a bar with proportional positions, a bar the grid hid.
+  bool FProportional[2] = {false, false};
+  bool FHiddenByGrid[2] = {false, false};
+  bool FBarsAgain = false;
+  std::unique_ptr<TFlatScrollBars> FFlatBars;
+  TScrollControl* FScrollControls[2] = {nullptr, nullptr};
 };

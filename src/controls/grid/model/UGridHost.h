@@ -3,6 +3,8 @@
 // repainted); the scrolling grid widget implements it and attaches itself with SetHost.
 #include <QImage>
 
+#include "UFlatScrollBars.h"
+#include "UGridScrollBars.h"
 #include "UTypes.h"
 
 class IGridHost {
@@ -29,4 +31,13 @@ class IGridHost {
   // without taking the focus, moved or replaced by the next call; hidden until shown again.
   virtual void ShowFocusFrame(const QImage& /*glow*/, const TRect& /*frame*/) {}
   virtual void HideFocusFrame() {}
+  // The window's flat scroll bars; none leaves the usual ones.
+  virtual IFlatScrollBars* FlatScrollBars() { return nullptr; }
+  // A bar set to proportional positions (0 .. 127) until the next change of counts, sizes or scroll position.
+  virtual void SetProportionalScroll(bool /*vertical*/, const TProportionalScroll& /*scroll*/) {}
+  // Hides a bar until the next change of counts, sizes or scroll position.
+  virtual void HideScrollBar(bool /*vertical*/) {}
+  // The thin owner-drawn bars of the ssMetro scroll type, made or dropped.
+  virtual void SetScrollControls(bool /*on*/) {}
+  virtual bool HasScrollControls() const { return false; }
 };

@@ -63,6 +63,8 @@ void TQrvStringGrid::Resize() {
   if ((BackGround.Display == bdGradientHorz || BackGround.Display == bdGradientVert) && BackGround.ColorTo != clNone)
     Invalidate();
   UpdateScrollBarVisibility();
+  UpdateVertProportionalScroll();
+  UpdateHorzProportionalScroll();
 }
 
 void TQrvStringGrid::UpdateScrollBarVisibility() {
@@ -108,7 +110,7 @@ void TQrvStringGrid::Assign(const TQrvStringGrid* source) {
   for (int32_t r = 0; r < RowCount(); ++r) SetRowHeights(r, source->RowHeights(r));
   ScrollBarAlways = source->ScrollBarAlways;
   ScrollBars = source->ScrollBars;
-  ScrollType = source->ScrollType;
+  SetScrollType(source->ScrollType());
   AssignCells(source);
 }
 

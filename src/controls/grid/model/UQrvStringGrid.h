@@ -631,7 +631,7 @@ class TQrvStringGrid : public TBaseGrid,
   void StretchColumnWidth(int32_t index);
   void StretchRightColumn() { StretchColumnWidth(ColCount() - 1); }
   // Every column-width change fits the stretch column again.
-  void ColWidthsChanged() override { RestretchColumn(); }
+  void ColWidthsChanged() override;
   void AutoSizeCol(int32_t aCol, int32_t padding = 0);
   void AutoSizeColumns(bool doFixedCols, int32_t padding = 0);
   void AutoSizeRow(int32_t aRow, int32_t padding = 0);
@@ -1001,6 +1001,19 @@ class TQrvStringGrid : public TBaseGrid,
   int32_t PanTick(TPoint mouse);
   void EndPanning() { FPanning = false; }
   TPoint PanOrigin() const { return FPanOrigin; }
+  // Scroll bars (UQrvStringGrid_ScrollBars.cpp): flat through the window's flat bars, owner-drawn with ssMetro.
+  TGridScrollType ScrollType() const { return FScrollType; }
+  void SetScrollType(TGridScrollType value);
+  TColor ScrollColor() const { return FScrollColor; }
+  void SetScrollColor(TColor value);
+  int32_t ScrollWidth() const { return FScrollWidth; }
+  void SetScrollWidth(int32_t value);
+  bool ScrollProportional() const { return FScrollProportional; }
+  void SetScrollProportional(bool value);
+  void CreateWndScrollBars();
+  void UpdateFlatScrollBars();
+  void UpdateVertProportionalScroll();
+  void UpdateHorzProportionalScroll();
 
  public:
   // Finding text (UQrvStringGrid_Find.cpp): the next matching cell after startCell ((-1, -1) from the range's

@@ -167,7 +167,6 @@ struct TQrvStringGridSettings {
   bool SelectionResizer = false;
   // The grid window grows and shrinks with its form (the window it sits in).
   bool SizeWithForm = false;
-  TGridScrollType ScrollType = ssNormal;
   THoverFixedCells HoverFixedCells = hfNone;
   // The fixed cell under the mouse and whether a mouse button is down (the mouse handling keeps them).
   TPoint HoverFixedCell{-1, -1};
@@ -227,6 +226,8 @@ struct TQrvStringGridSettings {
   bool IntelliZoom = true;
   int32_t WheelScrollLines = 3;
   TScrollHintType ScrollHints = shNone;
+  // The view follows a dragged scroll thumb at once; otherwise it moves when the thumb is let go.
+  bool ScrollSynch = false;
   TIntelliPan IntelliPan = ipVertical;
   struct TDragScrollOptions {
     bool Active = false;

@@ -205,6 +205,14 @@ struct TQrvStringGridState {
   // Panning, the search strip and finding, stretching, drag scrolling.
   bool FPanning = false;
   TPoint FPanOrigin{0, 0};
+  // The scroll bars' kind and looks; FIsFlat: the window's flat bars are on. FScrollLock holds the proportional
+  // updates back while a zoom resizes every cell.
+  TGridScrollType FScrollType = ssNormal;
+  TColor FScrollColor = clNone;
+  int32_t FScrollWidth = 17;
+  bool FScrollProportional = false;
+  bool FIsFlat = false;
+  bool FScrollLock = false;
   TSearchPanelState FSearchPanel;
   QString FSearchCache;
   bool FFindBusy = false;

@@ -102,7 +102,7 @@ void TQrvStringGrid::SetLook(TGridLook value) {
   } else if (preset) {
     SetSelectionStyle(ssDefault);
   }
-  ScrollType = ssNormal;
+  SetScrollType(ssNormal);
   BorderStyle = bsSingle;
   BorderColor = 0xB99D7F;
   Invalidate();
@@ -111,7 +111,7 @@ void TQrvStringGrid::SetLook(TGridLook value) {
 void TQrvStringGrid::SetComponentStyle(TVyxStyle style) {
   SetStyle(static_cast<TQrvGridStyle>(style));
   FStyle = static_cast<TQrvGridStyle>(style);
-  if (ScrollType == ssMetro && style != tsCustom) ScrollType = ssNormal;
+  if (ScrollType() == ssMetro && style != tsCustom) SetScrollType(ssNormal);
 }
 
 void TQrvStringGrid::SetStyle(TQrvGridStyle style) {
@@ -204,7 +204,7 @@ void TQrvStringGrid::SetColorTones(const TColorTones& tones) {
   FTonesSet = true;
   SetLook(glClassic);
   Flat = true;
-  ScrollType = ssMetro;
+  SetScrollType(ssMetro);
   FixedColor = tones.Foreground.BrushColor;
   FixedFont.Color = tones.Foreground.TextColor;
   FixedFont.Name = DefaultUiFontName();

@@ -7,6 +7,8 @@
 void TQrvStringGrid::Zoom(int32_t x) {
   const int32_t factor = ZoomFactor + x;
   if (factor < -10 || factor > 10) return;
+  // Every cell changes size: the proportional bars are worked out once, at the end.
+  FScrollLock = true;
   ZoomFactor = factor;
   BeginUpdate();
   for (int32_t c = 0; c < ColCount(); ++c)
@@ -14,6 +16,9 @@ void TQrvStringGrid::Zoom(int32_t x) {
   for (int32_t r = 0; r < RowCount(); ++r)
     if (RowHeights(r) > 0 && RowHeights(r) + x > 0) SetRowHeights(r, RowHeights(r) + x);
   EndUpdate();
+  FScrollLock = false;
+  UpdateVertProportionalScroll();
+  UpdateHorzProportionalScroll();
 }
 
 void TQrvStringGrid::MouseWheel(int32_t delta, TShiftState shift, TPoint mouse) {

@@ -72,7 +72,7 @@ TEST(GridLooks, EachLookSetsItsColours) {
     EXPECT_EQ(Read(g), k.Expected) << LookToString(k.Look).toStdString();
     EXPECT_EQ(g.Look(), k.Look);
     EXPECT_EQ(g.BorderColor, 0xB99D7F);
-    EXPECT_EQ(g.ScrollType, ssNormal);
+    EXPECT_EQ(g.ScrollType(), ssNormal);
   }
 }
 
@@ -169,11 +169,11 @@ TEST(GridLooks, TheSameLookAgainChangesNothing) {
   g.SetLook(glXP);
   EXPECT_EQ(Read(g), styled);
   // A custom look only resets the scroll type and the border.
-  g.ScrollType = ssFlat;
+  g.SetScrollType(ssFlat);
   g.BorderColor = 0x123456;
   g.SetLook(glCustom);
   EXPECT_EQ(Read(g), styled);
-  EXPECT_EQ(g.ScrollType, ssNormal);
+  EXPECT_EQ(g.ScrollType(), ssNormal);
   EXPECT_EQ(g.BorderColor, 0xB99D7F);
 }
 
@@ -186,7 +186,7 @@ TEST(GridLooks, ColourTonesMakeAFlatGlyphGrid) {
   g.SetColorTones(tones);
   EXPECT_TRUE(g.Flat);
   EXPECT_EQ(g.Look(), glClassic);
-  EXPECT_EQ(g.ScrollType, ssMetro);
+  EXPECT_EQ(g.ScrollType(), ssMetro);
   EXPECT_EQ(g.BorderStyle, bsNone);
   EXPECT_EQ(g.FixedColor, 0xD08040);
   EXPECT_EQ(g.FixedFont.Color, 0xFFFFFF);
