@@ -13,6 +13,8 @@
 #include "UTypes.h"
 
 enum TSortDirection { sdAscending, sdDescending };
+// The key that, held during a header click, adds a column to the sort indexes instead of replacing them.
+enum TIndexSortKey { ikShift, ikCtrl };
 enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 enum TScrollBarAlways { saNone, saVert, saHorz, saBoth };
 

@@ -412,9 +412,11 @@ class TQrvStringGrid : public TBaseGrid,
   virtual void ClearRect(int32_t aCol1, int32_t aRow1, int32_t aCol2, int32_t aRow2);
   virtual void TrimRect(int32_t aCol1, int32_t aRow1, int32_t aCol2, int32_t aRow2);
   virtual void SetStyle(TQrvGridStyle style);
-  // Sorts the normal rows by SortSettings.Column in SortSettings.Direction (numbers as numbers).
+  // Row sorts (_Sort.cpp): by SortSettings.Column, by the sort indexes, in the deepest expanded nodes (Group).
   virtual void QSort();
-  // Puts the rows back in the order from before the first sort.
+  virtual void QSortIndexed();
+  virtual void QSortGroup();
+  virtual void QSortGroupIndexed();
   virtual void QUnSort();
   virtual void CalcFooter(int32_t aCol) { CalculateFooter(aCol); }
 
@@ -603,9 +605,8 @@ class TQrvStringGrid : public TBaseGrid,
   TScrollProp GetScrollProp(int32_t c, int32_t r);
   // Identifies a cell's image for sorting by image: the bitmap or icon object, or the image index; -1 otherwise.
   int64_t GetCellImageKey(int32_t c, int32_t r);
-  // The cell shows the sort indicator: its row (below a merged block: the block's last row) is the sort row.
+  // The cell's row (below a merged block: the block's last row) is the sort row; the sort or index mark at (x, y).
   bool IsSortIndicatorCell(int32_t c, int32_t r) const;
-  // The sort direction's arrow (or the sort glyph) centred at (x, y).
   void DrawSortIndicator(TCanvas& canvas, int32_t aCol, int32_t y, int32_t x);
   // c is a display column: the button's rectangle from the offset painting stored.
   TRect GetCellButtonRect(int32_t c, int32_t r);
@@ -892,7 +893,7 @@ class TQrvStringGrid : public TBaseGrid,
   void HideFocusFrame();
   bool FocusFrameShown() const { return FFocusFrameShown; }
   static QImage FocusGlowPicture(int32_t cellWidth, int32_t cellHeight);
-  TSortIndexList& SortIndexes() { return *FSortIndexes; }
+  TSortIndexList& SortIndexes() { return SortSettings.Indexes; }
   TIntList& MergedColumns() { return *FMergedColumns; }
   TIntList& IgnoreColumns() { return *FIgnoreColumns; }
   TIntList& SortRowXRef() { return *FSortRowXRef; }
@@ -1277,8 +1278,7 @@ class TQrvStringGrid : public TBaseGrid,
   void DrawFixedBackground(TCanvas& canvas, int32_t c, int32_t rc, int32_t r, TRect& rect, TColor colorTo,
                            TColor mirrorColor, TColor mirrorColorTo);
   void DrawFixedFrame(TCanvas& canvas, TRect rect);
-  // Sort indicators (UQrvStringGrid_SortIndicator.cpp): whether the cell shows the sort column's indicator, and
-  // the indicator's height for the cell's vertical alignment.
+  // Sort indicator cells (the sort column, the sort indexes) and the indicator's height for a vertical alignment.
   bool ShowsSortIndicator(int32_t c, int32_t rc, int32_t r) const;
   static int32_t SortIndicatorY(const TRect& rect, TVAlignment vAlign);
   void DrawCellText(TCanvas& canvas, int32_t c, int32_t rc, int32_t r, int32_t sr, TRect rect, TGridDrawState state,
@@ -1441,7 +1441,7 @@ class TQrvStringGrid : public TBaseGrid,
   // The link under (x, y) in display cell (c, r): markup (hit filled) or, with URLShow, plain text (not markupOnly).
   QString CellLinkAt(int32_t c, int32_t r, int32_t x, int32_t y, bool markupOnly, TMarkupOutputs* hit = nullptr);
   void RunClickSort(int32_t c, int32_t x, int32_t y, TShiftState shift);
-  void ApplyRowOrder(const std::vector<int32_t>& order, int32_t first);
+  void SortRows(int32_t first, int32_t last, const std::function<int32_t(int32_t, int32_t)>& compare);
   void ClickCell(int32_t c, int32_t r);
   void ResetPress();
   TGridInteraction FInteraction = TGridInteraction::None;

@@ -201,6 +201,14 @@ struct TQrvStringGridSettings {
     bool FixedCols = false;
     // Pictures in place of the drawn arrows (both must be set).
     TBitmap UpGlyph, DownGlyph;
+    // Header clicks build a list of sort columns (Indexes); each one's header shows its direction and its place.
+    bool IndexShow = false;
+    TIndexSortKey IndexSortKey = ikShift;
+    TColor IndexColor = 0x0000FFFF;
+    // In place of the index triangles, named after the triangle each replaces (both must be set).
+    TBitmap IndexUpGlyph, IndexDownGlyph;
+    // The sort columns in order of precedence (the grid's SortIndexes).
+    TSortIndexList Indexes;
     // The fill of the sort column's header (clNone: none), as a two-part mirror gradient.
     TColor HeaderColor = clNone, HeaderColorTo = clNone, HeaderMirrorColor = clNone, HeaderMirrorColorTo = clNone;
     void SetHeaderColors(const std::array<TColor, 4>& colors) {

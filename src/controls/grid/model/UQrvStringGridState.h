@@ -90,7 +90,6 @@ struct TQrvStringGridState {
   std::unique_ptr<TNavigation> FNavigation;
   std::unique_ptr<TBands> FBands;
   std::unique_ptr<TMouseActions> FMouseActions;
-  std::unique_ptr<TSortIndexList> FSortIndexes;
   std::unique_ptr<TIntList> FSortRowXRef, FUnSortRowXRef, FMergedColumns, FSelectedCells, FSelectedRows,
       FModifiedRows, FEnabledRows, FOrigColSizes, FIgnoreColumns, FColumnOrder;
   std::unique_ptr<TControlList> FControlList;

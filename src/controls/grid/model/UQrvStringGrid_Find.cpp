@@ -134,7 +134,10 @@ TPoint TQrvStringGrid::FindNext() {
 
 int32_t TQrvStringGrid::Search(const QString& s) const {
   if (RowCount() < 2) return -1;
-  const int32_t key = SortSettings.Show ? SortSettings.Column : FixedCols();
+  const TSortSettings& sort = SortSettings;
+  int32_t key = sort.Show ? sort.Column : FixedCols();
+  // Shown sort indexes key on the first of them.
+  if (sort.Show && sort.IndexShow) key = sort.Indexes.Count() > 0 ? sort.Indexes.GetSortColumns(0) : FixedCols();
   if (key < 0 || key >= ColCount()) return -1;
   const int32_t realCol = DisplayToRealCol(key);
   for (int32_t r = FixedRows(); r < RowCount(); ++r)

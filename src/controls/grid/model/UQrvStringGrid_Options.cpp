@@ -17,7 +17,6 @@ void TQrvStringGrid::CreateOwnedObjects() {
   FMouseActions->OnIsDesigning = [this](TGridPersistent*, bool& designing) { designing = IsDesigning(); };
   FMouseActions->OnInvalidate = [this](TGridPersistent*) { InvalidateGrid(); };
   FColumnSize->OnStretch = [this](TGridPersistent*) { RestretchColumn(); };
-  FSortIndexes = std::make_unique<TSortIndexList>();
   FSortRowXRef = std::make_unique<TIntList>(0, 0);
   FUnSortRowXRef = std::make_unique<TIntList>(0, 0);
   FMergedColumns = std::make_unique<TIntList>(0, 0);
@@ -51,7 +50,6 @@ void TQrvStringGrid::FreeOwnedObjects() {
   FColumnOrder.reset();
   FBands.reset();
   FMouseActions.reset();
-  FSortIndexes.reset();
   FSearchFooter.reset();
   FOrigColSizes.reset();
   FSyncGrid.reset();

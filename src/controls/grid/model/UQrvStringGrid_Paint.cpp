@@ -451,6 +451,8 @@ void TQrvStringGrid::DrawCellText(TCanvas& canvas, int32_t c, int32_t rc, int32_
       return;
     }
   }
+  // A shown sort index also carries its number: text and mark move right.
+  if (sortIndicator && SortSettings.IndexShow && SortSettings.Indexes.FindIndex(rc) >= 0) rect.Left += 10;
   const bool link = kind == ckPlain && URLShow && LooksLikeUrl(text);
   if (link) {
     if (!URLFull) StripUrlScheme(text);

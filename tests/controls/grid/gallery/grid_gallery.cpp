@@ -246,6 +246,28 @@ void RichTextAndLinks() {
   g.GridMouseMove({}, cell.Left + 20, (cell.Top + cell.Bottom) / 2);
   Save(Render(g, 330, 190), QStringLiteral("grid_rich_links"));
 }
+
+// The sort row: one sorted column, then sort indexes shown (number and triangle), then with index glyphs.
+void SortHeaders() {
+  std::vector<std::pair<QString, QImage>> parts;
+  for (int32_t step = 0; step < 4; ++step) {
+    TQrvStringGrid g;
+    FillTable(g);
+    g.SetLook(step == 3 ? glClassic : glXP);
+    TQrvStringGrid::TSortSettings& sort = g.SortSettings;
+    sort.Show = true;
+    sort.Column = 1;
+    sort.Direction = sdDescending;
+    if (step > 0) {
+      sort.IndexShow = true;
+      sort.Indexes.LoadFromString(QStringLiteral("d1;u2;u4"));
+    }
+    if (step == 2) g.SetCells(2, 0, QStringLiteral("<b>Value</b>"));
+    parts.emplace_back(step == 0 ? QStringLiteral("sort column") : QStringLiteral("indexes %1").arg(step),
+                       Render(g, 320, 60));
+  }
+  Save(Sheet(parts), QStringLiteral("grid_sort_headers"));
+}
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -262,5 +284,6 @@ int main(int argc, char** argv) {
   CellKinds();
   Nodes();
   RichTextAndLinks();
+  SortHeaders();
   return 0;
 }

@@ -772,6 +772,14 @@ QImage Solid(int w, int h, QRgb color) {
   return image;
 }
 
+// Black header text on white in 50-pixel columns, without gradients.
+void PlainHeaders(TQrvStringGrid& grid) {
+  grid.SetDefaultColWidth(50);
+  grid.SetLook(glClassic);
+  grid.FixedColor = clWhite;
+  grid.FixedFont.Color = clBlack;
+}
+
 // The rows of the cell's inside holding pixels of the colour, from top to bottom, with their counts.
 std::vector<std::pair<int, int>> RowsOf(const QImage& image, const TRect& cell, QRgb color) {
   std::vector<std::pair<int, int>> rows;
@@ -821,10 +829,7 @@ TEST(GridPaint, TheSortColumnsHeaderTakesTheSortHeaderColoursInTheGradientLooks)
 
 TEST(GridPaint, TheSortIndicatorPointsTheSortDirectionBesideTheHeaderText) {
   TPaintedGrid<> g;
-  g.grid.SetDefaultColWidth(50);
-  g.grid.SetLook(glClassic);
-  g.grid.FixedColor = clWhite;
-  g.grid.FixedFont.Color = clBlack;
+  PlainHeaders(g.grid);
   TQrvStringGrid::TSortSettings& sort = g.grid.SortSettings;
   sort.Column = 2;
   sort.Row = 0;
@@ -875,4 +880,102 @@ TEST(GridPaint, TheSortIndicatorPointsTheSortDirectionBesideTheHeaderText) {
   EXPECT_TRUE(RowsOf(shot, cell, grey).empty());
   sort.Direction = sdAscending;
   EXPECT_EQ(CountPixels(g.Shot(), cell, [](QRgb p) { return p == qRgb(255, 0, 0); }), 64);
+}
+
+TEST(GridPaint, SortIndexesShowTheirDirectionAndPlaceInTheHeader) {
+  TPaintedGrid<> g;
+  PlainHeaders(g.grid);
+  TQrvStringGrid::TSortSettings& sort = g.grid.SortSettings;
+  sort.Show = true;
+  sort.Column = 2;
+  sort.Indexes.LoadFromString("u2;d3");
+  const QRgb yellow = Rgb(sort.IndexColor), grey = Rgb(clGray);
+  const TRect two = g.grid.CellRect(2, 0), three = g.grid.CellRect(3, 0);
+  QImage shot = g.Shot();
+  for (const TRect& cell : {two, three}) {
+    EXPECT_TRUE(RowsOf(shot, cell, grey).empty()) << "indexes are shown only with IndexShow";
+    EXPECT_TRUE(RowsOf(shot, cell, yellow).empty());
+  }
+
+  sort.IndexShow = true;
+  shot = g.Shot();
+  // Ascending points down (widest row on top), descending up; no bevelled arrow beside them.
+  const auto down = RowsOf(shot, two, yellow), up = RowsOf(shot, three, yellow);
+  ASSERT_GE(down.size(), 5u);
+  ASSERT_GE(up.size(), 5u);
+  EXPECT_GT(down.front().second, down.back().second);
+  EXPECT_LT(up.front().second, up.back().second);
+  EXPECT_TRUE(RowsOf(shot, two, grey).empty());
+  EXPECT_TRUE(RowsOf(g.Shot(), g.grid.CellRect(4, 0), yellow).empty()) << "only the index columns";
+
+  // The place among the indexes, in black left of the triangle: it follows the column when the order changes.
+  auto number = [&](const QImage& image, const TRect& cell) {
+    int left = cell.Right;
+    for (const auto& [y, n] : RowsOf(image, cell, yellow))
+      for (int x = cell.Left; x < cell.Right; ++x)
+        if (image.pixel(x, y) == yellow) left = std::min(left, x);
+    const QImage area = image.copy(left - 10, cell.Top + 1, 10, cell.Bottom - cell.Top - 3);
+    QImage mask(area.size(), QImage::Format_Mono);
+    for (int y = 0; y < area.height(); ++y)
+      for (int x = 0; x < area.width(); ++x) mask.setPixel(x, y, Dark(area.pixel(x, y)) ? 1 : 0);
+    return mask;
+  };
+  const QImage first = number(shot, two), second = number(shot, three);
+  auto inked = [](const QImage& mask) {
+    int n = 0;
+    for (int y = 0; y < mask.height(); ++y)
+      for (int x = 0; x < mask.width(); ++x) n += mask.pixelIndex(x, y);
+    return n;
+  };
+  EXPECT_GT(inked(first), 3);
+  EXPECT_GT(inked(second), 3);
+  EXPECT_NE(first, second);
+  sort.Indexes.LoadFromString("u3;d2");
+  shot = g.Shot();
+  EXPECT_EQ(number(shot, three), first);
+  EXPECT_EQ(number(shot, two), second);
+
+  // Both index glyphs set: the one named after the triangle it replaces.
+  sort.IndexUpGlyph = TBitmap(Solid(8, 8, qRgb(255, 0, 0)));
+  sort.IndexDownGlyph = TBitmap(Solid(8, 8, qRgb(0, 0, 255)));
+  shot = g.Shot();
+  EXPECT_EQ(CountPixels(shot, two, [](QRgb p) { return p == qRgb(255, 0, 0); }), 64) << "descending";
+  EXPECT_EQ(CountPixels(shot, three, [](QRgb p) { return p == qRgb(0, 0, 255); }), 64) << "ascending";
+  EXPECT_TRUE(RowsOf(shot, two, yellow).empty());
+}
+
+TEST(GridPaint, SortIndexesMakeRoomForTheirIndicatorInHeaderText) {
+  TPaintedGrid<> g;
+  g.grid.SetDefaultColWidth(60);
+  g.grid.SetColWidths(0, 10);
+  g.grid.SetLook(glClassic);
+  g.grid.FixedColor = clWhite;
+  g.grid.FixedFont.Color = clBlue;
+  TQrvStringGrid::TSortSettings& sort = g.grid.SortSettings;
+  sort.Show = true;
+  sort.Indexes.LoadFromString("u1;u2");
+  auto blue = [](QRgb p) { return qBlue(p) > 128 && qRed(p) < 100 && qGreen(p) < 100; };
+  auto inkSpan = [&](const QImage& image, int32_t c) {
+    const TRect cell = g.grid.CellRect(c, 0);
+    std::pair<int, int> span{cell.Right, cell.Left};
+    for (int y = cell.Top + 1; y < cell.Bottom - 2; ++y)
+      for (int x = cell.Left + 1; x < cell.Right - 2; ++x)
+        if (blue(image.pixel(x, y))) span = {std::min(span.first, x), std::max(span.second, x)};
+    return span;
+  };
+  // Plain text of a shown index starts 10 pixels further right.
+  g.grid.SetCells(1, 0, QStringLiteral("Ab"));
+  const int hidden = inkSpan(g.Shot(), 1).first;
+  sort.IndexShow = true;
+  EXPECT_EQ(inkSpan(g.Shot(), 1).first, hidden + 10);
+  sort.IndexShow = false;
+
+  // Markup text leaves 10 pixels at the right for an index column, shown or not, as for the sort column.
+  const QString wide = QStringLiteral("<b>WWWWWWWWWWWW</b>");
+  g.grid.SetCells(2, 0, wide);
+  g.grid.SetCells(3, 0, wide);
+  const QImage shot = g.Shot();
+  const int indexEnd = inkSpan(shot, 2).second - g.grid.CellRect(2, 0).Left;
+  const int plainEnd = inkSpan(shot, 3).second - g.grid.CellRect(3, 0).Left;
+  EXPECT_GE(plainEnd - indexEnd, 9);
 }

@@ -88,17 +88,28 @@ TEST(GridFind, SearchFindsTheFirstRowWhoseKeyTextStartsWithThePrefix) {
     int32_t column;
     const char* prefix;
     int32_t row;
+    bool indexShow = false;
+    const char* indexes = "";
   };
   const Case cases[] = {
       {false, -1, "AB", 3},   // abcd; xABCx does not start with it
       {false, -1, "ab", -1},  // the caller passes upper case
-      {false, -1, "X", 1},   {false, -1, "", 1}, {true, 2, "Q", 3}, {true, 2, "BW", 4},  // markup removed
+      {false, -1, "X", 1},
+      {false, -1, "", 1},
+      {true, 2, "Q", 3},
+      {true, 2, "BW", 4},  // markup removed
       {true, -1, "X", -1},
+      // Shown sort indexes: the first index column, or the first normal column without indexes.
+      {true, -1, "Q", 3, true, "u2;d1"},
+      {true, 2, "X", 1, true},
+      {false, 2, "X", 1, true, "u2"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.prefix);
     g.grid.SortSettings.Show = c.show;
     g.grid.SortSettings.Column = c.column;
+    g.grid.SortSettings.IndexShow = c.indexShow;
+    g.grid.SortIndexes().LoadFromString(QString::fromUtf8(c.indexes));
     EXPECT_EQ(g.grid.Search(QString::fromUtf8(c.prefix)), c.row);
   }
 }
