@@ -34,6 +34,7 @@
 #include "UGridModule.h"
 #include "UGridPanning.h"
 #include "UGridScrollHint.h"
+#include "UGridSelectCursors.h"
 #include "UGridWindowTools.h"
 #include "UHTMLHintWindow.h"
 #include "UQrvStringGrid.h"
@@ -616,6 +617,15 @@ void TGridView::Update_Cursor(const QPoint& p) {
       break;
     case TQrvStringGrid::gcLink:
       viewport()->setCursor(Qt::PointingHandCursor);
+      break;
+    case TQrvStringGrid::gcSelectRows:
+      viewport()->setCursor(Grid_Select_Cursor(TGridSelectCursor::Rows));
+      break;
+    case TQrvStringGrid::gcSelectColumns:
+      viewport()->setCursor(Grid_Select_Cursor(TGridSelectCursor::Columns));
+      break;
+    case TQrvStringGrid::gcSelectAll:
+      viewport()->setCursor(Grid_Select_Cursor(TGridSelectCursor::All));
       break;
     default: {
       SetScreenCursor(FAdvanced->Cursor());

@@ -301,6 +301,8 @@ class TQrvStringGrid : public TBaseGrid,
   virtual void F2Pressed() {}
   virtual void WriteCell(int32_t realCol, int32_t aRow, const QString& value);
   virtual void KeySelectionChanging() {}
+  // Before the mouse selects everything, whole rows or whole columns by the fixed cells.
+  virtual void MouseSelectionChanging(const TGridRect& /*newSelection*/) {}
   virtual QString GetCurrentCellText() const;
   virtual void SetCurrentCellText(const QString& value);
   virtual QString GetCurrentBaseCellText() const;
@@ -775,6 +777,7 @@ class TQrvStringGrid : public TBaseGrid,
   int32_t FirstTabCol(int32_t aRow);
   int32_t LastTabCol(int32_t aRow);
   int32_t FirstNavCol() const;
+  TGridRect NormalCellsRect() const;  // what Ctrl+A and a press on the top-left cell select
   int32_t VisibleFixedRightCols() const;
   int32_t LastNormalRow() const { return RowCount() - FixedFooters() - 1; }
   bool IsLastNormalRow() const;
@@ -1282,6 +1285,7 @@ class TQrvStringGrid : public TBaseGrid,
   // Takes the place of the second press of a double click.
   void GridDblClick(TShiftState shift, int32_t x, int32_t y);
   void GridMouseLeave();
+  TMouseSelectMode MouseSelectMode() const { return FMouseSelectMode; }
   // Sizing: the column (or row) being sized and where its edge would land now (client coordinates).
   bool SizingColumns() const { return FSizingCol; }
   int32_t SizingIndex() const { return FSizingIndex; }
@@ -1379,7 +1383,7 @@ class TQrvStringGrid : public TBaseGrid,
 
  public:
   // Focus and cursor (_Focus.cpp): the widget reports the focus entering and leaving and asks for the cursor.
-  enum TGridCursor { gcDefault, gcColumnSizing, gcRowSizing, gcLink };
+  enum TGridCursor { gcDefault, gcColumnSizing, gcRowSizing, gcLink, gcSelectRows, gcSelectColumns, gcSelectAll };
   TGridCursor CursorAt(int32_t x, int32_t y);
   void GridEnter();
   void GridExit();
@@ -1412,6 +1416,12 @@ class TQrvStringGrid : public TBaseGrid,
   void ApplyRowOrder(const std::vector<int32_t>& order, int32_t first);
   void ClickCell(int32_t c, int32_t r);
   void ResetPress();
+  // Selecting by the fixed cells (_FixedSelect.cpp).
+  void DecideMouseSelectMode(int32_t x, int32_t y);
+  bool PressSelectsByFixedCell(int32_t c, int32_t r, TShiftState shift);
+  void DragMouseSelection(int32_t x, int32_t y);
+  void SelectByMouse(const TGridRect& rect, int32_t c, int32_t r);
+  bool OnNodeGlyph(int32_t c, int32_t r, int32_t x, int32_t y);
   TGridInteraction FInteraction = TGridInteraction::None;
 
   // The floating footer and its calculations (_Footer.cpp).

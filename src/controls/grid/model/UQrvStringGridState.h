@@ -17,6 +17,7 @@
 #include "UGridItem.h"
 #include "UGridLists.h"
 #include "UGridLooks.h"
+#include "UGridMouseSelectMode.h"
 #include "UGridOptions.h"
 #include "UGridSearch.h"
 
@@ -170,6 +171,10 @@ struct TQrvStringGridState {
   bool FDragColumn = false;
   TGridRect FDragRect{};
   TPoint FDragCell{-1, -1};
+  // What the next press selects, decided as the mouse moves; the row (column) a selection by the fixed cells
+  // started from while the button is down, -1 otherwise.
+  TMouseSelectMode FMouseSelectMode = msNormal;
+  int32_t FMouseSelectStart = -1;
   int32_t FSortTime = 0;
   TPoint FLastHintPos{-1, -1};
   // The markup link under the mouse and the cell (display column, row) holding it.

@@ -66,25 +66,29 @@ void TQrvStringGrid::GridMouseDown(TGridMouseButton button, TShiftState shift, i
   if (PressOnCellControl(c, r, x, y)) return;
   const bool fixedRow = r < FixedRows();
   const bool fixedCol = c < FixedCols();
+  // A press that selects rows or columns by their fixed cells drags that selection, never the row or column.
+  bool selected = false;
   if (fixedRow || fixedCol) {
     HideInplaceEditor();
+    selected = PressSelectsByFixedCell(c, r, shift);
     if (PressOpensFixedEditor(c, r, x, fceLeftClick)) return;
   }
-  // A press on a selected cell may become a drag once the mouse moves.
+  // A press on a selected cell may become a drag once the mouse moves; a header selecting columns is no handle.
   const TGridRect sel = Selection();
   const bool inSelection = c >= sel.Left && c <= sel.Right && r >= sel.Top && r <= sel.Bottom;
   const bool headerDrag = fixedRow && !fixedCol && DragDropSettings.OleColumnDragDrop;
-  if (DragDropSettings.OleDropSource && !(Options() & goEditing) && (inSelection || headerDrag) &&
+  const bool headerSelects = fixedRow && (MouseActions().ColSelect() || MouseActions().AllSelect());
+  if (DragDropSettings.OleDropSource && !(Options() & goEditing) && (inSelection || headerDrag) && !headerSelects &&
       !HasCheckBox(RealColIndex(c), r)) {
     FocusGrid();
     FSelectionClick = true;
     ClickCell(c, r);
     return;
   }
-  if (fixedRow && !fixedCol && (Options() & goColMoving)) {
+  if (!selected && fixedRow && !fixedCol && (Options() & goColMoving)) {
     FMoveCol = true;
     FMoveCell = c;
-  } else if (fixedCol && !fixedRow && (Options() & goRowMoving)) {
+  } else if (!selected && fixedCol && !fixedRow && (Options() & goRowMoving)) {
     FMoveCol = false;
     FMoveCell = r;
   }

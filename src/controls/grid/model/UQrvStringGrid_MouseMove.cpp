@@ -22,7 +22,10 @@ void TQrvStringGrid::GridMouseMove(TShiftState shift, int32_t x, int32_t y) {
     if (base.X < 0 || RealToDisplayCol(base.X) != FLastBalloonPos.X || base.Y != FLastBalloonPos.Y)
       FLastBalloonPos = {-1, -1};
   }
-  if (!FButtonDown || !(shift & ssLeft)) {
+  const bool buttonDown = FButtonDown && (shift & ssLeft);
+  if (buttonDown) DragMouseSelection(x, y);
+  DecideMouseSelectMode(x, y);
+  if (!buttonDown) {
     if (HoverRow() && r != HoverRowIdx()) {
       SetHoverRowIdx(r);
       Invalidate();
@@ -85,6 +88,7 @@ void TQrvStringGrid::EndOleDrag(uint32_t effect, bool cancelled) {
 }
 
 void TQrvStringGrid::GridMouseLeave() {
+  FMouseSelectMode = msNormal;
   ResetFixedCellHighlight();
   if (HoverRow() && HoverRowIdx() != -1) {
     SetHoverRowIdx(-1);
