@@ -1422,6 +1422,7 @@ class TQrvStringGrid : public TBaseGrid,
   void DragMouseSelection(int32_t x, int32_t y);
   void SelectByMouse(const TGridRect& rect, int32_t c, int32_t r);
   bool OnNodeGlyph(int32_t c, int32_t r, int32_t x, int32_t y);
+  void PressRight(int32_t c, int32_t r, int32_t x, int32_t y, TShiftState shift);  // _RightClick.cpp
   TGridInteraction FInteraction = TGridInteraction::None;
 
   // The floating footer and its calculations (_Footer.cpp).

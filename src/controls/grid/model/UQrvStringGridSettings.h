@@ -156,6 +156,8 @@ struct TQrvStringGridSettings {
   bool NoImageAndText = false;
   bool EnhTextSize = false;
   bool URLShow = false;
+  // A right press on a link text opens it in the editor.
+  bool URLEdit = false;
   bool URLFull = false;
   TColor SelectionRectangleColor = 0x000000;
   bool SelectionResizer = false;

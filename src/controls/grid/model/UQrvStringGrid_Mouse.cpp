@@ -22,8 +22,7 @@ void TQrvStringGrid::GridMouseDown(TGridMouseButton button, TShiftState shift, i
   int32_t c = -1, r = -1;
   MouseToCell(x, y, c, r);
   if (button == gmbRight) {
-    if (c >= 0 && r >= 0) PressOpensFixedEditor(c, r, x, fceRightClick);
-    if (c >= 0 && r >= 0 && OnRightClickCell) OnRightClickCell(this, r, c);
+    PressRight(c, r, x, y, shift);
     return;
   }
   if (button != gmbLeft) return;
