@@ -7,6 +7,7 @@
 
 namespace {
 constexpr int32_t DblClickZone = 3;  // a double click this close to a header edge sizes the column to its contents
+constexpr int32_t RatingStep = 9;    // the pixels of half a star of a rating cell
 }  // namespace
 
 void TQrvStringGrid::ResetPress() {
@@ -58,7 +59,20 @@ void TQrvStringGrid::GridMouseDown(TGridMouseButton button, TShiftState shift, i
   const TPoint base = BaseCell(c, r);
   c = base.X;
   r = base.Y;
-  if (PressOnNode(c, r, x, y) || PressOnRadioGroup(c, r, x, y) || PressOnCellButton(c, r, x, y)) return;
+  // An editable rating cell takes the value under the press: half a star per 9 pixels from its left edge.
+  const auto pressOnRating = [&] {
+    const int32_t rc = RealColIndex(c);
+    if (GetCellType(rc, r) != ctRating || !IsEditable(rc, r)) return false;
+    HideInplaceEditor();
+    double value = (x - CellRect(c, r).Left) / RatingStep / 2.0;
+    if (RatingChange(rc, r, value)) {
+      SetFloats(rc, r, value);
+      RepaintCell(c, r);
+    }
+    return true;
+  };
+  if (PressOnNode(c, r, x, y) || PressOnRadioGroup(c, r, x, y) || pressOnRating() || PressOnCellButton(c, r, x, y))
+    return;
   if (PressOnCheckBox(c, r, x, y)) return;
   // A link never lies on a control, so a press on one leaves the cell's controls alone.
   if (PressOnLink(c, r, x, y)) return;

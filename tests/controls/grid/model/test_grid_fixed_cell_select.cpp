@@ -6,6 +6,7 @@
 #include <functional>
 #include <vector>
 
+#include "GridRowFlags.h"
 #include "GridTestHost.h"
 
 namespace {
@@ -68,6 +69,11 @@ TEST(GridFixedSelect, WhereTheMouseRestsDecidesWhatThePressWillSelect) {
   };
   auto mid = [](int32_t c, int32_t r) { return [c, r](FixedSelect& f) { return f.Mid(c, r); }; };
   auto all = [](FixedSelect& f) { f.AllowAll(); };
+  auto footerInView = [](FixedSelect& f) {
+    f.AllowAll();
+    f.grid.FloatingFooter().SetVisible(true);
+    f.grid.SetTopRow(f.grid.MaxTopRow());
+  };
   auto only = [](void (TMouseActions::*set)(bool)) {
     return [set](FixedSelect& f) { (f.grid.MouseActions().*set)(true); };
   };
@@ -140,19 +146,9 @@ TEST(GridFixedSelect, WhereTheMouseRestsDecidesWhatThePressWillSelect) {
          return TPoint{f.grid.CellRect(0, 3).Right - 2, f.Mid(0, 3).Y};
        },
        msRow},
-      {"last row under a floating footer",
-       [](FixedSelect& f) {
-         f.AllowAll();
-         f.grid.FloatingFooter().SetVisible(true);
-         f.grid.SetTopRow(f.grid.MaxTopRow());
-       },
+      {"last row under a floating footer", footerInView,
        [](FixedSelect& f) { return f.Mid(0, f.grid.RowCount() - 1); }, msNormal},
-      {"the row above a floating footer",
-       [](FixedSelect& f) {
-         f.AllowAll();
-         f.grid.FloatingFooter().SetVisible(true);
-         f.grid.SetTopRow(f.grid.MaxTopRow());
-       },
+      {"the row above a floating footer", footerInView,
        [](FixedSelect& f) { return f.Mid(0, f.grid.RowCount() - 2); }, msRow},
       {"last row without a footer",
        [](FixedSelect& f) {
@@ -298,10 +294,7 @@ TEST(GridFixedSelect, RowsSelectedByTheirFixedCellsAreFlaggedInDisjunctRowSelect
   f.Press(f.Mid(0, 3));
   f.DragTo(f.Mid(0, 5));
   f.Release(f.Mid(0, 5));
-  std::vector<int32_t> flagged;
-  for (int32_t r = 0; r < f.grid.RowCount(); ++r)
-    if (f.grid.GetRowSelect(r)) flagged.push_back(r);
-  EXPECT_EQ(flagged, (std::vector<int32_t>{3, 4, 5}));
+  EXPECT_EQ(FlaggedRows(f.grid), (std::set<int32_t>{3, 4, 5}));
 }
 
 TEST(GridFixedSelect, AHeaderPressSelectsTheColumnRatherThanPreparingAColumnDrag) {

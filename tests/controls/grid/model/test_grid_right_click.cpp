@@ -5,6 +5,7 @@
 
 #include <set>
 
+#include "GridRowFlags.h"
 #include "GridTestHost.h"
 
 namespace {
@@ -29,12 +30,6 @@ struct RightClick {
     grid.OnRightClickCell = [this](TQrvStringGrid*, int32_t r, int32_t c) {
       events << QStringLiteral("right %1,%2 current %3,%4").arg(c).arg(r).arg(grid.Col()).arg(grid.Row());
     };
-  }
-  std::set<int32_t> Flagged() {
-    std::set<int32_t> rows;
-    for (int32_t r = 0; r < grid.RowCount(); ++r)
-      if (grid.GetRowSelect(r)) rows.insert(r);
-    return rows;
   }
   THostedGrid<> hosted;
   TQrvStringGrid& grid = hosted.grid;
@@ -98,7 +93,7 @@ TEST(GridRightClick, InDisjunctRowSelectionTheRightPressDecidesTheFlaggedRows) {
     f.grid.MouseActions().SetDisjunctRowSelectNoCtrl(k.noCtrl);
     for (const int32_t r : k.before) f.grid.SetRowSelect(r, true);
     f.Right(2, k.row, k.shift);
-    EXPECT_EQ(f.Flagged(), k.after);
+    EXPECT_EQ(FlaggedRows(f.grid), k.after);
     EXPECT_EQ(f.grid.Row(), k.row);
     EXPECT_EQ(f.events, QStringList{QStringLiteral("right 2,%1 current 2,%1").arg(k.row)});
   }
