@@ -35,6 +35,7 @@
 #include "UGridModule.h"
 #include "UGridPanning.h"
 #include "UGridScrollHint.h"
+#include "UGridSelectCursors.h"
 #include "UGridWindowTools.h"
 #include "UHTMLHintWindow.h"
 #include "UHeaderDragButton.h"
@@ -614,6 +615,15 @@ void TGridView::Update_Cursor(const QPoint& p) {
       break;
     case TQrvStringGrid::gcNoDrop:
       SetScreenCursor(crNoDrop);
+      break;
+    case TQrvStringGrid::gcSelectRows:
+      viewport()->setCursor(Grid_Select_Cursor(TGridSelectCursor::Rows));
+      break;
+    case TQrvStringGrid::gcSelectColumns:
+      viewport()->setCursor(Grid_Select_Cursor(TGridSelectCursor::Columns));
+      break;
+    case TQrvStringGrid::gcSelectAll:
+      viewport()->setCursor(Grid_Select_Cursor(TGridSelectCursor::All));
       break;
     default: {
       SetScreenCursor(FAdvanced->Cursor());

@@ -301,6 +301,8 @@ class TQrvStringGrid : public TBaseGrid,
   virtual void F2Pressed() {}
   virtual void WriteCell(int32_t realCol, int32_t aRow, const QString& value);
   virtual void KeySelectionChanging() {}
+  // Before the mouse selects everything, whole rows or whole columns by the fixed cells.
+  virtual void MouseSelectionChanging(const TGridRect& /*newSelection*/) {}
   virtual QString GetCurrentCellText() const;
   virtual void SetCurrentCellText(const QString& value);
   virtual QString GetCurrentBaseCellText() const;
@@ -786,6 +788,7 @@ class TQrvStringGrid : public TBaseGrid,
   int32_t FirstTabCol(int32_t aRow);
   int32_t LastTabCol(int32_t aRow);
   int32_t FirstNavCol() const;
+  TGridRect NormalCellsRect() const;  // what Ctrl+A and a press on the top-left cell select
   int32_t VisibleFixedRightCols() const;
   int32_t LastNormalRow() const { return RowCount() - FixedFooters() - 1; }
   bool IsLastNormalRow() const;
@@ -1406,7 +1409,18 @@ class TQrvStringGrid : public TBaseGrid,
 
  public:
   // Focus and cursor (_Focus.cpp): the widget reports the focus entering and leaving and asks for the cursor.
-  enum TGridCursor { gcDefault, gcColumnSizing, gcRowSizing, gcLink, gcSelectionResize, gcDrag, gcNoDrop };
+  enum TGridCursor {
+    gcDefault,
+    gcColumnSizing,
+    gcRowSizing,
+    gcLink,
+    gcSelectionResize,
+    gcDrag,
+    gcNoDrop,
+    gcSelectRows,
+    gcSelectColumns,
+    gcSelectAll
+  };
   TGridCursor CursorAt(int32_t x, int32_t y);
   void GridEnter();
   void GridExit();
@@ -1444,6 +1458,13 @@ class TQrvStringGrid : public TBaseGrid,
   void SortRows(int32_t first, int32_t last, const std::function<int32_t(int32_t, int32_t)>& compare);
   void ClickCell(int32_t c, int32_t r);
   void ResetPress();
+  // Selecting by the fixed cells (_FixedSelect.cpp).
+  void DecideMouseSelectMode(int32_t x, int32_t y);
+  bool PressSelectsByFixedCell(int32_t c, int32_t r, TShiftState shift);
+  void DragMouseSelection(int32_t x, int32_t y);
+  void SelectByMouse(const TGridRect& rect, int32_t c, int32_t r);
+  bool OnNodeGlyph(int32_t c, int32_t r, int32_t x, int32_t y);
+  void PressRight(int32_t c, int32_t r, int32_t x, int32_t y, TShiftState shift);  // _RightClick.cpp
   TGridInteraction FInteraction = TGridInteraction::None;
 
   // The floating footer and its calculations (_Footer.cpp).

@@ -156,6 +156,8 @@ struct TQrvStringGridSettings {
   bool NoImageAndText = false;
   bool EnhTextSize = false;
   bool URLShow = false;
+  // A right press on a link text opens it in the editor.
+  bool URLEdit = false;
   bool URLFull = false;
   // Links of markup cells are underlined only while the mouse is over them.
   bool URLUnderlineOnHover = false;

@@ -172,6 +172,8 @@ struct TQrvStringGridState {
   // What the next press does, chosen where the mouse rests; a cursor change not made by the grid (Invokedchange
   // clear) resets it.
   TMouseSelectMode FMouseSelectMode = msNormal;
+  // The row (column) a selection by the fixed cells started from while the button is down, -1 otherwise.
+  int32_t FMouseSelectStart = -1;
   bool Invokedchange = false;
   // A drag of the selection's resize corner runs; the selection when it started.
   bool FMouseResize = false;

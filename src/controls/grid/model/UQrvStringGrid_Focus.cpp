@@ -8,6 +8,17 @@ TQrvStringGrid::TGridCursor TQrvStringGrid::CursorAt(int32_t x, int32_t y) {
   if (const TGridMovePreview move = MovePreview(); move.Shown) return move.Refused ? gcNoDrop : gcDrag;
   if (FInteraction == TGridInteraction::None && FixedEdgeAt(true, x, y) >= 0) return gcColumnSizing;
   if (FInteraction == TGridInteraction::None && FixedEdgeAt(false, x, y) >= 0) return gcRowSizing;
+  // While the button sizes, moves or drags something else, its own cursor stays.
+  switch (FInteraction == TGridInteraction::None ? FMouseSelectMode : msNormal) {
+    case msRow:
+      return gcSelectRows;
+    case msColumn:
+      return gcSelectColumns;
+    case msAll:
+      return gcSelectAll;
+    default:
+      break;
+  }
   if (FInteraction == TGridInteraction::None && IsOnSizingEdge(x, y)) {
     int32_t c = -1, r = -1;
     MouseToCell(x, y, c, r);

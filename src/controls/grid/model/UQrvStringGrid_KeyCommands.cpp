@@ -294,7 +294,7 @@ bool TQrvStringGrid::WMKeyDown(uint16_t& key, TShiftState shift) {
     return true;
   }
   if (ctrl && key == 'A' && (Options() & (goRowSelect | goRangeSelect))) {
-    const TGridRect all{FirstNavCol(), FixedRows(), ColCount() - FixedRightCols() - 1, LastNormalRow()};
+    const TGridRect all = NormalCellsRect();
     if (MouseActions().DisjunctRowSelect()) SelectRows(FixedRows(), LastNormalRow() - FixedRows() + 1);
     KeySelectionChanging();
     MoveCurrent(all.Right, all.Bottom, true, true);

@@ -7,6 +7,7 @@
 
 namespace {
 constexpr int32_t DblClickZone = 3;  // a double click this close to a header edge sizes the column to its contents
+constexpr int32_t RatingStep = 9;    // the pixels of half a star of a rating cell
 }  // namespace
 
 void TQrvStringGrid::ResetPress() {
@@ -24,8 +25,7 @@ void TQrvStringGrid::GridMouseDown(TGridMouseButton button, TShiftState shift, i
   int32_t c = -1, r = -1;
   MouseToCell(x, y, c, r);
   if (button == gmbRight) {
-    if (c >= 0 && r >= 0) PressOpensFixedEditor(c, r, x, fceRightClick);
-    if (c >= 0 && r >= 0 && OnRightClickCell) OnRightClickCell(this, r, c);
+    PressRight(c, r, x, y, shift);
     return;
   }
   if (button != gmbLeft) return;
@@ -62,32 +62,49 @@ void TQrvStringGrid::GridMouseDown(TGridMouseButton button, TShiftState shift, i
   const TPoint base = BaseCell(c, r);
   c = base.X;
   r = base.Y;
-  if (PressOnNode(c, r, x, y) || PressOnRadioGroup(c, r, x, y) || PressOnCellButton(c, r, x, y)) return;
+  // An editable rating cell takes the value under the press: half a star per 9 pixels from its left edge.
+  const auto pressOnRating = [&] {
+    const int32_t rc = RealColIndex(c);
+    if (GetCellType(rc, r) != ctRating || !IsEditable(rc, r)) return false;
+    HideInplaceEditor();
+    double value = (x - CellRect(c, r).Left) / RatingStep / 2.0;
+    if (RatingChange(rc, r, value)) {
+      SetFloats(rc, r, value);
+      RepaintCell(c, r);
+    }
+    return true;
+  };
+  if (PressOnNode(c, r, x, y) || PressOnRadioGroup(c, r, x, y) || pressOnRating() || PressOnCellButton(c, r, x, y))
+    return;
   if (PressOnCheckBox(c, r, x, y)) return;
   // A link never lies on a control, so a press on one leaves the cell's controls alone.
   if (PressOnLink(c, r, x, y)) return;
   if (PressOnCellControl(c, r, x, y)) return;
   const bool fixedRow = r < FixedRows();
   const bool fixedCol = c < FixedCols();
+  // A press that selects rows or columns by their fixed cells drags that selection, never the row or column.
+  bool selected = false;
   if (fixedRow || fixedCol) {
     HideInplaceEditor();
+    selected = PressSelectsByFixedCell(c, r, shift);
     if (PressOpensFixedEditor(c, r, x, fceLeftClick)) return;
   }
-  // A press on a selected cell may become a drag once the mouse moves.
+  // A press on a selected cell may become a drag once the mouse moves; a header selecting columns is no handle.
   const TGridRect sel = Selection();
   const bool inSelection = c >= sel.Left && c <= sel.Right && r >= sel.Top && r <= sel.Bottom;
   const bool headerDrag = fixedRow && !fixedCol && DragDropSettings.OleColumnDragDrop;
-  if (DragDropSettings.OleDropSource && !(Options() & goEditing) && (inSelection || headerDrag) &&
+  const bool headerSelects = fixedRow && (MouseActions().ColSelect() || MouseActions().AllSelect());
+  if (DragDropSettings.OleDropSource && !(Options() & goEditing) && (inSelection || headerDrag) && !headerSelects &&
       !HasCheckBox(RealColIndex(c), r)) {
     FocusGrid();
     FSelectionClick = true;
     ClickCell(c, r);
     return;
   }
-  if (fixedRow && !fixedCol && (Options() & goColMoving)) {
+  if (!selected && fixedRow && !fixedCol && (Options() & goColMoving)) {
     FMoveCol = true;
     FMoveCell = c;
-  } else if (fixedCol && !fixedRow && (Options() & goRowMoving)) {
+  } else if (!selected && fixedCol && !fixedRow && (Options() & goRowMoving)) {
     FMoveCol = false;
     FMoveCell = r;
   }

@@ -7,6 +7,15 @@ constexpr int32_t NodeGlyphSize = 9;  // the node button's box; a press up to 2 
 constexpr int32_t NodeGlyphSlack = 2;
 }  // namespace
 
+bool TQrvStringGrid::OnNodeGlyph(int32_t c, int32_t r, int32_t x, int32_t y) {
+  if (c != 0 || !HasNodes() || !IsNode(r)) return false;
+  const TRect rect = CellRect(c, r);
+  const int32_t left = rect.Left + (r < FixedRows() ? 0 : GetNodeIndent(r)) + 4;
+  const int32_t top = (rect.Top + rect.Bottom - 8) / 2;
+  return x >= left - NodeGlyphSlack && x < left + NodeGlyphSize + NodeGlyphSlack && y >= top - NodeGlyphSlack &&
+         y < top + NodeGlyphSize + NodeGlyphSlack;
+}
+
 bool TQrvStringGrid::PressOnNode(int32_t c, int32_t r, int32_t x, int32_t y) {
   if (c != 0 || !HasNodes()) return false;
   if (!IsNode(r)) {
@@ -15,12 +24,7 @@ bool TQrvStringGrid::PressOnNode(int32_t c, int32_t r, int32_t x, int32_t y) {
     ClickCell(c, r);
     return true;
   }
-  const TRect rect = CellRect(c, r);
-  const int32_t left = rect.Left + (r < FixedRows() ? 0 : GetNodeIndent(r)) + 4;
-  const int32_t top = (rect.Top + rect.Bottom - 8) / 2;
-  const bool onGlyph = x >= left - NodeGlyphSlack && x < left + NodeGlyphSize + NodeGlyphSlack &&
-                       y >= top - NodeGlyphSlack && y < top + NodeGlyphSize + NodeGlyphSlack;
-  if (!onGlyph) return false;
+  if (!OnNodeGlyph(c, r, x, y)) return false;
   if (r < FixedRows()) {
     if (!MouseActions().NodeAllExpandContract()) return false;
     // A node in the header stands for all nodes: a press turns them all and it over.

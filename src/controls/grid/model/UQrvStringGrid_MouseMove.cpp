@@ -17,14 +17,16 @@ void TQrvStringGrid::GridMouseMove(TShiftState shift, int32_t x, int32_t y) {
     if (base.X != FLastHintPos.X || base.Y != FLastHintPos.Y) FLastHintPos = {-1, -1};
   }
   HoverFixed(c, r);
-  ArmSelectMode(x, y);
   HoverLink(c, r, x, y);
   if (FLastBalloonPos.X >= 0) {
     const TPoint base = c >= 0 && r >= 0 ? BaseCell(RealColIndex(c), r) : TPoint{-1, -1};
     if (base.X < 0 || RealToDisplayCol(base.X) != FLastBalloonPos.X || base.Y != FLastBalloonPos.Y)
       FLastBalloonPos = {-1, -1};
   }
-  if (!FButtonDown || !(shift & ssLeft)) {
+  const bool buttonDown = FButtonDown && (shift & ssLeft);
+  if (buttonDown) DragMouseSelection(x, y);
+  DecideMouseSelectMode(x, y);
+  if (!buttonDown) {
     if (HoverRow() && r != HoverRowIdx()) {
       SetHoverRowIdx(r);
       Invalidate();
@@ -85,6 +87,7 @@ void TQrvStringGrid::EndOleDrag(uint32_t effect, bool cancelled) {
 }
 
 void TQrvStringGrid::GridMouseLeave() {
+  FMouseSelectMode = msNormal;
   ResetFixedCellHighlight();
   FMouseSelectMode = msNormal;
   // Leaving the grid leaves the link under the mouse too: its underline goes and its exit fires.

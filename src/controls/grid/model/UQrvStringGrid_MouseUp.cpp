@@ -5,7 +5,9 @@
 void TQrvStringGrid::GridMouseUp(TGridMouseButton button, TShiftState shift, int32_t x, int32_t y) {
   if (button != gmbLeft) return;
   MouseDown = false;
+  // The next move decides afresh what a press selects.
   FMouseSelectMode = msNormal;
+  FMouseSelectStart = -1;
   // A release without a press of this grid (the press went elsewhere) completes nothing.
   const bool pressed = FButtonDown;
   if (FCtrlDown) {

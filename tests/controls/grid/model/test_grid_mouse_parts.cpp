@@ -5,6 +5,7 @@
 
 #include <set>
 
+#include "GridRowFlags.h"
 #include "GridTestHost.h"
 
 namespace {
@@ -35,12 +36,7 @@ struct MouseParts : ::testing::Test {
     const TPoint p = Mid(c, r);
     Click(p.X, p.Y, shift);
   }
-  std::set<int32_t> FlaggedRows() {
-    std::set<int32_t> rows;
-    for (int32_t r = 0; r < grid.RowCount(); ++r)
-      if (grid.GetRowSelect(r)) rows.insert(r);
-    return rows;
-  }
+  std::set<int32_t> FlaggedRows() { return ::FlaggedRows(grid); }
   THostedGrid<> hosted;
   TQrvStringGrid& grid = hosted.grid;
 };
@@ -575,3 +571,45 @@ TEST_F(MouseParts, ADragNearAnEdgeScrollsAfterTheFirstDelayThenStepByStep) {
 }
 
 }  // namespace
+
+TEST_F(MouseParts, APressOnARatingCellSetsHalfAStarPerNinePixels) {
+  grid.SetColWidths(2, 100);
+  grid.AddRating(2, 3, 5, clYellow, clGray);
+  struct Case {
+    const char* name;
+    int32_t dx;     // from the cell's left edge
+    double answer;  // OnRatingChange's value; -1 leaves it
+    bool allow;     // OnRatingChange's answer
+    bool editing;   // goEditing
+    double stored;  // the cell's value afterwards; -1: left as it was
+  };
+  const Case cases[] = {
+      {"left of the first half star", 8, -1, true, true, 0},
+      {"first half star", 9, -1, true, true, 0.5},
+      {"one star", 20, -1, true, true, 1},
+      {"two and a half stars", 45, -1, true, true, 2.5},
+      {"the handler changes the value", 45, 4, true, true, 4},
+      {"the handler refuses", 45, -1, false, true, -1},
+      {"a cell that is not edited", 45, -1, true, false, -1},
+  };
+  for (const Case& k : cases) {
+    SCOPED_TRACE(k.name);
+    grid.SetOptions(k.editing ? grid.Options() | goEditing : grid.Options() & ~TGridOptions(goEditing));
+    grid.SetCells(2, 3, QStringLiteral("start"));
+    std::vector<double> offered;
+    grid.OnRatingChange = [&](TQrvStringGrid*, int32_t c, int32_t r, double& value, bool& allow) {
+      EXPECT_EQ(c, 2);
+      EXPECT_EQ(r, 3);
+      offered.push_back(value);
+      if (k.answer >= 0) value = k.answer;
+      allow = k.allow;
+    };
+    const TRect rect = grid.CellRect(2, 3);
+    Click(rect.Left + k.dx, (rect.Top + rect.Bottom) / 2);
+    if (k.stored < 0)
+      EXPECT_EQ(grid.Cells(2, 3), "start");
+    else
+      EXPECT_DOUBLE_EQ(grid.GetFloats(2, 3), k.stored);
+    EXPECT_EQ(offered.size(), k.editing ? 1u : 0u);
+  }
+}

@@ -1,0 +1,9 @@
+#pragma once
+// The cursors that tell what a press on the fixed cells selects: whole rows (an arrow pointing right, into the
+// row), whole columns (an arrow pointing down) or every cell (an arrow pointing down and right). The hot spot is the
+// arrow's tip.
+#include <QCursor>
+
+enum class TGridSelectCursor { Rows, Columns, All };
+
+QCursor Grid_Select_Cursor(TGridSelectCursor kind);
