@@ -641,7 +641,7 @@ class TQrvStringGrid : public TBaseGrid,
   void SwapRows(int32_t aRow1, int32_t aRow2);
 
   // Notification hooks and change handlers.
-  void GetDisplayText(int32_t c, int32_t r, QString& value) const override;
+  void GetDisplayText(int32_t c, int32_t r, QString& value) const final;
   void AddGroupCount(int32_t c, int32_t r, QString& value) const;
   void Click();
   // The active application-wide style as the grid reads it; empty while application styles are off.

@@ -92,7 +92,6 @@ struct TQrvStringGridSettings {
   int32_t ZoomFactor = 0;
 
   TCellControlLook ControlLook;
-  TCellGrouping Grouping;
   // Where added check boxes and radio buttons sit vertically.
   TVAlignment VAlignment = vtaTop;
 
@@ -111,7 +110,6 @@ struct TQrvStringGridSettings {
   int32_t Swaps = 0;
   int32_t SortRow = 0;
 
-  bool URLShowInText = false;
   bool SaveWithRTF = false;
 
   QStringList LookupItems;
