@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 
+#include "UCellGrouping.h"
 #include "UCellProperties.h"
 #include "UObjStringGrid.h"
 
@@ -18,14 +19,14 @@ class TBaseGrid : public TObjStringGrid {
   ~TBaseGrid() override;
 
   // Cell text with merge redirection and display hooks (column by real index). Inline for the usual cell (no
-  // object in its slot, no wide-text hook): one store look-up and the display-text step.
+  // object in its slot, no display step switched on): one store look-up and the stored text. Every read pays for
+  // the checks, so they are plain field tests rather than a call.
   QString Cells(int32_t c, int32_t r) const {
     TObject* object;
     const QString& stored = Store().Lookup(c, r, object);
-    if (object || OnGetDisplWideText) return CellsThroughBase(c, r);
-    QString value = stored;
-    if (r < FNormalRowCount) GetDisplayText(c, r, value);
-    return value;
+    if (object || (r < FNormalRowCount && (DisplayStepSwitchedOn() || OnGetDisplWideText)))
+      return CellsThroughBase(c, r);
+    return stored;
   }
   void SetCells(int32_t c, int32_t r, const QString& value);
   // The stored text of exactly this cell: no merge redirection, no hooks.
@@ -155,6 +156,12 @@ class TBaseGrid : public TObjStringGrid {
   // OnGetDisplText(Sender, ACol, ARow, var Value); the wide form works on the decoded wide text.
   std::function<void(TBaseGrid*, int32_t, int32_t, QString&)> OnGetDisplText;
   std::function<void(TBaseGrid*, int32_t, int32_t, QString&)> OnGetDisplWideText;
+  // The advanced grid's own display steps: links shown in the text, a node's group count. They live here so that
+  // a cell read can tell without a call whether GetDisplayText has anything to do: an override adds to the text
+  // only while OnGetDisplText is assigned or one of these is on (the advanced grid's override is final for that).
+  bool URLShowInText = false;
+  TCellGrouping Grouping;
+  bool DisplayStepSwitchedOn() const { return OnGetDisplText || URLShowInText || Grouping.ShowGroupCount; }
 
   // The virtual operations descendants override, in their order.
   virtual bool IsFixed(int32_t c, int32_t r) const;

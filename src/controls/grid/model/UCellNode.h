@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "UBitmap.h"
+#include "UCellGrouping.h"
 #include "UChangeNotice.h"
 #include "UTypes.h"
 
@@ -113,11 +114,4 @@ struct TCellControlLook {
     RadioOffGlyph = radioOff;
     OnChange();
   }
-};
-
-struct TCellGrouping {
-  bool AutoCheckGroup = false;
-  // A node's column-1 text shows its group count: " (n)", or n through GroupCountFormat when that is set.
-  bool ShowGroupCount = false;
-  QString GroupCountFormat;
 };

@@ -14,9 +14,11 @@ class TCellStore {
  public:
   const QString& Text(int32_t c, int32_t r) const;
   // Text and object slot of a cell in one look-up (the read path of every cell, so inline).
+  // A negative index turns into a huge unsigned one, so one comparison per axis refuses it with the indexes past
+  // the end.
   const QString& Lookup(int32_t c, int32_t r, TObject*& object) const {
     object = nullptr;
-    if (c < 0 || r < 0 || static_cast<size_t>(r) >= FRows.size()) return EmptyText;
+    if (static_cast<size_t>(r) >= FRows.size()) return EmptyText;
     const Row* row = FRows[r].get();
     if (!row) return EmptyText;
     if (row->Objects && static_cast<size_t>(c) < row->Objects->size()) object = (*row->Objects)[c];

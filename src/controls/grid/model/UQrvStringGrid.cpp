@@ -142,6 +142,11 @@ void TQrvStringGrid::SetBounds(int32_t left, int32_t top, int32_t width, int32_t
   RestretchColumn();
 }
 
+void TQrvStringGrid::SetFrameMetrics(int32_t hScrollHeight, bool singleBorder) {
+  FHScrollHeight = hScrollHeight;
+  FSingleBorder = singleBorder;
+}
+
 void TQrvStringGrid::SetIntegralHeight(bool value) {
   FIntegralHeight = value;
   SetBounds(Left(), Top(), Width(), Height());

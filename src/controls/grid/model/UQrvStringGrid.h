@@ -28,6 +28,7 @@
 #include "UGridItem.h"
 #include "UGridLists.h"
 #include "UGridLooks.h"
+#include "UGridNotifications.h"
 #include "UGridOptions.h"
 #include "UGridRichEdit.h"
 #include "UGridSearch.h"
@@ -42,24 +43,6 @@ class TQrvStringGrid;
 class TEditLink;
 class TMarkupImageList;
 struct TMarkupOutputs;
-
-// Listens to the grid's cell selection: told of the current column and each newly selected row.
-class ITQrvStringGridSelect {
- public:
-  virtual ~ITQrvStringGridSelect() = default;
-  virtual void SelectedRow(int32_t aCol, int32_t aRow) = 0;
-};
-
-// Told of every changed cell rectangle, in registration order, after OnCellsChanged.
-class TGridChangeNotifier {
- public:
-  virtual ~TGridChangeNotifier() = default;
-  virtual void GridChanged(const TRect& r);
-};
-
-// Progress of an export or import, reported row by row to the grid's notification hooks.
-enum TGridExportState { esExportStart, esExportNextRow, esExportDone };
-enum TGridImportState { isImportStart, isImportNextRow, isImportDone };
 
 // Its events, plain settings and private working state are members of three structs it derives from.
 class TQrvStringGrid : public TBaseGrid,
@@ -98,10 +81,7 @@ class TQrvStringGrid : public TBaseGrid,
   // Records the current column widths as the starting ones.
   void InitOrigColSizes();
   // The horizontal scroll bar height and single-border flag the widget reports for integral height.
-  void SetFrameMetrics(int32_t hScrollHeight, bool singleBorder) {
-    FHScrollHeight = hScrollHeight;
-    FSingleBorder = singleBorder;
-  }
+  void SetFrameMetrics(int32_t hScrollHeight, bool singleBorder);
 
   // Dimensions.
   void SetColCount(int32_t value) override;
@@ -435,8 +415,7 @@ class TQrvStringGrid : public TBaseGrid,
   // Text extent in the grid's font; the widget measures on its own canvas.
   virtual TSize MeasureCellText(const QString& text);
   // Image size of the grid's image list for a cell; (0, 0) while the grid has none (the widget supplies it).
-  // The grid's image list (the caller's; none at creation) and the list a cell takes its images from.
-  TMarkupImageList* GridImages = nullptr;
+  // The list a cell takes its images from: the grid's image list unless overridden.
   virtual TMarkupImageList* GetCellImageList(int32_t /*c*/, int32_t /*r*/) { return GridImages; }
   TSize CellImageSize(int32_t c, int32_t r);
   bool GetImageIdx(int32_t c, int32_t r, int32_t& idx);
@@ -542,9 +521,7 @@ class TQrvStringGrid : public TBaseGrid,
   void AddProgressPie(int32_t c, int32_t r, TColor color, int32_t value);
   void SetProgressPie(int32_t c, int32_t r, int32_t value);
   void AddRangeIndicator(int32_t c, int32_t r, int32_t range, TColor negColor, TColor posColor, bool showValue);
-  void AddComment(int32_t c, int32_t r, const QString& comment) {
-    AddColorComment(c, r, comment, ControlLook.CommentColor);
-  }
+  void AddComment(int32_t c, int32_t r, const QString& comment);
   void AddColorComment(int32_t c, int32_t r, const QString& comment, TColor color);
   void AddButton(int32_t c, int32_t r, int32_t bw, int32_t bh, const QString& caption, TCellHAlign hal,
                  TCellVAlign val);
@@ -654,12 +631,11 @@ class TQrvStringGrid : public TBaseGrid,
   void SwapRows(int32_t aRow1, int32_t aRow2);
 
   // Notification hooks and change handlers.
-  void GetDisplayText(int32_t c, int32_t r, QString& value) const override;
+  void GetDisplayText(int32_t c, int32_t r, QString& value) const final;
   void AddGroupCount(int32_t c, int32_t r, QString& value) const;
   void Click();
-  // The active application-wide style as the grid reads it; empty while application styles are off.
+  // The type of AppStyle, the active application-wide style.
   using TGridAppStyle = ::TGridAppStyle;
-  std::optional<TGridAppStyle> AppStyle;
   // Takes the colours of an active style other than "Windows"; run when loaded and when the style changes.
   void ApplyStyleColors();
   bool UsesAppStyle() const override { return FUseVCLStyles; }
@@ -712,10 +688,6 @@ class TQrvStringGrid : public TBaseGrid,
   void SetRowHeaders(const QStringList& value);
   void ClearRowHeaders();
   void ShowRowHeaders();
-  static constexpr int32_t PrintColumnSlots = 512;
-  // Column widths and offsets on paper, filled by printing.
-  std::array<int32_t, PrintColumnSlots> MaxWidths{};
-  std::array<int32_t, PrintColumnSlots> Indents{};
 
   // Selection model, row marks and repaint helpers
   // Rows are display rows, or real rows while RowSelectPersistent is on.
@@ -794,8 +766,6 @@ class TQrvStringGrid : public TBaseGrid,
   bool IsLastNormalRow() const;
   // A left press and release 2 pixels inside the cell's top-left corner, the moves always accepted.
   void SimulateCellClick(int32_t aCol, int32_t aRow);
-  // The window hands a Tab on to its next (or previous) control; unset, the Tab stays in the grid.
-  std::function<void(bool backward)> TabToNextControl;
   // Keys while the grid itself has the focus (UQrvStringGrid_CharInput.cpp, UQrvStringGrid_KeyCommands.cpp): the
   // window hands each key press as a key-down step and then, for a key that types one, a character step.
   // WMKeyDown answers whether the key was used; key 0 after KeyDown too.
@@ -807,9 +777,6 @@ class TQrvStringGrid : public TBaseGrid,
   void KeyPress(QChar& key) override;
   // The editor opens with the character as its first typed one.
   void ShowEditorChar(QChar ch);
-  // The clipboard as the window reaches it; unset, the grid keeps its own text.
-  std::function<QString()> ReadClipboard;
-  std::function<void(const QString&)> WriteClipboard;
   void CopySelectionToClipboard();
   void CutSelectionToClipboard();
   void PasteSelectionFromClipboard();
@@ -828,12 +795,8 @@ class TQrvStringGrid : public TBaseGrid,
   // The grid's editing switch: the cell-selection check turns goEditing off on a read-only cell and remembers it.
   bool EditingOn() const { return (Options() & goEditing) || FEditDisable; }
   bool CellHoldsControlTag(int32_t realCol, int32_t aRow) const;
-  void FireKeyDown(uint16_t& key, TShiftState shift) {
-    if (OnKeyDown) OnKeyDown(this, key, shift);
-  }
-  void FireKeyPress(QChar& key) {
-    if (OnKeyPress) OnKeyPress(this, key);
-  }
+  void FireKeyDown(uint16_t& key, TShiftState shift);
+  void FireKeyPress(QChar& key);
 
  public:
   virtual bool NormalEditFocused() const;
@@ -1044,14 +1007,6 @@ class TQrvStringGrid : public TBaseGrid,
   void SearchFooterClose();
   void SetSearchPanelHighlight(bool down);
   void SetSearchPanelMatchCase(bool on) { FSearchPanel.MatchCase = on; }
-  // The window redraws the strip after a change.
-  std::function<void()> SearchPanelChanged;
-  // Gives the strip's edit the keyboard (Ctrl+F while the strip shows).
-  std::function<void()> FocusSearchEdit;
-  // The key preview of the form holding the grid: whether it is on, and the form's turn at a key-down, before the
-  // grid's OnKeyDown (the form sets the key to 0 when it took it).
-  std::function<bool()> FormKeyPreview;
-  std::function<void(uint16_t& key, TShiftState shift)> FormKeyDown;
 
  private:
   bool MatchFindCell(int32_t aCol, int32_t aRow) const;
@@ -1327,8 +1282,6 @@ class TQrvStringGrid : public TBaseGrid,
   TPoint DragCell() const { return FDragCell; }
   // effect: 0 none, 1 copy, 2 move; cancelled: the drag ended without a drop.
   void EndOleDrag(uint32_t effect, bool cancelled);
-  // Opens a link of a cell through the desktop's handler for links; without one nothing opens.
-  std::function<void(const QString&)> OpenLink;
   // A link the desktop may open: a URL with a scheme other than "file" (so never a local program or path).
   static bool IsOpenableLink(const QString& link);
   // "cell://R<row>C<col>" (any case): true and the cell when the name parses.
@@ -1347,9 +1300,6 @@ class TQrvStringGrid : public TBaseGrid,
   void BalloonInit();
   void BalloonDone();
   bool BalloonWindowCreated() const { return FBalloonInit; }
-  // The window's side of the balloon window (set by the window; unset, none is made).
-  std::function<void()> CreateBalloonWindow;
-  std::function<void()> DestroyBalloonWindow;
   // The balloon of the cell under client point (x, y), remembered as the last balloon cell; false with balloons
   // off or no cell there.
   bool BalloonAt(int32_t x, int32_t y, TCellBalloon& balloon);
@@ -1377,8 +1327,6 @@ class TQrvStringGrid : public TBaseGrid,
   // The filter list of a column: the column whose list is open (-1 none). The widget shows and hides the list.
   int32_t FilterCol() const { return FFilterCol; }
   using TFilterListPlace = TGridFilterListPlace;
-  std::function<void(int32_t column, const TFilterListPlace& place)> ShowFilterList;
-  std::function<void()> HideFilterList;
   void CloseFilterList();
 
  private:
@@ -1404,8 +1352,6 @@ class TQrvStringGrid : public TBaseGrid,
   int32_t DragScrollOver(int32_t x, int32_t y, bool leave);
   int32_t DragScrollTimer();
   TDragScrollDirection DragScrollDirection() const { return FDragScrollDirection; }
-  std::function<void(TQrvStringGrid*, int32_t, int32_t, TDragScrollDirection&, bool&)>
-      OnDragScroll;  // TopRow, LeftCol, DragScrollDir, CanScroll
 
  public:
   // Focus and cursor (_Focus.cpp): the widget reports the focus entering and leaving and asks for the cursor.
@@ -1516,9 +1462,6 @@ class TQrvStringGrid : public TBaseGrid,
   bool CellControlEditing() const { return FCtrlEditing; }
   // The rectangle of the control with that ID in cell (real column c, row r); empty when the cell has none.
   TRect CellControlRect(int32_t c, int32_t r, const QString& id);
-  std::function<void(const TCellControlEditor&)> ShowCellControl;
-  // Ends the widget's running control edit (it calls CellControlEditDone with its value).
-  std::function<void()> FinishCellControl;
 
  private:
   // Hit test of the cell's markup (real column c) at a point; a preset HitControlID picks that control instead.

@@ -1,6 +1,6 @@
 #pragma once
-// The advanced string grid's events, one place for all of them: the grid derives from this struct, so a handler is
-// set as grid.OnX = ... and the grid's own code calls OnX as its member.
+// The advanced string grid's events, one place for all of them, and what it asks of its window: the grid derives
+// from this struct, so a handler is set as grid.OnX = ... and the grid's own code calls OnX as its member.
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -19,6 +19,7 @@
 #include "UGridLists.h"
 #include "UGridLooks.h"
 #include "UGridOptions.h"
+#include "UGridWindowRequests.h"
 
 class TQrvStringGrid;
 class TEditLink;
@@ -208,4 +209,36 @@ struct TQrvStringGridEvents {
   std::function<void(TQrvStringGrid*, int32_t, int32_t)> OnExpandNode;                 // ARow, ARowReal
   std::function<void(TQrvStringGrid*, int32_t, int32_t)> OnContractNode;               // ARow, ARowReal
   std::function<void(TQrvStringGrid*, int32_t, int32_t, int32_t)> OnRadioMouseUp;      // ACol, ARow, AIdx
+  // Scrolling while a drag hovers near the edges (DragScrollDir: the grid's TDragScrollDirections flags).
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, uint8_t&, bool&)>
+      OnDragScroll;  // TopRow, LeftCol, DragScrollDir, CanScroll
+
+  // What the grid asks of its window, set by the window; unset, the grid does without.
+  // The window hands a Tab on to its next (or previous) control; unset, the Tab stays in the grid.
+  std::function<void(bool backward)> TabToNextControl;
+  // The clipboard as the window reaches it; unset, the grid keeps its own text.
+  std::function<QString()> ReadClipboard;
+  std::function<void(const QString&)> WriteClipboard;
+  // The window redraws the search strip after a change.
+  std::function<void()> SearchPanelChanged;
+  // Gives the strip's edit the keyboard (Ctrl+F while the strip shows).
+  std::function<void()> FocusSearchEdit;
+  // The key preview of the form holding the grid: whether it is on, and the form's turn at a key-down, before the
+  // grid's OnKeyDown (the form sets the key to 0 when it took it).
+  std::function<bool()> FormKeyPreview;
+  std::function<void(uint16_t& key, TShiftState shift)> FormKeyDown;
+  // Opens a link of a cell through the desktop's handler for links; without one nothing opens.
+  std::function<void(const QString&)> OpenLink;
+  // The window's side of the balloon window (set by the window; unset, none is made).
+  std::function<void()> CreateBalloonWindow;
+  std::function<void()> DestroyBalloonWindow;
+  // Rich text made plain for balloons (none: shown as stored).
+  TRichToPlain RichToPlain;
+  // The filter list of a column, shown and hidden by the window.
+  std::function<void(int32_t column, const TGridFilterListPlace& place)> ShowFilterList;
+  std::function<void()> HideFilterList;
+  // The shared control of the markup cells' embedded controls: shown by the window, and the running edit ended
+  // (the window calls CellControlEditDone with its value).
+  std::function<void(const TGridCellControlEditor&)> ShowCellControl;
+  std::function<void()> FinishCellControl;
 };

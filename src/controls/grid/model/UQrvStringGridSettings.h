@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <tuple>
 #include <vector>
 
@@ -20,8 +21,10 @@
 #include "UGridLooks.h"
 #include "UGridOptions.h"
 #include "UGridSearch.h"
+#include "UGridWindowRequests.h"
 
 class TQrvStringGridCheck;
+class TMarkupImageList;
 
 enum TFilterDropDownColumns { fdNormal, fdAll };
 
@@ -92,7 +95,6 @@ struct TQrvStringGridSettings {
   int32_t ZoomFactor = 0;
 
   TCellControlLook ControlLook;
-  TCellGrouping Grouping;
   // Where added check boxes and radio buttons sit vertically.
   TVAlignment VAlignment = vtaTop;
 
@@ -111,7 +113,6 @@ struct TQrvStringGridSettings {
   int32_t Swaps = 0;
   int32_t SortRow = 0;
 
-  bool URLShowInText = false;
   bool SaveWithRTF = false;
 
   QStringList LookupItems;
@@ -257,4 +258,12 @@ struct TQrvStringGridSettings {
   TFindParams FindParams = 0;
   int32_t FindCol = 0;
   int32_t FindRow = 0;
+  // The grid's image list (the caller's; none at creation).
+  TMarkupImageList* GridImages = nullptr;
+  // The active application-wide style as the grid reads it; empty while application styles are off.
+  std::optional<TGridAppStyle> AppStyle;
+  static constexpr int32_t PrintColumnSlots = 512;
+  // Column widths and offsets on paper, filled by printing.
+  std::array<int32_t, PrintColumnSlots> MaxWidths{};
+  std::array<int32_t, PrintColumnSlots> Indents{};
 };

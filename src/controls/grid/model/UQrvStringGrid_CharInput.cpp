@@ -68,6 +68,10 @@ bool TQrvStringGrid::WMChar(QChar ch, TShiftState shift, bool keypadDecimal) {
   return ch.isNull();
 }
 
+void TQrvStringGrid::FireKeyPress(QChar& key) {
+  if (OnKeyPress) OnKeyPress(this, key);
+}
+
 void TQrvStringGrid::KeyPress(QChar& key) {
   const char16_t code = key.unicode();
   if (code == chEscape) {

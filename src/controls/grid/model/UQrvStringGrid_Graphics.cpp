@@ -205,6 +205,10 @@ void TQrvStringGrid::AddRangeIndicator(int32_t c, int32_t r, int32_t range, TCol
   g->SetCellBoolean(showValue);
 }
 
+void TQrvStringGrid::AddComment(int32_t c, int32_t r, const QString& comment) {
+  AddColorComment(c, r, comment, ControlLook.CommentColor);
+}
+
 void TQrvStringGrid::AddColorComment(int32_t c, int32_t r, const QString& comment, TColor color) {
   TCellGraphic* g = CreateCellGraphic(c, r);
   g->SetCellType(ctComment);

@@ -322,6 +322,10 @@ bool TQrvStringGrid::WMKeyDown(uint16_t& key, TShiftState shift) {
   return used;
 }
 
+void TQrvStringGrid::FireKeyDown(uint16_t& key, TShiftState shift) {
+  if (OnKeyDown) OnKeyDown(this, key, shift);
+}
+
 void TQrvStringGrid::KeyDown(uint16_t& key, TShiftState shift) {
   FLastKeyCell = TPoint{Col(), Row()};
   const uint16_t pressed = key;
