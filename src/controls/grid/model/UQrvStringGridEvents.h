@@ -232,8 +232,6 @@ struct TQrvStringGridEvents {
   // The window's side of the balloon window (set by the window; unset, none is made).
   std::function<void()> CreateBalloonWindow;
   std::function<void()> DestroyBalloonWindow;
-  // Rich text made plain for balloons (none: shown as stored).
-  TRichToPlain RichToPlain;
   // The filter list of a column, shown and hidden by the window.
   std::function<void(int32_t column, const TGridFilterListPlace& place)> ShowFilterList;
   std::function<void()> HideFilterList;
