@@ -103,6 +103,8 @@ class TGridView : public TGuarded<QAbstractScrollArea>, public IGridHost, public
   // The glow around the edited cell follows the window when it moves (UGridView_FocusFrame.cpp).
   void ShowFocusFrame(const QImage& glow, const TRect& frame) override;
   void HideFocusFrame() override;
+  // Header and column menus (UGridView_PopupMenu.cpp).
+  void PopupMenu(TPopupMenu* menu, int32_t tag, const TPoint& at) override;
   // The glow's window while one has been made; null before.
   TGridFocusWindow* FocusFrameWindow() const;
 

@@ -5,6 +5,8 @@
 
 #include "UTypes.h"
 
+class TPopupMenu;
+
 class IGridHost {
  public:
   virtual ~IGridHost() = default;
@@ -29,4 +31,6 @@ class IGridHost {
   // without taking the focus, moved or replaced by the next call; hidden until shown again.
   virtual void ShowFocusFrame(const QImage& /*glow*/, const TRect& /*frame*/) {}
   virtual void HideFocusFrame() {}
+  // Shows the menu at `at` (client coordinates) with its Tag set, and returns when it has closed.
+  virtual void PopupMenu(TPopupMenu* /*menu*/, int32_t /*tag*/, const TPoint& /*at*/) {}
 };

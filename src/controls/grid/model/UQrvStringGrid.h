@@ -663,9 +663,8 @@ class TQrvStringGrid : public TBaseGrid,
   void ColumnMoved(int32_t fromIndex, int32_t toIndex) override;
 
  public:
-  // Typed cell access and derived text
-  // Integers and numbers by real column and display row; the All forms by real row with markup kept. A text that
-  // is not the asked type raises EQrvGridError; an empty text or "-" reads as 0.
+  // Typed cell access and derived text: integers and numbers by real column and display row; the All forms by real
+  // row with markup kept. A text that is not the asked type raises EQrvGridError; an empty text or "-" reads as 0.
   int32_t GetInts(int32_t c, int32_t r) const;
   void SetInts(int32_t c, int32_t r, int32_t value);
   int32_t GetAllInts(int32_t c, int32_t r) const;
@@ -704,8 +703,7 @@ class TQrvStringGrid : public TBaseGrid,
   std::array<int32_t, PrintColumnSlots> MaxWidths{};
   std::array<int32_t, PrintColumnSlots> Indents{};
 
-  // Selection model, row marks and repaint helpers
-  // Rows are display rows, or real rows while RowSelectPersistent is on.
+  // Selection model, row marks and repaint helpers; rows are display rows, or real rows with RowSelectPersistent.
   bool GetRowSelect(int32_t r) const;
   void SetRowSelect(int32_t r, bool value);
   void ClearRowSelect();
@@ -1085,8 +1083,7 @@ class TQrvStringGrid : public TBaseGrid,
   int32_t ContentHeight(int32_t rc, int32_t r, int32_t extra);
   void RestretchColumn();
 
-  // In-place editor dispatch, the editors' entry points and cell validation (UQrvStringGrid_Editing.cpp,
-  // UQrvStringGrid_Validation.cpp)
+  // In-place editor dispatch, the editors' entry points and cell validation (_Editing.cpp, _Validation.cpp)
  public:
   enum TInvalidEntryIcon { ieNone, ieInfo, ieWarning, ieError };
   // The editor controls of this grid (not owned); without them no editor opens.
@@ -1361,6 +1358,9 @@ class TQrvStringGrid : public TBaseGrid,
   bool PressDisjunct(int32_t c, int32_t r, TShiftState shift);
   void ReleaseDisjunct(int32_t c, int32_t r, TShiftState shift);
   bool PressOpensFixedEditor(int32_t c, int32_t r, int32_t x, TGridFixedCellEdit how);
+  // The drop-down button of a hovered fixed cell and a press on it (_FixedDropDown.cpp).
+  bool ShowsFixedDropDown(int32_t c, int32_t r);
+  bool PressOnFixedDropDown(int32_t c, int32_t r, int32_t x);
   bool ReleaseOnFilterButton(int32_t x, int32_t y);
   // The size the sizing edge gives now, within the grid's limits.
   int32_t SizingSize() const;

@@ -22,6 +22,7 @@
 #include "UGridSearch.h"
 
 class TQrvStringGridCheck;
+class TPopupMenu;
 
 enum TFilterDropDownColumns { fdNormal, fdAll };
 
@@ -163,6 +164,8 @@ struct TQrvStringGridSettings {
   bool SizeWithForm = false;
   TGridScrollType ScrollType = ssNormal;
   THoverFixedCells HoverFixedCells = hfNone;
+  // The menu the drop-down button of a hovered header cell opens (ControlLook.FixedDropDownButton).
+  TPopupMenu* FixedDropDownMenu = nullptr;
   // The fixed cell under the mouse and whether a mouse button is down (the mouse handling keeps them).
   TPoint HoverFixedCell{-1, -1};
   bool MouseDown = false;

@@ -68,7 +68,7 @@ void TQrvStringGrid::GridMouseDown(TGridMouseButton button, TShiftState shift, i
   const bool fixedCol = c < FixedCols();
   if (fixedRow || fixedCol) {
     HideInplaceEditor();
-    if (PressOpensFixedEditor(c, r, x, fceLeftClick)) return;
+    if (PressOnFixedDropDown(c, r, x) || PressOpensFixedEditor(c, r, x, fceLeftClick)) return;
   }
   // A press on a selected cell may become a drag once the mouse moves.
   const TGridRect sel = Selection();

@@ -85,7 +85,7 @@ void TQrvStringGrid::EndOleDrag(uint32_t effect, bool cancelled) {
 }
 
 void TQrvStringGrid::GridMouseLeave() {
-  ResetFixedCellHighlight();
+  if (!FNoMouseLeave) ResetFixedCellHighlight();
   if (HoverRow() && HoverRowIdx() != -1) {
     SetHoverRowIdx(-1);
     Invalidate();

@@ -5,6 +5,10 @@
 void TQrvStringGrid::GridMouseUp(TGridMouseButton button, TShiftState shift, int32_t x, int32_t y) {
   if (button != gmbLeft) return;
   MouseDown = false;
+  if (FDropDownDown) {
+    FDropDownDown = false;
+    if (HoverFixedCell.X >= 0 && HoverFixedCell.Y >= 0) RepaintCell(HoverFixedCell.X, HoverFixedCell.Y);
+  }
   // A release without a press of this grid (the press went elsewhere) completes nothing.
   const bool pressed = FButtonDown;
   if (FCtrlDown) {
