@@ -33,4 +33,6 @@ class IGridHost {
   virtual void HideFocusFrame() {}
   // Shows the menu at `at` (client coordinates) with its Tag set, and returns when it has closed.
   virtual void PopupMenu(TPopupMenu* /*menu*/, int32_t /*tag*/, const TPoint& /*at*/) {}
+  // Theme changes of the desktop are reported to the grid (on) or no longer (off).
+  virtual void WatchThemeChanges(bool /*on*/) {}
 };

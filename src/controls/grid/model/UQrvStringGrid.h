@@ -74,7 +74,6 @@ class TQrvStringGrid : public TBaseGrid,
   TQrvStringGrid();
   ~TQrvStringGrid() override;
 
-  // Lifecycle.
   void Loaded();
   bool IsLoaded() const { return FLoaded; }
   // Copies settings, dimensions, widths, heights and cells of another advanced grid; null does nothing.
@@ -990,7 +989,6 @@ class TQrvStringGrid : public TBaseGrid,
   void EndPanning() { FPanning = false; }
   TPoint PanOrigin() const { return FPanOrigin; }
 
- public:
   // Finding text (UQrvStringGrid_Find.cpp): the next matching cell after startCell ((-1, -1) from the range's
   // start), (-1, -1) for none; the last hit and the last search's parameters are kept for FindNext.
   TPoint Find(TPoint startCell, const QString& s, TFindParams params);
@@ -1053,7 +1051,6 @@ class TQrvStringGrid : public TBaseGrid,
 
   std::unique_ptr<TColumnSize> FColumnSize = std::make_unique<TColumnSize>(this);
 
- private:
   // Cell objects: check boxes, radio buttons and groups, tree nodes, graphics
   TCellGraphic* BaseCellGraphic(int32_t c, int32_t r);
   // The graphic of a cell by real row, parked rows included; null when the cell holds none.
@@ -1173,6 +1170,10 @@ class TQrvStringGrid : public TBaseGrid,
   const TColorTones& ColorTones() const { return FTones; }
   bool ColorTonesSet() const { return FTonesSet; }
   void SetTheme(TXPColorScheme scheme);
+  // The desktop's office colour code (_Theme.cpp): ThemeAdapt takes its style when the code is not the last one.
+  bool AutoThemeAdapt() const { return FAutoThemeAdapt; }
+  void SetAutoThemeAdapt(bool value);
+  void ThemeAdapt();
   TQrvGridStyle GridStyle() const { return FStyle; }
   // True while the grid is read from its stored form (the look presets then leave the stored colours).
   virtual bool IsLoading() const { return false; }
@@ -1377,7 +1378,6 @@ class TQrvStringGrid : public TBaseGrid,
   std::function<void(TQrvStringGrid*, int32_t, int32_t, TDragScrollDirection&, bool&)>
       OnDragScroll;  // TopRow, LeftCol, DragScrollDir, CanScroll
 
- public:
   // Focus and cursor (_Focus.cpp): the widget reports the focus entering and leaving and asks for the cursor.
   enum TGridCursor { gcDefault, gcColumnSizing, gcRowSizing, gcLink };
   TGridCursor CursorAt(int32_t x, int32_t y);

@@ -201,4 +201,7 @@ struct TQrvStringGridState {
   // The header's drop-down button is held (its menu is open); the hot header cell stays when the mouse leaves.
   bool FDropDownDown = false;
   bool FNoMouseLeave = false;
+  // Theme adaptation: on or off, and the office colour code last adapted to (-1 none yet).
+  bool FAutoThemeAdapt = false;
+  int32_t FLastThemeCode = -1;
 };
