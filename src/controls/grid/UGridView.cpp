@@ -42,6 +42,7 @@
 #include "UQrvStringGrid.h"
 #include "USearchPanel.h"
 #include "USysColors.h"
+#include "UThemeNotifier.h"
 #include "UValueText.h"
 
 TGridView::TGridView(std::unique_ptr<TBaseGrid> grid, QWidget* parent)
@@ -96,6 +97,7 @@ TGridView::TGridView(std::unique_ptr<TBaseGrid> grid, QWidget* parent)
     FAdvanced->DestroyBalloonWindow = [this] { Destroy_Balloon(); };
     if (FAdvanced->Balloon.Enable()) FAdvanced->BalloonInit();
     if (FAdvanced->ColumnSize().Save()) FAdvanced->LoadColSizes();
+    if (FAdvanced->AutoThemeAdapt()) WatchThemeChanges(true);
     FGridTimer.setInterval(500);
     connect(&FGridTimer, &QTimer::timeout, this, [this] { Run_Guarded([this] { Grid_Timer_Tick(); }); });
     FGridTimer.start();
@@ -146,6 +148,10 @@ void TGridView::SetEditors(std::unique_ptr<IGridEditors> editors) {
 
 bool TGridView::Guarded_Event(QEvent* e) {
   if (e->type() == QEvent::ParentChange) Watch_Form();
+  if (e->type() == ThemeChangeEventType) {
+    Theme_Changed();
+    return true;
+  }
   // With goTabs the grid steps through its cells on Tab; the toolkit would move the focus before the key arrives.
   if (e->type() == QEvent::KeyPress && (FGrid->Options() & goTabs)) {
     auto* k = static_cast<QKeyEvent*>(e);
@@ -425,6 +431,7 @@ void TGridView::resizeEvent(QResizeEvent* e) {
 void TGridView::changeEvent(QEvent* e) {
   TGuarded<QAbstractScrollArea>::changeEvent(e);
   if (e->type() == QEvent::EnabledChange && FAdvanced) FAdvanced->CMEnabledChanged();
+  if (e->type() == QEvent::StyleChange || e->type() == QEvent::ThemeChange) Theme_Changed();
 }
 
 QChar TGridView::Key_Char(const QKeyEvent& e) {

@@ -116,6 +116,10 @@ class TGridView : public TGuarded<QAbstractScrollArea>, public IGridHost, public
   // The glow around the edited cell follows the window when it moves (UGridView_FocusFrame.cpp).
   void ShowFocusFrame(const QImage& glow, const TRect& frame) override;
   void HideFocusFrame() override;
+  // Header and column menus (UGridView_PopupMenu.cpp).
+  void PopupMenu(TPopupMenu* menu, int32_t tag, const TPoint& at) override;
+  // Theme changes (UGridView_Theme.cpp): the shared theme notifier's and the desktop style's reach the grid.
+  void WatchThemeChanges(bool on) override;
   // The glow's window while one has been made; null before.
   TGridFocusWindow* FocusFrameWindow() const;
   // Scroll bars (UGridView_ScrollBars.cpp): the flat ones, proportional positions and the owner-drawn ones.
@@ -166,6 +170,7 @@ class TGridView : public TGuarded<QAbstractScrollArea>, public IGridHost, public
   // With SizeWithForm the view grows and shrinks by as much as its form did (UGridView_Form.cpp).
   void Watch_Form();
   void Form_Resized(const QResizeEvent& e);
+  void Theme_Changed();
   void Hide_Hint();
   void Show_Cell_Hint(const QPoint& p);
   void Show_Hint(const TPoint& at, const QString& hint);

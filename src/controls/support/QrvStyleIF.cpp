@@ -1,7 +1,15 @@
 #include "QrvStyleIF.h"
 
 #include "Exception.h"
+#include "USysColors.h"
 #include "UThemeModule.h"
+
+namespace {
+TDesktopStyleProvider& Desktop_Style() {
+  static TDesktopStyleProvider provider;
+  return provider;
+}
+}  // namespace
 
 const QString OfficeGeneralKey12 = QStringLiteral("Software\\Microsoft\\Office\\12.0\\Common\\General");
 const QString OfficeGeneralKey14 = QStringLiteral("Software\\Microsoft\\Office\\14.0\\Common\\General");
@@ -59,6 +67,18 @@ int32_t ReadOfficeThemeIndex(TRegistry& registry, const QString& keyPath) {
   return theme;
 }
 
+void SetDesktopStyleProvider(TDesktopStyleProvider provider) {
+  Desktop_Style() = std::move(provider);
+}
+
+int32_t OfficeCodeOfDesktop(TColor window, TColor highlight) {
+  // Lightness and saturation on the 0..255 scale: below half is a dark window; a highlight with less than a fifth
+  // of full saturation reads as grey.
+  if (TColorToQColor(window).lightness() < 128) return ot2010Black;
+  if (TColorToQColor(highlight).hslSaturation() < 51) return ot2010Silver;
+  return ot2010Blue;
+}
+
 TOfficeTheme DetectSystemStyle() {
   TRegistry registry;
   registry.SetRootKey(TRootKey::HKEY_CURRENT_USER);
@@ -75,6 +95,10 @@ TOfficeTheme DetectSystemStyle() {
     if (t12 == 2) return ot2007Silver;
     if (t12 == 3) return ot2007Black;
     return ot2003Blue;
+  }
+  if (Desktop_Style()) {
+    const int32_t code = Desktop_Style()();
+    if (code >= ot2003Blue && code <= ot2010Black) return TOfficeTheme(code);
   }
   switch (CurrentXpScheme()) {
     case 1:

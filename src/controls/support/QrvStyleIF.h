@@ -8,6 +8,7 @@
 // from the visual-style library (a missing library means no style); the office suite's theme from the registry.
 #include <QString>
 #include <cstdint>
+#include <functional>
 
 #include "URegistry.h"
 #include "UVyxStyle.h"
@@ -25,6 +26,13 @@ int32_t OfficeVersionPresent();
 int32_t CurrentXpScheme();
 // The integer value "Theme" of the key, or -1 when the key or the value is missing (or not a number).
 int32_t ReadOfficeThemeIndex(TRegistry& registry, const QString& keyPath);
+// After the office suite's keys and before the visual style's colour scheme, the desktop's own answer: an office
+// code 0..9, or -1 to leave it to the scheme. None is installed at start; the widget layer installs the desktop's.
+using TDesktopStyleProvider = std::function<int32_t()>;
+void SetDesktopStyleProvider(TDesktopStyleProvider provider);
+// The office code a desktop of these colours comes closest to: a dark window is the black scheme, a grey
+// highlight the silver one, any other the blue one (the 2010 schemes, whose looks match today's desktops).
+int32_t OfficeCodeOfDesktop(TColor window, TColor highlight);
 TOfficeTheme DetectSystemStyle();
 QString DefaultUiFontName();
 

@@ -1,6 +1,7 @@
 #include "UThemeNotifier.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QPointer>
 #include <chrono>
 #include <map>
@@ -162,6 +163,8 @@ bool TThemeNotifierWindow::event(QEvent* e) {
 // ---- TThemeNotifier
 
 TThemeNotifier::TThemeNotifier(QObject* AOwner) : QObject(AOwner) {
+  if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+    QCoreApplication::instance()->installEventFilter(this);
   const int32_t version = OfficeVersionPresent();
   if (version != 1 && version != 2) return;
   FNotifier = new TThemeNotifierWindow(this);
@@ -186,30 +189,44 @@ TThemeNotifier::~TThemeNotifier() {
 }
 
 void TThemeNotifier::RegisterWindow(QObject* window) {
-  if (!FThread || !window) return;
+  if (!window) return;
   const intptr_t handle = reinterpret_cast<intptr_t>(window);
-  if (FThread->WinList().HasValue(handle)) return;
-  FThread->WinList().Add(handle);
-  connect(window, &QObject::destroyed, this, [this, handle] {
-    if (FThread) FThread->WinList().DeleteValue(handle);
-  });
+  if (Windows().HasValue(handle)) return;
+  Windows().Add(handle);
+  connect(window, &QObject::destroyed, this, [this, handle] { Windows().DeleteValue(handle); });
 }
 
 void TThemeNotifier::UnRegisterWindow(QObject* window) {
-  if (!FThread || !window) return;
-  FThread->WinList().DeleteValue(reinterpret_cast<intptr_t>(window));
+  if (!window) return;
+  Windows().DeleteValue(reinterpret_cast<intptr_t>(window));
   disconnect(window, &QObject::destroyed, this, nullptr);
 }
 
+bool TThemeNotifier::eventFilter(QObject* watched, QEvent* e) {
+  if (e->type() == QEvent::ApplicationPaletteChange && watched == QCoreApplication::instance() &&
+      !FDesktopChangePosted) {
+    FDesktopChangePosted = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+          FDesktopChangePosted = false;
+          Deliver();
+        },
+        Qt::QueuedConnection);
+  }
+  return QObject::eventFilter(watched, e);
+}
+
 void TThemeNotifier::Deliver() {
-  {
+  if (FNotifier) {
     TThemeChangeEvent e(FRootKey, FKey);
     QCoreApplication::sendEvent(FNotifier, &e);
+  } else if (OnOfficeThemeChange) {
+    OnOfficeThemeChange(this);
   }
-  if (!FThread) return;
-  for (intptr_t handle : FThread->WinList().Snapshot()) {
+  for (intptr_t handle : Windows().Snapshot()) {
     // A window unregistered by an earlier receiver is skipped.
-    if (!FThread->WinList().HasValue(handle)) continue;
+    if (!Windows().HasValue(handle)) continue;
     TThemeChangeEvent e(FRootKey, FKey);
     QCoreApplication::sendEvent(reinterpret_cast<QObject*>(handle), &e);
   }

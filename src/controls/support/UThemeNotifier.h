@@ -1,7 +1,9 @@
 #pragma once
-// Watches the office suite's theme key and tells registered windows when it changes. The watch runs on a thread
-// of its own, started only when the key exists; every notification is delivered on the UI thread as the
-// theme-change event (message 2993), first to the notifier's own hidden window, then to each registered window.
+// Watches the office suite's theme key and the desktop's palette, and tells registered windows when either changes.
+// The key's watch runs on a thread of its own, started only when the key exists; the desktop's palette is watched
+// on the UI thread through the application object. Every notification is delivered on the UI thread as the
+// theme-change event (message 2993), first to the notifier's own hidden window (when the key is watched), then to
+// each registered window.
 #include <QEvent>
 #include <QObject>
 #include <QString>
@@ -120,19 +122,27 @@ class TThemeNotifier : public QObject {
   explicit TThemeNotifier(QObject* AOwner);
   ~TThemeNotifier() override;
 
-  // Adds a window that receives the theme-change event; ignored without a watch thread or when already listed.
-  // A registered window that is destroyed leaves the list by itself.
+  // Adds a window that receives the theme-change event; ignored when already listed. A registered window that is
+  // destroyed leaves the list by itself.
   void RegisterWindow(QObject* window);
   void UnRegisterWindow(QObject* window);
+  // The registered windows: the watch thread's list, or the notifier's own without a thread.
+  THandleList& Windows() { return FThread ? FThread->WinList() : FWindows; }
 
   TRegMonitorThread* RegMonitorThread() const { return FThread.get(); }
   TThemeNotifierWindow* NotifierWindow() const { return FNotifier; }
   std::function<void(QObject* sender)> OnOfficeThemeChange;
 
+ protected:
+  // A change of the desktop's palette: one delivery, posted, for however many changes arrive before it runs.
+  bool eventFilter(QObject* watched, QEvent* e) override;
+
  private:
   void Deliver();
 
   std::unique_ptr<TRegMonitorThread> FThread;
+  THandleList FWindows;
+  bool FDesktopChangePosted = false;
   TThemeNotifierWindow* FNotifier = nullptr;
   TRootKey FRootKey = TRootKey::HKEY_CURRENT_USER;
   QString FKey;

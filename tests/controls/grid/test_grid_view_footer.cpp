@@ -37,9 +37,10 @@ TEST_F(TGridMouseTest, TheFooterStripShowsTheLastRowAndReportsClicksOnIt) {
   Q().SetColors(3, 4, 0xFF0000);
   const QRgb red = Panel_Pixel(*panel, 100, 8);
   ASSERT_GE(painted.size(), 4u);
-  // The fixed column is the grid's own cell; the others are handed to the event, each one pixel narrower.
+  // The fixed column is the grid's own cell; the others are handed to the event, each one pixel narrower, and in
+  // the raised default look one pixel in from the lit left edge.
   EXPECT_EQ(painted[0].first, 1);
-  EXPECT_EQ(painted[0].second.Left, 40);
+  EXPECT_EQ(painted[0].second.Left, 41);
   EXPECT_EQ(painted[0].second.Right, 79);
   EXPECT_EQ(red, qRgb(255, 0, 0));
   EXPECT_EQ(Panel_Pixel(*panel, 60, 8), qRgb(0, 255, 0));

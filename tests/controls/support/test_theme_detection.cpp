@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QGuiApplication>
+#include <QPalette>
 #include <QTemporaryDir>
 #include <QThread>
 
@@ -127,6 +129,38 @@ TEST_F(ThemeDetection, DesktopSchemeDecidesWithoutOfficeThemes) {
   EXPECT_EQ(TFakeTheme::Alive, 0);
 }
 
+TEST_F(ThemeDetection, DesktopColoursGiveAnOfficeCode) {
+  struct Case {
+    TColor window, highlight;
+    int32_t want;
+  } cases[] = {
+      {0xEFEFEF, 0xC68C30, ot2010Blue},    // a light desktop with a blue highlight
+      {0xFFFFFF, 0x30C030, ot2010Blue},    // any other saturated highlight
+      {0xEFEFEF, 0xA0A0A0, ot2010Silver},  // a grey highlight
+      {0xEFEFEF, 0x9A8C80, ot2010Silver},  // nearly grey
+      {0x2D2D2D, 0xC68C30, ot2010Black},   // a dark window, whatever the highlight
+      {0x7F7F7F, 0xA0A0A0, ot2010Black},   // just below half lightness
+      {0x808080, 0xC68C30, ot2010Blue},    // half lightness counts as light
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(OfficeCodeOfDesktop(c.window, c.highlight), c.want) << std::hex << c.window << " " << c.highlight;
+}
+
+TEST_F(ThemeDetection, TheDesktopAnswersAfterTheOfficeSuite) {
+  int32_t desktop = ot2010Black;
+  SetDesktopStyleProvider([&] { return desktop; });
+  EXPECT_EQ(DetectSystemStyle(), ot2010Black);
+  Write(OfficeCommonKey12, QStringLiteral("Theme"), 1);
+  EXPECT_EQ(DetectSystemStyle(), ot2007Blue) << "the office suite's scheme comes first";
+  TRegistry().DeleteKey(QStringLiteral("Software"));
+  // An answer that is no office code leaves it to the visual style's scheme.
+  for (const int32_t none : {-1, 10}) {
+    desktop = none;
+    EXPECT_EQ(DetectSystemStyle(), ot2003Classic) << none;
+  }
+  SetDesktopStyleProvider(nullptr);
+}
+
 TEST(HandleList, OperationsKeepOrderAndDuplicates) {
   THandleList list;
   list.Add(10);
@@ -174,7 +208,7 @@ bool Wait_For(const std::function<bool()>& done) {
   return done();
 }
 
-TEST_F(ThemeDetection, NoOfficeKeyNoThreadAndRegistrationIgnored) {
+TEST_F(ThemeDetection, NoOfficeKeyNoThreadNorWindow) {
   QObject owner;
   TThemeNotifier* notifier = SharedThemeNotifier(&owner);
   EXPECT_EQ(notifier->RegMonitorThread(), nullptr);
@@ -216,6 +250,29 @@ TEST_F(ThemeDetection, AChangedThemeReachesEveryRegisteredWindowOnTheUiThread) {
   owner.reset();
   QObject other;
   EXPECT_NE(SharedThemeNotifier(&other)->RegMonitorThread(), nullptr);
+}
+
+TEST_F(ThemeDetection, ADesktopPaletteChangeReachesEveryRegisteredWindow) {
+  auto owner = std::make_unique<QObject>();
+  TThemeNotifier* notifier = SharedThemeNotifier(owner.get());
+  ASSERT_EQ(notifier->RegMonitorThread(), nullptr) << "no office suite";
+  int fired = 0;
+  notifier->OnOfficeThemeChange = [&](QObject* sender) { fired += sender == notifier; };
+  TReceiver a, b;
+  notifier->RegisterWindow(&a);
+  notifier->RegisterWindow(&b);
+  notifier->UnRegisterWindow(&b);
+  const QPalette before = QGuiApplication::palette();
+  QPalette dark = before;
+  dark.setColor(QPalette::Window, QColor(0x20, 0x20, 0x20));
+  QGuiApplication::setPalette(dark);
+  QGuiApplication::setPalette(before);
+  ASSERT_TRUE(Wait_For([&] { return a.Received > 0; }));
+  QCoreApplication::processEvents();
+  EXPECT_EQ(a.Received, 1) << "changes in a row are one notification";
+  EXPECT_EQ(fired, 1);
+  EXPECT_EQ(b.Received, 0);
+  owner.reset();
 }
 
 TEST_F(ThemeDetection, AWatchOnAMissingKeyEndsWithItsError) {

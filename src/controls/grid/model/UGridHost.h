@@ -7,6 +7,8 @@
 #include "UGridScrollBars.h"
 #include "UTypes.h"
 
+class TPopupMenu;
+
 class IGridHost {
  public:
   virtual ~IGridHost() = default;
@@ -40,4 +42,8 @@ class IGridHost {
   // The thin owner-drawn bars of the ssMetro scroll type, made or dropped.
   virtual void SetScrollControls(bool /*on*/) {}
   virtual bool HasScrollControls() const { return false; }
+  // Shows the menu at `at` (client coordinates) with its Tag set, and returns when it has closed.
+  virtual void PopupMenu(TPopupMenu* /*menu*/, int32_t /*tag*/, const TPoint& /*at*/) {}
+  // Theme changes of the desktop are reported to the grid (on) or no longer (off).
+  virtual void WatchThemeChanges(bool /*on*/) {}
 };

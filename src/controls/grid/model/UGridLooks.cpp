@@ -1,6 +1,8 @@
 // The look, style and scheme tables. Each row is exactly what one choice writes; the grid applies rows in order.
 #include "UGridLooks.h"
 
+#include <algorithm>
+
 namespace {
 constexpr TFixedGradient XPHover{0xCFD0D1, 0xBEC6C8, 0xBEC6C8, 0xABBCBF, clNone};
 constexpr TFixedGradient XPDown{0x868788, 0x737C7E, 0x737C7E, 0x627376, clNone};
@@ -150,6 +152,13 @@ const TGridStyleRow& GridStyleRow(TQrvGridStyle style) {
 
 const TSchemeColors& SchemeColorsOf(TXPColorScheme scheme) {
   return Schemes[static_cast<size_t>(scheme)];
+}
+
+TQrvGridStyle StyleOfOfficeCode(int32_t code) {
+  static constexpr std::array<TQrvGridStyle, 10> styles = {
+      gsOffice2003Blue,   gsOffice2003Silver,   gsOffice2003Olive, gsOffice2003Classic, gsOffice2007Luna,
+      gsOffice2007Silver, gsOffice2007Obsidian, gsOffice2010Blue,  gsOffice2010Silver,  gsOffice2010Black};
+  return styles[static_cast<size_t>(std::clamp(code, 0, 9))];
 }
 
 QString LookToString(TGridLook look) {

@@ -149,6 +149,10 @@ struct TSchemeColors {
 };
 const TSchemeColors& SchemeColorsOf(TXPColorScheme scheme);
 
+// The style matching an office colour code: 0..3 the 2003 blue, silver, olive and classic schemes, 4..6 the 2007
+// blue, silver and black ones, 7..9 the 2010 blue, silver and black ones.
+TQrvGridStyle StyleOfOfficeCode(int32_t code);
+
 // "glStandard" .. "glOffice2007"; empty for glCustom.
 QString LookToString(TGridLook look);
 // "Standard" .. "Office2007"; empty for glCustom.

@@ -48,6 +48,10 @@ void TQrvStringGrid::Loaded() {
   FLoaded = true;
   LoadedOptionObjects();
   UpdateScrollBarVisibility();
+  if (FAutoThemeAdapt && !IsDesigning()) {
+    ThemeAdapt();
+    if (Host()) Host()->WatchThemeChanges(true);
+  }
   InitOrigColSizes();
   SetColumnOrder();
   ApplyStyleColors();
@@ -90,6 +94,7 @@ void TQrvStringGrid::Assign(const TQrvStringGrid* source) {
   SetActiveRowShow(source->ActiveRowShow());
   AutoNumAlign = source->AutoNumAlign;
   AutoSize = source->AutoSize;
+  SetAutoThemeAdapt(source->FAutoThemeAdapt);
   AutoFilterUpdate = source->AutoFilterUpdate;
   AssignOptionObjects(source);
   FFixedRowAlways = source->FFixedRowAlways;

@@ -57,7 +57,6 @@ class TQrvStringGrid : public TBaseGrid,
   TQrvStringGrid();
   ~TQrvStringGrid() override;
 
-  // Lifecycle.
   void Loaded();
   bool IsLoaded() const { return FLoaded; }
   // Copies settings, dimensions, widths, heights and cells of another advanced grid; null does nothing.
@@ -652,9 +651,8 @@ class TQrvStringGrid : public TBaseGrid,
   void ColumnMoved(int32_t fromIndex, int32_t toIndex) override;
 
  public:
-  // Typed cell access and derived text
-  // Integers and numbers by real column and display row; the All forms by real row with markup kept. A text that
-  // is not the asked type raises EQrvGridError; an empty text or "-" reads as 0.
+  // Typed cell access and derived text: integers and numbers by real column and display row; the All forms by real
+  // row with markup kept. A text that is not the asked type raises EQrvGridError; an empty text or "-" reads as 0.
   int32_t GetInts(int32_t c, int32_t r) const;
   void SetInts(int32_t c, int32_t r, int32_t value);
   int32_t GetAllInts(int32_t c, int32_t r) const;
@@ -689,8 +687,7 @@ class TQrvStringGrid : public TBaseGrid,
   void ClearRowHeaders();
   void ShowRowHeaders();
 
-  // Selection model, row marks and repaint helpers
-  // Rows are display rows, or real rows while RowSelectPersistent is on.
+  // Selection model, row marks and repaint helpers; rows are display rows, or real rows with RowSelectPersistent.
   bool GetRowSelect(int32_t r) const;
   void SetRowSelect(int32_t r, bool value);
   void ClearRowSelect();
@@ -982,7 +979,6 @@ class TQrvStringGrid : public TBaseGrid,
   void UpdateVertProportionalScroll();
   void UpdateHorzProportionalScroll();
 
- public:
   // Finding text (UQrvStringGrid_Find.cpp): the next matching cell after startCell ((-1, -1) from the range's
   // start), (-1, -1) for none; the last hit and the last search's parameters are kept for FindNext.
   TPoint Find(TPoint startCell, const QString& s, TFindParams params);
@@ -1037,7 +1033,6 @@ class TQrvStringGrid : public TBaseGrid,
 
   std::unique_ptr<TColumnSize> FColumnSize = std::make_unique<TColumnSize>(this);
 
- private:
   // Cell objects: check boxes, radio buttons and groups, tree nodes, graphics
   TCellGraphic* BaseCellGraphic(int32_t c, int32_t r);
   // The graphic of a cell by real row, parked rows included; null when the cell holds none.
@@ -1067,8 +1062,7 @@ class TQrvStringGrid : public TBaseGrid,
   int32_t ContentHeight(int32_t rc, int32_t r, int32_t extra);
   void RestretchColumn();
 
-  // In-place editor dispatch, the editors' entry points and cell validation (UQrvStringGrid_Editing.cpp,
-  // UQrvStringGrid_Validation.cpp)
+  // In-place editor dispatch, the editors' entry points and cell validation (_Editing.cpp, _Validation.cpp)
  public:
   enum TInvalidEntryIcon { ieNone, ieInfo, ieWarning, ieError };
   // The editor controls of this grid (not owned); without them no editor opens.
@@ -1158,6 +1152,10 @@ class TQrvStringGrid : public TBaseGrid,
   const TColorTones& ColorTones() const { return FTones; }
   bool ColorTonesSet() const { return FTonesSet; }
   void SetTheme(TXPColorScheme scheme);
+  // The desktop's office colour code (_Theme.cpp): ThemeAdapt takes its style when the code is not the last one.
+  bool AutoThemeAdapt() const { return FAutoThemeAdapt; }
+  void SetAutoThemeAdapt(bool value);
+  void ThemeAdapt();
   TQrvGridStyle GridStyle() const { return FStyle; }
   // True while the grid is read from its stored form (the look presets then leave the stored colours).
   virtual bool IsLoading() const { return false; }
@@ -1339,6 +1337,9 @@ class TQrvStringGrid : public TBaseGrid,
   bool PressDisjunct(int32_t c, int32_t r, TShiftState shift);
   void ReleaseDisjunct(int32_t c, int32_t r, TShiftState shift);
   bool PressOpensFixedEditor(int32_t c, int32_t r, int32_t x, TGridFixedCellEdit how);
+  // The drop-down button of a hovered fixed cell and a press on it (_FixedDropDown.cpp).
+  bool ShowsFixedDropDown(int32_t c, int32_t r);
+  bool PressOnFixedDropDown(int32_t c, int32_t r, int32_t x);
   bool ReleaseOnFilterButton(int32_t x, int32_t y);
   // The size the sizing edge gives now, within the grid's limits.
   int32_t SizingSize() const;
@@ -1353,7 +1354,6 @@ class TQrvStringGrid : public TBaseGrid,
   int32_t DragScrollTimer();
   TDragScrollDirection DragScrollDirection() const { return FDragScrollDirection; }
 
- public:
   // Focus and cursor (_Focus.cpp): the widget reports the focus entering and leaving and asks for the cursor.
   enum TGridCursor {
     gcDefault,

@@ -23,6 +23,7 @@
 
 class TQrvStringGrid;
 class TEditLink;
+class TPopupMenu;
 
 enum TSearchAction { saFindFirst, saFindPrevious, saFindNext };
 
@@ -132,6 +133,8 @@ struct TQrvStringGridEvents {
   std::function<void(TQrvStringGrid*, const QString&, double&)> OnCustomStrToDate;        // Value, var ADate
   std::function<void(TQrvStringGrid*, int32_t)> OnClickSort;                              // ACol
   std::function<void(TQrvStringGrid*, int32_t, bool&)> OnCanShowFixedDropDown;            // ACol, var CanShow
+  // ACol, ARow, var AMenu, var KeepFixedCellHighlighted: a press on a header's drop-down button.
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, TPopupMenu*&, bool&)> OnFixedDropDownClick;
   std::function<void(TQrvStringGrid*)> OnStartBlockFocus;
   std::function<void(TQrvStringGrid*)> OnEndBlockFocus;
 

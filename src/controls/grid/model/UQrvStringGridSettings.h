@@ -25,6 +25,7 @@
 
 class TQrvStringGridCheck;
 class TMarkupImageList;
+class TPopupMenu;
 
 enum TFilterDropDownColumns { fdNormal, fdAll };
 
@@ -171,6 +172,8 @@ struct TQrvStringGridSettings {
   // The grid window grows and shrinks with its form (the window it sits in).
   bool SizeWithForm = false;
   THoverFixedCells HoverFixedCells = hfNone;
+  // The menu the drop-down button of a hovered header cell opens (ControlLook.FixedDropDownButton).
+  TPopupMenu* FixedDropDownMenu = nullptr;
   // The fixed cell under the mouse and whether a mouse button is down (the mouse handling keeps them).
   TPoint HoverFixedCell{-1, -1};
   bool MouseDown = false;

@@ -224,4 +224,10 @@ struct TQrvStringGridState {
   TPoint FPushedCellButton{-1, -1};
   bool FDeselectState = false;
   int32_t FFilterCol = -1;
+  // The header's drop-down button is held (its menu is open); the hot header cell stays when the mouse leaves.
+  bool FDropDownDown = false;
+  bool FNoMouseLeave = false;
+  // Theme adaptation: on or off, and the office colour code last adapted to (-1 none yet).
+  bool FAutoThemeAdapt = false;
+  int32_t FLastThemeCode = -1;
 };

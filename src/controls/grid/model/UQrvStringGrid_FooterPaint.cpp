@@ -64,11 +64,32 @@ int32_t TQrvStringGrid::PaintFloatingFooter(TCanvas& canvas, const TRect& client
       fillRest();
       const int32_t r = RowCount() - 1;
       if (r < 0) break;
-      const int32_t top = client.Top + ((Options() & goFixedHorzLine) ? 1 : 0);
+      const bool vertLines = Options() & goFixedVertLine;
+      const bool horzLines = Options() & goFixedHorzLine;
+      // The raised looks light each column's left edge, as their header cells are lit.
+      const bool raised = !Flat && (FLook == glSoft || FLook == glVyx || FLook == glXP || FLook == glVista);
+      const int32_t top = client.Top + (horzLines ? 1 : 0);
+      canvas.Pen().Width = 1;
       int32_t left = client.Left;
       auto paintColumn = [&](int32_t c) {
-        const TRect rect{left, top, left + ColWidths(c) - 1, client.Bottom};
         const bool fixed = c < FixedCols();
+        const int32_t edge = left + ColWidths(c) - 1;
+        if (vertLines && raised) {
+          canvas.Pen().Color = FooterWhite;
+          canvas.MoveTo(left, client.Bottom - 1);
+          canvas.LineTo(left, client.Top - 1);
+        }
+        if (horzLines) {
+          canvas.Pen().Color = GridLineColor();
+          canvas.MoveTo(left, client.Top);
+          canvas.LineTo(edge + 1, client.Top);
+        }
+        if (vertLines) {
+          canvas.Pen().Color = fixed || FLook == glVista ? GridLineColor() : FooterGrey;
+          canvas.MoveTo(edge, client.Top);
+          canvas.LineTo(edge, client.Bottom);
+        }
+        const TRect rect{left + (raised && horzLines ? 1 : 0), top, edge, client.Bottom};
         if (!fixed) {
           TBrush brush;
           brush.Color = clNone;
@@ -87,13 +108,7 @@ int32_t TQrvStringGrid::PaintFloatingFooter(TCanvas& canvas, const TRect& client
           else
             DrawGridCell(canvas, c, r, rect, TGridDrawState(gdFixed));
         }
-        // The column's right edge.
-        if (Options() & goFixedVertLine) {
-          canvas.Pen().Color = FooterGrey;
-          canvas.MoveTo(rect.Right, client.Top);
-          canvas.LineTo(rect.Right, client.Bottom);
-        }
-        left = rect.Right + 1;
+        left = edge + 1;
       };
       for (int32_t c = 0; c < FixedCols(); ++c) paintColumn(c);
       for (int32_t c = std::max(LeftCol(), FixedCols()); c < ColCount() && left < client.Right; ++c) paintColumn(c);
@@ -106,6 +121,13 @@ int32_t TQrvStringGrid::PaintFloatingFooter(TCanvas& canvas, const TRect& client
       canvas.FillRect(area);
       RaisedFrame(canvas, area);
       if (footer.FooterStyle() == fsColumnPreview) {
+        // The preview is no selection: its text stays black whatever the selection's text colour.
+        struct TRestore {
+          TColor& Field;
+          TColor Kept;
+          ~TRestore() { Field = Kept; }
+        } restore{SelectionTextColor, SelectionTextColor};
+        SelectionTextColor = clBlack;
         if (OnFooterPaint)
           OnFooterPaint(this, footer.Column(), canvas, area);
         else if (footer.Column() >= 0 && footer.Column() < ColCount())

@@ -106,6 +106,7 @@ void TQrvStringGrid::SetLook(TGridLook value) {
   BorderStyle = bsSingle;
   BorderColor = 0xB99D7F;
   Invalidate();
+  if (!IsLoading()) UpdateFooter();
 }
 
 void TQrvStringGrid::SetComponentStyle(TVyxStyle style) {
@@ -225,6 +226,7 @@ void TQrvStringGrid::SetColorTones(const TColorTones& tones) {
   ControlLook.RadioOffGlyph = GridGlyph(QStringLiteral("metroradiooff"));
   ControlLook.RadioOnGlyph = GridGlyph(QStringLiteral("metroradioon"));
   ControlLook.FlatButton = true;
+  FloatingFooter().SetColor(tones.Foreground.BrushColor);
   SearchFooter().SetColor(tones.Foreground.BrushColor);
   SearchFooter().SetColorTo(tones.Foreground.BrushColor);
   CellNode().SetNodeType(cnFlat);

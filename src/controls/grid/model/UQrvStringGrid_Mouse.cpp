@@ -86,6 +86,7 @@ void TQrvStringGrid::GridMouseDown(TGridMouseButton button, TShiftState shift, i
   bool selected = false;
   if (fixedRow || fixedCol) {
     HideInplaceEditor();
+    if (PressOnFixedDropDown(c, r, x)) return;
     selected = PressSelectsByFixedCell(c, r, shift);
     if (PressOpensFixedEditor(c, r, x, fceLeftClick)) return;
   }

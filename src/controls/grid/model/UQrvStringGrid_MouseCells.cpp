@@ -158,7 +158,8 @@ bool TQrvStringGrid::IsHoverFixedCell(int32_t c, int32_t r) const {
 }
 
 void TQrvStringGrid::HoverFixed(int32_t c, int32_t r) {
-  if (HoverFixedCells == hfNone) return;
+  // A header menu that keeps its cell highlighted holds the hot cell where it is.
+  if (HoverFixedCells == hfNone || FNoMouseLeave) return;
   const TPoint now{c, r};
   if (now == HoverFixedCell) return;
   const TPoint was = HoverFixedCell;

@@ -87,8 +87,7 @@ void TQrvStringGrid::EndOleDrag(uint32_t effect, bool cancelled) {
 }
 
 void TQrvStringGrid::GridMouseLeave() {
-  FMouseSelectMode = msNormal;
-  ResetFixedCellHighlight();
+  if (!FNoMouseLeave) ResetFixedCellHighlight();
   FMouseSelectMode = msNormal;
   // Leaving the grid leaves the link under the mouse too: its underline goes and its exit fires.
   HoverLink(-1, -1, -1, -1);

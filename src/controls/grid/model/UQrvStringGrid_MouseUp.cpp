@@ -8,6 +8,10 @@ void TQrvStringGrid::GridMouseUp(TGridMouseButton button, TShiftState shift, int
   // The next move decides afresh what a press selects.
   FMouseSelectMode = msNormal;
   FMouseSelectStart = -1;
+  if (FDropDownDown) {
+    FDropDownDown = false;
+    if (HoverFixedCell.X >= 0 && HoverFixedCell.Y >= 0) RepaintCell(HoverFixedCell.X, HoverFixedCell.Y);
+  }
   // A release without a press of this grid (the press went elsewhere) completes nothing.
   const bool pressed = FButtonDown;
   if (FCtrlDown) {

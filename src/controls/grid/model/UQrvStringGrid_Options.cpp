@@ -87,6 +87,7 @@ void TQrvStringGrid::LoadedOptionObjects() {
     FNavigation->SetAlwaysEdit(true);
     SetOptions(Options() & ~TGridOptions(goAlwaysShowEditor));
   }
+  SearchFooter().SetAutoThemeAdapt(FAutoThemeAdapt);
   UpdateSearchPanel();
 }
 

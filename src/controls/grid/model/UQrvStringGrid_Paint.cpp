@@ -51,15 +51,16 @@ void TQrvStringGrid::DrawFixedBackground(TCanvas& canvas, int32_t c, int32_t rc,
   if (hoverApplies && HoverFixedCell.X == c && HoverFixedCell.Y == r && !IsDesigning()) {
     ++rect.Bottom;
     if (ControlLook.FixedDropDownButton && CanShowFixedDropDown(rc)) {
-      // The button at the right shows the hover colours against the rest, so it reads as the part to press.
+      // The button at the right shows the hover colours against the rest, so it reads as the part to press; held
+      // down (its menu open) the two change places.
       constexpr int32_t button = 16;
       const TRect rest{rect.Left, rect.Top, rect.Right - button, rect.Bottom};
       const TRect part{rect.Right - button, rect.Top, rect.Right, rect.Bottom};
-      const TFixedGradient& d = VyxGradientDown;
-      const TFixedGradient& h = VyxGradientHover;
-      FillMirrorGradient(canvas, rest, d.From, d.To, d.MirrorFrom, d.MirrorTo, true, d.Border, false, true);
-      FillMirrorGradient(canvas, part, h.From, h.To, h.MirrorFrom, h.MirrorTo, true, h.Border, false, true);
-      canvas.Pen().Color = MouseDown ? d.Border : h.Border;
+      const TFixedGradient& a = FDropDownDown ? VyxGradientHover : VyxGradientDown;
+      const TFixedGradient& b = FDropDownDown ? VyxGradientDown : VyxGradientHover;
+      FillMirrorGradient(canvas, rest, a.From, a.To, a.MirrorFrom, a.MirrorTo, true, a.Border, false, true);
+      FillMirrorGradient(canvas, part, b.From, b.To, b.MirrorFrom, b.MirrorTo, true, b.Border, false, true);
+      canvas.Pen().Color = MouseDown ? VyxGradientDown.Border : VyxGradientHover.Border;
       canvas.Pen().Width = 1;
       canvas.MoveTo(rect.Right - button, rect.Top);
       canvas.LineTo(rect.Right - button, rect.Bottom);

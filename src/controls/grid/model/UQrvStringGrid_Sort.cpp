@@ -69,6 +69,8 @@ void TQrvStringGrid::RunClickSort(int32_t c, int32_t x, int32_t y, TShiftState s
   const TRect rect = CellRect(c, rr);
   // A release on a header edge ends a sizing press, not a sort.
   if (rr == 0 && (Options() & goColSizing) && (x - rect.Left < 4 || rect.Right - x < 4)) return;
+  // Nor does a release on a header's drop-down button.
+  if (rect.Right - x <= 16 && ShowsFixedDropDown(c, rr)) return;
   const int32_t real = RealColIndex(c);
   bool doSort = SortSettings.Show && pr == SortSettings.Row && rr == SortSettings.Row && FixedRows() > 0 &&
                 RowCount() > 2 && !IsIgnoredColumn(c) && !(HasCheckBox(real, rr) && IsInCheckBox(real, rr, x, y));

@@ -1,6 +1,7 @@
 #include "UQStyleThemeModule.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOption>
@@ -9,6 +10,7 @@
 #include <map>
 #include <string>
 
+#include "QrvStyleIF.h"
 #include "UCanvas.h"
 #include "ULayeredWindows.h"
 #include "USysColors.h"
@@ -355,8 +357,16 @@ TThemeModuleHandle MakeQStyleThemeModule() {
   return std::make_shared<TQStyleThemeModule>();
 }
 
+int32_t DesktopPaletteStyle() {
+  if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) return -1;
+  const QPalette palette = QGuiApplication::palette();
+  return OfficeCodeOfDesktop(QColorToTColor(palette.color(QPalette::Window)),
+                             QColorToTColor(palette.color(QPalette::Highlight)));
+}
+
 void StartThemeSupport() {
   SetThemeModuleProvider([] { return MakeQStyleThemeModule(); });
+  SetDesktopStyleProvider(DesktopPaletteStyle);
   LoadThemeLibrary();
   ThemeApiLoad();
   SetLayeredWindowFunctions(
@@ -373,5 +383,6 @@ void StopThemeSupport() {
   FreeThemeLibrary();
   ThemeApiFree();
   SetThemeModuleProvider(nullptr);
+  SetDesktopStyleProvider(nullptr);
   SetLayeredWindowFunctions(nullptr, nullptr);
 }

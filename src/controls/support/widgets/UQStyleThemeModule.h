@@ -7,8 +7,12 @@
 // A module with all 45 exports, drawing through QApplication::style().
 TThemeModuleHandle MakeQStyleThemeModule();
 
+// The office code of the desktop's palette (its window and highlight colours), -1 without an application.
+int32_t DesktopPaletteStyle();
+
 // Makes the style module what loading the library gives, binds both bindings and hands the layered-window calls
-// this platform's window opacity. The program calls it once at start, before the first window.
+// this platform's window opacity; the desktop's palette answers the office colour code. The program calls it once
+// at start, before the first window.
 void StartThemeSupport();
 // Releases both bindings and the module; after it every themed painter takes its classic path.
 void StopThemeSupport();

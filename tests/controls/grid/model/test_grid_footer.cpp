@@ -1,7 +1,12 @@
 // The floating footer's settings and the totals it writes into the grid's last row.
 #include <gtest/gtest.h>
 
+#include <QImage>
+
 #include "GridTestHost.h"
+#include "UCanvas.h"
+#include "UColorMath.h"
+#include "USysColors.h"
 
 namespace {
 // One fixed row, the data rows given in column 1, and the footer row last.
@@ -12,6 +17,32 @@ void Fill_Column(TQrvStringGrid& grid, const QStringList& values) {
   for (int32_t i = 0; i < values.size(); ++i) grid.SetCells(1, i + 1, values[i]);
   grid.FloatingFooter().SetVisible(true);
 }
+
+QRgb Rgb(TColor color) {
+  const TColor c = ColorToRGB(color);
+  return qRgb(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+}
+
+// A fixed column and three others of 40 pixels, one fixed row; the footer strip painted 200 x 20.
+struct TFooterStrip {
+  TFooterStrip() {
+    grid.SetColCount(4);
+    grid.SetRowCount(4);
+    grid.SetDefaultColWidth(40);
+    grid.SetDefaultRowHeight(20);
+    grid.SetBounds(0, 0, 200, 100);
+    grid.FloatingFooter().SetVisible(true);
+  }
+  QImage Shot() {
+    QImage image(200, 20, QImage::Format_RGB32);
+    image.fill(qRgb(0xFF, 0x00, 0xFF));
+    TCanvas canvas(&image);
+    grid.PaintFloatingFooter(canvas, TRect{0, 0, 200, 20});
+    canvas.Release();
+    return image;
+  }
+  TQrvStringGrid grid;
+};
 }  // namespace
 
 TEST(GridFooter, EachCalculationWritesItsTotalIntoTheFooterRow) {
@@ -132,4 +163,86 @@ TEST(GridFooter, TemplatesTakeCellsOfTheRow) {
                                                        {"", ""}};
   for (const auto& [templ, expected] : cases)
     EXPECT_EQ(ExpandFooterTemplate(grid, QString::fromLatin1(templ), 2), QString::fromLatin1(expected)) << templ;
+}
+
+TEST(GridFooter, TheFooterRowsLinesFollowTheLook) {
+  // Column 1 spans x 40..79: its left edge at 40, its right edge at 79; the fixed column's right edge at 39.
+  constexpr QRgb white = qRgb(0xFF, 0xFF, 0xFF), grey = qRgb(0x80, 0x80, 0x80), lines = qRgb(0x00, 0xC0, 0x00);
+  struct TCase {
+    const char* name;
+    TGridLook look;
+    bool flat;
+    bool leftLit;     // a white line along the column's left edge
+    QRgb normalEdge;  // the right edge of a normal column; 0: the cell's own frame covers the edges
+  };
+  const TCase cases[] = {{"XP", glXP, false, true, grey},
+                         {"Vyx", glVyx, false, true, grey},
+                         {"Vista", glVista, false, true, lines},
+                         {"flat XP", glXP, true, false, grey},
+                         {"Standard", glStandard, false, false, grey},
+                         {"Soft", glSoft, false, true, 0},
+                         {"Classic", glClassic, false, false, 0}};
+  for (const TCase& k : cases) {
+    SCOPED_TRACE(k.name);
+    TFooterStrip s;
+    s.grid.SetLook(k.look);
+    s.grid.Flat = k.flat;
+    s.grid.SetGridLineColor(0x00C000);
+    s.grid.SetCells(1, 3, QStringLiteral("12.5"));
+    const QImage shot = s.Shot();
+    EXPECT_EQ(shot.pixel(60, 0), lines) << "the top line in the grid-line colour";
+    EXPECT_EQ(shot.pixel(40, 10) == white, k.leftLit);
+    EXPECT_EQ(shot.pixel(80, 10) == white, k.leftLit);
+    if (k.normalEdge == 0) continue;
+    EXPECT_EQ(shot.pixel(39, 10), lines) << "a fixed column's right edge in the grid-line colour";
+    EXPECT_EQ(shot.pixel(79, 10), k.normalEdge);
+    EXPECT_EQ(shot.pixel(119, 10), k.normalEdge);
+  }
+}
+
+TEST(GridFooter, WithoutFixedLinesTheFooterRowDrawsNone) {
+  TFooterStrip s;
+  s.grid.SetGridLineColor(0x00C000);
+  s.grid.SetOptions(s.grid.Options() & ~TGridOptions(goFixedVertLine | goFixedHorzLine));
+  const QImage shot = s.Shot();
+  for (const int x : {39, 40, 60, 79, 80})
+    for (const int y : {0, 10}) {
+      EXPECT_NE(shot.pixel(x, y), qRgb(0x00, 0xC0, 0x00)) << x << "," << y;
+      EXPECT_NE(shot.pixel(x, y), qRgb(0x80, 0x80, 0x80)) << x << "," << y;
+    }
+}
+
+TEST(GridFooter, ColourTonesColourTheFooter) {
+  TFooterStrip s;
+  TColorTones tones;
+  tones.Foreground = {0x3080E0, 0x204060, 0x101010};
+  tones.Background = {0xF8F0E0, 0xC0C0C0, 0x000000};
+  tones.Selected = {0x808000, 0x404000, 0xFFFFFF};
+  s.grid.SetColorTones(tones);
+  EXPECT_EQ(s.grid.FloatingFooter().Color(), 0x3080E0u);
+  // The columns span 160 pixels in the footer's colour; past them the strip shows the grid's colour.
+  const QImage shot = s.Shot();
+  EXPECT_EQ(shot.pixel(100, 10), Rgb(0x3080E0));
+  EXPECT_EQ(shot.pixel(190, 10), Rgb(0xF8F0E0));
+}
+
+TEST(GridFooter, TheColumnPreviewWritesInBlackWhateverTheSelectionsTextColour) {
+  TFooterStrip s;
+  s.grid.SetOptions(s.grid.Options() | goRowSelect);
+  s.grid.SelectionTextColor = 0x0000FF;
+  s.grid.SetRow(1);
+  s.grid.SetCells(2, 1, QStringLiteral("WWWW"));
+  s.grid.FloatingFooter().SetFooterStyle(fsColumnPreview);
+  s.grid.FloatingFooter().SetColumn(2);
+  const QImage shot = s.Shot();
+  int red = 0, dark = 0;
+  for (int y = 0; y < shot.height(); ++y)
+    for (int x = 0; x < shot.width(); ++x) {
+      const QRgb p = shot.pixel(x, y);
+      red += qRed(p) > 160 && qGreen(p) < 80 && qBlue(p) < 80;
+      dark += qGray(p) < 60;
+    }
+  EXPECT_EQ(red, 0);
+  EXPECT_GT(dark, 0) << "the text is there";
+  EXPECT_EQ(s.grid.SelectionTextColor, 0x0000FFu) << "and the grid's colour is given back";
 }
