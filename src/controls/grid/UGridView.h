@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPointer>
+#include <QScrollBar>
 #include <QTimer>
 #include <memory>
 #include <optional>
@@ -105,6 +106,12 @@ class TGridView : public TGuarded<QAbstractScrollArea>, public IGridHost, public
   void HideFocusFrame() override;
   // The glow's window while one has been made; null before.
   TGridFocusWindow* FocusFrameWindow() const;
+  // Controls placed in cells and the live bar of a scroll-bar cell (UGridView_CellControls.cpp).
+  void PlaceCellControls() override;
+  void ShowCellScrollBar(const TRect& bar, int32_t position, int32_t maximum, int32_t page) override;
+  void HideCellScrollBar() override;
+  // The live bar of a scroll-bar cell; null until first shown.
+  QScrollBar* CellScrollBar() const { return FCellBar; }
 
  protected:
   bool Guarded_Event(QEvent* e) override;
@@ -156,6 +163,8 @@ class TGridView : public TGuarded<QAbstractScrollArea>, public IGridHost, public
 
   // The footer strip follows the footer's settings: shown with its height, under the viewport.
   void Sync_Footer();
+  // A step on a cell's live bar, as the grid takes it.
+  void Cell_Bar_Action(int action);
   void Show_Cell_Control(const TQrvStringGrid_CellControlEditor& editor);
   // Leaving the shared control writes its value back.
   void Finish_Cell_Control();
@@ -178,6 +187,9 @@ class TGridView : public TGuarded<QAbstractScrollArea>, public IGridHost, public
   std::optional<std::pair<int, int>> FFrameBeforeBorder;
   QPointer<QLineEdit> FCtrlEdit;
   QPointer<QComboBox> FCtrlCombo;
+  QPointer<QScrollBar> FCellBar;
+  // The controls placed over cells at the last placement.
+  std::vector<QPointer<QWidget>> FPlacedControls;
   QTimer* FDragScrollTimer = nullptr;
   QPixmap FDragImage;
   std::unique_ptr<TGridDropTarget> FDropTarget;

@@ -29,4 +29,10 @@ class IGridHost {
   // without taking the focus, moved or replaced by the next call; hidden until shown again.
   virtual void ShowFocusFrame(const QImage& /*glow*/, const TRect& /*frame*/) {}
   virtual void HideFocusFrame() {}
+  // Controls placed in cells: each is put where the grid's CellControlPlace says.
+  virtual void PlaceCellControls() {}
+  // The live bar of a scroll-bar cell over `bar` (client coordinates) with positions 0..maximum and its page;
+  // hidden until shown again.
+  virtual void ShowCellScrollBar(const TRect& /*bar*/, int32_t /*position*/, int32_t /*maximum*/, int32_t /*page*/) {}
+  virtual void HideCellScrollBar() {}
 };
