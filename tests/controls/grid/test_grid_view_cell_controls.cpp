@@ -14,19 +14,10 @@
 #include "GridMouseFixture.h"
 
 namespace {
-// The grid of the mouse fixture: 6 columns of 40 pixels, 8 rows of 20, one fixed row and column, 200 x 120.
+// The grid of the mouse fixture (6 columns of 40 pixels, 8 rows of 20, one fixed row and column, 200 x 120), made
+// afresh for each case of a table.
 struct TControlGrid {
-  TControlGrid() : View(std::make_unique<TQrvStringGrid>()) {
-    View.setFrameShape(QFrame::NoFrame);
-    View.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    View.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Q().SetColCount(6);
-    Q().SetRowCount(8);
-    Q().SetDefaultColWidth(40);
-    Q().SetDefaultRowHeight(20);
-    View.resize(200, 120);
-    View.show();
-  }
+  TControlGrid() : View(std::make_unique<TQrvStringGrid>()) { Show_Small_Grid(View); }
   TQrvStringGrid& Q() { return *View.AdvancedGrid(); }
   TGridView View;
 };
