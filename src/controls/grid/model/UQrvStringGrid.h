@@ -595,7 +595,6 @@ class TQrvStringGrid : public TBaseGrid,
   // moves the cell's content and answers the position it leaves.
   enum TCellScrollStep { csLineUp, csLineDown, csPageUp, csPageDown, csTrack };
   int32_t CellScrollBarStep(TCellScrollStep step, int32_t trackPos);
-  TPoint CellScrollBarCell() const { return FScrollCell; }
   virtual void ScrollCell(int32_t aCol, int32_t aRow, int32_t position, int32_t minimum, int32_t maximum);
   // Identifies a cell's image for sorting by image: the bitmap or icon object, or the image index; -1 otherwise.
   int64_t GetCellImageKey(int32_t c, int32_t r);
