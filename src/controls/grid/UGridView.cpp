@@ -354,6 +354,7 @@ bool TGridView::HasFocus() const {
 void TGridView::GeometryChanged() {
   Update_Scroll_Bars();
   Place_Editor();
+  if (FAdvanced) FAdvanced->CellControlsUpdate(false);
 }
 
 void TGridView::Place_Editor() {

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPointer>
+#include <QScrollBar>
 #include <QTimer>
 #include <array>
 #include <memory>
@@ -132,6 +133,12 @@ class TGridView : public TGuarded<QAbstractScrollArea>, public IGridHost, public
   TScrollControl* ScrollControl(bool vertical) const { return FScrollControls[vertical ? 0 : 1]; }
   // The column or row a bar's value brings to the left or top (a proportional bar's 0 .. 127 spread over them).
   int32_t ScrollBarCell(bool vertical, int value) const;
+  // Controls placed in cells and the live bar of a scroll-bar cell (UGridView_CellControls.cpp).
+  void PlaceCellControls() override;
+  void ShowCellScrollBar(const TRect& bar, int32_t position, int32_t maximum, int32_t page) override;
+  void HideCellScrollBar() override;
+  // The live bar of a scroll-bar cell; null until first shown.
+  QScrollBar* CellScrollBar() const { return FCellBar; }
 
  protected:
   bool Guarded_Event(QEvent* e) override;
@@ -195,6 +202,8 @@ class TGridView : public TGuarded<QAbstractScrollArea>, public IGridHost, public
 
   // The footer strip follows the footer's settings: shown with its height, under the viewport.
   void Sync_Footer();
+  // A step on a cell's live bar, as the grid takes it.
+  void Cell_Bar_Action(int action);
   void Show_Cell_Control(const TQrvStringGrid_CellControlEditor& editor);
   // Leaving the shared control writes its value back.
   void Finish_Cell_Control();
@@ -217,6 +226,9 @@ class TGridView : public TGuarded<QAbstractScrollArea>, public IGridHost, public
   std::optional<std::pair<int, int>> FFrameBeforeBorder;
   QPointer<QLineEdit> FCtrlEdit;
   QPointer<QComboBox> FCtrlCombo;
+  QPointer<QScrollBar> FCellBar;
+  // The controls placed over cells at the last placement.
+  std::vector<QPointer<QWidget>> FPlacedControls;
   QTimer* FDragScrollTimer = nullptr;
   QPixmap FDragImage;
   QPoint FDragHotSpot;

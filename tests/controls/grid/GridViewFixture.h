@@ -15,20 +15,23 @@ inline QRgb Rgb(TColor color) {
   return qRgb(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
 }
 
+// Gives the view that grid and shows it.
+inline void Show_Small_Grid(TGridView& view) {
+  view.setFrameShape(QFrame::NoFrame);
+  view.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  view.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  TBaseGrid& g = view.Grid();
+  g.SetColCount(6);
+  g.SetRowCount(8);
+  g.SetDefaultColWidth(40);
+  g.SetDefaultRowHeight(20);
+  view.resize(200, 120);
+  view.show();
+}
+
 class TGridViewTest : public ::testing::Test {
  protected:
-  explicit TGridViewTest(std::unique_ptr<TBaseGrid> grid = nullptr) : View(std::move(grid)) {
-    View.setFrameShape(QFrame::NoFrame);
-    View.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    View.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    TBaseGrid& g = View.Grid();
-    g.SetColCount(6);
-    g.SetRowCount(8);
-    g.SetDefaultColWidth(40);
-    g.SetDefaultRowHeight(20);
-    View.resize(200, 120);
-    View.show();
-  }
+  explicit TGridViewTest(std::unique_ptr<TBaseGrid> grid = nullptr) : View(std::move(grid)) { Show_Small_Grid(View); }
 
   QImage Shot() { return View.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32); }
   QRgb Pixel(int x, int y) { return Shot().pixel(x, y); }

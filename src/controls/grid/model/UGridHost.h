@@ -46,4 +46,10 @@ class IGridHost {
   virtual void PopupMenu(TPopupMenu* /*menu*/, int32_t /*tag*/, const TPoint& /*at*/) {}
   // Theme changes of the desktop are reported to the grid (on) or no longer (off).
   virtual void WatchThemeChanges(bool /*on*/) {}
+  // Controls placed in cells: each is put where the grid's CellControlPlace says.
+  virtual void PlaceCellControls() {}
+  // The live bar of a scroll-bar cell over `bar` (client coordinates) with positions 0..maximum and its page;
+  // hidden until shown again.
+  virtual void ShowCellScrollBar(const TRect& /*bar*/, int32_t /*position*/, int32_t /*maximum*/, int32_t /*page*/) {}
+  virtual void HideCellScrollBar() {}
 };

@@ -2,6 +2,7 @@
 // The grid's bookkeeping lists: integer lists with change notification, the sort-column list with its text form,
 // the controls placed in cells, a picture that lives in a file, a string list read and written line by line, and
 // the base of the cell checkers.
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -75,13 +76,20 @@ class TSortIndexList : public TIntList {
   void LoadFromString(const QString& s);
 };
 
-// A control placed in the cell (X, Y); the list never owns the control.
+// A control placed in the cell (X, Y); the list never owns the control, and forgets one its owner deleted.
 class TControlItem {
  public:
   TControlItem(int32_t AX, int32_t AY, QObject* AObject) : X(AX), Y(AY), Control(AObject) {}
   int32_t X;
   int32_t Y;
-  QObject* Control;
+  QPointer<QObject> Control;
+};
+
+// What the window does with a control placed in a cell: leaves it (fixed cells), hides it, or shows it over Bounds
+// (client coordinates).
+struct TCellControlPlace {
+  enum TAction { Leave, Hide, Show } Action = Leave;
+  TRect Bounds;
 };
 
 // Window handles are compared as integers; 0 is no window.

@@ -581,6 +581,11 @@ class TQrvStringGrid : public TBaseGrid,
   int32_t GetScrollPosition(int32_t c, int32_t r);
   void SetScrollProp(int32_t c, int32_t r, TScrollProp prop);
   TScrollProp GetScrollProp(int32_t c, int32_t r);
+  // The live bar the window shows over the scroll-bar cell under the mouse (_CellScrollBar.cpp): a step on it
+  // moves the cell's content and answers the position it leaves.
+  enum TCellScrollStep { csLineUp, csLineDown, csPageUp, csPageDown, csTrack };
+  int32_t CellScrollBarStep(TCellScrollStep step, int32_t trackPos);
+  virtual void ScrollCell(int32_t aCol, int32_t aRow, int32_t position, int32_t minimum, int32_t maximum);
   // Identifies a cell's image for sorting by image: the bitmap or icon object, or the image index; -1 otherwise.
   int64_t GetCellImageKey(int32_t c, int32_t r);
   // The cell's row (below a merged block: the block's last row) is the sort row; the sort or index mark at (x, y).
@@ -929,6 +934,9 @@ class TQrvStringGrid : public TBaseGrid,
   // the control belongs to the window.
   QObject* GetCellControls(int32_t c, int32_t r) const;
   void SetCellControls(int32_t c, int32_t r, QObject* control);
+  // Asks the window to place the controls again (after rebuilding the list from the cells' properties).
+  void CellControlsUpdate(bool rebuildList);
+  TCellControlPlace CellControlPlace(const TControlItem& item) const;
 
   // The one selection listener, told of each newly selected row with the current column.
   void RegisterSelListener(std::shared_ptr<ITQrvStringGridSelect> listener) { FISelect = std::move(listener); }
@@ -1248,6 +1256,12 @@ class TQrvStringGrid : public TBaseGrid,
   void DrawTreeLines(TCanvas& canvas, int32_t r, const TRect& rect);
   // A cell's own vertical scroll bar (position, page and range as the cell keeps them).
   static void DrawCellScrollBar(TCanvas& canvas, const TRect& bar, int32_t position, int32_t page, int32_t range);
+  static constexpr int32_t CellScrollBarWidth = 16;
+  bool CellScrolls(int32_t c, int32_t r);
+  TRect CellScrollBarRect(int32_t c, int32_t r) const;
+  void HoverCellScrollBar(int32_t c, int32_t r);
+  void PlaceCellScrollBar();
+  void DropCellScrollBar();
   void DrawNodeButton(TCanvas& canvas, int32_t r, const TRect& rect, bool selected);
   // Mouse: press, move, release and double click; column and row sizing and moving; click sort; the start of a
   // drag (_Mouse.cpp, _MouseUp.cpp, _MouseMove.cpp, _Sizing.cpp, _Sort.cpp). The widget hands its mouse events

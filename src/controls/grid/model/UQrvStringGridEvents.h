@@ -64,7 +64,9 @@ struct TQrvStringGridEvents {
 
   // A colour or an image picked in a picker drop-down of the current cell.
   std::function<void(TQrvStringGrid*, int32_t, int32_t, TColor, const QString&)> OnColorSelect;  // ACol, ARow
-  std::function<void(TQrvStringGrid*, int32_t, int32_t, int32_t)> OnImageSelect;                 // ACol, ARow, Index
+  // ACol, ARow, ScrollPosition, ScrollMin, ScrollMax: a cell's own scroll bar moved its content.
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, int32_t, int32_t, int32_t)> OnScrollCell;
+  std::function<void(TQrvStringGrid*, int32_t, int32_t, int32_t)> OnImageSelect;  // ACol, ARow, Index
 
   // OnUpdateColumnSize(Sender, ACol, var Size): the last word on a width sizing to content chose.
   std::function<void(TQrvStringGrid*, int32_t, int32_t&)> OnUpdateColumnSize;

@@ -138,6 +138,8 @@ struct TQrvStringGridState {
 
   // The scroll position of the cell being painted; its content moves up by it.
   int32_t FCellScrollPos = 0;
+  // The scroll-bar cell (real column, row) the window's live bar stands over; -1 for none.
+  TPoint FScrollCell{-1, -1};
 
   bool FGridBlink = false;
   int32_t FTicks = 0;

@@ -327,6 +327,7 @@ void TQrvStringGrid::SwapColumns(int32_t aCol1, int32_t aCol2) {
   else if (SortSettings.Column == aCol2)
     SortSettings.Column = aCol1;
   SwapControlPositions(&TControlItem::X, aCol1, aCol2);
+  CellControlsUpdate(false);
   Invalidate();
 }
 
@@ -337,6 +338,7 @@ void TQrvStringGrid::SwapRows(int32_t aRow1, int32_t aRow2) {
   SetRowHeights(aRow1, RowHeights(aRow2));
   SetRowHeights(aRow2, height1);
   SwapControlPositions(&TControlItem::Y, RealRowIndex(aRow1), RealRowIndex(aRow2));
+  CellControlsUpdate(false);
   Invalidate();
 }
 

@@ -1,6 +1,7 @@
 // Controls written as CONTROL tags into a markup cell: switched by a press, or edited in the widget's shared edit
 // or combo placed over them, with the value written back into the tag.
 #include <QImage>
+#include <algorithm>
 
 #include "UCanvas.h"
 #include "UMarkupControls.h"
@@ -13,6 +14,11 @@ void TQrvStringGrid::HitCellMarkup(int32_t c, int32_t r, int32_t x, int32_t y, T
   cell.Left += XYOffset.X + 1;
   cell.Top += XYOffset.Y + 1;
   if (HasCheckBox(c, r)) cell.Left += ControlLook.CheckSize;
+  // The content of a cell with its own scroll bar is laid out beside the bar and moved up by its position.
+  if (CellScrolls(c, r)) {
+    cell.Right -= CellScrollBarWidth;
+    cell.Top -= std::max(0, GetScrollPosition(c, r));
+  }
   // The renderer measures on a canvas of its own; nothing is drawn.
   QImage scratch(1, 1, QImage::Format_RGB32);
   TCanvas canvas(&scratch);

@@ -500,6 +500,7 @@ void TQrvStringGrid::SetScrollPosition(int32_t c, int32_t r, int32_t pos) {
   if (TCellGraphic* g = BaseCellGraphic(c, r); g && g->CellType() == ctScrollbar) {
     g->SetCellIndex(pos);
     RepaintCell(DisplColIndex(c), r);
+    if (FScrollCell.X == c && FScrollCell.Y == r) PlaceCellScrollBar();
   }
 }
 
@@ -513,6 +514,7 @@ void TQrvStringGrid::SetScrollProp(int32_t c, int32_t r, TScrollProp prop) {
     g->SetCellAngle(prop.PageSize);
     g->SetCellErrFrom(prop.Range);
     RepaintCell(DisplColIndex(c), r);
+    if (FScrollCell.X == c && FScrollCell.Y == r) PlaceCellScrollBar();
   }
 }
 

@@ -44,6 +44,7 @@ void TQrvStringGrid::HideColumns(int32_t fromCol, int32_t toCol) {
     SetColCount(ColCount() - 1);
   }
   Invalidate();
+  CellControlsUpdate(false);
 }
 
 void TQrvStringGrid::UnHideColumns(int32_t fromCol, int32_t toCol) {
@@ -61,6 +62,7 @@ void TQrvStringGrid::UnHideColumns(int32_t fromCol, int32_t toCol) {
   }
   NotifyGeometry();
   Invalidate();
+  CellControlsUpdate(false);
 }
 
 void TQrvStringGrid::UnHideColumnsAll() {
@@ -159,6 +161,7 @@ void TQrvStringGrid::HideRows(int32_t fromRow, int32_t toRow) {
     ++parkedNow;
   }
   if (parkedNow > 0) DeleteRowBlock(d, parkedNow);
+  CellControlsUpdate(false);
 }
 
 void TQrvStringGrid::HideRowsEx(int32_t fromRow, int32_t toRow) {
@@ -168,6 +171,7 @@ void TQrvStringGrid::HideRowsEx(int32_t fromRow, int32_t toRow) {
   if (count <= 0) return;
   for (int32_t k = 0; k < count; ++k) FGridItems.push_back(ParkRow(d + k, fromRow + k));
   RemoveRowsExImpl(d, count, false);
+  CellControlsUpdate(false);
 }
 
 void TQrvStringGrid::HideRowList(const std::vector<int32_t>& rowList) {
@@ -200,6 +204,7 @@ void TQrvStringGrid::HideRowList(const std::vector<int32_t>& rowList) {
   heights = std::move(kept);
   SetRowCount(RowCount() - static_cast<int32_t>(rows.size()));
   CellsChanged(TRect{0, 0, ColCount() - 1, RowCount() - 1});
+  CellControlsUpdate(false);
 }
 
 void TQrvStringGrid::UnHideRow(int32_t rowIndex) {
@@ -211,6 +216,7 @@ void TQrvStringGrid::UnHideRow(int32_t rowIndex) {
   FGridItems.erase(it);
   InsertRowBlock(d, 1);
   RestoreRow(*item, d);
+  CellControlsUpdate(false);
 }
 
 void TQrvStringGrid::UnHideRows(int32_t fromRow, int32_t toRow) {
@@ -250,4 +256,5 @@ void TQrvStringGrid::UnHideRowList() {
   FGridItems.erase(std::remove_if(FGridItems.begin(), FGridItems.end(),
                                   [&](const auto& item) { return item->Level() + 1 == FFilterLevel; }),
                    FGridItems.end());
+  CellControlsUpdate(false);
 }

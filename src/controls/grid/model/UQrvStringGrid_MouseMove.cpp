@@ -17,6 +17,7 @@ void TQrvStringGrid::GridMouseMove(TShiftState shift, int32_t x, int32_t y) {
     if (base.X != FLastHintPos.X || base.Y != FLastHintPos.Y) FLastHintPos = {-1, -1};
   }
   HoverFixed(c, r);
+  HoverCellScrollBar(c, r);
   HoverLink(c, r, x, y);
   if (FLastBalloonPos.X >= 0) {
     const TPoint base = c >= 0 && r >= 0 ? BaseCell(RealColIndex(c), r) : TPoint{-1, -1};

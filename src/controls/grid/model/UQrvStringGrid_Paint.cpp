@@ -167,11 +167,10 @@ void TQrvStringGrid::DrawGridCell(TCanvas& canvas, int32_t c, int32_t r, const T
   if (HasScrollBar(rc, r)) {
     const TScrollProp prop = GetScrollProp(rc, r);
     if (prop.PageSize < prop.Range) {
-      constexpr int32_t BarWidth = 16;
       FCellScrollPos = std::max(0, GetScrollPosition(rc, r));
-      DrawCellScrollBar(canvas, TRect{rect.Right - BarWidth, rect.Top, rect.Right, rect.Bottom}, FCellScrollPos,
-                        prop.PageSize, prop.Range);
-      rect.Right -= BarWidth;
+      DrawCellScrollBar(canvas, TRect{rect.Right - CellScrollBarWidth, rect.Top, rect.Right, rect.Bottom},
+                        FCellScrollPos, prop.PageSize, prop.Range);
+      rect.Right -= CellScrollBarWidth;
     }
   }
 

@@ -61,12 +61,14 @@ void TQrvStringGrid::RemoveRowBlock(int32_t aRow, int32_t count) {
   DropControlRows(RealRowIndex(aRow), RealRowIndex(aRow + count - 1));
   ShiftControlRows(RealRowIndex(aRow + count - 1) + 1, -count);
   DeleteRowBlock(aRow, count);
+  CellControlsUpdate(false);
 }
 
 void TQrvStringGrid::InsertRows(int32_t rowIndex, int32_t rCount, bool updateCellControls) {
   const int32_t oldCount = RowCount();
   InsertRowBlock(rowIndex, rCount);
   if (updateCellControls && RowCount() != oldCount) ShiftControlRows(RealRowIndex(rowIndex), rCount);
+  CellControlsUpdate(false);
 }
 
 void TQrvStringGrid::AddRow() {
@@ -100,6 +102,7 @@ void TQrvStringGrid::RemoveRows(int32_t rowIndex, int32_t rCount) {
   CellsChanged(TRect{0, rowIndex, ColCount() - 1, rowIndex + rCount});
   const int32_t lastTop = RowCount() + FixedRows() - VisibleRowCount() - 2;
   if (TopRow() >= lastTop && RowCount() - VisibleRowCount() - 1 > 0) TStringGrid::SetTopRow(lastTop);
+  CellControlsUpdate(false);
 }
 
 void TQrvStringGrid::RemoveRowsEx(int32_t rowIndex, int32_t rCount) {
