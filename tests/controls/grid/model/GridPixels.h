@@ -21,6 +21,17 @@ QImage PaintedShot(TGrid& grid, int32_t width, int32_t height) {
   return image;
 }
 
+// The small grid most painting tests draw: five columns of 40 pixels and five rows of 20 (one fixed row and column
+// by default) in a 200 x 100 client area.
+template <typename TGrid>
+void SetUpSmallGrid(TGrid& grid) {
+  grid.SetColCount(5);
+  grid.SetRowCount(5);
+  grid.SetDefaultColWidth(40);
+  grid.SetDefaultRowHeight(20);
+  grid.SetBounds(0, 0, 200, 100);
+}
+
 inline int CountPixels(const QImage& image, const TRect& rect, const std::function<bool(QRgb)>& test) {
   int n = 0;
   for (int y = rect.Top; y < rect.Bottom; ++y)

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <vector>
 
+#include "GridPixels.h"
 #include "GridTestHost.h"
 #include "UCanvas.h"
 
@@ -32,11 +33,7 @@ class TMenuHost : public TRecordingHost {
 // drop-down button, and takes plain green when hot and plain red when held.
 struct TDropDownGrid {
   TDropDownGrid() {
-    grid.SetColCount(5);
-    grid.SetRowCount(5);
-    grid.SetDefaultColWidth(40);
-    grid.SetDefaultRowHeight(20);
-    grid.SetBounds(0, 0, 200, 100);
+    SetUpSmallGrid(grid);
     grid.SetHost(&host);
     grid.HoverFixedCells = hfAll;
     grid.ControlLook.SetFixedDropDownButton(true);
@@ -51,13 +48,7 @@ struct TDropDownGrid {
     grid.GridMouseDown(TQrvStringGrid::gmbLeft, ssLeft, x, y);
   }
   void Release(int32_t x, int32_t y) { grid.GridMouseUp(TQrvStringGrid::gmbLeft, TShiftState(), x, y); }
-  QImage Shot() {
-    QImage image(200, 100, QImage::Format_RGB32);
-    TCanvas canvas(&image);
-    grid.Paint(canvas, TRect{0, 0, 200, 100});
-    canvas.Release();
-    return image;
-  }
+  QImage Shot() { return PaintedShot(grid, 200, 100); }
   // The colours of the header cell's main part and of its button.
   std::pair<QRgb, QRgb> HeaderColours(int32_t c) {
     const TRect rect = grid.CellRect(c, 0);

@@ -29,11 +29,7 @@ class TFocusHost : public TRecordingHost {
 template <typename TGrid = TQrvStringGrid>
 struct TPaintedGrid {
   TPaintedGrid() {
-    grid.SetColCount(5);
-    grid.SetRowCount(5);
-    grid.SetDefaultColWidth(40);
-    grid.SetDefaultRowHeight(20);
-    grid.SetBounds(0, 0, 200, 100);
+    SetUpSmallGrid(grid);
     grid.SetHost(&host);
   }
   ~TPaintedGrid() { grid.SetHost(nullptr); }
