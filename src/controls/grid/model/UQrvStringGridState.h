@@ -185,6 +185,8 @@ struct TQrvStringGridState {
   TPoint FMoveOfs{0, 0};
   TPoint FMovePos{0, 0};
   bool FMoveRefused = false;
+  // An enhanced move announced OnStartBlockFocus and owes OnEndBlockFocus when it ends.
+  bool FMoveBlocksFocus = false;
   int32_t FSortTime = 0;
   TPoint FLastHintPos{-1, -1};
   // The markup link under the mouse and the cell (display column, row) holding it.

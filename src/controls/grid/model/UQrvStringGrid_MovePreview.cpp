@@ -10,6 +10,11 @@ constexpr int32_t ScrollZone = 10;  // this close to the fixed columns (rows) a 
 void TQrvStringGrid::MoveTo(int32_t x, int32_t y) {
   FMovePos = {x, y};
   if (EnhRowColMove && RowCount() > 1) {
+    // The floating header and arrows must not take the focus from the form while the move runs.
+    if (!FMoveBlocksFocus) {
+      FMoveBlocksFocus = true;
+      StartBlockFocus();
+    }
     // Near the fixed part the view scrolls back, beyond the far edge it scrolls on, one column (row) per move.
     const int32_t pos = FMoveCol ? x : y;
     const int32_t fixed = FMoveCol ? FixedColsWidth() : FixedRowsHeight();

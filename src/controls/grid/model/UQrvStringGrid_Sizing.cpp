@@ -172,6 +172,10 @@ void TQrvStringGrid::StartMoving(int32_t x, int32_t y) {
 
 void TQrvStringGrid::EndMoving(int32_t x, int32_t y) {
   FInteraction = TGridInteraction::None;
+  if (FMoveBlocksFocus) {
+    FMoveBlocksFocus = false;
+    EndBlockFocus();
+  }
   int32_t c = -1, r = -1;
   MouseToCell(x, y, c, r);
   const int32_t from = FMoveCell;

@@ -249,6 +249,26 @@ TEST_F(MovePreview, ATargetRefusedByOnColumnMovingShowsNoDropAndTheReleaseThereM
   EXPECT_EQ(grid.Cells(4, 0), QStringLiteral("h1"));
 }
 
+TEST_F(MovePreview, AnEnhancedMoveBlocksTheFocusOnceFromItsFirstStepToItsRelease) {
+  std::vector<QString> events;
+  grid.OnStartBlockFocus = [&](TQrvStringGrid*) { events.push_back("start"); };
+  grid.OnEndBlockFocus = [&](TQrvStringGrid*) { events.push_back("end"); };
+  Press(Mid(1, 0));
+  EXPECT_TRUE(events.empty()) << "a press alone moves nothing";
+  Drag(Mid(2, 0));
+  Drag(Mid(3, 0));
+  EXPECT_EQ(events, (std::vector<QString>{"start"}));
+  Release(Mid(3, 0));
+  EXPECT_EQ(events, (std::vector<QString>{"start", "end"}));
+  // A plain move shows no floating window and leaves the focus alone.
+  grid.EnhRowColMove = false;
+  events.clear();
+  Press(Mid(1, 0));
+  Drag(Mid(3, 0));
+  Release(Mid(3, 0));
+  EXPECT_TRUE(events.empty());
+}
+
 TEST_F(MovePreview, AMoveScrollsByOneNearTheFixedColumnsAndBeyondTheRightEdge) {
   grid.SetColCount(12);
   for (int32_t c = 0; c < 12; ++c) grid.SetColWidths(c, 40);
