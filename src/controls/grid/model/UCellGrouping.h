@@ -4,6 +4,8 @@
 
 struct TCellGrouping {
   bool AutoCheckGroup = false;
+  // A click on an expanded node row selects (or, with disjunct rows, flags) the node's rows.
+  bool AutoSelectGroup = false;
   // A node's column-1 text shows its group count: " (n)", or n through GroupCountFormat when that is set.
   bool ShowGroupCount = false;
   QString GroupCountFormat;

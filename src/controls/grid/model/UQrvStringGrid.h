@@ -1350,6 +1350,7 @@ class TQrvStringGrid : public TBaseGrid,
   // False when the press ended here (Shift extends a row selection).
   bool PressDisjunct(int32_t c, int32_t r, TShiftState shift);
   void ReleaseDisjunct(int32_t c, int32_t r, TShiftState shift);
+  void ReleaseSelectsGroup(int32_t c, int32_t r);
   bool PressOpensFixedEditor(int32_t c, int32_t r, int32_t x, TGridFixedCellEdit how);
   // The drop-down button of a hovered fixed cell and a press on it (_FixedDropDown.cpp).
   bool ShowsFixedDropDown(int32_t c, int32_t r);

@@ -201,6 +201,8 @@ struct TQrvStringGridSettings {
     TSortDirection Direction = sdAscending;
     TSortDirection InitSortDirection = sdAscending;
     bool UndoSort = false;
+    // A header-click sort splits the merged cells first and merges the listed merged columns again after.
+    bool AutoColumnMerge = false;
     // A sort exchanges only the cells of the sort column.
     bool SingleColumn = false;
     // The indicator and the header fill also in a fixed sort column.

@@ -157,6 +157,10 @@ struct TQrvStringGridState {
   int32_t FClickY = 0;
   int32_t FPressCol = -1;
   int32_t FPressRow = -1;
+  // Where the view stood at the press: a press on a partly shown row may put the top row back, and KeepHorizScroll
+  // puts the left column back while the button is down.
+  int32_t FOldTopRow = 0;
+  int32_t FOldKeepLeftCol = 0;
   TGridRect FPressSelection{};
   bool FSizingCol = true;
   int32_t FSizingIndex = -1;

@@ -41,6 +41,8 @@ void TQrvStringGrid::GridMouseDown(TGridMouseButton button, TShiftState shift, i
   FPressCol = c;
   FPressRow = r;
   ResetPress();
+  FOldTopRow = TopRow();
+  FOldKeepLeftCol = LeftCol();
   IncrSearchText.clear();
   FInteraction = TGridInteraction::None;
   if (PressOnResizeCorner(x, y)) return;
@@ -82,12 +84,17 @@ void TQrvStringGrid::GridMouseDown(TGridMouseButton button, TShiftState shift, i
   if (PressOnCellControl(c, r, x, y)) return;
   const bool fixedRow = r < FixedRows();
   const bool fixedCol = c < FixedCols();
+  // In row-select mode KeepHorizScroll keeps the columns where they were, whatever cell the press makes current.
+  const auto keepLeft = [this] {
+    if ((Options() & goRowSelect) && Navigation().KeepHorizScroll()) SetLeftCol(FOldKeepLeftCol);
+  };
   // A press that selects rows or columns by their fixed cells drags that selection, never the row or column.
   bool selected = false;
   if (fixedRow || fixedCol) {
     HideInplaceEditor();
     if (PressOnFixedDropDown(c, r, x)) return;
     selected = PressSelectsByFixedCell(c, r, shift);
+    keepLeft();
     if (PressOpensFixedEditor(c, r, x, fceLeftClick)) return;
   }
   // A press on a selected cell may become a drag once the mouse moves; a header selecting columns is no handle.
@@ -124,8 +131,19 @@ void TQrvStringGrid::GridMouseDown(TGridMouseButton button, TShiftState shift, i
     } else {
       const bool extend = (shift & ssShift) && (Options() & goRangeSelect);
       HideInplaceEditor();
+      // Only the row below the last whole row and the column right of the last whole column can be pressed while
+      // partly shown: the cells scroll by whole rows and columns.
+      const bool partialEdge = r == TopRow() + VisibleRowCount() || c == LeftCol() + VisibleColCount();
       MoveCurrent(c, r, !extend, true);
-      if (Options() & goRangeSelect) FInteraction = TGridInteraction::Selecting;
+      keepLeft();
+      // A drag from a partly shown edge cell would scroll on at once; NoAutoRangeScroll makes that press a click.
+      if ((Options() & goRangeSelect) && !(partialEdge && MouseActions().NoAutoRangeScroll()))
+        FInteraction = TGridInteraction::Selecting;
+      if (partialEdge && TopRow() != FOldTopRow && MouseActions().NoScrollOnPartialRow()) {
+        // The row becomes current where it is shown; the press ends here as if released, so no drag follows.
+        SetTopRow(FOldTopRow);
+        GridMouseUp(gmbLeft, shift, x, y);
+      }
     }
   }
   ClickCell(c, r);

@@ -1,5 +1,7 @@
 // The mouse moving over the grid with or without the button down: range selection, sizing, moving and the start
 // of a drag out of the grid; and the mouse leaving it.
+#include <QScopeGuard>
+
 #include "UMarkupText.h"
 #include "UQrvStringGrid.h"
 #include "URenderMarkup.h"
@@ -25,6 +27,11 @@ void TQrvStringGrid::GridMouseMove(TShiftState shift, int32_t x, int32_t y) {
       FLastBalloonPos = {-1, -1};
   }
   const bool buttonDown = FButtonDown && (shift & ssLeft);
+  // KeepHorizScroll: while the button is down the columns stay where the press found them, unless one is moved.
+  const auto keepLeft = qScopeGuard([&] {
+    if (buttonDown && Navigation().KeepHorizScroll() && !(FInteraction == TGridInteraction::Moving && FMoveCol))
+      SetLeftCol(FOldKeepLeftCol);
+  });
   if (buttonDown) DragMouseSelection(x, y);
   DecideMouseSelectMode(x, y);
   if (!buttonDown) {

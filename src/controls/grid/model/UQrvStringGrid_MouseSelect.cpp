@@ -82,3 +82,16 @@ void TQrvStringGrid::ReleaseDisjunct(int32_t c, int32_t r, TShiftState shift) {
         if (!(col == base.X && row == base.Y)) SetSelectedCells(col, row, true);
   Invalidate();
 }
+
+void TQrvStringGrid::ReleaseSelectsGroup(int32_t c, int32_t r) {
+  // The node column's glyph expands and contracts; a release beside it on an expanded node takes the group.
+  if (!Grouping.AutoSelectGroup || c <= 0 || r < FixedRows() || !IsNode(r) || GetNodeState(r)) return;
+  const int32_t last = std::min(r + GetNodeSpan(r) - 1, LastNormalRow());
+  if (MouseActions().DisjunctRowSelect()) {
+    const bool persistent = MouseActions().RowSelectPersistent();
+    for (int32_t row = r + 1; row <= last; ++row) SetRowSelect(persistent ? RealRowIndex(row) : row, true);
+    Invalidate();
+    return;
+  }
+  SetSelection(TGridRect{FixedCols(), r, ColCount() - 1, std::max(r, last)});
+}

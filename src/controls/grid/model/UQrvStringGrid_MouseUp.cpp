@@ -47,6 +47,7 @@ void TQrvStringGrid::GridMouseUp(TGridMouseButton button, TShiftState shift, int
     if (c >= FixedCols() && r >= FixedRows()) MoveCurrent(c, r, true, true);
   }
   ReleaseDisjunct(c, r, shift);
+  ReleaseSelectsGroup(c, r);
   const TGridRect now = Selection();
   if (!(now == FPressSelection)) SelectionChanged(now.Left, now.Top, now.Right, now.Bottom);
   if (FMouseResize) {

@@ -81,6 +81,9 @@ void TQrvStringGrid::RunClickSort(int32_t c, int32_t x, int32_t y, TShiftState s
   }
   HideInplaceEditor();
   if (SortRowXRef().Count() != RowCount()) InitSortXRef();
+  // Merged cells cannot travel with the rows: they are split for the sort and the merged columns merged again.
+  const bool remerge = SortSettings.AutoColumnMerge;
+  if (remerge) SplitAllColumnCells();
   QElapsedTimer timer;
   timer.start();
   if (SortSettings.IndexShow) {
@@ -114,6 +117,7 @@ void TQrvStringGrid::RunClickSort(int32_t c, int32_t x, int32_t y, TShiftState s
     if (sortNow) HasNodes() ? QSortGroup() : QSort();
   }
   FSortTime = static_cast<int32_t>(timer.elapsed());
+  if (remerge) MergeAllColumnCells();
   ClickSort(SortSettings.Column);
 }
 
