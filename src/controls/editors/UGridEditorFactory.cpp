@@ -163,6 +163,9 @@ bool TGridEditorFactory::ShowSpecialEditor(TEditorType kind, const TEditorPlace&
       SpinEdit()->Load(kind, FGrid.GetEditText(place.Col, place.Row));
       Present(FSpin.get(), place, 0);
       FEditCtrl = FSpin.get();
+      // Opened by a press on the spin pair drawn in the cell: that press is the pair's first click.
+      if (FGrid.SpinPress() > 0) FSpin->UpClick(nullptr);
+      if (FGrid.SpinPress() < 0) FSpin->DownClick(nullptr);
       return true;
     case edEditBtn:
     case edNumericEditBtn:

@@ -1329,6 +1329,8 @@ class TQrvStringGrid : public TBaseGrid,
   // fixed-cell editor and the filter list of the filter row (_FixedCellEditor.cpp).
   // The cell whose button is held down; (-1, -1) none.
   TPoint PushedCellButton() const { return FPushedCellButton; }
+  // During a press on a cell's drawn spin pair: 1 on its upper half, -1 on its lower half; else 0.
+  int32_t SpinPress() const { return FSpinUpClick ? 1 : (FSpinDnClick ? -1 : 0); }
   bool IsHoverFixedCell(int32_t c, int32_t r) const;
   // Picks the item of the radio group in (display c, r) under the offset (dx, dy) from the cell's top-left.
   void RadioGroupClick(int32_t c, int32_t r, int32_t dx, int32_t dy);

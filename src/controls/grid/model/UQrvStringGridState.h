@@ -230,6 +230,9 @@ struct TQrvStringGridState {
   bool FDragTimerRunning = false;
   // Presses on a cell's own parts.
   TPoint FPushedCellButton{-1, -1};
+  // The press fell on the upper or lower half of a spin pair drawn in its cell; set for that press only.
+  bool FSpinUpClick = false;
+  bool FSpinDnClick = false;
   bool FDeselectState = false;
   int32_t FFilterCol = -1;
   // The header's drop-down button is held (its menu is open); the hot header cell stays when the mouse leaves.

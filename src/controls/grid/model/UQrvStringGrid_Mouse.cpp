@@ -8,6 +8,7 @@
 namespace {
 constexpr int32_t DblClickZone = 3;  // a double click this close to a header edge sizes the column to its contents
 constexpr int32_t RatingStep = 9;    // the pixels of half a star of a rating cell
+constexpr int32_t SpinZone = 18;     // the width, from a cell's right edge, that a drawn spin pair answers in
 }  // namespace
 
 void TQrvStringGrid::ResetPress() {
@@ -32,6 +33,12 @@ void TQrvStringGrid::GridMouseDown(TGridMouseButton button, TShiftState shift, i
   FButtonDown = true;
   MouseDown = true;
   FDoOnClick = true;
+  // An editor opened by this press steps once when the press hit a drawn spin pair; no later opening does.
+  FSpinUpClick = FSpinDnClick = false;
+  struct SpinPressEnd {
+    TQrvStringGrid* Grid;
+    ~SpinPressEnd() { Grid->FSpinUpClick = Grid->FSpinDnClick = false; }
+  } spinPressEnd{this};
   FColMoveFlg = false;
   FColSizeFlg = false;
   // The release compares the selection with this one, whatever the press does to it.
@@ -64,6 +71,11 @@ void TQrvStringGrid::GridMouseDown(TGridMouseButton button, TShiftState shift, i
   const TPoint base = BaseCell(c, r);
   c = base.X;
   r = base.Y;
+  const TRect cellRect = CellRect(c, r);
+  if (ControlLook.SpinButtonsAlwaysVisible && HasSpinEdit(RealColIndex(c), r) && x >= cellRect.Right - SpinZone) {
+    FSpinDnClick = y > (cellRect.Top + cellRect.Bottom) / 2;
+    FSpinUpClick = !FSpinDnClick;
+  }
   // An editable rating cell takes the value under the press: half a star per 9 pixels from its left edge.
   const auto pressOnRating = [&] {
     const int32_t rc = RealColIndex(c);
