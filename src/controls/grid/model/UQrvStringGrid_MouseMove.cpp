@@ -25,6 +25,9 @@ void TQrvStringGrid::GridMouseMove(TShiftState shift, int32_t x, int32_t y) {
       FLastBalloonPos = {-1, -1};
   }
   const bool buttonDown = FButtonDown && (shift & ssLeft);
+  // A drag from a cell with no editor open selects a range: range-select editing waits for the next press.
+  if (buttonDown && MouseActions().RangeSelectAndEdit() && (Options() & goEditing) && !EditMode())
+    SetOptions(Options() & ~TGridOptions(goEditing));
   if (buttonDown) DragMouseSelection(x, y);
   DecideMouseSelectMode(x, y);
   if (!buttonDown) {
