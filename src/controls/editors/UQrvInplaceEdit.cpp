@@ -601,6 +601,16 @@ void TQrvInplaceEdit::FocusIn() {
   } else {
     end();
   }
+  // Opened by a press with caret positioning: the caret goes to the character under the press, nothing selected.
+  if (const TPoint press = FGrid.TakeCaretPress(); press.X >= 0 && parentWidget()) {
+    const QPoint global = parentWidget()->mapToGlobal(QPoint(press.X, press.Y));
+    if (FMultiLine) {
+      FMemo->setTextCursor(FMemo->cursorForPosition(FMemo->viewport()->mapFromGlobal(global)));
+    } else {
+      FLine->deselect();
+      FLine->setCursorPosition(FLine->cursorPositionAt(FLine->mapFromGlobal(global)));
+    }
+  }
   FMemo->ensureCursorVisible();
 }
 

@@ -12,6 +12,7 @@
 #include <memory>
 #include <optional>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "UBalloonSettings.h"
@@ -738,6 +739,7 @@ class TQrvStringGrid : public TBaseGrid,
 
   // Moving the current cell and the editing switch
   bool EditMode() const { return FEditMode; }
+  TPoint TakeCaretPress() { return std::exchange(FCaretPress, TPoint{-1, -1}); }
   // The widget reports its in-place editor opening and closing.
   void SetEditMode(bool value) { FEditMode = value; }
   bool EditDisabled() const { return FEditDisable; }

@@ -162,6 +162,9 @@ struct TQrvStringGridState {
   int32_t FOldTopRow = 0;
   int32_t FOldKeepLeftCol = 0;
   TGridRect FPressSelection{};
+  // A press with caret positioning on, and the point an editor it opened places its caret at ({-1, -1} none).
+  bool FLButFlg = false;
+  TPoint FCaretPress{-1, -1};
   bool FSizingCol = true;
   int32_t FSizingIndex = -1;
   int32_t FSizingStart = 0;

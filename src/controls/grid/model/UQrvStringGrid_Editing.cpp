@@ -183,6 +183,8 @@ void TQrvStringGrid::ShowInplaceEdit() {
   if (Row() < TopRow()) SetTopRow(Row());
   if (Col() < LeftCol()) SetLeftCol(Col());
   FEditText = Cells(DisplayToRealCol(Col()), Row());
+  // An editor opened by a press with caret positioning takes its caret where the press landed.
+  FCaretPress = FLButFlg && FButtonDown ? TPoint{FClickX, FClickY} : TPoint{-1, -1};
   ShowEditor();
 }
 

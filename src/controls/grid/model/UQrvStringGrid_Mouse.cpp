@@ -52,7 +52,14 @@ void TQrvStringGrid::GridMouseDown(TGridMouseButton button, TShiftState shift, i
   FOldKeepLeftCol = LeftCol();
   IncrSearchText.clear();
   FInteraction = TGridInteraction::None;
+  FLButFlg = false;
   if (PressOnResizeCorner(x, y)) return;
+  // Range-select editing: leaving the selection by a press leaves editing, so the press selects first.
+  if ((Options() & goEditing) && MouseActions().RangeSelectAndEdit() && c >= 0 && r >= 0) {
+    const TGridRect sel = Selection();
+    if (c < sel.Left || c > sel.Right || r < sel.Top || r > sel.Bottom)
+      SetOptions(Options() & ~TGridOptions(goEditing));
+  }
   bool allow = true;
   if (OnCanClickCell) OnCanClickCell(this, r, c, allow);
   if (!allow) {
@@ -76,6 +83,7 @@ void TQrvStringGrid::GridMouseDown(TGridMouseButton button, TShiftState shift, i
     FSpinDnClick = y > (cellRect.Top + cellRect.Bottom) / 2;
     FSpinUpClick = !FSpinDnClick;
   }
+  FLButFlg = MouseActions().CaretPositioning();
   // An editable rating cell takes the value under the press: half a star per 9 pixels from its left edge.
   const auto pressOnRating = [&] {
     const int32_t rc = RealColIndex(c);
@@ -138,7 +146,19 @@ void TQrvStringGrid::GridMouseDown(TGridMouseButton button, TShiftState shift, i
     FocusGrid();
     const bool secondClick =
         sel.Left == c && sel.Right == c && sel.Top == r && sel.Bottom == r && Col() == c && Row() == r;
-    if (secondClick && (Options() & goEditing)) {
+    const bool rangeEdit = MouseActions().RangeSelectAndEdit() && !MouseActions().EditOnDblClickOnly();
+    const bool onCurrent = Col() == c && Row() == r;
+    if (MouseActions().RangeSelectAndEdit() && !secondClick) {
+      bool allowed = true;
+      CanEditCell(RealColIndex(c), r, allowed);
+      if (!allowed) SetOptions(Options() & ~TGridOptions(goEditing));
+    }
+    if (rangeEdit && (shift & ssShift) && !onCurrent) SetOptions(Options() & ~TGridOptions(goEditing));
+    // The current cell pressed again opens its editor, as a spreadsheet does.
+    if (rangeEdit && onCurrent && !(Options() & goEditing) && IsEditable(RealColIndex(c), r)) {
+      SetOptions(Options() | goEditing);
+      ShowInplaceEdit();
+    } else if (secondClick && (Options() & goEditing)) {
       ShowInplaceEdit();
     } else {
       const bool extend = (shift & ssShift) && (Options() & goRangeSelect);
@@ -299,6 +319,12 @@ void TQrvStringGrid::GridDblClick(TShiftState shift, int32_t x, int32_t y) {
       SetOptions(Options() | goEditing);
       ShowInplaceEdit();
     }
+  } else if (MouseActions().RangeSelectAndEdit() && c >= FixedCols() && r >= FixedRows() &&
+             IsEditable(RealColIndex(c), r)) {
+    SetOptions(Options() | goEditing);
+    // The press that opens the editor, unless the double click's own press already did.
+    const TRect rect = CellRect(BaseCell(c, r).X, BaseCell(c, r).Y);
+    if (!EditMode()) GridMouseDown(gmbLeft, {}, rect.Left + 4, rect.Top + 4);
   }
   if (c >= 0 && r >= 0 && (r < FixedRows() || c < FixedCols())) PressOpensFixedEditor(c, r, x, fceDblClick);
 }

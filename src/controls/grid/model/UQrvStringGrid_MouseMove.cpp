@@ -32,6 +32,9 @@ void TQrvStringGrid::GridMouseMove(TShiftState shift, int32_t x, int32_t y) {
     if (buttonDown && Navigation().KeepHorizScroll() && !(FInteraction == TGridInteraction::Moving && FMoveCol))
       SetLeftCol(FOldKeepLeftCol);
   });
+  // A drag from a cell with no editor open selects a range: range-select editing waits for the next press.
+  if (buttonDown && MouseActions().RangeSelectAndEdit() && (Options() & goEditing) && !EditMode())
+    SetOptions(Options() & ~TGridOptions(goEditing));
   if (buttonDown) DragMouseSelection(x, y);
   DecideMouseSelectMode(x, y);
   if (!buttonDown) {

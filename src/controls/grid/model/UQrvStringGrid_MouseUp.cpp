@@ -19,6 +19,8 @@ void TQrvStringGrid::GridMouseUp(TGridMouseButton button, TShiftState shift, int
     RepaintCell(RealToDisplayCol(FCtrlXY.X), FCtrlXY.Y);
   }
   FButtonDown = false;
+  FLButFlg = false;
+  FCaretPress = {-1, -1};
   if (!pressed) return;
   if (ReleaseCellButton(x, y)) return;
   switch (FInteraction) {
