@@ -77,6 +77,8 @@ class TQrvStringGrid : public TBaseGrid,
   // ScrollBarAlways keeps its bars shown, disabled while everything fits in their direction; the other bars show
   // only when needed (the window hides a bar whose direction fits). Runs after size and count changes.
   void UpdateScrollBarVisibility();
+  TScrollBarAlways ScrollBarAlways() const { return FScrollBarAlways; }
+  void SetScrollBarAlways(TScrollBarAlways value);
   // Records the current column widths as the starting ones.
   void InitOrigColSizes();
   // The horizontal scroll bar height and single-border flag the widget reports for integral height.

@@ -36,6 +36,7 @@ struct TQrvStringGridState {
   bool FDisableChange = false;
   TPoint FLastKeyCell{-1, -1};
   TGridRect FMoveSelection;
+  TScrollBarAlways FScrollBarAlways = saNone;
   QString FOwnClipboard;
 
   int32_t FNumHidden = 0;
