@@ -1424,6 +1424,7 @@ class TQrvStringGrid : public TBaseGrid,
   void DecideMouseSelectMode(int32_t x, int32_t y);
   bool PressSelectsByFixedCell(int32_t c, int32_t r, TShiftState shift);
   void DragMouseSelection(int32_t x, int32_t y);
+  void RepaintSelectionBand(const TGridRect& before);
   void SelectByMouse(const TGridRect& rect, int32_t c, int32_t r);
   bool OnNodeGlyph(int32_t c, int32_t r, int32_t x, int32_t y);
   void PressRight(int32_t c, int32_t r, int32_t x, int32_t y, TShiftState shift);  // _RightClick.cpp
