@@ -181,7 +181,7 @@ TEST_F(TGridMouseTest, OnColumnSizeAndOnRowSizeMayRefuseTheSizing) {
 
 TEST_F(TGridMouseTest, ABarShownAlwaysIsDisabledWhileTheRowsFitAndGivesBackItsPolicy) {
   QScrollBar* bar = View.verticalScrollBar();
-  Q().ScrollBarAlways = saVert;
+  Q().SetScrollBarAlways(saVert);
   Q().SetRowCount(3);
   EXPECT_EQ(View.verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
   EXPECT_TRUE(bar->isVisible());
@@ -189,7 +189,7 @@ TEST_F(TGridMouseTest, ABarShownAlwaysIsDisabledWhileTheRowsFitAndGivesBackItsPo
   Q().SetRowCount(30);
   EXPECT_TRUE(bar->isEnabled());
   EXPECT_EQ(View.horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
-  Q().ScrollBarAlways = saNone;
+  Q().SetScrollBarAlways(saNone);
   Q().SetRowCount(3);
   EXPECT_EQ(View.verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
   EXPECT_FALSE(bar->isVisible());

@@ -119,7 +119,7 @@ TEST_F(TScrollBarTest, AProportionalHorizontalBarIsHiddenWhenTheColumnsFitUnless
   Q().SetGridLineWidth(3);
   Q().SetScrollProportional(true);
   EXPECT_EQ(View.horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
-  Q().ScrollBarAlways = saHorz;
+  Q().SetScrollBarAlways(saHorz);
   Q().SetRowCount(41);
   EXPECT_EQ(View.horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
 }
@@ -156,11 +156,11 @@ TEST_F(TScrollBarTest, FlatBarsHideWhereEverythingFitsUnlessKeptAlways) {
   Q().SetScrollType(ssFlat);
   Q().SetRowCount(3);
   EXPECT_EQ(View.verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
-  Q().ScrollBarAlways = saVert;
+  Q().SetScrollBarAlways(saVert);
   Q().SetRowCount(4);
   EXPECT_EQ(View.verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
   EXPECT_FALSE(Bar(true)->isEnabled());
-  Q().ScrollBarAlways = saNone;
+  Q().SetScrollBarAlways(saNone);
   Q().SetRowCount(40);
   EXPECT_EQ(View.verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
 }

@@ -75,9 +75,16 @@ void TQrvStringGrid::UpdateScrollBarVisibility() {
   if (!Host()) return;
   const bool allRowsFit = VisibleRowCount() + FixedRows() >= RowCount();
   const bool allColsFit = VisibleColCount() + FixedCols() >= ColCount();
-  const bool always = ScrollBarAlways != saNone;
-  Host()->SetScrollBarShown(true, ScrollBarAlways == saVert || ScrollBarAlways == saBoth, !always || !allRowsFit);
-  Host()->SetScrollBarShown(false, ScrollBarAlways == saHorz || ScrollBarAlways == saBoth, !always || !allColsFit);
+  const TScrollBarAlways kept = FScrollBarAlways;
+  const bool always = kept != saNone;
+  Host()->SetScrollBarShown(true, kept == saVert || kept == saBoth, !always || !allRowsFit);
+  Host()->SetScrollBarShown(false, kept == saHorz || kept == saBoth, !always || !allColsFit);
+}
+
+// Applied at once: the bars must not wait for the next size change to follow the option.
+void TQrvStringGrid::SetScrollBarAlways(TScrollBarAlways value) {
+  FScrollBarAlways = value;
+  UpdateScrollBarVisibility();
 }
 
 void TQrvStringGrid::CMColorChanged() {
@@ -113,7 +120,7 @@ void TQrvStringGrid::Assign(const TQrvStringGrid* source) {
   for (int32_t c = 0; c < ColCount(); ++c) SetColWidths(c, source->ColWidths(c));
   SetColumnHeaders(source->ColumnHeaders());
   for (int32_t r = 0; r < RowCount(); ++r) SetRowHeights(r, source->RowHeights(r));
-  ScrollBarAlways = source->ScrollBarAlways;
+  SetScrollBarAlways(source->ScrollBarAlways());
   ScrollBars = source->ScrollBars;
   SetScrollType(source->ScrollType());
   AssignCells(source);

@@ -78,6 +78,8 @@ class TQrvStringGrid : public TBaseGrid,
   // ScrollBarAlways keeps its bars shown, disabled while everything fits in their direction; the other bars show
   // only when needed (the window hides a bar whose direction fits). Runs after size and count changes.
   void UpdateScrollBarVisibility();
+  TScrollBarAlways ScrollBarAlways() const { return FScrollBarAlways; }
+  void SetScrollBarAlways(TScrollBarAlways value);
   // Records the current column widths as the starting ones.
   void InitOrigColSizes();
   // The horizontal scroll bar height and single-border flag the widget reports for integral height.
@@ -1427,6 +1429,7 @@ class TQrvStringGrid : public TBaseGrid,
   void DecideMouseSelectMode(int32_t x, int32_t y);
   bool PressSelectsByFixedCell(int32_t c, int32_t r, TShiftState shift);
   void DragMouseSelection(int32_t x, int32_t y);
+  void RepaintSelectionBand(const TGridRect& before);
   void SelectByMouse(const TGridRect& rect, int32_t c, int32_t r);
   bool OnNodeGlyph(int32_t c, int32_t r, int32_t x, int32_t y);
   void PressRight(int32_t c, int32_t r, int32_t x, int32_t y, TShiftState shift);  // _RightClick.cpp

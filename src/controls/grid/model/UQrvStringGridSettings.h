@@ -105,7 +105,6 @@ struct TQrvStringGridSettings {
   int32_t AutoNumberOffset = 0;
   TSortDirection AutoNumberDirection = sdAscending;
   TScrollStyle ScrollBars = ssBoth;
-  TScrollBarAlways ScrollBarAlways = saNone;
   TBorderStyle BorderStyle = bsSingle;
   bool Ctl3D = true;
   // The system's vertical scroll bar width; the widget reports its own.

@@ -36,6 +36,9 @@ struct TQrvStringGridState {
   bool FDisableChange = false;
   TPoint FLastKeyCell{-1, -1};
   TGridRect FMoveSelection;
+  // The selection last painted while a range is dragged with SelectionRectangle.
+  TGridRect FSizeSelection{-1, -1, -1, -1};
+  TScrollBarAlways FScrollBarAlways = saNone;
   QString FOwnClipboard;
 
   int32_t FNumHidden = 0;

@@ -232,7 +232,7 @@ void TQrvStringGrid::SizeToCells() {
 void TQrvStringGrid::AutoFitColumns(bool doFixedCells) {
   if (ColCount() <= 0) return;
   const bool vertBar =
-      ScrollBarAlways == saVert || (ScrollBars != ssNone && VisibleRowCount() + FixedRows() < RowCount());
+      ScrollBarAlways() == saVert || (ScrollBars != ssNone && VisibleRowCount() + FixedRows() < RowCount());
   const int32_t sb = vertBar ? VScrollBarWidth : 0;
   const int32_t bw = BorderStyle == bsSingle ? (Ctl3D ? 4 : 2) : 0;
   const int32_t first = doFixedCells ? 0 : FixedCols();

@@ -61,6 +61,10 @@ void TQrvStringGrid::OpenEditorOnEnter() {
 }
 
 void TQrvStringGrid::GridExit() {
-  if (FBlockFocus) return;
+  if (FBlockFocus || FBlockKill) return;
+  // A range dragged or shifted out in disjunct row mode becomes marked rows once the user leaves the grid, so it
+  // outlives the next click that would replace the selection.
+  if (FSelChange && MouseActions().DisjunctRowSelect()) SelectionToRowSelect(false);
+  FSelChange = false;
   if (OnExit) OnExit(this);
 }

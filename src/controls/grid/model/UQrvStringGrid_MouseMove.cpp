@@ -35,7 +35,11 @@ void TQrvStringGrid::GridMouseMove(TShiftState shift, int32_t x, int32_t y) {
   // A drag from a cell with no editor open selects a range: range-select editing waits for the next press.
   if (buttonDown && MouseActions().RangeSelectAndEdit() && (Options() & goEditing) && !EditMode())
     SetOptions(Options() & ~TGridOptions(goEditing));
-  if (buttonDown) DragMouseSelection(x, y);
+  const TGridRect before = Selection();
+  if (buttonDown) {
+    DragMouseSelection(x, y);
+    RepaintSelectionBand(before);
+  }
   DecideMouseSelectMode(x, y);
   if (!buttonDown) {
     if (HoverRow() && r != HoverRowIdx()) {
@@ -57,10 +61,12 @@ void TQrvStringGrid::GridMouseMove(TShiftState shift, int32_t x, int32_t y) {
         const TGridRect d = FDropSelection;
         if (c >= FixedCols() && r >= FixedRows())
           SetSelection(TGridRect{d.Left, d.Top, std::max(c, d.Left), std::max(r, d.Top)});
+        RepaintSelectionBand(before);
         return;
       }
       // The release reports the changed selection once.
       if (c >= FixedCols() && r >= FixedRows() && (c != Col() || r != Row())) MoveCurrent(c, r, false, true);
+      RepaintSelectionBand(before);
       return;
     default:
       break;
@@ -87,6 +93,17 @@ void TQrvStringGrid::GridMouseMove(TShiftState shift, int32_t x, int32_t y) {
   FDragCell = {pc, pr};
   if (OnOleDragStart) OnOleDragStart(this, pr, pc);
   FInteraction = TGridInteraction::Dragging;
+}
+
+// The rectangle's lines sit on the selection's outer cells: when the selection grows or shrinks, the cells of both
+// the old and the new extent are repainted so no line of the old edge stays behind.
+void TQrvStringGrid::RepaintSelectionBand(const TGridRect& before) {
+  const TGridRect now = Selection();
+  const TGridRect old = FSizeSelection.Left >= 0 ? FSizeSelection : before;
+  if (!SelectionRectangle || now == old) return;
+  RepaintRect(TGridRect{std::min(old.Left, now.Left), std::min(old.Top, now.Top), std::max(old.Right, now.Right),
+                        std::max(old.Bottom, now.Bottom)});
+  FSizeSelection = FMoveSelection = now;
 }
 
 void TQrvStringGrid::EndOleDrag(uint32_t effect, bool cancelled) {

@@ -5,6 +5,7 @@
 void TQrvStringGrid::GridMouseUp(TGridMouseButton button, TShiftState shift, int32_t x, int32_t y) {
   if (button != gmbLeft) return;
   MouseDown = false;
+  FSizeSelection = TGridRect{-1, -1, -1, -1};
   // The next move decides afresh what a press selects.
   FMouseSelectMode = msNormal;
   FMouseSelectStart = -1;

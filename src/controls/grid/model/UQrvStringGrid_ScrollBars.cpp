@@ -107,7 +107,7 @@ void TQrvStringGrid::UpdateHorzProportionalScroll() {
   const TProportionalScroll p = HorzProportionalScroll(widths, FixedCols(), LeftCol(), GridLineWidth(), Width());
   if (!p.Set) return;
   Host()->SetProportionalScroll(false, p);
-  if (ScrollBarAlways == saHorz || ScrollBarAlways == saBoth) return;
+  if (ScrollBarAlways() == saHorz || ScrollBarAlways() == saBoth) return;
   const int64_t plain = std::accumulate(widths.begin(), widths.end(), int64_t{0});
   if (plain < Width() || !Has_Bar(ScrollBars, false)) Host()->HideScrollBar(false);
 }

@@ -180,7 +180,7 @@ TEST(GridAutoFit, BorderScrollBarAndSingleColumn) {
   grid.SetFixedCols(0);
   grid.SetOptions(grid.Options() & ~(goVertLine | goFixedVertLine));
   grid.SetBounds(0, 0, 300, 200);
-  grid.ScrollBarAlways = saVert;
+  grid.SetScrollBarAlways(saVert);
   grid.SetColWidths(0, 50);
   grid.SetColWidths(1, 50);
   grid.AutoFitColumns(true);

@@ -97,7 +97,7 @@ TEST(GridLifecycle, AssignCopiesTheListedSettings) {
   source.SortSettings.Column = 2;
   source.DragDropSettings.OleDropTarget = true;
   source.ProgressAppearance.CompleteColor = 0x445566;
-  source.ScrollBarAlways = saBoth;
+  source.SetScrollBarAlways(saBoth);
   source.SetColumnHeaders({QStringLiteral("h0"), QStringLiteral("h1")});
   TQrvStringGrid copy;
   copy.Assign(&source);
@@ -114,7 +114,7 @@ TEST(GridLifecycle, AssignCopiesTheListedSettings) {
   EXPECT_EQ(copy.SortSettings.Column, 2);
   EXPECT_TRUE(copy.DragDropSettings.OleDropTarget);
   EXPECT_EQ(copy.ProgressAppearance.CompleteColor, TColor(0x445566));
-  EXPECT_EQ(copy.ScrollBarAlways, saBoth);
+  EXPECT_EQ(copy.ScrollBarAlways(), saBoth);
   EXPECT_EQ(copy.ColumnHeaders(), source.ColumnHeaders());
 }
 
@@ -144,7 +144,7 @@ TEST(GridLifecycle, ScrollBarsShownAlwaysAreDisabledWhileEverythingFits) {
     grid.SetHost(&host);
     int resized = 0;
     grid.OnResize = [&](TQrvStringGrid*) { ++resized; };
-    grid.ScrollBarAlways = c.always;
+    grid.SetScrollBarAlways(c.always);
     grid.SetColCount(c.cols);
     grid.SetRowCount(c.rows);
     EXPECT_EQ(host.Vert, c.vert);
@@ -152,6 +152,12 @@ TEST(GridLifecycle, ScrollBarsShownAlwaysAreDisabledWhileEverythingFits) {
     host.Vert = host.Horz = {false, false};
     grid.Resize();
     EXPECT_EQ(resized, 1);
+    EXPECT_EQ(host.Vert, c.vert);
+    EXPECT_EQ(host.Horz, c.horz);
+    // The option alone re-applies the bars at once, with no size or count change after it.
+    grid.SetScrollBarAlways(saBoth);
+    EXPECT_TRUE(host.Vert.first && host.Horz.first);
+    grid.SetScrollBarAlways(c.always);
     EXPECT_EQ(host.Vert, c.vert);
     EXPECT_EQ(host.Horz, c.horz);
     grid.SetHost(nullptr);

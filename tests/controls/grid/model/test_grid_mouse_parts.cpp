@@ -243,6 +243,49 @@ TEST_F(MouseParts, DisjunctRowsFollowCtrlAndShiftClicks) {
   }
 }
 
+// The wheel moves the current row without marking it; leaving the grid marks the rows the selection then holds,
+// once, and only in disjunct row mode and outside a blocked focus change.
+TEST_F(MouseParts, LeavingTheGridMarksTheRowsOfAChangedSelection) {
+  struct Case {
+    const char* name;
+    bool disjunct, blocked;
+    bool marked;
+  };
+  const Case cases[] = {
+      {"disjunct rows", true, false, true},
+      {"plain selection", false, false, false},
+      {"a blocked focus change", true, true, false},
+  };
+  // The stored marks themselves: outside disjunct mode the row query answers from the selection instead.
+  auto marked = [&] {
+    std::set<int32_t> rows;
+    for (size_t r = 0; r < grid.RowSelectFlags().size(); ++r)
+      if (grid.RowSelectFlags()[r]) rows.insert(int32_t(r));
+    return rows;
+  };
+  for (const Case& k : cases) {
+    SCOPED_TRACE(k.name);
+    grid.MouseActions().SetDisjunctRowSelect(k.disjunct);
+    grid.ClearRowSelect();
+    grid.SetRow(2);
+    grid.MouseWheel(-120, {}, TPoint{5, 5});
+    const int32_t moved = grid.Row();
+    ASSERT_NE(moved, 2);
+    ASSERT_EQ(marked(), std::set<int32_t>{});
+    grid.SetBlockFocus(k.blocked);
+    grid.GridExit();
+    grid.SetBlockFocus(false);
+    EXPECT_EQ(marked(), k.marked ? std::set<int32_t>{moved} : std::set<int32_t>{});
+  }
+  // The blocked exit left its change pending for the next real one; after that it is handled once: another exit
+  // with no new change leaves the user's unmarking alone.
+  grid.GridExit();
+  EXPECT_FALSE(marked().empty());
+  grid.ClearRowSelect();
+  grid.GridExit();
+  EXPECT_EQ(marked(), std::set<int32_t>{});
+}
+
 TEST_F(MouseParts, DisjunctColumnsAndCellsFollowCtrlClicks) {
   grid.MouseActions().SetDisjunctColSelect(true);
   ClickCell(1, 2);

@@ -294,7 +294,7 @@ TEST(GridProportionalScroll, RunsOnlyWhenOnAndHidesAHorizontalBarTheColumnsDoNot
   EXPECT_TRUE(g.Host.HorzHidden);
   // Unless the bar is kept shown always.
   g.Host.HorzHidden = false;
-  g.Grid.ScrollBarAlways = saHorz;
+  g.Grid.SetScrollBarAlways(saHorz);
   g.Grid.UpdateHorzProportionalScroll();
   EXPECT_FALSE(g.Host.HorzHidden);
 }

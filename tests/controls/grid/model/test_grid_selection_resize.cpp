@@ -292,3 +292,43 @@ TEST_F(MovePreview, AMoveScrollsByOneNearTheFixedColumnsAndBeyondTheRightEdge) {
 }
 
 }  // namespace
+
+namespace {
+bool Covers(const std::vector<TRect>& rects, const TRect& cell) {
+  for (const TRect& r : rects)
+    if (r.Left <= cell.Left && r.Top <= cell.Top && r.Right >= cell.Right && r.Bottom >= cell.Bottom) return true;
+  return false;
+}
+}  // namespace
+
+// While the corner is dragged the rectangle's old and new edges are both repainted: a shrinking selection must not
+// leave its former outer lines on screen.
+TEST_F(SelectionResize, DraggingTheSelectionRepaintsTheOldAndNewExtent) {
+  TRecordingHost& host = hosted.host;
+  Hover(Corner());
+  Press(Corner());
+  struct TStep {
+    const char* name;
+    TPoint to;
+    TPoint oldCorner, newCorner;  // the bottom-right cells before and after; (-1, -1): nothing changes
+  };
+  const TStep steps[] = {
+      {"grows", Mid(4, 5), {2, 2}, {4, 5}},
+      {"shrinks", Mid(3, 1), {4, 5}, {3, 1}},
+      {"stays over a fixed cell", Mid(2, 0), {-1, -1}, {-1, -1}},
+      {"shrinks to one cell", Mid(1, 1), {3, 1}, {1, 1}},
+  };
+  for (const TStep& s : steps) {
+    SCOPED_TRACE(s.name);
+    host.Rects.clear();
+    Drag(s.to);
+    if (s.oldCorner.X < 0) {
+      EXPECT_TRUE(host.Rects.empty());
+      continue;
+    }
+    EXPECT_TRUE(Covers(host.Rects, grid.CellRect(s.oldCorner.X, s.oldCorner.Y)));
+    EXPECT_TRUE(Covers(host.Rects, grid.CellRect(s.newCorner.X, s.newCorner.Y)));
+    EXPECT_TRUE(Covers(host.Rects, grid.CellRect(1, 1)));
+  }
+  Release(Mid(1, 1));
+}
