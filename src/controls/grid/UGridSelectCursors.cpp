@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QTransform>
+#include <utility>
 
 namespace {
 constexpr int Size = 32;
@@ -27,6 +28,23 @@ QCursor Make_Cursor(qreal angle) {
   const QPoint tip = turn.map(QPointF(27, 16)).toPoint();
   return QCursor(picture, tip.x(), tip.y());
 }
+QCursor Make_Cell_Cursor() {
+  QPixmap picture(Size, Size);
+  picture.fill(Qt::transparent);
+  QPainter painter(&picture);
+  const int mid = Size / 2;
+  // The small cell below right of the cross, then the cross drawn twice: white under black so it shows on any cell.
+  painter.setPen(QPen(Qt::black, 1));
+  painter.setBrush(Qt::white);
+  painter.drawRect(mid + 3, mid + 3, 10, 7);
+  for (const auto& [colour, width] : {std::pair{Qt::white, 3}, std::pair{Qt::black, 1}}) {
+    painter.setPen(QPen(colour, width));
+    painter.drawLine(mid, mid - 9, mid, mid + 9);
+    painter.drawLine(mid - 9, mid, mid + 9, mid);
+  }
+  painter.end();
+  return QCursor(picture, mid, mid);
+}
 }  // namespace
 
 QCursor Grid_Select_Cursor(TGridSelectCursor kind) {
@@ -35,6 +53,8 @@ QCursor Grid_Select_Cursor(TGridSelectCursor kind) {
       return Make_Cursor(90);
     case TGridSelectCursor::All:
       return Make_Cursor(45);
+    case TGridSelectCursor::Cell:
+      return Make_Cell_Cursor();
     default:
       return Make_Cursor(0);
   }

@@ -633,6 +633,9 @@ void TGridView::Update_Cursor(const QPoint& p) {
     case TQrvStringGrid::gcSelectAll:
       viewport()->setCursor(Grid_Select_Cursor(TGridSelectCursor::All));
       break;
+    case TQrvStringGrid::gcCellSelector:
+      viewport()->setCursor(Grid_Select_Cursor(TGridSelectCursor::Cell));
+      break;
     default: {
       SetScreenCursor(FAdvanced->Cursor());
       int32_t c = -1, r = -1;

@@ -13,15 +13,6 @@ void Line(TCanvas& c, TColor color, int32_t x1, int32_t y1, int32_t x2, int32_t 
   c.LineTo(x2, y2);
 }
 
-// One ring of a 3-D edge: top and left in one colour, bottom and right in the other.
-void Ring(TCanvas& c, const TRect& r, TColor topLeft, TColor bottomRight) {
-  if (r.Width() <= 0 || r.Height() <= 0) return;
-  Line(c, topLeft, r.Left, r.Bottom - 1, r.Left, r.Top);
-  Line(c, topLeft, r.Left, r.Top, r.Right - 1, r.Top);
-  Line(c, bottomRight, r.Right - 1, r.Top, r.Right - 1, r.Bottom - 1);
-  Line(c, bottomRight, r.Left, r.Bottom - 1, r.Right, r.Bottom - 1);
-}
-
 TRect Shrink(const TRect& r, int32_t by) {
   return Rect(r.Left + by, r.Top + by, r.Right - by, r.Bottom - by);
 }
@@ -39,10 +30,10 @@ TRect Button_Body(TCanvas& c, const TRect& r, bool pushed, bool flat) {
     c.Brush().Color = clBtnShadow;
     c.FrameRect(r);
   } else if (pushed) {
-    Ring(c, r, clBtnShadow, clBtnShadow);
+    DrawEdgeRing(c, r, clBtnShadow, clBtnShadow);
   } else {
-    Ring(c, r, cl3DLight, cl3DDkShadow);
-    Ring(c, Shrink(r, 1), clBtnHighlight, clBtnShadow);
+    DrawEdgeRing(c, r, cl3DLight, cl3DDkShadow);
+    DrawEdgeRing(c, Shrink(r, 1), clBtnHighlight, clBtnShadow);
   }
   return Shrink(r, 2);
 }
@@ -79,8 +70,8 @@ void Check_Box(TCanvas& c, const TRect& r, uint32_t state) {
     c.FrameRect(r);
     Fill(c, Shrink(r, 1), inactive || pushed ? clBtnFace : clWindow);
   } else {
-    Ring(c, r, clBtnShadow, clBtnHighlight);
-    Ring(c, Shrink(r, 1), cl3DDkShadow, cl3DLight);
+    DrawEdgeRing(c, r, clBtnShadow, clBtnHighlight);
+    DrawEdgeRing(c, Shrink(r, 1), cl3DDkShadow, cl3DLight);
     Fill(c, Shrink(r, 2), inactive || pushed ? clBtnFace : clWindow);
   }
   if (!(state & DFCS_CHECKED)) return;
@@ -92,6 +83,14 @@ void Check_Box(TCanvas& c, const TRect& r, uint32_t state) {
 }
 
 }  // namespace
+
+void DrawEdgeRing(TCanvas& c, const TRect& r, TColor topLeft, TColor bottomRight) {
+  if (r.Width() <= 0 || r.Height() <= 0) return;
+  Line(c, topLeft, r.Left, r.Bottom - 1, r.Left, r.Top);
+  Line(c, topLeft, r.Left, r.Top, r.Right - 1, r.Top);
+  Line(c, bottomRight, r.Right - 1, r.Top, r.Right - 1, r.Bottom - 1);
+  Line(c, bottomRight, r.Left, r.Bottom - 1, r.Right, r.Bottom - 1);
+}
 
 bool DrawFrameControl(TCanvas& canvas, const TRect& rect, uint32_t type, uint32_t state) {
   const bool inactive = state & DFCS_INACTIVE, pushed = state & DFCS_PUSHED, flat = state & DFCS_FLAT;

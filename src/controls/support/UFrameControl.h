@@ -22,3 +22,7 @@ constexpr uint32_t DFCS_FLAT = 0x4000;
 
 // False for a kind or type it does not know (nothing drawn).
 bool DrawFrameControl(TCanvas& canvas, const TRect& rect, uint32_t type, uint32_t state);
+
+// One ring of a 3-D edge: top and left in one colour, bottom and right in the other. Raised: highlight over
+// shadow; sunken: shadow over highlight.
+void DrawEdgeRing(TCanvas& canvas, const TRect& rect, TColor topLeft, TColor bottomRight);

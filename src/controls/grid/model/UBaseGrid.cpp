@@ -87,6 +87,9 @@ TCellProperties* TBaseGrid::PropsOf(int32_t c, int32_t r) const {
 
 TCellProperties* TBaseGrid::CreateCellProperties(int32_t c, int32_t r, bool setCalcType) {
   auto* props = new TCellProperties(this, c, r);
+  // The snapshot below asks the cell's looks, and these properties already answer for the cell: with looks of their
+  // own they would hand back their built-in white and 8-point font instead of the grid's.
+  props->ClearLooks();
   Store().SetObject(c, r, props);
   FHasCellProps = true;
   TFont font = Font();

@@ -12,6 +12,13 @@ TCellProperties::~TCellProperties() {
   if (dynamic_cast<TCellGraphic*>(FGraphicObject)) delete FGraphicObject;
 }
 
+void TCellProperties::ClearLooks() {
+  FBrushColor = FBrushColorTo = FFontColor = clNone;
+  FFontSize = 0;
+  FFontStyle = TFontStyles();
+  FFontName.clear();
+}
+
 void TCellProperties::Assign(const TCellProperties& source) {
   if (&source == this) return;
   FOwnerCol = source.FOwnerCol;

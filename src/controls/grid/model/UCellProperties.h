@@ -19,6 +19,8 @@ class TCellProperties : public TObject {
 
   // Copies every setting except the owner.
   void Assign(const TCellProperties& source);
+  // No colour, font or size of its own: the cell's looks are then the grid's (new properties before their snapshot).
+  void ClearLooks();
 
   TBaseGrid* OwnerGrid() const { return FOwnerGrid; }
   int32_t OwnerCol() const { return FOwnerCol; }

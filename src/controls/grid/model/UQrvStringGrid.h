@@ -285,6 +285,10 @@ class TQrvStringGrid : public TBaseGrid,
   virtual void KeySelectionChanging() {}
   // Before the mouse selects everything, whole rows or whole columns by the fixed cells.
   virtual void MouseSelectionChanging(const TGridRect& /*newSelection*/) {}
+  // In cell-selector mode a press picks a cell for whoever switched the mode on, and does nothing else.
+  virtual void CellSelectorClick(int32_t /*aCol*/, int32_t /*aRow*/) {}
+  bool CellSelectorMode() const { return FCellSelectorMode; }
+  void SetCellSelectorMode(bool value) { FCellSelectorMode = value; }
   virtual QString GetCurrentCellText() const;
   virtual void SetCurrentCellText(const QString& value);
   virtual QString GetCurrentBaseCellText() const;
@@ -1333,6 +1337,7 @@ class TQrvStringGrid : public TBaseGrid,
   // fixed-cell editor and the filter list of the filter row (_FixedCellEditor.cpp).
   // The cell whose button is held down; (-1, -1) none.
   TPoint PushedCellButton() const { return FPushedCellButton; }
+  TPoint HoverButton() const { return FHoverButton; }
   // During a press on a cell's drawn spin pair: 1 on its upper half, -1 on its lower half; else 0.
   int32_t SpinPress() const { return FSpinUpClick ? 1 : (FSpinDnClick ? -1 : 0); }
   bool IsHoverFixedCell(int32_t c, int32_t r) const;
@@ -1353,6 +1358,9 @@ class TQrvStringGrid : public TBaseGrid,
   bool PressOnCellButton(int32_t c, int32_t r, int32_t x, int32_t y);
   bool ReleaseCellButton(int32_t x, int32_t y);
   void HoverFixed(int32_t c, int32_t r);
+  void HoverCellButton(int32_t c, int32_t r, int32_t x, int32_t y);
+  void PressFixedAsButton(int32_t c, int32_t r, int32_t x, int32_t y);
+  void ReleaseFixedAsButton();
   // False when the press ended here (Shift extends a row selection).
   bool PressDisjunct(int32_t c, int32_t r, TShiftState shift);
   void ReleaseDisjunct(int32_t c, int32_t r, TShiftState shift);
@@ -1386,7 +1394,8 @@ class TQrvStringGrid : public TBaseGrid,
     gcNoDrop,
     gcSelectRows,
     gcSelectColumns,
-    gcSelectAll
+    gcSelectAll,
+    gcCellSelector
   };
   TGridCursor CursorAt(int32_t x, int32_t y);
   void GridEnter();

@@ -123,6 +123,8 @@ struct TQrvStringGridSettings {
   bool OleEntireRows = false;
 
   bool SelectionRectangle = false;
+  // Fixed cells press in like buttons under the mouse (with both fixed grid lines and a 3-D look).
+  bool FixedAsButtons = false;
 
   bool AlwaysValidate = false;
   QString InvalidEntryTitle;

@@ -236,6 +236,13 @@ struct TQrvStringGridState {
   bool FDragTimerRunning = false;
   // Presses on a cell's own parts.
   TPoint FPushedCellButton{-1, -1};
+  // The button cell the mouse rests on, drawn hot; (-1, -1) none.
+  TPoint FHoverButton{-1, -1};
+  // A fixed cell drawn pressed while the button is down on it (FixedAsButtons), and its rectangle.
+  bool FFixedCellPushed = false;
+  TRect FPushedFixedCell{};
+  // Presses pick cells for a formula or a cell reference instead of selecting them.
+  bool FCellSelectorMode = false;
   // The press fell on the upper or lower half of a spin pair drawn in its cell; set for that press only.
   bool FSpinUpClick = false;
   bool FSpinDnClick = false;

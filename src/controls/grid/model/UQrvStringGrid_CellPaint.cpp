@@ -414,7 +414,8 @@ void TQrvStringGrid::DrawCellGraphic(TCanvas& canvas, int32_t c, int32_t rc, int
     case ctExpand: {
       uint8_t look = ControlLook.FlatButton ? lkFlat : lkThemed;
       if (Flat && FTonesSet) look = lkTones;
-      uint8_t partState = graphic.CellBoolean() ? partDown : partNormal;
+      const bool hot = FHoverButton == TPoint{c, r};
+      uint8_t partState = graphic.CellBoolean() ? partDown : hot ? partHot : partNormal;
       if (!canEdit && !ControlLook.NoDisabledButtonLook && kind != ctExpand) partState = partDisabled;
       TRect button = at;
       if (graphic.CellHAlign() == haFull) {
@@ -436,6 +437,7 @@ void TQrvStringGrid::DrawCellGraphic(TCanvas& canvas, int32_t c, int32_t rc, int
         if (look == lkTones)
           canvas.Font().Color = partState == partDisabled ? FTones.Disabled.TextColor
                                 : partState == partDown   ? FTones.Selected.TextColor
+                                : partState == partHot    ? FTones.Hover.TextColor
                                                           : FTones.Background.TextColor;
         const uint32_t lines = graphic.CellText().contains(QLatin1Char('\r')) ? DT_WORDBREAK : DT_SINGLELINE;
         canvas.DrawText(graphic.CellText(), caption, DT_CENTER | DT_VCENTER | DT_END_ELLIPSIS | lines);

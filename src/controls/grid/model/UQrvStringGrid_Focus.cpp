@@ -19,6 +19,7 @@ TQrvStringGrid::TGridCursor TQrvStringGrid::CursorAt(int32_t x, int32_t y) {
     default:
       break;
   }
+  if (FCellSelectorMode && FInteraction == TGridInteraction::None) return gcCellSelector;
   if (FInteraction == TGridInteraction::None && IsOnSizingEdge(x, y)) {
     int32_t c = -1, r = -1;
     MouseToCell(x, y, c, r);

@@ -66,6 +66,11 @@ void TQrvStringGrid::GridMouseDown(TGridMouseButton button, TShiftState shift, i
     FButtonDown = false;
     return;
   }
+  if (FCellSelectorMode) {
+    CellSelectorClick(c, r);
+    FButtonDown = false;
+    return;
+  }
   if (MouseActions().DisjunctCellSelect() && !(shift & ssCtrl) && c >= 0 && r >= 0 && !IsFixed(c, r)) {
     ClearSelectedCells();
     Invalidate();
@@ -78,6 +83,9 @@ void TQrvStringGrid::GridMouseDown(TGridMouseButton button, TShiftState shift, i
   const TPoint base = BaseCell(c, r);
   c = base.X;
   r = base.Y;
+  // A press on a fixed cell ends editing whatever the press does next.
+  if (r < FixedRows() || c < FixedCols()) HideInplaceEditor();
+  PressFixedAsButton(c, r, x, y);
   const TRect cellRect = CellRect(c, r);
   if (ControlLook.SpinButtonsAlwaysVisible && HasSpinEdit(RealColIndex(c), r) && x >= cellRect.Right - SpinZone) {
     FSpinDnClick = y > (cellRect.Top + cellRect.Bottom) / 2;
@@ -111,7 +119,6 @@ void TQrvStringGrid::GridMouseDown(TGridMouseButton button, TShiftState shift, i
   // A press that selects rows or columns by their fixed cells drags that selection, never the row or column.
   bool selected = false;
   if (fixedRow || fixedCol) {
-    HideInplaceEditor();
     if (PressOnFixedDropDown(c, r, x)) return;
     selected = PressSelectsByFixedCell(c, r, shift);
     keepLeft();

@@ -138,7 +138,7 @@ bool TQrvStringGrid::ReleaseCellButton(int32_t x, int32_t y) {
   if (!enabled) return true;
   if (expand) {
     if (onButton) ExpandClick(rc, pushed.Y, ToggleExpand(rc, pushed.Y));
-  } else if (onButton || fixedRow) {
+  } else if (onButton || fixedRow || (fixedCol && FixedAsButtons)) {
     ButtonClick(rc, pushed.Y);
   }
   return true;
@@ -167,6 +167,38 @@ void TQrvStringGrid::HoverFixed(int32_t c, int32_t r) {
   auto fixed = [this](TPoint p) { return p.X >= 0 && p.Y >= 0 && (p.Y < FixedRows() || p.X < FixedCols()); };
   if (fixed(was)) RepaintCell(was.X, was.Y);
   if (fixed(now)) RepaintCell(now.X, now.Y);
+}
+
+void TQrvStringGrid::HoverCellButton(int32_t c, int32_t r, int32_t x, int32_t y) {
+  TPoint now{-1, -1};
+  if (c >= 0 && r >= 0) {
+    const int32_t rc = RealColIndex(c);
+    const bool expand = HasExpand(rc, r);
+    const TRect button = expand ? ExpandButtonRect(rc, r) : HasButton(rc, r) ? GetCellButtonRect(c, r) : TRect{};
+    if (x >= button.Left && x < button.Right && y >= button.Top && y < button.Bottom) now = {c, r};
+  }
+  if (now == FHoverButton) return;
+  const TPoint was = FHoverButton;
+  FHoverButton = now;
+  if (was.X >= 0) RepaintCell(was.X, was.Y);
+  if (now.X >= 0) RepaintCell(now.X, now.Y);
+}
+
+// Only the press draws the cell sunken; the release draws it in its own look again.
+void TQrvStringGrid::PressFixedAsButton(int32_t c, int32_t r, int32_t x, int32_t y) {
+  const TGridOptions lines = TGridOptions(goFixedVertLine) | goFixedHorzLine;
+  if (!FixedAsButtons || (Options() & lines) != lines || !Ctl3D || Flat) return;
+  if (r >= FixedRows() && c >= FixedCols()) return;
+  if (c == 0 && HasNodes() && IsNode(r) && OnNodeGlyph(c, r, x, y)) return;
+  FPushedFixedCell = CellRect(c, r);
+  FFixedCellPushed = true;
+  InvalidatePlatformRect(FPushedFixedCell, true);
+}
+
+void TQrvStringGrid::ReleaseFixedAsButton() {
+  if (!FFixedCellPushed) return;
+  FFixedCellPushed = false;
+  InvalidatePlatformRect(FPushedFixedCell, true);
 }
 
 bool TQrvStringGrid::SizingHint(QString& text, TPoint& pos) const {

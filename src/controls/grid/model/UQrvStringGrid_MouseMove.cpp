@@ -19,6 +19,7 @@ void TQrvStringGrid::GridMouseMove(TShiftState shift, int32_t x, int32_t y) {
     if (base.X != FLastHintPos.X || base.Y != FLastHintPos.Y) FLastHintPos = {-1, -1};
   }
   HoverFixed(c, r);
+  HoverCellButton(c, r, x, y);
   HoverCellScrollBar(c, r);
   HoverLink(c, r, x, y);
   if (FLastBalloonPos.X >= 0) {
@@ -117,6 +118,7 @@ void TQrvStringGrid::EndOleDrag(uint32_t effect, bool cancelled) {
 void TQrvStringGrid::GridMouseLeave() {
   if (!FNoMouseLeave) ResetFixedCellHighlight();
   FMouseSelectMode = msNormal;
+  HoverCellButton(-1, -1, -1, -1);
   // Leaving the grid leaves the link under the mouse too: its underline goes and its exit fires.
   HoverLink(-1, -1, -1, -1);
   if (HoverRow() && HoverRowIdx() != -1) {

@@ -13,6 +13,7 @@ void TQrvStringGrid::GridMouseUp(TGridMouseButton button, TShiftState shift, int
     FDropDownDown = false;
     if (HoverFixedCell.X >= 0 && HoverFixedCell.Y >= 0) RepaintCell(HoverFixedCell.X, HoverFixedCell.Y);
   }
+  ReleaseFixedAsButton();
   // A release without a press of this grid (the press went elsewhere) completes nothing.
   const bool pressed = FButtonDown;
   if (FCtrlDown) {

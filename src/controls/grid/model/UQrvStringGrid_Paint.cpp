@@ -252,6 +252,8 @@ void TQrvStringGrid::DrawGridCell(TCanvas& canvas, int32_t c, int32_t r, const T
   DrawCellBorder(canvas, c, rc, r, rect);
 
   if (fixed && !Flat) DrawFixedFrame(canvas, rect);
+  if (fixed && FFixedCellPushed && CellRect(c, r) == FPushedFixedCell)
+    DrawEdgeRing(canvas, cellRect, clBtnShadow, clBtnHighlight);
   if (FixedRightCols() > 0 && rc >= TotalColCount() - FixedRightCols() && FLook != glClassic && Flat) {
     canvas.Pen().Color = clGray;
     canvas.Pen().Width = 1;

@@ -78,6 +78,24 @@ TEST(BaseGrid, PropertiesSnapshotTheDefaultLooksAtFirstAccess) {
   EXPECT_TRUE(plain.HasCellProps());
 }
 
+TEST(BaseGrid, NewCellPropertiesTakeTheGridsLooksNotBuiltInOnes) {
+  TQrvStringGrid grid;
+  grid.SetColor(0x00FFFF);
+  TFont font = grid.Font();
+  font.Color = clRed;
+  font.SetSize(13);
+  grid.SetFont(font);
+  // A control added to a cell is what creates its properties most often.
+  grid.AddButton(2, 2, 20, 10, "Go", haLeft, vaTop);
+  grid.AddCheckBox(3, 2, false, false);
+  for (const int32_t c : {2, 3}) {
+    const TCellProperties* p = grid.GetCellProperties(c, 2);
+    EXPECT_EQ(p->BrushColor(), 0x00FFFF) << c;
+    EXPECT_EQ(p->FontColor(), clRed) << c;
+    EXPECT_EQ(p->FontSize(), 13) << c;
+  }
+}
+
 TEST(BaseGrid, ObjectExKeepsEmptyCellsEmptyAndCreatesNothingOnRead) {
   TQrvStringGrid grid;
   EXPECT_EQ(grid.GetObjectEx(3, 3), 0u);
