@@ -16,6 +16,20 @@ class TObject {
 enum TVAlignment { vtaTop, vtaCenter, vtaBottom };
 // What the next press of the mouse does, chosen by where the mouse rests before it.
 enum TMouseSelectMode { msNormal, msColumn, msRow, msAll, msURL, msResize };
+// The cursor the grid asks its window to show where the mouse rests.
+enum TGridCursor {
+  gcDefault,
+  gcColumnSizing,
+  gcRowSizing,
+  gcLink,
+  gcSelectionResize,
+  gcDrag,
+  gcNoDrop,
+  gcSelectRows,
+  gcSelectColumns,
+  gcSelectAll,
+  gcCellSelector
+};
 enum TCellGradientDirection { GradientVertical, GradientHorizontal };
 enum TGridSelectionStyle { ssDefault, ssVista, ssWin7, ssOffice2007 };
 enum TColumnCalcType { acNONE, acSUM, acAVG, acCOUNT, acMIN, acMAX, acSPREAD, acCUSTOM, acDISTINCT, acSTDDEV };

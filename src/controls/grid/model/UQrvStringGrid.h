@@ -1384,19 +1384,8 @@ class TQrvStringGrid : public TBaseGrid,
   TDragScrollDirection DragScrollDirection() const { return FDragScrollDirection; }
 
   // Focus and cursor (_Focus.cpp): the widget reports the focus entering and leaving and asks for the cursor.
-  enum TGridCursor {
-    gcDefault,
-    gcColumnSizing,
-    gcRowSizing,
-    gcLink,
-    gcSelectionResize,
-    gcDrag,
-    gcNoDrop,
-    gcSelectRows,
-    gcSelectColumns,
-    gcSelectAll,
-    gcCellSelector
-  };
+  using TGridCursor = ::TGridCursor;
+  using enum ::TGridCursor;
   TGridCursor CursorAt(int32_t x, int32_t y);
   void GridEnter();
   void GridExit();
