@@ -4,6 +4,8 @@
 #include <QTest>
 #include <functional>
 #include <tuple>
+#include <utility>
+#include <vector>
 
 #include "GridMouseFixture.h"
 #include "UQrvColumnGrid.h"
@@ -160,6 +162,46 @@ TEST_F(TGridKeysTest, EnterStepsOverReadOnlyCellsAndEndsWhenNoneIsEditable) {
     EXPECT_EQ(g.Col(), 4) << loop;
     EXPECT_EQ(g.Row(), 7) << loop;
   }
+}
+
+TEST_F(TGridKeysTest, ArrowsAndSpaceKeepTheDisjunctRowAndColumnFlags) {
+  TQrvStringGrid& g = Q();
+  g.MouseActions().SetDisjunctRowSelect(true);
+  g.MouseActions().SetDisjunctColSelect(true);
+  g.SetOptions(g.Options() & ~TGridOptions(goEditing));  // Space types nothing
+  g.MoveToCell(2, 2);
+  const auto flags = [&] {
+    std::vector<int32_t> rows, cols;
+    for (int32_t r = 0; r < g.RowCount(); ++r)
+      if (g.GetRowSelect(r)) rows.push_back(r);
+    for (int32_t c = 0; c < g.ColCount(); ++c)
+      if (g.GetColSelect(c)) cols.push_back(c);
+    return std::make_pair(rows, cols);
+  };
+  using TFlags = std::pair<std::vector<int32_t>, std::vector<int32_t>>;
+  Key(Qt::Key_Down);
+  EXPECT_EQ(flags(), (TFlags{{3}, {2}}));
+  Key(Qt::Key_Right);
+  EXPECT_EQ(flags(), (TFlags{{3}, {3}}));
+  Key(Qt::Key_Space);
+  EXPECT_EQ(flags(), (TFlags{{}, {}})) << "Space takes the current row and column out";
+  Key(Qt::Key_Down, Qt::ShiftModifier);
+  EXPECT_EQ(flags(), (TFlags{{3, 4}, {3}}));
+}
+
+TEST_F(TGridKeysTest, RowKeysKeepTheColumnsInViewInRowSelection) {
+  TQrvStringGrid& g = Q();
+  g.SetColCount(12);
+  for (int32_t c = 0; c < 12; ++c) g.SetColWidths(c, 40);
+  g.SetOptions(g.Options() | goRowSelect);
+  g.MoveToCell(1, 3);
+  for (const bool keep : {true, false}) {
+    g.Navigation().SetKeepHorizScroll(keep);
+    g.SetLeftCol(4);
+    Key(Qt::Key_Down);
+    EXPECT_EQ(g.LeftCol(), keep ? 4 : 1) << keep;
+  }
+  EXPECT_EQ(g.Row(), 5);
 }
 
 TEST_F(TGridKeysTest, DeleteClearsTheOnlyRowAndRemovesOthers) {
