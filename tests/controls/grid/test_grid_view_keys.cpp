@@ -270,7 +270,11 @@ TEST_F(TGridKeysTest, ClipboardKeysCopyCutAndPasteTheSelection) {
   EXPECT_EQ(g.Cells(3, 4), QStringLiteral("a"));
   EXPECT_EQ(g.Cells(4, 5), QStringLiteral("d"));
   bool allowCut = false;
-  g.OnClipboardCut = [&](QObject*, bool& allow) { allow = allowCut; };
+  QObject* sender = nullptr;
+  g.OnClipboardCut = [&](QObject* from, bool& allow) {
+    sender = from;
+    allow = allowCut;
+  };
   g.MoveToCell(3, 4);
   Key(Qt::Key_X, Qt::ControlModifier);
   EXPECT_EQ(g.Cells(3, 4), QStringLiteral("a"));
@@ -278,6 +282,7 @@ TEST_F(TGridKeysTest, ClipboardKeysCopyCutAndPasteTheSelection) {
   Key(Qt::Key_X, Qt::ControlModifier);
   EXPECT_EQ(g.Cells(3, 4), QString());
   EXPECT_EQ(clipboard, QStringLiteral("a"));
+  EXPECT_EQ(sender, static_cast<QObject*>(&View)) << "the grid's window is the sender";
 }
 
 TEST(GridViewKeys, KeysTypeTheCharactersTheGridExpects) {

@@ -2,6 +2,7 @@
 // on check boxes, radio items and buttons, Home and End, node keys, sideways scrolling in row selection, fixed
 // cells skipped, rows appended, inserted and deleted, the clipboard keys, select-all and moving selected rows. The
 // cursor movement itself is the base grid's; the wraps after it are the key-advance engine's.
+#include <QObject>
 #include <algorithm>
 
 #include "UQrvStringGrid.h"
@@ -294,7 +295,8 @@ bool TQrvStringGrid::WMKeyDown(uint16_t& key, TShiftState shift) {
   if (Navigation().AllowClipboardShortCuts()) {
     const auto ask = [this](const std::function<void(QObject*, bool&)>& event) {
       bool allow = true;
-      if (event) event(nullptr, allow);
+      // The window showing the grid stands for it as the sender.
+      if (event) event(dynamic_cast<QObject*>(Host()), allow);
       return allow;
     };
     if ((ctrl && pressed == 'X') || (shifted && pressed == VK_DELETE)) {
