@@ -4,6 +4,8 @@
 #include <QTest>
 #include <functional>
 #include <tuple>
+#include <utility>
+#include <vector>
 
 #include "GridMouseFixture.h"
 #include "UQrvColumnGrid.h"
@@ -162,6 +164,46 @@ TEST_F(TGridKeysTest, EnterStepsOverReadOnlyCellsAndEndsWhenNoneIsEditable) {
   }
 }
 
+TEST_F(TGridKeysTest, ArrowsAndSpaceKeepTheDisjunctRowAndColumnFlags) {
+  TQrvStringGrid& g = Q();
+  g.MouseActions().SetDisjunctRowSelect(true);
+  g.MouseActions().SetDisjunctColSelect(true);
+  g.SetOptions(g.Options() & ~TGridOptions(goEditing));  // Space types nothing
+  g.MoveToCell(2, 2);
+  const auto flags = [&] {
+    std::vector<int32_t> rows, cols;
+    for (int32_t r = 0; r < g.RowCount(); ++r)
+      if (g.GetRowSelect(r)) rows.push_back(r);
+    for (int32_t c = 0; c < g.ColCount(); ++c)
+      if (g.GetColSelect(c)) cols.push_back(c);
+    return std::make_pair(rows, cols);
+  };
+  using TFlags = std::pair<std::vector<int32_t>, std::vector<int32_t>>;
+  Key(Qt::Key_Down);
+  EXPECT_EQ(flags(), (TFlags{{3}, {2}}));
+  Key(Qt::Key_Right);
+  EXPECT_EQ(flags(), (TFlags{{3}, {3}}));
+  Key(Qt::Key_Space);
+  EXPECT_EQ(flags(), (TFlags{{}, {}})) << "Space takes the current row and column out";
+  Key(Qt::Key_Down, Qt::ShiftModifier);
+  EXPECT_EQ(flags(), (TFlags{{3, 4}, {3}}));
+}
+
+TEST_F(TGridKeysTest, RowKeysKeepTheColumnsInViewInRowSelection) {
+  TQrvStringGrid& g = Q();
+  g.SetColCount(12);
+  for (int32_t c = 0; c < 12; ++c) g.SetColWidths(c, 40);
+  g.SetOptions(g.Options() | goRowSelect);
+  g.MoveToCell(1, 3);
+  for (const bool keep : {true, false}) {
+    g.Navigation().SetKeepHorizScroll(keep);
+    g.SetLeftCol(4);
+    Key(Qt::Key_Down);
+    EXPECT_EQ(g.LeftCol(), keep ? 4 : 1) << keep;
+  }
+  EXPECT_EQ(g.Row(), 5);
+}
+
 TEST_F(TGridKeysTest, DeleteClearsTheOnlyRowAndRemovesOthers) {
   TQrvStringGrid& g = Q();
   g.Navigation().SetAllowDeleteRow(true);
@@ -228,7 +270,11 @@ TEST_F(TGridKeysTest, ClipboardKeysCopyCutAndPasteTheSelection) {
   EXPECT_EQ(g.Cells(3, 4), QStringLiteral("a"));
   EXPECT_EQ(g.Cells(4, 5), QStringLiteral("d"));
   bool allowCut = false;
-  g.OnClipboardCut = [&](QObject*, bool& allow) { allow = allowCut; };
+  QObject* sender = nullptr;
+  g.OnClipboardCut = [&](QObject* from, bool& allow) {
+    sender = from;
+    allow = allowCut;
+  };
   g.MoveToCell(3, 4);
   Key(Qt::Key_X, Qt::ControlModifier);
   EXPECT_EQ(g.Cells(3, 4), QStringLiteral("a"));
@@ -236,6 +282,7 @@ TEST_F(TGridKeysTest, ClipboardKeysCopyCutAndPasteTheSelection) {
   Key(Qt::Key_X, Qt::ControlModifier);
   EXPECT_EQ(g.Cells(3, 4), QString());
   EXPECT_EQ(clipboard, QStringLiteral("a"));
+  EXPECT_EQ(sender, static_cast<QObject*>(&View)) << "the grid's window is the sender";
 }
 
 TEST(GridViewKeys, KeysTypeTheCharactersTheGridExpects) {

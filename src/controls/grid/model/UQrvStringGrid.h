@@ -282,7 +282,7 @@ class TQrvStringGrid : public TBaseGrid,
   virtual void ClickSort(int32_t aCol);
   virtual void F2Pressed() {}
   virtual void WriteCell(int32_t realCol, int32_t aRow, const QString& value);
-  virtual void KeySelectionChanging() {}
+  virtual void KeySelectionChanging(const TGridRect& /*newSelection*/) {}
   // Before the mouse selects everything, whole rows or whole columns by the fixed cells.
   virtual void MouseSelectionChanging(const TGridRect& /*newSelection*/) {}
   // In cell-selector mode a press picks a cell for whoever switched the mode on, and does nothing else.
@@ -706,6 +706,8 @@ class TQrvStringGrid : public TBaseGrid,
   void SelectRows(int32_t rowIndex, int32_t rCount);
   void UnSelectRows(int32_t rowIndex, int32_t rCount);
   void SelectionToRowSelect(bool all);
+  // The index a row's disjunct selection flag is kept under: its real row while the flags survive hiding.
+  int32_t DisjunctSelectRow(int32_t r) const;
   int32_t RowSelectCount() const;
   int32_t SelectedRowCount() const;
   int32_t GetSelectedRow(int32_t i) const;
@@ -796,6 +798,7 @@ class TQrvStringGrid : public TBaseGrid,
   bool TabStep(bool backward, bool& handedOn);
   // The next cell of an Enter step from (aCol, aRow); false when the step ends without a cell to go to.
   bool AdvanceStep(int32_t& aCol, int32_t& aRow, bool forward);
+  void ClickArrivedControl(int32_t startCol, int32_t startRow);
   // The arrow-key wrap and the disabled-row skip after the base navigation moved the cursor.
   void AfterArrowKey(uint16_t key);
   bool ControlCellKey(uint16_t key);

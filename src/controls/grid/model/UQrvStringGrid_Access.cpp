@@ -114,18 +114,20 @@ void TQrvStringGrid::RowInserted(int32_t r) {
 }
 
 // The last normal row is emptied rather than removed, so the grid keeps a row to type into. With nodes a row
-// inside a node's range narrows the node; r is a display row, given to the child removal as its real row.
+// inside a node's range narrows the node; r is a display row, given to the child removal and OnAutoDeleteRow as
+// its real row.
 void TQrvStringGrid::RowDeleted(int32_t r) {
+  const int32_t realRow = RealRowIndex(r);
   if (HasNodes()) {
     if (GetParentRow(r) == -1)
       RemoveNormalRow(r);
     else
-      RemoveChildRow(RealRowIndex(r));
+      RemoveChildRow(realRow);
   } else if (RowCount() - FixedRows() - FFixedFooters == 1 && !FFixedRowAlways)
     ClearRows(r, 1);
   else
     RemoveRowBlock(r, 1);
-  if (OnAutoDeleteRow) OnAutoDeleteRow(this, r);
+  if (OnAutoDeleteRow) OnAutoDeleteRow(this, realRow);
 }
 
 TColor TQrvStringGrid::Colors(int32_t c, int32_t r) const {

@@ -222,7 +222,7 @@ void TQrvStringGrid::DoneInplaceEdit(uint16_t key, TShiftState shift) {
   FBlockFocus = true;
   FEditing = false;
   HideInplaceEdit();
-  if (Navigation().AppendOnArrowDown() && key == VK_DOWN && Row() == RowCount() - FixedFooters() - 1) AutoAppendRow();
+  if (Navigation().AppendOnArrowDown() && key == VK_DOWN && IsLastNormalRow()) AutoAppendRow();
   if (key == VK_TAB || key == VK_LEFT || key == VK_UP || key == VK_RIGHT || key == VK_DOWN) KeyDown(key, shift);
   const bool alwaysEdit = Navigation().AlwaysEdit();
   Navigation().SetAlwaysEdit(false);

@@ -171,12 +171,33 @@ void TQrvStringGrid::AdvanceCell(int32_t aCol, int32_t aRow, bool openEditor, bo
   }
   if (!openEditor) return;
   const bool control = IsControlCell(DisplayToRealCol(Col()), Row());
-  // A control cell has no editor to open: its keys and clicks work on the current cell as it is.
-  if (autoEdit && nav.AdvanceAutoEdit() && !control && IsEditable(DisplayToRealCol(Col()), Row())) ShowInplaceEdit();
+  if ((autoEdit && nav.AdvanceAutoEdit()) || control) {
+    if (!IsEditable(DisplayToRealCol(Col()), Row())) return;
+    // A control cell has no text editor (ShowInplaceEdit leaves it be): it is worked by the click below.
+    ShowInplaceEdit();
+    if (control && !IsControlCell(DisplayToRealCol(startCol), startRow)) ClickArrivedControl(startCol, startRow);
+  }
   if (MouseActions().DisjunctRowSelect()) {
     ClearRowSelect();
-    SetRowSelect(Row(), true);
+    SetRowSelect(DisjunctSelectRow(Row()), true);
   }
+}
+
+// Coming from a typing cell, the control cell reached takes a click as if the user had pressed it: a check box
+// toggles, a button is pressed.
+void TQrvStringGrid::ClickArrivedControl(int32_t startCol, int32_t startRow) {
+  const int32_t col = Col(), row = Row();
+  FDisableChange = true;
+  MoveCurrent(startCol, startRow, true, true);
+  MoveCurrent(col, row, true, true);
+  SimulateCellClick(Col(), Row());
+  if (Navigation().AdvanceDirection() != adLeftRight) HideInplaceEdit();
+  FDisableChange = false;
+  bool allow = true;
+  if (OnCellChanging) OnCellChanging(this, startRow, startCol, Row(), Col(), allow);
+  TEditorType kind = DefaultEditor;
+  GetCellEditor(DisplayToRealCol(startCol), startRow, kind);
+  if (!IsTextEditorKind(kind) || kind == edValidChars) HideInplaceEdit();
 }
 
 bool TQrvStringGrid::TabStep(bool backward, bool& handedOn) {
@@ -311,8 +332,7 @@ bool TQrvStringGrid::TabAdvance(bool backward) {
   for (int32_t steps = 0; again && steps < StepBound(*this); ++steps) again = TabStep(backward, handedOn);
   // No cell of the table takes a Tab: the cursor goes back where the step started.
   if (again) MoveCurrent(startCol, startRow, true, true);
-  if (!handedOn && !again && Navigation().AdvanceAutoEdit() && !IsControlCell(DisplayToRealCol(Col()), Row()) &&
-      EditingOn() && (Col() != startCol || Row() != startRow))
+  if (!handedOn && !again && Navigation().AdvanceAutoEdit() && !IsControlCell(DisplayToRealCol(Col()), Row()))
     SimulateCellClick(Col(), Row());
   FLastTabCol = -1;
   FLastTabRow = -1;

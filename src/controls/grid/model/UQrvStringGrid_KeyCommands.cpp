@@ -2,6 +2,7 @@
 // on check boxes, radio items and buttons, Home and End, node keys, sideways scrolling in row selection, fixed
 // cells skipped, rows appended, inserted and deleted, the clipboard keys, select-all and moving selected rows. The
 // cursor movement itself is the base grid's; the wraps after it are the key-advance engine's.
+#include <QObject>
 #include <algorithm>
 
 #include "UQrvStringGrid.h"
@@ -58,6 +59,7 @@ bool TQrvStringGrid::HomeEndKey(uint16_t key, TShiftState shift) {
   const bool rowSelect = Options() & goRowSelect;
   const bool onlyFixedRow = FixedRowAlways() && RowCount() == 1;
   const bool home = key == VK_HOME;
+  const int32_t oldLeft = LeftCol();
   if (action == heFirstLastCell && !ctrl) {
     if (home)
       MoveCurrent(FixedCols(), FixedRows(), true, true);
@@ -83,7 +85,10 @@ bool TQrvStringGrid::HomeEndKey(uint16_t key, TShiftState shift) {
         SelectionToRowSelect(false);
       }
     }
+    // The footer rows under the last normal row come into view with it.
+    if (!home && (FixedFooters() > 0 || FloatingFooterShown())) SetTopRow(MaxTopRow());
     MoveToBaseCell();
+    if (rowSelect && Navigation().KeepHorizScroll()) SetLeftCol(oldLeft);
     return true;
   }
   if (action != heFirstLastColumn) return false;
@@ -131,8 +136,13 @@ void TQrvStringGrid::InsertRowByKey() {
       newRow = Row() + 1;
     }
   }
-  InsertRows(at, 1);
-  if (OnAutoInsertRow) OnAutoInsertRow(this, at);
+  // Rows hidden above the place, and the node around it, are counted in: the new row widens that node.
+  const int32_t realAt = DisplayToRealRow(at);
+  if (HasNodes() && at < RowCount())
+    RowInserted(realAt);
+  else
+    InsertNormalRow(realAt);
+  if (OnAutoInsertRow) OnAutoInsertRow(this, realAt);
   FGridModified = true;
   if (newRow < RowCount()) SetRow(newRow);
   CalcFooter(-1);
@@ -158,6 +168,12 @@ bool TQrvStringGrid::WMKeyDown(uint16_t& key, TShiftState shift) {
   const bool ctrl = shift & ssCtrl;
   const bool shifted = shift & ssShift;
   const bool alt = shift & ssAlt;
+  // The base navigation uses up the key code; the steps after it go by the key pressed.
+  const uint16_t pressed = key;
+  const int32_t oldLeft = LeftCol();
+  // In row selection the columns stay where they are while the rows move.
+  const bool keepHoriz = (key == VK_PRIOR || key == VK_NEXT || key == VK_UP || key == VK_DOWN) &&
+                         (Options() & goRowSelect) && LeftCol() != FixedCols() && Navigation().KeepHorizScroll();
   const bool enterOrF2 = key == VK_RETURN || key == VK_F2;
   const auto swallow = [&] {
     FireKeyDown(key, shift);
@@ -265,53 +281,74 @@ bool TQrvStringGrid::WMKeyDown(uint16_t& key, TShiftState shift) {
   }
   if (key == VK_DOWN && Navigation().AppendOnArrowDown() && IsLastNormalRow()) AutoAppendRow();
 
+  if (keepHoriz) BeginUpdate();
   platformKeyDown();
-  if (key == 0) return true;
-  KeyDown(key, shift);
+  const bool stopped = key == 0;
+  if (!stopped) KeyDown(key, shift);
+  if (keepHoriz) {
+    SetLeftCol(oldLeft);
+    EndUpdate();
+  }
+  if (stopped) return true;
   bool used = key == 0;
 
   if (Navigation().AllowClipboardShortCuts()) {
     const auto ask = [this](const std::function<void(QObject*, bool&)>& event) {
       bool allow = true;
-      if (event) event(nullptr, allow);
+      // The window showing the grid stands for it as the sender.
+      if (event) event(dynamic_cast<QObject*>(Host()), allow);
       return allow;
     };
-    if ((ctrl && key == 'X') || (shifted && key == VK_DELETE)) {
+    if ((ctrl && pressed == 'X') || (shifted && pressed == VK_DELETE)) {
       if (ask(OnClipboardCut)) CutSelectionToClipboard();
       return true;
     }
-    if ((ctrl && key == 'V') || (shifted && key == VK_INSERT)) {
+    if ((ctrl && pressed == 'V') || (shifted && pressed == VK_INSERT)) {
       if (ask(OnClipboardPaste)) PasteSelectionFromClipboard();
       return true;
     }
-    if (ctrl && (key == 'C' || key == VK_INSERT)) {
+    if (ctrl && (pressed == 'C' || pressed == VK_INSERT)) {
       if (ask(OnClipboardCopy)) CopySelectionToClipboard();
       return true;
     }
   }
-  if (key == VK_INSERT && Navigation().AllowInsertRow() && !ctrl && !shifted && !alt) {
+  if (pressed == VK_INSERT && Navigation().AllowInsertRow() && !ctrl && !shifted && !alt) {
     InsertRowByKey();
     return true;
   }
-  if (ctrl && key == 'A' && (Options() & (goRowSelect | goRangeSelect))) {
+  if (ctrl && pressed == 'A' && (Options() & (goRowSelect | goRangeSelect))) {
     const TGridRect all = NormalCellsRect();
     if (MouseActions().DisjunctRowSelect()) SelectRows(FixedRows(), LastNormalRow() - FixedRows() + 1);
-    KeySelectionChanging();
+    KeySelectionChanging(all);
+    SetSelection(all);
+    // The click on the last cell anchors the range there; it leaves the whole table selected.
+    MoveCurrent(all.Right, all.Bottom, true, true);
+    SimulateCellClick(all.Right, all.Bottom);
     MoveCurrent(all.Right, all.Bottom, true, true);
     SetSelection(all);
     used = true;
   } else {
-    if (IsArrowOrPage(key) && MouseActions().DisjunctRowSelect()) {
-      if (!shifted && !ctrl) ClearRowSelect();
-      if (shifted) SelectionToRowSelect(false);
-      if (!shifted) SetRowSelect(Row(), true);
+    const bool rows = MouseActions().DisjunctRowSelect(), cols = MouseActions().DisjunctColSelect();
+    const int32_t selRow = DisjunctSelectRow(Row());
+    if (IsArrowOrPage(pressed)) {
+      if (rows) {
+        if (!shifted && !ctrl) ClearRowSelect();
+        if (shifted) SelectionToRowSelect(true);
+        if (!shifted) SetRowSelect(selRow, true);
+      }
+      if (cols) {
+        if (!shifted && !ctrl) ClearColSelect();
+        if (shifted) SelectionToColSelect(true);
+        if (!shifted) SetColSelect(Col(), true);
+      }
     }
-    if (key == VK_SPACE && MouseActions().DisjunctRowSelect()) SetRowSelect(Row(), !GetRowSelect(Row()));
-    if (key == VK_DELETE && Navigation().AllowDeleteRow() && !alt) used = DeleteRowByKey() || used;
+    if (pressed == VK_SPACE && rows) SetRowSelect(selRow, !GetRowSelect(selRow));
+    if (pressed == VK_SPACE && cols) SetColSelect(Col(), !GetColSelect(Col()));
+    if (pressed == VK_DELETE && Navigation().AllowDeleteRow() && !alt) used = DeleteRowByKey() || used;
     if (enterOrF2) {
       RememberOldCellText(Col(), Row());
       if (CellHoldsControlTag(DisplayToRealCol(Col()), Row())) FocusNextCellControl(Col(), Row(), QString());
-      if (key == VK_F2) F2Pressed();
+      if (pressed == VK_F2) F2Pressed();
     }
   }
   const TGridRect now = Selection();
@@ -385,9 +422,15 @@ void TQrvStringGrid::KeyUp(uint16_t& key, TShiftState shift) {
     if (shift & ssCtrl) {
       SetSelectedCells(base.X, base.Y, !GetSelectedCells(base.X, base.Y));
     } else {
-      ClearSelectedCells();
+      // Only the list starts again: the range selected with the keys stays and joins it below.
+      FSelectedCells->Clear();
       SetSelectedCells(base.X, base.Y, true);
     }
+    const TGridRect s = Ordered(Selection());
+    if (s.Left != s.Right || s.Top != s.Bottom)
+      for (int32_t r = s.Top; r <= s.Bottom; ++r)
+        for (int32_t c = s.Left; c <= s.Right; ++c)
+          if (c != base.X || r != base.Y) SetSelectedCells(c, r, true);
     Invalidate();
   }
 }

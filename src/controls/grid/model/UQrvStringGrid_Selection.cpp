@@ -35,12 +35,12 @@ int32_t PackCell(int32_t c, int32_t r) {
   return int32_t((uint32_t(r) << 16) | (uint32_t(c) & 0xFFFFu));
 }
 
-// Selected rows are kept by real row while the selection is to survive filtering and hiding.
-int32_t SelectionRow(const TQrvStringGrid& grid, int32_t r) {
-  return grid.MouseActions().RowSelectPersistent() ? grid.RealRowIndex(r) : r;
-}
-
 }  // namespace
+
+// Selected rows are kept by real row while the selection is to survive filtering and hiding.
+int32_t TQrvStringGrid::DisjunctSelectRow(int32_t r) const {
+  return FMouseActions->DisjunctRowSelect() && FMouseActions->RowSelectPersistent() ? DisplayToRealRow(r) : r;
+}
 
 bool TQrvStringGrid::GetRowSelect(int32_t r) const {
   if (!FMouseActions->RowSelectPersistent() && (r < 0 || r >= RowCount() + NumHiddenRows()))
@@ -83,8 +83,7 @@ void TQrvStringGrid::SelectRows(int32_t rowIndex, int32_t rCount) {
   if (!FMouseActions->DisjunctRowSelect()) {
     SetSelection(TGridRect{FixedCols(), rowIndex, ColCount() - 1, rowIndex + rCount - 1});
   } else {
-    for (int32_t r = rowIndex; r < rowIndex + rCount && r < RowCount(); ++r)
-      SetRowSelect(SelectionRow(*this, r), true);
+    for (int32_t r = rowIndex; r < rowIndex + rCount && r < RowCount(); ++r) SetRowSelect(DisjunctSelectRow(r), true);
   }
   if (HasRowIndicator()) RepaintCol(0);
   FSelChange = false;
@@ -92,8 +91,7 @@ void TQrvStringGrid::SelectRows(int32_t rowIndex, int32_t rCount) {
 
 void TQrvStringGrid::UnSelectRows(int32_t rowIndex, int32_t rCount) {
   if (!FMouseActions->DisjunctRowSelect()) return;
-  for (int32_t r = rowIndex; r < rowIndex + rCount && r < RowCount(); ++r)
-    SetRowSelect(SelectionRow(*this, r), false);
+  for (int32_t r = rowIndex; r < rowIndex + rCount && r < RowCount(); ++r) SetRowSelect(DisjunctSelectRow(r), false);
   FSelChange = false;
 }
 
@@ -102,7 +100,7 @@ void TQrvStringGrid::SelectionToRowSelect(bool all) {
   const int32_t bottom = std::min(s.Bottom, RowCount() - FixedFooters() - 1);
   for (int32_t r = FixedRows(); r < RowCount(); ++r) {
     const bool inside = Between(r, s.Top, bottom);
-    if (inside || all) SetRowSelect(SelectionRow(*this, r), inside);
+    if (inside || all) SetRowSelect(DisjunctSelectRow(r), inside);
   }
   if (NumHiddenRows() > 0) Invalidate();
 }
