@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "USysColors.h"
+
 namespace {
 
 void Line(TCanvas& c, TColor color, int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
@@ -63,20 +65,32 @@ void Arrow(TCanvas& c, const TRect& r, int direction, bool inactive, int32_t shi
   }
 }
 
+// The half-set face of a three-state box: button face and highlight in a checkerboard.
+void Dotted_Fill(TCanvas& c, const TRect& r) {
+  Fill(c, r, clBtnFace);
+  const TColor dot = ColorToRGB(clBtnHighlight);
+  for (int32_t y = r.Top; y < r.Bottom; ++y)
+    for (int32_t x = r.Left + ((y - r.Top) & 1); x < r.Right; x += 2) c.SetPixels(x, y, dot);
+}
+
 void Check_Box(TCanvas& c, const TRect& r, uint32_t state) {
   const bool inactive = state & DFCS_INACTIVE, pushed = state & DFCS_PUSHED, flat = state & DFCS_FLAT;
+  const bool mixed = (state & 0xFF) == DFCS_BUTTON3STATE && (state & DFCS_CHECKED);
+  const TRect face = Shrink(r, flat ? 1 : 2);
   if (flat) {
     c.Brush().Color = clBtnShadow;
     c.FrameRect(r);
-    Fill(c, Shrink(r, 1), inactive || pushed ? clBtnFace : clWindow);
   } else {
     DrawEdgeRing(c, r, clBtnShadow, clBtnHighlight);
     DrawEdgeRing(c, Shrink(r, 1), cl3DDkShadow, cl3DLight);
-    Fill(c, Shrink(r, 2), inactive || pushed ? clBtnFace : clWindow);
   }
+  if (mixed && !inactive && !pushed)
+    Dotted_Fill(c, face);
+  else
+    Fill(c, face, inactive || pushed ? clBtnFace : clWindow);
   if (!(state & DFCS_CHECKED)) return;
-  // The tick: seven columns, three pixels high, starting one third down the box.
-  const TColor tick = inactive ? clGrayText : clWindowText;
+  // The tick: seven columns, three pixels high, starting one third down the box; grey when only half set.
+  const TColor tick = inactive ? clGrayText : mixed ? clBtnShadow : clWindowText;
   const int32_t x0 = r.Left + (r.Width() - 7) / 2, y0 = r.Top + (r.Height() - 7) / 2 + 2;
   static const int32_t Drop[7] = {2, 3, 4, 3, 2, 1, 0};
   for (int32_t i = 0; i < 7; ++i) Line(c, tick, x0 + i, y0 + Drop[i], x0 + i, y0 + Drop[i] + 3);
@@ -99,7 +113,7 @@ bool DrawFrameControl(TCanvas& canvas, const TRect& rect, uint32_t type, uint32_
     Button_Body(canvas, rect, pushed, flat);
     return true;
   }
-  if (type == DFC_BUTTON && kind == DFCS_BUTTONCHECK) {
+  if (type == DFC_BUTTON && (kind == DFCS_BUTTONCHECK || kind == DFCS_BUTTON3STATE)) {
     Check_Box(canvas, rect, state);
     return true;
   }

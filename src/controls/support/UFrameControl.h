@@ -10,6 +10,7 @@ constexpr uint32_t DFC_SCROLL = 3;
 constexpr uint32_t DFC_BUTTON = 4;
 
 constexpr uint32_t DFCS_BUTTONCHECK = 0x0000;
+constexpr uint32_t DFCS_BUTTON3STATE = 0x0008;
 constexpr uint32_t DFCS_BUTTONPUSH = 0x0010;
 constexpr uint32_t DFCS_SCROLLUP = 0x0000;
 constexpr uint32_t DFCS_SCROLLDOWN = 0x0001;

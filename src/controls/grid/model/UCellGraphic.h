@@ -76,6 +76,8 @@ class IGridCellObject {
   virtual void Draw(TCanvas& canvas, const TRect& rect, int32_t col, int32_t row) = 0;
   virtual int32_t GetWidth() = 0;
   virtual int32_t GetHeight() = 0;
+  // An object that paints a background for the cell text asks to be drawn before the text; others after it.
+  virtual bool DrawBeforeText() { return false; }
 };
 
 // The main reference of a graphic: one of the objects a kind carries, or a colour for the kinds that keep one there.

@@ -4,12 +4,14 @@
 #include <QtMath>
 #include <cmath>
 
+#include "Exception.h"
 #include "UButtonParts.h"
 #include "UCanvas.h"
 #include "UCellGraphics.h"
 #include "UFrameControl.h"
 #include "UGradients.h"
 #include "UGridGlyphs.h"
+#include "UGridRadioLayout.h"
 #include "UQrvStringGrid.h"
 #include "UThemeBinding.h"
 #include "UTransparentBitmaps.h"
@@ -19,9 +21,14 @@ bool ThemesAvailable() {
   return QrvXPVS().Loaded() && QrvXPVS().IsThemeActive();
 }
 
-// The 16 x 16 picture styles.
-bool PictureStyle(TControlStyle style) {
-  return style == csWinXP || style == csVyx || style == csGlyph;
+constexpr int32_t ThemeProgressBar = 1;
+constexpr int32_t ThemeProgressChunk = 3;
+
+// How far a value reaches into its range, 0..100; below the range is empty, above it full.
+int32_t ThemedProgressPercent(double value, double minimum, double maximum) {
+  if (maximum <= minimum) return 0;
+  return TQrvStringGrid::LimitPercent(
+      static_cast<int32_t>(std::lround((value - minimum) / (maximum - minimum) * 100)));
 }
 
 int32_t ClampPercent(double value, double minimum, double maximum) {
@@ -40,6 +47,20 @@ void Draw_Raised_Edge(TCanvas& canvas, const TRect& box) {
   canvas.Pen().Color = clBtnShadow;
   canvas.LineTo(box.Right - 1, box.Bottom - 1);
   canvas.LineTo(box.Left, box.Bottom - 1);
+}
+
+// The expand button's mark: a chevron pointing up while the cell is expanded (a click folds it), down otherwise.
+void DrawChevron(TCanvas& canvas, const TRect& button, bool up, TColor color) {
+  const int32_t cx = (button.Left + button.Right) / 2, cy = (button.Top + button.Bottom) / 2;
+  canvas.Pen().Color = color;
+  canvas.Pen().Width = 1;
+  canvas.Pen().Style = psSolid;
+  for (int32_t dx = -3; dx <= 3; ++dx) {
+    const int32_t lift = 3 - std::abs(dx);
+    const int32_t y = up ? cy + 1 - lift : cy - 2 + lift;
+    canvas.MoveTo(cx + dx, y);
+    canvas.LineTo(cx + dx, y + 2);
+  }
 }
 }  // namespace
 
@@ -76,6 +97,12 @@ TSize TQrvStringGrid::CellGraphicSize(const TCellGraphic* graphic, int32_t rc, i
     case ctButton:
     case ctBitButton:
       return {graphic->CellIndex() & 0xFFFF, static_cast<int32_t>(static_cast<uint32_t>(graphic->CellIndex()) >> 16)};
+    case ctPicture:
+    case ctFilePicture:
+    case ctInterface: {
+      const TPoint size = GetCellGraphicSize(rc, r);
+      return {size.X, size.Y};
+    }
     case ctProgressPie:
       return {20, 20};
     case ctRadioButton:
@@ -142,8 +169,8 @@ void TQrvStringGrid::DrawCheckBox(TCanvas& canvas, const TRect& rect, bool check
     case csClassic:
     case csFlat: {
       const int32_t x = (rect.Left + rect.Right - size) / 2, y = (rect.Top + rect.Bottom - size) / 2;
-      uint32_t flags = DFCS_BUTTONCHECK;
-      if (checked || grayed) flags |= DFCS_CHECKED;
+      uint32_t flags = grayed ? DFCS_BUTTON3STATE | DFCS_CHECKED : DFCS_BUTTONCHECK;
+      if (checked) flags |= DFCS_CHECKED;
       if (style == csFlat) flags |= DFCS_FLAT;
       if (!enabled) flags |= DFCS_INACTIVE;
       DrawFrameControl(canvas, TRect{x, y, x + size, y + size}, DFC_BUTTON, flags);
@@ -213,29 +240,31 @@ void TQrvStringGrid::DrawRadioGroup(TCanvas& canvas, TRect rect, const TCellGrap
   const QStringList* items = GetRadioStrings(rc, r);
   if (!items) return;
   const TControlStyle style = ControlLook.ControlStyle;
-  const bool picture = PictureStyle(style) || style == csRaised || style == csTheme;
-  const int32_t button = picture ? 16 : ControlLook.RadioSize;
+  const int32_t button = RadioButtonSpacing(style, ControlLook.RadioSize);
+  const bool sixteen = style >= csWinXP;
   const bool horizontal = graphic.CellBoolean();
   const QString text = Cells(rc, r);
   const TColor textColor =
       selected && FShowSelection && SelectionTextColor != clNone ? SelectionTextColor : canvas.Font().Color;
-  const int32_t lineHeight = std::max(canvas.TextHeight(QStringLiteral("gh")), picture ? 16 : 0);
-  int32_t x = rect.Left + 2;
+  const int32_t lineHeight = RadioLineHeight(canvas.TextHeight(QStringLiteral("gh")), sixteen);
+  const std::vector<TRadioItemSpan> spans =
+      horizontal ? HorizontalRadioSpans(*items, button, [&](const QString& item) { return canvas.TextWidth(item); })
+                 : std::vector<TRadioItemSpan>{};
   canvas.SetBkMode(bkTransparent);
   for (int32_t i = 0; i < items->size(); ++i) {
     const bool on = graphic.CellIndex() == -1 ? (*items)[i] == text : graphic.CellIndex() + 1 == i + 1;
     TRect at;
     int32_t textX = 0, textY = 0;
     if (horizontal) {
+      const int32_t x = rect.Left + spans[size_t(i)].From;
       const int32_t top = (rect.Top + rect.Bottom - button) / 2;
       at = TRect{x, top, x + button, top + button};
-      textX = x + button + 2;
+      textX = x + button;
       textY = (rect.Top + rect.Bottom - canvas.TextHeight((*items)[i])) / 2;
-      x = textX + canvas.TextWidth((*items)[i]) + 2;
     } else {
       const int32_t top = rect.Top + 2 + i * lineHeight;
       at = TRect{rect.Left + 2, top, rect.Left + 2 + button, top + button};
-      textX = rect.Left + (style == csRaised || style == csTheme ? 20 : picture ? 18 : ControlLook.RadioSize + 4);
+      textX = rect.Left + (style == csRaised || style == csTheme ? 20 : sixteen ? 18 : ControlLook.RadioSize + 4);
       textY = top;
     }
     DrawRadioButton(canvas, at, on, style, enabled);
@@ -353,8 +382,41 @@ void TQrvStringGrid::DrawCellGraphic(TCanvas& canvas, int32_t c, int32_t rc, int
     case ctImages:
       DrawCellImages(canvas, at, graphic, rc, r);
       break;
+    case ctPicture:
+      if (TPicture* picture = graphic.ObjectAs<TPicture>()) {
+        const bool kept = picture->Stretch();
+        picture->SetStretch(graphic.CellAngle() != noStretch);
+        picture->Draw(canvas, at);
+        picture->SetStretch(kept);
+      }
+      break;
+    case ctFilePicture:
+      if (const TFilePicture* picture = graphic.ObjectAs<TFilePicture>()) {
+        // The file is read at every paint; one that went missing since it was added leaves the cell empty
+        // instead of breaking the whole paint.
+        try {
+          picture->DrawPicture(canvas, at);
+        } catch (const Exception&) {
+        }
+      }
+      break;
     case ctProgress: {
       const double value = Cells(rc, r).trimmed().toDouble();
+      const TControlStyle style = ControlLook.ControlStyle;
+      if (ControlLook.ProgressXP && (style == csWinXP || style == csTheme) && ThemesAvailable()) {
+        const TRect bar{rect.Left + ControlLook.ProgressMarginX, rect.Top + ControlLook.ProgressMarginY,
+                        rect.Right - ControlLook.ProgressMarginX, rect.Bottom - ControlLook.ProgressMarginY};
+        if (QrvXPVS().DrawPart(nullptr, QStringLiteral("Progress"), canvas, ThemeProgressBar, 1, bar)) {
+          // The chunk fills the bar inside its 1-pixel frame, as far as the value reaches into the range.
+          const int32_t percent = ThemedProgressPercent(value, graphic.CellErrFrom(), graphic.CellErrLen());
+          const int32_t inner = bar.Right - bar.Left - 2;
+          if (percent > 0 && inner > 0)
+            QrvXPVS().DrawPart(
+                nullptr, QStringLiteral("Progress"), canvas, ThemeProgressChunk, 1,
+                TRect{bar.Left + 1, bar.Top + 1, bar.Left + 1 + inner * percent / 100, bar.Bottom - 1});
+          break;
+        }
+      }
       const TRect bar{rect.Left + 2, rect.Top + 2, rect.Right - 2, rect.Bottom - 2};
       TColor incomplete = graphic.IconColor();
       if (incomplete == clNone) incomplete = canvas.Brush().Color;
@@ -431,14 +493,26 @@ void TQrvStringGrid::DrawCellGraphic(TCanvas& canvas, int32_t c, int32_t rc, int
       const TRect cell = CellRect(c, r);
       graphic.SetCellValue(static_cast<double>((static_cast<uint32_t>(button.Top - cell.Top) << 16) |
                                                static_cast<uint32_t>(button.Left - cell.Left)));
-      if (kind != ctExpand) {
+      TColor ink = canvas.Font().Color;
+      if (look == lkTones)
+        ink = partState == partDisabled ? FTones.Disabled.TextColor
+              : partState == partDown   ? FTones.Selected.TextColor
+              : partState == partHot    ? FTones.Hover.TextColor
+                                        : FTones.Background.TextColor;
+      if (kind == ctExpand) {
+        DrawChevron(canvas, button, graphic.CellVar().toBool(), look == lkTones ? ink : clBtnText);
+        break;
+      }
+      const TBitmap* glyph = kind == ctBitButton ? graphic.ObjectAs<TBitmap>() : nullptr;
+      if (glyph && !glyph->Empty()) {
+        const int32_t gx =
+            graphic.CellText().isEmpty() ? (button.Left + button.Right - glyph->Width()) / 2 : button.Left + 3;
+        canvas.Draw(gx, (button.Top + button.Bottom - glyph->Height()) / 2, *glyph);
+      }
+      {
         TRect caption = button;
         canvas.SetBkMode(bkTransparent);
-        if (look == lkTones)
-          canvas.Font().Color = partState == partDisabled ? FTones.Disabled.TextColor
-                                : partState == partDown   ? FTones.Selected.TextColor
-                                : partState == partHot    ? FTones.Hover.TextColor
-                                                          : FTones.Background.TextColor;
+        canvas.Font().Color = ink;
         const uint32_t lines = graphic.CellText().contains(QLatin1Char('\r')) ? DT_WORDBREAK : DT_SINGLELINE;
         canvas.DrawText(graphic.CellText(), caption, DT_CENTER | DT_VCENTER | DT_END_ELLIPSIS | lines);
       }

@@ -1,5 +1,6 @@
 // Presses on the parts a cell draws itself: node glyphs, radio groups, cell and expand buttons; the fixed cells
 // drawn hot under the mouse and the hint that shows a size while a column or row is sized.
+#include "UGridRadioLayout.h"
 #include "UQrvStringGrid.h"
 
 namespace {
@@ -78,18 +79,18 @@ void TQrvStringGrid::RadioGroupClick(int32_t c, int32_t r, int32_t dx, int32_t d
   const QStringList* items = GetRadioStrings(rc, base.Y);
   if (!g || !items || items->isEmpty()) return;
   if (!IsFixed(base.X, base.Y)) MoveCurrent(base.X, base.Y, true, true);
-  const int32_t spacing = ControlLook.ControlStyle >= csWinXP ? 16 : ControlLook.CheckSize;
-  int32_t hit = -1;
-  if (g->CellBoolean()) {
-    int32_t from = 0;
-    for (int32_t i = 0; i < items->size() && hit < 0; ++i) {
-      from += MeasureCellText((*items)[i]).cx + spacing;
-      if (dx < from) hit = i;
-    }
-  } else {
-    const int32_t step = std::max(spacing, MeasureCellText(QStringLiteral("gh")).cy);
-    if (dy >= 0 && step > 0 && dy / step < items->size()) hit = dy / step;
-  }
+  // The painter lays the items out in the cell shrunk by the offset less one; measure from the same corner.
+  dx -= XYOffset.X - 1;
+  dy -= XYOffset.Y - 1;
+  const int32_t button = RadioButtonSpacing(ControlLook.ControlStyle, ControlLook.RadioSize);
+  const int32_t hit =
+      g->CellBoolean()
+          ? RadioItemAt(HorizontalRadioSpans(*items, button,
+                                             [this](const QString& item) { return MeasureCellText(item).cx; }),
+                        dx)
+          : RadioLineAt(
+                static_cast<int32_t>(items->size()),
+                RadioLineHeight(MeasureCellText(QStringLiteral("gh")).cy, ControlLook.ControlStyle >= csWinXP), dy);
   // Past the last item nothing is picked.
   if (hit < 0) return;
   if (g->CellIndex() == -1) SetCells(rc, base.Y, (*items)[hit]);

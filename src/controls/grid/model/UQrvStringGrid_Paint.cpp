@@ -241,6 +241,12 @@ void TQrvStringGrid::DrawGridCell(TCanvas& canvas, int32_t c, int32_t r, const T
     }
   }
 
+  IGridCellObject* early = graphic && graphic->CellType() == ctInterface ? graphic->CellObjectInterface() : nullptr;
+  if (early && early->DrawBeforeText())
+    early->Draw(canvas, TRect{content.Left - 1, content.Top - 1, content.Right + 1, content.Bottom + 1}, rc, r);
+  else
+    early = nullptr;
+
   int32_t textWidth = 0;
   const bool noText = (NoImageAndText && graphic) || (NoDefaultDraw && (OnDrawCell || OnCustomCellDraw));
   if (!noText && textShown)
@@ -272,7 +278,7 @@ void TQrvStringGrid::DrawGridCell(TCanvas& canvas, int32_t c, int32_t r, const T
   }
 
   if (rc == 0 && r >= FixedRows() && HasNodes() && CellNode().ShowTree()) DrawTreeLines(canvas, r, rect);
-  if (graphic && graphic->CellType() != ctInterface) {
+  if (graphic && !early) {
     TRect at = rect;
     if (fixed) ++at.Top;
     DrawCellGraphic(canvas, c, rc, r, at, *graphic, state, textWidth, hAlign);

@@ -98,10 +98,12 @@ TEST_F(MouseParts, MoveRowOnNodeClickMakesTheNodeRowCurrent) {
 TEST_F(MouseParts, APressOnARadioGroupPicksTheItemUnderIt) {
   grid.SetRowHeights(2, 60);
   grid.SetColWidths(2, 200);
-  const int32_t spacing = grid.ControlLook.ControlStyle >= csWinXP ? 16 : grid.ControlLook.CheckSize;
-  const int32_t a = grid.MeasureCellText("a").cx + spacing;
-  const int32_t bb = grid.MeasureCellText("bb").cx + spacing;
-  const int32_t step = std::max(spacing, grid.MeasureCellText("gh").cy);
+  // The items start 2 pixels into the cell shrunk by the offset less one; each is its 16-pixel radio and its text
+  // wide.
+  const int32_t in = grid.XYOffset.X - 1;
+  const int32_t a = in + 2 + 16 + grid.MeasureCellText("a").cx;
+  const int32_t bb = 16 + grid.MeasureCellText("bb").cx;
+  const int32_t step = std::max(16, grid.MeasureCellText("gh").cy);
   struct Case {
     const char* name;
     bool horizontal;
@@ -115,8 +117,9 @@ TEST_F(MouseParts, APressOnARadioGroupPicksTheItemUnderIt) {
       {"third item", true, a + bb + 1, 5, 2},
       {"right of the last item", true, a + bb + 190, 5, -1},
       {"vertical first", false, 30, 1, 0},
-      {"vertical second", false, 30, step + 1, 1},
-      {"vertical below the items", false, 30, 3 * step + 1, -1},
+      {"vertical last pixel of the first", false, 30, in + 2 + step - 1, 0},
+      {"vertical second", false, 30, in + 2 + step, 1},
+      {"vertical below the items", false, 30, in + 2 + 3 * step, -1},
   };
   for (const Case& k : cases) {
     SCOPED_TRACE(k.name);
@@ -151,7 +154,7 @@ TEST_F(MouseParts, ARadioGroupOfAReadOnlyCellAnswersOnlyWhenAlwaysActive) {
          << "y";
   grid.OnCanEditCell = [](TQrvStringGrid*, int32_t, int32_t, bool& can) { can = false; };
   const TRect rect = grid.CellRect(2, 2);
-  const int32_t secondY = rect.Top + std::max(16, grid.MeasureCellText("gh").cy) + 1;
+  const int32_t secondY = rect.Top + grid.XYOffset.Y + 1 + std::max(16, grid.MeasureCellText("gh").cy) + 1;
   Click(rect.Left + 5, secondY);
   int32_t idx = -1;
   grid.GetRadioIdx(2, 2, idx);
