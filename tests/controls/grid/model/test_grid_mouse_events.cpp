@@ -232,3 +232,49 @@ TEST_F(MouseEvents, AClickKeptForADragThatDidNotComeSetsTheFlaggedRows) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(MouseEvents, EnteringTheGridAppliesTheCurrentCellsEditingRule) {
+  grid.SetOptions(grid.Options() | goEditing);
+  grid.MoveCurrent(2, 2, true, true);
+  // The rule changed while the grid was away: the current cell is no longer editable.
+  grid.OnCanEditCell = [](TQrvStringGrid*, int32_t, int32_t, bool& canEdit) { canEdit = false; };
+  grid.GridEnter();
+  EXPECT_FALSE(grid.Options() & goEditing);
+}
+
+TEST_F(MouseEvents, LosingTheFocusReleasesAPressedCellButtonControl) {
+  grid.SetOptions(grid.Options() | goEditing);
+  grid.SetColWidths(2, 120);
+  grid.SetCells(2, 3, QStringLiteral("<CONTROL TYPE=\"BUTTON\" ID=\"b\" VALUE=\"Go\" WIDTH=\"60\">"));
+  QStringList clicked;
+  grid.OnControlClick = [&](TQrvStringGrid*, int32_t, int32_t, const QString& id, const QString&, const QString&) {
+    clicked << id;
+  };
+  const TRect cell = grid.CellRect(2, 3);
+  Press({cell.Left + 10, (cell.Top + cell.Bottom) / 2});
+  ASSERT_EQ(clicked, QStringList{"b"});
+  hosted.host.Rects.clear();
+  grid.GridKillFocus();
+  const auto repainted = [&] {
+    for (const TRect& r : hosted.host.Rects)
+      if (r.Left <= cell.Left && r.Right >= cell.Right && r.Top <= cell.Top && r.Bottom >= cell.Bottom) return true;
+    return false;
+  };
+  EXPECT_TRUE(repainted());
+  // Released once: a second loss of the focus has nothing to repaint.
+  hosted.host.Rects.clear();
+  grid.GridKillFocus();
+  EXPECT_FALSE(repainted());
+}
+
+TEST(CustomBorders, AskedExactlyWhenTheBorderEventIsSet) {
+  TQrvStringGrid grid;
+  const TBaseGrid& base = grid;
+  EXPECT_FALSE(base.HasCustomBorders());
+  grid.OnGetCellBorder = [](TQrvStringGrid*, int32_t, int32_t, TPen&, TCellBorders&) {};
+  EXPECT_TRUE(base.HasCustomBorders());
+}
+
+}  // namespace
