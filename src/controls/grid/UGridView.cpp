@@ -839,5 +839,6 @@ void TGridView::focusInEvent(QFocusEvent* e) {
 
 void TGridView::focusOutEvent(QFocusEvent* e) {
   QAbstractScrollArea::focusOutEvent(e);
+  if (FAdvanced) Run_Guarded([&] { FAdvanced->GridKillFocus(); });
   viewport()->update();
 }

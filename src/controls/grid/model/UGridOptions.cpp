@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <limits>
 
+#include "UStringGrid.h"
+
 // ---- TSearchFooter ----
 
 TSearchFooter::TSearchFooter(TStringGrid* AOwner, bool InitDesign) : FOwner(AOwner) {
@@ -195,13 +197,18 @@ void TMouseActions::SetDisjunctCellSelect(bool Value) {
 void TSyncGrid::Assign(const TGridPersistent* Source) {
   const auto* source = dynamic_cast<const TSyncGrid*>(Source);
   if (!source) return;
-  SetGrid(source->FGrid);
+  SetGrid(source->Grid());
   FValues = source->FValues;
+}
+
+TStringGrid* TSyncGrid::Grid() const {
+  const auto grid = FGrid.lock();
+  return grid ? *grid : nullptr;
 }
 
 void TSyncGrid::SetGrid(TStringGrid* Value) {
   if (Value != nullptr && Value == FOwner) return;
-  FGrid = Value;
+  FGrid = Value ? Value->Lifetime() : std::weak_ptr<TStringGrid* const>{};
 }
 
 // ---- TBands ----

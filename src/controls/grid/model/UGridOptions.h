@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 #include "UCanvasTools.h"
 #include "UTypes.h"
@@ -357,7 +358,8 @@ class TSyncGrid : public TGridPersistent {
   TStringGrid* Owner() const { return FOwner; }
   void Assign(const TGridPersistent* Source) override;
 
-  TStringGrid* Grid() const { return FGrid; }
+  // The partner; a partner destroyed since it was named is no partner.
+  TStringGrid* Grid() const;
   // A grid cannot follow itself: naming the owner keeps the partner it had.
   void SetGrid(TStringGrid* Value);
   TARN_GRID_PLAIN_PROPERTY(bool, ScrollHorizontal)
@@ -377,9 +379,12 @@ class TSyncGrid : public TGridPersistent {
     bool MoveColumn = false;
   };
   TStringGrid* FOwner;
-  TStringGrid* FGrid = nullptr;
+  std::weak_ptr<TStringGrid* const> FGrid;
   TValues FValues;
 };
+
+// What a grid passes on to its sync partner.
+enum class TSyncFollow { Cursor, Scroll, Column, Row };
 
 // Alternating row colour bands: PrimaryLength rows in PrimaryColor, then SecondaryLength rows in SecondaryColor.
 class TBands : public TGridPersistent {

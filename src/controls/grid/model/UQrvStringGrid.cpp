@@ -241,7 +241,6 @@ void TQrvStringGrid::SetDefaultAlignment(TAlignment value) {
 
 void TQrvStringGrid::SetCol(int32_t value) {
   TBaseGrid::SetCol(value);
-  FollowSyncGrid(true);
 }
 
 void TQrvStringGrid::SetRow(int32_t value) {
@@ -253,7 +252,6 @@ void TQrvStringGrid::SetRow(int32_t value) {
     OnRowUpdate(this, FOldRowSel, Row());
     FOldRowSel = Row();
   }
-  FollowSyncGrid(false);
 }
 
 void TQrvStringGrid::SetTopRow(int32_t value) {

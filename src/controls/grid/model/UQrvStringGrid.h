@@ -661,6 +661,10 @@ class TQrvStringGrid : public TBaseGrid,
  protected:
   // Display indexes: the real columns they show move, with their visibility and width entries and parked cells.
   void ColumnMoved(int32_t fromIndex, int32_t toIndex) override;
+  void RowMoved(int32_t fromIndex, int32_t toIndex) override;
+  void CurrentCellMoved() override;
+  void TopLeftChanged() override;
+  bool HasCustomBorders() const override;
 
  public:
   // Typed cell access and derived text: integers and numbers by real column and display row; the All forms by real
@@ -1034,8 +1038,8 @@ class TQrvStringGrid : public TBaseGrid,
   void AssignOptionObjects(const TQrvStringGrid* source);
   // Loaded's part for the option objects: an always-shown editor becomes the navigation's own switch.
   void LoadedOptionObjects();
-  // The partner grid takes this grid's current column (or row) when it follows selections.
-  void FollowSyncGrid(bool column);
+  // The partner grid follows this one: its cursor, its scroll position, a column or row moved from `from` to `to`.
+  void FollowSyncGrid(TSyncFollow what, int32_t from = -1, int32_t to = -1);
   void MoveColumnOrderEntry(int32_t from, int32_t to);
   // Per-row lists on row insertion and removal.
   void InsertRowListEntries(int32_t aRow, int32_t count);
@@ -1279,7 +1283,6 @@ class TQrvStringGrid : public TBaseGrid,
   // over in client coordinates and asks Interaction() what the button is doing.
  public:
   enum class TGridInteraction { None, Selecting, Sizing, Moving, Dragging };
-  enum TGridMouseButton { gmbLeft, gmbRight, gmbMiddle };
   TGridInteraction Interaction() const { return FInteraction; }
   void GridMouseDown(TGridMouseButton button, TShiftState shift, int32_t x, int32_t y);
   void GridMouseMove(TShiftState shift, int32_t x, int32_t y);
@@ -1358,6 +1361,7 @@ class TQrvStringGrid : public TBaseGrid,
  private:
   bool PressOnNode(int32_t c, int32_t r, int32_t x, int32_t y);
   bool PressOnRadioGroup(int32_t c, int32_t r, int32_t x, int32_t y);
+  bool InCellButton(int32_t c, int32_t r, int32_t x, int32_t y);
   bool PressOnCellButton(int32_t c, int32_t r, int32_t x, int32_t y);
   bool ReleaseCellButton(int32_t x, int32_t y);
   void HoverFixed(int32_t c, int32_t r);
@@ -1392,6 +1396,7 @@ class TQrvStringGrid : public TBaseGrid,
   TGridCursor CursorAt(int32_t x, int32_t y);
   void GridEnter();
   void GridExit();
+  void GridKillFocus();
   // With AlwaysEdit: the focus entering the grid opens the editor on an editable, visible current cell.
   void OpenEditorOnEnter();
   // The control's cursor; setting it also makes it the one the grid returns to after hover cursors.

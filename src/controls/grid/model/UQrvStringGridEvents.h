@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "UBalloonText.h"
@@ -28,6 +29,7 @@ class TPopupMenu;
 enum TSearchAction { saFindFirst, saFindPrevious, saFindNext };
 
 struct TQrvStringGridEvents {
+  enum TGridMouseButton { gmbLeft, gmbRight, gmbMiddle };
   // Events: the declared argument order of each, several with the row first.
   std::function<void(TQrvStringGrid*, int32_t, int32_t, bool&)> OnCanEditCell;      // ARow, ACol
   std::function<void(TQrvStringGrid*, int32_t, int32_t)> OnButtonClick;             // ACol, ARow
@@ -72,6 +74,9 @@ struct TQrvStringGridEvents {
   std::function<void(TQrvStringGrid*, int32_t, int32_t&)> OnUpdateColumnSize;
 
   std::function<void(TQrvStringGrid*)> OnClick;
+  // Button, Shift, X, Y (client point): a press and a release of a mouse button over the grid.
+  std::function<void(TQrvStringGrid*, TGridMouseButton, TShiftState, int32_t, int32_t)> OnMouseDown, OnMouseUp;
+  std::function<void(TQrvStringGrid*)> OnDblClick;
   std::function<void(TQrvStringGrid*, int32_t, int32_t, int32_t, int32_t)> OnSelectionChanged;  // L, T, R, B
   std::function<void(TQrvStringGrid*, int32_t)> OnAutoDeleteRow;                                // ARow
   std::function<void(TQrvStringGrid*)> OnFilterDone;
@@ -244,4 +249,23 @@ struct TQrvStringGridEvents {
   // (the window calls CellControlEditDone with its value).
   std::function<void(const TGridCellControlEditor&)> ShowCellControl;
   std::function<void()> FinishCellControl;
+};
+
+// Holds a grid's OnMouseDown and OnMouseUp back while it lives: a press the grid makes itself is nobody's mouse.
+class TMouseEventsHeld {
+ public:
+  explicit TMouseEventsHeld(TQrvStringGridEvents& events)
+      : FEvents(events),
+        FDown(std::exchange(events.OnMouseDown, nullptr)),
+        FUp(std::exchange(events.OnMouseUp, nullptr)) {}
+  ~TMouseEventsHeld() {
+    FEvents.OnMouseDown = std::move(FDown);
+    FEvents.OnMouseUp = std::move(FUp);
+  }
+  TMouseEventsHeld(const TMouseEventsHeld&) = delete;
+  TMouseEventsHeld& operator=(const TMouseEventsHeld&) = delete;
+
+ private:
+  TQrvStringGridEvents& FEvents;
+  decltype(TQrvStringGridEvents::OnMouseDown) FDown, FUp;
 };

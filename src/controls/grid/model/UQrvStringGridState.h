@@ -97,6 +97,9 @@ struct TQrvStringGridState {
       FModifiedRows, FEnabledRows, FOrigColSizes, FIgnoreColumns, FColumnOrder;
   std::unique_ptr<TControlList> FControlList;
   std::unique_ptr<TSyncGrid> FSyncGrid;
+  // This grid is following its sync partner (cursor, scroll position or a moved column or row): it passes nothing
+  // back.
+  bool FSyncedMove = false;
 
   TSizeWhileTyping FSizeWhileTyping;
   std::vector<uint8_t> FRowSelect;
@@ -152,6 +155,10 @@ struct TQrvStringGridState {
 
   bool FButtonDown = false;
   bool FDoOnClick = false;
+  // The modifiers of the last left press, and whether it went the platform grid's way of moving the cursor (the
+  // release then reports the click).
+  TShiftState FPressShift{};
+  bool FPressSelects = false;
   bool FSelectionClick = false;
   bool FColMoveFlg = false;
   bool FColSizeFlg = false;

@@ -39,6 +39,8 @@ void TQrvStringGrid::SetCursor(TCursor value) {
 void TQrvStringGrid::GridEnter() {
   if (FBlockFocus) return;
   if (OnEnter) OnEnter(this);
+  // The cell's own editing rule may have changed while the grid was away.
+  if ((Options() & goEditing) || MouseActions().RangeSelectAndEdit()) UpdateEditMode();
   if (Col() >= 0 && Row() >= 0) RememberOldCellText(Col(), Row());
   if (Navigation().AlwaysEdit()) OpenEditorOnEnter();
 }
@@ -68,4 +70,18 @@ void TQrvStringGrid::GridExit() {
   if (FSelChange && MouseActions().DisjunctRowSelect()) SelectionToRowSelect(false);
   FSelChange = false;
   if (OnExit) OnExit(this);
+}
+
+void TQrvStringGrid::GridKillFocus() {
+  if (FBlockKill) return;
+  if (IsMergedCell(Col(), Row())) RepaintCell(Col(), Row());
+  // A button of the cell's markup held down while the focus went elsewhere never sees its release.
+  if (FCtrlDown) {
+    FCtrlDown = false;
+    RepaintCell(RealToDisplayCol(FCtrlXY.X), FCtrlXY.Y);
+  }
+}
+
+bool TQrvStringGrid::HasCustomBorders() const {
+  return static_cast<bool>(OnGetCellBorder);
 }

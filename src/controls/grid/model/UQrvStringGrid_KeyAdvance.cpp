@@ -51,6 +51,7 @@ void TQrvStringGrid::SimulateCellClick(int32_t aCol, int32_t aRow) {
   const TRect r = CellRect(aCol, aRow);
   const bool forceSel = FForceSel;
   FForceSel = true;
+  const TMouseEventsHeld held(*this);
   GridMouseDown(gmbLeft, {}, r.Left + 2, r.Top + 2);
   GridMouseUp(gmbLeft, {}, r.Left + 2, r.Top + 2);
   FForceSel = forceSel;

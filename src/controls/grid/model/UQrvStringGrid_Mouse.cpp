@@ -26,11 +26,15 @@ void TQrvStringGrid::GridMouseDown(TGridMouseButton button, TShiftState shift, i
   int32_t c = -1, r = -1;
   MouseToCell(x, y, c, r);
   if (button == gmbRight) {
+    // The window's own handling of the right button reports the press first.
+    if (OnMouseDown) OnMouseDown(this, button, shift, x, y);
     PressRight(c, r, x, y, shift);
     return;
   }
   if (button != gmbLeft) return;
   FButtonDown = true;
+  FPressShift = shift;
+  FPressSelects = false;
   MouseDown = true;
   FDoOnClick = true;
   // An editor opened by this press steps once when the press hit a drawn spin pair; no later opening does.
@@ -53,7 +57,15 @@ void TQrvStringGrid::GridMouseDown(TGridMouseButton button, TShiftState shift, i
   IncrSearchText.clear();
   FInteraction = TGridInteraction::None;
   FLButFlg = false;
-  if (PressOnResizeCorner(x, y)) return;
+  // A press handled as the platform grid would handle it reports itself to OnMouseDown; the grid's own parts of a
+  // cell (nodes, buttons, links) take the press without it.
+  const auto mouseDown = [&] {
+    if (OnMouseDown) OnMouseDown(this, gmbLeft, shift, x, y);
+  };
+  if (PressOnResizeCorner(x, y)) {
+    if (!(Options() & goEditing) && !MouseActions().RangeSelectAndEdit()) mouseDown();
+    return;
+  }
   // Range-select editing: leaving the selection by a press leaves editing, so the press selects first.
   if ((Options() & goEditing) && MouseActions().RangeSelectAndEdit() && c >= 0 && r >= 0) {
     const TGridRect sel = Selection();
@@ -75,9 +87,14 @@ void TQrvStringGrid::GridMouseDown(TGridMouseButton button, TShiftState shift, i
     ClearSelectedCells();
     Invalidate();
   }
-  if (PressOnSizingEdge(x, y, c, r)) return;
+  if (PressOnSizingEdge(x, y, c, r)) {
+    // A fixed column's (row's) edge is the grid's own sizing; a header edge sizes as the platform grid does.
+    if (!FSizingFixed) mouseDown();
+    return;
+  }
   if (c < 0 || r < 0) {
     HideInplaceEditor();
+    mouseDown();
     return;
   }
   const TPoint base = BaseCell(c, r);
@@ -122,6 +139,7 @@ void TQrvStringGrid::GridMouseDown(TGridMouseButton button, TShiftState shift, i
     if (PressOnFixedDropDown(c, r, x)) return;
     selected = PressSelectsByFixedCell(c, r, shift);
     keepLeft();
+    mouseDown();
     if (PressOpensFixedEditor(c, r, x, fceLeftClick)) return;
   }
   // A press on a selected cell may become a drag once the mouse moves; a header selecting columns is no handle.
@@ -132,6 +150,7 @@ void TQrvStringGrid::GridMouseDown(TGridMouseButton button, TShiftState shift, i
   if (DragDropSettings.OleDropSource && !(Options() & goEditing) && (inSelection || headerDrag) && !headerSelects &&
       !HasCheckBox(RealColIndex(c), r)) {
     FocusGrid();
+    mouseDown();
     FSelectionClick = true;
     ClickCell(c, r);
     return;
@@ -146,6 +165,8 @@ void TQrvStringGrid::GridMouseDown(TGridMouseButton button, TShiftState shift, i
   const TRect pressed = CellRect(c, r);
   FMoveOfs = {x - pressed.Left, y - pressed.Top};
   if (!fixedRow && !fixedCol && !PressDisjunct(c, r, shift)) {
+    FPressSelects = true;
+    mouseDown();
     ClickCell(c, r);
     return;
   }
@@ -174,6 +195,7 @@ void TQrvStringGrid::GridMouseDown(TGridMouseButton button, TShiftState shift, i
       // partly shown: the cells scroll by whole rows and columns.
       const bool partialEdge = r == TopRow() + VisibleRowCount() || c == LeftCol() + VisibleColCount();
       MoveCurrent(c, r, !extend, true);
+      FPressSelects = true;
       keepLeft();
       // A drag from a partly shown edge cell would scroll on at once; NoAutoRangeScroll makes that press a click.
       if ((Options() & goRangeSelect) && !(partialEdge && MouseActions().NoAutoRangeScroll()))
@@ -185,13 +207,22 @@ void TQrvStringGrid::GridMouseDown(TGridMouseButton button, TShiftState shift, i
       }
     }
   }
+  if (!fixedRow && !fixedCol) mouseDown();
   ClickCell(c, r);
+  if (fixedRow || fixedCol) return;
+  const int32_t rc = RealColIndex(c);
   bool canEdit = (Options() & goEditing) != 0;
-  if (!fixedRow && !fixedCol) CanEditCell(RealColIndex(c), r, canEdit);
+  CanEditCell(rc, r, canEdit);
+  // A combo cell that always shows its drop-down button opens its editor at the first press, even where editing
+  // starts only on a double click.
+  const bool dropDown = ControlLook.DropDownAlwaysVisible && HasComboBox(rc, r) && !IsControlCell(rc, r);
+  const bool mayEdit = canEdit || (dropDown && MouseActions().EditOnDblClickOnly());
   const TRect rect = CellRect(c, r);
-  if (!fixedRow && !fixedCol && canEdit && MouseActions().DirectEdit() && x > rect.Left + 3 && x < rect.Right - 3 &&
-      Col() == c && Row() == r && !EditMode())
+  if (mayEdit && (MouseActions().DirectEdit() || dropDown) && x > rect.Left + 3 && x < rect.Right - 3 && Col() == c &&
+      Row() == r && !EditMode()) {
+    if (dropDown) SetOptions(Options() | goEditing);
     ShowInplaceEdit();
+  }
 }
 
 void TQrvStringGrid::ClickCell(int32_t c, int32_t r) {
@@ -238,6 +269,7 @@ bool TQrvStringGrid::PressOnCheckBox(int32_t c, int32_t r, int32_t x, int32_t y)
       if (HasCheckBox(rc, row)) SetCheckBoxState(rc, row, state);
     Invalidate();
   }
+  if (OnMouseDown) OnMouseDown(this, gmbLeft, FPressShift, FClickX, FClickY);
   Click();
   FDoOnClick = false;
   return true;
@@ -310,11 +342,14 @@ void TQrvStringGrid::GridDblClick(TShiftState shift, int32_t x, int32_t y) {
         AutoSizeCol(sized);
         if (OnEndColumnSize) OnEndColumnSize(this, sized);
       }
+      if (OnDblClick) OnDblClick(this);
       FButtonDown = true;
       FInteraction = TGridInteraction::None;
       return;
     }
   }
+  // The double click is reported before its second press, unless it lands on a cell's button.
+  if (!(c >= 0 && r >= 0 && InCellButton(c, r, x, y)) && OnDblClick) OnDblClick(this);
   // The second press runs as any press; a control cell or a cell button answers nothing more.
   GridMouseDown(gmbLeft, shift, x, y);
   if (c >= 0 && r >= 0 && (IsControlCell(RealColIndex(c), r) || PushedCellButton().X >= 0)) return;

@@ -22,6 +22,7 @@ bool TQrvStringGrid::PressOnNode(int32_t c, int32_t r, int32_t x, int32_t y) {
   if (!IsNode(r)) {
     // A press in the node column of any other normal row only reports the click.
     if (r < FixedRows() || MouseActions().RowSelect() || (Options() & goRowSizing)) return false;
+    if (OnMouseDown) OnMouseDown(this, gmbLeft, FPressShift, x, y);
     ClickCell(c, r);
     return true;
   }
@@ -35,6 +36,7 @@ bool TQrvStringGrid::PressOnNode(int32_t c, int32_t r, int32_t x, int32_t y) {
     RepaintCell(c, r);
     return true;
   }
+  if (OnMouseDown) OnMouseDown(this, gmbLeft, FPressShift, x, y);
   ClickCell(c, r);
   const int32_t real = RealRowIndex(r);
   bool allow = true;
@@ -98,6 +100,14 @@ void TQrvStringGrid::RadioGroupClick(int32_t c, int32_t r, int32_t dx, int32_t d
   if (OnRadioClick) OnRadioClick(this, rc, base.Y, hit);
 }
 
+bool TQrvStringGrid::InCellButton(int32_t c, int32_t r, int32_t x, int32_t y) {
+  const int32_t rc = RealColIndex(c);
+  const bool expand = HasExpand(rc, r);
+  if (!expand && !HasButton(rc, r)) return false;
+  const TRect button = expand ? ExpandButtonRect(rc, r) : GetCellButtonRect(c, r);
+  return x >= button.Left && x < button.Right && y >= button.Top && y < button.Bottom;
+}
+
 bool TQrvStringGrid::PressOnCellButton(int32_t c, int32_t r, int32_t x, int32_t y) {
   const int32_t rc = RealColIndex(c);
   const bool expand = HasExpand(rc, r);
@@ -108,8 +118,7 @@ bool TQrvStringGrid::PressOnCellButton(int32_t c, int32_t r, int32_t x, int32_t 
     MoveCurrent(c, r, true, true);
     FForceSel = false;
   }
-  const TRect button = expand ? ExpandButtonRect(rc, r) : GetCellButtonRect(c, r);
-  if (x >= button.Left && x < button.Right && y >= button.Top && y < button.Bottom) {
+  if (InCellButton(c, r, x, y)) {
     if (!expand) PushButton(c, r, true);
     FPushedCellButton = {c, r};
     ClickCell(c, r);

@@ -91,13 +91,43 @@ void TQrvStringGrid::LoadedOptionObjects() {
   UpdateSearchPanel();
 }
 
-void TQrvStringGrid::FollowSyncGrid(bool column) {
+void TQrvStringGrid::FollowSyncGrid(TSyncFollow what, int32_t from, int32_t to) {
   TStringGrid* partner = FSyncGrid ? FSyncGrid->Grid() : nullptr;
-  if (!partner) return;
-  // Only a change is passed on, so two grids that follow each other stop after one round; a place the partner
-  // does not have is not passed on.
-  if (column && FSyncGrid->SelectionColumn() && partner->Col() != Col() && Col() < partner->ColCount())
-    partner->SetCol(Col());
-  if (!column && FSyncGrid->SelectionRow() && partner->Row() != Row() && Row() < partner->RowCount())
-    partner->SetRow(Row());
+  // A grid that follows its partner passes nothing back: two grids linked both ways move once.
+  if (!partner || FSyncedMove) return;
+  auto* linked = dynamic_cast<TQrvStringGrid*>(partner);
+  if (linked) linked->FSyncedMove = true;
+  struct TFollowEnd {
+    TQrvStringGrid* Linked;
+    ~TFollowEnd() {
+      if (Linked) Linked->FSyncedMove = false;
+    }
+  } followEnd{linked};
+  const TSyncGrid& sync = *FSyncGrid;
+  // A place the partner does not have is not passed on.
+  switch (what) {
+    case TSyncFollow::Cursor:
+      if (sync.SelectionColumn() && partner->Col() != Col() && Col() < partner->ColCount()) partner->SetCol(Col());
+      if (sync.SelectionRow() && partner->Row() != Row() && Row() < partner->RowCount()) partner->SetRow(Row());
+      break;
+    case TSyncFollow::Scroll:
+      if (sync.ScrollVertical() && TopRow() < partner->RowCount()) partner->SetTopRow(TopRow());
+      if (sync.ScrollHorizontal() && LeftCol() < partner->ColCount()) partner->SetLeftCol(LeftCol());
+      break;
+    case TSyncFollow::Column:
+      if (sync.MoveColumn() && std::max(from, to) < partner->ColCount()) partner->MoveColumn(from, to);
+      break;
+    case TSyncFollow::Row:
+      if (sync.MoveRow() && std::max(from, to) < partner->RowCount()) partner->MoveRow(from, to);
+      break;
+  }
+}
+
+void TQrvStringGrid::CurrentCellMoved() {
+  FollowSyncGrid(TSyncFollow::Cursor);
+}
+
+void TQrvStringGrid::TopLeftChanged() {
+  TBaseGrid::TopLeftChanged();
+  FollowSyncGrid(TSyncFollow::Scroll);
 }

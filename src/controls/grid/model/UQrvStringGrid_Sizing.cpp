@@ -144,11 +144,10 @@ void TQrvStringGrid::EndSizing(int32_t x, int32_t y) {
     SetColWidths(index, width);
     scaleOthers(true, width);
     if (OnEndColumnSize) OnEndColumnSize(this, index);
-    if (OnUpdateColumnSize) {
-      const int32_t asked = width;
-      OnUpdateColumnSize(this, index, width);
-      if (width != asked) SetColWidths(index, std::max(width, 0));
-    }
+    // The column grid's own limits have their say through the virtual step.
+    const int32_t asked = width;
+    UpdateColumnSize(index, width);
+    if (width != asked) SetColWidths(index, std::max(width, 0));
   } else {
     SetRowHeights(index, size);
     scaleOthers(false, RowHeights(index));
@@ -192,11 +191,8 @@ void TQrvStringGrid::EndMoving(int32_t x, int32_t y) {
     MoveColumn(from, c);
     FColMoveFlg = true;
   } else if (!FMoveCol && r >= FixedRows() && r != from) {
-    // The last row under a fixed floating footer stays where it is.
-    if (FloatingFooterShown() && FloatingFooterFixedLastRow() && r == RowCount() - 1) return;
     MoveRow(from, r);
     FColMoveFlg = true;
-    if (OnRowMoved) OnRowMoved(this, from, r);
   }
   Invalidate();
 }
@@ -209,7 +205,26 @@ void TQrvStringGrid::FollowColumnMove(int32_t fromIndex, int32_t toIndex) {
     return index;
   };
   if (SortSettings.Column >= 0) SortSettings.Column = follow(SortSettings.Column);
+  // The sort indexes name columns too, and keep their directions.
+  if (SortSettings.IndexShow)
+    for (int32_t i = 0; i < SortIndexes().Count(); ++i)
+      SortIndexes().SetSortColumns(i, follow(SortIndexes().GetSortColumns(i)));
   const int32_t col = follow(Col());
   if (col != Col()) MoveCurrent(col, Row(), true, false);
   if (FloatingFooterShown()) InvalidateFloatingFooter();
+  FollowSyncGrid(TSyncFollow::Column, fromIndex, toIndex);
+}
+
+void TQrvStringGrid::RowMoved(int32_t fromIndex, int32_t toIndex) {
+  // The last row stays under a fixed floating footer: the height the move took along goes back.
+  if (FloatingFooterShown() && FloatingFooterFixedLastRow() && toIndex == RowCount() - 1) {
+    std::vector<int32_t>& heights = RowHeightList();
+    const int32_t height = heights[toIndex];
+    heights.erase(heights.begin() + toIndex);
+    heights.insert(heights.begin() + fromIndex, height);
+    return;
+  }
+  TBaseGrid::RowMoved(fromIndex, toIndex);
+  if (OnRowMoved) OnRowMoved(this, fromIndex, toIndex);
+  FollowSyncGrid(TSyncFollow::Row, fromIndex, toIndex);
 }

@@ -135,6 +135,7 @@ void TStringGrid::MoveCurrent(int32_t c, int32_t r, bool moveAnchor, bool show) 
   if (c < 0 || c >= FColCount || r < 0 || r >= FRowCount) RaiseGridError("Grid index out of range");
   if (!SelectCell(c, r)) return;
   const TGridRect old = FSelection;
+  const bool moved = c != FCol || r != FRow;
   FCol = c;
   FRow = r;
   if (moveAnchor || !(FOptions & goRangeSelect)) {
@@ -158,6 +159,7 @@ void TStringGrid::MoveCurrent(int32_t c, int32_t r, bool moveAnchor, bool show) 
   NotifyGeometry();
   Invalidate();
   if (FLeftCol != oldLeft || FTopRow != oldTop) TopLeftChanged();
+  if (moved) CurrentCellMoved();
 }
 
 void TStringGrid::SetCol(int32_t value) {

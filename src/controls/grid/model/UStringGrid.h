@@ -5,6 +5,7 @@
 // descendants; everything else runs, and is tested, without a window.
 #include <QString>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "UCellStore.h"
@@ -27,6 +28,8 @@ class TStringGrid {
   IGridHost* Host() const { return FHost; }
   // A window shows the grid.
   bool HandleAllocated() const { return FHost != nullptr; }
+  // What another object keeps of the grid to reach it: it expires when the grid is destroyed.
+  std::weak_ptr<TStringGrid* const> Lifetime() const { return FLifetime; }
 
   // Dimensions. The setters are virtual so that the advanced grid's rules run wherever a count changes.
   int32_t ColCount() const { return FColCount; }
@@ -138,6 +141,8 @@ class TStringGrid {
  protected:
   // Asked before the current cell moves; false keeps it where it is.
   virtual bool SelectCell(int32_t c, int32_t r);
+  // After the current cell moved, by any path.
+  virtual void CurrentCellMoved() {}
   virtual void RowMoved(int32_t fromIndex, int32_t toIndex);
   virtual void ColumnMoved(int32_t fromIndex, int32_t toIndex);
   // Deletes one row: rows below move up with their cells and slots; the row's cells leave the store unfreed.
@@ -155,6 +160,7 @@ class TStringGrid {
  private:
   void ClampCurrent();
   TCellStore FStore;
+  std::shared_ptr<TStringGrid* const> FLifetime = std::make_shared<TStringGrid* const>(this);
   IGridHost* FHost = nullptr;
   int32_t FColCount = 5;
   int32_t FRowCount = 5;

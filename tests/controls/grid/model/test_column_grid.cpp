@@ -7,6 +7,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
+#include "GridTestHost.h"
 #include "UFormat.h"
 #include "UQrvColumnGrid.h"
 
@@ -572,4 +573,21 @@ TEST_F(ColumnGridFixture, DefinitionTypedAccessReadsAndWritesLikeTheStringGrid) 
   EXPECT_DOUBLE_EQ(Col(2).Floats(2), 2.5);
   Col(3).SetFloats(2, 2.5);
   EXPECT_EQ(grid.Cells(3, 2), Format(grid.FloatFormat, {2.5}));
+}
+
+TEST(ColumnGrid, AUserSizingStaysInsideTheColumnsLimits) {
+  THostedGrid<TQrvColumnGrid> hosted(4, 5, 400, 200);
+  TQrvColumnGrid& grid = hosted.grid;
+  for (int32_t c = 0; c < 4; ++c) grid.SetColWidths(c, 60);
+  grid.SetOptions(grid.Options() | goColSizing);
+  grid.Columns().Items(1)->SetMinSize(40);
+  grid.Columns().Items(1)->SetMaxSize(80);
+  const int32_t edge = grid.CellRect(1, 0).Right - 1;
+  for (const auto& [drag, width] : {std::pair{50, 80}, std::pair{-40, 40}, std::pair{10, 70}}) {
+    grid.SetColWidths(1, 60);
+    grid.GridMouseDown(TQrvStringGrid::gmbLeft, {}, edge, 10);
+    grid.GridMouseMove(ssLeft, edge + drag, 10);
+    grid.GridMouseUp(TQrvStringGrid::gmbLeft, {}, edge + drag, 10);
+    EXPECT_EQ(grid.ColWidths(1), width) << drag;
+  }
 }

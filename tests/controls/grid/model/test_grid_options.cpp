@@ -3,13 +3,14 @@
 #include <functional>
 
 #include "UGridOptions.h"
+#include "UStringGrid.h"
 
 namespace {
 
-// Pointers standing for grids: the settings only keep and compare them.
+// Plain grids standing for the owners and partners: the settings only keep and compare them.
 TStringGrid* Fake_Grid(int n) {
-  alignas(16) static char grids[3][16];
-  return reinterpret_cast<TStringGrid*>(&grids[n]);
+  static TStringGrid grids[3];
+  return &grids[n];
 }
 
 template <class T>
@@ -358,6 +359,18 @@ TEST(SyncGrid, TheOwnerIsNeverItsOwnPartner) {
   EXPECT_EQ(third.Grid(), Fake_Grid(0));
   third.SetGrid(nullptr);
   EXPECT_EQ(third.Grid(), nullptr);
+
+  // A partner destroyed is forgotten, also by a copy taken while it lived.
+  TSyncGrid copy(Fake_Grid(2));
+  {
+    TStringGrid partner;
+    third.SetGrid(&partner);
+    copy.Assign(&third);
+    EXPECT_EQ(third.Grid(), &partner);
+    EXPECT_EQ(copy.Grid(), &partner);
+  }
+  EXPECT_EQ(third.Grid(), nullptr);
+  EXPECT_EQ(copy.Grid(), nullptr);
 }
 
 TEST(Bands, ColoursAndLengthsTellTheGridOnlyWhileActive) {
