@@ -543,7 +543,7 @@ void TGridView::mouseMoveEvent(QMouseEvent* e) {
     if (FAdvanced->Interaction() == TQrvStringGrid::TGridInteraction::Dragging) Start_Drag();
     QString sizing;
     TPoint at;
-    if (FAdvanced->SizingHint(sizing, at)) Show_Hint(at, sizing);
+    if (FAdvanced->SizingHint(sizing, at)) Show_Hint(at, sizing, SizingHintWidth);
     Update_Cursor(p);
     return;
   }
@@ -584,14 +584,22 @@ void TGridView::Show_Cell_Hint(const QPoint& p) {
     Hide_Hint();
     return;
   }
-  Show_Hint(at, hint);
+  Show_Hint(at, hint, FAdvanced->ControlLook.HintMaxWidth);
 }
 
-void TGridView::Show_Hint(const TPoint& at, const QString& hint) {
+void TGridView::Show_Hint(const TPoint& at, const QString& hint, int32_t maxWidth) {
   // The grid's own hint window: a cell text such as "<5" or "<b>" is shown as it stands, never as rich text.
-  if (!FHintWindow) FHintWindow = new THTMLHintWindow(this);
+  if (!FHintWindow) {
+    FHintWindow = new THTMLHintWindow(this);
+    FHintWindow->setObjectName(QStringLiteral("CellHint"));
+  }
   THintData data;
   data.Font = FGrid->Font();
+  data.MaxWidth = maxWidth;
+  if (FAdvanced) {
+    data.Images = FAdvanced->GridImages;
+    FHintWindow->SetColor(FAdvanced->HintColor);
+  }
   const QPoint global = viewport()->mapToGlobal(QPoint(at.X, at.Y));
   FHintWindow->ActivateHintData(TRect{global.x(), global.y(), global.x(), global.y()}, hint, &data);
 }
