@@ -80,8 +80,10 @@ class TQrvStringGrid : public TBaseGrid,
   void UpdateScrollBarVisibility();
   TScrollBarAlways ScrollBarAlways() const { return FScrollBarAlways; }
   void SetScrollBarAlways(TScrollBarAlways value);
-  // Records the current column widths as the starting ones.
+  // Records the current column widths as the starting ones, with the width they were set for.
   void InitOrigColSizes();
+  // ColumnSize.SynchWithGrid: the recorded widths scaled to the grid's width (recorded first at oldWidth).
+  void SynchColWidths(int32_t oldWidth);
   // The horizontal scroll bar height and single-border flag the widget reports for integral height.
   void SetFrameMetrics(int32_t hScrollHeight, bool singleBorder);
 
