@@ -402,14 +402,10 @@ void TGridView::paintEvent(QPaintEvent* e) {
   if (right < viewport()->width()) canvas.FillRect(TRect{right, 0, viewport()->width(), viewport()->height()});
   if (bottom < viewport()->height()) canvas.FillRect(TRect{0, bottom, right, viewport()->height()});
   FGrid->Paint(canvas, TRect{area.left(), area.top(), area.right() + 1, area.bottom() + 1});
-  // The edge being dragged, where the release would put it.
+  // The edge being dragged, where the release would put it: dotted and inverted, so it shows over any colour.
   if (FAdvanced && FAdvanced->Interaction() == TQrvStringGrid::TGridInteraction::Sizing) {
-    canvas.Pen().Color = clBlack;
-    canvas.Pen().Width = 1;
     const int32_t at = FAdvanced->SizingEdge();
-    const bool columns = FAdvanced->SizingColumns();
-    canvas.MoveTo(columns ? at : 0, columns ? 0 : at);
-    canvas.LineTo(columns ? at : viewport()->width(), columns ? viewport()->height() : at);
+    FAdvanced->SizingColumns() ? FAdvanced->DrawColSizingLine(canvas, at) : FAdvanced->DrawRowSizingLine(canvas, at);
   }
   if (!FAdvanced) return;
   // The mark where panning started, over the cells until panning ends.
