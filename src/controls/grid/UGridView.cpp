@@ -402,14 +402,10 @@ void TGridView::paintEvent(QPaintEvent* e) {
   if (right < viewport()->width()) canvas.FillRect(TRect{right, 0, viewport()->width(), viewport()->height()});
   if (bottom < viewport()->height()) canvas.FillRect(TRect{0, bottom, right, viewport()->height()});
   FGrid->Paint(canvas, TRect{area.left(), area.top(), area.right() + 1, area.bottom() + 1});
-  // The edge being dragged, where the release would put it.
+  // The edge being dragged, where the release would put it: dotted and inverted, so it shows over any colour.
   if (FAdvanced && FAdvanced->Interaction() == TQrvStringGrid::TGridInteraction::Sizing) {
-    canvas.Pen().Color = clBlack;
-    canvas.Pen().Width = 1;
     const int32_t at = FAdvanced->SizingEdge();
-    const bool columns = FAdvanced->SizingColumns();
-    canvas.MoveTo(columns ? at : 0, columns ? 0 : at);
-    canvas.LineTo(columns ? at : viewport()->width(), columns ? viewport()->height() : at);
+    FAdvanced->SizingColumns() ? FAdvanced->DrawColSizingLine(canvas, at) : FAdvanced->DrawRowSizingLine(canvas, at);
   }
   if (!FAdvanced) return;
   // The mark where panning started, over the cells until panning ends.
@@ -543,7 +539,7 @@ void TGridView::mouseMoveEvent(QMouseEvent* e) {
     if (FAdvanced->Interaction() == TQrvStringGrid::TGridInteraction::Dragging) Start_Drag();
     QString sizing;
     TPoint at;
-    if (FAdvanced->SizingHint(sizing, at)) Show_Hint(at, sizing);
+    if (FAdvanced->SizingHint(sizing, at)) Show_Hint(at, sizing, SizingHintWidth);
     Update_Cursor(p);
     return;
   }
@@ -584,14 +580,22 @@ void TGridView::Show_Cell_Hint(const QPoint& p) {
     Hide_Hint();
     return;
   }
-  Show_Hint(at, hint);
+  Show_Hint(at, hint, FAdvanced->ControlLook.HintMaxWidth);
 }
 
-void TGridView::Show_Hint(const TPoint& at, const QString& hint) {
+void TGridView::Show_Hint(const TPoint& at, const QString& hint, int32_t maxWidth) {
   // The grid's own hint window: a cell text such as "<5" or "<b>" is shown as it stands, never as rich text.
-  if (!FHintWindow) FHintWindow = new THTMLHintWindow(this);
+  if (!FHintWindow) {
+    FHintWindow = new THTMLHintWindow(this);
+    FHintWindow->setObjectName(QStringLiteral("CellHint"));
+  }
   THintData data;
   data.Font = FGrid->Font();
+  data.MaxWidth = maxWidth;
+  if (FAdvanced) {
+    data.Images = FAdvanced->GridImages;
+    FHintWindow->SetColor(FAdvanced->HintColor);
+  }
   const QPoint global = viewport()->mapToGlobal(QPoint(at.X, at.Y));
   FHintWindow->ActivateHintData(TRect{global.x(), global.y(), global.x(), global.y()}, hint, &data);
 }

@@ -180,7 +180,9 @@ class TGridView : public TGuarded<QAbstractScrollArea>, public IGridHost, public
   void Theme_Changed();
   void Hide_Hint();
   void Show_Cell_Hint(const QPoint& p);
-  void Show_Hint(const TPoint& at, const QString& hint);
+  // maxWidth above 0: the hint is laid out in at most that width.
+  void Show_Hint(const TPoint& at, const QString& hint, int32_t maxWidth);
+  static constexpr int32_t SizingHintWidth = 200;
   // Runs the drag-scroll timer as the grid answers: above 0 (re)start with that interval, 0 stop.
   void Drag_Scroll(int32_t interval);
   // The visible part of the cells as they are shown, 192 of 255 opaque.

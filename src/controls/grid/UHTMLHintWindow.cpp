@@ -25,8 +25,10 @@ QImage Measuring_Image(const QWidget& widget) {
   return image;
 }
 
-TMarkupParams Markup_Params(const TMarkupImageList* images, TPictureContainer* pictures, bool measureOnly) {
+TMarkupParams Markup_Params(const TMarkupImageList* images, TPictureContainer* pictures, bool measureOnly,
+                            bool wordWrap) {
   TMarkupParams params;
+  params.WordWrap = wordWrap;
   params.Images = images;
   params.PictureContainer = pictures;
   params.MeasureOnly = measureOnly;
@@ -60,6 +62,8 @@ void THTMLHintWindow::Take_Data(const THintData* data) {
   FImages = data->Images;
   FPictureContainer = data->PictureContainer;
   FWideFont = data->Font;
+  if (!data->Font.Name.isEmpty()) FHintFont.Name = data->Font.Name;
+  FMaxWidth = data->MaxWidth;
 }
 
 void THTMLHintWindow::Measure(const QString& hint, int32_t maxWidth) {
@@ -80,7 +84,8 @@ void THTMLHintWindow::Measure(const QString& hint, int32_t maxWidth) {
   }
   canvas.SetFont(FHintFont);
   TMarkupOutputs outputs;
-  RenderMarkup(canvas, hint, Rect(0, 0, maxWidth, 0), Markup_Params(FImages, FPictureContainer, true), outputs);
+  RenderMarkup(canvas, hint, Rect(0, 0, maxWidth, 0), Markup_Params(FImages, FPictureContainer, true, FMaxWidth > 0),
+               outputs);
   FTextWidth = outputs.MeasuredWidth;
   FTextHeight = outputs.MeasuredHeight;
 }
@@ -94,8 +99,9 @@ const QString& THTMLHintWindow::Literal_Text() const {
 }
 
 uint32_t THTMLHintWindow::Literal_Flags() const {
-  // Wide text is one line; a plain hint keeps its line breaks.
-  return FWide ? DT_SINGLELINE | DT_NOPREFIX : DT_NOPREFIX;
+  // Wide text is one line; a plain hint keeps its line breaks and, given a maximum width, wraps within it.
+  if (FWide) return DT_SINGLELINE | DT_NOPREFIX;
+  return FMaxWidth > 0 ? DT_NOPREFIX | DT_WORDBREAK : DT_NOPREFIX;
 }
 
 TRect THTMLHintWindow::CalcHintRect(int32_t maxWidth, const QString& hint, const THintData* data) {
@@ -141,7 +147,7 @@ TRect THTMLHintWindow::Monitor_At(TPoint point) const {
 
 void THTMLHintWindow::ActivateHint(const TRect& rect, const QString& hint) {
   FCaption = hint;
-  Measure(hint, AvailableWidth);
+  Measure(hint, FMaxWidth > 0 ? std::min(FMaxWidth, AvailableWidth) : AvailableWidth);
   const int32_t marginX = FLiteral ? LiteralMarginX : MarkupMarginX;
   TRect bounds = Rect(rect.Left, rect.Top, rect.Left + FTextWidth + marginX, rect.Top + FTextHeight + MarginY);
   bounds = KeepOnMonitor(bounds, Monitor_At(Point(rect.Left, rect.Top)));
@@ -189,5 +195,5 @@ void THTMLHintWindow::paintEvent(QPaintEvent*) {
   }
   canvas.SetFont(FHintFont);
   TMarkupOutputs outputs;
-  RenderMarkup(canvas, FCaption, text, Markup_Params(FImages, FPictureContainer, false), outputs);
+  RenderMarkup(canvas, FCaption, text, Markup_Params(FImages, FPictureContainer, false, FMaxWidth > 0), outputs);
 }

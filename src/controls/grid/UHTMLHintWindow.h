@@ -14,11 +14,13 @@ class TCanvas;
 class TMarkupImageList;
 class TPictureContainer;
 
-// What the grid hands over with a hint: its images and pictures for the markup and its font for wide text.
+// What the grid hands over with a hint: its images and pictures for the markup, its font for wide text (and its
+// font's name for every hint), and the width the hint may take at most (0: AvailableWidth).
 struct THintData {
   const TMarkupImageList* Images = nullptr;
   TPictureContainer* PictureContainer = nullptr;
   TFont Font;
+  int32_t MaxWidth = 0;
 };
 
 class THTMLHintWindow : public QWidget {
@@ -32,7 +34,7 @@ class THTMLHintWindow : public QWidget {
 
   // Shows the hint with its top-left corner at the rectangle's top-left, sized to the text, without activation.
   void ActivateHint(const TRect& rect, const QString& hint);
-  // Takes the grid's images, pictures and font (when data is given), then shows the hint.
+  // Takes the grid's images, pictures, font and maximum width (when data is given), then shows the hint.
   void ActivateHintData(const TRect& rect, const QString& hint, const THintData* data);
   // (0, 0, width, height) of the text laid out in maxWidth, without the window's margins.
   TRect CalcHintRect(int32_t maxWidth, const QString& hint, const THintData* data);
@@ -75,4 +77,5 @@ class THTMLHintWindow : public QWidget {
   TFont FHintFont;
   TFont FWideFont;
   TColor FColor = clInfoBk;
+  int32_t FMaxWidth = 0;
 };

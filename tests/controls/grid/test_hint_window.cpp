@@ -96,6 +96,16 @@ TEST(HintWindow, SizeComesFromTheMeasuredText) {
   EXPECT_EQ(window.width(), window.TextWidth() + 16);
   EXPECT_EQ(window.height(), window.TextHeight() + 4);
 
+  // A plain hint keeps its line breaks.
+  window.ActivateHint(Rect(20, 30, 20, 30), QStringLiteral("plain\r\n<5 longer line"));
+  EXPECT_EQ(window.TextHeight(), 2 * lineHeight);
+  EXPECT_EQ(window.TextWidth(), Text_Width(window.HintFont(), QStringLiteral("<5 longer line"), window));
+
+  const TRect calc = window.CalcHintRect(1008, QStringLiteral("<B>plain</B><BR>second line, longer"), nullptr);
+  EXPECT_EQ(calc.Left, 0);
+  EXPECT_EQ(calc.Top, 0);
+  EXPECT_EQ(calc.Bottom, 2 * lineHeight);
+
   // Wide-pair text: one line in the grid's font.
   THintData data;
   data.Font.Name = QStringLiteral("Arial");
@@ -106,16 +116,8 @@ TEST(HintWindow, SizeComesFromTheMeasuredText) {
   EXPECT_EQ(window.width(), window.TextWidth() + 8);
   EXPECT_GE(window.TextHeight(), 20);
   EXPECT_EQ(window.height(), window.TextHeight() + 4);
-
-  // A plain hint keeps its line breaks.
-  window.ActivateHint(Rect(20, 30, 20, 30), QStringLiteral("plain\r\n<5 longer line"));
-  EXPECT_EQ(window.TextHeight(), 2 * lineHeight);
-  EXPECT_EQ(window.TextWidth(), Text_Width(window.HintFont(), QStringLiteral("<5 longer line"), window));
-
-  const TRect calc = window.CalcHintRect(1008, QStringLiteral("<B>plain</B><BR>second line, longer"), nullptr);
-  EXPECT_EQ(calc.Left, 0);
-  EXPECT_EQ(calc.Top, 0);
-  EXPECT_EQ(calc.Bottom, 2 * lineHeight);
+  // The grid's font names the font of every hint it shows after.
+  EXPECT_EQ(window.HintFont().Name, "Arial");
 }
 
 TEST(HintWindow, MarkupAndTheGridsImagesAreRendered) {

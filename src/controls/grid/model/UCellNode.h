@@ -77,6 +77,8 @@ struct TCellControlLook {
   bool NoDisabledButtonLook = false;
   bool FixedDropDownButton = false;
   TColor ProgressBorderColor = 0x808080;
+  // Above 0: cell hints are laid out in at most this width.
+  int32_t HintMaxWidth = 0;
   // The fixed-cell gradients as last set through the control look.
   TColor FixedGradientFrom = clNone, FixedGradientTo = clNone;
   TColor FixedGradientMirrorFrom = clNone, FixedGradientMirrorTo = clNone;
@@ -107,6 +109,7 @@ struct TCellControlLook {
   TARN_NOTIFYING_SETTER(bool, NoDisabledButtonLook)
   TARN_NOTIFYING_SETTER(bool, FixedDropDownButton)
   TARN_NOTIFYING_SETTER(TColor, ProgressBorderColor)
+  TARN_NOTIFYING_SETTER(int32_t, HintMaxWidth)
   void SetGlyphs(const TBitmap& checked, const TBitmap& unchecked, const TBitmap& radioOn, const TBitmap& radioOff) {
     CheckedGlyph = checked;
     UnCheckedGlyph = unchecked;

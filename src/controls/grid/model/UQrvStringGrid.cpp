@@ -60,6 +60,7 @@ void TQrvStringGrid::Loaded() {
 void TQrvStringGrid::InitOrigColSizes() {
   FOrigColSizes->Clear();
   for (int32_t c = 0; c < ColCount(); ++c) FOrigColSizes->Add(ColWidths(c));
+  FOrigGridWidth = Width();
 }
 
 void TQrvStringGrid::Resize() {
@@ -150,8 +151,12 @@ void TQrvStringGrid::SetBounds(int32_t left, int32_t top, int32_t width, int32_t
     const int32_t inner = height - s - b;
     height = s + 2 * b + (inner - inner % rowHeight);
   }
+  const int32_t oldWidth = Width();
+  const bool resized = width != oldWidth || height != Height();
   TBaseGrid::SetBounds(left, top, width, height);
-  RestretchColumn();
+  if (resized && ColumnSize().SynchWithGrid()) SynchColWidths(oldWidth);
+  // A bar kept shown for the columns leaves them as they are when the grid's size changes.
+  if (!resized || FScrollBarAlways == saNone || FScrollBarAlways == saVert) RestretchColumn();
 }
 
 void TQrvStringGrid::SetFrameMetrics(int32_t hScrollHeight, bool singleBorder) {

@@ -80,8 +80,10 @@ class TQrvStringGrid : public TBaseGrid,
   void UpdateScrollBarVisibility();
   TScrollBarAlways ScrollBarAlways() const { return FScrollBarAlways; }
   void SetScrollBarAlways(TScrollBarAlways value);
-  // Records the current column widths as the starting ones.
+  // Records the current column widths as the starting ones, with the width they were set for.
   void InitOrigColSizes();
+  // ColumnSize.SynchWithGrid: the recorded widths scaled to the grid's width (recorded first at oldWidth).
+  void SynchColWidths(int32_t oldWidth);
   // The horizontal scroll bar height and single-border flag the widget reports for integral height.
   void SetFrameMetrics(int32_t hScrollHeight, bool singleBorder);
 
@@ -1313,7 +1315,8 @@ class TQrvStringGrid : public TBaseGrid,
   // "cell://R<row>C<col>" (any case): true and the cell when the name parses.
   static bool ParseCellLink(const QString& link, int32_t& col, int32_t& row);
   // The hint of the cell under a client point: its text and where it shows (client coordinates); false for none.
-  // A link's hint (AnchorHint), the cell's text (HintShowCells; markup stripped unless HTMLHint); OnGridHint last.
+  // A comment, a link's hint (AnchorHint), the cell's text (HintShowCells, HintShowLargeText; markup stripped
+  // unless HTMLHint); OnGridHint last.
   bool PrepareCellHint(int32_t x, int32_t y, QString& hint, TPoint& pos);
   // The base cell whose hint shows; (-1, -1) none. Moving to another cell cancels it.
   TPoint LastHintPos() const { return FLastHintPos; }

@@ -31,6 +31,8 @@ enum TFilterDropDownColumns { fdNormal, fdAll };
 
 enum TScrollHintType { shNone, shVertical, shHorizontal, shBoth };
 enum TIntelliPan { ipVertical, ipHorizontal, ipBoth, ipNone };
+// Where the hint of a cell too small for its text shows: over the cell, or where the cursor put it.
+enum THintPos { hpCell, hpCursor };
 
 struct TQrvStringGridSettings {
   // Loaded sizes every column to its content.
@@ -194,6 +196,9 @@ struct TQrvStringGridSettings {
   bool HintShowCells = false;
   bool HTMLHint = false;
   bool HintShowSizing = false;
+  // A cell whose text does not fit shows it whole as its hint.
+  bool HintShowLargeText = false;
+  THintPos HintShowLargeTextPos = hpCell;
 
   struct TSortSettings {
     bool Show = false;

@@ -39,6 +39,8 @@ struct TQrvStringGridState {
   // The selection last painted while a range is dragged with SelectionRectangle.
   TGridRect FSizeSelection{-1, -1, -1, -1};
   TScrollBarAlways FScrollBarAlways = saNone;
+  // The grid's width when the column widths were recorded (InitOrigColSizes); 0 none recorded.
+  int32_t FOrigGridWidth = 0;
   QString FOwnClipboard;
 
   int32_t FNumHidden = 0;

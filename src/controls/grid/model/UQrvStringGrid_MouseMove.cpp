@@ -5,10 +5,21 @@
 #include "UMarkupText.h"
 #include "UQrvStringGrid.h"
 #include "URenderMarkup.h"
+#include "UValueText.h"
 
 namespace {
 constexpr int32_t DragThreshold = 3;  // a drag starts once the mouse left the press point by more than this
+
+// The cell's text needs more room than the cell (display column c), measured as the cell paints it rather than
+// as auto-sizing would grow it.
+bool Larger_Than_Cell(TQrvStringGrid& grid, int32_t c, int32_t r) {
+  const bool enhanced = grid.EnhTextSize;
+  grid.EnhTextSize = false;
+  const auto restore = qScopeGuard([&] { grid.EnhTextSize = enhanced; });
+  const TSize size = grid.GetCellTextSize(grid.RealColIndex(c), r, true, false);
+  return size.cx > grid.ColWidths(c) || size.cy > grid.RowHeights(r);
 }
+}  // namespace
 
 void TQrvStringGrid::GridMouseMove(TShiftState shift, int32_t x, int32_t y) {
   int32_t c = -1, r = -1;
@@ -137,7 +148,16 @@ bool TQrvStringGrid::PrepareCellHint(int32_t x, int32_t y, QString& hint, TPoint
   r = base.Y;
   FLastHintPos = base;
   const TRect rect = CellRect(c, r);
-  pos = {x, rect.Bottom + 6};
+  const int32_t realCol = RealColIndex(c);
+  // A comment's marker sits in the top-right corner: its text shows from there.
+  QString comment;
+  const bool commented = IsComment(realCol, r, comment);
+  if (commented) {
+    hint = comment;
+    pos = {rect.Right, rect.Top};
+  } else {
+    pos = {x, rect.Bottom + 6};
+  }
   TMarkupOutputs link;
   if (AnchorHint && !CellLinkAt(c, r, x, y, true, &link).isEmpty()) {
     hint = FLastAnchorHint = AnchorHintOf(base, link.HitHref, link.HitTitle);
@@ -145,15 +165,23 @@ bool TQrvStringGrid::PrepareCellHint(int32_t x, int32_t y, QString& hint, TPoint
   }
   const bool normal =
       c >= FixedCols() && r >= FixedRows() && c < ColCount() - FixedRightCols() && r < RowCount() - FixedFooters();
+  const QString text = Cells(realCol, r);
+  const auto shown = [&] {
+    return HTMLHint || DetectCellTextKind(text, true) == ckWidePairs ? text : MarkupToPlainText(text);
+  };
   if (HintShowCells && normal) {
-    pos = {x, rect.Top};
-    const QString text = Cells(RealColIndex(c), r);
-    hint = HTMLHint ? text : MarkupToPlainText(text);
+    // Over the cell's top, at the cursor or at the comment's corner.
+    pos = {commented ? rect.Right : x, rect.Top};
+    hint = shown();
+  }
+  if (HintShowLargeText && Larger_Than_Cell(*this, c, r)) {
+    if (HintShowLargeTextPos == hpCell) pos = {rect.Left, rect.Top};
+    hint = shown();
   }
   const bool footerRow = FloatingFooterShown() && r == RowCount() - 1;
   if (!footerRow) {
     QString wide;
-    GetCellHint(RealColIndex(c), r, hint, wide);
+    GetCellHint(realCol, r, hint, wide);
   }
   if (hint.isEmpty()) FLastHintPos = {-1, -1};
   return !hint.isEmpty();

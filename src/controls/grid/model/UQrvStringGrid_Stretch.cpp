@@ -1,4 +1,7 @@
-// Column stretching: one column takes whatever room the other columns leave in the grid's width.
+// Column stretching: one column takes whatever room the other columns leave in the grid's width; and columns that
+// keep their share of the width as the grid's size changes.
+#include <algorithm>
+
 #include "UGridError.h"
 #include "UQrvStringGrid.h"
 
@@ -32,4 +35,20 @@ void TQrvStringGrid::RestretchColumn() {
   if (!ColumnSize().Stretch()) return;
   const int32_t index = ColumnSize().StretchColumn();
   if (index >= -1 && index < ColCount()) StretchColumnWidth(index);
+}
+
+// The columns keep their share of the width they were recorded for: always scaled from the recorded widths, so
+// many small size changes do not add up their rounding.
+void TQrvStringGrid::SynchColWidths(int32_t oldWidth) {
+  if (FOrigGridWidth <= 0 || FOrigColSizes->Count() == 0) {
+    if (oldWidth <= 0) return;
+    InitOrigColSizes();
+    FOrigGridWidth = oldWidth;
+  }
+  HideInplaceEdit();
+  const bool normalOnly = ColumnSize().SynchNormalCellsOnly();
+  const int32_t first = normalOnly ? FixedCols() : 0;
+  const int32_t last = std::min(normalOnly ? ColCount() - FixedRightCols() : ColCount(), FOrigColSizes->Count());
+  for (int32_t c = first; c < last; ++c)
+    SetColWidths(c, static_cast<int32_t>(int64_t(FOrigColSizes->GetInteger(c)) * Width() / FOrigGridWidth));
 }

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <vector>
 
 #include "GridTestHost.h"
 #include "UQrvColumnGrid.h"
@@ -600,6 +601,62 @@ TEST(GridStretch, ASingleColumnTakesTheWholeWidthAndNeverGoesNegative) {
   grid.ColumnSize().SetStretchColumn(4);
   EXPECT_NO_THROW(grid.SetBounds(0, 0, 300, 100));
   EXPECT_EQ(grid.ColWidths(0), 0);
+}
+
+TEST(GridStretch, SynchWithGridScalesTheRecordedWidthsToEveryNewWidth) {
+  struct Case {
+    const char* name;
+    bool normalOnly;
+    std::vector<int32_t> at200, at600;
+  };
+  const Case cases[] = {
+      {"every column", false, {20, 40, 60, 30, 50}, {60, 120, 180, 90, 150}},
+      {"normal columns only", true, {40, 40, 60, 30, 50}, {40, 120, 180, 90, 150}},
+  };
+  for (const Case& c : cases) {
+    TRecordingEditors editors;
+    TRecordingHost host;
+    host.Focus = true;
+    TQrvStringGrid grid;
+    grid.SetHost(&host);
+    grid.SetColCount(5);
+    grid.SetBounds(0, 0, 400, 200);
+    const int32_t widths[] = {40, 80, 120, 60, 100};
+    for (int32_t col = 0; col < 5; ++col) grid.SetColWidths(col, widths[col]);
+    grid.SetEditors(&editors);
+    grid.SetOptions(grid.Options() | goEditing);
+    grid.SetCol(2);
+    grid.SetRow(2);
+    grid.ShowInplaceEdit();
+    ASSERT_TRUE(grid.EditMode()) << c.name;
+    grid.ColumnSize().SetSynchWithGrid(true);
+    grid.ColumnSize().SetSynchNormalCellsOnly(c.normalOnly);
+    grid.SetBounds(0, 0, 200, 200);
+    EXPECT_FALSE(grid.EditMode()) << c.name << ": the editor goes with the old widths";
+    for (int32_t col = 0; col < 5; ++col) EXPECT_EQ(grid.ColWidths(col), c.at200[col]) << c.name << " " << col;
+    // From the recorded widths, not from the halved ones.
+    grid.SetBounds(0, 0, 600, 200);
+    for (int32_t col = 0; col < 5; ++col) EXPECT_EQ(grid.ColWidths(col), c.at600[col]) << c.name << " " << col;
+    grid.SetEditors(nullptr);
+    grid.SetHost(nullptr);
+  }
+}
+
+TEST(GridStretch, ABarKeptForTheColumnsLeavesThemOnResize) {
+  const std::pair<TScrollBarAlways, bool> cases[] = {
+      {saNone, true}, {saVert, true}, {saHorz, false}, {saBoth, false}};
+  for (const auto& [always, stretches] : cases) {
+    TQrvStringGrid grid;
+    grid.SetColCount(3);
+    grid.SetBounds(0, 0, 400, 200);
+    grid.SetColWidths(0, 50);
+    grid.SetColWidths(1, 60);
+    grid.ColumnSize().SetStretch(true);
+    ASSERT_EQ(grid.ColWidths(2), 400 - 110 - 1);
+    grid.SetScrollBarAlways(always);
+    grid.SetBounds(0, 0, 300, 200);
+    EXPECT_EQ(grid.ColWidths(2), stretches ? 300 - 110 - 1 : 400 - 110 - 1) << int(always);
+  }
 }
 
 }  // namespace
