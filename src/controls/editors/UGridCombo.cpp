@@ -23,6 +23,14 @@ TGridCombo::TGridCombo(TQrvStringGrid& grid, QWidget* view, QWidget* parent)
   connect(this, qOverload<int>(&QComboBox::activated), this, [this](int) {
     if (!FInKey) FireComboChange();
   });
+  // Text typed into the edit part leaves no item chosen while the list is closed; with the list open the first
+  // item the text begins is the one marked.
+  connect(this, &QComboBox::editTextChanged, this, [this](const QString& text) {
+    if (!lineEdit() || !lineEdit()->isModified() || !isVisible()) return;
+    const int32_t marked = this->view()->isVisible() ? static_cast<int32_t>(findText(text, Qt::MatchStartsWith)) : -1;
+    FireComboChange(marked);
+    if (FGrid.OnComboChange) FGrid.OnComboChange(&FGrid, FGrid.Col(), FGrid.Row(), -1, Text());
+  });
 }
 
 bool TGridCombo::ListMode() const {
@@ -30,10 +38,15 @@ bool TGridCombo::ListMode() const {
 }
 
 void TGridCombo::FireComboChange() {
+  FireComboChange(ItemIndex());
+}
+
+void TGridCombo::FireComboChange(int32_t index) {
   const int32_t realCol = FGrid.DisplayToRealCol(FGrid.Col());
-  if (FGrid.OnComboChange) FGrid.OnComboChange(&FGrid, realCol, FGrid.Row(), ItemIndex(), Text());
+  const QString selection = index >= 0 && index < count() ? itemText(index) : Text();
+  if (FGrid.OnComboChange) FGrid.OnComboChange(&FGrid, realCol, FGrid.Row(), index, selection);
   if (FGrid.OnComboObjectChange)
-    FGrid.OnComboObjectChange(&FGrid, realCol, FGrid.Row(), ItemIndex(), Text(), FGrid.ComboObject(ItemIndex()));
+    FGrid.OnComboObjectChange(&FGrid, realCol, FGrid.Row(), index, selection, FGrid.ComboObject(index));
 }
 
 void TGridCombo::Open(bool listOnly, int32_t aCol, int32_t aRow, int32_t width, int32_t height, TColor color) {

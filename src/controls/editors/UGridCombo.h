@@ -43,6 +43,8 @@ class TGridCombo : public TQsgComboBox {
  private:
   bool ListMode() const;
   void FireComboChange();
+  // The change events for the item at index (-1: none, reported with the combo's text).
+  void FireComboChange(int32_t index);
   // Validates the text for Enter, the vertical keys and Tab; false when the text was refused.
   bool ValidateText(bool tab);
 

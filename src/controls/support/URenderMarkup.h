@@ -3,6 +3,7 @@
 // a rectangle of a canvas and, in the same call, paints it, measures it and finds the anchor, picture or embedded
 // control under a point. Nothing is cached between calls.
 #include <QImage>
+#include <QObject>
 #include <QString>
 #include <cstdint>
 #include <vector>
@@ -10,12 +11,12 @@
 #include "UCanvas.h"
 #include "UTypes.h"
 
-class QObject;
 class THTMLPictureCache;
 class TPictureContainer;
 
-// The pictures of IMG sources "IDX:n": equal-sized images, as an image list holds them.
-class TMarkupImageList {
+// The pictures of IMG sources "IDX:n": equal-sized images, as an image list holds them. A QObject, so that a
+// control using the list forgets it when it is destroyed.
+class TMarkupImageList : public QObject {
  public:
   TMarkupImageList(int32_t width, int32_t height) : FWidth(width), FHeight(height) {}
   int32_t Width() const { return FWidth; }

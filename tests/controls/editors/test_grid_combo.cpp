@@ -102,4 +102,15 @@ TEST_F(GridComboTest, SelectionStringMustBeAnItem) {
   EXPECT_EQ(g.Grid->GetComboCount(), 2);
 }
 
+TEST_F(GridComboTest, TypingInTheEditableComboReportsNoItemWithTheText) {
+  g.Grid->DefaultEditor = edComboEdit;
+  g.Open(1, 3, "");
+  Changes.clear();
+  g.Type("Xy");
+  // Each change is reported for the real column and again for the current column.
+  EXPECT_EQ(Changes, (QStringList{"1,3:-1=X", "1,3:-1=X", "1,3:-1=Xy", "1,3:-1=Xy"}));
+  g.Key(Qt::Key_Return);
+  EXPECT_EQ(g.Grid->Cells(1, 3), "Xy");
+}
+
 }  // namespace

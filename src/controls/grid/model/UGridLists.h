@@ -2,6 +2,7 @@
 // The grid's bookkeeping lists: integer lists with change notification, the sort-column list with its text form,
 // the controls placed in cells, a picture that lives in a file, a string list read and written line by line, and
 // the base of the cell checkers.
+#include <QObject>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
@@ -161,8 +162,9 @@ class TFileStringList : public QStringList {
   QString FPendingLine;
 };
 
-// Base of the cell checkers the grid calls while checking cells; this one accepts every text as it stands.
-class TQrvStringGridCheck {
+// Base of the cell checkers the grid calls while checking cells; this one accepts every text as it stands. A
+// QObject, so that a grid forgets a checker that is destroyed.
+class TQrvStringGridCheck : public QObject {
  public:
   TQrvStringGridCheck() = default;
   virtual ~TQrvStringGridCheck() = default;

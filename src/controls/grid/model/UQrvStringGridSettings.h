@@ -22,6 +22,7 @@
 #include "UGridOptions.h"
 #include "UGridSearch.h"
 #include "UGridWindowRequests.h"
+#include "UGuardedRef.h"
 
 class TQrvStringGridCheck;
 class TMarkupImageList;
@@ -132,7 +133,7 @@ struct TQrvStringGridSettings {
   QString InvalidEntryTitle;
   QString InvalidEntryText;
 
-  TQrvStringGridCheck* CellChecker = nullptr;
+  TGuardedRef<TQrvStringGridCheck> CellChecker;
   bool Lookup = false;
   bool LookupCaseSensitive = false;
   bool LookupHistory = false;
@@ -176,7 +177,7 @@ struct TQrvStringGridSettings {
   bool SizeWithForm = false;
   THoverFixedCells HoverFixedCells = hfNone;
   // The menu the drop-down button of a hovered header cell opens (ControlLook.FixedDropDownButton).
-  TPopupMenu* FixedDropDownMenu = nullptr;
+  TGuardedRef<TPopupMenu> FixedDropDownMenu;
   // The fixed cell under the mouse and whether a mouse button is down (the mouse handling keeps them).
   TPoint HoverFixedCell{-1, -1};
   bool MouseDown = false;
@@ -269,8 +270,8 @@ struct TQrvStringGridSettings {
   TFindParams FindParams = 0;
   int32_t FindCol = 0;
   int32_t FindRow = 0;
-  // The grid's image list (the caller's; none at creation).
-  TMarkupImageList* GridImages = nullptr;
+  // The grid's image list (the caller's; none at creation, and none again once the caller destroys it).
+  TGuardedRef<TMarkupImageList> GridImages;
   // The active application-wide style as the grid reads it; empty while application styles are off.
   std::optional<TGridAppStyle> AppStyle;
   static constexpr int32_t PrintColumnSlots = 512;

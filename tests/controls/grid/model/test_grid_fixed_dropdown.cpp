@@ -3,11 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <memory>
 #include <vector>
 
 #include "GridPixels.h"
 #include "GridTestHost.h"
 #include "UCanvas.h"
+
+// The model knows the menu only by name; this test program gives it a body of its own.
+class TPopupMenu : public QObject {};
 
 namespace {
 constexpr QRgb HoverRgb = qRgb(0x00, 0xFF, 0x00);
@@ -60,8 +64,8 @@ struct TDropDownGrid {
   std::vector<TPoint> clicks;
 };
 
-TPopupMenu* Menu(int& storage) {
-  return reinterpret_cast<TPopupMenu*>(&storage);
+TPopupMenu* Menu(TPopupMenu& storage) {
+  return &storage;
 }
 }  // namespace
 
@@ -77,7 +81,7 @@ TEST(FixedDropDown, APressInTheButtonOpensTheMenuUnderIt) {
   for (const TCase& k : cases) {
     SCOPED_TRACE(testing::Message() << k.fromRight << (k.colSizing ? " sizing" : ""));
     TDropDownGrid g;
-    int storage = 0;
+    TPopupMenu storage;
     g.grid.FixedDropDownMenu = Menu(storage);
     if (k.colSizing) g.grid.SetOptions(g.grid.Options() | goColSizing);
     const TRect rect = g.grid.CellRect(2, 0);
@@ -113,7 +117,7 @@ TEST(FixedDropDown, NoButtonNoMenu) {
   for (const TCase& k : cases) {
     SCOPED_TRACE(k.name);
     TDropDownGrid g;
-    int storage = 0;
+    TPopupMenu storage;
     g.grid.FixedDropDownMenu = Menu(storage);
     k.setUp(g);
     const TRect rect = g.grid.CellRect(k.cell.X, k.cell.Y);
@@ -126,7 +130,7 @@ TEST(FixedDropDown, NoButtonNoMenu) {
 
 TEST(FixedDropDown, TheEventMayChangeTheMenuAndKeepTheCellHot) {
   TDropDownGrid g;
-  int first = 0, second = 0;
+  TPopupMenu first, second;
   g.grid.FixedDropDownMenu = Menu(first);
   std::vector<TPoint> asked;
   bool keep = true;
@@ -165,7 +169,7 @@ TEST(FixedDropDown, AnEventWithoutAMenuOpensNothing) {
 
 TEST(FixedDropDown, TheButtonShowsTheDownColoursWhileHeld) {
   TDropDownGrid g;
-  int storage = 0;
+  TPopupMenu storage;
   g.grid.FixedDropDownMenu = Menu(storage);
   const TRect rect = g.grid.CellRect(2, 0);
   g.grid.GridMouseMove(TShiftState(), rect.Left + 5, 10);
@@ -193,4 +197,15 @@ TEST(FixedDropDown, AClickOnTheButtonDoesNotSort) {
   g.Press(rect.Left + 10, 10);
   g.Release(rect.Left + 10, 10);
   EXPECT_EQ(g.grid.SortSettings.Column, 2) << "a click beside the button sorts";
+}
+
+TEST(FixedDropDown, AMenuDestroyedIsForgotten) {
+  TDropDownGrid g;
+  auto menu = std::make_unique<TPopupMenu>();
+  g.grid.FixedDropDownMenu = menu.get();
+  menu.reset();
+  EXPECT_EQ(static_cast<TPopupMenu*>(g.grid.FixedDropDownMenu), nullptr);
+  const TRect rect = g.grid.CellRect(2, 0);
+  g.Press(rect.Right - 8, 10);
+  EXPECT_TRUE(g.host.Opened.empty()) << "nothing opens from a menu that is gone";
 }
