@@ -44,6 +44,7 @@ class TQrvStringGrid;
 class TEditLink;
 class TMarkupImageList;
 struct TMarkupOutputs;
+struct TMarkupParams;
 
 // Its events, plain settings and private working state are members of three structs it derives from.
 class TQrvStringGrid : public TBaseGrid,
@@ -1194,6 +1195,8 @@ class TQrvStringGrid : public TBaseGrid,
   // The mix of the selection colour into a cell colour by SelectionColorMixerFactor.
   TColor MixSelectionColor(TColor selection, TColor cell) const;
   bool BlinkPhase() const { return FGridBlink; }
+  // The grid's part of a markup render of a cell: pictures, blink phase, link look, a pressed embedded button.
+  void FillMarkupParams(int32_t rc, int32_t r, TMarkupParams& params);
   // One tick of the grid timer (every 500 ms): the incremental search text ends after four quiet ticks, with
   // Hovering the cell under the mouse (client point, null when the mouse is elsewhere) becomes current, and the
   // blinking cells are repainted in the other phase. Returns the cells repainted (display column, row).

@@ -25,6 +25,7 @@
 
 class TQrvStringGridCheck;
 class TMarkupImageList;
+class TPictureContainer;
 class TPopupMenu;
 
 enum TFilterDropDownColumns { fdNormal, fdAll };
@@ -266,6 +267,8 @@ struct TQrvStringGridSettings {
   int32_t FindRow = 0;
   // The grid's image list (the caller's; none at creation).
   TMarkupImageList* GridImages = nullptr;
+  // The named pictures markup cells show (the caller's; none at creation).
+  TPictureContainer* PictureContainer = nullptr;
   // The active application-wide style as the grid reads it; empty while application styles are off.
   std::optional<TGridAppStyle> AppStyle;
   static constexpr int32_t PrintColumnSlots = 512;

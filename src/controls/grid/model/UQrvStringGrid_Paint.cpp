@@ -428,11 +428,10 @@ void TQrvStringGrid::DrawCellText(TCanvas& canvas, int32_t c, int32_t rc, int32_
     if (sortIndicator) rect.Right -= 10;
     --rect.Left;
     TMarkupParams params;
+    FillMarkupParams(rc, r, params);
     params.LinkColor = linkColor;
-    params.ShadowColor = clGray;
     params.WordWrap = wordWrap;
     params.SelectedMode = state & gdSelected;
-    params.HoverOnlyStyle = URLUnderlineOnHover;
     if (URLUnderlineOnHover && FHoverCell.X == c && FHoverCell.Y == r) params.HoverAnchorNumber = FHoverLink;
     TMarkupOutputs out;
     canvas.SetBkMode(bkTransparent);

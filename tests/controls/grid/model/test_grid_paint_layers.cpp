@@ -1,0 +1,149 @@
+// The layers of a painted cell read back from pixels: what a markup cell is given (pictures, blink phase, a pressed
+// embedded button), the background layers of cells whose graphic hides the text, hovered fixed cells, the disabled
+// look, the list-view header states, the row indicator and the tiled area past the last cell.
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+#include <QImage>
+
+#include "GridPixels.h"
+#include "GridTestHost.h"
+#include "UCanvas.h"
+#include "UColorMath.h"
+#include "UPictureContainer.h"
+#include "UQrvStringGrid.h"
+#include "URenderMarkup.h"
+#include "USysColors.h"
+
+namespace {
+
+QRgb Rgb(TColor color) {
+  const TColor c = ColorToRGB(color);
+  return qRgb(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+}
+
+bool Dark(QRgb p) {
+  return qGray(p) < 100;
+}
+
+class TLayerHost : public TRecordingHost {
+ public:
+  bool IsEnabled() const override { return Enabled; }
+  bool Enabled = true;
+};
+
+// Five columns of 40 pixels and five rows of 20 (one fixed of each) in a 200 x 100 client area.
+template <typename TGrid = TQrvStringGrid>
+struct TLayerGrid {
+  TLayerGrid() {
+    SetUpSmallGrid(grid);
+    grid.SetHost(&host);
+  }
+  ~TLayerGrid() { grid.SetHost(nullptr); }
+  QImage Shot() { return PaintedShot(grid, 200, 100); }
+  int32_t Count(const QImage& shot, int32_t c, int32_t r, QRgb colour) {
+    return CountPixels(shot, grid.CellRect(c, r), [&](QRgb p) { return p == colour; });
+  }
+  TGrid grid;
+  TLayerHost host;
+};
+
+QImage Filled(int32_t w, int32_t h, QRgb colour) {
+  QImage image(w, h, QImage::Format_RGB32);
+  image.fill(colour);
+  return image;
+}
+
+// One cell's own image list, the rest the grid's.
+class TCellListGrid : public TQrvStringGrid {
+ public:
+  TMarkupImageList* GetCellImageList(int32_t c, int32_t r) override {
+    return c == 2 && r == 1 ? Own : TQrvStringGrid::GetCellImageList(c, r);
+  }
+  TMarkupImageList* Own = nullptr;
+};
+}  // namespace
+
+TEST(GridPaintLayers, MarkupCellsShowTheGridsPictures) {
+  TLayerGrid<TCellListGrid> g;
+  const QRgb red = qRgb(0xE0, 0x10, 0x10), blue = qRgb(0x10, 0x10, 0xE0), green = qRgb(0x10, 0xE0, 0x10);
+  TMarkupImageList gridList(8, 6), ownList(8, 6);
+  gridList.Add(Filled(8, 6, red));
+  ownList.Add(Filled(8, 6, blue));
+  g.grid.GridImages = &gridList;
+  g.grid.Own = &ownList;
+  TPictureContainer container;
+  QByteArray png;
+  QBuffer buffer(&png);
+  buffer.open(QIODevice::WriteOnly);
+  Filled(20, 10, green).save(&buffer, "PNG");
+  TPictureItem* item = container.Items().Add();
+  item->SetName(QStringLiteral("logo"));
+  item->Picture().ReadData(png);
+  g.grid.PictureContainer = &container;
+  g.grid.EnableHTML = true;
+  g.grid.SetCells(1, 1, QStringLiteral("<IMG SRC=\"IDX:0\">"));
+  g.grid.SetCells(2, 1, QStringLiteral("<IMG SRC=\"IDX:0\">"));
+  g.grid.SetCells(1, 2, QStringLiteral("<IMG SRC=\"logo\">"));
+  g.grid.SetCol(4);
+  const QImage shot = g.Shot();
+  EXPECT_EQ(g.Count(shot, 1, 1, red), 8 * 6);
+  EXPECT_EQ(g.Count(shot, 2, 1, blue), 8 * 6);
+  EXPECT_EQ(g.Count(shot, 2, 1, red), 0);
+  EXPECT_EQ(g.Count(shot, 1, 2, green), 20 * 10);
+  // Measured with the same pictures: the widest picture decides the width.
+  EXPECT_EQ(g.grid.GetCellTextSize(1, 2, false, false).cx, 20 + 2);
+  EXPECT_EQ(g.grid.GetCellTextSize(1, 1, false, false).cx, 8 + 2);
+  g.grid.PictureContainer = nullptr;
+  g.grid.GridImages = nullptr;
+}
+
+TEST(GridPaintLayers, BlinkingTextFollowsThePhaseOnlyWhileBlinking) {
+  struct TCase {
+    const char* Name;
+    bool Blink;
+    int32_t Ticks;
+    bool Shown;
+  };
+  for (const TCase& k :
+       {TCase{"blinking off", false, 0, true}, TCase{"blinking, hidden phase", true, 0, false},
+        TCase{"blinking, shown phase", true, 1, true}, TCase{"blinking, hidden again", true, 2, false}}) {
+    TLayerGrid g;
+    g.grid.EnableHTML = true;
+    g.grid.EnableBlink = k.Blink;
+    g.grid.SetCells(1, 1, QStringLiteral("<BLINK>WWW</BLINK>"));
+    g.grid.SetCol(4);
+    for (int32_t i = 0; i < k.Ticks; ++i) g.grid.TimerTick();
+    const QImage shot = g.Shot();
+    const int32_t ink = CountPixels(shot, g.grid.CellRect(1, 1), Dark);
+    EXPECT_EQ(ink > 0, k.Shown) << k.Name;
+  }
+}
+
+TEST(GridPaintLayers, EmbeddedButtonDrawnPressedUntilTheRelease) {
+  TLayerGrid g;
+  g.grid.EnableHTML = true;
+  g.grid.SetOptions(g.grid.Options() | goEditing);
+  g.grid.SetColWidths(1, 80);
+  g.grid.SetRowHeights(1, 34);
+  g.grid.SetCells(1, 1, QStringLiteral("<CONTROL TYPE=\"BUTTON\" ID=\"b\" VALUE=\"Go\" WIDTH=\"60\">"));
+  g.grid.SetCol(3);
+  g.grid.SetRow(3);
+  const TRect cell = g.grid.CellRect(1, 1);
+  auto cellShot = [&] { return g.Shot().copy(cell.Left, cell.Top, cell.Right - cell.Left, cell.Bottom - cell.Top); };
+  const QImage up = cellShot();
+  const TRect button = g.grid.CellControlRect(1, 1, QStringLiteral("b"));
+  ASSERT_LT(button.Left, button.Right);
+  const int32_t x = (button.Left + button.Right) / 2, y = (button.Top + button.Bottom) / 2;
+  QString clicked;
+  g.grid.OnControlClick = [&](TQrvStringGrid*, int32_t, int32_t, const QString& id, const QString&, const QString&) {
+    clicked = id;
+  };
+  g.grid.GridMouseDown(TQrvStringGrid::gmbLeft, ssLeft, x, y);
+  EXPECT_EQ(clicked, QStringLiteral("b"));
+  const QImage down = cellShot();
+
+  EXPECT_NE(down, up);
+  g.grid.GridMouseUp(TQrvStringGrid::gmbLeft, {}, x, y);
+  EXPECT_EQ(cellShot(), up);
+}
