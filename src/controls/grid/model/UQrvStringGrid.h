@@ -1257,8 +1257,8 @@ class TQrvStringGrid : public TBaseGrid,
   bool ShowsSortIndicator(int32_t c, int32_t rc, int32_t r) const;
   static int32_t SortIndicatorY(const TRect& rect, TVAlignment vAlign);
   void DrawCellText(TCanvas& canvas, int32_t c, int32_t rc, int32_t r, int32_t sr, TRect rect, TGridDrawState state,
-                    const TCellGraphic* graphic, TSize graphicSize, TAlignment hAlign, TVAlignment vAlign,
-                    bool wordWrap, TColor brushColor, TColor fontColor, int32_t& textWidth);
+                    const TCellGraphic* graphic, TSize graphicSize, bool textShown, TAlignment hAlign,
+                    TVAlignment vAlign, bool wordWrap, TColor brushColor, TColor fontColor, int32_t& textWidth);
   bool PaintRichTextCell(int32_t c, int32_t r, const TRect& rect, TCanvas& canvas);  // false: does not read as one
   void DrawCellBorder(TCanvas& canvas, int32_t c, int32_t rc, int32_t r, TRect rect);
   void DrawRadioGroup(TCanvas& canvas, TRect rect, const TCellGraphic& graphic, int32_t rc, int32_t r, bool selected,

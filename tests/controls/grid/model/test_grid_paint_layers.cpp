@@ -147,3 +147,75 @@ TEST(GridPaintLayers, EmbeddedButtonDrawnPressedUntilTheRelease) {
   g.grid.GridMouseUp(TQrvStringGrid::gmbLeft, {}, x, y);
   EXPECT_EQ(cellShot(), up);
 }
+
+TEST(GridPaintLayers, CellsWhoseGraphicHidesTheTextKeepTheBackgroundLayers) {
+  TLayerGrid g;
+  g.grid.BackGround.Display = bdGradientVert;
+  g.grid.BackGround.Color = 0x00C800;  // one green from top to bottom: any part of it is that green
+  g.grid.BackGround.ColorTo = 0x00C800;
+  g.grid.AddCheckBox(1, 1, true, true);
+  g.grid.AddProgress(2, 1, clBlue, clWhite);
+  g.grid.SetCells(2, 1, QStringLiteral("40"));
+  g.grid.SetCells(3, 1, QStringLiteral("a"));
+  g.grid.SetCol(4);
+  g.grid.SetRow(4);
+  const QRgb green = qRgb(0, 0xC8, 0);
+  const QImage shot = g.Shot();
+  // Around the check box the gradient shows, as in the plain text cell beside it.
+  EXPECT_GT(g.Count(shot, 1, 1, green), 100);
+  EXPECT_GT(g.Count(shot, 3, 1, green), 100);
+
+  // The selection outline runs unbroken over a progress cell.
+  TLayerGrid s;
+  s.grid.SelectionRectangle = true;
+  s.grid.SelectionRectangleColor = 0x0000FF;
+  s.grid.AddProgress(2, 2, clBlue, clWhite);
+  s.grid.SelectCells(1, 1, 3, 2);
+  const QImage selected = s.Shot();
+  const TRect progress = s.grid.CellRect(2, 2);
+  const QRgb red = qRgb(0xFF, 0, 0);
+  EXPECT_EQ(selected.pixel((progress.Left + progress.Right) / 2, progress.Bottom - 2), red);
+}
+
+TEST(GridPaintLayers, HoverRowColourShowsInFixedCellsThatTakePart) {
+  for (bool fixedTakePart : {false, true}) {
+    TLayerGrid g;
+    g.grid.SetHoverRow(true);
+    g.grid.SetHoverRowColor(0x00C800);
+    g.grid.SetHoverRowColorTo(0x00C800);
+    g.grid.SetHoverRowCells(fixedTakePart ? THoverRowCells(hcNormal | hcFixed) : THoverRowCells(hcNormal));
+    g.grid.SetHoverRowIdx(2);
+    g.grid.SetCol(4);
+    g.grid.SetRow(4);
+    const QImage shot = g.Shot();
+    const QRgb green = qRgb(0, 0xC8, 0);
+    EXPECT_GT(g.Count(shot, 2, 2, green), 300) << fixedTakePart;
+    // Not over the whole cell: the frame lines of the fixed look keep their place.
+    EXPECT_EQ(g.Count(shot, 0, 2, green) > 300, fixedTakePart) << fixedTakePart;
+    EXPECT_EQ(g.Count(shot, 0, 3, green), 0) << fixedTakePart;
+  }
+}
+
+TEST(GridPaintLayers, ColumnBeingMovedKeepsItsHeaderLit) {
+  TLayerGrid g;
+  g.grid.HoverFixedCells = hfAll;
+  g.grid.VyxGradientHover = TFixedGradient{0x00FF00, 0x00FF00, 0x00FF00, 0x00FF00, clNone};
+  g.grid.VyxGradientDown = TFixedGradient{0x0000FF, 0x0000FF, 0x0000FF, 0x0000FF, clNone};
+  g.grid.SetOptions(g.grid.Options() | goColMoving);
+  const QRgb red = qRgb(0xFF, 0, 0), green = qRgb(0, 0xFF, 0);
+  const TRect from = g.grid.CellRect(2, 0), over = g.grid.CellRect(3, 0);
+  const int32_t y = (from.Top + from.Bottom) / 2;
+  g.grid.GridMouseMove({}, from.Left + 20, y);
+  g.grid.GridMouseDown(TQrvStringGrid::gmbLeft, ssLeft, from.Left + 20, y);
+  // Pressed, not yet moved: the cell under the mouse in the down colours.
+  QImage shot = g.Shot();
+  EXPECT_GT(g.Count(shot, 2, 0, red), 200);
+  g.grid.GridMouseMove(ssLeft, from.Left + 30, y);
+  g.grid.GridMouseMove(ssLeft, over.Left + 5, y);
+  ASSERT_EQ(g.grid.Interaction(), TQrvStringGrid::TGridInteraction::Moving);
+  shot = g.Shot();
+  // The mouse is over the next header; the moved column's header keeps the down colours.
+  EXPECT_GT(g.Count(shot, 2, 0, red), 200);
+  EXPECT_EQ(g.Count(shot, 3, 0, red) + g.Count(shot, 3, 0, green), 0);
+  g.grid.GridMouseUp(TQrvStringGrid::gmbLeft, {}, over.Left + 5, y);
+}
