@@ -310,7 +310,8 @@ void TQrvStringGrid::DrawCellText(TCanvas& canvas, int32_t c, int32_t rc, int32_
   if (((state & gdSelected) || rowSelected) && !fixed) {
     if (FShowSelection) {
       if (SelectionColor != clNone) canvas.Brush().Color = SelectionColor;
-      if (SelectionTextColor != clNone) canvas.Font().Color = SelectionTextColor;
+      // A disabled grid keeps its disabled text colour in the selection too.
+      if (SelectionTextColor != clNone && Enabled()) canvas.Font().Color = SelectionTextColor;
       linkColor = SelectionTextColor;
     }
     const bool checkBox = graphic && IsCheckBoxType(graphic->CellType());

@@ -219,3 +219,33 @@ TEST(GridPaintLayers, ColumnBeingMovedKeepsItsHeaderLit) {
   EXPECT_EQ(g.Count(shot, 3, 0, red) + g.Count(shot, 3, 0, green), 0);
   g.grid.GridMouseUp(TQrvStringGrid::gmbLeft, {}, over.Left + 5, y);
 }
+
+TEST(GridPaintLayers, DisabledGridDrawsEveryTextInTheDisabledColour) {
+  struct TCase {
+    const char* Name;
+    bool Enabled;
+    bool UseDisabledFont;
+    bool Disabled;  // the text is drawn in the disabled colour
+  };
+  for (const TCase& k : {TCase{"enabled", true, true, false}, TCase{"disabled", false, true, true},
+                         TCase{"disabled, look off", false, false, false}}) {
+    TLayerGrid g;
+    g.host.Enabled = k.Enabled;
+    g.grid.UseDisabledFont = k.UseDisabledFont;
+    g.grid.DisabledFontColor = 0x0000FF;
+    g.grid.SelectionTextColor = 0x00FF00;
+    for (int32_t c = 1; c < 4; ++c) g.grid.SetCells(c, 1, QStringLiteral("WWW"));
+    g.grid.SetCells(1, 0, QStringLiteral("WWW"));
+    g.grid.SelectCells(3, 1, 3, 1);
+    const QImage shot = g.Shot();
+    auto reddish = [](QRgb p) { return qRed(p) > 150 && qGreen(p) < 100 && qBlue(p) < 100; };
+    auto greenish = [](QRgb p) { return qGreen(p) > 150 && qRed(p) < 100 && qBlue(p) < 100; };
+    // A plain cell, a fixed cell and the selected cell.
+    for (TPoint cell : {TPoint{1, 1}, TPoint{1, 0}, TPoint{3, 1}}) {
+      const TRect rect = g.grid.CellRect(cell.X, cell.Y);
+      EXPECT_EQ(CountPixels(shot, rect, reddish) > 5, k.Disabled) << k.Name << " " << cell.X << "," << cell.Y;
+    }
+    // The selection's text colour belongs to an enabled grid only.
+    EXPECT_EQ(CountPixels(shot, g.grid.CellRect(3, 1), greenish) > 5, k.Enabled) << k.Name;
+  }
+}
