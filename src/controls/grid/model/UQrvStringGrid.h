@@ -1197,6 +1197,7 @@ class TQrvStringGrid : public TBaseGrid,
   bool BlinkPhase() const { return FGridBlink; }
   // The grid's part of a markup render of a cell: pictures, blink phase, link look, a pressed embedded button.
   void FillMarkupParams(int32_t rc, int32_t r, TMarkupParams& params);
+  void SetHotFixedCell(int32_t c, int32_t r);  // the list-view header part under the mouse; -1 for none
   // One tick of the grid timer (every 500 ms): the incremental search text ends after four quiet ticks, with
   // Hovering the cell under the mouse (client point, null when the mouse is elsewhere) becomes current, and the
   // blinking cells are repainted in the other phase. Returns the cells repainted (display column, row).

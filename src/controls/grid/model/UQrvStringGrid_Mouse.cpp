@@ -32,6 +32,8 @@ void TQrvStringGrid::GridMouseDown(TGridMouseButton button, TShiftState shift, i
   if (button != gmbLeft) return;
   FButtonDown = true;
   MouseDown = true;
+  // The list-view header part under the mouse is drawn pressed now.
+  if (FHotFixedCell.X >= 0) RepaintCell(FHotFixedCell.X, FHotFixedCell.Y);
   FDoOnClick = true;
   // An editor opened by this press steps once when the press hit a drawn spin pair; no later opening does.
   FSpinUpClick = FSpinDnClick = false;

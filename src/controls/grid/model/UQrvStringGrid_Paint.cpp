@@ -204,7 +204,10 @@ void TQrvStringGrid::DrawGridCell(TCanvas& canvas, int32_t c, int32_t r, const T
   if (fixedLook) DrawFixedBackground(canvas, c, rc, r, rect, colorTo, mirrorColor, mirrorColorTo);
   if (FLook == glListView && fixedLook && !Flat) {
     ++rect.Bottom;
-    if (!QrvXPVS().DrawPart(nullptr, QStringLiteral("header"), canvas, 1, 1, rect)) {
+    // Normal away from the mouse, hot under it, pressed while a button is down over it.
+    const bool hot = FHotFixedCell == TPoint{c, r};
+    const int32_t headerState = hot ? (MouseDown ? 3 : 2) : 1;
+    if (!QrvXPVS().DrawPart(nullptr, QStringLiteral("header"), canvas, 1, headerState, rect)) {
       canvas.Brush().Color = clBtnFace;
       canvas.Pen().Color = clWhite;
       canvas.Rectangle(rect);

@@ -6,6 +6,7 @@
 #include <QBuffer>
 #include <QImage>
 
+#include "../../support/FakeThemeModule.h"
 #include "GridPixels.h"
 #include "GridTestHost.h"
 #include "UCanvas.h"
@@ -248,4 +249,38 @@ TEST(GridPaintLayers, DisabledGridDrawsEveryTextInTheDisabledColour) {
     // The selection's text colour belongs to an enabled grid only.
     EXPECT_EQ(CountPixels(shot, g.grid.CellRect(3, 1), greenish) > 5, k.Enabled) << k.Name;
   }
+}
+
+TEST(GridPaintLayers, ListViewHeaderPartFollowsTheMouse) {
+  UseFakeTheme(true);
+  TLayerGrid g;
+  g.grid.SetLook(glListView);
+  // The header part states drawn in one paint, in cell order.
+  auto states = [&] {
+    TFakeTheme::Calls.clear();
+    g.Shot();
+    QStringList drawn;
+    for (const QString& call : TFakeTheme::Calls)
+      if (call.startsWith(QStringLiteral("draw 1 "))) drawn << call.section(u' ', 2, 2);
+    return drawn.join(QString());
+  };
+  // Fixed cells in paint order: row 0 (five cells), then column 0 of rows 1..4.
+  EXPECT_EQ(states(), QStringLiteral("111111111"));
+  const TRect header = g.grid.CellRect(2, 0);
+  const int32_t x = header.Left + 10, y = header.Top + 10;
+  g.host.Rects.clear();
+  g.grid.GridMouseMove({}, x, y);
+  EXPECT_FALSE(g.host.Rects.empty()) << "the cell that turned hot is repainted";
+  EXPECT_EQ(states(), QStringLiteral("112111111"));
+  g.grid.GridMouseDown(TQrvStringGrid::gmbLeft, ssLeft, x, y);
+  EXPECT_EQ(states(), QStringLiteral("113111111"));
+  g.grid.GridMouseUp(TQrvStringGrid::gmbLeft, {}, x, y);
+  EXPECT_EQ(states(), QStringLiteral("112111111"));
+  const TRect normal = g.grid.CellRect(2, 2);
+  g.grid.GridMouseMove({}, normal.Left + 5, normal.Top + 5);
+  EXPECT_EQ(states(), QStringLiteral("111111111"));
+  g.grid.GridMouseMove({}, x, y);
+  g.grid.GridMouseLeave();
+  EXPECT_EQ(states(), QStringLiteral("111111111"));
+  DropFakeTheme();
 }
