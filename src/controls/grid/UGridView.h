@@ -110,6 +110,7 @@ class TGridView : public TGuarded<QAbstractScrollArea>, public IGridHost, public
   bool IsShowing() const override;
   void GeometryChanged() override;
   bool HasFocus() const override;
+  bool IsEnabled() const override { return isEnabled(); }
   // Unknown numbers (the control's default among them) show the viewport's own cursor.
   void SetScreenCursor(int32_t cursor) override;
   TPoint ScreenToClient(const TPoint& p) const override;

@@ -23,6 +23,8 @@ class IGridHost {
   virtual void GeometryChanged() = 0;
   // The window has the keyboard focus (the selection looks differ without it).
   virtual bool HasFocus() const { return false; }
+  // The window takes input (a disabled one shows its cells in the disabled look).
+  virtual bool IsEnabled() const { return true; }
   // A scroll bar shown always (enabled or not), or only while it is needed.
   virtual void SetScrollBarShown(bool /*vertical*/, bool /*always*/, bool /*enabled*/) {}
   // A screen point in client coordinates.

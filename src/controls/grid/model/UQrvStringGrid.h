@@ -44,6 +44,7 @@ class TQrvStringGrid;
 class TEditLink;
 class TMarkupImageList;
 struct TMarkupOutputs;
+struct TMarkupParams;
 
 // Its events, plain settings and private working state are members of three structs it derives from.
 class TQrvStringGrid : public TBaseGrid,
@@ -1203,6 +1204,9 @@ class TQrvStringGrid : public TBaseGrid,
   // The mix of the selection colour into a cell colour by SelectionColorMixerFactor.
   TColor MixSelectionColor(TColor selection, TColor cell) const;
   bool BlinkPhase() const { return FGridBlink; }
+  // The grid's part of a markup render of a cell: pictures, blink phase, link look, a pressed embedded button.
+  void FillMarkupParams(int32_t rc, int32_t r, TMarkupParams& params);
+  void SetHotFixedCell(int32_t c, int32_t r);  // the list-view header part under the mouse; -1 for none
   // One tick of the grid timer (every 500 ms): the incremental search text ends after four quiet ticks, with
   // Hovering the cell under the mouse (client point, null when the mouse is elsewhere) becomes current, and the
   // blinking cells are repainted in the other phase. Returns the cells repainted (display column, row).
@@ -1263,8 +1267,8 @@ class TQrvStringGrid : public TBaseGrid,
   bool ShowsSortIndicator(int32_t c, int32_t rc, int32_t r) const;
   static int32_t SortIndicatorY(const TRect& rect, TVAlignment vAlign);
   void DrawCellText(TCanvas& canvas, int32_t c, int32_t rc, int32_t r, int32_t sr, TRect rect, TGridDrawState state,
-                    const TCellGraphic* graphic, TSize graphicSize, TAlignment hAlign, TVAlignment vAlign,
-                    bool wordWrap, TColor brushColor, TColor fontColor, int32_t& textWidth);
+                    const TCellGraphic* graphic, TSize graphicSize, bool textShown, TAlignment hAlign,
+                    TVAlignment vAlign, bool wordWrap, TColor brushColor, TColor fontColor, int32_t& textWidth);
   bool PaintRichTextCell(int32_t c, int32_t r, const TRect& rect, TCanvas& canvas);  // false: does not read as one
   void DrawCellBorder(TCanvas& canvas, int32_t c, int32_t rc, int32_t r, TRect rect);
   void DrawRadioGroup(TCanvas& canvas, TRect rect, const TCellGraphic& graphic, int32_t rc, int32_t r, bool selected,

@@ -26,6 +26,7 @@
 
 class TQrvStringGridCheck;
 class TMarkupImageList;
+class TPictureContainer;
 class TPopupMenu;
 
 enum TFilterDropDownColumns { fdNormal, fdAll };
@@ -272,6 +273,8 @@ struct TQrvStringGridSettings {
   int32_t FindRow = 0;
   // The grid's image list (the caller's; none at creation, and none again once the caller destroys it).
   TGuardedRef<TMarkupImageList> GridImages;
+  // The named pictures markup cells show (the caller's; none at creation).
+  TPictureContainer* PictureContainer = nullptr;
   // The active application-wide style as the grid reads it; empty while application styles are off.
   std::optional<TGridAppStyle> AppStyle;
   static constexpr int32_t PrintColumnSlots = 512;

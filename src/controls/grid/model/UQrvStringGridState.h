@@ -226,6 +226,10 @@ struct TQrvStringGridState {
   QString FCtrlType;
   bool FCtrlEditing = false;
   bool FCtrlDown = false;
+  // Where the pressed embedded button was pressed (client coordinates).
+  TPoint FCtrlDownAt{-1, -1};
+  // The fixed cell under the mouse, drawn hot (pressed while a button is down) in the list-view look.
+  TPoint FHotFixedCell{-1, -1};
   // Panning, the search strip and finding, stretching, drag scrolling.
   bool FPanning = false;
   TPoint FPanOrigin{0, 0};

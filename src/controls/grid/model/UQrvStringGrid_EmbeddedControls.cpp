@@ -73,6 +73,7 @@ bool TQrvStringGrid::PressOnCellControl(int32_t c, int32_t r, int32_t x, int32_t
   QString now = value;
   if (type == QLatin1String("BUTTON")) {
     FCtrlDown = true;
+    FCtrlDownAt = {x, y};
     RepaintCell(c, r);
   } else if (type == QLatin1String("CHECK")) {
     now = value.toUpper() == QLatin1String("TRUE") ? QStringLiteral("FALSE") : QStringLiteral("TRUE");

@@ -134,7 +134,7 @@ int32_t TQrvStringGrid::PaintFloatingFooter(TCanvas& canvas, const TRect& client
           DrawGridCell(canvas, footer.Column(), Row(), area, TGridDrawState());
       } else {
         TMarkupParams params;
-        params.LinkColor = URLColor;
+        FillMarkupParams(footer.Column(), Row(), params);
         TMarkupOutputs outputs;
         canvas.Font() = Font();
         RenderMarkup(canvas, ExpandFooterTemplate(*this, footer.CustomTemplate(), Row()),

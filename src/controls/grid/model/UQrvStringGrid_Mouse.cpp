@@ -36,6 +36,8 @@ void TQrvStringGrid::GridMouseDown(TGridMouseButton button, TShiftState shift, i
   FPressShift = shift;
   FPressSelects = false;
   MouseDown = true;
+  // The list-view header part under the mouse is drawn pressed now.
+  if (FHotFixedCell.X >= 0) RepaintCell(FHotFixedCell.X, FHotFixedCell.Y);
   FDoOnClick = true;
   // An editor opened by this press steps once when the press hit a drawn spin pair; no later opening does.
   FSpinUpClick = FSpinDnClick = false;

@@ -30,6 +30,7 @@ void TQrvStringGrid::GridMouseMove(TShiftState shift, int32_t x, int32_t y) {
     if (base.X != FLastHintPos.X || base.Y != FLastHintPos.Y) FLastHintPos = {-1, -1};
   }
   HoverFixed(c, r);
+  SetHotFixedCell(c, r);
   HoverCellButton(c, r, x, y);
   HoverCellScrollBar(c, r);
   HoverLink(c, r, x, y);
@@ -126,8 +127,19 @@ void TQrvStringGrid::EndOleDrag(uint32_t effect, bool cancelled) {
   if (!cancelled && OnOleDragStop) OnOleDragStop(this, effect);
 }
 
+void TQrvStringGrid::SetHotFixedCell(int32_t c, int32_t r) {
+  const bool fixedCell = c >= 0 && r >= 0 && (c < FixedCols() || r < FixedRows());
+  const TPoint now = FLook == glListView && fixedCell ? TPoint{c, r} : TPoint{-1, -1};
+  if (now == FHotFixedCell) return;
+  const TPoint was = FHotFixedCell;
+  FHotFixedCell = now;
+  if (was.X >= 0) RepaintCell(was.X, was.Y);
+  if (now.X >= 0) RepaintCell(now.X, now.Y);
+}
+
 void TQrvStringGrid::GridMouseLeave() {
   if (!FNoMouseLeave) ResetFixedCellHighlight();
+  SetHotFixedCell(-1, -1);
   FMouseSelectMode = msNormal;
   HoverCellButton(-1, -1, -1, -1);
   // Leaving the grid leaves the link under the mouse too: its underline goes and its exit fires.

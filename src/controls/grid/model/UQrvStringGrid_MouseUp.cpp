@@ -20,6 +20,7 @@ void TQrvStringGrid::GridMouseUp(TGridMouseButton button, TShiftState shift, int
     if (HoverFixedCell.X >= 0 && HoverFixedCell.Y >= 0) RepaintCell(HoverFixedCell.X, HoverFixedCell.Y);
   }
   ReleaseFixedAsButton();
+  if (FHotFixedCell.X >= 0) RepaintCell(FHotFixedCell.X, FHotFixedCell.Y);
   // A release without a press of this grid (the press went elsewhere) completes nothing.
   const bool pressed = FButtonDown;
   if (FCtrlDown) {

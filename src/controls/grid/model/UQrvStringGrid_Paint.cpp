@@ -48,7 +48,10 @@ void TQrvStringGrid::DrawFixedBackground(TCanvas& canvas, int32_t c, int32_t rc,
   if (!(FLook == glVyx || FLook == glXP || FLook == glVista || FLook == glWin7 || FLook == glOffice2007)) return;
   const bool hoverApplies = HoverFixedCells == hfAll || (HoverFixedCells == hfFixedColumns && c < FixedCols()) ||
                             (HoverFixedCells == hfFixedRows && r < FixedRows());
-  if (hoverApplies && HoverFixedCell.X == c && HoverFixedCell.Y == r && !IsDesigning()) {
+  // While a column is moved its own header stays lit, wherever the mouse is.
+  const bool movingCol = FInteraction == TGridInteraction::Moving && FMoveCol && FMoveCell >= 0;
+  const bool hovered = movingCol ? c == FMoveCell : HoverFixedCell.X == c && HoverFixedCell.Y == r;
+  if (hoverApplies && hovered && !IsDesigning()) {
     ++rect.Bottom;
     if (ControlLook.FixedDropDownButton && CanShowFixedDropDown(rc)) {
       // The button at the right shows the hover colours against the rest, so it reads as the part to press; held
@@ -162,6 +165,8 @@ void TQrvStringGrid::DrawGridCell(TCanvas& canvas, int32_t c, int32_t r, const T
   const TMouseActions& mouse = MouseActions();
   const int32_t sr = mouse.DisjunctRowSelect() && mouse.RowSelectPersistent() ? DisplayToRealRow(r) : r;
   const bool fixed = IsFixedCellAt(rc, c, r);
+  // The hover row's colour, laid by the base painter, shows through fixed cells that take part in it.
+  const bool fixedLook = fixed && !(HoverRow() && r == HoverRowIdx() && (HoverRowCells() & hcFixed));
 
   FCellScrollPos = 0;
   if (HasScrollBar(rc, r)) {
@@ -196,10 +201,13 @@ void TQrvStringGrid::DrawGridCell(TCanvas& canvas, int32_t c, int32_t r, const T
   if (ZoomFactor != 0) canvas.Font().SetSize(canvas.Font().Size() + ZoomFactor);
   const TColor keptBrush = canvas.Brush().Color, keptFont = canvas.Font().Color;
 
-  if (fixed) DrawFixedBackground(canvas, c, rc, r, rect, colorTo, mirrorColor, mirrorColorTo);
-  if (FLook == glListView && fixed && !Flat) {
+  if (fixedLook) DrawFixedBackground(canvas, c, rc, r, rect, colorTo, mirrorColor, mirrorColorTo);
+  if (FLook == glListView && fixedLook && !Flat) {
     ++rect.Bottom;
-    if (!QrvXPVS().DrawPart(nullptr, QStringLiteral("header"), canvas, 1, 1, rect)) {
+    // Normal away from the mouse, hot under it, pressed while a button is down over it.
+    const bool hot = FHotFixedCell == TPoint{c, r};
+    const int32_t headerState = hot ? (MouseDown ? 3 : 2) : 1;
+    if (!QrvXPVS().DrawPart(nullptr, QStringLiteral("header"), canvas, 1, headerState, rect)) {
       canvas.Brush().Color = clBtnFace;
       canvas.Pen().Color = clWhite;
       canvas.Rectangle(rect);
@@ -249,9 +257,9 @@ void TQrvStringGrid::DrawGridCell(TCanvas& canvas, int32_t c, int32_t r, const T
 
   int32_t textWidth = 0;
   const bool noText = (NoImageAndText && graphic) || (NoDefaultDraw && (OnDrawCell || OnCustomCellDraw));
-  if (!noText && textShown)
-    DrawCellText(canvas, c, rc, r, sr, content, state, graphic, graphicSize, hAlign, vAlign, wordWrap, keptBrush,
-                 keptFont, textWidth);
+  if (!noText)
+    DrawCellText(canvas, c, rc, r, sr, content, state, graphic, graphicSize, textShown, hAlign, vAlign, wordWrap,
+                 keptBrush, keptFont, textWidth);
   canvas.Brush().Color = keptBrush;
   canvas.Font().Color = keptFont;
   rect = TRect{rect.Left - 1 - indicatorShift, rect.Top - 1, rect.Right + 1, rect.Bottom + 1};
@@ -302,8 +310,8 @@ void TQrvStringGrid::DrawGridCell(TCanvas& canvas, int32_t c, int32_t r, const T
 
 void TQrvStringGrid::DrawCellText(TCanvas& canvas, int32_t c, int32_t rc, int32_t r, int32_t sr, TRect rect,
                                   TGridDrawState state, const TCellGraphic* graphic, TSize graphicSize,
-                                  TAlignment hAlign, TVAlignment vAlign, bool wordWrap, TColor brushColor,
-                                  TColor fontColor, int32_t& textWidth) {
+                                  bool textShown, TAlignment hAlign, TVAlignment vAlign, bool wordWrap,
+                                  TColor brushColor, TColor fontColor, int32_t& textWidth) {
   const bool fixed = IsFixedCellAt(rc, c, r);
   const bool rightFixed = FixedRightCols() > 0 && c >= ColCount() - FixedRightCols();
   TColor linkColor = URLColor;
@@ -311,7 +319,8 @@ void TQrvStringGrid::DrawCellText(TCanvas& canvas, int32_t c, int32_t rc, int32_
   if (((state & gdSelected) || rowSelected) && !fixed) {
     if (FShowSelection) {
       if (SelectionColor != clNone) canvas.Brush().Color = SelectionColor;
-      if (SelectionTextColor != clNone) canvas.Font().Color = SelectionTextColor;
+      // A disabled grid keeps its disabled text colour in the selection too.
+      if (SelectionTextColor != clNone && Enabled()) canvas.Font().Color = SelectionTextColor;
       linkColor = SelectionTextColor;
     }
     const bool checkBox = graphic && IsCheckBoxType(graphic->CellType());
@@ -416,6 +425,8 @@ void TQrvStringGrid::DrawCellText(TCanvas& canvas, int32_t c, int32_t rc, int32_
       bar(TRect{full.Right - 4, full.Bottom - 4, full.Right, full.Bottom});
     canvas.Brush().Color = keep;
   }
+  // A graphic that takes the whole cell still sits on the background and selection layers above.
+  if (!textShown) return;
 
   rect.Left += XYOffset.X;
   rect.Top += XYOffset.Y;
@@ -434,11 +445,10 @@ void TQrvStringGrid::DrawCellText(TCanvas& canvas, int32_t c, int32_t rc, int32_
     if (sortIndicator) rect.Right -= 10;
     --rect.Left;
     TMarkupParams params;
+    FillMarkupParams(rc, r, params);
     params.LinkColor = linkColor;
-    params.ShadowColor = clGray;
     params.WordWrap = wordWrap;
     params.SelectedMode = state & gdSelected;
-    params.HoverOnlyStyle = URLUnderlineOnHover;
     if (URLUnderlineOnHover && FHoverCell.X == c && FHoverCell.Y == r) params.HoverAnchorNumber = FHoverLink;
     TMarkupOutputs out;
     canvas.SetBkMode(bkTransparent);

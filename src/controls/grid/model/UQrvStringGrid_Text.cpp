@@ -19,6 +19,22 @@ TCanvas& MeasureCanvas() {
 }
 }  // namespace
 
+void TQrvStringGrid::FillMarkupParams(int32_t rc, int32_t r, TMarkupParams& params) {
+  params.Images = GetCellImageList(rc, r);
+  params.PictureContainer = PictureContainer;
+  // Without blinking the phase never turns: blinking text stays shown.
+  params.BlinkVisible = !EnableBlink || FGridBlink;
+  params.LinkColor = URLColor;
+  params.ShadowColor = clGray;
+  params.HoverOnlyStyle = URLUnderlineOnHover;
+  // The embedded button under the press is drawn pressed until the release.
+  if (FCtrlDown && FCtrlXY == TPoint{rc, r}) {
+    params.MouseDown = true;
+    params.PointX = FCtrlDownAt.X;
+    params.PointY = FCtrlDownAt.Y;
+  }
+}
+
 TSize TQrvStringGrid::RotatedTextSize(TSize text, int32_t angle) {
   // The bounding box of the turned text: both projections of each side add up (a difference would shrink the
   // box to nothing at 45 degrees).
@@ -64,9 +80,9 @@ TSize TQrvStringGrid::CalcCellTextSize(int32_t c, int32_t displayCol, int32_t r,
     if (!wrapToWidth) rect.Right = 65535;
     rect.Bottom = 65535;
     TMarkupParams params;
+    FillMarkupParams(c, r, params);
     params.MeasureOnly = true;
     params.WordWrap = wrapToWidth;
-    params.LinkColor = URLColor;
     TMarkupOutputs out;
     RenderMarkup(canvas, text, rect, params, out);
     return TSize{out.MeasuredWidth + 2, out.MeasuredHeight + 2};

@@ -164,7 +164,7 @@ void TQrvStringGrid::GetVisualProperties(int32_t c, int32_t r, TGridDrawState& s
       font.Color = plainFont;
     }
   }
-  if (UseDisabledFont && UseEnabledRows() && !GetRowEnabled(sr)) font.Color = DisabledFontColor;
+  if (UseDisabledFont && (!Enabled() || (UseEnabledRows() && !GetRowEnabled(sr)))) font.Color = DisabledFontColor;
   if ((state & gdSelected) && r != Row() && disjunctRows && SelectionColorTo == clNone)
     brush.Color = ScaleColorPercent(brush.Color, 7);
   GetCellWordWrap(rc, r, wordWrap);

@@ -131,6 +131,8 @@ class TStringGrid {
   virtual void KeyPress(QChar& key);
   // Whether the window showing the grid has the keyboard focus.
   bool Focused() const { return FHost && FHost->HasFocus(); }
+  // Whether the window showing the grid takes input; a grid without a window counts as enabled.
+  bool Enabled() const { return !FHost || FHost->IsEnabled(); }
 
  protected:
   // Draws one visible cell; here nothing (the base grid paints every cell itself).
