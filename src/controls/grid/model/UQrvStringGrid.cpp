@@ -244,10 +244,6 @@ void TQrvStringGrid::SetDefaultAlignment(TAlignment value) {
   Invalidate();
 }
 
-void TQrvStringGrid::SetCol(int32_t value) {
-  TBaseGrid::SetCol(value);
-}
-
 void TQrvStringGrid::SetRow(int32_t value) {
   if (Col() < 0 || Col() >= ColCount())
     MoveCurrent(FixedCols(), value, true, true);

@@ -110,7 +110,6 @@ class TQrvStringGrid : public TBaseGrid,
   void SetFixedColWidth(int32_t value);
   TAlignment DefaultAlignment() const { return FDefaultAlignment; }
   void SetDefaultAlignment(TAlignment value);
-  void SetCol(int32_t value) override;
   void SetRow(int32_t value) override;
   void SetTopRow(int32_t value) override;
   bool WordWrap() const { return FWordWrapEx; }
@@ -423,8 +422,8 @@ class TQrvStringGrid : public TBaseGrid,
   virtual int32_t CheckBoxTextWidth(int32_t c, int32_t r);
   // Text extent in the grid's font; the widget measures on its own canvas.
   virtual TSize MeasureCellText(const QString& text);
-  // Image size of the grid's image list for a cell; (0, 0) while the grid has none (the widget supplies it).
-  // The list a cell takes its images from: the grid's image list unless overridden.
+  // A cell's image size ((0, 0) while the grid has no list) and the list it takes images from (the grid's unless
+  // overridden).
   virtual TMarkupImageList* GetCellImageList(int32_t /*c*/, int32_t /*r*/) { return GridImages; }
   TSize CellImageSize(int32_t c, int32_t r);
   bool GetImageIdx(int32_t c, int32_t r, int32_t& idx);
@@ -766,9 +765,8 @@ class TQrvStringGrid : public TBaseGrid,
   void RepaintActiveHeaders(int32_t aCol1, int32_t aRow1, int32_t aCol2, int32_t aRow2);
   // What only the widget can do or know: the defaults serve a grid without a window.
   virtual bool HasRowIndicator() const { return false; }
-  // The key-advance engine: the cell Enter, Tab and the arrow keys move on to, steered by Navigation
-  // (UQrvStringGrid_KeyAdvance.cpp). Every step over refused cells ends, also when no cell of the table takes the
-  // cursor: the cursor then stays where the step started.
+  // The key-advance engine (_KeyAdvance.cpp): the cell Enter, Tab and the arrows move on to, by Navigation; a step
+  // over refused cells (even with no cell taking the cursor) ends where it started.
   void AdvanceCell(int32_t aCol, int32_t aRow, bool openEditor, bool recursing, bool forward, bool autoEdit,
                    bool ignoreAdvanceOnEnter);
   // False when the Tab was handed on to the next control of the window (TabToNextAtEnd).
@@ -785,9 +783,8 @@ class TQrvStringGrid : public TBaseGrid,
   bool IsLastNormalRow() const;
   // A left press and release 2 pixels inside the cell's top-left corner, the moves always accepted.
   void SimulateCellClick(int32_t aCol, int32_t aRow);
-  // Keys while the grid itself has the focus (UQrvStringGrid_CharInput.cpp, UQrvStringGrid_KeyCommands.cpp): the
-  // window hands each key press as a key-down step and then, for a key that types one, a character step.
-  // WMKeyDown answers whether the key was used; key 0 after KeyDown too.
+  // Keys while the grid has the focus (_CharInput.cpp, _KeyCommands.cpp): a key-down step, then a character step
+  // for a key that types one; WMKeyDown answers whether the key was used (key 0 after KeyDown too).
   bool WMKeyDown(uint16_t& key, TShiftState shift);
   void KeyDown(uint16_t& key, TShiftState shift) override;
   void KeyUp(uint16_t& key, TShiftState shift);
@@ -895,8 +892,7 @@ class TQrvStringGrid : public TBaseGrid,
   // Disjunct row and column selection flags (1 = selected), grown on demand by the selection model.
   std::vector<uint8_t>& RowSelectFlags() { return FRowSelect; }
   std::vector<uint8_t>& ColSelectFlags() { return FColSelect; }
-  // Whether the modified-row list follows the rows (the modified-row display is on), and whether rows can be
-  // disabled (set by the first per-row enabling).
+  // Whether the modified-row list follows the rows, and whether rows can be disabled (first per-row enabling).
   // The modified-row marks; a new colour repaints the first column.
   TShowModified ShowModified{[this](TColor) { RepaintCol(0); }};
   void SetShowModified(const TShowModified& value) { ShowModified.Assign(value); }
@@ -975,8 +971,7 @@ class TQrvStringGrid : public TBaseGrid,
   // Copies the search footer's settings into the search strip.
   virtual void UpdateSearchPanel();
 
-  // The mouse wheel, zoom and the scroll hint (UQrvStringGrid_Wheel.cpp). WheelScrollLines is the desktop's lines
-  // per notch (the window sets it; -1 means a page).
+  // Wheel, zoom, scroll hint (_Wheel.cpp); WheelScrollLines: the desktop's lines per notch (-1 a page).
   // One notch, delta < 0 toward the user: Ctrl zooms, otherwise the current row moves or the view scrolls.
   void MouseWheel(int32_t delta, TShiftState shift, TPoint mouse);
   // Columns and rows grow by x pixels and the font by x points, the sum kept within -10 .. 10.
@@ -1207,9 +1202,8 @@ class TQrvStringGrid : public TBaseGrid,
   // The grid's part of a markup render of a cell: pictures, blink phase, link look, a pressed embedded button.
   void FillMarkupParams(int32_t rc, int32_t r, TMarkupParams& params);
   void SetHotFixedCell(int32_t c, int32_t r);  // the list-view header part under the mouse; -1 for none
-  // One tick of the grid timer (every 500 ms): the incremental search text ends after four quiet ticks, with
-  // Hovering the cell under the mouse (client point, null when the mouse is elsewhere) becomes current, and the
-  // blinking cells are repainted in the other phase. Returns the cells repainted (display column, row).
+  // Grid timer tick (500 ms): ends the incremental search after four quiet ticks, makes the hovered cell current
+  // with Hovering (client point or null), repaints blinking cells; answers the cells repainted (display col, row).
   std::vector<TPoint> TimerTick(const TPoint* mouse = nullptr);
   // A key typed into the incremental search starts its quiet time again.
   void ResetIncrementalTicks() { FIncrTicks = 0; }
@@ -1284,9 +1278,8 @@ class TQrvStringGrid : public TBaseGrid,
   void PlaceCellScrollBar();
   void DropCellScrollBar();
   void DrawNodeButton(TCanvas& canvas, int32_t r, const TRect& rect, bool selected);
-  // Mouse: press, move, release and double click; column and row sizing and moving; click sort; the start of a
-  // drag (_Mouse.cpp, _MouseUp.cpp, _MouseMove.cpp, _Sizing.cpp, _Sort.cpp). The widget hands its mouse events
-  // over in client coordinates and asks Interaction() what the button is doing.
+  // Mouse (_Mouse.cpp, _MouseUp.cpp, _MouseMove.cpp, _Sizing.cpp, _Sort.cpp): press, move, release, double click,
+  // sizing, moving, click sort, drag start; client coordinates; Interaction() says what the button is doing.
  public:
   enum class TGridInteraction { None, Selecting, Sizing, Moving, Dragging };
   TGridInteraction Interaction() const { return FInteraction; }
@@ -1318,9 +1311,8 @@ class TQrvStringGrid : public TBaseGrid,
   static bool IsOpenableLink(const QString& link);
   // "cell://R<row>C<col>" (any case): true and the cell when the name parses.
   static bool ParseCellLink(const QString& link, int32_t& col, int32_t& row);
-  // The hint of the cell under a client point: its text and where it shows (client coordinates); false for none.
-  // A comment, a link's hint (AnchorHint), the cell's text (HintShowCells, HintShowLargeText; markup stripped
-  // unless HTMLHint); OnGridHint last.
+  // The hint of the cell under a client point, where it shows (client coordinates); false for none: a comment,
+  // a link's hint, the cell's text (HintShowCells, HintShowLargeText; markup stripped unless HTMLHint); OnGridHint.
   bool PrepareCellHint(int32_t x, int32_t y, QString& hint, TPoint& pos);
   // The base cell whose hint shows; (-1, -1) none. Moving to another cell cancels it.
   TPoint LastHintPos() const { return FLastHintPos; }
