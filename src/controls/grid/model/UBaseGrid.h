@@ -8,6 +8,7 @@
 
 #include "UCellGrouping.h"
 #include "UCellProperties.h"
+#include "UChangeNotice.h"
 #include "UObjStringGrid.h"
 
 class TCanvas;
@@ -159,7 +160,7 @@ class TBaseGrid : public TObjStringGrid {
   // The advanced grid's own display steps: links shown in the text, a node's group count. They live here so that
   // a cell read can tell without a call whether GetDisplayText has anything to do: an override adds to the text
   // only while OnGetDisplText is assigned or one of these is on (the advanced grid's override is final for that).
-  bool URLShowInText = false;
+  TNotifying<bool> URLShowInText{false};
   TCellGrouping Grouping;
   bool DisplayStepSwitchedOn() const { return OnGetDisplText || URLShowInText || Grouping.ShowGroupCount; }
 

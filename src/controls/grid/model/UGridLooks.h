@@ -4,6 +4,8 @@
 // one place (UQrvStringGrid_Looks.cpp); nothing here knows the grid.
 #include <QString>
 #include <array>
+#include <functional>
+#include <initializer_list>
 #include <optional>
 
 #include "UBitmap.h"
@@ -40,15 +42,20 @@ enum THoverFixedCells { hfNone, hfAll, hfFixedColumns, hfFixedRows };
 enum TBackGroundDisplay { bdTile, bdFixed, bdGradientHorz, bdGradientVert };
 enum TBackGroundCells { bcNormal, bcFixed, bcAll };
 
-// Picture or gradient behind the cells and the empty area past the last cell.
+// Picture or gradient behind the cells and the empty area past the last cell. Every write repaints the owner.
 struct TBackGround {
-  TBitmap Bitmap;
-  int32_t Left = 0;
-  int32_t Top = 0;
-  TBackGroundDisplay Display = bdTile;
-  TBackGroundCells Cells = bcNormal;
-  TColor Color = clWindow;
-  TColor ColorTo = clBtnFace;
+  TNotifying<TBitmap, true> Bitmap;
+  TNotifying<int32_t> Left{0};
+  TNotifying<int32_t> Top{0};
+  TNotifying<TBackGroundDisplay> Display{bdTile};
+  TNotifying<TBackGroundCells> Cells{bcNormal};
+  TNotifying<TColor> Color{clWindow};
+  TNotifying<TColor> ColorTo{clBtnFace};
+  void SetOnChange(const std::function<void()>& fn) {
+    for (TChangeNotice* n : {&Bitmap.OnChange, &Left.OnChange, &Top.OnChange, &Display.OnChange, &Cells.OnChange,
+                             &Color.OnChange, &ColorTo.OnChange})
+      n->Fn = fn;
+  }
 };
 
 struct TGridProgressAppearance {

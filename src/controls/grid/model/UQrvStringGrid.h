@@ -1032,6 +1032,8 @@ class TQrvStringGrid : public TBaseGrid,
   void SearchPanelScrollHit(bool before, bool twoRows);
 
   void CreateOwnedObjects();
+  // The reactions of the settings that act when written.
+  void WireLookSetters();
   void FreeOwnedObjects();
   void AssignOptionObjects(const TQrvStringGrid* source);
   // Loaded's part for the option objects: an always-shown editor becomes the navigation's own switch.

@@ -13,6 +13,7 @@
 
 #include "UBaseGrid.h"
 #include "UCellNode.h"
+#include "UChangeNotice.h"
 #include "UEditorType.h"
 #include "UGridAutoSize.h"
 #include "UGridColumnTypes.h"
@@ -37,8 +38,10 @@ enum TIntelliPan { ipVertical, ipHorizontal, ipBoth, ipNone };
 enum THintPos { hpCell, hpCursor };
 
 struct TQrvStringGridSettings {
-  // Loaded sizes every column to its content.
-  bool AutoSize = false;
+  // Loaded, and switching it on, size every column to its content.
+  TNotifying<bool> AutoSize{false};
+  // Writing it (either value) turns on the spreadsheet-like selection and editing.
+  TNotifying<bool, true> SpreadSheet{false};
 
   QString CheckTrue = QStringLiteral("Y");
   QString CheckFalse = QStringLiteral("N");
@@ -70,15 +73,16 @@ struct TQrvStringGridSettings {
   bool UseDisabledFont = true;
   TPoint XYOffset{2, 2};
   TColor HintColor = clInfoBk;
-  TColor HighlightColor = clHighlight;
-  TColor HighlightTextColor = clHighlightText;
-  TColor SelectionColor = 0xEACAB6;
-  TColor SelectionColorTo = clNone;
-  TColor SelectionMirrorColor = clNone;
-  TColor SelectionMirrorColorTo = clNone;
-  TColor SelectionTextColor = 0;
-  TColor URLColor = 0xFF0000;
-  TColor BorderColor = 0xB99D7F;
+  // The look settings below act when written (the grid wires their reactions; UQrvStringGrid_LookSetters.cpp).
+  TNotifying<TColor> HighlightColor{clHighlight};
+  TNotifying<TColor> HighlightTextColor{clHighlightText};
+  TNotifying<TColor> SelectionColor{0xEACAB6};
+  TNotifying<TColor> SelectionColorTo{clNone};
+  TNotifying<TColor> SelectionMirrorColor{clNone};
+  TNotifying<TColor> SelectionMirrorColorTo{clNone};
+  TNotifying<TColor> SelectionTextColor{0};
+  TNotifying<TColor> URLColor{0xFF0000};
+  TNotifying<TColor> BorderColor{0xB99D7F};
   int32_t MinRowHeight = 0;
   int32_t MaxRowHeight = 0;
   int32_t MinColWidth = 0;
@@ -101,7 +105,7 @@ struct TQrvStringGridSettings {
 
   TCellControlLook ControlLook;
   // Where added check boxes and radio buttons sit vertically.
-  TVAlignment VAlignment = vtaTop;
+  TNotifying<TVAlignment> VAlignment{vtaTop};
 
   bool SizeGrowOnly = false;
   bool XYOffsetTopLeftOnly = false;
@@ -126,7 +130,7 @@ struct TQrvStringGridSettings {
   // Part of the drag settings: the dragged text spans every column while whole rows are selected.
   bool OleEntireRows = false;
 
-  bool SelectionRectangle = false;
+  TNotifying<bool> SelectionRectangle{false};
   // Fixed cells press in like buttons under the mouse (with both fixed grid lines and a 3-D look).
   bool FixedAsButtons = false;
 
@@ -153,19 +157,19 @@ struct TQrvStringGridSettings {
   TFixedGradient VyxGradientHover{0xCFD0D1, 0xBEC6C8, 0xBEC6C8, 0xABBCBF, 0xC0C0C0};
   TFixedGradient VyxGradientDown{0x868788, 0x737C7E, 0x737C7E, 0x627376, 0x808080};
   TColor FixedColor = clBtnFace;
-  bool Flat = false;
+  TNotifying<bool> Flat{false};
 
-  bool SelectionColorMixer = false;
+  TNotifying<bool> SelectionColorMixer{false};
 
   bool AutoNumAlign = false;
   bool HideFocusRect = false;
   bool NoDefaultDraw = false;
   bool NoImageAndText = false;
   bool EnhTextSize = false;
-  bool URLShow = false;
+  TNotifying<bool> URLShow{false};
   // A right press on a link text opens it in the editor.
   bool URLEdit = false;
-  bool URLFull = false;
+  TNotifying<bool> URLFull{false};
   // Links of markup cells are underlined only while the mouse is over them.
   bool URLUnderlineOnHover = false;
   // A link's title (or the link) is the hint over it; OnAnchorHint may give it.
@@ -173,7 +177,7 @@ struct TQrvStringGridSettings {
   // A selected rich-text cell keeps its own colours instead of taking SelectionTextColor.
   bool SelectionRTFKeep = false;
   TColor SelectionRectangleColor = 0x000000;
-  bool SelectionResizer = false;
+  TNotifying<bool> SelectionResizer{false};
   // The grid window grows and shrinks with its form (the window it sits in).
   bool SizeWithForm = false;
   THoverFixedCells HoverFixedCells = hfNone;

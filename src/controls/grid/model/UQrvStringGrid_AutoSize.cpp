@@ -75,7 +75,7 @@ TFont TQrvStringGrid::MeasureFont(int32_t c, int32_t r) {
 // The room a cell asks of its column: its object beside its text, and the buttons the header draws.
 int32_t TQrvStringGrid::ContentWidth(int32_t aCol, int32_t rc, int32_t r) {
   const int32_t graphic = GetCellGraphicSize(rc, r).X;
-  int32_t w = graphic + TextMeasurer().TextSize(MeasureFont(rc, r), GetFormattedCell(rc, r)).cx;
+  int32_t w = graphic + CalcCellTextSize(rc, aCol, r, false, false).cx;
   if (ControlLook.DropDownAlwaysVisible && HasComboBox(aCol, r)) w += 16;
   if (FilterDropDownAuto && r == FilterDropDownRow && GetColumnFilter(aCol)) w += 12;
   if (aCol == SortSettings.Column && IsSortIndicatorCell(aCol, r)) w += 10;
@@ -109,7 +109,7 @@ void TQrvStringGrid::SizeColumnToContent(int32_t aCol, bool growOnly) {
 // The height a cell asks of its row: its text and its object, a check box or radio button its default height.
 int32_t TQrvStringGrid::ContentHeight(int32_t rc, int32_t r, int32_t extra) {
   if (IsMergedNonBaseCell(rc, r)) return 0;
-  int32_t th = TextMeasurer().TextSize(MeasureFont(rc, r), GetFormattedCell(rc, r)).cy;
+  int32_t th = GetCellTextSize(rc, r, WordWrap(), false).cy;
   int32_t gh = MeasureCellContent(rc, r, extra).Y;
   const TCellGraphic* g = GetCellGraphic(rc, r);
   if (!g) return th;
@@ -160,7 +160,7 @@ void TQrvStringGrid::AutoSizeCells(bool doFixedCells, int32_t paddingX, int32_t 
     int32_t width = SizeGrowOnly ? ColWidths(c) : 0;
     const int32_t rc = RealColIndex(c);
     for (int32_t r = firstRow; r < RowCount(); ++r) {
-      const TSize text = TextMeasurer().TextSize(MeasureFont(rc, r), GetFormattedCell(rc, r));
+      const TSize text = GetCellTextSize(rc, r, false, false);
       const TPoint graphic = GetCellGraphicSize(rc, r);
       int32_t w = graphic.X + text.cx + paddingX + XYOffset.X;
       int32_t h = graphic.Y + text.cy + paddingY + XYOffset.Y;

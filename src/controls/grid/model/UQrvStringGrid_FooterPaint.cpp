@@ -121,13 +121,14 @@ int32_t TQrvStringGrid::PaintFloatingFooter(TCanvas& canvas, const TRect& client
       canvas.FillRect(area);
       RaisedFrame(canvas, area);
       if (footer.FooterStyle() == fsColumnPreview) {
-        // The preview is no selection: its text stays black whatever the selection's text colour.
+        // The preview is no selection: its text stays black whatever the selection's text colour. Stored without
+        // the setting's repaint, which a paint must not ask for.
         struct TRestore {
-          TColor& Field;
+          TNotifying<TColor>& Field;
           TColor Kept;
-          ~TRestore() { Field = Kept; }
+          ~TRestore() { Field.Store(Kept); }
         } restore{SelectionTextColor, SelectionTextColor};
-        SelectionTextColor = clBlack;
+        SelectionTextColor.Store(clBlack);
         if (OnFooterPaint)
           OnFooterPaint(this, footer.Column(), canvas, area);
         else if (footer.Column() >= 0 && footer.Column() < ColCount())

@@ -3,6 +3,7 @@
 
 void TQrvStringGrid::CreateOwnedObjects() {
   FFocusHelper = std::make_unique<TFocusHelper>(this);
+  WireLookSetters();
   // Never designed here, so the search footer starts without design-time captions.
   FSearchFooter = std::make_unique<TSearchFooter>(this, false);
   FSearchFooter->OnChange = [this](TGridPersistent*) { UpdateSearchPanel(); };

@@ -39,7 +39,7 @@ void TQrvStringGrid::Paint(TCanvas& canvas, const TRect& area) {
     canvas.Rectangle(TRect{cell.Left - 1, cell.Top - 1, cell.Right, cell.Bottom});
     canvas.Brush().Style = bsSolid;
   }
-  if (!BackGround.Bitmap.Empty() || BackGround.ColorTo != clNone) PaintEmptyAreaBackground(canvas);
+  if (!BackGround.Bitmap.Value().Empty() || BackGround.ColorTo != clNone) PaintEmptyAreaBackground(canvas);
   if (OnPainted) OnPainted(this);
 }
 
@@ -382,7 +382,7 @@ void TQrvStringGrid::DrawCellText(TCanvas& canvas, int32_t c, int32_t rc, int32_
       BackGround.Cells == bcAll || (BackGround.Cells == bcNormal && !fixed) || (BackGround.Cells == bcFixed && fixed);
   const TCellProperties* props = PropsOf(rc, r);
   const bool ownColour = props && props->BrushColor() != clNone;
-  if (takesPart && !BackGround.Bitmap.Empty() && !ownColour && !((state & gdSelected) && FShowSelection)) {
+  if (takesPart && !BackGround.Bitmap.Value().Empty() && !ownColour && !((state & gdSelected) && FShowSelection)) {
     TRect area{rect.Left - (GridLineWidth() - 1), rect.Top - (GridLineWidth() - 1), rect.Right, rect.Bottom};
     canvas.PushClip(area);
     const TBitmap& picture = BackGround.Bitmap;
@@ -579,7 +579,7 @@ void TQrvStringGrid::PaintEmptyAreaBackground(TCanvas& canvas) {
   auto fill = [&](const TRect& area) {
     if (area.Right <= area.Left || area.Bottom <= area.Top) return;
     canvas.PushClip(area);
-    if (BackGround.Bitmap.Empty()) {
+    if (BackGround.Bitmap.Value().Empty()) {
       if (gradient)
         FillGradientBands(canvas, BackGround.Color, BackGround.ColorTo, 128, client,
                           BackGround.Display == bdGradientHorz);

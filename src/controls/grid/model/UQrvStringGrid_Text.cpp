@@ -108,15 +108,17 @@ TSize TQrvStringGrid::CalcCellTextSize(int32_t c, int32_t displayCol, int32_t r,
         canvas.DrawText(text, measured, DT_CALCRECT | breakFlag | DT_EXPANDTABS | DT_NOPREFIX | DT_EDITCONTROL);
     size = TSize{rect.Right - rect.Left, h};
   } else {
+    // Lines are measured by the grid's text measurer, the one its sizing to content is made to use.
+    const IGridTextMeasurer& measurer = TextMeasurer();
     QString rest = text, line;
     int32_t lines = 0, width = 0;
     do {
       SplitFirstLine(rest, Multilinecells, line);
       if (kind == ckPlain && URLShow && !URLFull) StripUrlScheme(line);
-      width = std::max(width, canvas.TextWidth(line));
+      width = std::max(width, measurer.TextSize(font, line).cx);
       ++lines;
     } while (!rest.isEmpty());
-    size = TSize{width, canvas.TextHeight(QStringLiteral("gh")) * lines};
+    size = TSize{width, measurer.TextSize(font, QStringLiteral("gh")).cy * lines};
   }
   if (rotated) size = RotatedTextSize(size, angle);
   return size;

@@ -88,7 +88,9 @@ TEST(GridAutoSize, RowsGrowToTheirLinesAndAutoSizeCellsNeverLowersARow) {
   TQrvStringGrid grid;
   UseFixedMeasurer(grid);
   grid.SetGridLineWidth(1);
-  grid.SetCells(2, 2, QStringLiteral("a\nb\nc"));
+  grid.SetWordWrap(false);
+  grid.Multilinecells = true;
+  grid.SetCells(2, 2, QStringLiteral("a\rb\rc"));
   grid.AutoSizeRow(2);
   EXPECT_EQ(grid.RowHeights(2), 4 + 48 + 2);
 
@@ -503,17 +505,17 @@ TEST(GridAutoSize, ACheckBoxColumnOfTheColumnGridMakesRoomForItsBoxes) {
 // height is 22.
 TEST(GridAutoSize, RowHeightAddsTheCellObjectsAndCheckBoxesTakeTheDefaultHeight) {
   const TContentCase cases[] = {
-      {"three lines of text", [](TQrvStringGrid& g, TMarkupImageList&) { g.SetCells(1, 2, "a\nb\nc"); }, 48 + 6},
+      {"three lines of text", [](TQrvStringGrid& g, TMarkupImageList&) { g.SetCells(1, 2, "a\rb\rc"); }, 48 + 6},
       {"a check box whatever its text",
        [](TQrvStringGrid& g, TMarkupImageList&) {
          g.AddCheckBox(1, 2, false, false);
-         g.SetCells(1, 2, "a\nb\nc");
+         g.SetCells(1, 2, "a\rb\rc");
        },
        22 + 6},
       {"a radio button whatever its text",
        [](TQrvStringGrid& g, TMarkupImageList&) {
          g.AddRadioButton(1, 2, false);
-         g.SetCells(1, 2, "a\nb\nc\nd");
+         g.SetCells(1, 2, "a\rb\rc\rd");
        },
        22 + 6},
       {"an image under its text",
@@ -532,7 +534,7 @@ TEST(GridAutoSize, RowHeightAddsTheCellObjectsAndCheckBoxesTakeTheDefaultHeight)
        [](TQrvStringGrid& g, TMarkupImageList&) { g.AddButton(1, 2, 20, 60, "", haLeft, vaFull); }, 16 + 6},
       {"an ignored column is not measured",
        [](TQrvStringGrid& g, TMarkupImageList&) {
-         g.SetCells(2, 2, "a\nb\nc\nd\ne");
+         g.SetCells(2, 2, "a\rb\rc\rd\re");
          g.SetCells(1, 2, "a");
          g.IgnoreColumns().Add(2);
        },
@@ -542,6 +544,9 @@ TEST(GridAutoSize, RowHeightAddsTheCellObjectsAndCheckBoxesTakeTheDefaultHeight)
     SCOPED_TRACE(k.name);
     TQrvStringGrid grid;
     TMarkupImageList images(16, 12);
+    // Unwrapped text counts its lines; wrapped text is measured at the cell's width.
+    grid.SetWordWrap(false);
+    grid.Multilinecells = true;
     PrepareContentGrid(grid, images, k);
     grid.AutoSizeRow(2);
     EXPECT_EQ(grid.RowHeights(2), k.width);
@@ -660,3 +665,64 @@ TEST(GridStretch, ABarKeptForTheColumnsLeavesThemOnResize) {
 }
 
 }  // namespace
+
+TEST(GridAutoSize, ContentIsMeasuredAsTheCellShowsIt) {
+  struct TCase {
+    const char* Name;
+    std::function<void(TQrvStringGrid&)> Fill;
+    int32_t Width, Height;  // the text's size as shown (10 pixels a character, 16 a line)
+  } cases[] = {
+      {"only the first line without multi-line cells", [](auto& g) { g.SetCells(1, 1, "a\rbb\rccc"); }, 10, 16},
+      {"every line with multi-line cells",
+       [](auto& g) {
+         g.Multilinecells = true;
+         g.SetCells(1, 1, "a\rbb\rccc");
+       },
+       30, 48},
+      {"a cell turned a quarter lies on its side", [](auto& g) { g.AddRotated(1, 1, 90, "abcdef"); }, 16 + 12,
+       60 + 12},
+      {"a link shown without its scheme",
+       [](auto& g) {
+         g.URLShow = true;
+         g.SetCells(1, 1, "http://abc");
+       },
+       30, 16},
+      {"a link shown whole",
+       [](auto& g) {
+         g.URLShow = true;
+         g.URLFull = true;
+         g.SetCells(1, 1, "http://abc");
+       },
+       100, 16},
+  };
+  for (const TCase& k : cases) {
+    SCOPED_TRACE(k.Name);
+    TQrvStringGrid grid;
+    UseFixedMeasurer(grid);
+    grid.SetGridLineWidth(1);
+    grid.SetWordWrap(false);
+    k.Fill(grid);
+    grid.AutoSizeCol(1);
+    EXPECT_EQ(grid.ColWidths(1), k.Width + 4 + 2 + 2);
+    grid.AutoSizeRow(1);
+    EXPECT_EQ(grid.RowHeights(1), k.Height + 4 + 2);
+    grid.SetColWidths(1, 1);
+    grid.SetRowHeights(1, 1);
+    grid.AutoSizeCells(false, 0, 0);
+    EXPECT_EQ(grid.ColWidths(1), k.Width + 2);
+    EXPECT_EQ(grid.RowHeights(1), k.Height + 2);
+  }
+}
+
+TEST(GridAutoSize, AMarkupHeaderIsMeasuredWithoutItsTags) {
+  TQrvStringGrid grid;
+  grid.SetCells(1, 0, QStringLiteral("<u>Header</u>"));
+  grid.SetCells(2, 0, QStringLiteral("Header"));
+  grid.SetCells(3, 0, QStringLiteral("<u>Header</u>"));
+  grid.AutoSizeColumns(true, 0);
+  const int32_t markup = grid.ColWidths(1), plain = grid.ColWidths(2);
+  grid.EnableHTML = false;
+  grid.AutoSizeCol(3);
+  EXPECT_NEAR(markup, plain, 3) << "the tags take no room";
+  EXPECT_GT(grid.ColWidths(3), plain + 20) << "as plain text the tags are shown and measured";
+}
