@@ -1000,8 +1000,7 @@ class TQrvStringGrid : public TBaseGrid,
   void UpdateVertProportionalScroll();
   void UpdateHorzProportionalScroll();
 
-  // Finding text (UQrvStringGrid_Find.cpp): the next matching cell after startCell ((-1, -1) from the range's
-  // start), (-1, -1) for none; the last hit and the last search's parameters are kept for FindNext.
+  // Finding text (_Find.cpp): the next match after startCell ((-1, -1): from the start), (-1, -1) for none.
   TPoint Find(TPoint startCell, const QString& s, TFindParams params);
   TPoint FindFirst(const QString& s, TFindParams params);
   TPoint FindNext();
@@ -1245,8 +1244,7 @@ class TQrvStringGrid : public TBaseGrid,
   void Paint(TCanvas& canvas, const TRect& area) override;
   void DrawGridCell(TCanvas& canvas, int32_t c, int32_t r, const TRect& rect, TGridDrawState state) override;
   void PaintEmptyAreaBackground(TCanvas& canvas);
-  // The flat border on a canvas of the window's whole size (nothing for the looks and states without one).
-  // With FitCellsInGrid, parentColor (clNone: no parent) fills the outermost pixel ring.
+  // The flat border over the window's whole canvas (none for some looks); FitCellsInGrid fills the outer ring.
   void PaintBorder(TCanvas& canvas, int32_t width, int32_t height, TColor parentColor = clNone);
   // Whether PaintBorder draws anything (the gradient looks, a single border in a colour, not Flat).
   bool PaintsBorder() const;
