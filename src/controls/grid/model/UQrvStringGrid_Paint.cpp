@@ -219,10 +219,12 @@ void TQrvStringGrid::DrawGridCell(TCanvas& canvas, int32_t c, int32_t r, const T
   int32_t indicatorShift = 0;
   if (rc == 0 && r == Row() && FixedCols() > 0 && !RowIndicator.Empty() &&
       !(RowCount() == FixedRows() && FixedRowAlways())) {
+    // The indicator sits where the grid aligns its rows, whatever a cell's own alignment says.
     const int32_t h = RowIndicator.Height();
-    const int32_t y = vAlign == vtaTop      ? rect.Top
-                      : vAlign == vtaBottom ? rect.Bottom - h
-                                            : (rect.Top + rect.Bottom - h) / 2;
+    const TVAlignment place = VAlignment;
+    const int32_t y = place == vtaTop      ? rect.Top
+                      : place == vtaBottom ? rect.Bottom - h
+                                           : (rect.Top + rect.Bottom - h) / 2;
     DrawBitmapTransparent(canvas, RowIndicator, canvas.Brush().Color,
                           TRect{rect.Left + 2, y, rect.Right, rect.Bottom});
     indicatorShift = RowIndicator.Width() + 2;

@@ -465,6 +465,37 @@ TEST(GridPaint, RowIndicatorMarksTheCurrentRow) {
   EXPECT_EQ(CountPixels(shot, g.grid.CellRect(0, 2), blue), 0);
 }
 
+TEST(GridPaint, TheRowIndicatorFollowsTheGridsAlignmentNotTheCells) {
+  for (const TVAlignment grid : {vtaTop, vtaCenter, vtaBottom}) {
+    SCOPED_TRACE(static_cast<int>(grid));
+    TPaintedGrid g;
+    TBitmap arrow(8, 8);
+    arrow.Canvas().Brush().Color = 0xFF0000;
+    arrow.Canvas().FillRect(TRect{0, 0, 8, 8});
+    arrow.Canvas().SetPixels(0, 0, clWhite);  // the key colour
+    g.grid.RowIndicator = arrow;
+    g.grid.SetRowHeights(3, 40);
+    g.grid.SetRow(3);
+    g.grid.VAlignment = grid;
+    // Each cell asks for the opposite place; the indicator keeps to the grid's.
+    g.grid.OnGetAlignment = [&](TQrvStringGrid*, int32_t, int32_t, TAlignment&, TVAlignment& v) {
+      v = grid == vtaBottom ? vtaTop : vtaBottom;
+    };
+    const QImage shot = g.Shot();
+    const TRect cell = g.grid.CellRect(0, 3);
+    const TRect ink = InkBounds(shot, cell, [](QRgb p) { return p == qRgb(0, 0, 255); });
+    ASSERT_LT(ink.Left, ink.Right);
+    const int32_t middle = (ink.Top + ink.Bottom) / 2 - cell.Top;
+    if (grid == vtaTop) {
+      EXPECT_LT(middle, 10);
+    } else if (grid == vtaBottom) {
+      EXPECT_GT(middle, cell.Height() - 10);
+    } else {
+      EXPECT_NEAR(middle, cell.Height() / 2, 3);
+    }
+  }
+}
+
 TEST(GridPaint, TreeLinesJoinTheRowsOfANode) {
   TPaintedGrid g;
   g.grid.SetFixedCols(0);
