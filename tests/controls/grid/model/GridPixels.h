@@ -5,7 +5,14 @@
 #include <functional>
 
 #include "UCanvas.h"
+#include "USysColors.h"
 #include "UTypes.h"
+
+// A colour (system colours resolved) as the pixel value a painted picture holds.
+inline QRgb Rgb(TColor color) {
+  const TColor c = ColorToRGB(color);
+  return qRgb(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+}
 
 // The colour a painting test's picture starts in, so that pixels nothing painted stand out.
 constexpr QRgb Untouched = qRgb(0xFF, 0x00, 0xFF);

@@ -19,6 +19,14 @@ class TRecordingHost : public IGridHost {
   void SetScreenCursor(int32_t cursor) override { Cursors.push_back(cursor); }
   bool HasFocus() const override { return Focus; }
 
+  // Whether some repainted rectangle covers the whole of the given one.
+  bool Covered(const TRect& area) const {
+    for (const TRect& rect : Rects)
+      if (rect.Left <= area.Left && rect.Right >= area.Right && rect.Top <= area.Top && rect.Bottom >= area.Bottom)
+        return true;
+    return false;
+  }
+
   int AllRepaints = 0;
   std::vector<int32_t> Cursors;
   std::vector<TRect> Rects;

@@ -17,11 +17,6 @@
 
 namespace {
 
-QRgb Rgb(TColor color) {
-  const TColor c = ColorToRGB(color);
-  return qRgb(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
-}
-
 bool IsRed(QRgb p) {
   return qRed(p) > 200 && qGreen(p) < 60 && qBlue(p) < 60;
 }

@@ -3,6 +3,7 @@
 
 #include <QImage>
 
+#include "GridPixels.h"
 #include "GridTestHost.h"
 #include "UCanvas.h"
 #include "UColorMath.h"
@@ -16,11 +17,6 @@ void Fill_Column(TQrvStringGrid& grid, const QStringList& values) {
   grid.SetFixedRows(1);
   for (int32_t i = 0; i < values.size(); ++i) grid.SetCells(1, i + 1, values[i]);
   grid.FloatingFooter().SetVisible(true);
-}
-
-QRgb Rgb(TColor color) {
-  const TColor c = ColorToRGB(color);
-  return qRgb(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
 }
 
 // A fixed column and three others of 40 pixels, one fixed row; the footer strip painted 200 x 20.

@@ -12,11 +12,6 @@
 
 namespace {
 
-QRgb Rgb(TColor c) {
-  const TColor rgb = ColorToRGB(c);
-  return qRgb(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF);
-}
-
 // The small painting grid on a recording window.
 struct TLookGrid {
   TLookGrid() {
@@ -32,13 +27,7 @@ struct TLookGrid {
     const TRect rect = grid.CellRect(c, r);
     return {(rect.Left + rect.Right) / 2, (rect.Top + rect.Bottom) / 2};
   }
-  bool Repainted(int32_t c, int32_t r) {
-    const TRect cell = grid.CellRect(c, r);
-    for (const TRect& rect : host.Rects)
-      if (rect.Left <= cell.Left && rect.Right >= cell.Right && rect.Top <= cell.Top && rect.Bottom >= cell.Bottom)
-        return true;
-    return false;
-  }
+  bool Repainted(int32_t c, int32_t r) { return host.Covered(grid.CellRect(c, r)); }
   QImage Shot() { return PaintedShot(grid, 200, 100); }
   TQrvStringGrid grid;
   TRecordingHost host;

@@ -340,13 +340,7 @@ TEST_F(MouseParts, HotFixedCellsFollowTheMouseAndLeaveWithIt) {
   grid.GridMouseMove({}, b.X, b.Y);
   EXPECT_EQ(grid.HoverFixedCell, (TPoint{3, 0}));
   // The cell left and the cell entered are both repainted.
-  auto repainted = [&](int32_t c, int32_t r) {
-    const TRect cell = grid.CellRect(c, r);
-    for (const TRect& rect : hosted.host.Rects)
-      if (rect.Left <= cell.Left && rect.Right >= cell.Right && rect.Top <= cell.Top && rect.Bottom >= cell.Bottom)
-        return true;
-    return false;
-  };
+  auto repainted = [&](int32_t c, int32_t r) { return hosted.host.Covered(grid.CellRect(c, r)); };
   EXPECT_TRUE(repainted(2, 0));
   EXPECT_TRUE(repainted(3, 0));
   grid.GridMouseLeave();

@@ -14,11 +14,6 @@
 
 namespace {
 
-QRgb Rgb(TColor color) {
-  const TColor c = ColorToRGB(color);
-  return qRgb(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
-}
-
 class TFocusHost : public TRecordingHost {
  public:
   bool HasFocus() const override { return Focus; }

@@ -18,11 +18,6 @@
 
 namespace {
 
-QRgb Rgb(TColor color) {
-  const TColor c = ColorToRGB(color);
-  return qRgb(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
-}
-
 bool Dark(QRgb p) {
   return qGray(p) < 100;
 }
