@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include "UApplication.h"
+#include "UGridPanCursors.h"
 #include "UGridView.h"
 
 namespace {
@@ -43,7 +44,10 @@ class TPanning : public QObject {
     const QPoint p = FView.viewport()->mapFromGlobal(m->globalPosition().toPoint());
     if (!FGrid.StartPanning(TPoint{p.x(), p.y()})) return false;
     Invalidate_Origin();
-    FView.SetScreenCursor(8000);
+    FHadCursor = FView.viewport()->testAttribute(Qt::WA_SetCursor);
+    FCursorBefore = FView.viewport()->cursor();
+    Show_Cursor(crPanOrigin);
+    FView.SetHintsOn(false);
     FTimer.start();
     FSwallowRelease = true;
     return true;
@@ -52,12 +56,23 @@ class TPanning : public QObject {
  private:
   void Tick() {
     const QPoint p = FView.viewport()->mapFromGlobal(QCursor::pos());
-    Run_Guarded([&] { FView.SetScreenCursor(FGrid.PanTick(TPoint{p.x(), p.y()})); });
+    Run_Guarded([&] { Show_Cursor(FGrid.PanTick(TPoint{p.x(), p.y()})); });
+  }
+  // Set only when the direction changes: every setting is a cursor change the grid hears of.
+  void Show_Cursor(int32_t cursor) {
+    if (cursor == FShown) return;
+    FShown = cursor;
+    FView.SetScreenCursor(cursor);
   }
   void End() {
     FTimer.stop();
     FGrid.EndPanning();
-    FView.SetScreenCursor(0);
+    FShown = 0;
+    if (FHadCursor)
+      FView.viewport()->setCursor(FCursorBefore);
+    else
+      FView.viewport()->unsetCursor();
+    FView.SetHintsOn(true);
     Invalidate_Origin();
   }
   void Invalidate_Origin() {
@@ -68,6 +83,10 @@ class TPanning : public QObject {
   TQrvStringGrid& FGrid;
   QTimer FTimer;
   bool FSwallowRelease = false;
+  int32_t FShown = 0;
+  // The viewport's cursor from before panning, and whether it had one of its own.
+  QCursor FCursorBefore;
+  bool FHadCursor = false;
 };
 }  // namespace
 

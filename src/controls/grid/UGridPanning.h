@@ -1,6 +1,7 @@
 #pragma once
 // Middle-button panning of a grid view: a middle press starts it, a 10 ms timer steps the grid toward the mouse and
-// shows the direction's cursor, and the next press of any button or any key ends it.
+// shows the direction's cursor; cell hints stay off until the next press of any button or any key ends it and the
+// cursor from before comes back.
 #include <QImage>
 
 #include "UQrvStringGridSettings.h"

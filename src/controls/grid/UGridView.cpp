@@ -33,6 +33,7 @@
 #include "UGridDropTarget.h"
 #include "UGridFilterList.h"
 #include "UGridModule.h"
+#include "UGridPanCursors.h"
 #include "UGridPanning.h"
 #include "UGridScrollHint.h"
 #include "UGridSelectCursors.h"
@@ -54,9 +55,13 @@ TGridView::TGridView(std::unique_ptr<TBaseGrid> grid, QWidget* parent)
     Apply_Bar_Policy(false);
   };
   for (QScrollBar* bar : {verticalScrollBar(), horizontalScrollBar()}) {
-    connect(bar, &QScrollBar::sliderReleased, this, [this] { Run_Guarded([this] { Follow_Bars(true); }); });
+    connect(bar, &QScrollBar::sliderReleased, this,
+            [this, bar] { Run_Guarded([&] { Follow_Bar(bar == verticalScrollBar(), true); }); });
     connect(bar, &QScrollBar::actionTriggered, this, [this, bar](int action) {
-      Run_Guarded([&] { Step_Proportional_Bar(bar == verticalScrollBar(), action); });
+      Run_Guarded([&] {
+        const bool vertical = bar == verticalScrollBar();
+        if (!(vertical && Step_Around_Search_Panel(action))) Step_Proportional_Bar(vertical, action);
+      });
     });
   }
   setFocusPolicy(Qt::StrongFocus);
@@ -368,7 +373,7 @@ bool TGridView::viewportEvent(QEvent* e) {
   bool handled = true;
   Run_Guarded([&] {
     // A grid showing balloons gives its cells' tooltips as balloons rather than as hints.
-    if (e->type() == QEvent::ToolTip && FAdvanced && FAdvanced->Balloon.Enable()) return;
+    if (e->type() == QEvent::ToolTip && FAdvanced && (FAdvanced->Balloon.Enable() || !FHintsOn)) return;
     if (e->type() == QEvent::ToolTip && FAdvanced) {
       Show_Cell_Hint(static_cast<QHelpEvent*>(e)->pos());
       return;
@@ -604,11 +609,18 @@ void TGridView::Hide_Hint() {
   if (FHintWindow) FHintWindow->hide();
 }
 
+void TGridView::SetHintsOn(bool on) {
+  FHintsOn = on;
+  if (!on) Hide_Hint();
+}
+
 QString TGridView::ShownHint() const {
   return FHintWindow && FHintWindow->isVisible() ? FHintWindow->Caption() : QString();
 }
 
 void TGridView::Update_Cursor(const QPoint& p) {
+  // Panning shows where the view moves, wherever the mouse is.
+  if (FAdvanced->Panning()) return;
   switch (FAdvanced->CursorAt(p.x(), p.y())) {
     case TQrvStringGrid::gcColumnSizing:
       viewport()->setCursor(Qt::SplitHCursor);
@@ -676,6 +688,10 @@ void TGridView::SetScreenCursor(int32_t cursor) {
                                                             {crHelp, Qt::WhatsThisCursor},
                                                             {crHandPoint, Qt::PointingHandCursor},
                                                             {crSizeAll, Qt::SizeAllCursor}};
+  if (Is_Pan_Cursor(cursor)) {
+    viewport()->setCursor(Grid_Pan_Cursor(cursor));
+    return;
+  }
   const auto shape = shapes.find(cursor);
   if (shape == shapes.end())
     viewport()->unsetCursor();

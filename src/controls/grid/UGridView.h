@@ -78,6 +78,9 @@ class TGridView : public TGuarded<QAbstractScrollArea>, public IGridHost, public
   TQrvStringGrid* AdvancedGrid() const { return FAdvanced; }
   // The text of the cell hint being shown; empty when none is.
   QString ShownHint() const;
+  // Cell hints off (a shown one goes) and on again; middle-button panning keeps them off while it runs.
+  void SetHintsOn(bool on);
+  bool HintsOn() const { return FHintsOn; }
   // The balloon window, while the grid's balloons are enabled (UGridView_Balloon.cpp).
   TBalloonWindow* BalloonWindow() const;
   // The grid's timer (every 500 ms): incremental search, hovering and blinking cells.
@@ -111,7 +114,8 @@ class TGridView : public TGuarded<QAbstractScrollArea>, public IGridHost, public
   void GeometryChanged() override;
   bool HasFocus() const override;
   bool IsEnabled() const override { return isEnabled(); }
-  // Unknown numbers (the control's default among them) show the viewport's own cursor.
+  // Unknown numbers (the control's default among them) show the viewport's own cursor; 8000 .. 8008 are the
+  // panning cursors.
   void SetScreenCursor(int32_t cursor) override;
   TPoint ScreenToClient(const TPoint& p) const override;
   void SetScrollBarShown(bool vertical, bool always, bool enabled) override;
@@ -167,10 +171,14 @@ class TGridView : public TGuarded<QAbstractScrollArea>, public IGridHost, public
   void Update_Scroll_Bars();
   // Whether a bar shows: ScrollBars, the grid hiding it, or keeping it shown always; else the view's own policy.
   void Apply_Bar_Policy(bool vertical);
-  // The grid takes the bars' places (not while a thumb is dragged without ScrollSynch).
-  void Follow_Bars(bool released);
+  // The grid takes a bar's place (not while its thumb is dragged without ScrollSynch).
+  void Follow_Bar(bool vertical, bool released);
   // An arrow or a page click on a proportional bar moves by cells, as on any other bar.
   void Step_Proportional_Bar(bool vertical, int action);
+  // With the search strip shown the vertical bar's steps are taken here (false: the step is not one of them).
+  bool Step_Around_Search_Panel(int action);
+  // A scroll ending at the end of the rows goes on until the last row is clear of the search strip.
+  void Clear_Search_Panel_At_End();
   void Place_Scroll_Controls();
   void Place_Editor();
   void Set_Hover_Row(int32_t row);
@@ -256,6 +264,7 @@ class TGridView : public TGuarded<QAbstractScrollArea>, public IGridHost, public
   bool FProportional[2] = {false, false};
   bool FHiddenByGrid[2] = {false, false};
   bool FBarsAgain = false;
+  bool FHintsOn = true;
   std::unique_ptr<TFlatScrollBars> FFlatBars;
   TScrollControl* FScrollControls[2] = {nullptr, nullptr};
 };

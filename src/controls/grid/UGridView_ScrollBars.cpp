@@ -75,8 +75,11 @@ void TGridView::Apply_Bar_Policy(bool vertical) {
   if (wanted != current && !vertical) setHorizontalScrollBarPolicy(wanted);
 }
 
-void TGridView::scrollContentsBy(int, int) {
-  Follow_Bars(false);
+void TGridView::scrollContentsBy(int dx, int dy) {
+  // Only the bar that moved: the other one may stand at its end while the grid is past it (clear of the search
+  // strip), and must not pull the cells back.
+  if (dy != 0) Follow_Bar(true, false);
+  if (dx != 0) Follow_Bar(false, false);
 }
 
 int32_t TGridView::ScrollBarCell(bool vertical, int value) const {
@@ -88,23 +91,85 @@ int32_t TGridView::ScrollBarCell(bool vertical, int value) const {
   return std::max(first, std::min(cell, std::max(first, vertical ? g.MaxTopRow() : g.MaxLeftCol())));
 }
 
-void TGridView::Follow_Bars(bool released) {
+void TGridView::Follow_Bar(bool vertical, bool released) {
   if (FSyncing) return;
-  // The grid scrolls in whole cells: the bars' values stand for the first scrollable row and column shown. Without
+  // The grid scrolls in whole cells: a bar's value stands for the first scrollable row or column shown. Without
   // ScrollSynch a dragged thumb only shows where it would go until it is let go.
   const bool live = !FAdvanced || FAdvanced->ScrollSynch;
-  QScrollBar* v = verticalScrollBar();
-  QScrollBar* h = horizontalScrollBar();
-  const bool followV = released || live || !v->isSliderDown();
-  const bool followH = released || live || !h->isSliderDown();
-  const int32_t top = ScrollBarCell(true, v->value()), left = ScrollBarCell(false, h->value());
+  QScrollBar* bar = vertical ? verticalScrollBar() : horizontalScrollBar();
+  if (!released && !live && bar->isSliderDown()) return;
+  const int32_t first = ScrollBarCell(vertical, bar->value());
   FSyncing = true;
-  if (followV) FGrid->SetTopRow(top);
-  if (followH) FGrid->SetLeftCol(left);
+  vertical ? FGrid->SetTopRow(first) : FGrid->SetLeftCol(first);
+  if (released && vertical) Clear_Search_Panel_At_End();
   FSyncing = false;
   // The bars now stand where the cells are (a proportional thumb as the pixels put it).
   if (released) Update_Scroll_Bars();
   Place_Editor();
+}
+
+void TGridView::Clear_Search_Panel_At_End() {
+  if (!FAdvanced || !FAdvanced->SearchFooterShown()) return;
+  TQrvStringGrid& g = *FAdvanced;
+  if (g.TopRow() >= g.RowCount() - g.VisibleRowCount()) g.ScrollAboveSearchFooter();
+}
+
+bool TGridView::Step_Around_Search_Panel(int action) {
+  if (!FAdvanced || !FAdvanced->SearchFooterShown()) return false;
+  TQrvStringGrid& g = *FAdvanced;
+  QScrollBar* bar = verticalScrollBar();
+  const int32_t top = g.TopRow(), first = g.FixedRows();
+  const int32_t last = std::max(first, g.MaxTopRow());
+  // Down the rows, but never back up from past the bar's end, where clearing the strip put the view.
+  const auto down = [&](int32_t to) { return std::max(top, std::min(to, last)); };
+  int32_t to = top;
+  switch (action) {
+    case QAbstractSlider::SliderSingleStepAdd:
+      if (!g.LastRowAboveSearchFooter()) to = down(top + 1);
+      break;
+    case QAbstractSlider::SliderPageStepAdd:
+      to = down(top + g.VisibleRowCount());
+      break;
+    case QAbstractSlider::SliderToMaximum:
+      to = down(last);
+      break;
+    case QAbstractSlider::SliderSingleStepSub:
+      to = top - 1;
+      break;
+    case QAbstractSlider::SliderPageStepSub:
+      to = top - g.VisibleRowCount();
+      break;
+    case QAbstractSlider::SliderToMinimum:
+      to = first;
+      break;
+    case QAbstractSlider::SliderMove: {
+      // A dragged thumb is followed as always; a move made at once (the wheel over the bar) is a step, whose
+      // direction is the thumb's: a bar at its end may stand for a view already past it.
+      if (bar->isSliderDown()) return false;
+      const int from = bar->value(), at = bar->sliderPosition();
+      to = at > from ? down(ScrollBarCell(true, at)) : at < from ? std::min(top, ScrollBarCell(true, at)) : top;
+      break;
+    }
+    default:
+      return false;
+  }
+  const bool up = to < top;
+  FSyncing = true;
+  g.SetTopRow(std::max(first, to));
+  if (up) {
+    // A row up that leaves the view still at the end goes one row further.
+    if (action == QAbstractSlider::SliderSingleStepSub && g.TopRow() >= g.RowCount() - g.VisibleRowCount())
+      g.SetTopRow(std::max(first, g.TopRow() - 1));
+  } else {
+    // Clearing the strip only after a step down: after a step up it would take the view straight back down.
+    Clear_Search_Panel_At_End();
+  }
+  FSyncing = false;
+  Update_Scroll_Bars();
+  // The slider takes this position once the step is done, in place of the one the step worked out.
+  bar->setSliderPosition(bar->value());
+  Place_Editor();
+  return true;
 }
 
 void TGridView::Step_Proportional_Bar(bool vertical, int action) {

@@ -10,6 +10,7 @@
 #include "UGridPanning.h"
 #include "UHTMLHintWindow.h"
 #include "UScrollControl.h"
+#include "USearchPanel.h"
 
 namespace {
 class TScrollBarTest : public TGridMouseTest {
@@ -220,4 +221,49 @@ TEST_F(TGridMouseTest, TheMarkWherePanningStartedShowsUntilPanningEnds) {
     ASSERT_FALSE(Q().Panning());
     EXPECT_EQ(Pixel(origin.x() + 1, origin.y() + 1), Rgb(0x00FFFF));
   }
+}
+
+// 40 rows of 20 pixels under a fixed row of 20 in 120 pixels: the bar ends at top row 35, and the search strip (32
+// pixels) leaves the last row clear only from top row 37 on.
+TEST_F(TScrollBarTest, WithTheSearchStripShownTheBarsStepsAtTheEndBringTheLastRowAboveIt) {
+  Q().SearchFooter().SetVisible(true);
+  ASSERT_EQ(Q().MaxTopRow(), 35);
+  QScrollBar* v = Bar(true);
+  struct {
+    const char* name;
+    int32_t from;
+    QAbstractSlider::SliderAction action;
+    int32_t top;
+  } const cases[] = {
+      {"a row down onto the end", 34, QAbstractSlider::SliderSingleStepAdd, 37},
+      {"a row down with the last row clear", 37, QAbstractSlider::SliderSingleStepAdd, 37},
+      {"a page down onto the end", 30, QAbstractSlider::SliderPageStepAdd, 37},
+      {"a page down short of the end", 20, QAbstractSlider::SliderPageStepAdd, 25},
+      {"to the bar's end", 1, QAbstractSlider::SliderToMaximum, 37},
+      {"a row up from past the bar's end goes a row further", 37, QAbstractSlider::SliderSingleStepSub, 35},
+      {"a row up from the bar's end stays up", 35, QAbstractSlider::SliderSingleStepSub, 34},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Q().SetTopRow(c.from);
+    ASSERT_EQ(Q().TopRow(), c.from);
+    v->triggerAction(c.action);
+    EXPECT_EQ(Q().TopRow(), c.top);
+    EXPECT_EQ(v->value(), std::min(c.top, 35));
+  }
+  const int stripTop = View.SearchPanel()->geometry().top();
+  EXPECT_EQ(stripTop, 120 - 32);
+
+  // The thumb let go at the end clears the strip too.
+  Q().SetTopRow(10);
+  v->setSliderDown(true);
+  v->setSliderPosition(v->maximum());
+  v->setSliderDown(false);
+  EXPECT_EQ(Q().TopRow(), 37);
+  EXPECT_LE(Q().CellRect(1, 39).Bottom, stripTop + 2);
+
+  // Scrolling sideways leaves the rows where the strip put them.
+  Bar(false)->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+  EXPECT_EQ(Q().LeftCol(), 2);
+  EXPECT_EQ(Q().TopRow(), 37);
 }

@@ -22,7 +22,9 @@ void TQrvStringGrid::RepaintActiveHeaders(int32_t aCol1, int32_t aRow1, int32_t 
 
 bool TQrvStringGrid::LastRowAboveSearchFooter() const {
   if (!SearchFooterShown() || TopRow() + VisibleRowCount() < RowCount() - 1) return false;
-  return PlatformCellRect(LeftCol(), RowCount() - 1).Bottom < Height() - SearchPanelHeight() + 2;
+  // A last row starting right at the client's bottom has no rectangle: it is below the panel, not above it.
+  const TRect last = PlatformCellRect(LeftCol(), RowCount() - 1);
+  return !(last == TRect{}) && last.Bottom < Height() - SearchPanelHeight() + 2;
 }
 
 // Each step is checked for progress: a last row taller than the room above the panel would otherwise scroll forever.

@@ -241,6 +241,8 @@ TEST(MoveCheck, SearchFooterScrollsTheTargetAboveThePanel) {
   EXPECT_GT(g.grid.TopRow(), 1);
   EXPECT_LE(g.grid.CellRect(1, 5).Bottom, 144 - 40 + 2);
 
+  g.grid.SetTopRow(14);  // the last row starts right at the client bottom, out of view
+  EXPECT_FALSE(g.grid.LastRowAboveSearchFooter());
   g.grid.SetTopRow(15);  // the last row ends at the client bottom
   EXPECT_FALSE(g.grid.LastRowAboveSearchFooter());
   g.grid.ScrollAboveSearchFooter();
