@@ -1,6 +1,7 @@
 // The view's scroll bars: in whole cells, or in proportional positions the grid works out from its pixels; shown
 // as ScrollBars, ScrollBarAlways and the grid ask; drawn flat through the view's flat bars; replaced by thin
-// owner-drawn bars with ssMetro. A dragged thumb moves the cells at once only with ScrollSynch.
+// owner-drawn bars with ssMetro. A dragged thumb moves the cells at once only with ScrollSynch. With the search strip
+// shown, the vertical bar's steps at the end of the rows bring the last row up above the strip.
 #include <QScrollBar>
 
 #include "UFlatScrollBar.h"

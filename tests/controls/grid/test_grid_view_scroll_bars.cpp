@@ -266,4 +266,11 @@ TEST_F(TScrollBarTest, WithTheSearchStripShownTheBarsStepsAtTheEndBringTheLastRo
   Bar(false)->triggerAction(QAbstractSlider::SliderSingleStepAdd);
   EXPECT_EQ(Q().LeftCol(), 2);
   EXPECT_EQ(Q().TopRow(), 37);
+
+  // The wheel over the bar moves its thumb at once: a step like the others.
+  Q().SetTopRow(34);
+  QWheelEvent wheel(QPointF(5, 5), v->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120), Qt::NoButton,
+                    Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(v, &wheel);
+  EXPECT_EQ(Q().TopRow(), 37);
 }

@@ -241,8 +241,6 @@ TEST(MoveCheck, SearchFooterScrollsTheTargetAboveThePanel) {
   EXPECT_GT(g.grid.TopRow(), 1);
   EXPECT_LE(g.grid.CellRect(1, 5).Bottom, 144 - 40 + 2);
 
-  g.grid.SetTopRow(14);  // the last row starts right at the client bottom, out of view
-  EXPECT_FALSE(g.grid.LastRowAboveSearchFooter());
   g.grid.SetTopRow(15);  // the last row ends at the client bottom
   EXPECT_FALSE(g.grid.LastRowAboveSearchFooter());
   g.grid.ScrollAboveSearchFooter();
@@ -254,6 +252,14 @@ TEST(MoveCheck, SearchFooterScrollsTheTargetAboveThePanel) {
   g.grid.ScrollAboveSearchFooter();
   EXPECT_EQ(g.grid.TopRow(), 19);
   EXPECT_FALSE(g.grid.LastRowAboveSearchFooter());
+
+  // Rows filling the client exactly: a last row starting at the client's bottom is out of view, not above the panel
+  // (else the scroll bar's step down to it would be refused).
+  THostedGrid<TFooterGrid> exact(5, 20, 400, 6 * 22);
+  exact.grid.SearchPanel = 40;
+  exact.grid.SetTopRow(14);
+  ASSERT_EQ(exact.grid.VisibleRowCount(), 5);
+  EXPECT_FALSE(exact.grid.LastRowAboveSearchFooter());
 }
 
 // A changed answer for the current cell takes effect when the grid is asked to update its edit mode.
