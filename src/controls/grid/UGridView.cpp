@@ -372,7 +372,7 @@ bool TGridView::viewportEvent(QEvent* e) {
   // The scroll area hands the viewport's events to the handlers past event(), so they are guarded here.
   bool handled = true;
   Run_Guarded([&] {
-    // A grid showing balloons gives its cells' tooltips as balloons rather than as hints.
+    // A grid showing balloons gives its cells' tooltips as balloons rather than as hints; with hints off, none.
     if (e->type() == QEvent::ToolTip && FAdvanced && (FAdvanced->Balloon.Enable() || !FHintsOn)) return;
     if (e->type() == QEvent::ToolTip && FAdvanced) {
       Show_Cell_Hint(static_cast<QHelpEvent*>(e)->pos());

@@ -80,7 +80,6 @@ class TGridView : public TGuarded<QAbstractScrollArea>, public IGridHost, public
   QString ShownHint() const;
   // Cell hints off (a shown one goes) and on again; middle-button panning keeps them off while it runs.
   void SetHintsOn(bool on);
-  bool HintsOn() const { return FHintsOn; }
   // The balloon window, while the grid's balloons are enabled (UGridView_Balloon.cpp).
   TBalloonWindow* BalloonWindow() const;
   // The grid's timer (every 500 ms): incremental search, hovering and blinking cells.
