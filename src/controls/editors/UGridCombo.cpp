@@ -5,6 +5,7 @@
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QTimer>
 #include <QWheelEvent>
 
 #include "UGridKeys.h"
@@ -51,6 +52,7 @@ void TGridCombo::FireComboChange(int32_t index) {
 
 void TGridCombo::Open(bool listOnly, int32_t aCol, int32_t aRow, int32_t width, int32_t height, TColor color) {
   const int32_t realCol = FGrid.DisplayToRealCol(aCol);
+  ++FOpenings;
   FEscaped = false;
   WorkMode = true;
   SetDropDownCount(FGrid.ControlLook.DropDownCount);
@@ -252,7 +254,7 @@ void TGridCombo::keyReleaseEvent(QKeyEvent* e) {
 void TGridCombo::focusOutEvent(QFocusEvent* e) {
   TQsgComboBox::focusOutEvent(e);
   // The list popping up takes the focus only for a moment.
-  if (e->reason() == Qt::PopupFocusReason || !isVisible() || FGrid.BlockKill() || FDetached) return;
+  if (e->reason() == Qt::PopupFocusReason || Focus_Inside() || !isVisible() || FGrid.BlockKill() || FDetached) return;
   if (FGrid.LookupHistory && !Text().isEmpty() && findText(Text()) < 0) addItem(Text());
   FGrid.HideInplaceEdit();
 }
@@ -264,4 +266,43 @@ void TGridCombo::wheelEvent(QWheelEvent* e) {
   if (FGrid.OnEditChange) FGrid.OnEditChange(&FGrid, FGrid.DisplayToRealCol(FGrid.Col()), FGrid.Row(), Text());
   FireComboChange();
   e->accept();
+}
+
+void TGridCombo::showPopup() {
+  // The owner may still fill the list for the cell before it shows.
+  if (!FDetached) FGrid.ComboDropDown(FGrid.Row(), FGrid.DisplayToRealCol(FGrid.Col()));
+  TQsgComboBox::showPopup();
+}
+
+void TGridCombo::hidePopup() {
+  const bool dropped = DroppedDown();
+  TQsgComboBox::hidePopup();
+  if (!dropped || FDetached) return;
+  // An item clicked or taken with Enter becomes the combo's item only after the list has gone, and a list closed
+  // because the editor is being put away must not end that edit a second time.
+  const int32_t row = FGrid.Row();
+  const int32_t realCol = FGrid.DisplayToRealCol(FGrid.Col());
+  const bool direct = FGrid.MouseActions().DirectComboClose() && isVisible();
+  const uint32_t opening = FOpenings;
+  QTimer::singleShot(0, this, [this, row, realCol, direct, opening] {
+    Run_Guarded([&] { ClosedUp(row, realCol, direct && opening == FOpenings); });
+  });
+}
+
+void TGridCombo::ClosedUp(int32_t row, int32_t realCol, bool direct) {
+  if (FDetached) return;
+  if (direct && isVisible() && FGrid.EditMode()) {
+    const int32_t index = ItemIndex();
+    if (index >= 0) SetText(itemText(index));
+    FireComboChange(index);
+    // Written back as typed text, and without the direct edit opening the cell's editor again at once.
+    FGrid.SetEditControl(edComboEdit);
+    FGrid.SetEditMode(true);
+    const bool directEdit = FGrid.MouseActions().DirectEdit();
+    FGrid.MouseActions().SetDirectEdit(false);
+    FGrid.HideInplaceEdit();
+    FGrid.MouseActions().SetDirectEdit(directEdit);
+    FGrid.FocusGrid();
+  }
+  FGrid.ComboCloseUp(row, realCol);
 }

@@ -32,6 +32,10 @@ class TGridCombo : public TQsgComboBox {
  public:
   // The grid's window is going: losing the focus now commits nothing.
   void Detach() { FDetached = true; }
+  // The grid hears of the list dropping down before it shows, and of it closing up once the toolkit has taken
+  // the item chosen in it.
+  void showPopup() override;
+  void hidePopup() override;
 
  protected:
   bool Guarded_Event(QEvent* e) override;
@@ -47,6 +51,8 @@ class TGridCombo : public TQsgComboBox {
   void FireComboChange(int32_t index);
   // Validates the text for Enter, the vertical keys and Tab; false when the text was refused.
   bool ValidateText(bool tab);
+  // The list closed up while the cell (real column, row) was current; `direct` ends the edit with the item chosen.
+  void ClosedUp(int32_t row, int32_t realCol, bool direct);
 
   TQrvStringGrid& FGrid;
   bool FDetached = false;
@@ -55,4 +61,6 @@ class TGridCombo : public TQsgComboBox {
   // Set by Escape until the editor closes: the cell keeps the text it had.
   bool FEscaped = false;
   bool FInKey = false;
+  // Counts the openings, so that a close-up handled late never ends an edit opened after it.
+  uint32_t FOpenings = 0;
 };

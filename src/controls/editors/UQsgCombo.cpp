@@ -391,9 +391,15 @@ void TQsgCustomCombo::focusInEvent(QFocusEvent* e) {
   if (OnEnter) OnEnter(this);
 }
 
+bool TQsgCustomCombo::Focus_Inside() const {
+  for (const QWidget* w = QApplication::focusWidget(); w; w = w->parentWidget())
+    if (w == this) return true;
+  return false;
+}
+
 void TQsgCustomCombo::focusOutEvent(QFocusEvent* e) {
   QComboBox::focusOutEvent(e);
-  if (e->reason() == Qt::PopupFocusReason || !FHasFocus) return;
+  if (e->reason() == Qt::PopupFocusReason || !FHasFocus || Focus_Inside()) return;
   FHasFocus = false;
   if (FFocusColor != clNone && FNormalColor != clNone) Apply_Color(FNormalColor);
   if (FFocusLabel) Set_Label_Bold(false);

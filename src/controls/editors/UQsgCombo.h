@@ -81,6 +81,8 @@ class TQsgCustomCombo : public TGuarded<QComboBox> {
   bool FocusLabel() const { return FFocusLabel; }
   void SetFocusLabel(bool value) { FFocusLabel = value; }
   bool HasFocus() const { return FHasFocus; }
+  // The list is open (between showPopup and the hidePopup that closes it).
+  bool DroppedDown() const { return FDropped; }
   bool MouseInControl() const { return FMouseInControl; }
   bool ButtonHover() const { return FButtonHover; }
 
@@ -143,6 +145,9 @@ class TQsgCustomCombo : public TGuarded<QComboBox> {
   void mouseMoveEvent(QMouseEvent* e) override;
   void moveEvent(QMoveEvent* e) override;
   void resizeEvent(QResizeEvent* e) override;
+  // The focus is still within the combo: its edit part, or its list, which is a window of its own but still the
+  // combo's child. The list takes the focus as it opens, and not always with the popup reason.
+  bool Focus_Inside() const;
 
  private:
   void Apply_Color(TColor value);

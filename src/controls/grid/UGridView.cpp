@@ -182,12 +182,16 @@ bool TGridView::Guarded_Event(QEvent* e) {
   return TGuarded<QAbstractScrollArea>::Guarded_Event(e);
 }
 
+bool TGridView::Inside(const QWidget* w, const QWidget* owner) {
+  for (; w; w = w->parentWidget())
+    if (w == owner) return true;
+  return false;
+}
+
 bool TGridView::Inside_Grid(const QWidget* w) const {
   // The in-place editors and the embedded controls live on the viewport; a combo's list is a window of its own,
   // still a child of its combo.
-  for (; w; w = w->parentWidget())
-    if (w == this) return true;
-  return false;
+  return Inside(w, this);
 }
 
 void TGridView::Focus_Changed(QWidget* old, QWidget* now) {
@@ -225,12 +229,16 @@ void TGridView::Show_Cell_Control(const TQrvStringGrid::TCellControlEditor& e) {
     FCtrlCombo->setCurrentIndex(FCtrlCombo->findText(e.Value));
     if (e.ComboEditable) FCtrlCombo->setEditText(e.Value);
     FCtrlCombo->setMaxVisibleItems(std::max(1, e.DropCount));
+    // A list-only combo has no edit part to limit; an editable one gets a fresh edit part at every opening.
+    if (QLineEdit* edit = FCtrlCombo->lineEdit()) edit->setMaxLength(e.MaxLength > 0 ? e.MaxLength : 32767);
     FCtrlCombo->setGeometry(bounds.left(), bounds.top(), bounds.width(), FCtrlCombo->sizeHint().height());
     shown = FCtrlCombo;
   }
   shown->show();
   shown->raise();
   shown->setFocus(Qt::OtherFocusReason);
+  // The combo opens with its list down, so that one click picks the value.
+  if (shown == FCtrlCombo) FCtrlCombo->showPopup();
 }
 
 void TGridView::Finish_Cell_Control() {
@@ -250,9 +258,11 @@ bool TGridView::eventFilter(QObject* watched, QEvent* e) {
     Run_Guarded([&] { Form_Resized(*static_cast<QResizeEvent*>(e)); });
   if (e->type() == QEvent::Move && watched == FFocusFrameOwner && FAdvanced)
     Run_Guarded([&] { FAdvanced->PlaceFocusWindow(); });
-  // The combo's own list taking the focus does not end the edit.
+  // The combo's own list taking the focus does not end the edit; the list is a window of its own, still a child of
+  // the combo, and takes the focus as it opens with no popup reason given.
   if (e->type() == QEvent::FocusOut && (watched == FCtrlEdit || watched == FCtrlCombo) &&
-      static_cast<QFocusEvent*>(e)->reason() != Qt::PopupFocusReason)
+      static_cast<QFocusEvent*>(e)->reason() != Qt::PopupFocusReason &&
+      !(watched == FCtrlCombo && Inside(QApplication::focusWidget(), FCtrlCombo)))
     Run_Guarded([&] { Finish_Cell_Control(); });
   return TGuarded<QAbstractScrollArea>::eventFilter(watched, e);
 }

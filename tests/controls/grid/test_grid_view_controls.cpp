@@ -1,7 +1,8 @@
 // Controls written into a markup cell: the shared edit and combo of the view over them (their Enter and Tab, a
-// masked field's mask), and a press switching a check box in the cell text.
+// masked field's mask, the combo's list and length limit), and a press switching a check box in the cell text.
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
@@ -96,6 +97,45 @@ TEST_F(TGridControlsTest, AComboListHandlerCanMakeTheComboListOnly) {
   combo->setCurrentIndex(2);
   EXPECT_FALSE(Q().FocusNextCellControl(1, 3, QStringLiteral("k1")));
   EXPECT_EQ(Q().Cells(1, 3), Tag("k1", "c", "80", "COMBO"));
+}
+
+// A COMBO control opens with its list down; the list taking the focus keeps the edit, and the typed value is held
+// to the tag's MAXLEN (no limit without one).
+TEST_F(TGridControlsTest, AComboControlDropsDownAndTakesItsMaxLen) {
+  const auto cell = [](const QString& value, const QString& maxLen) {
+    QString tag = QStringLiteral("<CONTROL ID=\"k1\" VALUE=\"%1\" WIDTH=\"80\" TYPE=\"COMBO\"").arg(value);
+    if (!maxLen.isEmpty()) tag += QStringLiteral(" MAXLEN=\"%1\"").arg(maxLen);
+    return tag + u'>';
+  };
+  Q().SetRowHeights(3, 40);
+  Q().OnControlComboList = [](TQrvStringGrid*, int32_t, int32_t, const QString&, const QString&, const QString&,
+                              QStringList& values, bool&, int32_t&) {
+    values = {"ab", "xyz"};
+  };
+  struct TCase {
+    QString MaxLen;
+    int Limit;
+    QString Typed, Value;
+  };
+  const std::vector<TCase> cases = {{"4", 4, "cdef", "abcd"}, {"", 32767, "cdef", "abcdef"}};
+  for (const TCase& c : cases) {
+    View.setFocus();
+    Q().SetCells(1, 3, cell("ab", c.MaxLen));
+    ASSERT_TRUE(Q().FocusNextCellControl(1, 3, QString()));
+    QComboBox* combo = View.CellControlCombo();
+    ASSERT_NE(combo, nullptr);
+    EXPECT_TRUE(combo->view()->isVisible()) << "the list is down";
+    EXPECT_TRUE(combo->isVisible()) << "the list taking the focus keeps the edit";
+    EXPECT_TRUE(Q().CellControlEditing());
+    QTest::keyClick(combo->view(), Qt::Key_Escape);
+    ASSERT_NE(combo->lineEdit(), nullptr);
+    EXPECT_EQ(combo->lineEdit()->maxLength(), c.Limit) << c.MaxLen.toStdString();
+    combo->lineEdit()->end(false);
+    QTest::keyClicks(combo->lineEdit(), c.Typed);
+    QTest::keyClick(combo->lineEdit(), Qt::Key_Return);
+    EXPECT_FALSE(Q().CellControlEditing());
+    EXPECT_EQ(Q().Cells(1, 3).toStdString(), cell(c.Value, c.MaxLen).toStdString());
+  }
 }
 
 namespace {
