@@ -272,7 +272,10 @@ void TQrvStringGrid::DoneInplaceEdit(uint16_t key, TShiftState shift) {
   const bool abandoned = key == VK_ESCAPE && FEditMode && Cell_Follows_Editor(FEditControl);
   const QString original = FCellCache;
   HideInplaceEdit();
-  if (abandoned) WriteCell(DisplayToRealCol(Col()), Row(), original);
+  if (abandoned) {
+    WriteCell(DisplayToRealCol(Col()), Row(), original);
+    FCellCache = original;
+  }
   if (Navigation().AppendOnArrowDown() && key == VK_DOWN && IsLastNormalRow()) AutoAppendRow();
   if (key == VK_TAB || key == VK_LEFT || key == VK_UP || key == VK_RIGHT || key == VK_DOWN) KeyDown(key, shift);
   const bool alwaysEdit = Navigation().AlwaysEdit();
@@ -312,8 +315,8 @@ void TQrvStringGrid::ShowEditor() {
   if (FEditors && IsTextEditorKind(FEditControl)) FEditors->ShowTextEditor(FEditControl);
 }
 
-// While validation runs (and while an editor shows the refused text again over the restored cell) the editor's
-// text is no edit: the cell keeps what validation left.
+// Only a change made in the editor counts: not its loading while it opens, and not what validation puts back into
+// it (a refused text shown again for mending stays over the cell validation restored until it is edited).
 void TQrvStringGrid::EditorChanged(const QString& text) {
   if (!FShowEditProcess || !FEditMode || FEditStart || FValidating || !Cell_Follows_Editor(FEditControl)) return;
   SetEditText(Col(), Row(), text);
