@@ -15,6 +15,7 @@ TGridEditBtn::TGridEditBtn(TQrvStringGrid& grid, QWidget* view, QWidget* parent)
   hide();
   setEnabled(false);
   OnChange = [this](TQsgEditBtn*) {
+    if (!FDetached) FGrid.EditorChanged(Value());
     if (FGrid.OnEditChange) FGrid.OnEditChange(&FGrid, FGrid.Col(), FGrid.Row(), Value());
   };
 }
@@ -84,9 +85,16 @@ void TGridEditBtn::keyPressEvent(QKeyEvent* e) {
     return;
   }
   const TEditorType kind = FGrid.EditControl();
+  // The text validation left comes back into the editor as part of the validation: a refused one is shown for
+  // mending over the cell validation restored.
+  const auto showValidated = [this] {
+    FGrid.SetValidating(true);
+    FMask->SetValue(FGrid.NewCellText());
+    FGrid.SetValidating(false);
+  };
   if (key == VK_TAB || key == VK_RETURN || key == VK_UP || key == VK_DOWN) {
     const bool valid = Validate_Editor_Text(FGrid, Value());
-    FMask->SetValue(FGrid.NewCellText());
+    showValidated();
     if (!valid) {
       selectAll();
       update();
@@ -96,7 +104,7 @@ void TGridEditBtn::keyPressEvent(QKeyEvent* e) {
   }
   if (key == VK_TAB && FGrid.EditorWantsTab()) {
     if (!Validate_Editor_Text(FGrid, Value())) {
-      FMask->SetValue(FGrid.NewCellText());
+      showValidated();
       end(false);
       update();
       return;

@@ -19,6 +19,7 @@ TGridSpin::TGridSpin(TQrvStringGrid& grid, QWidget* view, QWidget* parent)
   hide();
   setEnabled(false);
   OnChange = [this](TQsgSpinEdit*) {
+    if (!FDetached) FGrid.EditorChanged(text());
     if (FGrid.OnEditChange) FGrid.OnEditChange(&FGrid, FGrid.Col(), FGrid.Row(), text());
   };
 }

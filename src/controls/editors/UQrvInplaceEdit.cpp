@@ -49,9 +49,11 @@ TQrvInplaceEdit::TQrvInplaceEdit(TQrvStringGrid& grid, QWidget* view, QWidget* p
   FMaskInput = new TMaskedInput(*FLine, false);
   setFocusProxy(FMemo.get());
   hide();
+  // The editor's own loading of the cell is no change: the grid hears of changes only while it allows them.
   const auto changed = [this] {
-    if (!FDetached && !FGrid.NoEditChange() && FGrid.OnEditChange)
-      FGrid.OnEditChange(&FGrid, FGrid.Col(), FGrid.Row(), CellText());
+    if (FDetached || FGrid.NoEditChange()) return;
+    FGrid.EditorChanged(CellText());
+    if (FGrid.OnEditChange) FGrid.OnEditChange(&FGrid, FGrid.Col(), FGrid.Row(), CellText());
   };
   connect(FMemo.get(), &QPlainTextEdit::textChanged, this, changed);
   connect(FLine.get(), &QLineEdit::textChanged, this, changed);
@@ -252,7 +254,10 @@ void TQrvInplaceEdit::FaceEventAfter(QEvent* e) {
 }
 
 void TQrvInplaceEdit::RestoreAfterRefusal(const QString& oldCellText) {
+  // Part of the refusal: the refused text comes back for mending, over the cell validation restored.
+  FGrid.SetValidating(true);
   setText(FGrid.NewCellText());
+  FGrid.SetValidating(false);
   if (FGrid.Navigation().EditSelectAll())
     selectAll();
   else

@@ -12,6 +12,12 @@ TFooterPanel::TFooterPanel(TQrvStringGrid& grid, QWidget* parent) : QWidget(pare
   setMouseTracking(true);
 }
 
+void TFooterPanel::CreateWnd() {
+  const TFloatingFooter& footer = FGrid.FloatingFooter();
+  resize(width(), footer.Visible() ? footer.Height() : 0);
+  if (FGrid.OnCreatedFloatingFooter) FGrid.OnCreatedFloatingFooter(&FGrid);
+}
+
 QString TFooterPanel::ShownHint() const {
   return FHint && FHint->isVisible() ? FHint->Caption() : QString();
 }

@@ -11,6 +11,9 @@ class THTMLHintWindow;
 class TFooterPanel : public QWidget {
  public:
   TFooterPanel(TQrvStringGrid& grid, QWidget* parent);
+  // Run once the grid's view has made the strip: its first height (the footer's when shown, else 0), then the
+  // grid's OnCreatedFloatingFooter.
+  void CreateWnd();
 
   // The column whose hint was asked last; -1 for none.
   int32_t LastHintX() const { return FLastHintX; }

@@ -82,6 +82,7 @@ TGridView::TGridView(std::unique_ptr<TBaseGrid> grid, QWidget* parent)
     viewport()->setAcceptDrops(true);
     FFooterPanel = new TFooterPanel(*FAdvanced, this);
     FFooterPanel->hide();
+    FFooterPanel->CreateWnd();
     FSearchPanel = new TSearchPanel(*FAdvanced, viewport());
     FAdvanced->FormKeyPreview = [this] { return ::FormKeyPreview(this); };
     FAdvanced->WheelScrollLines = QGuiApplication::styleHints()->wheelScrollLines();

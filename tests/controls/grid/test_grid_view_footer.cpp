@@ -1,5 +1,6 @@
-// The floating footer's strip under a grid view's cells: shown with the footer, painted by the grid column by
-// column, and clicks reported on the footer row.
+// The floating footer's strip under a grid view's cells: made with the view (the grid's owner is told), shown with
+// the footer, painted by the grid column by column and again when a figure changes, clicks reported on the footer
+// row.
 #include <gtest/gtest.h>
 
 #include <QTest>
@@ -13,7 +14,51 @@ namespace {
 QRgb Panel_Pixel(TFooterPanel& panel, int x, int y) {
   return panel.grab().toImage().convertToFormat(QImage::Format_RGB32).pixel(x, y);
 }
+
+// Counts the paint events a widget gets.
+class TPaintCounter : public QObject {
+ public:
+  explicit TPaintCounter(QWidget& widget) { widget.installEventFilter(this); }
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() == QEvent::Paint) ++Paints;
+    return false;
+  }
+  int Paints = 0;
+};
 }  // namespace
+
+TEST(FooterPanel, TheStripsWindowTakesTheFooterHeightThenTellsTheGridsOwner) {
+  for (const bool visible : {true, false}) {
+    auto grid = std::make_unique<TQrvStringGrid>();
+    TQrvStringGrid* q = grid.get();
+    std::vector<TQrvStringGrid*> told;
+    grid->OnCreatedFloatingFooter = [&](TQrvStringGrid* sender) { told.push_back(sender); };
+    grid->FloatingFooter().SetHeight(24);
+    grid->FloatingFooter().SetVisible(visible);
+    TFooterPanel panel(*q, nullptr);
+    panel.resize(200, 5);
+    panel.CreateWnd();
+    EXPECT_EQ(panel.height(), visible ? 24 : 0);
+    EXPECT_EQ(told, std::vector<TQrvStringGrid*>{q});
+    // A view made for the grid makes its strip and tells once.
+    told.clear();
+    TGridView view(std::move(grid));
+    EXPECT_EQ(told, std::vector<TQrvStringGrid*>{q});
+  }
+}
+
+TEST_F(TGridMouseTest, ANewTotalRepaintsTheFooterStrip) {
+  Q().SetRowCount(5);
+  Q().FloatingFooter().SetVisible(true);
+  Q().FloatingFooter().SetColumnCalc(1, acSUM);
+  QApplication::processEvents();
+  TPaintCounter counter(*View.FooterPanel());
+  Q().SetCells(1, 2, QStringLiteral("4"));
+  Q().CalcFooter(-1);
+  ASSERT_EQ(Q().Cells(1, 4), QStringLiteral("4.00"));
+  QApplication::processEvents();
+  EXPECT_GT(counter.Paints, 0);
+}
 
 TEST_F(TGridMouseTest, TheFooterStripShowsTheLastRowAndReportsClicksOnIt) {
   Q().SetRowCount(5);

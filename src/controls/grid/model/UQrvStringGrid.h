@@ -817,8 +817,7 @@ class TQrvStringGrid : public TBaseGrid,
 
  public:
   virtual bool NormalEditFocused() const;
-  // Opening and closing the in-place editor through the registered editor controls; a grid without them only
-  // records the edit mode.
+  // Opening and closing the in-place editor through the registered editors; a grid without them records the mode.
   virtual void ShowInplaceEditor();
   virtual void HideInplaceEditor();
   virtual void FocusGrid();
@@ -1104,6 +1103,7 @@ class TQrvStringGrid : public TBaseGrid,
   void PostEditDone(int32_t realCol, int32_t aRow);
   // The posted end of an edit arrived: OnEditCellDone, and editing switched off again with EditOnDblClickOnly.
   void GridEditDone(int32_t realCol, int32_t aRow);
+  void EditorChanged(const QString& text);  // the editor in use changed its text: the cell follows it
   bool EditorWantsTab() const;
   virtual int32_t GetEditLimit();
   bool QueryPasswordCell(int32_t realCol, int32_t aRow);
@@ -1111,8 +1111,7 @@ class TQrvStringGrid : public TBaseGrid,
   void ShowEditor() override;
   void HideEditor() override;
   bool EditorShowing() const override;
-  // The edit text of a display column: the base cell, markup stripped unless EditWithTags; the setter writes the
-  // base cell of a merged block.
+  // The edit text of a display column: the base cell, markup stripped unless EditWithTags; written to that cell.
   QString GetEditText(int32_t aCol, int32_t aRow) const;
   void SetEditText(int32_t aCol, int32_t aRow, const QString& value);
   QString GetEditMask(int32_t aCol, int32_t aRow);
@@ -1445,6 +1444,7 @@ class TQrvStringGrid : public TBaseGrid,
   TFloatingFooter& FloatingFooter() { return *FFloatingFooter; }
   const TFloatingFooter& FloatingFooter() const { return *FFloatingFooter; }
   void UpdateFooter() { InvalidateFloatingFooter(); }
+  void LastRowChanged() override;  // the footer row's figures changed: the strip shows them
   // The widget follows the footer's settings (its panel's height, visibility and hints).
   virtual void FloatingFooterChanged() {}
   // The footer strip's own painting and hit test (_FooterPaint.cpp), on the strip's canvas and coordinates.

@@ -198,6 +198,8 @@ struct TQrvStringGridEvents {
   std::function<void(TQrvStringGrid*, int32_t, int32_t, QString&)> OnFooterCalc;  // ACol, ARow, Value
 
   std::function<void(TQrvStringGrid*, int32_t, TCanvas&, const TRect&)> OnFooterPaint;  // AColumn, Canvas, ARect
+  // The footer strip's window exists (the view was made); the strip has its first height.
+  std::function<void(TQrvStringGrid*)> OnCreatedFloatingFooter;
 
   std::function<void(TQrvStringGrid*, int32_t, int32_t, const QString&, const QString&, const QString&)>
       OnControlClick;  // ARow, ACol, CtrlID, CtrlType, CtrlVal

@@ -126,7 +126,10 @@ struct TQrvStringGridState {
   bool FEditActive = false;
   bool FSpecialEditor = false;
   QChar FStartEditChar;
+  // Set once a text editor has opened; from then on the cell follows each change in the editor in use.
   bool FShowEditProcess = false;
+  // An editor is being opened: what it reports while it loads is the cell's own text, not an edit.
+  bool FEditStart = false;
   bool FNoEditChange = false;
   bool FBlockKill = false;
   bool FBlockFocus = false;

@@ -23,6 +23,51 @@ bool TQrvStringGrid::IsTextEditorKind(TEditorType kind) {
   }
 }
 
+namespace {
+
+// The kinds whose editor the cell follows while it is edited: the text editor's kinds (not the valid-characters
+// one), the spin editor's and the edit-with-button editor's.
+bool Cell_Follows_Editor(TEditorType kind) {
+  switch (kind) {
+    case edNormal:
+    case edNumeric:
+    case edPositiveNumeric:
+    case edFloat:
+    case edCapital:
+    case edMixedCase:
+    case edPassword:
+    case edLowerCase:
+    case edUpperCase:
+    case edPositiveFloat:
+    case edSpinEdit:
+    case edFloatSpinEdit:
+    case edTimeSpinEdit:
+    case edDateSpinEdit:
+    case edEditBtn:
+    case edNumericEditBtn:
+    case edFloatEditBtn:
+    case edMaskEditBtn:
+      return true;
+    default:
+      return false;
+  }
+}
+
+// Marks an editor as being opened for as long as the scope lasts; an opening inside another keeps the mark.
+class TEditStartScope {
+ public:
+  explicit TEditStartScope(bool& flag) : FFlag(flag), FBefore(flag) { FFlag = true; }
+  ~TEditStartScope() { FFlag = FBefore; }
+  TEditStartScope(const TEditStartScope&) = delete;
+  TEditStartScope& operator=(const TEditStartScope&) = delete;
+
+ private:
+  bool& FFlag;
+  bool FBefore;
+};
+
+}  // namespace
+
 bool TQrvStringGrid::NormalEditFocused() const {
   return FEditors && FEditors->TextEditorShowing();
 }
@@ -89,6 +134,7 @@ bool TQrvStringGrid::CanEditShow() {
 }
 
 void TQrvStringGrid::ShowSpecialEditor(int32_t aCol, int32_t aRow) {
+  const TEditStartScope starting(FEditStart);
   FEditing = true;
   FSpecialEditor = true;
   FEditActive = true;
@@ -221,7 +267,15 @@ void TQrvStringGrid::GridEditDone(int32_t realCol, int32_t aRow) {
 void TQrvStringGrid::DoneInplaceEdit(uint16_t key, TShiftState shift) {
   FBlockFocus = true;
   FEditing = false;
+  // The cell may have followed what was typed, and the editor's own value (a spin's number) may differ from the
+  // text the cell had: an edit left with Escape leaves the cell as it was when the editor opened.
+  const bool abandoned = key == VK_ESCAPE && FEditMode && Cell_Follows_Editor(FEditControl);
+  const QString original = FCellCache;
   HideInplaceEdit();
+  if (abandoned) {
+    WriteCell(DisplayToRealCol(Col()), Row(), original);
+    FCellCache = original;
+  }
   if (Navigation().AppendOnArrowDown() && key == VK_DOWN && IsLastNormalRow()) AutoAppendRow();
   if (key == VK_TAB || key == VK_LEFT || key == VK_UP || key == VK_RIGHT || key == VK_DOWN) KeyDown(key, shift);
   const bool alwaysEdit = Navigation().AlwaysEdit();
@@ -256,9 +310,16 @@ void TQrvStringGrid::CheckBoxClick(int32_t aCol, int32_t aRow, bool state) {
 }
 
 void TQrvStringGrid::ShowEditor() {
+  const TEditStartScope starting(FEditStart);
   if (!CanEditShow()) return;
   if (FEditors && IsTextEditorKind(FEditControl)) FEditors->ShowTextEditor(FEditControl);
-  FShowEditProcess = false;
+}
+
+// Only a change made in the editor counts: not its loading while it opens, and not what validation puts back into
+// it (a refused text shown again for mending stays over the cell validation restored until it is edited).
+void TQrvStringGrid::EditorChanged(const QString& text) {
+  if (!FShowEditProcess || !FEditMode || FEditStart || FValidating || !Cell_Follows_Editor(FEditControl)) return;
+  SetEditText(Col(), Row(), text);
 }
 
 void TQrvStringGrid::HideEditor() {

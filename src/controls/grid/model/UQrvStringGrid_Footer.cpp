@@ -18,6 +18,12 @@ int32_t TQrvStringGrid::FloatingFooterHeight() const {
   return FloatingFooterShown() ? FFloatingFooter->Height() : 0;
 }
 
+// The strip is painted from the footer row, which the cells never show: it repaints on its own.
+void TQrvStringGrid::LastRowChanged() {
+  TBaseGrid::LastRowChanged();
+  UpdateFooter();
+}
+
 void TQrvStringGrid::RecalcFooterColumn(int32_t aCol, int32_t /*aRow*/) {
   CalcFooter(aCol);
 }

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <functional>
+#include <vector>
 
 #include "GridPixels.h"
 #include "GridTestHost.h"
@@ -100,6 +102,36 @@ TEST(GridFooter, CustomTotalsComeFromTheGridsEventFirst) {
   grid.OnFooterCalc = [](TQrvStringGrid*, int32_t, int32_t, QString& v) { v = QStringLiteral("grid's"); };
   grid.CalculateFooter(-1);
   EXPECT_EQ(grid.Cells(1, 3), QStringLiteral("grid's"));
+}
+
+TEST(GridFooter, ANewFigureInTheFooterRowRepaintsTheStrip) {
+  // The strip is painted from the footer row, which the cells never show: a cell repaint there shows nothing.
+  struct TCase {
+    const char* name;
+    std::function<void(TQrvStringGrid&)> change;
+    bool repainted;
+  };
+  const std::vector<TCase> cases = {
+      {"a total recalculated",
+       [](TQrvStringGrid& g) {
+         g.SetCells(1, 2, "5");
+         g.CalcFooter(-1);
+       },
+       true},
+      {"a footer cell written", [](TQrvStringGrid& g) { g.SetCells(2, 3, "note"); }, true},
+      {"a data cell alone", [](TQrvStringGrid& g) { g.SetCells(1, 1, "9"); }, false},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    TRecordingHost host;
+    TQrvStringGrid grid;
+    Fill_Column(grid, {"1", "2"});
+    grid.FloatingFooter().SetColumnCalc(1, acSUM);
+    grid.SetHost(&host);
+    host.AllRepaints = 0;
+    c.change(grid);
+    EXPECT_EQ(host.AllRepaints > 0, c.repainted);
+  }
 }
 
 TEST(GridFooter, NothingIsCalculatedUnlessTheFixedLastRowShowsWithCalculationOn) {
