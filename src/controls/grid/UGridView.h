@@ -104,6 +104,7 @@ class TGridView : public TGuarded<QAbstractScrollArea>, public IGridHost, public
   THeaderDragButton* MoveButton() const;
   QWidget* MoveForm() const;
   TArrowWindow* MoveArrow(TArrowDirection direction) const;
+  void SetMoveArrowColor(TColor color) override;
 
   // IGridHost.
   void InvalidateAll() override;

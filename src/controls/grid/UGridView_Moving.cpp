@@ -26,12 +26,20 @@ TArrowWindow* TGridView::MoveArrow(TArrowDirection direction) const {
   return FMoveArrows[direction];
 }
 
+void TGridView::SetMoveArrowColor(TColor color) {
+  for (TArrowWindow* arrow : FMoveArrows)
+    if (arrow) arrow->SetColor(color);
+}
+
 void TGridView::Sync_Move_Preview() {
   if (!FAdvanced) return;
   const TGridMovePreview move = FAdvanced->MovePreview();
   const bool cells = move.Shown && FAdvanced->DragDropSettings.ShowCells;
   for (const TArrowDirection d : {arrUp, arrDown, arrLeft, arrRight})
-    if (move.Shown && !FMoveArrows[d]) FMoveArrows[d] = new TArrowWindow(this, d);
+    if (move.Shown && !FMoveArrows[d]) {
+      FMoveArrows[d] = new TArrowWindow(this, d);
+      FMoveArrows[d]->SetColor(FAdvanced->ArrowColor);
+    }
   if (!move.Shown || cells) {
     if (FMoveButton) {
       FMoveButton->hide();

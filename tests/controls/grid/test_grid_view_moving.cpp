@@ -79,6 +79,39 @@ TEST_F(TGridMoveViewTest, AMovedColumnsHeaderFollowsTheMouseWithArrowsAtTheEdgeI
   EXPECT_EQ(Q().Cells(4, 0), QStringLiteral("h1"));
 }
 
+TEST_F(TGridMoveViewTest, TheDropArrowsTakeTheGridsArrowColourBeforeAndDuringAMove) {
+  // How many pixels of the arrow's picture hold the colour.
+  auto painted = [](TArrowWindow* arrow, QRgb colour) {
+    QImage image(arrow->size(), QImage::Format_RGB32);
+    image.fill(Qt::black);
+    arrow->render(&image);
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x) n += image.pixel(x, y) == colour;
+    return n;
+  };
+  const QRgb lime = qRgb(0, 255, 0), red = qRgb(255, 0, 0), blue = qRgb(0, 0, 255);
+  Q().ArrowColor = 0x0000FF;  // red, before any arrow exists
+  Press(Middle_Of(1, 0));
+  Drag_To(Middle_Of(3, 0) + QPoint(3, 5));
+  for (const TArrowDirection d : {arrUp, arrDown, arrLeft, arrRight}) {
+    SCOPED_TRACE(d);
+    ASSERT_NE(View.MoveArrow(d), nullptr);
+    EXPECT_EQ(View.MoveArrow(d)->Color(), TColor(0x0000FF));
+    EXPECT_GT(painted(View.MoveArrow(d), red), 10);
+    EXPECT_EQ(painted(View.MoveArrow(d), lime), 0);
+  }
+  Q().ArrowColor = 0xFF0000;  // blue, while the arrows exist
+  for (const TArrowDirection d : {arrUp, arrDown, arrLeft, arrRight}) {
+    SCOPED_TRACE(d);
+    EXPECT_GT(painted(View.MoveArrow(d), blue), 10);
+    EXPECT_EQ(painted(View.MoveArrow(d), red), 0);
+  }
+  EXPECT_EQ(Q().ArrowColor, TColor(0xFF0000));
+  EXPECT_EQ(View.MoveArrow(arrUp)->Color(), Q().ArrowColor.Value());
+  Release(Middle_Of(3, 0) + QPoint(3, 5));
+}
+
 TEST_F(TGridMoveViewTest, AMovedRowShowsItsFirstCellAndArrowsBesideTheFixedColumn) {
   Press(Middle_Of(0, 2));
   Drag_To(Middle_Of(0, 4));

@@ -11,6 +11,7 @@
 #include "UHTMLHintWindow.h"
 #include "UScrollControl.h"
 #include "USearchPanel.h"
+#include "USysColors.h"
 
 namespace {
 class TScrollBarTest : public TGridMouseTest {
@@ -143,6 +144,15 @@ TEST_F(TScrollBarTest, FlatBarsTakeTheStyleColourAndWidthOfTheGrid) {
     const QImage shot = Bar(vertical)->grab().toImage();
     const QPoint track = vertical ? QPoint(5, shot.height() - 20) : QPoint(shot.width() - 20, 5);
     EXPECT_EQ(shot.pixel(track), qRgb(0, 0xFF, 0)) << track.x() << "," << track.y();
+  }
+  // Taking the colour away gives the bars the desktop's colour back.
+  Q().SetScrollColor(clNone);
+  QApplication::processEvents();
+  for (const bool vertical : {true, false}) {
+    SCOPED_TRACE(vertical ? "vertical" : "horizontal");
+    const QImage shot = Bar(vertical)->grab().toImage();
+    const QPoint track = vertical ? QPoint(5, shot.height() - 20) : QPoint(shot.width() - 20, 5);
+    EXPECT_EQ(shot.pixel(track), TColorToQColor(clScrollBar).rgb()) << track.x() << "," << track.y();
   }
   Q().SetScrollType(ssEncarta);
   EXPECT_EQ(Flat(true)->FlatStyle(), fssEncarta);

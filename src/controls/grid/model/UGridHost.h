@@ -54,4 +54,6 @@ class IGridHost {
   // hidden until shown again.
   virtual void ShowCellScrollBar(const TRect& /*bar*/, int32_t /*position*/, int32_t /*maximum*/, int32_t /*page*/) {}
   virtual void HideCellScrollBar() {}
+  // The colour of the drop-position arrows a column or row move shows, for those made and those still to come.
+  virtual void SetMoveArrowColor(TColor /*color*/) {}
 };

@@ -58,6 +58,8 @@ struct TBackGround {
   }
 };
 
+enum TProgressStyle { psXP, psClassic };
+
 struct TGridProgressAppearance {
   TColor CompleteColor = 0x0000FF;
   TColor CompleteFontColor = 0xFF0000;
@@ -76,9 +78,15 @@ struct TGridProgressAppearance {
   bool CompletionSmooth = true;
   bool ShowGradient = true;
   int32_t Steps = 11;
+  TProgressStyle Style = psXP;
 
   // Setters: on a change the owner hears of it (the grid repaints).
   TChangeNotice OnChange;
+  // Takes every setting of `source` and tells the owner once, whatever changed; the owner's hook stays its own.
+  void Assign(const TGridProgressAppearance& source) {
+    *this = source;
+    OnChange();
+  }
   TARN_NOTIFYING_SETTER(TColor, CompleteColor)
   TARN_NOTIFYING_SETTER(TColor, CompleteFontColor)
   TARN_NOTIFYING_SETTER(TColor, UnCompleteColor)
@@ -100,6 +108,7 @@ struct TGridProgressAppearance {
   TARN_NOTIFYING_SETTER(bool, CompletionSmooth)
   TARN_NOTIFYING_SETTER(bool, ShowGradient)
   TARN_NOTIFYING_SETTER(int32_t, Steps)
+  TARN_NOTIFYING_SETTER(TProgressStyle, Style)
 };
 
 // A fixed-cell gradient as the grid keeps it: two halves and, for hover and down, a border.

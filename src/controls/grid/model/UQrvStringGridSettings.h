@@ -83,6 +83,8 @@ struct TQrvStringGridSettings {
   TNotifying<TColor> SelectionTextColor{0};
   TNotifying<TColor> URLColor{0xFF0000};
   TNotifying<TColor> BorderColor{0xB99D7F};
+  // The drop-position arrows of a column or row move; the window's four arrows take it on every change.
+  TNotifying<TColor> ArrowColor{clLime};
   int32_t MinRowHeight = 0;
   int32_t MaxRowHeight = 0;
   int32_t MinColWidth = 0;

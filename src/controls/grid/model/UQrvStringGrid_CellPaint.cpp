@@ -447,6 +447,9 @@ void TQrvStringGrid::DrawCellGraphic(TCanvas& canvas, int32_t c, int32_t rc, int
       settings.ShowGradient = p.ShowGradient;
       settings.Steps = p.Steps;
       settings.Font = canvas.Font();
+      settings.FontColor = p.CompleteFontColor;
+      // Without a colour of its own the bar's empty part shows the cell behind it.
+      settings.BackgroundColor = p.UnCompleteColor != clNone ? p.UnCompleteColor : canvas.Brush().Color;
       const TRect bar{rect.Left + ControlLook.ProgressMarginX, rect.Top + ControlLook.ProgressMarginY,
                       rect.Right - ControlLook.ProgressMarginX, rect.Bottom - ControlLook.ProgressMarginY};
       const int32_t percent =

@@ -29,6 +29,10 @@ void TQrvStringGrid::WireLookSetters() {
     SetMarkupHighlightColors(HighlightColor, HighlightTextColor);
     Invalidate();
   };
+  // The arrows are the window's; the grid keeps the colour for arrows made later.
+  ArrowColor.OnChange.Fn = [this] {
+    if (Host()) Host()->SetMoveArrowColor(ArrowColor);
+  };
   AutoSize.OnChange.Fn = [this] {
     if (AutoSize && !IsLoading()) AutoSizeColumns(false, 10);
   };

@@ -65,7 +65,7 @@ void TQrvStringGrid::AssignOptionObjects(const TQrvStringGrid* source) {
   FCellNode->Assign(*source->FCellNode);
   SortSettings = source->SortSettings;
   DragDropSettings = source->DragDropSettings;
-  ProgressAppearance = source->ProgressAppearance;
+  ProgressAppearance.Assign(source->ProgressAppearance);
   FColumnSize->Assign(source->FColumnSize.get());
   FSyncGrid->Assign(source->FSyncGrid.get());
   FFocusHelper->Assign(source->FFocusHelper.get());

@@ -589,11 +589,12 @@ void TQrvStringGrid::PaintEmptyAreaBackground(TCanvas& canvas) {
       canvas.Draw(BackGround.Left, BackGround.Top, BackGround.Bitmap);
     } else if (BackGround.Display == bdTile && BackGround.Cells != bcFixed) {
       const TBitmap& p = BackGround.Bitmap;
+      // The tiles begin where the cells that take the picture begin, so the strip beside and below the fixed
+      // cells stays as clear as those cells are.
       const int32_t x0 = (BackGround.Cells == bcNormal ? FixedColsWidth() : 0) + XYOffset.X;
       const int32_t y0 = (BackGround.Cells == bcNormal ? FixedRowsHeight() : 0) + XYOffset.Y;
-      for (int32_t y = y0 - ((y0 + p.Height() - 1) / p.Height()) * p.Height(); y < client.Bottom; y += p.Height())
-        for (int32_t x = x0 - ((x0 + p.Width() - 1) / p.Width()) * p.Width(); x < client.Right; x += p.Width())
-          canvas.Draw(x, y, p);
+      for (int32_t y = y0; y < client.Bottom; y += p.Height())
+        for (int32_t x = x0; x < client.Right; x += p.Width()) canvas.Draw(x, y, p);
     }
     canvas.PopClip();
   };

@@ -51,9 +51,10 @@ void TQrvStringGrid::SetScrollType(TGridScrollType value) {
 
 void TQrvStringGrid::SetScrollColor(TColor value) {
   FScrollColor = value;
-  if (value == clNone) return;
-  Set_Flat_Prop(Host(), FIsFlat, fspVertColor, static_cast<int32_t>(value));
-  Set_Flat_Prop(Host(), FIsFlat, fspHorzColor, static_cast<int32_t>(value));
+  // No colour of the grid's own means the desktop's: a colour set before must not stay on the bars.
+  const TColor shown = value == clNone ? clScrollBar : value;
+  Set_Flat_Prop(Host(), FIsFlat, fspVertColor, static_cast<int32_t>(shown));
+  Set_Flat_Prop(Host(), FIsFlat, fspHorzColor, static_cast<int32_t>(shown));
 }
 
 void TQrvStringGrid::SetScrollWidth(int32_t value) {

@@ -1,5 +1,6 @@
 // The mouse wheel (moving the current row or scrolling, by the wheel increment or the desktop's lines per notch),
 // Ctrl+wheel zoom, middle-button panning, and the hint text beside a dragged scroll thumb.
+#include <QScopeGuard>
 #include <cmath>
 
 #include "UQrvStringGrid.h"
@@ -23,6 +24,12 @@ void TQrvStringGrid::Zoom(int32_t x) {
 
 void TQrvStringGrid::MouseWheel(int32_t delta, TShiftState shift, TPoint mouse) {
   if (delta == 0) return;
+  // The cells move under a mouse that stays put: the hot button is the one under it now, not the one it was over.
+  const auto rehover = qScopeGuard([&] {
+    int32_t c = -1, r = -1;
+    MouseToCell(mouse.X, mouse.Y, c, r);
+    HoverCellButton(c, r, mouse.X, mouse.Y);
+  });
   const bool toward = delta < 0;
   const int32_t lines = WheelScrollLines < 0 ? VisibleRowCount() : WheelScrollLines;
   if ((shift & ssCtrl) && IntelliZoom) {

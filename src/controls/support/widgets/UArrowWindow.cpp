@@ -23,6 +23,12 @@ TArrowWindow::TArrowWindow(QWidget* owner, TArrowDirection direction)
   hide();
 }
 
+void TArrowWindow::SetColor(TColor color) {
+  if (color == FColor) return;
+  FColor = color;
+  update();
+}
+
 std::array<TPoint, 7> TArrowWindow::Outline(TArrowDirection direction) {
   switch (direction) {
     case arrUp:

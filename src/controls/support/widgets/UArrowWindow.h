@@ -1,6 +1,6 @@
 #pragma once
-// The small lime arrows that point at the drop position while the user moves grid columns or rows: borderless
-// top-level windows shaped by a 7-point outline.
+// The small arrows (lime unless the grid sets another colour) that point at the drop position while the user moves
+// grid columns or rows: borderless top-level windows shaped by a 7-point outline.
 #include <QWidget>
 #include <array>
 
@@ -15,7 +15,8 @@ class TArrowWindow : public QWidget {
 
   TArrowDirection Dir() const { return FDir; }
   const std::array<TPoint, 7>& Arrow() const { return FArrow; }
-  TColor Color() const { return clLime; }
+  TColor Color() const { return FColor; }
+  void SetColor(TColor color);
   static std::array<TPoint, 7> Outline(TArrowDirection direction);
 
  protected:
@@ -24,4 +25,5 @@ class TArrowWindow : public QWidget {
  private:
   TArrowDirection FDir;
   std::array<TPoint, 7> FArrow;
+  TColor FColor = clLime;
 };

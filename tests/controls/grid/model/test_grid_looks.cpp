@@ -1,6 +1,8 @@
 // What each look preset, colour style, colour-tone set and colour scheme leaves in the grid's colours.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "GridTestHost.h"
 #include "UColorMath.h"
 #include "UQrvStringGrid.h"
@@ -264,6 +266,73 @@ TEST(GridLooks, ControlLookAndProgressSettersRepaintTheGridOnAChangeOnly) {
   EXPECT_EQ(hosted.host.AllRepaints, before) << "the same value again repaints nothing";
   EXPECT_EQ(grid.ControlLook.ControlStyle, csFlat);
   EXPECT_EQ(grid.ProgressAppearance.Level1Perc, 50);
+}
+
+TEST(GridLooks, ProgressAppearanceAssignTakesEverySettingAndNotifiesOnce) {
+  TGridProgressAppearance source;
+  EXPECT_EQ(source.Style, psXP);
+  source.CompleteColor = 0x010101;
+  source.CompleteFontColor = 0x020202;
+  source.UnCompleteColor = 0x030303;
+  source.UnCompleteFontColor = 0x040404;
+  source.Level0Color = 0x050505;
+  source.Level0ColorTo = 0x060606;
+  source.Level1Color = 0x070707;
+  source.Level1ColorTo = 0x080808;
+  source.Level2Color = 0x090909;
+  source.Level2ColorTo = 0x0A0A0A;
+  source.Level3Color = 0x0B0B0B;
+  source.Level3ColorTo = 0x0C0C0C;
+  source.Level1Perc = 11;
+  source.Level2Perc = 22;
+  source.BorderColor = 0x0D0D0D;
+  source.ShowBorder = true;
+  source.Stacked = true;
+  source.ShowPercentage = false;
+  source.CompletionSmooth = false;
+  source.ShowGradient = false;
+  source.Steps = 33;
+  source.Style = psClassic;
+  int sourceNotices = 0;
+  source.OnChange.Fn = [&] { ++sourceNotices; };
+
+  TGridProgressAppearance target;
+  int notices = 0;
+  target.OnChange.Fn = [&] { ++notices; };
+  target.Assign(source);
+  EXPECT_EQ(notices, 1);
+  const TGridProgressAppearance& t = target;
+  EXPECT_EQ(std::tie(t.CompleteColor, t.CompleteFontColor, t.UnCompleteColor, t.UnCompleteFontColor),
+            std::make_tuple(TColor(0x010101), TColor(0x020202), TColor(0x030303), TColor(0x040404)));
+  EXPECT_EQ(std::tie(t.Level0Color, t.Level0ColorTo, t.Level1Color, t.Level1ColorTo, t.Level2Color, t.Level2ColorTo,
+                     t.Level3Color, t.Level3ColorTo),
+            std::make_tuple(TColor(0x050505), TColor(0x060606), TColor(0x070707), TColor(0x080808), TColor(0x090909),
+                            TColor(0x0A0A0A), TColor(0x0B0B0B), TColor(0x0C0C0C)));
+  EXPECT_EQ(std::tie(t.Level1Perc, t.Level2Perc, t.Steps), std::make_tuple(11, 22, 33));
+  EXPECT_EQ(t.BorderColor, TColor(0x0D0D0D));
+  EXPECT_EQ(std::tie(t.ShowBorder, t.Stacked, t.ShowPercentage, t.CompletionSmooth, t.ShowGradient),
+            std::make_tuple(true, true, false, false, false));
+  EXPECT_EQ(t.Style, psClassic);
+  // The hook stays the target's own: a later change is heard by the target, not by the source.
+  target.SetStyle(psXP);
+  EXPECT_EQ(notices, 2);
+  EXPECT_EQ(sourceNotices, 0);
+  // Assigning the same settings again still tells the owner.
+  target.Assign(target);
+  EXPECT_EQ(notices, 3);
+}
+
+TEST(GridLooks, AGridCopyRepaintsWithTheProgressAppearanceItTook) {
+  THostedGrid<> first(3, 3, 200, 100);
+  THostedGrid<> second(3, 3, 200, 100);
+  first.grid.ProgressAppearance.SetStyle(psClassic);
+  first.grid.ProgressAppearance.SetLevel1Perc(40);
+  int notices = 0;
+  second.grid.ProgressAppearance.OnChange.Fn = [&] { ++notices; };
+  second.grid.Assign(&first.grid);
+  EXPECT_EQ(notices, 1);
+  EXPECT_EQ(second.grid.ProgressAppearance.Style, psClassic);
+  EXPECT_EQ(second.grid.ProgressAppearance.Level1Perc, 40);
 }
 
 TEST(GridLooks, CopiedControlLookKeepsRepaintingItsOwnGrid) {

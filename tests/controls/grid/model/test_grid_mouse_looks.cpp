@@ -133,6 +133,28 @@ TEST(ButtonCellLook, HotFollowsTheMouseFromButtonToButtonAndOntoExpandButtons) {
   EXPECT_EQ(shot.pixel(expand.Left + 3, expand.Top + 3), Rgb(ButtonTones().Hover.BrushColor));
 }
 
+TEST(ButtonCellLook, AWheelScrollTakesTheHotStateToTheButtonNowUnderTheMouse) {
+  for (const bool everyRow : {false, true}) {
+    SCOPED_TRACE(everyRow ? "a button in every row" : "one button");
+    TLookGrid g;
+    g.grid.SetRowCount(20);
+    g.grid.WheelScrollLines = 3;
+    g.grid.MouseActions().SetWheelAction(waScroll);
+    g.grid.SetColorTones(ButtonTones());
+    g.grid.SetOptions(g.grid.Options() | goEditing);  // a read-only cell's button never shows hot
+    for (int32_t r = 1; r < (everyRow ? 20 : 3); ++r) g.grid.AddButton(2, r, 30, 14, "Go", haLeft, vaTop);
+    g.Shot();
+    const TRect button = g.grid.GetCellButtonRect(2, 2);
+    const TPoint on{button.Left + 3, button.Top + 3};
+    g.Move(on);
+    ASSERT_EQ(g.grid.HoverButton(), (TPoint{2, 2}));
+    g.grid.MouseWheel(-120, {}, on);  // three rows down: row 5 now lies under the mouse
+    ASSERT_EQ(g.grid.TopRow(), 4);
+    EXPECT_EQ(g.grid.HoverButton(), (everyRow ? TPoint{2, 5} : TPoint{-1, -1}));
+    if (everyRow) EXPECT_EQ(g.Shot().pixel(on.X, on.Y), Rgb(ButtonTones().Hover.BrushColor));
+  }
+}
+
 namespace {
 
 // True when the cell is drawn pressed in: its top and left edges shadowed, and a lit line along its bottom and its

@@ -416,6 +416,36 @@ TEST(GridPaint, ProgressLevelsFollowTheRangeAndAnEmptyRangeShowsNothing) {
   }
 }
 
+TEST(GridPaint, LevelProgressTakesTheAppearancesEmptyColourAndFontColour) {
+  struct TCase {
+    TColor UnComplete;
+    TColor Expected;  // inside the empty bar
+  };
+  // The cells are yellow; an empty part without a colour of its own shows the cell.
+  for (const TCase& k : {TCase{clNone, 0x00FFFF}, TCase{0xFF0000, 0xFF0000}}) {
+    SCOPED_TRACE(k.UnComplete);
+    TPaintedGrid g;
+    g.grid.SetColor(0x00FFFF);
+    g.grid.SetColWidths(2, 80);
+    g.grid.ProgressAppearance.SetShowPercentage(false);
+    g.grid.ProgressAppearance.SetUnCompleteColor(k.UnComplete);
+    g.grid.AddQrvProgress(2, 2, 0, 100);
+    g.grid.SetCells(2, 2, QStringLiteral("0"));
+    g.grid.SetCol(4);
+    EXPECT_EQ(g.Middle(2, 2), Rgb(k.Expected));
+  }
+  TPaintedGrid g;
+  g.grid.SetColWidths(2, 80);
+  g.grid.ProgressAppearance.SetCompleteFontColor(0x00FF00);
+  g.grid.AddQrvProgress(2, 2, 0, 100);
+  g.grid.SetCells(2, 2, QStringLiteral("0"));
+  g.grid.SetCol(4);
+  // "0%" in the complete font colour on the empty bar.
+  const int green = CountPixels(g.Shot(), g.grid.CellRect(2, 2),
+                                [](QRgb p) { return qGreen(p) > 150 && qRed(p) < 100 && qBlue(p) < 100; });
+  EXPECT_GT(green, 3);
+}
+
 TEST(GridPaint, EmptyAreaTakesTheBackgroundGradient) {
   TPaintedGrid g;
   g.grid.SetColCount(3);
@@ -430,6 +460,36 @@ TEST(GridPaint, EmptyAreaTakesTheBackgroundGradient) {
   EXPECT_GT(qRed(near), qRed(far));
   // Below the last row too.
   EXPECT_NE(shot.pixel(50, 80), Untouched);
+}
+
+TEST(GridPaint, EmptyAreaTilesTheBackgroundPictureFromTheFirstNormalCell) {
+  // A green picture whose top-left pixel is red, so each tile's origin can be found.
+  TBitmap picture(16, 16);
+  picture.Canvas().Brush().Color = 0x00FF00;
+  picture.Canvas().FillRect(TRect{0, 0, 16, 16});
+  picture.Canvas().SetPixels(0, 0, 0x0000FF);
+  auto picturePixel = [](QRgb p) { return p == qRgb(0, 255, 0) || p == qRgb(255, 0, 0); };
+  for (const TBackGroundCells cells : {bcNormal, bcAll}) {
+    SCOPED_TRACE(static_cast<int>(cells));
+    TPaintedGrid g;
+    g.grid.SetColCount(3);
+    g.grid.SetRowCount(3);
+    g.grid.BackGround.Cells = cells;
+    g.grid.BackGround.Bitmap = picture;
+    const QImage shot = g.Shot();
+    // The cells end at x 120 and y 60; tiles start at the first normal cell (or the client's corner), moved by
+    // the text offset.
+    const TRect first = g.grid.CellRect(1, 1);
+    const int x0 = (cells == bcNormal ? first.Left : 0) + g.grid.XYOffset.X;
+    const int y0 = (cells == bcNormal ? first.Top : 0) + g.grid.XYOffset.Y;
+    auto firstTileFrom = [](int origin, int from) { return origin + (from - origin + 15) / 16 * 16; };
+    EXPECT_EQ(shot.pixel(firstTileFrom(x0, 120), y0), qRgb(255, 0, 0)) << "a tile origin right of the last column";
+    EXPECT_EQ(shot.pixel(x0 + 16, firstTileFrom(y0, 60)), qRgb(255, 0, 0)) << "a tile origin below the last row";
+    // Nothing is tiled before the origin: not beside the fixed row, not below the fixed column.
+    EXPECT_EQ(CountPixels(shot, TRect{120, 0, 200, y0}, picturePixel), 0);
+    EXPECT_EQ(CountPixels(shot, TRect{0, 60, x0, 100}, picturePixel), 0);
+    EXPECT_EQ(CountPixels(shot, TRect{120, y0, 200, 100}, picturePixel), 80 * (100 - y0));
+  }
 }
 
 TEST(GridPaint, FilterGlyphInTheFilterRowOfFilteredColumns) {

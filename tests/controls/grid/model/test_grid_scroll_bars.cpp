@@ -234,6 +234,10 @@ TEST(GridScrollType, FlatTypesStyleTheWindowsFlatBarsAndTheOthersLetThemGo) {
   EXPECT_EQ(g.Host.Bars.Props[fspHorzHeight], 17);
   EXPECT_EQ(g.Host.Bars.Props[fspVertColor], 0x00FF00);
   EXPECT_EQ(g.Host.Bars.Props[fspHorzColor], 0x00FF00);
+  g.Grid.SetScrollColor(clNone);  // back to the desktop's colour
+  EXPECT_EQ(static_cast<TColor>(g.Host.Bars.Props[fspVertColor]), clScrollBar);
+  EXPECT_EQ(static_cast<TColor>(g.Host.Bars.Props[fspHorzColor]), clScrollBar);
+  g.Grid.SetScrollColor(0x00FF00);
   // 5 of 39 rows fit, all 6 columns do not: both bars show.
   EXPECT_EQ(g.Host.Bars.VertShown, true);
   EXPECT_EQ(g.Host.Bars.HorzShown, true);
