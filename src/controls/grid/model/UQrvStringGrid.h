@@ -1037,7 +1037,7 @@ class TQrvStringGrid : public TBaseGrid,
   void AssignOptionObjects(const TQrvStringGrid* source);
   // Loaded's part for the option objects: an always-shown editor becomes the navigation's own switch.
   void LoadedOptionObjects();
-  // The partner grid follows this one: its cursor, its scroll position, a column or row moved from `from` to `to`.
+  // The partner grid follows this one: cursor, scroll position, a column or row moved from real `from` to real `to`.
   void FollowSyncGrid(TSyncFollow what, int32_t from = -1, int32_t to = -1);
   void MoveColumnOrderEntry(int32_t from, int32_t to);
   // Per-row lists on row insertion and removal.

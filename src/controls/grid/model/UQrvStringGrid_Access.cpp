@@ -103,11 +103,10 @@ void TQrvStringGrid::SetCurrentBaseCellText(const QString& value) {
   SetCells(base.X, base.Y, value);
 }
 
-// With nodes a row inside a node's range widens the node; r is a real row then.
+// r is a real row: hidden rows at and after it move down with the rows shown there. With nodes a row inside a
+// node's range widens the node.
 void TQrvStringGrid::RowInserted(int32_t r) {
-  if (!HasNodes())
-    InsertRows(r, 1, true);
-  else if (GetParentRow(DisplRowIndex(r)) == -1)
+  if (!HasNodes() || GetParentRow(DisplRowIndex(r)) == -1)
     InsertNormalRow(r);
   else
     InsertChildRow(r, 0);
