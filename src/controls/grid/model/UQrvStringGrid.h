@@ -313,8 +313,8 @@ class TQrvStringGrid : public TBaseGrid,
   // The in-place editor's text after a key-up: the caret's character index and the client point of the character
   // before it. Descendants react to typing here; the grid itself does nothing.
   virtual void EditTextChanged(const QString&, TPoint, int32_t) {}
-  virtual void RowInserted(int32_t r);
-  virtual void RowDeleted(int32_t r);
+  virtual void RowInserted(int32_t realRow);
+  virtual void RowDeleted(int32_t realRow);
   virtual void FilterDone();
   virtual void UpdateColumnSize(int32_t aCol, int32_t& size);
   virtual void UpdateAutoColumnSize(int32_t aCol, int32_t& size);

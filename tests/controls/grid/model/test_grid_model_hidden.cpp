@@ -205,3 +205,21 @@ TEST(HiddenRows, AnInsertedRowLeavesTheHiddenRowsBesideTheirNeighbours) {
     for (int32_t r = 0; r < 11; ++r) EXPECT_EQ(grid.Cells(1, r), expected[r]) << r;
   }
 }
+
+TEST(HiddenRows, ARowDeletedByRealIndexIsThatRowAndAHiddenOneStays) {
+  TQrvStringGrid grid;
+  Fill(grid);
+  grid.HideRow(2);
+  grid.HideRow(6);
+  std::vector<int32_t> deleted;
+  grid.OnAutoDeleteRow = [&](TQrvStringGrid*, int32_t r) { deleted.push_back(r); };
+  grid.RowDeleted(4);  // display row 3
+  grid.RowDeleted(5);  // real row 6 before the deletion, still hidden
+  EXPECT_EQ(deleted, std::vector<int32_t>{4});
+  const int32_t left[] = {0, 1, 2, 3, 5, 6, 7, 8, 9};
+  ASSERT_EQ(grid.TotalRowCount(), 9);
+  for (int32_t r = 0; r < 9; ++r) {
+    EXPECT_EQ(grid.IsHiddenRow(r), left[r] == 2 || left[r] == 6) << r;
+    EXPECT_EQ(grid.GetCellsEx(1, r), Cell(1, left[r])) << r;
+  }
+}
