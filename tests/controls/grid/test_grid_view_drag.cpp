@@ -95,6 +95,34 @@ TEST_F(TGridDragTest, CellsMoveOrCopyToAnotherGrid) {
   }
 }
 
+TEST_F(TGridDragTest, IndicatorsAndNotesGoWithTheDraggedCells) {
+  T().DragDropSettings.OleDropTarget = true;
+  Q().Navigation().SetAllowFmtClipboard(true);
+  Q().SetCells(1, 1, "a");
+  Q().AddProgressPie(1, 1, clLime, 40);
+  Q().AddQrvProgress(2, 1, 0, 10);
+  Q().AddRangeIndicator(1, 2, 50, clRed, clGreen, false);
+  Q().AddComment(2, 2, "Check wiring");
+  Q().AddBalloon(1, 3, "Title", "Body", biError);
+  Q().SetSelection(TGridRect{1, 1, 2, 3});
+  Drop_On(Target, Middle_Of(3, 4), Qt::ControlModifier);
+  Press(Middle_Of(1, 1));
+  Drag_To(Middle_Of(1, 1) + QPoint(10, 0));
+  Release(Middle_Of(1, 1) + QPoint(10, 0));
+
+  EXPECT_EQ(T().Cells(3, 4), QStringLiteral("a"));
+  EXPECT_EQ(T().GetCellType(3, 4), ctProgressPie);
+  EXPECT_EQ(T().GetCellGraphic(3, 4)->CellAngle(), 40);
+  EXPECT_EQ(T().GetCellType(4, 4), ctXPProgress);
+  EXPECT_EQ(T().GetCellGraphic(4, 4)->CellErrLen(), 10);
+  EXPECT_EQ(T().GetCellType(3, 5), ctRangeIndicator);
+  EXPECT_EQ(T().GetCellGraphic(3, 5)->CellIndex(), 50);
+  EXPECT_EQ(T().GetComment(4, 5), QStringLiteral("Check wiring"));
+  EXPECT_TRUE(T().HasBalloon(3, 6));
+  // A copy leaves the source's graphics where they were.
+  EXPECT_EQ(Q().GetComment(2, 2), QStringLiteral("Check wiring"));
+}
+
 TEST_F(TGridDragTest, ATargetThatTakesNoDropsLeavesBothGridsAlone) {
   Fill_Source_Block();
   Drop_On(Target, Middle_Of(3, 4));

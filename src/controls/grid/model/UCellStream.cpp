@@ -82,9 +82,11 @@ constexpr std::array<const char*, 6> CellHAlignNames{"haLeft",       "haRight", 
                                                      "haBeforeText", "haAfterText", "haFull"};
 constexpr std::array<const char*, 3> CheckStateNames{"cbUnchecked", "cbChecked", "cbGrayed"};
 
-// The graphics a stream carries: those whose whole state is in the graphic's own fields, and radio groups and
-// image lists with their texts. Pictures, nodes (part of the grid's tree), colours kept in the object slot and
-// objects of interfaced cells stay with their grid.
+// The graphics a stream carries: those whose state is in the graphic's own fields (a comment with its text), radio
+// groups and image lists with their texts, and pies and range indicators without the colours they keep in the
+// object slots, for which the record has no field. Pictures, nodes (part of the grid's tree), shapes and ratings
+// (their colours are half of what they show) and objects of interfaced cells stay with their grid; a balloon
+// travels as its icon, its texts stay too.
 bool CarriedType(TCellType type) {
   switch (type) {
     case ctCheckBox:
@@ -103,6 +105,12 @@ bool CarriedType(TCellType type) {
     case ctScrollbar:
     case ctRadio:
     case ctImages:
+    case ctProgressPie:
+    case ctXPProgress:
+    case ctRangeIndicator:
+    case ctComment:
+    case ctSummary:
+    case ctBalloon:
       return true;
     default:
       return false;
@@ -223,7 +231,9 @@ void WriteGraphic(TStreamRecordWriter& w, const TCellGraphic& g) {
   w.Extended(GraphicPrefix + "CellValue", g.CellValue());
   w.Integer(GraphicPrefix + "CellErrFrom", g.CellErrFrom());
   w.Integer(GraphicPrefix + "CellErrLen", g.CellErrLen());
-  // The graphic's text is cleared before it is written.
+  // Other kinds leave their text (captions, formats) behind; a comment is its text, and a moved comment would be
+  // gone from both grids without it.
+  if (g.CellType() == ctComment) w.String(GraphicPrefix + "CellText", g.CellText());
   w.End();
   if (g.CellType() == ctRadio) {
     w.Begin(QStringLiteral("TGridSLIO"));
@@ -265,7 +275,12 @@ void ApplyGraphic(TQrvStringGrid& grid, int32_t c, int32_t r, const TCellStreamG
     if (name == "CellValue")
       if (const auto* raw = std::get_if<TStreamBinary>(&value))
         if (const auto number = ExtendedToDouble(raw->Bytes)) g->SetCellValue(*number);
+    if (name == "CellText")
+      if (const auto* text = std::get_if<QString>(&value)) g->SetCellText(*text);
   }
+  // An empty object slot would paint in no colour at all; black keeps the pie and the bar visible.
+  if (g->CellType() == ctProgressPie || g->CellType() == ctRangeIndicator) g->SetCellBitmap(clBlack);
+  if (g->CellType() == ctRangeIndicator) g->SetCellIcon(clBlack);
   // The target owns the texts it was given.
   if (g->CellType() == ctRadio) {
     auto* items = new QStringList(source.Strings.begin(), source.Strings.end());

@@ -273,6 +273,7 @@ void TStreamRecordWriter::List(const QString& name, const QStringList& items) {
 }
 
 void TStreamRecordWriter::Extended(const QString& name, double value) {
+  if (value == 0.0) return;
   Name(name);
   FOut.append(static_cast<char>(svExtended));
   FOut.append(DoubleToExtended(value));

@@ -74,7 +74,7 @@ class TStreamRecordWriter {
   void Color(const QString& name, TColor value);
   // A list of strings (an empty list is written too).
   void List(const QString& name, const QStringList& items);
-  // A floating-point value as a 10-byte extended.
+  // A floating-point value as a 10-byte extended; not written when 0.
   void Extended(const QString& name, double value);
   void End();
 

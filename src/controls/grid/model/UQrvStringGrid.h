@@ -313,8 +313,8 @@ class TQrvStringGrid : public TBaseGrid,
   // The in-place editor's text after a key-up: the caret's character index and the client point of the character
   // before it. Descendants react to typing here; the grid itself does nothing.
   virtual void EditTextChanged(const QString&, TPoint, int32_t) {}
-  virtual void RowInserted(int32_t r);
-  virtual void RowDeleted(int32_t r);
+  virtual void RowInserted(int32_t realRow);
+  virtual void RowDeleted(int32_t realRow);
   virtual void FilterDone();
   virtual void UpdateColumnSize(int32_t aCol, int32_t& size);
   virtual void UpdateAutoColumnSize(int32_t aCol, int32_t& size);
@@ -1036,7 +1036,7 @@ class TQrvStringGrid : public TBaseGrid,
   void AssignOptionObjects(const TQrvStringGrid* source);
   // Loaded's part for the option objects: an always-shown editor becomes the navigation's own switch.
   void LoadedOptionObjects();
-  // The partner grid follows this one: its cursor, its scroll position, a column or row moved from `from` to `to`.
+  // The partner grid follows this one: cursor, scroll position, a column or row moved from real `from` to real `to`.
   void FollowSyncGrid(TSyncFollow what, int32_t from = -1, int32_t to = -1);
   void MoveColumnOrderEntry(int32_t from, int32_t to);
   // Per-row lists on row insertion and removal.

@@ -103,21 +103,21 @@ void TQrvStringGrid::SetCurrentBaseCellText(const QString& value) {
   SetCells(base.X, base.Y, value);
 }
 
-// With nodes a row inside a node's range widens the node; r is a real row then.
+// r is a real row: hidden rows at and after it move down with the rows shown there. With nodes a row inside a
+// node's range widens the node.
 void TQrvStringGrid::RowInserted(int32_t r) {
-  if (!HasNodes())
-    InsertRows(r, 1, true);
-  else if (GetParentRow(DisplRowIndex(r)) == -1)
+  if (!HasNodes() || GetParentRow(DisplRowIndex(r)) == -1)
     InsertNormalRow(r);
   else
     InsertChildRow(r, 0);
 }
 
-// The last normal row is emptied rather than removed, so the grid keeps a row to type into. With nodes a row
-// inside a node's range narrows the node; r is a display row, given to the child removal and OnAutoDeleteRow as
-// its real row.
-void TQrvStringGrid::RowDeleted(int32_t r) {
-  const int32_t realRow = RealRowIndex(r);
+// realRow is a real row, as RowInserted's. The last normal row is emptied rather than removed, so the grid keeps a
+// row to type into. With nodes a row inside a node's range narrows the node. A row the grid does not show is left
+// alone: it may lie under a contracted node, whose range only a shown row may narrow.
+void TQrvStringGrid::RowDeleted(int32_t realRow) {
+  const int32_t r = DisplRowIndex(realRow);
+  if (IsHiddenRow(realRow) || r < 0 || r >= RowCount()) return;
   if (HasNodes()) {
     if (GetParentRow(r) == -1)
       RemoveNormalRow(r);

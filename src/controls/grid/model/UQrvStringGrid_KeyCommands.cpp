@@ -154,7 +154,7 @@ bool TQrvStringGrid::DeleteRowByKey() {
   bool canDelete = true;
   if (OnCanDeleteRow) OnCanDeleteRow(this, realRow, canDelete);
   if (!canDelete) return true;
-  RowDeleted(Row());
+  RowDeleted(realRow);
   if (FloatingFooterShown() && Row() == RowCount() - 1 && RowCount() >= 2) SetRow(RowCount() - 2);
   RememberOldCellText(Col(), Row());
   FGridModified = true;

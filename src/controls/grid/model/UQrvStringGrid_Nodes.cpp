@@ -234,8 +234,15 @@ bool TQrvStringGrid::IsNodeClickArea(int32_t r, int32_t x) {
 
 void TQrvStringGrid::InsertNormalRow(int32_t realRow) {
   const int32_t at = DisplRowIndex(realRow);
+  const int32_t shownAt = RealRowIndex(at);
   InsertRows(at, 1);
-  if (!FGridItems.empty()) ShiftParkedAbove(realRow, -1);
+  // The display row lies past the hidden rows at the place: those from realRow on follow the new row as well.
+  for (auto& item : FGridItems)
+    if (item->Idx() >= realRow && item->Idx() < shownAt) item->SetIdx(item->Idx() + 1);
+  for (int32_t i = 0; i < FControlList->Count(); ++i) {
+    TControlItem* control = FControlList->GetControl(i);
+    if (control->Y >= realRow && control->Y < shownAt) ++control->Y;
+  }
 }
 
 void TQrvStringGrid::RemoveNormalRow(int32_t r) {
@@ -268,10 +275,7 @@ void TQrvStringGrid::InsertChildRow(int32_t realRow, int32_t insertAt) {
   }
   const bool underNodeRow = IsNode(d) && insertAt == 0;
   const int32_t at = underNodeRow ? d + 1 : d + insertAt;
-  // Rows parked at or after the new row's place move down; those hidden before it keep their index.
-  const int32_t realAt = at < RowCount() ? RealRowIndex(at) : TotalRowCount();
   InsertRows(at, 1);
-  if (!FGridItems.empty()) ShiftParkedAbove(realAt - 1, -1);
   if (underNodeRow) {
     for (int32_t c = 0; c < TotalColCount(); ++c) {
       SetGridCell(c, at, GetGridCell(c, d));

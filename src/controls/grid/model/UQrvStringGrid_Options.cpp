@@ -116,10 +116,23 @@ void TQrvStringGrid::FollowSyncGrid(TSyncFollow what, int32_t from, int32_t to) 
       if (sync.ScrollHorizontal() && LeftCol() < partner->ColCount()) partner->SetLeftCol(LeftCol());
       break;
     case TSyncFollow::Column:
-      if (sync.MoveColumn() && std::max(from, to) < partner->ColCount()) partner->MoveColumn(from, to);
+      if (!sync.MoveColumn()) break;
+      if (linked) {
+        // The partner moves the column by its own display indexes; one it hides cannot move there.
+        if (linked->IsHiddenColumn(from) || linked->IsHiddenColumn(to)) break;
+        from = linked->RealToDisplayCol(from);
+        to = linked->RealToDisplayCol(to);
+      }
+      if (std::max(from, to) < partner->ColCount()) partner->MoveColumn(from, to);
       break;
     case TSyncFollow::Row:
-      if (sync.MoveRow() && std::max(from, to) < partner->RowCount()) partner->MoveRow(from, to);
+      if (!sync.MoveRow()) break;
+      if (linked) {
+        if (linked->IsHiddenRow(from) || linked->IsHiddenRow(to)) break;
+        from = linked->RealToDisplayRow(from);
+        to = linked->RealToDisplayRow(to);
+      }
+      if (std::max(from, to) < partner->RowCount()) partner->MoveRow(from, to);
       break;
   }
 }

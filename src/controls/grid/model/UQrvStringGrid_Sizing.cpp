@@ -212,7 +212,6 @@ void TQrvStringGrid::FollowColumnMove(int32_t fromIndex, int32_t toIndex) {
   const int32_t col = follow(Col());
   if (col != Col()) MoveCurrent(col, Row(), true, false);
   if (FloatingFooterShown()) InvalidateFloatingFooter();
-  FollowSyncGrid(TSyncFollow::Column, fromIndex, toIndex);
 }
 
 void TQrvStringGrid::RowMoved(int32_t fromIndex, int32_t toIndex) {
@@ -226,5 +225,5 @@ void TQrvStringGrid::RowMoved(int32_t fromIndex, int32_t toIndex) {
   }
   TBaseGrid::RowMoved(fromIndex, toIndex);
   if (OnRowMoved) OnRowMoved(this, fromIndex, toIndex);
-  FollowSyncGrid(TSyncFollow::Row, fromIndex, toIndex);
+  FollowSyncGrid(TSyncFollow::Row, RealRowIndex(fromIndex), RealRowIndex(toIndex));
 }

@@ -66,8 +66,13 @@ void TQrvStringGrid::RemoveRowBlock(int32_t aRow, int32_t count) {
 
 void TQrvStringGrid::InsertRows(int32_t rowIndex, int32_t rCount, bool updateCellControls) {
   const int32_t oldCount = RowCount();
+  // Rows hidden just above the place stay above the new rows; those from the row shown there on move down with it.
+  const int32_t realAt = RealRowIndex(rowIndex);
   InsertRowBlock(rowIndex, rCount);
-  if (updateCellControls && RowCount() != oldCount) ShiftControlRows(RealRowIndex(rowIndex), rCount);
+  if (RowCount() != oldCount) {
+    if (!FGridItems.empty()) ShiftParkedAbove(realAt - 1, -rCount);
+    if (updateCellControls) ShiftControlRows(realAt, rCount);
+  }
   CellControlsUpdate(false);
 }
 
@@ -329,4 +334,6 @@ void TQrvStringGrid::ColumnMoved(int32_t fromIndex, int32_t toIndex) {
     rotate(cells);
   }
   FollowColumnMove(fromIndex, toIndex);
+  // By real index: the move has shifted the hidden columns, so the display indexes no longer name these columns.
+  FollowSyncGrid(TSyncFollow::Column, from, to);
 }

@@ -395,3 +395,144 @@ TEST(CellStream, AGraphicThatDoesNotFitItsKindIsRefused) {
   ASSERT_TRUE(LoadAtPointFromBinStream(grid, {1, 1}, stream("ctNode", false, "")));
   EXPECT_EQ(grid.GetCellGraphic(1, 1), nullptr);
 }
+
+namespace {
+
+// The graphic record a grid writes for one cell, field by field; integers come with their type byte.
+QByteArray GraphicRecord(const char* type, const char* hAlign, std::initializer_list<int> index, bool boolean,
+                         std::initializer_list<int> angle, std::initializer_list<int> errFrom,
+                         std::initializer_list<int> errLen, const char* text) {
+  TBytes e;
+  e.T("TPF0").S("TGridGraphicIO").B({0});
+  e.S("CellGraphic.CellType").B({7}).S(type);
+  e.S("CellGraphic.CellVAlign").B({7}).S("vaTop");
+  e.S("CellGraphic.CellHAlign").B({7}).S(hAlign);
+  e.S("CellGraphic.CellIndex").B(index);
+  e.S("CellGraphic.CellTransparent").B({8});
+  e.S("CellGraphic.CellCreated").B({8});
+  e.S("CellGraphic.CellBoolean").B({boolean ? 9 : 8});
+  e.S("CellGraphic.CellCheckBoxState").B({7}).S("cbUnchecked");
+  e.S("CellGraphic.CellAngle").B(angle);
+  e.S("CellGraphic.CellErrFrom").B(errFrom);
+  e.S("CellGraphic.CellErrLen").B(errLen);
+  if (*text) e.S("CellGraphic.CellText").B({6}).S(text);
+  e.B({0, 0});
+  return e.FBytes;
+}
+
+QByteArray GraphicRecordOf(const QByteArray& stream) {
+  const qsizetype at = stream.indexOf(QByteArray("TPF0\x0eTGridGraphicIO", 19));
+  return at < 0 ? QByteArray() : stream.mid(at);
+}
+
+struct TIndicatorCase {
+  const char* Name;
+  std::function<void(TQrvStringGrid&, int32_t c, int32_t r)> Add;
+  QByteArray Record;
+};
+
+// Indicators, markers and notes whose state lives in the graphic's fields. The summary marker comes first: it
+// always takes the first column of its row.
+std::vector<TIndicatorCase> IndicatorCases() {
+  return {
+      {"summary", [](TQrvStringGrid& g, int32_t, int32_t r) { g.MarkSummaryRow(r); },
+       GraphicRecord("ctSummary", "haLeft", {2, 0}, false, {2, 0}, {2, 0}, {2, 0}, "")},
+      {"pie", [](TQrvStringGrid& g, int32_t c, int32_t r) { g.AddProgressPie(c, r, clLime, 40); },
+       GraphicRecord("ctProgressPie", "haBeforeText", {2, 0}, false, {2, 40}, {2, 0}, {2, 0}, "")},
+      {"levels", [](TQrvStringGrid& g, int32_t c, int32_t r) { g.AddQrvProgress(c, r, -50, 300); },
+       GraphicRecord("ctXPProgress", "haLeft", {2, 0}, false, {2, 0}, {2, 0xCE}, {3, 0x2C, 0x01}, "")},
+      {"range",
+       [](TQrvStringGrid& g, int32_t c, int32_t r) { g.AddRangeIndicator(c, r, 1000, clRed, clGreen, true); },
+       GraphicRecord("ctRangeIndicator", "haLeft", {3, 0xE8, 0x03}, true, {2, 0}, {2, 0}, {2, 0}, "")},
+      {"comment", [](TQrvStringGrid& g, int32_t c, int32_t r) { g.AddColorComment(c, r, "Check wiring", 0x00FF00); },
+       GraphicRecord("ctComment", "haLeft", {4, 0x00, 0xFF, 0x00, 0x00}, false, {2, 0}, {2, 0}, {2, 0},
+                     "Check wiring")},
+      {"balloon", [](TQrvStringGrid& g, int32_t c, int32_t r) { g.AddBalloon(c, r, "Title", "Body", biWarning); },
+       GraphicRecord("ctBalloon", "haLeft", {2, 2}, false, {2, 0}, {2, 0}, {2, 0}, "")},
+  };
+}
+
+}  // namespace
+
+TEST(CellStream, IndicatorsAndNotesTravelByteForByte) {
+  for (const TIndicatorCase& k : IndicatorCases()) {
+    SCOPED_TRACE(k.Name);
+    // Column 0, so that a summary marker (always in the first column) is the cell written.
+    TQrvStringGrid source;
+    k.Add(source, 0, 2);
+    const QByteArray stream = SaveRectToBinStream(source, {0, 2, 0, 2});
+    EXPECT_EQ(GraphicRecordOf(stream), k.Record);
+
+    // Read into another grid at the same place, the cell writes the same bytes again.
+    TQrvStringGrid target;
+    ASSERT_TRUE(LoadAtPointFromBinStream(target, {0, 2}, stream));
+    EXPECT_EQ(SaveRectToBinStream(target, {0, 2, 0, 2}), stream);
+    const TCellGraphic* from = source.GetCellGraphic(0, 2);
+    const TCellGraphic* to = target.GetCellGraphic(0, 2);
+    ASSERT_NE(to, nullptr);
+    EXPECT_EQ(to->CellType(), from->CellType());
+    EXPECT_EQ(to->CellIndex(), from->CellIndex());
+    EXPECT_EQ(to->CellAngle(), from->CellAngle());
+    EXPECT_EQ(to->CellBoolean(), from->CellBoolean());
+    EXPECT_EQ(to->CellErrFrom(), from->CellErrFrom());
+    EXPECT_EQ(to->CellErrLen(), from->CellErrLen());
+    EXPECT_EQ(to->CellHAlign(), from->CellHAlign());
+  }
+}
+
+TEST(CellStream, WhatTheRecordHasNoFieldForArrivesAsItsStandIn) {
+  TQrvStringGrid source;
+  source.SetColCount(6);
+  const std::vector<TIndicatorCase> cases = IndicatorCases();
+  for (size_t i = 0; i < cases.size(); ++i) cases[i].Add(source, static_cast<int32_t>(i), 1);
+  TQrvStringGrid target;
+  target.SetColCount(8);
+  ASSERT_TRUE(LoadAtPointFromBinStream(target, {1, 3}, SaveRectToBinStream(source, {0, 1, 5, 1})));
+
+  // The summary marker moved with its cell, out of the first column.
+  EXPECT_EQ(target.GetCellType(1, 3), ctSummary);
+  ASSERT_EQ(target.GetCellType(2, 3), ctProgressPie);
+  EXPECT_EQ(target.GetCellGraphic(2, 3)->ColorRef(), clBlack);
+  EXPECT_EQ(target.GetCellType(3, 3), ctXPProgress);
+  ASSERT_EQ(target.GetCellType(4, 3), ctRangeIndicator);
+  EXPECT_EQ(target.GetCellGraphic(4, 3)->ColorRef(), clBlack);
+  EXPECT_EQ(target.GetCellGraphic(4, 3)->IconColor(), clBlack);
+  EXPECT_EQ(target.GetComment(5, 3), QStringLiteral("Check wiring"));
+  // The balloon's texts live beside its fields and stay with the source.
+  QString title;
+  QString text;
+  TBalloonIcon icon = biNone;
+  ASSERT_TRUE(target.IsBalloon(6, 3, title, text, icon));
+  EXPECT_EQ(icon, biWarning);
+  EXPECT_EQ(title, QString());
+  EXPECT_EQ(text, QString());
+}
+
+TEST(CellStream, AnIndicatorBlockCutShortOrOverlongIsRefusedWhole) {
+  TQrvStringGrid source;
+  source.SetColCount(6);
+  const std::vector<TIndicatorCase> cases = IndicatorCases();
+  for (size_t i = 0; i < cases.size(); ++i) cases[i].Add(source, static_cast<int32_t>(i), 1);
+  const QByteArray stream = SaveRectToBinStream(source, {0, 1, 5, 1});
+
+  // A comment whose text is announced longer than the bytes left after it.
+  const QByteArray comment = SaveRectToBinStream(source, {4, 1, 4, 1});
+  const qsizetype text =
+      comment.indexOf(QByteArray("\x14"
+                                 "CellGraphic.CellText\x06\x0c",
+                                 23));
+  ASSERT_GT(text, 0);
+  ASSERT_EQ(comment.size(), text + 23 + 12 + 2);
+  QByteArray overlong = comment;
+  overlong[text + 22] = static_cast<char>(15);
+  std::vector<QByteArray> bad{overlong};
+  for (qsizetype size = 0; size < stream.size() - 1; ++size) bad.push_back(stream.left(size));
+  for (const QByteArray& b : bad) {
+    TQrvStringGrid target;
+    target.SetColCount(8);
+    target.SetCells(1, 1, QStringLiteral("kept"));
+    ASSERT_FALSE(LoadAtPointFromBinStream(target, {1, 1}, b)) << b.size();
+    EXPECT_EQ(target.Cells(1, 1), QStringLiteral("kept"));
+    EXPECT_EQ(target.GetCellGraphic(1, 1), nullptr) << "nothing of a refused stream is applied";
+  }
+}

@@ -1,6 +1,9 @@
 // Hidden columns and rows and the real/display index mapping.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "GridTestHost.h"
 #include "UQrvStringGrid.h"
 
@@ -158,4 +161,65 @@ TEST(HiddenColumns, MovingADisplayColumnCarriesTheHiddenOnesAlong) {
   EXPECT_EQ(grid.GetCellsEx(4, 4), Cell(1, 4));  // the parked row's cells moved too
   grid.UnHideColumnsAll();
   EXPECT_EQ(grid.Cells(1, 1), Cell(2, 1));
+}
+
+TEST(HiddenRows, AnInsertedRowLeavesTheHiddenRowsBesideTheirNeighbours) {
+  struct TCase {
+    const char* name;
+    std::vector<int32_t> hidden;
+    bool byRealIndex;  // RowInserted, else InsertRows by display row
+    int32_t at;
+    int32_t realAt;  // where the empty row lands among all rows
+  };
+  const TCase cases[] = {
+      {"a hidden row above", {2}, true, 5, 5},
+      {"a hidden row below", {7}, true, 5, 5},
+      {"hidden rows on both sides", {2, 7}, true, 5, 5},
+      {"the place itself hidden", {5}, true, 5, 5},
+      {"inside a hidden run", {4, 5, 6}, true, 5, 5},
+      {"before a hidden last row", {9}, true, 9, 9},
+      {"a display row between hidden ones", {2, 7}, false, 5, 6},
+      {"a display row right after a hidden run", {4, 5}, false, 4, 6},
+  };
+  for (const TCase& k : cases) {
+    SCOPED_TRACE(k.name);
+    TQrvStringGrid grid;
+    Fill(grid);
+    for (int32_t r : k.hidden) grid.HideRow(r);
+    if (k.byRealIndex)
+      grid.RowInserted(k.at);
+    else
+      grid.InsertRows(k.at, 1);
+
+    QStringList expected;
+    for (int32_t r = 0; r < 10; ++r) expected << Cell(1, r);
+    expected.insert(k.realAt, QString());
+    ASSERT_EQ(grid.TotalRowCount(), 11);
+    EXPECT_EQ(grid.RowCount(), 11 - static_cast<int32_t>(k.hidden.size()));
+    for (int32_t r = 0; r < 11; ++r) {
+      const bool wasHidden = std::count(k.hidden.begin(), k.hidden.end(), r < k.realAt ? r : r - 1) > 0;
+      EXPECT_EQ(grid.IsHiddenRow(r), r != k.realAt && wasHidden) << r;
+      EXPECT_EQ(grid.GetCellsEx(1, r), expected[r]) << r;
+    }
+    grid.UnHideRowsAll();
+    for (int32_t r = 0; r < 11; ++r) EXPECT_EQ(grid.Cells(1, r), expected[r]) << r;
+  }
+}
+
+TEST(HiddenRows, ARowDeletedByRealIndexIsThatRowAndAHiddenOneStays) {
+  TQrvStringGrid grid;
+  Fill(grid);
+  grid.HideRow(2);
+  grid.HideRow(6);
+  std::vector<int32_t> deleted;
+  grid.OnAutoDeleteRow = [&](TQrvStringGrid*, int32_t r) { deleted.push_back(r); };
+  grid.RowDeleted(4);  // display row 3
+  grid.RowDeleted(5);  // real row 6 before the deletion, still hidden
+  EXPECT_EQ(deleted, std::vector<int32_t>{4});
+  const int32_t left[] = {0, 1, 2, 3, 5, 6, 7, 8, 9};
+  ASSERT_EQ(grid.TotalRowCount(), 9);
+  for (int32_t r = 0; r < 9; ++r) {
+    EXPECT_EQ(grid.IsHiddenRow(r), left[r] == 2 || left[r] == 6) << r;
+    EXPECT_EQ(grid.GetCellsEx(1, r), Cell(1, left[r])) << r;
+  }
 }

@@ -2,7 +2,10 @@
 // forgets a partner that is destroyed; column and row moves keep the sort indexes and the fixed footer row.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "GridTestHost.h"
 
@@ -121,6 +124,94 @@ TEST_F(Linked, ThePartnerMovesTheSameColumnAndRowOnce) {
   a.grid.SyncGrid().SetMoveColumn(false);
   a.grid.MoveColumn(4, 5);
   EXPECT_EQ(b.grid.Cells(5, 1), Cell(5, 1));
+}
+
+// Whichever grid hides columns or rows, the partner moves the column or row that moved in the leader, to the same
+// place among all of them; a partner that hides either end keeps its order.
+TEST(SyncPartner, WithHiddenColumnsOrRowsThePartnerMovesTheSameOne) {
+  struct TCase {
+    const char* name;
+    std::function<void(TQrvStringGrid& leader, TQrvStringGrid& partner)> hideAndMove;
+    bool rows;
+    std::vector<int32_t> order;  // the partner's columns (rows) afterwards, by their first place
+  };
+  const std::vector<int32_t> unchanged{0, 1, 2, 3, 4, 5, 6, 7};
+  const TCase cases[] = {
+      {"leader hides a column left of both",
+       [](TQrvStringGrid& l, TQrvStringGrid&) {
+         l.HideColumn(1);
+         l.MoveColumn(1, 3);
+       },
+       false,
+       {0, 1, 3, 4, 2, 5}},
+      {"leader hides a column the move passes",
+       [](TQrvStringGrid& l, TQrvStringGrid&) {
+         l.HideColumn(2);
+         l.MoveColumn(1, 3);
+       },
+       false,
+       {0, 2, 3, 4, 1, 5}},
+      {"partner hides a column left of both",
+       [](TQrvStringGrid& l, TQrvStringGrid& p) {
+         p.HideColumn(1);
+         l.MoveColumn(2, 4);
+       },
+       false,
+       {0, 1, 3, 4, 2, 5}},
+      {"partner hides the moved column",
+       [](TQrvStringGrid& l, TQrvStringGrid& p) {
+         p.HideColumn(2);
+         l.MoveColumn(2, 4);
+       },
+       false,
+       {0, 1, 2, 3, 4, 5}},
+      {"partner hides the target column",
+       [](TQrvStringGrid& l, TQrvStringGrid& p) {
+         p.HideColumn(4);
+         l.MoveColumn(2, 4);
+       },
+       false,
+       {0, 1, 2, 3, 4, 5}},
+      {"leader hides a row above both",
+       [](TQrvStringGrid& l, TQrvStringGrid&) {
+         l.HideRow(1);
+         l.MoveRow(2, 4);
+       },
+       true,
+       {0, 1, 2, 4, 5, 3, 6, 7}},
+      {"partner hides a row above both",
+       [](TQrvStringGrid& l, TQrvStringGrid& p) {
+         p.HideRow(1);
+         l.MoveRow(3, 5);
+       },
+       true,
+       {0, 1, 2, 4, 5, 3, 6, 7}},
+      {"partner hides the moved row",
+       [](TQrvStringGrid& l, TQrvStringGrid& p) {
+         p.HideRow(3);
+         l.MoveRow(3, 5);
+       },
+       true, unchanged},
+  };
+  for (const TCase& k : cases) {
+    SCOPED_TRACE(k.name);
+    THostedGrid<> leader(6, 20, 300, 200);
+    THostedGrid<> partner(6, 20, 300, 200);
+    for (auto* pair : {&leader, &partner}) Fill(pair->grid);
+    for (auto [from, to] : {std::pair{&leader, &partner}, std::pair{&partner, &leader}}) {
+      from->grid.SyncGrid().SetGrid(&to->grid);
+      from->grid.SyncGrid().SetMoveColumn(true);
+      from->grid.SyncGrid().SetMoveRow(true);
+    }
+    k.hideAndMove(leader.grid, partner.grid);
+    for (size_t i = 0; i < k.order.size(); ++i) {
+      const auto at = static_cast<int32_t>(i);
+      if (k.rows)
+        EXPECT_EQ(partner.grid.GetCellsEx(0, at), Cell(0, k.order[i])) << "row " << at;
+      else
+        EXPECT_EQ(partner.grid.GetCellsEx(at, 2), Cell(k.order[i], 2)) << "column " << at;
+    }
+  }
 }
 
 TEST(SyncPartner, ADestroyedPartnerIsForgotten) {
