@@ -1,5 +1,8 @@
 #include "UGridDropTarget.h"
 
+#include <QListWidget>
+#include <memory>
+
 #include "UCellStream.h"
 #include "UGridDragData.h"
 #include "UGridDragFormats.h"
@@ -83,7 +86,15 @@ void TGridDropTarget::DropStream(const TPoint& pt, const QByteArray& ms) {
 
 void TGridDropTarget::DropCol(const TPoint& pt, int32_t col) {
   const TPoint cell = CellAt(pt);
-  if (!ColumnReorder || !CellInGrid(cell) || col < 0 || col >= FGrid.ColCount()) return;
+  if (!CellInGrid(cell)) return;
+  if (col != -1 && col == FGrid.OleDragCol()) {
+    const auto takeItem = [](QListWidget* list, int32_t index) {
+      if (index >= 0 && index < list->count()) std::unique_ptr<QListWidgetItem> gone(list->takeItem(index));
+    };
+    if (FGrid.OleDropListColumn(cell.X, takeItem) && OnOleDropCol) OnOleDropCol(col, cell.X);
+    return;
+  }
+  if (!ColumnReorder || col < 0 || col >= FGrid.ColCount()) return;
   FGrid.MoveColumn(col, cell.X);
   if (OnOleDropCol) OnOleDropCol(col, cell.X);
 }

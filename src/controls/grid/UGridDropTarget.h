@@ -56,8 +56,9 @@ class TASGDropTarget {
 };
 
 // The grid's own target: a cells block lands with its first cell on the cell under the point, text fills the
-// cells from there (tabs to the right, line breaks down), rich text goes into that one cell, and a column of
-// this grid moves to the column under the point when reordering is on.
+// cells from there (tabs to the right, line breaks down), rich text goes into that one cell, a column dragged from
+// a list (OleColumnDragStart) leaves the list and shows again there, and any other column of this grid moves to
+// the column under the point when reordering is on.
 class TGridDropTarget : public TASGDropTarget {
  public:
   explicit TGridDropTarget(TQrvStringGrid& grid) : FGrid(grid) {}

@@ -2,6 +2,7 @@
 // handler a drop reaches, and cells and columns carried between two grids.
 #include <gtest/gtest.h>
 
+#include <QListWidget>
 #include <QUrl>
 
 #include "UCellStream.h"
@@ -205,4 +206,88 @@ TEST(GridDropTarget, AColumnDragReordersTheGridsColumns) {
   EXPECT_EQ(moved, std::make_pair(1, 3));
   EXPECT_EQ(grid.Cells(3, 0), QStringLiteral("1"));
   EXPECT_EQ(grid.Cells(1, 0), QStringLiteral("2"));
+}
+
+TEST(GridDropTarget, AColumnDraggedFromAListLeavesTheListAndShowsAgain) {
+  struct TCase {
+    const char* name;
+    int32_t index;     // the list item the drag names
+    bool destroyList;  // the list is gone before the drop
+    QStringList listAfter;
+  };
+  const TCase cases[] = {{"its item leaves the list", 0, false, {"c4"}},
+                         {"an index the list no longer has leaves it alone", 5, false, {"c2", "c4"}},
+                         {"a destroyed list is never reached", 0, true, {}}};
+  for (const TCase& k : cases) {
+    SCOPED_TRACE(k.name);
+    TQrvStringGrid grid;
+    grid.SetColCount(6);
+    for (int32_t c = 0; c < 6; ++c) grid.SetCells(c, 0, QStringLiteral("c%1").arg(c));
+    grid.HideColumn(4);
+    grid.HideColumn(2);
+    auto list = std::make_unique<QListWidget>();
+    list->addItems({QStringLiteral("c2"), QStringLiteral("c4")});
+    grid.OleColumnDragStart(2, k.index, list.get());
+    if (k.destroyList) list.reset();
+    TGridDropTarget drop(grid);
+    drop.AcceptCols = true;  // a list's column lands without reordering switched on
+    std::pair<int32_t, int32_t> dropped{-1, -1};
+    drop.OnOleDropCol = [&](int32_t from, int32_t to) { dropped = {from, to}; };
+    std::unique_ptr<TGridDragData> column(Grid_ColumnDragData(2));
+
+    ASSERT_NE(drop.DragEnter(*column, {3, 0}, false, deMove), uint32_t{deNone});
+    drop.Drop(*column, {3, 0}, false, deMove);
+    QStringList shown;
+    for (int32_t d = 0; d < grid.ColCount(); ++d) shown.append(grid.Cells(grid.RealColIndex(d), 0));
+    EXPECT_EQ(shown, (QStringList{"c0", "c1", "c3", "c2", "c5"}));
+    EXPECT_TRUE(grid.IsHiddenColumn(4));
+    EXPECT_EQ(dropped, std::make_pair(2, 3));
+    EXPECT_EQ(grid.OleDragCol(), -1);
+    if (list) {
+      QStringList items;
+      for (int i = 0; i < list->count(); ++i) items.append(list->item(i)->text());
+      EXPECT_EQ(items, k.listAfter);
+    }
+  }
+}
+
+TEST(GridDropTarget, AColumnOtherThanTheListsIsNoListDrop) {
+  TQrvStringGrid grid;
+  grid.SetColCount(6);
+  for (int32_t c = 0; c < 6; ++c) grid.SetCells(c, 0, QStringLiteral("c%1").arg(c));
+  grid.HideColumn(2);
+  QListWidget list;
+  list.addItem(QStringLiteral("c2"));
+  grid.OleColumnDragStart(2, 0, &list);
+  TGridDropTarget drop(grid);
+  drop.AcceptCols = true;
+  std::unique_ptr<TGridDragData> column(Grid_ColumnDragData(1));
+  drop.DragEnter(*column, {3, 0}, false, deMove);
+  drop.Drop(*column, {3, 0}, false, deMove);
+  EXPECT_TRUE(grid.IsHiddenColumn(2));
+  EXPECT_EQ(list.count(), 1);
+  EXPECT_EQ(grid.OleDragCol(), 2);  // the list's drag may still land
+}
+
+TEST(GridDropTarget, OneGridsRichTextSettingDecidesEveryGridsDrops) {
+  QMimeData rich;
+  rich.setText(QStringLiteral("plain"));
+  rich.setData(RtfMimeType(), QByteArray("{\\rtf1 x}\0", 10));
+  TQrvStringGrid setter;
+  TQrvStringGrid target;
+  TGridDropTarget drop(target);
+  for (const bool allowed : {true, false}) {
+    SCOPED_TRACE(allowed);
+    setter.DragDropSettings.OleDropRTF = allowed;
+    drop.DragEnter(rich, {1, 1}, false, deCopy);
+    drop.Drop(rich, {1, 1}, false, deCopy);
+    EXPECT_EQ(target.Cells(1, 1), allowed ? QStringLiteral("{\\rtf1 x}") : QStringLiteral("plain"));
+  }
+  // Only rich text to offer: refused once the setting is off.
+  QMimeData onlyRich;
+  onlyRich.setData(RtfMimeType(), QByteArray("{\\rtf1 y}\0", 10));
+  EXPECT_EQ(drop.DragEnter(onlyRich, {1, 1}, false, deCopy), uint32_t{deNone});
+  setter.DragDropSettings.OleDropRTF = true;
+  EXPECT_EQ(drop.DragEnter(onlyRich, {1, 1}, false, deCopy), uint32_t{deCopy});
+  SetDropRtfAllowed(false);
 }

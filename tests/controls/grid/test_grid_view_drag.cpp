@@ -4,12 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <QDropEvent>
+#include <QListWidget>
 #include <QMimeData>
 #include <QTest>
 #include <memory>
 
 #include "GridMouseFixture.h"
 #include "UCellStream.h"
+#include "UGridDragData.h"
 #include "UGridDragFormats.h"
 
 namespace {
@@ -145,6 +147,49 @@ TEST_F(TGridDragTest, AColumnDraggedByItsHeaderMovesWithinTheGrid) {
   Release(Middle_Of(1, 0) + QPoint(10, 0));
   const QStringList expected = {"h2", "h3", "h4", "h1", "h5"};
   for (int32_t c = 1; c < 6; ++c) EXPECT_EQ(Q().Cells(c, 0), expected[c - 1]) << c;
+}
+
+// The header texts of the source grid in the order its columns are shown.
+static QStringList Shown_Headers(const TQrvStringGrid& g) {
+  QStringList shown;
+  for (int32_t d = 1; d < g.ColCount(); ++d) shown.append(g.Cells(g.RealColIndex(d), 0));
+  return shown;
+}
+
+TEST_F(TGridDragTest, AHiddenColumnDraggedFromAListLandsWhereItIsDropped) {
+  Q().DragDropSettings.OleColumnDragDrop = true;
+  Q().DragDropSettings.OleDropTarget = true;
+  for (int32_t c = 1; c < 6; ++c) Q().SetCells(c, 0, QStringLiteral("h%1").arg(c));
+  Q().HideColumn(4);
+  QListWidget list;
+  list.addItems({QStringLiteral("h4"), QStringLiteral("other")});
+  Q().OleColumnDragStart(4, 0, &list);
+  const std::unique_ptr<QMimeData> data(Grid_ColumnDragData(4));
+  EXPECT_EQ(Deliver_Drop(View, *data, Middle_Of(2, 0), Qt::NoModifier), Qt::MoveAction);
+  EXPECT_EQ(Shown_Headers(Q()), (QStringList{"h1", "h4", "h2", "h3", "h5"}));
+  ASSERT_EQ(list.count(), 1);
+  EXPECT_EQ(list.item(0)->text(), QStringLiteral("other"));
+}
+
+TEST_F(TGridDragTest, AListsColumnDragThatNeverLandedIsNotTakenForAHeaderDrag) {
+  Q().DragDropSettings.OleColumnDragDrop = true;
+  Q().DragDropSettings.OleColumnReorder = true;
+  Q().DragDropSettings.OleDropTarget = true;
+  for (int32_t c = 1; c < 6; ++c) Q().SetCells(c, 0, QStringLiteral("h%1").arg(c));
+  Q().HideColumn(4);
+  QListWidget list;
+  list.addItem(QStringLiteral("h4"));
+  // The list's drag of real column 4 was given up outside the grid.
+  Q().OleColumnDragStart(4, 0, &list);
+  // Display column 4 (h5) is dragged by its header: its drag carries the same number.
+  Drop_On(View, Middle_Of(1, 0));
+  Press(Middle_Of(4, 0));
+  Drag_To(Middle_Of(4, 0) + QPoint(10, 0));
+  Release(Middle_Of(4, 0) + QPoint(10, 0));
+  EXPECT_EQ(Shown_Headers(Q()), (QStringList{"h5", "h1", "h2", "h3"}));
+  // The move renumbers the real columns; h4 stays hidden wherever it now is.
+  EXPECT_EQ(Q().NumHiddenColumns(), 1);
+  EXPECT_EQ(list.count(), 1);
 }
 
 TEST_F(TGridDragTest, ABlockWhoseAnnouncedLengthDoesNotFitIsRefusedAtTheView) {

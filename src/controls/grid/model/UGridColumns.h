@@ -13,6 +13,7 @@
 #include "UEditorType.h"
 #include "UGridColumnOwner.h"
 #include "UGridColumnTypes.h"
+#include "UGuardedRef.h"
 
 // Referenced by a definition, owned elsewhere: the external editor link and the popup menu of the widget layers.
 class TEditLink;
@@ -116,8 +117,10 @@ class TGridColumnItem : public TCollectionItem {
   void SetAutoMaxSize(int32_t value) { FAutoMaxSize = value; }
   TColumnPopupType ColumnPopupType() const { return FColumnPopupType; }
   void SetColumnPopupType(TColumnPopupType value) { FColumnPopupType = value; }
+  // The menu's owner may destroy it before the grid: from then on the column has none. The guard is made where
+  // the caller knows the menu's class, which the model does not.
   TPopupMenu* ColumnPopup() const { return FColumnPopup; }
-  void SetColumnPopup(TPopupMenu* value) { FColumnPopup = value; }
+  void SetColumnPopup(TGuardedRef<TPopupMenu> value) { FColumnPopup = value; }
   bool FilterCaseSensitive() const { return FFilterCaseSensitive; }
   void SetFilterCaseSensitive(bool value) { FFilterCaseSensitive = value; }
   // Format of the column's float cells; empty = the grid's.
@@ -194,7 +197,7 @@ class TGridColumnItem : public TCollectionItem {
   int32_t FAutoMinSize = 0;
   int32_t FAutoMaxSize = 0;
   TColumnPopupType FColumnPopupType = cpFixedCellsRClick;
-  TPopupMenu* FColumnPopup = nullptr;
+  TGuardedRef<TPopupMenu> FColumnPopup;
   bool FFilterCaseSensitive = false;
   QString FFloatFormat;
   TAlignment FHeaderAlignment = taLeftJustify;

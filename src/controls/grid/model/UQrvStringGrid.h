@@ -422,8 +422,7 @@ class TQrvStringGrid : public TBaseGrid,
   virtual int32_t CheckBoxTextWidth(int32_t c, int32_t r);
   // Text extent in the grid's font; the widget measures on its own canvas.
   virtual TSize MeasureCellText(const QString& text);
-  // A cell's image size ((0, 0) while the grid has no list) and the list it takes images from (the grid's unless
-  // overridden).
+  // A cell's image size ((0, 0) without a list) and the list it takes images from (the grid's unless overridden).
   virtual TMarkupImageList* GetCellImageList(int32_t /*c*/, int32_t /*r*/) { return GridImages; }
   TSize CellImageSize(int32_t c, int32_t r);
   bool GetImageIdx(int32_t c, int32_t r, int32_t& idx);
@@ -619,8 +618,7 @@ class TQrvStringGrid : public TBaseGrid,
   const IGridTextMeasurer& TextMeasurer();
   void SizeColumnToContent(int32_t aCol, bool growOnly);
   void SizeRowToContent(int32_t aRow, bool growOnly, int32_t extra = 0);
-  // Widens column index (-1: the last) to fill the grid's width while ColumnSize.Stretch is on; an index beyond
-  // the columns raises EQrvGridError.
+  // Widens column index (-1: the last) to the grid's width under ColumnSize.Stretch; past the end: EQrvGridError.
   void StretchColumnWidth(int32_t index);
   void StretchRightColumn() { StretchColumnWidth(ColCount() - 1); }
   // Every column-width change fits the stretch column again.
@@ -943,8 +941,7 @@ class TQrvStringGrid : public TBaseGrid,
   // Display rows; the cell controls follow the row.
   void MoveRow(int32_t fromIndex, int32_t toIndex);
 
-  // Controls placed in cells (real column, display row); the list records them by real row. Placing and showing
-  // the control belongs to the window.
+  // Controls placed in cells (real column, display row; listed by real row); the window places and shows them.
   QObject* GetCellControls(int32_t c, int32_t r) const;
   void SetCellControls(int32_t c, int32_t r, QObject* control);
   // Asks the window to place the controls again (after rebuilding the list from the cells' properties).
@@ -1306,6 +1303,12 @@ class TQrvStringGrid : public TBaseGrid,
   TPoint DragCell() const { return FDragCell; }
   // effect: 0 none, 1 copy, 2 move; cancelled: the drag ended without a drop.
   void EndOleDrag(uint32_t effect, bool cancelled);
+  // A column dragged from a list (_OleColumnDrag.cpp): real column ACol, named by item AIndex of AList, which drags
+  // Grid_ColumnDragData(ACol). Its drop ends the list drag (OleDragCol -1) in OleDropListColumn: takeItem removes
+  // the item (never called once the list is gone), the column shows again at display toCol; false: no change.
+  void OleColumnDragStart(int32_t ACol, int32_t AIndex, TGuardedRef<QListWidget> AList);
+  int32_t OleDragCol() const { return FOleDragCol; }
+  bool OleDropListColumn(int32_t toCol, const std::function<void(QListWidget*, int32_t)>& takeItem);
   // A link the desktop may open: a URL with a scheme other than "file" (so never a local program or path).
   static bool IsOpenableLink(const QString& link);
   // "cell://R<row>C<col>" (any case): true and the cell when the name parses.
@@ -1475,8 +1478,7 @@ class TQrvStringGrid : public TBaseGrid,
   // control of the widget, whose value goes back into the tag's VALUE.
  public:
   using TCellControlEditor = TGridCellControlEditor;
-  // Gives the next editable control of the cell after the one with afterId (the first for an empty one) the focus;
-  // false when there is none and the grid took the focus.
+  // Gives the cell's next editable control after afterId (empty: the first) the focus; false: none, grid focused.
   bool FocusNextCellControl(int32_t c, int32_t r, const QString& afterId);
   void StartCellControlEdit(const QString& text, const QString& type, int32_t c, int32_t r, const TRect& rect,
                             const QString& value, const QString& id);

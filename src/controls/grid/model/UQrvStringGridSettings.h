@@ -249,6 +249,8 @@ struct TQrvStringGridSettings {
     bool OleAcceptText = true;
     bool OleAcceptFiles = true;
     bool OleAcceptURLs = true;
+    // Rich text in drags is one switch for the whole process: every write, from whichever grid, sets it.
+    TNotifying<bool, true> OleDropRTF{false};
     // A see-through picture of the dragged cells follows the mouse.
     bool ShowCells = false;
   } DragDropSettings;

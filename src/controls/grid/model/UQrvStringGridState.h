@@ -19,6 +19,7 @@
 #include "UGridLooks.h"
 #include "UGridOptions.h"
 #include "UGridSearch.h"
+#include "UGuardedRef.h"
 
 #include "UVyxStyle.h"
 
@@ -27,6 +28,7 @@ class ITQrvStringGridSelect;
 class TGridChangeNotifier;
 class IGridEditors;
 class IGridTextMeasurer;
+class QListWidget;
 
 struct TQrvStringGridState {
   int32_t FAECol = -1;
@@ -193,6 +195,10 @@ struct TQrvStringGridState {
   bool FDragColumn = false;
   TGridRect FDragRect{};
   TPoint FDragCell{-1, -1};
+  // A column being dragged from a list (real index, -1 none), the list item that names it, and the list.
+  int32_t FOleDragCol = -1;
+  int32_t FOleDragIndex = -1;
+  TGuardedRef<QListWidget> FOleDragList;
   // What the next press does, chosen where the mouse rests; a cursor change not made by the grid (Invokedchange
   // clear) resets it.
   TMouseSelectMode FMouseSelectMode = msNormal;

@@ -7,6 +7,7 @@
 #include "Exception.h"
 #include "UButtonParts.h"
 #include "UCanvas.h"
+#include "UCellButtonLayout.h"
 #include "UCellGraphics.h"
 #include "UFrameControl.h"
 #include "UGradients.h"
@@ -491,11 +492,9 @@ void TQrvStringGrid::DrawCellGraphic(TCanvas& canvas, int32_t c, int32_t rc, int
         button.Top = rect.Top;
         button.Bottom = rect.Bottom;
       }
-      if (kind == ctExpand) button = TRect{rect.Right - 14, rect.Top + 1, rect.Right - 1, rect.Top + 14};
+      if (kind == ctExpand) button = ExpandButtonIn(rect);
       DrawButtonPart(canvas, nullptr, button, look, partState, FTones);
-      const TRect cell = CellRect(c, r);
-      graphic.SetCellValue(static_cast<double>((static_cast<uint32_t>(button.Top - cell.Top) << 16) |
-                                               static_cast<uint32_t>(button.Left - cell.Left)));
+      graphic.SetCellValue(PackButtonOffset(button, CellRect(c, r)));
       TColor ink = canvas.Font().Color;
       if (look == lkTones)
         ink = partState == partDisabled ? FTones.Disabled.TextColor

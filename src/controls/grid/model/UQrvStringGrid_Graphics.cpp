@@ -1,6 +1,7 @@
 // Cell objects: finding, creating and removing a cell's graphic, and the Add/Has/Get/Remove families per kind.
 #include <cmath>
 
+#include "UCellButtonLayout.h"
 #include "UQrvStringGrid.h"
 
 TCellGraphic* TQrvStringGrid::GetCellGraphic(int32_t c, int32_t r) {
@@ -543,12 +544,10 @@ TRect TQrvStringGrid::GetCellButtonRect(int32_t c, int32_t r) {
   const TCellGraphic* g = GetCellGraphic(RealColIndex(c), r);
   if (!g) return {};
   const TRect cell = CellRect(c, r);
-  const auto packed = static_cast<uint32_t>(std::lround(g->CellValue()));
-  const int32_t x = static_cast<int32_t>(packed & 0xFFFFu);
-  const int32_t y = static_cast<int32_t>(packed >> 16);
+  const TPoint at = UnpackButtonOffset(g->CellValue());
   const int32_t bw = g->CellIndex() & 0xFFFF;
   const int32_t bh = static_cast<int32_t>(static_cast<uint32_t>(g->CellIndex()) >> 16);
-  TRect rect{cell.Left + x, cell.Top + y, cell.Left + x + bw, cell.Top + y + bh};
+  TRect rect{cell.Left + at.X, cell.Top + at.Y, cell.Left + at.X + bw, cell.Top + at.Y + bh};
   if (g->CellHAlign() == haFull) {
     rect.Left = cell.Left;
     rect.Right = cell.Right;
@@ -561,7 +560,9 @@ TRect TQrvStringGrid::GetCellButtonRect(int32_t c, int32_t r) {
 }
 
 TRect TQrvStringGrid::ExpandButtonRect(int32_t c, int32_t r) {
-  if (BaseCellType(c, r) != ctExpand) return {};
+  const TCellGraphic* g = BaseCellGraphic(c, r);
+  if (!g || g->CellType() != ctExpand) return {};
   const TRect cell = CellRect(DisplColIndex(c), r);
-  return {cell.Right - 13, cell.Top + 2, cell.Right - 2, cell.Top + 13};
+  const TPoint at = UnpackButtonOffset(g->CellValue());
+  return {cell.Left + at.X, cell.Top + at.Y, cell.Left + at.X + ExpandButtonSize, cell.Top + at.Y + ExpandButtonSize};
 }

@@ -1,7 +1,9 @@
 // What the look settings do when they are written: most repaint, some only when what they change is shown, and a
-// few act on other settings. The settings read and write as plain fields; their reactions are wired here once.
+// few act on other settings (the rich-text drag switch on every grid of the process). The settings read and write
+// as plain fields; their reactions are wired here once.
 #include <initializer_list>
 
+#include "UGridDragFormats.h"
 #include "UQrvStringGrid.h"
 #include "URenderMarkup.h"
 
@@ -36,6 +38,7 @@ void TQrvStringGrid::WireLookSetters() {
   AutoSize.OnChange.Fn = [this] {
     if (AutoSize && !IsLoading()) AutoSizeColumns(false, 10);
   };
+  DragDropSettings.OleDropRTF.OnChange.Fn = [this] { SetDropRtfAllowed(DragDropSettings.OleDropRTF); };
   SpreadSheet.OnChange.Fn = [this] {
     SelectionRectangle = true;
     SelectionResizer = true;

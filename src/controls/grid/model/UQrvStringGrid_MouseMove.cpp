@@ -101,6 +101,8 @@ void TQrvStringGrid::GridMouseMove(TShiftState shift, int32_t x, int32_t y) {
     FInteraction = TGridInteraction::Selecting;
     return;
   }
+  // A list's column drag that never landed here is over: its column must not be taken for this drag's.
+  FOleDragCol = -1;
   FDragColumn = column;
   FDragRect = column ? TGridRect{pc, FixedRows(), pc, RowCount() - 1} : sel;
   FDragCell = {pc, pr};

@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 
 #include "GridTestHost.h"
+#include "GridTestMenu.h"
 #include "UFormat.h"
 #include "UQrvColumnGrid.h"
 
@@ -411,7 +412,8 @@ TEST_F(ColumnGridFixture, EditLimitsWidthsScaleAndForgottenReferences) {
   EXPECT_EQ(Col(1).Font().Size(), 15);
 
   auto* link = reinterpret_cast<TEditLink*>(&font);
-  auto* menu = reinterpret_cast<TPopupMenu*>(&font);
+  TPopupMenu popup;
+  TPopupMenu* const menu = &popup;
   Col(1).SetEditLink(link);
   Col(3).SetEditLink(link);
   Col(2).SetColumnPopup(menu);
@@ -423,8 +425,8 @@ TEST_F(ColumnGridFixture, EditLimitsWidthsScaleAndForgottenReferences) {
 }
 
 TEST_F(ColumnGridFixture, ColumnPopupAnswersOnlyItsClickKindAndRows) {
-  int dummy = 0;
-  auto* menu = reinterpret_cast<TPopupMenu*>(&dummy);
+  TPopupMenu popup;
+  TPopupMenu* const menu = &popup;
   Col(1).SetColumnPopup(menu);
   struct Case {
     TColumnPopupType kind;

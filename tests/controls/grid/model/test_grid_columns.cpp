@@ -8,6 +8,7 @@
 #include <numeric>
 #include <vector>
 
+#include "GridTestMenu.h"
 #include "UGridColumns.h"
 
 namespace {
@@ -152,9 +153,11 @@ TFont FontNamed(const QString& name) {
   return font;
 }
 
-// Stand-ins for the referenced objects; only their addresses matter to a definition.
+// Stand-ins for the referenced objects; only the link's address matters to a definition, while the menu must be a
+// live object because the definition watches it.
 TEditLink* const someLink = reinterpret_cast<TEditLink*>(0x1000);
-TPopupMenu* const someMenu = reinterpret_cast<TPopupMenu*>(0x2000);
+TPopupMenu someMenuObject;
+TPopupMenu* const someMenu = &someMenuObject;
 
 }  // namespace
 

@@ -8,10 +8,8 @@
 
 #include "GridPixels.h"
 #include "GridTestHost.h"
+#include "GridTestMenu.h"
 #include "UCanvas.h"
-
-// The model knows the menu only by name; this test program gives it a body of its own.
-class TPopupMenu : public QObject {};
 
 namespace {
 constexpr QRgb HoverRgb = qRgb(0x00, 0xFF, 0x00);

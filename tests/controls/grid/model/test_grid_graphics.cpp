@@ -271,7 +271,8 @@ TEST_F(GraphicFixture, ScrollBarsImageKeysAndButtonRectangles) {
   EXPECT_EQ(grid.GetCellButtonRect(2, 3), TRect{});
   grid.AddExpand(2, 3, 60);
   const TRect e = grid.CellRect(2, 3);
-  EXPECT_EQ(grid.ExpandButtonRect(2, 3), (TRect{e.Right - 13, e.Top + 2, e.Right - 2, e.Top + 13}));
+  grid.GetCellGraphic(2, 3)->SetCellValue((2 << 16) | 0xFFFD);  // drawn 3 pixels left of a narrow cell
+  EXPECT_EQ(grid.ExpandButtonRect(2, 3), (TRect{e.Left - 3, e.Top + 2, e.Left + 10, e.Top + 15}));
   EXPECT_EQ(grid.ExpandButtonRect(1, 3), TRect{});
 }
 

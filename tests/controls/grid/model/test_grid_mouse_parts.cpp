@@ -5,6 +5,7 @@
 
 #include <set>
 
+#include "GridPixels.h"
 #include "GridRowFlags.h"
 #include "GridTestHost.h"
 
@@ -223,6 +224,49 @@ TEST_F(MouseParts, AnExpandButtonTogglesItsStateOnEachClick) {
   EXPECT_EQ(grid.RowHeights(2), 50);
   Click(button.Left + 3, button.Top + 3);
   EXPECT_EQ(states, (std::vector<bool>{true, false}));
+}
+
+// Every pixel the painter draws of the button takes the click, the pixels around it do not; the grid lines of two
+// widths move the drawn button, and the test must follow it.
+TEST_F(MouseParts, AnExpandButtonTakesClicksOnEveryPixelItShows) {
+  constexpr QRgb Background = qRgb(0x20, 0x40, 0x60);
+  grid.SetColor(0x604020);
+  grid.SetCells(2, 2, QString());  // the button alone in the cell
+  grid.AddExpand(2, 2, 50);
+  for (const int32_t lineWidth : {1, 3}) {
+    SCOPED_TRACE(lineWidth);
+    grid.SetCol(4);  // keep the cell out of the selection a click on its button puts it in
+    grid.SetRow(6);
+    grid.SetGridLineWidth(lineWidth);
+    const QImage shot = PaintedShot(grid, 400, 300);
+    const TRect cell = grid.CellRect(2, 2);
+    const TRect inside{cell.Left, cell.Top, cell.Right - lineWidth, cell.Bottom - lineWidth};
+    const TRect drawn = InkBounds(shot, inside, [&](QRgb p) { return p != Background; });
+    ASSERT_EQ(drawn.Width(), 13);
+    ASSERT_EQ(drawn.Height(), 13);
+    const int32_t midX = (drawn.Left + drawn.Right) / 2, midY = (drawn.Top + drawn.Bottom) / 2;
+    const struct {
+      const char* where;
+      TPoint at;
+      bool hits;
+    } cases[] = {
+        {"left column", {drawn.Left, midY}, true},
+        {"right column", {drawn.Right - 1, midY}, true},
+        {"top row", {midX, drawn.Top}, true},
+        {"bottom row", {midX, drawn.Bottom - 1}, true},
+        {"bottom-left corner", {drawn.Left, drawn.Bottom - 1}, true},
+        {"top-right corner", {drawn.Right - 1, drawn.Top}, true},
+        {"left of it", {drawn.Left - 1, midY}, false},
+        {"right of it", {drawn.Right, midY}, false},
+        {"above it", {midX, drawn.Top - 1}, false},
+        {"below it", {midX, drawn.Bottom}, false},
+    };
+    for (const auto& k : cases) {
+      const bool was = grid.GetExpandState(2, 2);
+      Click(k.at.X, k.at.Y);
+      EXPECT_EQ(grid.GetExpandState(2, 2) != was, k.hits) << k.where;
+    }
+  }
 }
 
 TEST_F(MouseParts, DisjunctRowsFollowCtrlAndShiftClicks) {

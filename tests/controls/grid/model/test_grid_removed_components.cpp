@@ -6,6 +6,8 @@
 #include <memory>
 
 #include "GridPixels.h"
+#include "GridTestMenu.h"
+#include "UQrvColumnGrid.h"
 #include "UQrvStringGrid.h"
 #include "URenderMarkup.h"
 
@@ -47,6 +49,29 @@ TEST(GridRemovedComponents, ACellCheckerDestroyedIsForgotten) {
   TQrvStringGridCheck other;
   grid.CellChecker = &other;
   EXPECT_EQ(static_cast<TQrvStringGridCheck*>(grid.CellChecker), &other);
+}
+
+TEST(GridRemovedComponents, AColumnMenuDestroyedIsForgotten) {
+  TQrvColumnGrid grid;
+  grid.SetColCount(3);
+  grid.SetRowCount(3);
+  TGridColumnItem& column = *grid.Columns().Items(1);
+  column.SetColumnPopupType(cpAllCellsLClick);
+  auto menu = std::make_unique<TPopupMenu>();
+  column.SetColumnPopup(menu.get());
+  int offered = 0;
+  grid.OnColumnPopup = [&](TQrvColumnGrid*, int32_t, int32_t, TPopupMenu*) { ++offered; };
+  ASSERT_EQ(grid.ColumnPopupForClick(1, 1, true), menu.get());
+  // A definition copied while the menu lived forgets it as well.
+  TGridColumnItem copy;
+  copy.Assign(column);
+  ASSERT_EQ(copy.ColumnPopup(), menu.get());
+
+  menu.reset();
+  EXPECT_EQ(column.ColumnPopup(), nullptr);
+  EXPECT_EQ(copy.ColumnPopup(), nullptr);
+  EXPECT_EQ(grid.ColumnPopupForClick(1, 1, true), nullptr) << "nothing pops up from a menu that is gone";
+  EXPECT_EQ(offered, 1) << "the event is not offered a menu that is gone";
 }
 
 }  // namespace
