@@ -1303,9 +1303,7 @@ class TQrvStringGrid : public TBaseGrid,
   TPoint DragCell() const { return FDragCell; }
   // effect: 0 none, 1 copy, 2 move; cancelled: the drag ended without a drop.
   void EndOleDrag(uint32_t effect, bool cancelled);
-  // A column dragged from a list (_OleColumnDrag.cpp): real column ACol, named by item AIndex of AList, which drags
-  // Grid_ColumnDragData(ACol). Its drop ends the list drag (OleDragCol -1) in OleDropListColumn: takeItem removes
-  // the item (never called once the list is gone), the column shows again at display toCol; false: no change.
+  // A hidden column dragged from a list box back onto the grid (how a drop lands: _OleColumnDrag.cpp).
   void OleColumnDragStart(int32_t ACol, int32_t AIndex, TGuardedRef<QListWidget> AList);
   int32_t OleDragCol() const { return FOleDragCol; }
   bool OleDropListColumn(int32_t toCol, const std::function<void(QListWidget*, int32_t)>& takeItem);

@@ -1,4 +1,7 @@
-// A hidden column picked up from a list of columns and dropped on the grid comes back where it landed.
+// A hidden column picked up from a list of columns and dropped on the grid comes back where it landed. The list
+// drags Grid_ColumnDragData(ACol) for real column ACol, named by its item AIndex. The drop ends the list drag
+// (OleDragCol -1); takeItem removes the item (never called once the list is gone) and the column shows again at
+// display column toCol; false: nothing changed.
 #include "UQrvStringGrid.h"
 
 void TQrvStringGrid::OleColumnDragStart(int32_t ACol, int32_t AIndex, TGuardedRef<QListWidget> AList) {
