@@ -28,17 +28,9 @@ namespace {
 // The kinds whose editor the cell follows while it is edited: the text editor's kinds (not the valid-characters
 // one), the spin editor's and the edit-with-button editor's.
 bool Cell_Follows_Editor(TEditorType kind) {
+  if (kind == edValidChars) return false;
+  if (TQrvStringGrid::IsTextEditorKind(kind)) return true;
   switch (kind) {
-    case edNormal:
-    case edNumeric:
-    case edPositiveNumeric:
-    case edFloat:
-    case edCapital:
-    case edMixedCase:
-    case edPassword:
-    case edLowerCase:
-    case edUpperCase:
-    case edPositiveFloat:
     case edSpinEdit:
     case edFloatSpinEdit:
     case edTimeSpinEdit:
