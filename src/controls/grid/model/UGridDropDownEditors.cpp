@@ -15,8 +15,10 @@ const TGridDropDownEditors::TSlot& TGridDropDownEditors::Slot(TEditorType kind) 
 }
 
 void TGridDropDownEditors::ApplyStyle(TVyxStyle style) const {
-  for (const TSlot& slot : FSlots)
-    if (IVyxStyle* editor = slot.Style) editor->SetComponentStyle(style);
+  // The track bar keeps the style it was made with; the grid's styles are for the pickers, memo and calculator.
+  for (size_t i = 0; i < FSlots.size(); ++i)
+    if (IVyxStyle* editor = FSlots[i].Style; editor && i != edTrackbarDropDown - edTrackbarDropDown)
+      editor->SetComponentStyle(style);
 }
 
 void TGridDropDownEditors::ApplyTones(const TColorTones& tones) const {

@@ -32,6 +32,7 @@ class TGridDropDownEditors {
   IVyxStyle* Style(TEditorType kind) const { return Slot(kind).Style; }
   IVyxTones* Tones(TEditorType kind) const { return Slot(kind).Tones; }
 
+  // Every existing editor but the track bar, which no style step names.
   void ApplyStyle(TVyxStyle style) const;
   void ApplyTones(const TColorTones& tones) const;
 
