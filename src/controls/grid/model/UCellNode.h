@@ -7,6 +7,7 @@
 #include "UBitmap.h"
 #include "UCellGrouping.h"
 #include "UChangeNotice.h"
+#include "UDropDownAppearance.h"
 #include "UTypes.h"
 
 class TBaseGrid;
@@ -72,6 +73,9 @@ struct TCellControlLook {
   bool DropDownAlwaysVisible = false;
   // Rows the combo editor's list shows.
   int32_t DropDownCount = 8;
+  // The popup bars of the drop-down editors: the grid copies them into each one it opens.
+  THeaderAppearance DropDownHeader;
+  TFooterAppearance DropDownFooter;
   bool SpinButtonsAlwaysVisible = false;
   bool NoDisabledCheckRadioLook = false;
   bool NoDisabledButtonLook = false;
@@ -91,6 +95,12 @@ struct TCellControlLook {
 
   // Setters: on a change the owner hears of it (the grid repaints).
   TChangeNotice OnChange;
+  // Every setting of another look (the popup bars with their buttons); the owner hears of it once.
+  void Assign(const TCellControlLook& source) {
+    if (&source == this) return;
+    *this = source;
+    OnChange();
+  }
   TARN_NOTIFYING_SETTER(bool, CheckAlwaysActive)
   TARN_NOTIFYING_SETTER(bool, RadioAlwaysActive)
   TARN_NOTIFYING_SETTER(int32_t, CheckSize)

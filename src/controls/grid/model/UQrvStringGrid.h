@@ -387,8 +387,7 @@ class TQrvStringGrid : public TBaseGrid,
   virtual void ImportNotification(TGridImportState, int32_t) {}
   virtual void AssignCells(const TQrvStringGrid* source);
   virtual uint32_t GetVersionNr() const;
-  // The version number as text with its release month.
-  virtual QString GetVersionString() const;
+  virtual QString GetVersionString() const;  // The version number as text with its release month.
   virtual bool ValidateCell(const QString& value);
   virtual bool ValidateCellWide(const QString& value);
   virtual void RemoveRowsEx(int32_t rowIndex, int32_t rCount);
@@ -1166,6 +1165,7 @@ class TQrvStringGrid : public TBaseGrid,
   TGridLook Look() const { return FLook; }
   void SetLook(TGridLook value);
   void SetComponentStyle(TVyxStyle style);
+  void StyleDropDownEditors(TVyxStyle style);  // Each drop-down editor that exists (DropDownEditors).
   void SetColorTones(const TColorTones& tones);
   const TColorTones& ColorTones() const { return FTones; }
   bool ColorTonesSet() const { return FTonesSet; }

@@ -17,6 +17,7 @@
 #include "UEditorType.h"
 #include "UGridAutoSize.h"
 #include "UGridColumnTypes.h"
+#include "UGridDropDownEditors.h"
 #include "UGridItem.h"
 #include "UGridLists.h"
 #include "UGridLooks.h"
@@ -106,6 +107,8 @@ struct TQrvStringGridSettings {
   int32_t ZoomFactor = 0;
 
   TCellControlLook ControlLook;
+  // The drop-down editors the editor code created and registered; the looks, styles and tones reach each.
+  TGridDropDownEditors DropDownEditors;
   // Where added check boxes and radio buttons sit vertically.
   TNotifying<TVAlignment> VAlignment{vtaTop};
 

@@ -82,25 +82,26 @@ void TQrvStringGrid::SetLook(TGridLook value) {
   if (const auto style = LookStyleOf(value)) {
     SetStyle(*style);
     FStyle = *style;
-  } else if (const TLookPreset* preset = LookPresetOf(value); preset && !IsLoading()) {
+  } else if (const TLookPreset* preset = LookPresetOf(value)) {
+    if (!IsDesigning()) StyleDropDownEditors(tsWindowsXP);
     SetSelectionStyle(ssDefault);
-    if (preset->FixedColor) FixedColor = *preset->FixedColor;
-    SetFixedGradient(preset->ControlFrom, preset->ControlTo);
-    SetGridFixedLineColor(clGray);
-    SetFixedGradientMirror(clNone, clNone);
-    SetGridLineColor(clSilver);
-    ActiveCellColor = preset->ActiveCellColor;
-    ActiveCellColorTo = clNone;
-    SelectionColor = preset->SelectionColor;
-    if (preset->SelectionColorTo) SelectionColorTo = *preset->SelectionColorTo;
-    SelectionTextColor = preset->SelectionTextColor;
-    const auto footer = preset->SearchFooter.value_or(std::pair{VyxGradient.From, VyxGradient.To});
-    SearchFooter().SetColor(footer.first);
-    SearchFooter().SetColorTo(footer.second);
-    if (preset->Hover) SetFixedGradientHover(*preset->Hover);
-    if (preset->Down) SetFixedGradientDown(*preset->Down);
-  } else if (preset) {
-    SetSelectionStyle(ssDefault);
+    if (!IsLoading()) {
+      if (preset->FixedColor) FixedColor = *preset->FixedColor;
+      SetFixedGradient(preset->ControlFrom, preset->ControlTo);
+      SetGridFixedLineColor(clGray);
+      SetFixedGradientMirror(clNone, clNone);
+      SetGridLineColor(clSilver);
+      ActiveCellColor = preset->ActiveCellColor;
+      ActiveCellColorTo = clNone;
+      SelectionColor = preset->SelectionColor;
+      if (preset->SelectionColorTo) SelectionColorTo = *preset->SelectionColorTo;
+      SelectionTextColor = preset->SelectionTextColor;
+      const auto footer = preset->SearchFooter.value_or(std::pair{VyxGradient.From, VyxGradient.To});
+      SearchFooter().SetColor(footer.first);
+      SearchFooter().SetColorTo(footer.second);
+      if (preset->Hover) SetFixedGradientHover(*preset->Hover);
+      if (preset->Down) SetFixedGradientDown(*preset->Down);
+    }
   }
   SetScrollType(ssNormal);
   BorderStyle = bsSingle;
@@ -112,7 +113,12 @@ void TQrvStringGrid::SetLook(TGridLook value) {
 void TQrvStringGrid::SetComponentStyle(TVyxStyle style) {
   SetStyle(static_cast<TQrvGridStyle>(style));
   FStyle = static_cast<TQrvGridStyle>(style);
+  if (!IsDesigning()) StyleDropDownEditors(style);
   if (ScrollType() == ssMetro && style != tsCustom) SetScrollType(ssNormal);
+}
+
+void TQrvStringGrid::StyleDropDownEditors(TVyxStyle style) {
+  DropDownEditors.ApplyStyle(style);
 }
 
 void TQrvStringGrid::SetStyle(TQrvGridStyle style) {
@@ -225,6 +231,7 @@ void TQrvStringGrid::SetColorTones(const TColorTones& tones) {
   ControlLook.UnCheckedGlyph = GridGlyph(QStringLiteral("metrocheckoff"));
   ControlLook.RadioOffGlyph = GridGlyph(QStringLiteral("metroradiooff"));
   ControlLook.RadioOnGlyph = GridGlyph(QStringLiteral("metroradioon"));
+  DropDownEditors.ApplyTones(tones);
   ControlLook.FlatButton = true;
   FloatingFooter().SetColor(tones.Foreground.BrushColor);
   SearchFooter().SetColor(tones.Foreground.BrushColor);
