@@ -12,6 +12,7 @@
 #include "UFrameControl.h"
 #include "USysColors.h"
 #include "UThemeBinding.h"
+#include "UWidgetTree.h"
 
 namespace {
 
@@ -392,9 +393,7 @@ void TQsgCustomCombo::focusInEvent(QFocusEvent* e) {
 }
 
 bool TQsgCustomCombo::Focus_Inside() const {
-  for (const QWidget* w = QApplication::focusWidget(); w; w = w->parentWidget())
-    if (w == this) return true;
-  return false;
+  return Widget_Within(QApplication::focusWidget(), this);
 }
 
 void TQsgCustomCombo::focusOutEvent(QFocusEvent* e) {

@@ -45,6 +45,7 @@
 #include "USysColors.h"
 #include "UThemeNotifier.h"
 #include "UValueText.h"
+#include "UWidgetTree.h"
 
 TGridView::TGridView(std::unique_ptr<TBaseGrid> grid, QWidget* parent)
     : TGuarded<QAbstractScrollArea>(parent), FGrid(grid ? std::move(grid) : std::make_unique<TBaseGrid>()) {
@@ -183,16 +184,10 @@ bool TGridView::Guarded_Event(QEvent* e) {
   return TGuarded<QAbstractScrollArea>::Guarded_Event(e);
 }
 
-bool TGridView::Inside(const QWidget* w, const QWidget* owner) {
-  for (; w; w = w->parentWidget())
-    if (w == owner) return true;
-  return false;
-}
-
 bool TGridView::Inside_Grid(const QWidget* w) const {
   // The in-place editors and the embedded controls live on the viewport; a combo's list is a window of its own,
   // still a child of its combo.
-  return Inside(w, this);
+  return Widget_Within(w, this);
 }
 
 void TGridView::Focus_Changed(QWidget* old, QWidget* now) {
@@ -263,7 +258,7 @@ bool TGridView::eventFilter(QObject* watched, QEvent* e) {
   // the combo, and takes the focus as it opens with no popup reason given.
   if (e->type() == QEvent::FocusOut && (watched == FCtrlEdit || watched == FCtrlCombo) &&
       static_cast<QFocusEvent*>(e)->reason() != Qt::PopupFocusReason &&
-      !(watched == FCtrlCombo && Inside(QApplication::focusWidget(), FCtrlCombo)))
+      !(watched == FCtrlCombo && Widget_Within(QApplication::focusWidget(), FCtrlCombo)))
     Run_Guarded([&] { Finish_Cell_Control(); });
   return TGuarded<QAbstractScrollArea>::eventFilter(watched, e);
 }

@@ -219,7 +219,6 @@ class TGridView : public TGuarded<QAbstractScrollArea>, public IGridHost, public
   // Leaving the shared control writes its value back.
   void Finish_Cell_Control();
   // `w` is `owner` or one of its children at any depth, across the windows of pop-up lists.
-  static bool Inside(const QWidget* w, const QWidget* owner);
   bool Inside_Grid(const QWidget* w) const;
   // The grid's OnEnter and OnExit follow the focus entering and leaving the view with its editors.
   void Focus_Changed(QWidget* old, QWidget* now);

@@ -506,13 +506,20 @@ TEST(GridPaint, FilterGlyphInTheFilterRowOfFilteredColumns) {
   }
 }
 
-TEST(GridPaint, RowIndicatorMarksTheCurrentRow) {
-  TPaintedGrid g;
+namespace {
+// An 8 x 8 indicator, pure blue but for its key-colour corner.
+TBitmap BlueRowIndicator() {
   TBitmap arrow(8, 8);
   arrow.Canvas().Brush().Color = 0xFF0000;
   arrow.Canvas().FillRect(TRect{0, 0, 8, 8});
   arrow.Canvas().SetPixels(0, 0, clWhite);  // the key colour
-  g.grid.RowIndicator = arrow;
+  return arrow;
+}
+}  // namespace
+
+TEST(GridPaint, RowIndicatorMarksTheCurrentRow) {
+  TPaintedGrid g;
+  g.grid.RowIndicator = BlueRowIndicator();
   g.grid.SetRow(3);
   const QImage shot = g.Shot();
   auto blue = [](QRgb p) { return p == qRgb(0, 0, 255); };
@@ -524,11 +531,7 @@ TEST(GridPaint, TheRowIndicatorFollowsTheGridsAlignmentNotTheCells) {
   for (const TVAlignment grid : {vtaTop, vtaCenter, vtaBottom}) {
     SCOPED_TRACE(static_cast<int>(grid));
     TPaintedGrid g;
-    TBitmap arrow(8, 8);
-    arrow.Canvas().Brush().Color = 0xFF0000;
-    arrow.Canvas().FillRect(TRect{0, 0, 8, 8});
-    arrow.Canvas().SetPixels(0, 0, clWhite);  // the key colour
-    g.grid.RowIndicator = arrow;
+    g.grid.RowIndicator = BlueRowIndicator();
     g.grid.SetRowHeights(3, 40);
     g.grid.SetRow(3);
     g.grid.VAlignment = grid;
