@@ -135,18 +135,20 @@ TEST_F(OpcUaLive, UserNameLogin) {
     const char* User;
     const char* Password;
     int32_t Expected;
+    TUaFailure Reason;
   };
   const TCase cases[] = {
-      {"right password", User, Password, All_Variables},
-      {"wrong password", User, "not-the-password", 0},
-      {"unknown user", "intruder", Password, 0},
-      {"empty password", User, "", 0},
+      {"right password", User, Password, All_Variables, TUaFailure::None},
+      {"wrong password", User, "not-the-password", 0, TUaFailure::Login_Refused},
+      {"unknown user", "intruder", Password, 0, TUaFailure::Login_Refused},
+      {"empty password", User, "", 0, TUaFailure::Login_Refused},
   };
   for (const TCase& c : cases) {
     Server.user_pass_auth_flag = 1;
     Server.username = c.User;
     Server.password = c.Password;
     EXPECT_EQ(opcua_client_begin(Server), c.Expected) << c.Name;
+    EXPECT_EQ(Ua_Last_Browse_Failure(), c.Reason) << c.Name << ": " << Ua_Last_Browse_Error().toStdString();
   }
 }
 
@@ -164,6 +166,7 @@ TEST_F(OpcUaLive, CertificateLoginWithoutChannelSecurity) {
   Server.cert = stranger.Certificate_Pem.constData();
   Server.priv_key = stranger.Key_Pem.constData();
   EXPECT_EQ(opcua_client_begin(Server), 0);
+  EXPECT_EQ(Ua_Last_Browse_Failure(), TUaFailure::Login_Refused) << Ua_Last_Browse_Error().toStdString();
 }
 
 TEST_F(OpcUaLive, LimitsShapeTheWalk) {
@@ -201,14 +204,15 @@ TEST_F(OpcUaLive, RefusedSettingsAndDeadAddressesGiveNothing) {
     QByteArray Address;
     int32_t Auth;
     int32_t Mode;
+    TUaFailure Reason;
   };
   const TCase cases[] = {
-      {"closed port", dead, 0, 0},
-      {"sign without a policy", Address, 0, 1},
-      {"sign and encrypt without a policy", Address, 0, 2},
-      {"certificate identity without a certificate", Address, 2, 0},
-      {"not an opc.tcp address", "http://127.0.0.1/", 0, 0},
-      {"no address", "", 0, 0},
+      {"closed port", dead, 0, 0, TUaFailure::No_Server},
+      {"sign without a policy", Address, 0, 1, TUaFailure::No_Policy},
+      {"sign and encrypt without a policy", Address, 0, 2, TUaFailure::No_Policy},
+      {"certificate identity without a certificate", Address, 2, 0, TUaFailure::Bad_Identity},
+      {"not an opc.tcp address", "http://127.0.0.1/", 0, 0, TUaFailure::Bad_Address},
+      {"no address", "", 0, 0, TUaFailure::Bad_Address},
   };
   ASSERT_EQ(opcua_client_begin(Server), All_Variables);
   for (const TCase& c : cases) {
@@ -217,6 +221,7 @@ TEST_F(OpcUaLive, RefusedSettingsAndDeadAddressesGiveNothing) {
     s.user_pass_auth_flag = c.Auth;
     s.security_type = c.Mode;
     EXPECT_EQ(opcua_client_begin(s), 0) << c.Name;
+    EXPECT_EQ(Ua_Last_Browse_Failure(), c.Reason) << c.Name << ": " << Ua_Last_Browse_Error().toStdString();
     // The failed browse replaced the earlier list: nothing is left to fetch.
     opcua_structure r;
     EXPECT_EQ(opcua_return_variable(&r, 0), 0) << c.Name;

@@ -101,13 +101,15 @@ TEST(UaFailures, MisbehavingServersGiveNoVariables) {
     const char* Name;
     std::vector<TPeerStep> Script;
     QList<QByteArray> Sent;
+    // Silence is told apart from a server that answers what the client cannot use.
+    TUaFailure Reason = TUaFailure::Protocol;
   };
   const QList<QByteArray> hello = {"HEL"};
   const QList<QByteArray> hello_open = {"HEL", "OPN"};
   const TCase cases[] = {
-      {"silent after connecting", {Hold()}, hello},
+      {"silent after connecting", {Hold()}, hello, TUaFailure::No_Answer},
       {"closes at once", {}, {}},
-      {"half a header, then silence", {Receive(), Send("ACK"), Hold()}, hello},
+      {"half a header, then silence", {Receive(), Send("ACK"), Hold()}, hello, TUaFailure::No_Answer},
       {"error reply to the hello", {Receive(), Send(Chunk("ERR", 'F', Error_Body())), Hold()}, hello},
       {"not OPC UA at all", {Receive(), Send("HTTP/1.1 400 Bad Request\r\n\r\n"), Hold()}, hello},
       {"chunk size beyond every buffer",
@@ -117,7 +119,7 @@ TEST(UaFailures, MisbehavingServersGiveNoVariables) {
        {Receive(), Send(QByteArray("ACKF") + QByteArray::fromHex("04000000")), Hold()},
        hello},
       {"buffers below the minimum", {Receive(), Send(Acknowledge(1024)), Hold()}, hello},
-      {"acknowledges, then silence", {Receive(), Send(Acknowledge()), Hold()}, hello_open},
+      {"acknowledges, then silence", {Receive(), Send(Acknowledge()), Hold()}, hello_open, TUaFailure::No_Answer},
       {"aborts the channel",
        {Receive(), Send(Acknowledge()), Receive(), Send(Chunk("OPN", 'A', aborted.Data())), Hold()},
        hello_open},
@@ -142,6 +144,7 @@ TEST(UaFailures, MisbehavingServersGiveNoVariables) {
     opcua_server_to_discover server;
     server.server_address = address.constData();
     EXPECT_EQ(Ua_Client_Begin(server, limits), 0) << c.Name;
+    EXPECT_EQ(Ua_Last_Browse_Failure(), c.Reason) << c.Name;
     EXPECT_EQ(Sent_Kinds(peer.Received()), c.Sent) << c.Name;
   }
 }
@@ -470,6 +473,7 @@ TEST(UaFailures, NameLookupEndsAtTheStepLimit) {
   TUaBrowseLimits limits;
   limits.Step_Timeout_Ms = 200;
   EXPECT_EQ(Ua_Client_Begin(server, limits), 0);
+  EXPECT_EQ(Ua_Last_Browse_Failure(), TUaFailure::No_Answer);
   Set_Ua_Name_Resolver(nullptr);
 
   // The abandoned lookups end once the name server "answers"; the test waits for them so that none outlives it.
@@ -479,6 +483,23 @@ TEST(UaFailures, NameLookupEndsAtTheStepLimit) {
   EXPECT_TRUE(
       THangingLookup::Changed.wait_for(guard, std::chrono::seconds(20), [] { return THangingLookup::Returned == 2; }))
       << THangingLookup::Returned << " of 2 lookups ended";
+}
+
+}  // namespace
+
+namespace {
+
+int Unknown_Name(const char*, const char*, const addrinfo*, addrinfo**) {
+  return EAI_NONAME;
+}
+
+TEST(UaFailures, AHostNameThatDoesNotResolveIsToldApart) {
+  Set_Ua_Name_Resolver(&Unknown_Name);
+  opcua_server_to_discover server;
+  server.server_address = "opc.tcp://no-such-plc.example:4840";
+  EXPECT_EQ(opcua_client_begin(server), 0);
+  EXPECT_EQ(Ua_Last_Browse_Failure(), TUaFailure::Unknown_Host);
+  Set_Ua_Name_Resolver(nullptr);
 }
 
 }  // namespace

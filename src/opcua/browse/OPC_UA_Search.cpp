@@ -30,6 +30,11 @@ QString& Last_Error() {
   return text;
 }
 
+TUaFailure& Last_Failure() {
+  static TUaFailure reason = TUaFailure::None;
+  return reason;
+}
+
 std::vector<TStoredVariable>& Last_Browse() {
   static std::vector<TStoredVariable> list;
   return list;
@@ -98,10 +103,12 @@ TUaLogin Login_Of(const opcua_server_to_discover& server) {
   } else if (server.user_pass_auth_flag == Auth_Certificate) {
     login.Certificate_Der = Ua_Certificate_Der(server.cert ? QByteArray(server.cert) : QByteArray());
     login.Key = Ua_Private_Key(server.priv_key ? QByteArray(server.priv_key) : QByteArray());
-    if (login.Certificate_Der.isEmpty()) throw EUaError(QStringLiteral("The certificate is not a PEM certificate"));
-    if (!login.Key) throw EUaError(QStringLiteral("The private key is not an RSA key in PEM form"));
+    if (login.Certificate_Der.isEmpty())
+      throw EUaError(QStringLiteral("The certificate is not a PEM certificate"), TUaFailure::Bad_Identity);
+    if (!login.Key)
+      throw EUaError(QStringLiteral("The private key is not an RSA key in PEM form"), TUaFailure::Bad_Identity);
     if (!Ua_Key_Matches_Certificate(login.Key, login.Certificate_Der))
-      throw EUaError(QStringLiteral("The private key does not belong to the certificate"));
+      throw EUaError(QStringLiteral("The private key does not belong to the certificate"), TUaFailure::Bad_Identity);
   } else if (!login.Anonymous) {
     throw EUaError(QStringLiteral("unknown OPC UA authorization"));
   }
@@ -124,7 +131,8 @@ TUaSecurityRequest Security_Of(const opcua_server_to_discover& server) {
       throw EUaError(QStringLiteral("unknown OPC UA security mode"));
   }
   security.Policy = Ua_Policy_Of_Code(server.security_policy);
-  if (!security.Policy) throw EUaError(QStringLiteral("OPC UA security mode without a security policy"));
+  if (!security.Policy)
+    throw EUaError(QStringLiteral("OPC UA security mode without a security policy"), TUaFailure::No_Policy);
   return security;
 }
 
@@ -134,10 +142,15 @@ QString Ua_Last_Browse_Error() {
   return Last_Error();
 }
 
+TUaFailure Ua_Last_Browse_Failure() {
+  return Last_Failure();
+}
+
 int32_t Ua_Client_Begin(const opcua_server_to_discover& server, const TUaBrowseLimits& limits) {
   std::vector<TStoredVariable>& list = Last_Browse();
   list.clear();
   Last_Error().clear();
+  Last_Failure() = TUaFailure::None;
   const TUaDeadline deadline = Ua_Deadline_In(limits.Total_Timeout_Ms);
   try {
     const TUaLogin login = Login_Of(server);
@@ -146,17 +159,20 @@ int32_t Ua_Client_Begin(const opcua_server_to_discover& server, const TUaBrowseL
          Ua_Browse_Server(Utf8_Of(server.server_address), login, limits, deadline, security)) {
       if (int(list.size()) >= limits.Max_Variables) break;
       // The conversion to 8-bit texts is part of the browse and ends with it.
-      if (TUaClock::now() >= deadline) throw EUaError(QStringLiteral("OPC UA browse ran out of time"));
+      if (TUaClock::now() >= deadline)
+        throw EUaError(QStringLiteral("OPC UA browse ran out of time"), TUaFailure::No_Answer);
       TStoredVariable stored;
       if (To_Stored(found, stored)) list.push_back(std::move(stored));
     }
   } catch (const EUaError& e) {
-    // The browse window shows an empty list for every failure.
+    // The browse window shows an empty list for every failure, and the reason beside it.
     list.clear();
     Last_Error() = e.Message();
+    Last_Failure() = e.Reason();
   } catch (const std::exception& e) {
     list.clear();
     Last_Error() = QString::fromLocal8Bit(e.what());
+    Last_Failure() = TUaFailure::Protocol;
   }
   return int32_t(list.size());
 }

@@ -16,6 +16,8 @@ int32_t opcua_return_variable(opcua_structure* variable, int32_t index);
 
 // opcua_client_begin with other limits than the built-in ones.
 int32_t Ua_Client_Begin(const opcua_server_to_discover& server, const TUaBrowseLimits& limits);
-// Why the last browse found nothing (empty after a browse that succeeded), for a message or a log; the count
-// stays the only answer the browse window relies on.
+// Why the last browse failed, in the protocol's terms for a log (empty after a browse that succeeded).
 QString Ua_Last_Browse_Error();
+// The same as a reason the user can act on; TUaFailure::None when the browse succeeded, also when it found
+// nothing the gateway can use.
+TUaFailure Ua_Last_Browse_Failure();

@@ -7,10 +7,31 @@
 
 #include "Exception.h"
 
+// Why a browse ended without variables, in the terms the user can act on; the message keeps the details.
+enum class TUaFailure {
+  None,                  // no failure: the browse ended as it should
+  Bad_Address,           // not an opc.tcp address
+  Unknown_Host,          // the host name does not resolve
+  No_Server,             // the host refuses the connection: nothing listens at that port
+  No_Answer,             // the host or the server did not answer in time
+  Login_Refused,         // the server refused the identity: user name and password, certificate, anonymous
+  Login_Not_Offered,     // the server offers no login of the kind asked
+  Security_Not_Offered,  // the server offers no endpoint with the security mode and policy asked
+  No_Policy,             // a security mode was asked without a policy
+  Bad_Identity,          // the certificate or private key entered cannot be used
+  Server_Certificate,    // the server's certificate or signature did not pass the checks
+  Protocol,              // anything else: the server broke off or answered what the client cannot use
+};
+
 // A protocol failure: bad bytes, an error reply, a time limit passed, a service that returned a bad status.
 class EUaError : public Exception {
  public:
-  using Exception::Exception;
+  explicit EUaError(QString message, TUaFailure reason = TUaFailure::Protocol)
+      : Exception(std::move(message)), FReason(reason) {}
+  TUaFailure Reason() const { return FReason; }
+
+ private:
+  TUaFailure FReason;
 };
 
 struct TUaGuid {

@@ -15,7 +15,8 @@ const TUaEndpoint& Pick_Endpoint(const std::vector<TUaEndpoint>& endpoints, cons
   const QByteArray policy = security.Policy ? QByteArray(security.Policy->Uri) : Ua_Policy_None_Uri;
   for (const TUaEndpoint& e : endpoints)
     if (e.SecurityMode == security.Mode && e.SecurityPolicyUri == policy && Binary(e)) return e;
-  throw EUaError(QStringLiteral("OPC UA server offers no endpoint with the security asked for"));
+  throw EUaError(QStringLiteral("OPC UA server offers no endpoint with the security asked for"),
+                 TUaFailure::Security_Not_Offered);
 }
 
 // The certificate and key the channel is secured with: the login's certificate identity, or the program's own.
@@ -37,10 +38,12 @@ std::vector<TUaFoundVariable> Ua_Browse_Server(const QByteArray& endpoint_url, c
                                                const TUaBrowseLimits& limits, TUaDeadline deadline,
                                                const TUaSecurityRequest& security) {
   TUaEndpointUrl address;
-  if (!Parse_Endpoint_Url(endpoint_url, address)) throw EUaError(QStringLiteral("not an opc.tcp address"));
+  if (!Parse_Endpoint_Url(endpoint_url, address))
+    throw EUaError(QStringLiteral("not an opc.tcp address"), TUaFailure::Bad_Address);
   const QByteArray url = endpoint_url.trimmed();
   const bool secured = security.Mode != uaModeNone && security.Policy;
-  if (security.Mode != uaModeNone && !secured) throw EUaError(QStringLiteral("OPC UA security without a policy"));
+  if (security.Mode != uaModeNone && !secured)
+    throw EUaError(QStringLiteral("OPC UA security without a policy"), TUaFailure::No_Policy);
 
   TUaClient client(limits.Step_Timeout_Ms, deadline, limits.Channel_Lifetime_Ms);
   client.Connect(address, url);
@@ -51,7 +54,8 @@ std::vector<TUaFoundVariable> Ua_Browse_Server(const QByteArray& endpoint_url, c
     // The certificate that encrypts a password must be the one the endpoint list announced.
     if (!session.ServerCertificate.isEmpty() && !endpoint.ServerCertificate.isEmpty() &&
         !Ua_Same_Certificate(session.ServerCertificate, endpoint.ServerCertificate))
-      throw EUaError(QStringLiteral("OPC UA server certificate differs from its endpoint's"));
+      throw EUaError(QStringLiteral("OPC UA server certificate differs from its endpoint's"),
+                     TUaFailure::Server_Certificate);
     const QByteArray certificate =
         session.ServerCertificate.isEmpty() ? endpoint.ServerCertificate : session.ServerCertificate;
     client.Activate_Session(
@@ -70,12 +74,13 @@ std::vector<TUaFoundVariable> Ua_Browse_Server(const QByteArray& endpoint_url, c
   const QByteArray application_uri = Ua_Certificate_Application_Uri(own.Der);
   TUaSessionInfo session = client.Create_Session(url, client_nonce, application_uri, own.Der);
   if (!Ua_Same_Certificate(session.ServerCertificate, endpoint.ServerCertificate))
-    throw EUaError(QStringLiteral("OPC UA server certificate differs from its endpoint's"));
+    throw EUaError(QStringLiteral("OPC UA server certificate differs from its endpoint's"),
+                   TUaFailure::Server_Certificate);
   // The server proves it holds the certificate's key by signing ours with our nonce. The policy fixes the
   // algorithm: servers name the PSS one by more than one URI, so the name is not compared.
   if (!Ua_Rsa_Verify(endpoint.ServerCertificate, own.Der + client_nonce, session.ServerSignature.Signature,
                      policy.Asym_Signature))
-    throw EUaError(QStringLiteral("OPC UA server signature is wrong"));
+    throw EUaError(QStringLiteral("OPC UA server signature is wrong"), TUaFailure::Server_Certificate);
   const TUaSignature client_signature{
       policy.Asym_Signature_Uri,
       Ua_Rsa_Sign(own.Key, endpoint.ServerCertificate + session.ServerNonce, policy.Asym_Signature)};

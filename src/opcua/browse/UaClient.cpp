@@ -16,7 +16,8 @@ TUaRequestHeader TUaClient::Next_Header() {
 
 QByteArray TUaClient::Exchange(const QByteArray& request) {
   // An answer that is already waiting would be read without any wait that could notice the deadline.
-  if (TUaClock::now() >= FOverall) throw EUaError(QStringLiteral("OPC UA browse ran out of time"));
+  if (TUaClock::now() >= FOverall)
+    throw EUaError(QStringLiteral("OPC UA browse ran out of time"), TUaFailure::No_Answer);
   return FChannel.Exchange(request, Step_Deadline());
 }
 

@@ -95,14 +95,16 @@ QByteArray Ua_Rsa_Encrypt(const QByteArray& certificate_der, const QByteArray& p
   TX509 cert = Parse_Der(certificate_der);
   EVP_PKEY* key = Rsa_Public_Key(cert.get());
   if (!key || EVP_PKEY_get_bits(key) < Ua_Min_Rsa_Key_Bits)
-    throw EUaError(QStringLiteral("OPC UA server certificate cannot be used to encrypt"));
+    throw EUaError(QStringLiteral("OPC UA server certificate cannot be used to encrypt"),
+                   TUaFailure::Server_Certificate);
   const int key_size = EVP_PKEY_get_size(key);
   const int block = key_size - Padding_Overhead(padding);
   if (block <= 0) throw Crypto_Error("RSA encryption");
 
   QByteArray out;
   for (qsizetype at = 0; at < plain.size(); at += block) {
-    if (TUaClock::now() >= deadline) throw EUaError(QStringLiteral("OPC UA encryption ran out of time"));
+    if (TUaClock::now() >= deadline)
+      throw EUaError(QStringLiteral("OPC UA encryption ran out of time"), TUaFailure::No_Answer);
     TKeyCtx ctx(EVP_PKEY_CTX_new(key, nullptr));
     if (!ctx || EVP_PKEY_encrypt_init(ctx.get()) <= 0) throw Crypto_Error("RSA encryption");
     Set_Padding(ctx.get(), padding);
@@ -121,7 +123,8 @@ QByteArray Ua_Rsa_Decrypt(const TUaKey& key, const QByteArray& cipher, TUaRsaPad
   if (block <= 0 || cipher.size() % block != 0) throw Crypto_Error("RSA decryption");
   QByteArray out;
   for (qsizetype at = 0; at < cipher.size(); at += block) {
-    if (TUaClock::now() >= deadline) throw EUaError(QStringLiteral("OPC UA decryption ran out of time"));
+    if (TUaClock::now() >= deadline)
+      throw EUaError(QStringLiteral("OPC UA decryption ran out of time"), TUaFailure::No_Answer);
     TKeyCtx ctx(EVP_PKEY_CTX_new(key.get(), nullptr));
     if (!ctx || EVP_PKEY_decrypt_init(ctx.get()) <= 0) throw Crypto_Error("RSA decryption");
     Set_Padding(ctx.get(), padding);

@@ -56,7 +56,7 @@ TUaIdentityToken User_Name_Token(const TUaEndpoint& endpoint, const TUaLogin& lo
     return Ua_User_Name_Token(secured->PolicyId, login.User, cipher, Encryption_Algorithm(secret->Asym_Padding));
   }
   if (plain) return Ua_User_Name_Token(plain->PolicyId, login.User, login.Password, QByteArray());
-  throw EUaError(QStringLiteral("OPC UA server offers no usable user name login"));
+  throw EUaError(QStringLiteral("OPC UA server offers no usable user name login"), TUaFailure::Login_Not_Offered);
 }
 
 // The certificate proves its key by signing the server's certificate and nonce, as the token's policy signs.
@@ -70,7 +70,7 @@ TUaIdentityToken Certificate_Token(const TUaEndpoint& endpoint, const TUaLogin& 
                            Ua_Rsa_Sign(login.Key, server_certificate + server_nonce, policy->Asym_Signature)};
     return Ua_X509_Token(token.PolicyId, login.Certificate_Der, signature);
   }
-  throw EUaError(QStringLiteral("OPC UA server offers no usable certificate login"));
+  throw EUaError(QStringLiteral("OPC UA server offers no usable certificate login"), TUaFailure::Login_Not_Offered);
 }
 
 }  // namespace
@@ -78,12 +78,14 @@ TUaIdentityToken Certificate_Token(const TUaEndpoint& endpoint, const TUaLogin& 
 void Ua_Check_Server_Certificate(const TUaEndpoint& endpoint, const TUaSecurityPolicy& policy) {
   const int bits = Ua_Certificate_Key_Bytes(endpoint.ServerCertificate) * 8;
   if (bits < policy.Min_Key_Bits || bits > policy.Max_Key_Bits)
-    throw EUaError(QStringLiteral("OPC UA server certificate has no key for this security policy"));
+    throw EUaError(QStringLiteral("OPC UA server certificate has no key for this security policy"),
+                   TUaFailure::Server_Certificate);
   if (!Ua_Certificate_In_Time(endpoint.ServerCertificate))
-    throw EUaError(QStringLiteral("OPC UA server certificate is not valid now"));
+    throw EUaError(QStringLiteral("OPC UA server certificate is not valid now"), TUaFailure::Server_Certificate);
   const QByteArray uri = Ua_Certificate_Application_Uri(endpoint.ServerCertificate);
   if (uri.isEmpty() || uri != endpoint.ServerApplicationUri)
-    throw EUaError(QStringLiteral("OPC UA server certificate belongs to another application"));
+    throw EUaError(QStringLiteral("OPC UA server certificate belongs to another application"),
+                   TUaFailure::Server_Certificate);
 }
 
 TUaIdentityToken Ua_Build_Identity(const TUaEndpoint& endpoint, const TUaLogin& login,
@@ -94,5 +96,5 @@ TUaIdentityToken Ua_Build_Identity(const TUaEndpoint& endpoint, const TUaLogin& 
   if (!login.Anonymous) return User_Name_Token(endpoint, login, server_certificate, server_nonce, deadline);
   for (const TUaUserTokenPolicy& token : endpoint.UserTokens)
     if (token.TokenType == uaTokenAnonymous) return Ua_Anonymous_Token(token.PolicyId);
-  throw EUaError(QStringLiteral("OPC UA server offers no anonymous login"));
+  throw EUaError(QStringLiteral("OPC UA server offers no anonymous login"), TUaFailure::Login_Not_Offered);
 }

@@ -40,6 +40,22 @@ QString Status_Text(uint32_t status) {
   return QStringLiteral("0x%1").arg(status, 8, 16, QLatin1Char('0'));
 }
 
+// What a bad status of a service tells the user: the statuses by which a server turns the identity down, its own
+// timeout, or else a fault of the exchange.
+TUaFailure Failure_Of(uint32_t status) {
+  switch (status) {
+    case 0x801F0000:  // BadUserAccessDenied
+    case 0x80200000:  // BadIdentityTokenInvalid
+    case 0x80210000:  // BadIdentityTokenRejected
+    case 0x80570000:  // BadUserSignatureInvalid
+      return TUaFailure::Login_Refused;
+    case 0x800A0000:  // BadTimeout
+      return TUaFailure::No_Answer;
+    default:
+      return TUaFailure::Protocol;
+  }
+}
+
 void Write_Application_Description(TUaWriter& w, const QByteArray& application_uri) {
   w.String(application_uri.isEmpty() ? Ua_Client_Application_Uri : application_uri);
   w.String(Client_Product_Uri);
@@ -112,9 +128,10 @@ void Ua_Read_Response_Start(TUaReader& r, uint32_t expected_type) {
   uint32_t result = r.UInt32();
   Skip_Response_Header_Rest(r);
   if (type.Is_Ns0(UaId::ServiceFault))
-    throw EUaError(QStringLiteral("OPC UA service fault %1").arg(Status_Text(result)));
+    throw EUaError(QStringLiteral("OPC UA service fault %1").arg(Status_Text(result)), Failure_Of(result));
   if (!type.Is_Ns0(expected_type)) throw EUaError(QStringLiteral("OPC UA server sent an unexpected response"));
-  if (Ua_Is_Bad(result)) throw EUaError(QStringLiteral("OPC UA service failed with %1").arg(Status_Text(result)));
+  if (Ua_Is_Bad(result))
+    throw EUaError(QStringLiteral("OPC UA service failed with %1").arg(Status_Text(result)), Failure_Of(result));
 }
 
 // ---- secure channel ----
@@ -227,7 +244,8 @@ QByteArray Ua_Decode_Activate_Session_Response(const QByteArray& body) {
   QByteArray nonce = Nonce(r);
   for (int32_t i = 0, n = r.Array_Length(Smallest_Status); i < n; ++i) {
     uint32_t status = r.UInt32();
-    if (Ua_Is_Bad(status)) throw EUaError(QStringLiteral("OPC UA session refused with %1").arg(Status_Text(status)));
+    if (Ua_Is_Bad(status))
+      throw EUaError(QStringLiteral("OPC UA session refused with %1").arg(Status_Text(status)), Failure_Of(status));
   }
   return nonce;
 }

@@ -176,7 +176,8 @@ QByteArray TUaSecureChannel::Receive_Message(const char* type, uint32_t request_
   for (uint32_t count = 1;; ++count) {
     if (count > ours.MaxChunkCount) throw EUaError(QStringLiteral("OPC UA response has too many chunks"));
     // A server that keeps chunks coming never lets the socket wait, where the deadline is otherwise seen.
-    if (TUaClock::now() >= deadline) throw EUaError(QStringLiteral("OPC UA server did not answer in time"));
+    if (TUaClock::now() >= deadline)
+      throw EUaError(QStringLiteral("OPC UA server did not answer in time"), TUaFailure::No_Answer);
     TUaChunk chunk = FTransport.Receive_Chunk(deadline);
     if (chunk.Type != type) throw EUaError(QStringLiteral("OPC UA server sent an unexpected message"));
     QByteArray plain;

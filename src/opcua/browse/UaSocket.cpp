@@ -59,9 +59,9 @@ TAddrList Resolve(const QByteArray& host, uint16_t port, TUaDeadline deadline) {
 
   std::unique_lock<std::mutex> guard(lookup->Lock);
   if (!lookup->Finished.wait_until(guard, deadline, [&] { return lookup->Done; }))
-    throw EUaError(QStringLiteral("OPC UA server address was not resolved in time"));
+    throw EUaError(QStringLiteral("OPC UA server address was not resolved in time"), TUaFailure::No_Answer);
   if (lookup->Result != 0 || !lookup->List)
-    throw EUaError(QStringLiteral("OPC UA server address cannot be resolved"));
+    throw EUaError(QStringLiteral("OPC UA server address cannot be resolved"), TUaFailure::Unknown_Host);
   return std::move(lookup->List);
 }
 
@@ -84,7 +84,7 @@ void TUaSocket::Wait_For(short events, TUaDeadline deadline) {
   for (;;) {
     pollfd p{FFd, events, 0};
     int left = Milliseconds_Left(deadline);
-    if (left == 0) throw EUaError(QStringLiteral("OPC UA server did not answer in time"));
+    if (left == 0) throw EUaError(QStringLiteral("OPC UA server did not answer in time"), TUaFailure::No_Answer);
     int n = ::poll(&p, 1, left);
     if (n > 0) return;
     if (n < 0 && errno != EINTR) throw EUaError(QStringLiteral("OPC UA connection failed"));
@@ -117,7 +117,7 @@ void TUaSocket::Connect(const QByteArray& host, uint16_t port, TUaDeadline deadl
     }
     Close();
   }
-  throw EUaError(QStringLiteral("OPC UA server refused the connection"));
+  throw EUaError(QStringLiteral("OPC UA server refused the connection"), TUaFailure::No_Server);
 }
 
 void TUaSocket::Send_All(const QByteArray& bytes, TUaDeadline deadline) {
