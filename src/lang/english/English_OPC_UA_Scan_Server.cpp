@@ -25,4 +25,20 @@ void Add_English_OPC_UA_Scan_Server(QStringList& t) {
   t[1527] = QStringLiteral("Clear All W");
   t[1528] = QStringLiteral("Select All Variables of OPC UA Server in Write");
   t[1529] = QStringLiteral("Unselect All Variables of OPC UA Server in Write");
+  // Why a browse listed nothing (IDs of our own, after those the language files use); the address or the details
+  // follow the texts that end in a colon or a blank.
+  t[3480] = QStringLiteral("No OPC UA server answers at ");
+  t[3481] = QStringLiteral("The host name of this address is not known: ");
+  t[3482] = QStringLiteral("No answer in time from ");
+  t[3483] = QStringLiteral("This is not an OPC UA address (opc.tcp://host:port): ");
+  t[3484] = QStringLiteral("The server refused the user name or password");
+  t[3485] = QStringLiteral("The server refused the certificate");
+  t[3486] = QStringLiteral("The server refused the anonymous login");
+  t[3487] = QStringLiteral("The server does not offer the chosen Authorization");
+  t[3488] = QStringLiteral("The server offers no connection with the chosen Security Type and Security Policy");
+  t[3489] = QStringLiteral("The chosen Security Type needs a Security Policy other than None");
+  t[3490] = QStringLiteral("The certificate or the private key cannot be used: ");
+  t[3491] = QStringLiteral("The server's certificate did not pass the checks: ");
+  t[3492] = QStringLiteral("The browse of the server failed: ");
+  t[3493] = QStringLiteral("The server answered, but holds no variables the gateway can use");
 }

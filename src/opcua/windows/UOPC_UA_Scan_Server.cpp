@@ -1,5 +1,7 @@
 #include "UOPC_UA_Scan_Server.h"
 
+#include <algorithm>
+
 #include "OPC_UA_Search.h"
 #include "UCodePage.h"
 #include "ULang.h"
@@ -18,6 +20,11 @@ constexpr int Button_Step = 118;
 constexpr int Button_Top = 6;
 constexpr int Waiting_Right_Margin = 18;
 constexpr int Waiting_Top = 18;
+// The reason for an empty list stands in the table's empty part, below the header and the blank row.
+constexpr int Nothing_Found_Margin = 24;
+constexpr int Nothing_Found_Top = 56;
+constexpr int Nothing_Found_Height = 96;
+constexpr TColor Nothing_Found_Color = 0x000080;
 
 const QString Tick = QStringLiteral("Y");
 const QString Untick = QStringLiteral("N");
@@ -38,6 +45,28 @@ constexpr uint8_t Access_Write = 2;
 QString Ansi(const char* text) {
   return text ? Ansi_To_Unicode(QByteArray(text)) : QString();
 }
+
+// The message of each reason; the reasons whose words need the address or the details get them after the text.
+struct TFailure_Text {
+  TUaFailure Reason;
+  int32_t Id;
+  enum { Alone, Address, Detail } Tail;
+};
+constexpr TFailure_Text Failure_Texts[] = {
+    {TUaFailure::No_Server, 3480, TFailure_Text::Address},
+    {TUaFailure::Unknown_Host, 3481, TFailure_Text::Address},
+    {TUaFailure::No_Answer, 3482, TFailure_Text::Address},
+    {TUaFailure::Bad_Address, 3483, TFailure_Text::Address},
+    {TUaFailure::Login_Not_Offered, 3487, TFailure_Text::Alone},
+    {TUaFailure::Security_Not_Offered, 3488, TFailure_Text::Alone},
+    {TUaFailure::No_Policy, 3489, TFailure_Text::Alone},
+    {TUaFailure::Bad_Identity, 3490, TFailure_Text::Detail},
+    {TUaFailure::Server_Certificate, 3491, TFailure_Text::Detail},
+};
+constexpr int32_t Msg_Browse_Failed = 3492;
+// A refused login by the authorization asked: anonymous, user name and password, certificate.
+constexpr int32_t Login_Refused_Texts[] = {3486, 3484, 3485};
+constexpr int32_t Msg_No_Variables = 3493;
 
 QString Access_Text(uint8_t access) {
   if (access == Access_Read) return QStringLiteral("Read");
@@ -67,6 +96,17 @@ TFOPC_UA_Scan_Server::TFOPC_UA_Scan_Server(QWidget* parent) : TFDialogFrame(Clie
     if (c != Col_Read && c != Col_Write) g.Columns().Items(c)->SetReadOnly(true);
   g.SetCells(8, 0, QStringLiteral("Read/Write"));
   Erase_Table();
+
+  LNothing_Found = new QLabel(this);
+  LNothing_Found->setFont(Verdana(14, true));
+  Set_Text_Color(LNothing_Found, Nothing_Found_Color);
+  LNothing_Found->setAlignment(Qt::AlignCenter);
+  LNothing_Found->setWordWrap(true);
+  LNothing_Found->setGeometry(Table_Left + Nothing_Found_Margin, Table_Top + Nothing_Found_Top,
+                              view->width() - 2 * Nothing_Found_Margin, Nothing_Found_Height);
+  // It lies over the table, whose clicks it leaves to the table.
+  LNothing_Found->setAttribute(Qt::WA_TransparentForMouseEvents);
+  LNothing_Found->hide();
 
   Btn_SelectAllRead = new TLbButton(P_Button);
   Btn_ClearAllRead = new TLbButton(P_Button);
@@ -113,6 +153,7 @@ void TFOPC_UA_Scan_Server::FormShow() {
   // The list is emptied even without an address: a table showing the previous server's variables would import
   // them into this one.
   List_Var.clear();
+  LNothing_Found->hide();
   const bool address = Server.server_address && *Server.server_address;
   LWaiting->setVisible(address);
   if (address)
@@ -169,6 +210,28 @@ void TFOPC_UA_Scan_Server::Browse_Done(uint32_t show, int32_t count) {
   for (int32_t i = 0; i < int32_t(List_Var.size()); ++i) opcua_return_variable(&List_Var[size_t(i)], i);
   LWaiting->hide();
   Show_Variables_List();
+  if (List_Var.empty()) {
+    LNothing_Found->setText(Nothing_Found_Text());
+    LNothing_Found->show();
+    LNothing_Found->raise();
+  }
+}
+
+QString TFOPC_UA_Scan_Server::Nothing_Found_Text() const {
+  const TUaFailure reason = Ua_Last_Browse_Failure();
+  if (reason == TUaFailure::None) return Lang_Table.value(Msg_No_Variables);
+  if (reason == TUaFailure::Login_Refused) {
+    const int32_t auth = std::clamp(Server.user_pass_auth_flag, 0, 2);
+    return Lang_Table.value(Login_Refused_Texts[auth]);
+  }
+  for (const TFailure_Text& f : Failure_Texts) {
+    if (f.Reason != reason) continue;
+    const QString text = Lang_Table.value(f.Id);
+    if (f.Tail == TFailure_Text::Address) return text + Ansi(Server.server_address);
+    if (f.Tail == TFailure_Text::Detail) return text + Ua_Last_Browse_Error();
+    return text;
+  }
+  return Lang_Table.value(Msg_Browse_Failed) + Ua_Last_Browse_Error();
 }
 
 void TFOPC_UA_Scan_Server::Set_Column(int32_t column, const QString& text) {

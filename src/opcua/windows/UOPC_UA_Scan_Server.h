@@ -3,6 +3,9 @@
 // read list and which into its write list; opened from the OPC UA client window, which fills Server first and,
 // after OK, reads List_Var and the ticks of columns 1 (read) and 2 (write) row by row (row i + 1 is List_Var[i]).
 //
+// A browse that lists nothing says why below the empty table: no server at the address, a refused login, a server
+// without variables the gateway can use, ...
+//
 // The browse starts from a one-shot timer once the window is on screen and runs off the UI thread, so the window
 // keeps painting and Cancel closes it at once. A browse given up that way ends on its own; its result is dropped,
 // and the next show waits for it before browsing again, since the browsing layer keeps a single list.
@@ -33,6 +36,8 @@ class TFOPC_UA_Scan_Server : public TFDialogFrame {
   std::vector<opcua_structure> List_Var;
   QTimer* Timer_Scan;
   QLabel* LWaiting;
+  // Why the last browse listed nothing; hidden while there is nothing to tell.
+  QLabel* LNothing_Found;
   // The result table; its view is the widget on the window.
   TQrvColumnGrid* ACG_OPC_UA_Scan_Var;
   TGridView* ACG_OPC_UA_Scan_Var_View;
@@ -57,6 +62,8 @@ class TFOPC_UA_Scan_Server : public TFDialogFrame {
 
  private:
   void Browse_Done(uint32_t show, int32_t count);
+  // The reason the browsing layer gave for its last browse, in the user's words.
+  QString Nothing_Found_Text() const;
   void Set_Column(int32_t column, const QString& text);
 
   // Counts shows and closes: a browse result is taken only by the show that started it.

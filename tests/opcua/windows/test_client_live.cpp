@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "TClientAccessFixture.h"
@@ -293,6 +294,32 @@ TEST_F(OpcUaLiveWindows, ServersBrowsedAndImportedInTheWindowsReachBank2) {
     for (size_t k = 0; k < expected[s].size(); ++k)
       EXPECT_EQ(servers[s].Vars[k], expected[s][k]) << "server " << s + 1 << ", variable " << k + 1;
   }
+}
+
+// A login the test server refuses: the browse window lists nothing and says so; the right password lists all.
+TEST_F(OpcUaLiveWindows, ARefusedLoginIsNamedInTheBrowseWindow) {
+  const QByteArray address = Address.toLatin1();
+  TFOPC_UA_Scan_Server& scan = *Scan;
+  scan.Server = opcua_server_to_discover{};
+  scan.Server.server_address = address.constData();
+  scan.Server.user_pass_auth_flag = 1;
+  scan.Server.username = "operator";
+  scan.Server.cert = "";
+  scan.Server.priv_key = "";
+  for (const char* password : {"not-the-password", "s3cret-pw"}) {
+    scan.Server.password = password;
+    TModalDriver driver([&](QWidget*) {
+      EXPECT_TRUE(Process_Until([&] { return scan.LWaiting->isHidden(); }));
+      scan.Btn_OK->Click();
+    });
+    EXPECT_EQ(scan.ShowModal(), mrOk);
+    const bool right = password == std::string_view("s3cret-pw");
+    EXPECT_EQ(scan.List_Var.size(), right ? Browsed_Variables : 0u) << password;
+    EXPECT_EQ(scan.LNothing_Found->isHidden(), right) << password;
+    if (!right)
+      EXPECT_EQ(scan.LNothing_Found->text(), QStringLiteral("The server refused the user name or password"));
+  }
+  scan.Server = opcua_server_to_discover{};
 }
 
 }  // namespace

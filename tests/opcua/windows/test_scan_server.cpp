@@ -1,6 +1,7 @@
 // The browse window: what a browse of a scripted server on 127.0.0.1 lists, the ticks the user works with, a second
 // show, an empty address, and Cancel while the server is being browsed.
 #include <gtest/gtest.h>
+#include <netdb.h>
 
 #include <QApplication>
 #include <QImage>
@@ -8,6 +9,7 @@
 #include <QTest>
 #include <QThread>
 #include <chrono>
+#include <string_view>
 #include <thread>
 
 #include "TDialogRecorder.h"
@@ -19,6 +21,7 @@
 #include "ULang.h"
 #include "UOPC_UA_Scan_Server.h"
 #include "UaBrowseAsync.h"
+#include "UaSocket.h"
 
 namespace {
 
@@ -258,11 +261,55 @@ TEST_F(ScanServerTest, AnEmptyAddressShowsNoVariablesOfTheLastBrowse) {
   }
 }
 
-TEST_F(ScanServerTest, AServerThatCannotBeReachedListsNothingAndSaysNothing) {
-  Browse_At("opc.tcp://127.0.0.1:" + QByteArray::number(Closed_Loopback_Port()));
-  Browse_And_Ok();
-  EXPECT_TRUE(Window->List_Var.empty());
-  Expect_Blank_Table();
+// One name the name server does not know; every other name as the system resolves it.
+int Unknown_Name(const char* host, const char* service, const addrinfo* hints, addrinfo** result) {
+  if (std::string_view(host) == "no-such-plc.example") return EAI_NONAME;
+  return getaddrinfo(host, service, hints, result);
+}
+
+// The list stays empty and the window says why beneath it; the next browse that lists variables says nothing.
+TEST_F(ScanServerTest, ABrowseThatListsNothingSaysWhy) {
+  const QByteArray closed = "opc.tcp://127.0.0.1:" + QByteArray::number(Closed_Loopback_Port());
+  TUaFakeServer empty(Serving({}));
+  // A scripted server answers one browse.
+  TUaFakeServer listing(Serving(Named("Found", {3}))), listing_again(Serving(Named("Again", {3})));
+  struct TCase {
+    QByteArray Address;
+    QString Said;  // empty: the reason is hidden
+  };
+  const TCase cases[] = {
+      {closed, QStringLiteral("No OPC UA server answers at ") + QString::fromLatin1(closed)},
+      {listing.Url(), QString()},
+      {empty.Url(), QStringLiteral("The server answered, but holds no variables the gateway can use")},
+      {"opc.tcp://no-such-plc.example:4840",
+       QStringLiteral("The host name of this address is not known: opc.tcp://no-such-plc.example:4840")},
+      {"http://127.0.0.1/", QStringLiteral("This is not an OPC UA address (opc.tcp://host:port): http://127.0.0.1/")},
+      {listing_again.Url(), QString()},
+  };
+  Set_Ua_Name_Resolver(&Unknown_Name);
+  for (const TCase& c : cases) {
+    Browse_At(c.Address);
+    bool hidden_while_waiting = false;
+    EXPECT_EQ(Open([&](TFOPC_UA_Scan_Server& w) {
+                hidden_while_waiting = w.LNothing_Found->isHidden();
+                EXPECT_TRUE(Process_Until([&] { return w.LWaiting->isHidden(); }));
+                const QString shot = qEnvironmentVariable("TARN_SCREENSHOT");
+                if (!shot.isEmpty() && c.Address == closed) w.grab().save(shot + QStringLiteral("_scan_nothing.png"));
+                w.Btn_OK->Click();
+              }),
+              mrOk)
+        << c.Address.toStdString();
+    EXPECT_TRUE(hidden_while_waiting) << c.Address.toStdString();
+    EXPECT_EQ(Window->LNothing_Found->isHidden(), c.Said.isEmpty()) << c.Address.toStdString();
+    if (c.Said.isEmpty()) {
+      EXPECT_EQ(Window->List_Var.size(), 1u);
+    } else {
+      EXPECT_EQ(Window->LNothing_Found->text(), c.Said);
+      EXPECT_TRUE(Window->List_Var.empty());
+      Expect_Blank_Table();
+    }
+  }
+  Set_Ua_Name_Resolver(nullptr);
 }
 
 // Cancel is taken while the server is browsed, and the window closes at once; the browse ends later on its own
