@@ -151,7 +151,9 @@ void TFOPC_UA_Client_Access::FormShow() {
   const TOPC_UA_Load_Result loaded = Read_OPC_UA_Client_File(Path_OPC_UA_Client, OPC_UA_Server_List);
   // What was read completely is shown; the user hears once what stopped the rest.
   if (!loaded.Complete) MessageDlg(OPC_UA_File_Unreadable_Message(Path_OPC_UA_Client, loaded), mtError, mbOK);
-  servers.SetRow(1);
+  // Each showing starts where a first one would, not where the last visit ended.
+  PC_OPC_UA_Vars->setCurrentIndex(0);
+  for (TQrvColumnGrid* grid : {&servers, &Read_Table(), &Write_Table()}) Show_From_Start(*grid);
   Show_OPC_UA_Server_List();
   Show_OPC_UA_Var_List();
   Do_Copy_Read = false;

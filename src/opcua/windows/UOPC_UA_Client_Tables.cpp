@@ -122,6 +122,13 @@ const TTable_Columns& OPC_UA_Write_Columns() {
   return columns;
 }
 
+void Show_From_Start(TQrvColumnGrid& grid) {
+  if (grid.EditMode()) grid.HideInplaceEdit();
+  grid.MoveCurrent(grid.FixedCols(), grid.FixedRows(), true, false);
+  grid.SetTopRow(grid.FixedRows());
+  grid.SetLeftCol(grid.FixedCols());
+}
+
 void Show_Server_Row(TQrvColumnGrid& grid, int32_t row, int32_t number, const TOPC_UA_Server& server) {
   const QString texts[] = {QString::number(number), Yes_No(server.Enable()), server.ServerAddress(),
                            server.Authorization(),  server.UserName(),       server.Password(),

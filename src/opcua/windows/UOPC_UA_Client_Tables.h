@@ -15,6 +15,9 @@ const TTable_Columns& OPC_UA_Read_Columns();
 const TTable_Columns& OPC_UA_Write_Columns();
 inline constexpr int32_t OPC_UA_Variable_Rows = 1024;
 
+// The table as a new showing presents it, whatever the last one left: no editor open, its first data cell current,
+// scrolled to the top left.
+void Show_From_Start(TQrvColumnGrid& grid);
 // Row `row` of the server table for server number `number` (1-based).
 void Show_Server_Row(TQrvColumnGrid& grid, int32_t row, int32_t number, const TOPC_UA_Server& server);
 // Row `row` of the read (`read` set) or write table for a variable.

@@ -5,7 +5,9 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QScrollBar>
 #include <QTest>
+#include <functional>
 
 #include "TClientAccessFixture.h"
 #include "TDialogRecorder.h"
@@ -565,6 +567,50 @@ TEST_F(ClientAccessTest, OnlyTheFirst1024VariablesAreShown) {
   EXPECT_EQ(W->Read_Table().Cells(2, 1024), QStringLiteral("1024"));
   Edit(W->Read_Table(), {});
   EXPECT_EQ(W->OPC_UA_Server_List[0]->Var_List_R.size(), 1024u);
+}
+
+// Whatever the last visit left (the write page, tables scrolled down and sideways, another current cell, an editor
+// open), the next one opens on the read page with every table at its first data cell, scrolled to the top left.
+TEST_F(ClientAccessTest, EachShowingStartsFresh) {
+  Write_Two_Servers();
+  const auto leave_behind = [&](TFOPC_UA_Client_Access& w) {
+    QApplication::setActiveWindow(&w);
+    Select_Server(2);
+    w.Server_Table().SetLeftCol(5);
+    w.PC_OPC_UA_Vars->setCurrentIndex(1);
+    for (TQrvColumnGrid* grid : {&w.Read_Table(), &w.Write_Table()}) {
+      grid->MoveCurrent(12, 700, true, true);
+      grid->SetTopRow(650);
+      grid->SetLeftCol(9);
+    }
+    w.ACG_OPC_UA_Var_W->setFocus();
+    w.Write_Table().EditCell(16, 700);
+    QApplication::processEvents();
+  };
+  const auto expect_fresh = [&](TFOPC_UA_Client_Access& w) {
+    EXPECT_EQ(w.PC_OPC_UA_Vars->currentIndex(), 0);
+    EXPECT_EQ(w.Selected_Server(), 0);
+    for (TTable_View* view : {w.ACG_OPC_UA_Server, w.ACG_OPC_UA_Var_R, w.ACG_OPC_UA_Var_W}) {
+      const TQrvColumnGrid& grid = view->Table();
+      EXPECT_EQ(QPoint(grid.Col(), grid.Row()), QPoint(1, 1)) << view->objectName().toStdString();
+      EXPECT_EQ(QPoint(grid.LeftCol(), grid.TopRow()), QPoint(1, 1));
+      EXPECT_FALSE(grid.EditMode());
+      for (const QScrollBar* bar : {view->verticalScrollBar(), view->horizontalScrollBar()})
+        EXPECT_EQ(bar->value(), bar->minimum());
+    }
+    EXPECT_EQ(w.Read_Table().Cells(2, 1), QStringLiteral("Speed"));
+    const QString shots = qEnvironmentVariable("TARN_SCREENSHOT");
+    if (!shots.isEmpty()) w.grab().save(shots + QStringLiteral("_client_again.png"));
+  };
+  for (const auto& visit : {std::function<void(TFOPC_UA_Client_Access&)>(leave_behind),
+                            std::function<void(TFOPC_UA_Client_Access&)>(expect_fresh)}) {
+    TModalDriver driver([&](QWidget* modal) {
+      auto& w = *static_cast<TFOPC_UA_Client_Access*>(modal);
+      visit(w);
+      w.Btn_Cancel->Click();
+    });
+    EXPECT_EQ(W->ShowModal(), mrCancel);
+  }
 }
 
 // Step 3 of the main road: shown modally, OK closes it once the file is written.
