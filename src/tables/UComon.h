@@ -19,6 +19,8 @@ void Grid_Copy_Row(TQrvColumnGrid& grid, int32_t row);
 // (`copied`), refused (1101) when the clipboard holds another number of columns, and asked first (1100) when the
 // row is in use. True when the row was written.
 bool Grid_Paste_Row(TQrvColumnGrid& grid, int32_t row, bool copied);
+// A row is in use when a data column other than a check box holds a text that is not blank.
+bool Grid_Row_Used(const TQrvColumnGrid& grid, int32_t row);
 // A double click on a header cell sizes its column to its content, when the program option asks for it.
 void Grid_Auto_Size_Col(TQrvColumnGrid& grid, int32_t row, int32_t col);
 // Enter walks to the next cell (then to the next row, and from the last cell back to the first) and is swallowed,

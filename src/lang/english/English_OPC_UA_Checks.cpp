@@ -22,4 +22,11 @@ void Add_English_OPC_UA_Checks(QStringList& t) {
   t[1334] = QStringLiteral("Error in Server Number %d in Read Variable %d!! StartBit must be between 0 and 7");
   t[1335] = QStringLiteral("Error in Server Number %d in Write Variable %d!! StartBit cannot be empty");
   t[1336] = QStringLiteral("Error in Server Number %d in Write Variable %d!! StartBit must be between 0 and 7");
+  // A row without a name among the rows in use (IDs of our own, after those the language files use).
+  t[3494] = QStringLiteral(
+      "Error in Server Number %d, Variables in Read, row %d!! The Display Name cannot be empty: fill it in or "
+      "delete the row");
+  t[3495] = QStringLiteral(
+      "Error in Server Number %d, Variables in Write, row %d!! The Display Name cannot be empty: fill it in or "
+      "delete the row");
 }

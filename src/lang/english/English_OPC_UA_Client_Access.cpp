@@ -109,4 +109,11 @@ void Add_English_OPC_UA_Client_Access(QStringList& t) {
   // Browsed variables a full variable table could not take.
   t[3473] = QStringLiteral(
       "A variable table holds %d variables: %d variables in Read and %d variables in Write were not imported");
+  // Lists of the file longer than a variable table.
+  t[3496] = QStringLiteral(
+      "Server Number %d has %d variables in Read, but the table shows only the first %d: the other %d are removed "
+      "from the file if you click in that table and then press OK");
+  t[3497] = QStringLiteral(
+      "Server Number %d has %d variables in Write, but the table shows only the first %d: the other %d are removed "
+      "from the file if you click in that table and then press OK");
 }

@@ -55,12 +55,15 @@ int32_t Write_Variable_Error(const TOPC_UA_Variable& v) {
   return 0;
 }
 
-// The first failure of one list, its message filled in; nothing when every enabled variable passes.
+// The first failure of one list, its message filled in; nothing when every variable has a name and every enabled
+// one passes.
 TOPC_UA_Check_Result Check_List(const TOPC_UA_Variable_List& list, int server_number,
-                                int32_t (*check)(const TOPC_UA_Variable&)) {
+                                int32_t (*check)(const TOPC_UA_Variable&), int32_t no_name_id) {
   for (size_t i = 0; i < list.size(); ++i) {
-    if (!list[i]->Enable()) continue;
-    const int32_t id = check(*list[i]);
+    // A name of blanks is a name; only the empty text is none.
+    const bool named = !list[i]->DispalyName().isEmpty();
+    if (named && !list[i]->Enable()) continue;
+    const int32_t id = named ? check(*list[i]) : no_name_id;
     if (id != 0) return {id, Lang_Message(id, {server_number, static_cast<int>(i) + 1, OPC_UA_Highest_Position})};
   }
   return {};
@@ -70,8 +73,8 @@ TOPC_UA_Check_Result Check_List(const TOPC_UA_Variable_List& list, int server_nu
 TOPC_UA_Check_Result Check_OPC_UA_Servers(const TOPC_UA_Server_List& servers) {
   for (size_t s = 0; s < servers.size(); ++s) {
     const int number = static_cast<int>(s) + 1;
-    TOPC_UA_Check_Result result = Check_List(servers[s]->Var_List_R, number, Read_Variable_Error);
-    if (result.Passed()) result = Check_List(servers[s]->Var_List_W, number, Write_Variable_Error);
+    TOPC_UA_Check_Result result = Check_List(servers[s]->Var_List_R, number, Read_Variable_Error, Msg_Read_No_Name);
+    if (result.Passed()) result = Check_List(servers[s]->Var_List_W, number, Write_Variable_Error, Msg_Write_No_Name);
     if (!result.Passed()) return result;
   }
   return {};

@@ -15,5 +15,10 @@ struct TOPC_UA_Check_Result {
 
 TOPC_UA_Check_Result Check_OPC_UA_Servers(const TOPC_UA_Server_List& servers);
 
+// A variable without a name: a row left blank, or filled without a name, above the last row in use of a variable
+// table. Refused whether enabled or not, naming the server, the table and the row, so that no row is dropped unseen.
+inline constexpr int32_t Msg_Read_No_Name = 3494;
+inline constexpr int32_t Msg_Write_No_Name = 3495;
+
 // The highest byte position of the gateway's exchange area.
 inline constexpr int32_t OPC_UA_Highest_Position = 1499;

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "UCodePage.h"
+#include "UComon.h"
 #include "UDialogs.h"
 #include "UGlobals.h"
 #include "ULang.h"
@@ -151,6 +152,9 @@ void TFOPC_UA_Client_Access::FormShow() {
   const TOPC_UA_Load_Result loaded = Read_OPC_UA_Client_File(Path_OPC_UA_Client, OPC_UA_Server_List);
   // What was read completely is shown; the user hears once what stopped the rest.
   if (!loaded.Complete) MessageDlg(OPC_UA_File_Unreadable_Message(Path_OPC_UA_Client, loaded), mtError, mbOK);
+  // A list longer than its table loses its tail when the table is saved: the user hears it before any edit.
+  const QString unshown = Unshown_Variables_Message(OPC_UA_Server_List);
+  if (!unshown.isEmpty()) MessageDlg(unshown, mtWarning, mbOK);
   // Each showing starts where a first one would, not where the last visit ended.
   PC_OPC_UA_Vars->setCurrentIndex(0);
   for (TQrvColumnGrid* grid : {&servers, &Read_Table(), &Write_Table()}) Show_From_Start(*grid);
@@ -204,9 +208,12 @@ void TFOPC_UA_Client_Access::Save_Table(TQrvColumnGrid& grid, int32_t server) {
   TOPC_UA_Server& s = *OPC_UA_Server_List[server];
   TOPC_UA_Variable_List& list = read ? s.Var_List_R : s.Var_List_W;
   list.clear();
-  // The first row without a name ends the list; a name of blanks is a name.
-  for (int32_t r = 1; r < grid.RowCount() && !grid.Cells(2, r).isEmpty(); ++r)
-    list.push_back(Variable_From_Row(grid, r, read));
+  // Every row down to the last one in use is a variable, one without a name too: the check then names that row,
+  // where ending the list at it would drop every variable below it unseen. A name of blanks is a name.
+  int32_t last = 0;
+  for (int32_t r = 1; r < grid.RowCount(); ++r)
+    if (!grid.Cells(2, r).isEmpty() || Grid_Row_Used(grid, r)) last = r;
+  for (int32_t r = 1; r <= last; ++r) list.push_back(Variable_From_Row(grid, r, read));
 }
 
 void TFOPC_UA_Client_Access::Save_Variable_in_Read(int32_t server) {

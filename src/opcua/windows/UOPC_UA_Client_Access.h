@@ -59,7 +59,7 @@ class TFOPC_UA_Client_Access : public TFTable_Window {
   void Show_OPC_UA_Var_List();
   void Erase_OPC_UA_Var_R_List();
   void Erase_OPC_UA_Var_W_List();
-  // Rebuilds the server's read (write) list from the read (write) table, up to its first row without a name.
+  // Rebuilds the server's read (write) list from the read (write) table, down to its last row in use.
   void Save_Variable_in_Read(int32_t server);
   void Save_Variable_in_Write(int32_t server);
   void Add_Server();

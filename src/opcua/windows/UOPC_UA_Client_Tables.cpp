@@ -232,3 +232,16 @@ QString Import_Left_Out_Message(int32_t read, int32_t write) {
   if (read == 0 && write == 0) return {};
   return Lang_Message(Msg_Import_Left_Out, {OPC_UA_Variable_Rows, read, write});
 }
+
+QString Unshown_Variables_Message(const TOPC_UA_Server_List& servers) {
+  QStringList lines;
+  for (size_t s = 0; s < servers.size(); ++s) {
+    for (const bool read : {true, false}) {
+      const int32_t count = static_cast<int32_t>((read ? servers[s]->Var_List_R : servers[s]->Var_List_W).size());
+      if (count <= OPC_UA_Variable_Rows) continue;
+      lines << Lang_Message(read ? Msg_Unshown_Read : Msg_Unshown_Write,
+                            {static_cast<int>(s) + 1, count, OPC_UA_Variable_Rows, count - OPC_UA_Variable_Rows});
+    }
+  }
+  return lines.join(u'\n');
+}

@@ -33,6 +33,11 @@ std::unique_ptr<TOPC_UA_Variable> Variable_From_Browsed(const opcua_structure& f
 // found[i]), in order, as long as a variable table can show them; returns how many ticked ones were left out.
 int32_t Import_Ticked(TOPC_UA_Variable_List& list, const std::vector<opcua_structure>& found,
                       const TQrvColumnGrid& ticks, int32_t column);
+// One line for each list of the servers longer than a variable table (server number, Read or Write, how many the
+// table cannot show, which its next save drops); empty when every list fits.
+QString Unshown_Variables_Message(const TOPC_UA_Server_List& servers);
+inline constexpr int32_t Msg_Unshown_Read = 3496;
+inline constexpr int32_t Msg_Unshown_Write = 3497;
 // The message telling how many ticked variables a full table left out (read and write), or nothing when none was.
 QString Import_Left_Out_Message(int32_t read, int32_t write);
 inline constexpr int32_t Msg_Import_Left_Out = 3473;

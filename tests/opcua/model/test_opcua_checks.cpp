@@ -82,6 +82,11 @@ TEST_F(OpcUaChecks, EachCheckWithItsMessage) {
       {"write position -1", false, [&](TOPC_UA_Variable& v) { v.SetPosition(text("-1")); }, 1304},
       {"write start bit empty", false, [&](TOPC_UA_Variable& v) { v.SetStartBit(text("")); }, 1335},
       {"write start bit x", false, [&](TOPC_UA_Variable& v) { v.SetStartBit(text("x")); }, 1336},
+      // A variable without a name is refused before its other checks, enabled or not; blanks are a name.
+      {"no name", true, [&](TOPC_UA_Variable& v) { v.SetDispalyName(text("")), v.SetTime(text("")); }, 3494},
+      {"no name, disabled", true, [&](TOPC_UA_Variable& v) { v.SetDispalyName(text("")), v.SetEnable(false); }, 3494},
+      {"name of blanks", true, [&](TOPC_UA_Variable& v) { v.SetDispalyName(text(" ")); }, 0},
+      {"write no name", false, [&](TOPC_UA_Variable& v) { v.SetDispalyName(text("")), v.SetEnable(false); }, 3495},
   };
   for (const TCase& c : cases) {
     const TOPC_UA_Check_Result result = Check_One(c.Read, c.Edit);
@@ -92,6 +97,9 @@ TEST_F(OpcUaChecks, EachCheckWithItsMessage) {
             QStringLiteral("Error in Server Number 1 in Read Variable 1!! Start byte is Wrong"));
   EXPECT_EQ(Check_One(false, [&](TOPC_UA_Variable& v) { v.SetPosition(text("1500")); }).Text,
             QStringLiteral("Error in Server Number 1 in Write Variable 1!! Position must be between 0 and 1499"));
+  EXPECT_EQ(Check_One(false, [&](TOPC_UA_Variable& v) { v.SetDispalyName(text("")); }).Text,
+            QStringLiteral("Error in Server Number 1, Variables in Write, row 1!! The Display Name cannot be empty: "
+                           "fill it in or delete the row"));
 }
 
 // Servers in order, read before write, the first failure only, numbered from 1 within its list.

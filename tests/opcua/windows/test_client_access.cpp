@@ -13,6 +13,7 @@
 #include "TDialogRecorder.h"
 #include "TModalDriver.h"
 #include "UOPC_UA_Client_File.h"
+#include "UOPC_UA_Client_Tables.h"
 
 namespace {
 
@@ -343,12 +344,57 @@ TEST_F(ClientAccessTest, RowButtonsWithTheirQuestionsAndRefusals) {
   EXPECT_EQ(dialogs.Messages.back().Text, QStringLiteral("Row Already used. Do you want to overwrite the values?"));
   EXPECT_EQ(read.Cells(2, 2), QStringLiteral("Speed"));
   EXPECT_EQ(W->OPC_UA_Server_List[0]->Var_List_R[1]->DispalyName(), QStringLiteral("Speed"));
-  // Insert: a blank enabled row; the rows below it are no longer part of the list until it has a name.
+  // Insert: a blank enabled row, kept in the list without a name together with the rows below it (OK refuses it
+  // until it is named or deleted).
   read.MoveToCell(2, 2);
   W->Btn_InsRowClick();
   EXPECT_EQ(Row(read, 2).mid(0, 3), QStringList({"2", "Y", ""}));
   EXPECT_EQ(read.Cells(2, 3), QStringLiteral("Speed"));
-  EXPECT_EQ(W->OPC_UA_Server_List[0]->Var_List_R.size(), 1u);
+  ASSERT_EQ(W->OPC_UA_Server_List[0]->Var_List_R.size(), 3u);
+  EXPECT_EQ(W->OPC_UA_Server_List[0]->Var_List_R[1]->DispalyName(), QString());
+  EXPECT_EQ(W->OPC_UA_Server_List[0]->Var_List_R[2]->DispalyName(), QStringLiteral("Speed"));
+}
+
+// A row without a name above the last row in use is refused on OK by server, table and row, never dropped with
+// the rows below it; once it is filled in or deleted, OK writes every row.
+TEST_F(ClientAccessTest, ARowWithoutANameIsRefusedNotDropped) {
+  Write_Two_Servers();
+  const QByteArray before = File();
+  W->FormShow();
+  TDialogRecorder dialogs;
+  // Read table: Temp's name wiped (the row keeps its other cells). Write table: a row typed below a blank one.
+  Edit(W->Read_Table(), {{2, 2, ""}});
+  Edit(W->Write_Table(), {{2, 3, "Later"}, {11, 3, "20"}, {12, 3, "0"}});
+  // Another server shown and the first one again: nothing of either table is lost on the way.
+  Select_Server(2);
+  Select_Server(1);
+  EXPECT_EQ(W->Read_Table().Cells(2, 3), QStringLiteral("Name"));
+  EXPECT_EQ(W->Write_Table().Cells(2, 3), QStringLiteral("Later"));
+  dialogs.Queue_Answer(mrOk);
+  W->Btn_OKClick();
+  EXPECT_EQ(W->ModalResult(), mrNone);
+  EXPECT_EQ(File(), before);
+  Edit(W->Read_Table(), {{2, 2, "Temp"}});
+  dialogs.Queue_Answer(mrOk);
+  W->Btn_OKClick();
+  EXPECT_EQ(W->ModalResult(), mrNone);
+  EXPECT_EQ(dialogs.Texts(), QStringList({"Error in Server Number 1, Variables in Read, row 2!! The Display Name "
+                                          "cannot be empty: fill it in or delete the row",
+                                          "Error in Server Number 1, Variables in Write, row 2!! The Display Name "
+                                          "cannot be empty: fill it in or delete the row"}));
+  // The blank write row deleted: OK writes all of them.
+  W->PC_OPC_UA_Vars->setCurrentIndex(1);
+  W->Write_Table().MoveToCell(2, 2);
+  dialogs.Queue_Answer(mrYes);
+  W->Btn_DelRowClick();
+  W->Btn_OKClick();
+  EXPECT_EQ(W->ModalResult(), mrOk);
+  TOPC_UA_Server_List written;
+  ASSERT_TRUE(Read_OPC_UA_Client_File(Path_OPC_UA_Client, written).Complete);
+  QStringList names;
+  for (const auto* list : {&written[0]->Var_List_R, &written[0]->Var_List_W})
+    for (const auto& v : *list) names << v->DispalyName();
+  EXPECT_EQ(names, QStringList({"Speed", "Temp", "Name", "Cmd", "Later"}));
 }
 
 // OK checks the servers and shows the first failure with its numbers filled in; nothing is written until every
@@ -388,7 +434,7 @@ TEST_F(ClientAccessTest, OkShowsTheChecksInOrderThenWrites) {
 }
 
 // The file written for rows typed into the tables: identifiers and data types in their stored forms, a name of
-// blanks kept, the rows after an empty name dropped, write variables without array settings.
+// blanks kept, write variables without array settings.
 TEST_F(ClientAccessTest, WritesTheTablesIntoTheFile) {
   W->FormShow();
   {
@@ -402,14 +448,14 @@ TEST_F(ClientAccessTest, WritesTheTablesIntoTheFile) {
     EXPECT_EQ(driver.Shown, FOPC_UA_Add_Server);
   }
   Select_Server(1);
-  Edit(W->Read_Table(), {{2, 1, "Speed"},      {3, 1, "guid"},   {4, 1, "72962b91-fa75-4ae6-8d28-b404dc7daf63"},
-                         {5, 1, "datetime"},   {6, 1, "3"},      {7, 1, "Array"},
-                         {8, 1, "1"},          {9, 1, "4"},      {10, 1, "100"},
-                         {11, 1, "0"},         {12, 1, "2"},     {13, 1, "Y"},
-                         {16, 1, "m&1"},       {2, 2, "  "},     {3, 2, "Numeric"},
-                         {4, 2, "4294967296"}, {5, 2, "Real"},   {6, 2, "70000"},
-                         {7, 2, "Variable"},   {10, 2, "10"},    {11, 2, "8"},
-                         {1, 2, "N"},          {2, 4, "Dropped"}});
+  Edit(W->Read_Table(), {{2, 1, "Speed"},      {3, 1, "guid"}, {4, 1, "72962b91-fa75-4ae6-8d28-b404dc7daf63"},
+                         {5, 1, "datetime"},   {6, 1, "3"},    {7, 1, "Array"},
+                         {8, 1, "1"},          {9, 1, "4"},    {10, 1, "100"},
+                         {11, 1, "0"},         {12, 1, "2"},   {13, 1, "Y"},
+                         {16, 1, "m&1"},       {2, 2, "  "},   {3, 2, "Numeric"},
+                         {4, 2, "4294967296"}, {5, 2, "Real"}, {6, 2, "70000"},
+                         {7, 2, "Variable"},   {10, 2, "10"},  {11, 2, "8"},
+                         {1, 2, "N"}});
   Edit(W->Write_Table(), {{2, 1, "Cmd"},
                           {3, 1, "String"},
                           {4, 1, "ns=2;s=Cmd"},
@@ -563,10 +609,37 @@ TEST_F(ClientAccessTest, OnlyTheFirst1024VariablesAreShown) {
   servers.push_back(Server(QStringLiteral("opc.tcp://plc:4840")));
   for (int i = 1; i <= 1030; ++i) servers[0]->Var_List_R.push_back(Var(QString::number(i), QStringLiteral("Int8")));
   ASSERT_TRUE(Write_OPC_UA_Client_File(Path_OPC_UA_Client, servers));
+  TDialogRecorder dialogs;
+  dialogs.Queue_Answer(mrOk);
   W->FormShow();
+  // The user hears of it when the window opens, before any edit could drop them.
+  EXPECT_EQ(dialogs.Texts(), QStringList({"Server Number 1 has 1030 variables in Read, but the table shows only "
+                                          "the first 1024: the other 6 are removed from the file if you click in "
+                                          "that table and then press OK"}));
+  EXPECT_EQ(dialogs.Messages[0].Type, mtWarning);
   EXPECT_EQ(W->Read_Table().Cells(2, 1024), QStringLiteral("1024"));
   Edit(W->Read_Table(), {});
   EXPECT_EQ(W->OPC_UA_Server_List[0]->Var_List_R.size(), 1024u);
+}
+
+TEST(ClientTables, EveryListLongerThanATableIsNamed) {
+  Load_Default_Strings();
+  TOPC_UA_Server_List servers;
+  for (int i = 0; i < 3; ++i) servers.push_back(std::make_unique<TOPC_UA_Server>());
+  const auto fill = [](TOPC_UA_Variable_List& list, int count) {
+    for (int i = 0; i < count; ++i) list.push_back(std::make_unique<TOPC_UA_Variable>());
+  };
+  fill(servers[0]->Var_List_R, 1024);
+  fill(servers[0]->Var_List_W, 1025);
+  fill(servers[2]->Var_List_R, 2000);
+  fill(servers[2]->Var_List_W, 1100);
+  Lang_Table[Msg_Unshown_Read] = QStringLiteral("%d R %d %d %d");
+  Lang_Table[Msg_Unshown_Write] = QStringLiteral("%d W %d %d %d");
+  EXPECT_EQ(Unshown_Variables_Message(servers),
+            QStringLiteral("1 W 1025 1024 1\n3 R 2000 1024 976\n3 W 1100 1024 76"));
+  servers.erase(servers.begin() + 2);
+  servers[0]->Var_List_W.pop_back();
+  EXPECT_EQ(Unshown_Variables_Message(servers), QString());
 }
 
 // Whatever the last visit left (the write page, tables scrolled down and sideways, another current cell, an editor
