@@ -143,6 +143,8 @@ async function main() {
   buildAddressSpace(server);
   await server.start();
   console.log("listening on " + server.getEndpointUrl());
+  console.log("user name: " + USER);
+  console.log("password: " + PASSWORD);
   const stop = async () => {
     await server.shutdown(0);
     process.exit(0);

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Starts the loopback OPC UA test server on a free port of 127.0.0.1 and, once it accepts connections, writes the
 # port to <state>/port for the tests (and the server's process id to <state>/pid for stop-server.sh).
-# Usage: start-server.sh <state-folder> [lifetime-seconds] [secure]
+# Usage: [OPCUA_SERVER_PORT=<port>] start-server.sh <state-folder> [lifetime-seconds] [secure]
+# OPCUA_SERVER_PORT asks for that port instead of a free one (the demo's); it must not be taken.
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 state="$1"
@@ -36,8 +37,15 @@ openssl crl -in "$ca/crl.pem" -outform DER -out "$pki/crl/test-user-ca.crl"
 cp "$pki/certs/test-user-ca.der" "$state/pki/trusted/certs/"
 cp "$pki/crl/test-user-ca.crl" "$state/pki/trusted/crl/"
 
-port="$(node -e 'const s = require("net").createServer();
+port="${OPCUA_SERVER_PORT:-}"
+if [ -z "$port" ]; then
+  port="$(node -e 'const s = require("net").createServer();
 s.listen(0, "127.0.0.1", () => { console.log(s.address().port); s.close(); });')"
+elif (exec 3<>"/dev/tcp/127.0.0.1/$port") 2>/dev/null; then
+  # Whatever answers there would pass for this server below.
+  echo "start-server: port $port of 127.0.0.1 is taken by another program" >&2
+  exit 1
+fi
 
 # The server's output goes to a file: an inherited pipe would keep this test open until the server ends.
 # The oldest policy encrypts with RSA PKCS#1 v1.5, which Node refuses to decrypt unless told otherwise.
