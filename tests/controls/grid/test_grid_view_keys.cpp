@@ -134,8 +134,10 @@ TEST_F(TGridKeysTest, HomeGoesToTheFirstTabStopAndEndToTheLastColumn) {
   const TStepCase cases[] = {
       {"home", ReadOnlyColumn(1), Qt::Key_Home, Qt::NoModifier, 4, 3, 2, 3},
       {"end", nullptr, Qt::Key_End, Qt::NoModifier, 2, 3, 5, 3},
-      {"end before a right fixed column, which takes no cursor", [](TQrvStringGrid& g) { g.SetFixedRightCols(1); },
-       Qt::Key_End, Qt::NoModifier, 2, 3, 4, 3},
+      {"end onto a right fixed column", [](TQrvStringGrid& g) { g.SetFixedRightCols(1); }, Qt::Key_End,
+       Qt::NoModifier, 2, 3, 5, 3},
+      {"end onto the last of two right fixed columns", [](TQrvStringGrid& g) { g.SetFixedRightCols(2); }, Qt::Key_End,
+       Qt::NoModifier, 2, 3, 5, 3},
       {"ctrl+home", ReadOnlyColumn(1), Qt::Key_Home, Qt::ControlModifier, 4, 5, 2, 1},
   };
   for (const TStepCase& k : cases) Run(k);

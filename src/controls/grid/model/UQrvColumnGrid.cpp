@@ -270,6 +270,11 @@ bool TQrvColumnGrid::IsDataCheckBoxCell(int32_t c, int32_t r) const {
   return !FDestroying && column && column->Editor() == edDataCheckBox && IsNormalCell(c, r);
 }
 
+TCellType TQrvColumnGrid::GetCellType(int32_t c, int32_t r) {
+  const TCellType type = TQrvStringGrid::GetCellType(c, r);
+  return type == ctEmpty && c >= 0 && r >= 0 && IsDataCheckBoxCell(c, r) ? ctDataCheckBox : type;
+}
+
 TCellGraphic* TQrvColumnGrid::GetCellGraphic(int32_t c, int32_t r) {
   if (TCellGraphic* own = TQrvStringGrid::GetCellGraphic(c, r)) return own;
   if (c < 0 || r < 0 || !IsDataCheckBoxCell(c, r)) return nullptr;

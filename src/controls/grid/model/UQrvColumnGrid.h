@@ -76,6 +76,7 @@ class TQrvColumnGrid : public TQrvStringGrid, public IGridColumnOwner {
   bool IsDataCheckBoxCell(int32_t c, int32_t r) const override;
   TCellGraphic* SharedCellGraphic() const { return FCellGraphic.get(); }
   // A cell's own graphic, or for a normal cell of a data check-box column the shared virtual check box.
+  TCellType GetCellType(int32_t c, int32_t r) override;
   TCellGraphic* GetCellGraphic(int32_t c, int32_t r) override;
   uint32_t GetVersionNr() const override { return 0x03010301; }
   QString GetVersionString() const override;

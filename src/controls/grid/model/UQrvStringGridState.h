@@ -112,6 +112,8 @@ struct TQrvStringGridState {
 
   int32_t FNumNodes = 0;
   bool FForceSel = false;
+  // End is moving the cursor: a right fixed column takes it then, as a read-only cell does.
+  bool FEndOnFixedRight = false;
 
   std::shared_ptr<IGridTextMeasurer> FTextMeasurer;
 

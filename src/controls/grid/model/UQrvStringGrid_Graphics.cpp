@@ -12,7 +12,8 @@ TCellGraphic* TQrvStringGrid::GetCellGraphic(int32_t c, int32_t r) {
 
 TCellType TQrvStringGrid::GetCellType(int32_t c, int32_t r) {
   if (c < 0 || r < 0) return ctEmpty;
-  const TCellGraphic* g = GetCellGraphic(c, r);
+  // The cell's own object: a graphic a derived grid only lends for painting gives the cell no kind.
+  const TCellGraphic* g = TQrvStringGrid::GetCellGraphic(c, r);
   return g ? g->CellType() : ctEmpty;
 }
 

@@ -113,9 +113,9 @@ bool TQrvStringGrid::HomeEndKey(uint16_t key, TShiftState shift) {
     MoveToBaseCell();
     SetLeftCol(FirstNavCol());
   } else {
+    FEndOnFixedRight = true;
     SetCol(ColCount() - 1);
-    // A right fixed column refuses the cursor: End then stops on the last column that takes it.
-    if (Col() != ColCount() - 1 && FixedRightCols() > 0) SetCol(ColCount() - FixedRightCols() - 1);
+    FEndOnFixedRight = false;
     MoveToBaseCell();
     SetLeftCol(std::max(FixedCols(), MaxLeftCol()));
   }

@@ -87,7 +87,8 @@ void TQrvStringGrid::SetLook(TGridLook value) {
     SetSelectionStyle(ssDefault);
     if (!IsLoading()) {
       if (preset->FixedColor) FixedColor = *preset->FixedColor;
-      SetFixedGradient(preset->ControlFrom, preset->ControlTo);
+      // The gradient keeps the button face the look was chosen with, whatever the system colour becomes later.
+      SetFixedGradient(preset->ControlFrom, ColorToRGB(preset->ControlTo));
       SetGridFixedLineColor(clGray);
       SetFixedGradientMirror(clNone, clNone);
       SetGridLineColor(clSilver);

@@ -150,7 +150,8 @@ bool TQrvStringGrid::SelectCell(int32_t aCol, int32_t aRow) {
   if (!FEditMode || normalFocused) {
     bool ok = true;
     CellChanging(aCol, aRow, ok);
-    if (!IsFixed(aCol, aRow) && ok)
+    const bool fixedRightByEnd = FEndOnFixedRight && aCol >= ColCount() - FixedRightCols();
+    if ((fixedRightByEnd || !IsFixed(aCol, aRow)) && ok)
       result = TBaseGrid::SelectCell(aCol, aRow);
     else
       result = (ok && (Options() & goRowSelect)) || (FixedRowAlways() && RowCount() == FixedRows());

@@ -335,6 +335,36 @@ TEST_F(ColumnGridFixture, VirtualCheckBoxIsTransparentExactlyInTheFlatControlSty
   }
 }
 
+// The cell type is the cell's own kind: the shared box a check-box column paints with is no object of the cell.
+TEST_F(ColumnGridFixture, CellTypeOfACheckBoxColumnIsADataCheckBoxInItsNormalCellsOnly) {
+  Col(2).SetEditor(edDataCheckBox);
+  grid.SetFixedRightCols(1);
+  grid.SetFixedFooters(1);
+  grid.AddProgress(2, 3, clRed, clWhite);
+  grid.AddMarker(1, 1, 0, 1);
+  grid.AddMarker(2, 1, 0, 1);
+  struct TCase {
+    const char* Name;
+    int32_t C, R;
+    TCellType Expected;
+  };
+  const TCase cases[] = {
+      {"normal cell", 2, 2, ctDataCheckBox},
+      {"marked normal cell", 2, 1, ctDataCheckBox},
+      {"fixed row", 2, 0, ctEmpty},
+      {"footer row", 2, 4, ctEmpty},
+      {"a cell's own graphic", 2, 3, ctProgress},
+      {"a column of another kind", 1, 2, ctEmpty},
+      {"another kind, marked", 1, 1, ctEmpty},
+      {"a fixed right column", 3, 2, ctEmpty},
+  };
+  for (const TCase& k : cases) EXPECT_EQ(grid.GetCellType(k.C, k.R), k.Expected) << k.Name;
+  // The plain grid's own answer for the same cell: nothing stored there.
+  EXPECT_EQ(grid.TQrvStringGrid::GetCellType(2, 2), ctEmpty);
+  Col(3).SetEditor(edDataCheckBox);
+  EXPECT_EQ(grid.GetCellType(3, 2), ctEmpty) << "a fixed right column is no normal cell";
+}
+
 TEST_F(ColumnGridFixture, FloatFormatOfTheColumnShowsNumbersOnly) {
   Col(1).SetFloatFormat(QStringLiteral("%.2f"));
   const std::pair<const char*, const char*> cases[] = {{"3.14159", "3.14"}, {"abc", "abc"}, {"7", "7.00"}};

@@ -51,10 +51,12 @@ TEST(GridLooks, EachLookSetsItsColours) {
   };
   const TLookColours classic{clHighlight, N, clHighlightText, 0xC0C0C0,  0x808080, {clBtnFace, N, N, N, N},
                              0x808080,    N, ssDefault,       clBtnFace, clBtnFace};
+  // The header gradient ends on the button face's value as it is when the look is chosen.
+  constexpr TColor face = 0xF0F0F0;
   TLookColours listView = classic;
-  listView.Fixed = {clWhite, clBtnFace, N, N, N};
-  const TLookColours xp{0xEACAB6, N, 0,         0xC0C0C0, 0x808080, {clWhite, clBtnFace, N, N, N},
-                        0xEACAB6, N, ssDefault, clWhite,  clBtnFace};
+  listView.Fixed = {clWhite, face, N, N, N};
+  const TLookColours xp{0xEACAB6, N, 0,         0xC0C0C0, 0x808080, {clWhite, face, N, N, N},
+                        0xEACAB6, N, ssDefault, clWhite,  face};
   TLookColours vyx = xp;
   vyx.Fixed.To = vyx.FooterTo = 0xC0C0C0;
   const TLookColours vista{0xEACAB6, N,        0,       0xECECF0, 0xD4D2D1, {clWhite, clWhite, 0xFAF8F7, 0xF4F2F1, N},
