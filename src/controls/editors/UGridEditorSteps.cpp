@@ -36,6 +36,11 @@ uint16_t Editor_Key(const QKeyEvent* e, TShiftState& shift) {
   return TGridView::Key_Code(e->key());
 }
 
+QChar Editor_Typed_Char(const QKeyEvent* e) {
+  const QChar ch = TGridView::Key_Char(*e);
+  return ch.unicode() >= 32 ? ch : QChar();
+}
+
 bool Filter_Editor_Char(TEditorType kind, QChar& ch, const QString& current, int32_t caret, const QString& selected,
                         const QString& validChars) {
   const ushort code = ch.unicode();

@@ -19,6 +19,8 @@ bool Validate_Editor_Text(TQrvStringGrid& grid, const QString& text);
 bool Editor_Tab_Step(TQrvStringGrid& grid, QWidget* view, bool backward);
 // The key as the desktop's key code (Shift+Tab as Tab with Shift) and its shift state.
 uint16_t Editor_Key(const QKeyEvent* e, TShiftState& shift);
+// The printable character a key types, null for none (Delete, Ctrl with a key, the other control characters).
+QChar Editor_Typed_Char(const QKeyEvent* e);
 // The text editor's character filter of a kind: false when the character is dropped (with a beep where the kind
 // beeps); case kinds convert it.
 bool Filter_Editor_Char(TEditorType kind, QChar& ch, const QString& current, int32_t caret, const QString& selected,

@@ -58,10 +58,8 @@ void TGridUnitEditBtn::keyPressEvent(QKeyEvent* e) {
   const bool editorKey = key == VK_TAB || key == VK_RETURN || key == VK_ESCAPE || key == VK_PRIOR || key == VK_NEXT ||
                          key == VK_UP || key == VK_DOWN;
   if (!editorKey) {
-    const QString typed = e->text();
-    if (typed.size() == 1 && typed[0].unicode() >= 32 && !(shift & ssCtrl) &&
-        (FKind == edNumericUnitEditBtn || FKind == edFloatUnitEditBtn)) {
-      QChar ch = typed[0];
+    QChar ch = Editor_Typed_Char(e);
+    if (!ch.isNull() && (FKind == edNumericUnitEditBtn || FKind == edFloatUnitEditBtn)) {
       if (!Filter_Editor_Char(FKind == edNumericUnitEditBtn ? edNumeric : edFloat, ch, text(), cursorPosition(),
                               selectedText(), QString()))
         return;

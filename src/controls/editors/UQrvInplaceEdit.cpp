@@ -450,10 +450,9 @@ bool TQrvInplaceEdit::KeyDown(QKeyEvent* e) {
     FGrid.InplaceKeyDown(vk, shift);
     if (vk == 0) return true;
   }
-  const QString typed = e->text();
-  const bool character = typed.size() == 1 && typed[0].unicode() >= 32 && !(mods & Qt::ControlModifier);
-  if (!character) return Masked() && FMaskInput->HandleKey(e);
-  TypeChar(typed[0], mods);
+  const QChar typed = Editor_Typed_Char(e);
+  if (typed.isNull()) return Masked() && FMaskInput->HandleKey(e);
+  TypeChar(typed, mods);
   return true;
 }
 

@@ -174,7 +174,8 @@ QChar TQsgSpinEdit::Typed_Char(const QKeyEvent* e) const {
     return QChar(char16_t(e->key() - Qt::Key_A + 1));
   }
   const QString typed = e->text();
-  if (typed.isEmpty() || typed.at(0).unicode() < 32) return QChar();
+  // Delete brings the character 127 as its text: it edits, it is not typed.
+  if (typed.isEmpty() || typed.at(0).category() == QChar::Other_Control) return QChar();
   return typed.at(0);
 }
 

@@ -462,8 +462,9 @@ QChar TGridView::Key_Char(const QKeyEvent& e) {
     if (e.key() >= Qt::Key_A && e.key() <= Qt::Key_Z) return QChar(e.key() - Qt::Key_A + 1);
     return {};
   }
+  // Delete brings the character 127 as its text, and some keys other control characters: none of them is typed.
   const QString text = e.text();
-  return text.size() == 1 && text[0].unicode() >= 32 && text[0] != QChar(127) ? text[0] : QChar();
+  return text.size() == 1 && text[0].category() != QChar::Other_Control ? text[0] : QChar();
 }
 
 uint32_t TGridView::DialogCode(const QKeyEvent&) const {

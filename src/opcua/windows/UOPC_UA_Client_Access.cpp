@@ -331,7 +331,7 @@ void TFOPC_UA_Client_Access::ACG_OPC_UA_ServerDblClickCell(int32_t row, int32_t)
 }
 
 void TFOPC_UA_Client_Access::ClickCell(TQrvColumnGrid& grid, int32_t row, int32_t col) {
-  if (col == 0 && row > 0) grid.SelectRange(1, grid.ColCount() - 1, row, row);
+  if (col == 0 && row > 0) grid.SelectRows(row, 1);
 }
 
 void TFOPC_UA_Client_Access::ACG_OPC_UA_Var_Enter(TQrvColumnGrid& grid) {

@@ -2,6 +2,7 @@
 // the length limit (also past 16 bits), lookup completion, Escape, Enter writing the cell, and losing the focus
 // after Alt+Backspace was held while the editor closed.
 #include <QClipboard>
+#include <QPlainTextEdit>
 
 #include "GridEditorFixture.h"
 #include "UGridModule.h"
@@ -238,3 +239,52 @@ TEST(InplaceEdit, CursorWalksToTheNeighbourCell) {
 }
 
 }  // namespace
+
+// Delete and Backspace edit as in every text field, as the desktop delivers them: Delete brings the character 127
+// as its text and Backspace the character 8 (or 127); neither is ever typed into the text.
+TEST(InplaceEdit, DeleteAndBackspaceRemoveACharacterInEveryTextEditor) {
+  struct TStep {
+    Qt::Key Key;
+    Qt::KeyboardModifiers Mods;
+    QString Text;
+  };
+  // The caret goes by the arrows: Home and End step a spin editor's value.
+  const TStep left{Qt::Key_Left, Qt::NoModifier, {}}, right{Qt::Key_Right, Qt::NoModifier, {}};
+  const TStep all{Qt::Key_A, Qt::ControlModifier, {}};
+  const TStep del{Qt::Key_Delete, Qt::NoModifier, QString(QChar(127))};
+  const TStep back{Qt::Key_Backspace, Qt::NoModifier, QString(QChar(8))};
+  // Some keyboard maps give Backspace the character 127 too.
+  const TStep back127{Qt::Key_Backspace, Qt::NoModifier, QString(QChar(127))};
+  const std::vector<TStep> start{left, left, left, left}, end{right, right, right, right};
+  const auto keys = [](std::initializer_list<std::vector<TStep>> parts) {
+    std::vector<TStep> all_keys;
+    for (const auto& part : parts) all_keys.insert(all_keys.end(), part.begin(), part.end());
+    return all_keys;
+  };
+  const struct {
+    std::vector<TStep> Keys;
+    QString Expected;
+  } edits[] = {
+      {keys({start, {del}}), "23"},     {keys({start, {right, del}}), "13"},      {keys({end, {del}}), "123"},
+      {keys({end, {back}}), "12"},      {keys({start, {back}}), "123"},           {keys({{all, del}}), ""},
+      {keys({end, {back, back}}), "1"}, {keys({start, {del}, end, {back}}), "2"},
+  };
+  const auto textOf = [](QWidget* w) {
+    if (auto* memo = qobject_cast<QPlainTextEdit*>(w)) return memo->toPlainText();
+    if (auto* line = qobject_cast<QLineEdit*>(w)) return line->text();
+    return QStringLiteral("<no text editor>");
+  };
+  for (const TEditorType kind : {edNormal, edPassword, edNumeric, edNumericEditBtn, edFloatUnitEditBtn, edSpinEdit}) {
+    for (const auto& edit : edits) {
+      TEditedGrid g;
+      g.Grid->DefaultEditor = kind;
+      g.Grid->SpinMax = 1000;
+      g.Open(1, 1, "123");
+      QWidget* editor = g.Focused();
+      ASSERT_NE(editor, g.View) << "kind " << kind;
+      for (const TStep& step : edit.Keys)
+        QTest::sendKeyEvent(QTest::Click, g.Focused(), step.Key, step.Text, step.Mods);
+      EXPECT_EQ(textOf(editor), edit.Expected) << "kind " << kind << ", expected " << edit.Expected.toStdString();
+    }
+  }
+}

@@ -116,3 +116,21 @@ TEST_F(TFixedSelectView, ADragDownTheRowHeadersSelectsTheRowsItCrosses) {
   QTest::mouseMove(Port(), Middle_Of(0, 5));
   EXPECT_EQ(Q().Selection(), (TGridRect{1, 2, 5, 4}));
 }
+
+// The program's tables select a row from a click on its number with SelectRows: the row becomes the current one
+// (the row buttons act on it), in the column the user was in, and the cells in view do not move.
+TEST_F(TGridMouseTest, AClickOnARowNumberThatSelectsTheRowKeepsTheCellsInView) {
+  Q().OnClickCell = [](TQrvStringGrid* sender, int32_t row, int32_t col) {
+    if (col == 0 && row > 0) sender->SelectRows(row, 1);
+  };
+  for (const int32_t left : {1, 2}) {
+    Q().SetLeftCol(left);
+    Q().MoveCurrent(3, 2, true, false);
+    Click(Middle_Of(0, 5));
+    EXPECT_EQ(Q().LeftCol(), left);
+    EXPECT_EQ(Q().TopRow(), 1);
+    EXPECT_EQ(Q().Row(), 5) << left;
+    EXPECT_EQ(Q().Col(), 3) << left;
+    EXPECT_EQ(Q().Selection(), (TGridRect{1, 5, 5, 5})) << left;
+  }
+}

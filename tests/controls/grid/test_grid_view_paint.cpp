@@ -1,8 +1,10 @@
 // What the grid view paints: grid lines, selection, hover row, selection styles, hidden last row, merged blocks,
 // and that a paint visits only the visible cells however many rows there are.
 #include <QDir>
+#include <QPaintEvent>
 #include <QScrollBar>
 #include <QTest>
+#include <functional>
 #include <set>
 
 #include "GridViewFixture.h"
@@ -16,6 +18,28 @@ constexpr QRgb FixedLine = qRgb(0x80, 0x80, 0x80);
 bool Grey(QRgb p) {
   return qRed(p) == qGreen(p) && qGreen(p) == qBlue(p);
 }
+
+// The area a widget has really painted since the last Clear.
+class TPaintedArea : public QObject {
+ public:
+  explicit TPaintedArea(QWidget& widget) { widget.installEventFilter(this); }
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() == QEvent::Paint) Area += static_cast<QPaintEvent*>(e)->region();
+    return false;
+  }
+  // Waits until nothing more is painted, then forgets what was.
+  void Settle() {
+    for (int i = 0; i < 20; ++i) {
+      Area = {};
+      QTest::qWait(50);
+      if (Area.isEmpty()) return;
+    }
+  }
+  bool Covers(const TRect& r) const {
+    return QRegion(QRect(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top)).subtracted(Area).isEmpty();
+  }
+  QRegion Area;
+};
 }  // namespace
 
 TEST_F(TGridViewTest, GridLinesTakeTheirFixedColours) {
@@ -300,4 +324,46 @@ TEST(TGridViewPaint, DefaultSelectionStyleUsesTheVisualPropertiesGradient) {
   EXPECT_GT(qBlue(bottom), qRed(bottom));
   // Cells that are not selected keep the window colour.
   EXPECT_EQ(image.pixel(g.CellRect(2, 2).Left + 10, g.CellRect(2, 2).Top + 10), Rgb(clWindow));
+}
+
+TEST(TGridViewPaint, EveryCellWriteRepaintsItsCellWhileAnotherWindowIsInFront) {
+  auto owned = std::make_unique<TQrvStringGrid>();
+  TQrvStringGrid& g = *owned;
+  TGridView view(std::move(owned));
+  Show_Small_Grid(view);
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+  // A question in front, as when a window changes its rows after asking.
+  QWidget question;
+  question.resize(80, 40);
+  question.show();
+  question.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&question));
+  TPaintedArea painted(*view.viewport());
+  struct Case {
+    const char* what;
+    std::function<void()> before, change;
+    TPoint shown;  // the display cell that must be painted again
+  };
+  const auto nothing = [] {};
+  const Case cases[] = {
+      {"text into an empty cell", nothing, [&] { g.SetCells(2, 3, QStringLiteral("new")); }, {2, 3}},
+      {"text overwritten", nothing, [&] { g.SetCells(2, 3, QStringLiteral("newer")); }, {2, 3}},
+      {"text cleared", nothing, [&] { g.SetCells(2, 3, QString()); }, {2, 3}},
+      {"a number", nothing, [&] { g.SetInts(3, 6, 42); }, {3, 6}},
+      {"a cell with its own colour",
+       [&] { g.SetColors(4, 5, clYellow); },
+       [&] { g.SetCells(4, 5, QStringLiteral("x")); },
+       {4, 5}},
+      {"a cell right of a hidden column, by real column",
+       [&] { g.HideColumn(1); },
+       [&] { g.SetCells(4, 2, QStringLiteral("y")); },
+       {3, 2}},
+  };
+  for (const Case& c : cases) {
+    c.before();
+    painted.Settle();  // what the preparation repaints is not the write's
+    c.change();
+    for (int i = 0; i < 50 && !painted.Covers(g.CellRect(c.shown.X, c.shown.Y)); ++i) QTest::qWait(10);
+    EXPECT_TRUE(painted.Covers(g.CellRect(c.shown.X, c.shown.Y))) << c.what;
+  }
 }

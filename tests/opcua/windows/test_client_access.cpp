@@ -308,6 +308,34 @@ TEST_F(ClientAccessTest, TheFocusBindsAVariableTableToItsServer) {
   W->hide();
 }
 
+// A click on a row number selects the row without scrolling the table sideways, and the row buttons then act on it.
+TEST_F(ClientAccessTest, ARowNumberClickSelectsTheRowWhereTheUserLooks) {
+  Write_Two_Servers();
+  W->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(W.get()));
+  W->FormShow();
+  TQrvColumnGrid& read = W->Read_Table();
+  read.MoveToCell(3, 1);
+  read.SetLeftCol(2);
+  const QRect number = [&] {
+    const TRect r = read.CellRect(0, 3);
+    return QRect(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top);
+  }();
+  QTest::mouseClick(W->ACG_OPC_UA_Var_R->viewport(), Qt::LeftButton, Qt::NoModifier, number.center());
+  EXPECT_EQ(read.LeftCol(), 2);
+  EXPECT_EQ(read.Row(), 3);
+  EXPECT_EQ(read.Col(), 3);
+  EXPECT_EQ(read.Selection(), (TGridRect{1, 3, read.ColCount() - 1, 3}));
+  TDialogRecorder dialogs;
+  dialogs.Queue_Answer(mrYes);
+  W->Btn_DelRowClick();
+  ASSERT_EQ(dialogs.Messages.size(), 1u);
+  EXPECT_EQ(dialogs.Messages[0].Text, QStringLiteral("Are you sure to delete the Row number 3"));
+  EXPECT_EQ(read.Cells(2, 3), QString());
+  EXPECT_EQ(read.Cells(2, 2), QStringLiteral("Temp"));
+  W->hide();
+}
+
 TEST_F(ClientAccessTest, RowButtonsWithTheirQuestionsAndRefusals) {
   Write_Two_Servers();
   W->FormShow();

@@ -67,10 +67,12 @@ void TBaseGrid::SetCells(int32_t c, int32_t r, const QString& value) {
     const TPoint base = BaseCell(c, r);
     Store().SetText(base.X, base.Y, value);
     CellChanged(base.X, base.Y);
-    if (HandleAllocated()) RepaintCell(c, r);
   } else {
     Store().SetText(c, r, value);
   }
+  // Every write shows, whatever else happens to repaint the grid: a window that changes rows behind a question
+  // would otherwise show the old rows until something else covers the cells.
+  RepaintCell(DisplColIndex(c), r);
   if (FHideLastRow && r == RowCount() - 1) LastRowChanged();
 }
 

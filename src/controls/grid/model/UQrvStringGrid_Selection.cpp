@@ -81,6 +81,9 @@ void TQrvStringGrid::ClearRowSelect() {
 void TQrvStringGrid::SelectRows(int32_t rowIndex, int32_t rCount) {
   if (rowIndex + rCount > RowCount()) rCount = RowCount() - rowIndex;
   if (!FMouseActions->DisjunctRowSelect()) {
+    // The current cell comes along to the first row, so what acts on the current row acts on the selected one; it
+    // keeps its column, and nothing scrolls: the cells the user was looking at stay in view.
+    if (rCount > 0 && rowIndex >= FixedRows() && Col() >= FixedCols()) MoveCurrent(Col(), rowIndex, true, false);
     SetSelection(TGridRect{FixedCols(), rowIndex, ColCount() - 1, rowIndex + rCount - 1});
   } else {
     for (int32_t r = rowIndex; r < rowIndex + rCount && r < RowCount(); ++r) SetRowSelect(DisjunctSelectRow(r), true);

@@ -226,15 +226,17 @@ void TStringGrid::SetBounds(int32_t left, int32_t top, int32_t width, int32_t he
 TRect TStringGrid::PlatformCellRect(int32_t c, int32_t r) const {
   if (c < 0 || c >= FColCount || r < 0 || r >= FRowCount) return TRect{};
   if ((c >= FFixedCols && c < FLeftCol) || (r >= FFixedRows && r < FTopRow)) return TRect{};
-  auto start = [](const std::vector<int32_t>& sizes, int32_t fixed, int32_t first, int32_t index) {
+  // The sums stop at the client edge: every cell write asks for its rectangle, and one far below the view must
+  // not cost a walk over all the rows above it.
+  auto start = [](const std::vector<int32_t>& sizes, int32_t fixed, int32_t first, int32_t index, int32_t extent) {
     int32_t pos = 0;
     for (int32_t i = 0; i < fixed && i < index; ++i) pos += sizes[i];
     if (index >= fixed)
-      for (int32_t i = first; i < index; ++i) pos += sizes[i];
+      for (int32_t i = first; i < index && pos < extent; ++i) pos += sizes[i];
     return pos;
   };
-  const int32_t left = start(FColWidths, FFixedCols, FLeftCol, c);
-  const int32_t top = start(FRowHeights, FFixedRows, FTopRow, r);
+  const int32_t left = start(FColWidths, FFixedCols, FLeftCol, c, FWidth);
+  const int32_t top = start(FRowHeights, FFixedRows, FTopRow, r, FHeight);
   if (left >= FWidth || top >= FHeight) return TRect{};
   return TRect{left, top, left + FColWidths[c], top + FRowHeights[r]};
 }
