@@ -1,17 +1,18 @@
 // Repainting a full 1280 x 1024 viewport of a 10-column grid with 100 and with 1,000,000 rows, beside a QTableView
-// over a QStandardItemModel holding the same cells, both rendered offscreen into an image in the same run. Each
-// table is built once per case (outside the timing) and freed before the next, so only one large table lives at a
-// time.
+// over a QStandardItemModel holding the same cells. Both are widgets without frame or scroll bars, scrolled to the
+// middle and rendered offscreen into an image in the same run, so each paints the same cells through its own
+// paint event. Each table is built once per case (outside the timing) and freed before the next, so only one large
+// table lives at a time.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QHeaderView>
 #include <QImage>
 #include <QStandardItemModel>
 #include <QTableView>
 #include <memory>
 
-#include "UCanvas.h"
+#include "UBench_Widgets_Main.h"
+#include "UGridView.h"
 #include "UQrvStringGrid.h"
 
 namespace {
@@ -25,32 +26,42 @@ QString CellText(int32_t c, int32_t r) {
   return c == 0 ? QStringLiteral("Row %1").arg(r) : QString::number(r * 16 + c);
 }
 
-// One header row and `rows` data rows, scrolled to the middle.
-std::unique_ptr<TQrvStringGrid> MakeGrid(int32_t rows) {
-  auto grid = std::make_unique<TQrvStringGrid>();
-  grid->SetColCount(Cols);
-  grid->SetRowCount(rows + 1);
-  grid->SetFixedCols(0);
-  grid->SetDefaultColWidth(ColWidth);
-  grid->SetDefaultRowHeight(RowHeight);
-  grid->SetBounds(0, 0, Width, Height);
-  for (int32_t c = 0; c < Cols; ++c) grid->SetCells(c, 0, QStringLiteral("Column %1").arg(c));
-  for (int32_t r = 1; r <= rows; ++r)
-    for (int32_t c = 0; c < Cols; ++c) grid->SetCells(c, r, CellText(c, r));
-  grid->SetTopRow(std::max(1, std::min(rows / 2, grid->MaxTopRow())));
-  return grid;
+// The same look for both widgets: no frame, no scroll bars, the full viewport.
+void Bare(QAbstractScrollArea& view) {
+  view.setFrameShape(QFrame::NoFrame);
+  view.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  view.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  view.resize(Width, Height);
 }
 
-void PaintGrid(benchmark::State& state) {
-  const auto rows = static_cast<int32_t>(state.range(0));
-  auto grid = MakeGrid(rows);
+// Renders the widget `state.iterations()` times, after one render that lays it out outside the timing.
+void Render(benchmark::State& state, QWidget& view) {
   QImage image(Width, Height, QImage::Format_RGB32);
+  view.render(&image);
   for (auto _ : state) {
-    TCanvas canvas(&image);
-    grid->Paint(canvas, TRect{0, 0, Width, Height});
-    canvas.Release();
+    view.render(&image);
     benchmark::DoNotOptimize(image.constBits());
   }
+}
+
+// One header row and `rows` data rows, scrolled to the middle.
+void PaintGrid(benchmark::State& state) {
+  const auto rows = static_cast<int32_t>(state.range(0));
+  auto owned = std::make_unique<TQrvStringGrid>();
+  TQrvStringGrid& grid = *owned;
+  TGridView view(std::move(owned));
+  grid.SetColCount(Cols);
+  grid.SetRowCount(rows + 1);
+  grid.SetFixedCols(0);
+  grid.SetDefaultColWidth(ColWidth);
+  grid.SetDefaultRowHeight(RowHeight);
+  Bare(view);
+  for (int32_t c = 0; c < Cols; ++c) grid.SetCells(c, 0, QStringLiteral("Column %1").arg(c));
+  for (int32_t r = 1; r <= rows; ++r)
+    for (int32_t c = 0; c < Cols; ++c) grid.SetCells(c, r, CellText(c, r));
+  grid.SetTopRow(std::max(1, std::min(rows / 2, grid.MaxTopRow())));
+  if (grid.LeftCol() != 0) state.SkipWithError("the grid does not show its first column");
+  Render(state, view);
 }
 
 void PaintTableView(benchmark::State& state) {
@@ -67,17 +78,9 @@ void PaintTableView(benchmark::State& state) {
   view.verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   view.horizontalHeader()->setDefaultSectionSize(ColWidth);
   view.horizontalHeader()->setFixedHeight(RowHeight);
-  view.setFrameShape(QFrame::NoFrame);
-  view.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  view.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  view.resize(Width, Height);
+  Bare(view);
   view.scrollTo(model->index(rows / 2, 0), QAbstractItemView::PositionAtTop);
-  QImage image(Width, Height, QImage::Format_RGB32);
-  view.render(&image);  // lays the view out once, outside the timing
-  for (auto _ : state) {
-    view.render(&image);
-    benchmark::DoNotOptimize(image.constBits());
-  }
+  Render(state, view);
 }
 }  // namespace
 
@@ -85,10 +88,5 @@ BENCHMARK(PaintGrid)->Arg(100)->Arg(1000000)->Iterations(100)->Unit(benchmark::k
 BENCHMARK(PaintTableView)->Arg(100)->Arg(1000000)->Iterations(100)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return Run_Widget_Benchmarks(argc, argv);
 }

@@ -18,12 +18,22 @@ std::vector<TEnglishBlock> English_Blocks() {
   return blocks;
 }
 
-void Load_Default_Strings() {
-  Lang_Table.clear();
+namespace {
+QStringList English_Table() {
   QStringList table;
   table.reserve(Lang_Size);
   for (int32_t i = 0; i < Lang_Size; ++i) table.append(QStringLiteral(" "));
   for (TEnglishBlock block : English_Blocks()) block(table);
-  Lang_Table = table;
+  return table;
+}
+}  // namespace
+
+void Load_Default_Strings() {
+  Lang_Table = English_Table();
   Lang_Count = Lang_Size;
+}
+
+QString English_Text(int32_t id) {
+  static const QStringList table = English_Table();
+  return table.value(id, QStringLiteral(" "));
 }

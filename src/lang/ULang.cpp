@@ -69,6 +69,7 @@ QString Load_Language(const QString& language) {
 
 QString Lang_Message(int32_t id, std::initializer_list<int> numbers) {
   QString text = Lang_Table.value(id);
+  if (Trim(text).isEmpty()) text = English_Text(id);
   qsizetype from = 0;
   for (const int n : numbers) {
     const qsizetype at = text.indexOf(QStringLiteral("%d"), from);

@@ -23,6 +23,9 @@ QString Load_Language(const QString& language);
 void Apply_Language_Line(const QString& line);
 // Decodes a language file's bytes: UTF-8 / UTF-16 with a byte-order mark, the ANSI code page without one.
 QString Decode_Language_Bytes(const QByteArray& bytes);
+// The built-in English text of `id` (" " for an ID without one), whatever the table holds now.
+QString English_Text(int32_t id);
 // The text of `id` with its "%d" markers filled in order by `numbers`: our own substitution, so a template from a
-// language file is never read as a format (a marker more is left as it stands, one less leaves numbers out).
+// language file is never read as a format (a marker more is left as it stands, one less leaves numbers out). A
+// message is never blank: while the table holds no text for `id` (not loaded yet), the built-in English one is used.
 QString Lang_Message(int32_t id, std::initializer_list<int> numbers);

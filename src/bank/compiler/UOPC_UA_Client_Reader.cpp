@@ -44,11 +44,6 @@ struct TPlace {
   Fail_In_File(Path_OPC_UA_Client, problem);
 }
 
-// Refusal with the message the OPC UA window gives for the same field of the same row.
-[[noreturn]] void Fail_As_Window(const TPlace& p, int32_t id) {
-  Fail(Lang_Message(id, {p.server, p.number, Highest_Position}));
-}
-
 QString Utf8_Text(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -167,6 +162,15 @@ class TAttributes {
   std::array<const char*, Attr_Count> FValues;
 };
 
+// Refusal naming the attribute, its row and the value as the file holds it, with the OPC UA window's message for
+// the same field of the same row as the reason.
+[[noreturn]] void Fail_As_Window(const TPlace& p, const TAttributes& a, TAttr attr, int32_t id) {
+  const char* value = a.Find(attr);
+  Fail(QStringLiteral("%1 is \"%2\": %3")
+           .arg(a.Attribute_Name(attr), Utf8_Text(value ? value : ""),
+                Lang_Message(id, {p.server, p.number, Highest_Position})));
+}
+
 bool Is_Enabled(pugi::xml_node node) {
   // The window writes Enable first.
   const pugi::xml_attribute first = node.first_attribute();
@@ -191,12 +195,13 @@ uint32_t Numeric_Identifier(std::string_view text) {
 
 // Start and Tot are 16-bit byte counts in the variable record: a negative count is refused as the window refuses
 // it, one over 65535 bytes because it would reach the device wrapped, reading other bytes than the ones configured.
-uint16_t Record_Bytes(const TPlace& p, const char* name, int32_t value, uint32_t unit, int32_t negative_message) {
-  if (value < 0) Fail_As_Window(p, negative_message);
+uint16_t Record_Bytes(const TPlace& p, const TAttributes& a, TAttr attr, int32_t value, uint32_t unit,
+                      int32_t negative_message) {
+  if (value < 0) Fail_As_Window(p, a, attr, negative_message);
   const uint64_t bytes = static_cast<uint64_t>(value) * unit;
   if (bytes > 0xFFFF)
     Fail(QStringLiteral("the attribute \"%1\" of %2 (\"%3\") comes to %4 bytes; the device takes at most 65535")
-             .arg(Latin1(name), p.Name())
+             .arg(Latin1(Attr_Names[attr]), p.Name())
              .arg(value)
              .arg(bytes));
   return static_cast<uint16_t>(bytes);
@@ -230,10 +235,11 @@ int32_t Read_Identifier(const TPlace& p, const TAttributes& a, TOPC_UA_Var& v) {
 // Position, StartBit and the swap bits, which read and write variables share.
 void Read_Position_And_Swaps(const TPlace& p, const TAttributes& a, TOPC_UA_Var& v) {
   const int32_t position = a.Required_Int(atPosition);
-  if (position < 0 || position > Highest_Position) Fail_As_Window(p, p.Is_Read() ? 1300 : 1304);
+  if (position < 0 || position > Highest_Position) Fail_As_Window(p, a, atPosition, p.Is_Read() ? 1300 : 1304);
   v.position = static_cast<uint32_t>(position);
   const std::optional<int32_t> start_bit = a.Optional_Int(atStartBit);
-  if (start_bit && (*start_bit < 0 || *start_bit > Highest_Start_Bit)) Fail_As_Window(p, p.Is_Read() ? 1334 : 1336);
+  if (start_bit && (*start_bit < 0 || *start_bit > Highest_Start_Bit))
+    Fail_As_Window(p, a, atStartBit, p.Is_Read() ? 1334 : 1336);
   v.StartBit = static_cast<uint8_t>(start_bit.value_or(0));
   if (a.Is_On(atSwap)) v.options |= Bank::Opt_Swap;
   if (a.Is_On(atSwap_Word)) v.options |= Bank::Opt_Swap_Word;
@@ -254,11 +260,11 @@ TOPC_UA_Var Read_Variable(const TPlace& p) {
   v.Tot = len;
   if (start && length && (array || Is_String_Data_Type(type))) {
     const uint32_t unit = array ? len : 1;
-    v.Start = Record_Bytes(p, "Start", *start, unit, array ? 1323 : 1320);
-    v.Tot = Record_Bytes(p, "Length", *length, unit, array ? 1324 : 1321);
+    v.Start = Record_Bytes(p, a, atStart, *start, unit, array ? 1323 : 1320);
+    v.Tot = Record_Bytes(p, a, atLength, *length, unit, array ? 1324 : 1321);
   }
   const int32_t time = a.Required_Int(atTime);
-  if (time < 1) Fail_As_Window(p, 1298);
+  if (time < 1) Fail_As_Window(p, a, atTime, 1298);
   v.time = static_cast<uint32_t>(time);
   v.is_read = 1;
   v.options = Bank::Opt_On_Timer;
@@ -278,7 +284,7 @@ TOPC_UA_Var Write_Variable(const TPlace& p) {
   int32_t time = 0;
   if (!Try_Utf8_To_Int(time_text, time)) time = 0;
   // The time matters only to a variable written on a timer; there it must be a positive number of milliseconds.
-  if (on_timer && time < 1) Fail_As_Window(p, Trim(Utf8_Text(time_text)).isEmpty() ? 1301 : 1302);
+  if (on_timer && time < 1) Fail_As_Window(p, a, atTime, Trim(Utf8_Text(time_text)).isEmpty() ? 1301 : 1302);
   v.time = static_cast<uint32_t>(time);
   v.is_read = 0;
   Read_Position_And_Swaps(p, a, v);

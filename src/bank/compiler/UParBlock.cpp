@@ -57,7 +57,7 @@ QString Element_Name(TParGenField field) {
 // What the device would receive wrongly stops the compile, with the message the parameter window gives for the
 // field (ranges) or one naming the element (texts); the window's own files never hold such values.
 void Check_Device_Values(const TParGenTexts& texts) {
-  if (const int32_t id = ParGen_First_Range_Error(texts)) Fail_In_File(Path_ParGen, Lang_Table.value(id));
+  if (const int32_t id = ParGen_First_Range_Error(texts)) Fail_In_File(Path_ParGen, Lang_Message(id, {}));
   Check_Device_Text(Path_ParGen, QStringView(Text_Of(texts, pfEth_Conn_Device_Name)).left(Device_Name_Chars),
                     Element_Name(pfEth_Conn_Device_Name));
   Check_Device_Text(Path_ParGen, Text_Of(texts, pfNTP_Server_URL), Element_Name(pfNTP_Server_URL));

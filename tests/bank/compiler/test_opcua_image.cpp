@@ -8,6 +8,7 @@
 #include "TTestData.h"
 #include "UBanks.h"
 #include "UGlobals.h"
+#include "ULang.h"
 #include "UOPC_UA_Image.h"
 
 namespace {
@@ -412,6 +413,69 @@ TEST_F(OpcUaImageTest, FileFaultsStopTheCompileWithTheirPlace) {
     EXPECT_FALSE(Write_Banks().Success) << c.what;
     EXPECT_EQ(Read_Bank("bank1.bin"), old_bank1) << c.what;
     EXPECT_EQ(Read_Bank("bank2.bin"), old_bank2) << c.what;
+  }
+}
+
+// Each refusal of a field the OPC UA window checks names the attribute, the row, the value as the file holds it and
+// the window's reason, also when the compile runs before any language is loaded.
+TEST_F(OpcUaImageTest, WindowCheckedFieldsAreRefusedWithPlaceValueAndReason) {
+  struct Case {
+    bool read;
+    TChanges changes;
+    const char* message;  // after "Error in the file <path>: "
+  };
+  const Case cases[] = {
+      {true,
+       {{"Position", "1500"}},
+       "the attribute \"Position\" of read variable 1 of server 1 is \"1500\": Error in Server Number 1 in Read "
+       "Variable 1!! Position must be between 0 and 1499."},
+      {false,
+       {{"Position", "-1"}},
+       "the attribute \"Position\" of write variable 1 of server 1 is \"-1\": Error in Server Number 1 in Write "
+       "Variable 1!! Position must be between 0 and 1499."},
+      {true,
+       {{"StartBit", "8"}},
+       "the attribute \"StartBit\" of read variable 1 of server 1 is \"8\": Error in Server Number 1 in Read "
+       "Variable 1!! StartBit must be between 0 and 7."},
+      {false,
+       {{"StartBit", "-1"}},
+       "the attribute \"StartBit\" of write variable 1 of server 1 is \"-1\": Error in Server Number 1 in Write "
+       "Variable 1!! StartBit must be between 0 and 7."},
+      {true,
+       {{"Time", "0"}},
+       "the attribute \"Time\" of read variable 1 of server 1 is \"0\": Error in Server Number 1 in Read Variable "
+       "1!! Time must be major to 0."},
+      {false,
+       {{"OnTimer", "1"}, {"Time", " "}},
+       "the attribute \"Time\" of write variable 1 of server 1 is \" \": Error in Server Number 1 in Write "
+       "Variable 1!! Time cannot be empty."},
+      {false,
+       {{"OnTimer", "1"}, {"Time", "-5"}},
+       "the attribute \"Time\" of write variable 1 of server 1 is \"-5\": Error in Server Number 1 in Write "
+       "Variable 1!! Time must be major to 0."},
+      {true,
+       {{"VarType", "String"}, {"Start", "-3"}},
+       "the attribute \"Start\" of read variable 1 of server 1 is \"-3\": Error in Server Number 1 in Read "
+       "Variable 1!! Start byte is Wrong."},
+      {true,
+       {{"VarArray", "Array"}, {"Length", "-2"}},
+       "the attribute \"Length\" of read variable 1 of server 1 is \"-2\": Error in Server Number 1 in Read "
+       "Variable 1!! Length is Wrong."},
+  };
+  for (const bool table_loaded : {true, false}) {
+    if (!table_loaded) {
+      Lang_Table.clear();
+      Lang_Count = 0;
+    }
+    for (const Case& c : cases) {
+      TOpcUaFile file;
+      const int s = file.Add_Server();
+      c.read ? file.Add_Read(s, c.changes) : file.Add_Write(s, c.changes);
+      file.Save(Path_OPC_UA_Client);
+      const QString expected = QStringLiteral("Error in the file %1: %2").arg(Path_OPC_UA_Client, c.message);
+      EXPECT_EQ(Compile_Banks().Error_Text.toStdString(), expected.toStdString())
+          << Describe(c.changes) << (table_loaded ? "" : "(no table)");
+    }
   }
 }
 

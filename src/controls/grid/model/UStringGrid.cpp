@@ -73,20 +73,24 @@ void TStringGrid::SetRowCount(int32_t value) {
 void TStringGrid::SetFixedCols(int32_t value) {
   if (value < 0) RaiseGridError("Grid index out of range");
   if (value >= FColCount) RaiseGridError("Fixed column count must be less than column count");
+  // A view that was not scrolled stays unscrolled: it shows the first scrollable column, also when fewer are fixed.
+  if (FLeftCol == FFixedCols || FLeftCol < value) FLeftCol = value;
   FFixedCols = value;
   if (FCol < value) FCol = value;
-  if (FLeftCol < value) FLeftCol = value;
   ClampCurrent();
+  NotifyGeometry();
   Invalidate();
 }
 
 void TStringGrid::SetFixedRows(int32_t value) {
   if (value < 0) RaiseGridError("Grid index out of range");
   if (value >= FRowCount) RaiseGridError("Fixed row count must be less than row count");
+  // A view that was not scrolled stays unscrolled: it shows the first scrollable row, also when fewer are fixed.
+  if (FTopRow == FFixedRows || FTopRow < value) FTopRow = value;
   FFixedRows = value;
   if (FRow < value) FRow = value;
-  if (FTopRow < value) FTopRow = value;
   ClampCurrent();
+  NotifyGeometry();
   Invalidate();
 }
 

@@ -348,3 +348,32 @@ TEST(BaseGrid, LeftAndUpFromInsideABlockNextToColumnOrRowZero) {
     EXPECT_EQ(grid.Row(), test.expected.Y);
   }
 }
+
+// The first scrollable column (row) is the left (top) one shown while the view is not scrolled, whatever the fixed
+// count becomes; a scrolled view keeps its place unless it would start among the fixed ones.
+TEST(BaseGrid, FixedCountChangesKeepTheFirstScrollableCellInView) {
+  const struct {
+    const char* what;
+    int32_t scrolled_to;  // left column and top row before the change; 1 is the unscrolled view of one fixed
+    int32_t fixed;
+    int32_t expected;
+  } cases[] = {
+      {"unscrolled, no fixed left", 1, 0, 0},
+      {"unscrolled, three fixed", 1, 3, 3},
+      {"scrolled, no fixed left", 4, 0, 4},
+      {"scrolled past fewer fixed", 4, 2, 4},
+      {"scrolled, more fixed than the scroll", 4, 6, 6},
+  };
+  for (const auto& k : cases) {
+    TQrvStringGrid grid;
+    grid.SetColCount(10);
+    grid.SetRowCount(10);
+    grid.SetLeftCol(k.scrolled_to);
+    grid.SetTopRow(k.scrolled_to);
+    ASSERT_EQ(grid.LeftCol(), k.scrolled_to) << k.what;
+    grid.SetFixedCols(k.fixed);
+    grid.SetFixedRows(k.fixed);
+    EXPECT_EQ(grid.LeftCol(), k.expected) << k.what;
+    EXPECT_EQ(grid.TopRow(), k.expected) << k.what;
+  }
+}
