@@ -19,9 +19,9 @@ void Copy_Row(TQrvColumnGrid& grid, int32_t from, int32_t to) {
 void Blank_Row(TQrvColumnGrid& grid, int32_t row) {
   for (int32_t c = 1; c < Column_End(grid); ++c) grid.SetCells(c, row, QString());
 }
+}  // namespace
 
-// Check-box columns always hold "Y" or "N", so only the other columns tell whether a row is in use.
-bool Row_Used(const TQrvColumnGrid& grid, int32_t row) {
+bool Grid_Row_Used(const TQrvColumnGrid& grid, int32_t row) {
   for (int32_t c = 1; c < Column_End(grid); ++c) {
     const TGridColumnItem* column = grid.Columns().Items(c);
     if (column && column->Editor() == edDataCheckBox) continue;
@@ -29,7 +29,6 @@ bool Row_Used(const TQrvColumnGrid& grid, int32_t row) {
   }
   return false;
 }
-}  // namespace
 
 void Grid_Delete_Row(int32_t row, TQrvColumnGrid& grid) {
   const int32_t last = grid.RowCount() - 1;
@@ -58,7 +57,7 @@ bool Grid_Paste_Row(TQrvColumnGrid& grid, int32_t row, bool copied) {
     MessageDlg(Lang_Table.value(Msg_Row_Clipboard_Mismatch), mtError, mbOK);
     return false;
   }
-  if (Row_Used(grid, row) && MessageDlg(Lang_Table.value(Msg_Row_Used), mtConfirmation, mbYes | mbNo) != mrYes)
+  if (Grid_Row_Used(grid, row) && MessageDlg(Lang_Table.value(Msg_Row_Used), mtConfirmation, mbYes | mbNo) != mrYes)
     return false;
   for (int32_t c = 1; c < Column_End(grid); ++c) grid.SetCells(c, row, Row_Clipboard[c - 1]);
   return true;
