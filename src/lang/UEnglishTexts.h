@@ -21,6 +21,21 @@ void Add_English_OPC_UA_Client_Access(QStringList& table);
 void Add_English_OPC_UA_Add_Server(QStringList& table);
 void Add_English_OPC_UA_Scan_Server(QStringList& table);
 void Add_English_ProfinetFileName(QStringList& table);
+// The protocol table windows' blocks.
+void Add_English_ReceiveCAN(QStringList& table);
+void Add_English_TransmitCAN(QStringList& table);
+void Add_English_Set_PDO_Access(QStringList& table);
+void Add_English_Set_SDO_Client_Access(QStringList& table);
+void Add_English_Set_SDO_Server_Access(QStringList& table);
+void Add_English_DMXDefVal(QStringList& table);
+void Add_English_ReceiveJ1939(QStringList& table);
+void Add_English_TransmitJ1939(QStringList& table);
+void Add_English_ReceiveNMEA(QStringList& table);
+void Add_English_TransmitNMEA(QStringList& table);
+// Texts several blocks repeat at their own IDs: the six button captions (OK .. Paste Row) and the four row-button
+// hints (Delete Row .. Paste Row) from `first` on.
+void Add_English_Row_Buttons(QStringList& table, int first);
+void Add_English_Row_Hints(QStringList& table, int first);
 // The block of a window whose texts are fixed and never come from the table.
 void No_English_Block(QStringList& table);
 

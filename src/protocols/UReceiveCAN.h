@@ -1,10 +1,15 @@
 #pragma once
-// The CAN receive frame table.
-#include "UPlaceholderWindow.h"
+// The CAN frames the gateway receives: identifier and its format, data length, receive time-out and the
+// process-image position of each data byte; kept in CAN_Rec_Frames.xml.
+#include "UProtocol_Window.h"
 
-class TFReceiveCAN : public TFPlaceholderWindow {
+class TFReceiveCAN : public TFProtocol_Window {
  public:
-  explicit TFReceiveCAN(QWidget* parent = nullptr) : TFPlaceholderWindow(1900, 1901, parent) {}
+  explicit TFReceiveCAN(QWidget* parent = nullptr);
+  static const TProtocol_Spec& Window_Spec();
+
+  TTable_View* ACG_CAN_Receive = View(0);
+  QStringList& Hint_ReceiveCAN = Hints(0);
 };
 
 inline TFReceiveCAN* FReceiveCAN = nullptr;

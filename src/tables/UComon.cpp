@@ -19,7 +19,6 @@ void Copy_Row(TQrvColumnGrid& grid, int32_t from, int32_t to) {
 void Blank_Row(TQrvColumnGrid& grid, int32_t row) {
   for (int32_t c = 1; c < Column_End(grid); ++c) grid.SetCells(c, row, QString());
 }
-
 }  // namespace
 
 // Check-box columns always hold "Y" or "N", so only the other columns tell whether a row is in use.

@@ -13,6 +13,8 @@ void Grid_Delete_Row(int32_t row, TQrvColumnGrid& grid);
 // Moves `row` and every row below it down one (the last row's content is lost); `row` becomes blank, with "Y" in
 // column 1 when `enable` is set (tables whose column 1 is an enable check box).
 void Grid_Insert_Row(int32_t row, TQrvColumnGrid& grid, bool enable);
+// A row holds data: a data column that is no check box (those always hold "Y" or "N") is not blank after trimming.
+bool Grid_Row_Used(const TQrvColumnGrid& grid, int32_t row);
 // Replaces the program-wide Row_Clipboard with the row's data cells.
 void Grid_Copy_Row(TQrvColumnGrid& grid, int32_t row);
 // Writes Row_Clipboard into the row: refused (message 1102) unless this window copied a row since it was shown

@@ -24,6 +24,10 @@ void TLang_Binding::Hint(QWidget* control, int32_t id) {
   FSteps.push_back([control, id] { control->setToolTip(Lang_Table.value(id)); });
 }
 
+void TLang_Binding::Page(QTabWidget* pages, int index, int32_t id) {
+  FSteps.push_back([pages, index, id] { pages->setTabText(index, Lang_Table.value(id)); });
+}
+
 void TLang_Binding::Table(TQrvColumnGrid& grid, const TTable_Columns& columns, QStringList& hints) {
   FSteps.push_back([&grid, &columns, &hints] { Set_Table_Texts(grid, columns, hints); });
 }

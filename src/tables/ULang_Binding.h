@@ -3,6 +3,7 @@
 // when the window is built; Set_Lang applies them all again after a change of language.
 #include <QLabel>
 #include <QStringList>
+#include <QTabWidget>
 #include <cstdint>
 #include <functional>
 #include <vector>
@@ -18,6 +19,7 @@ class TLang_Binding {
   // Hint 0: the button keeps its hint.
   void Button(TLbButton* button, int32_t caption_id, int32_t hint_id = 0);
   void Hint(QWidget* control, int32_t id);
+  void Page(QTabWidget* pages, int index, int32_t id);
   // The table's header row and its header-hint list (which must outlive the binding).
   void Table(TQrvColumnGrid& grid, const TTable_Columns& columns, QStringList& hints);
   void Apply() const;

@@ -1,34 +1,15 @@
 #include "UTable_Columns.h"
 
 #include "UComon.h"
-#include "UGridEditorFactory.h"
 #include "ULang.h"
-
-namespace {
-constexpr int32_t Row_Height = 22;
-constexpr TColor Current_Cell_Color = 0xEACAB6;
-
-void Apply_Table_Look(TQrvColumnGrid& grid) {
-  TFont font = grid.Font();
-  font.Name = QStringLiteral("Verdana");
-  font.Height = -11;
-  grid.SetFont(font);
-  grid.SetDefaultRowHeight(Row_Height);
-  grid.SetFixedGradient(clWhite, clBtnFace);
-  grid.ActiveCellShow = true;
-  grid.ActiveCellColor = Current_Cell_Color;
-  grid.ActiveCellFont = font;
-  grid.ActiveCellFont.Style = TFontStyles(fsBold);
-  grid.SetOptions(grid.Options() | goEditing | goColSizing);
-}
-}  // namespace
+#include "UTable_Look.h"
 
 void Apply_Table_Columns(TQrvColumnGrid& grid, const TTable_Columns& columns, int32_t data_rows) {
   grid.SetColCount(static_cast<int32_t>(columns.size()));
   grid.SetRowCount(data_rows + 1);
   grid.SetFixedRows(1);
   grid.SetFixedCols(1);
-  Apply_Table_Look(grid);
+  Apply_Table_Look(grid, Verdana_Look);
   for (int32_t c = 0; c < static_cast<int32_t>(columns.size()); ++c) {
     const TTable_Column& column = columns[c];
     TGridColumnItem& item = *grid.Columns().Items(c);
@@ -77,9 +58,4 @@ void Bind_Table_Events(TQrvColumnGrid& grid, const QStringList* hints) {
   grid.OnKeyPress = [](TQrvStringGrid* sender, QChar& key) {
     Grid_Enter_Next_Cell(static_cast<TQrvColumnGrid&>(*sender), key);
   };
-}
-
-TTable_View::TTable_View(QWidget* parent) : TGridView(std::make_unique<TQrvColumnGrid>(), parent) {
-  FTable = static_cast<TQrvColumnGrid*>(&Grid());
-  TGridEditorFactory::Install(*this);
 }

@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "UEditorType.h"
-#include "UGridView.h"
 #include "UQrvColumnGrid.h"
 #include "UTypes.h"
 
@@ -45,14 +44,3 @@ void Erase_Table_Rows(TQrvColumnGrid& grid, bool enable_column);
 // Binds the events every table window handles alike: header hints from `hints` (which must outlive the grid), a
 // header double click sizing its column, Enter walking to the next cell.
 void Bind_Table_Events(TQrvColumnGrid& grid, const QStringList* hints);
-
-// The grid window of a table: a column grid with its in-place editors.
-class TTable_View : public TGridView {
- public:
-  explicit TTable_View(QWidget* parent = nullptr);
-  TQrvColumnGrid& Table() { return *FTable; }
-  const TQrvColumnGrid& Table() const { return *FTable; }
-
- private:
-  TQrvColumnGrid* FTable;
-};

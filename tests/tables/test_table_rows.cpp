@@ -10,6 +10,7 @@
 #include "UGlobals.h"
 #include "ULang.h"
 #include "UTable_Columns.h"
+#include "UTable_View.h"
 
 namespace {
 

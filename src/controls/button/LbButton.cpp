@@ -229,7 +229,12 @@ void TLbButton::SetGlyph(const TBitmap& value) {
 
 void TLbButton::SetHint(const QString& value) {
   FHint = value;
-  setToolTip(value);
+  setToolTip(FShowHint ? value : QString());
+}
+
+void TLbButton::SetShowHint(bool value) {
+  FShowHint = value;
+  setToolTip(FShowHint ? FHint : QString());
 }
 
 void TLbButton::SetKind(TLbButtonKind value) {

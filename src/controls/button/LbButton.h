@@ -50,6 +50,9 @@ class TLbButton : public TGuarded<QWidget> {
   void SetGlyph(const TBitmap& value);
   QString Hint() const { return FHint; }
   void SetHint(const QString& value);
+  // Off: the button keeps its hint text but shows no tooltip.
+  bool ShowHint() const { return FShowHint; }
+  void SetShowHint(bool value);
   TColor HotTrackColor() const { return FHotTrackColor; }
   void SetHotTrackColor(TColor value) { FHotTrackColor = value; }
   const TFont& HotTrackFont() const { return FHTFont; }
@@ -161,6 +164,7 @@ class TLbButton : public TGuarded<QWidget> {
 
   QString FCaption;
   QString FHint;
+  bool FShowHint = true;
   TColor FColor = clBtnFace;
   TFont FFont;
   QPointer<QMenu> FPopupMenu;

@@ -10,6 +10,7 @@
 
 #include "UOPC_UA_Server.h"
 #include "UTable_Columns.h"
+#include "UTable_View.h"
 #include "UTable_Window.h"
 
 class TFOPC_UA_Client_Access : public TFTable_Window {

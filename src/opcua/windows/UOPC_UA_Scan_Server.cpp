@@ -7,6 +7,7 @@
 #include "ULang.h"
 #include "UOPCUA_Vocabulary.h"
 #include "UTable_Columns.h"
+#include "UTable_View.h"
 #include "UWindow_Look.h"
 #include "UaBrowseAsync.h"
 

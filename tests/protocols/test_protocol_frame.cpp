@@ -1,0 +1,120 @@
+// The frame every protocol window shares, run over each window from its own data: size, tables, texts and hints,
+// buttons, and what a file that is not plain does to the rows.
+#include "TDialogRecorder.h"
+#include "TProtocolFixture.h"
+#include "TWindow_List.h"
+
+namespace {
+
+class ProtocolFrameTest : public TProtocolFixture {};
+
+TEST_F(ProtocolFrameTest, EveryWindowIsBuiltFromItsData) {
+  for (const TWindow_Maker& maker : Protocol_Windows()) {
+    SCOPED_TRACE(maker.Name);
+    const std::unique_ptr<TFProtocol_Window> w = maker.Make();
+    const TProtocol_Spec& spec = w->Spec();
+    EXPECT_EQ(w->size(), QSize(spec.Width, spec.Height));
+    EXPECT_EQ(w->windowTitle(), Lang_Table[spec.Caption_Id]);
+    EXPECT_EQ(w->L_SW_Desc->text(), Lang_Table[spec.Caption_Id + 1]);
+    EXPECT_EQ(w->L_SW_Code->text(), QStringLiteral("SWTarn10"));
+    EXPECT_EQ(w->Table_Count() == 2, w->PageControl1 != nullptr);
+
+    TLbButton* buttons[] = {w->Btn_OK, w->Btn_Cancel, w->Btn_DelRow, w->Btn_InsRow, w->Btn_CopyRow, w->Btn_PasteRow};
+    for (int i = 0; i < 6; ++i) {
+      SCOPED_TRACE(i);
+      const bool shown = i < 2 || spec.Row_Buttons;
+      EXPECT_EQ(!buttons[i]->isHidden(), shown);
+      if (!shown) continue;
+      EXPECT_EQ(buttons[i]->geometry(), QRect(8 + 118 * i, 6, 110, 28));
+      EXPECT_EQ(buttons[i]->Caption(), Lang_Table[spec.Caption_Id + 2 + i]);
+      EXPECT_EQ(buttons[i]->Hint(), Lang_Table[spec.Button_Hint_Id + i]);
+      EXPECT_EQ(buttons[i]->toolTip().isEmpty(), !((spec.Shown_Hints >> i) & 1));
+    }
+
+    for (int32_t t = 0; t < w->Table_Count(); ++t) {
+      SCOPED_TRACE(t);
+      const TTable_Spec& table = spec.Tables[t];
+      const TQrvColumnGrid& grid = w->Table(t);
+      ASSERT_EQ(grid.ColCount(), static_cast<int32_t>(table.Columns.size()));
+      EXPECT_EQ(grid.RowCount(), table.Data_Rows + 1);
+      EXPECT_EQ(grid.FixedRows(), 1);
+      EXPECT_EQ(grid.FixedCols(), 1);
+      EXPECT_EQ(grid.DefaultRowHeight(), spec.Look.Row_Height);
+      EXPECT_EQ(grid.Font().Name, QString::fromLatin1(spec.Look.Font_Name));
+      if (w->PageControl1) EXPECT_EQ(w->PageControl1->tabText(t), Lang_Table[table.Page_Id]);
+      for (int32_t c = 0; c < grid.ColCount(); ++c) {
+        SCOPED_TRACE(c);
+        EXPECT_EQ(grid.ColWidths(c), table.Columns[c].Width);
+        EXPECT_EQ(grid.Cells(c, 0), Lang_Table[table.Columns[c].Header_Id]);
+        if (c > 0) EXPECT_EQ(w->Hints(t)[c - 1], Lang_Table[table.Columns[c].Hint_Id]);
+      }
+      // Header hints for the header row's data columns only.
+      EXPECT_EQ(Header_Hint(grid, w->Hints(t), 0, 1), Lang_Table[table.Columns[1].Hint_Id]);
+      EXPECT_EQ(Header_Hint(grid, w->Hints(t), 1, 1), QString());
+      EXPECT_EQ(Header_Hint(grid, w->Hints(t), 0, 0), QString());
+    }
+  }
+}
+
+// The file each window would write with every stored cell "1", as plain text or laid out by hand: a declaration,
+// a comment, indentation and line breaks between the elements.
+QByteArray Table_File(const TProtocol_Spec& spec, bool laid_out) {
+  const QByteArray gap = laid_out ? "\n    " : "";
+  QByteArray text = laid_out ? "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!-- edited -->\n" : "";
+  text += "<" + QByteArray(spec.Root) + ">";
+  for (const TTable_Spec& table : spec.Tables) {
+    if (table.Section) text += gap + "<" + table.Section + ">";
+    for (int row = 0; row < 2; ++row) {
+      text += gap + "  <" + spec.Row_Name;
+      for (const TTable_Column& column : table.Columns)
+        if (column.Attribute) text += " " + QByteArray(column.Attribute) + "=\"1\"";
+      text += "/>";
+    }
+    if (table.Section) text += gap + "</" + table.Section + ">";
+  }
+  return text + (laid_out ? "\n" : "") + "</" + spec.Root + ">";
+}
+
+TEST_F(ProtocolFrameTest, AFileLaidOutByHandLoadsTheSameRows) {
+  for (const TWindow_Maker& maker : Protocol_Windows()) {
+    SCOPED_TRACE(maker.Name);
+    const std::unique_ptr<TFProtocol_Window> w = maker.Make();
+    Write(*w->Spec().Path, Table_File(w->Spec(), false));
+    w->FormShow();
+    std::vector<QStringList> plain;
+    for (int32_t t = 0; t < w->Table_Count(); ++t)
+      for (int32_t r = 1; r <= 3; ++r) plain.push_back(Row(w->Table(t), r));
+    Write(*w->Spec().Path, Table_File(w->Spec(), true));
+    w->FormShow();
+    size_t k = 0;
+    for (int32_t t = 0; t < w->Table_Count(); ++t)
+      for (int32_t r = 1; r <= 3; ++r) EXPECT_EQ(Row(w->Table(t), r), plain[k++]) << t << " " << r;
+    EXPECT_EQ(w->Table(0).Cells(w->Spec().Tables[0].Columns.size() - 1, 2), QStringLiteral("1"));
+  }
+}
+
+TEST_F(ProtocolFrameTest, AFileThatIsNoXmlShowsTheDefaultsAndSaysSoOnce) {
+  for (const TWindow_Maker& maker : Protocol_Windows()) {
+    SCOPED_TRACE(maker.Name);
+    const std::unique_ptr<TFProtocol_Window> w = maker.Make();
+    const QString path = *w->Spec().Path;
+    Write(path, Table_File(w->Spec(), false));
+    w->FormShow();
+    std::vector<QStringList> defaults;
+    QFile::remove(path);
+    w->FormShow();
+    for (int32_t t = 0; t < w->Table_Count(); ++t) defaults.push_back(Row(w->Table(t), 1));
+
+    Write(path, Table_File(w->Spec(), false).chopped(3));
+    TDialogRecorder dialogs;
+    dialogs.Queue_Answer(mrOk);
+    w->FormShow();
+    ASSERT_EQ(dialogs.Messages.size(), 1u);
+    EXPECT_TRUE(dialogs.Messages[0].Text.startsWith(Lang_Table[Msg_Table_File_Unreadable] + u'\n' + path + u'\n'))
+        << dialogs.Messages[0].Text.toStdString();
+    EXPECT_EQ(dialogs.Messages[0].Type, mtError);
+    for (int32_t t = 0; t < w->Table_Count(); ++t) EXPECT_EQ(Row(w->Table(t), 1), defaults[t]);
+  }
+}
+
+}  // namespace
