@@ -3,17 +3,16 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QTextCursor>
 #include <QToolTip>
 
 #include "UEditLink.h"
-#include "UEditorTones.h"
 #include "UGridButton.h"
 #include "UGridCheckBox.h"
 #include "UGridCombo.h"
 #include "UGridDatePicker.h"
 #include "UGridDateTimePicker.h"
 #include "UGridEditBtn.h"
+#include "UGridEditorRegistry.h"
 #include "UGridRichHost.h"
 #include "UGridSpin.h"
 #include "UGridTransCombo.h"
@@ -22,7 +21,6 @@
 #include "UGridView.h"
 #include "UQrvInplaceEdit.h"
 #include "UQrvStringGrid.h"
-#include "USysColors.h"
 
 void TGridEditorFactory::Install(TGridView& view) {
   auto* grid = dynamic_cast<TQrvStringGrid*>(&view.Grid());
@@ -32,29 +30,17 @@ void TGridEditorFactory::Install(TGridView& view) {
 TGridEditorFactory::TGridEditorFactory(TGridView& view, TQrvStringGrid& grid)
     : FView(view),
       FGrid(grid),
-      FCombo(std::make_unique<TGridCombo>(grid, &view, view.viewport())),
-      FEditBtn(std::make_unique<TGridEditBtn>(grid, &view, view.viewport())),
-      FUnitEditBtn(std::make_unique<TGridUnitEditBtn>(grid, &view, view.viewport())),
-      FCheck(std::make_unique<TGridCheckBox>(grid, view.viewport())),
-      FButton(std::make_unique<TGridButton>(grid, &view, view.viewport())),
       FTransEdit(std::make_unique<TGridTransEdit>(grid, view.viewport())),
-      FTransCombo(std::make_unique<TGridTransCombo>(grid, view.viewport())),
-      FRichHost(std::make_unique<TGridRichHost>(view, grid)) {}
+      FTransCombo(std::make_unique<TGridTransCombo>(grid, view.viewport())) {}
 
 TGridEditorFactory::~TGridEditorFactory() {
   // The editors go with their window: their focus loss commits nothing and fires no event any more.
   if (FNormalEdit) FNormalEdit->Detach();
-  if (FSpin) FSpin->Detach();
-  if (FDate) FDate->Detach();
-  if (FDateTime) FDateTime->Detach();
+  for (const auto& editor : FEditors)
+    if (editor) editor->Detach();
   if (TEditLink* link = FGrid.EditLink()) link->Forget(&FGrid);
-  FCombo->Detach();
-  FEditBtn->Detach();
-  FUnitEditBtn->Detach();
-  FCheck->Detach();
   FTransEdit->Detach();
   FTransCombo->Detach();
-  FRichHost->Detach();
   FView.SetEditor(nullptr);
 }
 
@@ -63,38 +49,65 @@ TQrvInplaceEdit* TGridEditorFactory::NormalEdit() {
   return FNormalEdit.get();
 }
 
-VAruDoreRido* TGridEditorFactory::InplaceRichEdit() const {
-  return FRichHost->InplaceRichEdit();
+TGridCellEditor* TGridEditorFactory::Made(TEditorType kind) const {
+  const int32_t number = TGridEditorRegistry::Instance().MakerOf(kind);
+  return number >= 0 && size_t(number) < FEditors.size() ? FEditors[size_t(number)].get() : nullptr;
+}
+
+TGridCellEditor* TGridEditorFactory::Editor(TEditorType kind) {
+  const TGridEditorRegistry& registry = TGridEditorRegistry::Instance();
+  const int32_t number = registry.MakerOf(kind);
+  if (number < 0) return nullptr;
+  if (FEditors.size() <= size_t(number)) FEditors.resize(size_t(registry.MakerCount()));
+  std::unique_ptr<TGridCellEditor>& editor = FEditors[size_t(number)];
+  if (!editor) {
+    editor = registry.Maker(number)(*this);
+    if (editor && FGrid.ColorTonesSet()) editor->ApplyTones(FGrid.ColorTones(), FGrid.Color());
+  }
+  return editor.get();
+}
+
+TGridCombo* TGridEditorFactory::Combobox() {
+  return EditorAs<TGridCombo>(edComboEdit);
 }
 
 TGridSpin* TGridEditorFactory::SpinEdit() {
-  if (!FSpin) {
-    FSpin = std::make_unique<TGridSpin>(FGrid, &FView, FView.viewport());
-    ApplyTones();
-  }
-  return FSpin.get();
+  return EditorAs<TGridSpin>(edSpinEdit);
 }
 
 TGridDatePicker* TGridEditorFactory::DateTimePicker() {
-  if (!FDate) {
-    FDate = std::make_unique<TGridDatePicker>(FGrid, &FView, FView.viewport());
-    ApplyTones();
-  }
-  return FDate.get();
+  return EditorAs<TGridDatePicker>(edDateEdit);
+}
+
+TGridDateTimePicker* TGridEditorFactory::DateAndTimePicker() {
+  return EditorAs<TGridDateTimePicker>(edDateTimeEdit);
+}
+
+TGridEditBtn* TGridEditorFactory::BtnEdit() {
+  return EditorAs<TGridEditBtn>(edEditBtn);
+}
+
+TGridUnitEditBtn* TGridEditorFactory::BtnUnitEdit() {
+  return EditorAs<TGridUnitEditBtn>(edUnitEditBtn);
+}
+
+TGridCheckBox* TGridEditorFactory::EditCheck() {
+  return EditorAs<TGridCheckBox>(edCheckBox);
+}
+
+TGridButton* TGridEditorFactory::GridButton() {
+  return EditorAs<TGridButton>(edButton);
+}
+
+VAruDoreRido* TGridEditorFactory::InplaceRichEdit() const {
+  auto* host = dynamic_cast<TGridRichHost*>(Made(edRichEdit));
+  return host ? host->InplaceRichEdit() : nullptr;
 }
 
 void TGridEditorFactory::ApplyTones() {
   if (!FGrid.ColorTonesSet()) return;
-  const TColorTones& tones = FGrid.ColorTones();
-  Apply_Editor_Tones(tones, FGrid.Color(), *FCombo);
-  Apply_Editor_Tones(tones, *FEditBtn);
-  if (FSpin) Apply_Editor_Tones(tones, *FSpin);
-  if (FDate) Apply_Editor_Tones(tones, *FDate);
-}
-
-TGridDateTimePicker* TGridEditorFactory::DateAndTimePicker() {
-  if (!FDateTime) FDateTime = std::make_unique<TGridDateTimePicker>(FGrid, &FView, FView.viewport());
-  return FDateTime.get();
+  for (const auto& editor : FEditors)
+    if (editor) editor->ApplyTones(FGrid.ColorTones(), FGrid.Color());
 }
 
 void TGridEditorFactory::Present(QWidget* control, const TEditorPlace& place, int32_t grow) {
@@ -109,9 +122,11 @@ void TGridEditorFactory::Present(QWidget* control, const TEditorPlace& place, in
 void TGridEditorFactory::PutAway(QWidget* control) {
   if (!control) return;
   if (control->hasFocus() || control->isAncestorOf(QApplication::focusWidget())) {
-    FRichHost->SetFocusMoving(true);
+    // The rich editor's own focus loss must not read this as the user leaving it.
+    auto* rich = dynamic_cast<TGridRichHost*>(Made(edRichEdit));
+    if (rich) rich->SetFocusMoving(true);
     FView.setFocus();
-    FRichHost->SetFocusMoving(false);
+    if (rich) rich->SetFocusMoving(false);
   }
   if (FView.Editor() == control) FView.SetEditor(nullptr);
   control->hide();
@@ -145,189 +160,22 @@ bool TGridEditorFactory::ShowSpecialEditor(TEditorType kind, const TEditorPlace&
   FEditCtrl = nullptr;
   // The grid's tones may have changed since the editors were last shown.
   ApplyTones();
-  switch (kind) {
-    case edComboEdit:
-    case edComboList:
-      FGrid.SetEditMode(true);
-      FView.SetEditor(FCombo.get());
-      FCombo->Open(kind == edComboList, place.Col, place.Row, place.Width, place.Height, place.Color);
-      FCombo->move(place.Rect.Left, place.Rect.Top);
-      FEditCtrl = FCombo.get();
-      return true;
-    case edSpinEdit:
-    case edFloatSpinEdit:
-    case edTimeSpinEdit:
-    case edDateSpinEdit:
-      FGrid.SetEditMode(true);
-      FGrid.GetEditorProp(place.RealCol, place.Row, FGrid.EditLink());
-      SpinEdit()->Load(kind, FGrid.GetEditText(place.Col, place.Row));
-      Present(FSpin.get(), place, 0);
-      FEditCtrl = FSpin.get();
-      // Opened by a press on the spin pair drawn in the cell: that press is the pair's first click.
-      if (FGrid.SpinPress() > 0) FSpin->UpClick(nullptr);
-      if (FGrid.SpinPress() < 0) FSpin->DownClick(nullptr);
-      return true;
-    case edEditBtn:
-    case edNumericEditBtn:
-    case edFloatEditBtn:
-    case edMaskEditBtn:
-      FGrid.SetEditMode(true);
-      FEditBtn->Load(kind, FGrid.GetEditText(place.Col, place.Row));
-      Present(FEditBtn.get(), place, 0);
-      FEditCtrl = FEditBtn.get();
-      if (!FEditBtn->MaskError().isEmpty()) ShowBalloon(QString(), FEditBtn->MaskError(), 3);
-      return true;
-    case edUnitEditBtn:
-    case edNumericUnitEditBtn:
-    case edFloatUnitEditBtn:
-      FGrid.SetEditMode(true);
-      // The owner's units for this cell come first, so that the cell's text splits by them.
-      FGrid.GetEditorProp(place.RealCol, place.Row, FGrid.EditLink());
-      FUnitEditBtn->Load(kind, FGrid.GetEditText(place.Col, place.Row));
-      Present(FUnitEditBtn.get(), place, 0);
-      FEditCtrl = FUnitEditBtn.get();
-      return true;
-    case edCheckBox:
-      FGrid.SetEditMode(true);
-      FCheck->setText(FGrid.GetEditText(place.Col, place.Row));
-      FCheck->setChecked(false);
-      Present(FCheck.get(), place, 0);
-      return true;
-    case edButton:
-      FGrid.SetEditMode(true);
-      FButton->setText(FGrid.GetEditText(place.Col, place.Row));
-      Present(FButton.get(), place, 1);
-      FEditCtrl = FButton.get();
-      return true;
-    case edDateEdit:
-    case edDateEditUpDown:
-    case edTimeEdit:
-      FGrid.SetEditMode(true);
-      FGrid.GetEditorProp(place.RealCol, place.Row, FGrid.EditLink());
-      DateTimePicker()->Load(kind, FGrid.GetEditText(place.Col, place.Row));
-      Present(FDate.get(), place, 0);
-      FEditCtrl = FDate.get();
-      if (kind != edTimeEdit && FGrid.MouseActions().DirectDateDrop()) FDate->SetDroppedDown(true);
-      return true;
-    case edDateTimeEdit:
-      FGrid.SetEditMode(true);
-      DateAndTimePicker()->Load(FGrid.GetEditText(place.Col, place.Row));
-      FGrid.GetEditorProp(place.RealCol, place.Row, FGrid.EditLink());
-      Present(FDateTime.get(), place, 0);
-      return true;
-    case edRichEdit: {
-      FGrid.SetEditMode(true);
-      VAruDoreRido* rich = FRichHost->MakeInplaceRichEdit();
-      rich->ReCreate();
-      // Locked while it is filled and placed: loading the cell must not grow the row.
-      rich->Lock();
-      FGrid.GetEditorProp(place.RealCol, place.Row, FGrid.EditLink());
-      FGrid.CellToRich(place.RealCol, place.Row, *rich);
-      if (FGrid.Navigation().EditSelectAll())
-        rich->selectAll();
-      else
-        rich->moveCursor(QTextCursor::End);
-      rich->document()->setDocumentMargin(2);
-      QPalette palette = rich->palette();
-      palette.setColor(QPalette::Base, TColorToQColor(place.Color));
-      rich->setPalette(palette);
-      Present(rich, place, 0);
-      rich->Unlock();
-      FEditCtrl = rich;
-      return true;
-    }
-    case edCustom:
-      if (!FGrid.EditLink()) return false;
-      FGrid.EditLink()->Open(FGrid, FView, place);
-      FEditCtrl = FGrid.EditLink()->GetEditControl();
-      return true;
-    default:
-      // The drop-down kinds open nothing here (their controls are the drop-down library's): the cells keep their
-      // text.
-      return false;
+  TGridCellEditor* editor = Editor(kind);
+  if (!editor) return false;
+  // An editor may already show a refusal while it opens (an edit mask it cannot use).
+  FEditCtrl = editor->EditControl();
+  if (!editor->Open(*this, kind, place)) {
+    FEditCtrl = nullptr;
+    return false;
   }
+  FEditCtrl = editor->EditControl();
+  return true;
 }
 
 TEditorValue TGridEditorFactory::CommitSpecialEditor(TEditorType kind) {
-  TEditorValue value;
-  switch (kind) {
-    case edComboEdit:
-    case edComboList:
-      value.Kind = TEditorValue::Text;
-      value.Str = FCombo->CommitText();
-      PutAway(FCombo.get());
-      FCombo->setEnabled(false);
-      break;
-    case edSpinEdit:
-    case edFloatSpinEdit:
-    case edTimeSpinEdit:
-    case edDateSpinEdit:
-      if (FSpin) {
-        value = FSpin->CommitValue();
-        PutAway(FSpin.get());
-        FSpin->setEnabled(false);
-      }
-      break;
-    case edEditBtn:
-    case edNumericEditBtn:
-    case edFloatEditBtn:
-    case edMaskEditBtn:
-      value.Kind = TEditorValue::Text;
-      value.Str = FEditBtn->Value();
-      PutAway(FEditBtn.get());
-      FEditBtn->setEnabled(false);
-      break;
-    case edUnitEditBtn:
-    case edNumericUnitEditBtn:
-    case edFloatUnitEditBtn:
-      value.Kind = TEditorValue::Text;
-      value.Str = FUnitEditBtn->TextAndUnit();
-      PutAway(FUnitEditBtn.get());
-      FUnitEditBtn->setEnabled(false);
-      break;
-    case edDateEdit:
-    case edDateEditUpDown:
-    case edTimeEdit:
-      if (FDate) {
-        value.Kind = TEditorValue::Text;
-        value.Str = FDate->CommitText();
-        PutAway(FDate.get());
-        FDate->setEnabled(false);
-      }
-      break;
-    case edDateTimeEdit:
-      if (FDateTime) {
-        value.Kind = TEditorValue::Text;
-        value.Str = FDateTime->CommitText();
-        PutAway(FDateTime.get());
-        FDateTime->setEnabled(false);
-      }
-      break;
-    case edCustom:
-      if (TEditLink* link = FGrid.EditLink()) {
-        value.Kind = TEditorValue::Text;
-        value.Str = link->Commit();
-      }
-      break;
-    case edRichEdit:
-      if (VAruDoreRido* rich = FRichHost->InplaceRichEdit()) {
-        value.Kind = TEditorValue::Text;
-        value.Str = FGrid.RichToString(*rich);
-        PutAway(rich);
-        rich->setEnabled(false);
-      }
-      break;
-    case edCheckBox:
-      PutAway(FCheck.get());
-      FCheck->setEnabled(false);
-      break;
-    case edButton:
-      PutAway(FButton.get());
-      FButton->setEnabled(false);
-      break;
-    default:
-      break;
-  }
+  // An editor never made has nothing to give back.
+  TGridCellEditor* editor = Made(kind);
+  const TEditorValue value = editor ? editor->Commit(*this, kind) : TEditorValue();
   FEditCtrl = nullptr;
   return value;
 }
@@ -345,8 +193,9 @@ void TGridEditorFactory::ShowBalloon(const QString& title, const QString& text, 
     target = FNormalEdit.get();
   } else if (FEditCtrl) {
     target = FEditCtrl;
-    if (FEditCtrl == FCombo.get() && FCombo->Style() != csDropDownList && FCombo->lineEdit())
-      target = FCombo->lineEdit();
+    // An editable combo shows it under its edit part.
+    auto* combo = dynamic_cast<TQsgCustomCombo*>(target);
+    if (combo && combo->Style() != csDropDownList && combo->lineEdit()) target = combo->lineEdit();
   }
   if (!target) return;
   FBalloon = {target, title, text, icon};

@@ -1,10 +1,14 @@
 #pragma once
-// The in-place editor controls of one grid window: made on first use, shown over the cell the grid names, read
-// back when the grid closes them. The grid model reaches them through IGridEditors; the window owns them.
+// The in-place editors of one grid window: made on first use, shown over the cell the grid names, read back when
+// the grid closes them. The grid model reaches them through IGridEditors; the window owns them. Which editor a
+// special kind opens is the registry's to say (UGridEditorRegistry.h); the text editor and the fixed-cell editors
+// are the window's own.
 #include <QPointer>
 #include <QWidget>
 #include <memory>
+#include <vector>
 
+#include "UGridCellEditor.h"
 #include "UGridEditors.h"
 
 class TGridButton;
@@ -23,7 +27,7 @@ class TQrvInplaceEdit;
 class TQrvStringGrid;
 class VAruDoreRido;
 
-class TGridEditorFactory : public IGridEditors {
+class TGridEditorFactory : public IGridEditors, public IGridEditorHost {
  public:
   // Gives the window's grid its editors (an advanced grid only; any other grid keeps none). The window owns them.
   static void Install(TGridView& view);
@@ -32,20 +36,21 @@ class TGridEditorFactory : public IGridEditors {
   TGridEditorFactory(const TGridEditorFactory&) = delete;
   TGridEditorFactory& operator=(const TGridEditorFactory&) = delete;
 
+  // The editor of a special kind, made at its first use; null for a kind the registry has no maker for.
+  TGridCellEditor* Editor(TEditorType kind);
   // The text editor, made when the grid first shows it.
   TQrvInplaceEdit* NormalEdit();
-  // The combo editor, made with the editors.
-  TGridCombo* Combobox() const { return FCombo.get(); }
-  // The spin editor, made at its first use; the others are made with the editors.
+  // The editors of the standard kinds, made at their first use.
+  TGridCombo* Combobox();
   TGridSpin* SpinEdit();
   TGridDatePicker* DateTimePicker();
   TGridDateTimePicker* DateAndTimePicker();
+  TGridEditBtn* BtnEdit();
+  TGridUnitEditBtn* BtnUnitEdit();
+  TGridCheckBox* EditCheck();
+  TGridButton* GridButton();
   // The in-place rich editor of rich-text cells, made at its first use; null before.
   VAruDoreRido* InplaceRichEdit() const;
-  TGridEditBtn* BtnEdit() const { return FEditBtn.get(); }
-  TGridUnitEditBtn* BtnUnitEdit() const { return FUnitEditBtn.get(); }
-  TGridCheckBox* EditCheck() const { return FCheck.get(); }
-  TGridButton* GridButton() const { return FButton.get(); }
   // The editors of fixed cells, opened by the grid's fixed-cell editing.
   TGridTransEdit* EditTrans() const { return FTransEdit.get(); }
   TGridTransCombo* ComboTrans() const { return FTransCombo.get(); }
@@ -74,28 +79,28 @@ class TGridEditorFactory : public IGridEditors {
                        const QStringList& values) override;
   bool StopFixedEditor() override;
 
+  TGridView& View() override { return FView; }
+  TQrvStringGrid& Grid() override { return FGrid; }
+  void Present(QWidget* control, const TEditorPlace& place, int32_t grow) override;
+  void PutAway(QWidget* control) override;
+
  private:
-  // Hides a control; the grid takes the focus first when the control has it.
-  void PutAway(QWidget* control);
+  // The editor of the kind when it was made already; null otherwise.
+  TGridCellEditor* Made(TEditorType kind) const;
+  template <class TEditor>
+  TEditor* EditorAs(TEditorType kind) {
+    return dynamic_cast<TEditor*>(Editor(kind));
+  }
   // The grid's colour tones, when it has them, on the buttons of the editors made so far.
   void ApplyTones();
-  // Shows a control over the place and gives it the focus.
-  void Present(QWidget* control, const TEditorPlace& place, int32_t grow);
 
   TGridView& FView;
   TQrvStringGrid& FGrid;
   std::unique_ptr<TQrvInplaceEdit> FNormalEdit;
-  std::unique_ptr<TGridCombo> FCombo;
-  std::unique_ptr<TGridSpin> FSpin;
-  std::unique_ptr<TGridDatePicker> FDate;
-  std::unique_ptr<TGridDateTimePicker> FDateTime;
-  std::unique_ptr<TGridEditBtn> FEditBtn;
-  std::unique_ptr<TGridUnitEditBtn> FUnitEditBtn;
-  std::unique_ptr<TGridCheckBox> FCheck;
-  std::unique_ptr<TGridButton> FButton;
+  // One editor per maker of the registry, by the maker's number.
+  std::vector<std::unique_ptr<TGridCellEditor>> FEditors;
   std::unique_ptr<TGridTransEdit> FTransEdit;
   std::unique_ptr<TGridTransCombo> FTransCombo;
-  std::unique_ptr<TGridRichHost> FRichHost;
   QPointer<QWidget> FEditCtrl;
   TBalloon FBalloon;
 };

@@ -7,13 +7,17 @@
 #include "UGridEditorSteps.h"
 #include "UQrvStringGrid.h"
 
-TGridButton::TGridButton(TQrvStringGrid& grid, QWidget* view, QWidget* parent)
-    : TGuarded<QPushButton>(parent), FGrid(grid), FView(view) {
-  hide();
-  setEnabled(false);
+TGridButton::TGridButton(TQrvStringGrid& grid, QWidget* view, QWidget* parent) : TGridAdapter(grid, view, parent) {
   connect(this, &QPushButton::clicked, this, [this] {
     if (FGrid.OnButtonClick) FGrid.OnButtonClick(&FGrid, FGrid.Col(), FGrid.Row());
   });
+}
+
+bool TGridButton::Open(IGridEditorHost& host, TEditorType, const TEditorPlace& place) {
+  Begin();
+  setText(FGrid.GetEditText(place.Col, place.Row));
+  host.Present(this, place, 1);
+  return true;
 }
 
 void TGridButton::Released() {

@@ -5,9 +5,14 @@
 #include "UGridEditorSteps.h"
 #include "UQrvStringGrid.h"
 
-TGridCheckBox::TGridCheckBox(TQrvStringGrid& grid, QWidget* parent) : TGuarded<QCheckBox>(parent), FGrid(grid) {
-  hide();
-  setEnabled(false);
+TGridCheckBox::TGridCheckBox(TQrvStringGrid& grid, QWidget* parent) : TGridAdapter(grid, nullptr, parent) {}
+
+bool TGridCheckBox::Open(IGridEditorHost& host, TEditorType, const TEditorPlace& place) {
+  Begin();
+  setText(FGrid.GetEditText(place.Col, place.Row));
+  setChecked(false);
+  host.Present(this, place, 0);
+  return true;
 }
 
 void TGridCheckBox::keyPressEvent(QKeyEvent* e) {
@@ -22,9 +27,4 @@ void TGridCheckBox::keyPressEvent(QKeyEvent* e) {
   FGrid.FocusGrid();
   if (key == VK_RETURN) FGrid.AdvanceCell(FGrid.Col(), FGrid.Row(), true, false, true, true, false);
   if (key == VK_UP || key == VK_DOWN) FGrid.KeyDown(key, shift);
-}
-
-void TGridCheckBox::focusOutEvent(QFocusEvent* e) {
-  if (!FDetached && e->reason() != Qt::PopupFocusReason && isVisible() && !FGrid.BlockKill()) FGrid.HideInplaceEdit();
-  TGuarded<QCheckBox>::focusOutEvent(e);
 }

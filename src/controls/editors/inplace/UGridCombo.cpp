@@ -8,15 +8,13 @@
 #include <QTimer>
 #include <QWheelEvent>
 
+#include "UEditorTones.h"
 #include "UGridKeys.h"
 #include "UGridView.h"
 #include "UQrvStringGrid.h"
 
-TGridCombo::TGridCombo(TQrvStringGrid& grid, QWidget* view, QWidget* parent)
-    : TQsgComboBox(parent), FGrid(grid), FView(view) {
+TGridCombo::TGridCombo(TQrvStringGrid& grid, QWidget* view, QWidget* parent) : TGridAdapter(grid, view, parent) {
   SetButtonWidth(16);
-  hide();
-  setEnabled(false);
   OnChange = [this](TQsgCustomCombo*) {
     if (FGrid.OnEditChange) FGrid.OnEditChange(&FGrid, FGrid.Col(), FGrid.Row(), Text());
   };
@@ -32,6 +30,18 @@ TGridCombo::TGridCombo(TQrvStringGrid& grid, QWidget* view, QWidget* parent)
     FireComboChange(marked);
     if (FGrid.OnComboChange) FGrid.OnComboChange(&FGrid, FGrid.Col(), FGrid.Row(), -1, Text());
   });
+}
+
+bool TGridCombo::Open(IGridEditorHost& host, TEditorType kind, const TEditorPlace& place) {
+  FGrid.SetEditMode(true);
+  host.View().SetEditor(this);
+  Open(kind == edComboList, place.Col, place.Row, place.Width, place.Height, place.Color);
+  move(place.Rect.Left, place.Rect.Top);
+  return true;
+}
+
+void TGridCombo::ApplyTones(const TColorTones& tones, TColor gridColor) {
+  Apply_Editor_Tones(tones, gridColor, *this);
 }
 
 bool TGridCombo::ListMode() const {
@@ -138,18 +148,6 @@ void TGridCombo::DoChange() {
     if (itemText(i).startsWith(prefix, cs)) return complete(itemText(i), i, true);
   for (int i = 0; i < FGrid.LookupItems.size(); ++i)
     if (FGrid.LookupItems[i].startsWith(prefix, cs)) return complete(FGrid.LookupItems[i], i, false);
-}
-
-bool TGridCombo::Guarded_Event(QEvent* e) {
-  // Enter, Escape and (when the grid wants it) Tab stay with the editor.
-  if (e->type() == QEvent::KeyPress) {
-    auto* k = static_cast<QKeyEvent*>(e);
-    if ((k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab) && FGrid.EditorWantsTab()) {
-      keyPressEvent(k);
-      return true;
-    }
-  }
-  return TQsgComboBox::Guarded_Event(e);
 }
 
 bool TGridCombo::ValidateText(bool tab) {

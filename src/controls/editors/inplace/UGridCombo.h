@@ -2,15 +2,13 @@
 // The grid's combo editor for the list-only and editable drop-down kinds: it validates before it lets the user
 // leave, hands the navigation keys back to the grid, completes typed text from its items and the grid's lookup
 // list, and commits when it loses the focus.
-#include <QPointer>
 #include <cstdint>
 #include <functional>
 
+#include "UGridAdapter.h"
 #include "UQsgCombo.h"
 
-class TQrvStringGrid;
-
-class TGridCombo : public TQsgComboBox {
+class TGridCombo : public TGridAdapter<TQsgComboBox> {
  public:
   TGridCombo(TQrvStringGrid& grid, QWidget* view, QWidget* parent);
 
@@ -29,16 +27,16 @@ class TGridCombo : public TQsgComboBox {
   bool ItemChange = false;
   std::function<void(TGridCombo*)> OnReturnKey;
 
- public:
-  // The grid's window is going: losing the focus now commits nothing.
-  void Detach() { FDetached = true; }
+  bool Open(IGridEditorHost& host, TEditorType kind, const TEditorPlace& place) override;
+  void ApplyTones(const TColorTones& tones, TColor gridColor) override;
   // The grid hears of the list dropping down before it shows, and of it closing up once the toolkit has taken
   // the item chosen in it.
   void showPopup() override;
   void hidePopup() override;
 
  protected:
-  bool Guarded_Event(QEvent* e) override;
+  TEditorValue CellValue(TEditorType) const override { return Text_Value(CommitText()); }
+  bool WantsTab() const override { return FGrid.EditorWantsTab(); }
   void keyPressEvent(QKeyEvent* e) override;
   void keyReleaseEvent(QKeyEvent* e) override;
   void focusOutEvent(QFocusEvent* e) override;
@@ -54,9 +52,6 @@ class TGridCombo : public TQsgComboBox {
   // The list closed up while the cell (real column, row) was current; `direct` ends the edit with the item chosen.
   void ClosedUp(int32_t row, int32_t realCol, bool direct);
 
-  TQrvStringGrid& FGrid;
-  bool FDetached = false;
-  QPointer<QWidget> FView;
   int32_t FDroppedWidth = 0;
   // Set by Escape until the editor closes: the cell keeps the text it had.
   bool FEscaped = false;

@@ -4,18 +4,30 @@
 #include <QKeyEvent>
 
 #include "UDateParse.h"
+#include "UEditorTones.h"
 #include "UGridEditorSteps.h"
 #include "UQrvStringGrid.h"
 
 TGridDatePicker::TGridDatePicker(TQrvStringGrid& grid, QWidget* view, QWidget* parent)
-    : TQsgDateTimePicker(parent), FGrid(grid), FView(view) {
-  hide();
-  setEnabled(false);
+    : TGridAdapter(grid, view, parent) {
   OnChange = [this](TDateTimePicker*) {
     if (FGrid.OnEditChange) FGrid.OnEditChange(&FGrid, FGrid.Col(), FGrid.Row(), text());
   };
   OnCloseUp = [this](TDateTimePicker*) { FGrid.DatePickerCloseUp(); };
   OnDropDown = [this](TDateTimePicker*) { FGrid.DatePickerDropDown(); };
+}
+
+bool TGridDatePicker::Open(IGridEditorHost& host, TEditorType kind, const TEditorPlace& place) {
+  Begin();
+  FGrid.GetEditorProp(place.RealCol, place.Row, FGrid.EditLink());
+  Load(kind, FGrid.GetEditText(place.Col, place.Row));
+  host.Present(this, place, 0);
+  if (kind != edTimeEdit && FGrid.MouseActions().DirectDateDrop()) SetDroppedDown(true);
+  return true;
+}
+
+void TGridDatePicker::ApplyTones(const TColorTones& tones, TColor) {
+  Apply_Editor_Tones(tones, *this);
 }
 
 void TGridDatePicker::Load(TEditorType kind, const QString& text) {
@@ -73,11 +85,4 @@ void TGridDatePicker::KeyDown(QKeyEvent* e) {
     if (Editor_Tab_Step(FGrid, FView, shift & ssShift)) return;
   }
   if (!DroppedDown()) FGrid.DoneInplaceEdit(key, shift);
-}
-
-void TGridDatePicker::focusOutEvent(QFocusEvent* e) {
-  if (!FDetached && e->reason() != Qt::PopupFocusReason && isVisible() && !FGrid.BlockKill() &&
-      !isAncestorOf(QApplication::focusWidget()))
-    FGrid.HideInplaceEdit();
-  TQsgDateTimePicker::focusOutEvent(e);
 }

@@ -9,11 +9,17 @@
 #include "UQrvStringGrid.h"
 
 TGridDateTimePicker::TGridDateTimePicker(TQrvStringGrid& grid, QWidget* view, QWidget* parent)
-    : TQrvDateTimePicker(parent), FGrid(grid), FView(view) {
-  hide();
-  setEnabled(false);
+    : TGridAdapter(grid, view, parent) {
   SetKind(dkDateTime);
   OnChange = [this](TDateTimePicker*) { FGrid.DateTimeChange(DateTime()); };
+}
+
+bool TGridDateTimePicker::Open(IGridEditorHost& host, TEditorType, const TEditorPlace& place) {
+  Begin();
+  Load(FGrid.GetEditText(place.Col, place.Row));
+  FGrid.GetEditorProp(place.RealCol, place.Row, FGrid.EditLink());
+  host.Present(this, place, 0);
+  return true;
 }
 
 void TGridDateTimePicker::Load(const QString& text) {
@@ -56,11 +62,4 @@ void TGridDateTimePicker::KeyDown(QKeyEvent* e) {
     return;
   }
   TQrvDateTimePicker::KeyDown(e);
-}
-
-void TGridDateTimePicker::focusOutEvent(QFocusEvent* e) {
-  if (!FDetached && e->reason() != Qt::PopupFocusReason && isVisible() && !FGrid.BlockKill() &&
-      !isAncestorOf(QApplication::focusWidget()))
-    FGrid.HideInplaceEdit();
-  TQrvDateTimePicker::focusOutEvent(e);
 }

@@ -3,21 +3,31 @@
 #include <QApplication>
 #include <QKeyEvent>
 
+#include "UEditorTones.h"
 #include "UGridEditorSteps.h"
 #include "UMaskedInput.h"
 #include "UQrvStringGrid.h"
 
-TGridEditBtn::TGridEditBtn(TQrvStringGrid& grid, QWidget* view, QWidget* parent)
-    : TQsgEditBtn(parent), FGrid(grid), FView(view) {
+TGridEditBtn::TGridEditBtn(TQrvStringGrid& grid, QWidget* view, QWidget* parent) : TGridAdapter(grid, view, parent) {
   FMask = new TMaskedInput(*this, true);
   SetButtonCaption(QStringLiteral("..."));
   SetBorderStyle(bsNone);
-  hide();
-  setEnabled(false);
   OnChange = [this](TQsgEditBtn*) {
     if (!FDetached) FGrid.EditorChanged(Value());
     if (FGrid.OnEditChange) FGrid.OnEditChange(&FGrid, FGrid.Col(), FGrid.Row(), Value());
   };
+}
+
+bool TGridEditBtn::Open(IGridEditorHost& host, TEditorType kind, const TEditorPlace& place) {
+  Begin();
+  Load(kind, FGrid.GetEditText(place.Col, place.Row));
+  host.Present(this, place, 0);
+  if (!FMaskError.isEmpty()) host.ShowBalloon(QString(), FMaskError, 3);
+  return true;
+}
+
+void TGridEditBtn::ApplyTones(const TColorTones& tones, TColor) {
+  Apply_Editor_Tones(tones, *this);
 }
 
 void TGridEditBtn::Load(TEditorType kind, const QString& text) {
@@ -52,17 +62,6 @@ void TGridEditBtn::ClickBtn(QObject*) {
     FGrid.HideInplaceEdit();
     FGrid.FocusGrid();
   }
-}
-
-bool TGridEditBtn::Guarded_Event(QEvent* e) {
-  if (e->type() == QEvent::KeyPress) {
-    auto* k = static_cast<QKeyEvent*>(e);
-    if ((k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab) && FGrid.EditorWantsTab()) {
-      keyPressEvent(k);
-      return true;
-    }
-  }
-  return TQsgEditBtn::Guarded_Event(e);
 }
 
 void TGridEditBtn::keyPressEvent(QKeyEvent* e) {
@@ -113,11 +112,4 @@ void TGridEditBtn::keyPressEvent(QKeyEvent* e) {
   }
   if (key == VK_ESCAPE) FMask->SetValue(FGrid.OriginalCellValue());
   FGrid.DoneInplaceEdit(key, shift);
-}
-
-void TGridEditBtn::focusOutEvent(QFocusEvent* e) {
-  if (!FDetached && e->reason() != Qt::PopupFocusReason && isVisible() && !FGrid.BlockKill() &&
-      !isAncestorOf(QApplication::focusWidget()))
-    FGrid.HideInplaceEdit();
-  TQsgEditBtn::focusOutEvent(e);
 }

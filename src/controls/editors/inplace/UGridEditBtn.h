@@ -1,15 +1,13 @@
 #pragma once
 // The grid's edit with button (plain, numeric, decimal and masked kinds) and its value-and-unit sibling: the
 // button runs the grid's ellipsis event, the keys that leave the cell validate first, and leaving commits.
-#include <QPointer>
-
 #include "UEditorType.h"
+#include "UGridAdapter.h"
 #include "UQsgEditBtn.h"
 
 class TMaskedInput;
-class TQrvStringGrid;
 
-class TGridEditBtn : public TQsgEditBtn {
+class TGridEditBtn : public TGridAdapter<TQsgEditBtn> {
  public:
   TGridEditBtn(TQrvStringGrid& grid, QWidget* view, QWidget* parent);
   // The masked kind takes the cell's edit mask; a mask it cannot use leaves the text plain (MaskError says why).
@@ -20,19 +18,17 @@ class TGridEditBtn : public TQsgEditBtn {
   void ClickBtn(QObject* sender) override;
   bool WorkMode = true;
   bool StopEditAfterClick = false;
-  void Detach() { FDetached = true; }
+  bool Open(IGridEditorHost& host, TEditorType kind, const TEditorPlace& place) override;
+  void ApplyTones(const TColorTones& tones, TColor gridColor) override;
 
  protected:
-  bool Guarded_Event(QEvent* e) override;
+  TEditorValue CellValue(TEditorType) const override { return Text_Value(Value()); }
+  bool WantsTab() const override { return FGrid.EditorWantsTab(); }
   void keyPressEvent(QKeyEvent* e) override;
-  void focusOutEvent(QFocusEvent* e) override;
 
  private:
-  TQrvStringGrid& FGrid;
-  QPointer<QWidget> FView;
   TEditorType FKind = edEditBtn;
   int32_t FSelKeyDown = 0;
-  bool FDetached = false;
   TMaskedInput* FMask = nullptr;
   QString FMaskError;
 };

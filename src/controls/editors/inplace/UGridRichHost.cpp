@@ -2,9 +2,11 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QTextCursor>
 
 #include "UGridView.h"
 #include "UQrvStringGrid.h"
+#include "USysColors.h"
 
 TGridRichHost::TGridRichHost(TGridView& view, TQrvStringGrid& grid) : QWidget(&view), FView(view), FGrid(grid) {
   hide();
@@ -23,6 +25,37 @@ VAruDoreRido* TGridRichHost::MakeInplaceRichEdit() {
     FInplace->hide();
   }
   return FInplace.get();
+}
+
+bool TGridRichHost::Open(IGridEditorHost& host, TEditorType, const TEditorPlace& place) {
+  FGrid.SetEditMode(true);
+  VAruDoreRido* rich = MakeInplaceRichEdit();
+  rich->ReCreate();
+  // Locked while it is filled and placed: loading the cell must not grow the row.
+  rich->Lock();
+  FGrid.GetEditorProp(place.RealCol, place.Row, FGrid.EditLink());
+  FGrid.CellToRich(place.RealCol, place.Row, *rich);
+  if (FGrid.Navigation().EditSelectAll())
+    rich->selectAll();
+  else
+    rich->moveCursor(QTextCursor::End);
+  rich->document()->setDocumentMargin(2);
+  QPalette palette = rich->palette();
+  palette.setColor(QPalette::Base, TColorToQColor(place.Color));
+  rich->setPalette(palette);
+  host.Present(rich, place, 0);
+  rich->Unlock();
+  return true;
+}
+
+TEditorValue TGridRichHost::Commit(IGridEditorHost& host, TEditorType) {
+  TEditorValue value;
+  if (!FInplace) return value;
+  value.Kind = TEditorValue::Text;
+  value.Str = FGrid.RichToString(*FInplace);
+  host.PutAway(FInplace.get());
+  FInplace->setEnabled(false);
+  return value;
 }
 
 QWidget* TGridRichHost::GridWidget() {

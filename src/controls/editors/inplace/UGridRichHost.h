@@ -4,12 +4,13 @@
 #include <QWidget>
 #include <memory>
 
+#include "UGridCellEditor.h"
 #include "VAruDoreRido.h"
 
 class TGridView;
 class TQrvStringGrid;
 
-class TGridRichHost : public QWidget, public IRichEditGrid {
+class TGridRichHost : public QWidget, public IRichEditGrid, public TGridCellEditor {
  public:
   TGridRichHost(TGridView& view, TQrvStringGrid& grid);
   ~TGridRichHost() override;
@@ -17,7 +18,11 @@ class TGridRichHost : public QWidget, public IRichEditGrid {
   // The in-place editor of rich-text cells, made on first use.
   VAruDoreRido* MakeInplaceRichEdit();
   // The window is going: the editor's focus loss and keys reach the grid no more.
-  void Detach() { FDetached = true; }
+  void Detach() override { FDetached = true; }
+  // Loads the cell into the in-place rich editor, made on first use, and shows it.
+  bool Open(IGridEditorHost& host, TEditorType kind, const TEditorPlace& place) override;
+  TEditorValue Commit(IGridEditorHost& host, TEditorType kind) override;
+  QWidget* EditControl() override { return FInplace.get(); }
   // Set while the grid's editors move the focus themselves (an editor being put away).
   void SetFocusMoving(bool moving) { FFocusMoving = moving; }
 

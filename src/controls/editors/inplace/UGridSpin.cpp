@@ -6,22 +6,35 @@
 
 #include "UDateParse.h"
 #include "UDateTime.h"
+#include "UEditorTones.h"
 #include "UGridEditorSteps.h"
 #include "UQrvStringGrid.h"
 #include "UStrUtils.h"
 #include "UValueText.h"
 
-TGridSpin::TGridSpin(TQrvStringGrid& grid, QWidget* view, QWidget* parent)
-    : TQsgSpinEdit(parent), FGrid(grid), FView(view) {
+TGridSpin::TGridSpin(TQrvStringGrid& grid, QWidget* view, QWidget* parent) : TGridAdapter(grid, view, parent) {
   SetMaxValue(100);
   SetMinValue(0);
   SetIncrement(1);
-  hide();
-  setEnabled(false);
   OnChange = [this](TQsgSpinEdit*) {
     if (!FDetached) FGrid.EditorChanged(text());
     if (FGrid.OnEditChange) FGrid.OnEditChange(&FGrid, FGrid.Col(), FGrid.Row(), text());
   };
+}
+
+bool TGridSpin::Open(IGridEditorHost& host, TEditorType kind, const TEditorPlace& place) {
+  Begin();
+  FGrid.GetEditorProp(place.RealCol, place.Row, FGrid.EditLink());
+  Load(kind, FGrid.GetEditText(place.Col, place.Row));
+  host.Present(this, place, 0);
+  // Opened by a press on the spin pair drawn in the cell: that press is the pair's first click.
+  if (FGrid.SpinPress() > 0) UpClick(nullptr);
+  if (FGrid.SpinPress() < 0) DownClick(nullptr);
+  return true;
+}
+
+void TGridSpin::ApplyTones(const TColorTones& tones, TColor) {
+  Apply_Editor_Tones(tones, *this);
 }
 
 void TGridSpin::Load(TEditorType kind, const QString& text) {
@@ -123,17 +136,6 @@ void TGridSpin::DownClick(QObject* sender) {
   FireSpinClick(false);
 }
 
-bool TGridSpin::Guarded_Event(QEvent* e) {
-  if (e->type() == QEvent::KeyPress) {
-    auto* k = static_cast<QKeyEvent*>(e);
-    if ((k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab) && (FGrid.Options() & goTabs)) {
-      keyPressEvent(k);
-      return true;
-    }
-  }
-  return TQsgSpinEdit::Guarded_Event(e);
-}
-
 void TGridSpin::PageKey(uint16_t key) {
   if (SpinType() == sptNormal) {
     const int64_t v = Value();
@@ -185,9 +187,4 @@ void TGridSpin::keyPressEvent(QKeyEvent* e) {
   }
   FGrid.DoneInplaceEdit(key, shift);
   if (FGrid.Navigation().AdvanceOnEnter() && FGrid.Navigation().AdvanceAutoEdit()) FGrid.ShowInplaceEdit();
-}
-
-void TGridSpin::focusOutEvent(QFocusEvent* e) {
-  if (!FDetached && e->reason() != Qt::PopupFocusReason && isVisible() && !FGrid.BlockKill()) FGrid.HideInplaceEdit();
-  TQsgSpinEdit::focusOutEvent(e);
 }

@@ -1,15 +1,11 @@
 #pragma once
 // The grid's spin editor for the integer, decimal, time and date spin kinds: page keys step within the limits,
 // the keys that leave the cell validate first, Escape puts the original text back, and leaving commits.
-#include <QPointer>
-
 #include "UEditorType.h"
-#include "UGridEditors.h"
+#include "UGridAdapter.h"
 #include "UQsgSpinEdit.h"
 
-class TQrvStringGrid;
-
-class TGridSpin : public TQsgSpinEdit {
+class TGridSpin : public TGridAdapter<TQsgSpinEdit> {
  public:
   TGridSpin(TQrvStringGrid& grid, QWidget* view, QWidget* parent);
   // Loads the cell's edit text as the kind's value.
@@ -18,18 +14,15 @@ class TGridSpin : public TQsgSpinEdit {
   TEditorValue CommitValue() const;
   void UpClick(QObject* sender) override;
   void DownClick(QObject* sender) override;
-  void Detach() { FDetached = true; }
+  bool Open(IGridEditorHost& host, TEditorType kind, const TEditorPlace& place) override;
+  void ApplyTones(const TColorTones& tones, TColor gridColor) override;
 
  protected:
-  bool Guarded_Event(QEvent* e) override;
+  TEditorValue CellValue(TEditorType) const override { return CommitValue(); }
+  bool WantsTab() const override { return FGrid.Options() & goTabs; }
   void keyPressEvent(QKeyEvent* e) override;
-  void focusOutEvent(QFocusEvent* e) override;
 
  private:
   void FireSpinClick(bool up);
   void PageKey(uint16_t key);
-
-  TQrvStringGrid& FGrid;
-  QPointer<QWidget> FView;
-  bool FDetached = false;
 };

@@ -7,14 +7,21 @@
 #include "UQrvStringGrid.h"
 
 TGridUnitEditBtn::TGridUnitEditBtn(TQrvStringGrid& grid, QWidget* view, QWidget* parent)
-    : TQsgUnitEditBtn(parent), FGrid(grid), FView(view) {
+    : TGridAdapter(grid, view, parent) {
   SetButtonCaption(QStringLiteral("..."));
   SetBorderStyle(bsNone);
-  hide();
-  setEnabled(false);
   OnUnitChanged = [this](TQsgUnitEditBtn*, const QString& unit) {
     if (FGrid.OnUnitChanged) FGrid.OnUnitChanged(&FGrid, FGrid.Col(), FGrid.Row(), unit);
   };
+}
+
+bool TGridUnitEditBtn::Open(IGridEditorHost& host, TEditorType kind, const TEditorPlace& place) {
+  Begin();
+  // The owner's units for this cell come first, so that the cell's text splits by them.
+  FGrid.GetEditorProp(place.RealCol, place.Row, FGrid.EditLink());
+  Load(kind, FGrid.GetEditText(place.Col, place.Row));
+  host.Present(this, place, 0);
+  return true;
 }
 
 void TGridUnitEditBtn::Load(TEditorType kind, const QString& text) {
@@ -39,17 +46,6 @@ void TGridUnitEditBtn::ClickBtn(QObject*) {
   setText(s);
   selectAll();
   update();
-}
-
-bool TGridUnitEditBtn::Guarded_Event(QEvent* e) {
-  if (e->type() == QEvent::KeyPress) {
-    auto* k = static_cast<QKeyEvent*>(e);
-    if ((k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab) && (FGrid.Options() & goTabs)) {
-      keyPressEvent(k);
-      return true;
-    }
-  }
-  return TQsgUnitEditBtn::Guarded_Event(e);
 }
 
 void TGridUnitEditBtn::keyPressEvent(QKeyEvent* e) {
@@ -91,11 +87,4 @@ void TGridUnitEditBtn::keyPressEvent(QKeyEvent* e) {
     setText(FGrid.GetCurrentCellText());
   }
   FGrid.DoneInplaceEdit(key, shift);
-}
-
-void TGridUnitEditBtn::focusOutEvent(QFocusEvent* e) {
-  if (!FDetached && e->reason() != Qt::PopupFocusReason && isVisible() && !FGrid.BlockKill() &&
-      !isAncestorOf(QApplication::focusWidget()))
-    FGrid.HideInplaceEdit();
-  TQsgUnitEditBtn::focusOutEvent(e);
 }
