@@ -12,19 +12,6 @@
 namespace {
 
 // The label's clicks are the picker's events.
-class TPickerLabel : public QLabel {
- public:
-  std::function<void()> OnClick, OnDblClick;
-  using QLabel::QLabel;
-
- protected:
-  void mouseReleaseEvent(QMouseEvent* e) override {
-    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()) && OnClick) OnClick();
-  }
-  void mouseDoubleClickEvent(QMouseEvent* e) override {
-    if (e->button() == Qt::LeftButton && OnDblClick) OnDblClick();
-  }
-};
 
 TDateTime WholeDays(TDateTime value) {
   return std::trunc(value);
@@ -57,11 +44,16 @@ TQrvDateTimePicker::TQrvDateTimePicker(QWidget* parent) : TCustomDateTimePicker(
   FKind = dkDate;
   SetKind(kind);
   FKnownDate = Date();
+  FLabel.OnClick = [this] {
+    if (OnLabelClick) OnLabelClick(this);
+  };
+  FLabel.OnDblClick = [this] {
+    if (OnLabelDblClick) OnLabelDblClick(this);
+  };
 }
 
 TQrvDateTimePicker::~TQrvDateTimePicker() {
   FFocusTimer.stop();
-  delete FLabel;
 }
 
 QString TQrvDateTimePicker::Version() const {
@@ -258,106 +250,28 @@ void TQrvDateTimePicker::ValueSet() {
   FKnownDate = PickerDateTime();
 }
 
-void TQrvDateTimePicker::SetLabelCaption(const QString& value) {
-  CreateLabel();
-  FLabel->setText(value);
-  UpdateLabel();
-}
-
-void TQrvDateTimePicker::SetLabelPosition(TLabelPosition value) {
-  FLabelPosition = value;
-  UpdateLabel();
-}
-
-void TQrvDateTimePicker::SetLabelMargin(int32_t value) {
-  FLabelMargin = value;
-  UpdateLabel();
-}
-
-void TQrvDateTimePicker::SetLabelTransparent(bool value) {
-  FLabelTransparent = value;
-  UpdateLabel();
-}
-
-void TQrvDateTimePicker::SetLabelAlwaysEnabled(bool value) {
-  FLabelAlwaysEnabled = value;
-  if (value && FLabel) {
-    FLabel->setEnabled(true);
-    FLabel->update();
-  }
-}
-
 void TQrvDateTimePicker::SetLabelFont(const QFont& value) {
   // A picker that takes its parent's font gives the label no font of its own either.
-  if (!ParentFont()) FLabelFont = value;
-  UpdateLabel();
-}
-
-void TQrvDateTimePicker::CreateLabel() {
-  if (FLabel) return;
-  auto* label = new TPickerLabel(parentWidget());
-  label->OnClick = [this] {
-    if (OnLabelClick) OnLabelClick(this);
-  };
-  label->OnDblClick = [this] {
-    if (OnLabelDblClick) OnLabelDblClick(this);
-  };
-  label->setBuddy(this);
-  label->setFont(FLabelFont);
-  FLabel = label;
-}
-
-void TQrvDateTimePicker::UpdateLabel() {
-  if (!FLabel) return;
-  FLabel->setAutoFillBackground(!FLabelTransparent);
-  QFont font = FParentFnt ? this->font() : FLabelFont;
-  font.setBold(FFocusLabel && hasFocus());
-  FLabel->setFont(font);
-  FLabel->adjustSize();
-  const int32_t tw = FLabel->fontMetrics().horizontalAdvance(FLabel->text());
-  const TPoint origin = LabelOrigin(FLabelPosition, Rect(x(), y(), x() + width(), y() + height()), FLabel->width(),
-                                    FLabel->height(), tw, FLabelMargin);
-  FLabel->move(origin.X, origin.Y);
-  FLabel->setVisible(!isHidden());
+  if (!ParentFont()) FLabel.SetFont(value);
 }
 
 bool TQrvDateTimePicker::Guarded_Event(QEvent* e) {
   const bool handled = TCustomDateTimePicker::Guarded_Event(e);
   switch (e->type()) {
     case QEvent::Resize:
-      UpdateTimePicker();
-      UpdateLabel();
-      break;
-    case QEvent::Move:
-      UpdateLabel();
-      break;
     case QEvent::PaletteChange:
-      UpdateTimePicker();
-      break;
     case QEvent::EnabledChange:
+    case QEvent::FontChange:
       UpdateTimePicker();
-      if (FLabel && !FLabelAlwaysEnabled) FLabel->setEnabled(isEnabled());
-      break;
-    case QEvent::ShowToParent:
-    case QEvent::HideToParent:
-      if (FLabel) FLabel->setVisible(!isHidden());
-      break;
-    case QEvent::ParentChange:
-      if (FLabel) {
-        FLabel->setParent(parentWidget());
-        UpdateLabel();
-      }
       break;
     case QEvent::FocusIn:
     case QEvent::FocusOut:
-      if (FLabel && FFocusLabel) UpdateLabel();
-      break;
-    case QEvent::FontChange:
-      UpdateTimePicker();
+      if (FFocusLabel) FLabel.SetBold(hasFocus());
       break;
     default:
       break;
   }
+  FLabel.Follow(*e);
   return handled;
 }
 

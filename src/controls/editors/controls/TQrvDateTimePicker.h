@@ -8,7 +8,7 @@
 #include <QTimer>
 
 #include "TCustomDateTimePicker.h"
-#include "ULabelPosition.h"
+#include "UAttachedLabel.h"
 
 enum TQrvDateTimeKind { dkDate, dkTime, dkDateTime };
 
@@ -38,22 +38,22 @@ class TQrvDateTimePicker : public TCustomDateTimePicker {
   QString Version() const;
   void SetVersion(const QString&) {}
 
-  QString LabelCaption() const { return FLabel ? FLabel->text() : QString(); }
-  void SetLabelCaption(const QString& value);
-  TLabelPosition LabelPosition() const { return FLabelPosition; }
-  void SetLabelPosition(TLabelPosition value);
-  int32_t LabelMargin() const { return FLabelMargin; }
-  void SetLabelMargin(int32_t value);
-  bool LabelTransparent() const { return FLabelTransparent; }
-  void SetLabelTransparent(bool value);
-  bool LabelAlwaysEnabled() const { return FLabelAlwaysEnabled; }
-  void SetLabelAlwaysEnabled(bool value);
+  QString LabelCaption() const { return FLabel.Caption(); }
+  void SetLabelCaption(const QString& value) { FLabel.SetCaption(value); }
+  TLabelPosition LabelPosition() const { return FLabel.Position(); }
+  void SetLabelPosition(TLabelPosition value) { FLabel.SetPosition(value); }
+  int32_t LabelMargin() const { return FLabel.Margin(); }
+  void SetLabelMargin(int32_t value) { FLabel.SetMargin(value); }
+  bool LabelTransparent() const { return FLabel.Transparent(); }
+  void SetLabelTransparent(bool value) { FLabel.SetTransparent(value); }
+  bool LabelAlwaysEnabled() const { return FLabel.AlwaysEnabled(); }
+  void SetLabelAlwaysEnabled(bool value) { FLabel.SetAlwaysEnabled(value); }
   bool FocusLabel() const { return FFocusLabel; }
   void SetFocusLabel(bool value) { FFocusLabel = value; }
-  QFont LabelFont() const { return FLabelFont; }
+  QFont LabelFont() const { return FLabel.Font(); }
   // Ignored while the picker takes its parent's font (no font set on it).
   void SetLabelFont(const QFont& value);
-  QLabel* PickerLabel() const { return FLabel; }
+  QLabel* PickerLabel() const { return FLabel.Label(); }
   bool ParentFont() const { return !testAttribute(Qt::WA_SetFont); }
 
   // The inner time part (date-and-time kind only) and the focus timer, for the owner's checks.
@@ -76,22 +76,14 @@ class TQrvDateTimePicker : public TCustomDateTimePicker {
  private:
   void CreateTimePicker();
   void UpdateTimePicker();
-  void CreateLabel();
-  void UpdateLabel();
   void SettleTimePartEnabled(bool noDate = false);
 
   TQrvDateTimeKind FKind = dkDateTime;
   QTimer FFocusTimer;
   QString FTimeFormat;
   uint16_t Fy = 0, Fm = 0, Fd = 0;
-  QPointer<QLabel> FLabel;
-  QFont FLabelFont;
-  TLabelPosition FLabelPosition = lpLeftTop;
-  int32_t FLabelMargin = 4;
-  bool FLabelTransparent = false;
+  TAttachedLabel FLabel{*this};
   bool FFocusLabel = false;
-  bool FLabelAlwaysEnabled = false;
-  bool FParentFnt = false;
   bool FIgnoreTimePickerCheck = false;
   bool FFirstRun = true;
   bool FUpdating = false;

@@ -34,6 +34,10 @@ TPoint LabelOrigin(TLabelPosition position, const TRect& control, int32_t lw, in
       return Point(l + w + margin, centerTop);
     case lpRighBottom:
       return Point(l + w + margin, t + h - lh);
+    case lpTopRight:
+      return Point(l + w - lw, t - lh - margin);
+    case lpBottomRight:
+      return Point(l + w - lw, t + h + margin);
   }
   return Point(l, t);
 }

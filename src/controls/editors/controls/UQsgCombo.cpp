@@ -24,6 +24,7 @@ constexpr int32_t Scroll_Bar_Width = 17;
 TQsgCustomCombo::TQsgCustomCombo(QWidget* parent) : TGuarded<QComboBox>(parent) {
   FButtonWidth = Scroll_Bar_Width + 2;
   setMouseTracking(true);
+  FLabel.SetUseControlFont(true);
   setEditable(true);
   Apply_Color(FColor);
   // Only what the user does counts as a change, as with the platform's combo: setting the text or the index from
@@ -37,9 +38,7 @@ TQsgCustomCombo::TQsgCustomCombo(QWidget* parent) : TGuarded<QComboBox>(parent) 
   });
 }
 
-TQsgCustomCombo::~TQsgCustomCombo() {
-  if (!FLabel) (void)FLabelOwner.release();
-}
+TQsgCustomCombo::~TQsgCustomCombo() = default;
 
 void TQsgCustomCombo::SelectItem(const QString& text) {
   const int index = findText(text, Qt::MatchFixedString);
@@ -99,14 +98,14 @@ void TQsgCustomCombo::Enabled_Changed() {
       if (FParentColor) Apply_Color(Parent_Background());
     }
   }
-  if (FLabel && !FLabelAlwaysEnabled) FLabel->setEnabled(isEnabled());
+  if (ComboLabel() && !LabelAlwaysEnabled()) ComboLabel()->setEnabled(isEnabled());
   Update_Label();
   update();
 }
 
 void TQsgCustomCombo::SetVisible(bool value) {
   setVisible(value);
-  if (FLabel) FLabel->setVisible(value);
+  if (ComboLabel()) ComboLabel()->setVisible(value);
 }
 
 void TQsgCustomCombo::SetText(const QString& value) {
@@ -217,52 +216,14 @@ void TQsgCustomCombo::SetButtonTextColorDown(TColor value) {
   update();
 }
 
-QString TQsgCustomCombo::LabelCaption() const {
-  return FLabel ? FLabel->text() : QString();
-}
-
-void TQsgCustomCombo::SetLabelCaption(const QString& value) {
-  if (!FLabel) {
-    FLabelOwner = std::make_unique<QLabel>(parentWidget());
-    FLabel = FLabelOwner.get();
-    FLabel->setBuddy(this);
-    FLabel->setFont(FParentFont ? font() : FLabelFont);
-    if (!FLabelAlwaysEnabled) FLabel->setEnabled(isEnabled());
-  }
-  FLabel->setText(value);
-  Update_Label();
-}
-
-void TQsgCustomCombo::SetLabelPosition(TLabelPosition value) {
-  FLabelPosition = value;
-  Update_Label();
-}
-
-void TQsgCustomCombo::SetLabelMargin(int32_t value) {
-  FLabelMargin = value;
-  Update_Label();
-}
-
-void TQsgCustomCombo::SetLabelTransparent(bool value) {
-  FLabelTransparent = value;
-  Update_Label();
-}
-
-void TQsgCustomCombo::SetLabelAlwaysEnabled(bool value) {
-  FLabelAlwaysEnabled = value;
-  if (FLabel) FLabel->setEnabled(value || isEnabled());
-  Update_Label();
-}
-
 void TQsgCustomCombo::SetLabelFont(const QFont& value) {
-  if (!FParentFont) FLabelFont = value;
+  if (!FParentFont) FLabel.SetFont(value);
   Update_Label();
 }
 
 void TQsgCustomCombo::SetParentFont(bool value) {
   FParentFont = value;
-  if (FLabel && value) FLabel->setFont(font());
-  Update_Label();
+  FLabel.SetUseControlFont(value);
 }
 
 void TQsgCustomCombo::SetBounds(int32_t left, int32_t top, int32_t width, int32_t height) {
@@ -271,22 +232,11 @@ void TQsgCustomCombo::SetBounds(int32_t left, int32_t top, int32_t width, int32_
 }
 
 void TQsgCustomCombo::Update_Label() {
-  if (!FLabel) return;
-  FLabel->setAutoFillBackground(!FLabelTransparent);
-  if (!FParentFont) FLabel->setFont(FLabelFont);
-  FLabel->adjustSize();
-  const int32_t tw = QFontMetrics(FLabel->font()).horizontalAdvance(FLabel->text());
-  const TPoint origin = LabelOrigin(FLabelPosition, Rect(x(), y(), x() + width(), y() + height()), FLabel->width(),
-                                    FLabel->height(), tw, FLabelMargin);
-  FLabel->move(origin.X, origin.Y);
-  FLabel->setVisible(!isHidden());
+  FLabel.Update();
 }
 
 void TQsgCustomCombo::Set_Label_Bold(bool bold) {
-  if (!FLabel) return;
-  QFont f = FLabel->font();
-  f.setBold(bold);
-  FLabel->setFont(f);
+  FLabel.SetBold(bold);
 }
 
 bool TQsgCustomCombo::Themes_In_Use() const {
@@ -444,12 +394,8 @@ bool TQsgCustomCombo::Guarded_Event(QEvent* e) {
       Mouse_Left();
       break;
     case QEvent::ParentChange:
-      if (FLabel) FLabel->setParent(parentWidget());
-      Update_Label();
-      break;
     case QEvent::FontChange:
-      if (FLabel && FParentFont) FLabel->setFont(font());
-      Update_Label();
+      FLabel.Follow(*e);
       break;
     default:
       break;

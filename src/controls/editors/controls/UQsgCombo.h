@@ -11,7 +11,7 @@
 #include <memory>
 
 #include "UApplication.h"
-#include "ULabelPosition.h"
+#include "UAttachedLabel.h"
 #include "UTypes.h"
 
 class TCanvas;
@@ -102,18 +102,18 @@ class TQsgCustomCombo : public TGuarded<QComboBox> {
   void SetButtonTextColorDown(TColor value);
 
   // The label exists from the first caption on; none before.
-  QLabel* ComboLabel() const { return FLabel; }
-  QString LabelCaption() const;
-  void SetLabelCaption(const QString& value);
-  TLabelPosition LabelPosition() const { return FLabelPosition; }
-  void SetLabelPosition(TLabelPosition value);
-  int32_t LabelMargin() const { return FLabelMargin; }
-  void SetLabelMargin(int32_t value);
-  bool LabelTransparent() const { return FLabelTransparent; }
-  void SetLabelTransparent(bool value);
-  bool LabelAlwaysEnabled() const { return FLabelAlwaysEnabled; }
-  void SetLabelAlwaysEnabled(bool value);
-  const QFont& LabelFont() const { return FLabelFont; }
+  QLabel* ComboLabel() const { return FLabel.Label(); }
+  QString LabelCaption() const { return FLabel.Caption(); }
+  void SetLabelCaption(const QString& value) { FLabel.SetCaption(value); }
+  TLabelPosition LabelPosition() const { return FLabel.Position(); }
+  void SetLabelPosition(TLabelPosition value) { FLabel.SetPosition(value); }
+  int32_t LabelMargin() const { return FLabel.Margin(); }
+  void SetLabelMargin(int32_t value) { FLabel.SetMargin(value); }
+  bool LabelTransparent() const { return FLabel.Transparent(); }
+  void SetLabelTransparent(bool value) { FLabel.SetTransparent(value); }
+  bool LabelAlwaysEnabled() const { return FLabel.AlwaysEnabled(); }
+  void SetLabelAlwaysEnabled(bool value) { FLabel.SetAlwaysEnabled(value); }
+  const QFont& LabelFont() const { return FLabel.Font(); }
   // Taken only while the combo does not use its parent's font.
   void SetLabelFont(const QFont& value);
   bool ParentFont() const { return FParentFont; }
@@ -182,15 +182,8 @@ class TQsgCustomCombo : public TGuarded<QComboBox> {
   bool FIsWinXP = false;
   bool FIsThemed = true;
   bool FButtonHover = false;
-  bool FLabelAlwaysEnabled = false;
-  bool FLabelTransparent = false;
-  int32_t FLabelMargin = 4;
-  QFont FLabelFont;
   bool FParentFont = true;
-  TLabelPosition FLabelPosition = lpLeftTop;
-  // The label stands beside the combo on its parent; the combo owns it unless the parent already deleted it.
-  QPointer<QLabel> FLabel;
-  std::unique_ptr<QLabel> FLabelOwner;
+  TAttachedLabel FLabel{*this};
   TColor FFlatLineColor = clNone;
   bool FFlatParentColor = true;
   TColor FFocusColor = clNone;
