@@ -49,3 +49,21 @@ QString ColorToHexRgb(TColor color) {
   }
   return text;
 }
+
+TColor BlendColor(TColor color1, TColor color2, int32_t percent) {
+  if (percent >= 100) return color1;
+  if (percent <= 0) return color2;
+  const TColor c1 = ColorToRGB(color1), c2 = ColorToRGB(color2);
+  const double p = percent / 100.0;
+  const auto mix = [p](int32_t a, int32_t b) { return NearestInt(p * a + (1 - p) * b); };
+  return RGB(mix(GetRValue(c1), GetRValue(c2)), mix(GetGValue(c1), GetGValue(c2)), mix(GetBValue(c1), GetBValue(c2)));
+}
+
+TColor AdjustColor(TColor color, int32_t percentRed, int32_t percentGreen, int32_t percentBlue) {
+  const TColor c = ColorToRGB(color);
+  const auto adjust = [](int32_t channel, int32_t percent) {
+    if (channel == 0) return std::max(0, percent) & 0xFF;
+    return NearestInt(std::min(100, 100 + percent) / 100.0 * channel);
+  };
+  return RGB(adjust(GetRValue(c), percentRed), adjust(GetGValue(c), percentGreen), adjust(GetBValue(c), percentBlue));
+}

@@ -14,5 +14,10 @@ TColor HalveColor(TColor color);
 TColor ScaleColorPercent(TColor color, int32_t percent);
 // Six upper-case hex digits: red, green, blue; no system-colour conversion.
 QString ColorToHexRgb(TColor color);
+// percent of color1 and the rest of color2, channel by channel; 100 or more gives color1, 0 or less color2.
+TColor BlendColor(TColor color1, TColor color2, int32_t percent);
+// Darkens each non-zero channel by its (negative) percentage; positive percentages leave it. A zero channel takes
+// max(0, percentage).
+TColor AdjustColor(TColor color, int32_t percentRed, int32_t percentGreen, int32_t percentBlue);
 // The nearest integer, halves to the even neighbour.
 int32_t NearestInt(double value);

@@ -169,3 +169,26 @@ void FillRectColor(TCanvas& canvas, const TRect& rect, TColor color) {
   canvas.Brush().Style = bsSolid;
   canvas.FillRect(rect);
 }
+
+void DrawGradient(TCanvas& canvas, TColor from, TColor to, int32_t steps, TRect rect, bool horizontal) {
+  if (steps <= 0) steps = 1;
+  if (horizontal)
+    --rect.Right;
+  else
+    --rect.Bottom;
+  const TColor c1 = ColorToRGB(from), c2 = ColorToRGB(to);
+  const double dr = double(GetRValue(c2) - GetRValue(c1)) / steps;
+  const double dg = double(GetGValue(c2) - GetGValue(c1)) / steps;
+  const double db = double(GetBValue(c2) - GetBValue(c1)) / steps;
+  const double step = double(horizontal ? rect.Right - rect.Left : rect.Bottom - rect.Top) / steps;
+  const int32_t band = NearestInt(step) + 1;
+  for (int32_t i = 0; i < steps; ++i) {
+    Solid_Tools(canvas, RGB(GetRValue(c1) + NearestInt(i * dr), GetGValue(c1) + NearestInt(i * dg),
+                            GetBValue(c1) + NearestInt(i * db)));
+    const int32_t o = NearestInt(i * step);
+    if (horizontal)
+      canvas.FillRect(Rect(rect.Left + o, rect.Top, rect.Left + o + band, rect.Bottom));
+    else
+      canvas.FillRect(Rect(rect.Left, rect.Top + o, rect.Right, rect.Top + o + band));
+  }
+}

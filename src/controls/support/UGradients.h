@@ -19,3 +19,7 @@ void DrawTabFrame(TCanvas& canvas, TColor from, TColor to, TColor mirrorFrom, TC
                   TColor innerBottomLine, TColor borderColor, TColor cornerColor, TColor backgroundColor,
                   const TRect& rect, int32_t kind);
 void FillRectColor(TCanvas& canvas, const TRect& rect, TColor color);
+// Exactly `steps` bands (0 counts as 1) over the rectangle less its last column (horizontal) or row, each band
+// overlapping the next by one pixel; channels step by nearest(i * delta), halves to the even neighbour. The
+// drop-downs' backgrounds, bars and faces, and the search footer, paint with it.
+void DrawGradient(TCanvas& canvas, TColor from, TColor to, int32_t steps, TRect rect, bool horizontal);

@@ -21,6 +21,46 @@ struct TPaper {
   TCanvas Canvas;
 };
 
+TEST(ColorMath, BlendAndAdjust) {
+  struct Case {
+    TColor got, want;
+  } cases[] = {
+      {BlendColor(0xFFFFFF, 0x000000, 50), 0x808080},
+      {BlendColor(0xFFFFFF, 0x000000, 100), 0xFFFFFF},
+      {BlendColor(0xFFFFFF, 0x000000, 0), 0x000000},
+      // 20 % of a border colour on white, as the bars' light outline.
+      {BlendColor(0x000000, 0xFFFFFF, 20), 0xCCCCCC},
+      {BlendColor(clBtnFace, 0x000000, 150), clBtnFace},
+      // Red and green 10 % darker: the bar buttons' checked colours from their hot ones.
+      {AdjustColor(0xF5F0E1, -10, -10, 0), 0xF5D8CA},
+      {AdjustColor(0xF9D2B2, -10, -10, 0), 0xF9BDA0},
+      // Positive percentages never lighten; a zero channel takes the positive percentage.
+      {AdjustColor(0x102030, 20, 20, 20), 0x102030},
+      {AdjustColor(0x100000, 0, 5, -5), 0x0F0500},
+  };
+  for (const Case& c : cases) EXPECT_EQ(c.got, c.want);
+}
+
+TEST(DrawGradientBands, CountStepAndOverlap) {
+  // Two bands from black to white over 20 pixels, stepped over 19: band 0 black from 0, band 1 at 0x808080 from
+  // nearest(9.5) = 10, each nearest(9.5) + 1 = 11 wide, so the last band still reaches the last column.
+  TPaper p(24, 4);
+  DrawGradient(p.Canvas, 0x000000, 0xFFFFFF, 2, Rect(0, 0, 20, 4), true);
+  EXPECT_EQ(p.At(0, 1), 0x000000u);
+  EXPECT_EQ(p.At(9, 1), 0x000000u);
+  EXPECT_EQ(p.At(10, 1), 0x808080u);
+  EXPECT_EQ(p.At(18, 1), 0x808080u);
+  EXPECT_EQ(p.At(19, 1), 0x808080u);
+  EXPECT_EQ(p.At(21, 1), 0xFFFFFFu);
+  // 0 steps paint one band in the start colour, vertically too.
+  TPaper q(10, 12);
+  DrawGradient(q.Canvas, 0x0000FF, 0x00FF00, 0, Rect(0, 0, 10, 10), false);
+  EXPECT_EQ(q.At(5, 0), 0x0000FFu);
+  EXPECT_EQ(q.At(5, 8), 0x0000FFu);
+  EXPECT_EQ(q.At(5, 9), 0x0000FFu);
+  EXPECT_EQ(q.At(5, 10), 0xFFFFFFu);
+}
+
 TEST(ColorMath, InterpolateHalveScaleAndHex) {
   struct Case {
     TColor got, want;
