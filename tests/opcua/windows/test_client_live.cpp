@@ -310,6 +310,8 @@ TEST_F(OpcUaLiveWindows, ARefusedLoginIsNamedInTheBrowseWindow) {
     scan.Server.password = password;
     TModalDriver driver([&](QWidget*) {
       EXPECT_TRUE(Process_Until([&] { return scan.LWaiting->isHidden(); }));
+      const QString shot = qEnvironmentVariable("TARN_SCREENSHOT");
+      if (!shot.isEmpty()) scan.grab().save(shot + QStringLiteral("_scan_") + QLatin1String(password) + ".png");
       scan.Btn_OK->Click();
     });
     EXPECT_EQ(scan.ShowModal(), mrOk);
