@@ -1,11 +1,11 @@
 #pragma once
 // What the SDO client and server windows share: the read and write pages with their tables, hint lists and copy
 // flags under the same names.
-#include "UProtocol_Window.h"
+#include "UCANopen_Window.h"
 
-class TFSDO_Window : public TFProtocol_Window {
+class TFSDO_Window : public TFCANopen_Window {
  public:
-  using TFProtocol_Window::TFProtocol_Window;
+  using TFCANopen_Window::TFCANopen_Window;
 
   QWidget* TS_SDO_Read = PageControl1->widget(0);
   QWidget* TS_SDO_Write = PageControl1->widget(1);
@@ -15,7 +15,4 @@ class TFSDO_Window : public TFProtocol_Window {
   QStringList& Hint_SDO_Client_Write = Hints(1);
   bool& Do_Copy_SDO_Read = Copied(0);
   bool& Do_Copy_SDO_Write = Copied(1);
-
-  void Btn_OK_Click() { Btn_OKClick(); }
-  void Btn_DelRow_Click() { Btn_DelRowClick(); }
 };
