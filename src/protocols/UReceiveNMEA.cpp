@@ -21,21 +21,20 @@ TTable_Spec Receive_Table() {
   t.Data_Rows = 62;
   t.Key_Column = 1;
   t.Key_Exact = true;
-  TCapture_Spec capture;
-  capture.TP = 3;
-  capture.FP = 4;
-  capture.Start = 5;
-  capture.Count = 6;
-  capture.TP_Start_Id = 2734;
-  capture.TP_Sum_Id = 2735;
-  capture.FP_Start_Id = 2736;
-  capture.FP_Sum_Id = 2737;
-  capture.Half_Id = 2738;
-  capture.Start_Id = 2739;
-  capture.Count_Id = 2740;
-  capture.Sum_Id = 2741;
-  capture.Budget = TFReceiveNMEA::NUM_BYTE_IN;
-  capture.Budget_Id = 2742;
+  const TCapture_Spec capture{.TP = 3,
+                              .FP = 4,
+                              .Start = 5,
+                              .Count = 6,
+                              .TP_Start_Id = 2734,
+                              .TP_Sum_Id = 2735,
+                              .FP_Start_Id = 2736,
+                              .FP_Sum_Id = 2737,
+                              .Half_Id = 2738,
+                              .Start_Id = 2739,
+                              .Count_Id = 2740,
+                              .Sum_Id = 2741,
+                              .Budget = TFReceiveNMEA::NUM_BYTE_IN,
+                              .Budget_Id = 2742};
   t.Rules = {Range_Rule(1, 0, 0x1FFFF, 2732), Range_Rule(2, 0, 239, 2733), Capture_Rule(capture)};
   return t;
 }

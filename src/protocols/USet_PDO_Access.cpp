@@ -58,4 +58,4 @@ const TProtocol_Spec& TFSet_PDO_Access::Window_Spec() {
   return spec;
 }
 
-TFSet_PDO_Access::TFSet_PDO_Access(QWidget* parent) : TFProtocol_Window(Window_Spec(), parent) {}
+TFSet_PDO_Access::TFSet_PDO_Access(QWidget* parent) : TFCANopen_Window(Window_Spec(), parent) {}

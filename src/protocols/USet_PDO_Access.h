@@ -2,9 +2,9 @@
 // The CANopen process data objects the gateway exchanges: up to 30 receive and 30 transmit PDOs, each with its
 // COB-ID, data length and the process-image position of each byte, on two pages; kept in PDO_CANopen.xml, which the
 // EDS export reads.
-#include "UProtocol_Window.h"
+#include "UCANopen_Window.h"
 
-class TFSet_PDO_Access : public TFProtocol_Window {
+class TFSet_PDO_Access : public TFCANopen_Window {
  public:
   explicit TFSet_PDO_Access(QWidget* parent = nullptr);
   static const TProtocol_Spec& Window_Spec();
@@ -17,9 +17,6 @@ class TFSet_PDO_Access : public TFProtocol_Window {
   QStringList& Hint_PDO_Transmit = Hints(1);
   bool& Do_Copy_Receive_PDO = Copied(0);
   bool& Do_Copy_Transmit_PDO = Copied(1);
-
-  void Btn_OK_Click() { Btn_OKClick(); }
-  void Btn_DelRow_Click() { Btn_DelRowClick(); }
 };
 
 inline TFSet_PDO_Access* FSet_PDO_Access = nullptr;

@@ -58,4 +58,4 @@ const TProtocol_Spec& TFSet_SDO_Client_Access::Window_Spec() {
   return spec;
 }
 
-TFSet_SDO_Client_Access::TFSet_SDO_Client_Access(QWidget* parent) : TFProtocol_Window(Window_Spec(), parent) {}
+TFSet_SDO_Client_Access::TFSet_SDO_Client_Access(QWidget* parent) : TFSDO_Window(Window_Spec(), parent) {}

@@ -18,6 +18,11 @@ TEST_F(ProtocolFrameTest, EveryWindowIsBuiltFromItsData) {
     EXPECT_EQ(w->L_SW_Desc->text(), Lang_Table[spec.Caption_Id + 1]);
     EXPECT_EQ(w->L_SW_Code->text(), QStringLiteral("SWTarn10"));
     EXPECT_EQ(w->Table_Count() == 2, w->PageControl1 != nullptr);
+    // TARN_SCREENSHOT=<prefix> saves each window as shown, as <prefix><class>.png.
+    if (const QByteArray prefix = qgetenv("TARN_SCREENSHOT"); !prefix.isEmpty()) {
+      w->FormShow();
+      w->grab().save(QString::fromLocal8Bit(prefix) + QString::fromLatin1(maker.Name) + ".png");
+    }
 
     TLbButton* buttons[] = {w->Btn_OK, w->Btn_Cancel, w->Btn_DelRow, w->Btn_InsRow, w->Btn_CopyRow, w->Btn_PasteRow};
     for (int i = 0; i < 6; ++i) {
@@ -41,12 +46,16 @@ TEST_F(ProtocolFrameTest, EveryWindowIsBuiltFromItsData) {
       EXPECT_EQ(grid.FixedCols(), 1);
       EXPECT_EQ(grid.DefaultRowHeight(), spec.Look.Row_Height);
       EXPECT_EQ(grid.Font().Name, QString::fromLatin1(spec.Look.Font_Name));
-      if (w->PageControl1) EXPECT_EQ(w->PageControl1->tabText(t), Lang_Table[table.Page_Id]);
+      if (w->PageControl1) {
+        EXPECT_EQ(w->PageControl1->tabText(t), Lang_Table[table.Page_Id]);
+      }
       for (int32_t c = 0; c < grid.ColCount(); ++c) {
         SCOPED_TRACE(c);
         EXPECT_EQ(grid.ColWidths(c), table.Columns[c].Width);
         EXPECT_EQ(grid.Cells(c, 0), Lang_Table[table.Columns[c].Header_Id]);
-        if (c > 0) EXPECT_EQ(w->Hints(t)[c - 1], Lang_Table[table.Columns[c].Hint_Id]);
+        if (c > 0) {
+          EXPECT_EQ(w->Hints(t)[c - 1], Lang_Table[table.Columns[c].Hint_Id]);
+        }
       }
       // Header hints for the header row's data columns only.
       EXPECT_EQ(Header_Hint(grid, w->Hints(t), 0, 1), Lang_Table[table.Columns[1].Hint_Id]);
@@ -90,6 +99,32 @@ TEST_F(ProtocolFrameTest, AFileLaidOutByHandLoadsTheSameRows) {
     for (int32_t t = 0; t < w->Table_Count(); ++t)
       for (int32_t r = 1; r <= 3; ++r) EXPECT_EQ(Row(w->Table(t), r), plain[k++]) << t << " " << r;
     EXPECT_EQ(w->Table(0).Cells(w->Spec().Tables[0].Columns.size() - 1, 2), QStringLiteral("1"));
+  }
+}
+
+// Blank rows end the list and are not saved; a blank key with data in a row at or below it is refused, naming it.
+TEST_F(ProtocolFrameTest, ABlankKeyWithDataBelowIsRefused) {
+  for (const TWindow_Maker& maker : Protocol_Windows()) {
+    SCOPED_TRACE(maker.Name);
+    const std::unique_ptr<TFProtocol_Window> w = maker.Make();
+    const TProtocol_Spec& spec = w->Spec();
+    if (spec.Tables[0].Key_Column == 0) continue;  // every DMX channel is a row
+    for (int32_t t = 0; t < w->Table_Count(); ++t) {
+      const TTable_Spec& table = spec.Tables[t];
+      SCOPED_TRACE(t);
+      w->FormShow();
+      EXPECT_FALSE(w->First_Failure());
+      const int32_t data = table.Columns.size() - 1;  // Mnemonic, the last column, is never a check box
+      w->Table(t).SetCells(data, 2, QStringLiteral("x"));
+      EXPECT_EQ(w->First_Failure().value_or(QString()), Lang_Table[spec.Prefix_Id] + "1!! " +
+                                                            Lang_Table[table.Columns[table.Key_Column].Header_Id] +
+                                                            Lang_Table[Msg_Blank_Key]);
+    }
+    w->FormShow();
+    QFile::remove(*spec.Path);
+    w->Btn_OKClick();
+    EXPECT_EQ(w->ModalResult(), mrOk);
+    EXPECT_EQ(Read(*spec.Path).count("<row"), 0) << Read(*spec.Path).toStdString();
   }
 }
 
