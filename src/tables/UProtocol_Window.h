@@ -67,6 +67,6 @@ class TFProtocol_Window : public TFTable_Window {
 };
 
 // The message IDs of the frame's own refusals (after the IDs language files already fill).
-inline constexpr int32_t Msg_Table_File_Unreadable = 3480;
-inline constexpr int32_t Msg_Table_File_Not_Written = 3481;
-inline constexpr int32_t Msg_Blank_Key = 3482;
+inline constexpr int32_t Msg_Table_File_Unreadable = 3500;
+inline constexpr int32_t Msg_Table_File_Not_Written = 3501;
+inline constexpr int32_t Msg_Blank_Key = 3502;

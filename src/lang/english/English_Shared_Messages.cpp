@@ -8,10 +8,10 @@ void Add_English_Shared_Messages(QStringList& t) {
   t[1104] = QStringLiteral("Error! Please set the Set Communication Parameter before to create the GSD file");
   t[1105] = QStringLiteral("File already exists. Do you want to overwrite?");
   // The protocol table windows' file and used-rows refusals (IDs of our own, after those language files fill).
-  t[3480] = QStringLiteral(
+  t[3500] = QStringLiteral(
       "Error! The table file cannot be read; the table shows the default values and OK will replace the file. File:");
-  t[3481] = QStringLiteral("Error! The table file cannot be written; nothing has been saved. File:");
-  t[3482] = QStringLiteral(" is empty, but this row or a row below it holds data: fill it or delete the row");
+  t[3501] = QStringLiteral("Error! The table file cannot be written; nothing has been saved. File:");
+  t[3502] = QStringLiteral(" is empty, but this row or a row below it holds data: fill it or delete the row");
 }
 
 void Add_English_Row_Buttons(QStringList& t, int first) {
