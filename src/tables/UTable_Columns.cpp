@@ -1,5 +1,7 @@
 #include "UTable_Columns.h"
 
+#include <algorithm>
+
 #include "UComon.h"
 #include "ULang.h"
 #include "UTable_Look.h"
@@ -31,6 +33,10 @@ void Set_Table_Texts(TQrvColumnGrid& grid, const TTable_Columns& columns, QStrin
     if (column.Header_Id != 0) grid.SetCells(c, 0, Lang_Table.value(column.Header_Id));
     if (c > 0) hints.append(column.Hint_Id != 0 ? Lang_Table.value(column.Hint_Id) : QString());
   }
+  // The column widths were made for a font the substitute only comes near, and a language may word a header
+  // longer: the header row grows until each header's wrapped lines show, never below the other rows.
+  grid.SizeRowToContent(0, false);
+  grid.SetRowHeights(0, std::max(Row_Height, grid.RowHeights(0)));
 }
 
 QString Header_Hint(const TQrvColumnGrid&, const QStringList& hints, int32_t row, int32_t col) {

@@ -34,7 +34,8 @@ inline const QString Check_No = QStringLiteral("N");
 // Sets the grid's columns (count, widths, editors, colours, pick lists, check texts), its rows (one fixed header row
 // and `data_rows`), the fixed row-number column and the look every table shares.
 void Apply_Table_Columns(TQrvColumnGrid& grid, const TTable_Columns& columns, int32_t data_rows);
-// Writes the header texts into the header row and refills `hints` (entry k-1 for column k) from the string table.
+// Writes the header texts into the header row, makes the row tall enough for their wrapped lines, and refills
+// `hints` (entry k-1 for column k) from the string table.
 void Set_Table_Texts(TQrvColumnGrid& grid, const TTable_Columns& columns, QStringList& hints);
 // The hint of a cell: entry k-1 of `hints` for the header cell of real column k >= 1, nothing for any other cell.
 QString Header_Hint(const TQrvColumnGrid& grid, const QStringList& hints, int32_t row, int32_t col);

@@ -76,6 +76,37 @@ TEST_F(TableKitTest, HeaderTextsAndHints) {
   EXPECT_EQ(Header_Hint(Grid, hints, 1, 2), QString());  // nor a data cell
 }
 
+// Headers that wrap in their column show every line: the header row grows for them, in whatever language, and
+// goes back to the rows' height when the texts fit on one line again.
+TEST_F(TableKitTest, TheHeaderRowShowsEveryWrappedLine) {
+  struct TLanguage {
+    const char* Enable;
+    const char* Key;
+    const char* Pick;
+    bool Taller;
+  };
+  const TLanguage languages[] = {
+      {"On", "Key", "Pick", false},
+      {"On", "Name Space Index", "On Change", true},
+      {"On", "Indice dello spazio dei nomi", "Cambio", true},
+      {"On", "Key", "Pick", false},
+  };
+  for (const TLanguage& l : languages) {
+    Lang_Table[2] = QString::fromLatin1(l.Enable);
+    Lang_Table[3] = QString::fromLatin1(l.Key);
+    Lang_Table[4] = QString::fromLatin1(l.Pick);
+    QStringList hints;
+    Set_Table_Texts(Grid, Cols, hints);
+    if (l.Taller)
+      EXPECT_GT(Grid.RowHeights(0), 22) << l.Key;
+    else
+      EXPECT_EQ(Grid.RowHeights(0), 22) << l.Key;
+    for (int32_t c = 0; c < Grid.ColCount(); ++c)
+      EXPECT_GE(Grid.RowHeights(0), Grid.GetCellTextSize(c, 0, true, false).cy + 4) << l.Key << ", column " << c;
+    EXPECT_EQ(Grid.RowHeights(1), 22);
+  }
+}
+
 TEST_F(TableKitTest, ErasedRowsCarryTheirNumberAndTheEnableBox) {
   Grid.SetCells(2, 3, QStringLiteral("x"));
   Erase_Table_Rows(Grid, true);
