@@ -262,30 +262,33 @@ TEST(UaMessages, DataTypeCodes) {
   for (const TCase& c : cases) EXPECT_EQ(Ua_Builtin_Type_Code(c.Type), c.Code) << c.Name;
 }
 
-TEST(UaWalker, ServerOperationLimitsLowerTheRequestSizes) {
+// The batches are what the server announces, bounded by the largest batch we send; our own sizes where it
+// announces nothing.
+TEST(UaWalker, ServerOperationLimitsSetTheRequestSizes) {
   struct TCase {
     const char* Name;
-    int Our_Read_Limit;
     uint32_t Server_Browse;
     uint32_t Server_Read;
     int Browse_Batch;
-    int Max_Nodes_Per_Read;
+    int Read_Batch;
   };
+  TUaBrowseLimits ours;
+  ours.Browse_Batch = 200;
+  ours.Read_Batch = 300;
+  ours.Max_Batch = 1000;
   const TCase cases[] = {
-      {"the server sets no limits", 0, 0, 0, 16, 0},
-      {"limits below our batches", 0, 5, 30, 5, 30},
-      {"limits above our batches", 0, 1000, 100000, 16, 100000},
-      {"one node per request", 0, 1, 1, 1, 1},
-      {"our own read limit is lower", 10, 0, 30, 16, 10},
-      {"the largest limit a server can give", 0, 0xFFFFFFFF, 0xFFFFFFFF, 16, 0x7FFFFFFF},
+      {"the server sets no limits", 0, 0, 200, 300},
+      {"limits below our batches", 5, 30, 5, 30},
+      {"limits between our batches and the largest", 600, 999, 600, 999},
+      {"limits above the largest batch", 5000, 100000, 1000, 1000},
+      {"one node per request", 1, 1, 1, 1},
+      {"only a read limit", 0, 50, 200, 50},
+      {"the largest limit a server can give", 0xFFFFFFFF, 0xFFFFFFFF, 1000, 1000},
   };
   for (const TCase& c : cases) {
-    TUaBrowseLimits ours;
-    ours.Max_Nodes_Per_Read = c.Our_Read_Limit;
     TUaBrowseLimits fitted = Ua_Fit_Operation_Limits(ours, c.Server_Browse, c.Server_Read);
     EXPECT_EQ(fitted.Browse_Batch, c.Browse_Batch) << c.Name;
-    EXPECT_EQ(fitted.Max_Nodes_Per_Read, c.Max_Nodes_Per_Read) << c.Name;
-    EXPECT_EQ(fitted.Read_Batch, ours.Read_Batch) << c.Name;
+    EXPECT_EQ(fitted.Read_Batch, c.Read_Batch) << c.Name;
   }
 }
 

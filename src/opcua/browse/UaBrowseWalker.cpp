@@ -35,18 +35,18 @@ uint32_t Limit_Of(const TUaDataValue& v) {
   return uint32_t(std::min<uint64_t>(v.Value.Integer, std::numeric_limits<uint32_t>::max()));
 }
 
-int Lower_Limit(int ours, uint32_t server) {
-  const uint32_t capped = std::min<uint32_t>(server, uint32_t(std::numeric_limits<int>::max()));
-  return ours > 0 ? std::min(ours, int(capped)) : int(capped);
+int Batch_Of(int ours, uint32_t announced, int ceiling) {
+  const int batch =
+      announced > 0 ? int(std::min<uint32_t>(announced, uint32_t(std::numeric_limits<int>::max()))) : ours;
+  return std::max(1, std::min(batch, std::max(1, ceiling)));
 }
 
 }  // namespace
 
 TUaBrowseLimits Ua_Fit_Operation_Limits(TUaBrowseLimits limits, uint32_t max_nodes_per_browse,
                                         uint32_t max_nodes_per_read) {
-  if (max_nodes_per_browse > 0)
-    limits.Browse_Batch = Lower_Limit(std::max(1, limits.Browse_Batch), max_nodes_per_browse);
-  if (max_nodes_per_read > 0) limits.Max_Nodes_Per_Read = Lower_Limit(limits.Max_Nodes_Per_Read, max_nodes_per_read);
+  limits.Browse_Batch = Batch_Of(limits.Browse_Batch, max_nodes_per_browse, limits.Max_Batch);
+  limits.Read_Batch = Batch_Of(limits.Read_Batch, max_nodes_per_read, limits.Max_Batch);
   return limits;
 }
 
@@ -78,7 +78,7 @@ void TUaBrowseWalker::Fit_Server_Limits() {
 }
 
 std::vector<TUaDataValue> TUaBrowseWalker::Read_In_Pieces(const std::vector<TUaReadValueId>& ids) {
-  const size_t piece = FLimits.Max_Nodes_Per_Read > 0 ? size_t(FLimits.Max_Nodes_Per_Read) : ids.size();
+  const size_t piece = size_t(std::max(1, FLimits.Read_Batch));
   std::vector<TUaDataValue> values;
   for (size_t first = 0; first < ids.size(); first += piece) {
     const auto end = ids.begin() + qsizetype(std::min(ids.size(), first + piece));
@@ -207,7 +207,8 @@ std::vector<TUaFoundVariable> TUaBrowseWalker::Read_Attributes(const std::vector
   static const uint32_t Attributes[] = {uaAttrDataType, uaAttrAccessLevel, uaAttrUserAccessLevel, uaAttrDisplayName};
   constexpr size_t Per_Node = std::size(Attributes);
   std::vector<TUaFoundVariable> found;
-  const size_t batch = size_t(std::max(1, FLimits.Read_Batch));
+  // Whole variables per request; a server that takes fewer reads than one variable needs gets them in pieces.
+  const size_t batch = std::max<size_t>(1, size_t(std::max(1, FLimits.Read_Batch)) / Per_Node);
   for (size_t first = 0; first < variables.size(); first += batch) {
     const size_t last = std::min(variables.size(), first + batch);
     std::vector<TUaReadValueId> ids;

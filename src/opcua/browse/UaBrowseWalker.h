@@ -17,9 +17,11 @@ struct TUaBrowseLimits {
   int Max_Nodes = 20000;          // nodes visited, and Browse/BrowseNext calls of the walk
   int Max_Variables = 10000;      // variables returned
   uint32_t Max_References_Per_Node = 100;
-  int Browse_Batch = 16;       // nodes per Browse
-  int Read_Batch = 64;         // variables per Read, split further to Max_Nodes_Per_Read
-  int Max_Nodes_Per_Read = 0;  // attribute reads per Read request, 0: no limit
+  // Nodes per Browse and attribute reads per Read while the server announces no operation limit for them; what a
+  // server announces takes their place, up to Max_Batch, which bounds the size of one answer.
+  int Browse_Batch = 1000;
+  int Read_Batch = 1000;
+  int Max_Batch = 1000;
   // Bytes of node ids and names the walk may keep, and again of types and names the reading of attributes may keep;
   // like the other bounds, reaching it ends that phase with what was found so far.
   qsizetype Memory_Budget = qsizetype(32) << 20;
@@ -27,8 +29,8 @@ struct TUaBrowseLimits {
   uint32_t Channel_Lifetime_Ms = 3600000;
 };
 
-// The limits lowered to what the server announces in its operation limits (0: the server sets none): a request
-// with more nodes than that is refused whole.
+// The batch sizes the server's operation limits allow (0: the server announces none): a request with more nodes
+// than it announces is refused whole, and fewer cost a round trip each.
 TUaBrowseLimits Ua_Fit_Operation_Limits(TUaBrowseLimits limits, uint32_t max_nodes_per_browse,
                                         uint32_t max_nodes_per_read);
 
