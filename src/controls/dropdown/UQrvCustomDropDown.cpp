@@ -585,7 +585,9 @@ void TQrvCustomDropDown::keyPressEvent(QKeyEvent* e) {
   if (key == Qt::Key_Backspace) {
     if (hasPrefix && s <= v && !hasSelectedText()) return;
     const bool whole = !Text().isEmpty() && selectedText().size() == Text().size();
+    FBlockChange = whole;
     TGuarded<QLineEdit>::keyPressEvent(e);
+    FBlockChange = false;
     SetModified(true);
     if (whole && Text().isEmpty() && OnChange) OnChange(this);
     return;
