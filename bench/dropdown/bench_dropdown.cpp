@@ -2,6 +2,7 @@
 // window) against the toolkit combo's list of the same height. Both close again after each round.
 #include <benchmark/benchmark.h>
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QImage>
