@@ -1,7 +1,9 @@
 #include "UDropDownValue.h"
 
 #include <QLocale>
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 #include "UFormat.h"
 #include "UFormatSettings.h"
@@ -23,8 +25,8 @@ int32_t NumberType(const QString& s) {
     if (ch == fs.DecimalSeparator) ++decimals;
     if (ch == u'-') ++minus;
   }
-  int32_t result = isHex && !isInt ? ntHex : isInt ? ntInteger : isFloat ? ntFloat : ntNone;
-  if (minus > 1 || decimals > 1) result = ntNone;
+  int32_t result = isHex && !isInt ? numHex : isInt ? numInteger : isFloat ? numFloat : numNone;
+  if (minus > 1 || decimals > 1) result = numNone;
   return result;
 }
 
@@ -141,4 +143,36 @@ QString MoneyText(const QString& text, bool thousandSeparators) {
   const int32_t cut = int32_t(integer.indexOf(FormatSettings().DecimalSeparator));
   if (cut >= 0) integer.truncate(cut);
   return sign + integer + frac;
+}
+
+int32_t IntegerDigitCount(const QString& value, bool signedNumber) {
+  const QString s = StripThousandSeparators(value);
+  const int32_t ds = int32_t(s.indexOf(FormatSettings().DecimalSeparator));
+  int32_t p = ds >= 0 ? ds + 1 : int32_t(s.size()) + 1;
+  if (signedNumber && s.contains(u'-')) --p;
+  return p;
+}
+
+bool PrecisionReached(const QString& value, int32_t caret, int32_t start, int32_t precision) {
+  if (precision <= 0) return false;
+  if (value.size() - (caret - start) > precision) return false;
+  const int32_t ds = int32_t(value.indexOf(FormatSettings().DecimalSeparator)) + 1;
+  if (ds < 1) return false;
+  return caret - start >= ds && value.size() - ds >= precision;
+}
+
+bool SeparatorMisplaced(QString value, int32_t caret, int32_t start) {
+  const QChar ts = FormatSettings().ThousandSeparator;
+  if (!value.contains(ts)) return false;
+  int32_t b = caret - start;
+  int32_t nearest = int32_t(value.size());
+  while (value.contains(ts)) {
+    const int32_t c = int32_t(value.indexOf(ts)) + 1;
+    const int32_t d = std::abs(c - b);
+    nearest = std::min(nearest, d);
+    if (d < 3) return true;
+    if (c < b) b -= c;
+    value.remove(0, c);
+  }
+  return nearest > 3;
 }

@@ -21,7 +21,7 @@ enum TDropDownEditType {
 };
 
 // NumberType's answers.
-constexpr int32_t ntInteger = 0, ntFloat = 1, ntNone = 2, ntHex = 5;
+constexpr int32_t numInteger = 0, numFloat = 1, numNone = 2, numHex = 5;
 
 // 0 integer, 1 float, 2 not a number (also the empty text), 5 hexadecimal. Thousand separators closer than three
 // characters to the one before make it no float; more than one "-" or decimal separator make it no number.
@@ -48,3 +48,12 @@ QString FloatText(double value, TDropDownEditType type, int32_t precision);
 QString IntText(int64_t value, TDropDownEditType type);
 // A money value text regrouped: sign, the integer part of its number (grouped when asked), the fraction as typed.
 QString MoneyText(const QString& text, bool thousandSeparators);
+
+// The typed-input measures over a value text v whose value starts at caret position `start` (the prefix's length).
+// The number of integer characters plus one (thousand separators left out; a sign too when `signedNumber`).
+int32_t IntegerDigitCount(const QString& value, bool signedNumber);
+// The precision's decimals are all there and the caret stands in them.
+bool PrecisionReached(const QString& value, int32_t caret, int32_t start, int32_t precision);
+// A thousand separator typed at the caret would stand less than three characters from another, or more than three
+// after the last.
+bool SeparatorMisplaced(QString value, int32_t caret, int32_t start);

@@ -13,9 +13,9 @@ TEST(DropDownValue, NumberType) {
     const char* text;
     int32_t type;
   } cases[] = {
-      {"", ntNone},      {"12", ntInteger}, {"-12", ntInteger},     {"1,234.5", ntFloat},
-      {"1A", ntHex},     {"ff", ntHex},     {"1,2,345", ntNone},    {"--1", ntNone},
-      {"1.2.3", ntNone}, {"12a.5", ntNone}, {"1,234,567", ntFloat},
+      {"", numNone},      {"12", numInteger}, {"-12", numInteger},     {"1,234.5", numFloat},
+      {"1A", numHex},     {"ff", numHex},     {"1,2,345", numNone},    {"--1", numNone},
+      {"1.2.3", numNone}, {"12a.5", numNone}, {"1,234,567", numFloat},
   };
   for (const auto& c : cases) EXPECT_EQ(NumberType(c.text), c.type) << c.text;
 }
