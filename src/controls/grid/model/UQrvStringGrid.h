@@ -806,6 +806,8 @@ class TQrvStringGrid : public TBaseGrid,
   bool HomeEndKey(uint16_t key, TShiftState shift);
   void InsertRowByKey();
   bool DeleteRowByKey();
+  // Ctrl+Up and Ctrl+Down with CursorMoveRows: the selected rows, one or a block, move by step and stay selected.
+  void MoveSelectedRows(int32_t step);
   // The grid's editing switch: the cell-selection check turns goEditing off on a read-only cell and remembers it.
   bool EditingOn() const { return (Options() & goEditing) || FEditDisable; }
   bool CellHoldsControlTag(int32_t realCol, int32_t aRow) const;

@@ -366,28 +366,27 @@ void TQrvStringGrid::FireKeyDown(uint16_t& key, TShiftState shift) {
 void TQrvStringGrid::KeyDown(uint16_t& key, TShiftState shift) {
   FLastKeyCell = TPoint{Col(), Row()};
   const uint16_t pressed = key;
-  TBaseGrid::KeyDown(key, shift);
-  const TGridRect s = Ordered(Selection());
-  if (Navigation().CursorMoveRows() && (shift & ssCtrl)) {
-    if (pressed == VK_DOWN && s.Bottom < RowCount() - 1) {
-      if (s.Top == s.Bottom) {
-        MoveRow(s.Top, s.Top + 1);
-        SetRow(s.Top + 1);
-      } else {
-        MoveRows(s.Top, s.Top + 1, s.Bottom - s.Top + 1);
-        SetSelection(TGridRect{FixedCols(), s.Top + 1, ColCount() - 1, s.Bottom + 1});
-      }
-    } else if (pressed == VK_UP && s.Top > FixedRows()) {
-      if (s.Top == s.Bottom) {
-        MoveRow(s.Top, s.Top - 1);
-        SetRow(s.Top - 1);
-      } else {
-        MoveRows(s.Top, s.Top - 1, s.Bottom - s.Top + 1);
-        SetSelection(TGridRect{FixedCols(), s.Top - 1, ColCount() - 1, s.Bottom - 1});
-      }
-    }
+  // The selected rows move instead of the cursor, so the selection is the one the key found.
+  if (Navigation().CursorMoveRows() && (shift & ssCtrl) && (pressed == VK_DOWN || pressed == VK_UP)) {
+    MoveSelectedRows(pressed == VK_DOWN ? 1 : -1);
+    key = 0;
   }
+  TBaseGrid::KeyDown(key, shift);
   if (pressed == VK_LEFT || pressed == VK_RIGHT || pressed == VK_UP || pressed == VK_DOWN) AfterArrowKey(pressed);
+}
+
+void TQrvStringGrid::MoveSelectedRows(int32_t step) {
+  const TGridRect s = Ordered(Selection());
+  if (step > 0 ? s.Bottom >= RowCount() - 1 : s.Top <= FixedRows()) return;
+  if (s.Top == s.Bottom) {
+    MoveRow(s.Top, s.Top + step);
+    SetRow(s.Top + step);
+    return;
+  }
+  MoveRows(s.Top, s.Top + step, s.Bottom - s.Top + 1);
+  // The current cell stays inside the block it belongs to.
+  MoveCurrent(Col(), Row() + step, true, true);
+  SetSelection(TGridRect{FixedCols(), s.Top + step, ColCount() - 1, s.Bottom + step});
 }
 
 void TQrvStringGrid::KeyUp(uint16_t& key, TShiftState shift) {

@@ -316,3 +316,35 @@ TEST(GridKeys, DownFromTheEditorAppendsAboveTheFloatingFooter) {
 }
 
 }  // namespace
+
+// Ctrl+Up and Ctrl+Down carry the selected rows, a block as a whole, and the selection goes with them.
+TEST(GridKeys, CtrlUpAndDownMoveTheSelectedRows) {
+  struct TCase {
+    const char* name;
+    int32_t top, bottom;
+    uint16_t key;
+    TRows order;  // the rows' first texts from the first normal row on, by the row they came from
+    TGridRect selection;
+  };
+  const TCase cases[] = {
+      {"a row down", 5, 5, VK_DOWN, {1, 2, 3, 4, 6, 5, 7, 8, 9, 10, 11}, {1, 6, 1, 6}},
+      {"a row up", 5, 5, VK_UP, {1, 2, 3, 5, 4, 6, 7, 8, 9, 10, 11}, {1, 4, 1, 4}},
+      {"a block down", 3, 4, VK_DOWN, {1, 2, 5, 3, 4, 6, 7, 8, 9, 10, 11}, {1, 4, 5, 5}},
+      {"a block up", 3, 4, VK_UP, {1, 3, 4, 2, 5, 6, 7, 8, 9, 10, 11}, {1, 2, 5, 3}},
+      {"a block on the last row stays", 10, 11, VK_DOWN, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}, {1, 10, 1, 11}},
+      {"a block on the first row stays", 1, 2, VK_UP, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}, {1, 1, 1, 2}},
+  };
+  for (const TCase& k : cases) {
+    TKeys f;
+    TKeyGrid& g = f.grid;
+    g.SetOptions(g.Options() | goRangeSelect);
+    g.Navigation().SetCursorMoveRows(true);
+    g.MoveCurrent(1, k.top, true, true);
+    g.MoveCurrent(1, k.bottom, false, true);
+    f.Press(k.key, ssCtrl);
+    TRows order;
+    for (int32_t r = 1; r < g.RowCount(); ++r) order.push_back(g.Cells(1, r).section(QLatin1Char(':'), 1).toInt());
+    EXPECT_EQ(order, k.order) << k.name;
+    EXPECT_EQ(g.Selection(), k.selection) << k.name;
+  }
+}
