@@ -36,7 +36,7 @@ void Set_Table_Texts(TQrvColumnGrid& grid, const TTable_Columns& columns, QStrin
   // The column widths were made for a font the substitute only comes near, and a language may word a header
   // longer: the header row grows until each header's wrapped lines show, never below the other rows.
   grid.SizeRowToContent(0, false);
-  grid.SetRowHeights(0, std::max(Row_Height, grid.RowHeights(0)));
+  grid.SetRowHeights(0, std::max(grid.DefaultRowHeight(), grid.RowHeights(0)));
 }
 
 QString Header_Hint(const TQrvColumnGrid&, const QStringList& hints, int32_t row, int32_t col) {
