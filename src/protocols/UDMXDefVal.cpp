@@ -8,8 +8,8 @@ namespace {
 constexpr int32_t Default_Channels = 512;
 constexpr int32_t Min_Channels = 24;
 
-TTable_Spec Channel_Table() {
-  TTable_Spec t;
+TTable_Layout Channel_Table() {
+  TTable_Layout t;
   t.Columns = {Number_Column(2406, 100),
                {2407, 2409, 100, edNormal, Cell_Color::Frame, {}, "Default_Value", QStringLiteral("0")},
                {2408, 2410, 250, edNormal, clWindow, {}, "Mnemonic", QString()}};
@@ -19,9 +19,9 @@ TTable_Spec Channel_Table() {
 }
 }  // namespace
 
-const TProtocol_Spec& TFDMXDefVal::Window_Spec() {
-  static const TProtocol_Spec spec = [] {
-    TProtocol_Spec s;
+const TProtocol_Layout& TFDMXDefVal::Window_Layout() {
+  static const TProtocol_Layout layout = [] {
+    TProtocol_Layout s;
     s.Width = 475;
     s.Height = 337;
     s.Look = Verdana_Hover_Look;
@@ -35,10 +35,10 @@ const TProtocol_Spec& TFDMXDefVal::Window_Spec() {
     s.Prefix_Id = 2411;
     return s;
   }();
-  return spec;
+  return layout;
 }
 
-TFDMXDefVal::TFDMXDefVal(QWidget* parent) : TFProtocol_Window(Window_Spec(), parent) {}
+TFDMXDefVal::TFDMXDefVal(QWidget* parent) : TFProtocol_Window(Window_Layout(), parent) {}
 
 int32_t TFDMXDefVal::Channel_Count() {
   TXmlDocument xml;

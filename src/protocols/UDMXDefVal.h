@@ -6,7 +6,7 @@
 class TFDMXDefVal : public TFProtocol_Window {
  public:
   explicit TFDMXDefVal(QWidget* parent = nullptr);
-  static const TProtocol_Spec& Window_Spec();
+  static const TProtocol_Layout& Window_Layout();
 
   TTable_View* ACG_DMX_Def_Val = View(0);
   QStringList& Hint = Hints(0);

@@ -21,7 +21,7 @@ TCheck_Rule Filled_Rule(int32_t column, int32_t message_id) {
   });
 }
 
-TCheck_Rule Capture_Rule(const TCapture_Spec& s) {
+TCheck_Rule Capture_Rule(const TCapture_Layout& s) {
   return Step_Rule([s](const TCheck_Row& row, TCheck_State& state) -> std::optional<TCheck_Failure> {
     const int64_t start = row.Int(s.Start);
     const int64_t count = row.Int(s.Count);

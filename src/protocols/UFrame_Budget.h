@@ -10,7 +10,7 @@
 TCheck_Rule Filled_Rule(int32_t column, int32_t message_id);
 
 // Where a receive table keeps what it captures, and the messages of each limit.
-struct TCapture_Spec {
+struct TCapture_Layout {
   int32_t TP = 0;  // transport-protocol box
   int32_t FP = 0;  // fast-packet box; 0: the table has none
   int32_t Start = 0;
@@ -23,6 +23,6 @@ struct TCapture_Spec {
 };
 // The bytes a receive row captures (8 for a whole single frame), added to the table's total, which must stay
 // within the budget.
-TCheck_Rule Capture_Rule(const TCapture_Spec& spec);
+TCheck_Rule Capture_Rule(const TCapture_Layout& layout);
 // The byte count in `column` added to the table's total, which must stay within `budget`.
 TCheck_Rule Budget_Rule(int32_t column, int32_t budget, int32_t message_id);

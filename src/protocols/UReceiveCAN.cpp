@@ -4,9 +4,9 @@
 #include "UProtocol_Columns.h"
 
 namespace {
-TTable_Spec Receive_Table() {
+TTable_Layout Receive_Table() {
   using namespace Cell_Color;
-  TTable_Spec t;
+  TTable_Layout t;
   t.Columns = {Number_Column(1908),
                {1909, 1929, 50, edDataCheckBox, Enable, {}, "Enable", QStringLiteral("Y")},
                {1910, 1930, 90, edNormal, Frame, {}, "COBID", {}},
@@ -28,9 +28,9 @@ TTable_Spec Receive_Table() {
 }
 }  // namespace
 
-const TProtocol_Spec& TFReceiveCAN::Window_Spec() {
-  static const TProtocol_Spec spec = [] {
-    TProtocol_Spec s;
+const TProtocol_Layout& TFReceiveCAN::Window_Layout() {
+  static const TProtocol_Layout layout = [] {
+    TProtocol_Layout s;
     s.Width = 1010;
     s.Height = 337;
     s.Look = Verdana_Look;
@@ -45,7 +45,7 @@ const TProtocol_Spec& TFReceiveCAN::Window_Spec() {
     s.Focus_After_Load = true;
     return s;
   }();
-  return spec;
+  return layout;
 }
 
-TFReceiveCAN::TFReceiveCAN(QWidget* parent) : TFProtocol_Window(Window_Spec(), parent) {}
+TFReceiveCAN::TFReceiveCAN(QWidget* parent) : TFProtocol_Window(Window_Layout(), parent) {}

@@ -6,7 +6,7 @@
 class TFReceiveCAN : public TFProtocol_Window {
  public:
   explicit TFReceiveCAN(QWidget* parent = nullptr);
-  static const TProtocol_Spec& Window_Spec();
+  static const TProtocol_Layout& Window_Layout();
 
   TTable_View* ACG_CAN_Receive = View(0);
   QStringList& Hint_ReceiveCAN = Hints(0);

@@ -5,10 +5,10 @@
 #include "UProtocol_Columns.h"
 
 namespace {
-TTable_Spec Receive_Table() {
+TTable_Layout Receive_Table() {
   using namespace Cell_Color;
   const QString no = QStringLiteral("N");
-  TTable_Spec t;
+  TTable_Layout t;
   t.Columns = {Number_Column(2514),
                {2515, 2525, 65, edComboList, Frame, Data_Pages, "DP", QString()},
                {2516, 2526, 85, edNormal, Frame, {}, "PGN", QString()},
@@ -23,7 +23,7 @@ TTable_Spec Receive_Table() {
   t.Data_Rows = 512;
   t.Key_Column = 2;
   t.Key_Exact = true;
-  const TCapture_Spec capture{.TP = 4,
+  const TCapture_Layout capture{.TP = 4,
                               .Start = 5,
                               .Count = 6,
                               .TP_Start_Id = 2539,
@@ -40,9 +40,9 @@ TTable_Spec Receive_Table() {
 }
 }  // namespace
 
-const TProtocol_Spec& TFReceiveJ1939::Window_Spec() {
-  static const TProtocol_Spec spec = [] {
-    TProtocol_Spec s;
+const TProtocol_Layout& TFReceiveJ1939::Window_Layout() {
+  static const TProtocol_Layout layout = [] {
+    TProtocol_Layout s;
     s.Width = 876;
     s.Height = 337;
     s.Look = Tahoma_Look;
@@ -56,7 +56,7 @@ const TProtocol_Spec& TFReceiveJ1939::Window_Spec() {
     s.Delete_Question_Id = 2547;
     return s;
   }();
-  return spec;
+  return layout;
 }
 
-TFReceiveJ1939::TFReceiveJ1939(QWidget* parent) : TFProtocol_Window(Window_Spec(), parent) {}
+TFReceiveJ1939::TFReceiveJ1939(QWidget* parent) : TFProtocol_Window(Window_Layout(), parent) {}

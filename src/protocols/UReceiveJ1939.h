@@ -6,7 +6,7 @@
 class TFReceiveJ1939 : public TFProtocol_Window {
  public:
   explicit TFReceiveJ1939(QWidget* parent = nullptr);
-  static const TProtocol_Spec& Window_Spec();
+  static const TProtocol_Layout& Window_Layout();
   static constexpr int32_t NUM_BYTE_IN = 1500;
 
   TTable_View* sga = View(0);

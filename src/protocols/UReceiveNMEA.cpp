@@ -5,10 +5,10 @@
 #include "UProtocol_Columns.h"
 
 namespace {
-TTable_Spec Receive_Table() {
+TTable_Layout Receive_Table() {
   using namespace Cell_Color;
   const QString no = QStringLiteral("N");
-  TTable_Spec t;
+  TTable_Layout t;
   t.Columns = {Number_Column(2714),
                {2715, 2723, 80, edNormal, Frame, {}, "PGN", QString()},
                {2716, 2724, 95, edNormal, Frame, {}, "SA", QString()},
@@ -21,7 +21,7 @@ TTable_Spec Receive_Table() {
   t.Data_Rows = 62;
   t.Key_Column = 1;
   t.Key_Exact = true;
-  const TCapture_Spec capture{.TP = 3,
+  const TCapture_Layout capture{.TP = 3,
                               .FP = 4,
                               .Start = 5,
                               .Count = 6,
@@ -40,9 +40,9 @@ TTable_Spec Receive_Table() {
 }
 }  // namespace
 
-const TProtocol_Spec& TFReceiveNMEA::Window_Spec() {
-  static const TProtocol_Spec spec = [] {
-    TProtocol_Spec s;
+const TProtocol_Layout& TFReceiveNMEA::Window_Layout() {
+  static const TProtocol_Layout layout = [] {
+    TProtocol_Layout s;
     s.Width = 810;
     s.Height = 337;
     s.Look = Tahoma_Look;
@@ -56,7 +56,7 @@ const TProtocol_Spec& TFReceiveNMEA::Window_Spec() {
     s.Delete_Question_Id = 2743;
     return s;
   }();
-  return spec;
+  return layout;
 }
 
-TFReceiveNMEA::TFReceiveNMEA(QWidget* parent) : TFProtocol_Window(Window_Spec(), parent) {}
+TFReceiveNMEA::TFReceiveNMEA(QWidget* parent) : TFProtocol_Window(Window_Layout(), parent) {}

@@ -6,7 +6,7 @@
 class TFReceiveNMEA : public TFProtocol_Window {
  public:
   explicit TFReceiveNMEA(QWidget* parent = nullptr);
-  static const TProtocol_Spec& Window_Spec();
+  static const TProtocol_Layout& Window_Layout();
   static constexpr int32_t NUM_BYTE_IN = 512;
 
   TTable_View* sga = View(0);

@@ -10,9 +10,9 @@ struct TPDO_Ids {
   int32_t Header, Hint, COB_ID, Dimension, Time;
 };
 
-TTable_Spec PDO_Table(const TPDO_Ids& ids, const char* section, int32_t page, bool transmit) {
+TTable_Layout PDO_Table(const TPDO_Ids& ids, const char* section, int32_t page, bool transmit) {
   using namespace Cell_Color;
-  TTable_Spec t;
+  TTable_Layout t;
   t.Columns = {Number_Column(ids.Header),
                {ids.Header + 1, ids.Hint, 65, edNormal, Frame, {}, "COB-ID", {}},
                {ids.Header + 2, ids.Hint + 1, 65, edNormal, Frame, {}, "Dimension", {}}};
@@ -38,9 +38,9 @@ TTable_Spec PDO_Table(const TPDO_Ids& ids, const char* section, int32_t page, bo
 }
 }  // namespace
 
-const TProtocol_Spec& TFSet_PDO_Access::Window_Spec() {
-  static const TProtocol_Spec spec = [] {
-    TProtocol_Spec s;
+const TProtocol_Layout& TFSet_PDO_Access::Window_Layout() {
+  static const TProtocol_Layout layout = [] {
+    TProtocol_Layout s;
     s.Width = 798;
     s.Height = 337;
     s.Look = Tahoma_Look;
@@ -55,7 +55,7 @@ const TProtocol_Spec& TFSet_PDO_Access::Window_Spec() {
     s.Delete_Question_Id = 2191;
     return s;
   }();
-  return spec;
+  return layout;
 }
 
-TFSet_PDO_Access::TFSet_PDO_Access(QWidget* parent) : TFCANopen_Window(Window_Spec(), parent) {}
+TFSet_PDO_Access::TFSet_PDO_Access(QWidget* parent) : TFCANopen_Window(Window_Layout(), parent) {}

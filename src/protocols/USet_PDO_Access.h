@@ -7,7 +7,7 @@
 class TFSet_PDO_Access : public TFCANopen_Window {
  public:
   explicit TFSet_PDO_Access(QWidget* parent = nullptr);
-  static const TProtocol_Spec& Window_Spec();
+  static const TProtocol_Layout& Window_Layout();
 
   QWidget* TS_Receive_PDO = PageControl1->widget(0);
   QWidget* TS_Transmit_PDO = PageControl1->widget(1);

@@ -10,9 +10,9 @@ struct TSDO_Ids {
 };
 
 // Both tables: device, index, subindex, size, poll time, [On Change,] four byte positions, Mnemonic.
-TTable_Spec SDO_Table(const TSDO_Ids& ids, const char* section, int32_t page, bool write) {
+TTable_Layout SDO_Table(const TSDO_Ids& ids, const char* section, int32_t page, bool write) {
   using namespace Cell_Color;
-  TTable_Spec t;
+  TTable_Layout t;
   t.Columns = {Number_Column(ids.Header),
                {ids.Header + 1, ids.Hint, 60, edNormal, Frame, {}, "Device_ID", {}},
                {ids.Header + 2, ids.Hint + 1, 55, edNormal, Frame, {}, "Index", {}},
@@ -38,9 +38,9 @@ TTable_Spec SDO_Table(const TSDO_Ids& ids, const char* section, int32_t page, bo
 }
 }  // namespace
 
-const TProtocol_Spec& TFSet_SDO_Client_Access::Window_Spec() {
-  static const TProtocol_Spec spec = [] {
-    TProtocol_Spec s;
+const TProtocol_Layout& TFSet_SDO_Client_Access::Window_Layout() {
+  static const TProtocol_Layout layout = [] {
+    TProtocol_Layout s;
     s.Width = 798;
     s.Height = 337;
     s.Look = Tahoma_Look;
@@ -55,7 +55,7 @@ const TProtocol_Spec& TFSet_SDO_Client_Access::Window_Spec() {
     s.Delete_Question_Id = 2279;
     return s;
   }();
-  return spec;
+  return layout;
 }
 
-TFSet_SDO_Client_Access::TFSet_SDO_Client_Access(QWidget* parent) : TFSDO_Window(Window_Spec(), parent) {}
+TFSet_SDO_Client_Access::TFSet_SDO_Client_Access(QWidget* parent) : TFSDO_Window(Window_Layout(), parent) {}

@@ -7,7 +7,7 @@
 class TFSet_SDO_Client_Access : public TFSDO_Window {
  public:
   explicit TFSet_SDO_Client_Access(QWidget* parent = nullptr);
-  static const TProtocol_Spec& Window_Spec();
+  static const TProtocol_Layout& Window_Layout();
 };
 
 inline TFSet_SDO_Client_Access* FSet_SDO_Client_Access = nullptr;

@@ -6,9 +6,9 @@
 namespace {
 // Both tables alike: index, subindex, size, four byte positions, Mnemonic. `header` is the header ID of column 0,
 // `hint` the hint ID of column 1, `message` the first check message.
-TTable_Spec SDO_Table(int32_t header, int32_t hint, int32_t message, const char* section, int32_t page) {
+TTable_Layout SDO_Table(int32_t header, int32_t hint, int32_t message, const char* section, int32_t page) {
   using namespace Cell_Color;
-  TTable_Spec t;
+  TTable_Layout t;
   t.Columns = {Number_Column(header),
                {header + 1, hint, 65, edNormal, Frame, {}, "Index", {}},
                {header + 2, hint + 1, 61, edNormal, Frame, {}, "SubIndex", {}},
@@ -27,9 +27,9 @@ TTable_Spec SDO_Table(int32_t header, int32_t hint, int32_t message, const char*
 }
 }  // namespace
 
-const TProtocol_Spec& TFSet_SDO_Server_Access::Window_Spec() {
-  static const TProtocol_Spec spec = [] {
-    TProtocol_Spec s;
+const TProtocol_Layout& TFSet_SDO_Server_Access::Window_Layout() {
+  static const TProtocol_Layout layout = [] {
+    TProtocol_Layout s;
     s.Width = 749;
     s.Height = 337;
     s.Look = Tahoma_Look;
@@ -43,7 +43,7 @@ const TProtocol_Spec& TFSet_SDO_Server_Access::Window_Spec() {
     s.Delete_Question_Id = 2365;
     return s;
   }();
-  return spec;
+  return layout;
 }
 
-TFSet_SDO_Server_Access::TFSet_SDO_Server_Access(QWidget* parent) : TFSDO_Window(Window_Spec(), parent) {}
+TFSet_SDO_Server_Access::TFSet_SDO_Server_Access(QWidget* parent) : TFSDO_Window(Window_Layout(), parent) {}

@@ -7,11 +7,11 @@ namespace {
 constexpr int32_t On_Timer_Column = 7;
 constexpr int32_t Time_Column = 8;
 
-TTable_Spec Transmit_Table() {
+TTable_Layout Transmit_Table() {
   using namespace Cell_Color;
   const QString yes = QStringLiteral("Y");
   const QString no = QStringLiteral("N");
-  TTable_Spec t;
+  TTable_Layout t;
   t.Columns = {Number_Column(2008),
                {2009, 2031, 50, edDataCheckBox, Enable, {}, "Enable", yes},
                {2010, 2032, 90, edNormal, Frame, {}, "COBID", {}},
@@ -36,9 +36,9 @@ TTable_Spec Transmit_Table() {
 }
 }  // namespace
 
-const TProtocol_Spec& TFTransmitCAN::Window_Spec() {
-  static const TProtocol_Spec spec = [] {
-    TProtocol_Spec s;
+const TProtocol_Layout& TFTransmitCAN::Window_Layout() {
+  static const TProtocol_Layout layout = [] {
+    TProtocol_Layout s;
     s.Width = 1100;
     s.Height = 337;
     s.Look = Verdana_Look;
@@ -53,10 +53,10 @@ const TProtocol_Spec& TFTransmitCAN::Window_Spec() {
     s.Focus_After_Load = true;
     return s;
   }();
-  return spec;
+  return layout;
 }
 
-TFTransmitCAN::TFTransmitCAN(QWidget* parent) : TFProtocol_Window(Window_Spec(), parent) {}
+TFTransmitCAN::TFTransmitCAN(QWidget* parent) : TFProtocol_Window(Window_Layout(), parent) {}
 
 void TFTransmitCAN::Row_Loaded(int32_t, pugi::xml_node node, int32_t row) {
   if (Xml_Has_Attr(node, "Time")) return;

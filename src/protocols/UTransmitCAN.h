@@ -7,7 +7,7 @@
 class TFTransmitCAN : public TFProtocol_Window {
  public:
   explicit TFTransmitCAN(QWidget* parent = nullptr);
-  static const TProtocol_Spec& Window_Spec();
+  static const TProtocol_Layout& Window_Layout();
 
   TTable_View* ACG_CAN_Transmit = View(0);
   QStringList& Hint_TransmitCAN = Hints(0);

@@ -10,9 +10,9 @@ constexpr int32_t Request_Column = 6;
 constexpr int32_t Data_Change_Column = 7;
 constexpr int32_t Timer_Column = 8;
 
-TTable_Spec Transmit_Table() {
+TTable_Layout Transmit_Table() {
   using namespace Cell_Color;
-  TTable_Spec t;
+  TTable_Layout t;
   t.Columns = {Number_Column(2614),
                {2615, 2625, 50, edNormal, Frame, {}, "Priority", QString()},
                {2616, 2626, 65, edComboList, Frame, Data_Pages, "DP", QString()},
@@ -27,9 +27,9 @@ TTable_Spec Transmit_Table() {
 }
 }  // namespace
 
-const TProtocol_Spec& TFTransmitJ1939::Window_Spec() {
-  static const TProtocol_Spec spec = [] {
-    TProtocol_Spec s;
+const TProtocol_Layout& TFTransmitJ1939::Window_Layout() {
+  static const TProtocol_Layout layout = [] {
+    TProtocol_Layout s;
     s.Width = 800;
     s.Height = 337;
     s.Look = Tahoma_Look;
@@ -44,10 +44,10 @@ const TProtocol_Spec& TFTransmitJ1939::Window_Spec() {
     s.Delete_Question_Id = 2643;
     return s;
   }();
-  return spec;
+  return layout;
 }
 
-TFTransmitJ1939::TFTransmitJ1939(QWidget* parent) : TFProtocol_Window(Window_Spec(), parent) {}
+TFTransmitJ1939::TFTransmitJ1939(QWidget* parent) : TFProtocol_Window(Window_Layout(), parent) {}
 
 void TFTransmitJ1939::Row_Loaded(int32_t, pugi::xml_node node, int32_t row) {
   TQrvColumnGrid& grid = Table(0);

@@ -7,7 +7,7 @@
 class TFTransmitJ1939 : public TFProtocol_Window {
  public:
   explicit TFTransmitJ1939(QWidget* parent = nullptr);
-  static const TProtocol_Spec& Window_Spec();
+  static const TProtocol_Layout& Window_Layout();
   static constexpr int32_t NUM_BYTE_OUT = 512;
 
   TTable_View* sga = View(0);

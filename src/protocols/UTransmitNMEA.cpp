@@ -5,9 +5,9 @@
 #include "UTransmit_Frames.h"
 
 namespace {
-TTable_Spec Transmit_Table() {
+TTable_Layout Transmit_Table() {
   using namespace Cell_Color;
-  TTable_Spec t;
+  TTable_Layout t;
   t.Columns = {Number_Column(2814),
                {2815, 2825, 50, edNormal, Frame, {}, "Priority", QString()},
                {2816, 2826, 75, edNormal, Frame, {}, "PGN", QString()},
@@ -22,9 +22,9 @@ TTable_Spec Transmit_Table() {
 }
 }  // namespace
 
-const TProtocol_Spec& TFTransmitNMEA::Window_Spec() {
-  static const TProtocol_Spec spec = [] {
-    TProtocol_Spec s;
+const TProtocol_Layout& TFTransmitNMEA::Window_Layout() {
+  static const TProtocol_Layout layout = [] {
+    TProtocol_Layout s;
     s.Width = 810;
     s.Height = 337;
     s.Look = Tahoma_Look;
@@ -39,7 +39,7 @@ const TProtocol_Spec& TFTransmitNMEA::Window_Spec() {
     s.Delete_Question_Id = 2842;
     return s;
   }();
-  return spec;
+  return layout;
 }
 
-TFTransmitNMEA::TFTransmitNMEA(QWidget* parent) : TFProtocol_Window(Window_Spec(), parent) {}
+TFTransmitNMEA::TFTransmitNMEA(QWidget* parent) : TFProtocol_Window(Window_Layout(), parent) {}

@@ -7,7 +7,7 @@
 class TFTransmitNMEA : public TFProtocol_Window {
  public:
   explicit TFTransmitNMEA(QWidget* parent = nullptr);
-  static const TProtocol_Spec& Window_Spec();
+  static const TProtocol_Layout& Window_Layout();
   static constexpr int32_t NUM_BYTE_OUT = 512;
 
   TTable_View* sga = View(0);

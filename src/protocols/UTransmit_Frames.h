@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "UTable_Spec.h"
+#include "UTable_Layout.h"
 
 // The columns from the byte count on: N Bytes, Request, Data Change, On Timer, Send Timer, Mnemonic. `header` and
 // `hint` are the IDs of the byte count's column; `widths` those of the six columns.

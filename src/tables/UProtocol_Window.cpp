@@ -22,11 +22,11 @@ QString File_Message(int32_t id, const QString& path) {
 }
 }  // namespace
 
-TFProtocol_Window::TFProtocol_Window(const TProtocol_Spec& spec, QWidget* parent)
-    : TFTable_Window(spec.Width, spec.Height, parent), FSpec(spec) {
-  FHints.resize(spec.Tables.size());
+TFProtocol_Window::TFProtocol_Window(const TProtocol_Layout& layout, QWidget* parent)
+    : TFTable_Window(layout.Width, layout.Height, parent), FLayout(layout) {
+  FHints.resize(layout.Tables.size());
   Create_Tables();
-  if (!spec.Row_Buttons)
+  if (!layout.Row_Buttons)
     for (TLbButton* button : {Btn_DelRow, Btn_InsRow, Btn_CopyRow, Btn_PasteRow}) button->hide();
   Bind_Texts();
   TFProtocol_Window::Set_Lang();
@@ -34,13 +34,13 @@ TFProtocol_Window::TFProtocol_Window(const TProtocol_Spec& spec, QWidget* parent
 
 void TFProtocol_Window::Create_Tables() {
   const QRect middle(0, Title_Height, width(), height() - Title_Height - Button_Panel_Height);
-  if (FSpec.Tables.size() > 1) {
+  if (FLayout.Tables.size() > 1) {
     PageControl1 = new QTabWidget(this);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     PageControl1->setGeometry(middle);
   }
-  for (size_t t = 0; t < FSpec.Tables.size(); ++t) {
-    const TTable_Spec& table = FSpec.Tables[t];
+  for (size_t t = 0; t < FLayout.Tables.size(); ++t) {
+    const TTable_Layout& table = FLayout.Tables[t];
     TTable_View* view;
     if (PageControl1) {
       // The table fills its page, whose size the page control decides.
@@ -57,9 +57,9 @@ void TFProtocol_Window::Create_Tables() {
     FViews.push_back(view);
     TQrvColumnGrid& grid = view->Table();
     Apply_Table_Columns(grid, table.Columns, table.Data_Rows);
-    Apply_Table_Look(grid, FSpec.Look);
+    Apply_Table_Look(grid, FLayout.Look);
     Bind_Table_Events(grid, &FHints[t]);
-    if (FSpec.Row_Click_Selects)
+    if (FLayout.Row_Click_Selects)
       grid.OnClickCell = [](TQrvStringGrid* sender, int32_t row, int32_t col) {
         if (col == 0 && row >= sender->FixedRows()) sender->SelectRows(row, 1);
       };
@@ -68,42 +68,42 @@ void TFProtocol_Window::Create_Tables() {
 }
 
 void TFProtocol_Window::Bind_Texts() {
-  Texts.Caption(this, FSpec.Caption_Id);
-  Texts.Label(L_SW_Desc, FSpec.Caption_Id + 1);
+  Texts.Caption(this, FLayout.Caption_Id);
+  Texts.Label(L_SW_Desc, FLayout.Caption_Id + 1);
   TLbButton* buttons[] = {Btn_OK, Btn_Cancel, Btn_DelRow, Btn_InsRow, Btn_CopyRow, Btn_PasteRow};
-  const int count = FSpec.Row_Buttons ? 6 : 2;
+  const int count = FLayout.Row_Buttons ? 6 : 2;
   for (int i = 0; i < count; ++i) {
-    buttons[i]->SetShowHint((FSpec.Shown_Hints >> i) & 1);
-    Texts.Button(buttons[i], FSpec.Caption_Id + 2 + i, FSpec.Button_Hint_Id + i);
+    buttons[i]->SetShowHint((FLayout.Shown_Hints >> i) & 1);
+    Texts.Button(buttons[i], FLayout.Caption_Id + 2 + i, FLayout.Button_Hint_Id + i);
   }
   for (int32_t t = 0; t < Table_Count(); ++t) {
-    if (PageControl1) Texts.Page(PageControl1, t, FSpec.Tables[t].Page_Id);
-    Texts.Table(Table(t), FSpec.Tables[t].Columns, FHints[t]);
+    if (PageControl1) Texts.Page(PageControl1, t, FLayout.Tables[t].Page_Id);
+    Texts.Table(Table(t), FLayout.Tables[t].Columns, FHints[t]);
   }
 }
 
 void TFProtocol_Window::Initialise_Rows(int32_t table) {
-  Erase_Table_Rows(Table(table), FSpec.Tables[table].Enable_Column == 1);
+  Erase_Table_Rows(Table(table), FLayout.Tables[table].Enable_Column == 1);
 }
 
 void TFProtocol_Window::FormShow() {
   for (int32_t t = 0; t < Table_Count(); ++t) {
     Initialise_Rows(t);
-    for (int32_t c : FSpec.Tables[t].Position_Columns) Table(t).Columns().Items(c)->SetComboItems(Position_Items());
+    for (int32_t c : FLayout.Tables[t].Position_Columns) Table(t).Columns().Items(c)->SetComboItems(Position_Items());
   }
   Load_File();
   for (int32_t t = 0; t < Table_Count(); ++t) Copied(t) = false;
   if (PageControl1) PageControl1->setCurrentIndex(0);
-  if (FSpec.Focus_After_Load && View(0)->focusPolicy() != Qt::NoFocus) View(0)->setFocus();
+  if (FLayout.Focus_After_Load && View(0)->focusPolicy() != Qt::NoFocus) View(0)->setFocus();
 }
 
 void TFProtocol_Window::Load_File() {
-  switch (Read_Table_File(*FSpec.Path, XML1)) {
+  switch (Read_Table_File(*FLayout.Path, XML1)) {
     case TTable_Read::Missing:
       return;
     case TTable_Read::Unreadable:
       // The defaults stay; the user hears once that OK will replace the file.
-      MessageDlg(File_Message(Msg_Table_File_Unreadable, *FSpec.Path) + u'\n' + XML1.Error(), mtError, mbOK);
+      MessageDlg(File_Message(Msg_Table_File_Unreadable, *FLayout.Path) + u'\n' + XML1.Error(), mtError, mbOK);
       return;
     case TTable_Read::Loaded:
       break;
@@ -111,7 +111,7 @@ void TFProtocol_Window::Load_File() {
   // The root is the first element, so a declaration or comment before it changes nothing.
   const pugi::xml_node root = XML1.First_Element();
   for (int32_t t = 0; t < Table_Count(); ++t) {
-    const TTable_Spec& table = FSpec.Tables[t];
+    const TTable_Layout& table = FLayout.Tables[t];
     const pugi::xml_node rows = table.Section ? root.child(table.Section) : root;
     Load_Table_Rows(Table(t), table.Columns, rows,
                     [this, t](pugi::xml_node node, int32_t row) { Row_Loaded(t, node, row); });
@@ -119,29 +119,29 @@ void TFProtocol_Window::Load_File() {
 }
 
 std::optional<QString> TFProtocol_Window::Blank_Key_Failure(int32_t table, int32_t used) const {
-  const TTable_Spec& spec = FSpec.Tables[table];
+  const TTable_Layout& layout = FLayout.Tables[table];
   const TQrvColumnGrid& grid = Table(table);
-  if (spec.Key_Column <= 0) return std::nullopt;
+  if (layout.Key_Column <= 0) return std::nullopt;
   for (int32_t r = used + 1; r < grid.RowCount(); ++r) {
     if (!Grid_Row_Used(grid, r)) continue;
     const int32_t blank = used + 1;
-    return Lang_Table.value(FSpec.Prefix_Id) + QString::number(blank) + QStringLiteral("!! ") +
-           Lang_Table.value(spec.Columns[spec.Key_Column].Header_Id) + Lang_Table.value(Msg_Blank_Key);
+    return Lang_Table.value(FLayout.Prefix_Id) + QString::number(blank) + QStringLiteral("!! ") +
+           Lang_Table.value(layout.Columns[layout.Key_Column].Header_Id) + Lang_Table.value(Msg_Blank_Key);
   }
   return std::nullopt;
 }
 
 std::optional<QString> TFProtocol_Window::First_Failure() const {
   for (int32_t t = 0; t < Table_Count(); ++t) {
-    const TTable_Spec& spec = FSpec.Tables[t];
+    const TTable_Layout& layout = FLayout.Tables[t];
     const TQrvColumnGrid& grid = Table(t);
-    const int32_t used = Used_Table_Rows(grid, spec.Key_Column, spec.Key_Exact);
+    const int32_t used = Used_Table_Rows(grid, layout.Key_Column, layout.Key_Exact);
     TCheck_State state;
     for (int32_t r = 1; r <= used; ++r) {
       const TCheck_Row row(grid, r);
-      if (spec.Enable_Column > 0 && Trim(row.Cell(spec.Enable_Column)).toUpper() != QStringLiteral("Y")) continue;
-      if (std::optional<TCheck_Failure> failure = Check_Row(spec.Rules, row, state))
-        return Check_Message(FSpec.Prefix_Id, r, *failure);
+      if (layout.Enable_Column > 0 && Trim(row.Cell(layout.Enable_Column)).toUpper() != QStringLiteral("Y")) continue;
+      if (std::optional<TCheck_Failure> failure = Check_Row(layout.Rules, row, state))
+        return Check_Message(FLayout.Prefix_Id, r, *failure);
     }
     if (std::optional<QString> failure = Blank_Key_Failure(t, used)) return failure;
   }
@@ -159,15 +159,15 @@ void TFProtocol_Window::Btn_OKClick() {
   for (int32_t t = 0; t < Table_Count(); ++t)
     if (Table(t).EditMode()) Table(t).HideInplaceEdit();
   if (!Controllo_dati()) return;
-  const pugi::xml_node root = Start_Table_Document(XML1, FSpec.Root, FSpec.Version);
+  const pugi::xml_node root = Start_Table_Document(XML1, FLayout.Root, FLayout.Version);
   for (int32_t t = 0; t < Table_Count(); ++t) {
-    const TTable_Spec& spec = FSpec.Tables[t];
-    const pugi::xml_node rows = spec.Section ? Xml_Append_Element(root, spec.Section) : root;
-    Save_Table_Rows(Table(t), spec.Columns, rows, Used_Table_Rows(Table(t), spec.Key_Column, spec.Key_Exact),
-                    FSpec.Row_Name);
+    const TTable_Layout& layout = FLayout.Tables[t];
+    const pugi::xml_node rows = layout.Section ? Xml_Append_Element(root, layout.Section) : root;
+    Save_Table_Rows(Table(t), layout.Columns, rows, Used_Table_Rows(Table(t), layout.Key_Column, layout.Key_Exact),
+                    FLayout.Row_Name);
   }
-  if (!XML1.Save_File(*FSpec.Path)) {
-    MessageDlg(File_Message(Msg_Table_File_Not_Written, *FSpec.Path), mtError, mbOK);
+  if (!XML1.Save_File(*FLayout.Path)) {
+    MessageDlg(File_Message(Msg_Table_File_Not_Written, *FLayout.Path), mtError, mbOK);
     return;
   }
   SetModalResult(mrOk);
@@ -184,11 +184,11 @@ int32_t TFProtocol_Window::Active_Table() const {
 }
 
 TQrvColumnGrid* TFProtocol_Window::Row_Table() {
-  return FSpec.Row_Buttons ? &Table(Active_Table()) : nullptr;
+  return FLayout.Row_Buttons ? &Table(Active_Table()) : nullptr;
 }
 
 bool TFProtocol_Window::Insert_With_Enable() const {
-  return FSpec.Tables[Active_Table()].Enable_Column == 1;
+  return FLayout.Tables[Active_Table()].Enable_Column == 1;
 }
 
 bool TFProtocol_Window::Copy_Flag(const TQrvColumnGrid& grid) const {

@@ -1,5 +1,5 @@
 #pragma once
-// The frame every protocol table window shares, run from the window's TProtocol_Spec: creation (size, tables,
+// The frame every protocol table window shares, run from the window's TProtocol_Layout: creation (size, tables,
 // pages, texts), the rows made blank and loaded from the file at every show, the texts, header hints and row
 // buttons, the used rows, the checks and the file rewritten whole on OK. A window adds only what its data cannot
 // say, through the hooks below.
@@ -11,16 +11,16 @@
 #include <vector>
 
 #include "UTable_File.h"
-#include "UTable_Spec.h"
+#include "UTable_Layout.h"
 #include "UTable_View.h"
 #include "UTable_Window.h"
 #include "UXml.h"
 
 class TFProtocol_Window : public TFTable_Window {
  public:
-  TFProtocol_Window(const TProtocol_Spec& spec, QWidget* parent);
+  TFProtocol_Window(const TProtocol_Layout& layout, QWidget* parent);
 
-  const TProtocol_Spec& Spec() const { return FSpec; }
+  const TProtocol_Layout& Layout() const { return FLayout; }
   int32_t Table_Count() const { return static_cast<int32_t>(FViews.size()); }
   TTable_View* View(int32_t table) const { return FViews[table]; }
   TQrvColumnGrid& Table(int32_t table) const { return FViews[table]->Table(); }
@@ -46,7 +46,7 @@ class TFProtocol_Window : public TFTable_Window {
   virtual void Row_Loaded(int32_t, pugi::xml_node, int32_t) {}
 
   TQrvColumnGrid* Row_Table() override;
-  int32_t Delete_Question_Id() const override { return FSpec.Delete_Question_Id; }
+  int32_t Delete_Question_Id() const override { return FLayout.Delete_Question_Id; }
   bool Insert_With_Enable() const override;
   bool Copy_Flag(const TQrvColumnGrid& grid) const override;
   void Row_Copied(TQrvColumnGrid& grid) override;
@@ -60,7 +60,7 @@ class TFProtocol_Window : public TFTable_Window {
   // A blank key cell followed by rows that hold data: the message naming its row; none otherwise.
   std::optional<QString> Blank_Key_Failure(int32_t table, int32_t used) const;
 
-  const TProtocol_Spec& FSpec;
+  const TProtocol_Layout& FLayout;
   std::vector<TTable_View*> FViews;
   std::vector<QStringList> FHints;
   std::array<bool, 2> FCopied{};

@@ -10,7 +10,7 @@
 #include "UTable_Columns.h"
 #include "UTable_Look.h"
 
-struct TTable_Spec {
+struct TTable_Layout {
   TTable_Columns Columns;
   int32_t Data_Rows = 0;
   // The rows in use end before the first row whose key cell is blank after trimming (with Key_Exact: holds no
@@ -29,11 +29,11 @@ struct TTable_Spec {
   TCheck_Rules Rules;
 };
 
-struct TProtocol_Spec {
+struct TProtocol_Layout {
   int Width = 0;
   int Height = 0;
   TTable_Look Look;
-  std::vector<TTable_Spec> Tables;
+  std::vector<TTable_Layout> Tables;
   // The window's file: the program-wide path, the root element, the format version of the comment after it and the
   // name of a row's element.
   const QString* Path = nullptr;
