@@ -24,16 +24,16 @@ TTable_Layout Receive_Table() {
   t.Key_Column = 2;
   t.Key_Exact = true;
   const TCapture_Layout capture{.TP = 4,
-                              .Start = 5,
-                              .Count = 6,
-                              .TP_Start_Id = 2539,
-                              .TP_Sum_Id = 2540,
-                              .Half_Id = 2541,
-                              .Start_Id = 2542,
-                              .Count_Id = 2543,
-                              .Sum_Id = 2544,
-                              .Budget = TFReceiveJ1939::NUM_BYTE_IN,
-                              .Budget_Id = 2545};
+                                .Start = 5,
+                                .Count = 6,
+                                .TP_Start_Id = 2539,
+                                .TP_Sum_Id = 2540,
+                                .Half_Id = 2541,
+                                .Start_Id = 2542,
+                                .Count_Id = 2543,
+                                .Sum_Id = 2544,
+                                .Budget = TFReceiveJ1939::NUM_BYTE_IN,
+                                .Budget_Id = 2545};
   t.Rules = {Filled_Rule(1, 2536), Range_Rule(2, 0, 65535, 2537), Range_Rule(3, 0, 239, 2538), Capture_Rule(capture),
              Range_Rule(9, 0, 10000000, 2546, When_Ticked(8))};
   return t;

@@ -22,19 +22,19 @@ TTable_Layout Receive_Table() {
   t.Key_Column = 1;
   t.Key_Exact = true;
   const TCapture_Layout capture{.TP = 3,
-                              .FP = 4,
-                              .Start = 5,
-                              .Count = 6,
-                              .TP_Start_Id = 2734,
-                              .TP_Sum_Id = 2735,
-                              .FP_Start_Id = 2736,
-                              .FP_Sum_Id = 2737,
-                              .Half_Id = 2738,
-                              .Start_Id = 2739,
-                              .Count_Id = 2740,
-                              .Sum_Id = 2741,
-                              .Budget = TFReceiveNMEA::NUM_BYTE_IN,
-                              .Budget_Id = 2742};
+                                .FP = 4,
+                                .Start = 5,
+                                .Count = 6,
+                                .TP_Start_Id = 2734,
+                                .TP_Sum_Id = 2735,
+                                .FP_Start_Id = 2736,
+                                .FP_Sum_Id = 2737,
+                                .Half_Id = 2738,
+                                .Start_Id = 2739,
+                                .Count_Id = 2740,
+                                .Sum_Id = 2741,
+                                .Budget = TFReceiveNMEA::NUM_BYTE_IN,
+                                .Budget_Id = 2742};
   t.Rules = {Range_Rule(1, 0, 0x1FFFF, 2732), Range_Rule(2, 0, 239, 2733), Capture_Rule(capture)};
   return t;
 }
